@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds, and starts the program.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+bash scripts/build.sh -DAPD_TESTS=OFF -DAPD_BENCHMARKS=OFF
+exec "${BUILD_DIR:-build}/bin/DovraApd" "$@"
