@@ -6,11 +6,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QVarLengthArray>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 
-namespace {
+namespace
+{
 constexpr char kHeaderPrefix[] = "10101CSC01   01";
 static_assert(sizeof(kHeaderPrefix) - 1 == 15);
 constexpr char kCrLf[] = "\r\n";
@@ -40,22 +42,54 @@ QByteArray DigitBytes(const QString &digits)
 {
     return digits.toLatin1(); // only "0" to "9" reach here
 }
+
+// The writers run tens of times per employee line, so they build their digits on the stack.
+using TDigitBuffer = QVarLengthArray<char, 64>;
+
+void PutBytes(const char *value, qsizetype size, char *field, int width, char fill, TFieldAlignment alignment)
+{
+    if (width <= 0)
+        return;
+    std::memset(field, fill, static_cast<size_t>(width));
+    if (size <= 0)
+        return;
+    if (size >= width)
+        std::memcpy(field, value, static_cast<size_t>(width));
+    else if (alignment == TFieldAlignment::faLeft)
+        std::memcpy(field, value, static_cast<size_t>(size));
+    else
+        std::memcpy(field + (width - size), value, static_cast<size_t>(size));
+}
+
+// Decimal digits of `value`, at least `minDigits` of them; returns the count written at the end of
+// `buffer` (24 bytes hold any 64-bit number).
+int UnsignedDigits(uint64_t value, int minDigits, char (&buffer)[24], const char *&first)
+{
+    char *p = buffer + sizeof buffer;
+    int count = 0;
+    do {
+        *--p = static_cast<char>('0' + value % 10);
+        value /= 10;
+        ++count;
+    } while (value != 0 || count < minDigits);
+    first = p;
+    return count;
+}
+
+void PutUnsigned(uint64_t value, int minDigits, char *field, int width)
+{
+    char buffer[24];
+    const char *first = nullptr;
+    const int count = UnsignedDigits(value, minDigits, buffer, first);
+    PutBytes(first, count, field, width, '0', TFieldAlignment::faRight);
+}
 } // namespace
 
 // --- field writers -------------------------------------------------------------------------------
 
 void PutField(const QByteArray &value, char *field, int width, char fill, TFieldAlignment alignment)
 {
-    if (width <= 0)
-        return;
-    std::memset(field, fill, static_cast<size_t>(width));
-    const qsizetype size = value.size();
-    if (size >= width)
-        std::memcpy(field, value.constData(), static_cast<size_t>(width));
-    else if (alignment == TFieldAlignment::faLeft)
-        std::memcpy(field, value.constData(), static_cast<size_t>(size));
-    else
-        std::memcpy(field + (width - size), value.constData(), static_cast<size_t>(size));
+    PutBytes(value.constData(), value.size(), field, width, fill, alignment);
 }
 
 QString DigitsOnly(const QString &value)
@@ -75,33 +109,41 @@ QString PadZeros(const QString &value, int width)
 
 void PutText(const QString &value, char *field, int width, const QString &fieldName)
 {
-    QString text = value;
-    for (QChar &c : text)
+    // Line breaks and other control characters would break the record's line; they become blanks.
+    QVarLengthArray<char, 128> bytes(value.size());
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value[i];
         if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            c = u' ';
-    PutField(ToCp1253(text, fieldName), field, width, ' ', TFieldAlignment::faLeft);
+            bytes[i] = ' ';
+        else if (!CharToCp1253(c, bytes[i]))
+            ToCp1253(value, fieldName); // raises the error that names the field and the character
+    }
+    PutBytes(bytes.constData(), bytes.size(), field, width, ' ', TFieldAlignment::faLeft);
 }
 
 void PutDigits(const QString &value, char *field, int width)
 {
-    PutField(DigitBytes(DigitsOnly(value)), field, width, '0', TFieldAlignment::faRight);
+    TDigitBuffer digits;
+    for (const QChar c : value)
+        if (c >= u'0' && c <= u'9')
+            digits.append(static_cast<char>(c.unicode()));
+    PutBytes(digits.constData(), digits.size(), field, width, '0', TFieldAlignment::faRight);
 }
 
 void PutDigits(const char *value, char *field, int width)
 {
-    QByteArray digits;
+    TDigitBuffer digits;
     if (value)
         for (const char *p = value; *p; ++p)
             if (*p >= '0' && *p <= '9')
-                digits += *p;
-    PutField(digits, field, width, '0', TFieldAlignment::faRight);
+                digits.append(*p);
+    PutBytes(digits.constData(), digits.size(), field, width, '0', TFieldAlignment::faRight);
 }
 
 void PutInt(int value, char *field, int width)
 {
     // Through 64 bits so that the smallest int loses its sign too.
-    const qint64 magnitude = value < 0 ? -static_cast<qint64>(value) : value;
-    PutField(QByteArray::number(magnitude), field, width, '0', TFieldAlignment::faRight);
+    PutUnsigned(static_cast<uint64_t>(value < 0 ? -static_cast<int64_t>(value) : value), 1, field, width);
 }
 
 void PutAmount(Currency value, char *field, int width)
@@ -109,19 +151,26 @@ void PutAmount(Currency value, char *field, int width)
     // The digits of the amount written with two decimals ("0.05" -> "005"), taken from the cents
     // directly so no separator setting is involved.
     const int64_t cents = value.Cents();
-    const uint64_t magnitude = cents < 0 ? 0 - static_cast<uint64_t>(cents) : static_cast<uint64_t>(cents);
-    QByteArray digits = QByteArray::number(static_cast<qulonglong>(magnitude));
-    if (digits.size() < 3)
-        digits = QByteArray(3 - digits.size(), '0') + digits;
-    PutField(digits, field, width, '0', TFieldAlignment::faRight);
+    PutUnsigned(cents < 0 ? 0 - static_cast<uint64_t>(cents) : static_cast<uint64_t>(cents), 3, field, width);
 }
 
 void PutDate(TDateTime value, char *field, int width)
 {
-    QByteArray text;
+    TDateParts parts;
     if (value > 0)
-        text = DigitBytes(DigitsOnly(FormatDateTime(QStringLiteral("ddmmyyyy"), value)));
-    PutField(text, field, width, '0', TFieldAlignment::faRight);
+        parts = DecodeDate(value);
+    if (parts.Year == 0) { // not a date: no value, or out of the calendar's range
+        PutBytes(nullptr, 0, field, width, '0', TFieldAlignment::faRight);
+        return;
+    }
+    char text[32] = {static_cast<char>('0' + parts.Day / 10), static_cast<char>('0' + parts.Day % 10),
+                     static_cast<char>('0' + parts.Month / 10), static_cast<char>('0' + parts.Month % 10)};
+    char year[24];
+    const char *first = nullptr;
+    const int yearDigits = UnsignedDigits(static_cast<uint64_t>(parts.Year), 4, year, first);
+    std::memcpy(text + 4, first, static_cast<size_t>(yearDigits));
+    const int size = 4 + yearDigits;
+    PutBytes(text, size, field, width, '0', TFieldAlignment::faRight);
 }
 
 void PutDateText(const QString &value, char *field, int width)
@@ -182,16 +231,14 @@ void TApdFile::AddRecord(const TEmployeeRecord &employeeRecord, const TInsurance
 
 void TApdFile::SortRecords()
 {
-    std::stable_sort(FList.begin(), FList.end(), [](const auto &a, const auto &b) {
-        return CompareFileRecs(*a, *b) < 0;
-    });
+    std::stable_sort(FList.begin(), FList.end(),
+                     [](const auto &a, const auto &b) { return CompareFileRecs(*a, *b) < 0; });
 }
 
 void TApdFile::WriteToStream(QByteArray &stream)
 {
     SortRecords();
-    stream.reserve(stream.size() + HeaderRecordSize + 2 + Count() * (EmployeeRecordSize + InsuranceRecordSize + 4) +
-                   5);
+    stream.reserve(stream.size() + HeaderRecordSize + 2 + Count() * (EmployeeRecordSize + InsuranceRecordSize + 4) + 5);
     stream.append(HeaderRecord.data(), HeaderRecordSize).append(kCrLf, 2);
     const TApdFileRec *groupOpener = nullptr;
     for (const auto &rec : FList) {
@@ -220,8 +267,8 @@ void TApdFile::SaveToFile(const QString &path)
     // Unbuffered: a buffered QSaveFile loses a short write at commit and reports success with a cut
     // file. Here a short write is seen at once, nothing is committed and the temporary file goes.
     QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-                         file.write(bytes) == bytes.size() && file.commit();
+    const bool written =
+        file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size() && file.commit();
     if (!written)
         throw EFCreateError(QStringLiteral("Αδυναμία δημιουργίας του αρχείου «%1».\n%2")
                                 .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()), file.errorString()));

@@ -58,7 +58,8 @@ void PutDateText(const QString &value, char *field, int width);
 // --- the file --------------------------------------------------------------------------------------
 
 // One employee line: copies of its employee and employment records.
-class TApdFileRec {
+class TApdFileRec
+{
 public:
     TApdFileRec(const TEmployeeRecord &employeeRecord, const TInsuranceRecord &insuranceRecord)
         : EmployeeRecord(employeeRecord), InsuranceRecord(insuranceRecord)
@@ -76,7 +77,8 @@ int CompareEarningsType(const TApdFileRec &a, const TApdFileRec &b);
 // Register number, then earnings type.
 int CompareFileRecs(const TApdFileRec &a, const TApdFileRec &b);
 
-class TApdFile {
+class TApdFile
+{
 public:
     TApdFile();
     TApdFile(const TApdFile &) = delete;

@@ -7,13 +7,15 @@
 #include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
-#include <clocale>
 #include <climits>
+#include <clocale>
+#include <cmath>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
-namespace {
+namespace
+{
 
 // A field of the given width, run through one writer; returned as text for readable failures.
 template <typename Writer> QByteArray Field(int width, Writer writer)
@@ -30,9 +32,8 @@ template <typename Writer> QByteArray Field(int width, Writer writer)
 struct THeaderValues {
     QString type = "01", branch = "052", branchName = "ΑΘΗΝΩΝ (Κ. ΜΕΡΟΣ)", surname = "ΠΑΠΑΔΟΠΟΥΛΟΣ",
             firstName = "ΓΕΩΡΓΙΟΣ", fatherName = "ΙΩΑΝΝΗΣ", street = "ΣΤΑΔΙΟΥ", number = "12Α", postcode = "105 64",
-            city = "ΑΘΗΝΑ", kind = "ΑΝΕΓΕΡΣΗ ΤΡΙΩΡΟΦΗΣ ΟΙΚΟΔΟΜΗΣ", ame = "1234567", amoe = "98765",
-            afm = "012345678", workStreet = "ΕΡΜΟΥ", workNumber = "5", workPostcode = "54624",
-            workCity = "ΘΕΣΣΑΛΟΝΙΚΗ";
+            city = "ΑΘΗΝΑ", kind = "ΑΝΕΓΕΡΣΗ ΤΡΙΩΡΟΦΗΣ ΟΙΚΟΔΟΜΗΣ", ame = "1234567", amoe = "98765", afm = "012345678",
+            workStreet = "ΕΡΜΟΥ", workNumber = "5", workPostcode = "54624", workCity = "ΘΕΣΣΑΛΟΝΙΚΗ";
     TDateTime period = EncodeDate(2024, 2, 1);
     int64_t earnings = 0;
     int days = 0;
@@ -196,8 +197,7 @@ TEST(FieldWriters, AmountsAreCentsWithoutSeparatorsOrSignAndTouchNoSetting)
     EXPECT_EQ(Field(5, [](char *f, int w) { PutAmount(Currency::FromRaw(12350), f, w); }), "00124");
     EXPECT_EQ(Field(5, [](char *f, int w) { PutAmount(Currency::FromRaw(12250), f, w); }), "00122");
     // Amounts beyond any field: the full cents of the largest Currency, and the leftmost cut.
-    EXPECT_EQ(Field(19, [](char *f, int w) { PutAmount(Currency::FromRaw(INT64_MIN), f, w); }),
-              "0092233720368547758");
+    EXPECT_EQ(Field(19, [](char *f, int w) { PutAmount(Currency::FromRaw(INT64_MIN), f, w); }), "0092233720368547758");
     EXPECT_EQ(Field(2, [](char *f, int w) { PutAmount(Currency::FromCents(5), f, w); }), "00");
     EXPECT_EQ(QLocale(), localeBefore);
     EXPECT_EQ(std::localeconv()->decimal_point, decimalPointBefore);
@@ -210,6 +210,8 @@ TEST(FieldWriters, DatesAreDayMonthYearOrZeros)
     EXPECT_EQ(Field(8, [](char *f, int w) { PutDate(0, f, w); }), "00000000");
     EXPECT_EQ(Field(8, [](char *f, int w) { PutDate(-3, f, w); }), "00000000");
     EXPECT_EQ(Field(8, [](char *f, int w) { PutDate(std::nan(""), f, w); }), "00000000");
+    EXPECT_EQ(Field(8, [](char *f, int w) { PutDate(1e300, f, w); }), "00000000");
+    EXPECT_EQ(Field(8, [](char *f, int w) { PutDate(HUGE_VAL, f, w); }), "00000000");
 }
 
 TEST(FieldWriters, DateTextIsBuiltFromItsParts)
@@ -308,8 +310,8 @@ TEST(ApdFileLines, EqualLinesKeepTheOrderTheyWereAddedIn)
 
 TEST(ApdFileGolden, DeclarationWithoutKeptLinesIs620Bytes)
 {
-    const QByteArray bytes = Build({}, {Line([](TLineValues &l) { l.reg = ""; }),
-                                        Line([](TLineValues &l) { l.reg = "77", l.total = 0; })});
+    const QByteArray bytes =
+        Build({}, {Line([](TLineValues &l) { l.reg = ""; }), Line([](TLineValues &l) { l.reg = "77", l.total = 0; })});
     EXPECT_EQ(bytes.size(), 620);
     EXPECT_TRUE(bytes.startsWith("10101CSC01   0101052"));
     EXPECT_TRUE(bytes.endsWith("\r\nEOF\r\n"));
@@ -324,13 +326,10 @@ TEST(ApdFileGolden, LinesOfOneRegisterNumberShareTheEmployeeRecordOfTheFirstSort
 {
     THeaderValues h;
     h.earnings = 300000, h.days = 63, h.contributions = 150000;
-    const QByteArray bytes = Build(h, {Line([](TLineValues &l) { l.reg = "123", l.type = "08", l.days = 20; }),
-                                       Line([](TLineValues &l) {
-                                           l.reg = "45", l.surname = "ΓΕΩΡΓΙΟΥ", l.married = true, l.type = "01";
-                                       }),
-                                       Line([](TLineValues &l) {
-                                           l.reg = "123", l.firstName = "ΚΩΝΣΤΑΝΤΙΝΟΣ", l.type = "01", l.days = 22;
-                                       })});
+    const QByteArray bytes = Build(
+        h, {Line([](TLineValues &l) { l.reg = "123", l.type = "08", l.days = 20; }),
+            Line([](TLineValues &l) { l.reg = "45", l.surname = "ΓΕΩΡΓΙΟΥ", l.married = true, l.type = "01"; }),
+            Line([](TLineValues &l) { l.reg = "123", l.firstName = "ΚΩΝΣΤΑΝΤΙΝΟΣ", l.type = "01", l.days = 22; })});
     EXPECT_EQ(bytes.size(), 615 + 2 * 181 + 3 * 95 + 5);
     EXPECT_EQ(bytes, Golden("grouping.csc01"));
 }
