@@ -2,13 +2,11 @@
 
 #include "vcl/CodePage.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QVarLengthArray>
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 
 namespace

@@ -269,23 +269,6 @@ TEST(ApdFileLines, KeepRuleDropsLinesWithoutRegisterNumberOrContributions)
     EXPECT_EQ(file.Count(), 2);
 }
 
-TEST(ApdFileLines, EmployeesCompareByRegisterNumberThenEarningsType)
-{
-    TApdFile file;
-    AddLine(file, Line([](TLineValues &l) { l.reg = "200", l.type = "01"; }));
-    AddLine(file, Line([](TLineValues &l) { l.reg = "200", l.type = "01"; }));
-    AddLine(file, Line([](TLineValues &l) { l.reg = "200", l.firstName = "ΑΛΛΟΣ", l.type = "08"; }));
-    AddLine(file, Line([](TLineValues &l) { l.reg = "100", l.type = "14"; }));
-    const TApdFileRec &a = file.Records(0), &b = file.Records(1), &c = file.Records(2), &d = file.Records(3);
-    EXPECT_EQ(CompareEmployee(a, b), 0);
-    EXPECT_EQ(CompareEmployee(a, c), 0); // other names, same register number: one employee
-    EXPECT_GT(CompareEmployee(a, d), 0);
-    EXPECT_LT(CompareEarningsType(a, c), 0);
-    EXPECT_LT(CompareFileRecs(d, a), 0);
-    EXPECT_LT(CompareFileRecs(a, c), 0);
-    EXPECT_EQ(CompareFileRecs(a, b), 0);
-}
-
 TEST(ApdFileLines, EqualLinesKeepTheOrderTheyWereAddedIn)
 {
     TApdFile file;
