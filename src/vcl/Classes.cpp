@@ -87,7 +87,9 @@ bool TMethod::Bind(QObject *data, const QByteArray &name)
     const QMetaObject *mo = data->metaObject();
     for (int i = mo->methodCount() - 1; i >= 0; --i) {
         QMetaMethod m = mo->method(i);
-        if (m.methodType() != QMetaMethod::Method && m.methodType() != QMetaMethod::Slot)
+        // Only members the program's own classes declare; never QObject's slots.
+        if (i < TComponent::staticMetaObject.methodOffset() ||
+            (m.methodType() != QMetaMethod::Method && m.methodType() != QMetaMethod::Slot))
             continue;
         if (m.name() != name || !FSignature->Matches(m))
             continue;
@@ -153,6 +155,7 @@ QString NameKey(const QString &name)
 
 TComponent::TComponent(TComponent *AOwner)
 {
+    ++FCreatedCount;
     if (AOwner)
         AOwner->InsertComponent(this);
 }
@@ -511,6 +514,11 @@ void AddGlobalRoot(TComponent *Root)
 void RemoveGlobalRoot(TComponent *Root)
 {
     GlobalRoots().removeAll(Root);
+}
+
+bool IsGlobalRoot(const TComponent *Root)
+{
+    return GlobalRoots().contains(const_cast<TComponent *>(Root));
 }
 
 TComponent *FindGlobalComponent(const QString &Name)

@@ -300,6 +300,13 @@ public:
     // message on to this component's own components.
     virtual void Notification(TComponent *AComponent, TOperation Operation);
 
+    // Components constructed so far in this process (the reader caps how many one stream may create).
+    static quint64 CreatedCount() { return FCreatedCount; }
+    // Position of a non-visual component in a design (the stream's "Left" and "Top").
+    int DesignInfo() const { return FDesignInfo; }
+    void SetDesignInfo(int Value) { FDesignInfo = Value; }
+    void DefineProperties(TFiler *Filer) override;
+
     // State flags the reader and writer set.
     void SetState(TComponentState Flags) { FComponentState |= Flags; }
     void ClearState(TComponentState Flags) { FComponentState &= ~Flags; }
@@ -324,6 +331,8 @@ private:
     QHash<QString, TComponent *> FNameIndex; // case-folded name -> owned component
     QList<TComponent *> FFreeNotifies;
     TComponentState FComponentState;
+    int FDesignInfo = 0;
+    static inline quint64 FCreatedCount = 0;
 };
 
 // True when Name is a valid component name (letter or "_" first, then letters, digits, "_").
@@ -356,6 +365,7 @@ TComponent *CreateComponent(TComponentClass AClass, TComponent *AOwner);
 void AddGlobalRoot(TComponent *Root);
 void RemoveGlobalRoot(TComponent *Root);
 TComponent *FindGlobalComponent(const QString &Name);
+bool IsGlobalRoot(const TComponent *Root);
 
 // Enumerations whose property values are plain integers, written by name only when one fits (colours,
 // character sets).

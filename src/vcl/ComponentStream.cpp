@@ -299,6 +299,27 @@ void TComponent::WriteState(TWriter *Writer)
     Writer->WriteData(this);
 }
 
+void TComponent::DefineProperties(TFiler *Filer)
+{
+    auto *ancestor = qobject_cast<TComponent *>(Filer->Ancestor());
+    const int ancestorInfo = ancestor ? ancestor->FDesignInfo : 0;
+    const bool hasData = FDesignInfo != ancestorInfo;
+    Filer->DefineProperty(
+        QStringLiteral("Left"),
+        [this](TReader *r) {
+            const qint64 v = r->ReadInteger();
+            FDesignInfo = int((quint32(FDesignInfo) & 0xFFFF0000u) | (quint32(v) & 0xFFFFu));
+        },
+        [this](TWriter *w) { w->WriteInteger(qint16(FDesignInfo & 0xFFFF)); }, hasData);
+    Filer->DefineProperty(
+        QStringLiteral("Top"),
+        [this](TReader *r) {
+            const qint64 v = r->ReadInteger();
+            FDesignInfo = int((quint32(FDesignInfo) & 0xFFFFu) | (quint32(v) << 16));
+        },
+        [this](TWriter *w) { w->WriteInteger(qint16(quint32(FDesignInfo) >> 16)); }, hasData);
+}
+
 void TStrings::DefineProperties(TFiler *Filer)
 {
     bool hasData;
@@ -466,6 +487,7 @@ void TWriter::WriteDescendent(TComponent *Root, TComponent *AAncestor)
     FRootAncestor = AAncestor;
     FAncestor = AAncestor;
     FAncestorList.clear();
+    FAncestorIndex.clear();
     WriteSignature();
     FPendingFlags = AAncestor ? ffInherited : 0;
     FPendingChildPos = -1;
@@ -488,13 +510,10 @@ void TWriter::WriteComponent(TComponent *Component)
         return;
     TPersistent *oldAncestor = FAncestor;
     TComponent *ancestor = nullptr;
-    int ancestorIndex = -1;
-    for (int i = 0; i < FAncestorList.size(); ++i)
-        if (FAncestorList[i]->Name().compare(Component->Name(), Qt::CaseInsensitive) == 0) {
-            ancestor = FAncestorList[i];
-            ancestorIndex = i;
-            break;
-        }
+    const int ancestorIndex =
+        Component->Name().isEmpty() ? -1 : FAncestorIndex.value(Component->Name().toCaseFolded(), -1);
+    if (ancestorIndex >= 0)
+        ancestor = FAncestorList[ancestorIndex];
     quint8 flags = 0;
     if (ancestor)
         flags |= ffInherited;
@@ -543,6 +562,7 @@ void TWriter::WriteData(TComponent *Instance)
     TComponent *oldLookupRoot = FLookupRoot;
     TComponent *oldRootAncestor = FRootAncestor;
     const QList<TComponent *> oldAncestorList = FAncestorList;
+    const QHash<QString, int> oldAncestorIndex = FAncestorIndex;
     const int oldChildPos = FChildPos;
     TComponent *ancestor = qobject_cast<TComponent *>(FAncestor);
     if (Instance != FRoot && Instance->ComponentState().testFlag(csInline)) {
@@ -550,8 +570,15 @@ void TWriter::WriteData(TComponent *Instance)
         FRootAncestor = ancestor;
     }
     FAncestorList.clear();
+    FAncestorIndex.clear();
     if (ancestor)
-        ancestor->GetChildren([this](TComponent *c) { FAncestorList.append(c); }, FRootAncestor);
+        ancestor->GetChildren(
+            [this](TComponent *c) {
+                if (!c->Name().isEmpty())
+                    FAncestorIndex.insert(c->Name().toCaseFolded(), int(FAncestorList.size()));
+                FAncestorList.append(c);
+            },
+            FRootAncestor);
     FChildPos = 0;
     try {
         Instance->GetChildren([this](TComponent *c) { WriteComponent(c); }, FLookupRoot);
@@ -559,12 +586,14 @@ void TWriter::WriteData(TComponent *Instance)
         FLookupRoot = oldLookupRoot;
         FRootAncestor = oldRootAncestor;
         FAncestorList = oldAncestorList;
+        FAncestorIndex = oldAncestorIndex;
         FChildPos = oldChildPos;
         throw;
     }
     FLookupRoot = oldLookupRoot;
     FRootAncestor = oldRootAncestor;
     FAncestorList = oldAncestorList;
+    FAncestorIndex = oldAncestorIndex;
     FChildPos = oldChildPos;
     WriteListEnd();
     FHeaderEnd = headerEnd;
@@ -579,7 +608,7 @@ QString TWriter::ReferenceName(TComponent *Value, TComponent *LookupRoot) const
     TComponent *owner = Value->Owner();
     if (owner == LookupRoot)
         return Value->Name();
-    if (owner && !owner->Owner() && !owner->Name().isEmpty() && !Value->Name().isEmpty())
+    if (owner && (IsGlobalRoot(owner) || !owner->Owner()) && !owner->Name().isEmpty() && !Value->Name().isEmpty())
         return owner->Name() + u'.' + Value->Name();
     if (owner && owner->Owner() == LookupRoot && owner->ComponentState().testFlag(csInline))
         return owner->Name() + u'.' + Value->Name();
@@ -790,7 +819,8 @@ void TWriter::WriteCollection(TCollection *Value)
 // ---------------------------------------------------------------------------------------------
 // TReader
 
-TReader::TReader(const QByteArray &Data, TReaderLimits Limits) : FData(Data), FLimits(Limits)
+TReader::TReader(const QByteArray &Data, TReaderLimits Limits)
+    : FData(Data), FLimits(Limits), FCreatedAtStart(TComponent::CreatedCount())
 {
 }
 
@@ -1068,8 +1098,14 @@ void TReader::ReadRootComponent(TComponent *Root)
         Root->SetState(csLoading | csReading);
         FLoaded.append(Root);
         FLoadedSet.insert(Root);
-        if (!rootName.isEmpty() && Root->Name().compare(rootName, Qt::CaseSensitive) != 0)
-            Root->SetName(rootName);
+        if (!rootName.isEmpty() && Root->Name().compare(rootName, Qt::CaseSensitive) != 0) {
+            // A design read into an owned instance (a frame placed on a form) takes a free name.
+            QString unique = rootName;
+            if (TComponent *owner = Root->Owner())
+                for (int i = 1; owner->FindComponent(unique) && owner->FindComponent(unique) != Root; ++i)
+                    unique = rootName + u'_' + QString::number(i);
+            Root->SetName(unique);
+        }
         ++FDepth;
         ReadProperties(Root);
         TComponent *childOwner = Root->GetChildOwner();
@@ -1125,10 +1161,9 @@ void TReader::ReadComponentChild(TComponent *Parent)
         TComponentClass cls = GetClass(QString::fromLatin1(className));
         if (!cls)
             Error(QStringLiteral("η κλάση %1 δεν είναι γνωστή").arg(QString::fromLatin1(className)));
-        const int before = FOwner->ComponentCount();
         instance = CreateComponent(cls, FOwner);
-        FComponentCount += std::max(0, FOwner->ComponentCount() - before - 1);
-        if (FComponentCount > FLimits.MaxComponents) {
+        // A class may build a whole tree when created (a frame reads its own design).
+        if (TComponent::CreatedCount() - FCreatedAtStart > quint64(FLimits.MaxComponents)) {
             delete instance;
             Error(QStringLiteral("υπερβολικά πολλά στοιχεία"));
         }
@@ -1149,11 +1184,9 @@ void TReader::ReadComponentChild(TComponent *Parent)
     if (flags & ffInline)
         instance->SetInline(true);
     // A component may not become its own ancestor in the visual tree.
-    if (instance->HasParent() || Parent != FRoot) {
-        for (TComponent *p = Parent; p; p = p->GetParentComponent())
-            if (p == instance)
-                Error(QStringLiteral("κυκλική σχέση στοιχείων στο %1").arg(name));
-    }
+    for (TComponent *p = Parent; p; p = p->GetParentComponent())
+        if (p == instance)
+            Error(QStringLiteral("κυκλική σχέση στοιχείων στο %1").arg(name));
     instance->SetParentComponent(Parent);
     if (flags & ffChildPos)
         Parent->SetChildOrder(instance, childPos);
@@ -1253,6 +1286,8 @@ void TReader::ReadProperty(TPersistent *Instance)
                 bad();
         } else if (p.IntegerEnum && (t == vaInt8 || t == vaInt16 || t == vaInt32)) {
             v = ReadInteger();
+            if (v < INT32_MIN || v > UINT32_MAX)
+                bad();
         } else {
             bad();
         }

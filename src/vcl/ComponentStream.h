@@ -137,8 +137,9 @@ private:
     QByteArray FPropPath;     // "Font." while a sub-object is written
     quint8 FPendingFlags = 0; // prefix of the component about to be written
     int FPendingChildPos = -1;
-    qsizetype FHeaderEnd = 0;          // end of the last written header (for dropping unchanged children)
-    QList<TComponent *> FAncestorList; // children of the ancestor at the current level
+    qsizetype FHeaderEnd = 0;           // end of the last written header (for dropping unchanged children)
+    QList<TComponent *> FAncestorList;  // children of the ancestor at the current level
+    QHash<QString, int> FAncestorIndex; // their case-folded names
     int FChildPos = 0;
 };
 
@@ -205,6 +206,7 @@ private:
     TReaderLimits FLimits;
     int FDepth = 0;
     int FComponentCount = 0;
+    quint64 FCreatedAtStart = 0;
     TComponent *FOwner = nullptr;
     QList<QPointer<TComponent>> FLoaded;
     QSet<TComponent *> FLoadedSet;
