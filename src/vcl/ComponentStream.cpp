@@ -828,6 +828,10 @@ TReader::~TReader() = default;
 
 void TReader::Error(const QString &Message) const
 {
+    if (!FCurrentProperty.isEmpty())
+        throw EReadError(QStringLiteral("Σφάλμα ανάγνωσης δεδομένων (θέση %1, ιδιότητα %2): %3")
+                             .arg(FPos)
+                             .arg(QString::fromLatin1(FCurrentProperty), Message));
     throw EReadError(QStringLiteral("Σφάλμα ανάγνωσης δεδομένων (θέση %1): %2").arg(FPos).arg(Message));
 }
 
@@ -1222,6 +1226,13 @@ void TReader::ReadProperty(TPersistent *Instance)
     const QByteArray path = ReadStr();
     if (path.isEmpty())
         Error(QStringLiteral("κενό όνομα ιδιότητας"));
+    // Named in every error until the value is read (nested values name their own).
+    struct CurrentProperty {
+        QByteArray &Slot;
+        QByteArray Kept;
+        CurrentProperty(QByteArray &slot, const QByteArray &path) : Slot(slot), Kept(slot) { Slot = path; }
+        ~CurrentProperty() { Slot = Kept; }
+    } current(FCurrentProperty, path);
     const QList<QByteArray> parts = path.split('.');
     if (parts.size() > 8)
         Error(QStringLiteral("μη έγκυρο όνομα ιδιότητας %1").arg(QString::fromLatin1(path)));

@@ -211,7 +211,8 @@ private:
     QList<QPointer<TComponent>> FLoaded;
     QSet<TComponent *> FLoadedSet;
     QList<Fixup> FFixups;
-    QString FPropName; // name DefineProperties is asked about
+    QString FPropName;           // name DefineProperties is asked about
+    QByteArray FCurrentProperty; // property whose value is being read, named in errors
     bool FPropHandled = false;
 };
 
