@@ -238,6 +238,13 @@ protected:
 
 using TGetChildProc = std::function<void(TComponent *Child)>;
 
+// Component names compare ignoring the case of ASCII letters (names are identifiers).
+struct TNameKey {
+    QString Name;
+};
+bool operator==(const TNameKey &a, const TNameKey &b) noexcept;
+size_t qHash(const TNameKey &key, size_t seed = 0) noexcept;
+
 class TComponent : public TPersistent
 {
     Q_OBJECT
@@ -328,7 +335,7 @@ private:
     QString FName;
     qint64 FTag = 0;
     QList<TComponent *> FComponents;
-    QHash<QString, TComponent *> FNameIndex; // case-folded name -> owned component
+    QHash<TNameKey, TComponent *> FNameIndex;
     QList<TComponent *> FFreeNotifies;
     TComponentState FComponentState;
     int FDesignInfo = 0;

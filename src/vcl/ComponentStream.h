@@ -137,9 +137,9 @@ private:
     QByteArray FPropPath;     // "Font." while a sub-object is written
     quint8 FPendingFlags = 0; // prefix of the component about to be written
     int FPendingChildPos = -1;
-    qsizetype FHeaderEnd = 0;           // end of the last written header (for dropping unchanged children)
-    QList<TComponent *> FAncestorList;  // children of the ancestor at the current level
-    QHash<QString, int> FAncestorIndex; // their case-folded names
+    qsizetype FHeaderEnd = 0;            // end of the last written header (for dropping unchanged children)
+    QList<TComponent *> FAncestorList;   // children of the ancestor at the current level
+    QHash<TNameKey, int> FAncestorIndex; // their names
     int FChildPos = 0;
 };
 
