@@ -309,6 +309,9 @@ public:
 
     // Components constructed so far in this process (the reader caps how many one stream may create).
     static quint64 CreatedCount() { return FCreatedCount; }
+    // The deepest class whose form resource has been read into this component (InitInheritedComponent).
+    const QMetaObject *DesignClass() const { return FDesignClass; }
+    void SetDesignClass(const QMetaObject *Value) { FDesignClass = Value; }
     // Position of a non-visual component in a design (the stream's "Left" and "Top").
     int DesignInfo() const { return FDesignInfo; }
     void SetDesignInfo(int Value) { FDesignInfo = Value; }
@@ -339,6 +342,7 @@ private:
     QList<TComponent *> FFreeNotifies;
     TComponentState FComponentState;
     int FDesignInfo = 0;
+    const QMetaObject *FDesignClass = nullptr;
     static inline quint64 FCreatedCount = 0;
 };
 

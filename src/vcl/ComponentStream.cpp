@@ -2161,8 +2161,11 @@ void ReadComponentResource(const QString &Path, TComponent *Instance)
 bool InitInheritedComponent(TComponent *Instance, const QMetaObject *RootAncestor)
 {
     QList<const QMetaObject *> chain;
-    for (const QMetaObject *mo = Instance->metaObject(); mo && mo != RootAncestor; mo = mo->superClass())
+    for (const QMetaObject *mo = Instance->metaObject(); mo && mo != RootAncestor; mo = mo->superClass()) {
+        if (mo == Instance->DesignClass())
+            break; // this level and those above were read by a base class's constructor
         chain.prepend(mo);
+    }
     bool any = false;
     for (const QMetaObject *mo : chain) {
         QString path;
@@ -2176,6 +2179,7 @@ bool InitInheritedComponent(TComponent *Instance, const QMetaObject *RootAncesto
             continue;
         TReader reader(binary);
         reader.ReadRootComponent(Instance);
+        Instance->SetDesignClass(mo);
         any = true;
     }
     return any;

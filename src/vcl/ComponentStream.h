@@ -231,7 +231,8 @@ QByteArray ObjectBinaryToText(const QByteArray &Binary, const TReaderLimits &Lim
 // Reads the form resource of each class from RootAncestor's descendants down to Instance's own class,
 // ancestor first. A class names its resource with Q_CLASSINFO("FormResource", ":/forms/X.dfm"), else
 // ":/forms/<ClassName>.dfm" is looked for. Text resources are converted once and kept. False when no
-// class level had a resource.
+// class level had a resource. Call it in the constructor of each designed class: levels a base class's
+// constructor has read already are skipped.
 bool InitInheritedComponent(TComponent *Instance, const QMetaObject *RootAncestor);
 // Reads one resource (text or binary) into Instance.
 void ReadComponentResource(const QString &Path, TComponent *Instance);
