@@ -253,7 +253,12 @@ class TComponent : public TPersistent
     Q_CLASSINFO("Default:Tag", "0")
 public:
     Q_INVOKABLE explicit TComponent(TComponent *AOwner);
-    // Notifies, frees the owned components in reverse creation order and leaves the owner.
+    // Tells those that asked (FreeNotification), frees the owned components in reverse creation order
+    // and leaves the owner (whose components hear opRemove). It runs after the destructors of derived
+    // classes: a class whose owned components need its own parts alive while they go (a windowed
+    // control and the controls on it) calls Destroying() and DestroyComponents() first in its destructor.
+    // Components freed by their owner leave it quietly unless they asked for free notification, so
+    // freeing a large tree stays linear.
     ~TComponent() override;
 
     TComponent *Owner() const { return FOwner; }
