@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QMetaEnum>
+#include <QStringDecoder>
 #include <QtEndian>
 #include <cctype>
 #include <cfloat>
@@ -247,6 +248,12 @@ const ClassPlan &PlanOf(const QMetaObject *mo)
     return *plan;
 }
 
+// Cast without qobject_cast's name comparisons: the meta-object chain is walked by pointer.
+template <typename T> T *As(QObject *o)
+{
+    return o && o->metaObject()->inherits(&T::staticMetaObject) ? static_cast<T *>(o) : nullptr;
+}
+
 bool IsStored(const PropPlan &p, QObject *instance)
 {
     if (!p.StaticStored)
@@ -301,7 +308,7 @@ void TComponent::WriteState(TWriter *Writer)
 
 void TComponent::DefineProperties(TFiler *Filer)
 {
-    auto *ancestor = qobject_cast<TComponent *>(Filer->Ancestor());
+    auto *ancestor = As<TComponent>(Filer->Ancestor());
     const int ancestorInfo = ancestor ? ancestor->FDesignInfo : 0;
     const bool hasData = FDesignInfo != ancestorInfo;
     Filer->DefineProperty(
@@ -323,7 +330,7 @@ void TComponent::DefineProperties(TFiler *Filer)
 void TStrings::DefineProperties(TFiler *Filer)
 {
     bool hasData;
-    if (auto *ancestor = qobject_cast<TStrings *>(Filer->Ancestor()))
+    if (auto *ancestor = As<TStrings>(Filer->Ancestor()))
         hasData = !Equals(ancestor);
     else
         hasData = Count() > 0;
@@ -510,8 +517,7 @@ void TWriter::WriteComponent(TComponent *Component)
         return;
     TPersistent *oldAncestor = FAncestor;
     TComponent *ancestor = nullptr;
-    const int ancestorIndex =
-        Component->Name().isEmpty() ? -1 : FAncestorIndex.value(Component->Name().toCaseFolded(), -1);
+    const int ancestorIndex = Component->Name().isEmpty() ? -1 : FAncestorIndex.value(TNameKey{Component->Name()}, -1);
     if (ancestorIndex >= 0)
         ancestor = FAncestorList[ancestorIndex];
     quint8 flags = 0;
@@ -562,9 +568,9 @@ void TWriter::WriteData(TComponent *Instance)
     TComponent *oldLookupRoot = FLookupRoot;
     TComponent *oldRootAncestor = FRootAncestor;
     const QList<TComponent *> oldAncestorList = FAncestorList;
-    const QHash<QString, int> oldAncestorIndex = FAncestorIndex;
+    const QHash<TNameKey, int> oldAncestorIndex = FAncestorIndex;
     const int oldChildPos = FChildPos;
-    TComponent *ancestor = qobject_cast<TComponent *>(FAncestor);
+    TComponent *ancestor = As<TComponent>(FAncestor);
     if (Instance != FRoot && Instance->ComponentState().testFlag(csInline)) {
         FLookupRoot = Instance;
         FRootAncestor = ancestor;
@@ -575,7 +581,7 @@ void TWriter::WriteData(TComponent *Instance)
         ancestor->GetChildren(
             [this](TComponent *c) {
                 if (!c->Name().isEmpty())
-                    FAncestorIndex.insert(c->Name().toCaseFolded(), int(FAncestorList.size()));
+                    FAncestorIndex.insert(TNameKey{c->Name()}, int(FAncestorList.size()));
                 FAncestorList.append(c);
             },
             FRootAncestor);
@@ -618,25 +624,26 @@ QString TWriter::ReferenceName(TComponent *Value, TComponent *LookupRoot) const
 void TWriter::WriteProperties(TPersistent *Instance)
 {
     const ClassPlan &plan = PlanOf(Instance->metaObject());
-    TPersistent *ancestor = FAncestor;
-    if (ancestor && ancestor->metaObject() != Instance->metaObject() &&
-        !Instance->metaObject()->inherits(ancestor->metaObject()))
-        ancestor = nullptr;
+    TPersistent *const commonAncestor = FAncestor;
     for (const PropPlan &p : plan.Props) {
+        // An ancestor of another class is compared only on the properties it has.
+        TPersistent *const ancestor =
+            commonAncestor && commonAncestor->metaObject()->inherits(p.Prop.enclosingMetaObject()) ? commonAncestor
+                                                                                                   : nullptr;
         if (p.Kind == PropKind::Other || !p.Prop.isReadable())
             continue;
         if (!IsStored(p, Instance))
             continue;
-        const QByteArray name = FPropPath + p.Name;
+        auto name = [&] { return FPropPath + p.Name; };
         switch (p.Kind) {
         case PropKind::SubObject: {
-            auto *sub = qobject_cast<TPersistent *>(ReadPointer(p, Instance));
+            auto *sub = static_cast<TPersistent *>(ReadPointer(p, Instance));
             if (!sub)
                 break;
-            TPersistent *subAncestor = ancestor ? qobject_cast<TPersistent *>(ReadPointer(p, ancestor)) : nullptr;
+            TPersistent *subAncestor = ancestor ? static_cast<TPersistent *>(ReadPointer(p, ancestor)) : nullptr;
             const QByteArray oldPath = FPropPath;
             TPersistent *oldAncestor = FAncestor;
-            FPropPath = name + '.';
+            FPropPath = name() + '.';
             FAncestor = subAncestor;
             WriteProperties(sub);
             FPropPath = oldPath;
@@ -644,11 +651,11 @@ void TWriter::WriteProperties(TPersistent *Instance)
             break;
         }
         case PropKind::Collection: {
-            auto *coll = qobject_cast<TCollection *>(ReadPointer(p, Instance));
+            auto *coll = static_cast<TCollection *>(ReadPointer(p, Instance));
             if (!coll)
                 break;
             if (ancestor) {
-                auto *ac = qobject_cast<TCollection *>(ReadPointer(p, ancestor));
+                auto *ac = static_cast<TCollection *>(ReadPointer(p, ancestor));
                 if (ac) {
                     QByteArray mine, theirs;
                     {
@@ -667,23 +674,23 @@ void TWriter::WriteProperties(TPersistent *Instance)
             } else if (coll->Count() == 0) {
                 break;
             }
-            WriteStr(name);
+            WriteStr(name());
             WriteCollection(coll);
             break;
         }
         case PropKind::Reference: {
-            auto *value = qobject_cast<TComponent *>(ReadPointer(p, Instance));
+            auto *value = static_cast<TComponent *>(ReadPointer(p, Instance));
             const QString ref = ReferenceName(value, FLookupRoot);
             if (value && ref.isEmpty())
                 break; // not reachable by name: nothing to store
             if (ancestor) {
-                auto *av = qobject_cast<TComponent *>(ReadPointer(p, ancestor));
+                auto *av = static_cast<TComponent *>(ReadPointer(p, ancestor));
                 if (ReferenceName(av, FRootAncestor).compare(ref, Qt::CaseInsensitive) == 0)
                     break;
             } else if (!value) {
                 break;
             }
-            WriteStr(name);
+            WriteStr(name());
             if (value)
                 WriteIdent(ref.toLatin1());
             else
@@ -693,12 +700,12 @@ void TWriter::WriteProperties(TPersistent *Instance)
         case PropKind::Event: {
             const QString handler = EventName(p.Prop.read(Instance), FLookupRoot);
             if (ancestor) {
-                if (EventName(p.Prop.read(ancestor), qobject_cast<TComponent *>(FRootAncestor)) == handler)
+                if (EventName(p.Prop.read(ancestor), FRootAncestor) == handler)
                     break;
             } else if (handler.isEmpty()) {
                 break;
             }
-            WriteStr(name);
+            WriteStr(name());
             if (handler.isEmpty())
                 WriteValue(vaNil);
             else
@@ -709,7 +716,7 @@ void TWriter::WriteProperties(TPersistent *Instance)
             const QString v = p.Prop.read(Instance).toString();
             if (ancestor ? v == p.Prop.read(ancestor).toString() : v == p.DefaultString)
                 break;
-            WriteStr(name);
+            WriteStr(name());
             WriteString(v);
             break;
         }
@@ -717,7 +724,7 @@ void TWriter::WriteProperties(TPersistent *Instance)
             const double v = p.Prop.read(Instance).toDouble();
             if (ancestor ? v == p.Prop.read(ancestor).toDouble() : v == double(p.DefaultFloat))
                 break;
-            WriteStr(name);
+            WriteStr(name());
             WriteFloat(v);
             break;
         }
@@ -725,7 +732,7 @@ void TWriter::WriteProperties(TPersistent *Instance)
             const Currency v = p.Prop.read(Instance).value<Currency>();
             if (ancestor ? v == p.Prop.read(ancestor).value<Currency>() : v.Raw() == p.DefaultInt)
                 break;
-            WriteStr(name);
+            WriteStr(name());
             WriteCurrency(v);
             break;
         }
@@ -749,7 +756,7 @@ void TWriter::WriteProperties(TPersistent *Instance)
             } else if (p.HasDefault && v == p.DefaultInt) {
                 break;
             }
-            WriteStr(name);
+            WriteStr(name());
             if (p.Kind == PropKind::Bool) {
                 WriteBoolean(v != 0);
             } else if (p.Kind == PropKind::Enum) {
@@ -776,7 +783,8 @@ void TWriter::WriteProperties(TPersistent *Instance)
     // Data the class streams itself.
     const QByteArray oldPath = FPropPath;
     TPersistent *oldAncestor = FAncestor;
-    FAncestor = ancestor;
+    FAncestor =
+        commonAncestor && commonAncestor->metaObject()->inherits(Instance->metaObject()) ? commonAncestor : nullptr;
     Instance->DefineProperties(this);
     FAncestor = oldAncestor;
     FPropPath = oldPath;
@@ -828,6 +836,10 @@ TReader::~TReader() = default;
 
 void TReader::Error(const QString &Message) const
 {
+    if (!FCurrentProperty.isEmpty())
+        throw EReadError(QStringLiteral("Σφάλμα ανάγνωσης δεδομένων (θέση %1, ιδιότητα %2): %3")
+                             .arg(FPos)
+                             .arg(QString::fromLatin1(FCurrentProperty), Message));
     throw EReadError(QStringLiteral("Σφάλμα ανάγνωσης δεδομένων (θέση %1): %2").arg(FPos).arg(Message));
 }
 
@@ -928,6 +940,10 @@ long double TReader::ReadFloat()
     case vaExtended: {
         unsigned char bytes[sizeof(long double)] = {};
         ReadBytes(bytes, 10);
+        // The explicit integer bit must agree with the exponent; other encodings are not numbers.
+        const bool zeroExponent = (bytes[8] | (bytes[9] & 0x7F)) == 0;
+        if (bool(bytes[7] & 0x80) == zeroExponent)
+            Error(QStringLiteral("μη έγκυρος αριθμός"));
         std::memcpy(&result, bytes, sizeof(long double));
         break;
     }
@@ -959,7 +975,8 @@ long double TReader::ReadFloat()
     default:
         Error(QStringLiteral("αναμενόταν αριθμός"));
     }
-    if (!std::isfinite(result))
+    // Values are kept as doubles: beyond that range they are no numbers either.
+    if (!std::isfinite(result) || !std::isfinite(double(result)))
         Error(QStringLiteral("μη έγκυρος αριθμός"));
     return result;
 }
@@ -1222,6 +1239,13 @@ void TReader::ReadProperty(TPersistent *Instance)
     const QByteArray path = ReadStr();
     if (path.isEmpty())
         Error(QStringLiteral("κενό όνομα ιδιότητας"));
+    // Named in every error until the value is read (nested values name their own).
+    struct CurrentProperty {
+        QByteArray &Slot;
+        QByteArray Kept;
+        CurrentProperty(QByteArray &slot, const QByteArray &path) : Slot(slot), Kept(slot) { Slot = path; }
+        ~CurrentProperty() { Slot = Kept; }
+    } current(FCurrentProperty, path);
     const QList<QByteArray> parts = path.split('.');
     if (parts.size() > 8)
         Error(QStringLiteral("μη έγκυρο όνομα ιδιότητας %1").arg(QString::fromLatin1(path)));
@@ -1231,7 +1255,7 @@ void TReader::ReadProperty(TPersistent *Instance)
         const int idx = plan.ByName.value(parts[i].toLower(), -1);
         if (idx < 0 || plan.Props[idx].Kind != PropKind::SubObject)
             Error(QStringLiteral("η ιδιότητα %1 δεν υπάρχει").arg(QString::fromLatin1(path)));
-        obj = qobject_cast<TPersistent *>(ReadPointer(plan.Props[idx], obj));
+        obj = static_cast<TPersistent *>(ReadPointer(plan.Props[idx], obj));
         if (!obj)
             Error(QStringLiteral("η ιδιότητα %1 δεν υπάρχει").arg(QString::fromLatin1(path)));
     }
@@ -1276,7 +1300,7 @@ void TReader::ReadProperty(TPersistent *Instance)
         ok = p.Prop.write(obj, QVariant(ReadString()));
         break;
     case PropKind::Enum: {
-        qint64 v;
+        qint64 v = 0;
         const TValueType t = NextValue();
         if (t == vaIdent) {
             const QByteArray key = ReadIdent();
@@ -1350,7 +1374,7 @@ void TReader::ReadProperty(TPersistent *Instance)
         break;
     }
     case PropKind::Collection: {
-        auto *coll = qobject_cast<TCollection *>(ReadPointer(p, obj));
+        auto *coll = static_cast<TCollection *>(ReadPointer(p, obj));
         if (!coll)
             bad();
         ReadCollection(coll);
@@ -1515,7 +1539,8 @@ QByteArray QuoteString(const QString &s)
     QByteArray out;
     bool inQuote = false;
     for (QChar c : s) {
-        if (c.unicode() < 32) {
+        if (c.unicode() < 32 || (c.unicode() >= 127 && !c.isPrint())) {
+            // Controls, format characters (a BOM), surrogates and private-use characters by code.
             if (inQuote) {
                 out += '\'';
                 inQuote = false;
@@ -1861,7 +1886,9 @@ public:
                     run += T[P++];
                 }
                 Q_UNUSED(start);
-                s += QString::fromUtf8(run);
+                // A run may start with U+FEFF, which must not be taken for a byte-order mark.
+                QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+                s += decoder.decode(run);
             } else if (c == '#') {
                 ++P;
                 const qsizetype d = P;
@@ -2134,8 +2161,11 @@ void ReadComponentResource(const QString &Path, TComponent *Instance)
 bool InitInheritedComponent(TComponent *Instance, const QMetaObject *RootAncestor)
 {
     QList<const QMetaObject *> chain;
-    for (const QMetaObject *mo = Instance->metaObject(); mo && mo != RootAncestor; mo = mo->superClass())
+    for (const QMetaObject *mo = Instance->metaObject(); mo && mo != RootAncestor; mo = mo->superClass()) {
+        if (mo == Instance->DesignClass())
+            break; // this level and those above were read by a base class's constructor
         chain.prepend(mo);
+    }
     bool any = false;
     for (const QMetaObject *mo : chain) {
         QString path;
@@ -2149,6 +2179,7 @@ bool InitInheritedComponent(TComponent *Instance, const QMetaObject *RootAncesto
             continue;
         TReader reader(binary);
         reader.ReadRootComponent(Instance);
+        Instance->SetDesignClass(mo);
         any = true;
     }
     return any;

@@ -137,9 +137,9 @@ private:
     QByteArray FPropPath;     // "Font." while a sub-object is written
     quint8 FPendingFlags = 0; // prefix of the component about to be written
     int FPendingChildPos = -1;
-    qsizetype FHeaderEnd = 0;           // end of the last written header (for dropping unchanged children)
-    QList<TComponent *> FAncestorList;  // children of the ancestor at the current level
-    QHash<QString, int> FAncestorIndex; // their case-folded names
+    qsizetype FHeaderEnd = 0;            // end of the last written header (for dropping unchanged children)
+    QList<TComponent *> FAncestorList;   // children of the ancestor at the current level
+    QHash<TNameKey, int> FAncestorIndex; // their names
     int FChildPos = 0;
 };
 
@@ -211,7 +211,8 @@ private:
     QList<QPointer<TComponent>> FLoaded;
     QSet<TComponent *> FLoadedSet;
     QList<Fixup> FFixups;
-    QString FPropName; // name DefineProperties is asked about
+    QString FPropName;           // name DefineProperties is asked about
+    QByteArray FCurrentProperty; // property whose value is being read, named in errors
     bool FPropHandled = false;
 };
 
@@ -230,7 +231,8 @@ QByteArray ObjectBinaryToText(const QByteArray &Binary, const TReaderLimits &Lim
 // Reads the form resource of each class from RootAncestor's descendants down to Instance's own class,
 // ancestor first. A class names its resource with Q_CLASSINFO("FormResource", ":/forms/X.dfm"), else
 // ":/forms/<ClassName>.dfm" is looked for. Text resources are converted once and kept. False when no
-// class level had a resource.
+// class level had a resource. Call it in the constructor of each designed class: levels a base class's
+// constructor has read already are skipped.
 bool InitInheritedComponent(TComponent *Instance, const QMetaObject *RootAncestor);
 // Reads one resource (text or binary) into Instance.
 void ReadComponentResource(const QString &Path, TComponent *Instance);

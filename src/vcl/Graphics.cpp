@@ -177,6 +177,8 @@ void TFont::DoChanged()
         FChangedWhileUpdating = true;
         return;
     }
+    if (FFontAdapter)
+        FFontAdapter->Changed();
     OnChange(this);
     Q_EMIT Changed(this);
 }
