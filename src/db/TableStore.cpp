@@ -351,8 +351,15 @@ void TTableStore::CreateFile(const QString &fileName, const std::vector<TStoredF
         if (!st)
             fail({});
         for (const TRowValues &row : rows) {
-            for (size_t i = 0; i < fields.size(); ++i)
-                BindValue(st.S, static_cast<int>(i) + 1, i < row.size() ? row[i] : QVariant(), fields[i].DataType);
+            for (size_t i = 0; i < fields.size(); ++i) {
+                QVariant v;
+                if (i < row.size() && !TryConvertValue(row[i], fields[i].DataType, v))
+                    fail(QStringLiteral("η τιμή \"%1\" δεν ταιριάζει στο πεδίο \"%2\"")
+                             .arg(row[i].toString(), fields[i].Name));
+                if (fields[i].DataType == ftString && v.isValid() && fields[i].Size > 0)
+                    v = v.toString().left(fields[i].Size);
+                BindValue(st.S, static_cast<int>(i) + 1, v, fields[i].DataType);
+            }
             if (sqlite3_step(st.S) != SQLITE_DONE)
                 fail({});
             sqlite3_reset(st.S);

@@ -1,4 +1,4 @@
-#include "ParadoxTestFiles.h"
+#include "support/ParadoxTestFiles.h"
 #include "db/FilterExpr.h"
 #include "db/GreekText.h"
 #include "db/ParadoxImport.h"

@@ -1,4 +1,4 @@
-#include "ParadoxTestFiles.h"
+#include "support/ParadoxTestFiles.h"
 
 #include <QDate>
 #include <QFile>
