@@ -1001,10 +1001,84 @@ TField *TDataSet::FieldByName(const QString &FieldName) const
     return f;
 }
 
+void TDataSet::SetRecNo(int Value)
+{
+    CheckBrowseMode();
+    SyncView();
+    const int index = Value - 1;
+    if (index < 0 || index >= static_cast<int>(FView.size()) || index == FCurrent)
+        return;
+    if (BeforeScroll)
+        BeforeScroll(this);
+    FCurrent = index;
+    FBof = FEof = false;
+    RecordMoved();
+}
+
+QVariant TDataSet::RecordValue(int RecIndex, TField *Field)
+{
+    SyncView();
+    if (!Active() || RecIndex < 0 || RecIndex >= static_cast<int>(FView.size()))
+        return {};
+    if (RecIndex == FCurrent && FRowOverride < 0)
+        return Field->Value(); // with any pending change
+    if (Field->FCalcIndex < 0)
+        return Field->FStoreIndex >= 0 ? FView[static_cast<size_t>(RecIndex)]->Values[static_cast<size_t>(Field->FStoreIndex)]
+                                       : QVariant();
+    // Calculate that record's fields aside, leaving the current record's as they are.
+    const int savedCurrent = FCurrent;
+    const TDataSetState savedState = FState;
+    TRowValues savedBuffer;
+    std::swap(savedBuffer, FEditBuffer);
+    std::vector<QVariant> savedCalc = FCalcValues;
+    FCurrent = RecIndex;
+    FState = dsBrowse;
+    QVariant v;
+    try {
+        CalculateFields();
+        v = FCalcValues[static_cast<size_t>(Field->FCalcIndex)];
+    } catch (const Exception &) {
+    }
+    FCurrent = savedCurrent;
+    FState = savedState;
+    std::swap(savedBuffer, FEditBuffer);
+    FCalcValues = std::move(savedCalc);
+    return v;
+}
+
+QString TDataSet::RecordText(int RecIndex, TField *Field, bool DisplayText)
+{
+    SyncView();
+    if (!Active() || RecIndex < 0 || RecIndex >= static_cast<int>(FView.size()))
+        return {};
+    if (RecIndex == FCurrent)
+        return Field->GetText(DisplayText);
+    FOverrideCalc.assign(FCalcValues.size(), QVariant());
+    if (Field->FCalcIndex >= 0)
+        FOverrideCalc[static_cast<size_t>(Field->FCalcIndex)] = RecordValue(RecIndex, Field);
+    FRowOverride = RecIndex;
+    QString text;
+    try {
+        text = Field->GetText(DisplayText);
+    } catch (...) {
+        FRowOverride = -1;
+        throw;
+    }
+    FRowOverride = -1;
+    return text;
+}
+
 QVariant TDataSet::GetFieldValue(const TField *Field) const
 {
     if (FState == dsInactive)
         return {};
+    if (FRowOverride >= 0) {
+        if (Field->FCalcIndex >= 0)
+            return FOverrideCalc[static_cast<size_t>(Field->FCalcIndex)];
+        return Field->FStoreIndex >= 0
+                   ? FView[static_cast<size_t>(FRowOverride)]->Values[static_cast<size_t>(Field->FStoreIndex)]
+                   : QVariant();
+    }
     if (Field->FCalcIndex >= 0)
         return static_cast<size_t>(Field->FCalcIndex) < FCalcValues.size()
                    ? FCalcValues[static_cast<size_t>(Field->FCalcIndex)]

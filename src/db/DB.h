@@ -334,6 +334,11 @@ public:
     bool IsEmpty() const;
     int RecordCount() const;
     int RecNo() const; // 1-based; 0 with no current record
+    void SetRecNo(int Value);
+    // The value and the text of Field in the record at RecIndex (0-based, in the dataset's order) without
+    // moving there, calculated fields included; grids draw their rows with these.
+    QVariant RecordValue(int RecIndex, TField *Field);
+    QString RecordText(int RecIndex, TField *Field, bool DisplayText = true);
 
     void Append();
     void Insert();
@@ -439,6 +444,8 @@ private:
     QList<TDataSource *> FDataSources;
     TFieldDefs FFieldDefs;
     bool FInCalc = false;
+    int FRowOverride = -1; // while RecordValue/RecordText read another record
+    std::vector<QVariant> FOverrideCalc;
 };
 
 // ---------------------------------------------------------------------------------- sources and links

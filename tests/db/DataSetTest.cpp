@@ -248,7 +248,16 @@ TEST_F(DataSetTest, LookupAndCalculatedFields)
     t->Locate(QStringLiteral("ΚΩΔ"), QStringLiteral("003"), 0);
     EXPECT_EQ(rate->AsCurrency(), Currency::FromInt(10));
     EXPECT_EQ(twice->AsCurrency(), Currency::FromInt(20));
-    t->First();
+    // Grids read other records without moving, calculated fields included.
+    const int current = t->RecNo();
+    EXPECT_EQ(t->RecordValue(0, twice).value<Currency>(), Currency());
+    EXPECT_FALSE(t->RecordValue(0, rate).isValid());
+    EXPECT_EQ(t->RecordValue(2, twice).value<Currency>(), Currency::FromInt(20));
+    EXPECT_EQ(t->RecordText(0, t->FieldByName(QStringLiteral("ΚΩΔ"))), QStringLiteral("001"));
+    EXPECT_EQ(t->RecordText(2, rate), QStringLiteral("10,00 €"));
+    EXPECT_EQ(t->RecNo(), current);
+    EXPECT_EQ(twice->AsCurrency(), Currency::FromInt(20));
+    t->SetRecNo(1);
     EXPECT_TRUE(rate->IsNull());
     t->Edit();
     t->FieldByName(QStringLiteral("ΤΡΙΕΤΙΕΣ"))->SetAsInteger(2); // recomputed while editing
