@@ -73,6 +73,16 @@ void TField::SetDataSet(TDataSet *Value)
         Value->AddField(this);
 }
 
+TComponent *TField::GetParentComponent() const
+{
+    return FDataSet;
+}
+
+void TField::SetParentComponent(TComponent *Value)
+{
+    SetDataSet(qobject_cast<TDataSet *>(Value));
+}
+
 void TField::SetLookupDataSet(TDataSet *Value)
 {
     FLookupDataSet = Value;
@@ -288,24 +298,50 @@ QString FormatFloatText(const QString &Format, long double Value)
 
 // ------------------------------------------------------------------------------------------- TFieldDefs
 
-void TFieldDefs::Add(const QString &Name, TFieldType DataType, int Size, bool Required)
+void TFieldDef::Assign(TPersistent *Source)
 {
-    FItems.push_back({Name, DataType, Size, Required, static_cast<int>(FItems.size()) + 1});
+    if (auto *d = qobject_cast<TFieldDef *>(Source)) {
+        Name = d->Name;
+        DataType = d->DataType;
+        Size = d->Size;
+        Required = d->Required;
+        FieldNo = d->FieldNo;
+        return;
+    }
+    TCollectionItem::Assign(Source);
+}
+
+TFieldDefs::TFieldDefs(TDataSet *DataSet)
+    : TCollection(
+          &TFieldDef::staticMetaObject, [](TCollection *c) { return new TFieldDef(c); }, DataSet),
+      FDataSet(DataSet)
+{
+}
+
+TFieldDef *TFieldDefs::Add(const QString &Name, TFieldType DataType, int Size, bool Required)
+{
+    auto *d = static_cast<TFieldDef *>(TCollection::Add());
+    d->Name = Name;
+    d->DataType = DataType;
+    d->Size = Size;
+    d->Required = Required;
+    d->FieldNo = Count();
+    return d;
 }
 
 int TFieldDefs::IndexOf(const QString &Name) const
 {
-    for (size_t i = 0; i < FItems.size(); ++i)
-        if (FItems[i].Name == Name)
-            return static_cast<int>(i);
+    for (int i = 0; i < Count(); ++i)
+        if ((*this)[i].Name == Name)
+            return i;
     return -1;
 }
 
 const TFieldDef *TFieldDefs::Find(const QString &Name) const
 {
-    for (const TFieldDef &d : FItems)
-        if (d.Name.compare(Name, Qt::CaseInsensitive) == 0 || GreekFold(d.Name) == GreekFold(Name))
-            return &d;
+    for (int i = 0; i < Count(); ++i)
+        if (GreekFold((*this)[i].Name) == GreekFold(Name))
+            return &(*this)[i];
     return nullptr;
 }
 
@@ -314,14 +350,40 @@ void TFieldDefs::Update()
     if (!FDataSet)
         return;
     std::shared_ptr<TTableStore> store = FDataSet->FStore ? FDataSet->FStore : FDataSet->OpenStore();
-    FItems.clear();
+    Clear();
     for (const TStoredFieldDef &d : store->FieldDefs())
-        FItems.push_back({d.Name, d.DataType, d.Size, d.Required, d.FieldNo});
+        Add(d.Name, d.DataType, d.Size, d.Required)->FieldNo = d.FieldNo;
+}
+
+void TIndexDef::Assign(TPersistent *Source)
+{
+    if (auto *d = qobject_cast<TIndexDef *>(Source)) {
+        Name = d->Name;
+        Fields = d->Fields;
+        Options = d->Options;
+        return;
+    }
+    TCollectionItem::Assign(Source);
+}
+
+TIndexDefs::TIndexDefs(TPersistent *Owner)
+    : TCollection(
+          &TIndexDef::staticMetaObject, [](TCollection *c) { return new TIndexDef(c); }, Owner)
+{
+}
+
+TIndexDef *TIndexDefs::Add(const QString &Name, const QString &Fields, TIndexOptions Options)
+{
+    auto *d = static_cast<TIndexDef *>(TCollection::Add());
+    d->Name = Name;
+    d->Fields = Fields;
+    d->Options = Options;
+    return d;
 }
 
 // -------------------------------------------------------------------------------------------- TDataSet
 
-TDataSet::TDataSet(TComponent *AOwner) : TComponent(AOwner), FFieldDefs(this) {}
+TDataSet::TDataSet(TComponent *AOwner) : TComponent(AOwner), FFieldDefs(new TFieldDefs(this)) {}
 
 TDataSet::~TDataSet()
 {
@@ -336,6 +398,14 @@ TDataSet::~TDataSet()
         f->FDataSet = nullptr;
     FFields.clear();
     qDeleteAll(dynamic);
+    delete FFieldDefs;
+}
+
+void TDataSet::GetChildren(TGetChildProc Proc, TComponent *Root)
+{
+    for (TField *f : FFields)
+        if (f->Owner() == Root && !FDynamicFields.contains(f))
+            Proc(f);
 }
 
 void TDataSet::Notification(TComponent *AComponent, TOperation Operation)
@@ -376,8 +446,8 @@ void TDataSet::DoOpen()
         FStore.reset();
         throw;
     }
-    if (FFieldDefs.Count() == 0)
-        FFieldDefs.Update();
+    if (FFieldDefs->Count() == 0)
+        FFieldDefs->Update();
     FState = dsBrowse;
     FModified = false;
     FCompiledFilter = {};

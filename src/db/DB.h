@@ -17,7 +17,6 @@ class TTableStore;
 struct TStoredRow;
 
 enum TDataSetState { dsInactive, dsBrowse, dsEdit, dsInsert, dsCalcFields };
-enum TFieldKind { fkData, fkCalculated, fkLookup };
 enum TDataEvent {
     deFieldChange,
     deRecordChange,
@@ -30,8 +29,6 @@ enum TDataEvent {
 };
 enum TLocateOption { loCaseInsensitive = 1, loPartialKey = 2 };
 using TLocateOptions = int;
-enum TFilterOption { foCaseInsensitive = 1, foNoPartialCompare = 2 };
-using TFilterOptions = int;
 
 // Opaque position of a record; valid while the record exists.
 using TBookmark = std::shared_ptr<const void>;
@@ -50,12 +47,19 @@ void RegisterDBClasses();
 class TField : public TComponent {
     Q_OBJECT
     Q_PROPERTY(QString FieldName READ FieldName WRITE SetFieldName)
+    Q_PROPERTY(DB::TFieldKind FieldKind READ FieldKind WRITE SetFieldKind)
     Q_PROPERTY(QString DisplayLabel READ DisplayLabel WRITE SetDisplayLabel)
     Q_PROPERTY(int DisplayWidth READ DisplayWidth WRITE SetDisplayWidth)
     Q_PROPERTY(QString EditMask READ EditMask WRITE SetEditMask)
     Q_PROPERTY(bool Required READ Required WRITE SetRequired)
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
     Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
+    Q_CLASSINFO("Default:FieldKind", "fkData")
+    Q_CLASSINFO("Stored:DisplayLabel", "IsDisplayLabelStored")
+    Q_CLASSINFO("Stored:DisplayWidth", "IsDisplayWidthStored")
+    Q_CLASSINFO("Default:Required", "False")
+    Q_CLASSINFO("Default:Visible", "True")
+    Q_CLASSINFO("Default:ReadOnly", "False")
     Q_PROPERTY(QString DefaultExpression READ DefaultExpression WRITE SetDefaultExpression)
     Q_PROPERTY(QString KeyFields READ KeyFields WRITE SetKeyFields)
     Q_PROPERTY(QString LookupKeyFields READ LookupKeyFields WRITE SetLookupKeyFields)
@@ -132,6 +136,13 @@ public:
     TFieldNotifyEvent OnChange;
     TFieldNotifyEvent OnValidate;
 
+    Q_INVOKABLE bool IsDisplayLabelStored() const { return !FDisplayLabel.isEmpty(); }
+    Q_INVOKABLE bool IsDisplayWidthStored() const { return FDisplayWidth > 0; }
+    // A field is streamed inside its dataset.
+    bool HasParent() const override { return true; }
+    TComponent *GetParentComponent() const override;
+    void SetParentComponent(TComponent *Value) override;
+
 protected:
     explicit TField(TComponent *AOwner, TFieldType DataType);
     virtual QString GetText(bool DisplayText) const;
@@ -157,6 +168,7 @@ private:
 class TStringField : public TField {
     Q_OBJECT
     Q_PROPERTY(int Size READ Size WRITE SetSize)
+    Q_CLASSINFO("Default:Size", "20")
 public:
     Q_INVOKABLE explicit TStringField(TComponent *AOwner) : TField(AOwner, ftString) { SetSize(20); }
 
@@ -240,7 +252,18 @@ QString FormatFloatText(const QString &Format, long double Value);
 
 // --------------------------------------------------------------------------------------- definitions
 
-struct TFieldDef {
+// One stored field as the table expects it (the definitions kept with a table whose StoreDefs is set).
+class TFieldDef : public TCollectionItem {
+    Q_OBJECT
+    Q_PROPERTY(QString Name MEMBER Name)
+    Q_PROPERTY(DB::TFieldType DataType MEMBER DataType)
+    Q_PROPERTY(int Size MEMBER Size)
+    Q_PROPERTY(bool Required MEMBER Required)
+    Q_CLASSINFO("Default:Size", "0")
+    Q_CLASSINFO("Default:Required", "False")
+public:
+    Q_INVOKABLE explicit TFieldDef(TCollection *Collection) : TCollectionItem(Collection) {}
+    void Assign(TPersistent *Source) override;
     QString Name;
     TFieldType DataType = ftUnknown;
     int Size = 0;
@@ -248,52 +271,54 @@ struct TFieldDef {
     int FieldNo = 0; // 0: its position
 };
 
-class TFieldDefs {
+class TFieldDefs : public TCollection {
+    Q_OBJECT
 public:
-    explicit TFieldDefs(TDataSet *DataSet = nullptr) : FDataSet(DataSet) {}
-    int Count() const { return static_cast<int>(FItems.size()); }
-    const TFieldDef &operator[](int i) const { return FItems.at(static_cast<size_t>(i)); }
-    TFieldDef &operator[](int i) { return FItems.at(static_cast<size_t>(i)); }
-    void Clear() { FItems.clear(); }
-    void Add(const QString &Name, TFieldType DataType, int Size = 0, bool Required = false);
+    explicit TFieldDefs(TDataSet *DataSet = nullptr);
+    TFieldDef &operator[](int i) const { return *static_cast<TFieldDef *>(Items(i)); }
+    TFieldDef *Add(const QString &Name, TFieldType DataType, int Size = 0, bool Required = false);
     int IndexOf(const QString &Name) const; // exact name; -1 when absent
     // Definition with this name compared without regard to case, or null.
     const TFieldDef *Find(const QString &Name) const;
     // Reads the definitions stored with the dataset's table.
     void Update();
-    const std::vector<TFieldDef> &Items() const { return FItems; }
 
 private:
     TDataSet *FDataSet;
-    std::vector<TFieldDef> FItems;
 };
 
-struct TIndexDef {
+class TIndexDef : public TCollectionItem {
+    Q_OBJECT
+    Q_PROPERTY(QString Name MEMBER Name)
+    Q_PROPERTY(QString Fields MEMBER Fields)
+    Q_PROPERTY(DB::TIndexOptions Options MEMBER Options)
+    Q_CLASSINFO("Default:Options", "[]")
+public:
+    Q_INVOKABLE explicit TIndexDef(TCollection *Collection) : TCollectionItem(Collection) {}
+    void Assign(TPersistent *Source) override;
     QString Name;
     QString Fields;
-    int Options = 0; // TIndexOption bits
+    TIndexOptions Options;
 };
 
-class TIndexDefs {
+class TIndexDefs : public TCollection {
+    Q_OBJECT
 public:
-    int Count() const { return static_cast<int>(FItems.size()); }
-    const TIndexDef &operator[](int i) const { return FItems.at(static_cast<size_t>(i)); }
-    void Clear() { FItems.clear(); }
-    void Add(const QString &Name, const QString &Fields, int Options) { FItems.push_back({Name, Fields, Options}); }
-    const std::vector<TIndexDef> &Items() const { return FItems; }
-    void Assign(const std::vector<TIndexDef> &Items) { FItems = Items; }
-
-private:
-    std::vector<TIndexDef> FItems;
+    explicit TIndexDefs(TPersistent *Owner = nullptr);
+    TIndexDef &operator[](int i) const { return *static_cast<TIndexDef *>(Items(i)); }
+    TIndexDef *Add(const QString &Name, const QString &Fields, TIndexOptions Options);
 };
 
 // ------------------------------------------------------------------------------------------ dataset
 
 class TDataSet : public TComponent {
     Q_OBJECT
-    Q_PROPERTY(bool Active READ Active WRITE SetActive)
+    Q_PROPERTY(bool Active READ Active WRITE SetActive STORED false)
     Q_PROPERTY(QString Filter READ Filter WRITE SetFilter)
     Q_PROPERTY(bool Filtered READ Filtered WRITE SetFiltered)
+    Q_PROPERTY(DB::TFilterOptions FilterOptions READ FilterOptions WRITE SetFilterOptions)
+    Q_CLASSINFO("Default:Filtered", "False")
+    Q_CLASSINFO("Default:FilterOptions", "[]")
     Q_PROPERTY(TDataSetNotifyEvent BeforeOpen MEMBER BeforeOpen)
     Q_PROPERTY(TDataSetNotifyEvent AfterOpen MEMBER AfterOpen)
     Q_PROPERTY(TDataSetNotifyEvent BeforeClose MEMBER BeforeClose)
@@ -376,7 +401,7 @@ public:
     int FieldCount() const { return FFields.size(); }
     TField *FindField(const QString &FieldName) const;
     TField *FieldByName(const QString &FieldName) const; // raises when absent
-    TFieldDefs *FieldDefs() { return &FFieldDefs; }
+    TFieldDefs *FieldDefs() { return FFieldDefs; }
     QVariant FieldValues(const QString &FieldName) const { return FieldByName(FieldName)->Value(); }
     // The fields of the current sort order.
     QStringList IndexFields() const;
@@ -385,6 +410,9 @@ public:
     TDataSetNotifyEvent BeforeInsert, AfterInsert, BeforeEdit, AfterEdit, BeforePost, AfterPost;
     TDataSetNotifyEvent BeforeCancel, AfterCancel, BeforeDelete, AfterDelete, BeforeScroll, AfterScroll;
     TDataSetNotifyEvent OnNewRecord, OnCalcFields;
+
+    // The fields of Root are streamed inside their dataset.
+    void GetChildren(TGetChildProc Proc, TComponent *Root) override;
 
 protected:
     // The table store the dataset reads; the table opens its file here.
@@ -437,12 +465,12 @@ private:
     int FDisableCount = 0;
     QString FFilter;
     bool FFiltered = false;
-    TFilterOptions FFilterOptions = 0;
+    TFilterOptions FFilterOptions;
     TCompiledFilter FCompiledFilter;
     QList<TField *> FFields;
     QList<TField *> FDynamicFields;
     QList<TDataSource *> FDataSources;
-    TFieldDefs FFieldDefs;
+    TFieldDefs *FFieldDefs;
     bool FInCalc = false;
     int FRowOverride = -1; // while RecordValue/RecordText read another record
     std::vector<QVariant> FOverrideCalc;
@@ -456,6 +484,7 @@ class TDataSource : public TComponent {
     Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
     Q_PROPERTY(TDataChangeEvent OnDataChange MEMBER OnDataChange)
     Q_PROPERTY(TNotifyEvent OnStateChange MEMBER OnStateChange)
+    Q_CLASSINFO("Default:Enabled", "True")
 public:
     Q_INVOKABLE explicit TDataSource(TComponent *AOwner);
     ~TDataSource() override;

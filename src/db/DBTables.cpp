@@ -33,36 +33,33 @@ TSession *Session()
 
 // ------------------------------------------------------------------------------------------ TDatabase
 
-TDatabase::TDatabase(TComponent *AOwner) : TComponent(AOwner)
+TDatabase::TDatabase(TComponent *AOwner) : TComponent(AOwner), FParams(new TStringList)
 {
     Session()->FDatabases.append(this);
 }
 
 TDatabase::~TDatabase()
 {
+    delete FParams;
     Session()->FDatabases.removeAll(this);
 }
 
 QString TDatabase::ParamValue(const QString &Name) const
 {
-    for (const QString &p : FParams) {
-        const qsizetype eq = p.indexOf(u'=');
-        if (eq > 0 && p.left(eq).trimmed().compare(Name, Qt::CaseInsensitive) == 0)
-            return p.mid(eq + 1);
-    }
+    for (int i = 0; i < FParams->Count(); ++i)
+        if (FParams->Names(i).trimmed().compare(Name, Qt::CaseInsensitive) == 0)
+            return FParams->Get(i).mid(FParams->Get(i).indexOf(u'=') + 1);
     return {};
 }
 
 void TDatabase::SetParamValue(const QString &Name, const QString &Value)
 {
-    for (QString &p : FParams) {
-        const qsizetype eq = p.indexOf(u'=');
-        if (eq > 0 && p.left(eq).trimmed().compare(Name, Qt::CaseInsensitive) == 0) {
-            p = Name + u'=' + Value;
+    for (int i = 0; i < FParams->Count(); ++i)
+        if (FParams->Names(i).trimmed().compare(Name, Qt::CaseInsensitive) == 0) {
+            FParams->Put(i, Name + u'=' + Value);
             return;
         }
-    }
-    FParams << Name + u'=' + Value;
+    FParams->Add(Name + u'=' + Value);
 }
 
 void TDatabase::SetConnected(bool Value)
@@ -78,7 +75,12 @@ void TDatabase::SetConnected(bool Value)
 
 // --------------------------------------------------------------------------------------------- TTable
 
-TTable::TTable(TComponent *AOwner) : TDataSet(AOwner) {}
+TTable::TTable(TComponent *AOwner) : TDataSet(AOwner), FIndexDefs(new TIndexDefs(this)) {}
+
+TTable::~TTable()
+{
+    delete FIndexDefs;
+}
 
 void TTable::CheckInactive() const
 {
@@ -139,9 +141,9 @@ std::shared_ptr<TTableStore> TTable::OpenStore()
     if (FTableName.isEmpty())
         throw EDatabaseError(QStringLiteral("Δεν έχει οριστεί όνομα πίνακα στο \"%1\".").arg(Name()));
     auto store = TTableStore::Acquire(FileName());
-    if (FIndexDefs.Count() == 0)
+    if (FIndexDefs->Count() == 0)
         for (const TStoredIndexDef &d : store->IndexDefs())
-            FIndexDefs.Add(d.Name, d.Fields, d.Options);
+            FIndexDefs->Add(d.Name, d.Fields, TIndexOptions::fromInt(d.Options));
     return store;
 }
 
@@ -150,9 +152,9 @@ QStringList TTable::DefaultIndexFields() const
     if (!FIndexFieldNames.isEmpty())
         return SplitFieldNames(FIndexFieldNames);
     // The primary key gives the order when none is chosen.
-    for (const TIndexDef &d : FIndexDefs.Items())
-        if (d.Options & ixPrimary)
-            return SplitFieldNames(d.Fields);
+    for (int i = 0; i < FIndexDefs->Count(); ++i)
+        if ((*FIndexDefs)[i].Options & ixPrimary)
+            return SplitFieldNames((*FIndexDefs)[i].Fields);
     if (Store())
         for (const TStoredIndexDef &d : Store()->IndexDefs())
             if (d.Options & ixPrimary)
@@ -162,9 +164,9 @@ QStringList TTable::DefaultIndexFields() const
 
 bool TTable::IndexCaseInsensitive(const QStringList &Fields) const
 {
-    for (const TIndexDef &d : FIndexDefs.Items())
-        if (SplitFieldNames(d.Fields) == Fields)
-            return d.Options & ixCaseInsensitive;
+    for (int i = 0; i < FIndexDefs->Count(); ++i)
+        if (SplitFieldNames((*FIndexDefs)[i].Fields) == Fields)
+            return (*FIndexDefs)[i].Options.testFlag(ixCaseInsensitive);
     return false;
 }
 
@@ -183,8 +185,9 @@ void TTable::CreateTable()
     CheckInactive();
     std::vector<TStoredFieldDef> fields;
     if (FieldDefs()->Count() > 0) {
-        for (const TFieldDef &d : FieldDefs()->Items())
-            fields.push_back({d.Name, d.DataType, d.DataType == ftString ? (d.Size > 0 ? d.Size : 20) : 0, d.Required,
+        for (int i = 0; i < FieldDefs()->Count(); ++i)
+            if (const TFieldDef &d = (*FieldDefs())[i]; true)
+                fields.push_back({d.Name, d.DataType, d.DataType == ftString ? (d.Size > 0 ? d.Size : 20) : 0, d.Required,
                               static_cast<int>(fields.size()) + 1});
     } else {
         for (TField *f : Fields())
@@ -193,8 +196,8 @@ void TTable::CreateTable()
                                   f->Required(), static_cast<int>(fields.size()) + 1});
     }
     std::vector<TStoredIndexDef> indexes;
-    for (const TIndexDef &d : FIndexDefs.Items())
-        indexes.push_back({d.Name, d.Fields, d.Options});
+    for (int i = 0; i < FIndexDefs->Count(); ++i)
+        indexes.push_back({(*FIndexDefs)[i].Name, (*FIndexDefs)[i].Fields, static_cast<int>((*FIndexDefs)[i].Options.toInt())});
     TTableStore::CreateFile(FileName(), fields, indexes);
 }
 

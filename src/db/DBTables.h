@@ -41,11 +41,13 @@ class TDatabase : public TComponent {
     Q_OBJECT
     Q_PROPERTY(QString DatabaseName READ DatabaseName WRITE SetDatabaseName)
     Q_PROPERTY(QString DriverName READ DriverName WRITE SetDriverName)
-    Q_PROPERTY(QStringList Params READ Params WRITE SetParams)
+    Q_PROPERTY(TStrings *Params READ Params WRITE SetParams)
     Q_PROPERTY(bool LoginPrompt READ LoginPrompt WRITE SetLoginPrompt)
     Q_PROPERTY(bool KeepConnection READ KeepConnection WRITE SetKeepConnection)
     Q_PROPERTY(QString SessionName READ SessionName WRITE SetSessionName)
-    Q_PROPERTY(bool Connected READ Connected WRITE SetConnected)
+    Q_PROPERTY(bool Connected READ Connected WRITE SetConnected STORED false)
+    Q_CLASSINFO("Default:LoginPrompt", "True")
+    Q_CLASSINFO("Default:KeepConnection", "True")
 public:
     Q_INVOKABLE explicit TDatabase(TComponent *AOwner);
     ~TDatabase() override;
@@ -53,8 +55,8 @@ public:
     void SetDatabaseName(const QString &Value) { FDatabaseName = Value; }
     QString DriverName() const { return FDriverName; }
     void SetDriverName(const QString &Value) { FDriverName = Value; }
-    QStringList Params() const { return FParams; }
-    void SetParams(const QStringList &Value) { FParams = Value; }
+    TStrings *Params() const { return FParams; }
+    void SetParams(TStrings *Value) { FParams->Assign(Value); }
     // "NAME=value" entries of Params.
     QString ParamValue(const QString &Name) const;
     void SetParamValue(const QString &Name, const QString &Value);
@@ -73,21 +75,28 @@ public:
 
 private:
     QString FDatabaseName, FDriverName, FSessionName = QStringLiteral("Default");
-    QStringList FParams;
+    TStrings *FParams;
     bool FLoginPrompt = true, FKeepConnection = true, FConnected = false;
 };
-
-enum TTableType { ttDefault, ttParadox };
 
 class TTable : public TDataSet {
     Q_OBJECT
     Q_PROPERTY(QString DatabaseName READ DatabaseName WRITE SetDatabaseName)
     Q_PROPERTY(QString TableName READ TableName WRITE SetTableName)
     Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
+    Q_PROPERTY(DB::TTableType TableType READ TableType WRITE SetTableType)
     Q_PROPERTY(QString IndexFieldNames READ IndexFieldNames WRITE SetIndexFieldNames)
     Q_PROPERTY(bool StoreDefs READ StoreDefs WRITE SetStoreDefs)
+    Q_PROPERTY(TCollection *FieldDefs READ FieldDefsCollection WRITE SetFieldDefs)
+    Q_PROPERTY(TCollection *IndexDefs READ IndexDefsCollection WRITE SetIndexDefs)
+    Q_CLASSINFO("Default:ReadOnly", "False")
+    Q_CLASSINFO("Default:TableType", "ttDefault")
+    Q_CLASSINFO("Default:StoreDefs", "False")
+    Q_CLASSINFO("Stored:FieldDefs", "StoreDefs")
+    Q_CLASSINFO("Stored:IndexDefs", "StoreDefs")
 public:
     Q_INVOKABLE explicit TTable(TComponent *AOwner);
+    ~TTable() override;
 
     QString DatabaseName() const { return FDatabaseName; }
     void SetDatabaseName(const QString &Value);
@@ -99,10 +108,13 @@ public:
     void SetReadOnly(bool Value);
     QString IndexFieldNames() const { return FIndexFieldNames; }
     void SetIndexFieldNames(const QString &Value);
-    bool StoreDefs() const { return FStoreDefs; }
+    Q_INVOKABLE bool StoreDefs() const { return FStoreDefs; }
     void SetStoreDefs(bool Value) { FStoreDefs = Value; }
-    TIndexDefs *IndexDefs() { return &FIndexDefs; }
-    const TIndexDefs *IndexDefs() const { return &FIndexDefs; }
+    TIndexDefs *IndexDefs() const { return FIndexDefs; }
+    TCollection *FieldDefsCollection() { return FieldDefs(); }
+    void SetFieldDefs(TCollection *Value) { FieldDefs()->Assign(Value); }
+    TCollection *IndexDefsCollection() const { return FIndexDefs; }
+    void SetIndexDefs(TCollection *Value) { FIndexDefs->Assign(Value); }
 
     // The table's file: the database's folder and the table name (".db" when it has no extension),
     // matched without regard to case.
@@ -125,5 +137,5 @@ private:
     QString FDatabaseName, FTableName, FIndexFieldNames;
     TTableType FTableType = ttDefault;
     bool FReadOnly = false, FStoreDefs = false;
-    TIndexDefs FIndexDefs;
+    TIndexDefs *FIndexDefs;
 };

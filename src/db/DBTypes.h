@@ -4,7 +4,9 @@
 
 #include "vcl/SysUtils.h"
 
+#include <QFlags>
 #include <QMetaType>
+#include <QObject>
 #include <QString>
 #include <QVariant>
 #include <vector>
@@ -15,7 +17,25 @@ class EDatabaseError : public Exception {
     using Exception::Exception;
 };
 
+// Published enumerations of the dataset classes, streamed by their value names.
+namespace DB {
+Q_NAMESPACE
 enum TFieldType { ftUnknown, ftString, ftSmallint, ftInteger, ftBoolean, ftFloat, ftCurrency, ftDate };
+Q_ENUM_NS(TFieldType)
+enum TIndexOption { ixPrimary = 1, ixUnique = 2, ixDescending = 4, ixCaseInsensitive = 8 };
+Q_DECLARE_FLAGS(TIndexOptions, TIndexOption)
+Q_FLAG_NS(TIndexOptions)
+enum TFieldKind { fkData, fkCalculated, fkLookup };
+Q_ENUM_NS(TFieldKind)
+enum TFilterOption { foCaseInsensitive = 1, foNoPartialCompare = 2 };
+Q_DECLARE_FLAGS(TFilterOptions, TFilterOption)
+Q_FLAG_NS(TFilterOptions)
+enum TTableType { ttDefault, ttParadox };
+Q_ENUM_NS(TTableType)
+} // namespace DB
+Q_DECLARE_OPERATORS_FOR_FLAGS(DB::TIndexOptions)
+Q_DECLARE_OPERATORS_FOR_FLAGS(DB::TFilterOptions)
+using namespace DB;
 
 // The stored name of a type ("String", "SmallInt" ...) and back; ftUnknown for an unknown name.
 QString FieldTypeName(TFieldType type);
@@ -28,8 +48,6 @@ struct TStoredFieldDef {
     bool Required = false;
     int FieldNo = 0; // 1-based position
 };
-
-enum TIndexOption { ixPrimary = 1, ixUnique = 2, ixDescending = 4, ixCaseInsensitive = 8 };
 
 struct TStoredIndexDef {
     QString Name;

@@ -2,6 +2,7 @@
 
 #include "db/GreekText.h"
 #include "platform/Platform.h"
+#include "vcl/ComponentStream.h"
 #include "vcl/DialogService.h"
 
 #include <QDir>
@@ -12,45 +13,21 @@ namespace {
 
 const QString KeyPayment = QStringLiteral("ΚΩΔΙΚΟΣ ΕΙΔΙΚΟΤΗΤΑΣ;ΕΓΓΑΜΟΣ;ΑΡΙΘΜΟΣ ΤΡΙΕΤΙΩΝ");
 
-struct TFieldSpec {
-    const char *Name; // UTF-8
-    TFieldType Type;
-    int Size;
-    bool Required;
-    int Tag;
-};
-
-// Adds persistent fields in order and records them as the table's expected field definitions.
-void AddFields(TTable *table, std::initializer_list<TFieldSpec> specs)
+template <typename T> T *Component(TComponent *root, const char *name)
 {
-    for (const TFieldSpec &s : specs) {
-        TField *f = CreateFieldOfType(s.Type, table->Owner());
-        f->SetFieldName(QString::fromUtf8(s.Name));
-        f->SetSize(s.Type == ftString ? s.Size : 0);
-        f->SetRequired(s.Required);
-        f->SetTag(s.Tag);
-        f->SetName(table->Name() + QStringLiteral("Field") + QString::number(table->FieldCount() + 1));
-        f->SetDataSet(table);
-        table->FieldDefs()->Add(f->FieldName(), s.Type, f->Size(), s.Required);
-    }
-}
-
-TField *Field(TTable *table, const char *name)
-{
-    return table->FindField(QString::fromUtf8(name));
-}
-
-void SetDisplayValues(TField *f, const char *values)
-{
-    static_cast<TBooleanField *>(f)->SetDisplayValues(QString::fromUtf8(values));
-}
-
-void SetDisplayFormat(TField *f, const char *format)
-{
-    static_cast<TNumericField *>(f)->SetDisplayFormat(QString::fromUtf8(format));
+    auto *c = qobject_cast<T *>(root->FindComponent(QString::fromLatin1(name)));
+    if (!c)
+        throw EStreamError(QStringLiteral("Η σχεδίαση της μονάδας δεδομένων δεν έχει το \"%1\".").arg(QLatin1String(name)));
+    return c;
 }
 
 } // namespace
+
+// The form resource lives in this static library; the linker keeps it only when it is named.
+static void InitDataModuleResource()
+{
+    Q_INIT_RESOURCE(APDDataModule);
+}
 
 TAPDDataModule::TAPDDataModule(TComponent *AOwner, TDesignOnly) : TComponent(AOwner)
 {
@@ -67,7 +44,7 @@ TAPDDataModule::TAPDDataModule(TComponent *AOwner, const QString &ProgramFolder)
 {
     CreateComponents();
     try {
-        DataModuleCreate(this);
+        OnCreate(this);
     } catch (const EHalt &) {
         throw;
     } catch (const EAbort &) {
@@ -75,6 +52,14 @@ TAPDDataModule::TAPDDataModule(TComponent *AOwner, const QString &ProgramFolder)
         // The class library's default handler: show the error and go on with what is open.
         DialogService::ShowError(e.Message());
     }
+}
+
+void TAPDDataModule::GetChildren(TGetChildProc Proc, TComponent *Root)
+{
+    if (Root == this)
+        for (TComponent *c : ComponentList())
+            if (!c->HasParent())
+                Proc(c);
 }
 
 TAPDDataModule::~TAPDDataModule()
@@ -85,146 +70,28 @@ TAPDDataModule::~TAPDDataModule()
 void TAPDDataModule::CreateComponents()
 {
     RegisterDBClasses();
-    SetName(QStringLiteral("APDDataModule"));
+    InitDataModuleResource();
+    if (!InitInheritedComponent(this, &TComponent::staticMetaObject))
+        throw EStreamError(QStringLiteral("Δεν βρέθηκε η σχεδίαση της μονάδας δεδομένων."));
+    dbAPD = Component<TDatabase>(this, "dbAPD");
+    tbEmployes = Component<TTable>(this, "tbEmployes");
+    tbEmployers = Component<TTable>(this, "tbEmployers");
+    tbIkaOffices = Component<TTable>(this, "tbIkaOffices");
+    tbInsCases = Component<TTable>(this, "tbInsCases");
+    tbPayment = Component<TTable>(this, "tbPayment");
+    tbConPhase = Component<TTable>(this, "tbConPhase");
+    tbInsCasesLookUp = Component<TTable>(this, "tbInsCasesLookUp");
+    tbPaymentLookUp = Component<TTable>(this, "tbPaymentLookUp");
+    tbTemp = Component<TTable>(this, "tbTemp");
+    dsEmployes = Component<TDataSource>(this, "dsEmployes");
+    dsIkaOffices = Component<TDataSource>(this, "dsIkaOffices");
+    dsEmployers = Component<TDataSource>(this, "dsEmployers");
+    dsConPhase = Component<TDataSource>(this, "dsConPhase");
     // Windows refer to its data sources as "APDDataModule.dsEmployers".
     AddGlobalRoot(this);
-    dbAPD = new TDatabase(this);
-    dbAPD->SetName(QStringLiteral("dbAPD"));
-    dbAPD->SetDatabaseName(QStringLiteral("DovraAPD"));
-    dbAPD->SetDriverName(QStringLiteral("STANDARD"));
-    dbAPD->SetParams({QStringLiteral("DEFAULT DRIVER=PARADOX"), QStringLiteral("ENABLE BCD=FALSE")});
-    dbAPD->SetLoginPrompt(false);
-    dbAPD->SetKeepConnection(false);
-    dbAPD->SetSessionName(QStringLiteral("Default"));
-
-    const auto table = [this](const char *name, const char *file, bool readOnly, bool data) {
-        auto *t = new TTable(this);
-        t->SetName(QString::fromUtf8(name));
-        t->SetDatabaseName(QStringLiteral("DovraAPD"));
-        t->SetTableName(QString::fromUtf8(file));
-        t->SetReadOnly(readOnly);
-        if (data) {
-            t->SetFilterOptions(foCaseInsensitive);
-            t->SetStoreDefs(true);
-            t->BeforeInsert = [this](TDataSet *ds) { tbEmployesBeforeInsert(ds); };
-        }
-        return t;
-    };
-    tbEmployes = table("tbEmployes", "Employes.Db", false, true);
-    AddFields(tbEmployes, {{"ΑΦΜ", ftString, 9, true, 1},
-                           {"ΑΜΕ", ftString, 10, false, 1},
-                           {"ΕΠΩΝΥΜΙΑ", ftString, 80, false, 2},
-                           {"ΟΔΟΣ", ftString, 20, false, 3},
-                           {"ΑΡΙΘΜΟΣ", ftString, 5, false, 3},
-                           {"ΠΟΛΗ", ftString, 20, false, 4},
-                           {"ΤΚ", ftString, 5, false, 4}});
-    Field(tbEmployes, "ΕΠΩΝΥΜΙΑ")->SetDisplayWidth(50);
-    tbEmployes->IndexDefs()->Add(QStringLiteral("tbEmployesIndex1"), QStringLiteral("ΑΦΜ"), ixPrimary | ixUnique);
-    tbEmployes->IndexDefs()->Add(QStringLiteral("ΕΠΩΝΥΜΙΑ"), QStringLiteral("ΕΠΩΝΥΜΙΑ"), 0);
-
-    tbEmployers = table("tbEmployers", "Employers.db", false, true);
-    AddFields(tbEmployers, {{"ΑΡΙΘΜ.ΜΗΤΡΩΟΥ ΑΣΦ.", ftString, 9, true, 1},
-                            {"Α.Μ.Κ.Α.", ftString, 11, false, 1},
-                            {"ΕΠΩΝΥΜΟ", ftString, 20, false, 2},
-                            {"ΟΝΟΜΑ", ftString, 20, false, 2},
-                            {"ΟΝΟΜΑ ΠΑΤΡΟΣ", ftString, 20, false, 2},
-                            {"ΟΝΟΜΑ ΜΗΤΡΟΣ", ftString, 20, false, 2},
-                            {"ΗΜ/ΝΙΑ ΓΕΝΝΗΣΗΣ", ftDate, 0, false, 2},
-                            {"Α.Φ.Μ.", ftString, 9, false, 2},
-                            {"ΕΓΓΑΜΟΣ", ftBoolean, 0, false, 3},
-                            {"ΑΡΙΘΜΟΣ ΤΡΙΕΤΙΩΝ", ftSmallint, 0, false, 3},
-                            {"ΚΩΔΙΚΟΣ ΕΙΔΙΚΟΤΗΤΑΣ", ftString, 6, false, 3},
-                            {"ΠΑΚΕΤΟ ΚΑΛΥΨΗΣ", ftString, 3, false, 3},
-                            {"ΥΠΟΚ/ΜΑ ΙΚΑ", ftString, 3, false, 4},
-                            {"ΕΠΙΔΟΜΑ(%)", ftFloat, 0, false, 4},
-                            {"ΠΕΡΙΓΡΑΦΗ", ftString, 25, false, 0}});
-    SetDisplayFormat(Field(tbEmployers, "ΗΜ/ΝΙΑ ΓΕΝΝΗΣΗΣ"), "dd/mm/yyyy");
-    TField *married = Field(tbEmployers, "ΕΓΓΑΜΟΣ");
-    SetDisplayValues(married, "ΕΓΓΑΜΟΣ;ΑΓΑΜΟΣ");
-    married->SetDisplayLabel(QStringLiteral("ΑΓΑΜΟΣ;ΕΓΓΑΜΟΣ"));
-    married->SetDefaultExpression(QStringLiteral("False"));
-    Field(tbEmployers, "ΑΡΙΘΜΟΣ ΤΡΙΕΤΙΩΝ")->SetDisplayWidth(2);
-    Field(tbEmployers, "ΠΑΚΕΤΟ ΚΑΛΥΨΗΣ")->SetEditMask(QStringLiteral("000;0;_"));
-
-    tbIkaOffices = table("tbIkaOffices", "IkaOffices.Db", true, true);
-    AddFields(tbIkaOffices, {{"ΚΩΔΙΚΟΣ", ftString, 3, true, 0},
-                             {"ΟΝΟΜΑΣΙΑ", ftString, 40, true, 0},
-                             {"ΤΗΛΕΦΩΝΟ", ftString, 25, false, 0}});
-    tbIkaOffices->IndexDefs()->Add(QStringLiteral("primary"), QStringLiteral("ΚΩΔΙΚΟΣ"), ixPrimary | ixUnique);
-    tbIkaOffices->IndexDefs()->Add(QStringLiteral("ΟΝΟΜΑΣΙΑ"), QStringLiteral("ΟΝΟΜΑΣΙΑ"), 0);
-
-    tbInsCases = table("tbInsCases", "InsCases", true, true);
-    tbInsCases->SetTableType(ttParadox);
-    AddFields(tbInsCases, {{"ΠΑΚΕΤΟ ΚΑΛΥΨΗΣ", ftString, 3, false, 1},
-                           {"ΕΙΔ. ΠΕΡΙΠΤ. ΑΣΦΑΛ.", ftInteger, 0, false, 0},
-                           {"ΠΕΡΙΓΡΑΦΗ", ftString, 255, false, 2},
-                           {"ΕΙΣΦΟΡΑ ΕΡΓΑΖΟΜΕΝΟΥ", ftFloat, 0, false, 3},
-                           {"ΕΙΣΦΟΡΑ ΕΡΓΟΔΟΤΗ", ftFloat, 0, false, 3}});
-    SetDisplayFormat(Field(tbInsCases, "ΕΙΣΦΟΡΑ ΕΡΓΑΖΟΜΕΝΟΥ"), "#.000%");
-    SetDisplayFormat(Field(tbInsCases, "ΕΙΣΦΟΡΑ ΕΡΓΟΔΟΤΗ"), "#.000%");
-    tbInsCases->IndexDefs()->Add(QStringLiteral("<primary>"), QStringLiteral("ΠΑΚΕΤΟ ΚΑΛΥΨΗΣ"), ixPrimary | ixUnique);
-
-    tbPayment = table("tbPayment", "Payment.db", true, true);
-    AddFields(tbPayment, {{"ΚΩΔΙΚΟΣ ΕΙΔΙΚΟΤΗΤΑΣ", ftString, 6, false, 0},
-                          {"ΕΓΓΑΜΟΣ", ftBoolean, 0, false, 0},
-                          {"ΑΡΙΘΜΟΣ ΤΡΙΕΤΙΩΝ", ftSmallint, 0, false, 0},
-                          {"ΑΠΟΔΟΧΕΣ", ftCurrency, 0, false, 0}});
-    SetDisplayValues(Field(tbPayment, "ΕΓΓΑΜΟΣ"), "ΝΑΙ;ΟΧΙ");
-    tbPayment->IndexDefs()->Add(QStringLiteral("primary"), KeyPayment, ixPrimary | ixUnique);
-    for (const char *n : {"ΚΩΔΙΚΟΣ ΕΙΔΙΚΟΤΗΤΑΣ", "ΕΓΓΑΜΟΣ", "ΑΡΙΘΜΟΣ ΤΡΙΕΤΙΩΝ", "ΑΠΟΔΟΧΕΣ"})
-        tbPayment->IndexDefs()->Add(QString::fromUtf8(n), QString::fromUtf8(n), 0);
-
-    tbConPhase = table("tbConPhase", "ConPhase.db", true, true);
-    AddFields(tbConPhase, {{"ΙΔΙΩΤΙΚΑ/ΔΗΜΟΣΙΑ ΕΡΓΑ", ftBoolean, 0, false, 0},
-                           {"ΚΩΔΙΚΟΣ", ftString, 2, false, 0},
-                           {"ΠΕΡΙΓΡΑΦΗ", ftString, 30, false, 0}});
-    SetDisplayValues(Field(tbConPhase, "ΙΔΙΩΤΙΚΑ/ΔΗΜΟΣΙΑ ΕΡΓΑ"), "ΙΔΙΩΤΙΚΑ ΕΡΓΑ;ΔΗΜΟΣΙΑ ΕΡΓΑ");
-    tbConPhase->IndexDefs()->Add(QStringLiteral("primary"), QStringLiteral("ΙΔΙΩΤΙΚΑ/ΔΗΜΟΣΙΑ ΕΡΓΑ;ΚΩΔΙΚΟΣ"),
-                                 ixPrimary | ixUnique);
-
-    tbInsCasesLookUp = table("tbInsCasesLookUp", "InsCases.Db", false, false);
-    tbPaymentLookUp = table("tbPaymentLookUp", "Payment.db", false, false);
-    tbTemp = table("tbTemp", "", false, false);
-
-    // The employees' lookup and calculated fields follow the stored ones.
-    TField *pk = Field(tbEmployers, "ΠΑΚΕΤΟ ΚΑΛΥΨΗΣ");
-    pk->SetLookupDataSet(tbInsCasesLookUp);
-    pk->SetLookupResultField(QStringLiteral("ΠΑΚΕΤΟ ΚΑΛΥΨΗΣ"));
-    TField *office = Field(tbEmployers, "ΥΠΟΚ/ΜΑ ΙΚΑ");
-    office->SetLookupDataSet(tbIkaOffices);
-    office->SetLookupResultField(QStringLiteral("ΚΩΔΙΚΟΣ"));
-    auto *p = new TCurrencyField(this);
-    p->SetName(QStringLiteral("tbEmployersp"));
-    p->SetFieldName(QStringLiteral("p"));
-    p->SetFieldKind(fkLookup);
-    p->SetVisible(false);
-    p->SetTag(4);
-    p->SetLookupDataSet(tbPaymentLookUp);
-    p->SetKeyFields(KeyPayment);
-    p->SetLookupKeyFields(KeyPayment);
-    p->SetLookupResultField(QStringLiteral("ΑΠΟΔΟΧΕΣ"));
-    p->SetDataSet(tbEmployers);
-    auto *wage = new TCurrencyField(this);
-    wage->SetName(QStringLiteral("tbEmployersDailyWage"));
-    wage->SetFieldName(QStringLiteral("ΗΜΕΡΟΜΗΣΘΙΟ"));
-    wage->SetFieldKind(fkCalculated);
-    wage->SetTag(4);
-    wage->SetDataSet(tbEmployers);
-    tbEmployers->OnCalcFields = [this](TDataSet *ds) { tbEmployersCalcFields(ds); };
-
-    const auto source = [this](const char *name, TDataSet *ds) {
-        auto *s = new TDataSource(this);
-        s->SetName(QString::fromUtf8(name));
-        s->SetDataSet(ds);
-        return s;
-    };
-    dsEmployes = source("dsEmployes", tbEmployes);
-    dsIkaOffices = source("dsIkaOffices", tbIkaOffices);
-    dsEmployers = source("dsEmployers", tbEmployers);
-    dsConPhase = source("dsConPhase", tbConPhase);
 }
 
-void TAPDDataModule::DataModuleCreate(TComponent *)
+void TAPDDataModule::DataModuleCreate(TObject *)
 {
     if (dbAPD->Connected())
         dbAPD->Close();

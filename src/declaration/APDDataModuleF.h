@@ -14,6 +14,8 @@ class EHalt : public EAbort {
 // A data module is a plain component here: it only owns the database components.
 class TAPDDataModule : public TComponent {
     Q_OBJECT
+    Q_PROPERTY(TNotifyEvent OnCreate MEMBER OnCreate)
+    Q_CLASSINFO("FormResource", ":/forms/APDDataModule.dfm")
 public:
     // Builds the module's components and runs the start-up sequence with the data folder under
     // ProgramFolder (the program's folder when empty). Errors of the sequence are shown and start-up goes
@@ -40,7 +42,12 @@ public:
 
     QString DataFolder() const { return FDataFolder; }
 
-    Q_INVOKABLE void DataModuleCreate(TComponent *Sender);
+    TNotifyEvent OnCreate;
+    // Its design holds its own components and, inside each table, that table's fields.
+    void GetChildren(TGetChildProc Proc, TComponent *Root) override;
+    TComponent *GetChildOwner() override { return this; }
+
+    Q_INVOKABLE void DataModuleCreate(TObject *Sender);
     Q_INVOKABLE void tbEmployersCalcFields(TDataSet *DataSet);
     Q_INVOKABLE void tbEmployesBeforeInsert(TDataSet *DataSet);
 

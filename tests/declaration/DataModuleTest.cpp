@@ -1,6 +1,7 @@
 #include "DataModuleFixture.h"
 #include "db/TableStore.h"
 #include "support/ParadoxTestFiles.h"
+#include "vcl/ComponentStream.h"
 #include "vcl/CodePage.h"
 
 extern "C" {
@@ -255,4 +256,26 @@ TEST_F(DataModuleTest, ParadoxTablesOfTheEarlierProgramAreImportedThenChecked)
     EXPECT_EQ(t->FieldByName(QStringLiteral("ΑΡΙΘΜΟΣ ΤΡΙΕΤΙΩΝ"))->AsInteger(), 0);
     EXPECT_FALSE(t->FieldByName(QStringLiteral("ΑΡΙΘΜΟΣ ΤΡΙΕΤΙΩΝ"))->IsNull());
     EXPECT_EQ(t->FieldByName(QStringLiteral("ΕΓΓΑΜΟΣ"))->DisplayText(), QStringLiteral("ΕΓΓΑΜΟΣ"));
+}
+
+TEST_F(DataModuleTest, DesignIsStreamedFromItsFormResource)
+{
+    std::unique_ptr<TAPDDataModule> design(TAPDDataModule::CreateDesign(nullptr));
+    EXPECT_EQ(design->tbEmployers->FieldCount(), 17);
+    TField *p = design->tbEmployers->FindField(QStringLiteral("p"));
+    ASSERT_TRUE(p);
+    EXPECT_EQ(p->FieldKind(), fkLookup);
+    EXPECT_EQ(p->LookupDataSet(), design->tbPaymentLookUp);
+    EXPECT_EQ(design->tbInsCases->TableType(), ttParadox);
+    EXPECT_EQ(design->tbPayment->IndexDefs()->Count(), 5);
+    EXPECT_EQ(design->dsEmployers->DataSet(), design->tbEmployers);
+    EXPECT_EQ(FindGlobalComponent(QStringLiteral("APDDataModule")), design.get());
+    // Written back, the design gives the resource's text: every default is declared where it belongs.
+    QFile f(QStringLiteral(":/forms/APDDataModule.dfm"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray written = ObjectBinaryToText(WriteComponent(design.get()));
+    EXPECT_EQ(written, f.readAll());
+    QFile out(QDir::temp().filePath(QStringLiteral("APDDataModule.written.dfm")));
+    if (out.open(QIODevice::WriteOnly))
+        out.write(written);
 }
