@@ -10,7 +10,8 @@
 #include <benchmark/benchmark.h>
 #include <memory>
 
-namespace {
+namespace
+{
 
 // A program folder with a copy of the shipped tables.
 struct ShippedData {

@@ -10,7 +10,8 @@
 #include <cstdio>
 #include <memory>
 
-namespace {
+namespace
+{
 
 // One CSV line may hold quoted fields with commas and doubled quotes; quoted fields do not span lines.
 QStringList SplitCsvLine(const QString &line)

@@ -7,7 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
+namespace
+{
 
 [[noreturn]] void DatabaseError(const QString &message)
 {
@@ -50,9 +51,13 @@ QVariant DefaultValue(const TField *field)
 
 // ------------------------------------------------------------------------------------------------ TField
 
-TField::TField(TComponent *AOwner) : TComponent(AOwner) {}
+TField::TField(TComponent *AOwner) : TComponent(AOwner)
+{
+}
 
-TField::TField(TComponent *AOwner, TFieldType DataType) : TComponent(AOwner), FDataType(DataType) {}
+TField::TField(TComponent *AOwner, TFieldType DataType) : TComponent(AOwner), FDataType(DataType)
+{
+}
 
 TField::~TField()
 {
@@ -209,7 +214,7 @@ QString TNumericField::GetText(bool DisplayText) const
         return {};
     if (DataType() == ftDate)
         return FormatDateTime(DisplayText && !FDisplayFormat.isEmpty() ? FDisplayFormat
-                                                                        : GreekFormatSettings().ShortDateFormat,
+                                                                       : GreekFormatSettings().ShortDateFormat,
                               v.toDouble());
     if (DisplayText && !FDisplayFormat.isEmpty()) {
         const long double n = DataType() == ftCurrency ? v.value<Currency>().ToDouble() : v.toDouble();
@@ -234,14 +239,22 @@ QString TBooleanField::GetText(bool) const
 TField *CreateFieldOfType(TFieldType Type, TComponent *AOwner)
 {
     switch (Type) {
-    case ftString: return new TStringField(AOwner);
-    case ftSmallint: return new TSmallintField(AOwner);
-    case ftInteger: return new TIntegerField(AOwner);
-    case ftFloat: return new TFloatField(AOwner);
-    case ftCurrency: return new TCurrencyField(AOwner);
-    case ftBoolean: return new TBooleanField(AOwner);
-    case ftDate: return new TDateField(AOwner);
-    case ftUnknown: break;
+    case ftString:
+        return new TStringField(AOwner);
+    case ftSmallint:
+        return new TSmallintField(AOwner);
+    case ftInteger:
+        return new TIntegerField(AOwner);
+    case ftFloat:
+        return new TFloatField(AOwner);
+    case ftCurrency:
+        return new TCurrencyField(AOwner);
+    case ftBoolean:
+        return new TBooleanField(AOwner);
+    case ftDate:
+        return new TDateField(AOwner);
+    case ftUnknown:
+        break;
     }
     DatabaseError(QStringLiteral("Άγνωστος τύπος πεδίου."));
 }
@@ -383,7 +396,9 @@ TIndexDef *TIndexDefs::Add(const QString &Name, const QString &Fields, TIndexOpt
 
 // -------------------------------------------------------------------------------------------- TDataSet
 
-TDataSet::TDataSet(TComponent *AOwner) : TComponent(AOwner), FFieldDefs(new TFieldDefs(this)) {}
+TDataSet::TDataSet(TComponent *AOwner) : TComponent(AOwner), FFieldDefs(new TFieldDefs(this))
+{
+}
 
 TDataSet::~TDataSet()
 {
@@ -612,11 +627,11 @@ void TDataSet::PlaceRow(const std::shared_ptr<TStoredRow> &Row)
         return;
     }
     const TRowOrder order = RowOrder();
-    auto at = order.Columns.empty() ? FView.end()
-                                    : std::upper_bound(FView.begin(), FView.end(), Row,
-                                                       [&](const TStoredRowPtr &a, const TStoredRowPtr &b) {
-                                                           return order.Before(*a, *b);
-                                                       });
+    auto at =
+        order.Columns.empty()
+            ? FView.end()
+            : std::upper_bound(FView.begin(), FView.end(), Row,
+                               [&](const TStoredRowPtr &a, const TStoredRowPtr &b) { return order.Before(*a, *b); });
     FCurrent = static_cast<int>(at - FView.begin());
     FView.insert(at, Row);
 }
@@ -921,8 +936,9 @@ int TDataSet::FindRow(const QStringList &Names, const QVariantList &Values, TLoc
             DatabaseError(QStringLiteral("Το πεδίο \"%1\" δεν είναι πεδίο του πίνακα.").arg(Names[i]));
         cols.push_back(f->FStoreIndex);
         types.push_back(f->FDataType);
-        keys.push_back(f->FDataType == ftString && Values[i].isValid() ? QVariant(Values[i].toString())
-                                                                      : ConvertValue(Values[i], f->FDataType, Names[i]));
+        keys.push_back(f->FDataType == ftString && Values[i].isValid()
+                           ? QVariant(Values[i].toString())
+                           : ConvertValue(Values[i], f->FDataType, Names[i]));
     }
     if (Columns)
         *Columns = cols;
@@ -1011,15 +1027,14 @@ void TDataSet::SetFilter(const QString &Value)
     if (!Active())
         return;
     const TTableStore *store = FStore.get();
-    FCompiledFilter = TCompiledFilter(
-        Value, FFilterOptions & foCaseInsensitive, !(FFilterOptions & foNoPartialCompare),
-        [store](const QString &name, int &index, TFieldType &type) {
-            index = store->FieldIndex(name);
-            if (index < 0)
-                return false;
-            type = store->FieldDefs()[static_cast<size_t>(index)].DataType;
-            return true;
-        });
+    FCompiledFilter = TCompiledFilter(Value, FFilterOptions & foCaseInsensitive, !(FFilterOptions & foNoPartialCompare),
+                                      [store](const QString &name, int &index, TFieldType &type) {
+                                          index = store->FieldIndex(name);
+                                          if (index < 0)
+                                              return false;
+                                          type = store->FieldDefs()[static_cast<size_t>(index)].DataType;
+                                          return true;
+                                      });
     if (FFiltered) {
         CheckBrowseMode();
         RebuildView();
@@ -1093,8 +1108,9 @@ QVariant TDataSet::RecordValue(int RecIndex, TField *Field)
     if (RecIndex == FCurrent && FRowOverride < 0)
         return Field->Value(); // with any pending change
     if (Field->FCalcIndex < 0)
-        return Field->FStoreIndex >= 0 ? FView[static_cast<size_t>(RecIndex)]->Values[static_cast<size_t>(Field->FStoreIndex)]
-                                       : QVariant();
+        return Field->FStoreIndex >= 0
+                   ? FView[static_cast<size_t>(RecIndex)]->Values[static_cast<size_t>(Field->FStoreIndex)]
+                   : QVariant();
     // Calculate that record's fields aside, leaving the current record's as they are.
     const int savedCurrent = FCurrent;
     const TDataSetState savedState = FState;
@@ -1253,7 +1269,9 @@ void TDataSet::DataEvent(TDataEvent Event, TField *Field)
 
 // ----------------------------------------------------------------------------------------- TDataSource
 
-TDataSource::TDataSource(TComponent *AOwner) : TComponent(AOwner) {}
+TDataSource::TDataSource(TComponent *AOwner) : TComponent(AOwner)
+{
+}
 
 TDataSource::~TDataSource()
 {
@@ -1344,8 +1362,8 @@ bool TDataLink::Edit()
 
 void TDataLink::UpdateState()
 {
-    const bool active = FDataSource && FDataSource->Enabled() && FDataSource->DataSet() &&
-                        FDataSource->DataSet()->Active();
+    const bool active =
+        FDataSource && FDataSource->Enabled() && FDataSource->DataSet() && FDataSource->DataSet()->Active();
     if (active != FActive) {
         FActive = active;
         ActiveChanged();
@@ -1360,7 +1378,9 @@ void TDataLink::UpdateState()
 void TDataLink::DataEvent(TDataEvent Event, TField *Field)
 {
     switch (Event) {
-    case deUpdateState: UpdateState(); break;
+    case deUpdateState:
+        UpdateState();
+        break;
     case deFieldChange:
     case deRecordChange:
         if (FActive)

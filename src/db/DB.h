@@ -44,7 +44,8 @@ void RegisterDBClasses();
 
 // ---------------------------------------------------------------------------------------------- fields
 
-class TField : public TComponent {
+class TField : public TComponent
+{
     Q_OBJECT
     Q_PROPERTY(QString FieldName READ FieldName WRITE SetFieldName)
     Q_PROPERTY(DB::TFieldKind FieldKind READ FieldKind WRITE SetFieldKind)
@@ -165,7 +166,8 @@ private:
     bool FRequired = false, FVisible = true, FReadOnly = false;
 };
 
-class TStringField : public TField {
+class TStringField : public TField
+{
     Q_OBJECT
     Q_PROPERTY(int Size READ Size WRITE SetSize)
     Q_CLASSINFO("Default:Size", "20")
@@ -177,7 +179,8 @@ protected:
 };
 
 // Integer, float, currency and date fields share the display format.
-class TNumericField : public TField {
+class TNumericField : public TField
+{
     Q_OBJECT
     Q_PROPERTY(QString DisplayFormat READ DisplayFormat WRITE SetDisplayFormat)
 public:
@@ -192,7 +195,8 @@ private:
     QString FDisplayFormat;
 };
 
-class TSmallintField : public TNumericField {
+class TSmallintField : public TNumericField
+{
     Q_OBJECT
 public:
     Q_INVOKABLE explicit TSmallintField(TComponent *AOwner) : TNumericField(AOwner, ftSmallint) {}
@@ -201,7 +205,8 @@ protected:
     int DefaultDisplayWidth() const override { return 6; }
 };
 
-class TIntegerField : public TNumericField {
+class TIntegerField : public TNumericField
+{
     Q_OBJECT
 public:
     Q_INVOKABLE explicit TIntegerField(TComponent *AOwner) : TNumericField(AOwner, ftInteger) {}
@@ -210,25 +215,29 @@ protected:
     int DefaultDisplayWidth() const override { return 11; }
 };
 
-class TFloatField : public TNumericField {
+class TFloatField : public TNumericField
+{
     Q_OBJECT
 public:
     Q_INVOKABLE explicit TFloatField(TComponent *AOwner) : TNumericField(AOwner, ftFloat) {}
 };
 
-class TCurrencyField : public TNumericField {
+class TCurrencyField : public TNumericField
+{
     Q_OBJECT
 public:
     Q_INVOKABLE explicit TCurrencyField(TComponent *AOwner) : TNumericField(AOwner, ftCurrency) {}
 };
 
-class TDateField : public TNumericField {
+class TDateField : public TNumericField
+{
     Q_OBJECT
 public:
     Q_INVOKABLE explicit TDateField(TComponent *AOwner) : TNumericField(AOwner, ftDate) {}
 };
 
-class TBooleanField : public TField {
+class TBooleanField : public TField
+{
     Q_OBJECT
     Q_PROPERTY(QString DisplayValues READ DisplayValues WRITE SetDisplayValues)
 public:
@@ -253,7 +262,8 @@ QString FormatFloatText(const QString &Format, long double Value);
 // --------------------------------------------------------------------------------------- definitions
 
 // One stored field as the table expects it (the definitions kept with a table whose StoreDefs is set).
-class TFieldDef : public TCollectionItem {
+class TFieldDef : public TCollectionItem
+{
     Q_OBJECT
     Q_PROPERTY(QString Name MEMBER Name)
     Q_PROPERTY(DB::TFieldType DataType MEMBER DataType)
@@ -271,7 +281,8 @@ public:
     int FieldNo = 0; // 0: its position
 };
 
-class TFieldDefs : public TCollection {
+class TFieldDefs : public TCollection
+{
     Q_OBJECT
 public:
     explicit TFieldDefs(TDataSet *DataSet = nullptr);
@@ -287,7 +298,8 @@ private:
     TDataSet *FDataSet;
 };
 
-class TIndexDef : public TCollectionItem {
+class TIndexDef : public TCollectionItem
+{
     Q_OBJECT
     Q_PROPERTY(QString Name MEMBER Name)
     Q_PROPERTY(QString Fields MEMBER Fields)
@@ -301,7 +313,8 @@ public:
     TIndexOptions Options;
 };
 
-class TIndexDefs : public TCollection {
+class TIndexDefs : public TCollection
+{
     Q_OBJECT
 public:
     explicit TIndexDefs(TPersistent *Owner = nullptr);
@@ -311,7 +324,8 @@ public:
 
 // ------------------------------------------------------------------------------------------ dataset
 
-class TDataSet : public TComponent {
+class TDataSet : public TComponent
+{
     Q_OBJECT
     Q_PROPERTY(bool Active READ Active WRITE SetActive STORED false)
     Q_PROPERTY(QString Filter READ Filter WRITE SetFilter)
@@ -478,7 +492,8 @@ private:
 
 // ---------------------------------------------------------------------------------- sources and links
 
-class TDataSource : public TComponent {
+class TDataSource : public TComponent
+{
     Q_OBJECT
     Q_PROPERTY(TDataSet *DataSet READ DataSet WRITE SetDataSet)
     Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
@@ -510,7 +525,8 @@ private:
     QList<TDataLink *> FLinks;
 };
 
-class TDataLink {
+class TDataLink
+{
 public:
     TDataLink() = default;
     virtual ~TDataLink();
@@ -542,7 +558,8 @@ private:
     bool FActive = false, FEditing = false;
 };
 
-class TFieldDataLink : public TDataLink {
+class TFieldDataLink : public TDataLink
+{
 public:
     TFieldDataLink() = default;
     QString FieldName() const { return FFieldName; }

@@ -7,13 +7,15 @@
 
 void RegisterDBClasses()
 {
-    RegisterClasses<TStringField, TSmallintField, TIntegerField, TFloatField, TCurrencyField, TDateField,
-                    TBooleanField, TDataSource, TDatabase, TTable>();
+    RegisterClasses<TStringField, TSmallintField, TIntegerField, TFloatField, TCurrencyField, TDateField, TBooleanField,
+                    TDataSource, TDatabase, TTable>();
 }
 
 // ------------------------------------------------------------------------------------------- TSession
 
-TSession::TSession(TComponent *AOwner) : TComponent(AOwner) {}
+TSession::TSession(TComponent *AOwner) : TComponent(AOwner)
+{
+}
 
 TSession::~TSession() = default;
 
@@ -67,7 +69,8 @@ void TDatabase::SetConnected(bool Value)
     if (Value && !FConnected) {
         const QString dir = Directory();
         if (!dir.isEmpty() && !QFileInfo(dir).isDir())
-            throw EDatabaseError(QStringLiteral("Ο φάκελος \"%1\" της βάσης \"%2\" δεν υπάρχει.").arg(dir, FDatabaseName));
+            throw EDatabaseError(
+                QStringLiteral("Ο φάκελος \"%1\" της βάσης \"%2\" δεν υπάρχει.").arg(dir, FDatabaseName));
         Session()->SetActive(true);
     }
     FConnected = Value;
@@ -75,7 +78,9 @@ void TDatabase::SetConnected(bool Value)
 
 // --------------------------------------------------------------------------------------------- TTable
 
-TTable::TTable(TComponent *AOwner) : TDataSet(AOwner), FIndexDefs(new TIndexDefs(this)) {}
+TTable::TTable(TComponent *AOwner) : TDataSet(AOwner), FIndexDefs(new TIndexDefs(this))
+{
+}
 
 TTable::~TTable()
 {
@@ -187,8 +192,8 @@ void TTable::CreateTable()
     if (FieldDefs()->Count() > 0) {
         for (int i = 0; i < FieldDefs()->Count(); ++i)
             if (const TFieldDef &d = (*FieldDefs())[i]; true)
-                fields.push_back({d.Name, d.DataType, d.DataType == ftString ? (d.Size > 0 ? d.Size : 20) : 0, d.Required,
-                              static_cast<int>(fields.size()) + 1});
+                fields.push_back({d.Name, d.DataType, d.DataType == ftString ? (d.Size > 0 ? d.Size : 20) : 0,
+                                  d.Required, static_cast<int>(fields.size()) + 1});
     } else {
         for (TField *f : Fields())
             if (f->FieldKind() == fkData)
@@ -197,7 +202,8 @@ void TTable::CreateTable()
     }
     std::vector<TStoredIndexDef> indexes;
     for (int i = 0; i < FIndexDefs->Count(); ++i)
-        indexes.push_back({(*FIndexDefs)[i].Name, (*FIndexDefs)[i].Fields, static_cast<int>((*FIndexDefs)[i].Options.toInt())});
+        indexes.push_back(
+            {(*FIndexDefs)[i].Name, (*FIndexDefs)[i].Fields, static_cast<int>((*FIndexDefs)[i].Options.toInt())});
     TTableStore::CreateFile(FileName(), fields, indexes);
 }
 

@@ -8,7 +8,8 @@
 
 class TDatabase;
 
-class TSession : public TComponent {
+class TSession : public TComponent
+{
     Q_OBJECT
     Q_PROPERTY(QString NetFileDir READ NetFileDir WRITE SetNetFileDir)
     Q_PROPERTY(QString PrivateDir READ PrivateDir WRITE SetPrivateDir)
@@ -37,7 +38,8 @@ private:
 // The process's default session.
 TSession *Session();
 
-class TDatabase : public TComponent {
+class TDatabase : public TComponent
+{
     Q_OBJECT
     Q_PROPERTY(QString DatabaseName READ DatabaseName WRITE SetDatabaseName)
     Q_PROPERTY(QString DriverName READ DriverName WRITE SetDriverName)
@@ -79,7 +81,8 @@ private:
     bool FLoginPrompt = true, FKeepConnection = true, FConnected = false;
 };
 
-class TTable : public TDataSet {
+class TTable : public TDataSet
+{
     Q_OBJECT
     Q_PROPERTY(QString DatabaseName READ DatabaseName WRITE SetDatabaseName)
     Q_PROPERTY(QString TableName READ TableName WRITE SetTableName)

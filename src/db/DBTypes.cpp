@@ -5,7 +5,8 @@
 #include <QDate>
 #include <cmath>
 
-namespace {
+namespace
+{
 
 struct TypeName {
     TFieldType Type;
@@ -188,8 +189,8 @@ QVariant ConvertValue(const QVariant &value, TFieldType type, const QString &fie
 {
     QVariant result;
     if (!TryConvertValue(value, type, result))
-        throw EDatabaseError(QStringLiteral("Η τιμή \"%1\" δεν είναι έγκυρη για το πεδίο \"%2\".")
-                                 .arg(ToText(value), fieldName));
+        throw EDatabaseError(
+            QStringLiteral("Η τιμή \"%1\" δεν είναι έγκυρη για το πεδίο \"%2\".").arg(ToText(value), fieldName));
     return result;
 }
 

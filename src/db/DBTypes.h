@@ -13,12 +13,14 @@
 
 Q_DECLARE_METATYPE(Currency)
 
-class EDatabaseError : public Exception {
+class EDatabaseError : public Exception
+{
     using Exception::Exception;
 };
 
 // Published enumerations of the dataset classes, streamed by their value names.
-namespace DB {
+namespace DB
+{
 Q_NAMESPACE
 enum TFieldType { ftUnknown, ftString, ftSmallint, ftInteger, ftBoolean, ftFloat, ftCurrency, ftDate };
 Q_ENUM_NS(TFieldType)
@@ -51,7 +53,7 @@ struct TStoredFieldDef {
 
 struct TStoredIndexDef {
     QString Name;
-    QString Fields; // field names joined by ";"
+    QString Fields;  // field names joined by ";"
     int Options = 0; // TIndexOption bits
 };
 

@@ -111,12 +111,18 @@ bool TCompiledFilter::Match(const TRowValues &row) const
     }
     const int c = CompareValues(v, FValue, FType, FCaseInsensitive);
     switch (FOperator) {
-    case foEqual: return c == 0;
-    case foNotEqual: return c != 0;
-    case foLess: return c < 0;
-    case foGreater: return c > 0;
-    case foLessEqual: return c <= 0;
-    case foGreaterEqual: return c >= 0;
+    case foEqual:
+        return c == 0;
+    case foNotEqual:
+        return c != 0;
+    case foLess:
+        return c < 0;
+    case foGreater:
+        return c > 0;
+    case foLessEqual:
+        return c <= 0;
+    case foGreaterEqual:
+        return c >= 0;
     }
     return true;
 }

@@ -19,7 +19,8 @@ bool ParseFilterText(const QString &text, TFilterCondition &condition);
 
 // A parsed filter bound to one field of a row layout. An inactive filter lets every row through: a text
 // that does not parse, an unknown field or a value that does not convert leaves the filter off.
-class TCompiledFilter {
+class TCompiledFilter
+{
 public:
     using TFieldResolver = std::function<bool(const QString &name, int &index, TFieldType &type)>;
 

@@ -1,6 +1,7 @@
 #include "db/GreekText.h"
 
-namespace {
+namespace
+{
 
 // Fold one UTF-16 unit; the Greek and Latin letters the tables hold are all in the BMP.
 inline char16_t FoldChar(char16_t c)
@@ -11,15 +12,37 @@ inline char16_t FoldChar(char16_t c)
         return c;
     }
     switch (c) {
-    case u'Ά': case u'ά': return u'α';
-    case u'Έ': case u'έ': return u'ε';
-    case u'Ή': case u'ή': return u'η';
-    case u'Ί': case u'ί': case u'Ϊ': case u'ϊ': case u'ΐ': return u'ι';
-    case u'Ό': case u'ό': return u'ο';
-    case u'Ύ': case u'ύ': case u'Ϋ': case u'ϋ': case u'ΰ': return u'υ';
-    case u'Ώ': case u'ώ': return u'ω';
-    case u'ς': return u'σ';
-    default: break;
+    case u'Ά':
+    case u'ά':
+        return u'α';
+    case u'Έ':
+    case u'έ':
+        return u'ε';
+    case u'Ή':
+    case u'ή':
+        return u'η';
+    case u'Ί':
+    case u'ί':
+    case u'Ϊ':
+    case u'ϊ':
+    case u'ΐ':
+        return u'ι';
+    case u'Ό':
+    case u'ό':
+        return u'ο';
+    case u'Ύ':
+    case u'ύ':
+    case u'Ϋ':
+    case u'ϋ':
+    case u'ΰ':
+        return u'υ';
+    case u'Ώ':
+    case u'ώ':
+        return u'ω';
+    case u'ς':
+        return u'σ';
+    default:
+        break;
     }
     if (c >= u'Α' && c <= u'Ω')
         return char16_t(c + 32);

@@ -12,7 +12,8 @@ extern "C" {
 #include <paradox.h>
 }
 
-namespace {
+namespace
+{
 
 struct PxError {
     QString Message;
@@ -87,8 +88,9 @@ bool IsParadoxFile(const QString &fileName)
     const int fileType = u8(4);
     const int maxTableSize = u8(5);
     const int numFields = u8(0x21) | (u8(0x22) << 8);
-    return recordSize > 0 && headerSize >= 0x78 && (fileType == pxfFileTypIndexDB || fileType == pxfFileTypNonIndexDB) &&
-           maxTableSize >= 1 && maxTableSize <= 32 && numFields >= 1 && numFields <= 255 && f.size() >= headerSize;
+    return recordSize > 0 && headerSize >= 0x78 &&
+           (fileType == pxfFileTypIndexDB || fileType == pxfFileTypNonIndexDB) && maxTableSize >= 1 &&
+           maxTableSize <= 32 && numFields >= 1 && numFields <= 255 && f.size() >= headerSize;
 }
 
 void ReadParadoxTable(const QString &fileName, std::vector<TStoredFieldDef> &fields,
@@ -119,14 +121,29 @@ void ReadParadoxTable(const QString &fileName, std::vector<TStoredFieldDef> &fie
         d.FieldNo = i + 1;
         d.Name = FromCp1253(pf[i].px_fname, static_cast<qsizetype>(std::strlen(pf[i].px_fname)));
         switch (pf[i].px_ftype) {
-        case pxfAlpha: d.DataType = ftString; d.Size = pf[i].px_flen; break;
-        case pxfShort: d.DataType = ftSmallint; break;
+        case pxfAlpha:
+            d.DataType = ftString;
+            d.Size = pf[i].px_flen;
+            break;
+        case pxfShort:
+            d.DataType = ftSmallint;
+            break;
         case pxfLong:
-        case pxfAutoInc: d.DataType = ftInteger; break;
-        case pxfNumber: d.DataType = ftFloat; break;
-        case pxfCurrency: d.DataType = ftCurrency; break;
-        case pxfLogical: d.DataType = ftBoolean; break;
-        case pxfDate: d.DataType = ftDate; break;
+        case pxfAutoInc:
+            d.DataType = ftInteger;
+            break;
+        case pxfNumber:
+            d.DataType = ftFloat;
+            break;
+        case pxfCurrency:
+            d.DataType = ftCurrency;
+            break;
+        case pxfLogical:
+            d.DataType = ftBoolean;
+            break;
+        case pxfDate:
+            d.DataType = ftDate;
+            break;
         default:
             throw EDatabaseError(QStringLiteral("Ο πίνακας \"%1\" έχει πεδίο (\"%2\") τύπου που δεν υποστηρίζεται.")
                                      .arg(shortName, d.Name));

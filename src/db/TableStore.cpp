@@ -10,7 +10,8 @@
 #include <map>
 #include <sqlite3.h>
 
-namespace {
+namespace
+{
 
 constexpr int FormatVersion = 1;
 const char SqliteMagic[] = "SQLite format 3";
@@ -136,7 +137,9 @@ QString DamagedTableMessage(const QString &fileName)
     return QStringLiteral("Το αρχείο \"%1\" είναι κατεστραμμένο ή δεν είναι πίνακας.").arg(fileName);
 }
 
-TTableStore::TTableStore(QString fileName) : FFileName(std::move(fileName)) {}
+TTableStore::TTableStore(QString fileName) : FFileName(std::move(fileName))
+{
+}
 
 TTableStore::~TTableStore()
 {
@@ -212,12 +215,10 @@ std::shared_ptr<TTableStore> TTableStore::Acquire(const QString &fileName)
 
 void TTableStore::Load()
 {
-    if (sqlite3_open_v2(QFile::encodeName(FFileName).constData(), &FDb, SQLITE_OPEN_READWRITE, nullptr) !=
-        SQLITE_OK) {
+    if (sqlite3_open_v2(QFile::encodeName(FFileName).constData(), &FDb, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
         sqlite3_close(FDb);
         FDb = nullptr;
-        if (sqlite3_open_v2(QFile::encodeName(FFileName).constData(), &FDb, SQLITE_OPEN_READONLY, nullptr) !=
-            SQLITE_OK)
+        if (sqlite3_open_v2(QFile::encodeName(FFileName).constData(), &FDb, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
             throw EDatabaseError(DamagedTableMessage(FFileName));
     }
     const auto damaged = [this] { throw EDatabaseError(DamagedTableMessage(FFileName)); };
@@ -235,7 +236,8 @@ void TTableStore::Load()
             TStoredFieldDef d;
             d.FieldNo = sqlite3_column_int(st.S, 0);
             d.Name = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(st.S, 1)));
-            d.DataType = FieldTypeFromName(QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(st.S, 2))));
+            d.DataType =
+                FieldTypeFromName(QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(st.S, 2))));
             d.Size = sqlite3_column_int(st.S, 3);
             d.Required = sqlite3_column_int(st.S, 4) != 0;
             if (d.DataType == ftUnknown || d.Name.isEmpty() || d.FieldNo != static_cast<int>(FFields.size()) + 1)
@@ -285,8 +287,8 @@ void TTableStore::CreateFile(const QString &fileName, const std::vector<TStoredF
     if (fields.empty())
         throw EDatabaseError(QStringLiteral("Ο πίνακας \"%1\" δεν έχει πεδία.").arg(ShortName(fileName)));
     const QString target = QFileInfo(fileName).absoluteFilePath();
-    const QString temp = QFileInfo(target).absolutePath() + QStringLiteral("/~") + QFileInfo(target).fileName() +
-                         QStringLiteral(".tmp");
+    const QString temp =
+        QFileInfo(target).absolutePath() + QStringLiteral("/~") + QFileInfo(target).fileName() + QStringLiteral(".tmp");
     QFile::remove(temp);
     sqlite3 *db = nullptr;
     if (sqlite3_open_v2(QFile::encodeName(temp).constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
@@ -450,8 +452,7 @@ void TTableStore::CheckRow(const TRowValues &values, const TStoredRow *self) con
             bool same = true;
             for (int c : cols) {
                 const QVariant &a = row->Values[c], &b = values[c];
-                if (a.isValid() != b.isValid() ||
-                    (a.isValid() && CompareValues(a, b, FFields[c].DataType, ci) != 0)) {
+                if (a.isValid() != b.isValid() || (a.isValid() && CompareValues(a, b, FFields[c].DataType, ci) != 0)) {
                     same = false;
                     break;
                 }

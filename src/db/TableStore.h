@@ -15,7 +15,8 @@ struct TStoredRow {
 };
 using TStoredRowPtr = std::shared_ptr<TStoredRow>;
 
-class TTableStore {
+class TTableStore
+{
 public:
     ~TTableStore();
     TTableStore(const TTableStore &) = delete;
@@ -30,8 +31,7 @@ public:
     static std::shared_ptr<TTableStore> Acquire(const QString &fileName);
     // Builds a table file in a temporary file and renames it into place, replacing any table there.
     static void CreateFile(const QString &fileName, const std::vector<TStoredFieldDef> &fields,
-                           const std::vector<TStoredIndexDef> &indexes,
-                           const std::vector<TRowValues> &rows = {});
+                           const std::vector<TStoredIndexDef> &indexes, const std::vector<TRowValues> &rows = {});
     static bool IsInUse(const QString &fileName);
     static bool Exists(const QString &fileName);
     static void DeleteFile(const QString &fileName);

@@ -9,7 +9,8 @@
 
 TAPDDataModule *APDDataModule = nullptr;
 
-namespace {
+namespace
+{
 
 const QString KeyPayment = QStringLiteral("ΚΩΔΙΚΟΣ ΕΙΔΙΚΟΤΗΤΑΣ;ΕΓΓΑΜΟΣ;ΑΡΙΘΜΟΣ ΤΡΙΕΤΙΩΝ");
 
@@ -17,7 +18,8 @@ template <typename T> T *Component(TComponent *root, const char *name)
 {
     auto *c = qobject_cast<T *>(root->FindComponent(QString::fromLatin1(name)));
     if (!c)
-        throw EStreamError(QStringLiteral("Η σχεδίαση της μονάδας δεδομένων δεν έχει το \"%1\".").arg(QLatin1String(name)));
+        throw EStreamError(
+            QStringLiteral("Η σχεδίαση της μονάδας δεδομένων δεν έχει το \"%1\".").arg(QLatin1String(name)));
     return c;
 }
 
@@ -108,8 +110,8 @@ void TAPDDataModule::DataModuleCreate(TObject *)
     dbAPD->Open();
     UpgradeTable(tbEmployes);
     UpgradeTable(tbEmployers);
-    for (TTable *t : {tbEmployes, tbEmployers, tbIkaOffices, tbInsCases, tbInsCasesLookUp, tbPayment, tbPaymentLookUp,
-                      tbConPhase})
+    for (TTable *t :
+         {tbEmployes, tbEmployers, tbIkaOffices, tbInsCases, tbInsCasesLookUp, tbPayment, tbPaymentLookUp, tbConPhase})
         t->Open();
 }
 
@@ -208,8 +210,9 @@ int TAPDDataModule::CopyRecords(TDataSet *Source, TTable *Dest)
                 ++copied;
             Source->Next();
         }
-        DialogService::Ask(QStringLiteral("%1 από τις %2 εγγραφές του πίνακα μετατράπηκαν επιτυχώς.").arg(copied).arg(total),
-                           DialogService::Kind::Information, DialogService::Ok);
+        DialogService::Ask(
+            QStringLiteral("%1 από τις %2 εγγραφές του πίνακα μετατράπηκαν επιτυχώς.").arg(copied).arg(total),
+            DialogService::Kind::Information, DialogService::Ok);
     } catch (...) {
         Dest->EnableControls();
         Dest->Close();
@@ -238,7 +241,8 @@ bool TAPDDataModule::CopyRecord(TDataSet *Source, TTable *Dest)
             } catch (const EAbort &) {
                 throw;
             } catch (const Exception &) {
-                if (DialogService::Ask(QStringLiteral("Could not convert %1 ").arg(def->Name), DialogService::Kind::Warning,
+                if (DialogService::Ask(QStringLiteral("Could not convert %1 ").arg(def->Name),
+                                       DialogService::Kind::Warning,
                                        DialogService::Abort | DialogService::Ignore) == DialogService::mrAbort)
                     throw EAbort(QString());
             }
@@ -295,7 +299,8 @@ Currency TAPDDataModule::WageLookup(const QString &Code, const QVariant &Married
     EndLookup(tbPaymentLookUp, saved);
     QVariant amount;
     if (!v.isValid() || !TryConvertValue(v, ftCurrency, amount) || !amount.isValid())
-        throw EConvertError(QStringLiteral("Δεν βρέθηκε ημερομίσθιο για την ειδικότητα \"%1\".").arg(TrimRightBlanks(Code)));
+        throw EConvertError(
+            QStringLiteral("Δεν βρέθηκε ημερομίσθιο για την ειδικότητα \"%1\".").arg(TrimRightBlanks(Code)));
     return amount.value<Currency>();
 }
 
@@ -393,7 +398,8 @@ void TAPDDataModule::tbEmployersCalcFields(TDataSet *DataSet)
         const TField *percent = DataSet->FieldByName(QStringLiteral("ΕΠΙΔΟΜΑ(%)"));
         const Currency base = p->IsNull() ? Currency() : p->AsCurrency();
         const float pct = percent->IsNull() ? 0.0f : static_cast<float>(percent->AsFloat());
-        wage->SetAsCurrency(base + AllowanceAmount(DataSet->FieldByName(QStringLiteral("ΚΩΔΙΚΟΣ ΕΙΔΙΚΟΤΗΤΑΣ"))->AsString(), pct));
+        wage->SetAsCurrency(
+            base + AllowanceAmount(DataSet->FieldByName(QStringLiteral("ΚΩΔΙΚΟΣ ΕΙΔΙΚΟΤΗΤΑΣ"))->AsString(), pct));
     } catch (const Exception &) {
         // A specialty the wage table does not hold: the daily wage shows empty rather than raising on every
         // record fetched.

@@ -7,12 +7,14 @@
 #include "vcl/SysUtils.h"
 
 // Raised when the user refuses the start-up conversion: the program is to end before any window shows.
-class EHalt : public EAbort {
+class EHalt : public EAbort
+{
     using EAbort::EAbort;
 };
 
 // A data module is a plain component here: it only owns the database components.
-class TAPDDataModule : public TComponent {
+class TAPDDataModule : public TComponent
+{
     Q_OBJECT
     Q_PROPERTY(TNotifyEvent OnCreate MEMBER OnCreate)
     Q_CLASSINFO("FormResource", ":/forms/APDDataModule.dfm")
@@ -26,8 +28,8 @@ public:
     static TAPDDataModule *CreateDesign(TComponent *AOwner);
 
     TDatabase *dbAPD = nullptr;
-    TTable *tbEmployes = nullptr;   // "Employes.Db": the employers
-    TTable *tbEmployers = nullptr;  // "Employers.db": the employees
+    TTable *tbEmployes = nullptr;  // "Employes.Db": the employers
+    TTable *tbEmployers = nullptr; // "Employers.db": the employees
     TTable *tbIkaOffices = nullptr;
     TTable *tbInsCases = nullptr;
     TTable *tbPayment = nullptr;
@@ -68,7 +70,8 @@ public:
     void EndLookup(TDataSet *Table, bool SavedFiltered);
 
 private:
-    struct TDesignOnly {};
+    struct TDesignOnly {
+    };
     TAPDDataModule(TComponent *AOwner, TDesignOnly);
     void CreateComponents();
     bool ConfirmUpgrade(const QString &Name);

@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QMessageBox>
 
-namespace DialogService {
-namespace {
+namespace DialogService
+{
+namespace
+{
 
 Hook &CurrentHook()
 {
@@ -25,9 +27,12 @@ int ShowBox(const QString &text, Kind kind, unsigned buttons)
         QMessageBox::StandardButton Q;
         int R;
     };
-    static const Map map[] = {{Yes, QMessageBox::Yes, mrYes},       {No, QMessageBox::No, mrNo},
-                              {Ok, QMessageBox::Ok, mrOk},          {Cancel, QMessageBox::Cancel, mrCancel},
-                              {Abort, QMessageBox::Abort, mrAbort}, {Retry, QMessageBox::Retry, mrRetry},
+    static const Map map[] = {{Yes, QMessageBox::Yes, mrYes},
+                              {No, QMessageBox::No, mrNo},
+                              {Ok, QMessageBox::Ok, mrOk},
+                              {Cancel, QMessageBox::Cancel, mrCancel},
+                              {Abort, QMessageBox::Abort, mrAbort},
+                              {Retry, QMessageBox::Retry, mrRetry},
                               {Ignore, QMessageBox::Ignore, mrIgnore}};
     QMessageBox::StandardButtons qb;
     for (const Map &m : map)

@@ -5,20 +5,13 @@
 #include <QString>
 #include <functional>
 
-namespace DialogService {
+namespace DialogService
+{
 
 enum class Kind { Warning, Error, Information, Confirmation };
 
 // Buttons, combinable.
-enum Button : unsigned {
-    Yes = 1,
-    No = 2,
-    Ok = 4,
-    Cancel = 8,
-    Abort = 16,
-    Retry = 32,
-    Ignore = 64
-};
+enum Button : unsigned { Yes = 1, No = 2, Ok = 4, Cancel = 8, Abort = 16, Retry = 32, Ignore = 64 };
 
 // Modal results, the numbers of the class library's mr... constants.
 enum Result : int { mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5, mrYes = 6, mrNo = 7 };

@@ -4,10 +4,12 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 // A folder with one employees-like table, reached through a database component.
-class DataSetTest : public ::testing::Test {
+class DataSetTest : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -224,7 +226,9 @@ TEST_F(DataSetTest, LookupAndCalculatedFields)
     TTable *rates = Table(QStringLiteral("Rates"));
     TTable *t = Table();
     for (const char *n : {"ΚΩΔ", "ΤΡΙΕΤΙΕΣ", "ΕΓΓΑΜΟΣ"}) {
-        TField *f = CreateFieldOfType(QString::fromUtf8(n) == u"ΚΩΔ" ? ftString : (QString::fromUtf8(n) == u"ΕΓΓΑΜΟΣ" ? ftBoolean : ftSmallint), &owner);
+        TField *f = CreateFieldOfType(
+            QString::fromUtf8(n) == u"ΚΩΔ" ? ftString : (QString::fromUtf8(n) == u"ΕΓΓΑΜΟΣ" ? ftBoolean : ftSmallint),
+            &owner);
         f->SetFieldName(QString::fromUtf8(n));
         f->SetDataSet(t);
     }

@@ -1,8 +1,8 @@
-#include "support/ParadoxTestFiles.h"
 #include "db/FilterExpr.h"
 #include "db/GreekText.h"
 #include "db/ParadoxImport.h"
 #include "db/TableStore.h"
+#include "support/ParadoxTestFiles.h"
 #include "vcl/CodePage.h"
 
 #include <QDate>
@@ -15,7 +15,8 @@ extern "C" {
 #include <paradox.h>
 }
 
-namespace {
+namespace
+{
 
 std::vector<TStoredFieldDef> EmployerFields()
 {
@@ -69,9 +70,21 @@ TEST(FilterTest, ParsesTheFilterBarTexts)
 TEST(FilterTest, MatchesWithFoldingPrefixesAndTypes)
 {
     const auto resolve = [](const QString &name, int &index, TFieldType &type) {
-        if (name == u"Ν") { index = 0; type = ftString; return true; }
-        if (name == u"Τ") { index = 1; type = ftSmallint; return true; }
-        if (name == u"Β") { index = 2; type = ftBoolean; return true; }
+        if (name == u"Ν") {
+            index = 0;
+            type = ftString;
+            return true;
+        }
+        if (name == u"Τ") {
+            index = 1;
+            type = ftSmallint;
+            return true;
+        }
+        if (name == u"Β") {
+            index = 2;
+            type = ftBoolean;
+            return true;
+        }
         return false;
     };
     const TRowValues row{QStringLiteral("Παπαδάκης "), 3, false};
@@ -94,8 +107,9 @@ TEST(TableStoreTest, CreatesLoadsAndSharesRows)
 {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("Employes.Db"));
-    TTableStore::CreateFile(file, EmployerFields(), EmployerIndexes(),
-                            {{QStringLiteral("123"), QStringLiteral("Α"), QVariant::fromValue(Currency::FromCents(1025)), true}});
+    TTableStore::CreateFile(
+        file, EmployerFields(), EmployerIndexes(),
+        {{QStringLiteral("123"), QStringLiteral("Α"), QVariant::fromValue(Currency::FromCents(1025)), true}});
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("~Employes.Db.tmp"))));
     // Names resolve without regard to case, and a missing extension means ".db".
     EXPECT_EQ(TTableStore::ResolveFileName(dir.path(), QStringLiteral("employes.db")), file);
@@ -179,15 +193,14 @@ TEST(ParadoxImportTest, ConvertsAParadoxTableAndKeepsTheOriginal)
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("Employers.db"));
     const auto cp = [](const char *utf8) { return ToCp1253(QString::fromUtf8(utf8)); };
-    const std::vector<TPxField> fields{{cp("ΚΩΔΙΚΟΣ"), pxfAlpha, 6},   {cp("ΤΡΙΕΤΙΕΣ"), pxfShort, 2},
+    const std::vector<TPxField> fields{{cp("ΚΩΔΙΚΟΣ"), pxfAlpha, 6},  {cp("ΤΡΙΕΤΙΕΣ"), pxfShort, 2},
                                        {cp("ΑΡΙΘΜΟΣ"), pxfLong, 4},   {cp("ΑΠΟΔΟΧΕΣ"), pxfCurrency, 8},
                                        {cp("ΠΟΣΟΣΤΟ"), pxfNumber, 8}, {cp("ΕΓΓΑΜΟΣ"), pxfLogical, 1},
                                        {cp("ΓΕΝΝΗΣΗ"), pxfDate, 4}};
-    ASSERT_TRUE(WriteParadoxTable(
-        file, fields, 1,
-        {{cp("933110"), 2, -70000, 62.22, -1.5, false, QDate(1970, 5, 31)},
-         {cp("ΑΒΓ"), 0, 0, 0.0, 19.45, true, QVariant()},
-         {cp("Χ"), QVariant(), QVariant(), QVariant(), QVariant(), QVariant(), QVariant()}}));
+    ASSERT_TRUE(WriteParadoxTable(file, fields, 1,
+                                  {{cp("933110"), 2, -70000, 62.22, -1.5, false, QDate(1970, 5, 31)},
+                                   {cp("ΑΒΓ"), 0, 0, 0.0, 19.45, true, QVariant()},
+                                   {cp("Χ"), QVariant(), QVariant(), QVariant(), QVariant(), QVariant(), QVariant()}}));
     const QByteArray original = [&] {
         QFile f(file);
         f.open(QIODevice::ReadOnly);

@@ -17,7 +17,8 @@ struct TAsked {
     unsigned Buttons;
 };
 
-class DataModuleFixture : public ::testing::Test {
+class DataModuleFixture : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -65,13 +66,17 @@ protected:
     std::map<QString, std::vector<QVariantList>> ReferenceRows()
     {
         return {{QStringLiteral("tbPayment"),
-                 {{"933110", false, 0, 10.25}, {"933110", true, 0, 11.28}, {"933110", false, 2, 11.28},
-                  {"933110", true, 2, 12.30}, {"933120", false, 0, 52.98}}},
+                 {{"933110", false, 0, 10.25},
+                  {"933110", true, 0, 11.28},
+                  {"933110", false, 2, 11.28},
+                  {"933110", true, 2, 12.30},
+                  {"933120", false, 0, 52.98}}},
                 {QStringLiteral("tbInsCases"),
-                 {{"781", 0, QStringLiteral("ΟΙΚΟΔΟΜΟΙ"), 19.45, 65.266}, {"218", 5, QStringLiteral("ΜΑΘΗΤΕΣ"), 3.78, 40.28}}},
+                 {{"781", 0, QStringLiteral("ΟΙΚΟΔΟΜΟΙ"), 19.45, 65.266},
+                  {"218", 5, QStringLiteral("ΜΑΘΗΤΕΣ"), 3.78, 40.28}}},
                 {QStringLiteral("tbEmployers"),
-                 {{"123", QVariant(), QStringLiteral("ΑΛΕΞΙΟΥ"), QStringLiteral("ΝΙΚΟΣ"), QVariant(), QVariant(), QVariant(),
-                   QVariant(), false, 0, "933110", "781", QVariant(), 10.0},
+                 {{"123", QVariant(), QStringLiteral("ΑΛΕΞΙΟΥ"), QStringLiteral("ΝΙΚΟΣ"), QVariant(), QVariant(),
+                   QVariant(), QVariant(), false, 0, "933110", "781", QVariant(), 10.0},
                   {"456", QVariant(), QStringLiteral("ΒΑΣΙΛΕΙΟΥ"), QVariant(), QVariant(), QVariant(), QVariant(),
                    QVariant(), true, 2, "933110", QVariant(), QVariant(), QVariant()},
                   {"789", QVariant(), QStringLiteral("ΑΝΤΩΝΙΟΥ"), QVariant(), QVariant(), QVariant(), QVariant(),

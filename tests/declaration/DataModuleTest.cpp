@@ -1,14 +1,15 @@
 #include "DataModuleFixture.h"
 #include "db/TableStore.h"
 #include "support/ParadoxTestFiles.h"
-#include "vcl/ComponentStream.h"
 #include "vcl/CodePage.h"
+#include "vcl/ComponentStream.h"
 
 extern "C" {
 #include <paradox.h>
 }
 
-namespace {
+namespace
+{
 
 using DataModuleTest = DataModuleFixture;
 
@@ -72,10 +73,11 @@ TEST_F(DataModuleTest, ConfirmedUpgradeKeepsABackupAndCopiesWhatConverts)
 {
     MakeTables();
     // Two tax numbers that are equal in their first nine characters: the second is a key violation.
-    MakeOldEmployes(Data, {{QStringLiteral("111111111"), QStringLiteral("A1"), QStringLiteral("ΑΛΦΑ"), QStringLiteral("ΑΘΗΝΑ")},
-                           {QStringLiteral("222222222"), QVariant(), QStringLiteral("ΒΗΤΑ"), QVariant()},
-                           {QStringLiteral("333333333001"), QVariant(), QStringLiteral("ΓΑΜΑ"), QVariant()},
-                           {QStringLiteral("333333333002"), QVariant(), QStringLiteral("ΔΕΛΤΑ"), QVariant()}});
+    MakeOldEmployes(
+        Data, {{QStringLiteral("111111111"), QStringLiteral("A1"), QStringLiteral("ΑΛΦΑ"), QStringLiteral("ΑΘΗΝΑ")},
+               {QStringLiteral("222222222"), QVariant(), QStringLiteral("ΒΗΤΑ"), QVariant()},
+               {QStringLiteral("333333333001"), QVariant(), QStringLiteral("ΓΑΜΑ"), QVariant()},
+               {QStringLiteral("333333333002"), QVariant(), QStringLiteral("ΔΕΛΤΑ"), QVariant()}});
     // An older backup of the same name is replaced.
     TTableStore::CreateFile(QDir(Data).filePath(QStringLiteral("backup of Employes.Db")),
                             {{QStringLiteral("X"), ftString, 1, false, 1}}, {});
@@ -83,8 +85,9 @@ TEST_F(DataModuleTest, ConfirmedUpgradeKeepsABackupAndCopiesWhatConverts)
     Answers = {DialogService::mrOk, DialogService::mrOk};
     StartModule();
     ASSERT_EQ(Asked.size(), 2u);
-    EXPECT_EQ(Asked[0].Text, QStringLiteral("Η δομή του πίνακα \"Employes.Db\" άλλαξε.\r\nΠατήστε Ok για να δημιουργηθεί "
-                                            "αντίγραφο ασφαλείας του πίνακα\r\nκαι να γίνει μετατροπή των εγγραφών στη νέα δομή."));
+    EXPECT_EQ(Asked[0].Text,
+              QStringLiteral("Η δομή του πίνακα \"Employes.Db\" άλλαξε.\r\nΠατήστε Ok για να δημιουργηθεί "
+                             "αντίγραφο ασφαλείας του πίνακα\r\nκαι να γίνει μετατροπή των εγγραφών στη νέα δομή."));
     EXPECT_EQ(Asked[0].Kind, DialogService::Kind::Information);
     EXPECT_EQ(Asked[0].Buttons, unsigned(DialogService::Ok | DialogService::Cancel));
     EXPECT_EQ(Asked[1].Text, QStringLiteral("3 από τις 4 εγγραφές του πίνακα μετατράπηκαν επιτυχώς."));
@@ -127,10 +130,11 @@ TEST_F(DataModuleTest, TypeChangeAsksPerFailingValueWithAbortAndIgnore)
                             {{QStringLiteral("ΑΡΙΘΜ.ΜΗΤΡΩΟΥ ΑΣΦ."), ftString, 9, true, 1},
                              {QStringLiteral("ΕΠΩΝΥΜΟ"), ftString, 20, false, 2},
                              {QStringLiteral("ΑΡΙΘΜΟΣ ΤΡΙΕΤΙΩΝ"), ftString, 5, false, 3}},
-                            {}, {{QStringLiteral("1"), QStringLiteral("Α"), QStringLiteral("2")},
-                                 {QStringLiteral("2"), QStringLiteral("Β"), QStringLiteral("δύο")},
-                                 {QStringLiteral("3"), QStringLiteral("Γ"), QStringLiteral("τρία")},
-                                 {QStringLiteral("4"), QStringLiteral("Δ"), QVariant()}});
+                            {},
+                            {{QStringLiteral("1"), QStringLiteral("Α"), QStringLiteral("2")},
+                             {QStringLiteral("2"), QStringLiteral("Β"), QStringLiteral("δύο")},
+                             {QStringLiteral("3"), QStringLiteral("Γ"), QStringLiteral("τρία")},
+                             {QStringLiteral("4"), QStringLiteral("Δ"), QVariant()}});
     Answers = {DialogService::mrOk, DialogService::mrAbort, DialogService::mrIgnore, DialogService::mrOk};
     StartModule();
     ASSERT_EQ(Asked.size(), 4u);
@@ -230,16 +234,24 @@ TEST_F(DataModuleTest, ParadoxTablesOfTheEarlierProgramAreImportedThenChecked)
     const QString file = QDir(Data).filePath(Employes);
     QFile::remove(file);
     // The expected structure: imported without a question.
-    ASSERT_TRUE(WriteParadoxTable(file,
-                                  {{cp("ΑΦΜ"), pxfAlpha, 9}, {cp("ΑΜΕ"), pxfAlpha, 10}, {cp("ΕΠΩΝΥΜΙΑ"), pxfAlpha, 80},
-                                   {cp("ΟΔΟΣ"), pxfAlpha, 20}, {cp("ΑΡΙΘΜΟΣ"), pxfAlpha, 5}, {cp("ΠΟΛΗ"), pxfAlpha, 20},
-                                   {cp("ΤΚ"), pxfAlpha, 5}},
-                                  1, {{cp("094000000"), QVariant(), cp("ΟΙΚΟΔΟΜΙΚΗ Α.Ε."), QVariant(), QVariant(), cp("ΠΑΤΡΑ"), cp("26221")}}));
+    ASSERT_TRUE(WriteParadoxTable(
+        file,
+        {{cp("ΑΦΜ"), pxfAlpha, 9},
+         {cp("ΑΜΕ"), pxfAlpha, 10},
+         {cp("ΕΠΩΝΥΜΙΑ"), pxfAlpha, 80},
+         {cp("ΟΔΟΣ"), pxfAlpha, 20},
+         {cp("ΑΡΙΘΜΟΣ"), pxfAlpha, 5},
+         {cp("ΠΟΛΗ"), pxfAlpha, 20},
+         {cp("ΤΚ"), pxfAlpha, 5}},
+        1, {{cp("094000000"), QVariant(), cp("ΟΙΚΟΔΟΜΙΚΗ Α.Ε."), QVariant(), QVariant(), cp("ΠΑΤΡΑ"), cp("26221")}}));
     // The employees table in an older layout: imported, then converted after the question.
     const QString employees = QDir(Data).filePath(Employers);
     QFile::remove(employees);
-    ASSERT_TRUE(WriteParadoxTable(employees, {{cp("ΑΡΙΘΜ.ΜΗΤΡΩΟΥ ΑΣΦ."), pxfAlpha, 9}, {cp("ΕΠΩΝΥΜΟ"), pxfAlpha, 20},
-                                              {cp("ΑΡΙΘΜΟΣ ΤΡΙΕΤΙΩΝ"), pxfShort, 2}, {cp("ΕΓΓΑΜΟΣ"), pxfLogical, 1}},
+    ASSERT_TRUE(WriteParadoxTable(employees,
+                                  {{cp("ΑΡΙΘΜ.ΜΗΤΡΩΟΥ ΑΣΦ."), pxfAlpha, 9},
+                                   {cp("ΕΠΩΝΥΜΟ"), pxfAlpha, 20},
+                                   {cp("ΑΡΙΘΜΟΣ ΤΡΙΕΤΙΩΝ"), pxfShort, 2},
+                                   {cp("ΕΓΓΑΜΟΣ"), pxfLogical, 1}},
                                   1, {{cp("1234567"), cp("ΠΑΠΑΔΟΠΟΥΛΟΣ"), 0, true}}));
     const QByteArray original = FileBytes(Employers);
     Answers = {DialogService::mrOk, DialogService::mrOk};
@@ -249,7 +261,8 @@ TEST_F(DataModuleTest, ParadoxTablesOfTheEarlierProgramAreImportedThenChecked)
     EXPECT_EQ(Asked[1].Text, QStringLiteral("1 από τις 1 εγγραφές του πίνακα μετατράπηκαν επιτυχώς."));
     EXPECT_EQ(FileBytes(QStringLiteral("Employers.db.paradox")), original);
     ASSERT_TRUE(Module->tbEmployes->Active());
-    EXPECT_EQ(Module->tbEmployes->FieldByName(QStringLiteral("ΕΠΩΝΥΜΙΑ"))->AsString(), QStringLiteral("ΟΙΚΟΔΟΜΙΚΗ Α.Ε."));
+    EXPECT_EQ(Module->tbEmployes->FieldByName(QStringLiteral("ΕΠΩΝΥΜΙΑ"))->AsString(),
+              QStringLiteral("ΟΙΚΟΔΟΜΙΚΗ Α.Ε."));
     TTable *t = Module->tbEmployers;
     ASSERT_TRUE(t->Active());
     ASSERT_EQ(t->RecordCount(), 1);

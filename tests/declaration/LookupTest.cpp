@@ -1,8 +1,10 @@
 #include "DataModuleFixture.h"
 
-namespace {
+namespace
+{
 
-class LookupTest : public DataModuleFixture {
+class LookupTest : public DataModuleFixture
+{
 protected:
     void SetUp() override
     {
@@ -21,9 +23,12 @@ TEST_F(LookupTest, WagesByCodeMaritalStatusAndTriennia)
 {
     EXPECT_EQ(M->GetWage(QString(), QStringLiteral("2"), QStringLiteral("ΕΓΓΑΜΟΣ")), Currency());
     EXPECT_EQ(M->GetWage(QStringLiteral("933110 "), QStringLiteral("0"), QString()), Currency::FromCents(1025));
-    EXPECT_EQ(M->GetWage(QStringLiteral("933110"), QStringLiteral("2"), QStringLiteral("Εγγαμος")), Currency::FromCents(1230));
-    EXPECT_EQ(M->GetWage(QStringLiteral("933110"), QStringLiteral("2"), QStringLiteral("εγγαμοσ")), Currency::FromCents(1230));
-    EXPECT_EQ(M->GetWage(QStringLiteral("933110"), QStringLiteral("2"), QStringLiteral("ΑΓΑΜΟΣ")), Currency::FromCents(1128));
+    EXPECT_EQ(M->GetWage(QStringLiteral("933110"), QStringLiteral("2"), QStringLiteral("Εγγαμος")),
+              Currency::FromCents(1230));
+    EXPECT_EQ(M->GetWage(QStringLiteral("933110"), QStringLiteral("2"), QStringLiteral("εγγαμοσ")),
+              Currency::FromCents(1230));
+    EXPECT_EQ(M->GetWage(QStringLiteral("933110"), QStringLiteral("2"), QStringLiteral("ΑΓΑΜΟΣ")),
+              Currency::FromCents(1128));
     EXPECT_EQ(M->GetBaseWage(QStringLiteral("933120")), Currency::FromCents(5298));
     // A code the table does not hold raises; the bracket is closed all the same.
     M->tbPaymentLookUp->SetFilter(QStringLiteral("[ΚΩΔΙΚΟΣ ΕΙΔΙΚΟΤΗΤΑΣ] = '933120'"));
@@ -95,5 +100,5 @@ TEST_F(LookupTest, DailyWageFieldAddsTheAllowanceAndShowsEmptyForAnUnknownSpecia
     // Specialty 999999 has no wage: no error on fetching, the field is empty.
     EXPECT_NO_THROW(t->Locate(QStringLiteral("ΑΡΙΘΜ.ΜΗΤΡΩΟΥ ΑΣΦ."), QStringLiteral("789"), 0));
     EXPECT_TRUE(wage->IsNull());
-    EXPECT_NO_THROW(for (t->First(); !t->Eof(); t->Next()) {});
+    EXPECT_NO_THROW(for (t->First(); !t->Eof(); t->Next()){});
 }

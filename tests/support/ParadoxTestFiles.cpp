@@ -8,7 +8,8 @@ extern "C" {
 #include <paradox.h>
 }
 
-namespace {
+namespace
+{
 // Integers and logicals are written as raw bytes: big-endian with the sign bit flipped, zero meaning null.
 void PutRaw(char *p, quint32 value, int n)
 {
@@ -57,17 +58,27 @@ bool WriteParadoxTable(const QString &fileName, const std::vector<TPxField> &fie
                 std::memcpy(p, b.constData(), static_cast<size_t>(b.size()));
                 break;
             }
-            case pxfShort: PutRaw(p, static_cast<quint16>(v.toInt()) ^ 0x8000u, 2); break;
-            case pxfLong: PutRaw(p, static_cast<quint32>(v.toInt()) ^ 0x80000000u, 4); break;
+            case pxfShort:
+                PutRaw(p, static_cast<quint16>(v.toInt()) ^ 0x8000u, 2);
+                break;
+            case pxfLong:
+                PutRaw(p, static_cast<quint32>(v.toInt()) ^ 0x80000000u, 4);
+                break;
             case pxfNumber:
-            case pxfCurrency: PX_put_data_double(doc, p, len, v.toDouble()); break;
-            case pxfLogical: p[0] = static_cast<char>(v.toBool() ? 0x81 : 0x80); break;
+            case pxfCurrency:
+                PX_put_data_double(doc, p, len, v.toDouble());
+                break;
+            case pxfLogical:
+                p[0] = static_cast<char>(v.toBool() ? 0x81 : 0x80);
+                break;
             case pxfDate: {
                 const QDate d = v.toDate();
-                PutRaw(p, static_cast<quint32>(PX_GregorianToSdn(d.year(), d.month(), d.day()) - 1721425) ^ 0x80000000u, 4);
+                PutRaw(p, static_cast<quint32>(PX_GregorianToSdn(d.year(), d.month(), d.day()) - 1721425) ^ 0x80000000u,
+                       4);
                 break;
             }
-            default: break;
+            default:
+                break;
             }
         }
         PX_put_record(doc, buf.data());
