@@ -292,3 +292,12 @@ TEST_F(DataSetTest, TableFilesAreCreatedRenamedAndDeletedByName)
     t->DeleteTable();
     EXPECT_FALSE(t->Exists());
 }
+
+TEST(DisplayFormatTest, FormatsLikeTheDesignsAskWithGreekSeparators)
+{
+    EXPECT_EQ(FormatFloatText(QStringLiteral("#.000%"), 19.45L), QStringLiteral("19,450%"));
+    EXPECT_EQ(FormatFloatText(QStringLiteral("#.000%"), 0.5L), QStringLiteral(",500%"));
+    EXPECT_EQ(FormatFloatText(QStringLiteral("#,##0.00"), 1234567.125L), QStringLiteral("1.234.567,12"));
+    EXPECT_EQ(FormatFloatText(QStringLiteral("0.##"), 2.5L), QStringLiteral("2,5"));
+    EXPECT_EQ(FormatFloatText(QStringLiteral("0"), -3.5L), QStringLiteral("-4"));
+}

@@ -1,5 +1,7 @@
 #include "DataModuleFixture.h"
 
+#include <QCoreApplication>
+
 namespace
 {
 
@@ -101,4 +103,42 @@ TEST_F(LookupTest, DailyWageFieldAddsTheAllowanceAndShowsEmptyForAnUnknownSpecia
     EXPECT_NO_THROW(t->Locate(QStringLiteral("ΑΡΙΘΜ.ΜΗΤΡΩΟΥ ΑΣΦ."), QStringLiteral("789"), 0));
     EXPECT_TRUE(wage->IsNull());
     EXPECT_NO_THROW(for (t->First(); !t->Eof(); t->Next()){});
+}
+
+// The tables the build makes from the shipped CSV sources (bin/APDData beside the program).
+TEST(LookupShippedTables, WagesAndRatesOfTheShippedData)
+{
+    const QDir shipped(QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/APDData"));
+    if (!shipped.exists(QStringLiteral("Payment.db")))
+        GTEST_SKIP() << "the shipped tables are not built";
+    QTemporaryDir dir;
+    QDir().mkpath(dir.filePath(QStringLiteral("APDData")));
+    for (const QString &f : shipped.entryList(QDir::Files))
+        ASSERT_TRUE(QFile::copy(shipped.filePath(f), dir.filePath(QStringLiteral("APDData/") + f)));
+    int asked = 0;
+    const auto previous = DialogService::SetHook([&](const QString &, DialogService::Kind, unsigned) {
+        ++asked;
+        return int(DialogService::mrOk);
+    });
+    {
+        TAPDDataModule module(nullptr, dir.path());
+        EXPECT_EQ(asked, 0);
+        EXPECT_EQ(module.tbIkaOffices->RecordCount(), 294);
+        EXPECT_EQ(module.tbConPhase->RecordCount(), 7);
+        EXPECT_EQ(module.tbEmployers->RecordCount(), 0);
+        EXPECT_EQ(module.GetWage(QStringLiteral("933110 "), QStringLiteral("2"), QStringLiteral("ΕΓΓΑΜΟΣ")),
+                  Currency::FromCents(7111));
+        EXPECT_EQ(module.GetBaseWage(QStringLiteral("933130")), Currency::FromCents(5010));
+        float employee = 0, employer = 0;
+        EXPECT_TRUE(module.GetContributionRates(QStringLiteral("781"), employee, employer));
+        EXPECT_FLOAT_EQ(employee, 19.45f);
+        EXPECT_FLOAT_EQ(employer, 65.266f);
+        EXPECT_EQ(module.GetSpecialInsuranceCase(QStringLiteral("781")), QString());
+        // The shown rate keeps the stored percentage: three decimals and a percent sign.
+        ASSERT_TRUE(module.tbInsCases->Locate(QStringLiteral("ΠΑΚΕΤΟ ΚΑΛΥΨΗΣ"), QStringLiteral("781"), 0));
+        EXPECT_EQ(module.tbInsCases->FieldByName(QStringLiteral("ΕΙΣΦΟΡΑ ΕΡΓΟΔΟΤΗ"))->DisplayText(),
+                  QStringLiteral("65,266%"));
+        EXPECT_EQ(module.tbPayment->FieldByName(QStringLiteral("ΕΓΓΑΜΟΣ"))->DisplayText(), QStringLiteral("ΟΧΙ"));
+    }
+    DialogService::SetHook(previous);
 }
