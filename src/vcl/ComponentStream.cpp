@@ -1863,8 +1863,15 @@ public:
     QString String()
     {
         QString s;
-        for (;;) {
+        for (bool first = true;; first = false) {
+            // Pieces joined without blanks ('a'#13#10'b') or with "+" form one string; a string after
+            // blanks is the next value (the lines of a list).
+            const qsizetype before = P;
             const char c = Peek();
+            if (!first && P != before && c != '+') {
+                P = before;
+                break;
+            }
             if (c == '\'') {
                 ++P;
                 const qsizetype start = P;
