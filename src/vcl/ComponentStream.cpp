@@ -1,0 +1,2155 @@
+#include "ComponentStream.h"
+
+#include "CodePage.h"
+
+#include <QFile>
+#include <QMetaEnum>
+#include <QtEndian>
+#include <cctype>
+#include <cfloat>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+static_assert(LDBL_MANT_DIG == 64, "the stream's extended values are x87 80-bit numbers");
+
+// ---------------------------------------------------------------------------------------------
+// Published properties of a class, examined once per class.
+
+namespace
+{
+
+enum class PropKind {
+    Int,
+    Int64,
+    Bool,
+    Enum,
+    Set,
+    String,
+    Float,
+    Currency,
+    Event,
+    Reference,
+    SubObject,
+    Collection,
+    Other
+};
+
+struct PropPlan {
+    QMetaProperty Prop;
+    int Index = -1;
+    QByteArray Name;
+    PropKind Kind = PropKind::Other;
+    QMetaEnum Enum;
+    bool IntegerEnum = false;
+    const QMetaObject *PointeeClass = nullptr;
+    bool HasDefault = false;
+    qint64 DefaultInt = 0;
+    long double DefaultFloat = 0;
+    QString DefaultString;
+    bool StaticStored = true;
+    int StoredMethod = -1;
+};
+
+struct ClassPlan {
+    QList<PropPlan> Props;
+    QHash<QByteArray, int> ByName; // lower-case name
+};
+
+qint64 EnumToInt(const QVariant &v)
+{
+    const void *d = v.constData();
+    switch (v.metaType().sizeOf()) {
+    case 1:
+        return *static_cast<const qint8 *>(d);
+    case 2:
+        return *static_cast<const qint16 *>(d);
+    case 8:
+        return *static_cast<const qint64 *>(d);
+    default:
+        return *static_cast<const qint32 *>(d);
+    }
+}
+
+QVariant IntToEnum(QMetaType type, qint64 value)
+{
+    switch (type.sizeOf()) {
+    case 1: {
+        qint8 x = qint8(value);
+        return QVariant(type, &x);
+    }
+    case 2: {
+        qint16 x = qint16(value);
+        return QVariant(type, &x);
+    }
+    case 8:
+        return QVariant(type, &value);
+    default: {
+        qint32 x = qint32(value);
+        return QVariant(type, &x);
+    }
+    }
+}
+
+// Set elements: the single-bit values of a flag enumeration, in declaration order.
+QList<int> SetBits(const QMetaEnum &e)
+{
+    QList<int> bits;
+    for (int i = 0; i < e.keyCount(); ++i) {
+        const int v = e.value(i);
+        if (v != 0 && (v & (v - 1)) == 0 && !bits.contains(v))
+            bits << v;
+    }
+    return bits;
+}
+
+bool ParseSetText(const QMetaEnum &e, QString text, qint64 &result)
+{
+    text = text.trimmed();
+    if (!text.startsWith(u'[') || !text.endsWith(u']'))
+        return false;
+    result = 0;
+    const QStringList items = text.mid(1, text.size() - 2).split(u',', Qt::SkipEmptyParts);
+    for (const QString &item : items) {
+        bool ok = false;
+        const int v = e.keyToValue(item.trimmed().toLatin1().constData(), &ok);
+        if (!ok)
+            return false;
+        result |= v;
+    }
+    return true;
+}
+
+bool ParseDefault(PropPlan &p, const QString &text)
+{
+    bool ok = true;
+    switch (p.Kind) {
+    case PropKind::Int:
+    case PropKind::Int64:
+        p.DefaultInt = text.toLongLong(&ok);
+        break;
+    case PropKind::Bool:
+        if (text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
+            p.DefaultInt = 1;
+        else if (text.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
+            p.DefaultInt = 0;
+        else
+            ok = false;
+        break;
+    case PropKind::Enum: {
+        const int v = p.Enum.keyToValue(text.toLatin1().constData(), &ok);
+        if (ok)
+            p.DefaultInt = v;
+        else if (p.IntegerEnum)
+            p.DefaultInt = text.toLongLong(&ok);
+        break;
+    }
+    case PropKind::Set:
+        ok = ParseSetText(p.Enum, text, p.DefaultInt);
+        break;
+    case PropKind::String:
+        p.DefaultString = text;
+        break;
+    case PropKind::Float:
+        p.DefaultFloat = text.toDouble(&ok);
+        break;
+    case PropKind::Currency: {
+        Currency c;
+        ok = TryStrToCurrency(QString(text).replace(u'.', u','), c);
+        p.DefaultInt = c.Raw();
+        break;
+    }
+    default:
+        ok = false;
+    }
+    return ok;
+}
+
+const ClassPlan &PlanOf(const QMetaObject *mo)
+{
+    static QHash<const QMetaObject *, std::shared_ptr<ClassPlan>> cache;
+    auto it = cache.constFind(mo);
+    if (it != cache.constEnd())
+        return **it;
+    auto plan = std::make_shared<ClassPlan>();
+    const int first = TPersistent::staticMetaObject.propertyOffset();
+    for (int i = first; i < mo->propertyCount(); ++i) {
+        PropPlan p;
+        p.Prop = mo->property(i);
+        p.Index = i;
+        p.Name = p.Prop.name();
+        const QMetaType t = p.Prop.metaType();
+        p.StaticStored = p.Prop.isStored();
+        if (p.Prop.isFlagType()) {
+            p.Kind = PropKind::Set;
+            p.Enum = p.Prop.enumerator();
+        } else if (p.Prop.isEnumType()) {
+            p.Kind = PropKind::Enum;
+            p.Enum = p.Prop.enumerator();
+            p.IntegerEnum = IsIntegerEnum(p.Enum);
+        } else if (t == QMetaType::fromType<int>() || t == QMetaType::fromType<short>() ||
+                   t == QMetaType::fromType<uint>()) {
+            p.Kind = PropKind::Int;
+        } else if (t == QMetaType::fromType<qint64>() || t == QMetaType::fromType<long>()) {
+            p.Kind = PropKind::Int64;
+        } else if (t == QMetaType::fromType<bool>()) {
+            p.Kind = PropKind::Bool;
+        } else if (t == QMetaType::fromType<double>() || t == QMetaType::fromType<float>()) {
+            p.Kind = PropKind::Float;
+        } else if (t == QMetaType::fromType<Currency>()) {
+            p.Kind = PropKind::Currency;
+        } else if (t == QMetaType::fromType<QString>()) {
+            p.Kind = PropKind::String;
+        } else if ((t.flags() & QMetaType::PointerToQObject) && t.metaObject()) {
+            p.PointeeClass = t.metaObject();
+            if (p.PointeeClass->inherits(&TComponent::staticMetaObject))
+                p.Kind = PropKind::Reference;
+            else if (p.PointeeClass->inherits(&TCollection::staticMetaObject))
+                p.Kind = PropKind::Collection;
+            else if (p.PointeeClass->inherits(&TPersistent::staticMetaObject))
+                p.Kind = PropKind::SubObject;
+        } else if (IsEventType(t)) {
+            p.Kind = PropKind::Event;
+        } else {
+            // An event type not constructed yet: construct one to learn it.
+            QVariant probe(t);
+            if (IsEventType(t))
+                p.Kind = PropKind::Event;
+        }
+        const int def = mo->indexOfClassInfo(QByteArray("Default:" + p.Name).constData());
+        if (def >= 0) {
+            const QString text = QString::fromUtf8(mo->classInfo(def).value());
+            p.HasDefault = ParseDefault(p, text);
+            if (!p.HasDefault)
+                qWarning("%s: default of %s cannot be read", mo->className(), p.Name.constData());
+        }
+        const int st = mo->indexOfClassInfo(QByteArray("Stored:" + p.Name).constData());
+        if (st >= 0) {
+            const QByteArray fn = QByteArray(mo->classInfo(st).value()) + "()";
+            p.StoredMethod = mo->indexOfMethod(fn.constData());
+            if (p.StoredMethod < 0 || mo->method(p.StoredMethod).returnMetaType() != QMetaType::fromType<bool>())
+                qWarning("%s: stored rule %s is not an invokable bool member", mo->className(), fn.constData());
+        }
+        const QByteArray key = p.Name.toLower();
+        plan->ByName.insert(key, int(plan->Props.size())); // later declarations (overrides) win
+        plan->Props.append(std::move(p));
+    }
+    // A redeclared property keeps only its latest declaration.
+    QList<PropPlan> unique;
+    for (int i = 0; i < plan->Props.size(); ++i)
+        if (plan->ByName.value(plan->Props[i].Name.toLower()) == i)
+            unique.append(plan->Props[i]);
+    plan->Props = unique;
+    plan->ByName.clear();
+    for (int i = 0; i < plan->Props.size(); ++i)
+        plan->ByName.insert(plan->Props[i].Name.toLower(), i);
+    cache.insert(mo, plan);
+    return *plan;
+}
+
+bool IsStored(const PropPlan &p, QObject *instance)
+{
+    if (!p.StaticStored)
+        return false;
+    if (p.StoredMethod >= 0) {
+        bool result = true;
+        void *argv[] = {&result};
+        QMetaObject::metacall(instance, QMetaObject::InvokeMetaMethod, p.StoredMethod, argv);
+        return result;
+    }
+    return true;
+}
+
+QObject *ReadPointer(const PropPlan &p, QObject *instance)
+{
+    const QVariant v = p.Prop.read(instance);
+    return v.isValid() ? *static_cast<QObject *const *>(v.constData()) : nullptr;
+}
+
+bool WritePointer(const PropPlan &p, QObject *instance, QObject *value)
+{
+    return p.Prop.write(instance, QVariant(p.Prop.metaType(), &value));
+}
+
+QString EventName(const QVariant &v, TComponent *lookupRoot)
+{
+    const TMethod *m = EventFromVariant(v);
+    if (!m || !m->IsBound() || m->Data() != lookupRoot)
+        return QString();
+    return QString::fromLatin1(m->MethodName());
+}
+
+bool ClassChainHas(const QMetaObject *mo, const QByteArray &className)
+{
+    for (; mo; mo = mo->superClass())
+        if (className == mo->className())
+            return true;
+    return false;
+}
+
+constexpr char Signature[4] = {'T', 'P', 'F', '0'};
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Hooks of the class library's base classes
+
+void TComponent::WriteState(TWriter *Writer)
+{
+    Writer->WriteData(this);
+}
+
+void TComponent::DefineProperties(TFiler *Filer)
+{
+    auto *ancestor = qobject_cast<TComponent *>(Filer->Ancestor());
+    const int ancestorInfo = ancestor ? ancestor->FDesignInfo : 0;
+    const bool hasData = FDesignInfo != ancestorInfo;
+    Filer->DefineProperty(
+        QStringLiteral("Left"),
+        [this](TReader *r) {
+            const qint64 v = r->ReadInteger();
+            FDesignInfo = int((quint32(FDesignInfo) & 0xFFFF0000u) | (quint32(v) & 0xFFFFu));
+        },
+        [this](TWriter *w) { w->WriteInteger(qint16(FDesignInfo & 0xFFFF)); }, hasData);
+    Filer->DefineProperty(
+        QStringLiteral("Top"),
+        [this](TReader *r) {
+            const qint64 v = r->ReadInteger();
+            FDesignInfo = int((quint32(FDesignInfo) & 0xFFFFu) | (quint32(v) << 16));
+        },
+        [this](TWriter *w) { w->WriteInteger(qint16(quint32(FDesignInfo) >> 16)); }, hasData);
+}
+
+void TStrings::DefineProperties(TFiler *Filer)
+{
+    bool hasData;
+    if (auto *ancestor = qobject_cast<TStrings *>(Filer->Ancestor()))
+        hasData = !Equals(ancestor);
+    else
+        hasData = Count() > 0;
+    Filer->DefineProperty(
+        QStringLiteral("Strings"),
+        [this](TReader *reader) {
+            BeginUpdate();
+            Clear();
+            reader->ReadListBegin();
+            int n = 0;
+            while (!reader->EndOfList()) {
+                if (++n > reader->Limits().MaxListItems)
+                    reader->Error(QStringLiteral("Υπερβολικά πολλές γραμμές κειμένου"));
+                Add(reader->ReadString());
+            }
+            reader->ReadListEnd();
+            EndUpdate();
+        },
+        [this](TWriter *writer) {
+            writer->WriteListBegin();
+            for (int i = 0; i < Count(); ++i)
+                writer->WriteString(Get(i));
+            writer->WriteListEnd();
+        },
+        hasData);
+}
+
+// ---------------------------------------------------------------------------------------------
+// TWriter
+
+TWriter::TWriter(QByteArray &Buffer) : FBuffer(Buffer)
+{
+}
+
+TWriter::~TWriter() = default;
+
+void TWriter::WriteSignature()
+{
+    FBuffer.append(Signature, 4);
+}
+
+void TWriter::WriteValue(TValueType Value)
+{
+    FBuffer.append(char(Value));
+}
+
+void TWriter::WriteInteger(qint64 Value)
+{
+    if (Value >= INT8_MIN && Value <= INT8_MAX) {
+        WriteValue(vaInt8);
+        FBuffer.append(char(qint8(Value)));
+    } else if (Value >= INT16_MIN && Value <= INT16_MAX) {
+        WriteValue(vaInt16);
+        const qint16 v = qToLittleEndian(qint16(Value));
+        FBuffer.append(reinterpret_cast<const char *>(&v), 2);
+    } else if (Value >= INT32_MIN && Value <= INT32_MAX) {
+        WriteValue(vaInt32);
+        const qint32 v = qToLittleEndian(qint32(Value));
+        FBuffer.append(reinterpret_cast<const char *>(&v), 4);
+    } else {
+        WriteValue(vaInt64);
+        const qint64 v = qToLittleEndian(Value);
+        FBuffer.append(reinterpret_cast<const char *>(&v), 8);
+    }
+}
+
+void TWriter::WriteFloat(long double Value)
+{
+    WriteValue(vaExtended);
+    char bytes[sizeof(long double)];
+    std::memcpy(bytes, &Value, sizeof(long double));
+    FBuffer.append(bytes, 10);
+}
+
+void TWriter::WriteSingle(float Value)
+{
+    WriteValue(vaSingle);
+    FBuffer.append(reinterpret_cast<const char *>(&Value), 4);
+}
+
+void TWriter::WriteCurrency(Currency Value)
+{
+    WriteValue(vaCurrency);
+    const qint64 v = qToLittleEndian(Value.Raw());
+    FBuffer.append(reinterpret_cast<const char *>(&v), 8);
+}
+
+void TWriter::WriteDate(TDateTime Value)
+{
+    WriteValue(vaDate);
+    FBuffer.append(reinterpret_cast<const char *>(&Value), 8);
+}
+
+void TWriter::WriteString(const QString &Value)
+{
+    if (IsCp1253(Value)) {
+        const QByteArray bytes = ToCp1253(Value);
+        if (bytes.size() <= 255) {
+            WriteValue(vaString);
+            FBuffer.append(char(quint8(bytes.size())));
+        } else {
+            WriteValue(vaLString);
+            const qint32 n = qToLittleEndian(qint32(bytes.size()));
+            FBuffer.append(reinterpret_cast<const char *>(&n), 4);
+        }
+        FBuffer.append(bytes);
+        return;
+    }
+    WriteValue(vaWString);
+    const qint32 n = qToLittleEndian(qint32(Value.size()));
+    FBuffer.append(reinterpret_cast<const char *>(&n), 4);
+    for (QChar c : Value) {
+        const quint16 u = qToLittleEndian(c.unicode());
+        FBuffer.append(reinterpret_cast<const char *>(&u), 2);
+    }
+}
+
+void TWriter::WriteStr(const QByteArray &Value)
+{
+    if (Value.size() > 255)
+        throw EWriteError(QStringLiteral("Το όνομα «%1» είναι πολύ μεγάλο").arg(QString::fromLatin1(Value)));
+    FBuffer.append(char(quint8(Value.size())));
+    FBuffer.append(Value);
+}
+
+void TWriter::WriteIdent(const QByteArray &Ident)
+{
+    if (Ident.compare("False", Qt::CaseInsensitive) == 0)
+        WriteValue(vaFalse);
+    else if (Ident.compare("True", Qt::CaseInsensitive) == 0)
+        WriteValue(vaTrue);
+    else if (Ident.compare("nil", Qt::CaseInsensitive) == 0)
+        WriteValue(vaNil);
+    else {
+        WriteValue(vaIdent);
+        WriteStr(Ident);
+    }
+}
+
+void TWriter::WriteBinary(const QByteArray &Data)
+{
+    WriteValue(vaBinary);
+    const qint32 n = qToLittleEndian(qint32(Data.size()));
+    FBuffer.append(reinterpret_cast<const char *>(&n), 4);
+    FBuffer.append(Data);
+}
+
+void TWriter::WritePrefix(quint8 Flags, int ChildPos)
+{
+    if (Flags) {
+        FBuffer.append(char(0xF0 | Flags));
+        if (Flags & ffChildPos)
+            WriteInteger(ChildPos);
+    }
+}
+
+void TWriter::WriteDescendent(TComponent *Root, TComponent *AAncestor)
+{
+    FRoot = Root;
+    FLookupRoot = Root;
+    FRootAncestor = AAncestor;
+    FAncestor = AAncestor;
+    FAncestorList.clear();
+    FAncestorIndex.clear();
+    WriteSignature();
+    FPendingFlags = AAncestor ? ffInherited : 0;
+    FPendingChildPos = -1;
+    const bool wasWriting = Root->ComponentState().testFlag(csWriting);
+    Root->SetState(csWriting);
+    try {
+        Root->WriteState(this);
+    } catch (...) {
+        if (!wasWriting)
+            Root->ClearState(csWriting);
+        throw;
+    }
+    if (!wasWriting)
+        Root->ClearState(csWriting);
+}
+
+void TWriter::WriteComponent(TComponent *Component)
+{
+    if (!Component)
+        return;
+    TPersistent *oldAncestor = FAncestor;
+    TComponent *ancestor = nullptr;
+    const int ancestorIndex =
+        Component->Name().isEmpty() ? -1 : FAncestorIndex.value(Component->Name().toCaseFolded(), -1);
+    if (ancestorIndex >= 0)
+        ancestor = FAncestorList[ancestorIndex];
+    quint8 flags = 0;
+    if (ancestor)
+        flags |= ffInherited;
+    if (Component->ComponentState().testFlag(csInline))
+        flags |= ffInline;
+    if (ancestor && ancestorIndex != FChildPos)
+        flags |= ffChildPos;
+    FPendingFlags = flags;
+    FPendingChildPos = FChildPos;
+    ++FChildPos;
+    FAncestor = ancestor;
+
+    const qsizetype start = FBuffer.size();
+    const bool wasWriting = Component->ComponentState().testFlag(csWriting);
+    Component->SetState(csWriting);
+    try {
+        FHeaderEnd = -1;
+        Component->WriteState(this);
+    } catch (...) {
+        if (!wasWriting)
+            Component->ClearState(csWriting);
+        FAncestor = oldAncestor;
+        throw;
+    }
+    if (!wasWriting)
+        Component->ClearState(csWriting);
+    // An inherited child with no difference at all is left out.
+    if ((flags & ffInherited) && !(flags & ffChildPos) && FHeaderEnd >= 0 && FBuffer.size() == FHeaderEnd + 2)
+        FBuffer.truncate(start);
+    FAncestor = oldAncestor;
+}
+
+void TWriter::WriteData(TComponent *Instance)
+{
+    const quint8 flags = FPendingFlags;
+    WritePrefix(flags, FPendingChildPos);
+    FPendingFlags = 0;
+    WriteStr(QByteArray(Instance->metaObject()->className()));
+    WriteStr(Instance->Name().toLatin1());
+    const qsizetype headerEnd = FBuffer.size();
+
+    WriteProperties(Instance);
+    WriteListEnd();
+
+    // Children, compared with the ancestor's children of the same name.
+    TComponent *oldLookupRoot = FLookupRoot;
+    TComponent *oldRootAncestor = FRootAncestor;
+    const QList<TComponent *> oldAncestorList = FAncestorList;
+    const QHash<QString, int> oldAncestorIndex = FAncestorIndex;
+    const int oldChildPos = FChildPos;
+    TComponent *ancestor = qobject_cast<TComponent *>(FAncestor);
+    if (Instance != FRoot && Instance->ComponentState().testFlag(csInline)) {
+        FLookupRoot = Instance;
+        FRootAncestor = ancestor;
+    }
+    FAncestorList.clear();
+    FAncestorIndex.clear();
+    if (ancestor)
+        ancestor->GetChildren(
+            [this](TComponent *c) {
+                if (!c->Name().isEmpty())
+                    FAncestorIndex.insert(c->Name().toCaseFolded(), int(FAncestorList.size()));
+                FAncestorList.append(c);
+            },
+            FRootAncestor);
+    FChildPos = 0;
+    try {
+        Instance->GetChildren([this](TComponent *c) { WriteComponent(c); }, FLookupRoot);
+    } catch (...) {
+        FLookupRoot = oldLookupRoot;
+        FRootAncestor = oldRootAncestor;
+        FAncestorList = oldAncestorList;
+        FAncestorIndex = oldAncestorIndex;
+        FChildPos = oldChildPos;
+        throw;
+    }
+    FLookupRoot = oldLookupRoot;
+    FRootAncestor = oldRootAncestor;
+    FAncestorList = oldAncestorList;
+    FAncestorIndex = oldAncestorIndex;
+    FChildPos = oldChildPos;
+    WriteListEnd();
+    FHeaderEnd = headerEnd;
+}
+
+QString TWriter::ReferenceName(TComponent *Value, TComponent *LookupRoot) const
+{
+    if (!Value)
+        return QString();
+    if (Value == LookupRoot)
+        return Value->Name();
+    TComponent *owner = Value->Owner();
+    if (owner == LookupRoot)
+        return Value->Name();
+    if (owner && (IsGlobalRoot(owner) || !owner->Owner()) && !owner->Name().isEmpty() && !Value->Name().isEmpty())
+        return owner->Name() + u'.' + Value->Name();
+    if (owner && owner->Owner() == LookupRoot && owner->ComponentState().testFlag(csInline))
+        return owner->Name() + u'.' + Value->Name();
+    return QString();
+}
+
+void TWriter::WriteProperties(TPersistent *Instance)
+{
+    const ClassPlan &plan = PlanOf(Instance->metaObject());
+    TPersistent *ancestor = FAncestor;
+    if (ancestor && ancestor->metaObject() != Instance->metaObject() &&
+        !Instance->metaObject()->inherits(ancestor->metaObject()))
+        ancestor = nullptr;
+    for (const PropPlan &p : plan.Props) {
+        if (p.Kind == PropKind::Other || !p.Prop.isReadable())
+            continue;
+        if (!IsStored(p, Instance))
+            continue;
+        const QByteArray name = FPropPath + p.Name;
+        switch (p.Kind) {
+        case PropKind::SubObject: {
+            auto *sub = qobject_cast<TPersistent *>(ReadPointer(p, Instance));
+            if (!sub)
+                break;
+            TPersistent *subAncestor = ancestor ? qobject_cast<TPersistent *>(ReadPointer(p, ancestor)) : nullptr;
+            const QByteArray oldPath = FPropPath;
+            TPersistent *oldAncestor = FAncestor;
+            FPropPath = name + '.';
+            FAncestor = subAncestor;
+            WriteProperties(sub);
+            FPropPath = oldPath;
+            FAncestor = oldAncestor;
+            break;
+        }
+        case PropKind::Collection: {
+            auto *coll = qobject_cast<TCollection *>(ReadPointer(p, Instance));
+            if (!coll)
+                break;
+            if (ancestor) {
+                auto *ac = qobject_cast<TCollection *>(ReadPointer(p, ancestor));
+                if (ac) {
+                    QByteArray mine, theirs;
+                    {
+                        TWriter w(mine);
+                        w.FLookupRoot = FLookupRoot;
+                        w.WriteCollection(coll);
+                    }
+                    {
+                        TWriter w(theirs);
+                        w.FLookupRoot = FRootAncestor;
+                        w.WriteCollection(ac);
+                    }
+                    if (mine == theirs)
+                        break;
+                }
+            } else if (coll->Count() == 0) {
+                break;
+            }
+            WriteStr(name);
+            WriteCollection(coll);
+            break;
+        }
+        case PropKind::Reference: {
+            auto *value = qobject_cast<TComponent *>(ReadPointer(p, Instance));
+            const QString ref = ReferenceName(value, FLookupRoot);
+            if (value && ref.isEmpty())
+                break; // not reachable by name: nothing to store
+            if (ancestor) {
+                auto *av = qobject_cast<TComponent *>(ReadPointer(p, ancestor));
+                if (ReferenceName(av, FRootAncestor).compare(ref, Qt::CaseInsensitive) == 0)
+                    break;
+            } else if (!value) {
+                break;
+            }
+            WriteStr(name);
+            if (value)
+                WriteIdent(ref.toLatin1());
+            else
+                WriteValue(vaNil);
+            break;
+        }
+        case PropKind::Event: {
+            const QString handler = EventName(p.Prop.read(Instance), FLookupRoot);
+            if (ancestor) {
+                if (EventName(p.Prop.read(ancestor), qobject_cast<TComponent *>(FRootAncestor)) == handler)
+                    break;
+            } else if (handler.isEmpty()) {
+                break;
+            }
+            WriteStr(name);
+            if (handler.isEmpty())
+                WriteValue(vaNil);
+            else
+                WriteIdent(handler.toLatin1());
+            break;
+        }
+        case PropKind::String: {
+            const QString v = p.Prop.read(Instance).toString();
+            if (ancestor ? v == p.Prop.read(ancestor).toString() : v == p.DefaultString)
+                break;
+            WriteStr(name);
+            WriteString(v);
+            break;
+        }
+        case PropKind::Float: {
+            const double v = p.Prop.read(Instance).toDouble();
+            if (ancestor ? v == p.Prop.read(ancestor).toDouble() : v == double(p.DefaultFloat))
+                break;
+            WriteStr(name);
+            WriteFloat(v);
+            break;
+        }
+        case PropKind::Currency: {
+            const Currency v = p.Prop.read(Instance).value<Currency>();
+            if (ancestor ? v == p.Prop.read(ancestor).value<Currency>() : v.Raw() == p.DefaultInt)
+                break;
+            WriteStr(name);
+            WriteCurrency(v);
+            break;
+        }
+        case PropKind::Int:
+        case PropKind::Int64:
+        case PropKind::Bool:
+        case PropKind::Enum:
+        case PropKind::Set: {
+            auto ordinal = [&](QObject *obj) -> qint64 {
+                const QVariant v = p.Prop.read(obj);
+                if (p.Kind == PropKind::Enum || p.Kind == PropKind::Set)
+                    return EnumToInt(v);
+                if (p.Kind == PropKind::Bool)
+                    return v.toBool() ? 1 : 0;
+                return v.toLongLong();
+            };
+            const qint64 v = ordinal(Instance);
+            if (ancestor) {
+                if (v == ordinal(ancestor))
+                    break;
+            } else if (p.HasDefault && v == p.DefaultInt) {
+                break;
+            }
+            WriteStr(name);
+            if (p.Kind == PropKind::Bool) {
+                WriteBoolean(v != 0);
+            } else if (p.Kind == PropKind::Enum) {
+                const char *key = p.Enum.valueToKey(int(v));
+                if (key)
+                    WriteIdent(QByteArray(key));
+                else
+                    WriteInteger(v);
+            } else if (p.Kind == PropKind::Set) {
+                WriteValue(vaSet);
+                for (int bit : SetBits(p.Enum))
+                    if (v & bit)
+                        WriteStr(QByteArray(p.Enum.valueToKey(bit)));
+                WriteStr(QByteArray());
+            } else {
+                WriteInteger(v);
+            }
+            break;
+        }
+        case PropKind::Other:
+            break;
+        }
+    }
+    // Data the class streams itself.
+    const QByteArray oldPath = FPropPath;
+    TPersistent *oldAncestor = FAncestor;
+    FAncestor = ancestor;
+    Instance->DefineProperties(this);
+    FAncestor = oldAncestor;
+    FPropPath = oldPath;
+}
+
+void TWriter::DefineProperty(const QString &Name, TReaderProc, TWriterProc WriteData, bool HasData)
+{
+    if (!HasData || !WriteData)
+        return;
+    WriteStr(FPropPath + Name.toLatin1());
+    WriteData(this);
+}
+
+void TWriter::DefineBinaryProperty(const QString &Name, std::function<void(const QByteArray &)>,
+                                   std::function<QByteArray()> WriteData, bool HasData)
+{
+    if (!HasData || !WriteData)
+        return;
+    WriteStr(FPropPath + Name.toLatin1());
+    WriteBinary(WriteData());
+}
+
+void TWriter::WriteCollection(TCollection *Value)
+{
+    WriteValue(vaCollection);
+    const QByteArray oldPath = FPropPath;
+    TPersistent *oldAncestor = FAncestor;
+    FPropPath.clear();
+    FAncestor = nullptr;
+    for (int i = 0; i < Value->Count(); ++i) {
+        WriteListBegin();
+        WriteProperties(Value->Items(i));
+        WriteListEnd();
+    }
+    FPropPath = oldPath;
+    FAncestor = oldAncestor;
+    WriteListEnd();
+}
+
+// ---------------------------------------------------------------------------------------------
+// TReader
+
+TReader::TReader(const QByteArray &Data, TReaderLimits Limits)
+    : FData(Data), FLimits(Limits), FCreatedAtStart(TComponent::CreatedCount())
+{
+}
+
+TReader::~TReader() = default;
+
+void TReader::Error(const QString &Message) const
+{
+    throw EReadError(QStringLiteral("Σφάλμα ανάγνωσης δεδομένων (θέση %1): %2").arg(FPos).arg(Message));
+}
+
+void TReader::ReadBytes(void *Dest, qsizetype Count)
+{
+    if (Count < 0 || Count > FData.size() - FPos)
+        Error(QStringLiteral("απρόσμενο τέλος δεδομένων"));
+    std::memcpy(Dest, FData.constData() + FPos, size_t(Count));
+    FPos += Count;
+}
+
+void TReader::Enter()
+{
+    if (++FDepth > FLimits.MaxDepth)
+        Error(QStringLiteral("υπερβολικό βάθος φωλιάσματος"));
+}
+
+void TReader::ReadSignature()
+{
+    char sig[4];
+    if (FData.size() - FPos < 4 || std::memcmp(FData.constData() + FPos, Signature, 4) != 0)
+        Error(QStringLiteral("τα δεδομένα δεν είναι ροή στοιχείων (λείπει η υπογραφή TPF0)"));
+    ReadBytes(sig, 4);
+}
+
+TValueType TReader::ReadValue()
+{
+    quint8 b;
+    ReadBytes(&b, 1);
+    if (b > vaUTF8String)
+        Error(QStringLiteral("άγνωστος τύπος τιμής %1").arg(b));
+    return TValueType(b);
+}
+
+TValueType TReader::NextValue()
+{
+    const qsizetype pos = FPos;
+    const TValueType v = ReadValue();
+    FPos = pos;
+    return v;
+}
+
+bool TReader::EndOfList()
+{
+    // Raw look at the next byte: before a component it may be a prefix rather than a value type.
+    if (FPos >= FData.size())
+        Error(QStringLiteral("απρόσμενο τέλος δεδομένων"));
+    return FData[FPos] == 0;
+}
+
+void TReader::CheckValue(TValueType Value)
+{
+    if (ReadValue() != Value)
+        Error(QStringLiteral("μη αναμενόμενη τιμή"));
+}
+
+qint64 TReader::ReadInteger()
+{
+    switch (ReadValue()) {
+    case vaInt8: {
+        qint8 v;
+        ReadBytes(&v, 1);
+        return v;
+    }
+    case vaInt16: {
+        qint16 v;
+        ReadBytes(&v, 2);
+        return qFromLittleEndian(v);
+    }
+    case vaInt32: {
+        qint32 v;
+        ReadBytes(&v, 4);
+        return qFromLittleEndian(v);
+    }
+    case vaInt64: {
+        qint64 v;
+        ReadBytes(&v, 8);
+        return qFromLittleEndian(v);
+    }
+    default:
+        Error(QStringLiteral("αναμενόταν ακέραιος αριθμός"));
+    }
+}
+
+bool TReader::ReadBoolean()
+{
+    const TValueType v = ReadValue();
+    if (v != vaTrue && v != vaFalse)
+        Error(QStringLiteral("αναμενόταν λογική τιμή"));
+    return v == vaTrue;
+}
+
+long double TReader::ReadFloat()
+{
+    long double result = 0;
+    const qsizetype pos = FPos;
+    switch (ReadValue()) {
+    case vaExtended: {
+        unsigned char bytes[sizeof(long double)] = {};
+        ReadBytes(bytes, 10);
+        std::memcpy(&result, bytes, sizeof(long double));
+        break;
+    }
+    case vaSingle: {
+        float f;
+        ReadBytes(&f, 4);
+        result = f;
+        break;
+    }
+    case vaDate: {
+        double d;
+        ReadBytes(&d, 8);
+        result = d;
+        break;
+    }
+    case vaCurrency: {
+        qint64 raw;
+        ReadBytes(&raw, 8);
+        result = static_cast<long double>(qFromLittleEndian(raw)) / Currency::Scale;
+        break;
+    }
+    case vaInt8:
+    case vaInt16:
+    case vaInt32:
+    case vaInt64:
+        FPos = pos;
+        result = static_cast<long double>(ReadInteger());
+        break;
+    default:
+        Error(QStringLiteral("αναμενόταν αριθμός"));
+    }
+    if (!std::isfinite(result))
+        Error(QStringLiteral("μη έγκυρος αριθμός"));
+    return result;
+}
+
+Currency TReader::ReadCurrency()
+{
+    const qsizetype pos = FPos;
+    if (ReadValue() == vaCurrency) {
+        qint64 raw;
+        ReadBytes(&raw, 8);
+        return Currency::FromRaw(qFromLittleEndian(raw));
+    }
+    FPos = pos;
+    const long double v = ReadFloat();
+    if (std::fabs(v) > 9.2e14L)
+        Error(QStringLiteral("ποσό εκτός ορίων"));
+    return Currency::FromDouble(v);
+}
+
+qint32 TReader::ReadLength(qsizetype UnitSize)
+{
+    qint32 n;
+    ReadBytes(&n, 4);
+    n = qFromLittleEndian(n);
+    if (n < 0 || qsizetype(n) * UnitSize > FLimits.MaxStringBytes)
+        Error(QStringLiteral("μη έγκυρο μήκος κειμένου (%1)").arg(n));
+    if (qsizetype(n) * UnitSize > FData.size() - FPos)
+        Error(QStringLiteral("απρόσμενο τέλος δεδομένων"));
+    return n;
+}
+
+QString TReader::ReadString()
+{
+    switch (ReadValue()) {
+    case vaString: {
+        quint8 n;
+        ReadBytes(&n, 1);
+        if (n > FData.size() - FPos)
+            Error(QStringLiteral("απρόσμενο τέλος δεδομένων"));
+        const QString s = FromCp1253(FData.constData() + FPos, n);
+        FPos += n;
+        return s;
+    }
+    case vaLString: {
+        const qint32 n = ReadLength(1);
+        const QString s = FromCp1253(FData.constData() + FPos, n);
+        FPos += n;
+        return s;
+    }
+    case vaUTF8String: {
+        const qint32 n = ReadLength(1);
+        const QString s = QString::fromUtf8(FData.constData() + FPos, n);
+        FPos += n;
+        return s;
+    }
+    case vaWString: {
+        const qint32 n = ReadLength(2);
+        QString s(n, Qt::Uninitialized);
+        for (qint32 i = 0; i < n; ++i) {
+            quint16 u;
+            std::memcpy(&u, FData.constData() + FPos + 2 * i, 2);
+            s[i] = QChar(qFromLittleEndian(u));
+        }
+        FPos += 2 * qsizetype(n);
+        return s;
+    }
+    default:
+        Error(QStringLiteral("αναμενόταν κείμενο"));
+    }
+}
+
+QByteArray TReader::ReadStr()
+{
+    quint8 n;
+    ReadBytes(&n, 1);
+    QByteArray s(n, Qt::Uninitialized);
+    ReadBytes(s.data(), n);
+    return s;
+}
+
+QByteArray TReader::ReadIdent()
+{
+    switch (ReadValue()) {
+    case vaIdent:
+        return ReadStr();
+    case vaFalse:
+        return QByteArrayLiteral("False");
+    case vaTrue:
+        return QByteArrayLiteral("True");
+    case vaNil:
+        return QByteArrayLiteral("nil");
+    case vaNull:
+        return QByteArray();
+    default:
+        Error(QStringLiteral("αναμενόταν όνομα"));
+    }
+}
+
+void TReader::ReadPrefix(quint8 &Flags, int &ChildPos)
+{
+    Flags = 0;
+    ChildPos = -1;
+    quint8 b;
+    if (FPos < FData.size() && (quint8(FData[FPos]) & 0xF0) == 0xF0) {
+        ReadBytes(&b, 1);
+        Flags = b & 0x0F;
+        if (Flags & ~(ffInherited | ffChildPos | ffInline))
+            Error(QStringLiteral("μη έγκυρη σήμανση στοιχείου"));
+        if (Flags & ffChildPos) {
+            const qint64 pos = ReadInteger();
+            if (pos < 0 || pos > FLimits.MaxComponents)
+                Error(QStringLiteral("μη έγκυρη θέση στοιχείου"));
+            ChildPos = int(pos);
+        }
+    }
+}
+
+void TReader::ReadRootComponent(TComponent *Root)
+{
+    FRoot = Root;
+    FLookupRoot = Root;
+    FOwner = Root;
+    try {
+        ReadSignature();
+        quint8 flags;
+        int childPos;
+        ReadPrefix(flags, childPos);
+        const QByteArray className = ReadStr();
+        const QByteArray name = ReadStr();
+        if (!ClassChainHas(Root->metaObject(), className))
+            Error(
+                QStringLiteral("η ροή περιέχει %1 και όχι %2").arg(QString::fromLatin1(className), Root->ClassName()));
+        const QString rootName = QString::fromLatin1(name);
+        if (!rootName.isEmpty() && !IsValidIdent(rootName))
+            Error(QStringLiteral("μη έγκυρο όνομα στοιχείου «%1»").arg(rootName));
+        Root->SetState(csLoading | csReading);
+        FLoaded.append(Root);
+        FLoadedSet.insert(Root);
+        if (!rootName.isEmpty() && Root->Name().compare(rootName, Qt::CaseSensitive) != 0) {
+            // A design read into an owned instance (a frame placed on a form) takes a free name.
+            QString unique = rootName;
+            if (TComponent *owner = Root->Owner())
+                for (int i = 1; owner->FindComponent(unique) && owner->FindComponent(unique) != Root; ++i)
+                    unique = rootName + u'_' + QString::number(i);
+            Root->SetName(unique);
+        }
+        ++FDepth;
+        ReadProperties(Root);
+        TComponent *childOwner = Root->GetChildOwner();
+        FOwner = childOwner ? childOwner : Root;
+        while (!EndOfList())
+            ReadComponentChild(Root->GetChildParent());
+        ReadListEnd();
+        --FDepth;
+        if (FPos != FData.size() && FDepth == 0) {
+            // Trailing bytes after the root are tolerated only when they are padding.
+            for (qsizetype i = FPos; i < FData.size(); ++i)
+                if (FData[i] != 0)
+                    Error(QStringLiteral("περιττά δεδομένα μετά το τέλος"));
+        }
+        ResolveFixups();
+    } catch (const EReadError &) {
+        for (const QPointer<TComponent> &c : std::as_const(FLoaded))
+            if (c)
+                c->ClearState(csLoading | csReading);
+        throw;
+    } catch (const Exception &e) {
+        for (const QPointer<TComponent> &c : std::as_const(FLoaded))
+            if (c)
+                c->ClearState(csLoading | csReading);
+        throw EReadError(QStringLiteral("Σφάλμα ανάγνωσης δεδομένων (θέση %1): %2").arg(FPos).arg(e.Message()));
+    }
+    for (const QPointer<TComponent> &c : std::as_const(FLoaded))
+        if (c)
+            c->ClearState(csReading);
+    for (const QPointer<TComponent> &c : std::as_const(FLoaded))
+        if (c)
+            c->Loaded();
+}
+
+void TReader::ReadComponentChild(TComponent *Parent)
+{
+    Enter();
+    quint8 flags;
+    int childPos;
+    ReadPrefix(flags, childPos);
+    const QByteArray className = ReadStr();
+    const QString name = QString::fromLatin1(ReadStr());
+    if (!name.isEmpty() && !IsValidIdent(name))
+        Error(QStringLiteral("μη έγκυρο όνομα στοιχείου «%1»").arg(name));
+    if (++FComponentCount > FLimits.MaxComponents)
+        Error(QStringLiteral("υπερβολικά πολλά στοιχεία"));
+
+    TComponent *instance = name.isEmpty() ? nullptr : FOwner->FindComponent(name);
+    if (instance) {
+        if (!ClassChainHas(instance->metaObject(), className))
+            Error(QStringLiteral("το στοιχείο %1 δεν είναι %2").arg(name, QString::fromLatin1(className)));
+    } else {
+        TComponentClass cls = GetClass(QString::fromLatin1(className));
+        if (!cls)
+            Error(QStringLiteral("η κλάση %1 δεν είναι γνωστή").arg(QString::fromLatin1(className)));
+        instance = CreateComponent(cls, FOwner);
+        // A class may build a whole tree when created (a frame reads its own design).
+        if (TComponent::CreatedCount() - FCreatedAtStart > quint64(FLimits.MaxComponents)) {
+            delete instance;
+            Error(QStringLiteral("υπερβολικά πολλά στοιχεία"));
+        }
+        try {
+            instance->SetName(name);
+        } catch (...) {
+            delete instance;
+            throw;
+        }
+    }
+    if (instance == FRoot || instance == Parent)
+        Error(QStringLiteral("το στοιχείο %1 περιέχει τον εαυτό του").arg(name));
+    if (!FLoadedSet.contains(instance)) {
+        FLoadedSet.insert(instance);
+        FLoaded.append(instance);
+    }
+    instance->SetState(csLoading | csReading);
+    if (flags & ffInline)
+        instance->SetInline(true);
+    // A component may not become its own ancestor in the visual tree.
+    for (TComponent *p = Parent; p; p = p->GetParentComponent())
+        if (p == instance)
+            Error(QStringLiteral("κυκλική σχέση στοιχείων στο %1").arg(name));
+    instance->SetParentComponent(Parent);
+    if (flags & ffChildPos)
+        Parent->SetChildOrder(instance, childPos);
+
+    TComponent *oldLookupRoot = FLookupRoot;
+    TComponent *oldOwner = FOwner;
+    ReadProperties(instance);
+    if (instance->ComponentState().testFlag(csInline))
+        FLookupRoot = instance;
+    TComponent *childOwner = instance->GetChildOwner();
+    FOwner = childOwner ? childOwner : FLookupRoot;
+    while (!EndOfList())
+        ReadComponentChild(instance->GetChildParent());
+    ReadListEnd();
+    FLookupRoot = oldLookupRoot;
+    FOwner = oldOwner;
+    Leave();
+}
+
+void TReader::ReadProperties(TPersistent *Instance)
+{
+    int n = 0;
+    while (!EndOfList()) {
+        if (++n > FLimits.MaxListItems)
+            Error(QStringLiteral("υπερβολικά πολλές ιδιότητες"));
+        ReadProperty(Instance);
+    }
+    ReadListEnd();
+}
+
+void TReader::ReadProperty(TPersistent *Instance)
+{
+    const QByteArray path = ReadStr();
+    if (path.isEmpty())
+        Error(QStringLiteral("κενό όνομα ιδιότητας"));
+    const QList<QByteArray> parts = path.split('.');
+    if (parts.size() > 8)
+        Error(QStringLiteral("μη έγκυρο όνομα ιδιότητας %1").arg(QString::fromLatin1(path)));
+    TPersistent *obj = Instance;
+    for (int i = 0; i + 1 < parts.size(); ++i) {
+        const ClassPlan &plan = PlanOf(obj->metaObject());
+        const int idx = plan.ByName.value(parts[i].toLower(), -1);
+        if (idx < 0 || plan.Props[idx].Kind != PropKind::SubObject)
+            Error(QStringLiteral("η ιδιότητα %1 δεν υπάρχει").arg(QString::fromLatin1(path)));
+        obj = qobject_cast<TPersistent *>(ReadPointer(plan.Props[idx], obj));
+        if (!obj)
+            Error(QStringLiteral("η ιδιότητα %1 δεν υπάρχει").arg(QString::fromLatin1(path)));
+    }
+    const QByteArray last = parts.last();
+    const ClassPlan &plan = PlanOf(obj->metaObject());
+    const int idx = plan.ByName.value(last.toLower(), -1);
+    const QString pathText = QString::fromLatin1(path);
+    auto bad = [&]() { Error(QStringLiteral("μη έγκυρη τιμή για την ιδιότητα %1").arg(pathText)); };
+    if (idx < 0) {
+        FPropName = QString::fromLatin1(last);
+        FPropHandled = false;
+        obj->DefineProperties(this);
+        if (!FPropHandled)
+            Error(QStringLiteral("η ιδιότητα %1 δεν υπάρχει").arg(pathText));
+        return;
+    }
+    const PropPlan &p = plan.Props[idx];
+    if (!p.Prop.isWritable() && p.Kind != PropKind::Collection && p.Kind != PropKind::SubObject)
+        Error(QStringLiteral("η ιδιότητα %1 δεν μπορεί να οριστεί").arg(pathText));
+    bool ok = true;
+    switch (p.Kind) {
+    case PropKind::Int: {
+        const qint64 v = ReadInteger();
+        if (v < INT32_MIN || v > INT32_MAX)
+            bad();
+        ok = p.Prop.write(obj, QVariant(int(v)));
+        break;
+    }
+    case PropKind::Int64:
+        ok = p.Prop.write(obj, QVariant(ReadInteger()));
+        break;
+    case PropKind::Bool:
+        ok = p.Prop.write(obj, QVariant(ReadBoolean()));
+        break;
+    case PropKind::Float:
+        ok = p.Prop.write(obj, QVariant(double(ReadFloat())));
+        break;
+    case PropKind::Currency:
+        ok = p.Prop.write(obj, QVariant::fromValue(ReadCurrency()));
+        break;
+    case PropKind::String:
+        ok = p.Prop.write(obj, QVariant(ReadString()));
+        break;
+    case PropKind::Enum: {
+        qint64 v;
+        const TValueType t = NextValue();
+        if (t == vaIdent) {
+            const QByteArray key = ReadIdent();
+            bool found = false;
+            v = p.Enum.keyToValue(key.constData(), &found);
+            if (!found)
+                bad();
+        } else if (p.IntegerEnum && (t == vaInt8 || t == vaInt16 || t == vaInt32)) {
+            v = ReadInteger();
+            if (v < INT32_MIN || v > UINT32_MAX)
+                bad();
+        } else {
+            bad();
+        }
+        ok = p.Prop.write(obj, IntToEnum(p.Prop.metaType(), v));
+        break;
+    }
+    case PropKind::Set: {
+        CheckValue(vaSet);
+        qint64 v = 0;
+        const QList<int> bits = SetBits(p.Enum);
+        for (int n = 0;; ++n) {
+            if (n > 64)
+                bad();
+            const QByteArray key = ReadStr();
+            if (key.isEmpty())
+                break;
+            bool found = false;
+            const int bit = p.Enum.keyToValue(key.constData(), &found);
+            if (!found || !bits.contains(bit))
+                bad();
+            v |= bit;
+        }
+        ok = p.Prop.write(obj, IntToEnum(p.Prop.metaType(), v));
+        break;
+    }
+    case PropKind::Event: {
+        QVariant v = p.Prop.read(obj);
+        TMethod *m = EventFromVariant(v);
+        if (!m)
+            bad();
+        const TValueType t = NextValue();
+        if (t == vaNil) {
+            ReadValue();
+            m->Clear();
+        } else if (t == vaIdent) {
+            const QByteArray handler = ReadIdent();
+            if (!m->Bind(FLookupRoot, handler))
+                Error(QStringLiteral("η μέθοδος %1 δεν υπάρχει στο %2 με παραμέτρους %3")
+                          .arg(QString::fromLatin1(handler), FLookupRoot->ClassName(),
+                               QString::fromLatin1(m->Signature().Text())));
+        } else {
+            bad();
+        }
+        ok = p.Prop.write(obj, v);
+        break;
+    }
+    case PropKind::Reference: {
+        const TValueType t = NextValue();
+        if (t == vaNil) {
+            ReadValue();
+            ok = WritePointer(p, obj, nullptr);
+        } else if (t == vaIdent) {
+            const QByteArray ref = ReadIdent();
+            if (FFixups.size() > FLimits.MaxComponents * 4)
+                Error(QStringLiteral("υπερβολικά πολλές αναφορές"));
+            FFixups.append(Fixup{obj, p.Index, QString::fromLatin1(ref), FLookupRoot, path});
+        } else {
+            bad();
+        }
+        break;
+    }
+    case PropKind::Collection: {
+        auto *coll = qobject_cast<TCollection *>(ReadPointer(p, obj));
+        if (!coll)
+            bad();
+        ReadCollection(coll);
+        break;
+    }
+    case PropKind::SubObject:
+    case PropKind::Other:
+        bad();
+    }
+    if (!ok)
+        bad();
+}
+
+void TReader::ReadCollection(TCollection *Collection)
+{
+    CheckValue(vaCollection);
+    Enter();
+    Collection->BeginUpdate();
+    try {
+        Collection->Clear();
+        int n = 0;
+        while (!EndOfList()) {
+            if (++n > FLimits.MaxListItems)
+                Error(QStringLiteral("υπερβολικά πολλά στοιχεία συλλογής"));
+            const TValueType t = NextValue();
+            if (t == vaInt8 || t == vaInt16 || t == vaInt32)
+                ReadInteger(); // position in the ancestor's collection: items are read whole
+            ReadListBegin();
+            TCollectionItem *item = Collection->Add();
+            ReadProperties(item);
+        }
+        ReadListEnd();
+    } catch (...) {
+        Collection->EndUpdate();
+        throw;
+    }
+    Collection->EndUpdate();
+    Leave();
+}
+
+void TReader::DefineProperty(const QString &Name, TReaderProc ReadData, TWriterProc, bool)
+{
+    if (FPropHandled || !ReadData || Name.compare(FPropName, Qt::CaseInsensitive) != 0)
+        return;
+    FPropHandled = true;
+    Enter();
+    ReadData(this);
+    Leave();
+}
+
+void TReader::DefineBinaryProperty(const QString &Name, std::function<void(const QByteArray &)> ReadData,
+                                   std::function<QByteArray()>, bool)
+{
+    if (FPropHandled || !ReadData || Name.compare(FPropName, Qt::CaseInsensitive) != 0)
+        return;
+    FPropHandled = true;
+    CheckValue(vaBinary);
+    const qint32 n = ReadLength(1);
+    const QByteArray data = FData.mid(FPos, n);
+    FPos += n;
+    ReadData(data);
+}
+
+void TReader::ResolveFixups()
+{
+    for (const Fixup &f : std::as_const(FFixups)) {
+        if (!f.Instance || !f.LookupRoot)
+            continue;
+        TComponent *target = nullptr;
+        const qsizetype dot = f.Name.indexOf(u'.');
+        if (dot < 0) {
+            target = f.LookupRoot->FindComponent(f.Name);
+            if (!target && f.LookupRoot->Name().compare(f.Name, Qt::CaseInsensitive) == 0)
+                target = f.LookupRoot;
+        } else {
+            const QString rootName = f.Name.left(dot);
+            const QString compName = f.Name.mid(dot + 1);
+            TComponent *root = f.LookupRoot->FindComponent(rootName); // an inline frame of this root
+            if (!root)
+                root = FindGlobalComponent(rootName);
+            if (root && !compName.contains(u'.'))
+                target = root->FindComponent(compName);
+        }
+        const QMetaObject *mo = f.Instance->metaObject();
+        const QMetaProperty prop = mo->property(f.PropIndex);
+        if (!target)
+            Error(QStringLiteral("δεν βρέθηκε το στοιχείο «%1» (ιδιότητα %2)")
+                      .arg(f.Name, QString::fromLatin1(f.PropName)));
+        const QMetaObject *want = prop.metaType().metaObject();
+        if (!want || !target->metaObject()->inherits(want))
+            Error(QStringLiteral("το στοιχείο «%1» δεν είναι του σωστού τύπου για την ιδιότητα %2")
+                      .arg(f.Name, QString::fromLatin1(f.PropName)));
+        QObject *value = target;
+        if (!prop.write(f.Instance, QVariant(prop.metaType(), &value)))
+            Error(QStringLiteral("μη έγκυρη τιμή για την ιδιότητα %1").arg(QString::fromLatin1(f.PropName)));
+    }
+    FFixups.clear();
+}
+
+// ---------------------------------------------------------------------------------------------
+
+QByteArray WriteDescendent(TComponent *Instance, TComponent *Ancestor)
+{
+    QByteArray buffer;
+    buffer.reserve(4096);
+    TWriter writer(buffer);
+    writer.WriteDescendent(Instance, Ancestor);
+    return buffer;
+}
+
+void WriteDescendent(QIODevice &Stream, TComponent *Instance, TComponent *Ancestor)
+{
+    const QByteArray data = WriteDescendent(Instance, Ancestor);
+    if (Stream.write(data) != data.size())
+        throw EWriteError(QStringLiteral("Αδυναμία εγγραφής δεδομένων: %1").arg(Stream.errorString()));
+}
+
+QByteArray WriteComponent(TComponent *Instance)
+{
+    return WriteDescendent(Instance, nullptr);
+}
+
+void ReadComponent(const QByteArray &Data, TComponent *Instance)
+{
+    TReader reader(Data);
+    reader.ReadRootComponent(Instance);
+}
+
+void ReadComponent(QIODevice &Stream, TComponent *Instance)
+{
+    ReadComponent(Stream.readAll(), Instance);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Text form
+
+namespace
+{
+
+QByteArray FloatText(long double v)
+{
+    char buf[64];
+    auto res = std::to_chars(buf, buf + sizeof buf, v);
+    QByteArray text(buf, res.ptr - buf);
+    if (!text.contains('.') && !text.contains('e') && !text.contains("inf") && !text.contains("nan"))
+        text += ".0";
+    return text;
+}
+
+QByteArray CurrencyText(qint64 raw)
+{
+    const bool neg = raw < 0;
+    const quint64 a = neg ? quint64(0) - quint64(raw) : quint64(raw);
+    QByteArray text = QByteArray::number(a / 10000) + '.' + QByteArray::number(a % 10000).rightJustified(4, '0');
+    return neg ? '-' + text : text;
+}
+
+QByteArray QuoteString(const QString &s)
+{
+    if (s.isEmpty())
+        return "''";
+    QByteArray out;
+    bool inQuote = false;
+    for (QChar c : s) {
+        if (c.unicode() < 32) {
+            if (inQuote) {
+                out += '\'';
+                inQuote = false;
+            }
+            out += '#' + QByteArray::number(c.unicode());
+        } else {
+            if (!inQuote) {
+                out += '\'';
+                inQuote = true;
+            }
+            if (c == u'\'')
+                out += "''";
+            else
+                out += QString(c).toUtf8();
+        }
+    }
+    if (inQuote)
+        out += '\'';
+    return out;
+}
+
+class BinaryToText
+{
+public:
+    BinaryToText(TReader &reader) : R(reader) {}
+
+    void Object(int indent)
+    {
+        R.Enter();
+        quint8 flags;
+        int pos;
+        R.ReadPrefix(flags, pos);
+        const QByteArray className = R.ReadStr();
+        const QByteArray name = R.ReadStr();
+        const QByteArray pad(indent, ' ');
+        Out += pad;
+        Out += (flags & ffInline) ? "inline " : (flags & ffInherited) ? "inherited " : "object ";
+        if (!name.isEmpty())
+            Out += name + ": ";
+        Out += className;
+        if (flags & ffChildPos)
+            Out += " [" + QByteArray::number(pos) + ']';
+        Out += '\n';
+        Properties(indent + 2);
+        while (!R.EndOfList())
+            Object(indent + 2);
+        R.ReadListEnd();
+        Out += pad + "end\n";
+        R.Leave();
+    }
+
+    void Properties(int indent)
+    {
+        int n = 0;
+        while (!R.EndOfList()) {
+            if (++n > R.Limits().MaxListItems)
+                R.Error(QStringLiteral("υπερβολικά πολλές ιδιότητες"));
+            const QByteArray name = R.ReadStr();
+            Out += QByteArray(indent, ' ') + name + " = ";
+            Value(indent);
+            Out += '\n';
+        }
+        R.ReadListEnd();
+    }
+
+    void Value(int indent)
+    {
+        R.Enter();
+        const qsizetype start = R.Position();
+        const TValueType t = R.ReadValue();
+        switch (t) {
+        case vaList: {
+            Out += "(";
+            int n = 0;
+            while (!R.EndOfList()) {
+                if (++n > R.Limits().MaxListItems)
+                    R.Error(QStringLiteral("υπερβολικά μεγάλη λίστα"));
+                Out += '\n' + QByteArray(indent + 2, ' ');
+                Value(indent + 2);
+            }
+            R.ReadListEnd();
+            Out += ")";
+            break;
+        }
+        case vaInt8:
+        case vaInt16:
+        case vaInt32:
+        case vaInt64:
+            Rewind(start), Out += QByteArray::number(R.ReadInteger());
+            break;
+        case vaExtended:
+            Rewind(start), Out += FloatText(R.ReadFloat());
+            break;
+        case vaSingle:
+            Rewind(start), Out += FloatText(R.ReadFloat()) + 's';
+            break;
+        case vaDate:
+            Rewind(start), Out += FloatText(R.ReadFloat()) + 'd';
+            break;
+        case vaCurrency:
+            Rewind(start), Out += CurrencyText(R.ReadCurrency().Raw()) + 'c';
+            break;
+        case vaString:
+        case vaLString:
+        case vaWString:
+        case vaUTF8String:
+            Rewind(start), Out += QuoteString(R.ReadString());
+            break;
+        case vaIdent:
+        case vaFalse:
+        case vaTrue:
+        case vaNil:
+            Rewind(start), Out += R.ReadIdent();
+            break;
+        case vaBinary: {
+            const qint32 n = R.ReadLength(1);
+            QByteArray data(n, Qt::Uninitialized);
+            R.ReadBytes(data.data(), n);
+            Out += '{';
+            const QByteArray hex = data.toHex().toUpper();
+            for (qsizetype i = 0; i < hex.size(); i += 64)
+                Out += '\n' + QByteArray(indent + 2, ' ') + hex.mid(i, 64);
+            Out += '}';
+            break;
+        }
+        case vaSet: {
+            Out += '[';
+            for (int n = 0;; ++n) {
+                if (n > R.Limits().MaxListItems)
+                    R.Error(QStringLiteral("υπερβολικά μεγάλο σύνολο"));
+                const QByteArray item = R.ReadStr();
+                if (item.isEmpty())
+                    break;
+                if (n)
+                    Out += ", ";
+                Out += item;
+            }
+            Out += ']';
+            break;
+        }
+        case vaCollection: {
+            Out += '<';
+            int n = 0;
+            while (!R.EndOfList()) {
+                if (++n > R.Limits().MaxListItems)
+                    R.Error(QStringLiteral("υπερβολικά πολλά στοιχεία συλλογής"));
+                Out += '\n' + QByteArray(indent + 2, ' ') + "item";
+                const TValueType nt = R.NextValue();
+                if (nt == vaInt8 || nt == vaInt16 || nt == vaInt32)
+                    Out += " [" + QByteArray::number(R.ReadInteger()) + ']';
+                Out += '\n';
+                R.ReadListBegin();
+                Properties(indent + 4);
+                Out += QByteArray(indent + 2, ' ') + "end";
+            }
+            R.ReadListEnd();
+            Out += '>';
+            break;
+        }
+        case vaNull:
+            R.Error(QStringLiteral("μη αναμενόμενο τέλος λίστας"));
+        }
+        R.Leave();
+    }
+
+    void Rewind(qsizetype pos) { R.Seek(pos); }
+
+    TReader &R;
+    QByteArray Out;
+};
+
+class TextParser
+{
+public:
+    TextParser(const QByteArray &text, const TReaderLimits &limits) : T(text), L(limits), W(Out) {}
+
+    [[noreturn]] void Error(const QString &what) const
+    {
+        int line = 1;
+        for (qsizetype i = 0; i < P && i < T.size(); ++i)
+            if (T[i] == '\n')
+                ++line;
+        throw EReadError(QStringLiteral("Σφάλμα στη μορφή κειμένου (γραμμή %1): %2").arg(line).arg(what));
+    }
+
+    void SkipBlanks()
+    {
+        while (P < T.size()) {
+            const char c = T[P];
+            if (c == ' ' || c == '\t' || c == '\r' || c == '\n')
+                ++P;
+            else if (c == '/' && P + 1 < T.size() && T[P + 1] == '/') {
+                while (P < T.size() && T[P] != '\n')
+                    ++P;
+            } else
+                break;
+        }
+    }
+    char Peek()
+    {
+        SkipBlanks();
+        return P < T.size() ? T[P] : '\0';
+    }
+    static bool IsIdentStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
+    static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+    QByteArray Ident()
+    {
+        if (!IsIdentStart(Peek()))
+            Error(QStringLiteral("αναμενόταν όνομα"));
+        const qsizetype s = P;
+        while (P < T.size() && (IsIdentStart(T[P]) || IsDigit(T[P])))
+            ++P;
+        if (P - s > 255)
+            Error(QStringLiteral("υπερβολικά μεγάλο όνομα"));
+        return T.mid(s, P - s);
+    }
+    QByteArray DottedIdent()
+    {
+        QByteArray name = Ident();
+        while (P < T.size() && T[P] == '.') {
+            ++P;
+            name += '.' + Ident();
+            if (name.size() > 255)
+                Error(QStringLiteral("υπερβολικά μεγάλο όνομα"));
+        }
+        return name;
+    }
+    void Expect(char c)
+    {
+        if (Peek() != c)
+            Error(QStringLiteral("αναμενόταν «%1»").arg(QChar::fromLatin1(c)));
+        ++P;
+    }
+    qint64 Integer()
+    {
+        Peek();
+        const qsizetype s = P;
+        if (P < T.size() && (T[P] == '-' || T[P] == '+'))
+            ++P;
+        if (P < T.size() && T[P] == '$') {
+            ++P;
+            const qsizetype h = P;
+            while (P < T.size() && std::isxdigit(static_cast<unsigned char>(T[P])))
+                ++P;
+            bool ok = false;
+            const quint64 v = T.mid(h, P - h).toULongLong(&ok, 16);
+            if (!ok || P - h > 16)
+                Error(QStringLiteral("μη έγκυρος αριθμός"));
+            const qint64 sv = (P - h <= 8) ? qint64(qint32(quint32(v))) : qint64(v);
+            return T[s] == '-' ? -sv : sv;
+        }
+        while (P < T.size() && IsDigit(T[P]))
+            ++P;
+        bool ok = false;
+        const qint64 v = T.mid(s, P - s).toLongLong(&ok);
+        if (!ok)
+            Error(QStringLiteral("μη έγκυρος αριθμός"));
+        return v;
+    }
+
+    void Number()
+    {
+        const qsizetype s = P;
+        if (T[P] == '$') {
+            W.WriteInteger(Integer());
+            return;
+        }
+        if (T[P] == '-' || T[P] == '+')
+            ++P;
+        while (P < T.size() && (IsDigit(T[P]) || T[P] == '.' || T[P] == 'e' || T[P] == 'E' ||
+                                ((T[P] == '-' || T[P] == '+') && (T[P - 1] == 'e' || T[P - 1] == 'E'))))
+            ++P;
+        const QByteArray num = T.mid(s, P - s);
+        char suffix = 0;
+        if (P < T.size() && (T[P] == 's' || T[P] == 'c' || T[P] == 'd' || T[P] == 'S' || T[P] == 'C' || T[P] == 'D'))
+            suffix = char(std::tolower(T[P++]));
+        if (P < T.size() && (IsIdentStart(T[P]) || IsDigit(T[P])))
+            Error(QStringLiteral("μη έγκυρος αριθμός"));
+        const bool isFloat = num.contains('.') || num.contains('e') || num.contains('E') || suffix;
+        if (!isFloat) {
+            P = s;
+            W.WriteInteger(Integer());
+            return;
+        }
+        if (suffix == 'c') {
+            W.WriteCurrency(ParseCurrency(num));
+            return;
+        }
+        long double v = 0;
+        const char *b = num.constData() + (num.startsWith('+') ? 1 : 0);
+        auto res = std::from_chars(b, num.constData() + num.size(), v);
+        if (res.ec != std::errc() || res.ptr != num.constData() + num.size() || !std::isfinite(v))
+            Error(QStringLiteral("μη έγκυρος αριθμός"));
+        if (suffix == 's')
+            W.WriteSingle(float(v));
+        else if (suffix == 'd')
+            W.WriteDate(double(v));
+        else
+            W.WriteFloat(v);
+    }
+
+    Currency ParseCurrency(const QByteArray &num)
+    {
+        QByteArray t = num;
+        const bool neg = t.startsWith('-');
+        if (neg || t.startsWith('+'))
+            t.remove(0, 1);
+        const qsizetype dot = t.indexOf('.');
+        QByteArray whole = dot < 0 ? t : t.left(dot);
+        QByteArray frac = dot < 0 ? QByteArray() : t.mid(dot + 1);
+        if (whole.isEmpty() || whole.size() > 14 || frac.size() > 4 || t.contains('e') || t.contains('E'))
+            Error(QStringLiteral("μη έγκυρο ποσό"));
+        for (char c : whole + frac)
+            if (!IsDigit(c))
+                Error(QStringLiteral("μη έγκυρο ποσό"));
+        const qint64 raw = whole.toLongLong() * 10000 + frac.leftJustified(4, '0').toLongLong();
+        return Currency::FromRaw(neg ? -raw : raw);
+    }
+
+    QString String()
+    {
+        QString s;
+        for (;;) {
+            const char c = Peek();
+            if (c == '\'') {
+                ++P;
+                const qsizetype start = P;
+                QByteArray run;
+                for (;;) {
+                    if (P >= T.size())
+                        Error(QStringLiteral("ανολοκλήρωτο κείμενο"));
+                    if (T[P] == '\'') {
+                        if (P + 1 < T.size() && T[P + 1] == '\'') {
+                            run += '\'';
+                            P += 2;
+                            continue;
+                        }
+                        ++P;
+                        break;
+                    }
+                    if (T[P] == '\n' || T[P] == '\r')
+                        Error(QStringLiteral("ανολοκλήρωτο κείμενο"));
+                    run += T[P++];
+                }
+                Q_UNUSED(start);
+                s += QString::fromUtf8(run);
+            } else if (c == '#') {
+                ++P;
+                const qsizetype d = P;
+                while (P < T.size() && IsDigit(T[P]) && P - d < 6)
+                    ++P;
+                bool ok = false;
+                const uint code = T.mid(d, P - d).toUInt(&ok);
+                if (!ok || code > 0xFFFF)
+                    Error(QStringLiteral("μη έγκυρος χαρακτήρας"));
+                s += QChar(char16_t(code));
+            } else if (c == '+' && !s.isNull()) {
+                // Continuation on the next line: 'abc' + 'def'
+                const qsizetype save = P;
+                ++P;
+                const char n = Peek();
+                if (n != '\'' && n != '#') {
+                    P = save;
+                    break;
+                }
+            } else {
+                break;
+            }
+            if (s.size() * 2 > L.MaxStringBytes)
+                Error(QStringLiteral("υπερβολικά μεγάλο κείμενο"));
+        }
+        return s;
+    }
+
+    void Value()
+    {
+        if (++Depth > L.MaxDepth)
+            Error(QStringLiteral("υπερβολικό βάθος φωλιάσματος"));
+        const char c = Peek();
+        if (c == '(') {
+            ++P;
+            W.WriteListBegin();
+            int n = 0;
+            while (Peek() != ')') {
+                if (P >= T.size())
+                    Error(QStringLiteral("αναμενόταν «)»"));
+                if (++n > L.MaxListItems)
+                    Error(QStringLiteral("υπερβολικά μεγάλη λίστα"));
+                Value();
+            }
+            ++P;
+            W.WriteListEnd();
+        } else if (c == '[') {
+            ++P;
+            W.WriteValue(vaSet);
+            int n = 0;
+            if (Peek() != ']') {
+                for (;;) {
+                    if (++n > L.MaxListItems)
+                        Error(QStringLiteral("υπερβολικά μεγάλο σύνολο"));
+                    W.WriteStr(Ident());
+                    if (Peek() == ',') {
+                        ++P;
+                        continue;
+                    }
+                    break;
+                }
+            }
+            Expect(']');
+            W.WriteStr(QByteArray());
+        } else if (c == '{') {
+            ++P;
+            QByteArray hex;
+            while (Peek() != '}') {
+                if (P >= T.size() || !std::isxdigit(static_cast<unsigned char>(T[P])))
+                    Error(QStringLiteral("μη έγκυρα δυαδικά δεδομένα"));
+                hex += T[P++];
+                if (hex.size() / 2 > L.MaxStringBytes)
+                    Error(QStringLiteral("υπερβολικά μεγάλα δυαδικά δεδομένα"));
+            }
+            ++P;
+            if (hex.size() % 2)
+                Error(QStringLiteral("μη έγκυρα δυαδικά δεδομένα"));
+            W.WriteBinary(QByteArray::fromHex(hex));
+        } else if (c == '<') {
+            ++P;
+            W.WriteValue(vaCollection);
+            int n = 0;
+            while (Peek() != '>') {
+                if (++n > L.MaxListItems)
+                    Error(QStringLiteral("υπερβολικά πολλά στοιχεία συλλογής"));
+                if (Ident().compare("item", Qt::CaseInsensitive) != 0)
+                    Error(QStringLiteral("αναμενόταν «item»"));
+                if (Peek() == '[') {
+                    ++P;
+                    W.WriteInteger(Integer());
+                    Expect(']');
+                }
+                W.WriteListBegin();
+                Properties(false);
+                W.WriteListEnd();
+            }
+            ++P;
+            W.WriteListEnd();
+        } else if (c == '\'' || c == '#') {
+            W.WriteString(String());
+        } else if (IsDigit(c) || c == '-' || c == '+' || c == '$') {
+            Number();
+        } else if (IsIdentStart(c)) {
+            W.WriteIdent(DottedIdent());
+        } else {
+            Error(QStringLiteral("αναμενόταν τιμή"));
+        }
+        --Depth;
+    }
+
+    // Properties up to "end" (or up to the first nested object when objects may follow).
+    void Properties(bool objectsFollow)
+    {
+        int n = 0;
+        for (;;) {
+            const qsizetype save = P;
+            if (!IsIdentStart(Peek()))
+                Error(QStringLiteral("αναμενόταν ιδιότητα ή «end»"));
+            const QByteArray word = Ident();
+            const QByteArray lower = word.toLower();
+            if (lower == "end" && (P >= T.size() || T[P] != '.')) {
+                if (objectsFollow)
+                    P = save;
+                return;
+            }
+            if (objectsFollow && (lower == "object" || lower == "inherited" || lower == "inline") && Peek() != '=' &&
+                (P >= T.size() || T[P] != '.')) {
+                P = save;
+                return;
+            }
+            P = save;
+            if (++n > L.MaxListItems)
+                Error(QStringLiteral("υπερβολικά πολλές ιδιότητες"));
+            const QByteArray name = DottedIdent();
+            Expect('=');
+            W.WriteStr(name);
+            Value();
+        }
+    }
+
+    void Object()
+    {
+        if (++Depth > L.MaxDepth)
+            Error(QStringLiteral("υπερβολικό βάθος φωλιάσματος"));
+        if (++Components > L.MaxComponents)
+            Error(QStringLiteral("υπερβολικά πολλά στοιχεία"));
+        const QByteArray kind = Ident().toLower();
+        quint8 flags = 0;
+        if (kind == "inherited")
+            flags = ffInherited;
+        else if (kind == "inline")
+            flags = ffInline;
+        else if (kind != "object")
+            Error(QStringLiteral("αναμενόταν «object», «inherited» ή «inline»"));
+        QByteArray name = Ident(), className;
+        if (Peek() == ':') {
+            ++P;
+            className = Ident();
+        } else {
+            className = name;
+            name.clear();
+        }
+        int pos = 0;
+        if (Peek() == '[') {
+            ++P;
+            const qint64 v = Integer();
+            if (v < 0 || v > L.MaxComponents)
+                Error(QStringLiteral("μη έγκυρη θέση στοιχείου"));
+            pos = int(v);
+            flags |= ffChildPos;
+            Expect(']');
+        }
+        if (flags) {
+            Out.append(char(0xF0 | flags));
+            if (flags & ffChildPos)
+                W.WriteInteger(pos);
+        }
+        W.WriteStr(className);
+        W.WriteStr(name);
+        Properties(true);
+        W.WriteListEnd();
+        for (;;) {
+            const qsizetype save = P;
+            const QByteArray word = Ident().toLower();
+            P = save;
+            if (word == "end")
+                break;
+            Object();
+        }
+        Ident(); // end
+        W.WriteListEnd();
+        --Depth;
+    }
+
+    QByteArray Convert()
+    {
+        if (T.startsWith("\xEF\xBB\xBF"))
+            P = 3;
+        W.WriteSignature();
+        Object();
+        if (Peek() != '\0')
+            Error(QStringLiteral("περιττό κείμενο μετά το τέλος"));
+        return Out;
+    }
+
+    const QByteArray &T;
+    TReaderLimits L;
+    qsizetype P = 0;
+    int Depth = 0;
+    int Components = 0;
+    QByteArray Out;
+    TWriter W;
+};
+
+} // namespace
+
+QByteArray ObjectTextToBinary(const QByteArray &Text, const TReaderLimits &Limits)
+{
+    TextParser parser(Text, Limits);
+    return parser.Convert();
+}
+
+QByteArray ObjectBinaryToText(const QByteArray &Binary, const TReaderLimits &Limits)
+{
+    TReader reader(Binary, Limits);
+    reader.ReadSignature();
+    BinaryToText conv(reader);
+    conv.Object(0);
+    if (reader.Remaining() != 0)
+        reader.Error(QStringLiteral("περιττά δεδομένα μετά το τέλος"));
+    return conv.Out;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Form resources
+
+namespace
+{
+QHash<QString, QByteArray> &ResourceCache()
+{
+    static QHash<QString, QByteArray> cache;
+    return cache;
+}
+
+bool LoadResource(const QString &path, QByteArray &binary)
+{
+    auto it = ResourceCache().constFind(path);
+    if (it != ResourceCache().constEnd()) {
+        binary = *it;
+        return true;
+    }
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray data = f.readAll();
+    binary = data.startsWith(Signature) ? data : ObjectTextToBinary(data);
+    ResourceCache().insert(path, binary);
+    return true;
+}
+} // namespace
+
+void ReadComponentResource(const QString &Path, TComponent *Instance)
+{
+    QByteArray binary;
+    if (!LoadResource(Path, binary))
+        throw EReadError(QStringLiteral("Δεν βρέθηκε ο πόρος φόρμας %1").arg(Path));
+    ReadComponent(binary, Instance);
+}
+
+bool InitInheritedComponent(TComponent *Instance, const QMetaObject *RootAncestor)
+{
+    QList<const QMetaObject *> chain;
+    for (const QMetaObject *mo = Instance->metaObject(); mo && mo != RootAncestor; mo = mo->superClass())
+        chain.prepend(mo);
+    bool any = false;
+    for (const QMetaObject *mo : chain) {
+        QString path;
+        const int ci = mo->indexOfClassInfo("FormResource");
+        if (ci >= mo->classInfoOffset())
+            path = QString::fromUtf8(mo->classInfo(ci).value());
+        else
+            path = QStringLiteral(":/forms/%1.dfm").arg(QString::fromLatin1(mo->className()));
+        QByteArray binary;
+        if (!LoadResource(path, binary))
+            continue;
+        TReader reader(binary);
+        reader.ReadRootComponent(Instance);
+        any = true;
+    }
+    return any;
+}

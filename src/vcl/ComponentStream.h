@@ -1,0 +1,236 @@
+// Component streams: the binary form "TPF0" (documents, compiled form resources) and the text form
+// ("object Name: TClass ... end") in which forms and frames are designed.
+//
+// What is written: every published property (Q_PROPERTY from TPersistent down) that is stored and
+// differs from the ancestor's value or, without an ancestor, from its declared default. Defaults and
+// stored rules stand beside the property in the class:
+//     Q_PROPERTY(Controls::TAlign Align READ Align WRITE SetAlign)
+//     Q_CLASSINFO("Default:Align", "alNone")           // default value, as it is written in text form
+//     Q_CLASSINFO("Stored:Color", "IsColorStored")      // Q_INVOKABLE bool IsColorStored() const
+// A property with no declared default is always written when there is no ancestor (strings only when not
+// empty, numbers with a fraction only when not 0). STORED false in Q_PROPERTY keeps a property out.
+// Property kinds: int, qint64, bool, double, Currency, QString, Q_ENUM/Q_FLAG types (by their value
+// names), events (TEvent<...>, by handler name), pointers to components (references by name, resolved
+// after the whole stream is read and type-checked), pointers to other persistent objects (owned
+// sub-objects such as TFont, written as "Font.Height"), TCollection pointers (written whole) and
+// TStrings (their lines).
+#pragma once
+
+#include "Classes.h"
+
+#include <QByteArray>
+#include <QIODevice>
+#include <QSet>
+
+// A stream that cannot be read: damaged, hostile or of another kind. The message says what is wrong.
+class EReadError : public EStreamError
+{
+    using EStreamError::EStreamError;
+};
+class EWriteError : public EStreamError
+{
+    using EStreamError::EStreamError;
+};
+
+enum TValueType : quint8 {
+    vaNull = 0,
+    vaList = 1,
+    vaInt8 = 2,
+    vaInt16 = 3,
+    vaInt32 = 4,
+    vaExtended = 5,
+    vaString = 6,
+    vaIdent = 7,
+    vaFalse = 8,
+    vaTrue = 9,
+    vaBinary = 10,
+    vaSet = 11,
+    vaLString = 12,
+    vaNil = 13,
+    vaCollection = 14,
+    vaSingle = 15,
+    vaCurrency = 16,
+    vaDate = 17,
+    vaWString = 18,
+    vaInt64 = 19,
+    vaUTF8String = 20,
+};
+
+enum TFilerFlag : quint8 { ffInherited = 0x01, ffChildPos = 0x02, ffInline = 0x04 };
+
+// Limits on what one read may build, so hostile input ends in EReadError rather than exhausting memory.
+struct TReaderLimits {
+    int MaxDepth = 48;                  // nesting of components, sub-objects, lists and collections
+    qsizetype MaxStringBytes = 1 << 20; // one string or binary value
+    int MaxListItems = 1 << 16;         // items of one list, set or collection
+    int MaxComponents = 200000;         // components read or created by one read
+};
+
+class TFiler
+{
+public:
+    using TReaderProc = std::function<void(TReader *Reader)>;
+    using TWriterProc = std::function<void(TWriter *Writer)>;
+    virtual ~TFiler() = default;
+
+    // The root of the whole stream, the root whose components names refer to (a form, or an inline
+    // frame while its part is streamed), and the object the current one is compared with (writing).
+    TComponent *Root() const { return FRoot; }
+    TComponent *LookupRoot() const { return FLookupRoot; }
+    TPersistent *Ancestor() const { return FAncestor; }
+    void SetAncestor(TPersistent *Value) { FAncestor = Value; }
+
+    // Called from DefineProperties: non-published data under Name, written when HasData.
+    virtual void DefineProperty(const QString &Name, TReaderProc ReadData, TWriterProc WriteData, bool HasData) = 0;
+    virtual void DefineBinaryProperty(const QString &Name, std::function<void(const QByteArray &)> ReadData,
+                                      std::function<QByteArray()> WriteData, bool HasData) = 0;
+
+protected:
+    TComponent *FRoot = nullptr;
+    TComponent *FLookupRoot = nullptr;
+    TPersistent *FAncestor = nullptr;
+};
+
+class TWriter : public TFiler
+{
+public:
+    // Appends to Buffer.
+    explicit TWriter(QByteArray &Buffer);
+    ~TWriter() override;
+
+    // Signature, then Root with its children; only what differs from Ancestor (nullptr: from the defaults).
+    void WriteDescendent(TComponent *Root, TComponent *AAncestor);
+    void WriteRootComponent(TComponent *Root) { WriteDescendent(Root, nullptr); }
+    // One child of the component being written (the GetChildren callback).
+    void WriteComponent(TComponent *Component);
+    // Header, properties and children of Instance against the current ancestor (TComponent::WriteState).
+    void WriteData(TComponent *Instance);
+
+    void WriteSignature();
+    void WriteValue(TValueType Value);
+    void WriteListBegin() { WriteValue(vaList); }
+    void WriteListEnd() { WriteValue(vaNull); }
+    void WriteInteger(qint64 Value);
+    void WriteBoolean(bool Value) { WriteValue(Value ? vaTrue : vaFalse); }
+    void WriteFloat(long double Value);
+    void WriteSingle(float Value);
+    void WriteCurrency(Currency Value);
+    void WriteDate(TDateTime Value);
+    // cp1253 when the text fits it, else UTF-16 (nothing is lost).
+    void WriteString(const QString &Value);
+    void WriteIdent(const QByteArray &Ident);
+    void WriteBinary(const QByteArray &Data);
+    void WriteStr(const QByteArray &Value); // length byte and bytes (names)
+    void WriteCollection(TCollection *Value);
+
+    void DefineProperty(const QString &Name, TReaderProc ReadData, TWriterProc WriteData, bool HasData) override;
+    void DefineBinaryProperty(const QString &Name, std::function<void(const QByteArray &)> ReadData,
+                              std::function<QByteArray()> WriteData, bool HasData) override;
+
+private:
+    void WriteProperties(TPersistent *Instance);
+    void WritePrefix(quint8 Flags, int ChildPos);
+    QString ReferenceName(TComponent *Value, TComponent *LookupRoot) const;
+
+    QByteArray &FBuffer;
+    TComponent *FRootAncestor = nullptr;
+    QByteArray FPropPath;     // "Font." while a sub-object is written
+    quint8 FPendingFlags = 0; // prefix of the component about to be written
+    int FPendingChildPos = -1;
+    qsizetype FHeaderEnd = 0;           // end of the last written header (for dropping unchanged children)
+    QList<TComponent *> FAncestorList;  // children of the ancestor at the current level
+    QHash<QString, int> FAncestorIndex; // their case-folded names
+    int FChildPos = 0;
+};
+
+class TReader : public TFiler
+{
+public:
+    explicit TReader(const QByteArray &Data, TReaderLimits Limits = {});
+    ~TReader() override;
+
+    // Reads the stream into the existing Root: properties of the root, components found by name
+    // receive their values, missing ones are created by registered class name. References are resolved
+    // and Loaded runs on everything read once the whole stream is in.
+    void ReadRootComponent(TComponent *Root);
+
+    void ReadSignature();
+    TValueType ReadValue();
+    TValueType NextValue();
+    bool EndOfList();
+    void ReadListBegin() { CheckValue(vaList); }
+    void ReadListEnd() { CheckValue(vaNull); }
+    void CheckValue(TValueType Value);
+    qint64 ReadInteger();
+    bool ReadBoolean();
+    long double ReadFloat();
+    Currency ReadCurrency();
+    QString ReadString();
+    QByteArray ReadIdent();
+    QByteArray ReadStr();
+    qsizetype Position() const { return FPos; }
+    // Back to an earlier position (to read a value again with another reader).
+    void Seek(qsizetype Pos) { FPos = std::clamp<qsizetype>(Pos, 0, FData.size()); }
+    const TReaderLimits &Limits() const { return FLimits; }
+    void ReadPrefix(quint8 &Flags, int &ChildPos);
+    void Enter();
+    void Leave() { --FDepth; }
+    qsizetype Remaining() const { return FData.size() - FPos; }
+    void ReadBytes(void *Dest, qsizetype Count);
+    qint32 ReadLength(qsizetype UnitSize);
+
+    void DefineProperty(const QString &Name, TReaderProc ReadData, TWriterProc WriteData, bool HasData) override;
+    void DefineBinaryProperty(const QString &Name, std::function<void(const QByteArray &)> ReadData,
+                              std::function<QByteArray()> WriteData, bool HasData) override;
+
+    // Raises EReadError with the position.
+    [[noreturn]] void Error(const QString &Message) const;
+
+private:
+    void ReadComponentChild(TComponent *Parent);
+    void ReadProperties(TPersistent *Instance);
+    void ReadProperty(TPersistent *Instance);
+    void ReadCollection(TCollection *Collection);
+    void ResolveFixups();
+
+    struct Fixup {
+        QPointer<QObject> Instance;
+        int PropIndex;
+        QString Name;
+        QPointer<TComponent> LookupRoot;
+        QByteArray PropName;
+    };
+
+    const QByteArray FData;
+    qsizetype FPos = 0;
+    TReaderLimits FLimits;
+    int FDepth = 0;
+    int FComponentCount = 0;
+    quint64 FCreatedAtStart = 0;
+    TComponent *FOwner = nullptr;
+    QList<QPointer<TComponent>> FLoaded;
+    QSet<TComponent *> FLoadedSet;
+    QList<Fixup> FFixups;
+    QString FPropName; // name DefineProperties is asked about
+    bool FPropHandled = false;
+};
+
+// Writes Instance as a binary stream against Ancestor (nullptr: against the declared defaults).
+QByteArray WriteDescendent(TComponent *Instance, TComponent *Ancestor);
+void WriteDescendent(QIODevice &Stream, TComponent *Instance, TComponent *Ancestor);
+QByteArray WriteComponent(TComponent *Instance);
+// Reads a binary stream into the existing Instance (see TReader::ReadRootComponent).
+void ReadComponent(const QByteArray &Data, TComponent *Instance);
+void ReadComponent(QIODevice &Stream, TComponent *Instance);
+
+// Text form <-> binary stream. Both raise EReadError on malformed input.
+QByteArray ObjectTextToBinary(const QByteArray &Text, const TReaderLimits &Limits = {});
+QByteArray ObjectBinaryToText(const QByteArray &Binary, const TReaderLimits &Limits = {});
+
+// Reads the form resource of each class from RootAncestor's descendants down to Instance's own class,
+// ancestor first. A class names its resource with Q_CLASSINFO("FormResource", ":/forms/X.dfm"), else
+// ":/forms/<ClassName>.dfm" is looked for. Text resources are converted once and kept. False when no
+// class level had a resource.
+bool InitInheritedComponent(TComponent *Instance, const QMetaObject *RootAncestor);
+// Reads one resource (text or binary) into Instance.
+void ReadComponentResource(const QString &Path, TComponent *Instance);
