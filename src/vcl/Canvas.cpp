@@ -274,6 +274,13 @@ QString SubstituteFontName(const QString &name)
     return family;
 }
 
+QFont DesignFontOf(const TFont *font)
+{
+    const TFontStyles s = font->Style();
+    return MakeDesignFont(font->Name(), font->Height(), s.testFlag(fsBold), s.testFlag(fsItalic),
+                          s.testFlag(fsUnderline), s.testFlag(fsStrikeOut));
+}
+
 QFont MakeDesignFont(const QString &name, int height, bool bold, bool italic, bool underline, bool strikeOut)
 {
     QFont f(SubstituteFontName(name));
@@ -303,4 +310,249 @@ QFont MakeDesignFont(const QString &name, int height, bool bold, bool italic, bo
     }
     f.setPixelSize(pixels);
     return f;
+}
+
+// ---- TCanvas ----
+
+TCanvas::TCanvas() : FFont(std::make_unique<TFont>()) {}
+
+TCanvas::~TCanvas() = default;
+
+void TCanvas::SetPainter(QPainter *painter)
+{
+    FPainter = painter;
+    FMapMode = MM_TEXT;
+    if (FPainter)
+        FPainter->setRenderHint(QPainter::Antialiasing, false);
+}
+
+QFont TCanvas::CurrentQFont() const
+{
+    return DesignFontOf(FFont.get());
+}
+
+void TCanvas::ApplyPen()
+{
+    if (FPen.Style == psClear) {
+        FPainter->setPen(Qt::NoPen);
+        return;
+    }
+    QPen pen(ColorToQColor(FPen.Color));
+    pen.setWidth(FPen.Width);
+    pen.setCosmetic(FPen.Width == 0 || FMapMode == MM_TEXT);
+    switch (FPen.Style) {
+    case psDash: pen.setStyle(Qt::DashLine); break;
+    case psDot: pen.setStyle(Qt::DotLine); break;
+    case psDashDot: pen.setStyle(Qt::DashDotLine); break;
+    case psDashDotDot: pen.setStyle(Qt::DashDotDotLine); break;
+    default: pen.setStyle(Qt::SolidLine); break;
+    }
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    FPainter->setPen(pen);
+    FPainter->setCompositionMode(FPen.Mode == pmCopy ? QPainter::CompositionMode_SourceOver
+                                                     : QPainter::RasterOp_SourceXorDestination);
+}
+
+void TCanvas::ApplyBrush()
+{
+    if (FBrush.Style == bsClear) {
+        FPainter->setBrush(Qt::NoBrush);
+        return;
+    }
+    static const Qt::BrushStyle styles[] = {Qt::SolidPattern, Qt::NoBrush,   Qt::HorPattern,   Qt::VerPattern,
+                                            Qt::FDiagPattern, Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
+    FPainter->setBrush(QBrush(ColorToQColor(FBrush.Color), styles[FBrush.Style]));
+}
+
+void TCanvas::FillRect(const TRect &rect)
+{
+    if (!FPainter || FBrush.Style == bsClear || rect.IsEmpty())
+        return;
+    ApplyBrush();
+    FPainter->fillRect(rect.ToQRectF(), FPainter->brush());
+}
+
+void TCanvas::FrameRect(const TRect &rect)
+{
+    if (!FPainter || rect.IsEmpty())
+        return;
+    const TBrush saved = FBrush;
+    FBrush.Style = bsSolid;
+    FillRect({rect.Left, rect.Top, rect.Right, rect.Top + 1});
+    FillRect({rect.Left, rect.Bottom - 1, rect.Right, rect.Bottom});
+    FillRect({rect.Left, rect.Top, rect.Left + 1, rect.Bottom});
+    FillRect({rect.Right - 1, rect.Top, rect.Right, rect.Bottom});
+    FBrush = saved;
+}
+
+void TCanvas::Rectangle(const TRect &rect)
+{
+    if (!FPainter)
+        return;
+    ApplyBrush();
+    ApplyPen();
+    // The outline lies inside the rectangle, right and bottom edges included in it.
+    FPainter->drawRect(QRectF(rect.Left, rect.Top, rect.Width() - 1, rect.Height() - 1));
+}
+
+void TCanvas::Ellipse(const TRect &rect)
+{
+    if (!FPainter)
+        return;
+    ApplyBrush();
+    ApplyPen();
+    FPainter->drawEllipse(QRectF(rect.Left, rect.Top, rect.Width() - 1, rect.Height() - 1));
+}
+
+void TCanvas::MoveTo(int x, int y)
+{
+    FPenPos = {x, y};
+}
+
+void TCanvas::LineTo(int x, int y)
+{
+    const TPoint from = FPenPos;
+    FPenPos = {x, y};
+    if (!FPainter || (from.X == x && from.Y == y))
+        return;
+    ApplyPen();
+    // With flat caps the last point of the line is not drawn, as the forms expect.
+    FPainter->drawLine(QPointF(from.X, from.Y), QPointF(x, y));
+}
+
+void TCanvas::Polyline(const std::vector<TPoint> &points)
+{
+    if (!FPainter || points.size() < 2)
+        return;
+    ApplyPen();
+    QPolygon poly;
+    for (const TPoint &p : points)
+        poly << QPoint(p.X, p.Y);
+    FPainter->drawPolyline(poly);
+}
+
+void TCanvas::Polygon(const std::vector<TPoint> &points)
+{
+    if (!FPainter || points.size() < 3)
+        return;
+    ApplyPen();
+    ApplyBrush();
+    QPolygon poly;
+    for (const TPoint &p : points)
+        poly << QPoint(p.X, p.Y);
+    FPainter->drawPolygon(poly);
+}
+
+void TCanvas::TextOut(int x, int y, const QString &text)
+{
+    TRect r{x, y, x + TextWidth(text), y + TextHeight(text)};
+    TextRect(r, x, y, text);
+    FPenPos = {r.Right, y};
+}
+
+void TCanvas::TextRect(const TRect &rect, int x, int y, const QString &text)
+{
+    if (!FPainter)
+        return;
+    if (FBrush.Style != bsClear)
+        FillRect(rect);
+    TRect r{x, y, rect.Right, rect.Bottom};
+    FPainter->save();
+    FPainter->setClipRect(rect.ToQRectF(), Qt::IntersectClip);
+    FPainter->setPen(ColorToQColor(FFont->Color()));
+    DrawTextOn(FPainter, CurrentQFont(), text, r, DT_NOPREFIX | DT_SINGLELINE | DT_NOCLIP);
+    FPainter->restore();
+}
+
+int TCanvas::TextWidth(const QString &text)
+{
+    TRect r{0, 0, 0, 0};
+    DrawTextOn(nullptr, CurrentQFont(), text, r, DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE, nullptr,
+               FPainter ? FPainter->device() : FMeasureDevice);
+    return r.Width();
+}
+
+int TCanvas::TextHeight(const QString &text)
+{
+    TRect r{0, 0, 0, 0};
+    DrawTextOn(nullptr, CurrentQFont(), text, r, DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE, nullptr,
+               FPainter ? FPainter->device() : FMeasureDevice);
+    return r.Height();
+}
+
+int TCanvas::DrawText(const QString &text, TRect &rect, unsigned flags, int *lengthDrawn)
+{
+    if (FPainter && !(flags & DT_CALCRECT)) {
+        if (FBrush.Style != bsClear)
+            FillRect(rect);
+        FPainter->setPen(ColorToQColor(FFont->Color()));
+        FPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
+    return DrawTextOn((flags & DT_CALCRECT) ? nullptr : FPainter, CurrentQFont(), text, rect, flags, lengthDrawn,
+                      FPainter ? FPainter->device() : FMeasureDevice);
+}
+
+void TCanvas::StretchDraw(const TRect &rect, TGraphic *graphic)
+{
+    if (!FPainter || !graphic || graphic->Empty())
+        return;
+    FPainter->save();
+    graphic->Draw(*FPainter, rect.ToQRectF());
+    FPainter->restore();
+}
+
+void TCanvas::DrawFocusRect(const TRect &rect)
+{
+    if (FPainter)
+        DrawFocusRectOn(*FPainter, rect);
+}
+
+void TCanvas::DrawFrameControl(const TRect &rect, unsigned type, unsigned state)
+{
+    if (FPainter)
+        DrawFrameControlOn(*FPainter, rect, type, state);
+}
+
+void TCanvas::SetMapMode(TMapMode mode)
+{
+    FMapMode = mode;
+    ApplyMapping();
+}
+
+void TCanvas::SetWindowOrgEx(int x, int y)
+{
+    FWindow.moveTopLeft(QPoint(x, y));
+    ApplyMapping();
+}
+
+void TCanvas::SetWindowExtEx(int cx, int cy)
+{
+    FWindow.setSize(QSize(cx, cy));
+    ApplyMapping();
+}
+
+void TCanvas::SetViewportOrgEx(int x, int y)
+{
+    FViewport.moveTopLeft(QPoint(x, y));
+    ApplyMapping();
+}
+
+void TCanvas::SetViewportExtEx(int cx, int cy)
+{
+    FViewport.setSize(QSize(cx, cy));
+    ApplyMapping();
+}
+
+void TCanvas::ApplyMapping()
+{
+    if (!FPainter)
+        return;
+    if (FMapMode == MM_TEXT || FWindow.width() == 0 || FWindow.height() == 0) {
+        FPainter->setViewTransformEnabled(false);
+        return;
+    }
+    FPainter->setWindow(FWindow);
+    FPainter->setViewport(FViewport);
+    FPainter->setViewTransformEnabled(true);
 }

@@ -56,3 +56,109 @@ QString SubstituteFontName(const QString &name);
 // 0 a default of 13. Hinting is off so that text measures the same on screen and on paper.
 QFont MakeDesignFont(const QString &name, int height, bool bold = false, bool italic = false, bool underline = false,
                      bool strikeOut = false);
+class TFont;
+// The design font of a TFont (its height taken as it stands, in the device's or the mapping's units).
+QFont DesignFontOf(const TFont *font);
+
+#include "Graphics.h"
+
+#include <memory>
+
+enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
+enum TPenMode { pmCopy, pmNot, pmXor, pmNotXor };
+enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
+
+class TPen {
+public:
+    TColor Color = clBlack;
+    int Width = 1; // logical units; 0 is one device pixel
+    TPenStyle Style = psSolid;
+    TPenMode Mode = pmCopy;
+};
+
+class TBrush {
+public:
+    TColor Color = clWhite;
+    TBrushStyle Style = bsSolid;
+};
+
+enum TMapMode { MM_TEXT = 1, MM_ANISOTROPIC = 8 };
+
+class TGraphic;
+
+// A drawing surface: pen, brush and font over a QPainter that is attached for the duration of a paint event
+// or a printed page. Coordinates are logical units; with MM_ANISOTROPIC the window and viewport map them
+// onto device pixels as on the platform the forms were designed for.
+class TCanvas {
+public:
+    TCanvas();
+    ~TCanvas();
+    TCanvas(const TCanvas &) = delete;
+    TCanvas &operator=(const TCanvas &) = delete;
+
+    TPen &Pen() { return FPen; }
+    TBrush &Brush() { return FBrush; }
+    TFont *Font() { return FFont.get(); }
+
+    // Attaches a painter (not owned); null detaches. The painter's state is set from the canvas on each call.
+    void SetPainter(QPainter *painter);
+    QPainter *Painter() const { return FPainter; }
+    bool HandleAllocated() const { return FPainter != nullptr; }
+    // The device whose resolution text is measured for; the painter's device when attached.
+    void SetMeasureDevice(QPaintDevice *device) { FMeasureDevice = device; }
+
+    void FillRect(const TRect &rect);
+    void FrameRect(const TRect &rect);
+    void Rectangle(const TRect &rect);
+    void Ellipse(const TRect &rect);
+    void MoveTo(int x, int y);
+    void LineTo(int x, int y); // the end point itself is not drawn
+    TPoint PenPos() const { return FPenPos; }
+    void Polyline(const std::vector<TPoint> &points);
+    void Polygon(const std::vector<TPoint> &points);
+    void TextOut(int x, int y, const QString &text);
+    void TextRect(const TRect &rect, int x, int y, const QString &text);
+    int TextWidth(const QString &text);
+    int TextHeight(const QString &text);
+    // The text routine with the canvas font, drawn in the font colour without background unless the brush is
+    // solid; returns the text height, lengthDrawn receives the characters processed.
+    int DrawText(const QString &text, TRect &rect, unsigned flags, int *lengthDrawn = nullptr);
+    void StretchDraw(const TRect &rect, TGraphic *graphic);
+    void DrawFocusRect(const TRect &rect);
+    void DrawFrameControl(const TRect &rect, unsigned type, unsigned state);
+
+    // Mapping between logical units and device pixels.
+    void SetMapMode(TMapMode mode);
+    void SetWindowOrgEx(int x, int y);
+    void SetWindowExtEx(int cx, int cy);
+    void SetViewportOrgEx(int x, int y);
+    void SetViewportExtEx(int cx, int cy);
+
+    // The QFont of the canvas font (substituted family, height in logical units).
+    QFont CurrentQFont() const;
+
+private:
+    void ApplyMapping();
+    void ApplyPen();
+    void ApplyBrush();
+
+    QPainter *FPainter = nullptr;
+    QPaintDevice *FMeasureDevice = nullptr;
+    TPen FPen;
+    TBrush FBrush;
+    std::unique_ptr<TFont> FFont;
+    TPoint FPenPos;
+    TMapMode FMapMode = MM_TEXT;
+    QRect FWindow{0, 0, 1, 1};
+    QRect FViewport{0, 0, 1, 1};
+};
+
+// A picture that can be drawn stretched into a rectangle (vector pictures: SVG or recorded QPicture).
+class TGraphic {
+public:
+    virtual ~TGraphic() = default;
+    virtual void Draw(QPainter &painter, const QRectF &rect) = 0;
+    virtual bool Empty() const = 0;
+    virtual int Width() const = 0;
+    virtual int Height() const = 0;
+};
