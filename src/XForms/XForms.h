@@ -52,12 +52,13 @@ class TXFrame;
 class TXFrameSheme;
 class TXFrameNotifier;
 
-using TXFrameNotifyEvent = std::function<void(TObject *Sender, TXFrame *AFrameChanged)>;
-using TXFrameGetPrintTextEvent = std::function<void(TObject *Sender, QString &Text)>;
+using TXFrameNotifyEvent = TEvent<void(TObject *Sender, TXFrame *AFrameChanged)>;
+using TXFrameGetPrintTextEvent = TEvent<void(TObject *Sender, QString &Text)>;
 
 // Change notification of a group of boxes: one call per change of a box's value text.
 class TXFrameNotifier : public TComponent {
     Q_OBJECT
+    Q_PROPERTY(TXFrameNotifyEvent OnChange MEMBER OnChange)
 public:
     explicit TXFrameNotifier(TComponent *AOwner);
     void Changed(TXFrame *AFrame);
@@ -72,6 +73,7 @@ class TXFrameSheme : public TComponent {
     Q_PROPERTY(TFont *SecondaryFont READ SecondaryFont WRITE SetSecondaryFont)
     Q_PROPERTY(Graphics::TColor Color READ Color WRITE SetColor)
     Q_PROPERTY(bool PrintColor READ PrintColor WRITE SetPrintColor)
+    Q_PROPERTY(TNotifyEvent OnChange MEMBER OnChange)
 
 public:
     explicit TXFrameSheme(TComponent *AOwner);
@@ -149,21 +151,30 @@ class TXFrame : public TCustomControl {
     Q_PROPERTY(bool PrintContent READ PrintContentEnabled WRITE SetPrintContent)
     Q_PROPERTY(bool PrintBorders READ PrintBorders WRITE SetPrintBorders)
     Q_PROPERTY(bool PrintExtraHint READ PrintExtraHint WRITE SetPrintExtraHint)
-    // Declared defaults: the stream leaves a property out when it holds this value.
-    Q_CLASSINFO("Default.Align", "alNone")
-    Q_CLASSINFO("Default.Anchors", "akLeft|akTop")
-    Q_CLASSINFO("Default.ParentColor", "true")
-    Q_CLASSINFO("Default.ParentFont", "true")
-    Q_CLASSINFO("Default.TabStop", "false")
-    Q_CLASSINFO("Default.TabOrder", "-1")
-    Q_CLASSINFO("Default.HoverColor", "16777215")
-    Q_CLASSINFO("Default.Visible", "true")
-    // Conditional storage: the named member decides whether the stream writes the property.
-    Q_CLASSINFO("Stored.Color", "IsColorStored")
-    Q_CLASSINFO("Stored.Font", "IsFontStored")
+    Q_PROPERTY(TNotifyEvent OnChangeText MEMBER OnChangeText)
+    Q_PROPERTY(TNotifyEvent OnDropDown MEMBER OnDropDown)
+    Q_PROPERTY(TXFrameGetPrintTextEvent OnGetPrintText MEMBER OnGetPrintText)
+    Q_PROPERTY(TNotifyEvent OnClick MEMBER OnClick)
+    Q_PROPERTY(TNotifyEvent OnDblClick MEMBER OnDblClick)
+    // Published by controls in general, not by a box.
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled STORED false)
+    Q_PROPERTY(QString Hint READ Hint WRITE SetHint STORED false)
+    Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint STORED false)
+    Q_PROPERTY(int Cursor READ Cursor WRITE SetCursor STORED false)
+    Q_CLASSINFO("Default:Align", "alNone")
+    Q_CLASSINFO("Default:Anchors", "[akLeft, akTop]")
+    Q_CLASSINFO("Default:ParentColor", "True")
+    Q_CLASSINFO("Default:ParentFont", "True")
+    Q_CLASSINFO("Default:TabStop", "False")
+    Q_CLASSINFO("Default:TabOrder", "-1")
+    Q_CLASSINFO("Default:HoverColor", "clWhite")
+    Q_CLASSINFO("Default:Visible", "True")
+    // Colour and font are the scheme's while the box has one; only a box's own look is stored.
+    Q_CLASSINFO("Stored:Color", "IsColorStored")
+    Q_CLASSINFO("Stored:Font", "IsFontStored")
 
 public:
-    explicit TXFrame(TComponent *AOwner);
+    Q_INVOKABLE explicit TXFrame(TComponent *AOwner);
     ~TXFrame() override;
 
     TMapingKind Maping() const { return FMaping; }
@@ -220,8 +231,8 @@ public:
     void SetColor(TColor v) override;
     TFont *GetFont() const override;
     void SetFont(TFont *v) override;
-    Q_INVOKABLE bool IsColorStored() const { return !FSheme && !ParentColor(); }
-    Q_INVOKABLE bool IsFontStored() const { return !FSheme && !ParentFont(); }
+    bool IsColorStored() const override { return !FSheme && !ParentColor(); }
+    bool IsFontStored() const override { return !FSheme && !ParentFont(); }
 
     TMapUnit MapUnit() const { return FMapUnit; }
     TMapUnit DeviceUnit() const { return FDeviceUnit; }

@@ -1,12 +1,23 @@
 #include "Controls.h"
 
+#include "ComCtrls.h"
+#include "ExtCtrls.h"
 #include "Forms.h"
+#include "StdCtrls.h"
 
 #include <QApplication>
 #include <QScreen>
 #include <QStyle>
 
 #include <algorithm>
+
+namespace {
+// The control classes a form resource or document may create.
+const bool ControlClassesRegistered = [] {
+    RegisterClasses<TForm, TFrame, TScrollBox, TPanel, TLabel, TImage, TEdit, TPageControl, TTabSheet, TStatusBar>();
+    return true;
+}();
+} // namespace
 
 int GetSystemMetrics(int index)
 {

@@ -28,6 +28,15 @@ private:
 
 } // namespace
 
+void TScrollingWinControl::GetDesignChildren(TGetChildProc Proc, TComponent *Root)
+{
+    TWinControl::GetChildren(Proc, Root);
+    if (Root == this)
+        for (int i = 0; i < ComponentCount(); ++i)
+            if (TComponent *c = Components(i); !c->HasParent())
+                Proc(c);
+}
+
 // ---- TCustomForm ----
 
 TCustomForm::TCustomForm(TComponent *AOwner) : TScrollingWinControl(AOwner)

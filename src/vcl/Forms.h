@@ -13,6 +13,10 @@ class TScrollingWinControl : public TWinControl {
     Q_OBJECT
 public:
     using TWinControl::TWinControl;
+
+protected:
+    // A designed root (form or frame) writes its controls, then its components without a parent.
+    void GetDesignChildren(TGetChildProc Proc, TComponent *Root);
 };
 
 using TCloseAction = int;
@@ -55,6 +59,7 @@ public:
 
     // Called by the peer when the window is asked to close; true when it may close.
     bool PeerCloseRequested();
+    void GetChildren(TGetChildProc Proc, TComponent *Root) override { GetDesignChildren(Proc, Root); }
 
 protected:
     QWidget *CreatePeer() override;
@@ -81,6 +86,7 @@ class TFrame : public TScrollingWinControl {
     Q_OBJECT
 public:
     explicit TFrame(TComponent *AOwner);
+    void GetChildren(TGetChildProc Proc, TComponent *Root) override { GetDesignChildren(Proc, Root); }
 };
 
 // A control whose children scroll when they do not fit.
