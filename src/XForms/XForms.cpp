@@ -580,10 +580,12 @@ void TXFrame::Paint()
     TCanvas *canvas = Canvas();
     TRect r{0, 0, Width(), Height()};
     TColor fill = GetColor();
+    // System colour codes are resolved before blending: blended as codes they give a meaningless colour.
+    const TColor base = ToColor(ColorToRGB(GetColor())), hover = ToColor(ColorToRGB(FHoverColor));
     if (FHover && OnClick)
-        fill = BlendColors(FHoverColor, GetColor(), 0.4f);
+        fill = BlendColors(hover, base, 0.4f);
     else if (FGroupHover)
-        fill = BlendColors(FHoverColor, GetColor(), 0.2f);
+        fill = BlendColors(hover, base, 0.2f);
     canvas->Brush().Color = fill;
     canvas->Brush().Style = bsSolid;
     canvas->FillRect(r);

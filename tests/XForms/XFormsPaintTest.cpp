@@ -216,3 +216,22 @@ TEST(XFramePaint, EmptyCaptionStillDrawsFillBordersAndTitle)
     h.Zip->OnGetPrintText = [](TObject *, QString &t) { t = "ΧΩΡΙΣ"; };
     EXPECT_EQ(h.Zip->GetDisplayText(), "ΧΩΡΙΣ");
 }
+
+TEST(XFramePaint, HoverOverSystemColourBlendsTheShownColour)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 100, 60);
+    auto *box = new TXFrame(&form);
+    box->SetParent(&form);
+    box->SetBounds(0, 0, 80, 40);
+    box->SetColor(clBtnFace);
+    box->OnClick = [](TObject *) {};
+    form.Show();
+    box->PeerEnter();
+    const QImage img = form.Peer()->grab().toImage();
+    const QColor face = ColorToQColor(clBtnFace);
+    const QColor shown(img.pixel(40, 30));
+    // 40 % white over the face colour: lighter than the face, never dark.
+    EXPECT_GE(shown.lightness(), face.lightness());
+    EXPECT_EQ(shown.rgb(), Rgb(BlendColors(clWhite, ToColor(ColorToRGB(clBtnFace)), 0.4f)));
+}
