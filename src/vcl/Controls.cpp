@@ -38,6 +38,18 @@ int GetSystemMetrics(int index)
     }
 }
 
+bool GuardEvent(const std::function<void()> &f)
+{
+    try {
+        f();
+        return true;
+    } catch (const std::exception &e) {
+        if (Application())
+            Application()->HandleException(e);
+        return false;
+    }
+}
+
 TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons)
 {
     TShiftState s;

@@ -431,6 +431,10 @@ private:
     std::unique_ptr<TCanvas> FCanvas;
 };
 
+// Runs what a widget event leads to under the application's default exception handler, so that no
+// exception unwinds through Qt; returns false when it raised.
+bool GuardEvent(const std::function<void()> &f);
+
 // Converts the Qt keyboard state to the shift state of the handlers.
 TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons = Qt::NoButton);
 // The key code of a Qt key (letters and digits as their upper-case character codes).
@@ -459,7 +463,7 @@ protected:
     {
         if (FControl && FControl->CustomPaint()) {
             QPainter p(this);
-            FControl->PeerPaint(p);
+            GuardEvent([&] { FControl->PeerPaint(p); });
         } else {
             Base::paintEvent(e);
         }
@@ -468,29 +472,32 @@ protected:
     {
         Base::mousePressEvent(e);
         if (FControl)
-            FControl->PeerMousePress(e, false);
+            GuardEvent([&] { FControl->PeerMousePress(e, false); });
     }
     void mouseDoubleClickEvent(QMouseEvent *e) override
     {
         Base::mouseDoubleClickEvent(e);
         if (FControl)
-            FControl->PeerMousePress(e, true);
+            GuardEvent([&] { FControl->PeerMousePress(e, true); });
     }
     void mouseReleaseEvent(QMouseEvent *e) override
     {
         Base::mouseReleaseEvent(e);
         if (FControl)
-            FControl->PeerMouseRelease(e);
+            GuardEvent([&] { FControl->PeerMouseRelease(e); });
     }
     void mouseMoveEvent(QMouseEvent *e) override
     {
         Base::mouseMoveEvent(e);
         if (FControl)
-            FControl->PeerMouseMove(e);
+            GuardEvent([&] { FControl->PeerMouseMove(e); });
     }
     void wheelEvent(QWheelEvent *e) override
     {
-        if (FControl && FControl->PeerWheel(e))
+        bool handled = false;
+        if (FControl)
+            GuardEvent([&] { handled = FControl->PeerWheel(e); });
+        if (handled)
             e->accept();
         else
             Base::wheelEvent(e);
@@ -499,18 +506,21 @@ protected:
     {
         Base::enterEvent(e);
         if (FControl)
-            FControl->PeerEnter();
+            GuardEvent([&] { FControl->PeerEnter(); });
     }
     void leaveEvent(QEvent *e) override
     {
         Base::leaveEvent(e);
         if (FControl)
-            FControl->PeerLeave();
+            GuardEvent([&] { FControl->PeerLeave(); });
     }
     void keyPressEvent(QKeyEvent *e) override
     {
         auto *w = qobject_cast<TWinControl *>(FControl);
-        if (w && w->PeerKeyPress(e)) {
+        bool consumed = false;
+        if (w)
+            GuardEvent([&] { consumed = w->PeerKeyPress(e); });
+        if (consumed) {
             e->accept();
             return;
         }
@@ -520,25 +530,25 @@ protected:
     {
         Base::keyReleaseEvent(e);
         if (auto *w = qobject_cast<TWinControl *>(FControl))
-            w->PeerKeyRelease(e);
+            GuardEvent([&] { w->PeerKeyRelease(e); });
     }
     void focusInEvent(QFocusEvent *e) override
     {
         Base::focusInEvent(e);
         if (auto *w = qobject_cast<TWinControl *>(FControl))
-            w->PeerFocusIn();
+            GuardEvent([&] { w->PeerFocusIn(); });
     }
     void focusOutEvent(QFocusEvent *e) override
     {
         Base::focusOutEvent(e);
         if (auto *w = qobject_cast<TWinControl *>(FControl))
-            w->PeerFocusOut();
+            GuardEvent([&] { w->PeerFocusOut(); });
     }
     void resizeEvent(QResizeEvent *e) override
     {
         Base::resizeEvent(e);
         if (FControl)
-            FControl->PeerResized(this->width(), this->height());
+            GuardEvent([&] { FControl->PeerResized(this->width(), this->height()); });
     }
 
 private:

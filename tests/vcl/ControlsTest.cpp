@@ -294,3 +294,17 @@ TEST(Image, VectorPictureDrawnStretched)
     EXPECT_NE(QColor(shot.pixel(85, 35)), QColor(Qt::red));
     EXPECT_FALSE(TPicture().LoadFromFile(dir.filePath("missing.svg")));
 }
+
+TEST(ControlsInput, HandlerErrorsReachTheDefaultHandlerNotQt)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 100);
+    auto *panel = new TPanel(&form);
+    panel->SetParent(&form);
+    panel->OnClick = [](TObject *) { throw EConvertError("Μη έγκυρη τιμή"); };
+    form.Show();
+    TScriptedDialogs dialogs;
+    QTest::mouseClick(panel->Peer(), Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_EQ(dialogs.Count(), 1);
+    EXPECT_EQ(dialogs.Requests()[0].Msg, "Μη έγκυρη τιμή.");
+}
