@@ -304,8 +304,8 @@ void TApplication::ShowException(const std::exception &E)
         msg = e->Message();
     else
         msg = QString::fromUtf8(E.what());
-    msg = msg.trimmed();
-    if (!msg.isEmpty() && !msg.endsWith(u'.'))
+    // A sentence gets its full stop; text ending in punctuation or a bracket is left as it is.
+    if (!msg.isEmpty() && msg.back() > u'.')
         msg += u'.';
     MessageDlg(msg, mtError, {mbOK}, 0);
 }
