@@ -154,18 +154,26 @@ int TVectorGraphic::Height() const
     return FSvg ? FSvg->defaultSize().height() : FHasPicture ? FPicture.boundingRect().height() : 0;
 }
 
+void TPicture::SetGraphic(std::unique_ptr<TGraphic> g)
+{
+    FGraphic = std::move(g);
+    if (OnChange)
+        OnChange();
+}
+
 bool TPicture::LoadFromFile(const QString &fileName)
 {
     auto g = std::make_unique<TVectorGraphic>();
     if (!g->LoadFromFile(fileName))
         return false;
-    FGraphic = std::move(g);
+    SetGraphic(std::move(g));
     return true;
 }
 
 TImage::TImage(TComponent *AOwner) : TGraphicControl(AOwner)
 {
     SetBounds(0, 0, 105, 105);
+    FPicture.OnChange = [this] { Invalidate(); };
 }
 
 void TImage::SetStretch(bool v)

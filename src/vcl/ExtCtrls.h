@@ -65,9 +65,11 @@ private:
 class TPicture {
 public:
     TGraphic *Graphic() const { return FGraphic.get(); }
-    void SetGraphic(std::unique_ptr<TGraphic> g) { FGraphic = std::move(g); }
+    void SetGraphic(std::unique_ptr<TGraphic> g);
     // Loads an SVG file; false when it is not a readable picture.
     bool LoadFromFile(const QString &fileName);
+    // Told after every change of the graphic (the image repaints).
+    std::function<void()> OnChange;
 
 private:
     std::unique_ptr<TGraphic> FGraphic;
