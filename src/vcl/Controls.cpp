@@ -624,8 +624,11 @@ void TWinControl::SetTabOrder(int v)
     auto it = std::find(list.begin(), list.end(), this);
     if (it == list.end())
         return;
+    // Out-of-range orders go to the nearest end.
+    const int pos = std::clamp(v, 0, int(list.size()) - 1);
+    if (pos == int(it - list.begin()))
+        return;
     list.erase(it);
-    const int pos = (v < 0 || v > int(list.size())) ? int(list.size()) : v;
     list.insert(list.begin() + pos, this);
     FParent->UpdateTabChain();
 }

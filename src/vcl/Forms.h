@@ -32,6 +32,7 @@ class TCustomForm : public TScrollingWinControl {
     Q_PROPERTY(int ClientHeight READ ClientHeight WRITE SetClientHeight)
     Q_PROPERTY(Controls::TFormBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
     Q_PROPERTY(bool KeyPreview READ KeyPreview WRITE SetKeyPreview)
+    Q_CLASSINFO("Default:Visible", "False")
 
 public:
     explicit TCustomForm(TComponent *AOwner);
