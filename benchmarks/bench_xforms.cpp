@@ -8,7 +8,8 @@
 
 #include <benchmark/benchmark.h>
 
-namespace {
+namespace
+{
 
 // 50 rows of 5 boxes: titles, borders, value texts, a combo button on every fifth box.
 TXFrame *BuildPage(TForm *form)

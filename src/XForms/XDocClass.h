@@ -49,7 +49,8 @@ int32_t ConvertMapUnits(int32_t value, const TMapUnit &fromUnit, const TMapUnit 
 
 // One page of a printed or recorded document. The canvas is already mapped so that one logical unit is
 // 0.1 mm on paper; GetPageRect is in that unit with the origin at the top left. Holders never own a page.
-class IPage {
+class IPage
+{
 public:
     virtual int PageNumber() = 0;
     virtual TRect GetPageRect() = 0;

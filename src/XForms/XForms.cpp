@@ -5,7 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
+namespace
+{
 const bool XFormsClassesRegistered = [] {
     RegisterClasses<TXFrame, TXFrameSheme, TXFrameNotifier>();
     return true;
@@ -13,8 +14,8 @@ const bool XFormsClassesRegistered = [] {
 } // namespace
 
 const TMapUnit MapingUnits[6] = {
-    TMapUnit::Device(96),           TMapUnit::Metric(0.1f),          TMapUnit::Metric(0.01f),
-    TMapUnit::English(0.01f),       TMapUnit::English(0.001f),       TMapUnit::English(1.0f / 1440),
+    TMapUnit::Device(96),     TMapUnit::Metric(0.1f),    TMapUnit::Metric(0.01f),
+    TMapUnit::English(0.01f), TMapUnit::English(0.001f), TMapUnit::English(1.0f / 1440),
 };
 
 void SetFontHeightForUnit(TFont *Font, int Points, const TMapUnit &AUnit)
@@ -425,18 +426,26 @@ void TXFrame::ShemeChanged(TXFrameSheme *AScheme)
 
 // ---- Layout ----
 
-namespace {
+namespace
+{
 
 int AlignRank(TAlign a)
 {
     switch (a) {
-    case alTop: return 0;
-    case alBottom: return 1;
-    case alLeft: return 2;
-    case alRight: return 3;
-    case alClient: return 4;
-    case alNone: return 5;
-    case alCustom: return 6;
+    case alTop:
+        return 0;
+    case alBottom:
+        return 1;
+    case alLeft:
+        return 2;
+    case alRight:
+        return 3;
+    case alClient:
+        return 4;
+    case alNone:
+        return 5;
+    case alCustom:
+        return 6;
     }
     return 5;
 }
@@ -605,7 +614,8 @@ void TXFrame::Paint()
         InflateRect(FButtonRect, -1, -1);
         FButtonRect.Left = FButtonRect.Right - GetSystemMetrics(SM_CXVSCROLL);
         canvas->DrawFrameControl(FButtonRect, DFC_SCROLL,
-                                 DFCS_SCROLLCOMBOBOX | (FFlat ? unsigned(DFCS_FLAT) : 0u) | (FButtonPressed ? unsigned(DFCS_PUSHED) : 0u));
+                                 DFCS_SCROLLCOMBOBOX | (FFlat ? unsigned(DFCS_FLAT) : 0u) |
+                                     (FButtonPressed ? unsigned(DFCS_PUSHED) : 0u));
         r.Right = FButtonRect.Left;
     }
     const QString text = GetDisplayText();
@@ -616,14 +626,26 @@ void TXFrame::Paint()
         if (FWordWrap)
             flags |= DT_WORDBREAK;
         switch (FAlignment) {
-        case taLeftJustify: flags |= DT_LEFT; break;
-        case taRightJustify: flags |= DT_RIGHT; break;
-        case taCenter: flags |= DT_CENTER; break;
+        case taLeftJustify:
+            flags |= DT_LEFT;
+            break;
+        case taRightJustify:
+            flags |= DT_RIGHT;
+            break;
+        case taCenter:
+            flags |= DT_CENTER;
+            break;
         }
         switch (FLayout) {
-        case tlTop: flags |= DT_TOP; break;
-        case tlCenter: flags |= DT_VCENTER | DT_SINGLELINE; break;
-        case tlBottom: flags |= DT_BOTTOM | DT_SINGLELINE; break;
+        case tlTop:
+            flags |= DT_TOP;
+            break;
+        case tlCenter:
+            flags |= DT_VCENTER | DT_SINGLELINE;
+            break;
+        case tlBottom:
+            flags |= DT_BOTTOM | DT_SINGLELINE;
+            break;
         }
         canvas->DrawText(text, r, flags);
     }

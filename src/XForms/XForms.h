@@ -7,7 +7,8 @@
 
 #include <vector>
 
-namespace XForms {
+namespace XForms
+{
 Q_NAMESPACE
 enum TMapingKind {
     mpScreenMaping,
@@ -56,7 +57,8 @@ using TXFrameNotifyEvent = TEvent<void(TObject *Sender, TXFrame *AFrameChanged)>
 using TXFrameGetPrintTextEvent = TEvent<void(TObject *Sender, QString &Text)>;
 
 // Change notification of a group of boxes: one call per change of a box's value text.
-class TXFrameNotifier : public TComponent {
+class TXFrameNotifier : public TComponent
+{
     Q_OBJECT
     Q_PROPERTY(TXFrameNotifyEvent OnChange MEMBER OnChange)
 public:
@@ -67,7 +69,8 @@ public:
 };
 
 // Shared font, title font, colour and print colour of a group of boxes.
-class TXFrameSheme : public TComponent {
+class TXFrameSheme : public TComponent
+{
     Q_OBJECT
     Q_PROPERTY(TFont *Font READ Font WRITE SetFont)
     Q_PROPERTY(TFont *SecondaryFont READ SecondaryFont WRITE SetSecondaryFont)
@@ -111,7 +114,8 @@ private:
 // One box of a paper form: sizes and offsets in a measurement unit, border lines, a small title
 // (ExtraHint, "|" breaks its lines), a value text, hover and group highlighting, an optional combo button.
 // Boxes nest and lay out their children themselves.
-class TXFrame : public TCustomControl {
+class TXFrame : public TCustomControl
+{
     Q_OBJECT
     Q_PROPERTY(int Width READ Width WRITE SetWidth STORED false)
     Q_PROPERTY(int Height READ Height WRITE SetHeight STORED false)

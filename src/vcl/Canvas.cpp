@@ -9,12 +9,13 @@
 #include <cmath>
 #include <vector>
 
-namespace {
+namespace
+{
 
 struct TParagraph {
-    QString Text;           // after prefix and tab processing
-    std::vector<int> Orig;  // for every character of Text (and one past its end) the index in the source
-    int NextStart = 0;      // index in the source after this paragraph's line break
+    QString Text;          // after prefix and tab processing
+    std::vector<int> Orig; // for every character of Text (and one past its end) the index in the source
+    int NextStart = 0;     // index in the source after this paragraph's line break
 };
 
 // Splits the source into paragraphs at line breaks and applies the prefix and tab rules, keeping the way back
@@ -79,8 +80,8 @@ struct TLaidLine {
 
 } // namespace
 
-int DrawTextOn(QPainter *painter, const QFont &font, const QString &text, TRect &rect, unsigned flags,
-               int *lengthDrawn, QPaintDevice *device)
+int DrawTextOn(QPainter *painter, const QFont &font, const QString &text, TRect &rect, unsigned flags, int *lengthDrawn,
+               QPaintDevice *device)
 {
     if (!device && painter)
         device = painter->device();
@@ -93,7 +94,8 @@ int DrawTextOn(QPainter *painter, const QFont &font, const QString &text, TRect 
     QTextOption option;
     option.setUseDesignMetrics(true);
     if (wrap)
-        option.setWrapMode((flags & DT_EDITCONTROL) ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::WordWrap);
+        option.setWrapMode((flags & DT_EDITCONTROL) ? QTextOption::WrapAtWordBoundaryOrAnywhere
+                                                    : QTextOption::WordWrap);
     else
         option.setWrapMode(QTextOption::NoWrap);
     if (flags & DT_EXPANDTABS)
@@ -228,7 +230,8 @@ void DrawFocusRectOn(QPainter &painter, const TRect &rect)
     painter.restore();
 }
 
-namespace {
+namespace
+{
 
 bool HasGreek(const QString &family)
 {
@@ -314,7 +317,9 @@ QFont MakeDesignFont(const QString &name, int height, bool bold, bool italic, bo
 
 // ---- TCanvas ----
 
-TCanvas::TCanvas() : FFont(std::make_unique<TFont>()) {}
+TCanvas::TCanvas() : FFont(std::make_unique<TFont>())
+{
+}
 
 TCanvas::~TCanvas() = default;
 
@@ -341,11 +346,21 @@ void TCanvas::ApplyPen()
     pen.setWidth(FPen.Width);
     pen.setCosmetic(FPen.Width == 0 || FMapMode == MM_TEXT);
     switch (FPen.Style) {
-    case psDash: pen.setStyle(Qt::DashLine); break;
-    case psDot: pen.setStyle(Qt::DotLine); break;
-    case psDashDot: pen.setStyle(Qt::DashDotLine); break;
-    case psDashDotDot: pen.setStyle(Qt::DashDotDotLine); break;
-    default: pen.setStyle(Qt::SolidLine); break;
+    case psDash:
+        pen.setStyle(Qt::DashLine);
+        break;
+    case psDot:
+        pen.setStyle(Qt::DotLine);
+        break;
+    case psDashDot:
+        pen.setStyle(Qt::DashDotLine);
+        break;
+    case psDashDotDot:
+        pen.setStyle(Qt::DashDotDotLine);
+        break;
+    default:
+        pen.setStyle(Qt::SolidLine);
+        break;
     }
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);
@@ -360,7 +375,7 @@ void TCanvas::ApplyBrush()
         FPainter->setBrush(Qt::NoBrush);
         return;
     }
-    static const Qt::BrushStyle styles[] = {Qt::SolidPattern, Qt::NoBrush,   Qt::HorPattern,   Qt::VerPattern,
+    static const Qt::BrushStyle styles[] = {Qt::SolidPattern, Qt::NoBrush,      Qt::HorPattern,   Qt::VerPattern,
                                             Qt::FDiagPattern, Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
     FPainter->setBrush(QBrush(ColorToQColor(FBrush.Color), styles[FBrush.Style]));
 }

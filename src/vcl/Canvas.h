@@ -68,7 +68,8 @@ enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psIns
 enum TPenMode { pmCopy, pmNot, pmXor, pmNotXor };
 enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
 
-class TPen {
+class TPen
+{
 public:
     TColor Color = clBlack;
     int Width = 1; // logical units; 0 is one device pixel
@@ -76,7 +77,8 @@ public:
     TPenMode Mode = pmCopy;
 };
 
-class TBrush {
+class TBrush
+{
 public:
     TColor Color = clWhite;
     TBrushStyle Style = bsSolid;
@@ -89,7 +91,8 @@ class TGraphic;
 // A drawing surface: pen, brush and font over a QPainter that is attached for the duration of a paint event
 // or a printed page. Coordinates are logical units; with MM_ANISOTROPIC the window and viewport map them
 // onto device pixels as on the platform the forms were designed for.
-class TCanvas {
+class TCanvas
+{
 public:
     TCanvas();
     ~TCanvas();
@@ -154,7 +157,8 @@ private:
 };
 
 // A picture that can be drawn stretched into a rectangle (vector pictures: SVG or recorded QPicture).
-class TGraphic {
+class TGraphic
+{
 public:
     virtual ~TGraphic() = default;
     virtual void Draw(QPainter &painter, const QRectF &rect) = 0;

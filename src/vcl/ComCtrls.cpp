@@ -202,7 +202,8 @@ QWidget *TStatusBar::CreatePeer()
     auto *bar = new TPeer<QStatusBar>(this);
     bar->setSizeGripEnabled(false);
     FLabels.clear();
-    QMetaObject::invokeMethod(this, [this] { Sync(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { Sync(); }, Qt::QueuedConnection);
     return bar;
 }
 

@@ -8,7 +8,8 @@ class QStatusBar;
 class QLabel;
 class TPageControl;
 
-class TTabSheet : public TWinControl {
+class TTabSheet : public TWinControl
+{
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(bool TabVisible READ TabVisible WRITE SetTabVisible)
@@ -32,7 +33,8 @@ private:
     bool FTabVisible = true;
 };
 
-class TPageControl : public TWinControl {
+class TPageControl : public TWinControl
+{
     Q_OBJECT
 public:
     explicit TPageControl(TComponent *AOwner);
@@ -68,7 +70,8 @@ struct TStatusPanel {
     int Width = 50;
 };
 
-class TStatusBar : public TWinControl {
+class TStatusBar : public TWinControl
+{
     Q_OBJECT
     Q_PROPERTY(bool SimplePanel READ SimplePanel WRITE SetSimplePanel)
     Q_PROPERTY(QString SimpleText READ SimpleText WRITE SetSimpleText)

@@ -11,7 +11,8 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 // The control classes a form resource or document may create.
 const bool ControlClassesRegistered = [] {
     RegisterClasses<TForm, TFrame, TScrollBox, TPanel, TLabel, TImage, TEdit, TPageControl, TTabSheet, TStatusBar>();
@@ -71,27 +72,46 @@ TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons butto
 quint16 KeyCodeOf(int qtKey)
 {
     switch (qtKey) {
-    case Qt::Key_Backspace: return VK_BACK;
+    case Qt::Key_Backspace:
+        return VK_BACK;
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return VK_TAB;
+    case Qt::Key_Backtab:
+        return VK_TAB;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return VK_RETURN;
-    case Qt::Key_Escape: return VK_ESCAPE;
-    case Qt::Key_Space: return VK_SPACE;
-    case Qt::Key_PageUp: return VK_PRIOR;
-    case Qt::Key_PageDown: return VK_NEXT;
-    case Qt::Key_End: return VK_END;
-    case Qt::Key_Home: return VK_HOME;
-    case Qt::Key_Left: return VK_LEFT;
-    case Qt::Key_Up: return VK_UP;
-    case Qt::Key_Right: return VK_RIGHT;
-    case Qt::Key_Down: return VK_DOWN;
-    case Qt::Key_Insert: return VK_INSERT;
-    case Qt::Key_Delete: return VK_DELETE;
-    case Qt::Key_Shift: return 16;
-    case Qt::Key_Control: return 17;
-    case Qt::Key_Alt: return 18;
-    default: break;
+    case Qt::Key_Enter:
+        return VK_RETURN;
+    case Qt::Key_Escape:
+        return VK_ESCAPE;
+    case Qt::Key_Space:
+        return VK_SPACE;
+    case Qt::Key_PageUp:
+        return VK_PRIOR;
+    case Qt::Key_PageDown:
+        return VK_NEXT;
+    case Qt::Key_End:
+        return VK_END;
+    case Qt::Key_Home:
+        return VK_HOME;
+    case Qt::Key_Left:
+        return VK_LEFT;
+    case Qt::Key_Up:
+        return VK_UP;
+    case Qt::Key_Right:
+        return VK_RIGHT;
+    case Qt::Key_Down:
+        return VK_DOWN;
+    case Qt::Key_Insert:
+        return VK_INSERT;
+    case Qt::Key_Delete:
+        return VK_DELETE;
+    case Qt::Key_Shift:
+        return 16;
+    case Qt::Key_Control:
+        return 17;
+    case Qt::Key_Alt:
+        return 18;
+    default:
+        break;
     }
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
         return quint16(VK_F1 + (qtKey - Qt::Key_F1));
@@ -100,7 +120,8 @@ quint16 KeyCodeOf(int qtKey)
     return 0;
 }
 
-namespace {
+namespace
+{
 TMouseButton ButtonOf(Qt::MouseButton b)
 {
     return b == Qt::RightButton ? mbRight : b == Qt::MiddleButton ? mbMiddle : mbLeft;
@@ -383,11 +404,21 @@ void TControl::SetCursor(TCursor v)
     if (FPeer.isNull())
         return;
     switch (v) {
-    case crHandPoint: FPeer->setCursor(Qt::PointingHandCursor); break;
-    case crHourGlass: FPeer->setCursor(Qt::WaitCursor); break;
-    case crIBeam: FPeer->setCursor(Qt::IBeamCursor); break;
-    case crArrow: FPeer->setCursor(Qt::ArrowCursor); break;
-    default: FPeer->unsetCursor(); break;
+    case crHandPoint:
+        FPeer->setCursor(Qt::PointingHandCursor);
+        break;
+    case crHourGlass:
+        FPeer->setCursor(Qt::WaitCursor);
+        break;
+    case crIBeam:
+        FPeer->setCursor(Qt::IBeamCursor);
+        break;
+    case crArrow:
+        FPeer->setCursor(Qt::ArrowCursor);
+        break;
+    default:
+        FPeer->unsetCursor();
+        break;
     }
 }
 
@@ -464,9 +495,13 @@ bool TControl::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos)
     return handled;
 }
 
-void TControl::MouseEnter() {}
+void TControl::MouseEnter()
+{
+}
 
-void TControl::MouseLeave() {}
+void TControl::MouseLeave()
+{
+}
 
 void TControl::PeerMousePress(QMouseEvent *e, bool doubleClick)
 {
@@ -519,7 +554,9 @@ void TControl::PeerLeave()
 
 // ---- TWinControl ----
 
-TWinControl::TWinControl(TComponent *AOwner) : TControl(AOwner) {}
+TWinControl::TWinControl(TComponent *AOwner) : TControl(AOwner)
+{
+}
 
 TWinControl::~TWinControl()
 {
@@ -535,7 +572,9 @@ TWinControl::~TWinControl()
     }
 }
 
-void TWinControl::ValidateInsert(TComponent *) {}
+void TWinControl::ValidateInsert(TComponent *)
+{
+}
 
 void TWinControl::InsertControl(TControl *AControl)
 {
@@ -763,11 +802,16 @@ void TWinControl::AlignControls(TControl *AControl, TRect &Rect)
                 list.push_back(c);
         auto key = [align](TControl *c) {
             switch (align) {
-            case alTop: return c->Top();
-            case alBottom: return -(c->Top() + c->Height());
-            case alLeft: return c->Left();
-            case alRight: return -(c->Left() + c->Width());
-            default: return 0;
+            case alTop:
+                return c->Top();
+            case alBottom:
+                return -(c->Top() + c->Height());
+            case alLeft:
+                return c->Left();
+            case alRight:
+                return -(c->Left() + c->Width());
+            default:
+                return 0;
             }
         };
         std::stable_sort(list.begin(), list.end(), [&](TControl *a, TControl *b) {
@@ -918,7 +962,8 @@ void TWinControl::DoExit()
 
 // ---- TCustomControl, TGraphicControl ----
 
-namespace {
+namespace
+{
 void PaintWithCanvas(TControl *control, TCanvas *canvas, QPainter &painter, const std::function<void()> &paint)
 {
     canvas->SetPainter(&painter);
@@ -931,7 +976,9 @@ void PaintWithCanvas(TControl *control, TCanvas *canvas, QPainter &painter, cons
 }
 } // namespace
 
-TCustomControl::TCustomControl(TComponent *AOwner) : TWinControl(AOwner), FCanvas(std::make_unique<TCanvas>()) {}
+TCustomControl::TCustomControl(TComponent *AOwner) : TWinControl(AOwner), FCanvas(std::make_unique<TCanvas>())
+{
+}
 
 TCustomControl::~TCustomControl() = default;
 
@@ -940,7 +987,9 @@ void TCustomControl::PeerPaint(QPainter &painter)
     PaintWithCanvas(this, FCanvas.get(), painter, [this] { Paint(); });
 }
 
-TGraphicControl::TGraphicControl(TComponent *AOwner) : TControl(AOwner), FCanvas(std::make_unique<TCanvas>()) {}
+TGraphicControl::TGraphicControl(TComponent *AOwner) : TControl(AOwner), FCanvas(std::make_unique<TCanvas>())
+{
+}
 
 TGraphicControl::~TGraphicControl() = default;
 

@@ -19,7 +19,8 @@
 #include <memory>
 #include <vector>
 
-namespace Controls {
+namespace Controls
+{
 Q_NAMESPACE
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
 Q_ENUM_NS(TAlign)
@@ -87,10 +88,12 @@ using TMouseEvent = TEvent<void(TObject *Sender, TMouseButton Button, TShiftStat
 using TMouseMoveEvent = TEvent<void(TObject *Sender, TShiftState Shift, int X, int Y)>;
 using TKeyEvent = TEvent<void(TObject *Sender, quint16 &Key, TShiftState Shift)>;
 using TKeyPressEvent = TEvent<void(TObject *Sender, QChar &Key)>;
-using TMouseWheelEvent = TEvent<void(TObject *Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool &Handled)>;
+using TMouseWheelEvent =
+    TEvent<void(TObject *Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool &Handled)>;
 
 // The Qt side of a control. One class template serves plain widgets and the wrapped standard widgets.
-class IPeerSink {
+class IPeerSink
+{
 public:
     virtual TControl *Control() const = 0;
     // Stops forwarding events (the control is going away).
@@ -100,7 +103,8 @@ protected:
     ~IPeerSink() = default;
 };
 
-class TControl : public TComponent {
+class TControl : public TComponent
+{
     Q_OBJECT
     Q_PROPERTY(int Left READ Left WRITE SetLeft)
     Q_PROPERTY(int Top READ Top WRITE SetTop)
@@ -300,7 +304,8 @@ private:
 };
 
 // A control that holds other controls and can take the focus.
-class TWinControl : public TControl {
+class TWinControl : public TControl
+{
     Q_OBJECT
     Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
     Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder)
@@ -398,7 +403,8 @@ private:
 };
 
 // A windowed control that paints itself on its canvas.
-class TCustomControl : public TWinControl {
+class TCustomControl : public TWinControl
+{
     Q_OBJECT
 public:
     explicit TCustomControl(TComponent *AOwner);
@@ -415,7 +421,8 @@ private:
 };
 
 // A control without children or focus that paints itself (labels, images).
-class TGraphicControl : public TControl {
+class TGraphicControl : public TControl
+{
     Q_OBJECT
 public:
     explicit TGraphicControl(TComponent *AOwner);
@@ -441,8 +448,8 @@ TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons butto
 quint16 KeyCodeOf(int qtKey);
 
 // Widget peer: forwards events to the control and, for wrapped standard widgets, to the widget itself.
-template <class Base>
-class TPeer : public Base, public IPeerSink {
+template <class Base> class TPeer : public Base, public IPeerSink
+{
 public:
     explicit TPeer(TControl *control, QWidget *parent = nullptr) : Base(parent), FControl(control)
     {

@@ -4,7 +4,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-namespace {
+namespace
+{
 
 TMessageDlgHandler &Handler()
 {
@@ -12,23 +13,34 @@ TMessageDlgHandler &Handler()
     return handler;
 }
 
-const TMsgDlgBtn ButtonOrder[] = {mbYes, mbNo, mbOK, mbCancel, mbAbort, mbRetry, mbIgnore,
-                                  mbAll, mbNoToAll, mbYesToAll, mbHelp};
+const TMsgDlgBtn ButtonOrder[] = {mbYes,    mbNo,  mbOK,      mbCancel,   mbAbort, mbRetry,
+                                  mbIgnore, mbAll, mbNoToAll, mbYesToAll, mbHelp};
 
 QString ButtonText(TMsgDlgBtn b)
 {
     switch (b) {
-    case mbYes: return QStringLiteral("&Ναι");
-    case mbNo: return QStringLiteral("Ό&χι");
-    case mbOK: return QStringLiteral("OK");
-    case mbCancel: return QStringLiteral("Άκυρο");
-    case mbAbort: return QStringLiteral("&Διακοπή");
-    case mbRetry: return QStringLiteral("&Επανάληψη");
-    case mbIgnore: return QStringLiteral("&Παράβλεψη");
-    case mbAll: return QStringLiteral("Ό&λα");
-    case mbNoToAll: return QStringLiteral("Όχι σε ό&λα");
-    case mbYesToAll: return QStringLiteral("Ναι σε ό&λα");
-    case mbHelp: return QStringLiteral("&Βοήθεια");
+    case mbYes:
+        return QStringLiteral("&Ναι");
+    case mbNo:
+        return QStringLiteral("Ό&χι");
+    case mbOK:
+        return QStringLiteral("OK");
+    case mbCancel:
+        return QStringLiteral("Άκυρο");
+    case mbAbort:
+        return QStringLiteral("&Διακοπή");
+    case mbRetry:
+        return QStringLiteral("&Επανάληψη");
+    case mbIgnore:
+        return QStringLiteral("&Παράβλεψη");
+    case mbAll:
+        return QStringLiteral("Ό&λα");
+    case mbNoToAll:
+        return QStringLiteral("Όχι σε ό&λα");
+    case mbYesToAll:
+        return QStringLiteral("Ναι σε ό&λα");
+    case mbHelp:
+        return QStringLiteral("&Βοήθεια");
     }
     return QString();
 }
@@ -36,11 +48,16 @@ QString ButtonText(TMsgDlgBtn b)
 QString Caption(TMsgDlgType type)
 {
     switch (type) {
-    case mtWarning: return QStringLiteral("Προειδοποίηση");
-    case mtError: return QStringLiteral("Σφάλμα");
-    case mtInformation: return QStringLiteral("Πληροφορία");
-    case mtConfirmation: return QStringLiteral("Επιβεβαίωση");
-    case mtCustom: break;
+    case mtWarning:
+        return QStringLiteral("Προειδοποίηση");
+    case mtError:
+        return QStringLiteral("Σφάλμα");
+    case mtInformation:
+        return QStringLiteral("Πληροφορία");
+    case mtConfirmation:
+        return QStringLiteral("Επιβεβαίωση");
+    case mtCustom:
+        break;
     }
     return QApplication::applicationDisplayName();
 }
@@ -51,11 +68,21 @@ TModalResult ShowRealDialog(const TMessageDlgRequest &r)
     box.setWindowTitle(Caption(r.DlgType));
     box.setText(r.Msg);
     switch (r.DlgType) {
-    case mtWarning: box.setIcon(QMessageBox::Warning); break;
-    case mtError: box.setIcon(QMessageBox::Critical); break;
-    case mtInformation: box.setIcon(QMessageBox::Information); break;
-    case mtConfirmation: box.setIcon(QMessageBox::Question); break;
-    case mtCustom: box.setIcon(QMessageBox::NoIcon); break;
+    case mtWarning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case mtError:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case mtInformation:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case mtConfirmation:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case mtCustom:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
     }
     std::vector<std::pair<QAbstractButton *, TMsgDlgBtn>> buttons;
     QPushButton *defaultButton = nullptr;
@@ -63,9 +90,9 @@ TModalResult ShowRealDialog(const TMessageDlgRequest &r)
     for (TMsgDlgBtn b : ButtonOrder) {
         if (!r.Buttons.Contains(b))
             continue;
-        const QMessageBox::ButtonRole role = b == mbHelp                               ? QMessageBox::HelpRole
-                                             : (b == mbCancel || b == mbNo)            ? QMessageBox::RejectRole
-                                                                                       : QMessageBox::AcceptRole;
+        const QMessageBox::ButtonRole role = b == mbHelp                    ? QMessageBox::HelpRole
+                                             : (b == mbCancel || b == mbNo) ? QMessageBox::RejectRole
+                                                                            : QMessageBox::AcceptRole;
         QPushButton *pb = box.addButton(ButtonText(b), role);
         if (b == mbCancel)
             box.setEscapeButton(pb);
@@ -88,17 +115,28 @@ TModalResult ShowRealDialog(const TMessageDlgRequest &r)
 TModalResult ModalResultOf(TMsgDlgBtn button)
 {
     switch (button) {
-    case mbYes: return mrYes;
-    case mbNo: return mrNo;
-    case mbOK: return mrOk;
-    case mbCancel: return mrCancel;
-    case mbAbort: return mrAbort;
-    case mbRetry: return mrRetry;
-    case mbIgnore: return mrIgnore;
-    case mbAll: return mrAll;
-    case mbNoToAll: return mrNoToAll;
-    case mbYesToAll: return mrYesToAll;
-    case mbHelp: return mrNone;
+    case mbYes:
+        return mrYes;
+    case mbNo:
+        return mrNo;
+    case mbOK:
+        return mrOk;
+    case mbCancel:
+        return mrCancel;
+    case mbAbort:
+        return mrAbort;
+    case mbRetry:
+        return mrRetry;
+    case mbIgnore:
+        return mrIgnore;
+    case mbAll:
+        return mrAll;
+    case mbNoToAll:
+        return mrNoToAll;
+    case mbYesToAll:
+        return mrYesToAll;
+    case mbHelp:
+        return mrNone;
     }
     return mrNone;
 }
@@ -116,7 +154,8 @@ TModalResult MessageDlg(const QString &msg, TMsgDlgType dlgType, TMsgDlgButtons 
     const TMessageDlgRequest request{msg, dlgType, buttons, helpCtx};
     if (Handler())
         return Handler()(request);
-    if (QGuiApplication::platformName() == u"offscreen" || !qobject_cast<QApplication *>(QCoreApplication::instance())) {
+    if (QGuiApplication::platformName() == u"offscreen" ||
+        !qobject_cast<QApplication *>(QCoreApplication::instance())) {
         qWarning("Unanswered message dialog: %s", qUtf8Printable(msg));
         return DefaultModalResult(buttons);
     }

@@ -13,7 +13,8 @@ enum TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom }
 enum TMsgDlgBtn { mbYes, mbNo, mbOK, mbCancel, mbAbort, mbRetry, mbIgnore, mbAll, mbNoToAll, mbYesToAll, mbHelp };
 
 // A set of buttons, one bit per TMsgDlgBtn.
-class TMsgDlgButtons {
+class TMsgDlgButtons
+{
 public:
     constexpr TMsgDlgButtons() = default;
     constexpr TMsgDlgButtons(std::initializer_list<TMsgDlgBtn> buttons)
@@ -81,7 +82,8 @@ TMessageDlgHandler SetMessageDlgHandler(TMessageDlgHandler handler);
 
 // Test helper: while it lives, every message dialog is recorded and answered from the queue of answers
 // (the default button once the queue is empty).
-class TScriptedDialogs {
+class TScriptedDialogs
+{
 public:
     explicit TScriptedDialogs(std::initializer_list<TModalResult> answers = {});
     ~TScriptedDialogs();

@@ -7,7 +7,8 @@
 
 class QSvgRenderer;
 
-class TPanel : public TCustomControl {
+class TPanel : public TCustomControl
+{
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(Controls::TBevelCut BevelInner READ BevelInner WRITE SetBevelInner)
@@ -44,7 +45,8 @@ private:
 };
 
 // A vector picture: SVG data or a recorded QPicture.
-class TVectorGraphic : public TGraphic {
+class TVectorGraphic : public TGraphic
+{
 public:
     TVectorGraphic();
     ~TVectorGraphic() override;
@@ -62,7 +64,8 @@ private:
     bool FHasPicture = false;
 };
 
-class TPicture {
+class TPicture
+{
 public:
     TGraphic *Graphic() const { return FGraphic.get(); }
     void SetGraphic(std::unique_ptr<TGraphic> g);
@@ -76,7 +79,8 @@ private:
 };
 
 // Shows a picture, stretched to the control when Stretch is set.
-class TImage : public TGraphicControl {
+class TImage : public TGraphicControl
+{
     Q_OBJECT
     Q_PROPERTY(bool Stretch READ Stretch WRITE SetStretch)
 

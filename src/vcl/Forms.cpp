@@ -7,9 +7,11 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
-namespace {
+namespace
+{
 
-class TFormPeer : public TPeer<QWidget> {
+class TFormPeer : public TPeer<QWidget>
+{
 public:
     TFormPeer(TCustomForm *form) : TPeer<QWidget>(form), FForm(form) {}
 
@@ -245,7 +247,9 @@ void TScrollBox::ScrollInView(TControl *AControl)
 
 // ---- TApplication ----
 
-TApplication::TApplication(TComponent *AOwner) : TComponent(AOwner) {}
+TApplication::TApplication(TComponent *AOwner) : TComponent(AOwner)
+{
+}
 
 TApplication::~TApplication() = default;
 
@@ -337,7 +341,9 @@ QString GetLongHint(const QString &hint)
 
 // ---- TScreen ----
 
-TScreen::TScreen(TComponent *AOwner) : TComponent(AOwner) {}
+TScreen::TScreen(TComponent *AOwner) : TComponent(AOwner)
+{
+}
 
 int TScreen::Width() const
 {

@@ -9,7 +9,8 @@
 class QScrollArea;
 
 // A window or frame whose client area can scroll (the scroll box's peer is a scroll area).
-class TScrollingWinControl : public TWinControl {
+class TScrollingWinControl : public TWinControl
+{
     Q_OBJECT
 public:
     using TWinControl::TWinControl;
@@ -25,7 +26,8 @@ using TCloseEvent = std::function<void(TObject *Sender, TCloseAction &Action)>;
 using TCloseQueryEvent = std::function<void(TObject *Sender, bool &CanClose)>;
 
 // A top-level window.
-class TCustomForm : public TScrollingWinControl {
+class TCustomForm : public TScrollingWinControl
+{
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(int ClientWidth READ ClientWidth WRITE SetClientWidth)
@@ -76,14 +78,16 @@ private:
     QEventLoop *FModalLoop = nullptr;
 };
 
-class TForm : public TCustomForm {
+class TForm : public TCustomForm
+{
     Q_OBJECT
 public:
     using TCustomForm::TCustomForm;
 };
 
 // A reusable group of controls designed like a form and placed inside another window.
-class TFrame : public TScrollingWinControl {
+class TFrame : public TScrollingWinControl
+{
     Q_OBJECT
 public:
     explicit TFrame(TComponent *AOwner);
@@ -91,7 +95,8 @@ public:
 };
 
 // A control whose children scroll when they do not fit.
-class TScrollBox : public TScrollingWinControl {
+class TScrollBox : public TScrollingWinControl
+{
     Q_OBJECT
 public:
     explicit TScrollBox(TComponent *AOwner);
@@ -115,7 +120,8 @@ using TExceptionEvent = std::function<void(TObject *Sender, const std::exception
 
 // The application object: title, hints, the executable's name, message processing and the default
 // handler that shows an error in a message box.
-class TApplication : public TComponent {
+class TApplication : public TComponent
+{
     Q_OBJECT
 public:
     explicit TApplication(TComponent *AOwner);
@@ -140,8 +146,7 @@ public:
     void HandleException(const std::exception &E);
     void ShowException(const std::exception &E);
     // Runs an event handler so that no exception escapes into Qt.
-    template <class F>
-    void Guard(F &&f)
+    template <class F> void Guard(F &&f)
     {
         try {
             f();
@@ -168,7 +173,8 @@ private:
 };
 
 // The screen: its size and resolution, the active window and control, the cursor, the installed fonts.
-class TScreen : public TComponent {
+class TScreen : public TComponent
+{
     Q_OBJECT
 public:
     explicit TScreen(TComponent *AOwner);

@@ -5,7 +5,8 @@
 
 class QLineEdit;
 
-class TLabel : public TGraphicControl {
+class TLabel : public TGraphicControl
+{
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(Controls::TAlignment Alignment READ Alignment WRITE SetAlignment)
@@ -43,7 +44,8 @@ private:
     bool FTransparent = false;
 };
 
-class TEdit : public TWinControl {
+class TEdit : public TWinControl
+{
     Q_OBJECT
     Q_PROPERTY(QString Text READ GetText WRITE SetText)
     Q_PROPERTY(int MaxLength READ MaxLength WRITE SetMaxLength)

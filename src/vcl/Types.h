@@ -28,9 +28,18 @@ struct TRect {
     static TRect FromQRect(const QRect &r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
 };
 
-constexpr TRect Rect(int left, int top, int right, int bottom) { return {left, top, right, bottom}; }
-constexpr TRect Bounds(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
-constexpr TPoint Point(int x, int y) { return {x, y}; }
+constexpr TRect Rect(int left, int top, int right, int bottom)
+{
+    return {left, top, right, bottom};
+}
+constexpr TRect Bounds(int left, int top, int width, int height)
+{
+    return {left, top, left + width, top + height};
+}
+constexpr TPoint Point(int x, int y)
+{
+    return {x, y};
+}
 // Grows (positive) or shrinks (negative) a rectangle on both sides.
 constexpr void InflateRect(TRect &r, int dx, int dy)
 {

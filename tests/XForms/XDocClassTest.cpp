@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 const TMapUnit Screen = TMapUnit::Device(96);
 const TMapUnit LoMetric = TMapUnit::Metric(0.1f);
 const TMapUnit HiMetric = TMapUnit::Metric(0.01f);

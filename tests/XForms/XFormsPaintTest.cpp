@@ -9,7 +9,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 struct HeaderForm {
     std::unique_ptr<TForm> Form = std::make_unique<TForm>(nullptr);
@@ -76,10 +77,7 @@ struct HeaderForm {
     QImage Grab() { return Form->Peer()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
     // The colour at a point inside a box, in form coordinates.
-    static QPoint Inside(TControl *c, int dx, int dy)
-    {
-        return c->Peer()->mapTo(c->Peer()->window(), QPoint(dx, dy));
-    }
+    static QPoint Inside(TControl *c, int dx, int dy) { return c->Peer()->mapTo(c->Peer()->window(), QPoint(dx, dy)); }
 };
 
 QRgb Rgb(TColor c)
@@ -144,10 +142,11 @@ TEST(XFramePaint, HeaderRowsDrawTitlesTextBordersAndHover)
     const TRect button = h.Type->ButtonRect();
     EXPECT_EQ(button.Right, h.Type->Width() - 2);
     EXPECT_EQ(button.Width(), GetSystemMetrics(SM_CXVSCROLL));
-    EXPECT_GT(InkCount(hovered, QRect(HeaderForm::Inside(h.Type, button.Left, button.Top),
-                                      QSize(button.Width(), button.Height())),
-                       cream),
-              button.Width() * button.Height() / 2);
+    EXPECT_GT(
+        InkCount(hovered,
+                 QRect(HeaderForm::Inside(h.Type, button.Left, button.Top), QSize(button.Width(), button.Height())),
+                 cream),
+        button.Width() * button.Height() / 2);
 
     const QString out = QDir(QStringLiteral(APD_SOURCE_DIR "/build")).exists()
                             ? QStringLiteral(APD_SOURCE_DIR "/build/xforms_header.png")
@@ -209,7 +208,8 @@ TEST(XFramePaint, EmptyCaptionStillDrawsFillBordersAndTitle)
     QImage img = h.Grab();
     const TRect client = h.Zip->GetClientRect();
     const QPoint textArea = HeaderForm::Inside(h.Zip, client.Left + 1, 1);
-    EXPECT_EQ(InkCount(img, QRect(textArea, QSize(client.Width() - 2, h.Zip->Height() - 2)), Rgb(ToColor(0xF0FAFF))), 0);
+    EXPECT_EQ(InkCount(img, QRect(textArea, QSize(client.Width() - 2, h.Zip->Height() - 2)), Rgb(ToColor(0xF0FAFF))),
+              0);
     EXPECT_GT(InkCount(img, QRect(HeaderForm::Inside(h.Zip, 1, 1), QSize(client.Left - 1, h.Zip->Height() - 2)),
                        Rgb(ToColor(0xF0FAFF))),
               10);

@@ -5,10 +5,12 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 // A page with a scheme, a notifier and two boxes, one inside the other.
-class TBoxPage : public TFrame {
+class TBoxPage : public TFrame
+{
     Q_OBJECT
 public:
     Q_INVOKABLE explicit TBoxPage(TComponent *AOwner) : TFrame(AOwner) {}
@@ -63,14 +65,32 @@ TEST(XFrameStream, PublishedTableAsWritten)
     ASSERT_GE(street, 0) << qPrintable(text);
     const QString box = text.mid(street, text.indexOf("end", street) - street);
     // Written always, in the declared order.
-    const QStringList always = {"Maping = mpLoMetricMaping", "HorzSize = 700", "VertSize = 150",
-                                "Borders = [rsLeft, rsTop]", "Caption = ", "Alignment = taLeftJustify",
-                                "Layout = tlTop", "WordWrap = False", "Align = alLeft", "HorzAnchor = haLeft",
-                                "HorzIdent = 0", "VertAnchor = vaTop", "VertIdent = 0", "HeaderFooter = False",
-                                "TabOrder = 0", "ExtraHint = ", "ForceNewPage = False", "Flat = False",
-                                "Group = 3", "DropDownButton = False", "Notifier = Notifier1",
-                                "Sheme = ValueSheme", "PrintContent = True", "PrintBorders = True",
-                                "PrintExtraHint = True", "OnClick = BoxClick"};
+    const QStringList always = {"Maping = mpLoMetricMaping",
+                                "HorzSize = 700",
+                                "VertSize = 150",
+                                "Borders = [rsLeft, rsTop]",
+                                "Caption = ",
+                                "Alignment = taLeftJustify",
+                                "Layout = tlTop",
+                                "WordWrap = False",
+                                "Align = alLeft",
+                                "HorzAnchor = haLeft",
+                                "HorzIdent = 0",
+                                "VertAnchor = vaTop",
+                                "VertIdent = 0",
+                                "HeaderFooter = False",
+                                "TabOrder = 0",
+                                "ExtraHint = ",
+                                "ForceNewPage = False",
+                                "Flat = False",
+                                "Group = 3",
+                                "DropDownButton = False",
+                                "Notifier = Notifier1",
+                                "Sheme = ValueSheme",
+                                "PrintContent = True",
+                                "PrintBorders = True",
+                                "PrintExtraHint = True",
+                                "OnClick = BoxClick"};
     int last = -1;
     for (const QString &line : always) {
         const int at = box.indexOf(line);

@@ -6,7 +6,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 struct BoxFixture : ::testing::Test {
     std::unique_ptr<TForm> Form;

@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 // A box that counts how often its scheme told it of a change.
-class TCountingBox : public TXFrame {
+class TCountingBox : public TXFrame
+{
 public:
     using TXFrame::TXFrame;
     int Told = 0;

@@ -5,7 +5,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 int Dark(const QImage &img)
 {
     int n = 0;

@@ -7,7 +7,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 struct TextFixture : ::testing::Test {
     QImage Image{400, 300, QImage::Format_ARGB32};
@@ -44,8 +45,8 @@ TEST_F(TextFixture, CalcRectMeasuresLinesAtBreaks)
     EXPECT_GT(one.Width(), 20);
 
     TRect two{10, 20, 300, 300};
-    const int h = DrawTextOn(nullptr, Font, "  ΟΔΟΣ\r\n  (13)", two, DT_CALCRECT | DT_NOPREFIX | DT_EDITCONTROL,
-                             nullptr, &Image);
+    const int h =
+        DrawTextOn(nullptr, Font, "  ΟΔΟΣ\r\n  (13)", two, DT_CALCRECT | DT_NOPREFIX | DT_EDITCONTROL, nullptr, &Image);
     EXPECT_EQ(h, 2 * LineHeight);
     EXPECT_EQ(two.Bottom, 20 + 2 * LineHeight);
     EXPECT_EQ(two.Right, one.Right); // the wider line decides

@@ -9,9 +9,11 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
-class TPaintCounter : public TCustomControl {
+class TPaintCounter : public TCustomControl
+{
 public:
     using TCustomControl::TCustomControl;
     int Paints = 0;
