@@ -285,3 +285,43 @@ TEST(FontForUnit, HeightFromPointsAndDeviceUnit)
     }
     EXPECT_EQ(f.Height(), -17);
 }
+
+TEST_F(BoxFixture, ChangeScaleRescalesChildBoxesFromTheirSizes)
+{
+    TXFrame *root = Root400x50();
+    root->SetHorzSize(1000);
+    root->SetVertSize(500);
+    TXFrame *child = NewBox(root, 100, 20, alLeft);
+    child->SetHorzSize(500); // 50 mm
+    EXPECT_EQ(child->Width(), 189);
+    root->ChangeScale(120, 96);
+    EXPECT_EQ(root->Width(), 472);
+    EXPECT_EQ(child->Width(), 236);
+    EXPECT_EQ(child->Height(), root->Height()); // still carved from the whole height
+    EXPECT_EQ(root->Left(), 0);                 // the box's own position is not scaled
+}
+
+TEST_F(BoxFixture, GroupHighlightNeedsAClickHandler)
+{
+    auto *a = new TXFrame(Form.get());
+    auto *b = new TXFrame(Form.get());
+    auto *c = new TXFrame(Form.get());
+    for (TXFrame *x : {a, b, c})
+        x->SetGroup(2);
+    c->SetGroup(5);
+    a->SetDropDownButton(true);
+    a->PeerEnter();
+    EXPECT_TRUE(a->Hover());
+    EXPECT_FALSE(b->GroupHover()); // no OnClick: no group highlight
+    a->OnClick = [](TObject *) {};
+    a->PeerEnter();
+    EXPECT_TRUE(a->GroupHover());
+    EXPECT_TRUE(b->GroupHover());
+    EXPECT_FALSE(c->GroupHover());
+    a->PeerLeave();
+    EXPECT_FALSE(a->Hover());
+    EXPECT_FALSE(b->GroupHover());
+    // Boxes with neither a click handler nor a button do not hover at all.
+    b->PeerEnter();
+    EXPECT_FALSE(b->Hover());
+}
