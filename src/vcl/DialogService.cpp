@@ -21,7 +21,7 @@ int ShowBox(const QString &text, Kind kind, unsigned buttons)
                              : kind == Kind::Error       ? mtError
                              : kind == Kind::Information ? mtInformation
                                                          : mtConfirmation;
-    static const std::pair<Button, TMsgDlgBtn> map[] = {{Yes, mbYes},     {No, mbNo},       {Ok, mbOK},
+    static const std::pair<Button, TMsgDlgBtn> map[] = {{Yes, mbYes},       {No, mbNo},       {Ok, mbOK},
                                                         {Cancel, mbCancel}, {Abort, mbAbort}, {Retry, mbRetry},
                                                         {Ignore, mbIgnore}};
     TMsgDlgButtons set;

@@ -1,5 +1,5 @@
-#include "vcl/DialogService.h"
 #include "vcl/Dialogs.h"
+#include "vcl/DialogService.h"
 
 #include <gtest/gtest.h>
 
