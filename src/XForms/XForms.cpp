@@ -90,8 +90,8 @@ void TXFrameNotifier::Changed(TXFrame *AFrame)
 TXFrameSheme::TXFrameSheme(TComponent *AOwner)
     : TComponent(AOwner), FFont(std::make_unique<TFont>()), FSecondaryFont(std::make_unique<TFont>())
 {
-    FFont->OnChange = [this](TObject *) { Changed(); };
-    FSecondaryFont->OnChange = [this](TObject *) { Changed(); };
+    FFont->SetFontAdapter(this);
+    FSecondaryFont->SetFontAdapter(this);
     AnnounceInsertion(this);
 }
 
@@ -101,8 +101,8 @@ TXFrameSheme::~TXFrameSheme()
     const std::vector<TXFrame *> frames = FFrames;
     for (TXFrame *f : frames)
         f->SetSheme(nullptr);
-    FFont->OnChange = nullptr;
-    FSecondaryFont->OnChange = nullptr;
+    FFont->SetFontAdapter(nullptr);
+    FSecondaryFont->SetFontAdapter(nullptr);
 }
 
 void TXFrameSheme::SetFont(TFont *v)

@@ -69,7 +69,7 @@ public:
 };
 
 // Shared font, title font, colour and print colour of a group of boxes.
-class TXFrameSheme : public TComponent
+class TXFrameSheme : public TComponent, public IChangeNotifier
 {
     Q_OBJECT
     Q_PROPERTY(TFont *Font READ Font WRITE SetFont)
@@ -95,8 +95,8 @@ public:
     void AddFrame(TXFrame *Box);
     void RemoveFrame(TXFrame *Box);
     const std::vector<TXFrame *> &Frames() const { return FFrames; }
-    // Tells every linked box, then fires OnChange.
-    void Changed();
+    // Tells every linked box, then fires OnChange (the fonts call it after each change of theirs).
+    void Changed() override;
 
     TNotifyEvent OnChange;
 

@@ -2,6 +2,7 @@
 #include "XForms/XForms.h"
 #include "vcl/Forms.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
@@ -149,8 +150,8 @@ TEST(XFramePaint, HeaderRowsDrawTitlesTextBordersAndHover)
         button.Width() * button.Height() / 2);
 
     // Kept for a look: in APD_RENDER_DIR when set, else in the temporary folder.
-    const QString dir = qEnvironmentVariableIsSet("APD_RENDER_DIR") ? qEnvironmentVariable("APD_RENDER_DIR")
-                                                                     : QDir::tempPath();
+    const QString dir =
+        qEnvironmentVariableIsSet("APD_RENDER_DIR") ? qEnvironmentVariable("APD_RENDER_DIR") : QDir::tempPath();
     const QString out = QDir(dir).filePath("xforms_header.png");
     EXPECT_TRUE(hovered.save(out));
 
@@ -235,4 +236,39 @@ TEST(XFramePaint, HoverOverSystemColourBlendsTheShownColour)
     // 40 % white over the face colour: lighter than the face, never dark.
     EXPECT_GE(shown.lightness(), face.lightness());
     EXPECT_EQ(shown.rgb(), Rgb(BlendColors(clWhite, ToColor(ColorToRGB(clBtnFace)), 0.4f)));
+}
+
+TEST(XFramePaint, FocusRectangleComesAndGoesWithFocus)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 120, 60);
+    auto *box = new TXFrame(&form);
+    box->SetParent(&form);
+    box->SetBounds(0, 0, 80, 40);
+    box->SetColor(clWhite);
+    box->SetTabStop(true);
+    auto *other = new TXFrame(&form);
+    other->SetParent(&form);
+    other->SetBounds(80, 0, 40, 40);
+    other->SetTabStop(true);
+    form.Show();
+    QApplication::setActiveWindow(form.Peer());
+    other->SetFocus();
+    QCoreApplication::processEvents();
+    const QImage before = form.Peer()->grab().toImage();
+    box->SetFocus();
+    QCoreApplication::processEvents();
+    if (!box->Focused())
+        GTEST_SKIP() << "no keyboard focus on this platform";
+    const QImage focused = form.Peer()->grab().toImage();
+    // Dots along the rectangle 2 pixels inside the box.
+    int changed = 0;
+    for (int x = 2; x < 78; ++x)
+        if (focused.pixel(x, 2) != before.pixel(x, 2))
+            ++changed;
+    EXPECT_GT(changed, 20);
+    EXPECT_EQ(focused.pixel(40, 20), before.pixel(40, 20));
+    other->SetFocus();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form.Peer()->grab().toImage().pixel(10, 2), before.pixel(10, 2));
 }

@@ -1,4 +1,5 @@
 #include "vcl/Dialogs.h"
+#include "vcl/DialogService.h"
 
 #include <gtest/gtest.h>
 
@@ -34,4 +35,15 @@ TEST(MessageDlg, UnscriptedOffscreenAnswersDefaultWithoutBlocking)
     EXPECT_EQ(MessageDlg("x", mtError, {mbOK}, 0), mrOk);
     EXPECT_EQ(DefaultModalResult({mbIgnore, mbCancel}), mrIgnore);
     EXPECT_EQ(DefaultModalResult({}), mrNone);
+}
+
+TEST(MessageDlg, DialogServiceQuestionsGoThroughTheSameService)
+{
+    TScriptedDialogs script{mrIgnore};
+    EXPECT_EQ(DialogService::Ask("Could not convert X ", DialogService::Kind::Warning,
+                                 DialogService::Abort | DialogService::Ignore),
+              DialogService::mrIgnore);
+    ASSERT_EQ(script.Count(), 1);
+    EXPECT_EQ(script.Requests()[0].DlgType, mtWarning);
+    EXPECT_EQ(script.Requests()[0].Buttons, TMsgDlgButtons({mbAbort, mbIgnore}));
 }

@@ -1,4 +1,7 @@
 #include "vcl/Forms.h"
+#include "vcl/ComCtrls.h"
+#include "vcl/ComponentStream.h"
+#include "vcl/ExtCtrls.h"
 #include "vcl/StdCtrls.h"
 
 #include <QCoreApplication>
@@ -70,4 +73,75 @@ TEST(Forms, ScreenTracksTheActiveControl)
     EXPECT_EQ(Screen()->ActiveControl(), nullptr);
     EXPECT_GT(Screen()->Width(), 0);
     EXPECT_FALSE(Screen()->Fonts().isEmpty());
+}
+
+TEST(Forms, DesignedControlsStreamAndComeBackInPlace)
+{
+    const QByteArray design = "object Form1: TForm\n"
+                              "  Left = 0\n"
+                              "  Top = 0\n"
+                              "  Width = 400\n"
+                              "  Height = 300\n"
+                              "  Caption = 'Επιλογές'\n"
+                              "  object Panel1: TPanel\n"
+                              "    Left = 0\n"
+                              "    Top = 0\n"
+                              "    Width = 400\n"
+                              "    Height = 40\n"
+                              "    Align = alTop\n"
+                              "    Caption = 'Κεφαλίδα'\n"
+                              "    TabOrder = 1\n"
+                              "    object Label1: TLabel\n"
+                              "      Left = 8\n"
+                              "      Top = 8\n"
+                              "      Width = 60\n"
+                              "      Height = 13\n"
+                              "      Caption = 'Όνομα'\n"
+                              "    end\n"
+                              "  end\n"
+                              "  object Edit1: TEdit\n"
+                              "    Left = 8\n"
+                              "    Top = 60\n"
+                              "    Width = 121\n"
+                              "    Height = 21\n"
+                              "    TabOrder = 0\n"
+                              "    Text = 'α'\n"
+                              "  end\n"
+                              "  object PageControl1: TPageControl\n"
+                              "    Left = 0\n"
+                              "    Top = 100\n"
+                              "    Width = 400\n"
+                              "    Height = 200\n"
+                              "    TabOrder = 2\n"
+                              "    object TabSheet1: TTabSheet\n"
+                              "      Caption = 'Σελίδα 1'\n"
+                              "    end\n"
+                              "    object TabSheet2: TTabSheet\n"
+                              "      Caption = 'Σελίδα 2'\n"
+                              "    end\n"
+                              "  end\n"
+                              "end\n";
+    TForm form(nullptr);
+    ReadComponent(ObjectTextToBinary(design), &form);
+    auto *panel = qobject_cast<TPanel *>(form.FindComponent("Panel1"));
+    auto *label = qobject_cast<TLabel *>(form.FindComponent("Label1"));
+    auto *edit = qobject_cast<TEdit *>(form.FindComponent("Edit1"));
+    auto *pc = qobject_cast<TPageControl *>(form.FindComponent("PageControl1"));
+    ASSERT_TRUE(panel && label && edit && pc);
+    EXPECT_EQ(form.Caption(), "Επιλογές");
+    EXPECT_EQ(label->Parent(), panel);
+    EXPECT_EQ(panel->BoundsRect(), Rect(0, 0, 400, 40));
+    EXPECT_EQ(edit->TabOrder(), 0);
+    EXPECT_EQ(panel->TabOrder(), 1);
+    EXPECT_EQ(edit->GetText(), "α");
+    ASSERT_EQ(pc->PageCount(), 2);
+    EXPECT_EQ(pc->Pages(1)->Caption(), "Σελίδα 2");
+
+    // Written against a fresh read of the same design, only what changed is stored.
+    edit->SetText("β");
+    TForm fresh(nullptr);
+    ReadComponent(ObjectTextToBinary(design), &fresh);
+    const QString diff = QString::fromUtf8(ObjectBinaryToText(WriteDescendent(&form, &fresh)));
+    EXPECT_GE(diff.indexOf("Text = 'β'"), 0) << qPrintable(diff);
+    EXPECT_LT(diff.indexOf("Panel1"), 0) << qPrintable(diff);
 }
