@@ -53,9 +53,21 @@ void TPrinter::BeginDoc()
     if (FPrinting)
         throw EPrinter(QStringLiteral("Εκτύπωση σε εξέλιξη"));
     QPrinter *p = static_cast<QPrinter *>(Handle());
+    if (p->outputFormat() == QPrinter::PdfFormat && p->outputFileName().isEmpty())
+        throw EPrinter(QStringLiteral("Δεν έχει οριστεί αρχείο για την εκτύπωση"));
     p->setDocName(FTitle);
-    if (!FPainter.begin(p))
+    if (!FPainter.begin(p)) {
+        // A Qt printer that failed to start stays in its error state; the next job gets a fresh one with
+        // the same settings.
+        auto fresh = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        fresh->setOutputFormat(p->outputFormat());
+        if (p->outputFormat() == QPrinter::NativeFormat)
+            fresh->setPrinterName(p->printerName());
+        fresh->setOutputFileName(p->outputFileName());
+        fresh->setPageLayout(p->pageLayout());
+        FPrinter = std::move(fresh);
         throw EPrinter(QStringLiteral("Αδυναμία έναρξης εκτύπωσης"));
+    }
     FCanvas.SetPainter(&FPainter);
     FPrinting = true;
     FPageNumber = 1;

@@ -54,3 +54,25 @@ int PdfPageCount(const QString &fileName)
     const auto m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
+
+static double PdfWordEdge(const QString &fileName, const QString &word, const char *edge)
+{
+    const QString html = Run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), fileName, QStringLiteral("-")});
+    QString escaped = word.toHtmlEscaped();
+    const QRegularExpression re(QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"[0-9.]+\" xMax=\"([0-9.]+)\"[^>]*>") +
+                                QRegularExpression::escape(escaped) + QStringLiteral("</word>"));
+    const auto m = re.match(html);
+    if (!m.hasMatch())
+        return -1;
+    return m.captured(QByteArray(edge) == "left" ? 1 : 2).toDouble();
+}
+
+double PdfWordLeft(const QString &fileName, const QString &word)
+{
+    return PdfWordEdge(fileName, word, "left");
+}
+
+double PdfWordRight(const QString &fileName, const QString &word)
+{
+    return PdfWordEdge(fileName, word, "right");
+}

@@ -15,3 +15,6 @@ int PrintBoxTree(TDocPrinter &doc, IPrintable *root, const QString &title = QStr
 // The text of a PDF (pdftotext -layout), and its page count (pdfinfo).
 QString PdfText(const QString &fileName);
 int PdfPageCount(const QString &fileName);
+// Left and right edge, in points, of the first word of a PDF that reads `word` (pdftotext -bbox); -1 when none.
+double PdfWordLeft(const QString &fileName, const QString &word);
+double PdfWordRight(const QString &fileName, const QString &word);
