@@ -288,11 +288,18 @@ TLPTPrinter::TLPTPrinter() : FSize(ReadPrinterSize())
 {
 }
 
+TLPTPrinter::~TLPTPrinter()
+{
+    if (FJobOpen)
+        Printer()->Abort();
+}
+
 void TLPTPrinter::BeginDoc(const QString &Title)
 {
     FFirstPage = true;
     Printer()->SetTitle(Title);
     Printer()->BeginDoc();
+    FJobOpen = true;
     NewPage();
 }
 
@@ -308,5 +315,6 @@ TDocPage *TLPTPrinter::CreatePage()
 
 void TLPTPrinter::EndDoc()
 {
+    FJobOpen = false;
     Printer()->EndDoc();
 }

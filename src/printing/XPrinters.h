@@ -173,6 +173,9 @@ class TLPTPrinter : public TDocPrinter
     Q_OBJECT
 public:
     TLPTPrinter();
+    // A job this document started and did not end (its page loop failed) is dropped, so the printer is
+    // free for the next one.
+    ~TLPTPrinter() override;
     void BeginDoc(const QString &Title) override;
     void EndDoc() override;
 
@@ -188,4 +191,5 @@ protected:
 private:
     TPrinterSize FSize;
     bool FFirstPage = false;
+    bool FJobOpen = false;
 };

@@ -167,3 +167,31 @@ TEST_F(DocumentTest, NoPrinterJobWithoutAnOutput)
     emf.EndDoc();
     EXPECT_EQ(emf.PageCount(), 1);
 }
+
+TEST_F(DocumentTest, FailedPageLoopFreesThePrinterForTheNextJob)
+{
+    {
+        TLPTPrinter doc;
+        doc.BeginDoc(QStringLiteral("x"));
+        EXPECT_TRUE(Printer()->Printing());
+        // The caller's page loop raised here; the document is freed without EndDoc.
+    }
+    EXPECT_FALSE(Printer()->Printing());
+    {
+        TLPTPrinter doc;
+        doc.BeginDoc(QStringLiteral("y"));
+        doc.EndDoc();
+    }
+    EXPECT_EQ(PdfPageCount(Pdf), 1);
+    // A recorded document freed in the middle of a page drops that page's recording.
+    QString first;
+    {
+        TEMFPrinter doc;
+        doc.BeginDoc(QStringLiteral("x"));
+        doc.NewPage();
+        first = static_cast<TEMFPage *>(doc.Pages(0))->FileName();
+        EXPECT_TRUE(QFile::exists(first));
+        EXPECT_TRUE(static_cast<TEMFPage *>(doc.Pages(1))->Recording());
+    }
+    EXPECT_FALSE(QFile::exists(first));
+}
