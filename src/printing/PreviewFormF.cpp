@@ -1,17 +1,29 @@
 #include "PreviewFormF.h"
 
 #include "XPrinters.h"
+#include "vcl/ComponentStream.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QStyle>
 
+// The form resource lives in this static library; the linker keeps it only when it is named.
+static void InitPreviewFormResource()
+{
+    Q_INIT_RESOURCE(PreviewForm);
+}
+
 namespace
 {
-const bool PreviewFormClassRegistered = [] {
-    RegisterClasses<TPreviewForm>();
-    return true;
-}();
+
+void RegisterPreviewClasses()
+{
+    static const bool registered = [] {
+        RegisterClasses<TPreviewForm, TXDocPreview, TAction, TActionToolBar>();
+        return true;
+    }();
+    (void)registered;
+}
 
 // The tool bar's images, by image index.
 QIcon ActionImage(int index)
@@ -28,68 +40,18 @@ QIcon ActionImage(int index)
         return QIcon();
     return QApplication::style()->standardIcon(pixmaps[index]);
 }
+
 } // namespace
 
 TPreviewForm::TPreviewForm(TComponent *AOwner) : TForm(AOwner)
 {
-    SetName(QStringLiteral("PreviewForm"));
-    SetCaption(QStringLiteral("Προεπισκόπηση"));
-    SetBounds(Left(), Top(), 696, 480);
+    RegisterPreviewClasses();
+    InitPreviewFormResource();
+    if (!InitInheritedComponent(this, &TForm::staticMetaObject))
+        throw EStreamError(QStringLiteral("Δεν βρέθηκε η σχεδίαση του παραθύρου προεπισκόπησης."));
     Peer()->setWindowFlag(Qt::WindowStaysOnTopHint);
-
-    CoolBar1 = new TPanel(this);
-    CoolBar1->SetName(QStringLiteral("CoolBar1"));
-    CoolBar1->SetParent(this);
-    CoolBar1->SetCaption(QString());
-    CoolBar1->SetAlign(alTop);
-    CoolBar1->SetHeight(34);
-    ActionToolBar1 = new TActionToolBar(this);
-    ActionToolBar1->SetName(QStringLiteral("ActionToolBar1"));
-    ActionToolBar1->SetParent(CoolBar1);
-    ActionToolBar1->SetAlign(alClient);
-
-    StatusBar1 = new TStatusBar(this);
-    StatusBar1->SetName(QStringLiteral("StatusBar1"));
-    StatusBar1->SetParent(this);
-    StatusBar1->SetAlign(alBottom);
     StatusBar1->AddPanel(QString(), 100);
     StatusBar1->AddPanel(QString(), 50);
-
-    DocPreview1 = new TXDocPreview(this);
-    DocPreview1->SetName(QStringLiteral("DocPreview1"));
-    DocPreview1->SetParent(this);
-    DocPreview1->SetAlign(alClient);
-    DocPreview1->SetPageIndex(0);
-    DocPreview1->SetStyle(psActualSize);
-
-    aFirst = NewAction("aFirst", QStringLiteral("Πρώτη σελίδα"), true, 0);
-    aPrev = NewAction("aPrev", QStringLiteral("Προηγούμενη Σελίδα"), true, 1);
-    aNext = NewAction("aNext", QStringLiteral("Επόμενη Σελίδα"), true, 2);
-    aLast = NewAction("aLast", QStringLiteral("Τελευταία σελίδα"), true, 3);
-    aZoomToFit = NewAction("aZoomToFit", QStringLiteral("Εμφάνιση ολόκληρης σελίδας"), true, 4);
-    aZoomActual = NewAction("aZoomActual", QStringLiteral("Πραγματικό μέγεθος σελίδας"), false, 5);
-    aZoomWidth = NewAction("aZoomWidth", QStringLiteral("Μεγαλύτερο μέγεθος"), false, 6);
-    aPrint = NewAction("aPrint", QStringLiteral("Εκτύπωση"), true, 7);
-    aClose = NewAction("aClose", QStringLiteral("Έξοδος"), false, -1);
-    for (TAction *a : {aZoomToFit, aZoomActual, aZoomWidth}) {
-        a->SetAutoCheck(true);
-        a->SetGroupIndex(2);
-    }
-    aZoomWidth->SetChecked(true);
-
-    aFirst->OnExecute = [this](TObject *s) { aFirstExecute(s); };
-    aPrev->OnExecute = [this](TObject *s) { aPrevExecute(s); };
-    aNext->OnExecute = [this](TObject *s) { aNextExecute(s); };
-    aLast->OnExecute = [this](TObject *s) { aLastExecute(s); };
-    aZoomToFit->OnExecute = [this](TObject *s) { aZoomToFitExecute(s); };
-    aZoomActual->OnExecute = [this](TObject *s) { aZoomActualExecute(s); };
-    aZoomWidth->OnExecute = [this](TObject *s) { aZoomWidthExecute(s); };
-    aPrint->OnExecute = [this](TObject *s) { aPrintExecute(s); };
-    aClose->OnExecute = [this](TObject *s) { aCloseExecute(s); };
-    aFirst->OnUpdate = [this](TObject *s) { aFirstUpdate(s); };
-    aPrev->OnUpdate = [this](TObject *s) { aPrevUpdate(s); };
-    aNext->OnUpdate = [this](TObject *s) { aNextUpdate(s); };
-    aLast->OnUpdate = [this](TObject *s) { aLastUpdate(s); };
 
     const std::initializer_list<TAction *> bar[] = {
         {aFirst, aPrev, aNext, aLast}, {aZoomToFit, aZoomActual, aZoomWidth}, {aPrint}, {aClose}};
@@ -99,6 +61,7 @@ TPreviewForm::TPreviewForm(TComponent *AOwner) : TForm(AOwner)
             ActionToolBar1->AddSeparator();
         first = false;
         for (TAction *a : group) {
+            a->SetIcon(ActionImage(a->ImageIndex()));
             ActionToolBar1->AddAction(a);
             // The actions' enabled states follow every command.
             QObject::connect(a->Handle(), &QAction::triggered, this, [this] { UpdateActions(); });
@@ -110,18 +73,6 @@ TPreviewForm::TPreviewForm(TComponent *AOwner) : TForm(AOwner)
 TPreviewForm::~TPreviewForm()
 {
     FormDestroy(this);
-}
-
-TAction *TPreviewForm::NewAction(const char *name, const QString &caption, bool hintAsCaption, int image)
-{
-    auto *a = new TAction(this);
-    a->SetName(QString::fromLatin1(name));
-    a->SetCaption(caption);
-    if (hintAsCaption)
-        a->SetHint(caption);
-    a->SetImageIndex(image);
-    a->SetIcon(ActionImage(image));
-    return a;
 }
 
 int TPreviewForm::PageCount() const

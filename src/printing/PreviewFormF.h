@@ -10,15 +10,30 @@
 class TPreviewForm : public TForm
 {
     Q_OBJECT
+    Q_CLASSINFO("FormResource", ":/forms/PreviewForm.dfm")
+    Q_PROPERTY(TPanel *CoolBar1 MEMBER CoolBar1 STORED false)
+    Q_PROPERTY(TActionToolBar *ActionToolBar1 MEMBER ActionToolBar1 STORED false)
+    Q_PROPERTY(TXDocPreview *DocPreview1 MEMBER DocPreview1 STORED false)
+    Q_PROPERTY(TStatusBar *StatusBar1 MEMBER StatusBar1 STORED false)
+    Q_PROPERTY(TAction *aFirst MEMBER aFirst STORED false)
+    Q_PROPERTY(TAction *aPrev MEMBER aPrev STORED false)
+    Q_PROPERTY(TAction *aNext MEMBER aNext STORED false)
+    Q_PROPERTY(TAction *aLast MEMBER aLast STORED false)
+    Q_PROPERTY(TAction *aZoomToFit MEMBER aZoomToFit STORED false)
+    Q_PROPERTY(TAction *aZoomActual MEMBER aZoomActual STORED false)
+    Q_PROPERTY(TAction *aZoomWidth MEMBER aZoomWidth STORED false)
+    Q_PROPERTY(TAction *aPrint MEMBER aPrint STORED false)
+    Q_PROPERTY(TAction *aClose MEMBER aClose STORED false)
 public:
     Q_INVOKABLE explicit TPreviewForm(TComponent *AOwner);
     ~TPreviewForm() override;
 
-    TPanel *CoolBar1;
-    TActionToolBar *ActionToolBar1;
-    TXDocPreview *DocPreview1;
-    TStatusBar *StatusBar1;
-    TAction *aFirst, *aPrev, *aNext, *aLast, *aZoomToFit, *aZoomActual, *aZoomWidth, *aPrint, *aClose;
+    TPanel *CoolBar1 = nullptr;
+    TActionToolBar *ActionToolBar1 = nullptr;
+    TXDocPreview *DocPreview1 = nullptr;
+    TStatusBar *StatusBar1 = nullptr;
+    TAction *aFirst = nullptr, *aPrev = nullptr, *aNext = nullptr, *aLast = nullptr, *aZoomToFit = nullptr,
+            *aZoomActual = nullptr, *aZoomWidth = nullptr, *aPrint = nullptr, *aClose = nullptr;
 
     // Fired by the print action with the window as Sender; the window stays open.
     TNotifyEvent OnPrint;
@@ -47,7 +62,6 @@ private:
     void UpdateStatus();
     void ShowApplicationHint(TObject *Sender);
     int PageCount() const;
-    TAction *NewAction(const char *name, const QString &caption, bool hintAsCaption, int image);
 
     TNotifyEvent FOldHint;
 };

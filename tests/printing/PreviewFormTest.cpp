@@ -42,7 +42,14 @@ struct PreviewFormTest : ::testing::Test {
 
 TEST_F(PreviewFormTest, DesignedState)
 {
+    EXPECT_EQ(Form->Name(), QStringLiteral("PreviewForm"));
     EXPECT_EQ(Form->Caption(), QStringLiteral("Προεπισκόπηση"));
+    EXPECT_EQ(Form->Width(), 696);
+    EXPECT_EQ(Form->DocPreview1->Parent(), Form.get());
+    EXPECT_EQ(Form->ActionToolBar1->Parent(), Form->CoolBar1);
+    // Handlers are bound by name from the design.
+    EXPECT_TRUE(Form->aFirst->OnExecute.IsBound());
+    EXPECT_EQ(Form->aNext->OnUpdate.MethodName(), QByteArray("aNextUpdate"));
     EXPECT_EQ(Form->DocPreview1->PageIndex(), 0);
     EXPECT_EQ(Form->DocPreview1->Style(), psActualSize);
     EXPECT_TRUE(Form->aZoomWidth->Checked());
