@@ -325,14 +325,6 @@ public:
     void ChangeScale(int M, int D) override;
     void Click() override;
 
-    virtual void DropDown();
-    // The scheme AScheme changed; repaint when it is this box's.
-    virtual void ShemeChanged(TXFrameSheme *AScheme);
-
-    TNotifyEvent OnChangeText;
-    TNotifyEvent OnDropDown;
-    TXFrameGetPrintTextEvent OnGetPrintText;
-
     // ---- Printing ----
     // IPrintable. PrintInit is the box's own; descendants may extend the other four.
     void PrintInit(const TMapUnit &AUnit) override;
@@ -351,6 +343,14 @@ public:
     TXFramePrintInitEvent OnPrintInit;
     TXFramePrintEvent OnPrint;
     TXFrameAdjustPrintRectEvent OnAdjustPrintRect;
+
+    virtual void DropDown();
+    // The scheme AScheme changed; repaint when it is this box's.
+    virtual void ShemeChanged(TXFrameSheme *AScheme);
+
+    TNotifyEvent OnChangeText;
+    TNotifyEvent OnDropDown;
+    TXFrameGetPrintTextEvent OnGetPrintText;
 
 protected:
     void Paint() override;
