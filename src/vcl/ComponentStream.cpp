@@ -55,6 +55,20 @@ struct PropPlan {
 struct ClassPlan {
     QList<PropPlan> Props;
     QHash<QByteArray, int> ByName; // lower-case name
+
+    // Streams list properties in declaration order, so the search starts after the last one found.
+    int Find(const QByteArray &name, int after = -1) const
+    {
+        const int n = int(Props.size());
+        for (int k = 0; k < n; ++k) {
+            const int i = (after + 1 + k) % n;
+            const QByteArray &candidate = Props[i].Name;
+            if (candidate.size() == name.size() &&
+                std::memcmp(candidate.constData(), name.constData(), name.size()) == 0)
+                return i;
+        }
+        return ByName.value(name.toLower(), -1);
+    }
 };
 
 qint64 EnumToInt(const QVariant &v)
@@ -228,8 +242,10 @@ const ClassPlan &PlanOf(const QMetaObject *mo)
         if (st >= 0) {
             const QByteArray fn = QByteArray(mo->classInfo(st).value()) + "()";
             p.StoredMethod = mo->indexOfMethod(fn.constData());
-            if (p.StoredMethod < 0 || mo->method(p.StoredMethod).returnMetaType() != QMetaType::fromType<bool>())
+            if (p.StoredMethod < 0 || mo->method(p.StoredMethod).returnMetaType() != QMetaType::fromType<bool>()) {
                 qWarning("%s: stored rule %s is not an invokable bool member", mo->className(), fn.constData());
+                p.StoredMethod = -1;
+            }
         }
         const QByteArray key = p.Name.toLower();
         plan->ByName.insert(key, int(plan->Props.size())); // later declarations (overrides) win
@@ -242,8 +258,9 @@ const ClassPlan &PlanOf(const QMetaObject *mo)
             unique.append(plan->Props[i]);
     plan->Props = unique;
     plan->ByName.clear();
-    for (int i = 0; i < plan->Props.size(); ++i)
+    for (int i = 0; i < plan->Props.size(); ++i) {
         plan->ByName.insert(plan->Props[i].Name.toLower(), i);
+    }
     cache.insert(mo, plan);
     return *plan;
 }
@@ -1139,22 +1156,33 @@ void TReader::ReadRootComponent(TComponent *Root)
         }
         ResolveFixups();
     } catch (const EReadError &) {
-        for (const QPointer<TComponent> &c : std::as_const(FLoaded))
-            if (c)
-                c->ClearState(csLoading | csReading);
+        ClearLoadingState();
         throw;
     } catch (const Exception &e) {
-        for (const QPointer<TComponent> &c : std::as_const(FLoaded))
-            if (c)
-                c->ClearState(csLoading | csReading);
+        ClearLoadingState();
         throw EReadError(QStringLiteral("Σφάλμα ανάγνωσης δεδομένων (θέση %1): %2").arg(FPos).arg(e.Message()));
+    } catch (...) {
+        ClearLoadingState();
+        throw;
     }
     for (const QPointer<TComponent> &c : std::as_const(FLoaded))
         if (c)
             c->ClearState(csReading);
+    try {
+        for (const QPointer<TComponent> &c : std::as_const(FLoaded))
+            if (c)
+                c->Loaded();
+    } catch (...) {
+        ClearLoadingState();
+        throw;
+    }
+}
+
+void TReader::ClearLoadingState()
+{
     for (const QPointer<TComponent> &c : std::as_const(FLoaded))
         if (c)
-            c->Loaded();
+            c->ClearState(csLoading | csReading);
 }
 
 void TReader::ReadComponentChild(TComponent *Parent)
@@ -1198,8 +1226,12 @@ void TReader::ReadComponentChild(TComponent *Parent)
         FLoaded.append(instance);
     }
     instance->SetState(csLoading | csReading);
-    if (flags & ffInline)
+    if (flags & ffInline) {
+        // Only frames (which own their parts) are streamed inline.
+        if (instance->GetChildOwner() != instance)
+            Error(QStringLiteral("το στοιχείο %1 δεν είναι πλαίσιο").arg(name));
         instance->SetInline(true);
+    }
     // A component may not become its own ancestor in the visual tree.
     for (TComponent *p = Parent; p; p = p->GetParentComponent())
         if (p == instance)
@@ -1246,35 +1278,40 @@ void TReader::ReadProperty(TPersistent *Instance)
         CurrentProperty(QByteArray &slot, const QByteArray &path) : Slot(slot), Kept(slot) { Slot = path; }
         ~CurrentProperty() { Slot = Kept; }
     } current(FCurrentProperty, path);
-    const QList<QByteArray> parts = path.split('.');
-    if (parts.size() > 8)
-        Error(QStringLiteral("μη έγκυρο όνομα ιδιότητας %1").arg(QString::fromLatin1(path)));
     TPersistent *obj = Instance;
-    for (int i = 0; i + 1 < parts.size(); ++i) {
-        const ClassPlan &plan = PlanOf(obj->metaObject());
-        const int idx = plan.ByName.value(parts[i].toLower(), -1);
-        if (idx < 0 || plan.Props[idx].Kind != PropKind::SubObject)
-            Error(QStringLiteral("η ιδιότητα %1 δεν υπάρχει").arg(QString::fromLatin1(path)));
-        obj = static_cast<TPersistent *>(ReadPointer(plan.Props[idx], obj));
-        if (!obj)
-            Error(QStringLiteral("η ιδιότητα %1 δεν υπάρχει").arg(QString::fromLatin1(path)));
+    QByteArray last = path;
+    if (path.contains('.')) {
+        const QList<QByteArray> parts = path.split('.');
+        if (parts.size() > 8)
+            Error(QStringLiteral("μη έγκυρο όνομα ιδιότητας %1").arg(QString::fromLatin1(path)));
+        for (int i = 0; i + 1 < parts.size(); ++i) {
+            const ClassPlan &plan = PlanOf(obj->metaObject());
+            const int idx = plan.Find(parts[i]);
+            if (idx < 0 || plan.Props[idx].Kind != PropKind::SubObject)
+                Error(QStringLiteral("η ιδιότητα %1 δεν υπάρχει").arg(QString::fromLatin1(path)));
+            obj = static_cast<TPersistent *>(ReadPointer(plan.Props[idx], obj));
+            if (!obj)
+                Error(QStringLiteral("η ιδιότητα %1 δεν υπάρχει").arg(QString::fromLatin1(path)));
+        }
+        last = parts.last();
     }
-    const QByteArray last = parts.last();
     const ClassPlan &plan = PlanOf(obj->metaObject());
-    const int idx = plan.ByName.value(last.toLower(), -1);
-    const QString pathText = QString::fromLatin1(path);
-    auto bad = [&]() { Error(QStringLiteral("μη έγκυρη τιμή για την ιδιότητα %1").arg(pathText)); };
+    const int idx = plan.Find(last, &plan == FLastPlan ? FLastIndex : -1);
+    FLastPlan = &plan;
+    FLastIndex = idx;
+    const auto pathText = [&] { return QString::fromLatin1(path); };
+    auto bad = [&]() { Error(QStringLiteral("μη έγκυρη τιμή για την ιδιότητα %1").arg(pathText())); };
     if (idx < 0) {
         FPropName = QString::fromLatin1(last);
         FPropHandled = false;
         obj->DefineProperties(this);
         if (!FPropHandled)
-            Error(QStringLiteral("η ιδιότητα %1 δεν υπάρχει").arg(pathText));
+            Error(QStringLiteral("η ιδιότητα %1 δεν υπάρχει").arg(pathText()));
         return;
     }
     const PropPlan &p = plan.Props[idx];
     if (!p.Prop.isWritable() && p.Kind != PropKind::Collection && p.Kind != PropKind::SubObject)
-        Error(QStringLiteral("η ιδιότητα %1 δεν μπορεί να οριστεί").arg(pathText));
+        Error(QStringLiteral("η ιδιότητα %1 δεν μπορεί να οριστεί").arg(pathText()));
     bool ok = true;
     switch (p.Kind) {
     case PropKind::Int: {
