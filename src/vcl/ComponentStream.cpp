@@ -182,9 +182,10 @@ bool ParseDefault(PropPlan &p, const QString &text)
 
 const ClassPlan &PlanOf(const QMetaObject *mo)
 {
-    static QHash<const QMetaObject *, std::shared_ptr<ClassPlan>> cache;
-    auto it = cache.constFind(mo);
-    if (it != cache.constEnd())
+    // Never freed: plans are used by whatever streams at exit.
+    static auto *cache = new QHash<const QMetaObject *, std::shared_ptr<ClassPlan>>;
+    auto it = cache->constFind(mo);
+    if (it != cache->constEnd())
         return **it;
     auto plan = std::make_shared<ClassPlan>();
     const int first = TPersistent::staticMetaObject.propertyOffset();
@@ -261,7 +262,7 @@ const ClassPlan &PlanOf(const QMetaObject *mo)
     for (int i = 0; i < plan->Props.size(); ++i) {
         plan->ByName.insert(plan->Props[i].Name.toLower(), i);
     }
-    cache.insert(mo, plan);
+    cache->insert(mo, plan);
     return *plan;
 }
 
@@ -2166,8 +2167,9 @@ namespace
 {
 QHash<QString, QByteArray> &ResourceCache()
 {
-    static QHash<QString, QByteArray> cache;
-    return cache;
+    // Never freed: components and events may outlive static destruction at exit.
+    static auto *cache = new QHash<QString, QByteArray>;
+    return *cache;
 }
 
 bool LoadResource(const QString &path, QByteArray &binary)
