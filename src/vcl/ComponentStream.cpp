@@ -1605,17 +1605,34 @@ class BinaryToText
 public:
     BinaryToText(TReader &reader) : R(reader) {}
 
+    // Names go into the text as they stand, so they must be identifiers (dotted where allowed).
+    QByteArray Ident(const QByteArray &name, bool dotted, bool emptyAllowed = false)
+    {
+        if (name.isEmpty() && emptyAllowed)
+            return name;
+        const QList<QByteArray> parts = dotted ? name.split('.') : QList<QByteArray>{name};
+        for (const QByteArray &part : parts)
+            if (!IsValidIdent(QString::fromLatin1(part)))
+                R.Error(QStringLiteral("μη έγκυρο όνομα"));
+        return name;
+    }
+
     void Object(int indent)
     {
         R.Enter();
+        if (++Components > R.Limits().MaxComponents)
+            R.Error(QStringLiteral("υπερβολικά πολλά στοιχεία"));
         quint8 flags;
         int pos;
         R.ReadPrefix(flags, pos);
-        const QByteArray className = R.ReadStr();
-        const QByteArray name = R.ReadStr();
+        const QByteArray className = Ident(R.ReadStr(), false);
+        const QByteArray name = Ident(R.ReadStr(), false, true);
         const QByteArray pad(indent, ' ');
         Out += pad;
-        Out += (flags & ffInline) ? "inline " : (flags & ffInherited) ? "inherited " : "object ";
+        if ((flags & ffInherited) && (flags & ffInline))
+            Out += "inherited inline ";
+        else
+            Out += (flags & ffInline) ? "inline " : (flags & ffInherited) ? "inherited " : "object ";
         if (!name.isEmpty())
             Out += name + ": ";
         Out += className;
@@ -1636,7 +1653,7 @@ public:
         while (!R.EndOfList()) {
             if (++n > R.Limits().MaxListItems)
                 R.Error(QStringLiteral("υπερβολικά πολλές ιδιότητες"));
-            const QByteArray name = R.ReadStr();
+            const QByteArray name = Ident(R.ReadStr(), true);
             Out += QByteArray(indent, ' ') + name + " = ";
             Value(indent);
             Out += '\n';
@@ -1691,7 +1708,7 @@ public:
         case vaFalse:
         case vaTrue:
         case vaNil:
-            Rewind(start), Out += R.ReadIdent();
+            Rewind(start), Out += Ident(R.ReadIdent(), true);
             break;
         case vaBinary: {
             const qint32 n = R.ReadLength(1);
@@ -1712,6 +1729,7 @@ public:
                 const QByteArray item = R.ReadStr();
                 if (item.isEmpty())
                     break;
+                Ident(item, false);
                 if (n)
                     Out += ", ";
                 Out += item;
@@ -1748,6 +1766,7 @@ public:
 
     TReader &R;
     QByteArray Out;
+    int Components = 0;
 };
 
 class TextParser
@@ -1898,14 +1917,17 @@ public:
         return Currency::FromRaw(neg ? -raw : raw);
     }
 
+    // Quoted pieces and #n characters written next to each other form one string; a "+" joins a
+    // string continued on the next line. Blanks alone separate values (the items of a list).
     QString String()
     {
         QString s;
+        bool blanksAllowed = true; // before the first piece and after a "+"
         for (;;) {
-            const char c = Peek();
+            const char c = blanksAllowed ? Peek() : (P < T.size() ? T[P] : '\0');
+            blanksAllowed = false;
             if (c == '\'') {
                 ++P;
-                const qsizetype start = P;
                 QByteArray run;
                 for (;;) {
                     if (P >= T.size())
@@ -1923,7 +1945,6 @@ public:
                         Error(QStringLiteral("ανολοκλήρωτο κείμενο"));
                     run += T[P++];
                 }
-                Q_UNUSED(start);
                 // A run may start with U+FEFF, which must not be taken for a byte-order mark.
                 QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
                 s += decoder.decode(run);
@@ -1937,19 +1958,20 @@ public:
                 if (!ok || code > 0xFFFF)
                     Error(QStringLiteral("μη έγκυρος χαρακτήρας"));
                 s += QChar(char16_t(code));
-            } else if (c == '+' && !s.isNull()) {
-                // Continuation on the next line: 'abc' + 'def'
-                const qsizetype save = P;
-                ++P;
-                const char n = Peek();
-                if (n != '\'' && n != '#') {
-                    P = save;
-                    break;
-                }
             } else {
+                const qsizetype save = P;
+                if (Peek() == '+') {
+                    ++P;
+                    const char n = Peek();
+                    if (n == '\'' || n == '#') {
+                        blanksAllowed = true;
+                        continue;
+                    }
+                }
+                P = save;
                 break;
             }
-            if (s.size() * 2 > L.MaxStringBytes)
+            if (s.size() > L.MaxStringBytes)
                 Error(QStringLiteral("υπερβολικά μεγάλο κείμενο"));
         }
         return s;
@@ -2075,9 +2097,14 @@ public:
             Error(QStringLiteral("υπερβολικά πολλά στοιχεία"));
         const QByteArray kind = Ident().toLower();
         quint8 flags = 0;
-        if (kind == "inherited")
+        if (kind == "inherited") {
             flags = ffInherited;
-        else if (kind == "inline")
+            const qsizetype save = P;
+            if (IsIdentStart(Peek()) && Ident().toLower() == "inline" && IsIdentStart(Peek()))
+                flags |= ffInline;
+            else
+                P = save;
+        } else if (kind == "inline")
             flags = ffInline;
         else if (kind != "object")
             Error(QStringLiteral("αναμενόταν «object», «inherited» ή «inline»"));

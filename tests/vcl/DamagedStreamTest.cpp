@@ -248,3 +248,15 @@ TEST(DamagedStream, TextFuzzerFindings)
     EXPECT_EQ(item.FCaption.size(), 10);
     EXPECT_EQ(item.FCaption[2].unicode(), 0xFEFF);
 }
+
+TEST(DamagedStream, BinaryFuzzerFindingsInText)
+{
+    // Items of a list that start with a character code were joined into one string on the way back.
+    const QByteArray binary = "TPF0" + S("TTestItem") + S("A") + S("Lines.Strings") +
+                              B({vaList, vaString, 2, 6, 6, vaString, 3, 6, 0, 'x', 0}) + B({0, 0});
+    const QByteArray text = ObjectBinaryToText(binary);
+    EXPECT_EQ(text, "object A: TTestItem\n  Lines.Strings = (\n    #6#6\n    #6#0'x')\nend\n");
+    EXPECT_EQ(ObjectTextToBinary(text), binary);
+    EXPECT_EQ(ObjectTextToBinary("object A: TTestItem\n  Caption = 'a' +\n   #13#10 + 'b'\nend"),
+              "TPF0" + S("TTestItem") + S("A") + S("Caption") + B({vaString, 4, 'a', 13, 10, 'b', 0, 0}));
+}

@@ -164,6 +164,9 @@ end
     EXPECT_TRUE(back.contains("Amount = 860.5000c"));
     EXPECT_TRUE(back.contains("inline Frame: TTestFrame [0]"));
     EXPECT_TRUE(back.contains("Edges = [egRight, egBottom]"));
+    const QByteArray both = "inherited inline F: TTestFrame\nend\n";
+    EXPECT_EQ(ObjectBinaryToText(ObjectTextToBinary(both)), both);
+    EXPECT_EQ(ObjectTextToBinary(both).at(4), char(0xF0 | ffInherited | ffInline));
 
     TTestRoot root(nullptr);
     ReadComponent(binary, &root);
