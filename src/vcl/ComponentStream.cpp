@@ -1906,15 +1906,21 @@ public:
         if (neg || t.startsWith('+'))
             t.remove(0, 1);
         const qsizetype dot = t.indexOf('.');
-        QByteArray whole = dot < 0 ? t : t.left(dot);
-        QByteArray frac = dot < 0 ? QByteArray() : t.mid(dot + 1);
-        if (whole.isEmpty() || whole.size() > 14 || frac.size() > 4 || t.contains('e') || t.contains('E'))
+        const QByteArray whole = dot < 0 ? t : t.left(dot);
+        const QByteArray frac = dot < 0 ? QByteArray() : t.mid(dot + 1);
+        if (whole.isEmpty() || whole.size() > 15 || frac.size() > 4)
             Error(QStringLiteral("μη έγκυρο ποσό"));
-        for (char c : whole + frac)
+        // The whole range of the 64-bit count of 1/10000, both ends included.
+        quint64 raw = 0;
+        for (char c : whole + frac.leftJustified(4, '0')) {
             if (!IsDigit(c))
                 Error(QStringLiteral("μη έγκυρο ποσό"));
-        const qint64 raw = whole.toLongLong() * 10000 + frac.leftJustified(4, '0').toLongLong();
-        return Currency::FromRaw(neg ? -raw : raw);
+            raw = raw * 10 + quint64(c - '0');
+        }
+        const quint64 limit = neg ? quint64(INT64_MAX) + 1 : quint64(INT64_MAX);
+        if (raw > limit)
+            Error(QStringLiteral("μη έγκυρο ποσό"));
+        return Currency::FromRaw(neg ? qint64(quint64(0) - raw) : qint64(raw));
     }
 
     // Quoted pieces and #n characters written next to each other form one string; a "+" joins a

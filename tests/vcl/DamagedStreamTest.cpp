@@ -259,4 +259,11 @@ TEST(DamagedStream, BinaryFuzzerFindingsInText)
     EXPECT_EQ(ObjectTextToBinary(text), binary);
     EXPECT_EQ(ObjectTextToBinary("object A: TTestItem\n  Caption = 'a' +\n   #13#10 + 'b'\nend"),
               "TPF0" + S("TTestItem") + S("A") + S("Caption") + B({vaString, 4, 'a', 13, 10, 'b', 0, 0}));
+    // Amounts at both ends of the currency range have 15 whole digits.
+    for (qint64 raw : {INT64_MIN, INT64_MAX}) {
+        const QByteArray amount = "TPF0" + S("TTestItem") + S("A") + S("Amount") + B({vaCurrency}) +
+                                  QByteArray(reinterpret_cast<const char *>(&raw), 8) + B({0, 0});
+        EXPECT_EQ(ObjectTextToBinary(ObjectBinaryToText(amount)), amount);
+    }
+    EXPECT_THROW(ObjectTextToBinary("object A: TTestItem\n  Amount = 922337203685477.5808c\nend"), EReadError);
 }
