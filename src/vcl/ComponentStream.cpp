@@ -959,8 +959,12 @@ long double TReader::ReadFloat()
         unsigned char bytes[sizeof(long double)] = {};
         ReadBytes(bytes, 10);
         // The explicit integer bit must agree with the exponent; other encodings are not numbers.
+        // Denormals (far below any double) are refused as well.
         const bool zeroExponent = (bytes[8] | (bytes[9] & 0x7F)) == 0;
-        if (bool(bytes[7] & 0x80) == zeroExponent)
+        bool zeroMantissa = true;
+        for (int i = 0; i < 8; ++i)
+            zeroMantissa = zeroMantissa && bytes[i] == 0;
+        if (zeroExponent ? !zeroMantissa : !(bytes[7] & 0x80))
             Error(QStringLiteral("μη έγκυρος αριθμός"));
         std::memcpy(&result, bytes, sizeof(long double));
         break;

@@ -231,6 +231,9 @@ TEST(DamagedStream, FuzzerFindings)
                                    B({vaExtended, 0, 0, 'o', 'l', 'o', 'r', 7, 0xFD, 0xFD, 0xFD, 0, 0, 0});
     EXPECT_TRUE(TryRead(bigExponent).contains("Ratio"));
     readWriteRead(bigExponent);
+    // A denormal extended (2.1e-4932) gave text that did not read back.
+    EXPECT_FALSE(TryRead(Doc(S("Ratio") + B({vaExtended, 0, 'W', 'i', 'd', 't', 0, 0, 0, 0, 0, 0, 0}))).isEmpty());
+    EXPECT_TRUE(TryRead(Doc(S("Ratio") + B({vaExtended, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x80, 0, 0}))).isEmpty()); // -0
     // An unnormal: exponent set but no integer bit.
     EXPECT_FALSE(TryRead(Doc(S("Ratio") + B({vaExtended, 0, 0, 0, 0, 0, 0, 0, 0x40, 0xFF, 0x3F, 0, 0}))).isEmpty());
 }
