@@ -1,0 +1,13 @@
+// Reading Paradox tables (the files users of the earlier program have) through pxlib. pxlib gets raw
+// bytes only: text is decoded from cp1253 here and every value is read from the raw record, since
+// pxlib's own conversions misreport nulls of 32-bit fields on 64-bit machines.
+#pragma once
+
+#include "db/DBTypes.h"
+
+// A quick look at the header: does the file look like a Paradox data file?
+bool IsParadoxFile(const QString &fileName);
+// Reads the field definitions, the primary key and every record. Raises EDatabaseError naming the file
+// when pxlib cannot read it or a field has a type the engine does not hold.
+void ReadParadoxTable(const QString &fileName, std::vector<TStoredFieldDef> &fields,
+                      std::vector<TStoredIndexDef> &indexes, std::vector<TRowValues> &rows);

@@ -1,0 +1,408 @@
+#include "declaration/APDDataModuleF.h"
+
+#include "db/GreekText.h"
+#include "platform/Platform.h"
+#include "vcl/ComponentStream.h"
+#include "vcl/DialogService.h"
+
+#include <QDir>
+
+TAPDDataModule *APDDataModule = nullptr;
+
+namespace
+{
+
+const QString KeyPayment = QStringLiteral("ΚΩΔΙΚΟΣ ΕΙΔΙΚΟΤΗΤΑΣ;ΕΓΓΑΜΟΣ;ΑΡΙΘΜΟΣ ΤΡΙΕΤΙΩΝ");
+
+template <typename T> T *Component(TComponent *root, const char *name)
+{
+    auto *c = qobject_cast<T *>(root->FindComponent(QString::fromLatin1(name)));
+    if (!c)
+        throw EStreamError(
+            QStringLiteral("Η σχεδίαση της μονάδας δεδομένων δεν έχει το \"%1\".").arg(QLatin1String(name)));
+    return c;
+}
+
+} // namespace
+
+// The form resource lives in this static library; the linker keeps it only when it is named.
+static void InitDataModuleResource()
+{
+    Q_INIT_RESOURCE(APDDataModule);
+}
+
+TAPDDataModule::TAPDDataModule(TComponent *AOwner, TDesignOnly) : TComponent(AOwner)
+{
+    CreateComponents();
+}
+
+TAPDDataModule *TAPDDataModule::CreateDesign(TComponent *AOwner)
+{
+    return new TAPDDataModule(AOwner, TDesignOnly{});
+}
+
+TAPDDataModule::TAPDDataModule(TComponent *AOwner, const QString &ProgramFolder)
+    : TComponent(AOwner), FProgramFolder(ProgramFolder)
+{
+    CreateComponents();
+    try {
+        OnCreate(this);
+    } catch (const EHalt &) {
+        throw;
+    } catch (const EAbort &) {
+    } catch (const Exception &e) {
+        // The class library's default handler: show the error and go on with what is open.
+        DialogService::ShowError(e.Message());
+    }
+}
+
+void TAPDDataModule::GetChildren(TGetChildProc Proc, TComponent *Root)
+{
+    if (Root == this)
+        for (TComponent *c : ComponentList())
+            if (!c->HasParent())
+                Proc(c);
+}
+
+TAPDDataModule::~TAPDDataModule()
+{
+    RemoveGlobalRoot(this);
+}
+
+void TAPDDataModule::CreateComponents()
+{
+    RegisterDBClasses();
+    InitDataModuleResource();
+    if (!InitInheritedComponent(this, &TComponent::staticMetaObject))
+        throw EStreamError(QStringLiteral("Δεν βρέθηκε η σχεδίαση της μονάδας δεδομένων."));
+    dbAPD = Component<TDatabase>(this, "dbAPD");
+    tbEmployes = Component<TTable>(this, "tbEmployes");
+    tbEmployers = Component<TTable>(this, "tbEmployers");
+    tbIkaOffices = Component<TTable>(this, "tbIkaOffices");
+    tbInsCases = Component<TTable>(this, "tbInsCases");
+    tbPayment = Component<TTable>(this, "tbPayment");
+    tbConPhase = Component<TTable>(this, "tbConPhase");
+    tbInsCasesLookUp = Component<TTable>(this, "tbInsCasesLookUp");
+    tbPaymentLookUp = Component<TTable>(this, "tbPaymentLookUp");
+    tbTemp = Component<TTable>(this, "tbTemp");
+    dsEmployes = Component<TDataSource>(this, "dsEmployes");
+    dsIkaOffices = Component<TDataSource>(this, "dsIkaOffices");
+    dsEmployers = Component<TDataSource>(this, "dsEmployers");
+    dsConPhase = Component<TDataSource>(this, "dsConPhase");
+    // Windows refer to its data sources as "APDDataModule.dsEmployers".
+    AddGlobalRoot(this);
+}
+
+void TAPDDataModule::DataModuleCreate(TObject *)
+{
+    if (dbAPD->Connected())
+        dbAPD->Close();
+    QString programFolder = FProgramFolder.isEmpty() ? Platform::ProgramFolder() : FProgramFolder;
+    if (!programFolder.endsWith(u'/'))
+        programFolder += u'/';
+    FDataFolder = programFolder + QStringLiteral("APDData");
+    Session()->SetActive(false);
+    Session()->SetNetFileDir(programFolder);
+    Session()->SetPrivateDir(programFolder);
+    dbAPD->SetParamValue(QStringLiteral("PATH"), FDataFolder);
+    if (!QDir().mkpath(FDataFolder))
+        throw EDatabaseError(QStringLiteral("Αδυναμία δημιουργίας του φακέλου \"%1\".").arg(FDataFolder));
+    dbAPD->Open();
+    UpgradeTable(tbEmployes);
+    UpgradeTable(tbEmployers);
+    for (TTable *t :
+         {tbEmployes, tbEmployers, tbIkaOffices, tbInsCases, tbInsCasesLookUp, tbPayment, tbPaymentLookUp, tbConPhase})
+        t->Open();
+}
+
+// ------------------------------------------------------------------------------------ structure upgrade
+
+bool TAPDDataModule::SameFieldDef(const TFieldDef &A, int PosA, const TFieldDef &B, int PosB)
+{
+    const int noA = A.FieldNo > 0 ? A.FieldNo : PosA;
+    const int noB = B.FieldNo > 0 ? B.FieldNo : PosB;
+    return A.Name == B.Name && A.DataType == B.DataType && noA == noB && A.Size == B.Size;
+}
+
+bool TAPDDataModule::SameFieldDefs(const TFieldDefs &Expected, const TFieldDefs &Stored)
+{
+    if (Expected.Count() != Stored.Count())
+        return false;
+    for (int i = 0; i < Expected.Count(); ++i)
+        if (!SameFieldDef(Expected[i], i + 1, Stored[i], i + 1))
+            return false;
+    return true;
+}
+
+bool TAPDDataModule::ConfirmUpgrade(const QString &Name)
+{
+    const QString text = QStringLiteral("Η δομή του πίνακα \"%1\" άλλαξε.\r\nΠατήστε Ok για να δημιουργηθεί αντίγραφο "
+                                        "ασφαλείας του πίνακα\r\nκαι να γίνει μετατροπή των εγγραφών στη νέα δομή.")
+                             .arg(Name);
+    return DialogService::Ask(text, DialogService::Kind::Information, DialogService::Ok | DialogService::Cancel) ==
+           DialogService::mrOk;
+}
+
+void TAPDDataModule::UpgradeTable(TTable *Table)
+{
+    const QString name = Table->TableName();
+    const QString backupName = QStringLiteral("backup of ") + name;
+    const QString newName = QStringLiteral("upgrade of ") + name;
+    const bool savedReadOnly = Table->ReadOnly();
+
+    tbTemp->Close();
+    tbTemp->SetTableName(name);
+    tbTemp->FieldDefs()->Update();
+    if (SameFieldDefs(*Table->FieldDefs(), *tbTemp->FieldDefs()))
+        return;
+    if (!ConfirmUpgrade(name))
+        throw EHalt(QString());
+
+    // The new table is built and filled under a name of its own; the current table becomes the backup
+    // only once the new one is complete, so no failure leaves the data folder without the only copy.
+    Table->Close();
+    Table->SetReadOnly(false);
+    Table->SetTableName(newName);
+    try {
+        Table->CreateTable();
+        CopyRecords(tbTemp, Table);
+    } catch (...) {
+        Table->Close();
+        Table->SetTableName(name);
+        Table->SetReadOnly(savedReadOnly);
+        tbTemp->Close();
+        tbTemp->SetTableName(newName);
+        if (tbTemp->Exists())
+            tbTemp->DeleteTable();
+        tbTemp->SetTableName(name);
+        throw;
+    }
+    Table->SetTableName(name);
+    Table->SetReadOnly(savedReadOnly);
+
+    tbTemp->SetTableName(backupName);
+    if (tbTemp->Exists())
+        tbTemp->DeleteTable();
+    tbTemp->SetTableName(name);
+    tbTemp->RenameTable(backupName);
+    tbTemp->SetTableName(newName);
+    try {
+        tbTemp->RenameTable(name);
+    } catch (...) {
+        tbTemp->SetTableName(backupName);
+        tbTemp->RenameTable(name);
+        throw;
+    }
+    tbTemp->SetTableName(backupName);
+}
+
+int TAPDDataModule::CopyRecords(TDataSet *Source, TTable *Dest)
+{
+    Source->Open();
+    Dest->Open();
+    Dest->DisableControls();
+    int copied = 0;
+    try {
+        Source->First();
+        const int total = Source->RecordCount();
+        while (!Source->Eof()) {
+            if (CopyRecord(Source, Dest))
+                ++copied;
+            Source->Next();
+        }
+        DialogService::Ask(
+            QStringLiteral("%1 από τις %2 εγγραφές του πίνακα μετατράπηκαν επιτυχώς.").arg(copied).arg(total),
+            DialogService::Kind::Information, DialogService::Ok);
+    } catch (...) {
+        Dest->EnableControls();
+        Dest->Close();
+        Source->Close();
+        throw;
+    }
+    Dest->EnableControls();
+    Dest->Close();
+    Source->Close();
+    return copied;
+}
+
+bool TAPDDataModule::CopyRecord(TDataSet *Source, TTable *Dest)
+{
+    try {
+        Dest->Append();
+        Dest->Fields().at(0)->SetValue(Source->Fields().at(0)->Value());
+        for (int i = 1; i < Source->FieldCount(); ++i) {
+            TField *from = Source->Fields().at(i);
+            const TFieldDef *def = Dest->FieldDefs()->Find(from->FieldName());
+            if (!def)
+                continue;
+            TField *to = Dest->FieldByName(def->Name);
+            try {
+                to->SetValue(from->Value());
+            } catch (const EAbort &) {
+                throw;
+            } catch (const Exception &) {
+                if (DialogService::Ask(QStringLiteral("Could not convert %1 ").arg(def->Name),
+                                       DialogService::Kind::Warning,
+                                       DialogService::Abort | DialogService::Ignore) == DialogService::mrAbort)
+                    throw EAbort(QString());
+            }
+        }
+        Dest->Post();
+    } catch (const Exception &) {
+        Dest->Cancel();
+        return false;
+    }
+    return true;
+}
+
+void TAPDDataModule::tbEmployesBeforeInsert(TDataSet *DataSet)
+{
+    DataSet->SetFiltered(false);
+}
+
+// -------------------------------------------------------------------------------------------- lookups
+
+void TAPDDataModule::BeginLookup(TDataSet *Table, bool &SavedFiltered)
+{
+    Table->DisableControls();
+    try {
+        SavedFiltered = Table->Filtered();
+        Table->SetFiltered(false);
+    } catch (...) {
+        Table->EnableControls();
+        throw;
+    }
+}
+
+void TAPDDataModule::EndLookup(TDataSet *Table, bool SavedFiltered)
+{
+    try {
+        Table->SetFiltered(SavedFiltered);
+    } catch (...) {
+        Table->EnableControls();
+        throw;
+    }
+    Table->EnableControls();
+}
+
+Currency TAPDDataModule::WageLookup(const QString &Code, const QVariant &Married, const QVariant &Triennia)
+{
+    bool saved = false;
+    BeginLookup(tbPaymentLookUp, saved);
+    QVariant v;
+    try {
+        v = tbPaymentLookUp->Lookup(KeyPayment, QVariantList{Code, Married, Triennia}, QStringLiteral("ΑΠΟΔΟΧΕΣ"));
+    } catch (...) {
+        EndLookup(tbPaymentLookUp, saved);
+        throw;
+    }
+    EndLookup(tbPaymentLookUp, saved);
+    QVariant amount;
+    if (!v.isValid() || !TryConvertValue(v, ftCurrency, amount) || !amount.isValid())
+        throw EConvertError(
+            QStringLiteral("Δεν βρέθηκε ημερομίσθιο για την ειδικότητα \"%1\".").arg(TrimRightBlanks(Code)));
+    return amount.value<Currency>();
+}
+
+Currency TAPDDataModule::GetWage(const QString &Code, const QString &Triennia, const QString &Marital)
+{
+    if (Code.isEmpty())
+        return {};
+    const bool married = Marital.compare(QStringLiteral("ΕΓΓΑΜΟΣ"), Qt::CaseInsensitive) == 0;
+    return WageLookup(Code, married, Triennia);
+}
+
+Currency TAPDDataModule::GetBaseWage(const QString &Code)
+{
+    if (Code.isEmpty())
+        return {};
+    return WageLookup(Code, false, 0);
+}
+
+Currency TAPDDataModule::AllowanceAmount(const QString &Code, float Percent)
+{
+    const Currency base = GetBaseWage(Code);
+    const int64_t cents = RoundHalfEven(base.ToDouble() * static_cast<long double>(Percent));
+    return Currency::FromCents(cents);
+}
+
+Currency TAPDDataModule::EmployeeAllowance(const QString &Code, const QString &RegisterNumber)
+{
+    if (RegisterNumber.isEmpty())
+        return {};
+    bool saved = false;
+    BeginLookup(tbEmployers, saved);
+    QVariant v;
+    try {
+        v = tbEmployers->Lookup(QStringLiteral("ΑΡΙΘΜ.ΜΗΤΡΩΟΥ ΑΣΦ."), RegisterNumber, QStringLiteral("ΕΠΙΔΟΜΑ(%)"));
+    } catch (...) {
+        EndLookup(tbEmployers, saved);
+        throw;
+    }
+    EndLookup(tbEmployers, saved);
+    if (!v.isValid())
+        return {};
+    return AllowanceAmount(Code, static_cast<float>(v.toDouble()));
+}
+
+bool TAPDDataModule::GetContributionRates(const QString &Package, float &EmployeeRate, float &EmployerRate)
+{
+    EmployeeRate = 0;
+    EmployerRate = 0;
+    if (Package.isEmpty())
+        return false;
+    bool saved = false;
+    BeginLookup(tbInsCasesLookUp, saved);
+    QVariant v;
+    try {
+        v = tbInsCasesLookUp->Lookup(QStringLiteral("ΠΑΚΕΤΟ ΚΑΛΥΨΗΣ"), Package,
+                                     QStringLiteral("ΕΙΣΦΟΡΑ ΕΡΓΑΖΟΜΕΝΟΥ;ΕΙΣΦΟΡΑ ΕΡΓΟΔΟΤΗ"));
+    } catch (...) {
+        EndLookup(tbInsCasesLookUp, saved);
+        throw;
+    }
+    EndLookup(tbInsCasesLookUp, saved);
+    if (v.typeId() != QMetaType::QVariantList)
+        return false;
+    const QVariantList values = v.toList();
+    EmployeeRate = static_cast<float>(values.value(0).toDouble());
+    EmployerRate = static_cast<float>(values.value(1).toDouble());
+    return true;
+}
+
+QString TAPDDataModule::GetSpecialInsuranceCase(const QString &Package)
+{
+    if (Package.isEmpty())
+        return {};
+    bool saved = false;
+    BeginLookup(tbInsCasesLookUp, saved);
+    QVariant v;
+    try {
+        v = tbInsCasesLookUp->Lookup(QStringLiteral("ΠΑΚΕΤΟ ΚΑΛΥΨΗΣ"), Package, QStringLiteral("ΕΙΔ. ΠΕΡΙΠΤ. ΑΣΦΑΛ."));
+    } catch (...) {
+        EndLookup(tbInsCasesLookUp, saved);
+        throw;
+    }
+    EndLookup(tbInsCasesLookUp, saved);
+    if (v.typeId() == QMetaType::QVariantList)
+        v = v.toList().value(0);
+    const QString result = v.isValid() ? v.toString() : QString();
+    return result == u"0" ? QString() : result;
+}
+
+void TAPDDataModule::tbEmployersCalcFields(TDataSet *DataSet)
+{
+    TField *wage = DataSet->FieldByName(QStringLiteral("ΗΜΕΡΟΜΗΣΘΙΟ"));
+    try {
+        const TField *p = DataSet->FieldByName(QStringLiteral("p"));
+        const TField *percent = DataSet->FieldByName(QStringLiteral("ΕΠΙΔΟΜΑ(%)"));
+        const Currency base = p->IsNull() ? Currency() : p->AsCurrency();
+        const float pct = percent->IsNull() ? 0.0f : static_cast<float>(percent->AsFloat());
+        wage->SetAsCurrency(
+            base + AllowanceAmount(DataSet->FieldByName(QStringLiteral("ΚΩΔΙΚΟΣ ΕΙΔΙΚΟΤΗΤΑΣ"))->AsString(), pct));
+    } catch (const Exception &) {
+        // A specialty the wage table does not hold: the daily wage shows empty rather than raising on every
+        // record fetched.
+        wage->Clear();
+    }
+}
