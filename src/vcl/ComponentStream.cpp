@@ -1232,8 +1232,8 @@ void TReader::ReadComponentChild(TComponent *Parent)
     }
     instance->SetState(csLoading | csReading);
     if (flags & ffInline) {
-        // Only frames (which own their parts) are streamed inline.
-        if (instance->GetChildOwner() != instance)
+        // Only frames (which own their parts, or mark themselves inline when created) are streamed inline.
+        if (instance->GetChildOwner() != instance && !instance->ComponentState().testFlag(csInline))
             Error(QStringLiteral("το στοιχείο %1 δεν είναι πλαίσιο").arg(name));
         instance->SetInline(true);
     }
