@@ -530,6 +530,17 @@ void RegisterClass(TComponentClass AClass, TComponentFactory Factory)
     ClassRegistry().insert(QString::fromLatin1(AClass->className()), {AClass, std::move(Factory)});
 }
 
+void RegisterClass(TComponentClass AClass)
+{
+    RegisterClass(AClass, [AClass](TComponent *AOwner) -> TComponent * {
+        QObject *o = AClass->newInstance(Q_ARG(TComponent *, AOwner));
+        if (!o)
+            throw EClassNotFound(
+                QStringLiteral("Η κλάση %1 δεν δημιουργείται με όνομα").arg(QString::fromLatin1(AClass->className())));
+        return static_cast<TComponent *>(o);
+    });
+}
+
 void UnRegisterClass(TComponentClass AClass)
 {
     ClassRegistry().remove(QString::fromLatin1(AClass->className()));

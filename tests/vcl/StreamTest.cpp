@@ -371,3 +371,13 @@ TEST(ComponentStream, ChildPositionAndCrossRootReferences)
     EXPECT_EQ(static_cast<TTestItem *>(b->FindComponent(QStringLiteral("Panel")))->Link(), ds);
     RemoveGlobalRoot(&module);
 }
+
+TEST(ComponentStream, ClassesRegisteredByTheirMetaObject)
+{
+    RegisterClass(&TTestSource::staticMetaObject); // its invokable constructor creates it
+    TComponent owner(nullptr);
+    TComponent *c = CreateComponent(FindClass(QStringLiteral("TTestSource")), &owner);
+    EXPECT_TRUE(qobject_cast<TTestSource *>(c));
+    EXPECT_EQ(c->Owner(), &owner);
+    RegisterClass<TTestSource>();
+}
