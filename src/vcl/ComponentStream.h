@@ -63,7 +63,7 @@ struct TReaderLimits {
     int MaxDepth = 48;                  // nesting of components, sub-objects, lists and collections
     qsizetype MaxStringBytes = 1 << 20; // one string or binary value
     int MaxListItems = 1 << 16;         // items of one list, set or collection
-    int MaxComponents = 200000;         // components read or created by one read
+    int MaxComponents = 100000;         // components read or created by one read (a 64-page document has ~16000)
 };
 
 class TFiler
