@@ -4,7 +4,7 @@ set -euo pipefail
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 PKGS=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-qpa-plugins libgl-dev
   libsqlite3-dev pxlib-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev

@@ -15,8 +15,9 @@ namespace
 {
 QSet<int> &EventTypes()
 {
-    static QSet<int> types;
-    return types;
+    // Never freed: components and events may outlive static destruction at exit.
+    static auto *types = new QSet<int>;
+    return *types;
 }
 } // namespace
 
@@ -147,11 +148,35 @@ bool IsValidIdent(const QString &Name)
 
 namespace
 {
-QString NameKey(const QString &name)
+TNameKey NameKey(const QString &name)
 {
-    return name.toCaseFolded();
+    return TNameKey{name};
+}
+inline char16_t AsciiLower(char16_t c)
+{
+    return (c >= 'A' && c <= 'Z') ? char16_t(c | 0x20) : c;
 }
 } // namespace
+
+bool operator==(const TNameKey &a, const TNameKey &b) noexcept
+{
+    const qsizetype n = a.Name.size();
+    if (n != b.Name.size())
+        return false;
+    const QChar *x = a.Name.constData(), *y = b.Name.constData();
+    for (qsizetype i = 0; i < n; ++i)
+        if (AsciiLower(x[i].unicode()) != AsciiLower(y[i].unicode()))
+            return false;
+    return true;
+}
+
+size_t qHash(const TNameKey &key, size_t seed) noexcept
+{
+    size_t h = seed ^ 0x9E3779B97F4A7C15ull;
+    for (QChar c : key.Name)
+        h = (h ^ AsciiLower(c.unicode())) * 0x100000001B3ull;
+    return h;
+}
 
 TComponent::TComponent(TComponent *AOwner)
 {
@@ -318,6 +343,29 @@ void TComponent::Remove(TComponent *AComponent)
     AComponent->FOwner = nullptr;
 }
 
+namespace
+{
+// Pointer properties a class publishes as fields for its designed components (STORED false), by name.
+QHash<QString, int> FieldProperties(const QMetaObject *mo)
+{
+    // Never freed: components may be freed during static destruction at exit.
+    static auto *cache = new QHash<const QMetaObject *, QHash<QString, int>>;
+    auto it = cache->constFind(mo);
+    if (it != cache->constEnd())
+        return *it;
+    QHash<QString, int> fields;
+    for (int i = TComponent::staticMetaObject.propertyOffset(); i < mo->propertyCount(); ++i) {
+        const QMetaProperty prop = mo->property(i);
+        const QMetaType type = prop.metaType();
+        if (!prop.isStored() && prop.isWritable() && (type.flags() & QMetaType::PointerToQObject) &&
+            type.metaObject() && type.metaObject()->inherits(&TComponent::staticMetaObject))
+            fields.insert(QString::fromLatin1(prop.name()), i);
+    }
+    cache->insert(mo, fields);
+    return fields;
+}
+} // namespace
+
 // An owner may publish a pointer property named after an owned component (STORED false): it follows
 // the component, so code reaches designed components as fields.
 void TComponent::SetReference(bool Enable)
@@ -325,13 +373,14 @@ void TComponent::SetReference(bool Enable)
     if (!FOwner || FName.isEmpty() || FOwner->IsDestroying())
         return;
     const QMetaObject *mo = FOwner->metaObject();
-    const int idx = mo->indexOfProperty(FName.toLatin1().constData());
-    if (idx < TComponent::staticMetaObject.propertyOffset())
+    const QHash<QString, int> fields = FieldProperties(mo);
+    if (fields.isEmpty())
         return;
-    QMetaProperty prop = mo->property(idx);
+    const int idx = fields.value(FName, -1);
+    if (idx < 0)
+        return;
+    const QMetaProperty prop = mo->property(idx);
     const QMetaType type = prop.metaType();
-    if (prop.isStored() || !prop.isWritable() || !(type.flags() & QMetaType::PointerToQObject) || !type.metaObject())
-        return;
     if (Enable) {
         if (!metaObject()->inherits(type.metaObject()))
             return;
@@ -454,18 +503,21 @@ struct RegisteredClass {
 };
 QHash<QString, RegisteredClass> &ClassRegistry()
 {
-    static QHash<QString, RegisteredClass> registry;
-    return registry;
+    // Never freed: components and events may outlive static destruction at exit.
+    static auto *registry = new QHash<QString, RegisteredClass>;
+    return *registry;
 }
 QList<TComponent *> &GlobalRoots()
 {
-    static QList<TComponent *> roots;
-    return roots;
+    // Never freed: components and events may outlive static destruction at exit.
+    static auto *roots = new QList<TComponent *>;
+    return *roots;
 }
 QSet<QByteArray> &IntegerEnums()
 {
-    static QSet<QByteArray> enums;
-    return enums;
+    // Never freed: components and events may outlive static destruction at exit.
+    static auto *enums = new QSet<QByteArray>;
+    return *enums;
 }
 QByteArray EnumKey(const QMetaEnum &e)
 {
@@ -476,6 +528,17 @@ QByteArray EnumKey(const QMetaEnum &e)
 void RegisterClass(TComponentClass AClass, TComponentFactory Factory)
 {
     ClassRegistry().insert(QString::fromLatin1(AClass->className()), {AClass, std::move(Factory)});
+}
+
+void RegisterClass(TComponentClass AClass)
+{
+    RegisterClass(AClass, [AClass](TComponent *AOwner) -> TComponent * {
+        QObject *o = AClass->newInstance(Q_ARG(TComponent *, AOwner));
+        if (!o)
+            throw EClassNotFound(
+                QStringLiteral("Η κλάση %1 δεν δημιουργείται με όνομα").arg(QString::fromLatin1(AClass->className())));
+        return static_cast<TComponent *>(o);
+    });
 }
 
 void UnRegisterClass(TComponentClass AClass)

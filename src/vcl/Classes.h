@@ -238,6 +238,13 @@ protected:
 
 using TGetChildProc = std::function<void(TComponent *Child)>;
 
+// Component names compare ignoring the case of ASCII letters (names are identifiers).
+struct TNameKey {
+    QString Name;
+};
+bool operator==(const TNameKey &a, const TNameKey &b) noexcept;
+size_t qHash(const TNameKey &key, size_t seed = 0) noexcept;
+
 class TComponent : public TPersistent
 {
     Q_OBJECT
@@ -246,7 +253,12 @@ class TComponent : public TPersistent
     Q_CLASSINFO("Default:Tag", "0")
 public:
     Q_INVOKABLE explicit TComponent(TComponent *AOwner);
-    // Notifies, frees the owned components in reverse creation order and leaves the owner.
+    // Tells those that asked (FreeNotification), frees the owned components in reverse creation order
+    // and leaves the owner (whose components hear opRemove). It runs after the destructors of derived
+    // classes: a class whose owned components need its own parts alive while they go (a windowed
+    // control and the controls on it) calls Destroying() and DestroyComponents() first in its destructor.
+    // Components freed by their owner leave it quietly unless they asked for free notification, so
+    // freeing a large tree stays linear.
     ~TComponent() override;
 
     TComponent *Owner() const { return FOwner; }
@@ -302,6 +314,9 @@ public:
 
     // Components constructed so far in this process (the reader caps how many one stream may create).
     static quint64 CreatedCount() { return FCreatedCount; }
+    // The deepest class whose form resource has been read into this component (InitInheritedComponent).
+    const QMetaObject *DesignClass() const { return FDesignClass; }
+    void SetDesignClass(const QMetaObject *Value) { FDesignClass = Value; }
     // Position of a non-visual component in a design (the stream's "Left" and "Top").
     int DesignInfo() const { return FDesignInfo; }
     void SetDesignInfo(int Value) { FDesignInfo = Value; }
@@ -328,10 +343,11 @@ private:
     QString FName;
     qint64 FTag = 0;
     QList<TComponent *> FComponents;
-    QHash<QString, TComponent *> FNameIndex; // case-folded name -> owned component
+    QHash<TNameKey, TComponent *> FNameIndex;
     QList<TComponent *> FFreeNotifies;
     TComponentState FComponentState;
     int FDesignInfo = 0;
+    const QMetaObject *FDesignClass = nullptr;
     static inline quint64 FCreatedCount = 0;
 };
 
@@ -349,6 +365,9 @@ template <typename T> void RegisterClass()
 {
     RegisterClass(&T::staticMetaObject, [](TComponent *AOwner) -> TComponent * { return new T(AOwner); });
 }
+// A class with a Q_INVOKABLE constructor taking (TComponent *AOwner) can be registered by its meta-object
+// alone (for instance the class of a component at hand).
+void RegisterClass(TComponentClass AClass);
 template <typename... T> void RegisterClasses()
 {
     (RegisterClass<T>(), ...);

@@ -63,7 +63,7 @@ struct TReaderLimits {
     int MaxDepth = 48;                  // nesting of components, sub-objects, lists and collections
     qsizetype MaxStringBytes = 1 << 20; // one string or binary value
     int MaxListItems = 1 << 16;         // items of one list, set or collection
-    int MaxComponents = 200000;         // components read or created by one read
+    int MaxComponents = 100000;         // components read or created by one read (a 64-page document has ~16000)
 };
 
 class TFiler
@@ -137,9 +137,9 @@ private:
     QByteArray FPropPath;     // "Font." while a sub-object is written
     quint8 FPendingFlags = 0; // prefix of the component about to be written
     int FPendingChildPos = -1;
-    qsizetype FHeaderEnd = 0;           // end of the last written header (for dropping unchanged children)
-    QList<TComponent *> FAncestorList;  // children of the ancestor at the current level
-    QHash<QString, int> FAncestorIndex; // their case-folded names
+    qsizetype FHeaderEnd = 0;            // end of the last written header (for dropping unchanged children)
+    QList<TComponent *> FAncestorList;   // children of the ancestor at the current level
+    QHash<TNameKey, int> FAncestorIndex; // their names
     int FChildPos = 0;
 };
 
@@ -192,6 +192,7 @@ private:
     void ReadProperty(TPersistent *Instance);
     void ReadCollection(TCollection *Collection);
     void ResolveFixups();
+    void ClearLoadingState();
 
     struct Fixup {
         QPointer<QObject> Instance;
@@ -212,6 +213,9 @@ private:
     QSet<TComponent *> FLoadedSet;
     QList<Fixup> FFixups;
     QString FPropName; // name DefineProperties is asked about
+    QByteArray FCurrentProperty;
+    const void *FLastPlan = nullptr; // where the last property was found, to find the next one fast
+    int FLastIndex = -1;             // property whose value is being read, named in errors
     bool FPropHandled = false;
 };
 
@@ -230,7 +234,8 @@ QByteArray ObjectBinaryToText(const QByteArray &Binary, const TReaderLimits &Lim
 // Reads the form resource of each class from RootAncestor's descendants down to Instance's own class,
 // ancestor first. A class names its resource with Q_CLASSINFO("FormResource", ":/forms/X.dfm"), else
 // ":/forms/<ClassName>.dfm" is looked for. Text resources are converted once and kept. False when no
-// class level had a resource.
+// class level had a resource. Call it in the constructor of each designed class: levels a base class's
+// constructor has read already are skipped.
 bool InitInheritedComponent(TComponent *Instance, const QMetaObject *RootAncestor);
 // Reads one resource (text or binary) into Instance.
 void ReadComponentResource(const QString &Path, TComponent *Instance);

@@ -1,7 +1,6 @@
 #include "vcl/DialogService.h"
 
-#include <QApplication>
-#include <QMessageBox>
+#include "vcl/Dialogs.h"
 
 namespace DialogService
 {
@@ -14,36 +13,22 @@ Hook &CurrentHook()
     return hook;
 }
 
+// The program's message dialogs: the same service that MessageDlg offers, so scripted answers and the
+// screenless test platform apply here too.
 int ShowBox(const QString &text, Kind kind, unsigned buttons)
 {
-    QMessageBox box;
-    box.setText(text);
-    box.setIcon(kind == Kind::Warning       ? QMessageBox::Warning
-                : kind == Kind::Error       ? QMessageBox::Critical
-                : kind == Kind::Information ? QMessageBox::Information
-                                            : QMessageBox::Question);
-    struct Map {
-        Button B;
-        QMessageBox::StandardButton Q;
-        int R;
-    };
-    static const Map map[] = {{Yes, QMessageBox::Yes, mrYes},
-                              {No, QMessageBox::No, mrNo},
-                              {Ok, QMessageBox::Ok, mrOk},
-                              {Cancel, QMessageBox::Cancel, mrCancel},
-                              {Abort, QMessageBox::Abort, mrAbort},
-                              {Retry, QMessageBox::Retry, mrRetry},
-                              {Ignore, QMessageBox::Ignore, mrIgnore}};
-    QMessageBox::StandardButtons qb;
-    for (const Map &m : map)
-        if (buttons & m.B)
-            qb |= m.Q;
-    box.setStandardButtons(qb);
-    const int clicked = box.exec();
-    for (const Map &m : map)
-        if (clicked == m.Q)
-            return m.R;
-    return mrCancel;
+    const TMsgDlgType type = kind == Kind::Warning       ? mtWarning
+                             : kind == Kind::Error       ? mtError
+                             : kind == Kind::Information ? mtInformation
+                                                         : mtConfirmation;
+    static const std::pair<Button, TMsgDlgBtn> map[] = {{Yes, mbYes},       {No, mbNo},       {Ok, mbOK},
+                                                        {Cancel, mbCancel}, {Abort, mbAbort}, {Retry, mbRetry},
+                                                        {Ignore, mbIgnore}};
+    TMsgDlgButtons set;
+    for (const auto &[b, m] : map)
+        if (buttons & b)
+            set << m;
+    return MessageDlg(text, type, set, 0);
 }
 
 } // namespace

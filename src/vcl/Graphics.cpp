@@ -1,5 +1,7 @@
 #include "Graphics.h"
 
+#include "Canvas.h"
+
 #include <QGuiApplication>
 #include <QMetaEnum>
 
@@ -177,6 +179,8 @@ void TFont::DoChanged()
         FChangedWhileUpdating = true;
         return;
     }
+    if (FFontAdapter)
+        FFontAdapter->Changed();
     OnChange(this);
     Q_EMIT Changed(this);
 }
@@ -272,19 +276,9 @@ bool TFont::operator==(const TFont &other) const
 
 QString TFont::SubstituteFamily(const QString &Family)
 {
-    static const QHash<QString, QString> table = {
-        {QStringLiteral("ms sans serif"), QStringLiteral("Liberation Sans")},
-        {QStringLiteral("microsoft sans serif"), QStringLiteral("Liberation Sans")},
-        {QStringLiteral("ms shell dlg"), QStringLiteral("Liberation Sans")},
-        {QStringLiteral("ms shell dlg 2"), QStringLiteral("Liberation Sans")},
-        {QStringLiteral("arial"), QStringLiteral("Liberation Sans")},
-        {QStringLiteral("tahoma"), QStringLiteral("DejaVu Sans")},
-        {QStringLiteral("verdana"), QStringLiteral("DejaVu Sans")},
-        {QStringLiteral("courier new"), QStringLiteral("Liberation Mono")},
-        {QStringLiteral("courier"), QStringLiteral("Liberation Mono")},
-        {QStringLiteral("times new roman"), QStringLiteral("Liberation Serif")},
-    };
-    return table.value(Family.toLower(), Family);
+    // One substitution table for the whole program: it also checks that the family is installed and has
+    // Greek glyphs.
+    return SubstituteFontName(Family);
 }
 
 QFont TFont::ToQFont(int dpi) const

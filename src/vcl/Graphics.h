@@ -136,6 +136,14 @@ TColor StringToColor(const QString &S);
 // Screen resolution that font heights in designs refer to.
 constexpr int ScreenPixelsPerInch = 96;
 
+// Told by a font after each change of its attributes (a look scheme listens to its fonts this way).
+class IChangeNotifier
+{
+public:
+    virtual ~IChangeNotifier() = default;
+    virtual void Changed() = 0;
+};
+
 class TFont : public TPersistent
 {
     Q_OBJECT
@@ -179,6 +187,10 @@ public:
     // The installed family that stands for a family the designs name ("MS Sans Serif" -> a sans face).
     static QString SubstituteFamily(const QString &Family);
 
+    // Told after every change of an attribute (once per Assign), before OnChange; not owned.
+    IChangeNotifier *FontAdapter() const { return FFontAdapter; }
+    void SetFontAdapter(IChangeNotifier *Value) { FFontAdapter = Value; }
+
     // Fired after every change of an attribute (once per Assign).
     TNotifyEvent OnChange;
 
@@ -198,4 +210,5 @@ private:
     int FPixelsPerInch = ScreenPixelsPerInch;
     int FUpdating = 0;
     bool FChangedWhileUpdating = false;
+    IChangeNotifier *FFontAdapter = nullptr;
 };

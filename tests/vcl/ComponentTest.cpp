@@ -213,6 +213,15 @@ TEST(Graphics, FontHeightSizeAndNotification)
     EXPECT_EQ(g.ToQFont(96).pixelSize(), 15);
     EXPECT_EQ(g.ToQFont(192).pixelSize(), 30);
 
+    struct Scheme : IChangeNotifier {
+        int Calls = 0;
+        void Changed() override { ++Calls; }
+    } scheme;
+    g.SetFontAdapter(&scheme);
+    g.SetSize(10);
+    g.Assign(&f);
+    EXPECT_EQ(scheme.Calls, 2);
+
     TStringList notAFont;
     EXPECT_THROW(f.Assign(&notAFont), EConvertError);
 }

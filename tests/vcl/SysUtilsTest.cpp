@@ -1,5 +1,5 @@
-#include "vcl/SysUtils.h"
 #include "vcl/CodePage.h"
+#include "vcl/SysUtils.h"
 
 #include <QDate>
 #include <gtest/gtest.h>

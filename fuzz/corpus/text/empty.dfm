@@ -1,0 +1,2 @@
+object A: TFuzzBox
+end

@@ -1,0 +1,265 @@
+#include "ComCtrls.h"
+
+#include "Forms.h"
+
+#include <QLabel>
+#include <QStatusBar>
+#include <QTabWidget>
+
+// ---- TTabSheet ----
+
+TTabSheet::TTabSheet(TComponent *AOwner) : TWinControl(AOwner)
+{
+    SetVisible(false);
+}
+
+TTabSheet::~TTabSheet()
+{
+    SetPageControl(nullptr);
+}
+
+TPageControl *TTabSheet::PageControl() const
+{
+    return qobject_cast<TPageControl *>(Parent());
+}
+
+void TTabSheet::SetPageControl(TPageControl *v)
+{
+    SetParent(v);
+}
+
+int TTabSheet::PageIndex() const
+{
+    TPageControl *pc = PageControl();
+    if (!pc)
+        return -1;
+    auto it = std::find(pc->FPages.begin(), pc->FPages.end(), this);
+    return it == pc->FPages.end() ? -1 : int(it - pc->FPages.begin());
+}
+
+void TTabSheet::SetPageIndex(int v)
+{
+    TPageControl *pc = PageControl();
+    if (!pc)
+        return;
+    std::erase(pc->FPages, this);
+    v = std::clamp(v, 0, int(pc->FPages.size()));
+    pc->FPages.insert(pc->FPages.begin() + v, this);
+    pc->SyncTabs();
+}
+
+void TTabSheet::SetTabVisible(bool v)
+{
+    FTabVisible = v;
+    if (TPageControl *pc = PageControl())
+        pc->SyncTabs();
+}
+
+void TTabSheet::TextChanged()
+{
+    TWinControl::TextChanged();
+    if (TPageControl *pc = PageControl())
+        pc->SyncTabs();
+}
+
+// ---- TPageControl ----
+
+TPageControl::TPageControl(TComponent *AOwner) : TWinControl(AOwner)
+{
+    SetBounds(0, 0, 289, 193);
+    SetTabStop(true);
+}
+
+TPageControl::~TPageControl()
+{
+    // The sheets go after this part of the object; the tab widget must not call back meanwhile.
+    if (HandleAllocated())
+        QObject::disconnect(Peer(), nullptr, this, nullptr);
+    FPages.clear();
+    FActivePage = nullptr;
+}
+
+QWidget *TPageControl::CreatePeer()
+{
+    auto *tabs = new TPeer<QTabWidget>(this);
+    QObject::connect(tabs, &QTabWidget::currentChanged, this, [this, tabs](int index) {
+        if (FSyncing)
+            return;
+        QWidget *w = tabs->widget(index);
+        for (TTabSheet *s : FPages)
+            if (s->HandleAllocated() && s->Peer() == w && s != FActivePage) {
+                FActivePage = s;
+                if (OnChange)
+                    Application()->Guard([this] { OnChange(this); });
+            }
+    });
+    return tabs;
+}
+
+QTabWidget *TPageControl::TabWidget()
+{
+    return static_cast<QTabWidget *>(Peer());
+}
+
+void TPageControl::ValidateInsert(TComponent *AComponent)
+{
+    TWinControl::ValidateInsert(AComponent);
+    if (auto *sheet = qobject_cast<TTabSheet *>(AComponent))
+        SheetInserted(sheet);
+}
+
+void TPageControl::SheetInserted(TTabSheet *sheet)
+{
+    if (std::find(FPages.begin(), FPages.end(), sheet) == FPages.end())
+        FPages.push_back(sheet);
+    if (!FActivePage)
+        FActivePage = sheet;
+}
+
+void TPageControl::ControlRemoved(TControl *AControl)
+{
+    std::erase_if(FPages, [AControl](TTabSheet *s) { return static_cast<TControl *>(s) == AControl; });
+    if (static_cast<TControl *>(FActivePage) == AControl)
+        FActivePage = FPages.empty() ? nullptr : FPages.front();
+    SyncTabs();
+}
+
+void TPageControl::AttachChildPeer(TControl *AControl)
+{
+    if (qobject_cast<TTabSheet *>(AControl)) {
+        SyncTabs();
+        return;
+    }
+    TWinControl::AttachChildPeer(AControl);
+}
+
+void TPageControl::AlignControls(TControl *, TRect &)
+{
+    // The tab widget places its sheets.
+}
+
+void TPageControl::SyncTabs()
+{
+    // Drop sheets that have left (their parent changed).
+    std::erase_if(FPages, [this](TTabSheet *s) { return s->Parent() != this; });
+    if (FActivePage && FActivePage->Parent() != this)
+        FActivePage = FPages.empty() ? nullptr : FPages.front();
+    if (!HandleAllocated())
+        return;
+    FSyncing = true;
+    QTabWidget *tabs = TabWidget();
+    while (tabs->count() > 0)
+        tabs->removeTab(0);
+    for (TTabSheet *s : FPages) {
+        if (!s->TabVisible())
+            continue;
+        QWidget *peer = s->Peer();
+        tabs->addTab(peer, s->Caption());
+        peer->setVisible(true);
+    }
+    if (FActivePage && FActivePage->TabVisible())
+        tabs->setCurrentWidget(FActivePage->Peer());
+    FSyncing = false;
+}
+
+TTabSheet *TPageControl::ActivePage() const
+{
+    return FActivePage;
+}
+
+void TPageControl::SetActivePage(TTabSheet *v)
+{
+    if (v && v->PageControl() != this)
+        return;
+    FActivePage = v;
+    if (HandleAllocated() && v && v->TabVisible()) {
+        FSyncing = true;
+        TabWidget()->setCurrentWidget(v->Peer());
+        FSyncing = false;
+    }
+}
+
+int TPageControl::ActivePageIndex() const
+{
+    return FActivePage ? FActivePage->PageIndex() : -1;
+}
+
+void TPageControl::SetActivePageIndex(int v)
+{
+    SetActivePage(v >= 0 && v < PageCount() ? FPages[size_t(v)] : nullptr);
+}
+
+// ---- TStatusBar ----
+
+TStatusBar::TStatusBar(TComponent *AOwner) : TWinControl(AOwner)
+{
+    SetBounds(0, 0, 200, 19);
+    SetAlign(alBottom);
+}
+
+QWidget *TStatusBar::CreatePeer()
+{
+    auto *bar = new TPeer<QStatusBar>(this);
+    bar->setSizeGripEnabled(false);
+    FLabels.clear();
+    QMetaObject::invokeMethod(
+        this, [this] { Sync(); }, Qt::QueuedConnection);
+    return bar;
+}
+
+void TStatusBar::SetSimplePanel(bool v)
+{
+    FSimplePanel = v;
+    Sync();
+}
+
+void TStatusBar::SetSimpleText(const QString &v)
+{
+    FSimpleText = v;
+    Sync();
+}
+
+void TStatusBar::AddPanel(const QString &text, int width)
+{
+    FPanels.push_back({text, width});
+    Sync();
+}
+
+void TStatusBar::SetPanelText(int i, const QString &text)
+{
+    if (i < 0 || i >= PanelCount())
+        return;
+    FPanels[size_t(i)].Text = text;
+    Sync();
+}
+
+QString TStatusBar::ShownText() const
+{
+    if (FSimplePanel)
+        return FSimpleText;
+    QStringList parts;
+    for (const TStatusPanel &p : FPanels)
+        parts << p.Text;
+    return parts.join(u'\t');
+}
+
+void TStatusBar::Sync()
+{
+    if (!HandleAllocated())
+        return;
+    auto *bar = static_cast<QStatusBar *>(Peer());
+    for (auto &l : FLabels)
+        delete l.data();
+    FLabels.clear();
+    if (FSimplePanel) {
+        bar->showMessage(FSimpleText);
+        return;
+    }
+    bar->clearMessage();
+    for (const TStatusPanel &p : FPanels) {
+        auto *label = new QLabel(p.Text);
+        label->setMinimumWidth(p.Width);
+        bar->addWidget(label);
+        FLabels.emplace_back(label);
+    }
+}

@@ -1,0 +1,101 @@
+// Tabbed pages and the status bar.
+#pragma once
+
+#include "Controls.h"
+
+class QTabWidget;
+class QStatusBar;
+class QLabel;
+class TPageControl;
+
+class TTabSheet : public TWinControl
+{
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(bool TabVisible READ TabVisible WRITE SetTabVisible)
+
+public:
+    explicit TTabSheet(TComponent *AOwner);
+    ~TTabSheet() override;
+    TPageControl *PageControl() const;
+    void SetPageControl(TPageControl *v);
+    // Position among the page control's sheets, -1 without one.
+    int PageIndex() const;
+    void SetPageIndex(int v);
+    bool TabVisible() const { return FTabVisible; }
+    void SetTabVisible(bool v);
+    bool ExternallySized() const override { return true; }
+
+protected:
+    void TextChanged() override;
+
+private:
+    bool FTabVisible = true;
+};
+
+class TPageControl : public TWinControl
+{
+    Q_OBJECT
+public:
+    explicit TPageControl(TComponent *AOwner);
+    ~TPageControl() override;
+    int PageCount() const { return int(FPages.size()); }
+    TTabSheet *Pages(int i) const { return FPages[size_t(i)]; }
+    TTabSheet *ActivePage() const;
+    void SetActivePage(TTabSheet *v);
+    int ActivePageIndex() const;
+    void SetActivePageIndex(int v);
+    QTabWidget *TabWidget();
+
+    TNotifyEvent OnChange;
+
+protected:
+    QWidget *CreatePeer() override;
+    void AttachChildPeer(TControl *AControl) override;
+    void AlignControls(TControl *AControl, TRect &Rect) override;
+    void ValidateInsert(TComponent *AComponent) override;
+    void ControlRemoved(TControl *AControl) override;
+
+private:
+    friend class TTabSheet;
+    void SheetInserted(TTabSheet *sheet);
+    void SyncTabs();
+    std::vector<TTabSheet *> FPages;
+    TTabSheet *FActivePage = nullptr;
+    bool FSyncing = false;
+};
+
+struct TStatusPanel {
+    QString Text;
+    int Width = 50;
+};
+
+class TStatusBar : public TWinControl
+{
+    Q_OBJECT
+    Q_PROPERTY(bool SimplePanel READ SimplePanel WRITE SetSimplePanel)
+    Q_PROPERTY(QString SimpleText READ SimpleText WRITE SetSimpleText)
+
+public:
+    explicit TStatusBar(TComponent *AOwner);
+    bool SimplePanel() const { return FSimplePanel; }
+    void SetSimplePanel(bool v);
+    QString SimpleText() const { return FSimpleText; }
+    void SetSimpleText(const QString &v);
+    int PanelCount() const { return int(FPanels.size()); }
+    TStatusPanel &Panels(int i) { return FPanels[size_t(i)]; }
+    void AddPanel(const QString &text, int width);
+    void SetPanelText(int i, const QString &text);
+    // The text shown now: the simple text, or the panels' texts.
+    QString ShownText() const;
+
+protected:
+    QWidget *CreatePeer() override;
+
+private:
+    void Sync();
+    bool FSimplePanel = false;
+    QString FSimpleText;
+    std::vector<TStatusPanel> FPanels;
+    std::vector<QPointer<QLabel>> FLabels;
+};

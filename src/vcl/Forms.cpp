@@ -1,0 +1,394 @@
+#include "Forms.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+
+namespace
+{
+
+class TFormPeer : public TPeer<QWidget>
+{
+public:
+    TFormPeer(TCustomForm *form) : TPeer<QWidget>(form), FForm(form) {}
+
+protected:
+    void closeEvent(QCloseEvent *e) override
+    {
+        if (Control() && !FForm->PeerCloseRequested())
+            e->ignore();
+        else
+            e->accept();
+    }
+
+private:
+    TCustomForm *FForm;
+};
+
+} // namespace
+
+void TScrollingWinControl::GetDesignChildren(TGetChildProc Proc, TComponent *Root)
+{
+    TWinControl::GetChildren(Proc, Root);
+    if (Root == this)
+        for (int i = 0; i < ComponentCount(); ++i)
+            if (TComponent *c = Components(i); !c->HasParent())
+                Proc(c);
+}
+
+// ---- TCustomForm ----
+
+TCustomForm::TCustomForm(TComponent *AOwner) : TScrollingWinControl(AOwner)
+{
+    SetBounds(0, 0, 640, 480);
+    SetVisible(false);
+}
+
+TCustomForm::~TCustomForm()
+{
+    if (OnDestroy)
+        Application()->Guard([this] { OnDestroy(this); });
+    if (FModalLoop)
+        FModalLoop->exit();
+    if (Application() && Application()->MainForm() == this)
+        Application()->SetMainForm(nullptr);
+}
+
+QWidget *TCustomForm::CreatePeer()
+{
+    auto *peer = new TFormPeer(this);
+    peer->setWindowTitle(Caption());
+    return peer;
+}
+
+void TCustomForm::TextChanged()
+{
+    if (HandleAllocated())
+        Peer()->setWindowTitle(Caption());
+}
+
+void TCustomForm::Show()
+{
+    SetVisible(true);
+    Peer()->show();
+    Peer()->raise();
+    if (OnShow)
+        Application()->Guard([this] { OnShow(this); });
+}
+
+bool TCustomForm::CloseQuery()
+{
+    bool canClose = true;
+    if (OnCloseQuery)
+        OnCloseQuery(this, canClose);
+    return canClose;
+}
+
+void TCustomForm::DoClose(TCloseAction &Action)
+{
+    if (OnClose)
+        OnClose(this, Action);
+}
+
+bool TCustomForm::PeerCloseRequested()
+{
+    bool result = false;
+    Application()->Guard([&] {
+        if (!CloseQuery())
+            return;
+        TCloseAction action = FModalLoop ? caHide : caHide;
+        DoClose(action);
+        if (action == caNone)
+            return;
+        result = true;
+        if (FModalLoop && FModalResult == mrNone)
+            FModalResult = mrCancel;
+        SetVisible(false);
+        if (FModalLoop)
+            FModalLoop->exit();
+        if (action == caFree)
+            deleteLater();
+    });
+    return result;
+}
+
+void TCustomForm::Close()
+{
+    if (HandleAllocated() && Peer()->isVisible())
+        Peer()->close();
+    else
+        PeerCloseRequested();
+}
+
+void TCustomForm::SetModalResult(TModalResult v)
+{
+    FModalResult = v;
+    if (v != mrNone && FModalLoop) {
+        TCloseAction action = caHide;
+        DoClose(action);
+        if (action == caNone) {
+            FModalResult = mrNone;
+            return;
+        }
+        SetVisible(false);
+        Peer()->hide();
+        FModalLoop->exit();
+    }
+}
+
+TModalResult TCustomForm::ShowModal()
+{
+    FModalResult = mrNone;
+    Peer()->setWindowModality(Qt::ApplicationModal);
+    Show();
+    QEventLoop loop;
+    FModalLoop = &loop;
+    if (FModalResult == mrNone && Peer()->isVisible())
+        loop.exec();
+    FModalLoop = nullptr;
+    Peer()->hide();
+    Peer()->setWindowModality(Qt::NonModal);
+    SetVisible(false);
+    if (OnHide)
+        Application()->Guard([this] { OnHide(this); });
+    return FModalResult;
+}
+
+void TCustomForm::SetActiveControl(TWinControl *v)
+{
+    FActiveControl = v;
+    if (v && Peer()->isVisible() && v->CanFocus())
+        v->SetFocus();
+}
+
+// ---- TFrame ----
+
+TFrame::TFrame(TComponent *AOwner) : TScrollingWinControl(AOwner)
+{
+    SetBounds(0, 0, 320, 240);
+}
+
+// ---- TScrollBox ----
+
+TScrollBox::TScrollBox(TComponent *AOwner) : TScrollingWinControl(AOwner)
+{
+    SetBounds(0, 0, 185, 41);
+    SetTabStop(true);
+}
+
+QWidget *TScrollBox::CreatePeer()
+{
+    auto *area = new TPeer<QScrollArea>(this);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(false);
+    auto *content = new QWidget;
+    content->resize(1, 1);
+    area->setWidget(content);
+    FContent = content;
+    return area;
+}
+
+void TScrollBox::InitPeer(QWidget *peer)
+{
+    TScrollingWinControl::InitPeer(peer);
+    UpdateRange();
+}
+
+QScrollArea *TScrollBox::ScrollArea()
+{
+    return static_cast<QScrollArea *>(Peer());
+}
+
+QWidget *TScrollBox::ChildContainer()
+{
+    Peer();
+    return FContent.data();
+}
+
+TRect TScrollBox::GetClientRect()
+{
+    // The children's area is the visible part; aligned children share it, the others may lie beyond.
+    return {0, 0, Width(), Height()};
+}
+
+void TScrollBox::AlignControls(TControl *AControl, TRect &Rect)
+{
+    TScrollingWinControl::AlignControls(AControl, Rect);
+    UpdateRange();
+}
+
+void TScrollBox::UpdateRange()
+{
+    if (FContent.isNull())
+        return;
+    int right = Width(), bottom = Height();
+    bool overflow = false;
+    for (int i = 0; i < ControlCount(); ++i) {
+        TControl *c = Controls(i);
+        if (!c->Visible())
+            continue;
+        if (c->Left() + c->Width() > right || c->Top() + c->Height() > bottom)
+            overflow = true;
+        right = std::max(right, c->Left() + c->Width());
+        bottom = std::max(bottom, c->Top() + c->Height());
+    }
+    FContent->resize(overflow ? right : Width(), overflow ? bottom : Height());
+}
+
+void TScrollBox::ScrollInView(TControl *AControl)
+{
+    if (AControl && HandleAllocated())
+        ScrollArea()->ensureVisible(AControl->Left() + AControl->Width() / 2, AControl->Top() + AControl->Height() / 2,
+                                    AControl->Width() / 2, AControl->Height() / 2);
+}
+
+// ---- TApplication ----
+
+TApplication::TApplication(TComponent *AOwner) : TComponent(AOwner)
+{
+}
+
+TApplication::~TApplication() = default;
+
+void TApplication::SetTitle(const QString &v)
+{
+    FTitle = v;
+    QGuiApplication::setApplicationDisplayName(v);
+}
+
+void TApplication::SetHint(const QString &v)
+{
+    FHint = v;
+    if (OnHint)
+        Guard([this] { OnHint(this); });
+}
+
+QString TApplication::ExeName() const
+{
+    return QCoreApplication::applicationFilePath();
+}
+
+void TApplication::ProcessMessages()
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TApplication::Run()
+{
+    if (FMainForm)
+        FMainForm->Show();
+    if (!FTerminated)
+        QApplication::exec();
+}
+
+void TApplication::Terminate()
+{
+    FTerminated = true;
+    QCoreApplication::quit();
+}
+
+void TApplication::HandleException(const std::exception &E)
+{
+    if (dynamic_cast<const EAbort *>(&E))
+        return;
+    if (OnException)
+        OnException(this, E);
+    else
+        ShowException(E);
+}
+
+void TApplication::ShowException(const std::exception &E)
+{
+    QString msg;
+    if (auto *e = dynamic_cast<const Exception *>(&E))
+        msg = e->Message();
+    else
+        msg = QString::fromUtf8(E.what());
+    // A sentence gets its full stop; text ending in punctuation or a bracket is left as it is.
+    if (!msg.isEmpty() && msg.back() > u'.')
+        msg += u'.';
+    MessageDlg(msg, mtError, {mbOK}, 0);
+}
+
+void TApplication::HintMouseEntered(TControl *control)
+{
+    FHintControl = control;
+    // The nearest control with a hint speaks for the ones inside it.
+    QString hint;
+    for (TControl *c = control; c; c = c->Parent())
+        if (!c->Hint().isEmpty()) {
+            hint = c->Hint();
+            break;
+        }
+    SetHint(GetLongHint(hint));
+}
+
+QString GetShortHint(const QString &hint)
+{
+    const qsizetype bar = hint.indexOf(u'|');
+    return bar < 0 ? hint : hint.left(bar);
+}
+
+QString GetLongHint(const QString &hint)
+{
+    const qsizetype bar = hint.indexOf(u'|');
+    return bar < 0 ? hint : hint.mid(bar + 1);
+}
+
+// ---- TScreen ----
+
+TScreen::TScreen(TComponent *AOwner) : TComponent(AOwner)
+{
+}
+
+int TScreen::Width() const
+{
+    return GetSystemMetrics(SM_CXSCREEN);
+}
+
+int TScreen::Height() const
+{
+    return GetSystemMetrics(SM_CYSCREEN);
+}
+
+TCustomForm *TScreen::ActiveForm() const
+{
+    for (TControl *c = FActiveControl; c; c = c->Parent())
+        if (auto *f = qobject_cast<TCustomForm *>(c))
+            return f;
+    return nullptr;
+}
+
+void TScreen::SetCursor(TCursor v)
+{
+    if (v == FCursor)
+        return;
+    if (FCursor != crDefault)
+        QGuiApplication::restoreOverrideCursor();
+    FCursor = v;
+    if (v == crHourGlass)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    else if (v != crDefault)
+        QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+}
+
+QStringList TScreen::Fonts() const
+{
+    return QFontDatabase::families();
+}
+
+TApplication *Application()
+{
+    static TApplication *app = QCoreApplication::instance() ? new TApplication(nullptr) : nullptr;
+    return app;
+}
+
+TScreen *Screen()
+{
+    static TScreen *screen = QCoreApplication::instance() ? new TScreen(nullptr) : nullptr;
+    return screen;
+}

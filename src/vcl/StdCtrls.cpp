@@ -1,0 +1,179 @@
+#include "StdCtrls.h"
+
+#include "Forms.h"
+
+#include <QLineEdit>
+
+// ---- TLabel ----
+
+TLabel::TLabel(TComponent *AOwner) : TGraphicControl(AOwner)
+{
+    SetBounds(0, 0, 65, 17);
+}
+
+void TLabel::SetAlignment(TAlignment v)
+{
+    FAlignment = v;
+    Invalidate();
+}
+
+void TLabel::SetLayout(TTextLayout v)
+{
+    FLayout = v;
+    Invalidate();
+}
+
+void TLabel::SetWordWrap(bool v)
+{
+    FWordWrap = v;
+    AdjustBounds();
+    Invalidate();
+}
+
+void TLabel::SetAutoSize(bool v)
+{
+    FAutoSize = v;
+    AdjustBounds();
+}
+
+void TLabel::SetTransparent(bool v)
+{
+    FTransparent = v;
+    Invalidate();
+}
+
+unsigned TLabel::TextFlags() const
+{
+    unsigned flags = DT_EXPANDTABS;
+    if (FWordWrap)
+        flags |= DT_WORDBREAK;
+    flags |= FAlignment == taRightJustify ? DT_RIGHT : FAlignment == taCenter ? DT_CENTER : DT_LEFT;
+    if (FLayout == tlCenter)
+        flags |= DT_VCENTER | DT_SINGLELINE;
+    else if (FLayout == tlBottom)
+        flags |= DT_BOTTOM | DT_SINGLELINE;
+    return flags;
+}
+
+void TLabel::Paint()
+{
+    TRect r{0, 0, Width(), Height()};
+    if (!FTransparent) {
+        Canvas()->Brush().Color = GetColor();
+        Canvas()->FillRect(r);
+    }
+    Canvas()->Brush().Style = bsClear;
+    Canvas()->DrawText(Caption(), r, TextFlags());
+}
+
+void TLabel::TextChanged()
+{
+    AdjustBounds();
+    TGraphicControl::TextChanged();
+}
+
+void TLabel::FontChanged()
+{
+    TGraphicControl::FontChanged();
+    AdjustBounds();
+}
+
+void TLabel::AdjustBounds()
+{
+    if (!FAutoSize || IsLoading())
+        return;
+    TCanvas measure;
+    measure.Font()->Assign(GetFont());
+    TRect r{0, 0, FWordWrap ? Width() : 0, 0};
+    QString text = Caption();
+    if (text.isEmpty())
+        text = QStringLiteral(" ");
+    measure.DrawText(text, r, (TextFlags() & ~(DT_VCENTER | DT_BOTTOM)) | DT_CALCRECT);
+    int left = Left();
+    if (FAlignment == taRightJustify)
+        left += Width() - r.Width();
+    SetBounds(left, Top(), r.Width(), r.Height());
+}
+
+// ---- TEdit ----
+
+TEdit::TEdit(TComponent *AOwner) : TWinControl(AOwner)
+{
+    SetBounds(0, 0, 121, 21);
+    SetTabStop(true);
+    SetParentColor(false);
+    SetColor(clWindow);
+}
+
+QWidget *TEdit::CreatePeer()
+{
+    auto *edit = new TPeer<QLineEdit>(this);
+    edit->setFrame(FBorderStyle != bsNone);
+    edit->setReadOnly(FReadOnly);
+    if (FMaxLength > 0)
+        edit->setMaxLength(FMaxLength);
+    edit->setText(TWinControl::GetText());
+    edit->setFont(DesignFontOf(GetFont()));
+    QObject::connect(edit, &QLineEdit::textChanged, this, [this](const QString &) {
+        if (!FSettingText)
+            TextChanged();
+    });
+    return edit;
+}
+
+QLineEdit *TEdit::LineEdit()
+{
+    return static_cast<QLineEdit *>(Peer());
+}
+
+QString TEdit::GetText() const
+{
+    if (HandleAllocated())
+        return static_cast<QLineEdit *>(const_cast<TEdit *>(this)->Peer())->text();
+    return TWinControl::GetText();
+}
+
+void TEdit::SetText(const QString &v)
+{
+    if (v == GetText())
+        return;
+    FSettingText = true;
+    if (HandleAllocated())
+        LineEdit()->setText(FMaxLength > 0 ? v.left(FMaxLength) : v);
+    FSettingText = false;
+    FText = v;
+    TextChanged();
+}
+
+void TEdit::TextChanged()
+{
+    TWinControl::TextChanged();
+    if (OnChange)
+        Application()->Guard([this] { OnChange(this); });
+}
+
+void TEdit::SetMaxLength(int v)
+{
+    FMaxLength = std::max(0, v);
+    if (HandleAllocated())
+        LineEdit()->setMaxLength(FMaxLength > 0 ? FMaxLength : 32767);
+}
+
+void TEdit::SetBorderStyle(TBorderStyle v)
+{
+    FBorderStyle = v;
+    if (HandleAllocated())
+        LineEdit()->setFrame(v != bsNone);
+}
+
+void TEdit::SetReadOnly(bool v)
+{
+    FReadOnly = v;
+    if (HandleAllocated())
+        LineEdit()->setReadOnly(v);
+}
+
+void TEdit::SelectAll()
+{
+    LineEdit()->selectAll();
+}

@@ -1,0 +1,163 @@
+#include "vcl/Canvas.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+struct TextFixture : ::testing::Test {
+    QImage Image{400, 300, QImage::Format_ARGB32};
+    QFont Font = MakeDesignFont("MS Sans Serif", -13);
+    int LineHeight = 0;
+    void SetUp() override
+    {
+        Image.fill(Qt::white);
+        const QFontMetricsF fm(Font, &Image);
+        LineHeight = int(std::lround(fm.ascent() + fm.descent()));
+    }
+    int InkRows(int fromY, int toY)
+    {
+        int rows = 0;
+        for (int y = fromY; y < toY; ++y)
+            for (int x = 0; x < Image.width(); ++x)
+                if (Image.pixel(x, y) != qRgb(255, 255, 255)) {
+                    ++rows;
+                    break;
+                }
+        return rows;
+    }
+};
+
+} // namespace
+
+TEST_F(TextFixture, CalcRectMeasuresLinesAtBreaks)
+{
+    TRect one{10, 20, 300, 300};
+    DrawTextOn(nullptr, Font, "  ΟΔΟΣ", one, DT_CALCRECT | DT_NOPREFIX | DT_EDITCONTROL, nullptr, &Image);
+    EXPECT_EQ(one.Left, 10);
+    EXPECT_EQ(one.Top, 20);
+    EXPECT_EQ(one.Height(), LineHeight);
+    EXPECT_GT(one.Width(), 20);
+
+    TRect two{10, 20, 300, 300};
+    const int h =
+        DrawTextOn(nullptr, Font, "  ΟΔΟΣ\r\n  (13)", two, DT_CALCRECT | DT_NOPREFIX | DT_EDITCONTROL, nullptr, &Image);
+    EXPECT_EQ(h, 2 * LineHeight);
+    EXPECT_EQ(two.Bottom, 20 + 2 * LineHeight);
+    EXPECT_EQ(two.Right, one.Right); // the wider line decides
+
+    TRect single{0, 0, 300, 300};
+    DrawTextOn(nullptr, Font, "a\r\nb", single, DT_CALCRECT | DT_SINGLELINE, nullptr, &Image);
+    EXPECT_EQ(single.Height(), LineHeight);
+}
+
+TEST_F(TextFixture, WordBreakWrapsAndEditControlDropsPartialLastLine)
+{
+    const QString text = "ένα δύο τρία τέσσερα πέντε έξι επτά οκτώ εννέα δέκα";
+    TRect measure{0, 0, 80, 1000};
+    DrawTextOn(nullptr, Font, text, measure, DT_CALCRECT | DT_WORDBREAK, nullptr, &Image);
+    EXPECT_GT(measure.Height(), 2 * LineHeight);
+    EXPECT_LE(measure.Width(), 80);
+
+    // Room for two whole lines and a half: only two are drawn, and the count stops at the third line.
+    QPainter p(&Image);
+    TRect r{0, 0, 80, 2 * LineHeight + LineHeight / 2};
+    int drawn = -1;
+    DrawTextOn(&p, Font, text, r, DT_WORDBREAK | DT_EDITCONTROL, &drawn, &Image);
+    p.end();
+    EXPECT_GT(drawn, 5);
+    EXPECT_LT(drawn, int(text.size()));
+    EXPECT_TRUE(text[drawn - 1] == u' ' || text[drawn].isSpace() || text[drawn].isLetter());
+    EXPECT_EQ(InkRows(2 * LineHeight, r.Bottom), 0);
+    EXPECT_GT(InkRows(0, 2 * LineHeight), 0);
+
+    // The rest, drawn in a tall rectangle, is all drawn.
+    TRect rest{0, 0, 80, 1000};
+    int drawnRest = -1;
+    DrawTextOn(nullptr, Font, text.mid(drawn), rest, DT_WORDBREAK | DT_EDITCONTROL, &drawnRest, &Image);
+    EXPECT_EQ(drawnRest, int(text.size()) - drawn);
+}
+
+TEST_F(TextFixture, CountsLineBreaksAndPrefixesInSourceCharacters)
+{
+    TRect r{0, 0, 300, LineHeight};
+    int drawn = -1;
+    QPainter p(&Image);
+    DrawTextOn(&p, Font, "&&Α&Β\r\nδεύτερη", r, DT_EDITCONTROL, &drawn);
+    p.end();
+    EXPECT_EQ(drawn, 7); // "&&Α&Β" and CR LF
+
+    TRect w{0, 0, 300, 100};
+    DrawTextOn(nullptr, Font, "&A", w, DT_CALCRECT, nullptr, &Image);
+    TRect np{0, 0, 300, 100};
+    DrawTextOn(nullptr, Font, "&A", np, DT_CALCRECT | DT_NOPREFIX, nullptr, &Image);
+    EXPECT_LT(w.Width(), np.Width());
+}
+
+TEST_F(TextFixture, AlignmentAndSingleLineLayout)
+{
+    auto inkSpan = [this](int &first, int &last, int &top, int &bottom) {
+        first = Image.width(), last = -1, top = Image.height(), bottom = -1;
+        for (int y = 0; y < Image.height(); ++y)
+            for (int x = 0; x < Image.width(); ++x)
+                if (Image.pixel(x, y) != qRgb(255, 255, 255)) {
+                    first = std::min(first, x), last = std::max(last, x);
+                    top = std::min(top, y), bottom = std::max(bottom, y);
+                }
+    };
+    int l, rr, t, b;
+    TRect box{100, 100, 300, 200};
+    {
+        QPainter p(&Image);
+        TRect r = box;
+        DrawTextOn(&p, Font, "1234,50 €", r, DT_RIGHT | DT_BOTTOM | DT_SINGLELINE | DT_NOPREFIX);
+    }
+    inkSpan(l, rr, t, b);
+    EXPECT_GE(rr, 290);
+    EXPECT_LT(rr, 300);
+    EXPECT_GT(t, 180);
+    EXPECT_LT(b, 200);
+
+    Image.fill(Qt::white);
+    {
+        QPainter p(&Image);
+        TRect r = box;
+        DrawTextOn(&p, Font, "ΑΒΓ", r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
+    inkSpan(l, rr, t, b);
+    EXPECT_NEAR((l + rr) / 2.0, 200, 3);
+    EXPECT_NEAR((t + b) / 2.0, 150, 4);
+}
+
+TEST_F(TextFixture, ExpandTabsWidensText)
+{
+    TRect plain{0, 0, 400, 100}, tabs{0, 0, 400, 100};
+    DrawTextOn(nullptr, Font, "a\tb", plain, DT_CALCRECT, nullptr, &Image);
+    DrawTextOn(nullptr, Font, "a\tb", tabs, DT_CALCRECT | DT_EXPANDTABS, nullptr, &Image);
+    EXPECT_GT(tabs.Width(), plain.Width());
+}
+
+TEST(FontSubstitution, DesignFontsMapToInstalledGreekFamilies)
+{
+    for (const char *name : {"MS Sans Serif", "Arial", "Courier New", "Tahoma", "NoSuchFont"}) {
+        const QString family = SubstituteFontName(name);
+        EXPECT_TRUE(QFontDatabase::hasFamily(family)) << name;
+        EXPECT_TRUE(QFontDatabase::writingSystems(family).contains(QFontDatabase::Greek)) << name;
+    }
+    EXPECT_TRUE(QFontDatabase::isFixedPitch(SubstituteFontName("Courier New")));
+}
+
+TEST(FontSubstitution, HeightSignMeansCharacterOrCellHeight)
+{
+    const QFont character = MakeDesignFont("Arial", -40);
+    const QFont cell = MakeDesignFont("Arial", 40);
+    EXPECT_EQ(character.pixelSize(), 40);
+    EXPECT_LT(cell.pixelSize(), 40);
+    const QFontMetricsF fm(cell);
+    EXPECT_NEAR(fm.ascent() + fm.descent(), 40, 2);
+}

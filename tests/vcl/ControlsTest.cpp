@@ -1,0 +1,312 @@
+#include "vcl/ComCtrls.h"
+#include "vcl/ExtCtrls.h"
+#include "vcl/Forms.h"
+#include "vcl/StdCtrls.h"
+
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+class TPaintCounter : public TCustomControl
+{
+public:
+    using TCustomControl::TCustomControl;
+    int Paints = 0;
+
+protected:
+    void Paint() override { ++Paints; }
+};
+
+} // namespace
+
+TEST(ControlsAlign, AlignedControlsShareTheParentAndAnchorsFollowResize)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 400, 300);
+    auto *panel = new TPanel(&form);
+    panel->SetBevelOuter(bvNone);
+    panel->SetParent(&form);
+    panel->SetBounds(0, 0, 400, 300);
+    auto *top = new TPanel(&form);
+    top->SetHeight(30);
+    top->SetAlign(alTop);
+    top->SetParent(panel);
+    auto *status = new TStatusBar(&form);
+    status->SetParent(panel);
+    auto *left = new TPanel(&form);
+    left->SetWidth(50);
+    left->SetAlign(alLeft);
+    left->SetParent(panel);
+    auto *client = new TPanel(&form);
+    client->SetAlign(alClient);
+    client->SetParent(panel);
+    EXPECT_EQ(top->BoundsRect(), Rect(0, 0, 400, 30));
+    EXPECT_EQ(status->BoundsRect(), Rect(0, 281, 400, 300));
+    EXPECT_EQ(left->BoundsRect(), Rect(0, 30, 50, 281));
+    EXPECT_EQ(client->BoundsRect(), Rect(50, 30, 400, 281));
+
+    auto *anchored = new TPanel(&form);
+    anchored->SetParent(client);
+    anchored->SetBounds(300, 200, 40, 20);
+    anchored->SetAnchors(TAnchors(akRight | akBottom));
+    auto *stretched = new TPanel(&form);
+    stretched->SetParent(client);
+    stretched->SetBounds(10, 10, 100, 20);
+    stretched->SetAnchors(TAnchors(akLeft | akTop | akRight));
+    panel->SetBounds(0, 0, 500, 350);
+    EXPECT_EQ(client->BoundsRect(), Rect(50, 30, 500, 331));
+    EXPECT_EQ(anchored->BoundsRect(), Rect(400, 250, 440, 270));
+    EXPECT_EQ(stretched->BoundsRect(), Rect(10, 10, 210, 30));
+
+    // Hidden controls give their room away.
+    top->SetVisible(false);
+    EXPECT_EQ(left->Top(), 0);
+}
+
+TEST(ControlsAlign, ScaleByScalesBoundsAndChildren)
+{
+    TForm form(nullptr);
+    auto *panel = new TPanel(&form);
+    panel->SetParent(&form);
+    panel->SetBounds(10, 20, 100, 40);
+    auto *inner = new TPanel(&form);
+    inner->SetParent(panel);
+    inner->SetBounds(4, 8, 20, 10);
+    panel->ScaleBy(3, 2);
+    EXPECT_EQ(panel->BoundsRect(), Rect(15, 30, 165, 90));
+    EXPECT_EQ(inner->BoundsRect(), Rect(6, 12, 36, 27));
+}
+
+TEST(ControlsTabOrder, OrderIsAPositionInTheParentsList)
+{
+    TForm form(nullptr);
+    auto *a = new TEdit(&form);
+    auto *b = new TEdit(&form);
+    auto *c = new TEdit(&form);
+    a->SetParent(&form);
+    b->SetParent(&form);
+    c->SetParent(&form);
+    EXPECT_EQ(c->TabOrder(), 2);
+    c->SetTabOrder(0);
+    EXPECT_EQ(c->TabOrder(), 0);
+    EXPECT_EQ(a->TabOrder(), 1);
+    EXPECT_EQ(b->TabOrder(), 2);
+    a->SetTabOrder(99); // clamped to the last place
+    EXPECT_EQ(a->TabOrder(), 2);
+    delete b;
+    EXPECT_EQ(a->TabOrder(), 1);
+    auto *orphan = new TEdit(&form);
+    EXPECT_EQ(orphan->TabOrder(), -1);
+    orphan->SetTabOrder(0);
+    orphan->SetParent(&form);
+    EXPECT_EQ(orphan->TabOrder(), 0);
+}
+
+TEST(ControlsLook, ParentColorAndFontFollowUntilSetOwn)
+{
+    TForm form(nullptr);
+    form.SetColor(ToColor(0x112233));
+    auto *panel = new TPanel(&form);
+    panel->SetParent(&form);
+    auto *label = new TLabel(&form);
+    label->SetParent(panel);
+    EXPECT_EQ(panel->GetColor(), 0x112233);
+    EXPECT_EQ(label->GetColor(), 0x112233);
+    form.SetColor(ToColor(0x445566));
+    EXPECT_EQ(label->GetColor(), 0x445566);
+    panel->SetColor(ToColor(0x010101));
+    EXPECT_FALSE(panel->ParentColor());
+    form.SetColor(ToColor(0x777777));
+    EXPECT_EQ(panel->GetColor(), 0x010101);
+    EXPECT_EQ(label->GetColor(), 0x010101);
+
+    form.GetFont()->SetHeight(-20);
+    EXPECT_EQ(label->GetFont()->Height(), -20);
+    EXPECT_TRUE(label->ParentFont());
+    label->GetFont()->SetHeight(-9);
+    EXPECT_FALSE(label->ParentFont());
+    form.GetFont()->SetHeight(-30);
+    EXPECT_EQ(label->GetFont()->Height(), -9);
+    EXPECT_EQ(panel->GetFont()->Height(), -30);
+}
+
+TEST(ControlsPaint, InvalidateQueuesRepaintPaintsAtOnce)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 100);
+    auto *c = new TPaintCounter(&form);
+    c->SetParent(&form);
+    c->SetBounds(0, 0, 50, 50);
+    form.Show();
+    QTest::qWait(5);
+    const int before = c->Paints;
+    c->Invalidate();
+    EXPECT_EQ(c->Paints, before);
+    QCoreApplication::processEvents();
+    EXPECT_GT(c->Paints, before);
+    const int mid = c->Paints;
+    c->Repaint();
+    EXPECT_EQ(c->Paints, mid + 1);
+}
+
+TEST(ControlsInput, ClicksMouseWheelKeysAndHandCursor)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 100);
+    auto *panel = new TPanel(&form);
+    panel->SetParent(&form);
+    int clicks = 0, dbl = 0, downs = 0;
+    panel->OnClick = [&](TObject *) { ++clicks; };
+    panel->OnDblClick = [&](TObject *) { ++dbl; };
+    panel->OnMouseDown = [&](TObject *, TMouseButton b, TShiftState s, int x, int y) {
+        ++downs;
+        EXPECT_EQ(b, mbLeft);
+        EXPECT_TRUE(s & ssLeft);
+        EXPECT_EQ(x, 5);
+        EXPECT_EQ(y, 6);
+    };
+    form.Show();
+    QTest::mouseClick(panel->Peer(), Qt::LeftButton, {}, QPoint(5, 6));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(downs, 1);
+    QTest::mouseDClick(panel->Peer(), Qt::LeftButton, {}, QPoint(5, 6));
+    EXPECT_EQ(dbl, 1);
+
+    auto *edit = new TEdit(&form);
+    edit->SetParent(&form);
+    QString typed;
+    edit->OnKeyPress = [&](TObject *, QChar &k) {
+        if (k == u'x')
+            k = QChar(); // swallowed
+    };
+    edit->OnKeyDown = [&](TObject *, quint16 &key, TShiftState) {
+        if (key == VK_RETURN)
+            typed += "<enter>";
+    };
+    int changes = 0;
+    edit->OnChange = [&](TObject *) { ++changes; };
+    edit->SetFocus();
+    QTest::keyClicks(edit->Peer(), "axb");
+    QTest::keyClick(edit->Peer(), Qt::Key_Return);
+    EXPECT_EQ(edit->GetText(), "ab");
+    EXPECT_EQ(typed, "<enter>");
+    EXPECT_EQ(changes, 2);
+    edit->SetText("νέο");
+    EXPECT_EQ(changes, 3);
+
+    panel->SetCursor(crHandPoint);
+    EXPECT_EQ(panel->Peer()->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_GT(GetSystemMetrics(SM_CXVSCROLL), 0);
+}
+
+TEST(ControlsLifetime, ParentFreesChildrenOwnerForgetsThem)
+{
+    auto form = std::make_unique<TForm>(nullptr);
+    auto *panel = new TPanel(form.get());
+    panel->SetParent(form.get());
+    auto *inner = new TEdit(form.get());
+    inner->SetParent(panel);
+    form->Show();
+    const int owned = form->ComponentCount();
+    delete panel;
+    EXPECT_EQ(form->ComponentCount(), owned - 2);
+    EXPECT_EQ(form->ControlCount(), 0);
+    form.reset();
+}
+
+TEST(PageControl, SheetsBecomeTabsInOrder)
+{
+    TForm form(nullptr);
+    auto *pc = new TPageControl(&form);
+    pc->SetParent(&form);
+    std::vector<TTabSheet *> sheets;
+    for (int i = 1; i <= 3; ++i) {
+        auto *s = new TTabSheet(&form);
+        s->SetCaption(QStringLiteral("Σελίδα %1").arg(i));
+        s->SetPageControl(pc);
+        sheets.push_back(s);
+    }
+    form.Show();
+    EXPECT_EQ(pc->PageCount(), 3);
+    EXPECT_EQ(pc->ActivePage(), sheets[0]);
+    EXPECT_EQ(pc->TabWidget()->count(), 3);
+    EXPECT_EQ(pc->TabWidget()->tabText(2), "Σελίδα 3");
+    int changes = 0;
+    pc->OnChange = [&](TObject *) { ++changes; };
+    pc->TabWidget()->setCurrentIndex(1);
+    EXPECT_EQ(pc->ActivePage(), sheets[1]);
+    EXPECT_EQ(changes, 1);
+    sheets[2]->SetPageIndex(0);
+    EXPECT_EQ(pc->Pages(0), sheets[2]);
+    EXPECT_EQ(pc->TabWidget()->tabText(0), "Σελίδα 3");
+    delete sheets[1];
+    EXPECT_EQ(pc->PageCount(), 2);
+    EXPECT_EQ(pc->TabWidget()->count(), 2);
+    EXPECT_NE(pc->ActivePage(), nullptr);
+}
+
+TEST(Application, HintsAndDefaultExceptionHandler)
+{
+    TForm form(nullptr);
+    auto *panel = new TPanel(&form);
+    panel->SetParent(&form);
+    panel->SetHint("Άνοιγμα|Άνοιγμα αποθηκευμένης δήλωσης");
+    QStringList hints;
+    Application()->OnHint = [&](TObject *) { hints << Application()->Hint(); };
+    panel->PeerEnter();
+    Application()->OnHint = nullptr;
+    ASSERT_EQ(hints.size(), 1);
+    EXPECT_EQ(hints[0], "Άνοιγμα αποθηκευμένης δήλωσης");
+    EXPECT_EQ(GetShortHint(panel->Hint()), "Άνοιγμα");
+    EXPECT_FALSE(Application()->ExeName().isEmpty());
+
+    TScriptedDialogs dialogs;
+    Application()->Guard([] { throw EConvertError("Λάθος ημερομηνία"); });
+    Application()->Guard([] { Abort(); });
+    ASSERT_EQ(dialogs.Count(), 1);
+    EXPECT_EQ(dialogs.Requests()[0].Msg, "Λάθος ημερομηνία.");
+    EXPECT_EQ(dialogs.Requests()[0].DlgType, mtError);
+}
+
+TEST(Image, VectorPictureDrawnStretched)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("p.svg");
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("<svg xmlns='http://www.w3.org/2000/svg' width='10' height='10'>"
+            "<rect x='0' y='0' width='10' height='10' fill='#ff0000'/></svg>");
+    f.close();
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 200);
+    form.SetColor(clWhite);
+    auto *img = new TImage(&form);
+    img->SetParent(&form);
+    img->SetBounds(0, 0, 80, 40);
+    ASSERT_TRUE(img->Picture()->LoadFromFile(file));
+    img->SetStretch(true);
+    form.Show();
+    const QImage shot = form.Peer()->grab().toImage();
+    EXPECT_EQ(QColor(shot.pixel(75, 35)), QColor(Qt::red));
+    EXPECT_NE(QColor(shot.pixel(85, 35)), QColor(Qt::red));
+    EXPECT_FALSE(TPicture().LoadFromFile(dir.filePath("missing.svg")));
+}
+
+TEST(ControlsInput, HandlerErrorsReachTheDefaultHandlerNotQt)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 100);
+    auto *panel = new TPanel(&form);
+    panel->SetParent(&form);
+    panel->OnClick = [](TObject *) { throw EConvertError("Μη έγκυρη τιμή"); };
+    form.Show();
+    TScriptedDialogs dialogs;
+    QTest::mouseClick(panel->Peer(), Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_EQ(dialogs.Count(), 1);
+    EXPECT_EQ(dialogs.Requests()[0].Msg, "Μη έγκυρη τιμή.");
+}

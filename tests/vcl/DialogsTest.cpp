@@ -1,0 +1,49 @@
+#include "vcl/Dialogs.h"
+#include "vcl/DialogService.h"
+
+#include <gtest/gtest.h>
+
+TEST(MessageDlg, ScriptedAnswersAreRecordedInOrder)
+{
+    TScriptedDialogs script{mrNo, mrRetry};
+    EXPECT_EQ(MessageDlg("Αποθήκευση;", mtConfirmation, mbYesNoCancel, 0), mrNo);
+    EXPECT_EQ(MessageDlg("Αδυναμία ανοίγματος αρχείου x", mtError, mbAbortRetryIgnore, 12), mrRetry);
+    // Queue empty: the default button answers.
+    EXPECT_EQ(MessageDlg("τρίτο", mtWarning, mbAbortIgnore, 0), mrAbort);
+    ASSERT_EQ(script.Count(), 3);
+    EXPECT_EQ(script.Requests()[0].Msg, QStringLiteral("Αποθήκευση;"));
+    EXPECT_EQ(script.Requests()[0].DlgType, mtConfirmation);
+    EXPECT_TRUE(script.Requests()[0].Buttons.Contains(mbCancel));
+    EXPECT_FALSE(script.Requests()[0].Buttons.Contains(mbOK));
+    EXPECT_EQ(script.Requests()[1].HelpCtx, 12);
+}
+
+TEST(MessageDlg, ScriptsNestAndRestore)
+{
+    TScriptedDialogs outer{mrYes};
+    {
+        TScriptedDialogs inner{mrCancel};
+        EXPECT_EQ(MessageDlg("a", mtConfirmation, mbYesNoCancel, 0), mrCancel);
+    }
+    EXPECT_EQ(MessageDlg("b", mtConfirmation, mbYesNoCancel, 0), mrYes);
+    EXPECT_EQ(outer.Count(), 1);
+}
+
+TEST(MessageDlg, UnscriptedOffscreenAnswersDefaultWithoutBlocking)
+{
+    EXPECT_EQ(MessageDlg("x", mtConfirmation, mbYesNo, 0), mrYes);
+    EXPECT_EQ(MessageDlg("x", mtError, {mbOK}, 0), mrOk);
+    EXPECT_EQ(DefaultModalResult({mbIgnore, mbCancel}), mrIgnore);
+    EXPECT_EQ(DefaultModalResult({}), mrNone);
+}
+
+TEST(MessageDlg, DialogServiceQuestionsGoThroughTheSameService)
+{
+    TScriptedDialogs script{mrIgnore};
+    EXPECT_EQ(DialogService::Ask("Could not convert X ", DialogService::Kind::Warning,
+                                 DialogService::Abort | DialogService::Ignore),
+              DialogService::mrIgnore);
+    ASSERT_EQ(script.Count(), 1);
+    EXPECT_EQ(script.Requests()[0].DlgType, mtWarning);
+    EXPECT_EQ(script.Requests()[0].Buttons, TMsgDlgButtons({mbAbort, mbIgnore}));
+}

@@ -1,0 +1,147 @@
+#include "vcl/Forms.h"
+#include "vcl/ComCtrls.h"
+#include "vcl/ComponentStream.h"
+#include "vcl/ExtCtrls.h"
+#include "vcl/StdCtrls.h"
+
+#include <QCoreApplication>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+TEST(Forms, ShowModalEndsWithModalResultAndCloseAsksFirst)
+{
+    TForm form(nullptr);
+    form.SetCaption("Επιλογές εξαγωγής");
+    EXPECT_EQ(form.Peer()->windowTitle(), "Επιλογές εξαγωγής");
+    QTimer::singleShot(0, &form, [&] { form.SetModalResult(mrOk); });
+    EXPECT_EQ(form.ShowModal(), mrOk);
+    EXPECT_FALSE(form.Visible());
+
+    bool allow = false;
+    int closes = 0;
+    form.OnCloseQuery = [&](TObject *, bool &canClose) { canClose = allow; };
+    form.OnClose = [&](TObject *, TCloseAction &) { ++closes; };
+    form.Show();
+    form.Close();
+    EXPECT_TRUE(form.Visible());
+    EXPECT_EQ(closes, 0);
+    allow = true;
+    form.Close();
+    EXPECT_FALSE(form.Visible());
+    EXPECT_EQ(closes, 1);
+
+    // Closing a modal window gives Cancel.
+    QTimer::singleShot(0, &form, [&] { form.Close(); });
+    EXPECT_EQ(form.ShowModal(), mrCancel);
+}
+
+TEST(Forms, ScrollBoxScrollsChildrenBeyondItsArea)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 200);
+    auto *box = new TScrollBox(&form);
+    box->SetParent(&form);
+    box->SetAlign(alClient);
+    auto *far = new TEdit(&form);
+    far->SetParent(box);
+    far->SetBounds(10, 600, 100, 20);
+    form.Show();
+    EXPECT_EQ(box->BoundsRect(), Rect(0, 0, 300, 200));
+    EXPECT_EQ(far->Peer()->parentWidget(), box->ChildContainer());
+    EXPECT_GE(box->ChildContainer()->height(), 620);
+    box->ScrollInView(far);
+    EXPECT_GT(box->ScrollArea()->verticalScrollBar()->value(), 0);
+}
+
+TEST(Forms, ScreenTracksTheActiveControl)
+{
+    TForm form(nullptr);
+    auto *edit = new TEdit(&form);
+    edit->SetParent(&form);
+    form.Show();
+    form.Peer()->activateWindow();
+    edit->SetFocus();
+    QCoreApplication::processEvents();
+    if (edit->Focused()) {
+        EXPECT_EQ(Screen()->ActiveControl(), edit);
+        EXPECT_EQ(Screen()->ActiveForm(), &form);
+    }
+    delete edit;
+    EXPECT_EQ(Screen()->ActiveControl(), nullptr);
+    EXPECT_GT(Screen()->Width(), 0);
+    EXPECT_FALSE(Screen()->Fonts().isEmpty());
+}
+
+TEST(Forms, DesignedControlsStreamAndComeBackInPlace)
+{
+    const QByteArray design = "object Form1: TForm\n"
+                              "  Left = 0\n"
+                              "  Top = 0\n"
+                              "  Width = 400\n"
+                              "  Height = 300\n"
+                              "  Caption = 'Επιλογές'\n"
+                              "  object Panel1: TPanel\n"
+                              "    Left = 0\n"
+                              "    Top = 0\n"
+                              "    Width = 400\n"
+                              "    Height = 40\n"
+                              "    Align = alTop\n"
+                              "    Caption = 'Κεφαλίδα'\n"
+                              "    TabOrder = 1\n"
+                              "    object Label1: TLabel\n"
+                              "      Left = 8\n"
+                              "      Top = 8\n"
+                              "      Width = 60\n"
+                              "      Height = 13\n"
+                              "      Caption = 'Όνομα'\n"
+                              "    end\n"
+                              "  end\n"
+                              "  object Edit1: TEdit\n"
+                              "    Left = 8\n"
+                              "    Top = 60\n"
+                              "    Width = 121\n"
+                              "    Height = 21\n"
+                              "    TabOrder = 0\n"
+                              "    Text = 'α'\n"
+                              "  end\n"
+                              "  object PageControl1: TPageControl\n"
+                              "    Left = 0\n"
+                              "    Top = 100\n"
+                              "    Width = 400\n"
+                              "    Height = 200\n"
+                              "    TabOrder = 2\n"
+                              "    object TabSheet1: TTabSheet\n"
+                              "      Caption = 'Σελίδα 1'\n"
+                              "    end\n"
+                              "    object TabSheet2: TTabSheet\n"
+                              "      Caption = 'Σελίδα 2'\n"
+                              "    end\n"
+                              "  end\n"
+                              "end\n";
+    TForm form(nullptr);
+    ReadComponent(ObjectTextToBinary(design), &form);
+    auto *panel = qobject_cast<TPanel *>(form.FindComponent("Panel1"));
+    auto *label = qobject_cast<TLabel *>(form.FindComponent("Label1"));
+    auto *edit = qobject_cast<TEdit *>(form.FindComponent("Edit1"));
+    auto *pc = qobject_cast<TPageControl *>(form.FindComponent("PageControl1"));
+    ASSERT_TRUE(panel && label && edit && pc);
+    EXPECT_EQ(form.Caption(), "Επιλογές");
+    EXPECT_EQ(label->Parent(), panel);
+    EXPECT_EQ(panel->BoundsRect(), Rect(0, 0, 400, 40));
+    EXPECT_EQ(edit->TabOrder(), 0);
+    EXPECT_EQ(panel->TabOrder(), 1);
+    EXPECT_EQ(edit->GetText(), "α");
+    ASSERT_EQ(pc->PageCount(), 2);
+    EXPECT_EQ(pc->Pages(1)->Caption(), "Σελίδα 2");
+
+    // Written against a fresh read of the same design, only what changed is stored.
+    edit->SetText("β");
+    TForm fresh(nullptr);
+    ReadComponent(ObjectTextToBinary(design), &fresh);
+    const QString diff = QString::fromUtf8(ObjectBinaryToText(WriteDescendent(&form, &fresh)));
+    EXPECT_GE(diff.indexOf("Text = 'β'"), 0) << qPrintable(diff);
+    EXPECT_LT(diff.indexOf("Panel1"), 0) << qPrintable(diff);
+}
