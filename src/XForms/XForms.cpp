@@ -416,6 +416,16 @@ void TXFrame::TextChanged()
         FNotifier->Changed(this);
 }
 
+void TXFrame::SetEditText(const QString &S)
+{
+    SetCaption(S);
+}
+
+QString TXFrame::GetEditText()
+{
+    return Caption();
+}
+
 void TXFrame::ShemeChanged(TXFrameSheme *AScheme)
 {
     if (AScheme != FSheme)
