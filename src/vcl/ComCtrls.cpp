@@ -3,7 +3,6 @@
 #include "Forms.h"
 
 #include <QCalendarWidget>
-#include <cmath>
 #include <QDate>
 #include <QLabel>
 #include <QStatusBar>
@@ -285,11 +284,13 @@ QWidget *TMonthCalendar::CreatePeer()
     cal->setFirstDayOfWeek(Qt::Monday);
     cal->setLocale(QLocale(QLocale::Greek, QLocale::Greece));
     cal->setSelectedDate(DateTimeToQDate(FDate));
-    QObject::connect(cal, &QCalendarWidget::selectionChanged, this, [this, cal] {
-        const double time = FDate - std::floor(FDate);
-        FDate = QDateToDateTime(cal->selectedDate()) + time;
+    // A day the user picks is the whole day, without the time the calendar was set to.
+    QObject::connect(cal, &QCalendarWidget::selectionChanged, this,
+                     [this, cal] { FDate = QDateToDateTime(cal->selectedDate()); });
+    QObject::connect(cal, &QCalendarWidget::clicked, this, [this](QDate day) {
+        FDate = QDateToDateTime(day);
+        GuardEvent([this] { Click(); });
     });
-    QObject::connect(cal, &QCalendarWidget::clicked, this, [this](QDate) { GuardEvent([this] { Click(); }); });
     QObject::connect(cal, &QCalendarWidget::activated, this,
                      [this](QDate) { GuardEvent([this] { DblClick(); }); });
     return cal;
