@@ -287,7 +287,9 @@ void TListBox::SetItemIndex(int v)
     FSyncing = true;
     if (v < 0) {
         list->clearSelection();
-        list->setCurrentRow(-1, QItemSelectionModel::NoUpdate);
+        // Through the view, so that gaining the focus does not make the first line current: the first
+        // arrow key then selects the first line, as in the class library's list box.
+        list->QAbstractItemView::setCurrentIndex(QModelIndex());
     } else {
         list->setCurrentRow(v, QItemSelectionModel::ClearAndSelect);
     }
