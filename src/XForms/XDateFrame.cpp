@@ -151,9 +151,7 @@ TCustomFormatedFrame::TCustomFormatedFrame(TComponent *AOwner)
 
 TDateTime StrToDateFormat(const QString &S, const QString &Format, const TFormatSettings &FS)
 {
-    auto fail = [&]() -> TDateTime {
-        throw EConvertError(QStringLiteral("«%1» δεν είναι έγκυρη ημερομηνία").arg(S));
-    };
+    auto fail = [&]() -> TDateTime { throw EConvertError(QStringLiteral("«%1» δεν είναι έγκυρη ημερομηνία").arg(S)); };
     QString order;
     for (QChar c : Format.toLower())
         if ((c == u'd' || c == u'm' || c == u'y') && !order.contains(c))
@@ -189,9 +187,7 @@ TDateTime StrToDateFormat(const QString &S, const QString &Format, const TFormat
 
 Currency StrToAmount(const QString &S, const TFormatSettings &FS)
 {
-    auto fail = [&]() -> Currency {
-        throw EConvertError(QStringLiteral("«%1» δεν είναι έγκυρο ποσό").arg(S));
-    };
+    auto fail = [&]() -> Currency { throw EConvertError(QStringLiteral("«%1» δεν είναι έγκυρο ποσό").arg(S)); };
     QString s = S.trimmed();
     if (s.endsWith(FS.CurrencyString))
         s = s.chopped(FS.CurrencyString.size()).trimmed();

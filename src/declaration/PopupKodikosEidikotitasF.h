@@ -1,4 +1,5 @@
-// The picker of the specialty codes, used by the specialty boxes of the employee lines and the specialty editor. Its list is in its design.
+// The picker of the specialty codes, used by the specialty boxes of the employee lines and the specialty editor. Its
+// list is in its design.
 #pragma once
 
 #include "XForms/ListBoxPopUpF.h"

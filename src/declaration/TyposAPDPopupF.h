@@ -1,4 +1,5 @@
-// The picker of the declaration types, used by the declaration-type box of the declaration window. Its list is in its design.
+// The picker of the declaration types, used by the declaration-type box of the declaration window. Its list is in its
+// design.
 #pragma once
 
 #include "XForms/ListBoxPopUpF.h"

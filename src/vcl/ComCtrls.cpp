@@ -291,8 +291,7 @@ QWidget *TMonthCalendar::CreatePeer()
         FDate = QDateToDateTime(day);
         GuardEvent([this] { Click(); });
     });
-    QObject::connect(cal, &QCalendarWidget::activated, this,
-                     [this](QDate) { GuardEvent([this] { DblClick(); }); });
+    QObject::connect(cal, &QCalendarWidget::activated, this, [this](QDate) { GuardEvent([this] { DblClick(); }); });
     return cal;
 }
 

@@ -16,7 +16,7 @@ namespace
 // The control classes a form resource or document may create.
 const bool ControlClassesRegistered = [] {
     RegisterClasses<TForm, TFrame, TScrollBox, TPanel, TLabel, TImage, TEdit, TPageControl, TTabSheet, TStatusBar,
-                     TListBox, TMonthCalendar>();
+                    TListBox, TMonthCalendar>();
     return true;
 }();
 } // namespace

@@ -1,5 +1,5 @@
-#include "XForms/DateTimePopupF.h"
 #include "XForms/XDateFrame.h"
+#include "XForms/DateTimePopupF.h"
 #include "vcl/ComponentStream.h"
 #include "vcl/Dialogs.h"
 #include "vcl/Forms.h"
@@ -62,10 +62,7 @@ public:
             else
                 QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
-    static void Enter(TInplaceEditFrame *box)
-    {
-        QTest::keyClick(box->Editor()->LineEdit(), Qt::Key_Return);
-    }
+    static void Enter(TInplaceEditFrame *box) { QTest::keyClick(box->Editor()->LineEdit(), Qt::Key_Return); }
     TForm Form{nullptr};
     TXFrame *Other = nullptr;
 };

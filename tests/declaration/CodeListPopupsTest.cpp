@@ -1,7 +1,7 @@
+#include "XForms/XForms.h"
 #include "declaration/PopupKodikosEidikotitasF.h"
 #include "declaration/PopupTyposApodoxonF.h"
 #include "declaration/TyposAPDPopupF.h"
-#include "XForms/XForms.h"
 
 #include <QApplication>
 #include <QDir>
@@ -23,9 +23,9 @@ TEST(CodeListPopups, ListsAndSizesOfTheDesigns)
     EXPECT_EQ(Lines(types), QStringList({"01 (Κανονική)", "02 (Έκτακτη)", "03 (Επανυποβολή)", "04 (Συμπληρωματική)"}));
     EXPECT_EQ(types.ClientHeight(), 61);
     TPopupTyposApodoxon earnings(nullptr);
-    EXPECT_EQ(Lines(earnings), QStringList({"01 (Τακτικές Αποδοχές)", "08 (Αποδοχές Ασθενείας)",
-                                            "09 (Αναδρομικές Αποδοχές)", "10 (Bonus)", "11 (Υπερωρίες)",
-                                            "14 (Λοιπές Αποδοχές)"}));
+    EXPECT_EQ(Lines(earnings),
+              QStringList({"01 (Τακτικές Αποδοχές)", "08 (Αποδοχές Ασθενείας)", "09 (Αναδρομικές Αποδοχές)",
+                           "10 (Bonus)", "11 (Υπερωρίες)", "14 (Λοιπές Αποδοχές)"}));
     EXPECT_EQ(earnings.ClientHeight(), 87);
     TPopupKodikosEidikotitas specialties(nullptr);
     EXPECT_EQ(Lines(specialties), QStringList({"933110 (Τεχνίτης)", "933120 (Βοηθός Τεχνίτη)", "933130 (Εργάτης)"}));
