@@ -34,7 +34,13 @@ void TPopupWin::ApplyWindowStyle()
         flags |= Qt::FramelessWindowHint;
     if (FFormStyle == fsStayOnTop)
         flags |= Qt::WindowStaysOnTopHint;
-    if (peer->windowFlags() != flags)
+    // While a modal window runs, every other window is blocked; a picker serving it must belong to it.
+    QWidget *owner = QApplication::activeModalWidget();
+    if (owner == peer)
+        owner = nullptr;
+    if (peer->parentWidget() != owner)
+        peer->setParent(owner, flags);
+    else if (peer->windowFlags() != flags)
         peer->setWindowFlags(flags);
     peer->installEventFilter(this);
 }

@@ -224,3 +224,33 @@ TEST(ListBoxPopup, ItemCode)
     EXPECT_EQ(ListItemCode("ΧΩΡΙΣ"), "");
     EXPECT_EQ(ListItemCode(" (κενό)"), " ");
 }
+
+TEST(PopupWin, ServesAModalWindowAndOutlivesIt)
+{
+    TListBoxPopup popup(nullptr);
+    popup.ListBox1->Items()->SetStrings({"933110 (Τεχνίτης)", "933120 (Βοηθός Τεχνίτη)"});
+    auto pick = [&](TEdit *edit, int row) {
+        popup.PopupExt(edit, -1, nullptr);
+        // Input reaches a window of the modal one.
+        EXPECT_EQ(popup.Peer()->parentWidget(), QApplication::activeModalWidget());
+        QListWidget *list = popup.ListBox1->ListWidget();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    };
+    {
+        // A window run modally (shown as such here, without its own loop).
+        Served dialog(60, 60);
+        dialog.Form.Peer()->hide();
+        dialog.Form.Peer()->setWindowModality(Qt::ApplicationModal);
+        dialog.Form.Peer()->show();
+        QApplication::setActiveWindow(dialog.Form.Peer());
+        ASSERT_EQ(QApplication::activeModalWidget(), dialog.Form.Peer());
+        pick(dialog.Edit, 1);
+        EXPECT_EQ(dialog.Edit->GetText(), "933120 ");
+        EXPECT_FALSE(popup.Peer()->isVisible());
+    }
+    // The modal window is gone, and the picker's window with it; the picker makes a new one.
+    Served s(60, 60);
+    pick(s.Edit, 0);
+    EXPECT_EQ(s.Edit->GetText(), "933110 ");
+    EXPECT_EQ(popup.Peer()->parentWidget(), nullptr);
+}
