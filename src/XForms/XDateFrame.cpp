@@ -115,13 +115,6 @@ void TInplaceEditFrame::FocusLost()
     TXFrame::FocusLost();
 }
 
-void TInplaceEditFrame::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
-{
-    TXFrame::MouseDown(Button, Shift, X, Y);
-    if (Button == mbLeft && Shift.testFlag(ssDouble))
-        DblClick();
-}
-
 void TInplaceEditFrame::Click()
 {
     if (FInplaceEdit && !OnClick)

@@ -59,7 +59,6 @@ public:
 protected:
     void FocusGained() override;
     void FocusLost() override;
-    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
 private:
     friend class TInplaceEdit;

@@ -701,6 +701,9 @@ void TXFrame::MouseLeave()
 
 void TXFrame::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
+    // The box leaves out the generic click events, so the double click is raised here, before the press.
+    if (Button == mbLeft && Shift.testFlag(ssDouble))
+        DblClick();
     TCustomControl::MouseDown(Button, Shift, X, Y);
     FDownPoint = {X, Y};
     if (Button == mbLeft && FDropDownButton && FButtonRect.Contains({X, Y})) {

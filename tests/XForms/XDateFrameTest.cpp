@@ -164,7 +164,12 @@ TEST(InplaceEdit, ClickRules)
     EXPECT_TRUE(picker->Editor());
     w.Leave();
 
-    // A box not typed into: focus opens nothing, a click raises OnClick.
+    // A box not typed into: focus opens nothing, a click raises OnClick, a double click OnDblClick.
+    int offDoubles = 0;
+    off->OnDblClick = [&](TObject *) { ++offDoubles; };
+    QTest::mouseDClick(off->Peer(), Qt::LeftButton, {}, QPoint(20, 10));
+    EXPECT_EQ(offDoubles, 1);
+    offClicks = 0;
     off->SetFocus();
     QCoreApplication::processEvents();
     EXPECT_FALSE(off->Editor());
