@@ -13,9 +13,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // Most inputs should reach past the signature.
     const QByteArray stream = bytes.startsWith("TPF0") ? bytes : "TPF0" + bytes;
     ReadWriteRead(stream);
+    QByteArray text;
     try {
-        ObjectBinaryToText(stream);
+        text = ObjectBinaryToText(stream);
     } catch (const EReadError &) {
+        return 0;
     }
+    // Text made from a stream reads back, and gives the same text again.
+    if (ObjectBinaryToText(ObjectTextToBinary(text)) != text)
+        __builtin_trap();
     return 0;
 }

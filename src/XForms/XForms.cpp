@@ -417,6 +417,16 @@ void TXFrame::TextChanged()
         FNotifier->Changed(this);
 }
 
+void TXFrame::SetEditText(const QString &S)
+{
+    SetCaption(S);
+}
+
+QString TXFrame::GetEditText()
+{
+    return Caption();
+}
+
 void TXFrame::ShemeChanged(TXFrameSheme *AScheme)
 {
     if (AScheme != FSheme)
@@ -692,6 +702,9 @@ void TXFrame::MouseLeave()
 
 void TXFrame::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
+    // The box leaves out the generic click events, so the double click is raised here, before the press.
+    if (Button == mbLeft && Shift.testFlag(ssDouble))
+        DblClick();
     TCustomControl::MouseDown(Button, Shift, X, Y);
     FDownPoint = {X, Y};
     if (Button == mbLeft && FDropDownButton && FButtonRect.Contains({X, Y})) {

@@ -352,6 +352,11 @@ public:
     TNotifyEvent OnDropDown;
     TXFrameGetPrintTextEvent OnGetPrintText;
 
+    // Typing into a box: the edited text is handed back through SetEditText; GetEditText is the text the
+    // editor starts with. A plain box takes and gives its Caption; value boxes convert.
+    virtual void SetEditText(const QString &S);
+    virtual QString GetEditText();
+
 protected:
     void Paint() override;
     void AlignControls(TControl *AControl, TRect &Rect) override;

@@ -3,10 +3,15 @@
 #include "db/TableStore.h"
 #include "vcl/CodePage.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
+#include <csignal>
 #include <cstring>
 #include <memory>
+#include <sys/wait.h>
+#include <unistd.h>
 // pxlib's header declares C functions without extern "C".
 extern "C" {
 #include <paradox.h>
@@ -93,12 +98,59 @@ bool IsParadoxFile(const QString &fileName)
            maxTableSize <= 32 && numFields >= 1 && numFields <= 255 && f.size() >= headerSize;
 }
 
+bool HasSoundBlockChain(const QString &fileName)
+{
+    // pxlib follows the chain of data blocks without bounds or cycle checks, so a damaged chain would hang
+    // it or send it reading far outside the file: walk the chain here first.
+    QFile f(fileName);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray h = f.read(0x78);
+    if (h.size() < 0x78)
+        return false;
+    const auto u16 = [](const QByteArray &b, int i) {
+        return static_cast<int>(static_cast<unsigned char>(b.at(i)) | (static_cast<unsigned char>(b.at(i + 1)) << 8));
+    };
+    const int recordSize = u16(h, 0);
+    const qint64 headerSize = u16(h, 2);
+    const qint64 blockSize = static_cast<qint64>(static_cast<unsigned char>(h.at(5))) * 0x400;
+    const qint64 numRecords = static_cast<qint64>(static_cast<quint32>(u16(h, 6) | (u16(h, 8) << 16)));
+    const int fileBlocks = u16(h, 0x0C);
+    const int firstBlock = u16(h, 0x0E);
+    const int lastBlock = u16(h, 0x10);
+    if (blockSize <= 0 || recordSize <= 0 || recordSize > blockSize - 6 || f.size() < headerSize)
+        return false;
+    const qint64 blocksInFile = (f.size() - headerSize) / blockSize;
+    if (fileBlocks > blocksInFile || lastBlock > blocksInFile || firstBlock > blocksInFile)
+        return false;
+    if (numRecords > blocksInFile * ((blockSize - 6) / recordSize))
+        return false;
+    std::vector<bool> seen(static_cast<size_t>(blocksInFile) + 1, false);
+    for (int block = firstBlock; block != 0;) {
+        if (block > blocksInFile || seen[static_cast<size_t>(block)])
+            return false;
+        seen[static_cast<size_t>(block)] = true;
+        if (!f.seek(headerSize + (block - 1) * blockSize))
+            return false;
+        const QByteArray b = f.read(6);
+        if (b.size() < 6)
+            return false;
+        const int addDataSize = static_cast<qint16>(u16(b, 4));
+        if (addDataSize >= blockSize - 6 || addDataSize < -recordSize)
+            return false;
+        block = u16(b, 0);
+    }
+    return true;
+}
+
 void ReadParadoxTable(const QString &fileName, std::vector<TStoredFieldDef> &fields,
                       std::vector<TStoredIndexDef> &indexes, std::vector<TRowValues> &rows)
 {
     const QString shortName = QFileInfo(fileName).fileName();
     PxError error;
     PxDoc px;
+    if (!IsParadoxFile(fileName) || !HasSoundBlockChain(fileName))
+        throw EDatabaseError(DamagedTableMessage(fileName));
     px.Doc = PX_new2(ErrorHandler, nullptr, nullptr, nullptr);
     if (!px.Doc)
         throw EDatabaseError(DamagedTableMessage(fileName));
@@ -225,5 +277,70 @@ void ReadParadoxTable(const QString &fileName, std::vector<TStoredFieldDef> &fie
             row.push_back(v);
         }
         rows.push_back(std::move(row));
+    }
+}
+
+void ImportParadoxTable(const QString &fileName, const QString &targetFile, int timeoutMs)
+{
+    if (!IsParadoxFile(fileName) || !HasSoundBlockChain(fileName))
+        throw EDatabaseError(DamagedTableMessage(fileName));
+    // pxlib is not safe against every damaged file (it can loop for ever or read out of bounds), so it
+    // reads in a child process that writes the new table; a child that fails, crashes or overruns its time
+    // means a damaged file, and this process goes on.
+    int fds[2];
+    if (pipe(fds) != 0)
+        throw EDatabaseError(DamagedTableMessage(fileName));
+    const pid_t pid = fork();
+    if (pid < 0) {
+        close(fds[0]);
+        close(fds[1]);
+        throw EDatabaseError(DamagedTableMessage(fileName));
+    }
+    if (pid == 0) {
+        close(fds[0]);
+        int rc = 0;
+        QByteArray message;
+        try {
+            std::vector<TStoredFieldDef> fields;
+            std::vector<TStoredIndexDef> indexes;
+            std::vector<TRowValues> rows;
+            ReadParadoxTable(fileName, fields, indexes, rows);
+            TTableStore::CreateFile(targetFile, fields, indexes, rows);
+        } catch (const Exception &e) {
+            message = e.Message().toUtf8();
+            rc = 1;
+        } catch (...) {
+            rc = 1;
+        }
+        if (!message.isEmpty() && write(fds[1], message.constData(), static_cast<size_t>(message.size())) < 0)
+            rc = 1;
+        _exit(rc);
+    }
+    close(fds[1]);
+    QElapsedTimer timer;
+    timer.start();
+    int status = 0;
+    bool finished = false;
+    while (!finished) {
+        const pid_t r = waitpid(pid, &status, WNOHANG);
+        if (r == pid || r < 0) {
+            finished = r == pid;
+            break;
+        }
+        if (timer.elapsed() > timeoutMs) {
+            kill(pid, SIGKILL);
+            waitpid(pid, &status, 0);
+            break;
+        }
+        QThread::msleep(2);
+    }
+    QByteArray message;
+    char buf[512];
+    for (ssize_t n; (n = read(fds[0], buf, sizeof buf)) > 0;)
+        message.append(buf, n);
+    close(fds[0]);
+    if (!finished || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        QFile::remove(targetFile);
+        throw EDatabaseError(message.isEmpty() ? DamagedTableMessage(fileName) : QString::fromUtf8(message));
     }
 }

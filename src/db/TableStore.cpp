@@ -187,13 +187,9 @@ std::shared_ptr<TTableStore> TTableStore::Acquire(const QString &fileName)
             throw EDatabaseError(DamagedTableMessage(key));
         // Convert the Paradox table: build the new file aside, then move the original away and the new
         // file in, so a failure at any step leaves the original where it was.
-        std::vector<TStoredFieldDef> fields;
-        std::vector<TStoredIndexDef> indexes;
-        std::vector<TRowValues> rows;
-        ReadParadoxTable(key, fields, indexes, rows);
         const QString temp = key + QStringLiteral(".import");
         QFile::remove(temp);
-        CreateFile(temp, fields, indexes, rows);
+        ImportParadoxTable(key, temp);
         QString aside = ParadoxAsideName(key);
         for (int n = 2; QFileInfo::exists(aside); ++n)
             aside = ParadoxAsideName(key) + QString::number(n);

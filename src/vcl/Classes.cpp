@@ -15,8 +15,9 @@ namespace
 {
 QSet<int> &EventTypes()
 {
-    static QSet<int> types;
-    return types;
+    // Never freed: components and events may outlive static destruction at exit.
+    static auto *types = new QSet<int>;
+    return *types;
 }
 } // namespace
 
@@ -345,11 +346,12 @@ void TComponent::Remove(TComponent *AComponent)
 namespace
 {
 // Pointer properties a class publishes as fields for its designed components (STORED false), by name.
-const QHash<QString, int> &FieldProperties(const QMetaObject *mo)
+QHash<QString, int> FieldProperties(const QMetaObject *mo)
 {
-    static QHash<const QMetaObject *, QHash<QString, int>> cache;
-    auto it = cache.constFind(mo);
-    if (it != cache.constEnd())
+    // Never freed: components may be freed during static destruction at exit.
+    static auto *cache = new QHash<const QMetaObject *, QHash<QString, int>>;
+    auto it = cache->constFind(mo);
+    if (it != cache->constEnd())
         return *it;
     QHash<QString, int> fields;
     for (int i = TComponent::staticMetaObject.propertyOffset(); i < mo->propertyCount(); ++i) {
@@ -359,7 +361,8 @@ const QHash<QString, int> &FieldProperties(const QMetaObject *mo)
             type.metaObject() && type.metaObject()->inherits(&TComponent::staticMetaObject))
             fields.insert(QString::fromLatin1(prop.name()), i);
     }
-    return *cache.insert(mo, fields);
+    cache->insert(mo, fields);
+    return fields;
 }
 } // namespace
 
@@ -370,7 +373,7 @@ void TComponent::SetReference(bool Enable)
     if (!FOwner || FName.isEmpty() || FOwner->IsDestroying())
         return;
     const QMetaObject *mo = FOwner->metaObject();
-    const QHash<QString, int> &fields = FieldProperties(mo);
+    const QHash<QString, int> fields = FieldProperties(mo);
     if (fields.isEmpty())
         return;
     const int idx = fields.value(FName, -1);
@@ -500,18 +503,21 @@ struct RegisteredClass {
 };
 QHash<QString, RegisteredClass> &ClassRegistry()
 {
-    static QHash<QString, RegisteredClass> registry;
-    return registry;
+    // Never freed: components and events may outlive static destruction at exit.
+    static auto *registry = new QHash<QString, RegisteredClass>;
+    return *registry;
 }
 QList<TComponent *> &GlobalRoots()
 {
-    static QList<TComponent *> roots;
-    return roots;
+    // Never freed: components and events may outlive static destruction at exit.
+    static auto *roots = new QList<TComponent *>;
+    return *roots;
 }
 QSet<QByteArray> &IntegerEnums()
 {
-    static QSet<QByteArray> enums;
-    return enums;
+    // Never freed: components and events may outlive static destruction at exit.
+    static auto *enums = new QSet<QByteArray>;
+    return *enums;
 }
 QByteArray EnumKey(const QMetaEnum &e)
 {
@@ -522,6 +528,17 @@ QByteArray EnumKey(const QMetaEnum &e)
 void RegisterClass(TComponentClass AClass, TComponentFactory Factory)
 {
     ClassRegistry().insert(QString::fromLatin1(AClass->className()), {AClass, std::move(Factory)});
+}
+
+void RegisterClass(TComponentClass AClass)
+{
+    RegisterClass(AClass, [AClass](TComponent *AOwner) -> TComponent * {
+        QObject *o = AClass->newInstance(Q_ARG(TComponent *, AOwner));
+        if (!o)
+            throw EClassNotFound(
+                QStringLiteral("Η κλάση %1 δεν δημιουργείται με όνομα").arg(QString::fromLatin1(AClass->className())));
+        return static_cast<TComponent *>(o);
+    });
 }
 
 void UnRegisterClass(TComponentClass AClass)

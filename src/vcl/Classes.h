@@ -365,6 +365,9 @@ template <typename T> void RegisterClass()
 {
     RegisterClass(&T::staticMetaObject, [](TComponent *AOwner) -> TComponent * { return new T(AOwner); });
 }
+// A class with a Q_INVOKABLE constructor taking (TComponent *AOwner) can be registered by its meta-object
+// alone (for instance the class of a component at hand).
+void RegisterClass(TComponentClass AClass);
 template <typename... T> void RegisterClasses()
 {
     (RegisterClass<T>(), ...);

@@ -55,6 +55,20 @@ struct PropPlan {
 struct ClassPlan {
     QList<PropPlan> Props;
     QHash<QByteArray, int> ByName; // lower-case name
+
+    // Streams list properties in declaration order, so the search starts after the last one found.
+    int Find(const QByteArray &name, int after = -1) const
+    {
+        const int n = int(Props.size());
+        for (int k = 0; k < n; ++k) {
+            const int i = (after + 1 + k) % n;
+            const QByteArray &candidate = Props[i].Name;
+            if (candidate.size() == name.size() &&
+                std::memcmp(candidate.constData(), name.constData(), name.size()) == 0)
+                return i;
+        }
+        return ByName.value(name.toLower(), -1);
+    }
 };
 
 qint64 EnumToInt(const QVariant &v)
@@ -168,9 +182,10 @@ bool ParseDefault(PropPlan &p, const QString &text)
 
 const ClassPlan &PlanOf(const QMetaObject *mo)
 {
-    static QHash<const QMetaObject *, std::shared_ptr<ClassPlan>> cache;
-    auto it = cache.constFind(mo);
-    if (it != cache.constEnd())
+    // Never freed: plans are used by whatever streams at exit.
+    static auto *cache = new QHash<const QMetaObject *, std::shared_ptr<ClassPlan>>;
+    auto it = cache->constFind(mo);
+    if (it != cache->constEnd())
         return **it;
     auto plan = std::make_shared<ClassPlan>();
     const int first = TPersistent::staticMetaObject.propertyOffset();
@@ -228,8 +243,10 @@ const ClassPlan &PlanOf(const QMetaObject *mo)
         if (st >= 0) {
             const QByteArray fn = QByteArray(mo->classInfo(st).value()) + "()";
             p.StoredMethod = mo->indexOfMethod(fn.constData());
-            if (p.StoredMethod < 0 || mo->method(p.StoredMethod).returnMetaType() != QMetaType::fromType<bool>())
+            if (p.StoredMethod < 0 || mo->method(p.StoredMethod).returnMetaType() != QMetaType::fromType<bool>()) {
                 qWarning("%s: stored rule %s is not an invokable bool member", mo->className(), fn.constData());
+                p.StoredMethod = -1;
+            }
         }
         const QByteArray key = p.Name.toLower();
         plan->ByName.insert(key, int(plan->Props.size())); // later declarations (overrides) win
@@ -242,9 +259,10 @@ const ClassPlan &PlanOf(const QMetaObject *mo)
             unique.append(plan->Props[i]);
     plan->Props = unique;
     plan->ByName.clear();
-    for (int i = 0; i < plan->Props.size(); ++i)
+    for (int i = 0; i < plan->Props.size(); ++i) {
         plan->ByName.insert(plan->Props[i].Name.toLower(), i);
-    cache.insert(mo, plan);
+    }
+    cache->insert(mo, plan);
     return *plan;
 }
 
@@ -941,8 +959,12 @@ long double TReader::ReadFloat()
         unsigned char bytes[sizeof(long double)] = {};
         ReadBytes(bytes, 10);
         // The explicit integer bit must agree with the exponent; other encodings are not numbers.
+        // Denormals (far below any double) are refused as well.
         const bool zeroExponent = (bytes[8] | (bytes[9] & 0x7F)) == 0;
-        if (bool(bytes[7] & 0x80) == zeroExponent)
+        bool zeroMantissa = true;
+        for (int i = 0; i < 8; ++i)
+            zeroMantissa = zeroMantissa && bytes[i] == 0;
+        if (zeroExponent ? !zeroMantissa : !(bytes[7] & 0x80))
             Error(QStringLiteral("μη έγκυρος αριθμός"));
         std::memcpy(&result, bytes, sizeof(long double));
         break;
@@ -1139,22 +1161,33 @@ void TReader::ReadRootComponent(TComponent *Root)
         }
         ResolveFixups();
     } catch (const EReadError &) {
-        for (const QPointer<TComponent> &c : std::as_const(FLoaded))
-            if (c)
-                c->ClearState(csLoading | csReading);
+        ClearLoadingState();
         throw;
     } catch (const Exception &e) {
-        for (const QPointer<TComponent> &c : std::as_const(FLoaded))
-            if (c)
-                c->ClearState(csLoading | csReading);
+        ClearLoadingState();
         throw EReadError(QStringLiteral("Σφάλμα ανάγνωσης δεδομένων (θέση %1): %2").arg(FPos).arg(e.Message()));
+    } catch (...) {
+        ClearLoadingState();
+        throw;
     }
     for (const QPointer<TComponent> &c : std::as_const(FLoaded))
         if (c)
             c->ClearState(csReading);
+    try {
+        for (const QPointer<TComponent> &c : std::as_const(FLoaded))
+            if (c)
+                c->Loaded();
+    } catch (...) {
+        ClearLoadingState();
+        throw;
+    }
+}
+
+void TReader::ClearLoadingState()
+{
     for (const QPointer<TComponent> &c : std::as_const(FLoaded))
         if (c)
-            c->Loaded();
+            c->ClearState(csLoading | csReading);
 }
 
 void TReader::ReadComponentChild(TComponent *Parent)
@@ -1198,8 +1231,12 @@ void TReader::ReadComponentChild(TComponent *Parent)
         FLoaded.append(instance);
     }
     instance->SetState(csLoading | csReading);
-    if (flags & ffInline)
+    if (flags & ffInline) {
+        // Only frames (which own their parts, or mark themselves inline when created) are streamed inline.
+        if (instance->GetChildOwner() != instance && !instance->ComponentState().testFlag(csInline))
+            Error(QStringLiteral("το στοιχείο %1 δεν είναι πλαίσιο").arg(name));
         instance->SetInline(true);
+    }
     // A component may not become its own ancestor in the visual tree.
     for (TComponent *p = Parent; p; p = p->GetParentComponent())
         if (p == instance)
@@ -1246,35 +1283,40 @@ void TReader::ReadProperty(TPersistent *Instance)
         CurrentProperty(QByteArray &slot, const QByteArray &path) : Slot(slot), Kept(slot) { Slot = path; }
         ~CurrentProperty() { Slot = Kept; }
     } current(FCurrentProperty, path);
-    const QList<QByteArray> parts = path.split('.');
-    if (parts.size() > 8)
-        Error(QStringLiteral("μη έγκυρο όνομα ιδιότητας %1").arg(QString::fromLatin1(path)));
     TPersistent *obj = Instance;
-    for (int i = 0; i + 1 < parts.size(); ++i) {
-        const ClassPlan &plan = PlanOf(obj->metaObject());
-        const int idx = plan.ByName.value(parts[i].toLower(), -1);
-        if (idx < 0 || plan.Props[idx].Kind != PropKind::SubObject)
-            Error(QStringLiteral("η ιδιότητα %1 δεν υπάρχει").arg(QString::fromLatin1(path)));
-        obj = static_cast<TPersistent *>(ReadPointer(plan.Props[idx], obj));
-        if (!obj)
-            Error(QStringLiteral("η ιδιότητα %1 δεν υπάρχει").arg(QString::fromLatin1(path)));
+    QByteArray last = path;
+    if (path.contains('.')) {
+        const QList<QByteArray> parts = path.split('.');
+        if (parts.size() > 8)
+            Error(QStringLiteral("μη έγκυρο όνομα ιδιότητας %1").arg(QString::fromLatin1(path)));
+        for (int i = 0; i + 1 < parts.size(); ++i) {
+            const ClassPlan &plan = PlanOf(obj->metaObject());
+            const int idx = plan.Find(parts[i]);
+            if (idx < 0 || plan.Props[idx].Kind != PropKind::SubObject)
+                Error(QStringLiteral("η ιδιότητα %1 δεν υπάρχει").arg(QString::fromLatin1(path)));
+            obj = static_cast<TPersistent *>(ReadPointer(plan.Props[idx], obj));
+            if (!obj)
+                Error(QStringLiteral("η ιδιότητα %1 δεν υπάρχει").arg(QString::fromLatin1(path)));
+        }
+        last = parts.last();
     }
-    const QByteArray last = parts.last();
     const ClassPlan &plan = PlanOf(obj->metaObject());
-    const int idx = plan.ByName.value(last.toLower(), -1);
-    const QString pathText = QString::fromLatin1(path);
-    auto bad = [&]() { Error(QStringLiteral("μη έγκυρη τιμή για την ιδιότητα %1").arg(pathText)); };
+    const int idx = plan.Find(last, &plan == FLastPlan ? FLastIndex : -1);
+    FLastPlan = &plan;
+    FLastIndex = idx;
+    const auto pathText = [&] { return QString::fromLatin1(path); };
+    auto bad = [&]() { Error(QStringLiteral("μη έγκυρη τιμή για την ιδιότητα %1").arg(pathText())); };
     if (idx < 0) {
         FPropName = QString::fromLatin1(last);
         FPropHandled = false;
         obj->DefineProperties(this);
         if (!FPropHandled)
-            Error(QStringLiteral("η ιδιότητα %1 δεν υπάρχει").arg(pathText));
+            Error(QStringLiteral("η ιδιότητα %1 δεν υπάρχει").arg(pathText()));
         return;
     }
     const PropPlan &p = plan.Props[idx];
     if (!p.Prop.isWritable() && p.Kind != PropKind::Collection && p.Kind != PropKind::SubObject)
-        Error(QStringLiteral("η ιδιότητα %1 δεν μπορεί να οριστεί").arg(pathText));
+        Error(QStringLiteral("η ιδιότητα %1 δεν μπορεί να οριστεί").arg(pathText()));
     bool ok = true;
     switch (p.Kind) {
     case PropKind::Int: {
@@ -1567,17 +1609,34 @@ class BinaryToText
 public:
     BinaryToText(TReader &reader) : R(reader) {}
 
+    // Names go into the text as they stand, so they must be identifiers (dotted where allowed).
+    QByteArray Ident(const QByteArray &name, bool dotted, bool emptyAllowed = false)
+    {
+        if (name.isEmpty() && emptyAllowed)
+            return name;
+        const QList<QByteArray> parts = dotted ? name.split('.') : QList<QByteArray>{name};
+        for (const QByteArray &part : parts)
+            if (!IsValidIdent(QString::fromLatin1(part)))
+                R.Error(QStringLiteral("μη έγκυρο όνομα"));
+        return name;
+    }
+
     void Object(int indent)
     {
         R.Enter();
+        if (++Components > R.Limits().MaxComponents)
+            R.Error(QStringLiteral("υπερβολικά πολλά στοιχεία"));
         quint8 flags;
         int pos;
         R.ReadPrefix(flags, pos);
-        const QByteArray className = R.ReadStr();
-        const QByteArray name = R.ReadStr();
+        const QByteArray className = Ident(R.ReadStr(), false);
+        const QByteArray name = Ident(R.ReadStr(), false, true);
         const QByteArray pad(indent, ' ');
         Out += pad;
-        Out += (flags & ffInline) ? "inline " : (flags & ffInherited) ? "inherited " : "object ";
+        if ((flags & ffInherited) && (flags & ffInline))
+            Out += "inherited inline ";
+        else
+            Out += (flags & ffInline) ? "inline " : (flags & ffInherited) ? "inherited " : "object ";
         if (!name.isEmpty())
             Out += name + ": ";
         Out += className;
@@ -1598,7 +1657,7 @@ public:
         while (!R.EndOfList()) {
             if (++n > R.Limits().MaxListItems)
                 R.Error(QStringLiteral("υπερβολικά πολλές ιδιότητες"));
-            const QByteArray name = R.ReadStr();
+            const QByteArray name = Ident(R.ReadStr(), true);
             Out += QByteArray(indent, ' ') + name + " = ";
             Value(indent);
             Out += '\n';
@@ -1653,7 +1712,7 @@ public:
         case vaFalse:
         case vaTrue:
         case vaNil:
-            Rewind(start), Out += R.ReadIdent();
+            Rewind(start), Out += Ident(R.ReadIdent(), true);
             break;
         case vaBinary: {
             const qint32 n = R.ReadLength(1);
@@ -1674,6 +1733,7 @@ public:
                 const QByteArray item = R.ReadStr();
                 if (item.isEmpty())
                     break;
+                Ident(item, false);
                 if (n)
                     Out += ", ";
                 Out += item;
@@ -1710,6 +1770,7 @@ public:
 
     TReader &R;
     QByteArray Out;
+    int Components = 0;
 };
 
 class TextParser
@@ -1849,32 +1910,34 @@ public:
         if (neg || t.startsWith('+'))
             t.remove(0, 1);
         const qsizetype dot = t.indexOf('.');
-        QByteArray whole = dot < 0 ? t : t.left(dot);
-        QByteArray frac = dot < 0 ? QByteArray() : t.mid(dot + 1);
-        if (whole.isEmpty() || whole.size() > 14 || frac.size() > 4 || t.contains('e') || t.contains('E'))
+        const QByteArray whole = dot < 0 ? t : t.left(dot);
+        const QByteArray frac = dot < 0 ? QByteArray() : t.mid(dot + 1);
+        if (whole.isEmpty() || whole.size() > 15 || frac.size() > 4)
             Error(QStringLiteral("μη έγκυρο ποσό"));
-        for (char c : whole + frac)
+        // The whole range of the 64-bit count of 1/10000, both ends included.
+        quint64 raw = 0;
+        for (char c : whole + frac.leftJustified(4, '0')) {
             if (!IsDigit(c))
                 Error(QStringLiteral("μη έγκυρο ποσό"));
-        const qint64 raw = whole.toLongLong() * 10000 + frac.leftJustified(4, '0').toLongLong();
-        return Currency::FromRaw(neg ? -raw : raw);
+            raw = raw * 10 + quint64(c - '0');
+        }
+        const quint64 limit = neg ? quint64(INT64_MAX) + 1 : quint64(INT64_MAX);
+        if (raw > limit)
+            Error(QStringLiteral("μη έγκυρο ποσό"));
+        return Currency::FromRaw(neg ? qint64(quint64(0) - raw) : qint64(raw));
     }
 
+    // Quoted pieces and #n characters written next to each other form one string; a "+" joins a
+    // string continued on the next line. Blanks alone separate values (the items of a list).
     QString String()
     {
         QString s;
-        for (bool first = true;; first = false) {
-            // Pieces joined without blanks ('a'#13#10'b') or with "+" form one string; a string after
-            // blanks is the next value (the lines of a list).
-            const qsizetype before = P;
-            const char c = Peek();
-            if (!first && P != before && c != '+') {
-                P = before;
-                break;
-            }
+        bool blanksAllowed = true; // before the first piece and after a "+"
+        for (;;) {
+            const char c = blanksAllowed ? Peek() : (P < T.size() ? T[P] : '\0');
+            blanksAllowed = false;
             if (c == '\'') {
                 ++P;
-                const qsizetype start = P;
                 QByteArray run;
                 for (;;) {
                     if (P >= T.size())
@@ -1892,7 +1955,6 @@ public:
                         Error(QStringLiteral("ανολοκλήρωτο κείμενο"));
                     run += T[P++];
                 }
-                Q_UNUSED(start);
                 // A run may start with U+FEFF, which must not be taken for a byte-order mark.
                 QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
                 s += decoder.decode(run);
@@ -1906,19 +1968,20 @@ public:
                 if (!ok || code > 0xFFFF)
                     Error(QStringLiteral("μη έγκυρος χαρακτήρας"));
                 s += QChar(char16_t(code));
-            } else if (c == '+' && !s.isNull()) {
-                // Continuation on the next line: 'abc' + 'def'
-                const qsizetype save = P;
-                ++P;
-                const char n = Peek();
-                if (n != '\'' && n != '#') {
-                    P = save;
-                    break;
-                }
             } else {
+                const qsizetype save = P;
+                if (Peek() == '+') {
+                    ++P;
+                    const char n = Peek();
+                    if (n == '\'' || n == '#') {
+                        blanksAllowed = true;
+                        continue;
+                    }
+                }
+                P = save;
                 break;
             }
-            if (s.size() * 2 > L.MaxStringBytes)
+            if (s.size() > L.MaxStringBytes)
                 Error(QStringLiteral("υπερβολικά μεγάλο κείμενο"));
         }
         return s;
@@ -2044,9 +2107,14 @@ public:
             Error(QStringLiteral("υπερβολικά πολλά στοιχεία"));
         const QByteArray kind = Ident().toLower();
         quint8 flags = 0;
-        if (kind == "inherited")
+        if (kind == "inherited") {
             flags = ffInherited;
-        else if (kind == "inline")
+            const qsizetype save = P;
+            if (IsIdentStart(Peek()) && Ident().toLower() == "inline" && IsIdentStart(Peek()))
+                flags |= ffInline;
+            else
+                P = save;
+        } else if (kind == "inline")
             flags = ffInline;
         else if (kind != "object")
             Error(QStringLiteral("αναμενόταν «object», «inherited» ή «inline»"));
@@ -2136,8 +2204,9 @@ namespace
 {
 QHash<QString, QByteArray> &ResourceCache()
 {
-    static QHash<QString, QByteArray> cache;
-    return cache;
+    // Never freed: components and events may outlive static destruction at exit.
+    static auto *cache = new QHash<QString, QByteArray>;
+    return *cache;
 }
 
 bool LoadResource(const QString &path, QByteArray &binary)

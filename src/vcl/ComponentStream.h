@@ -63,7 +63,7 @@ struct TReaderLimits {
     int MaxDepth = 48;                  // nesting of components, sub-objects, lists and collections
     qsizetype MaxStringBytes = 1 << 20; // one string or binary value
     int MaxListItems = 1 << 16;         // items of one list, set or collection
-    int MaxComponents = 200000;         // components read or created by one read
+    int MaxComponents = 100000;         // components read or created by one read (a 64-page document has ~16000)
 };
 
 class TFiler
@@ -192,6 +192,7 @@ private:
     void ReadProperty(TPersistent *Instance);
     void ReadCollection(TCollection *Collection);
     void ResolveFixups();
+    void ClearLoadingState();
 
     struct Fixup {
         QPointer<QObject> Instance;
@@ -211,8 +212,10 @@ private:
     QList<QPointer<TComponent>> FLoaded;
     QSet<TComponent *> FLoadedSet;
     QList<Fixup> FFixups;
-    QString FPropName;           // name DefineProperties is asked about
-    QByteArray FCurrentProperty; // property whose value is being read, named in errors
+    QString FPropName; // name DefineProperties is asked about
+    QByteArray FCurrentProperty;
+    const void *FLastPlan = nullptr; // where the last property was found, to find the next one fast
+    int FLastIndex = -1;             // property whose value is being read, named in errors
     bool FPropHandled = false;
 };
 

@@ -92,6 +92,8 @@ class TFrame : public TScrollingWinControl
 public:
     explicit TFrame(TComponent *AOwner);
     void GetChildren(TGetChildProc Proc, TComponent *Root) override { GetDesignChildren(Proc, Root); }
+    // A frame owns what is streamed inside it, wherever it is placed.
+    TComponent *GetChildOwner() override { return this; }
 };
 
 // A control whose children scroll when they do not fit.
@@ -200,3 +202,12 @@ TScreen *Screen();
 // The short part of a hint "short|long" and the long part (the whole hint when there is no "|").
 QString GetShortHint(const QString &hint);
 QString GetLongHint(const QString &hint);
+
+namespace FormStyles
+{
+Q_NAMESPACE
+// fsStayOnTop keeps a window above the program's other windows.
+enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
+Q_ENUM_NS(TFormStyle)
+} // namespace FormStyles
+using namespace FormStyles;

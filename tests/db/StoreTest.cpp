@@ -7,6 +7,7 @@
 
 #include <QDate>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -243,4 +244,50 @@ TEST(ParadoxImportTest, ConvertsAParadoxTableAndKeepsTheOriginal)
     QFile aside(TTableStore::ParadoxAsideName(file));
     ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
     EXPECT_EQ(aside.readAll(), original);
+}
+
+TEST(ParadoxImportTest, DamagedParadoxFilesAreReportedWithoutHangingOrCrashing)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Payment.db"));
+    const auto cp = [](const char *utf8) { return ToCp1253(QString::fromUtf8(utf8)); };
+    ASSERT_TRUE(
+        WriteParadoxTable(file, {{cp("ΚΩΔ"), pxfAlpha, 6}, {cp("Τ"), pxfShort, 2}}, 1, {{cp("A"), 1}, {cp("B"), 2}}));
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    QByteArray bytes = f.readAll();
+    // Header bytes that send pxlib round a loop for ever.
+    bytes[0x46] = char(0xE6);
+    bytes[0x5C] = char(0xFF);
+    bytes[0x5F] = char(0xA9);
+    bytes[0x60] = char(0x7C);
+    f.seek(0);
+    f.write(bytes);
+    f.close();
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_THROW(ImportParadoxTable(file, dir.filePath(QStringLiteral("out.db")), 1500), EDatabaseError);
+    EXPECT_LT(timer.elapsed(), 5000);
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("out.db"))));
+
+    // A block chain that loops or leaves the file is refused before pxlib sees it.
+    bytes = QByteArray(bytes.size(), 0);
+    ASSERT_TRUE(WriteParadoxTable(file, {{cp("ΚΩΔ"), pxfAlpha, 6}}, 0, {{cp("A")}}));
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    bytes = f.readAll();
+    const int header = static_cast<unsigned char>(bytes[2]) | (static_cast<unsigned char>(bytes[3]) << 8);
+    bytes[header] = 1; // the first block names itself as the next one
+    bytes[header + 1] = 0;
+    f.seek(0);
+    f.write(bytes);
+    f.close();
+    EXPECT_FALSE(HasSoundBlockChain(file));
+    try {
+        TTableStore::Acquire(file);
+        FAIL();
+    } catch (const EDatabaseError &e) {
+        EXPECT_TRUE(e.Message().contains(u"Payment.db"));
+    }
+    EXPECT_TRUE(QFileInfo::exists(file)); // left where it was
+    EXPECT_FALSE(QFileInfo::exists(TTableStore::ParadoxAsideName(file)));
 }

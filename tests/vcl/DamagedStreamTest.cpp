@@ -231,6 +231,9 @@ TEST(DamagedStream, FuzzerFindings)
                                    B({vaExtended, 0, 0, 'o', 'l', 'o', 'r', 7, 0xFD, 0xFD, 0xFD, 0, 0, 0});
     EXPECT_TRUE(TryRead(bigExponent).contains("Ratio"));
     readWriteRead(bigExponent);
+    // A denormal extended (2.1e-4932) gave text that did not read back.
+    EXPECT_FALSE(TryRead(Doc(S("Ratio") + B({vaExtended, 0, 'W', 'i', 'd', 't', 0, 0, 0, 0, 0, 0, 0}))).isEmpty());
+    EXPECT_TRUE(TryRead(Doc(S("Ratio") + B({vaExtended, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x80, 0, 0}))).isEmpty()); // -0
     // An unnormal: exponent set but no integer bit.
     EXPECT_FALSE(TryRead(Doc(S("Ratio") + B({vaExtended, 0, 0, 0, 0, 0, 0, 0, 0x40, 0xFF, 0x3F, 0, 0}))).isEmpty());
 }
@@ -247,4 +250,23 @@ TEST(DamagedStream, TextFuzzerFindings)
     ReadComponent(binary, &item);
     EXPECT_EQ(item.FCaption.size(), 10);
     EXPECT_EQ(item.FCaption[2].unicode(), 0xFEFF);
+}
+
+TEST(DamagedStream, BinaryFuzzerFindingsInText)
+{
+    // Items of a list that start with a character code were joined into one string on the way back.
+    const QByteArray binary = "TPF0" + S("TTestItem") + S("A") + S("Lines.Strings") +
+                              B({vaList, vaString, 2, 6, 6, vaString, 3, 6, 0, 'x', 0}) + B({0, 0});
+    const QByteArray text = ObjectBinaryToText(binary);
+    EXPECT_EQ(text, "object A: TTestItem\n  Lines.Strings = (\n    #6#6\n    #6#0'x')\nend\n");
+    EXPECT_EQ(ObjectTextToBinary(text), binary);
+    EXPECT_EQ(ObjectTextToBinary("object A: TTestItem\n  Caption = 'a' +\n   #13#10 + 'b'\nend"),
+              "TPF0" + S("TTestItem") + S("A") + S("Caption") + B({vaString, 4, 'a', 13, 10, 'b', 0, 0}));
+    // Amounts at both ends of the currency range have 15 whole digits.
+    for (qint64 raw : {INT64_MIN, INT64_MAX}) {
+        const QByteArray amount = "TPF0" + S("TTestItem") + S("A") + S("Amount") + B({vaCurrency}) +
+                                  QByteArray(reinterpret_cast<const char *>(&raw), 8) + B({0, 0});
+        EXPECT_EQ(ObjectTextToBinary(ObjectBinaryToText(amount)), amount);
+    }
+    EXPECT_THROW(ObjectTextToBinary("object A: TTestItem\n  Amount = 922337203685477.5808c\nend"), EReadError);
 }

@@ -164,6 +164,9 @@ end
     EXPECT_TRUE(back.contains("Amount = 860.5000c"));
     EXPECT_TRUE(back.contains("inline Frame: TTestFrame [0]"));
     EXPECT_TRUE(back.contains("Edges = [egRight, egBottom]"));
+    const QByteArray both = "inherited inline F: TTestFrame\nend\n";
+    EXPECT_EQ(ObjectBinaryToText(ObjectTextToBinary(both)), both);
+    EXPECT_EQ(ObjectTextToBinary(both).at(4), char(0xF0 | ffInherited | ffInline));
 
     TTestRoot root(nullptr);
     ReadComponent(binary, &root);
@@ -367,4 +370,31 @@ TEST(ComponentStream, ChildPositionAndCrossRootReferences)
     EXPECT_EQ(b->Children()[0]->Name(), QStringLiteral("Extra"));
     EXPECT_EQ(static_cast<TTestItem *>(b->FindComponent(QStringLiteral("Panel")))->Link(), ds);
     RemoveGlobalRoot(&module);
+}
+
+TEST(ComponentStream, ClassesRegisteredByTheirMetaObject)
+{
+    RegisterClass(&TTestSource::staticMetaObject); // its invokable constructor creates it
+    TComponent owner(nullptr);
+    TComponent *c = CreateComponent(FindClass(QStringLiteral("TTestSource")), &owner);
+    EXPECT_TRUE(qobject_cast<TTestSource *>(c));
+    EXPECT_EQ(c->Owner(), &owner);
+    RegisterClass<TTestSource>();
+}
+
+TEST(ComponentStream, FunctionEventsWithVarParametersBindByName)
+{
+    TTestRoot root(nullptr);
+    ReadComponent(ObjectTextToBinary("object R: TTestRoot\n  OnAdjust = ItemAdjust\nend"), &root);
+    QRect bounds(0, 0, 10, 10);
+    EXPECT_EQ(root.OnAdjust(&root, bounds), QRect(0, 0, 1750, 2750));
+    EXPECT_EQ(bounds, QRect(1, 1, 10, 10));
+    EXPECT_TRUE(ObjectBinaryToText(WriteComponent(&root)).contains("OnAdjust = ItemAdjust"));
+    // The handler must give the event's result too.
+    TTestRoot other(nullptr);
+    EXPECT_THROW(
+        ReadComponent(ObjectTextToBinary("object R: TTestRoot\n  OnAdjust = ItemAdjustWithoutResult\nend"), &other),
+        EReadError);
+    TAdjustEvent unassigned;
+    EXPECT_EQ(unassigned(&root, bounds), QRect()); // nothing bound: the default result
 }
