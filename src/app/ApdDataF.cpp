@@ -190,7 +190,8 @@ void TApdData::RecalcTotals()
 
 void TApdData::DoChange()
 {
-    if (Loading || !OnChange)
+    // Values being read from a document are no change of it.
+    if (Loading || IsLoading() || !OnChange)
         return;
     OnChange(this);
 }
@@ -406,7 +407,8 @@ void TApdData::LoadFromStream(QIODevice &Source)
     for (int i = PageControl1->PageCount() - 1; i >= 0; --i)
         delete PageControl1->Pages(i);
     for (TComponent *c : ComponentList())
-        RegisterClass(c->metaObject());
+        if (!GetClass(c->ClassName()))
+            RegisterClass(c->metaObject());
     if (!Source.isSequential())
         Source.seek(0);
     const QByteArray data = Source.readAll();
