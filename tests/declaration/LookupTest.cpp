@@ -116,9 +116,9 @@ TEST(LookupShippedTables, WagesAndRatesOfTheShippedData)
     for (const QString &f : shipped.entryList(QDir::Files))
         ASSERT_TRUE(QFile::copy(shipped.filePath(f), dir.filePath(QStringLiteral("APDData/") + f)));
     int asked = 0;
-    const auto previous = DialogService::SetHook([&](const QString &, DialogService::Kind, unsigned) {
+    const auto previous = SetMessageDlgHandler([&](const TMessageDlgRequest &) -> TModalResult {
         ++asked;
-        return int(DialogService::mrOk);
+        return mrOk;
     });
     {
         TAPDDataModule module(nullptr, dir.path());
@@ -140,5 +140,5 @@ TEST(LookupShippedTables, WagesAndRatesOfTheShippedData)
                   QStringLiteral("65,266%"));
         EXPECT_EQ(module.tbPayment->FieldByName(QStringLiteral("ΕΓΓΑΜΟΣ"))->DisplayText(), QStringLiteral("ΟΧΙ"));
     }
-    DialogService::SetHook(previous);
+    SetMessageDlgHandler(previous);
 }
