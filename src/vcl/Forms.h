@@ -92,6 +92,8 @@ class TFrame : public TScrollingWinControl
 public:
     explicit TFrame(TComponent *AOwner);
     void GetChildren(TGetChildProc Proc, TComponent *Root) override { GetDesignChildren(Proc, Root); }
+    // A frame owns what is streamed inside it, wherever it is placed.
+    TComponent *GetChildOwner() override { return this; }
 };
 
 // A control whose children scroll when they do not fit.

@@ -381,3 +381,20 @@ TEST(ComponentStream, ClassesRegisteredByTheirMetaObject)
     EXPECT_EQ(c->Owner(), &owner);
     RegisterClass<TTestSource>();
 }
+
+TEST(ComponentStream, FunctionEventsWithVarParametersBindByName)
+{
+    TTestRoot root(nullptr);
+    ReadComponent(ObjectTextToBinary("object R: TTestRoot\n  OnAdjust = ItemAdjust\nend"), &root);
+    QRect bounds(0, 0, 10, 10);
+    EXPECT_EQ(root.OnAdjust(&root, bounds), QRect(0, 0, 1750, 2750));
+    EXPECT_EQ(bounds, QRect(1, 1, 10, 10));
+    EXPECT_TRUE(ObjectBinaryToText(WriteComponent(&root)).contains("OnAdjust = ItemAdjust"));
+    // The handler must give the event's result too.
+    TTestRoot other(nullptr);
+    EXPECT_THROW(
+        ReadComponent(ObjectTextToBinary("object R: TTestRoot\n  OnAdjust = ItemAdjustWithoutResult\nend"), &other),
+        EReadError);
+    TAdjustEvent unassigned;
+    EXPECT_EQ(unassigned(&root, bounds), QRect()); // nothing bound: the default result
+}

@@ -18,6 +18,7 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(StreamTest::TEdges)
 using namespace StreamTest;
 
 using TTextEvent = TEvent<void(TObject *Sender, QString &Text)>;
+using TAdjustEvent = TEvent<QRect(TObject *Sender, QRect &Bounds)>; // a function event with a var parameter
 
 class TTestItem;
 
@@ -54,6 +55,7 @@ class TTestItem : public TComponent
     Q_PROPERTY(TCollection *Columns READ Columns WRITE SetColumns)
     Q_PROPERTY(TNotifyEvent OnClick MEMBER OnClick)
     Q_PROPERTY(TTextEvent OnGetText MEMBER OnGetText)
+    Q_PROPERTY(TAdjustEvent OnAdjust MEMBER OnAdjust)
     Q_CLASSINFO("Default:Flag", "False")
     Q_CLASSINFO("Default:Side", "sdLeft")
     Q_CLASSINFO("Default:HoverColor", "clWhite")
@@ -141,6 +143,7 @@ public:
 
     TNotifyEvent OnClick;
     TTextEvent OnGetText;
+    TAdjustEvent OnAdjust;
     QList<int> NumberLog;
     int LoadedCount = 0;
     TTestItem *LinkAtLoaded = nullptr;
@@ -195,6 +198,12 @@ public:
     Q_INVOKABLE void ItemClick(TObject *Sender) { Clicks << Sender; }
     Q_INVOKABLE void ItemGetText(TObject *, QString &Text) { Text = QStringLiteral("από χειριστή"); }
     Q_INVOKABLE void WrongSignature(int) {}
+    Q_INVOKABLE QRect ItemAdjust(TObject *, QRect &Bounds)
+    {
+        Bounds.translate(1, 1);
+        return QRect(0, 0, 1750, 2750);
+    }
+    Q_INVOKABLE void ItemAdjustWithoutResult(TObject *, QRect &) {}
     QList<TObject *> Clicks;
 };
 
