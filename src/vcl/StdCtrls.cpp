@@ -5,6 +5,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QStyledItemDelegate>
 
 // ---- TLabel ----
 
@@ -413,4 +415,147 @@ void TEdit::SetReadOnly(bool v)
 void TEdit::SelectAll()
 {
     LineEdit()->selectAll();
+}
+
+// ---- TListBox ----
+
+namespace
+{
+// Every line as high as the list box's ItemHeight.
+class TItemHeightDelegate : public QStyledItemDelegate
+{
+public:
+    TItemHeightDelegate(const int *height, QObject *parent) : QStyledItemDelegate(parent), FHeight(height) {}
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QSize s = QStyledItemDelegate::sizeHint(option, index);
+        s.setHeight(*FHeight);
+        return s;
+    }
+
+private:
+    const int *FHeight;
+};
+} // namespace
+
+TListBox::TListBox(TComponent *AOwner) : TWinControl(AOwner), FItems(std::make_unique<TStringList>())
+{
+    SetBounds(0, 0, 121, 97);
+    SetTabStop(true);
+    SetParentColor(false);
+    SetColor(clWindow);
+    // The click is the selection change, not the generic press-and-release.
+    SetControlStyle(ControlStyle() & ~csClickEvents);
+    FItems->OnChange = [this](TObject *) { SyncItems(); };
+}
+
+TListBox::~TListBox()
+{
+    FItems->OnChange = nullptr;
+}
+
+QWidget *TListBox::CreatePeer()
+{
+    auto *list = new TPeer<QListWidget>(this);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setUniformItemSizes(true);
+    list->setItemDelegate(new TItemHeightDelegate(&FItemHeight, list));
+    list->setFont(DesignFontOf(GetFont()));
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QObject::connect(list, &QListWidget::itemSelectionChanged, this, [this, list] {
+        if (FSyncing)
+            return;
+        const QList<QListWidgetItem *> sel = list->selectedItems();
+        FItemIndex = sel.isEmpty() ? -1 : list->row(sel.first());
+        GuardEvent([this] { Click(); });
+    });
+    return list;
+}
+
+QListWidget *TListBox::ListWidget()
+{
+    auto *list = static_cast<QListWidget *>(Peer());
+    if (list->count() != FItems->Count())
+        SyncItems();
+    UpdateFrame();
+    return list;
+}
+
+void TListBox::SyncItems()
+{
+    if (!HandleAllocated())
+        return;
+    auto *list = static_cast<QListWidget *>(Peer());
+    FSyncing = true;
+    list->clear();
+    list->addItems(FItems->ToStringList());
+    FItemIndex = -1;
+    FSyncing = false;
+}
+
+void TListBox::UpdateFrame()
+{
+    if (!HandleAllocated())
+        return;
+    auto *list = static_cast<QListWidget *>(Peer());
+    if (FBevelKind != bkNone) {
+        list->setFrameStyle(QFrame::Box | QFrame::Plain);
+        list->setLineWidth(1);
+    } else if (FBorderStyle != bsNone) {
+        list->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    } else {
+        list->setFrameStyle(QFrame::NoFrame);
+    }
+}
+
+int TListBox::ItemIndex() const
+{
+    return FItemIndex;
+}
+
+void TListBox::SetItemIndex(int v)
+{
+    if (v < -1 || v >= FItems->Count())
+        v = -1;
+    FItemIndex = v;
+    if (!HandleAllocated())
+        return;
+    auto *list = ListWidget();
+    FSyncing = true;
+    if (v < 0) {
+        list->clearSelection();
+        // Through the view, so that gaining the focus does not make the first line current: the first
+        // arrow key then selects the first line, as in the class library's list box.
+        list->QAbstractItemView::setCurrentIndex(QModelIndex());
+    } else {
+        list->setCurrentRow(v, QItemSelectionModel::ClearAndSelect);
+    }
+    FSyncing = false;
+}
+
+void TListBox::SetItemHeight(int v)
+{
+    FItemHeight = std::max(1, v);
+    if (HandleAllocated())
+        ListWidget()->doItemsLayout();
+}
+
+void TListBox::SetBorderStyle(TBorderStyle v)
+{
+    FBorderStyle = v;
+    UpdateFrame();
+}
+
+void TListBox::SetBevelKind(TBevelKind v)
+{
+    FBevelKind = v;
+    UpdateFrame();
+}
+
+TRect TListBox::ItemRect(int Index)
+{
+    auto *list = ListWidget();
+    const QRect r = list->visualItemRect(list->item(Index));
+    const QPoint tl = list->viewport()->mapTo(list, r.topLeft());
+    return {tl.x(), tl.y(), tl.x() + r.width(), tl.y() + r.height()};
 }

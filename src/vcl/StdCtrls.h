@@ -163,3 +163,69 @@ private:
     bool FReadOnly = false;
     bool FSettingText = false;
 };
+
+class QListWidget;
+
+namespace StdCtrls
+{
+Q_NAMESPACE
+// How the edge of a windowed control is drawn around it.
+enum TBevelKind { bkNone, bkTile, bkSoft, bkFlat };
+Q_ENUM_NS(TBevelKind)
+} // namespace StdCtrls
+using namespace StdCtrls;
+
+// A list of lines, one selectable. OnClick fires whenever the user changes the selection, by mouse or
+// by the arrow keys, as the list box of the class library does.
+class TListBox : public TWinControl
+{
+    Q_OBJECT
+    Q_PROPERTY(TStrings *Items READ Items WRITE SetItems)
+    Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight)
+    Q_PROPERTY(Controls::TFormBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
+    Q_PROPERTY(StdCtrls::TBevelKind BevelKind READ BevelKind WRITE SetBevelKind)
+    Q_PROPERTY(Controls::TBevelCut BevelInner READ BevelInner WRITE SetBevelInner)
+    Q_PROPERTY(Controls::TBevelCut BevelOuter READ BevelOuter WRITE SetBevelOuter)
+    Q_CLASSINFO("Default:ItemHeight", "16")
+    Q_CLASSINFO("Default:BorderStyle", "bsSingle")
+    Q_CLASSINFO("Default:BevelKind", "bkNone")
+    Q_CLASSINFO("Default:BevelInner", "bvRaised")
+    Q_CLASSINFO("Default:BevelOuter", "bvLowered")
+
+public:
+    explicit TListBox(TComponent *AOwner);
+    ~TListBox() override;
+    TStrings *Items() const { return FItems.get(); }
+    void SetItems(TStrings *v) { FItems->Assign(v); }
+    // The selected line, -1 when none.
+    int ItemIndex() const;
+    void SetItemIndex(int v);
+    int ItemHeight() const { return FItemHeight; }
+    void SetItemHeight(int v);
+    TBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TBorderStyle v);
+    TBevelKind BevelKind() const { return FBevelKind; }
+    void SetBevelKind(TBevelKind v);
+    TBevelCut BevelInner() const { return FBevelInner; }
+    void SetBevelInner(TBevelCut v) { FBevelInner = v; }
+    TBevelCut BevelOuter() const { return FBevelOuter; }
+    void SetBevelOuter(TBevelCut v) { FBevelOuter = v; }
+    QListWidget *ListWidget();
+    // Where line Index is drawn, in the list's own coordinates.
+    TRect ItemRect(int Index);
+
+protected:
+    QWidget *CreatePeer() override;
+
+private:
+    void SyncItems();
+    void UpdateFrame();
+    std::unique_ptr<TStringList> FItems;
+    int FItemIndex = -1;
+    int FItemHeight = 16;
+    TBorderStyle FBorderStyle = bsSingle;
+    TBevelKind FBevelKind = bkNone;
+    TBevelCut FBevelInner = bvRaised;
+    TBevelCut FBevelOuter = bvLowered;
+    bool FSyncing = false;
+};
