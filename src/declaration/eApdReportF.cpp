@@ -4,6 +4,10 @@
 #include "printing/XPrinters.h"
 #include "vcl/CodePage.h"
 #include "vcl/ComponentStream.h"
+#include "vcl/Printers.h"
+
+#include <QPainter>
+#include <cstdlib>
 
 TeApdReport *eApdReport = nullptr;
 
@@ -296,12 +300,40 @@ TeApdReport::TeApdReport(TComponent *AOwner) : TForm(AOwner)
         throw EStreamError(QStringLiteral("Η σχεδίαση της φόρμας εκτύπωσης κειμένου δεν έχει το \"Report\"."));
 }
 
+int TeApdReport::FittingLength(const QString &Text, IPage *APage)
+{
+    // Measured as the box's text printer lays it out: the box less 0.5 mm all round, the box's font at
+    // its printed height, whole lines only.
+    TRect r = Report->PrintRect();
+    InflateRect(r, -5, -5);
+    TFont font;
+    font.Assign(Report->GetFont());
+    font.SetHeight(std::abs(ConvertMapUnits(font.Height(), MapingUnits[mpScreenMaping], Report->PrintUnit())));
+    TCanvas *canvas = APage->Canvas();
+    QPaintDevice *device = canvas && canvas->Painter() ? canvas->Painter()->device() : Printer()->Handle();
+    int length = 0;
+    DrawTextOn(nullptr, DesignFontOf(&font), Text, r,
+               DT_EDITCONTROL | DT_EXPANDTABS | DT_NOPREFIX | DT_WORDBREAK | DT_LEFT | DT_TOP, &length, device);
+    return length;
+}
+
 void TeApdReport::PrintText(const QString &Text, TDocPrinter *APrinter)
 {
-    IPage *page = APrinter->GetCurrentPage();
-    TRect r = page->GetPageRect();
-    Report->SetCaption(Text);
-    Report->PrintInit(MapingUnits[mpLoMetricMaping]);
-    Report->PrintArrange(r);
-    Report->Print(page);
+    QString rest = Text;
+    for (bool first = true;; first = false) {
+        if (!first)
+            APrinter->NewPage();
+        IPage *page = APrinter->GetCurrentPage();
+        TRect r = page->GetPageRect();
+        Report->PrintInit(MapingUnits[mpLoMetricMaping]);
+        Report->PrintArrange(r);
+        const int fitting = FittingLength(rest, page);
+        // Not one line fits: a further sheet would not hold it either.
+        const bool last = fitting <= 0 || fitting >= rest.size();
+        Report->SetCaption(last ? rest : rest.left(fitting));
+        Report->Print(page);
+        if (last)
+            break;
+        rest = rest.mid(fitting);
+    }
 }

@@ -65,10 +65,15 @@ class TeApdReport : public TForm
 public:
     Q_INVOKABLE explicit TeApdReport(TComponent *AOwner);
 
-    // Prints Text once, on the printer's current page: a text longer than the box is cut at its bottom.
+    // Prints Text in the box on the printer's current page. A text too long for the box at the chosen font
+    // goes on with its next whole line on a further sheet, so no line of the declaration is lost.
     void PrintText(const QString &Text, TDocPrinter *APrinter);
 
     TXFrame *Report = nullptr;
+
+private:
+    // The number of characters of Text that the arranged box shows on the page.
+    int FittingLength(const QString &Text, IPage *APage);
 };
 
 // The instance start-up makes; printing makes and frees its own.

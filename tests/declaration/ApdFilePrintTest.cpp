@@ -143,3 +143,21 @@ TEST_F(ApdFilePrint, AFailingPrinterReachesTheCallerAndIsFreeAgain)
     File.Print(true, false, {}, 9, QStringLiteral("Courier New"));
     EXPECT_EQ(PdfPageCount(Pdf), 1);
 }
+
+// Two blocks under a page header need more than 270 mm at 14 points: the page goes on on a further sheet
+// rather than losing its last lines.
+TEST_F(ApdFilePrint, APageTooLongForTheBoxGoesOnOnAFurtherSheet)
+{
+    for (int i = 0; i < 3; ++i)
+        AddSampleLine(File, QString::number(100 + i), i);
+    File.Print(false, true, {}, 14, QStringLiteral("Courier New"));
+    const int sheets = PdfPageCount(Pdf);
+    ASSERT_GT(sheets, 3);
+    const QString all = PdfText(Pdf);
+    EXPECT_EQ(all.count("ΣΥΝΟΛΙΚΕΣ ΕΙΣΦΟΡΕΣ"), 3);
+    EXPECT_EQ(all.count("ΑΡΙΘΜ. ΜΗΤΡΩΟΥ ΑΣΦ.:"), 3);
+    EXPECT_TRUE(PdfText(Pdf, sheets).contains("(Σφραγίδα - Υπογραφή)"));
+    // Each sheet shows its lines whole and in order: no line is printed twice.
+    EXPECT_EQ(all.count("ΕΙΣΦΟΡΕΣ ΕΡΓΟΔΟΤΗ"), 3);
+    EXPECT_EQ(all.count("ΗΜΕΡΟΜΙΣΘΙΟ"), 3);
+}
