@@ -319,17 +319,20 @@ int TeApdReport::FittingLength(const QString &Text, IPage *APage)
 
 void TeApdReport::PrintText(const QString &Text, TDocPrinter *APrinter)
 {
+    // A page text needs two sheets at the largest size the options offer; a typed-in huge size must not
+    // turn one page into hundreds of sheets, so past this the rest is cut.
+    constexpr int MaxSheetsPerText = 10;
     QString rest = Text;
-    for (bool first = true;; first = false) {
-        if (!first)
+    for (int sheet = 1;; ++sheet) {
+        if (sheet > 1)
             APrinter->NewPage();
         IPage *page = APrinter->GetCurrentPage();
         TRect r = page->GetPageRect();
         Report->PrintInit(MapingUnits[mpLoMetricMaping]);
         Report->PrintArrange(r);
         const int fitting = FittingLength(rest, page);
-        // Not one line fits: a further sheet would not hold it either.
-        const bool last = fitting <= 0 || fitting >= rest.size();
+        // When not one line fits, a further sheet would not hold it either.
+        const bool last = fitting <= 0 || fitting >= rest.size() || sheet == MaxSheetsPerText;
         Report->SetCaption(last ? rest : rest.left(fitting));
         Report->Print(page);
         if (last)

@@ -66,7 +66,8 @@ public:
     Q_INVOKABLE explicit TeApdReport(TComponent *AOwner);
 
     // Prints Text in the box on the printer's current page. A text too long for the box at the chosen font
-    // goes on with its next whole line on a further sheet, so no line of the declaration is lost.
+    // goes on with its next whole line on a further sheet, so no line of the declaration is lost; one text
+    // takes at most 10 sheets, the rest of an absurdly large font is cut.
     void PrintText(const QString &Text, TDocPrinter *APrinter);
 
     TXFrame *Report = nullptr;

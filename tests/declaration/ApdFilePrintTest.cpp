@@ -161,3 +161,11 @@ TEST_F(ApdFilePrint, APageTooLongForTheBoxGoesOnOnAFurtherSheet)
     EXPECT_EQ(all.count("ΕΙΣΦΟΡΕΣ ΕΡΓΟΔΟΤΗ"), 3);
     EXPECT_EQ(all.count("ΗΜΕΡΟΜΙΣΘΙΟ"), 3);
 }
+
+TEST_F(ApdFilePrint, AHugeTypedFontSizeTakesAtMostTenSheetsPerPage)
+{
+    File.Print(true, false, {}, 150, QStringLiteral("Courier New"));
+    const int sheets = PdfPageCount(Pdf);
+    EXPECT_GT(sheets, 1);
+    EXPECT_LE(sheets, 10);
+}
