@@ -1,10 +1,13 @@
 #include "ApdDataF.h"
 
 #include "declaration/ApdFile.h"
+#include "declaration/DiskLabelF.h"
 #include "declaration/TyposAPDPopupF.h"
 #include "printing/PreviewFormF.h"
 #include "printing/XPrinters.h"
+#include "printing/XVCLPrinters.h"
 #include "vcl/ActnList.h"
+#include "vcl/CodePage.h"
 #include "vcl/ComponentStream.h"
 #include "vcl/Dialogs.h"
 
@@ -472,6 +475,7 @@ void TApdData::XFrame454Print(TObject *Sender, IPage *APage, const TRect &)
 void TApdData::Print(const QString &Title)
 {
     SetPageFlags();
+    InitXVCLPrinters();
     TLPTPrinter doc;
     doc.BeginDoc(Title);
     try {
@@ -506,6 +510,7 @@ void TApdData::Print(const QString &Title)
 void TApdData::Preview()
 {
     SetPageFlags();
+    InitXVCLPrinters();
     if (!PreviewForm)
         PreviewForm = new TPreviewForm(Application());
     delete PreviewForm->DocPreview1->DocPrinter();
@@ -583,8 +588,17 @@ void TApdData::ExportWith(const TApdExportOptions &Options)
         if (TEmployFrame *page = Pages(i))
             page->ExportLines(file);
 #endif
+    // A failed save raises here, so nothing is printed for a file that was not written.
     if (!Options.Path.isEmpty())
         file.SaveToFile(Options.Path);
+    if (Options.PrintAccompanying || Options.PrintPages)
+        file.Print(Options.PrintAccompanying, Options.PrintPages, Options.FontBold ? TFontStyles(fsBold) : TFontStyles(),
+                   Options.FontSize, Options.FontName);
+    if (Options.PrintLabel) {
+        const char *h = file.HeaderRecord.data();
+        ShowDiskLabel(FromCp1253(QByteArray(h + 415, 10)), FromCp1253(QByteArray(h + 425, 9)),
+                      DatePeriodFrame->Caption(), ShemeH0->Font());
+    }
 }
 
 void TApdData::ExportIkaApd()
