@@ -1,5 +1,7 @@
 #include "ApdDataF.h"
 
+#include "EmployerFrameF.h"
+
 #include "declaration/ApdFile.h"
 #include "declaration/DiskLabelF.h"
 #include "declaration/TyposAPDPopupF.h"
@@ -16,13 +18,6 @@
 #include <QMenu>
 #include <QSaveFile>
 
-#if __has_include("EmployerFrameF.h")
-#include "EmployerFrameF.h"
-#define APD_HAS_EMPLOY_FRAME 1
-#else
-// The employee page is not in this tree yet: the window runs without pages.
-#define APD_HAS_EMPLOY_FRAME 0
-#endif
 
 // The form resource and the artwork live in this static library; the linker keeps them only when named.
 static void InitApdDataResource()
@@ -47,9 +42,7 @@ void RegisterApdDataClasses()
     static const bool registered = [] {
         RegisterClasses<TApdData, TXFrame, TInplaceEditFrame, TXDateFrame, TXCurrencyFrame, TXIntegerFrame,
                         TXFrameNotifier, TXFrameSheme, TPageControl, TTabSheet, TPrintDialog, TImage>();
-#if APD_HAS_EMPLOY_FRAME
         RegisterClass<TEmployFrame>();
-#endif
         return true;
     }();
     (void)registered;
@@ -101,15 +94,11 @@ void TApdData::LoadArtwork()
 
 TEmployFrame *TApdData::PageOf(TTabSheet *Sheet)
 {
-#if APD_HAS_EMPLOY_FRAME
     if (!Sheet)
         return nullptr;
     for (int i = 0; i < Sheet->ControlCount(); ++i)
         if (auto *page = qobject_cast<TEmployFrame *>(Sheet->Controls(i)))
             return page;
-#else
-    (void)Sheet;
-#endif
     return nullptr;
 }
 
@@ -138,12 +127,10 @@ void TApdData::AddPage()
     sheet->SetCaption(PageCaption + QString::number(PageControl1->PageCount()));
     sheet->SetName(UniqueName(SheetPrefix));
 
-#if APD_HAS_EMPLOY_FRAME
     auto *page = new TEmployFrame(this);
     page->SetParent(sheet);
     page->SetName(UniqueName(FramePrefix));
     page->CopySchemes();
-#endif
 
     PageControl1->SetActivePage(sheet);
     DoChange();
@@ -174,9 +161,10 @@ void TApdData::DeletePage()
 
 void TApdData::RecalcTotals()
 {
+    if (!PageControl1 || !ApodoxesTotal || !EisforesTotal || !DaysTotal)
+        return;
     Currency earnings, contributions;
     int days = 0;
-#if APD_HAS_EMPLOY_FRAME
     for (int i = 0; i < PageControl1->PageCount(); ++i) {
         TEmployFrame *page = Pages(i);
         if (!page)
@@ -185,7 +173,6 @@ void TApdData::RecalcTotals()
         contributions += page->ContributionsSum();
         days += page->DaysSum();
     }
-#endif
     ApodoxesTotal->SetValue(earnings);
     EisforesTotal->SetValue(contributions);
     DaysTotal->SetValue(days);
@@ -206,19 +193,18 @@ void TApdData::XFrameNotifier1Change(TObject *, TXFrame *)
 
 void TApdData::DatePeriodFrameChange(TObject *)
 {
-#if APD_HAS_EMPLOY_FRAME
+    // The form's own period arrives while the form is read, before the pages' control exists.
+    if (!PageControl1 || !DatePeriodFrame)
+        return;
     for (int i = 0; i < PageControl1->PageCount(); ++i)
         if (TEmployFrame *page = Pages(i))
             page->SetPeriod(DatePeriodFrame->Date());
-#endif
 }
 
 void TApdData::ShemeChanged(TXFrameSheme *Changed, int Index)
 {
-#if !APD_HAS_EMPLOY_FRAME
-    (void)Changed;
-    (void)Index;
-#else
+    if (!PageControl1)
+        return;
     for (int i = 0; i < PageControl1->PageCount(); ++i) {
         TEmployFrame *page = Pages(i);
         if (!page)
@@ -227,7 +213,6 @@ void TApdData::ShemeChanged(TXFrameSheme *Changed, int Index)
         if (target)
             target->Assign(Changed);
     }
-#endif
 }
 
 void TApdData::ShemeH0Change(TObject *)
@@ -447,14 +432,12 @@ void TApdData::Loaded()
 
 void TApdData::SetPageFlags()
 {
-#if APD_HAS_EMPLOY_FRAME
     const int count = PageControl1->PageCount();
     for (int i = 0; i < count; ++i)
         if (TEmployFrame *page = Pages(i)) {
             page->IsFirstPage = i == 0;
             page->IsLastPage = i == count - 1;
         }
-#endif
 }
 
 TRect TApdData::DocumentAdjustPrintRect(TObject *, TRect &ABoundsRect)
@@ -583,11 +566,9 @@ void TApdData::ExportWith(const TApdExportOptions &Options)
 {
     TApdFile file;
     FillHeader(file, Options);
-#if APD_HAS_EMPLOY_FRAME
     for (int i = 0; i < PageControl1->PageCount(); ++i)
         if (TEmployFrame *page = Pages(i))
             page->ExportLines(file);
-#endif
     // A failed save raises here, so nothing is printed for a file that was not written.
     if (!Options.Path.isEmpty())
         file.SaveToFile(Options.Path);
