@@ -15,6 +15,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QMenu>
+#include <QTabWidget>
 
 namespace
 {
@@ -376,4 +377,22 @@ TEST(ApdDataPages, ExportWritesTheDeclarationFileFromHeaderAndPages)
     o.Path.clear();
     w.ExportWith(o);
     EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST(ApdDataPages, WindowWithTwoPagesRendersThePageOnItsTab)
+{
+    TApdData w(nullptr);
+    FillHeader(w);
+    w.AddPage();
+    w.AddPage();
+    FillLine(w.Pages(0), 1, QStringLiteral("111111111"), Eur(860), Eur(86), Eur(172), 20);
+    w.PageControl1->SetActivePageIndex(0);
+    w.Peer()->resize(w.Width(), w.Height());
+    const QImage image = w.Peer()->grab().toImage();
+    if (qEnvironmentVariableIsSet("APD_RENDER_DIR"))
+        image.save(qEnvironmentVariable("APD_RENDER_DIR") + QStringLiteral("/ApdDataTwoPages.png"));
+    EXPECT_EQ(w.PageControl1->TabWidget()->count(), 2);
+    EXPECT_EQ(w.PageControl1->TabWidget()->tabText(1), QStringLiteral("Σελίδα 2"));
+    EXPECT_EQ(w.PageControl1->TabWidget()->currentIndex(), 0);
+    EXPECT_TRUE(w.Pages(0)->Peer()->isVisibleTo(w.Peer()));
 }
