@@ -155,3 +155,22 @@ TEST_F(DBCtrlsTest, NavigatorButtonsFollowTheStateAndAct)
     EXPECT_FALSE(nav->ButtonEnabled(nbDelete));
     EXPECT_TRUE(nav->ButtonEnabled(nbRefresh));
 }
+
+TEST_F(DBCtrlsTest, ComboBoxOfABooleanFieldWithDisplayValues)
+{
+    static_cast<TBooleanField *>(F(u"ΕΓΓΑΜΟΣ"))->SetDisplayValues(QStringLiteral("ΕΓΓΑΜΟΣ;ΑΓΑΜΟΣ"));
+    auto *combo = new TDBComboBox(&form);
+    combo->SetParent(&form);
+    combo->Items()->Add(QStringLiteral("ΑΓΑΜΟΣ"));
+    combo->Items()->Add(QStringLiteral("ΕΓΓΑΜΟΣ"));
+    combo->SetDataSource(source);
+    combo->SetDataField(QStringLiteral("ΕΓΓΑΜΟΣ"));
+    EXPECT_EQ(combo->GetText(), QStringLiteral("ΕΓΓΑΜΟΣ"));
+    combo->ComboBox()->setCurrentIndex(0);
+    Q_EMIT combo->ComboBox()->activated(0);
+    EXPECT_FALSE(F(u"ΕΓΓΑΜΟΣ")->AsBoolean());
+    table->Post();
+    table->Next();
+    table->Prior();
+    EXPECT_EQ(combo->GetText(), QStringLiteral("ΑΓΑΜΟΣ"));
+}
