@@ -8,3 +8,8 @@ namespace Platform {
 // writable, otherwise a per-user data folder.
 QString ProgramFolder();
 } // namespace Platform
+
+namespace Platform {
+// Where a diskette file goes: the first removable medium mounted, or the home folder when none is.
+QString RemovableMediaFolder();
+} // namespace Platform

@@ -177,3 +177,289 @@ void TEdit::SelectAll()
 {
     LineEdit()->selectAll();
 }
+
+// ---- Buttons, check boxes, radio buttons, group boxes and combo boxes ----
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+namespace
+{
+// Controls whose peer reports its own clicks take them from the peer's signal, so the keyboard
+// (space) clicks them too, and not from the generic press-and-release.
+void UsePeerClicks(TControl *control)
+{
+    control->SetControlStyle(control->ControlStyle() & ~csClickEvents);
+}
+
+TCustomForm *ParentFormOf(TControl *control)
+{
+    for (TControl *c = control; c; c = c->Parent())
+        if (auto *form = qobject_cast<TCustomForm *>(c))
+            return form;
+    return nullptr;
+}
+} // namespace
+
+TButton::TButton(TComponent *AOwner) : TWinControl(AOwner)
+{
+    SetBounds(0, 0, 75, 25);
+    SetTabStop(true);
+    UsePeerClicks(this);
+}
+
+QWidget *TButton::CreatePeer()
+{
+    auto *button = new TPeer<QPushButton>(this);
+    button->setText(Caption());
+    button->setFont(DesignFontOf(GetFont()));
+    button->setDefault(FDefault);
+    button->setAutoDefault(false);
+    QObject::connect(button, &QPushButton::clicked, this, [this] { GuardEvent([this] { Click(); }); });
+    return button;
+}
+
+void TButton::TextChanged()
+{
+    if (HandleAllocated())
+        static_cast<QPushButton *>(Peer())->setText(Caption());
+    TWinControl::TextChanged();
+}
+
+void TButton::SetDefault(bool v)
+{
+    FDefault = v;
+    if (HandleAllocated())
+        static_cast<QPushButton *>(Peer())->setDefault(v);
+}
+
+void TButton::Click()
+{
+    if (FModalResult != mrNone)
+        if (TCustomForm *form = ParentFormOf(this))
+            form->SetModalResult(FModalResult);
+    TWinControl::Click();
+}
+
+TCheckBox::TCheckBox(TComponent *AOwner) : TWinControl(AOwner)
+{
+    SetBounds(0, 0, 97, 17);
+    SetTabStop(true);
+    UsePeerClicks(this);
+}
+
+QWidget *TCheckBox::CreatePeer()
+{
+    auto *box = new TPeer<QCheckBox>(this);
+    box->setText(Caption());
+    box->setFont(DesignFontOf(GetFont()));
+    box->setChecked(FChecked);
+    QObject::connect(box, &QCheckBox::clicked, this,
+                     [this](bool checked) { GuardEvent([this, checked] { SetChecked(checked); }); });
+    return box;
+}
+
+void TCheckBox::TextChanged()
+{
+    if (HandleAllocated())
+        static_cast<QCheckBox *>(Peer())->setText(Caption());
+    TWinControl::TextChanged();
+}
+
+void TCheckBox::SetChecked(bool v)
+{
+    if (HandleAllocated()) {
+        auto *box = static_cast<QCheckBox *>(Peer());
+        const QSignalBlocker block(box);
+        box->setChecked(v);
+    }
+    if (v == FChecked)
+        return;
+    FChecked = v;
+    if (!IsLoading())
+        Click();
+}
+
+TRadioButton::TRadioButton(TComponent *AOwner) : TWinControl(AOwner)
+{
+    SetBounds(0, 0, 113, 17);
+    SetTabStop(true);
+    UsePeerClicks(this);
+}
+
+QWidget *TRadioButton::CreatePeer()
+{
+    auto *button = new TPeer<QRadioButton>(this);
+    // The siblings are unchecked here, by control, not by the widget's own grouping.
+    button->setAutoExclusive(false);
+    button->setText(Caption());
+    button->setFont(DesignFontOf(GetFont()));
+    button->setChecked(FChecked);
+    QObject::connect(button, &QRadioButton::clicked, this, [this] { GuardEvent([this] { SetChecked(true); }); });
+    return button;
+}
+
+void TRadioButton::TextChanged()
+{
+    if (HandleAllocated())
+        static_cast<QRadioButton *>(Peer())->setText(Caption());
+    TWinControl::TextChanged();
+}
+
+void TRadioButton::SyncPeer()
+{
+    if (!HandleAllocated())
+        return;
+    auto *button = static_cast<QRadioButton *>(Peer());
+    const QSignalBlocker block(button);
+    button->setChecked(FChecked);
+}
+
+void TRadioButton::SetChecked(bool v)
+{
+    if (v == FChecked) {
+        SyncPeer();
+        return;
+    }
+    FChecked = v;
+    SyncPeer();
+    if (!v)
+        return;
+    if (TWinControl *parent = Parent())
+        for (int i = 0; i < parent->ControlCount(); ++i)
+            if (auto *other = qobject_cast<TRadioButton *>(parent->Controls(i)); other && other != this)
+                other->SetChecked(false);
+    if (!IsLoading())
+        Click();
+}
+
+void TRadioButton::Loaded()
+{
+    TWinControl::Loaded();
+    SyncPeer();
+}
+
+TGroupBox::TGroupBox(TComponent *AOwner) : TWinControl(AOwner)
+{
+    SetControlStyle(ControlStyle() | csAcceptsControls);
+    SetBounds(0, 0, 185, 105);
+}
+
+QWidget *TGroupBox::CreatePeer()
+{
+    auto *box = new TPeer<QGroupBox>(this);
+    box->setTitle(Caption());
+    box->setFont(DesignFontOf(GetFont()));
+    return box;
+}
+
+void TGroupBox::TextChanged()
+{
+    if (HandleAllocated())
+        static_cast<QGroupBox *>(Peer())->setTitle(Caption());
+    TWinControl::TextChanged();
+}
+
+TComboBox::TComboBox(TComponent *AOwner) : TWinControl(AOwner), FItems(std::make_unique<TStringList>())
+{
+    SetBounds(0, 0, 145, 21);
+    SetTabStop(true);
+    SetParentColor(false);
+    SetColor(clWindow);
+    FItems->OnChange = [this](TObject *) { SyncItems(); };
+}
+
+TComboBox::~TComboBox()
+{
+    FItems->OnChange = nullptr;
+}
+
+QWidget *TComboBox::CreatePeer()
+{
+    auto *combo = new TPeer<QComboBox>(this);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setMaxVisibleItems(FDropDownCount);
+    combo->setFont(DesignFontOf(GetFont()));
+    FSyncing = true;
+    combo->addItems(FItems->ToStringList());
+    combo->setEditText(FText);
+    FSyncing = false;
+    QObject::connect(combo, &QComboBox::editTextChanged, this, [this](const QString &text) {
+        if (FSyncing)
+            return;
+        FText = text;
+        GuardEvent([this] {
+            if (OnChange)
+                OnChange(this);
+        });
+    });
+    return combo;
+}
+
+QComboBox *TComboBox::ComboBox()
+{
+    return static_cast<QComboBox *>(Peer());
+}
+
+void TComboBox::SyncItems()
+{
+    if (!HandleAllocated())
+        return;
+    QComboBox *combo = ComboBox();
+    FSyncing = true;
+    combo->clear();
+    combo->addItems(FItems->ToStringList());
+    // Refilling the list leaves the typed text alone.
+    combo->setEditText(FText);
+    FSyncing = false;
+}
+
+QString TComboBox::GetText() const
+{
+    return FText;
+}
+
+void TComboBox::SetText(const QString &v)
+{
+    if (v == FText)
+        return;
+    FText = v;
+    if (HandleAllocated()) {
+        FSyncing = true;
+        ComboBox()->setEditText(v);
+        FSyncing = false;
+    }
+    if (OnChange && !IsLoading())
+        OnChange(this);
+}
+
+int TComboBox::ItemIndex() const
+{
+    return FItems->IndexOf(FText);
+}
+
+void TComboBox::SetItemIndex(int v)
+{
+    SetText(v >= 0 && v < FItems->Count() ? FItems->Get(v) : QString());
+}
+
+void TComboBox::SetDropDownCount(int v)
+{
+    FDropDownCount = std::max(1, v);
+    if (HandleAllocated())
+        ComboBox()->setMaxVisibleItems(FDropDownCount);
+}
+
+namespace
+{
+const bool StdButtonClassesRegistered = [] {
+    RegisterClasses<TButton, TCheckBox, TRadioButton, TGroupBox, TComboBox>();
+    return true;
+}();
+} // namespace
