@@ -39,8 +39,7 @@ public:
     static bool IsPronounceable(const QString &S, bool Strict);
     // The letters of Word in the order of Permutation, added to List with a capital first letter when it
     // is pronounceable and List does not hold it yet (in any case).
-    static void CollectAnagram(const QString &Word, const std::vector<int> &Permutation, bool Strict,
-                               TStrings *List);
+    static void CollectAnagram(const QString &Word, const std::vector<int> &Permutation, bool Strict, TStrings *List);
     void CollectAnagram1(const std::vector<int> &Permutation);
     void CollectAnagram2(const std::vector<int> &Permutation);
 

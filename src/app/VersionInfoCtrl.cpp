@@ -38,7 +38,8 @@ QString GetVersionString(const QString &FileName, bool Long)
     TFileVersion v{0, 0};
     GetFileVersion(FileName, v);
     if (Long)
-        result += QStringLiteral("%1.%2.%3 Build:%4").arg(v[0] >> 16).arg(v[0] & 0xFFFF).arg(v[1] >> 16).arg(v[1] & 0xFFFF);
+        result +=
+            QStringLiteral("%1.%2.%3 Build:%4").arg(v[0] >> 16).arg(v[0] & 0xFFFF).arg(v[1] >> 16).arg(v[1] & 0xFFFF);
     else
         result += QStringLiteral("%1.%2").arg(v[0] >> 16).arg(v[0] & 0xFFFF);
     return result;

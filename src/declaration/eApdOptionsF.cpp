@@ -28,8 +28,7 @@ static void InitOptionsResource()
 
 TeApdOptions::TeApdOptions(TComponent *AOwner) : TForm(AOwner)
 {
-    RegisterClasses<TLabel, TEdit, TPanel, TButton, TCheckBox, TRadioButton, TGroupBox, TComboBox,
-                    TDateTimePicker>();
+    RegisterClasses<TLabel, TEdit, TPanel, TButton, TCheckBox, TRadioButton, TGroupBox, TComboBox, TDateTimePicker>();
     RegisterClass(&TSaveDialog::staticMetaObject);
     InitOptionsResource();
     if (!InitInheritedComponent(this, &TForm::staticMetaObject))

@@ -55,7 +55,7 @@ public:
 
     // Edit1 takes the whole name; Edit2, Edit3 and Edit4 its first word, second word and the rest.
     void SetEmployerName(const QString &Name);
-    // Part 0, 1 or 2 of the employer's name in the declaration file: the company name and two empty parts
+    // Name piece 0, 1 or 2 of the employer in the declaration file: the company name and two empty pieces
     // for a legal person, surname, first name and father's name for a natural person.
     QString GetNamePart(int Index) const;
     // Takes the first word off S: the text before the first blank (all of S when it has none); S keeps

@@ -12,7 +12,8 @@
 #define APD_VERSION_TWEAK 0
 #endif
 
-namespace Platform {
+namespace Platform
+{
 
 TVSFixedFileInfo ProgramVersionInfo()
 {
@@ -51,12 +52,13 @@ bool GetFixedFileInfo(const QString &FileName, TVSFixedFileInfo &Info)
     // The block is aligned on 32 bits and starts with its signature and structure version.
     for (qsizetype pos = 0; pos + BlockSize <= data.size(); pos += 4) {
         const auto *p = reinterpret_cast<const uchar *>(data.constData() + pos);
-        if (qFromLittleEndian<quint32>(p) != VS_FFI_SIGNATURE || qFromLittleEndian<quint32>(p + 4) != VS_FFI_STRUCVERSION)
+        if (qFromLittleEndian<quint32>(p) != VS_FFI_SIGNATURE ||
+            qFromLittleEndian<quint32>(p + 4) != VS_FFI_STRUCVERSION)
             continue;
         quint32 words[13];
         for (int i = 0; i < 13; ++i)
             words[i] = qFromLittleEndian<quint32>(p + 4 * i);
-        Info = {words[0], words[1], words[2],  words[3],  words[4],  words[5], words[6],
+        Info = {words[0], words[1], words[2], words[3],  words[4],  words[5], words[6],
                 words[7], words[8], words[9], words[10], words[11], words[12]};
         return true;
     }

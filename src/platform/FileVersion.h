@@ -28,7 +28,8 @@ enum : quint32 {
     VS_FF_PRERELEASE = 0x2,
 };
 
-namespace Platform {
+namespace Platform
+{
 // The fixed version block of FileName (the program itself gives the version it was built with); false
 // when the file has none or cannot be read.
 bool GetFixedFileInfo(const QString &FileName, TVSFixedFileInfo &Info);

@@ -46,8 +46,8 @@ public:
         if (ui.length == 0 || ui.length > MaxObject)
             return {};
         QByteArray data(qsizetype(ui.length), '\0');
-        const LONGINT64 got = chm_retrieve_object(FHandle, &ui, reinterpret_cast<unsigned char *>(data.data()), 0,
-                                                  LONGINT64(ui.length));
+        const LONGINT64 got =
+            chm_retrieve_object(FHandle, &ui, reinterpret_cast<unsigned char *>(data.data()), 0, LONGINT64(ui.length));
         data.truncate(got > 0 ? qsizetype(got) : 0);
         return data;
     }
@@ -102,7 +102,8 @@ std::vector<TSitemapEntry> ParseSitemap(const QString &html)
 {
     std::vector<TSitemapEntry> entries;
     static const QRegularExpression token(
-        QStringLiteral("<\\s*(/?)\\s*(ul|object)\\b[^>]*>|<\\s*param\\s+name\\s*=\\s*\"([^\"]*)\"\\s+value\\s*=\\s*\"([^\"]*)\""),
+        QStringLiteral(
+            "<\\s*(/?)\\s*(ul|object)\\b[^>]*>|<\\s*param\\s+name\\s*=\\s*\"([^\"]*)\"\\s+value\\s*=\\s*\"([^\"]*)\""),
         QRegularExpression::CaseInsensitiveOption);
     int level = -1;
     TSitemapEntry current;
@@ -297,7 +298,8 @@ constexpr quintptr HtmlHelpLibrary = 0x4848; // the handle of the one library th
 
 } // namespace
 
-namespace Platform {
+namespace Platform
+{
 
 quintptr LoadLibrary(const QString &Name)
 {
@@ -311,7 +313,9 @@ void *GetProcAddress(quintptr Library, const char *ProcName)
     return nullptr;
 }
 
-void FreeLibrary(quintptr) {}
+void FreeLibrary(quintptr)
+{
+}
 
 THelpWindowState HelpWindowState()
 {

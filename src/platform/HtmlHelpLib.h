@@ -18,7 +18,8 @@ enum : quint32 {
 // window's handle, 0 when nothing is shown.
 using THtmlHelpProc = quintptr (*)(quintptr hwndCaller, const QString &pszFile, quint32 uCommand, quintptr dwData);
 
-namespace Platform {
+namespace Platform
+{
 // Libraries by name: the HTML Help library is the one this platform has. 0 when there is no such library.
 quintptr LoadLibrary(const QString &Name);
 // The entry point of that name, null when the library has none.
@@ -28,11 +29,11 @@ void FreeLibrary(quintptr Library);
 // What the help window shows, for the program's tests.
 struct THelpWindowState {
     bool Visible = false;
-    QString File;        // the help file shown
-    QString Topic;       // the topic's path in the file ("/default.htm")
-    QString Title;       // the topic's title
-    QString Text;        // the topic's text
-    int Tab = 0;         // 0 contents, 1 index
+    QString File;         // the help file shown
+    QString Topic;        // the topic's path in the file ("/default.htm")
+    QString Title;        // the topic's title
+    QString Text;         // the topic's text
+    int Tab = 0;          // 0 contents, 1 index
     QStringList Contents; // the contents entries, indented by level
     QStringList Index;    // the index entries
 };

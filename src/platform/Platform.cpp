@@ -5,7 +5,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-namespace Platform {
+namespace Platform
+{
 QString ProgramFolder()
 {
     const QString exeDir = QCoreApplication::applicationDirPath();
@@ -19,7 +20,8 @@ QString ProgramFolder()
 
 #include <QStorageInfo>
 
-namespace Platform {
+namespace Platform
+{
 QString RemovableMediaFolder()
 {
     // Desktops mount removable media under /media/<user>/ or /run/media/<user>/.

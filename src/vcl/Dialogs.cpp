@@ -217,7 +217,9 @@ TFileDialogHandler SetFileDialogHandler(TFileDialogHandler handler)
     return std::exchange(FileDialogHandler(), std::move(handler));
 }
 
-TSaveDialog::TSaveDialog(TComponent *AOwner) : TComponent(AOwner) {}
+TSaveDialog::TSaveDialog(TComponent *AOwner) : TComponent(AOwner)
+{
+}
 
 bool TSaveDialog::Execute()
 {

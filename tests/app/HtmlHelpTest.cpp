@@ -5,12 +5,12 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QWidget>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 

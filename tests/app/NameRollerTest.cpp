@@ -54,8 +54,7 @@ TEST(NameRoller, LineSizesOffsetsAndColours)
     const struct {
         double d;
         int size, offset;
-    } cases[] = {{0, 40, 0},   {1, 32, 50},   {2, 26, 88}, {3, 20, 125},
-                 {-1, 32, -50}, {0.5, 36, 25}, {-2, 26, -88}};
+    } cases[] = {{0, 40, 0}, {1, 32, 50}, {2, 26, 88}, {3, 20, 125}, {-1, 32, -50}, {0.5, 36, 25}, {-2, 26, -88}};
     for (const auto &c : cases) {
         roller.LineMetrics(c.d, size, offset);
         EXPECT_EQ(size, c.size) << c.d;
