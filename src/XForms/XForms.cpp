@@ -381,9 +381,10 @@ void TXFrame::Notification(TComponent *AComponent, TOperation Operation)
             }
         }
     } else if (Operation == opRemove) {
-        if (AComponent == FContentControl)
+        if (AComponent == FContentControl) {
             FContentControl = nullptr;
-        else if (AComponent == FNotifier)
+            FContentPrinter.reset();
+        } else if (AComponent == FNotifier)
             FNotifier = nullptr;
         else if (AComponent == FSheme)
             SetSheme(nullptr);
@@ -414,6 +415,16 @@ void TXFrame::TextChanged()
     Repaint();
     if (FNotifier)
         FNotifier->Changed(this);
+}
+
+void TXFrame::SetEditText(const QString &S)
+{
+    SetCaption(S);
+}
+
+QString TXFrame::GetEditText()
+{
+    return Caption();
 }
 
 void TXFrame::ShemeChanged(TXFrameSheme *AScheme)
@@ -691,6 +702,9 @@ void TXFrame::MouseLeave()
 
 void TXFrame::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
+    // The box leaves out the generic click events, so the double click is raised here, before the press.
+    if (Button == mbLeft && Shift.testFlag(ssDouble))
+        DblClick();
     TCustomControl::MouseDown(Button, Shift, X, Y);
     FDownPoint = {X, Y};
     if (Button == mbLeft && FDropDownButton && FButtonRect.Contains({X, Y})) {
@@ -751,4 +765,244 @@ void TXFrame::FocusLost()
     TCustomControl::FocusLost();
     FFocusRectShown = !FFocusRectShown;
     Repaint();
+}
+
+// ---- Printing ----
+
+void TVCLControlPrinter::Print(IPage *, const TRect &, bool &Done)
+{
+    Done = true;
+}
+
+std::vector<TVCLControlPrinterClass> &ControlPrinterRegistry()
+{
+    static std::vector<TVCLControlPrinterClass> registry;
+    return registry;
+}
+
+void RegisterControlPrinter(const TVCLControlPrinterClass &AClass)
+{
+    ControlPrinterRegistry().push_back(AClass);
+}
+
+int ClassDistance(const TVCLControlPrinterClass &PrinterClass, const QMetaObject *ControlClass)
+{
+    const QMetaObject *k = PrinterClass.ControlClass ? PrinterClass.ControlClass(ControlClass) : nullptr;
+    if (!k)
+        return -1;
+    int d = 0;
+    for (const QMetaObject *c = ControlClass; c; c = c->superClass(), ++d)
+        if (c == k)
+            return d;
+    return -1;
+}
+
+int FindControlPrinterClass(TControl *AControl, TVCLControlPrinterClass &AClass)
+{
+    int result = -1;
+    const std::vector<TVCLControlPrinterClass> &registry = ControlPrinterRegistry();
+    for (auto it = registry.rbegin(); it != registry.rend(); ++it) {
+        const int d = ClassDistance(*it, AControl->metaObject());
+        if (d >= 0 && (result < 0 || d < result)) {
+            AClass = *it;
+            result = d;
+            if (d == 0)
+                break;
+        }
+    }
+    return result;
+}
+
+TRect PlaceAnchoredRect(THorzAnchor HA, TVertAnchor VA, int HIdent, int VIdent, int W, int H, const TRect &ARect)
+{
+    if (HA == haNone && VA == vaNone)
+        return ARect;
+    const int x0 = RoundEven((1 - AnchorA[HA]) * ARect.Left + AnchorA[HA] * ARect.Right + HIdent * AnchorB[HA]);
+    const int y0 = RoundEven((1 - AnchorA[VA]) * ARect.Top + AnchorA[VA] * ARect.Bottom + VIdent * AnchorB[VA]);
+    const int x = RoundEven(x0 - W * AnchorA[HA]);
+    const int y = RoundEven(y0 - H * AnchorA[VA]);
+    return {x, y, x + W, y + H};
+}
+
+namespace
+{
+
+// The children of a box in layout order: boxes first, then by alignment rank, then by tab key.
+std::vector<TControl *> PrintOrder(TWinControl *box)
+{
+    struct TEntry {
+        TControl *Control;
+        bool IsBox;
+        int Rank;
+        int TabKey;
+    };
+    std::vector<TEntry> list;
+    list.reserve(size_t(box->ControlCount()));
+    for (int i = 0; i < box->ControlCount(); ++i) {
+        TControl *c = box->Controls(i);
+        auto *b = qobject_cast<TXFrame *>(c);
+        list.push_back({c, b != nullptr, AlignRank(b ? b->Align() : alNone), b ? b->TabOrder() : 1000});
+    }
+    std::stable_sort(list.begin(), list.end(), [](const TEntry &a, const TEntry &b) {
+        if (a.IsBox != b.IsBox)
+            return a.IsBox;
+        if (a.Rank != b.Rank)
+            return a.Rank < b.Rank;
+        return a.TabKey < b.TabKey;
+    });
+    std::vector<TControl *> result;
+    result.reserve(list.size());
+    for (const TEntry &e : list)
+        result.push_back(e.Control);
+    return result;
+}
+
+IPrintable *AsPrintable(TControl *c)
+{
+    return dynamic_cast<IPrintable *>(c);
+}
+
+bool TakesPart(IPrintable *p)
+{
+    return p->IsPrinting() || !p->IsBody();
+}
+
+} // namespace
+
+void TXFrame::PrintInit(const TMapUnit &AUnit)
+{
+    FPrintUnit = AUnit;
+    FPrinting = true;
+    // A printer left from an earlier run that stopped before its content was done would continue from
+    // where it stopped; every run prints its content from the start.
+    FContentPrinter.reset();
+    if (OnPrintInit)
+        OnPrintInit(this, FPrinting);
+    if (!FPrinting)
+        return;
+    for (int i = 0; i < ControlCount(); ++i)
+        if (IPrintable *p = AsPrintable(Controls(i)))
+            p->PrintInit(AUnit);
+}
+
+void TXFrame::GetPrintSize(int &W, int &H, const TRect &)
+{
+    W = ConvertMapUnits(FHorzSize, FMapUnit, FPrintUnit);
+    H = ConvertMapUnits(FVertSize, FMapUnit, FPrintUnit);
+}
+
+void TXFrame::PrintArrange(TRect &ARect)
+{
+    const int hi = ConvertMapUnits(FHorzIdent, FMapUnit, FPrintUnit);
+    const int vi = ConvertMapUnits(FVertIdent, FMapUnit, FPrintUnit);
+    int w = 0, h = 0;
+    GetPrintSize(w, h, ARect);
+    TRect r = ARect;
+    switch (Align()) {
+    case alTop:
+        r.Bottom = r.Top + h;
+        ARect.Top = r.Bottom;
+        break;
+    case alBottom:
+        r.Top = r.Bottom - h;
+        ARect.Bottom = r.Top;
+        break;
+    case alLeft:
+        r.Right = r.Left + w;
+        ARect.Left = r.Right;
+        break;
+    case alRight:
+        r.Left = r.Right - w;
+        ARect.Right = r.Left;
+        break;
+    case alClient:
+        ARect = TRect{0, 0, 0, 0};
+        break;
+    default:
+        break;
+    }
+    FPrintRect = r;
+    if (Align() == alNone) {
+        if (OnAdjustPrintRect)
+            FPrintRect = OnAdjustPrintRect(this, ARect);
+        else
+            FPrintRect = PlaceAnchoredRect(FHorzAnchor, FVertAnchor, hi, vi, w, h, ARect);
+    }
+}
+
+bool TXFrame::IsBody()
+{
+    if (FHeaderFooter)
+        return false;
+    if (auto *parent = qobject_cast<TXFrame *>(Parent()))
+        return parent->IsBody();
+    return true;
+}
+
+void TXFrame::Print(IPage *APage)
+{
+    TCanvas *canvas = APage->Canvas();
+    if (FSheme && FSheme->PrintColor()) {
+        canvas->Brush().Color = GetColor();
+        canvas->Brush().Style = bsSolid;
+        canvas->FillRect(FPrintRect);
+    }
+    if (FPrintBorders)
+        DrawFrameBorders(canvas, FPrintRect, FBorders);
+    const std::vector<TControl *> children = PrintOrder(this);
+    for (TControl *c : children)
+        if (IPrintable *p = AsPrintable(c); p && TakesPart(p))
+            p->PrintArrange(FPrintRect);
+    bool done = true;
+    PrintContent(APage, FPrintRect, done);
+    for (TControl *c : children) {
+        if (IPrintable *p = AsPrintable(c); p && TakesPart(p)) {
+            p->Print(APage);
+            done = done && !p->IsPrinting();
+        }
+    }
+    FPrinting = !done && FForceNewPage;
+}
+
+void TXFrame::PrintContent(IPage *APage, const TRect &ARect, bool &Done)
+{
+    TRect r = ARect;
+    Done = true;
+    if (OnPrint)
+        OnPrint(this, APage, r);
+    if (!FPrintContent)
+        return;
+    TCanvas *canvas = APage->Canvas();
+    const TMapUnit screen = MapingUnits[mpScreenMaping];
+    if (!FExtraHint.isEmpty()) {
+        QString s = FExtraHint;
+        s.replace(u'|', QStringLiteral("\r\n"));
+        TFont *hintFont = FSheme ? FSheme->SecondaryFont() : GetFont();
+        const int h = FSheme ? hintFont->Height() : MulDiv(hintFont->Height(), 70, 100);
+        canvas->Brush().Style = bsClear;
+        canvas->Font()->Assign(hintFont);
+        canvas->Font()->SetHeight(std::abs(ConvertMapUnits(h, screen, FPrintUnit)));
+        TRect hr = r;
+        canvas->DrawText(s, hr, DT_CALCRECT | DT_NOPREFIX | DT_EDITCONTROL);
+        if (FPrintExtraHint)
+            canvas->DrawText(s, hr, DT_NOPREFIX | DT_EDITCONTROL);
+        r.Left = hr.Right;
+    }
+    canvas->Brush().Style = bsClear;
+    canvas->Font()->Assign(GetFont());
+    canvas->Font()->SetHeight(std::abs(ConvertMapUnits(GetFont()->Height(), screen, FPrintUnit)));
+    if (!FContentControl)
+        FContentControl = this;
+    if (!FContentPrinter) {
+        TVCLControlPrinterClass c;
+        if (FindControlPrinterClass(FContentControl, c) >= 0)
+            FContentPrinter = c.Create(this);
+    }
+    if (FContentPrinter) {
+        FContentPrinter->Print(APage, r, Done);
+        if (FContentControl == this)
+            Done = true;
+        if (Done)
+            FContentPrinter.reset();
+    }
 }

@@ -55,6 +55,72 @@ class TXFrameNotifier;
 
 using TXFrameNotifyEvent = TEvent<void(TObject *Sender, TXFrame *AFrameChanged)>;
 using TXFrameGetPrintTextEvent = TEvent<void(TObject *Sender, QString &Text)>;
+using TXFramePrintInitEvent = TEvent<void(TObject *Sender, bool &Print)>;
+using TXFramePrintEvent = TEvent<void(TObject *Sender, IPage *APage, const TRect &ARect)>;
+using TXFrameAdjustPrintRectEvent = TEvent<TRect(TObject *Sender, TRect &ABoundsRect)>;
+
+// The print interface of boxes. Every caller prints a box tree with the same page loop: PrintInit on the
+// root with the page unit, then per page PrintArrange with the page rectangle and Print, starting a new
+// page while the root IsPrinting.
+class IPrintable
+{
+public:
+    virtual void PrintInit(const TMapUnit &AUnit) = 0;
+    virtual void PrintArrange(TRect &ARect) = 0;
+    virtual void Print(IPage *APage) = 0;
+    virtual bool IsPrinting() = 0;
+    virtual bool IsBody() = 0;
+
+protected:
+    ~IPrintable() = default;
+};
+
+// Base of the printers that draw a box's content (its own text or the one control placed in it). One
+// printer object lives from the first page the content prints on until it reports Done.
+class TVCLControlPrinter
+{
+public:
+    explicit TVCLControlPrinter(TXFrame *AFrame) : Frame(AFrame) {}
+    virtual ~TVCLControlPrinter() = default;
+    TVCLControlPrinter(const TVCLControlPrinter &) = delete;
+    TVCLControlPrinter &operator=(const TVCLControlPrinter &) = delete;
+
+    // The control class this printer handles when AClass is it or derives from it; none for the base.
+    static const QMetaObject *ControlClass(const QMetaObject *) { return nullptr; }
+    // Draws as much of the content as fits in ARect; Done when nothing is left.
+    virtual void Print(IPage *APage, const TRect &ARect, bool &Done);
+
+    TXFrame *Frame; // not owned
+};
+
+// A printer class as the registry holds it: its class operation and its constructor.
+struct TVCLControlPrinterClass {
+    const char *Name = nullptr;
+    const QMetaObject *(*ControlClass)(const QMetaObject *AClass) = nullptr;
+    std::unique_ptr<TVCLControlPrinter> (*Create)(TXFrame *AFrame) = nullptr;
+    bool operator==(const TVCLControlPrinterClass &o) const
+    {
+        return ControlClass == o.ControlClass && Create == o.Create;
+    }
+};
+
+template <class T> TVCLControlPrinterClass PrinterClassOf(const char *name)
+{
+    return {name, &T::ControlClass,
+            [](TXFrame *f) -> std::unique_ptr<TVCLControlPrinter> { return std::make_unique<T>(f); }};
+}
+
+// The process-wide registry of printer classes, in order of registration (created on first use).
+std::vector<TVCLControlPrinterClass> &ControlPrinterRegistry();
+// Appends a printer class; a class may be registered more than once.
+void RegisterControlPrinter(const TVCLControlPrinterClass &AClass);
+// The registered class whose handled control class is the nearest ancestor of AControl's class (among
+// equal distances the later registered); its distance, or -1 when none matches (AClass untouched).
+int FindControlPrinterClass(TControl *AControl, TVCLControlPrinterClass &AClass);
+// Parent steps from ControlClass up to the class PrinterClass handles; -1 when it handles none of them.
+int ClassDistance(const TVCLControlPrinterClass &PrinterClass, const QMetaObject *ControlClass);
+// A W x H rectangle placed in ARect by anchors and idents (in ARect's unit); ARect when both anchors are None.
+TRect PlaceAnchoredRect(THorzAnchor HA, TVertAnchor VA, int HIdent, int VIdent, int W, int H, const TRect &ARect);
 
 // Change notification of a group of boxes: one call per change of a box's value text.
 class TXFrameNotifier : public TComponent
@@ -114,7 +180,7 @@ private:
 // One box of a paper form: sizes and offsets in a measurement unit, border lines, a small title
 // (ExtraHint, "|" breaks its lines), a value text, hover and group highlighting, an optional combo button.
 // Boxes nest and lay out their children themselves.
-class TXFrame : public TCustomControl
+class TXFrame : public TCustomControl, public IPrintable
 {
     Q_OBJECT
     Q_PROPERTY(int Width READ Width WRITE SetWidth STORED false)
@@ -155,9 +221,12 @@ class TXFrame : public TCustomControl
     Q_PROPERTY(bool PrintContent READ PrintContentEnabled WRITE SetPrintContent)
     Q_PROPERTY(bool PrintBorders READ PrintBorders WRITE SetPrintBorders)
     Q_PROPERTY(bool PrintExtraHint READ PrintExtraHint WRITE SetPrintExtraHint)
+    Q_PROPERTY(TXFramePrintInitEvent OnPrintInit MEMBER OnPrintInit)
+    Q_PROPERTY(TXFramePrintEvent OnPrint MEMBER OnPrint)
     Q_PROPERTY(TNotifyEvent OnChangeText MEMBER OnChangeText)
     Q_PROPERTY(TNotifyEvent OnDropDown MEMBER OnDropDown)
     Q_PROPERTY(TXFrameGetPrintTextEvent OnGetPrintText MEMBER OnGetPrintText)
+    Q_PROPERTY(TXFrameAdjustPrintRectEvent OnAdjustPrintRect MEMBER OnAdjustPrintRect)
     Q_PROPERTY(TNotifyEvent OnClick MEMBER OnClick)
     Q_PROPERTY(TNotifyEvent OnDblClick MEMBER OnDblClick)
     // Published by controls in general, not by a box.
@@ -256,6 +325,25 @@ public:
     void ChangeScale(int M, int D) override;
     void Click() override;
 
+    // ---- Printing ----
+    // IPrintable. PrintInit is the box's own; descendants may extend the other four.
+    void PrintInit(const TMapUnit &AUnit) override;
+    void PrintArrange(TRect &ARect) override;
+    void Print(IPage *APage) override;
+    bool IsPrinting() override { return FPrinting; }
+    bool IsBody() override;
+    // The box's printed size in the print unit (ARect, what remains of the parent, is not used here).
+    virtual void GetPrintSize(int &W, int &H, const TRect &ARect);
+    // Title, OnPrint and content (own text or content control) in ARect; Done when the content is done.
+    virtual void PrintContent(IPage *APage, const TRect &ARect, bool &Done);
+    TMapUnit PrintUnit() const { return FPrintUnit; }
+    TRect PrintRect() const { return FPrintRect; }
+    TVCLControlPrinter *ContentPrinter() const { return FContentPrinter.get(); }
+
+    TXFramePrintInitEvent OnPrintInit;
+    TXFramePrintEvent OnPrint;
+    TXFrameAdjustPrintRectEvent OnAdjustPrintRect;
+
     virtual void DropDown();
     // The scheme AScheme changed; repaint when it is this box's.
     virtual void ShemeChanged(TXFrameSheme *AScheme);
@@ -263,6 +351,11 @@ public:
     TNotifyEvent OnChangeText;
     TNotifyEvent OnDropDown;
     TXFrameGetPrintTextEvent OnGetPrintText;
+
+    // Typing into a box: the edited text is handed back through SetEditText; GetEditText is the text the
+    // editor starts with. A plain box takes and gives its Caption; value boxes convert.
+    virtual void SetEditText(const QString &S);
+    virtual QString GetEditText();
 
 protected:
     void Paint() override;
@@ -320,4 +413,10 @@ private:
     QString FHintCacheKey;
     TRect FHintCache;
     std::unique_ptr<TCanvas> FMeasureCanvas;
+
+    // Print state.
+    TMapUnit FPrintUnit = MapingUnits[mpLoMetricMaping];
+    bool FPrinting = false;
+    TRect FPrintRect;
+    std::unique_ptr<TVCLControlPrinter> FContentPrinter;
 };

@@ -9,6 +9,8 @@
 #include <cmath>
 #include <vector>
 
+Q_GUI_EXPORT int qt_defaultDpiY();
+
 namespace
 {
 
@@ -98,8 +100,14 @@ int DrawTextOn(QPainter *painter, const QFont &font, const QString &text, TRect 
                                                     : QTextOption::WordWrap);
     else
         option.setWrapMode(QTextOption::NoWrap);
-    if (flags & DT_EXPANDTABS)
-        option.setTabStopDistance(8 * fm.averageCharWidth());
+    if (flags & DT_EXPANDTABS) {
+        // Qt scales tab stops by the device's resolution over the default one; the stops are meant in the
+        // same units as the text, so undo that on devices of another resolution (printers, recordings).
+        double tab = 8 * fm.averageCharWidth();
+        if (device && device->logicalDpiY() > 0)
+            tab = tab * qt_defaultDpiY() / device->logicalDpiY();
+        option.setTabStopDistance(tab);
+    }
 
     std::vector<std::unique_ptr<QTextLayout>> layouts;
     std::vector<TLaidLine> lines;

@@ -2,6 +2,8 @@
 
 #include "Forms.h"
 
+#include <QCalendarWidget>
+#include <QDate>
 #include <QLabel>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -262,6 +264,56 @@ void TStatusBar::Sync()
         bar->addWidget(label);
         FLabels.emplace_back(label);
     }
+}
+
+// ---- TMonthCalendar ----
+
+TMonthCalendar::TMonthCalendar(TComponent *AOwner) : TWinControl(AOwner), FDate(::Date())
+{
+    SetBounds(0, 0, 191, 154);
+    SetTabStop(true);
+    // Clicks count only on days; the calendar's own signals raise them.
+    SetControlStyle(ControlStyle() & ~csClickEvents);
+}
+
+QWidget *TMonthCalendar::CreatePeer()
+{
+    auto *cal = new TPeer<QCalendarWidget>(this);
+    cal->setFont(DesignFontOf(GetFont()));
+    cal->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    cal->setFirstDayOfWeek(Qt::Monday);
+    cal->setLocale(QLocale(QLocale::Greek, QLocale::Greece));
+    cal->setSelectedDate(DateTimeToQDate(FDate));
+    // A day the user picks is the whole day, without the time the calendar was set to.
+    QObject::connect(cal, &QCalendarWidget::selectionChanged, this,
+                     [this, cal] { FDate = QDateToDateTime(cal->selectedDate()); });
+    QObject::connect(cal, &QCalendarWidget::clicked, this, [this](QDate day) {
+        FDate = QDateToDateTime(day);
+        GuardEvent([this] { Click(); });
+    });
+    QObject::connect(cal, &QCalendarWidget::activated, this, [this](QDate) { GuardEvent([this] { DblClick(); }); });
+    return cal;
+}
+
+QCalendarWidget *TMonthCalendar::Calendar()
+{
+    return static_cast<QCalendarWidget *>(Peer());
+}
+
+void TMonthCalendar::SetDate(TDateTime v)
+{
+    FDate = v;
+    if (HandleAllocated()) {
+        const QDate d = DateTimeToQDate(v);
+        Calendar()->setSelectedDate(d);
+        Calendar()->setCurrentPage(d.year(), d.month());
+        FDate = v;
+    }
+}
+
+QSize TMonthCalendar::MinimumSize()
+{
+    return Calendar()->minimumSizeHint();
 }
 
 // ---- TDateTimePicker ----

@@ -100,6 +100,31 @@ private:
     std::vector<QPointer<QLabel>> FLabels;
 };
 
+class QCalendarWidget;
+
+// The month calendar. OnClick fires on a click on a day, OnDblClick on a double click on a day; Date is
+// the selected day.
+class TMonthCalendar : public TWinControl
+{
+    Q_OBJECT
+    Q_PROPERTY(double Date READ Date WRITE SetDate STORED false)
+
+public:
+    explicit TMonthCalendar(TComponent *AOwner);
+    TDateTime Date() const { return FDate; }
+    // The day of the value (its time part is kept) becomes the selected day and its month is shown.
+    void SetDate(TDateTime v);
+    QCalendarWidget *Calendar();
+    // The smallest size that shows a whole month.
+    QSize MinimumSize();
+
+protected:
+    QWidget *CreatePeer() override;
+
+private:
+    TDateTime FDate = 0;
+};
+
 // ---- Date picker ----
 
 class QDateEdit;

@@ -15,7 +15,8 @@ namespace
 {
 // The control classes a form resource or document may create.
 const bool ControlClassesRegistered = [] {
-    RegisterClasses<TForm, TFrame, TScrollBox, TPanel, TLabel, TImage, TEdit, TPageControl, TTabSheet, TStatusBar>();
+    RegisterClasses<TForm, TFrame, TScrollBox, TPanel, TLabel, TImage, TEdit, TPageControl, TTabSheet, TStatusBar,
+                    TListBox, TMonthCalendar>();
     return true;
 }();
 } // namespace

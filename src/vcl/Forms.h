@@ -202,3 +202,12 @@ TScreen *Screen();
 // The short part of a hint "short|long" and the long part (the whole hint when there is no "|").
 QString GetShortHint(const QString &hint);
 QString GetLongHint(const QString &hint);
+
+namespace FormStyles
+{
+Q_NAMESPACE
+// fsStayOnTop keeps a window above the program's other windows.
+enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
+Q_ENUM_NS(TFormStyle)
+} // namespace FormStyles
+using namespace FormStyles;

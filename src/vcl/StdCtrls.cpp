@@ -2,7 +2,11 @@
 
 #include "Forms.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QStyledItemDelegate>
 
 // ---- TLabel ----
 
@@ -95,6 +99,241 @@ void TLabel::AdjustBounds()
     SetBounds(left, Top(), r.Width(), r.Height());
 }
 
+// ---- TComboBox ----
+
+namespace
+{
+const bool ComboClassesRegistered = [] {
+    RegisterClasses<TComboBox, TCheckBox>();
+    return true;
+}();
+} // namespace
+
+TComboBox::TComboBox(TComponent *AOwner) : TWinControl(AOwner), FItems(std::make_unique<TStringList>())
+{
+    SetBounds(0, 0, 145, 21);
+    SetTabStop(true);
+    SetParentColor(false);
+    SetColor(clWindow);
+    // OnClick belongs to a pick in the list, not to a press on the box.
+    SetControlStyle(ControlStyle() & ~csClickEvents);
+    FItems->OnChange = [this](TObject *) { SyncItems(); };
+}
+
+TComboBox::~TComboBox()
+{
+    FItems->OnChange = nullptr;
+    if (HandleAllocated())
+        QObject::disconnect(ComboBox(), nullptr, this, nullptr);
+}
+
+QComboBox *TComboBox::ComboBox()
+{
+    return static_cast<QComboBox *>(Peer());
+}
+
+void TComboBox::ApplyStyle(QComboBox *box)
+{
+    const bool editable = FStyle != csDropDownList;
+    if (box->isEditable() != editable) {
+        const QString keep = FText;
+        box->setEditable(editable);
+        if (editable) {
+            box->setInsertPolicy(QComboBox::NoInsert);
+            box->lineEdit()->setText(keep);
+            QObject::connect(box->lineEdit(), &QLineEdit::textEdited, this, [this](const QString &t) {
+                FText = t;
+                FItemIndex = FItems->IndexOf(t);
+                Change();
+            });
+        }
+    }
+}
+
+QWidget *TComboBox::CreatePeer()
+{
+    auto *box = new TPeer<QComboBox>(this);
+    box->setFont(DesignFontOf(GetFont()));
+    FSyncing = true;
+    for (int i = 0; i < FItems->Count(); ++i)
+        box->addItem(FItems->Strings(i));
+    box->setCurrentIndex(FItemIndex);
+    FSyncing = false;
+    ApplyStyle(box);
+    if (box->isEditable())
+        box->lineEdit()->setText(FText);
+    if (FMaxWidth > 0)
+        box->setMaximumWidth(FMaxWidth);
+    QObject::connect(box, &QComboBox::activated, this, [this](int index) {
+        if (FSyncing)
+            return;
+        FItemIndex = index;
+        FText = index >= 0 && index < FItems->Count() ? FItems->Strings(index) : QString();
+        if (ComboBox()->isEditable())
+            ComboBox()->lineEdit()->setText(FText);
+        Application()->Guard([this] { Click(); });
+        Change();
+    });
+    return box;
+}
+
+void TComboBox::SyncItems()
+{
+    // Emptying or changing the list drops the selection, as in the class library's combo box; the text
+    // of an editable box stays.
+    FItemIndex = -1;
+    if (FStyle == csDropDownList)
+        FText.clear();
+    if (!HandleAllocated())
+        return;
+    FSyncing = true;
+    QComboBox *box = ComboBox();
+    box->clear();
+    for (int i = 0; i < FItems->Count(); ++i)
+        box->addItem(FItems->Strings(i));
+    box->setCurrentIndex(-1);
+    if (box->isEditable())
+        box->lineEdit()->setText(FText);
+    FSyncing = false;
+}
+
+void TComboBox::SetStyle(TComboBoxStyle v)
+{
+    if (v == FStyle)
+        return;
+    FStyle = v;
+    if (v == csDropDownList)
+        FText = FItemIndex >= 0 ? FItems->Strings(FItemIndex) : QString();
+    if (HandleAllocated()) {
+        FSyncing = true;
+        ApplyStyle(ComboBox());
+        ComboBox()->setCurrentIndex(FItemIndex);
+        if (ComboBox()->isEditable())
+            ComboBox()->lineEdit()->setText(FText);
+        FSyncing = false;
+    }
+}
+
+int TComboBox::ItemIndex() const
+{
+    return FItemIndex;
+}
+
+void TComboBox::SetItemIndex(int v)
+{
+    if (v < -1 || v >= FItems->Count())
+        v = -1;
+    FItemIndex = v;
+    FText = v >= 0 ? FItems->Strings(v) : (FStyle == csDropDownList ? QString() : FText);
+    if (v < 0 && FStyle != csDropDownList)
+        FText.clear();
+    if (HandleAllocated()) {
+        FSyncing = true;
+        ComboBox()->setCurrentIndex(v);
+        if (ComboBox()->isEditable())
+            ComboBox()->lineEdit()->setText(FText);
+        FSyncing = false;
+    }
+}
+
+QString TComboBox::GetText() const
+{
+    return FText;
+}
+
+void TComboBox::SetText(const QString &v)
+{
+    if (FStyle == csDropDownList) {
+        // A list box takes only a text of its list.
+        SetItemIndex(FItems->IndexOf(v));
+        return;
+    }
+    FText = v;
+    FItemIndex = FItems->IndexOf(v);
+    if (HandleAllocated()) {
+        FSyncing = true;
+        ComboBox()->setCurrentIndex(FItemIndex);
+        ComboBox()->lineEdit()->setText(v);
+        FSyncing = false;
+    }
+}
+
+void TComboBox::SetMaxWidth(int v)
+{
+    FMaxWidth = std::max(0, v);
+    if (FMaxWidth > 0 && Width() > FMaxWidth)
+        SetWidth(FMaxWidth);
+}
+
+void TComboBox::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
+{
+    if (FMaxWidth > 0 && AWidth > FMaxWidth)
+        AWidth = FMaxWidth;
+    TWinControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+}
+
+void TComboBox::Change()
+{
+    if (OnChange)
+        Application()->Guard([this] { OnChange(this); });
+}
+
+// ---- TCheckBox ----
+
+TCheckBox::TCheckBox(TComponent *AOwner) : TWinControl(AOwner)
+{
+    SetBounds(0, 0, 97, 17);
+    SetTabStop(true);
+    // The box raises OnClick itself when its state changes.
+    SetControlStyle(ControlStyle() & ~csClickEvents);
+}
+
+QCheckBox *TCheckBox::CheckBox()
+{
+    return static_cast<QCheckBox *>(Peer());
+}
+
+QWidget *TCheckBox::CreatePeer()
+{
+    auto *box = new TPeer<QCheckBox>(this);
+    box->setFont(DesignFontOf(GetFont()));
+    box->setText(Caption());
+    box->setChecked(FChecked);
+    QObject::connect(box, &QCheckBox::toggled, this, [this](bool on) {
+        if (FSyncing || on == FChecked)
+            return;
+        FChecked = on;
+        Toggled();
+    });
+    return box;
+}
+
+void TCheckBox::TextChanged()
+{
+    TWinControl::TextChanged();
+    if (HandleAllocated())
+        CheckBox()->setText(Caption());
+}
+
+void TCheckBox::SetChecked(bool v)
+{
+    if (v == FChecked)
+        return;
+    FChecked = v;
+    if (HandleAllocated()) {
+        FSyncing = true;
+        CheckBox()->setChecked(v);
+        FSyncing = false;
+    }
+    if (!IsLoading())
+        Toggled();
+}
+
+void TCheckBox::Toggled()
+{
+    Application()->Guard([this] { Click(); });
+}
+
 // ---- TEdit ----
 
 TEdit::TEdit(TComponent *AOwner) : TWinControl(AOwner)
@@ -176,6 +415,149 @@ void TEdit::SetReadOnly(bool v)
 void TEdit::SelectAll()
 {
     LineEdit()->selectAll();
+}
+
+// ---- TListBox ----
+
+namespace
+{
+// Every line as high as the list box's ItemHeight.
+class TItemHeightDelegate : public QStyledItemDelegate
+{
+public:
+    TItemHeightDelegate(const int *height, QObject *parent) : QStyledItemDelegate(parent), FHeight(height) {}
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QSize s = QStyledItemDelegate::sizeHint(option, index);
+        s.setHeight(*FHeight);
+        return s;
+    }
+
+private:
+    const int *FHeight;
+};
+} // namespace
+
+TListBox::TListBox(TComponent *AOwner) : TWinControl(AOwner), FItems(std::make_unique<TStringList>())
+{
+    SetBounds(0, 0, 121, 97);
+    SetTabStop(true);
+    SetParentColor(false);
+    SetColor(clWindow);
+    // The click is the selection change, not the generic press-and-release.
+    SetControlStyle(ControlStyle() & ~csClickEvents);
+    FItems->OnChange = [this](TObject *) { SyncItems(); };
+}
+
+TListBox::~TListBox()
+{
+    FItems->OnChange = nullptr;
+}
+
+QWidget *TListBox::CreatePeer()
+{
+    auto *list = new TPeer<QListWidget>(this);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setUniformItemSizes(true);
+    list->setItemDelegate(new TItemHeightDelegate(&FItemHeight, list));
+    list->setFont(DesignFontOf(GetFont()));
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QObject::connect(list, &QListWidget::itemSelectionChanged, this, [this, list] {
+        if (FSyncing)
+            return;
+        const QList<QListWidgetItem *> sel = list->selectedItems();
+        FItemIndex = sel.isEmpty() ? -1 : list->row(sel.first());
+        GuardEvent([this] { Click(); });
+    });
+    return list;
+}
+
+QListWidget *TListBox::ListWidget()
+{
+    auto *list = static_cast<QListWidget *>(Peer());
+    if (list->count() != FItems->Count())
+        SyncItems();
+    UpdateFrame();
+    return list;
+}
+
+void TListBox::SyncItems()
+{
+    if (!HandleAllocated())
+        return;
+    auto *list = static_cast<QListWidget *>(Peer());
+    FSyncing = true;
+    list->clear();
+    list->addItems(FItems->ToStringList());
+    FItemIndex = -1;
+    FSyncing = false;
+}
+
+void TListBox::UpdateFrame()
+{
+    if (!HandleAllocated())
+        return;
+    auto *list = static_cast<QListWidget *>(Peer());
+    if (FBevelKind != bkNone) {
+        list->setFrameStyle(QFrame::Box | QFrame::Plain);
+        list->setLineWidth(1);
+    } else if (FBorderStyle != bsNone) {
+        list->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    } else {
+        list->setFrameStyle(QFrame::NoFrame);
+    }
+}
+
+int TListBox::ItemIndex() const
+{
+    return FItemIndex;
+}
+
+void TListBox::SetItemIndex(int v)
+{
+    if (v < -1 || v >= FItems->Count())
+        v = -1;
+    FItemIndex = v;
+    if (!HandleAllocated())
+        return;
+    auto *list = ListWidget();
+    FSyncing = true;
+    if (v < 0) {
+        list->clearSelection();
+        // Through the view, so that gaining the focus does not make the first line current: the first
+        // arrow key then selects the first line, as in the class library's list box.
+        list->QAbstractItemView::setCurrentIndex(QModelIndex());
+    } else {
+        list->setCurrentRow(v, QItemSelectionModel::ClearAndSelect);
+    }
+    FSyncing = false;
+}
+
+void TListBox::SetItemHeight(int v)
+{
+    FItemHeight = std::max(1, v);
+    if (HandleAllocated())
+        ListWidget()->doItemsLayout();
+}
+
+void TListBox::SetBorderStyle(TBorderStyle v)
+{
+    FBorderStyle = v;
+    UpdateFrame();
+}
+
+void TListBox::SetBevelKind(TBevelKind v)
+{
+    FBevelKind = v;
+    UpdateFrame();
+}
+
+TRect TListBox::ItemRect(int Index)
+{
+    auto *list = ListWidget();
+    const QRect r = list->visualItemRect(list->item(Index));
+    const QPoint tl = list->viewport()->mapTo(list, r.topLeft());
+    return {tl.x(), tl.y(), tl.x() + r.width(), tl.y() + r.height()};
 }
 
 // ---- Buttons, check boxes, radio buttons, group boxes and combo boxes ----

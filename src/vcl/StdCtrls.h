@@ -44,6 +44,92 @@ private:
     bool FTransparent = false;
 };
 
+namespace StdCtrlsCombo
+{
+Q_NAMESPACE
+enum TComboBoxStyle { csDropDown, csSimple, csDropDownList };
+Q_ENUM_NS(TComboBoxStyle)
+} // namespace StdCtrlsCombo
+using namespace StdCtrlsCombo;
+
+class QComboBox;
+
+// A combo box. Only the user's actions raise its events: picking an item raises OnClick, then OnChange;
+// typing into an editable one raises OnChange. Setting Text or ItemIndex in code raises nothing.
+class TComboBox : public TWinControl
+{
+    Q_OBJECT
+    Q_PROPERTY(StdCtrlsCombo::TComboBoxStyle Style READ Style WRITE SetStyle)
+    Q_PROPERTY(TStrings *Items READ Items WRITE SetItems)
+    Q_PROPERTY(QString Text READ GetText WRITE SetText)
+    Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex STORED false)
+    Q_PROPERTY(int MaxWidth READ MaxWidth WRITE SetMaxWidth)
+    Q_PROPERTY(TNotifyEvent OnChange MEMBER OnChange)
+    Q_CLASSINFO("Default:Style", "csDropDown")
+    Q_CLASSINFO("Default:MaxWidth", "0")
+
+public:
+    Q_INVOKABLE explicit TComboBox(TComponent *AOwner);
+    ~TComboBox() override;
+    TComboBoxStyle Style() const { return FStyle; }
+    void SetStyle(TComboBoxStyle v);
+    TStrings *Items() const { return FItems.get(); }
+    void SetItems(TStrings *v) { FItems->Assign(v); }
+    // The selected item, -1 when none.
+    int ItemIndex() const;
+    void SetItemIndex(int v);
+    QString GetText() const override;
+    void SetText(const QString &v) override;
+    // Largest width the box may take (0: no limit).
+    int MaxWidth() const { return FMaxWidth; }
+    void SetMaxWidth(int v);
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    QComboBox *ComboBox();
+
+    TNotifyEvent OnChange;
+
+protected:
+    QWidget *CreatePeer() override;
+    virtual void Change();
+
+private:
+    void SyncItems();
+    void ApplyStyle(QComboBox *box);
+    std::unique_ptr<TStringList> FItems;
+    TComboBoxStyle FStyle = csDropDown;
+    int FItemIndex = -1;
+    int FMaxWidth = 0;
+    bool FSyncing = false;
+};
+
+class QCheckBox;
+
+// A check box; a click (by mouse or space) toggles it and raises OnClick. Setting Checked in code also
+// raises OnClick when the state changes, as the class library's check box does.
+class TCheckBox : public TWinControl
+{
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(bool Checked READ Checked WRITE SetChecked)
+    Q_CLASSINFO("Default:Checked", "False")
+
+public:
+    Q_INVOKABLE explicit TCheckBox(TComponent *AOwner);
+    bool Checked() const { return FChecked; }
+    void SetChecked(bool v);
+    QCheckBox *CheckBox();
+
+protected:
+    QWidget *CreatePeer() override;
+    void TextChanged() override;
+    // The state changed (by the user or in code).
+    virtual void Toggled();
+
+private:
+    bool FChecked = false;
+    bool FSyncing = false;
+};
+
 class TEdit : public TWinControl
 {
     Q_OBJECT
@@ -76,6 +162,72 @@ private:
     TBorderStyle FBorderStyle = bsSingle;
     bool FReadOnly = false;
     bool FSettingText = false;
+};
+
+class QListWidget;
+
+namespace StdCtrls
+{
+Q_NAMESPACE
+// How the edge of a windowed control is drawn around it.
+enum TBevelKind { bkNone, bkTile, bkSoft, bkFlat };
+Q_ENUM_NS(TBevelKind)
+} // namespace StdCtrls
+using namespace StdCtrls;
+
+// A list of lines, one selectable. OnClick fires whenever the user changes the selection, by mouse or
+// by the arrow keys, as the list box of the class library does.
+class TListBox : public TWinControl
+{
+    Q_OBJECT
+    Q_PROPERTY(TStrings *Items READ Items WRITE SetItems)
+    Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight)
+    Q_PROPERTY(Controls::TFormBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
+    Q_PROPERTY(StdCtrls::TBevelKind BevelKind READ BevelKind WRITE SetBevelKind)
+    Q_PROPERTY(Controls::TBevelCut BevelInner READ BevelInner WRITE SetBevelInner)
+    Q_PROPERTY(Controls::TBevelCut BevelOuter READ BevelOuter WRITE SetBevelOuter)
+    Q_CLASSINFO("Default:ItemHeight", "16")
+    Q_CLASSINFO("Default:BorderStyle", "bsSingle")
+    Q_CLASSINFO("Default:BevelKind", "bkNone")
+    Q_CLASSINFO("Default:BevelInner", "bvRaised")
+    Q_CLASSINFO("Default:BevelOuter", "bvLowered")
+
+public:
+    explicit TListBox(TComponent *AOwner);
+    ~TListBox() override;
+    TStrings *Items() const { return FItems.get(); }
+    void SetItems(TStrings *v) { FItems->Assign(v); }
+    // The selected line, -1 when none.
+    int ItemIndex() const;
+    void SetItemIndex(int v);
+    int ItemHeight() const { return FItemHeight; }
+    void SetItemHeight(int v);
+    TBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TBorderStyle v);
+    TBevelKind BevelKind() const { return FBevelKind; }
+    void SetBevelKind(TBevelKind v);
+    TBevelCut BevelInner() const { return FBevelInner; }
+    void SetBevelInner(TBevelCut v) { FBevelInner = v; }
+    TBevelCut BevelOuter() const { return FBevelOuter; }
+    void SetBevelOuter(TBevelCut v) { FBevelOuter = v; }
+    QListWidget *ListWidget();
+    // Where line Index is drawn, in the list's own coordinates.
+    TRect ItemRect(int Index);
+
+protected:
+    QWidget *CreatePeer() override;
+
+private:
+    void SyncItems();
+    void UpdateFrame();
+    std::unique_ptr<TStringList> FItems;
+    int FItemIndex = -1;
+    int FItemHeight = 16;
+    TBorderStyle FBorderStyle = bsSingle;
+    TBevelKind FBevelKind = bkNone;
+    TBevelCut FBevelInner = bvRaised;
+    TBevelCut FBevelOuter = bvLowered;
+    bool FSyncing = false;
 };
 
 // ---- Buttons, check boxes, radio buttons, group boxes and combo boxes ----

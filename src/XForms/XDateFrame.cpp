@@ -1,0 +1,357 @@
+#include "XDateFrame.h"
+
+#include "DateTimePopupF.h"
+#include "vcl/CodePage.h"
+#include "vcl/ComponentStream.h"
+
+#include <QPointer>
+#include <QRegularExpression>
+
+namespace
+{
+const bool XDateFrameClassesRegistered = [] {
+    RegisterClasses<TInplaceEditFrame, TXDateFrame, TXCurrencyFrame, TXIntegerFrame>();
+    return true;
+}();
+
+// The calendar shared by every date box; made on the first drop-down and kept for the whole run.
+TDateTimePopup *SharedCalendar = nullptr;
+} // namespace
+
+// ---- TInplaceEdit ----
+
+TInplaceEdit::TInplaceEdit(TInplaceEditFrame *AFrame) : TEdit(AFrame), FFrame(AFrame)
+{
+    SetBorderStyle(bsNone);
+    SetFont(AFrame->GetFont());
+    SetText(AFrame->GetEditText());
+    SetMaxLength(AFrame->MaxTextSize());
+    // The box lays a child that is not a box over its value area, 1 pixel inside.
+    SetParent(AFrame);
+    HandleNeeded();
+    SetFocus();
+}
+
+TInplaceEdit::~TInplaceEdit()
+{
+    if (FFrame && FFrame->FEditor == this)
+        FFrame->FEditor = nullptr;
+}
+
+void TInplaceEdit::KeyDown(quint16 &Key, TShiftState Shift)
+{
+    TEdit::KeyDown(Key, Shift);
+    if (Key != VK_RETURN || !FFrame)
+        return;
+    const QString text = GetText();
+    if (text == FFrame->Caption())
+        return;
+    FFrame->CommitEditText(text);
+    // The value as the box shows it now (formatted, with the euro sign).
+    SetText(FFrame->Caption());
+}
+
+void TInplaceEdit::FocusLost()
+{
+    TEdit::FocusLost();
+    if (!FFrame || FReleasing)
+        return;
+    const QString text = GetText();
+    // A text the box refuses raises here and keeps the editor open with it, to be corrected.
+    if (text != FFrame->Caption())
+        FFrame->CommitEditText(text);
+    FReleasing = true;
+    // Freed once the focus change that called us is over.
+    QMetaObject::invokeMethod(
+        this, [this] { delete this; }, Qt::QueuedConnection);
+}
+
+// ---- TInplaceEditFrame ----
+
+TInplaceEditFrame::TInplaceEditFrame(TComponent *AOwner) : TXFrame(AOwner)
+{
+}
+
+TInplaceEditFrame::~TInplaceEditFrame()
+{
+    // Editors still here (one waiting for its release) go with the box's children; they must not call back.
+    for (TComponent *c : ComponentList())
+        if (auto *edit = qobject_cast<TInplaceEdit *>(c))
+            edit->FFrame = nullptr;
+    FEditor = nullptr;
+}
+
+void TInplaceEditFrame::CommitEditText(const QString &S)
+{
+    if (!IsCp1253(S))
+        ToCp1253(S); // raises, naming the character
+    SetEditText(S);
+}
+
+void TInplaceEditFrame::FocusGained()
+{
+    if (!FInplaceEdit) {
+        TXFrame::FocusGained();
+        return;
+    }
+    // The editor shows where the focus is; the box draws no rectangle of its own for it.
+    TCustomControl::FocusGained();
+    FEditFocus = true;
+    if (FEditor && !FEditor->Releasing()) {
+        // The editor kept after a refused text: the user goes back to it.
+        FEditor->SetFocus();
+        return;
+    }
+    FEditor = new TInplaceEdit(this);
+}
+
+void TInplaceEditFrame::FocusLost()
+{
+    if (FEditFocus) {
+        FEditFocus = false;
+        TCustomControl::FocusLost();
+        return;
+    }
+    TXFrame::FocusLost();
+}
+
+void TInplaceEditFrame::Click()
+{
+    if (FInplaceEdit && !OnClick)
+        SetFocus();
+    else
+        TXFrame::Click();
+}
+
+void TInplaceEditFrame::DblClick()
+{
+    // A box whose click opens a picker is typed into after a double click.
+    if (FInplaceEdit && OnClick && !OnDblClick)
+        SetFocus();
+    else
+        TXFrame::DblClick();
+}
+
+// ---- TCustomFormatedFrame ----
+
+TCustomFormatedFrame::TCustomFormatedFrame(TComponent *AOwner)
+    : TInplaceEditFrame(AOwner), FFormatSettings(GreekFormatSettings())
+{
+    FFormatSettings.CurrencyString = QStringLiteral("€");
+}
+
+// ---- conversions ----
+
+TDateTime StrToDateFormat(const QString &S, const QString &Format, const TFormatSettings &FS)
+{
+    auto fail = [&]() -> TDateTime { throw EConvertError(QStringLiteral("«%1» δεν είναι έγκυρη ημερομηνία").arg(S)); };
+    QString order;
+    for (QChar c : Format.toLower())
+        if ((c == u'd' || c == u'm' || c == u'y') && !order.contains(c))
+            order += c;
+    if (order.isEmpty())
+        order = QStringLiteral("dmy");
+    const QStringList parts = S.trimmed().split(FS.DateSeparator);
+    QString fields = order;
+    if (parts.size() == 2 && order.size() == 3)
+        fields.remove(u'y'); // day and month of this year
+    if (parts.size() != fields.size())
+        return fail();
+    const TDateParts today = DecodeDate(::Date());
+    int day = 1, month = 1, year = today.Year;
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const QString p = parts[i].trimmed();
+        static const QRegularExpression digits(QStringLiteral("^[0-9]{1,4}$"));
+        if (!digits.match(p).hasMatch())
+            return fail();
+        const int v = p.toInt();
+        if (fields[i] == u'd')
+            day = v;
+        else if (fields[i] == u'm')
+            month = v;
+        else
+            year = p.size() <= 2 ? v + (v < 50 ? 2000 : 1900) : v;
+    }
+    TDateTime result = 0;
+    if (!TryEncodeDate(year, month, day, result))
+        return fail();
+    return result;
+}
+
+Currency StrToAmount(const QString &S, const TFormatSettings &FS)
+{
+    auto fail = [&]() -> Currency { throw EConvertError(QStringLiteral("«%1» δεν είναι έγκυρο ποσό").arg(S)); };
+    QString s = S.trimmed();
+    if (s.endsWith(FS.CurrencyString))
+        s = s.chopped(FS.CurrencyString.size()).trimmed();
+    QString whole = s.startsWith(u'-') ? s.mid(1) : s;
+    const qsizetype dec = whole.indexOf(FS.DecimalSeparator);
+    if (dec >= 0)
+        whole.truncate(dec);
+    // "12.5" is not twelve and a half, nor 125: a separator must group three digits.
+    if (whole.contains(FS.ThousandSeparator)) {
+        const QString sep = QRegularExpression::escape(QString(FS.ThousandSeparator));
+        const QRegularExpression grouped(QStringLiteral("^[0-9]{1,3}(%1[0-9]{3})+$").arg(sep));
+        if (!grouped.match(whole).hasMatch())
+            return fail();
+    }
+    Currency result;
+    if (!TryStrToCurrency(s, result, FS))
+        return fail();
+    return result;
+}
+
+int StrToInteger(const QString &S)
+{
+    static const QRegularExpression integer(QStringLiteral("^[+-]?[0-9]{1,10}$"));
+    const QString s = S.trimmed();
+    bool ok = integer.match(s).hasMatch();
+    const qint64 v = ok ? s.toLongLong(&ok) : 0;
+    if (!ok || v < INT32_MIN || v > INT32_MAX)
+        throw EConvertError(QStringLiteral("«%1» δεν είναι έγκυρος ακέραιος αριθμός").arg(S));
+    return int(v);
+}
+
+// ---- TXDateFrame ----
+
+TXDateFrame::TXDateFrame(TComponent *AOwner) : TCustomFormatedFrame(AOwner)
+{
+    SetDropDownButton(true);
+    SetDate(::Date());
+}
+
+void TXDateFrame::SetDate(TDateTime v)
+{
+    FDate = v;
+    SetCaption(FormatDateTime(FormatSettings().ShortDateFormat, v));
+    if (OnDateChange)
+        OnDateChange(this);
+}
+
+void TXDateFrame::SetDateFormat(const QString &v)
+{
+    if (v == FormatSettings().ShortDateFormat)
+        return;
+    FormatSettings().ShortDateFormat = v;
+    SetCaption(FormatDateTime(v, FDate));
+}
+
+void TXDateFrame::SetEditText(const QString &S)
+{
+    SetDate(StrToDateFormat(S, FormatSettings().ShortDateFormat, FormatSettings()));
+}
+
+void TXDateFrame::DropDown()
+{
+    if (!SharedCalendar)
+        SharedCalendar = new TDateTimePopup(nullptr);
+    SharedCalendar->MonthCalendar1->SetDate(Now());
+    // The calendar outlives any box: a pick for a box freed meanwhile goes nowhere.
+    QPointer<TXDateFrame> self(this);
+    SharedCalendar->PopupExt(this, 0, [self](TObject *Sender) {
+        if (self)
+            self->CalendarSelect(Sender);
+    });
+}
+
+void TXDateFrame::CalendarSelect(TObject *Sender)
+{
+    auto *popup = qobject_cast<TDateTimePopup *>(Sender);
+    if (!popup)
+        popup = SharedCalendar;
+    SetDate(popup->MonthCalendar1->Date());
+}
+
+void TXDateFrame::DefineProperties(TFiler *Filer)
+{
+    TCustomFormatedFrame::DefineProperties(Filer);
+    // Always written: the instance a document is written against holds the day of the save, so a date
+    // equal to it would otherwise be lost and read back as the day the document is opened.
+    Filer->DefineProperty(
+        QStringLiteral("Date"), [this](TReader *Reader) { SetDate(double(Reader->ReadFloat())); },
+        [this](TWriter *Writer) { Writer->WriteFloat(FDate); }, true);
+}
+
+// ---- TXCurrencyFrame ----
+
+TXCurrencyFrame::TXCurrencyFrame(TComponent *AOwner) : TCustomFormatedFrame(AOwner)
+{
+    SetCurrencyDecimals(2);
+    UpdateText();
+}
+
+void TXCurrencyFrame::SetValue(Currency v)
+{
+    FValue = v.RoundedToCents();
+    UpdateText();
+}
+
+void TXCurrencyFrame::SetZeroText(const QString &v)
+{
+    FZeroText = v;
+    UpdateText();
+}
+
+QString TXCurrencyFrame::GetEditText()
+{
+    if (FValue.IsZero())
+        return FZeroText;
+    return FormatAmount(FValue, CurrencyDecimals(), false, FormatSettings());
+}
+
+void TXCurrencyFrame::UpdateText()
+{
+    if (FValue.IsZero())
+        SetCaption(FZeroText);
+    else
+        SetCaption(FormatAmount(FValue, CurrencyDecimals(), false, FormatSettings()) + u' ' +
+                   FormatSettings().CurrencyString);
+}
+
+void TXCurrencyFrame::SetEditText(const QString &S)
+{
+    SetValue(S == FZeroText ? Currency() : StrToAmount(S, FormatSettings()));
+}
+
+// ---- TXIntegerFrame ----
+
+TXIntegerFrame::TXIntegerFrame(TComponent *AOwner) : TCustomFormatedFrame(AOwner)
+{
+    UpdateText();
+}
+
+void TXIntegerFrame::SetValue(int v)
+{
+    if (FMaxValue > FMinValue)
+        v = std::clamp(v, FMinValue, FMaxValue);
+    FValue = v;
+    UpdateText();
+}
+
+void TXIntegerFrame::SetMaxValue(int v)
+{
+    FMaxValue = v;
+    SetValue(FValue);
+}
+
+void TXIntegerFrame::SetMinValue(int v)
+{
+    FMinValue = v;
+    SetValue(FValue);
+}
+
+void TXIntegerFrame::SetZeroText(const QString &v)
+{
+    FZeroText = v;
+    UpdateText();
+}
+
+void TXIntegerFrame::UpdateText()
+{
+    SetCaption(FValue != 0 ? QString::number(FValue) : FZeroText);
+}
+
+void TXIntegerFrame::SetEditText(const QString &S)
+{
+    SetValue(S == FZeroText ? 0 : StrToInteger(S));
+}

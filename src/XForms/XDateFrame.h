@@ -1,0 +1,185 @@
+// Boxes typed into where they stand: a borderless editor opens over the value area when the box gets the
+// focus and hands the text back on Enter or when it loses the focus. On this sit the formatted boxes:
+// a date box with a calendar drop-down, an amount box (two decimals and the euro sign) and an integer box
+// with an optional range. Documents store their values, never their texts.
+#pragma once
+
+#include "XForms.h"
+#include "vcl/StdCtrls.h"
+
+class TInplaceEditFrame;
+
+// The one-line editor of a box; the box owns it and is its parent.
+class TInplaceEdit : public TEdit
+{
+    Q_OBJECT
+public:
+    explicit TInplaceEdit(TInplaceEditFrame *AFrame);
+    ~TInplaceEdit() override;
+    TInplaceEditFrame *Frame() const { return FFrame; }
+    // The editor has lost the focus and goes away once that is handled.
+    bool Releasing() const { return FReleasing; }
+
+protected:
+    void KeyDown(quint16 &Key, TShiftState Shift) override;
+    void FocusLost() override;
+
+private:
+    friend class TInplaceEditFrame;
+    TInplaceEditFrame *FFrame;
+    bool FReleasing = false;
+};
+
+class TInplaceEditFrame : public TXFrame
+{
+    Q_OBJECT
+    Q_PROPERTY(bool InplaceEdit READ InplaceEdit WRITE SetInplaceEdit)
+    Q_PROPERTY(int MaxTextSize READ MaxTextSize WRITE SetMaxTextSize)
+    Q_CLASSINFO("Default:InplaceEdit", "True")
+    Q_CLASSINFO("Default:MaxTextSize", "0")
+
+public:
+    Q_INVOKABLE explicit TInplaceEditFrame(TComponent *AOwner);
+    ~TInplaceEditFrame() override;
+
+    bool InplaceEdit() const { return FInplaceEdit; }
+    void SetInplaceEdit(bool v) { FInplaceEdit = v; }
+    int MaxTextSize() const { return FMaxTextSize; }
+    void SetMaxTextSize(int v) { FMaxTextSize = v; }
+    // The open editor, or none.
+    TInplaceEdit *Editor() const { return FEditor; }
+
+    // Hands a typed text to the box: text the Greek code page cannot hold is refused here, the rest goes
+    // to SetEditText. Raises (and changes nothing) when the text cannot be taken.
+    void CommitEditText(const QString &S);
+
+    void Click() override;
+    void DblClick() override;
+
+protected:
+    void FocusGained() override;
+    void FocusLost() override;
+
+private:
+    friend class TInplaceEdit;
+    bool FInplaceEdit = true;
+    int FMaxTextSize = 0;
+    TInplaceEdit *FEditor = nullptr;
+    // The current focus opened an editor, so the box's own focus rectangle is not drawn for it.
+    bool FEditFocus = false;
+};
+
+// A box whose text is always rebuilt from its value with its own number and date formats.
+class TCustomFormatedFrame : public TInplaceEditFrame
+{
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption STORED false)
+
+public:
+    Q_INVOKABLE explicit TCustomFormatedFrame(TComponent *AOwner);
+    TFormatSettings &FormatSettings() { return FFormatSettings; }
+    const TFormatSettings &FormatSettings() const { return FFormatSettings; }
+    int CurrencyDecimals() const { return FCurrencyDecimals; }
+    void SetCurrencyDecimals(int v) { FCurrencyDecimals = v; }
+
+private:
+    TFormatSettings FFormatSettings;
+    int FCurrencyDecimals = 2;
+};
+
+class TXDateFrame : public TCustomFormatedFrame
+{
+    Q_OBJECT
+    // Written through DefineProperties: always, also when it equals the date of the instance written against.
+    Q_PROPERTY(double Date READ Date WRITE SetDate STORED false)
+    Q_PROPERTY(QString DateFormat READ DateFormat WRITE SetDateFormat)
+    Q_PROPERTY(TNotifyEvent OnDateChange MEMBER OnDateChange)
+
+public:
+    Q_INVOKABLE explicit TXDateFrame(TComponent *AOwner);
+
+    TDateTime Date() const { return FDate; }
+    // Stores the value as given, rebuilds the text and raises OnDateChange, on every assignment.
+    void SetDate(TDateTime v);
+    QString DateFormat() const { return FormatSettings().ShortDateFormat; }
+    void SetDateFormat(const QString &v);
+
+    void SetEditText(const QString &S) override;
+    void DropDown() override;
+    // The calendar's pick.
+    void CalendarSelect(TObject *Sender);
+    void DefineProperties(TFiler *Filer) override;
+
+    TNotifyEvent OnDateChange;
+
+private:
+    TDateTime FDate = 0;
+};
+
+class TXCurrencyFrame : public TCustomFormatedFrame
+{
+    Q_OBJECT
+    Q_PROPERTY(Currency Value READ Value WRITE SetValue)
+    Q_PROPERTY(QString ZeroText READ ZeroText WRITE SetZeroText)
+
+public:
+    Q_INVOKABLE explicit TXCurrencyFrame(TComponent *AOwner);
+
+    Currency Value() const { return FValue; }
+    // Kept in whole cents, halves to even.
+    void SetValue(Currency v);
+    QString ZeroText() const { return FZeroText; }
+    void SetZeroText(const QString &v);
+
+    void SetEditText(const QString &S) override;
+    QString GetEditText() override;
+
+private:
+    void UpdateText();
+    Currency FValue;
+    QString FZeroText;
+};
+
+class TXIntegerFrame : public TCustomFormatedFrame
+{
+    Q_OBJECT
+    Q_PROPERTY(int Value READ Value WRITE SetValue)
+    Q_PROPERTY(int MaxValue READ MaxValue WRITE SetMaxValue)
+    Q_PROPERTY(int MinValue READ MinValue WRITE SetMinValue)
+    Q_PROPERTY(QString ZeroText READ ZeroText WRITE SetZeroText)
+    // The range belongs to the design: a document never carries it.
+    Q_CLASSINFO("Stored:MaxValue", "IsRangeStored")
+    Q_CLASSINFO("Stored:MinValue", "IsRangeStored")
+
+public:
+    Q_INVOKABLE explicit TXIntegerFrame(TComponent *AOwner);
+
+    int Value() const { return FValue; }
+    // Brought into MinValue..MaxValue when MaxValue > MinValue.
+    void SetValue(int v);
+    int MaxValue() const { return FMaxValue; }
+    void SetMaxValue(int v);
+    int MinValue() const { return FMinValue; }
+    void SetMinValue(int v);
+    QString ZeroText() const { return FZeroText; }
+    void SetZeroText(const QString &v);
+    Q_INVOKABLE bool IsRangeStored() const { return IsDesigning(); }
+
+    void SetEditText(const QString &S) override;
+
+private:
+    void UpdateText();
+    int FValue = 0;
+    int FMaxValue = 0;
+    int FMinValue = 0;
+    QString FZeroText;
+};
+
+// Reads a date typed in the order of Format's day, month and year letters ("dd/mm/yyyy", "M/yyyy"); a
+// missing year is this year, a missing day the first; two-digit years fall in 1950..2049. Raises
+// EConvertError with a Greek message for anything else.
+TDateTime StrToDateFormat(const QString &S, const QString &Format, const TFormatSettings &FS);
+// Reads an amount with FS's separators; thousands separators only where they group three digits.
+Currency StrToAmount(const QString &S, const TFormatSettings &FS);
+// Reads a decimal integer (a sign allowed), raising EConvertError with a Greek message otherwise.
+int StrToInteger(const QString &S);

@@ -1,0 +1,14 @@
+#include "PopupKodikosEidikotitasF.h"
+
+static void InitPopupKodikosEidikotitasResource()
+{
+    Q_INIT_RESOURCE(CodeListForms);
+}
+
+TPopupKodikosEidikotitas *PopupKodikosEidikotitas = nullptr;
+
+TPopupKodikosEidikotitas::TPopupKodikosEidikotitas(TComponent *AOwner) : TListBoxPopup(AOwner)
+{
+    InitPopupKodikosEidikotitasResource();
+    InitInheritedComponent(this, &TForm::staticMetaObject);
+}

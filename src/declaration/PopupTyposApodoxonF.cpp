@@ -1,0 +1,14 @@
+#include "PopupTyposApodoxonF.h"
+
+static void InitPopupTyposApodoxonResource()
+{
+    Q_INIT_RESOURCE(CodeListForms);
+}
+
+TPopupTyposApodoxon *PopupTyposApodoxon = nullptr;
+
+TPopupTyposApodoxon::TPopupTyposApodoxon(TComponent *AOwner) : TListBoxPopup(AOwner)
+{
+    InitPopupTyposApodoxonResource();
+    InitInheritedComponent(this, &TForm::staticMetaObject);
+}

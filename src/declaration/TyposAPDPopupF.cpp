@@ -1,0 +1,14 @@
+#include "TyposAPDPopupF.h"
+
+static void InitTyposAPDPopupResource()
+{
+    Q_INIT_RESOURCE(CodeListForms);
+}
+
+TTyposAPDPopup *TyposAPDPopup = nullptr;
+
+TTyposAPDPopup::TTyposAPDPopup(TComponent *AOwner) : TListBoxPopup(AOwner)
+{
+    InitTyposAPDPopupResource();
+    InitInheritedComponent(this, &TForm::staticMetaObject);
+}

@@ -1,0 +1,197 @@
+#include "PreviewFormF.h"
+
+#include "XPrinters.h"
+#include "vcl/ComponentStream.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QStyle>
+
+// The form resource lives in this static library; the linker keeps it only when it is named.
+static void InitPreviewFormResource()
+{
+    Q_INIT_RESOURCE(PreviewForm);
+}
+
+TPreviewForm *PreviewForm = nullptr;
+
+namespace
+{
+
+void RegisterPreviewClasses()
+{
+    static const bool registered = [] {
+        RegisterClasses<TPreviewForm, TXDocPreview, TAction, TActionToolBar>();
+        return true;
+    }();
+    (void)registered;
+}
+
+// The tool bar's images, by image index.
+QIcon ActionImage(int index)
+{
+    static const QStyle::StandardPixmap pixmaps[] = {QStyle::SP_MediaSkipBackward,
+                                                     QStyle::SP_MediaSeekBackward,
+                                                     QStyle::SP_MediaSeekForward,
+                                                     QStyle::SP_MediaSkipForward,
+                                                     QStyle::SP_TitleBarMaxButton,
+                                                     QStyle::SP_TitleBarNormalButton,
+                                                     QStyle::SP_ToolBarHorizontalExtensionButton,
+                                                     QStyle::SP_DialogSaveButton};
+    if (index < 0 || index >= int(std::size(pixmaps)))
+        return QIcon();
+    return QApplication::style()->standardIcon(pixmaps[index]);
+}
+
+} // namespace
+
+TPreviewForm::TPreviewForm(TComponent *AOwner) : TForm(AOwner)
+{
+    RegisterPreviewClasses();
+    InitPreviewFormResource();
+    if (!InitInheritedComponent(this, &TForm::staticMetaObject))
+        throw EStreamError(QStringLiteral("Δεν βρέθηκε η σχεδίαση του παραθύρου προεπισκόπησης."));
+    Peer()->setWindowFlag(Qt::WindowStaysOnTopHint);
+    StatusBar1->AddPanel(QString(), 100);
+    StatusBar1->AddPanel(QString(), 50);
+
+    const std::initializer_list<TAction *> bar[] = {
+        {aFirst, aPrev, aNext, aLast}, {aZoomToFit, aZoomActual, aZoomWidth}, {aPrint}, {aClose}};
+    bool first = true;
+    for (const auto &group : bar) {
+        if (!first)
+            ActionToolBar1->AddSeparator();
+        first = false;
+        for (TAction *a : group) {
+            a->SetIcon(ActionImage(a->ImageIndex()));
+            ActionToolBar1->AddAction(a);
+            // The actions' enabled states follow every command.
+            QObject::connect(a->Handle(), &QAction::triggered, this, [this] { UpdateActions(); });
+        }
+    }
+    FormCreate(this);
+}
+
+TPreviewForm::~TPreviewForm()
+{
+    FormDestroy(this);
+    if (PreviewForm == this)
+        PreviewForm = nullptr;
+}
+
+int TPreviewForm::PageCount() const
+{
+    return DocPreview1->DocPrinter() ? DocPreview1->DocPrinter()->PageCount() : 0;
+}
+
+void TPreviewForm::UpdateActions()
+{
+    for (int i = 0; i < ComponentCount(); ++i)
+        if (auto *a = qobject_cast<TAction *>(Components(i)))
+            a->Update();
+}
+
+TModalResult TPreviewForm::ShowModal()
+{
+    UpdateActions();
+    Peer()->setWindowState(Qt::WindowMaximized);
+    return TForm::ShowModal();
+}
+
+void TPreviewForm::FormCreate(TObject *)
+{
+    if (Application()) {
+        FOldHint = Application()->OnHint;
+        Application()->OnHint = [this](TObject *s) { ShowApplicationHint(s); };
+    }
+}
+
+void TPreviewForm::FormDestroy(TObject *)
+{
+    if (Application())
+        Application()->OnHint = FOldHint;
+    // The last previewed document goes with the window, and its page files with it.
+    TEMFPrinter *doc = DocPreview1->DocPrinter();
+    DocPreview1->SetDocPrinter(nullptr);
+    delete doc;
+}
+
+void TPreviewForm::ShowApplicationHint(TObject *)
+{
+    StatusBar1->SetPanelText(1, Application()->Hint());
+}
+
+void TPreviewForm::UpdateStatus()
+{
+    StatusBar1->SetPanelText(0, QStringLiteral("Σελίδα %1 από %2").arg(DocPreview1->PageIndex()).arg(PageCount()));
+}
+
+void TPreviewForm::aFirstExecute(TObject *)
+{
+    DocPreview1->SetPageIndex(1);
+    UpdateStatus();
+}
+
+void TPreviewForm::aPrevExecute(TObject *)
+{
+    DocPreview1->SetPageIndex(DocPreview1->PageIndex() - 1);
+    UpdateStatus();
+}
+
+void TPreviewForm::aNextExecute(TObject *)
+{
+    DocPreview1->SetPageIndex(DocPreview1->PageIndex() + 1);
+    UpdateStatus();
+}
+
+void TPreviewForm::aLastExecute(TObject *)
+{
+    DocPreview1->SetPageIndex(PageCount());
+    UpdateStatus();
+}
+
+void TPreviewForm::aZoomToFitExecute(TObject *)
+{
+    DocPreview1->SetStyle(psFitToWindow);
+}
+
+void TPreviewForm::aZoomActualExecute(TObject *)
+{
+    DocPreview1->SetStyle(psActualSize);
+}
+
+void TPreviewForm::aZoomWidthExecute(TObject *)
+{
+    DocPreview1->SetStyle(psPageWidth);
+}
+
+void TPreviewForm::aPrintExecute(TObject *)
+{
+    if (OnPrint)
+        OnPrint(this);
+}
+
+void TPreviewForm::aCloseExecute(TObject *)
+{
+    SetModalResult(mrOk);
+}
+
+void TPreviewForm::aFirstUpdate(TObject *)
+{
+    aFirst->SetEnabled(PageCount() >= 1);
+}
+
+void TPreviewForm::aPrevUpdate(TObject *)
+{
+    aPrev->SetEnabled(DocPreview1->PageIndex() - 1 >= 1);
+}
+
+void TPreviewForm::aNextUpdate(TObject *)
+{
+    aNext->SetEnabled(DocPreview1->PageIndex() + 1 <= PageCount());
+}
+
+void TPreviewForm::aLastUpdate(TObject *)
+{
+    aLast->SetEnabled(PageCount() >= 1);
+}

@@ -1,0 +1,79 @@
+// Actions: a command with a caption, a hint, an image, enabled and checked states, an execute handler and
+// an update handler that sets those states; and a tool bar that shows actions as buttons.
+#pragma once
+
+#include "Controls.h"
+
+#include <QIcon>
+
+class QAction;
+class QToolBar;
+
+class TAction : public TComponent
+{
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
+    Q_PROPERTY(int ImageIndex READ ImageIndex WRITE SetImageIndex)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+    Q_PROPERTY(bool Checked READ Checked WRITE SetChecked)
+    Q_PROPERTY(bool AutoCheck READ AutoCheck WRITE SetAutoCheck)
+    Q_PROPERTY(int GroupIndex READ GroupIndex WRITE SetGroupIndex)
+    Q_PROPERTY(TNotifyEvent OnExecute MEMBER OnExecute)
+    Q_PROPERTY(TNotifyEvent OnUpdate MEMBER OnUpdate)
+
+public:
+    Q_INVOKABLE explicit TAction(TComponent *AOwner);
+    ~TAction() override;
+
+    QString Caption() const { return FCaption; }
+    void SetCaption(const QString &v);
+    QString Hint() const { return FHint; }
+    void SetHint(const QString &v);
+    int ImageIndex() const { return FImageIndex; }
+    void SetImageIndex(int v) { FImageIndex = v; }
+    bool Enabled() const { return FEnabled; }
+    void SetEnabled(bool v);
+    bool Checked() const { return FChecked; }
+    // Checking an action of a group (GroupIndex above 0) unchecks the others of the same owner.
+    void SetChecked(bool v);
+    bool AutoCheck() const { return FAutoCheck; }
+    void SetAutoCheck(bool v) { FAutoCheck = v; }
+    int GroupIndex() const { return FGroupIndex; }
+    void SetGroupIndex(int v) { FGroupIndex = v; }
+    void SetIcon(const QIcon &icon);
+
+    // Runs OnExecute (checking the action first when AutoCheck); false when disabled or unhandled.
+    bool Execute();
+    // Runs OnUpdate; false when unhandled.
+    bool Update();
+
+    // The Qt action that menus and tool bars show.
+    QAction *Handle();
+
+    TNotifyEvent OnExecute;
+    TNotifyEvent OnUpdate;
+
+private:
+    void Sync();
+    QString FCaption, FHint;
+    int FImageIndex = -1;
+    bool FEnabled = true, FChecked = false, FAutoCheck = false;
+    int FGroupIndex = 0;
+    QIcon FIcon;
+    QAction *FAction = nullptr;
+};
+
+// A bar of action buttons (images without captions), with separators.
+class TActionToolBar : public TWinControl
+{
+    Q_OBJECT
+public:
+    explicit TActionToolBar(TComponent *AOwner);
+    void AddAction(TAction *Action);
+    void AddSeparator();
+    QToolBar *ToolBar();
+
+protected:
+    QWidget *CreatePeer() override;
+};

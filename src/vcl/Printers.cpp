@@ -1,0 +1,109 @@
+#include "Printers.h"
+
+#include <QPaintDevice>
+#include <QPrinter>
+
+int GetDeviceCaps(QPaintDevice *DC, int Index)
+{
+    if (!DC)
+        return 0;
+    switch (Index) {
+    case HORZSIZE:
+        return DC->widthMM();
+    case VERTSIZE:
+        return DC->heightMM();
+    case HORZRES:
+        return DC->width();
+    case VERTRES:
+        return DC->height();
+    case LOGPIXELSX:
+        return DC->logicalDpiX();
+    case LOGPIXELSY:
+        return DC->logicalDpiY();
+    default:
+        return 0;
+    }
+}
+
+TPrinter::TPrinter() = default;
+
+TPrinter::~TPrinter()
+{
+    if (FPainter.isActive())
+        FPainter.end();
+}
+
+QPrinter *TPrinter::QtPrinter()
+{
+    if (!FPrinter)
+        FPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return FPrinter.get();
+}
+
+QPaintDevice *TPrinter::Handle()
+{
+    QPrinter *p = QtPrinter();
+    if (!p->isValid() || p->width() <= 0 || p->height() <= 0)
+        throw EPrinter(QStringLiteral("Δεν υπάρχει διαθέσιμος εκτυπωτής"));
+    return p;
+}
+
+void TPrinter::BeginDoc()
+{
+    if (FPrinting)
+        throw EPrinter(QStringLiteral("Εκτύπωση σε εξέλιξη"));
+    QPrinter *p = static_cast<QPrinter *>(Handle());
+    if (p->outputFormat() == QPrinter::PdfFormat && p->outputFileName().isEmpty())
+        throw EPrinter(QStringLiteral("Δεν έχει οριστεί αρχείο για την εκτύπωση"));
+    p->setDocName(FTitle);
+    if (!FPainter.begin(p)) {
+        // A Qt printer that failed to start stays in its error state; the next job gets a fresh one with
+        // the same settings.
+        auto fresh = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        fresh->setOutputFormat(p->outputFormat());
+        if (p->outputFormat() == QPrinter::NativeFormat)
+            fresh->setPrinterName(p->printerName());
+        fresh->setOutputFileName(p->outputFileName());
+        fresh->setPageLayout(p->pageLayout());
+        FPrinter = std::move(fresh);
+        throw EPrinter(QStringLiteral("Αδυναμία έναρξης εκτύπωσης"));
+    }
+    FCanvas.SetPainter(&FPainter);
+    FPrinting = true;
+    FPageNumber = 1;
+}
+
+void TPrinter::NewPage()
+{
+    if (!FPrinting)
+        throw EPrinter(QStringLiteral("Δεν εκτελείται εκτύπωση"));
+    FPrinter->newPage();
+    ++FPageNumber;
+}
+
+void TPrinter::EndDoc()
+{
+    if (!FPrinting)
+        throw EPrinter(QStringLiteral("Δεν εκτελείται εκτύπωση"));
+    FCanvas.SetPainter(nullptr);
+    FPainter.end();
+    FPrinting = false;
+}
+
+void TPrinter::Abort()
+{
+    if (!FPrinting)
+        return;
+    FPrinter->abort();
+    FCanvas.SetPainter(nullptr);
+    FPainter.end();
+    FPrinting = false;
+}
+
+TPrinter *Printer()
+{
+    // Never freed: the printer lives as long as the program, and a Qt printer must not outlive the
+    // application object at static destruction.
+    static TPrinter *printer = new TPrinter;
+    return printer;
+}

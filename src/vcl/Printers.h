@@ -1,0 +1,62 @@
+// The printer object: the system printer (or, with none installed, a PDF writer) as a device whose
+// capabilities can be read, and a print job with a canvas, sheet breaks and a title.
+#pragma once
+
+#include "Canvas.h"
+#include "SysUtils.h"
+
+#include <QPainter>
+#include <memory>
+
+class QPrinter;
+class QPaintDevice;
+
+class EPrinter : public Exception
+{
+    using Exception::Exception;
+};
+
+// Device capabilities as the drawing code asks for them.
+enum : int { HORZSIZE = 4, VERTSIZE = 6, HORZRES = 8, VERTRES = 10, LOGPIXELSX = 88, LOGPIXELSY = 90 };
+// HORZSIZE/VERTSIZE: the drawable area in whole millimetres; HORZRES/VERTRES: in pixels; LOGPIXELS: dots per inch.
+int GetDeviceCaps(QPaintDevice *DC, int Index);
+
+class TPrinter
+{
+public:
+    TPrinter();
+    ~TPrinter();
+    TPrinter(const TPrinter &) = delete;
+    TPrinter &operator=(const TPrinter &) = delete;
+
+    // The Qt printer behind the object (the current system printer, or a PDF writer when none is installed).
+    QPrinter *QtPrinter();
+    // The printer as a device to measure and record against; raises EPrinter when it is not usable.
+    QPaintDevice *Handle();
+    // The job's canvas, drawn on between BeginDoc and EndDoc.
+    TCanvas *Canvas() { return &FCanvas; }
+    QString Title() const { return FTitle; }
+    void SetTitle(const QString &v) { FTitle = v; }
+    bool Printing() const { return FPrinting; }
+    int PageNumber() const { return FPageNumber; }
+
+    // Starts the job (raises EPrinter when the printer cannot start one or a job is running).
+    void BeginDoc();
+    // Ends the sheet and starts the next.
+    void NewPage();
+    // Sends the job.
+    void EndDoc();
+    // Drops the job.
+    void Abort();
+
+private:
+    std::unique_ptr<QPrinter> FPrinter;
+    QPainter FPainter;
+    TCanvas FCanvas;
+    QString FTitle;
+    bool FPrinting = false;
+    int FPageNumber = 0;
+};
+
+// The process-wide printer object.
+TPrinter *Printer();

@@ -1,0 +1,131 @@
+// The preview window: page actions and their enabled states, the page text, zoom, print and close, the
+// application's hints, and the document going with the window.
+#include "PrintTestSupport.h"
+
+#include "printing/PreviewFormF.h"
+#include "printing/XPrinters.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+struct PreviewFormTest : ::testing::Test {
+    QTemporaryDir Dir;
+    std::unique_ptr<TPreviewForm> Form;
+
+    void SetUp() override
+    {
+        UsePdfPrinter(Dir.filePath(QStringLiteral("unused.pdf")));
+        Form = std::make_unique<TPreviewForm>(nullptr);
+    }
+    // The caller's sequence: attach a new recorded document, go to page 1 and fit it.
+    TEMFPrinter *Attach(int pages)
+    {
+        auto *doc = new TEMFPrinter;
+        Form->DocPreview1->SetDocPrinter(doc);
+        doc->BeginDoc(QStringLiteral("x"));
+        for (int i = 1; i < pages; ++i)
+            doc->NewPage();
+        doc->EndDoc();
+        Form->aFirst->Execute();
+        Form->aZoomToFit->Execute();
+        Form->UpdateActions();
+        return doc;
+    }
+    QString PageText() { return Form->StatusBar1->Panels(0).Text; }
+};
+
+} // namespace
+
+TEST_F(PreviewFormTest, DesignedState)
+{
+    EXPECT_EQ(Form->Name(), QStringLiteral("PreviewForm"));
+    EXPECT_EQ(Form->Caption(), QStringLiteral("Προεπισκόπηση"));
+    EXPECT_EQ(Form->Width(), 696);
+    EXPECT_EQ(Form->DocPreview1->Parent(), Form.get());
+    EXPECT_EQ(Form->ActionToolBar1->Parent(), Form->CoolBar1);
+    // Handlers are bound by name from the design.
+    EXPECT_TRUE(Form->aFirst->OnExecute.IsBound());
+    EXPECT_EQ(Form->aNext->OnUpdate.MethodName(), QByteArray("aNextUpdate"));
+    EXPECT_EQ(Form->DocPreview1->PageIndex(), 0);
+    EXPECT_EQ(Form->DocPreview1->Style(), psActualSize);
+    EXPECT_TRUE(Form->aZoomWidth->Checked());
+    EXPECT_EQ(Form->aFirst->Hint(), QStringLiteral("Πρώτη σελίδα"));
+    EXPECT_TRUE(Form->aZoomActual->Hint().isEmpty());
+    EXPECT_EQ(Form->StatusBar1->PanelCount(), 2);
+    EXPECT_EQ(Form->StatusBar1->Panels(0).Width, 100);
+}
+
+TEST_F(PreviewFormTest, PagingRewritesThePageTextAndEnablesActions)
+{
+    Attach(3);
+    EXPECT_EQ(PageText(), QStringLiteral("Σελίδα 1 από 3"));
+    EXPECT_TRUE(Form->aZoomToFit->Checked());
+    EXPECT_FALSE(Form->aZoomWidth->Checked());
+    EXPECT_EQ(Form->DocPreview1->Style(), psFitToWindow);
+    EXPECT_FALSE(Form->aPrev->Enabled());
+    EXPECT_TRUE(Form->aNext->Enabled());
+    Form->aNext->Handle()->trigger();
+    EXPECT_EQ(PageText(), QStringLiteral("Σελίδα 2 από 3"));
+    EXPECT_TRUE(Form->aPrev->Enabled());
+    Form->aLast->Handle()->trigger();
+    EXPECT_EQ(Form->DocPreview1->PageIndex(), 3);
+    EXPECT_FALSE(Form->aNext->Enabled());
+    // Zooming leaves the page text alone.
+    Form->StatusBar1->SetPanelText(0, QStringLiteral("-"));
+    Form->aZoomActual->Handle()->trigger();
+    EXPECT_EQ(Form->DocPreview1->Style(), psActualSize);
+    EXPECT_EQ(PageText(), QStringLiteral("-"));
+    Form->aZoomWidth->Handle()->trigger();
+    EXPECT_EQ(Form->DocPreview1->Style(), psPageWidth);
+    EXPECT_TRUE(Form->aZoomWidth->Checked());
+    EXPECT_FALSE(Form->aZoomActual->Checked());
+    if (qEnvironmentVariableIsSet("APD_KEEP_PRINTOUT")) {
+        Form->Show();
+        Form->Peer()->grab().save(qEnvironmentVariable("APD_KEEP_PRINTOUT") + QStringLiteral("/previewform.png"));
+    }
+}
+
+TEST_F(PreviewFormTest, EmptyDocumentDisablesPaging)
+{
+    auto *doc = new TEMFPrinter;
+    Form->DocPreview1->SetDocPrinter(doc);
+    Form->UpdateActions();
+    EXPECT_EQ(Form->DocPreview1->PageIndex(), 0);
+    for (TAction *a : {Form->aFirst, Form->aPrev, Form->aNext, Form->aLast})
+        EXPECT_FALSE(a->Enabled()) << qPrintable(a->Name());
+}
+
+TEST_F(PreviewFormTest, PrintHandsBackCloseEndsHintsShowAndDocumentGoesWithTheWindow)
+{
+    TEMFPrinter *doc = Attach(2);
+    const QString file = static_cast<TEMFPage *>(doc->Pages(1))->FileName();
+    int printed = 0;
+    Form->OnPrint = [&](TObject *Sender) {
+        EXPECT_EQ(Sender, Form.get());
+        ++printed;
+    };
+    Form->aPrint->Execute();
+    EXPECT_EQ(printed, 1);
+    Form->aClose->Execute();
+    EXPECT_EQ(Form->ModalResult(), mrOk);
+
+    int before = 0;
+    Form.reset();
+    EXPECT_FALSE(QFile::exists(file));
+    Application()->OnHint = [&](TObject *) { ++before; };
+    Form = std::make_unique<TPreviewForm>(nullptr);
+    Application()->SetHint(QStringLiteral("Μια υπόδειξη"));
+    EXPECT_EQ(Form->StatusBar1->Panels(1).Text, QStringLiteral("Μια υπόδειξη"));
+    EXPECT_EQ(before, 0);
+    doc = Attach(1);
+    const QString second = static_cast<TEMFPage *>(doc->Pages(0))->FileName();
+    Form.reset();
+    EXPECT_FALSE(QFile::exists(second)) << "the attached document is freed with the window";
+    Application()->SetHint(QStringLiteral("άλλη"));
+    EXPECT_EQ(before, 1) << "the kept hint handler is back";
+    Application()->OnHint = nullptr;
+}

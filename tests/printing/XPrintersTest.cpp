@@ -1,0 +1,197 @@
+// Documents and pages: numbering, current page, the page rectangle of the printer, the temporary page
+// files of a recorded document, sheet breaks of a direct document, and white recorded pages.
+#include "PrintTestSupport.h"
+
+#include "printing/XPrinters.h"
+#include "vcl/ExtCtrls.h"
+#include "vcl/Printers.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+struct DocumentTest : ::testing::Test {
+    QTemporaryDir Dir;
+    QString Pdf;
+    void SetUp() override
+    {
+        ASSERT_TRUE(Dir.isValid());
+        Pdf = Dir.filePath(QStringLiteral("doc.pdf"));
+        UsePdfPrinter(Pdf);
+    }
+};
+
+// Renders a recorded page into an image of the given width.
+QImage Render(TEMFPage *page, int width)
+{
+    TPicture picture;
+    page->LoadInto(&picture);
+    const int height = MulDiv(width, page->LogicalHeight(), page->LogicalWidth());
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    picture.Graphic()->Draw(painter, QRectF(0, 0, width, height));
+    return image;
+}
+
+} // namespace
+
+TEST_F(DocumentTest, PagesAreNumberedFromOneAndCurrentPageFollowsTheKind)
+{
+    TEMFPrinter emf;
+    EXPECT_EQ(emf.GetCurrentPage(), nullptr);
+    emf.BeginDoc(QStringLiteral("x"));
+    ASSERT_EQ(emf.PageCount(), 1);
+    EXPECT_EQ(emf.GetCurrentPage()->PageNumber(), 1);
+    int fired = 0;
+    emf.OnNewPage = [&](TObject *Sender, TDocPage *Page) {
+        EXPECT_EQ(Sender, &emf);
+        EXPECT_EQ(Page, emf.CurrentPage());
+        ++fired;
+    };
+    emf.NewPage();
+    emf.NewPage();
+    EXPECT_EQ(fired, 2);
+    EXPECT_EQ(emf.Pages(2)->PageNumber(), 3);
+    emf.EndDoc();
+    EXPECT_EQ(emf.GetCurrentPage(), nullptr);
+
+    TLPTPrinter lpt;
+    EXPECT_EQ(lpt.GetCurrentPage(), nullptr);
+    lpt.BeginDoc(QStringLiteral("x"));
+    lpt.NewPage();
+    lpt.EndDoc();
+    ASSERT_NE(lpt.GetCurrentPage(), nullptr);
+    EXPECT_EQ(lpt.GetCurrentPage()->PageNumber(), 2);
+}
+
+TEST_F(DocumentTest, PageRectangleIsThePrintableAreaInTenthsOfAMillimetre)
+{
+    TEMFPrinter doc;
+    EXPECT_EQ(doc.PageWidth(), 1900);
+    EXPECT_EQ(doc.PageHeight(), 2770);
+    EXPECT_EQ(doc.HorzRes(), Printer()->QtPrinter()->width());
+    doc.BeginDoc(QStringLiteral("x"));
+    EXPECT_EQ(doc.GetCurrentPage()->GetPageRect(), (TRect{0, 0, 1900, 2770}));
+    doc.EndDoc();
+}
+
+TEST_F(DocumentTest, RecordedPagesLiveInFilesUntilTheDocumentIsFreed)
+{
+    QStringList files;
+    {
+        TEMFPrinter doc;
+        doc.BeginDoc(QStringLiteral("x"));
+        doc.NewPage();
+        doc.NewPage();
+        doc.EndDoc();
+        for (int i = 0; i < 3; ++i)
+            files << static_cast<TEMFPage *>(doc.Pages(i))->FileName();
+        EXPECT_TRUE(files[0].endsWith(QStringLiteral("/temp001.emf")));
+        EXPECT_TRUE(files[2].endsWith(QStringLiteral("/temp003.emf")));
+        for (const QString &f : files)
+            EXPECT_TRUE(QFile::exists(f)) << qPrintable(f);
+        // Read back any number of times.
+        TPicture a, b;
+        static_cast<TEMFPage *>(doc.Pages(1))->LoadInto(&a);
+        static_cast<TEMFPage *>(doc.Pages(1))->LoadInto(&b);
+        EXPECT_FALSE(a.Graphic()->Empty());
+    }
+    for (const QString &f : files)
+        EXPECT_FALSE(QFile::exists(f)) << qPrintable(f);
+    EXPECT_EQ(TEMFPrinter::PageFileName(QStringLiteral("/t"), 1000), QStringLiteral("/t/temp1000.emf"));
+    EXPECT_EQ(TEMFPrinter::PageFileName(QStringLiteral("/t/"), 7), QStringLiteral("/t/temp007.emf"));
+}
+
+TEST_F(DocumentTest, UnreadablePageFileRaises)
+{
+    TEMFPrinter doc;
+    doc.BeginDoc(QStringLiteral("x"));
+    doc.EndDoc();
+    auto *page = static_cast<TEMFPage *>(doc.Pages(0));
+    QFile::remove(page->FileName());
+    TPicture picture;
+    EXPECT_THROW(page->LoadInto(&picture), EStreamError);
+    EXPECT_EQ(doc.PageCount(), 1);
+}
+
+TEST_F(DocumentTest, DirectDocumentBreaksSheetsOnlyBetweenPages)
+{
+    {
+        TLPTPrinter doc;
+        doc.BeginDoc(QStringLiteral("Δοκιμή"));
+        EXPECT_EQ(Printer()->PageNumber(), 1) << "the first page causes no sheet break";
+        EXPECT_EQ(Printer()->Title(), QStringLiteral("Δοκιμή"));
+        doc.NewPage();
+        EXPECT_EQ(Printer()->PageNumber(), 2);
+        doc.EndDoc();
+        EXPECT_FALSE(Printer()->Printing());
+    }
+    EXPECT_EQ(PdfPageCount(Pdf), 2);
+}
+
+TEST_F(DocumentTest, RecordedPageStartsWhiteAndMapsTenthsOfMillimetres)
+{
+    TEMFPrinter doc;
+    doc.BeginDoc(QStringLiteral("x"));
+    TCanvas *canvas = doc.GetCurrentPage()->Canvas();
+    // A black square of 95 x 277 mm in the top left quarter of the 190 x 277 mm page.
+    canvas->Brush().Color = clBlack;
+    canvas->FillRect({0, 0, 950, 1385});
+    doc.EndDoc();
+    const QImage image = Render(static_cast<TEMFPage *>(doc.Pages(0)), 190);
+    EXPECT_EQ(image.pixel(20, 20), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(100, 20), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(20, 150), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(180, 270), qRgb(255, 255, 255));
+    // The edge of the square lies at 95 mm within a pixel.
+    EXPECT_EQ(image.pixel(93, 20), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(96, 20), qRgb(255, 255, 255));
+}
+
+TEST_F(DocumentTest, NoPrinterJobWithoutAnOutput)
+{
+    Printer()->QtPrinter()->setOutputFileName(QString());
+    TLPTPrinter doc;
+    EXPECT_THROW(doc.BeginDoc(QStringLiteral("x")), EPrinter);
+    EXPECT_FALSE(Printer()->Printing());
+    // A metafile document needs no output.
+    TEMFPrinter emf;
+    emf.BeginDoc(QStringLiteral("x"));
+    emf.EndDoc();
+    EXPECT_EQ(emf.PageCount(), 1);
+}
+
+TEST_F(DocumentTest, FailedPageLoopFreesThePrinterForTheNextJob)
+{
+    {
+        TLPTPrinter doc;
+        doc.BeginDoc(QStringLiteral("x"));
+        EXPECT_TRUE(Printer()->Printing());
+        // The caller's page loop raised here; the document is freed without EndDoc.
+    }
+    EXPECT_FALSE(Printer()->Printing());
+    {
+        TLPTPrinter doc;
+        doc.BeginDoc(QStringLiteral("y"));
+        doc.EndDoc();
+    }
+    EXPECT_EQ(PdfPageCount(Pdf), 1);
+    // A recorded document freed in the middle of a page drops that page's recording.
+    QString first;
+    {
+        TEMFPrinter doc;
+        doc.BeginDoc(QStringLiteral("x"));
+        doc.NewPage();
+        first = static_cast<TEMFPage *>(doc.Pages(0))->FileName();
+        EXPECT_TRUE(QFile::exists(first));
+        EXPECT_TRUE(static_cast<TEMFPage *>(doc.Pages(1))->Recording());
+    }
+    EXPECT_FALSE(QFile::exists(first));
+}

@@ -1,0 +1,42 @@
+// Actions: grouped check states, disabled actions, and the Qt action following the action's state.
+#include "vcl/ActnList.h"
+
+#include <QAction>
+#include <gtest/gtest.h>
+
+TEST(Actions, GroupedAutoCheckDisabledAndQtState)
+{
+    TComponent owner(nullptr);
+    auto *a = new TAction(&owner);
+    auto *b = new TAction(&owner);
+    auto *other = new TAction(&owner);
+    for (TAction *x : {a, b}) {
+        x->SetAutoCheck(true);
+        x->SetGroupIndex(2);
+    }
+    other->SetGroupIndex(3);
+    other->SetChecked(true);
+    int runs = 0;
+    a->OnExecute = [&](TObject *Sender) {
+        EXPECT_EQ(Sender, a);
+        ++runs;
+    };
+    b->SetChecked(true);
+    EXPECT_TRUE(a->Execute());
+    EXPECT_TRUE(a->Checked());
+    EXPECT_FALSE(b->Checked());
+    EXPECT_TRUE(other->Checked()) << "another group is left alone";
+    EXPECT_EQ(runs, 1);
+    a->Handle()->trigger();
+    EXPECT_TRUE(a->Checked()) << "a grouped action stays checked when run again";
+    EXPECT_EQ(runs, 2);
+
+    a->SetEnabled(false);
+    EXPECT_FALSE(a->Execute());
+    EXPECT_EQ(runs, 2);
+    EXPECT_FALSE(a->Handle()->isEnabled());
+    b->OnUpdate = [&](TObject *) { b->SetCaption(QStringLiteral("Ενημερώθηκε")); };
+    EXPECT_TRUE(b->Update());
+    EXPECT_EQ(b->Handle()->text(), QStringLiteral("Ενημερώθηκε"));
+    EXPECT_FALSE(other->Update());
+}
