@@ -189,7 +189,6 @@ object eApdOptions: TeApdOptions
       Top = 76
       Width = 137
       Height = 21
-      DropDownCount = 16
       TabOrder = 2
       Text = 'Courier New'
     end

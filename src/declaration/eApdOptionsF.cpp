@@ -135,11 +135,14 @@ void TeApdOptions::RadioButton1Click(TObject *Sender)
 
 void TeApdOptions::FillFontList()
 {
-    FontName->Items()->BeginUpdate();
+    TStrings *items = FontName->Items();
+    items->BeginUpdate();
     for (const QString &face : Screen()->Fonts())
-        FontName->Items()->Add(face);
-    FontName->SetSorted(true);
-    FontName->Items()->EndUpdate();
+        items->Add(face);
+    // The list is sorted once it is filled.
+    if (auto *list = qobject_cast<TStringList *>(items))
+        list->SetSorted(true);
+    items->EndUpdate();
 }
 
 void TeApdOptions::Button3Click(TObject *)

@@ -560,11 +560,8 @@ TRect TListBox::ItemRect(int Index)
     return {tl.x(), tl.y(), tl.x() + r.width(), tl.y() + r.height()};
 }
 
-// ---- Buttons, check boxes, radio buttons, group boxes and combo boxes ----
+// ---- Buttons, radio buttons and group boxes ----
 
-#include <QAbstractItemView>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -626,45 +623,6 @@ void TButton::Click()
         if (TCustomForm *form = ParentFormOf(this))
             form->SetModalResult(FModalResult);
     TWinControl::Click();
-}
-
-TCheckBox::TCheckBox(TComponent *AOwner) : TWinControl(AOwner)
-{
-    SetBounds(0, 0, 97, 17);
-    SetTabStop(true);
-    UsePeerClicks(this);
-}
-
-QWidget *TCheckBox::CreatePeer()
-{
-    auto *box = new TPeer<QCheckBox>(this);
-    box->setText(Caption());
-    box->setFont(DesignFontOf(GetFont()));
-    box->setChecked(FChecked);
-    QObject::connect(box, &QCheckBox::clicked, this,
-                     [this](bool checked) { GuardEvent([this, checked] { SetChecked(checked); }); });
-    return box;
-}
-
-void TCheckBox::TextChanged()
-{
-    if (HandleAllocated())
-        static_cast<QCheckBox *>(Peer())->setText(Caption());
-    TWinControl::TextChanged();
-}
-
-void TCheckBox::SetChecked(bool v)
-{
-    if (HandleAllocated()) {
-        auto *box = static_cast<QCheckBox *>(Peer());
-        const QSignalBlocker block(box);
-        box->setChecked(v);
-    }
-    if (v == FChecked)
-        return;
-    FChecked = v;
-    if (!IsLoading())
-        Click();
 }
 
 TRadioButton::TRadioButton(TComponent *AOwner) : TWinControl(AOwner)
@@ -747,101 +705,10 @@ void TGroupBox::TextChanged()
     TWinControl::TextChanged();
 }
 
-TComboBox::TComboBox(TComponent *AOwner) : TWinControl(AOwner), FItems(std::make_unique<TStringList>())
-{
-    SetBounds(0, 0, 145, 21);
-    SetTabStop(true);
-    SetParentColor(false);
-    SetColor(clWindow);
-    FItems->OnChange = [this](TObject *) { SyncItems(); };
-}
-
-TComboBox::~TComboBox()
-{
-    FItems->OnChange = nullptr;
-}
-
-QWidget *TComboBox::CreatePeer()
-{
-    auto *combo = new TPeer<QComboBox>(this);
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setMaxVisibleItems(FDropDownCount);
-    combo->setFont(DesignFontOf(GetFont()));
-    FSyncing = true;
-    combo->addItems(FItems->ToStringList());
-    combo->setEditText(FText);
-    FSyncing = false;
-    QObject::connect(combo, &QComboBox::editTextChanged, this, [this](const QString &text) {
-        if (FSyncing)
-            return;
-        FText = text;
-        GuardEvent([this] {
-            if (OnChange)
-                OnChange(this);
-        });
-    });
-    return combo;
-}
-
-QComboBox *TComboBox::ComboBox()
-{
-    return static_cast<QComboBox *>(Peer());
-}
-
-void TComboBox::SyncItems()
-{
-    if (!HandleAllocated())
-        return;
-    QComboBox *combo = ComboBox();
-    FSyncing = true;
-    combo->clear();
-    combo->addItems(FItems->ToStringList());
-    // Refilling the list leaves the typed text alone.
-    combo->setEditText(FText);
-    FSyncing = false;
-}
-
-QString TComboBox::GetText() const
-{
-    return FText;
-}
-
-void TComboBox::SetText(const QString &v)
-{
-    if (v == FText)
-        return;
-    FText = v;
-    if (HandleAllocated()) {
-        FSyncing = true;
-        ComboBox()->setEditText(v);
-        FSyncing = false;
-    }
-    if (OnChange && !IsLoading())
-        OnChange(this);
-}
-
-int TComboBox::ItemIndex() const
-{
-    return FItems->IndexOf(FText);
-}
-
-void TComboBox::SetItemIndex(int v)
-{
-    SetText(v >= 0 && v < FItems->Count() ? FItems->Get(v) : QString());
-}
-
-void TComboBox::SetDropDownCount(int v)
-{
-    FDropDownCount = std::max(1, v);
-    if (HandleAllocated())
-        ComboBox()->setMaxVisibleItems(FDropDownCount);
-}
-
 namespace
 {
 const bool StdButtonClassesRegistered = [] {
-    RegisterClasses<TButton, TCheckBox, TRadioButton, TGroupBox, TComboBox>();
+    RegisterClasses<TButton, TRadioButton, TGroupBox>();
     return true;
 }();
 } // namespace

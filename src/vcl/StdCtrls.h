@@ -230,14 +230,12 @@ private:
     bool FSyncing = false;
 };
 
-// ---- Buttons, check boxes, radio buttons, group boxes and combo boxes ----
+// ---- Buttons, radio buttons and group boxes ----
 
 #include "Dialogs.h"
 
 class QPushButton;
-class QCheckBox;
 class QRadioButton;
-class QComboBox;
 
 // A push button. A button with a ModalResult closes its modal window with that result when clicked; the
 // Default button answers Enter and the Cancel button Esc.
@@ -270,27 +268,6 @@ private:
     TModalResult FModalResult = 0;
     bool FDefault = false;
     bool FCancel = false;
-};
-
-// A check box. Changing Checked, by the user or in code, fires OnClick.
-class TCheckBox : public TWinControl
-{
-    Q_OBJECT
-    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
-    Q_PROPERTY(bool Checked READ Checked WRITE SetChecked)
-    Q_CLASSINFO("Default:Checked", "False")
-
-public:
-    explicit TCheckBox(TComponent *AOwner);
-    bool Checked() const { return FChecked; }
-    void SetChecked(bool v);
-
-protected:
-    QWidget *CreatePeer() override;
-    void TextChanged() override;
-
-private:
-    bool FChecked = false;
 };
 
 // A radio button; checking one unchecks the other radio buttons of the same parent. Becoming checked, by
@@ -329,44 +306,4 @@ public:
 protected:
     QWidget *CreatePeer() override;
     void TextChanged() override;
-};
-
-// An edit with a drop-down list of lines. Text is free; picking a line puts it into Text. A sorted
-// combo box keeps its lines in order.
-class TComboBox : public TWinControl
-{
-    Q_OBJECT
-    Q_PROPERTY(QString Text READ GetText WRITE SetText)
-    Q_PROPERTY(TStrings *Items READ Items WRITE SetItems)
-    Q_PROPERTY(bool Sorted READ Sorted WRITE SetSorted)
-    Q_PROPERTY(int DropDownCount READ DropDownCount WRITE SetDropDownCount)
-    Q_CLASSINFO("Default:Sorted", "False")
-    Q_CLASSINFO("Default:DropDownCount", "8")
-
-public:
-    explicit TComboBox(TComponent *AOwner);
-    ~TComboBox() override;
-    TStrings *Items() const { return FItems.get(); }
-    void SetItems(TStrings *v) { FItems->Assign(v); }
-    bool Sorted() const { return FItems->Sorted(); }
-    void SetSorted(bool v) { FItems->SetSorted(v); }
-    int DropDownCount() const { return FDropDownCount; }
-    void SetDropDownCount(int v);
-    QString GetText() const override;
-    void SetText(const QString &v) override;
-    // The line equal to Text, -1 when there is none.
-    int ItemIndex() const;
-    void SetItemIndex(int v);
-    QComboBox *ComboBox();
-
-    TNotifyEvent OnChange;
-
-protected:
-    QWidget *CreatePeer() override;
-
-private:
-    void SyncItems();
-    std::unique_ptr<TStringList> FItems;
-    int FDropDownCount = 8;
-    bool FSyncing = false;
 };

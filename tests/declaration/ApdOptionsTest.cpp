@@ -56,7 +56,7 @@ TEST(ApdOptions, StartsFromTheDesignedDefaults)
     // The font list holds the screen's fonts, sorted, and leaves the typed text alone.
     const QStringList fonts = d.FontName->Items()->ToStringList();
     EXPECT_EQ(fonts.size(), QFontDatabase::families().size());
-    EXPECT_TRUE(d.FontName->Sorted());
+    EXPECT_TRUE(qobject_cast<TStringList *>(d.FontName->Items())->Sorted());
     for (qsizetype i = 1; i < fonts.size(); ++i)
         EXPECT_LE(QString::compare(fonts[i - 1], fonts[i], Qt::CaseInsensitive), 0);
     // "a:\csc01" is the file csc01 on the first removable medium, or in the home folder.

@@ -5,7 +5,6 @@
 #include "vcl/StdCtrls.h"
 
 #include <QAbstractButton>
-#include <QComboBox>
 #include <QDateEdit>
 #include <QTimer>
 
@@ -69,23 +68,6 @@ TEST(StdButtons, CheckBoxesButtonsAndTheModalResult)
     QTimer::singleShot(0, &form, [&] { ButtonPeer(ok)->click(); });
     EXPECT_EQ(form.ShowModal(), mrOk);
     EXPECT_EQ(okClicks, 1);
-}
-
-TEST(StdButtons, ComboBoxKeepsTypedTextAndSortsItsLines)
-{
-    TComboBox combo(nullptr);
-    combo.SetText("Courier New");
-    combo.Items()->Add("Tahoma");
-    combo.Items()->Add("Arial");
-    EXPECT_EQ(combo.ComboBox()->currentText(), "Courier New");
-    combo.SetSorted(true);
-    EXPECT_EQ(combo.Items()->ToStringList(), QStringList({"Arial", "Tahoma"}));
-    EXPECT_EQ(combo.ComboBox()->itemText(0), "Arial");
-    EXPECT_EQ(combo.GetText(), "Courier New");
-    EXPECT_EQ(combo.ItemIndex(), -1);
-    combo.ComboBox()->setCurrentIndex(1);
-    EXPECT_EQ(combo.GetText(), "Tahoma");
-    EXPECT_EQ(combo.ItemIndex(), 1);
 }
 
 TEST(StdButtons, DatePickerHoldsTheWholeDay)
