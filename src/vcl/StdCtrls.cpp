@@ -179,10 +179,10 @@ QWidget *TComboBox::CreatePeer()
 
 void TComboBox::SyncItems()
 {
-    // Emptying or changing the list drops the selection, as in the class library's combo box; the text
-    // of an editable box stays.
-    FItemIndex = -1;
-    if (FStyle == csDropDownList)
+    // The selection stays on its text while the list grows (items added after a value was shown); emptying
+    // the list drops it. The text of an editable box stays.
+    FItemIndex = FText.isEmpty() ? -1 : FItems->IndexOf(FText);
+    if (FStyle == csDropDownList && FItemIndex < 0)
         FText.clear();
     if (!HandleAllocated())
         return;
@@ -191,7 +191,7 @@ void TComboBox::SyncItems()
     box->clear();
     for (int i = 0; i < FItems->Count(); ++i)
         box->addItem(FItems->Strings(i));
-    box->setCurrentIndex(-1);
+    box->setCurrentIndex(FItemIndex);
     if (box->isEditable())
         box->lineEdit()->setText(FText);
     FSyncing = false;
