@@ -2535,7 +2535,7 @@ object EmployFrame: TEmployFrame
             Borders = [rsLeft, rsTop]
             Caption = 'ΗΜΕΡΟΜΗΝΙΑ ΥΠΟΒΟΛΗΣ ΑΠΔ'
             Alignment = taCenter
-            Layout = tlCenter
+            Layout = tlTop
             WordWrap = True
             Align = alLeft
             TabOrder = 0
@@ -2569,7 +2569,7 @@ object EmployFrame: TEmployFrame
             Borders = [rsLeft, rsTop]
             Caption = 'ΗΜΕΡΟΜΗΝΙΑ ΠΑΡΑΛΑΒΗΣ ΑΠΔ'
             Alignment = taCenter
-            Layout = tlCenter
+            Layout = tlTop
             WordWrap = True
             Align = alLeft
             TabOrder = 3

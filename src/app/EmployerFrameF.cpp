@@ -123,23 +123,23 @@ void TEmployFrame::BindComponents()
     APD_BIND(TXFrame, XFrame13), APD_BIND(TXFrame, XFrame14), APD_BIND(TXFrame, XFrame21);
     APD_BIND(TXFrame, XFrame1), APD_BIND(TXFrame, XFrame2);
 #undef APD_BIND
-    FLines[0] = {Frame21C,     XFrame22a,        XFrame23a,       DbLookupXFrame21,  DbLookupXFrame22,
-                 DbLookupXFrame23, DbLookupXFrame24, DbLookupXFrame25, DbLookupXFrame26, Married1,
-                 Periods1,     XIntegerFrame1,   Specialty1,      xFrame34a,         xFrame35a,
-                 XDateFrame1,  XDateFrame4,      XFrame131,       DayCount39_1,      Payment1,
-                 Apodoxes1,    DbLookupXFrame9,  DayCount43_1,    EisforesEmpolyer1, EisforesEmpolyee1,
+    FLines[0] = {Frame21C,         XFrame22a,        XFrame23a,        DbLookupXFrame21,  DbLookupXFrame22,
+                 DbLookupXFrame23, DbLookupXFrame24, DbLookupXFrame25, DbLookupXFrame26,  Married1,
+                 Periods1,         XIntegerFrame1,   Specialty1,       xFrame34a,         xFrame35a,
+                 XDateFrame1,      XDateFrame4,      XFrame131,        DayCount39_1,      Payment1,
+                 Apodoxes1,        DbLookupXFrame9,  DayCount43_1,     EisforesEmpolyer1, EisforesEmpolyee1,
                  EisforesTotal1};
-    FLines[1] = {Frame21D,     XFrame22b,        XFrame23b,       DbLookupXFrame12,  DbLookupXFrame13,
-                 DbLookupXFrame14, DbLookupXFrame15, DbLookupXFrame16, DbLookupXFrame17, Married2,
-                 Periods2,     XIntegerFrame2,   Specialty2,      xFrame34b,         xFrame35b,
-                 XDateFrame2,  XDateFrame5,      XFrame132,       DayCount39_2,      Payment2,
-                 Apodoxes2,    DbLookupXFrame18, DayCount43_2,    EisforesEmpolyer2, EisforesEmpolyee2,
+    FLines[1] = {Frame21D,         XFrame22b,        XFrame23b,        DbLookupXFrame12,  DbLookupXFrame13,
+                 DbLookupXFrame14, DbLookupXFrame15, DbLookupXFrame16, DbLookupXFrame17,  Married2,
+                 Periods2,         XIntegerFrame2,   Specialty2,       xFrame34b,         xFrame35b,
+                 XDateFrame2,      XDateFrame5,      XFrame132,        DayCount39_2,      Payment2,
+                 Apodoxes2,        DbLookupXFrame18, DayCount43_2,     EisforesEmpolyer2, EisforesEmpolyee2,
                  EisforesTotal2};
-    FLines[2] = {Frame21E,     XFrame22c,        XFrame23c,       DbLookupXFrame3,   DbLookupXFrame4,
-                 DbLookupXFrame5, DbLookupXFrame6, DbLookupXFrame7, DbLookupXFrame8,   Married3,
-                 Periods3,     XIntegerFrame3,   Specialty3,      xFrame34c,         xFrame35c,
-                 XDateFrame3,  XDateFrame6,      XFrame475,       DayCount39_3,      Payment3,
-                 Apodoxes3,    DbLookupXFrame27, DayCount43_3,    EisforesEmpolyer3, EisforesEmpolyee3,
+    FLines[2] = {Frame21E,        XFrame22c,        XFrame23c,       DbLookupXFrame3,   DbLookupXFrame4,
+                 DbLookupXFrame5, DbLookupXFrame6,  DbLookupXFrame7, DbLookupXFrame8,   Married3,
+                 Periods3,        XIntegerFrame3,   Specialty3,      xFrame34c,         xFrame35c,
+                 XDateFrame3,     XDateFrame6,      XFrame475,       DayCount39_3,      Payment3,
+                 Apodoxes3,       DbLookupXFrame27, DayCount43_3,    EisforesEmpolyer3, EisforesEmpolyee3,
                  EisforesTotal3};
     FBound = true;
 }
@@ -566,8 +566,8 @@ void TEmployFrame::ExportLine(int Line, TApdFile &File)
     PutText(l.Mother->Caption(), ep + 131, 30, QStringLiteral("ΟΝΟΜΑ ΜΗΤΡΟΣ"));
     PutDateText(l.Birth->Caption(), ep + 161, 8);
     PutDigits(l.Afm->Caption(), ep + 169, 9);
-    PutText(l.Married->Caption() == QStringLiteral("ΕΓΓΑΜΟΣ") ? QStringLiteral("2") : QStringLiteral("1"), ep + 178,
-            1, QString());
+    PutText(l.Married->Caption() == QStringLiteral("ΕΓΓΑΜΟΣ") ? QStringLiteral("2") : QStringLiteral("1"), ep + 178, 1,
+            QString());
 
     PutText(QStringLiteral("3"), rp + 0, 1, QString());
     PutDigits(l.Branch->Caption(), rp + 1, 3);
