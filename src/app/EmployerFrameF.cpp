@@ -428,16 +428,19 @@ void TEmployFrame::XDateFrame3DateChange(TObject *)
 void TEmployFrame::Apodoxes1ChangeText(TObject *)
 {
     LineContributions(0);
+    RecalcOwnerTotals();
 }
 
 void TEmployFrame::Apodoxes2ChangeText(TObject *)
 {
     LineContributions(1);
+    RecalcOwnerTotals();
 }
 
 void TEmployFrame::Apodoxes3ChangeText(TObject *)
 {
     LineContributions(2);
+    RecalcOwnerTotals();
 }
 
 void TEmployFrame::xFrame35aChangeText(TObject *)
@@ -456,6 +459,11 @@ void TEmployFrame::xFrame35cChangeText(TObject *)
 }
 
 void TEmployFrame::EisforesTotal1ChangeText(TObject *)
+{
+    RecalcOwnerTotals();
+}
+
+void TEmployFrame::RecalcOwnerTotals()
 {
     if (!FBound)
         return;

@@ -168,6 +168,9 @@ private:
     void ExportLine(int Line, TApdFile &File);
     void CopyOwnerText(TObject *Sender, const char *OwnerBox);
     void NotifyChange();
+    // The window's totals follow every change of a line's earnings or total contributions: the earnings
+    // and days totals go into the declaration file's header and must match its lines.
+    void RecalcOwnerTotals();
     void ScrollLine(bool Up);
 
     std::array<TLine, 3> FLines{};

@@ -267,4 +267,25 @@ TEST_F(EmployFramePrint, WindowSchemesAreCopiedIntoThePage)
     EXPECT_EQ(alone.ShemeH1->Color(), TColor(6008319));
 }
 
+TEST_F(EmployFramePrint, WindowTotalsFollowEarningsAndContributions)
+{
+    TApdData window(nullptr);
+    auto *page = new TEmployFrame(&window);
+    PickEmployee(page, 0, QStringLiteral("123456789"));
+    int changes = window.Changes, recalcs = window.Recalcs;
+    // A package the table does not hold: contributions stay, the earnings change and the totals follow.
+    page->xFrame35a->SetCaption(QStringLiteral("123"));
+    const Currency total = page->EisforesTotal1->Value();
+    recalcs = window.Recalcs;
+    page->DayCount43_1->SetValue(3);
+    EXPECT_EQ(page->EisforesTotal1->Value(), total);
+    EXPECT_GT(window.Recalcs, recalcs);
+    EXPECT_GT(window.Changes, changes);
+    // Without a window the page reaches nothing.
+    TEmployFrame alone(nullptr);
+    alone.Payment1->SetValue(Currency::FromCents(100));
+    alone.DayCount39_1->SetValue(5);
+    EXPECT_EQ(alone.Apodoxes1->Value(), Currency::FromCents(500));
+}
+
 #include "EmployFramePrintTest.moc"
