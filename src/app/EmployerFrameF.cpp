@@ -6,6 +6,7 @@
 #include "declaration/PopupTyposApodoxonF.h"
 #include "vcl/ComponentStream.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -222,23 +223,26 @@ void TEmployFrame::FrameMouseWheel(TObject *, TShiftState, int WheelDelta, TPoin
 
 void TEmployFrame::ScrollLine(bool Up)
 {
-    // One line of the page's own vertical scroll; the page does not scroll automatically, so with its
-    // content inside the visible area nothing moves.
+    // One line of the scroll bar's usual increment.
     const int line = 8;
-    int contentBottom = 0;
+    FScrollTop += Up ? -line : line;
+    Realign();
+}
+
+void TEmployFrame::AlignControls(TControl *AControl, TRect &Rect)
+{
+    TFrame::AlignControls(AControl, Rect);
+    // The sheet is taller than the room its window gives it; the wheel scrolls it within its content.
+    int bottom = 0;
     for (int i = 0; i < ControlCount(); ++i)
         if (Controls(i)->Visible())
-            contentBottom = std::max(contentBottom, Controls(i)->Top() + Controls(i)->Height());
-    if (ControlCount() == 0)
-        return;
-    TControl *first = Controls(0);
-    const int top = first->Top();
-    int delta = Up ? std::min(line, -top) : -std::min(line, std::max(0, contentBottom - Height()));
-    if (delta == 0)
+            bottom = std::max(bottom, Controls(i)->Top() + Controls(i)->Height());
+    FScrollTop = std::clamp(FScrollTop, 0, std::max(0, bottom - Height()));
+    if (FScrollTop == 0)
         return;
     for (int i = 0; i < ControlCount(); ++i) {
         TControl *c = Controls(i);
-        c->SetBounds(c->Left(), c->Top() + delta, c->Width(), c->Height());
+        c->SetBounds(c->Left(), c->Top() - FScrollTop, c->Width(), c->Height());
     }
 }
 

@@ -143,6 +143,7 @@ public:
 
 protected:
     bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
+    void AlignControls(TControl *AControl, TRect &Rect) override;
 
 private:
     // The boxes of one employee line.
@@ -175,4 +176,6 @@ private:
 
     std::array<TLine, 3> FLines{};
     bool FBound = false;
+    // How far the wheel has scrolled the sheet up, in pixels.
+    int FScrollTop = 0;
 };

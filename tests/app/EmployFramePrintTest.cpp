@@ -12,6 +12,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace
 {
@@ -286,6 +287,28 @@ TEST_F(EmployFramePrint, WindowTotalsFollowEarningsAndContributions)
     alone.Payment1->SetValue(Currency::FromCents(100));
     alone.DayCount39_1->SetValue(5);
     EXPECT_EQ(alone.Apodoxes1->Value(), Currency::FromCents(500));
+}
+
+TEST_F(EmployFramePrint, WheelScrollsTheSheetWithinItsContent)
+{
+    Form->SetBounds(0, 0, 700, 400);
+    Form->Show();
+    QTest::qWait(1);
+    ASSERT_EQ(Page->ClientFrame->Top(), 0);
+    QWidget *w = Page->Peer();
+    auto wheel = [&](int delta) {
+        QWheelEvent e(QPointF(50, 50), w->mapToGlobal(QPointF(50, 50)), {}, QPoint(0, delta), Qt::NoButton, {},
+                      Qt::NoScrollPhase, false);
+        QApplication::sendEvent(w, &e);
+    };
+    wheel(-120);
+    EXPECT_EQ(Page->ClientFrame->Top(), -8);
+    wheel(120);
+    wheel(120);
+    EXPECT_EQ(Page->ClientFrame->Top(), 0) << "never above the top of the sheet";
+    for (int i = 0; i < 500; ++i)
+        wheel(-120);
+    EXPECT_EQ(Page->ClientFrame->Top() + Page->ClientFrame->Height(), Page->Height()) << "nor past its end";
 }
 
 #include "EmployFramePrintTest.moc"
