@@ -1,5 +1,6 @@
 #include "EmployerFrameF.h"
 
+#include "XForms/DataSetPopupF.h"
 #include "declaration/APDDataModuleF.h"
 #include "declaration/ApdFile.h"
 #include "declaration/PopupKodikosEidikotitasF.h"
@@ -79,28 +80,28 @@ void TEmployFrame::BindComponents()
     ShemeH3 = Part<TXFrameSheme>(this, "ShemeH3");
     ClientFrame = Part<TXFrame>(this, "ClientFrame");
 #define APD_BIND(T, name) name = Part<T>(this, #name)
-    APD_BIND(TEmployDbBox, Frame21C), APD_BIND(TEmployDbBox, Frame21D), APD_BIND(TEmployDbBox, Frame21E);
-    APD_BIND(TEmployDbBox, XFrame22a), APD_BIND(TEmployDbBox, XFrame22b), APD_BIND(TEmployDbBox, XFrame22c);
-    APD_BIND(TEmployDbBox, XFrame23a), APD_BIND(TEmployDbBox, XFrame23b), APD_BIND(TEmployDbBox, XFrame23c);
-    APD_BIND(TEmployDbBox, DbLookupXFrame21), APD_BIND(TEmployDbBox, DbLookupXFrame12);
-    APD_BIND(TEmployDbBox, DbLookupXFrame3);
-    APD_BIND(TEmployDbBox, DbLookupXFrame22), APD_BIND(TEmployDbBox, DbLookupXFrame13);
-    APD_BIND(TEmployDbBox, DbLookupXFrame4);
-    APD_BIND(TEmployDbBox, DbLookupXFrame23), APD_BIND(TEmployDbBox, DbLookupXFrame14);
-    APD_BIND(TEmployDbBox, DbLookupXFrame5);
-    APD_BIND(TEmployDbBox, DbLookupXFrame24), APD_BIND(TEmployDbBox, DbLookupXFrame15);
-    APD_BIND(TEmployDbBox, DbLookupXFrame6);
-    APD_BIND(TEmployDbBox, DbLookupXFrame25), APD_BIND(TEmployDbBox, DbLookupXFrame16);
-    APD_BIND(TEmployDbBox, DbLookupXFrame7);
-    APD_BIND(TEmployDbBox, DbLookupXFrame26), APD_BIND(TEmployDbBox, DbLookupXFrame17);
-    APD_BIND(TEmployDbBox, DbLookupXFrame8);
-    APD_BIND(TEmployDbBox, Married1), APD_BIND(TEmployDbBox, Married2), APD_BIND(TEmployDbBox, Married3);
-    APD_BIND(TEmployDbBox, Periods1), APD_BIND(TEmployDbBox, Periods2), APD_BIND(TEmployDbBox, Periods3);
+    APD_BIND(TDbLookupXFrame, Frame21C), APD_BIND(TDbLookupXFrame, Frame21D), APD_BIND(TDbLookupXFrame, Frame21E);
+    APD_BIND(TDbLookupXFrame, XFrame22a), APD_BIND(TDbLookupXFrame, XFrame22b), APD_BIND(TDbLookupXFrame, XFrame22c);
+    APD_BIND(TDbLookupXFrame, XFrame23a), APD_BIND(TDbLookupXFrame, XFrame23b), APD_BIND(TDbLookupXFrame, XFrame23c);
+    APD_BIND(TDbLookupXFrame, DbLookupXFrame21), APD_BIND(TDbLookupXFrame, DbLookupXFrame12);
+    APD_BIND(TDbLookupXFrame, DbLookupXFrame3);
+    APD_BIND(TDbLookupXFrame, DbLookupXFrame22), APD_BIND(TDbLookupXFrame, DbLookupXFrame13);
+    APD_BIND(TDbLookupXFrame, DbLookupXFrame4);
+    APD_BIND(TDbLookupXFrame, DbLookupXFrame23), APD_BIND(TDbLookupXFrame, DbLookupXFrame14);
+    APD_BIND(TDbLookupXFrame, DbLookupXFrame5);
+    APD_BIND(TDbLookupXFrame, DbLookupXFrame24), APD_BIND(TDbLookupXFrame, DbLookupXFrame15);
+    APD_BIND(TDbLookupXFrame, DbLookupXFrame6);
+    APD_BIND(TDbLookupXFrame, DbLookupXFrame25), APD_BIND(TDbLookupXFrame, DbLookupXFrame16);
+    APD_BIND(TDbLookupXFrame, DbLookupXFrame7);
+    APD_BIND(TDbLookupXFrame, DbLookupXFrame26), APD_BIND(TDbLookupXFrame, DbLookupXFrame17);
+    APD_BIND(TDbLookupXFrame, DbLookupXFrame8);
+    APD_BIND(TDbLookupXFrame, Married1), APD_BIND(TDbLookupXFrame, Married2), APD_BIND(TDbLookupXFrame, Married3);
+    APD_BIND(TDbLookupXFrame, Periods1), APD_BIND(TDbLookupXFrame, Periods2), APD_BIND(TDbLookupXFrame, Periods3);
     APD_BIND(TXIntegerFrame, XIntegerFrame1), APD_BIND(TXIntegerFrame, XIntegerFrame2);
     APD_BIND(TXIntegerFrame, XIntegerFrame3);
-    APD_BIND(TEmployDbBox, Specialty1), APD_BIND(TEmployDbBox, Specialty2), APD_BIND(TEmployDbBox, Specialty3);
-    APD_BIND(TEmployDbBox, xFrame34a), APD_BIND(TEmployDbBox, xFrame34b), APD_BIND(TEmployDbBox, xFrame34c);
-    APD_BIND(TEmployDbBox, xFrame35a), APD_BIND(TEmployDbBox, xFrame35b), APD_BIND(TEmployDbBox, xFrame35c);
+    APD_BIND(TDbLookupXFrame, Specialty1), APD_BIND(TDbLookupXFrame, Specialty2), APD_BIND(TDbLookupXFrame, Specialty3);
+    APD_BIND(TDbLookupXFrame, xFrame34a), APD_BIND(TDbLookupXFrame, xFrame34b), APD_BIND(TDbLookupXFrame, xFrame34c);
+    APD_BIND(TDbLookupXFrame, xFrame35a), APD_BIND(TDbLookupXFrame, xFrame35b), APD_BIND(TDbLookupXFrame, xFrame35c);
     APD_BIND(TXDateFrame, XDateFrame1), APD_BIND(TXDateFrame, XDateFrame2), APD_BIND(TXDateFrame, XDateFrame3);
     APD_BIND(TXDateFrame, XDateFrame4), APD_BIND(TXDateFrame, XDateFrame5), APD_BIND(TXDateFrame, XDateFrame6);
     APD_BIND(TXFrame, XFrame131), APD_BIND(TXFrame, XFrame132), APD_BIND(TXFrame, XFrame475);
@@ -109,8 +110,8 @@ void TEmployFrame::BindComponents()
     APD_BIND(TXCurrencyFrame, Payment1), APD_BIND(TXCurrencyFrame, Payment2), APD_BIND(TXCurrencyFrame, Payment3);
     APD_BIND(TXCurrencyFrame, Apodoxes1), APD_BIND(TXCurrencyFrame, Apodoxes2);
     APD_BIND(TXCurrencyFrame, Apodoxes3);
-    APD_BIND(TEmployDbBox, DbLookupXFrame9), APD_BIND(TEmployDbBox, DbLookupXFrame18);
-    APD_BIND(TEmployDbBox, DbLookupXFrame27);
+    APD_BIND(TDbLookupXFrame, DbLookupXFrame9), APD_BIND(TDbLookupXFrame, DbLookupXFrame18);
+    APD_BIND(TDbLookupXFrame, DbLookupXFrame27);
     APD_BIND(TXIntegerFrame, DayCount43_1), APD_BIND(TXIntegerFrame, DayCount43_2);
     APD_BIND(TXIntegerFrame, DayCount43_3);
     APD_BIND(TXCurrencyFrame, EisforesEmpolyer1), APD_BIND(TXCurrencyFrame, EisforesEmpolyer2);
@@ -142,6 +143,16 @@ void TEmployFrame::BindComponents()
                  XDateFrame3,     XDateFrame6,      XFrame475,       DayCount39_3,      Payment3,
                  Apodoxes3,       DbLookupXFrame27, DayCount43_3,    EisforesEmpolyer3, EisforesEmpolyee3,
                  EisforesTotal3};
+    // The data module's sources are bound here rather than in the form, so that a page can also be made
+    // where there is no data module.
+    if (APDDataModule) {
+        for (const TLine &l : FLines)
+            for (TDbLookupXFrame *box : {l.Register, l.Amka, l.Surname, l.Name, l.Father, l.Mother, l.Birth, l.Afm,
+                                         l.Married, l.Periods, l.Specialty, l.SpecialCase, l.Package})
+                box->SetDataSource(APDDataModule->dsEmployers);
+        for (const TLine &l : FLines)
+            l.Phase->SetDataSource(APDDataModule->dsConPhase);
+    }
     FBound = true;
 }
 
@@ -334,21 +345,30 @@ void TEmployFrame::NotifyChange()
 
 // ---------------------------------------------------------------------------------- handlers
 
-void TEmployFrame::XFrame22cClick(TObject *)
+void TEmployFrame::XFrame22cClick(TObject *Sender)
 {
-    // The employee pick opens the dataset pop-up, which comes with the dataset-bound boxes.
+    if (DataSetPopup)
+        DataSetPopup->PopupExt(Sender, 0, nullptr);
 }
 
-void TEmployFrame::DbLookupXFrame9Click(TObject *)
+void TEmployFrame::DbLookupXFrame9Click(TObject *Sender)
 {
+    if (DataSetPopup)
+        DataSetPopup->PopupExt(Sender, 0, nullptr);
 }
 
-void TEmployFrame::Frame21CDropDown(TObject *)
+void TEmployFrame::Frame21CDropDown(TObject *Sender)
 {
+    if (DataSetPopup && APDDataModule)
+        if (auto *box = qobject_cast<TControl *>(Sender))
+            DataSetPopup->PopupFor(box, APDDataModule->tbIkaOffices, 0, QStringLiteral("ΚΩΔΙΚΟΣ"));
 }
 
-void TEmployFrame::xFrame34aDropDown(TObject *)
+void TEmployFrame::xFrame34aDropDown(TObject *Sender)
 {
+    if (DataSetPopup && APDDataModule)
+        if (auto *box = qobject_cast<TControl *>(Sender))
+            DataSetPopup->PopupFor(box, APDDataModule->tbInsCases, 0, QStringLiteral("ΠΑΚΕΤΟ ΚΑΛΥΨΗΣ"));
 }
 
 void TEmployFrame::Specialty1DropDown(TObject *Sender)
