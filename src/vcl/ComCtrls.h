@@ -36,6 +36,8 @@ private:
 class TPageControl : public TWinControl
 {
     Q_OBJECT
+    // Stored by name, so a document reopens on the page that was shown.
+    Q_PROPERTY(TTabSheet *ActivePage READ ActivePage WRITE SetActivePage)
 public:
     explicit TPageControl(TComponent *AOwner);
     ~TPageControl() override;
