@@ -18,6 +18,9 @@
 
 class TApdFile;
 
+// The kind of the page's boxes bound to the reference tables.
+using TEmployDbBox = TDbLookupXFrame;
+
 class TEmployFrame : public TFrame
 {
     Q_OBJECT
