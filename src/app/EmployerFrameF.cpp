@@ -1,5 +1,7 @@
 #include "EmployerFrameF.h"
 
+#include "ApdDataF.h"
+
 #include "XForms/DataSetPopupF.h"
 #include "declaration/APDDataModuleF.h"
 #include "declaration/ApdFile.h"
@@ -27,20 +29,6 @@ template <typename T> T *Part(TComponent *root, const char *name)
     return c;
 }
 
-bool IsApdData(const QObject *o)
-{
-    for (const QMetaObject *m = o ? o->metaObject() : nullptr; m; m = m->superClass())
-        if (qstrcmp(m->className(), "TApdData") == 0)
-            return true;
-    return false;
-}
-
-// Date value of the owner's period box.
-TXDateFrame *PeriodBox(TComponent *owner)
-{
-    return owner ? qobject_cast<TXDateFrame *>(owner->FindComponent(QStringLiteral("DatePeriodFrame"))) : nullptr;
-}
-
 } // namespace
 
 // The resource lives in this static library; naming it keeps it linked.
@@ -60,9 +48,8 @@ TEmployFrame::TEmployFrame(TComponent *AOwner) : TFrame(AOwner)
     OnMouseWheel = [this](TObject *Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool &Handled) {
         FrameMouseWheel(Sender, Shift, WheelDelta, MousePos, Handled);
     };
-    if (TComponent *owner = ApdDataOwner())
-        if (TXDateFrame *period = PeriodBox(owner))
-            SetPeriod(period->Date());
+    if (TApdData *owner = ApdDataOwner())
+        SetPeriod(owner->DatePeriodFrame->Date());
 }
 
 TEmployFrame::~TEmployFrame()
@@ -156,9 +143,9 @@ void TEmployFrame::BindComponents()
     FBound = true;
 }
 
-TComponent *TEmployFrame::ApdDataOwner() const
+TApdData *TEmployFrame::ApdDataOwner() const
 {
-    return IsApdData(Owner()) ? Owner() : nullptr;
+    return qobject_cast<TApdData *>(Owner());
 }
 
 // ---------------------------------------------------------------------------------- the window's needs
@@ -197,12 +184,13 @@ int TEmployFrame::DaysSum()
 
 void TEmployFrame::CopySchemes()
 {
-    TComponent *owner = ApdDataOwner();
+    TApdData *owner = ApdDataOwner();
     if (!owner)
         return;
-    for (TXFrameSheme *mine : {ShemeH0, ShemeH1, ShemeH2, ShemeH3})
-        if (auto *theirs = qobject_cast<TXFrameSheme *>(owner->FindComponent(mine->Name())))
-            mine->Assign(theirs);
+    ShemeH0->Assign(owner->ShemeH0);
+    ShemeH1->Assign(owner->ShemeH1);
+    ShemeH2->Assign(owner->ShemeH2);
+    ShemeH3->Assign(owner->ShemeH3);
 }
 
 void TEmployFrame::WriteState(TWriter *Writer)
@@ -339,8 +327,8 @@ void TEmployFrame::NotifyChange()
 {
     if (OnChange)
         OnChange(this);
-    if (TComponent *owner = ApdDataOwner())
-        QMetaObject::invokeMethod(owner, "DoChange", Qt::DirectConnection);
+    if (TApdData *owner = ApdDataOwner())
+        owner->DoChange();
 }
 
 // ---------------------------------------------------------------------------------- handlers
@@ -491,8 +479,8 @@ void TEmployFrame::RecalcOwnerTotals()
 {
     if (!FBound)
         return;
-    if (TComponent *owner = ApdDataOwner())
-        QMetaObject::invokeMethod(owner, "RecalcTotals", Qt::DirectConnection);
+    if (TApdData *owner = ApdDataOwner())
+        owner->RecalcTotals();
 }
 
 void TEmployFrame::XFrameNotifier1Change(TObject *, TXFrame *)
@@ -546,38 +534,36 @@ void TEmployFrame::XFrame1PrintInit(TObject *, bool &Print)
     Print = IsLastPage;
 }
 
-void TEmployFrame::CopyOwnerText(TObject *Sender, const char *OwnerBox)
+void TEmployFrame::CopyOwnerText(TObject *Sender, TXFrame *OwnerBox)
 {
-    TComponent *owner = ApdDataOwner();
-    auto *box = qobject_cast<TXFrame *>(Sender);
-    if (!owner || !box)
-        return;
-    if (auto *source = qobject_cast<TXFrame *>(owner->FindComponent(QString::fromLatin1(OwnerBox))))
-        box->SetCaption(source->Caption());
+    if (auto *box = qobject_cast<TXFrame *>(Sender); box && OwnerBox)
+        box->SetCaption(OwnerBox->Caption());
 }
 
 void TEmployFrame::frameAMEPrint(TObject *Sender, IPage *, const TRect &)
 {
-    CopyOwnerText(Sender, "frameAME");
+    if (TApdData *owner = ApdDataOwner())
+        CopyOwnerText(Sender, owner->frameAME);
 }
 
 void TEmployFrame::frameAMOEPrint(TObject *Sender, IPage *, const TRect &)
 {
-    CopyOwnerText(Sender, "frameAMOE");
+    if (TApdData *owner = ApdDataOwner())
+        CopyOwnerText(Sender, owner->frameAMOE);
 }
 
 void TEmployFrame::frameAFMPrint(TObject *Sender, IPage *, const TRect &)
 {
-    CopyOwnerText(Sender, "frameAFM");
+    if (TApdData *owner = ApdDataOwner())
+        CopyOwnerText(Sender, owner->frameAFM);
 }
 
 void TEmployFrame::XFrame503Print(TObject *Sender, IPage *, const TRect &)
 {
-    TXDateFrame *period = PeriodBox(ApdDataOwner());
+    TApdData *owner = ApdDataOwner();
     auto *box = qobject_cast<TXDateFrame *>(Sender);
-    if (!period || !box)
-        return;
-    box->SetCaption(FormatDateTime(box->DateFormat(), period->Date()));
+    if (owner && box)
+        box->SetCaption(FormatDateTime(box->DateFormat(), owner->DatePeriodFrame->Date()));
 }
 
 // ---------------------------------------------------------------------------------- declaration records

@@ -4,9 +4,8 @@
 // the modified state must follow, prints its continuation header and last-page blocks, and adds two
 // records per line to the declaration file.
 //
-// The owner it talks to is the declaration window (class TApdData). The page finds the window's boxes
-// and schemes by name and calls its Q_INVOKABLE DoChange() and RecalcTotals(); with any other owner, or
-// none, those steps do nothing.
+// The owner it talks to is the declaration window (TApdData): its period, employer numbers and schemes,
+// its DoChange and RecalcTotals. With any other owner, or none, those steps do nothing.
 #pragma once
 
 #include "XForms/DbXForms.h"
@@ -16,6 +15,7 @@
 
 #include <array>
 
+class TApdData;
 class TApdFile;
 
 // The kind of the page's boxes bound to the reference tables.
@@ -139,7 +139,7 @@ public:
     // Box 39's or 43's limit from the line's dates; counts the weekdays into it when Counting.
     void CountWorkDays(TXIntegerFrame *Box, bool Counting, TDateTime From, TDateTime To);
     // The owner, when it is a declaration window.
-    TComponent *ApdDataOwner() const;
+    TApdData *ApdDataOwner() const;
 
 protected:
     bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
@@ -167,7 +167,7 @@ private:
     void LineSpecialCase(int Line);
     void LineBlank(int Line, QString &Text);
     void ExportLine(int Line, TApdFile &File);
-    void CopyOwnerText(TObject *Sender, const char *OwnerBox);
+    void CopyOwnerText(TObject *Sender, TXFrame *OwnerBox);
     void NotifyChange();
     // The window's totals follow every change of a line's earnings or total contributions: the earnings
     // and days totals go into the declaration file's header and must match its lines.

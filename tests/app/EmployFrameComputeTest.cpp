@@ -137,6 +137,19 @@ TEST_F(EmployFrameCompute, EmployeePickComputesTheWholeLine)
     EXPECT_EQ(p.DaysSum(), 46);
     p.DayCount43_1->SetValue(2);
     EXPECT_EQ(p.DaysSum(), 48);
+    // The pick leaves the branch (no data source) and the special case (no field) alone.
+    EXPECT_EQ(p.Frame21C->Caption(), QString());
+    EXPECT_EQ(p.DbLookupXFrame25->Caption(), QStringLiteral("01/01/1970"));
+    EXPECT_EQ(p.Married2->Caption(), QStringLiteral("ΑΓΑΜΟΣ"));
+
+    // Another employee on the same line: the package comes last, so the contributions use its rates on
+    // the new earnings.
+    PickEmployee(&p, 0, QStringLiteral("555666777"));
+    EXPECT_EQ(p.xFrame35a->Caption(), QStringLiteral("218"));
+    float insured = 0, employer = 0;
+    ASSERT_TRUE(Module->GetContributionRates(QStringLiteral("218"), insured, employer));
+    EXPECT_EQ(p.EisforesEmpolyer1->Value(),
+              Currency::FromDouble((long double)insured * p.Apodoxes1->Value().ToDouble() * 0.01L).RoundedToCents());
 }
 
 TEST_F(EmployFrameCompute, DailyWageChangesOnlyWithTheSpecialtyOrAClick)

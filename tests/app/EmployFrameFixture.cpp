@@ -164,21 +164,7 @@ void EmployFrameFixture::PickEmployee(TEmployFrame *page, int line, const QStrin
 {
     TTable *t = Module->tbEmployers;
     ASSERT_TRUE(t->Locate(QStringLiteral("ΑΡΙΘΜ.ΜΗΤΡΩΟΥ ΑΣΦ."), registerNumber, 0));
-    auto box = [&](const char *a, const char *b, const char *c) {
-        const char *n[3] = {a, b, c};
-        return qobject_cast<TXFrame *>(page->FindComponent(QString::fromLatin1(n[line])));
-    };
-    auto text = [&](const char *field) { return t->FieldByName(QString::fromUtf8(field))->DisplayText(); };
-    box("DbLookupXFrame24", "DbLookupXFrame15", "DbLookupXFrame6")->SetCaption(text("ΟΝΟΜΑ ΜΗΤΡΟΣ"));
-    box("XFrame22a", "XFrame22b", "XFrame22c")->SetCaption(text("ΑΡΙΘΜ.ΜΗΤΡΩΟΥ ΑΣΦ."));
-    box("XFrame23a", "XFrame23b", "XFrame23c")->SetCaption(text("Α.Μ.Κ.Α."));
-    box("DbLookupXFrame21", "DbLookupXFrame12", "DbLookupXFrame3")->SetCaption(text("ΕΠΩΝΥΜΟ"));
-    box("DbLookupXFrame22", "DbLookupXFrame13", "DbLookupXFrame4")->SetCaption(text("ΟΝΟΜΑ"));
-    box("DbLookupXFrame23", "DbLookupXFrame14", "DbLookupXFrame5")->SetCaption(text("ΟΝΟΜΑ ΠΑΤΡΟΣ"));
-    box("DbLookupXFrame25", "DbLookupXFrame16", "DbLookupXFrame7")->SetCaption(text("ΗΜ/ΝΙΑ ΓΕΝΝΗΣΗΣ"));
-    box("DbLookupXFrame26", "DbLookupXFrame17", "DbLookupXFrame8")->SetCaption(text("Α.Φ.Μ."));
-    box("Married1", "Married2", "Married3")->SetCaption(text("ΕΓΓΑΜΟΣ"));
-    box("Periods1", "Periods2", "Periods3")->SetCaption(text("ΑΡΙΘΜΟΣ ΤΡΙΕΤΙΩΝ"));
-    box("Specialty1", "Specialty2", "Specialty3")->SetCaption(text("ΚΩΔΙΚΟΣ ΕΙΔΙΚΟΤΗΤΑΣ"));
-    box("xFrame35a", "xFrame35b", "xFrame35c")->SetCaption(text("ΠΑΚΕΤΟ ΚΑΛΥΨΗΣ"));
+    // What the dataset pop-up does on a pick from any box of the line's group.
+    TDbLookupXFrame *boxes[3] = {page->DbLookupXFrame24, page->DbLookupXFrame15, page->DbLookupXFrame6};
+    boxes[line]->UpdateFromDataSet(true);
 }
