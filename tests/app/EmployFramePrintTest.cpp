@@ -1,6 +1,8 @@
 #include "EmployFrameFixture.h"
 
+#include "XForms/DataSetPopupF.h"
 #include "app/ApdDataF.h"
+#include "declaration/PopupTyposApodoxonF.h"
 
 #include "printing/XPrinters.h"
 #include "printing/XVCLPrinters.h"
@@ -270,4 +272,42 @@ TEST_F(EmployFramePrint, WheelScrollsTheSheetWithinItsContent)
     for (int i = 0; i < 500; ++i)
         wheel(-120);
     EXPECT_EQ(Page->ClientFrame->Top() + Page->ClientFrame->Height(), Page->Height()) << "nor past its end";
+}
+
+TEST_F(EmployFramePrint, ClicksOpenTheirPickers)
+{
+    Form->Show();
+    QTest::qWait(1);
+    TPopupTyposApodoxon types(nullptr);
+    TDataSetPopup records(nullptr);
+    PopupTyposApodoxon = &types;
+    DataSetPopup = &records;
+    // Line 1's earnings type opens from its button only; lines 2 and 3 also on a click.
+    Page->XFrame131->Click();
+    EXPECT_FALSE(types.Visible());
+    Page->XFrame132->Click();
+    EXPECT_TRUE(types.Visible());
+    EXPECT_EQ(types.Control(), Page->XFrame132);
+    types.ClosePopup();
+    Page->XFrame131->DropDown();
+    EXPECT_TRUE(types.Visible());
+    EXPECT_EQ(types.Control(), Page->XFrame131);
+    types.ClosePopup();
+    // A click on a line's employee box opens the employees; the phase box opens the phases.
+    Page->DbLookupXFrame13->Click();
+    EXPECT_TRUE(records.Visible());
+    EXPECT_EQ(records.DataSet(), Module->tbEmployers);
+    records.ClosePopup();
+    Page->DbLookupXFrame18->Click();
+    EXPECT_TRUE(records.Visible());
+    EXPECT_EQ(records.DataSet(), Module->tbConPhase);
+    records.ClosePopup();
+    // The package button opens the coverage packages.
+    Page->xFrame35c->DropDown();
+    EXPECT_TRUE(records.Visible());
+    EXPECT_EQ(records.DataSet(), Module->tbInsCases);
+    EXPECT_EQ(records.ResultField(), QStringLiteral("ΠΑΚΕΤΟ ΚΑΛΥΨΗΣ"));
+    records.ClosePopup();
+    PopupTyposApodoxon = nullptr;
+    DataSetPopup = nullptr;
 }
