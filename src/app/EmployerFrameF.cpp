@@ -1,6 +1,6 @@
 #include "EmployerFrameF.h"
 
-#include "ApdDataF.h"
+#include "app/ApdDataF.h"
 
 #include "XForms/DataSetPopupF.h"
 #include "declaration/APDDataModuleF.h"
@@ -20,7 +20,7 @@ const bool EmployFrameClassRegistered = [] {
     return true;
 }();
 
-template <typename T> T *Part(TComponent *root, const char *name)
+template <typename T> T *Designed(TComponent *root, const char *name)
 {
     auto *c = qobject_cast<T *>(root->FindComponent(QString::fromLatin1(name)));
     if (!c)
@@ -60,13 +60,13 @@ TEmployFrame::~TEmployFrame()
 
 void TEmployFrame::BindComponents()
 {
-    XFrameNotifier1 = Part<TXFrameNotifier>(this, "XFrameNotifier1");
-    ShemeH0 = Part<TXFrameSheme>(this, "ShemeH0");
-    ShemeH1 = Part<TXFrameSheme>(this, "ShemeH1");
-    ShemeH2 = Part<TXFrameSheme>(this, "ShemeH2");
-    ShemeH3 = Part<TXFrameSheme>(this, "ShemeH3");
-    ClientFrame = Part<TXFrame>(this, "ClientFrame");
-#define APD_BIND(T, name) name = Part<T>(this, #name)
+    XFrameNotifier1 = Designed<TXFrameNotifier>(this, "XFrameNotifier1");
+    ShemeH0 = Designed<TXFrameSheme>(this, "ShemeH0");
+    ShemeH1 = Designed<TXFrameSheme>(this, "ShemeH1");
+    ShemeH2 = Designed<TXFrameSheme>(this, "ShemeH2");
+    ShemeH3 = Designed<TXFrameSheme>(this, "ShemeH3");
+    ClientFrame = Designed<TXFrame>(this, "ClientFrame");
+#define APD_BIND(T, name) name = Designed<T>(this, #name)
     APD_BIND(TDbLookupXFrame, Frame21C), APD_BIND(TDbLookupXFrame, Frame21D), APD_BIND(TDbLookupXFrame, Frame21E);
     APD_BIND(TDbLookupXFrame, XFrame22a), APD_BIND(TDbLookupXFrame, XFrame22b), APD_BIND(TDbLookupXFrame, XFrame22c);
     APD_BIND(TDbLookupXFrame, XFrame23a), APD_BIND(TDbLookupXFrame, XFrame23b), APD_BIND(TDbLookupXFrame, XFrame23c);
