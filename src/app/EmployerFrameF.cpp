@@ -275,8 +275,17 @@ void TEmployFrame::LineWage(int Line)
         return;
     const TLine &l = FLines[size_t(Line)];
     const QString specialty = l.Specialty->Caption();
-    const Currency w = APDDataModule->GetWage(specialty, l.Periods->Caption(), l.Married->Caption());
-    const Currency a = APDDataModule->EmployeeAllowance(specialty, l.Register->Caption());
+    Currency w, a;
+    try {
+        w = APDDataModule->GetWage(specialty, l.Periods->Caption(), l.Married->Caption());
+        a = APDDataModule->EmployeeAllowance(specialty, l.Register->Caption());
+    } catch (const Exception &) {
+        // While a document is read, its stored daily wage follows anyway: a code that the wage table no
+        // longer holds must not make the whole document unreadable.
+        if (ComponentState().testFlag(csReading))
+            return;
+        throw;
+    }
     l.Wage->SetValue(w + a);
 }
 
@@ -536,8 +545,19 @@ void TEmployFrame::XFrame1PrintInit(TObject *, bool &Print)
 
 void TEmployFrame::CopyOwnerText(TObject *Sender, TXFrame *OwnerBox)
 {
-    if (auto *box = qobject_cast<TXFrame *>(Sender); box && OwnerBox)
-        box->SetCaption(OwnerBox->Caption());
+    auto *box = qobject_cast<TXFrame *>(Sender);
+    if (box && OwnerBox)
+        SetPrintedText(box, OwnerBox->Caption());
+}
+
+void TEmployFrame::SetPrintedText(TXFrame *Box, const QString &Text)
+{
+    // Printing copies these texts; it changes nothing the user typed, so it must not mark the document
+    // modified.
+    TXFrameNotifier *notifier = Box->Notifier();
+    Box->SetNotifier(nullptr);
+    Box->SetCaption(Text);
+    Box->SetNotifier(notifier);
 }
 
 void TEmployFrame::frameAMEPrint(TObject *Sender, IPage *, const TRect &)
@@ -563,7 +583,7 @@ void TEmployFrame::XFrame503Print(TObject *Sender, IPage *, const TRect &)
     TApdData *owner = ApdDataOwner();
     auto *box = qobject_cast<TXDateFrame *>(Sender);
     if (owner && box)
-        box->SetCaption(FormatDateTime(box->DateFormat(), owner->DatePeriodFrame->Date()));
+        SetPrintedText(box, FormatDateTime(box->DateFormat(), owner->DatePeriodFrame->Date()));
 }
 
 // ---------------------------------------------------------------------------------- declaration records

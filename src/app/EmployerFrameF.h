@@ -168,6 +168,7 @@ private:
     void LineBlank(int Line, QString &Text);
     void ExportLine(int Line, TApdFile &File);
     void CopyOwnerText(TObject *Sender, TXFrame *OwnerBox);
+    void SetPrintedText(TXFrame *Box, const QString &Text);
     void NotifyChange();
     // The window's totals follow every change of a line's earnings or total contributions: the earnings
     // and days totals go into the declaration file's header and must match its lines.

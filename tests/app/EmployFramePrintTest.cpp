@@ -163,7 +163,13 @@ TEST_F(EmployFramePrint, ThreePagesRepeatTheEmployerAndEndWithTheStatement)
     EXPECT_EQ(window.DaysTotal->Value(), pages[0]->DaysSum() + pages[2]->DaysSum());
 
     const QString pdf = Dir.filePath(QStringLiteral("EmployFrame-three.pdf"));
+    int pageChanges = 0;
+    for (TEmployFrame *page : pages)
+        page->OnChange = [&](TObject *) { ++pageChanges; };
     EXPECT_EQ(PrintToPdf(pdf, window.Document), 3);
+    // Printing copies the employer's numbers into the continuation headers, but changes no page.
+    EXPECT_EQ(pageChanges, 0);
+    EXPECT_EQ(pages[1]->frameAMOE->Caption(), QStringLiteral("7654321"));
     Keep(pdf);
     const QStringList sheets = PdfText(pdf).split(QChar(u'\f'));
     ASSERT_GE(sheets.size(), 3);

@@ -55,4 +55,27 @@ TEST_F(EmployFrameStream, DocumentStoresOnlyWhatDiffersFromTheDesign)
     EXPECT_EQ(read->Parent(), &copy);
 }
 
+TEST_F(EmployFrameStream, DocumentWithASpecialtyTheWageTableNoLongerHoldsStillOpens)
+{
+    RegisterClass<TPageHolder>();
+    TPageHolder holder(nullptr);
+    auto *page = new TEmployFrame(&holder);
+    page->SetName(QStringLiteral("EmployFrame1"));
+    page->SetParent(&holder);
+    page->Periods2->SetCaption(QStringLiteral("0"));
+    page->Payment2->SetValue(Currency::FromCents(5555));
+    // Typed in an earlier run, when the table still held it.
+    EXPECT_THROW(page->Specialty2->SetCaption(QStringLiteral("111111")), EConvertError);
+    const QByteArray data = WriteComponent(&holder);
+
+    TPageHolder copy(nullptr);
+    ASSERT_NO_THROW(ReadComponent(data, &copy));
+    auto *read = qobject_cast<TEmployFrame *>(copy.FindComponent(QStringLiteral("EmployFrame1")));
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(read->Specialty2->Caption(), QStringLiteral("111111"));
+    EXPECT_EQ(read->Payment2->Value(), Currency::FromCents(5555));
+    // Once read, the unknown code is reported again as the user changes it.
+    EXPECT_THROW(read->Specialty2->SetCaption(QStringLiteral("111112")), EConvertError);
+}
+
 #include "EmployFrameStreamTest.moc"
