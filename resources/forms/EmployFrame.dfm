@@ -205,7 +205,7 @@ object EmployFrame: TEmployFrame
         Notifier = XFrameNotifier1
         Sheme = ShemeH0
       end
-      object DbLookupXFrame24: TInplaceEditFrame
+      object DbLookupXFrame24: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 421
         VertSize = 50
@@ -217,12 +217,14 @@ object EmployFrame: TEmployFrame
         TabOrder = 2
         TabStop = True
         HoverColor = 16744576
+        DataField = 'ΟΝΟΜΑ ΜΗΤΡΟΣ'
+        Group = 1
         OnClick = XFrame22cClick
         Cursor = -21
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
       end
-      object DbLookupXFrame15: TInplaceEditFrame
+      object DbLookupXFrame15: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 421
         VertSize = 50
@@ -234,12 +236,14 @@ object EmployFrame: TEmployFrame
         TabOrder = 3
         TabStop = True
         HoverColor = 16744576
+        DataField = 'ΟΝΟΜΑ ΜΗΤΡΟΣ'
+        Group = 2
         OnClick = XFrame22cClick
         Cursor = -21
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
       end
-      object DbLookupXFrame6: TInplaceEditFrame
+      object DbLookupXFrame6: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 408
         VertSize = 50
@@ -251,6 +255,8 @@ object EmployFrame: TEmployFrame
         TabOrder = 4
         TabStop = True
         HoverColor = 16744576
+        DataField = 'ΟΝΟΜΑ ΜΗΤΡΟΣ'
+        Group = 3
         OnClick = XFrame22cClick
         Cursor = -21
         Notifier = XFrameNotifier1
@@ -293,7 +299,7 @@ object EmployFrame: TEmployFrame
         Notifier = XFrameNotifier1
         Sheme = ShemeH0
       end
-      object Frame21C: TInplaceEditFrame
+      object Frame21C: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 421
         VertSize = 79
@@ -310,7 +316,7 @@ object EmployFrame: TEmployFrame
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
       end
-      object Frame21D: TInplaceEditFrame
+      object Frame21D: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 421
         VertSize = 79
@@ -327,7 +333,7 @@ object EmployFrame: TEmployFrame
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
       end
-      object Frame21E: TInplaceEditFrame
+      object Frame21E: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 408
         VertSize = 79
@@ -381,7 +387,7 @@ object EmployFrame: TEmployFrame
         Notifier = XFrameNotifier1
         Sheme = ShemeH0
       end
-      object XFrame22a: TInplaceEditFrame
+      object XFrame22a: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 421
         VertSize = 50
@@ -394,13 +400,15 @@ object EmployFrame: TEmployFrame
         TabStop = True
         HoverColor = 16744576
         MaxTextSize = 9
+        DataField = 'ΑΡΙΘΜ.ΜΗΤΡΩΟΥ ΑΣΦ.'
+        Group = 1
         OnClick = XFrame22cClick
         OnChangeText = XFrame22aChangeText
         Cursor = -21
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
       end
-      object XFrame22b: TInplaceEditFrame
+      object XFrame22b: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 421
         VertSize = 50
@@ -413,13 +421,15 @@ object EmployFrame: TEmployFrame
         TabStop = True
         HoverColor = 16744576
         MaxTextSize = 9
+        DataField = 'ΑΡΙΘΜ.ΜΗΤΡΩΟΥ ΑΣΦ.'
+        Group = 2
         OnClick = XFrame22cClick
         OnChangeText = XFrame22aChangeText
         Cursor = -21
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
       end
-      object XFrame22c: TInplaceEditFrame
+      object XFrame22c: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 408
         VertSize = 50
@@ -432,6 +442,8 @@ object EmployFrame: TEmployFrame
         TabStop = True
         HoverColor = 16744576
         MaxTextSize = 9
+        DataField = 'ΑΡΙΘΜ.ΜΗΤΡΩΟΥ ΑΣΦ.'
+        Group = 3
         OnClick = XFrame22cClick
         OnChangeText = XFrame22aChangeText
         Cursor = -21
@@ -475,7 +487,7 @@ object EmployFrame: TEmployFrame
         Notifier = XFrameNotifier1
         Sheme = ShemeH0
       end
-      object XFrame23a: TInplaceEditFrame
+      object XFrame23a: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 421
         VertSize = 50
@@ -488,12 +500,14 @@ object EmployFrame: TEmployFrame
         TabStop = True
         HoverColor = 16744576
         MaxTextSize = 11
+        DataField = 'Α.Μ.Κ.Α.'
+        Group = 1
         OnClick = XFrame22cClick
         Cursor = -21
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
       end
-      object XFrame23b: TInplaceEditFrame
+      object XFrame23b: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 421
         VertSize = 50
@@ -506,12 +520,14 @@ object EmployFrame: TEmployFrame
         TabStop = True
         HoverColor = 16744576
         MaxTextSize = 11
+        DataField = 'Α.Μ.Κ.Α.'
+        Group = 2
         OnClick = XFrame22cClick
         Cursor = -21
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
       end
-      object XFrame23c: TInplaceEditFrame
+      object XFrame23c: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 408
         VertSize = 50
@@ -524,6 +540,8 @@ object EmployFrame: TEmployFrame
         TabStop = True
         HoverColor = 16744576
         MaxTextSize = 11
+        DataField = 'Α.Μ.Κ.Α.'
+        Group = 3
         OnClick = XFrame22cClick
         Cursor = -21
         Notifier = XFrameNotifier1
@@ -566,7 +584,7 @@ object EmployFrame: TEmployFrame
         Notifier = XFrameNotifier1
         Sheme = ShemeH0
       end
-      object DbLookupXFrame21: TInplaceEditFrame
+      object DbLookupXFrame21: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 421
         VertSize = 50
@@ -578,12 +596,14 @@ object EmployFrame: TEmployFrame
         TabOrder = 2
         TabStop = True
         HoverColor = 16744576
+        DataField = 'ΕΠΩΝΥΜΟ'
+        Group = 1
         OnClick = XFrame22cClick
         Cursor = -21
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
       end
-      object DbLookupXFrame12: TInplaceEditFrame
+      object DbLookupXFrame12: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 421
         VertSize = 50
@@ -595,12 +615,14 @@ object EmployFrame: TEmployFrame
         TabOrder = 3
         TabStop = True
         HoverColor = 16744576
+        DataField = 'ΕΠΩΝΥΜΟ'
+        Group = 2
         OnClick = XFrame22cClick
         Cursor = -21
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
       end
-      object DbLookupXFrame3: TInplaceEditFrame
+      object DbLookupXFrame3: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 408
         VertSize = 50
@@ -612,6 +634,8 @@ object EmployFrame: TEmployFrame
         TabOrder = 4
         TabStop = True
         HoverColor = 16744576
+        DataField = 'ΕΠΩΝΥΜΟ'
+        Group = 3
         OnClick = XFrame22cClick
         Cursor = -21
         Notifier = XFrameNotifier1
@@ -654,7 +678,7 @@ object EmployFrame: TEmployFrame
         Notifier = XFrameNotifier1
         Sheme = ShemeH0
       end
-      object DbLookupXFrame22: TInplaceEditFrame
+      object DbLookupXFrame22: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 421
         VertSize = 50
@@ -666,12 +690,14 @@ object EmployFrame: TEmployFrame
         TabOrder = 2
         TabStop = True
         HoverColor = 16744576
+        DataField = 'ΟΝΟΜΑ'
+        Group = 1
         OnClick = XFrame22cClick
         Cursor = -21
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
       end
-      object DbLookupXFrame13: TInplaceEditFrame
+      object DbLookupXFrame13: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 421
         VertSize = 50
@@ -683,12 +709,14 @@ object EmployFrame: TEmployFrame
         TabOrder = 3
         TabStop = True
         HoverColor = 16744576
+        DataField = 'ΟΝΟΜΑ'
+        Group = 2
         OnClick = XFrame22cClick
         Cursor = -21
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
       end
-      object DbLookupXFrame4: TInplaceEditFrame
+      object DbLookupXFrame4: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 408
         VertSize = 50
@@ -700,6 +728,8 @@ object EmployFrame: TEmployFrame
         TabOrder = 4
         TabStop = True
         HoverColor = 16744576
+        DataField = 'ΟΝΟΜΑ'
+        Group = 3
         OnClick = XFrame22cClick
         Cursor = -21
         Notifier = XFrameNotifier1
@@ -742,7 +772,7 @@ object EmployFrame: TEmployFrame
         Notifier = XFrameNotifier1
         Sheme = ShemeH0
       end
-      object DbLookupXFrame23: TInplaceEditFrame
+      object DbLookupXFrame23: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 421
         VertSize = 50
@@ -754,12 +784,14 @@ object EmployFrame: TEmployFrame
         TabOrder = 2
         TabStop = True
         HoverColor = 16744576
+        DataField = 'ΟΝΟΜΑ ΠΑΤΡΟΣ'
+        Group = 1
         OnClick = XFrame22cClick
         Cursor = -21
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
       end
-      object DbLookupXFrame14: TInplaceEditFrame
+      object DbLookupXFrame14: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 421
         VertSize = 50
@@ -771,12 +803,14 @@ object EmployFrame: TEmployFrame
         TabOrder = 3
         TabStop = True
         HoverColor = 16744576
+        DataField = 'ΟΝΟΜΑ ΠΑΤΡΟΣ'
+        Group = 2
         OnClick = XFrame22cClick
         Cursor = -21
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
       end
-      object DbLookupXFrame5: TInplaceEditFrame
+      object DbLookupXFrame5: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 408
         VertSize = 50
@@ -788,6 +822,8 @@ object EmployFrame: TEmployFrame
         TabOrder = 4
         TabStop = True
         HoverColor = 16744576
+        DataField = 'ΟΝΟΜΑ ΠΑΤΡΟΣ'
+        Group = 3
         OnClick = XFrame22cClick
         Cursor = -21
         Notifier = XFrameNotifier1
@@ -830,7 +866,7 @@ object EmployFrame: TEmployFrame
         Notifier = XFrameNotifier1
         Sheme = ShemeH0
       end
-      object DbLookupXFrame25: TInplaceEditFrame
+      object DbLookupXFrame25: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 421
         VertSize = 79
@@ -842,12 +878,14 @@ object EmployFrame: TEmployFrame
         TabOrder = 2
         TabStop = True
         HoverColor = 16744576
+        DataField = 'ΗΜ/ΝΙΑ ΓΕΝΝΗΣΗΣ'
+        Group = 1
         OnClick = XFrame22cClick
         Cursor = -21
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
       end
-      object DbLookupXFrame16: TInplaceEditFrame
+      object DbLookupXFrame16: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 421
         VertSize = 79
@@ -859,12 +897,14 @@ object EmployFrame: TEmployFrame
         TabOrder = 3
         TabStop = True
         HoverColor = 16744576
+        DataField = 'ΗΜ/ΝΙΑ ΓΕΝΝΗΣΗΣ'
+        Group = 2
         OnClick = XFrame22cClick
         Cursor = -21
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
       end
-      object DbLookupXFrame7: TInplaceEditFrame
+      object DbLookupXFrame7: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 408
         VertSize = 79
@@ -876,6 +916,8 @@ object EmployFrame: TEmployFrame
         TabOrder = 4
         TabStop = True
         HoverColor = 16744576
+        DataField = 'ΗΜ/ΝΙΑ ΓΕΝΝΗΣΗΣ'
+        Group = 3
         OnClick = XFrame22cClick
         Cursor = -21
         Notifier = XFrameNotifier1
@@ -918,7 +960,7 @@ object EmployFrame: TEmployFrame
         Notifier = XFrameNotifier1
         Sheme = ShemeH0
       end
-      object DbLookupXFrame26: TInplaceEditFrame
+      object DbLookupXFrame26: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 421
         VertSize = 50
@@ -931,12 +973,14 @@ object EmployFrame: TEmployFrame
         TabStop = True
         HoverColor = 16744576
         MaxTextSize = 9
+        DataField = 'Α.Φ.Μ.'
+        Group = 1
         OnClick = XFrame22cClick
         Cursor = -21
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
       end
-      object DbLookupXFrame17: TInplaceEditFrame
+      object DbLookupXFrame17: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 421
         VertSize = 50
@@ -949,12 +993,14 @@ object EmployFrame: TEmployFrame
         TabStop = True
         HoverColor = 16744576
         MaxTextSize = 9
+        DataField = 'Α.Φ.Μ.'
+        Group = 2
         OnClick = XFrame22cClick
         Cursor = -21
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
       end
-      object DbLookupXFrame8: TInplaceEditFrame
+      object DbLookupXFrame8: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 408
         VertSize = 50
@@ -967,6 +1013,8 @@ object EmployFrame: TEmployFrame
         TabStop = True
         HoverColor = 16744576
         MaxTextSize = 9
+        DataField = 'Α.Φ.Μ.'
+        Group = 3
         OnClick = XFrame22cClick
         Cursor = -21
         Notifier = XFrameNotifier1
@@ -1009,7 +1057,7 @@ object EmployFrame: TEmployFrame
         Notifier = XFrameNotifier1
         Sheme = ShemeH0
       end
-      object Married1: TInplaceEditFrame
+      object Married1: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 421
         VertSize = 50
@@ -1021,12 +1069,14 @@ object EmployFrame: TEmployFrame
         TabOrder = 2
         TabStop = True
         HoverColor = 16744576
+        DataField = 'ΕΓΓΑΜΟΣ'
+        Group = 1
         OnClick = XFrame22cClick
         Cursor = -21
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
       end
-      object Married2: TInplaceEditFrame
+      object Married2: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 421
         VertSize = 50
@@ -1038,12 +1088,14 @@ object EmployFrame: TEmployFrame
         TabOrder = 3
         TabStop = True
         HoverColor = 16744576
+        DataField = 'ΕΓΓΑΜΟΣ'
+        Group = 2
         OnClick = XFrame22cClick
         Cursor = -21
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
       end
-      object Married3: TInplaceEditFrame
+      object Married3: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 408
         VertSize = 50
@@ -1055,6 +1107,8 @@ object EmployFrame: TEmployFrame
         TabOrder = 4
         TabStop = True
         HoverColor = 16744576
+        DataField = 'ΕΓΓΑΜΟΣ'
+        Group = 3
         OnClick = XFrame22cClick
         Cursor = -21
         Notifier = XFrameNotifier1
@@ -1097,7 +1151,7 @@ object EmployFrame: TEmployFrame
         Notifier = XFrameNotifier1
         Sheme = ShemeH0
       end
-      object Periods1: TInplaceEditFrame
+      object Periods1: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 421
         VertSize = 50
@@ -1109,12 +1163,14 @@ object EmployFrame: TEmployFrame
         TabOrder = 2
         TabStop = True
         HoverColor = 16744576
+        DataField = 'ΑΡΙΘΜΟΣ ΤΡΙΕΤΙΩΝ'
+        Group = 1
         OnClick = XFrame22cClick
         Cursor = -21
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
       end
-      object Periods2: TInplaceEditFrame
+      object Periods2: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 421
         VertSize = 50
@@ -1126,12 +1182,14 @@ object EmployFrame: TEmployFrame
         TabOrder = 3
         TabStop = True
         HoverColor = 16744576
+        DataField = 'ΑΡΙΘΜΟΣ ΤΡΙΕΤΙΩΝ'
+        Group = 2
         OnClick = XFrame22cClick
         Cursor = -21
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
       end
-      object Periods3: TInplaceEditFrame
+      object Periods3: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 408
         VertSize = 50
@@ -1143,6 +1201,8 @@ object EmployFrame: TEmployFrame
         TabOrder = 4
         TabStop = True
         HoverColor = 16744576
+        DataField = 'ΑΡΙΘΜΟΣ ΤΡΙΕΤΙΩΝ'
+        Group = 3
         OnClick = XFrame22cClick
         Cursor = -21
         Notifier = XFrameNotifier1
@@ -1265,7 +1325,7 @@ object EmployFrame: TEmployFrame
         Notifier = XFrameNotifier1
         Sheme = ShemeH0
       end
-      object Specialty1: TInplaceEditFrame
+      object Specialty1: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 421
         VertSize = 50
@@ -1279,13 +1339,15 @@ object EmployFrame: TEmployFrame
         HoverColor = 16744576
         DropDownButton = True
         InplaceEdit = False
+        DataField = 'ΚΩΔΙΚΟΣ ΕΙΔΙΚΟΤΗΤΑΣ'
+        Group = 1
         OnDropDown = Specialty1DropDown
         OnChangeText = Specialty1ChangeText
         OnGetPrintText = DayCount39_1GetPrintText
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
       end
-      object Specialty2: TInplaceEditFrame
+      object Specialty2: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 421
         VertSize = 50
@@ -1299,12 +1361,14 @@ object EmployFrame: TEmployFrame
         HoverColor = 16744576
         DropDownButton = True
         InplaceEdit = False
+        DataField = 'ΚΩΔΙΚΟΣ ΕΙΔΙΚΟΤΗΤΑΣ'
+        Group = 2
         OnDropDown = Specialty1DropDown
         OnChangeText = Specialty2ChangeText
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
       end
-      object Specialty3: TInplaceEditFrame
+      object Specialty3: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 408
         VertSize = 50
@@ -1318,6 +1382,8 @@ object EmployFrame: TEmployFrame
         HoverColor = 16744576
         DropDownButton = True
         InplaceEdit = False
+        DataField = 'ΚΩΔΙΚΟΣ ΕΙΔΙΚΟΤΗΤΑΣ'
+        Group = 3
         OnDropDown = Specialty1DropDown
         OnChangeText = Specialty3ChangeText
         Notifier = XFrameNotifier1
@@ -1360,7 +1426,7 @@ object EmployFrame: TEmployFrame
         Notifier = XFrameNotifier1
         Sheme = ShemeH0
       end
-      object xFrame34a: TInplaceEditFrame
+      object xFrame34a: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 421
         VertSize = 50
@@ -1373,11 +1439,12 @@ object EmployFrame: TEmployFrame
         TabStop = True
         HoverColor = 16744576
         InplaceEdit = False
+        Group = 1
         OnGetPrintText = xFrame34aGetPrintText
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
       end
-      object xFrame34b: TInplaceEditFrame
+      object xFrame34b: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 421
         VertSize = 50
@@ -1390,11 +1457,12 @@ object EmployFrame: TEmployFrame
         TabStop = True
         HoverColor = 16744576
         InplaceEdit = False
+        Group = 2
         OnGetPrintText = xFrame34aGetPrintText
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
       end
-      object xFrame34c: TInplaceEditFrame
+      object xFrame34c: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 408
         VertSize = 50
@@ -1407,6 +1475,7 @@ object EmployFrame: TEmployFrame
         TabStop = True
         HoverColor = 16744576
         InplaceEdit = False
+        Group = 3
         OnGetPrintText = xFrame34aGetPrintText
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
@@ -1448,7 +1517,7 @@ object EmployFrame: TEmployFrame
         Notifier = XFrameNotifier1
         Sheme = ShemeH0
       end
-      object xFrame35a: TInplaceEditFrame
+      object xFrame35a: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 421
         VertSize = 50
@@ -1461,12 +1530,14 @@ object EmployFrame: TEmployFrame
         TabStop = True
         HoverColor = 16744576
         DropDownButton = True
+        DataField = 'ΠΑΚΕΤΟ ΚΑΛΥΨΗΣ'
+        Group = 1
         OnDropDown = xFrame34aDropDown
         OnChangeText = xFrame35aChangeText
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
       end
-      object xFrame35b: TInplaceEditFrame
+      object xFrame35b: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 421
         VertSize = 50
@@ -1479,12 +1550,14 @@ object EmployFrame: TEmployFrame
         TabStop = True
         HoverColor = 16744576
         DropDownButton = True
+        DataField = 'ΠΑΚΕΤΟ ΚΑΛΥΨΗΣ'
+        Group = 2
         OnDropDown = xFrame34aDropDown
         OnChangeText = xFrame35bChangeText
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
       end
-      object xFrame35c: TInplaceEditFrame
+      object xFrame35c: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 408
         VertSize = 50
@@ -1497,6 +1570,8 @@ object EmployFrame: TEmployFrame
         TabStop = True
         HoverColor = 16744576
         DropDownButton = True
+        DataField = 'ΠΑΚΕΤΟ ΚΑΛΥΨΗΣ'
+        Group = 3
         OnDropDown = xFrame34aDropDown
         OnChangeText = xFrame35cChangeText
         Notifier = XFrameNotifier1
@@ -2054,7 +2129,7 @@ object EmployFrame: TEmployFrame
         Notifier = XFrameNotifier1
         Sheme = ShemeH0
       end
-      object DbLookupXFrame9: TInplaceEditFrame
+      object DbLookupXFrame9: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 421
         VertSize = 79
@@ -2067,13 +2142,14 @@ object EmployFrame: TEmployFrame
         TabStop = True
         HoverColor = 16744576
         InplaceEdit = False
+        DataField = 'ΚΩΔΙΚΟΣ'
         OnClick = DbLookupXFrame9Click
         OnGetPrintText = DayCount39_1GetPrintText
         Cursor = -21
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
       end
-      object DbLookupXFrame18: TInplaceEditFrame
+      object DbLookupXFrame18: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 421
         VertSize = 79
@@ -2086,13 +2162,14 @@ object EmployFrame: TEmployFrame
         TabStop = True
         HoverColor = 16744576
         InplaceEdit = False
+        DataField = 'ΚΩΔΙΚΟΣ'
         OnClick = DbLookupXFrame9Click
         OnGetPrintText = XDateFrame2GetPrintText
         Cursor = -21
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
       end
-      object DbLookupXFrame27: TInplaceEditFrame
+      object DbLookupXFrame27: TDbLookupXFrame
         Maping = mpLoMetricMaping
         HorzSize = 408
         VertSize = 79
@@ -2105,6 +2182,7 @@ object EmployFrame: TEmployFrame
         TabStop = True
         HoverColor = 16744576
         InplaceEdit = False
+        DataField = 'ΚΩΔΙΚΟΣ'
         OnClick = DbLookupXFrame9Click
         OnGetPrintText = XDateFrame3GetPrintText
         Cursor = -21
@@ -2535,7 +2613,7 @@ object EmployFrame: TEmployFrame
             Borders = [rsLeft, rsTop]
             Caption = 'ΗΜΕΡΟΜΗΝΙΑ ΥΠΟΒΟΛΗΣ ΑΠΔ'
             Alignment = taCenter
-            Layout = tlCenter
+            Layout = tlTop
             WordWrap = True
             Align = alLeft
             TabOrder = 0
@@ -2569,7 +2647,7 @@ object EmployFrame: TEmployFrame
             Borders = [rsLeft, rsTop]
             Caption = 'ΗΜΕΡΟΜΗΝΙΑ ΠΑΡΑΛΑΒΗΣ ΑΠΔ'
             Alignment = taCenter
-            Layout = tlCenter
+            Layout = tlTop
             WordWrap = True
             Align = alLeft
             TabOrder = 3

@@ -13,6 +13,8 @@ static void InitDataSetPopupResources()
     Q_INIT_RESOURCE(DataSetForms);
 }
 
+TDataSetPopup *DataSetPopup = nullptr;
+
 namespace
 {
 const bool DataSetPopupRegistered = [] {

@@ -67,3 +67,6 @@ private:
     QString FResultField;
     int FBorderWidth = 0;
 };
+
+// The one instance, made at start-up and reused for the whole run.
+extern TDataSetPopup *DataSetPopup;

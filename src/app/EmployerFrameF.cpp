@@ -1,11 +1,15 @@
 #include "EmployerFrameF.h"
 
+#include "app/ApdDataF.h"
+
+#include "XForms/DataSetPopupF.h"
 #include "declaration/APDDataModuleF.h"
 #include "declaration/ApdFile.h"
 #include "declaration/PopupKodikosEidikotitasF.h"
 #include "declaration/PopupTyposApodoxonF.h"
 #include "vcl/ComponentStream.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -16,27 +20,13 @@ const bool EmployFrameClassRegistered = [] {
     return true;
 }();
 
-template <typename T> T *Part(TComponent *root, const char *name)
+template <typename T> T *Designed(TComponent *root, const char *name)
 {
     auto *c = qobject_cast<T *>(root->FindComponent(QString::fromLatin1(name)));
     if (!c)
         throw EStreamError(
             QStringLiteral("Η σχεδίαση της σελίδας εργαζομένων δεν έχει το \"%1\".").arg(QLatin1String(name)));
     return c;
-}
-
-bool IsApdData(const QObject *o)
-{
-    for (const QMetaObject *m = o ? o->metaObject() : nullptr; m; m = m->superClass())
-        if (qstrcmp(m->className(), "TApdData") == 0)
-            return true;
-    return false;
-}
-
-// Date value of the owner's period box.
-TXDateFrame *PeriodBox(TComponent *owner)
-{
-    return owner ? qobject_cast<TXDateFrame *>(owner->FindComponent(QStringLiteral("DatePeriodFrame"))) : nullptr;
 }
 
 } // namespace
@@ -58,9 +48,8 @@ TEmployFrame::TEmployFrame(TComponent *AOwner) : TFrame(AOwner)
     OnMouseWheel = [this](TObject *Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool &Handled) {
         FrameMouseWheel(Sender, Shift, WheelDelta, MousePos, Handled);
     };
-    if (TComponent *owner = ApdDataOwner())
-        if (TXDateFrame *period = PeriodBox(owner))
-            SetPeriod(period->Date());
+    if (TApdData *owner = ApdDataOwner())
+        SetPeriod(owner->DatePeriodFrame->Date());
 }
 
 TEmployFrame::~TEmployFrame()
@@ -71,35 +60,35 @@ TEmployFrame::~TEmployFrame()
 
 void TEmployFrame::BindComponents()
 {
-    XFrameNotifier1 = Part<TXFrameNotifier>(this, "XFrameNotifier1");
-    ShemeH0 = Part<TXFrameSheme>(this, "ShemeH0");
-    ShemeH1 = Part<TXFrameSheme>(this, "ShemeH1");
-    ShemeH2 = Part<TXFrameSheme>(this, "ShemeH2");
-    ShemeH3 = Part<TXFrameSheme>(this, "ShemeH3");
-    ClientFrame = Part<TXFrame>(this, "ClientFrame");
-#define APD_BIND(T, name) name = Part<T>(this, #name)
-    APD_BIND(TEmployDbBox, Frame21C), APD_BIND(TEmployDbBox, Frame21D), APD_BIND(TEmployDbBox, Frame21E);
-    APD_BIND(TEmployDbBox, XFrame22a), APD_BIND(TEmployDbBox, XFrame22b), APD_BIND(TEmployDbBox, XFrame22c);
-    APD_BIND(TEmployDbBox, XFrame23a), APD_BIND(TEmployDbBox, XFrame23b), APD_BIND(TEmployDbBox, XFrame23c);
-    APD_BIND(TEmployDbBox, DbLookupXFrame21), APD_BIND(TEmployDbBox, DbLookupXFrame12);
-    APD_BIND(TEmployDbBox, DbLookupXFrame3);
-    APD_BIND(TEmployDbBox, DbLookupXFrame22), APD_BIND(TEmployDbBox, DbLookupXFrame13);
-    APD_BIND(TEmployDbBox, DbLookupXFrame4);
-    APD_BIND(TEmployDbBox, DbLookupXFrame23), APD_BIND(TEmployDbBox, DbLookupXFrame14);
-    APD_BIND(TEmployDbBox, DbLookupXFrame5);
-    APD_BIND(TEmployDbBox, DbLookupXFrame24), APD_BIND(TEmployDbBox, DbLookupXFrame15);
-    APD_BIND(TEmployDbBox, DbLookupXFrame6);
-    APD_BIND(TEmployDbBox, DbLookupXFrame25), APD_BIND(TEmployDbBox, DbLookupXFrame16);
-    APD_BIND(TEmployDbBox, DbLookupXFrame7);
-    APD_BIND(TEmployDbBox, DbLookupXFrame26), APD_BIND(TEmployDbBox, DbLookupXFrame17);
-    APD_BIND(TEmployDbBox, DbLookupXFrame8);
-    APD_BIND(TEmployDbBox, Married1), APD_BIND(TEmployDbBox, Married2), APD_BIND(TEmployDbBox, Married3);
-    APD_BIND(TEmployDbBox, Periods1), APD_BIND(TEmployDbBox, Periods2), APD_BIND(TEmployDbBox, Periods3);
+    XFrameNotifier1 = Designed<TXFrameNotifier>(this, "XFrameNotifier1");
+    ShemeH0 = Designed<TXFrameSheme>(this, "ShemeH0");
+    ShemeH1 = Designed<TXFrameSheme>(this, "ShemeH1");
+    ShemeH2 = Designed<TXFrameSheme>(this, "ShemeH2");
+    ShemeH3 = Designed<TXFrameSheme>(this, "ShemeH3");
+    ClientFrame = Designed<TXFrame>(this, "ClientFrame");
+#define APD_BIND(T, name) name = Designed<T>(this, #name)
+    APD_BIND(TDbLookupXFrame, Frame21C), APD_BIND(TDbLookupXFrame, Frame21D), APD_BIND(TDbLookupXFrame, Frame21E);
+    APD_BIND(TDbLookupXFrame, XFrame22a), APD_BIND(TDbLookupXFrame, XFrame22b), APD_BIND(TDbLookupXFrame, XFrame22c);
+    APD_BIND(TDbLookupXFrame, XFrame23a), APD_BIND(TDbLookupXFrame, XFrame23b), APD_BIND(TDbLookupXFrame, XFrame23c);
+    APD_BIND(TDbLookupXFrame, DbLookupXFrame21), APD_BIND(TDbLookupXFrame, DbLookupXFrame12);
+    APD_BIND(TDbLookupXFrame, DbLookupXFrame3);
+    APD_BIND(TDbLookupXFrame, DbLookupXFrame22), APD_BIND(TDbLookupXFrame, DbLookupXFrame13);
+    APD_BIND(TDbLookupXFrame, DbLookupXFrame4);
+    APD_BIND(TDbLookupXFrame, DbLookupXFrame23), APD_BIND(TDbLookupXFrame, DbLookupXFrame14);
+    APD_BIND(TDbLookupXFrame, DbLookupXFrame5);
+    APD_BIND(TDbLookupXFrame, DbLookupXFrame24), APD_BIND(TDbLookupXFrame, DbLookupXFrame15);
+    APD_BIND(TDbLookupXFrame, DbLookupXFrame6);
+    APD_BIND(TDbLookupXFrame, DbLookupXFrame25), APD_BIND(TDbLookupXFrame, DbLookupXFrame16);
+    APD_BIND(TDbLookupXFrame, DbLookupXFrame7);
+    APD_BIND(TDbLookupXFrame, DbLookupXFrame26), APD_BIND(TDbLookupXFrame, DbLookupXFrame17);
+    APD_BIND(TDbLookupXFrame, DbLookupXFrame8);
+    APD_BIND(TDbLookupXFrame, Married1), APD_BIND(TDbLookupXFrame, Married2), APD_BIND(TDbLookupXFrame, Married3);
+    APD_BIND(TDbLookupXFrame, Periods1), APD_BIND(TDbLookupXFrame, Periods2), APD_BIND(TDbLookupXFrame, Periods3);
     APD_BIND(TXIntegerFrame, XIntegerFrame1), APD_BIND(TXIntegerFrame, XIntegerFrame2);
     APD_BIND(TXIntegerFrame, XIntegerFrame3);
-    APD_BIND(TEmployDbBox, Specialty1), APD_BIND(TEmployDbBox, Specialty2), APD_BIND(TEmployDbBox, Specialty3);
-    APD_BIND(TEmployDbBox, xFrame34a), APD_BIND(TEmployDbBox, xFrame34b), APD_BIND(TEmployDbBox, xFrame34c);
-    APD_BIND(TEmployDbBox, xFrame35a), APD_BIND(TEmployDbBox, xFrame35b), APD_BIND(TEmployDbBox, xFrame35c);
+    APD_BIND(TDbLookupXFrame, Specialty1), APD_BIND(TDbLookupXFrame, Specialty2), APD_BIND(TDbLookupXFrame, Specialty3);
+    APD_BIND(TDbLookupXFrame, xFrame34a), APD_BIND(TDbLookupXFrame, xFrame34b), APD_BIND(TDbLookupXFrame, xFrame34c);
+    APD_BIND(TDbLookupXFrame, xFrame35a), APD_BIND(TDbLookupXFrame, xFrame35b), APD_BIND(TDbLookupXFrame, xFrame35c);
     APD_BIND(TXDateFrame, XDateFrame1), APD_BIND(TXDateFrame, XDateFrame2), APD_BIND(TXDateFrame, XDateFrame3);
     APD_BIND(TXDateFrame, XDateFrame4), APD_BIND(TXDateFrame, XDateFrame5), APD_BIND(TXDateFrame, XDateFrame6);
     APD_BIND(TXFrame, XFrame131), APD_BIND(TXFrame, XFrame132), APD_BIND(TXFrame, XFrame475);
@@ -108,8 +97,8 @@ void TEmployFrame::BindComponents()
     APD_BIND(TXCurrencyFrame, Payment1), APD_BIND(TXCurrencyFrame, Payment2), APD_BIND(TXCurrencyFrame, Payment3);
     APD_BIND(TXCurrencyFrame, Apodoxes1), APD_BIND(TXCurrencyFrame, Apodoxes2);
     APD_BIND(TXCurrencyFrame, Apodoxes3);
-    APD_BIND(TEmployDbBox, DbLookupXFrame9), APD_BIND(TEmployDbBox, DbLookupXFrame18);
-    APD_BIND(TEmployDbBox, DbLookupXFrame27);
+    APD_BIND(TDbLookupXFrame, DbLookupXFrame9), APD_BIND(TDbLookupXFrame, DbLookupXFrame18);
+    APD_BIND(TDbLookupXFrame, DbLookupXFrame27);
     APD_BIND(TXIntegerFrame, DayCount43_1), APD_BIND(TXIntegerFrame, DayCount43_2);
     APD_BIND(TXIntegerFrame, DayCount43_3);
     APD_BIND(TXCurrencyFrame, EisforesEmpolyer1), APD_BIND(TXCurrencyFrame, EisforesEmpolyer2);
@@ -123,30 +112,40 @@ void TEmployFrame::BindComponents()
     APD_BIND(TXFrame, XFrame13), APD_BIND(TXFrame, XFrame14), APD_BIND(TXFrame, XFrame21);
     APD_BIND(TXFrame, XFrame1), APD_BIND(TXFrame, XFrame2);
 #undef APD_BIND
-    FLines[0] = {Frame21C,     XFrame22a,        XFrame23a,       DbLookupXFrame21,  DbLookupXFrame22,
-                 DbLookupXFrame23, DbLookupXFrame24, DbLookupXFrame25, DbLookupXFrame26, Married1,
-                 Periods1,     XIntegerFrame1,   Specialty1,      xFrame34a,         xFrame35a,
-                 XDateFrame1,  XDateFrame4,      XFrame131,       DayCount39_1,      Payment1,
-                 Apodoxes1,    DbLookupXFrame9,  DayCount43_1,    EisforesEmpolyer1, EisforesEmpolyee1,
+    FLines[0] = {Frame21C,         XFrame22a,        XFrame23a,        DbLookupXFrame21,  DbLookupXFrame22,
+                 DbLookupXFrame23, DbLookupXFrame24, DbLookupXFrame25, DbLookupXFrame26,  Married1,
+                 Periods1,         XIntegerFrame1,   Specialty1,       xFrame34a,         xFrame35a,
+                 XDateFrame1,      XDateFrame4,      XFrame131,        DayCount39_1,      Payment1,
+                 Apodoxes1,        DbLookupXFrame9,  DayCount43_1,     EisforesEmpolyer1, EisforesEmpolyee1,
                  EisforesTotal1};
-    FLines[1] = {Frame21D,     XFrame22b,        XFrame23b,       DbLookupXFrame12,  DbLookupXFrame13,
-                 DbLookupXFrame14, DbLookupXFrame15, DbLookupXFrame16, DbLookupXFrame17, Married2,
-                 Periods2,     XIntegerFrame2,   Specialty2,      xFrame34b,         xFrame35b,
-                 XDateFrame2,  XDateFrame5,      XFrame132,       DayCount39_2,      Payment2,
-                 Apodoxes2,    DbLookupXFrame18, DayCount43_2,    EisforesEmpolyer2, EisforesEmpolyee2,
+    FLines[1] = {Frame21D,         XFrame22b,        XFrame23b,        DbLookupXFrame12,  DbLookupXFrame13,
+                 DbLookupXFrame14, DbLookupXFrame15, DbLookupXFrame16, DbLookupXFrame17,  Married2,
+                 Periods2,         XIntegerFrame2,   Specialty2,       xFrame34b,         xFrame35b,
+                 XDateFrame2,      XDateFrame5,      XFrame132,        DayCount39_2,      Payment2,
+                 Apodoxes2,        DbLookupXFrame18, DayCount43_2,     EisforesEmpolyer2, EisforesEmpolyee2,
                  EisforesTotal2};
-    FLines[2] = {Frame21E,     XFrame22c,        XFrame23c,       DbLookupXFrame3,   DbLookupXFrame4,
-                 DbLookupXFrame5, DbLookupXFrame6, DbLookupXFrame7, DbLookupXFrame8,   Married3,
-                 Periods3,     XIntegerFrame3,   Specialty3,      xFrame34c,         xFrame35c,
-                 XDateFrame3,  XDateFrame6,      XFrame475,       DayCount39_3,      Payment3,
-                 Apodoxes3,    DbLookupXFrame27, DayCount43_3,    EisforesEmpolyer3, EisforesEmpolyee3,
+    FLines[2] = {Frame21E,        XFrame22c,        XFrame23c,       DbLookupXFrame3,   DbLookupXFrame4,
+                 DbLookupXFrame5, DbLookupXFrame6,  DbLookupXFrame7, DbLookupXFrame8,   Married3,
+                 Periods3,        XIntegerFrame3,   Specialty3,      xFrame34c,         xFrame35c,
+                 XDateFrame3,     XDateFrame6,      XFrame475,       DayCount39_3,      Payment3,
+                 Apodoxes3,       DbLookupXFrame27, DayCount43_3,    EisforesEmpolyer3, EisforesEmpolyee3,
                  EisforesTotal3};
+    // The data module's sources are bound here rather than in the form, so that a page can also be made
+    // where there is no data module.
+    if (APDDataModule) {
+        for (const TLine &l : FLines)
+            for (TDbLookupXFrame *box : {l.Register, l.Amka, l.Surname, l.Name, l.Father, l.Mother, l.Birth, l.Afm,
+                                         l.Married, l.Periods, l.Specialty, l.SpecialCase, l.Package})
+                box->SetDataSource(APDDataModule->dsEmployers);
+        for (const TLine &l : FLines)
+            l.Phase->SetDataSource(APDDataModule->dsConPhase);
+    }
     FBound = true;
 }
 
-TComponent *TEmployFrame::ApdDataOwner() const
+TApdData *TEmployFrame::ApdDataOwner() const
 {
-    return IsApdData(Owner()) ? Owner() : nullptr;
+    return qobject_cast<TApdData *>(Owner());
 }
 
 // ---------------------------------------------------------------------------------- the window's needs
@@ -185,12 +184,13 @@ int TEmployFrame::DaysSum()
 
 void TEmployFrame::CopySchemes()
 {
-    TComponent *owner = ApdDataOwner();
+    TApdData *owner = ApdDataOwner();
     if (!owner)
         return;
-    for (TXFrameSheme *mine : {ShemeH0, ShemeH1, ShemeH2, ShemeH3})
-        if (auto *theirs = qobject_cast<TXFrameSheme *>(owner->FindComponent(mine->Name())))
-            mine->Assign(theirs);
+    ShemeH0->Assign(owner->ShemeH0);
+    ShemeH1->Assign(owner->ShemeH1);
+    ShemeH2->Assign(owner->ShemeH2);
+    ShemeH3->Assign(owner->ShemeH3);
 }
 
 void TEmployFrame::WriteState(TWriter *Writer)
@@ -222,23 +222,26 @@ void TEmployFrame::FrameMouseWheel(TObject *, TShiftState, int WheelDelta, TPoin
 
 void TEmployFrame::ScrollLine(bool Up)
 {
-    // One line of the page's own vertical scroll; the page does not scroll automatically, so with its
-    // content inside the visible area nothing moves.
+    // One line of the scroll bar's usual increment.
     const int line = 8;
-    int contentBottom = 0;
+    FScrollTop += Up ? -line : line;
+    Realign();
+}
+
+void TEmployFrame::AlignControls(TControl *AControl, TRect &Rect)
+{
+    TFrame::AlignControls(AControl, Rect);
+    // The sheet is taller than the room its window gives it; the wheel scrolls it within its content.
+    int bottom = 0;
     for (int i = 0; i < ControlCount(); ++i)
         if (Controls(i)->Visible())
-            contentBottom = std::max(contentBottom, Controls(i)->Top() + Controls(i)->Height());
-    if (ControlCount() == 0)
-        return;
-    TControl *first = Controls(0);
-    const int top = first->Top();
-    int delta = Up ? std::min(line, -top) : -std::min(line, std::max(0, contentBottom - Height()));
-    if (delta == 0)
+            bottom = std::max(bottom, Controls(i)->Top() + Controls(i)->Height());
+    FScrollTop = std::clamp(FScrollTop, 0, std::max(0, bottom - Height()));
+    if (FScrollTop == 0)
         return;
     for (int i = 0; i < ControlCount(); ++i) {
         TControl *c = Controls(i);
-        c->SetBounds(c->Left(), c->Top() + delta, c->Width(), c->Height());
+        c->SetBounds(c->Left(), c->Top() - FScrollTop, c->Width(), c->Height());
     }
 }
 
@@ -272,8 +275,17 @@ void TEmployFrame::LineWage(int Line)
         return;
     const TLine &l = FLines[size_t(Line)];
     const QString specialty = l.Specialty->Caption();
-    const Currency w = APDDataModule->GetWage(specialty, l.Periods->Caption(), l.Married->Caption());
-    const Currency a = APDDataModule->EmployeeAllowance(specialty, l.Register->Caption());
+    Currency w, a;
+    try {
+        w = APDDataModule->GetWage(specialty, l.Periods->Caption(), l.Married->Caption());
+        a = APDDataModule->EmployeeAllowance(specialty, l.Register->Caption());
+    } catch (const Exception &) {
+        // While a document is read, its stored daily wage follows anyway: a code that the wage table no
+        // longer holds must not make the whole document unreadable.
+        if (ComponentState().testFlag(csReading))
+            return;
+        throw;
+    }
     l.Wage->SetValue(w + a);
 }
 
@@ -324,27 +336,36 @@ void TEmployFrame::NotifyChange()
 {
     if (OnChange)
         OnChange(this);
-    if (TComponent *owner = ApdDataOwner())
-        QMetaObject::invokeMethod(owner, "DoChange", Qt::DirectConnection);
+    if (TApdData *owner = ApdDataOwner())
+        owner->DoChange();
 }
 
 // ---------------------------------------------------------------------------------- handlers
 
-void TEmployFrame::XFrame22cClick(TObject *)
+void TEmployFrame::XFrame22cClick(TObject *Sender)
 {
-    // The employee pick opens the dataset pop-up, which comes with the dataset-bound boxes.
+    if (DataSetPopup)
+        DataSetPopup->PopupExt(Sender, 0, nullptr);
 }
 
-void TEmployFrame::DbLookupXFrame9Click(TObject *)
+void TEmployFrame::DbLookupXFrame9Click(TObject *Sender)
 {
+    if (DataSetPopup)
+        DataSetPopup->PopupExt(Sender, 0, nullptr);
 }
 
-void TEmployFrame::Frame21CDropDown(TObject *)
+void TEmployFrame::Frame21CDropDown(TObject *Sender)
 {
+    if (DataSetPopup && APDDataModule)
+        if (auto *box = qobject_cast<TControl *>(Sender))
+            DataSetPopup->PopupFor(box, APDDataModule->tbIkaOffices, 0, QStringLiteral("ΚΩΔΙΚΟΣ"));
 }
 
-void TEmployFrame::xFrame34aDropDown(TObject *)
+void TEmployFrame::xFrame34aDropDown(TObject *Sender)
 {
+    if (DataSetPopup && APDDataModule)
+        if (auto *box = qobject_cast<TControl *>(Sender))
+            DataSetPopup->PopupFor(box, APDDataModule->tbInsCases, 0, QStringLiteral("ΠΑΚΕΤΟ ΚΑΛΥΨΗΣ"));
 }
 
 void TEmployFrame::Specialty1DropDown(TObject *Sender)
@@ -428,16 +449,19 @@ void TEmployFrame::XDateFrame3DateChange(TObject *)
 void TEmployFrame::Apodoxes1ChangeText(TObject *)
 {
     LineContributions(0);
+    RecalcOwnerTotals();
 }
 
 void TEmployFrame::Apodoxes2ChangeText(TObject *)
 {
     LineContributions(1);
+    RecalcOwnerTotals();
 }
 
 void TEmployFrame::Apodoxes3ChangeText(TObject *)
 {
     LineContributions(2);
+    RecalcOwnerTotals();
 }
 
 void TEmployFrame::xFrame35aChangeText(TObject *)
@@ -457,10 +481,15 @@ void TEmployFrame::xFrame35cChangeText(TObject *)
 
 void TEmployFrame::EisforesTotal1ChangeText(TObject *)
 {
+    RecalcOwnerTotals();
+}
+
+void TEmployFrame::RecalcOwnerTotals()
+{
     if (!FBound)
         return;
-    if (TComponent *owner = ApdDataOwner())
-        QMetaObject::invokeMethod(owner, "RecalcTotals", Qt::DirectConnection);
+    if (TApdData *owner = ApdDataOwner())
+        owner->RecalcTotals();
 }
 
 void TEmployFrame::XFrameNotifier1Change(TObject *, TXFrame *)
@@ -514,38 +543,47 @@ void TEmployFrame::XFrame1PrintInit(TObject *, bool &Print)
     Print = IsLastPage;
 }
 
-void TEmployFrame::CopyOwnerText(TObject *Sender, const char *OwnerBox)
+void TEmployFrame::CopyOwnerText(TObject *Sender, TXFrame *OwnerBox)
 {
-    TComponent *owner = ApdDataOwner();
     auto *box = qobject_cast<TXFrame *>(Sender);
-    if (!owner || !box)
-        return;
-    if (auto *source = qobject_cast<TXFrame *>(owner->FindComponent(QString::fromLatin1(OwnerBox))))
-        box->SetCaption(source->Caption());
+    if (box && OwnerBox)
+        SetPrintedText(box, OwnerBox->Caption());
+}
+
+void TEmployFrame::SetPrintedText(TXFrame *Box, const QString &Text)
+{
+    // Printing copies these texts; it changes nothing the user typed, so it must not mark the document
+    // modified.
+    TXFrameNotifier *notifier = Box->Notifier();
+    Box->SetNotifier(nullptr);
+    Box->SetCaption(Text);
+    Box->SetNotifier(notifier);
 }
 
 void TEmployFrame::frameAMEPrint(TObject *Sender, IPage *, const TRect &)
 {
-    CopyOwnerText(Sender, "frameAME");
+    if (TApdData *owner = ApdDataOwner())
+        CopyOwnerText(Sender, owner->frameAME);
 }
 
 void TEmployFrame::frameAMOEPrint(TObject *Sender, IPage *, const TRect &)
 {
-    CopyOwnerText(Sender, "frameAMOE");
+    if (TApdData *owner = ApdDataOwner())
+        CopyOwnerText(Sender, owner->frameAMOE);
 }
 
 void TEmployFrame::frameAFMPrint(TObject *Sender, IPage *, const TRect &)
 {
-    CopyOwnerText(Sender, "frameAFM");
+    if (TApdData *owner = ApdDataOwner())
+        CopyOwnerText(Sender, owner->frameAFM);
 }
 
 void TEmployFrame::XFrame503Print(TObject *Sender, IPage *, const TRect &)
 {
-    TXDateFrame *period = PeriodBox(ApdDataOwner());
+    TApdData *owner = ApdDataOwner();
     auto *box = qobject_cast<TXDateFrame *>(Sender);
-    if (!period || !box)
-        return;
-    box->SetCaption(FormatDateTime(box->DateFormat(), period->Date()));
+    if (owner && box)
+        SetPrintedText(box, FormatDateTime(box->DateFormat(), owner->DatePeriodFrame->Date()));
 }
 
 // ---------------------------------------------------------------------------------- declaration records
@@ -566,8 +604,8 @@ void TEmployFrame::ExportLine(int Line, TApdFile &File)
     PutText(l.Mother->Caption(), ep + 131, 30, QStringLiteral("ΟΝΟΜΑ ΜΗΤΡΟΣ"));
     PutDateText(l.Birth->Caption(), ep + 161, 8);
     PutDigits(l.Afm->Caption(), ep + 169, 9);
-    PutText(l.Married->Caption() == QStringLiteral("ΕΓΓΑΜΟΣ") ? QStringLiteral("2") : QStringLiteral("1"), ep + 178,
-            1, QString());
+    PutText(l.Married->Caption() == QStringLiteral("ΕΓΓΑΜΟΣ") ? QStringLiteral("2") : QStringLiteral("1"), ep + 178, 1,
+            QString());
 
     PutText(QStringLiteral("3"), rp + 0, 1, QString());
     PutDigits(l.Branch->Caption(), rp + 1, 3);

@@ -4,22 +4,22 @@
 // the modified state must follow, prints its continuation header and last-page blocks, and adds two
 // records per line to the declaration file.
 //
-// The owner it talks to is the declaration window (class TApdData). The page finds the window's boxes
-// and schemes by name and calls its Q_INVOKABLE DoChange() and RecalcTotals(); with any other owner, or
-// none, those steps do nothing.
+// The owner it talks to is the declaration window (TApdData): its period, employer numbers and schemes,
+// its DoChange and RecalcTotals. With any other owner, or none, those steps do nothing.
 #pragma once
 
+#include "XForms/DbXForms.h"
 #include "XForms/XDateFrame.h"
 #include "XForms/XForms.h"
 #include "vcl/Forms.h"
 
 #include <array>
 
+class TApdData;
 class TApdFile;
 
-// The boxes bound to the reference tables. Until the dataset-bound box class is in, they are plain
-// in-place edited boxes; the page's code reads their texts only.
-using TEmployDbBox = TInplaceEditFrame;
+// The kind of the page's boxes bound to the reference tables.
+using TEmployDbBox = TDbLookupXFrame;
 
 class TEmployFrame : public TFrame
 {
@@ -60,29 +60,29 @@ public:
     TXFrameSheme *ShemeH0 = nullptr, *ShemeH1 = nullptr, *ShemeH2 = nullptr, *ShemeH3 = nullptr;
     TXFrame *ClientFrame = nullptr;
     // Row boxes of lines 1, 2 and 3.
-    TEmployDbBox *Frame21C = nullptr, *Frame21D = nullptr, *Frame21E = nullptr;                      // 21 branch
-    TEmployDbBox *XFrame22a = nullptr, *XFrame22b = nullptr, *XFrame22c = nullptr;                   // 22 register no.
-    TEmployDbBox *XFrame23a = nullptr, *XFrame23b = nullptr, *XFrame23c = nullptr;                   // 23 ΑΜΚΑ
-    TEmployDbBox *DbLookupXFrame21 = nullptr, *DbLookupXFrame12 = nullptr, *DbLookupXFrame3 = nullptr; // 24 surname
-    TEmployDbBox *DbLookupXFrame22 = nullptr, *DbLookupXFrame13 = nullptr, *DbLookupXFrame4 = nullptr; // 25 name
-    TEmployDbBox *DbLookupXFrame23 = nullptr, *DbLookupXFrame14 = nullptr, *DbLookupXFrame5 = nullptr; // 26 father
-    TEmployDbBox *DbLookupXFrame24 = nullptr, *DbLookupXFrame15 = nullptr, *DbLookupXFrame6 = nullptr; // 27 mother
-    TEmployDbBox *DbLookupXFrame25 = nullptr, *DbLookupXFrame16 = nullptr, *DbLookupXFrame7 = nullptr; // 28 birth
-    TEmployDbBox *DbLookupXFrame26 = nullptr, *DbLookupXFrame17 = nullptr, *DbLookupXFrame8 = nullptr; // 29 ΑΦΜ
-    TEmployDbBox *Married1 = nullptr, *Married2 = nullptr, *Married3 = nullptr;                      // 30
-    TEmployDbBox *Periods1 = nullptr, *Periods2 = nullptr, *Periods3 = nullptr;                      // 31 triennia
-    TXIntegerFrame *XIntegerFrame1 = nullptr, *XIntegerFrame2 = nullptr, *XIntegerFrame3 = nullptr;  // 32 Sundays
-    TEmployDbBox *Specialty1 = nullptr, *Specialty2 = nullptr, *Specialty3 = nullptr;                // 33
-    TEmployDbBox *xFrame34a = nullptr, *xFrame34b = nullptr, *xFrame34c = nullptr;                   // 34 case
-    TEmployDbBox *xFrame35a = nullptr, *xFrame35b = nullptr, *xFrame35c = nullptr;                   // 35 package
-    TXDateFrame *XDateFrame1 = nullptr, *XDateFrame2 = nullptr, *XDateFrame3 = nullptr;              // 36 from
-    TXDateFrame *XDateFrame4 = nullptr, *XDateFrame5 = nullptr, *XDateFrame6 = nullptr;              // 37 until
-    TXFrame *XFrame131 = nullptr, *XFrame132 = nullptr, *XFrame475 = nullptr;                        // 38 type
-    TXIntegerFrame *DayCount39_1 = nullptr, *DayCount39_2 = nullptr, *DayCount39_3 = nullptr;        // 39 days
-    TXCurrencyFrame *Payment1 = nullptr, *Payment2 = nullptr, *Payment3 = nullptr;                   // 40 wage
-    TXCurrencyFrame *Apodoxes1 = nullptr, *Apodoxes2 = nullptr, *Apodoxes3 = nullptr;                // 41 earnings
-    TEmployDbBox *DbLookupXFrame9 = nullptr, *DbLookupXFrame18 = nullptr, *DbLookupXFrame27 = nullptr; // 42 phase
-    TXIntegerFrame *DayCount43_1 = nullptr, *DayCount43_2 = nullptr, *DayCount43_3 = nullptr;        // 43
+    TDbLookupXFrame *Frame21C = nullptr, *Frame21D = nullptr, *Frame21E = nullptr;    // 21 branch
+    TDbLookupXFrame *XFrame22a = nullptr, *XFrame22b = nullptr, *XFrame22c = nullptr; // 22 register no.
+    TDbLookupXFrame *XFrame23a = nullptr, *XFrame23b = nullptr, *XFrame23c = nullptr; // 23 ΑΜΚΑ
+    TDbLookupXFrame *DbLookupXFrame21 = nullptr, *DbLookupXFrame12 = nullptr, *DbLookupXFrame3 = nullptr; // 24 surname
+    TDbLookupXFrame *DbLookupXFrame22 = nullptr, *DbLookupXFrame13 = nullptr, *DbLookupXFrame4 = nullptr; // 25 name
+    TDbLookupXFrame *DbLookupXFrame23 = nullptr, *DbLookupXFrame14 = nullptr, *DbLookupXFrame5 = nullptr; // 26 father
+    TDbLookupXFrame *DbLookupXFrame24 = nullptr, *DbLookupXFrame15 = nullptr, *DbLookupXFrame6 = nullptr; // 27 mother
+    TDbLookupXFrame *DbLookupXFrame25 = nullptr, *DbLookupXFrame16 = nullptr, *DbLookupXFrame7 = nullptr; // 28 birth
+    TDbLookupXFrame *DbLookupXFrame26 = nullptr, *DbLookupXFrame17 = nullptr, *DbLookupXFrame8 = nullptr; // 29 ΑΦΜ
+    TDbLookupXFrame *Married1 = nullptr, *Married2 = nullptr, *Married3 = nullptr;                        // 30
+    TDbLookupXFrame *Periods1 = nullptr, *Periods2 = nullptr, *Periods3 = nullptr;                        // 31 triennia
+    TXIntegerFrame *XIntegerFrame1 = nullptr, *XIntegerFrame2 = nullptr, *XIntegerFrame3 = nullptr;       // 32 Sundays
+    TDbLookupXFrame *Specialty1 = nullptr, *Specialty2 = nullptr, *Specialty3 = nullptr;                  // 33
+    TDbLookupXFrame *xFrame34a = nullptr, *xFrame34b = nullptr, *xFrame34c = nullptr;                     // 34 case
+    TDbLookupXFrame *xFrame35a = nullptr, *xFrame35b = nullptr, *xFrame35c = nullptr;                     // 35 package
+    TXDateFrame *XDateFrame1 = nullptr, *XDateFrame2 = nullptr, *XDateFrame3 = nullptr;                   // 36 from
+    TXDateFrame *XDateFrame4 = nullptr, *XDateFrame5 = nullptr, *XDateFrame6 = nullptr;                   // 37 until
+    TXFrame *XFrame131 = nullptr, *XFrame132 = nullptr, *XFrame475 = nullptr;                             // 38 type
+    TXIntegerFrame *DayCount39_1 = nullptr, *DayCount39_2 = nullptr, *DayCount39_3 = nullptr;             // 39 days
+    TXCurrencyFrame *Payment1 = nullptr, *Payment2 = nullptr, *Payment3 = nullptr;                        // 40 wage
+    TXCurrencyFrame *Apodoxes1 = nullptr, *Apodoxes2 = nullptr, *Apodoxes3 = nullptr;                     // 41 earnings
+    TDbLookupXFrame *DbLookupXFrame9 = nullptr, *DbLookupXFrame18 = nullptr, *DbLookupXFrame27 = nullptr; // 42 phase
+    TXIntegerFrame *DayCount43_1 = nullptr, *DayCount43_2 = nullptr, *DayCount43_3 = nullptr;             // 43
     // Box 44 holds the insured's share and box 45 the employer's, whatever the names say.
     TXCurrencyFrame *EisforesEmpolyer1 = nullptr, *EisforesEmpolyer2 = nullptr, *EisforesEmpolyer3 = nullptr;
     TXCurrencyFrame *EisforesEmpolyee1 = nullptr, *EisforesEmpolyee2 = nullptr, *EisforesEmpolyee3 = nullptr;
@@ -139,22 +139,23 @@ public:
     // Box 39's or 43's limit from the line's dates; counts the weekdays into it when Counting.
     void CountWorkDays(TXIntegerFrame *Box, bool Counting, TDateTime From, TDateTime To);
     // The owner, when it is a declaration window.
-    TComponent *ApdDataOwner() const;
+    TApdData *ApdDataOwner() const;
 
 protected:
     bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
+    void AlignControls(TControl *AControl, TRect &Rect) override;
 
 private:
     // The boxes of one employee line.
     struct TLine {
-        TEmployDbBox *Branch, *Register, *Amka, *Surname, *Name, *Father, *Mother, *Birth, *Afm, *Married, *Periods;
+        TDbLookupXFrame *Branch, *Register, *Amka, *Surname, *Name, *Father, *Mother, *Birth, *Afm, *Married, *Periods;
         TXIntegerFrame *Sundays;
-        TEmployDbBox *Specialty, *SpecialCase, *Package;
+        TDbLookupXFrame *Specialty, *SpecialCase, *Package;
         TXDateFrame *From, *To;
         TXFrame *EarningsType;
         TXIntegerFrame *Days;
         TXCurrencyFrame *Wage, *Earnings;
-        TEmployDbBox *Phase;
+        TDbLookupXFrame *Phase;
         TXIntegerFrame *AccountingDays;
         TXCurrencyFrame *Insured, *Employer, *Total;
     };
@@ -166,10 +167,16 @@ private:
     void LineSpecialCase(int Line);
     void LineBlank(int Line, QString &Text);
     void ExportLine(int Line, TApdFile &File);
-    void CopyOwnerText(TObject *Sender, const char *OwnerBox);
+    void CopyOwnerText(TObject *Sender, TXFrame *OwnerBox);
+    void SetPrintedText(TXFrame *Box, const QString &Text);
     void NotifyChange();
+    // The window's totals follow every change of a line's earnings or total contributions: the earnings
+    // and days totals go into the declaration file's header and must match its lines.
+    void RecalcOwnerTotals();
     void ScrollLine(bool Up);
 
     std::array<TLine, 3> FLines{};
     bool FBound = false;
+    // How far the wheel has scrolled the sheet up, in pixels.
+    int FScrollTop = 0;
 };

@@ -76,14 +76,15 @@ TDateTime Day(int y, int m, int d)
     return EncodeDate(y, m, d);
 }
 
-void EmployFrameFixture::SetUp()
+// The tables are built once per run (writing them row by row is slow) and copied for every test.
+static QString SharedTables()
 {
-    const QString data = Dir.filePath(QStringLiteral("APDData"));
-    QDir().mkpath(data);
-    Previous = DialogService::SetHook([this](const QString &text, DialogService::Kind, unsigned) {
-        Errors.push_back(text);
-        return static_cast<int>(DialogService::mrOk);
-    });
+    static QTemporaryDir dir;
+    static bool built = false;
+    if (built)
+        return dir.path();
+    built = true;
+    const QString data = dir.path();
     const QDir csv(QStringLiteral(APD_SOURCE_DIR "/data/APDData"));
     {
         std::unique_ptr<TAPDDataModule> design(TAPDDataModule::CreateDesign(nullptr));
@@ -91,6 +92,15 @@ void EmployFrameFixture::SetUp()
         design->tbEmployes->CreateTable();
         FillFromCsv(design->tbIkaOffices, csv.filePath(QStringLiteral("IkaOffices.csv")));
         FillFromCsv(design->tbInsCases, csv.filePath(QStringLiteral("InsCases.csv")));
+        // One package of our own: round rates and a special insurance case.
+        design->tbInsCases->Open();
+        design->tbInsCases->Append();
+        design->tbInsCases->FieldByName(QStringLiteral("ΠΑΚΕΤΟ ΚΑΛΥΨΗΣ"))->SetAsString(QStringLiteral("999"));
+        design->tbInsCases->FieldByName(QStringLiteral("ΕΙΔ. ΠΕΡΙΠΤ. ΑΣΦΑΛ."))->SetValue(2);
+        design->tbInsCases->FieldByName(QStringLiteral("ΕΙΣΦΟΡΑ ΕΡΓΑΖΟΜΕΝΟΥ"))->SetValue(10.0);
+        design->tbInsCases->FieldByName(QStringLiteral("ΕΙΣΦΟΡΑ ΕΡΓΟΔΟΤΗ"))->SetValue(20.0);
+        design->tbInsCases->Post();
+        design->tbInsCases->Close();
         FillFromCsv(design->tbPayment, csv.filePath(QStringLiteral("Payment.csv")));
         FillFromCsv(design->tbConPhase, csv.filePath(QStringLiteral("ConPhase.csv")));
         TTable *t = design->tbEmployers;
@@ -98,12 +108,12 @@ void EmployFrameFixture::SetUp()
         t->SetReadOnly(false);
         t->Open();
         const TEmployee people[] = {
-            {"123456789", "01017012345", "ΑΛΕΞΙΟΥ", "ΝΙΚΟΛΑΟΣ", "ΓΕΩΡΓΙΟΣ", "ΜΑΡΙΑ", Day(1970, 1, 1), "012345678", true, 2,
-             "933110", "781", QVariant()},
-            {"222333444", "15057554321", "ΒΑΣΙΛΕΙΟΥ", "ΠΕΤΡΟΣ", "ΙΩΑΝΝΗΣ", "ΕΛΕΝΗ", Day(1975, 5, 15), "123456789", false,
-             0, "933120", "781", 10.0},
-            {"555666777", "20128011111", "ΓΕΩΡΓΙΟΥ", "ΚΩΣΤΑΣ", "ΔΗΜΗΤΡΙΟΣ", "ΑΝΝΑ", Day(1980, 12, 20), "987654321", false,
-             1, "933130", "218", QVariant()},
+            {"123456789", "01017012345", "ΑΛΕΞΙΟΥ", "ΝΙΚΟΛΑΟΣ", "ΓΕΩΡΓΙΟΣ", "ΜΑΡΙΑ", Day(1970, 1, 1), "012345678", true,
+             2, "933110", "781", QVariant()},
+            {"222333444", "15057554321", "ΒΑΣΙΛΕΙΟΥ", "ΠΕΤΡΟΣ", "ΙΩΑΝΝΗΣ", "ΕΛΕΝΗ", Day(1975, 5, 15), "123456789",
+             false, 0, "933120", "781", 10.0},
+            {"555666777", "20128011111", "ΓΕΩΡΓΙΟΥ", "ΚΩΣΤΑΣ", "ΔΗΜΗΤΡΙΟΣ", "ΑΝΝΑ", Day(1980, 12, 20), "987654321",
+             false, 1, "933130", "218", QVariant()},
         };
         for (const TEmployee &p : people) {
             t->Append();
@@ -124,6 +134,20 @@ void EmployFrameFixture::SetUp()
         }
         t->Close();
     }
+    return data;
+}
+
+void EmployFrameFixture::SetUp()
+{
+    const QString data = Dir.filePath(QStringLiteral("APDData"));
+    QDir().mkpath(data);
+    const QDir shared(SharedTables());
+    for (const QString &f : shared.entryList(QDir::Files))
+        ASSERT_TRUE(QFile::copy(shared.filePath(f), QDir(data).filePath(f)));
+    Previous = DialogService::SetHook([this](const QString &text, DialogService::Kind, unsigned) {
+        Errors.push_back(text);
+        return static_cast<int>(DialogService::mrOk);
+    });
     Module = std::make_unique<TAPDDataModule>(nullptr, Dir.path());
     APDDataModule = Module.get();
     ASSERT_TRUE(Errors.empty()) << qPrintable(Errors.front());
@@ -140,23 +164,7 @@ void EmployFrameFixture::PickEmployee(TEmployFrame *page, int line, const QStrin
 {
     TTable *t = Module->tbEmployers;
     ASSERT_TRUE(t->Locate(QStringLiteral("ΑΡΙΘΜ.ΜΗΤΡΩΟΥ ΑΣΦ."), registerNumber, 0));
-    const char suffix[3][2] = {{'1', 0}, {'2', 0}, {'3', 0}};
-    auto box = [&](const char *a, const char *b, const char *c) {
-        const char *n[3] = {a, b, c};
-        return qobject_cast<TXFrame *>(page->FindComponent(QString::fromLatin1(n[line])));
-    };
-    auto text = [&](const char *field) { return t->FieldByName(QString::fromUtf8(field))->DisplayText(); };
-    (void)suffix;
-    box("DbLookupXFrame24", "DbLookupXFrame15", "DbLookupXFrame6")->SetCaption(text("ΟΝΟΜΑ ΜΗΤΡΟΣ"));
-    box("XFrame22a", "XFrame22b", "XFrame22c")->SetCaption(text("ΑΡΙΘΜ.ΜΗΤΡΩΟΥ ΑΣΦ."));
-    box("XFrame23a", "XFrame23b", "XFrame23c")->SetCaption(text("Α.Μ.Κ.Α."));
-    box("DbLookupXFrame21", "DbLookupXFrame12", "DbLookupXFrame3")->SetCaption(text("ΕΠΩΝΥΜΟ"));
-    box("DbLookupXFrame22", "DbLookupXFrame13", "DbLookupXFrame4")->SetCaption(text("ΟΝΟΜΑ"));
-    box("DbLookupXFrame23", "DbLookupXFrame14", "DbLookupXFrame5")->SetCaption(text("ΟΝΟΜΑ ΠΑΤΡΟΣ"));
-    box("DbLookupXFrame25", "DbLookupXFrame16", "DbLookupXFrame7")->SetCaption(text("ΗΜ/ΝΙΑ ΓΕΝΝΗΣΗΣ"));
-    box("DbLookupXFrame26", "DbLookupXFrame17", "DbLookupXFrame8")->SetCaption(text("Α.Φ.Μ."));
-    box("Married1", "Married2", "Married3")->SetCaption(text("ΕΓΓΑΜΟΣ"));
-    box("Periods1", "Periods2", "Periods3")->SetCaption(text("ΑΡΙΘΜΟΣ ΤΡΙΕΤΙΩΝ"));
-    box("Specialty1", "Specialty2", "Specialty3")->SetCaption(text("ΚΩΔΙΚΟΣ ΕΙΔΙΚΟΤΗΤΑΣ"));
-    box("xFrame35a", "xFrame35b", "xFrame35c")->SetCaption(text("ΠΑΚΕΤΟ ΚΑΛΥΨΗΣ"));
+    // What the dataset pop-up does on a pick from any box of the line's group.
+    TDbLookupXFrame *boxes[3] = {page->DbLookupXFrame24, page->DbLookupXFrame15, page->DbLookupXFrame6};
+    boxes[line]->UpdateFromDataSet(true);
 }

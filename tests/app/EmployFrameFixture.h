@@ -16,8 +16,8 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Fills one line as an employee pick would: the boxes of rows 22 to 31, 33 and 35 in the page's
-    // component order (27, 22, 23 ... 35).
+    // Fills one line as an employee pick does: the boxes of rows 22 to 31, 33 and 35 from the employee's
+    // record, in the page's component order (27, 22, 23 ... 35).
     void PickEmployee(TEmployFrame *page, int line, const QString &registerNumber);
 
     QTemporaryDir Dir;
