@@ -67,3 +67,6 @@ private:
     QString FResultField;
     int FBorderWidth = 0;
 };
+
+// The shared dataset pop-up of the running program, made at start-up and reused.
+extern TDataSetPopup *DataSetPopup;

@@ -5,6 +5,7 @@
 
 #include "app/EmployerFrameF.h"
 #include "declaration/ApdFile.h"
+#include "declaration/eApdOptionsF.h"
 #include "printing/XPrinters.h"
 #include "vcl/ActnList.h"
 #include "vcl/CodePage.h"
@@ -16,6 +17,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QTabWidget>
+#include <QTimer>
 
 namespace
 {
@@ -395,4 +397,64 @@ TEST(ApdDataPages, WindowWithTwoPagesRendersThePageOnItsTab)
     EXPECT_EQ(w.PageControl1->TabWidget()->tabText(1), QStringLiteral("Σελίδα 2"));
     EXPECT_EQ(w.PageControl1->TabWidget()->currentIndex(), 0);
     EXPECT_TRUE(w.Pages(0)->Peer()->isVisibleTo(w.Peer()));
+}
+
+namespace
+{
+// The export options dialog that the export has open, found among the application's components.
+TeApdOptions *OpenOptions()
+{
+    for (TComponent *c : Application()->ComponentList())
+        if (auto *d = qobject_cast<TeApdOptions *>(c); d && d->Visible())
+            return d;
+    return nullptr;
+}
+} // namespace
+
+TEST(ApdDataPages, ExportAsksTheOptionsWritesTheFileAndPrintsTheChosenTexts)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("csc01"));
+    const QString pdf = dir.filePath(QStringLiteral("texts.pdf"));
+    UsePdf(pdf);
+    TApdData w(nullptr);
+    FillHeader(w); // type "02 ": the stop date is asked
+    w.AddPage();
+    FillLine(w.Pages(0), 1, QStringLiteral("111111111"), Eur(860), Eur(86), Eur(172), 20);
+
+    // Cancel: nothing is written or printed.
+    bool stopShown = false;
+    QTimer::singleShot(0, [&] {
+        TeApdOptions *d = OpenOptions();
+        ASSERT_NE(d, nullptr);
+        stopShown = d->pnlStop->Visible();
+        EXPECT_EQ(d->Edit1->GetText(), QStringLiteral("ΚΑΤΑΣΚΕΥΑΣΤΙΚΗ ΑΤΤΙΚΗΣ Α.Ε."));
+        d->SetModalResult(mrCancel);
+    });
+    w.ExportIkaApd();
+    EXPECT_TRUE(stopShown);
+    EXPECT_FALSE(QFile::exists(pdf));
+
+    QTimer::singleShot(0, [&] {
+        TeApdOptions *d = OpenOptions();
+        ASSERT_NE(d, nullptr);
+        d->Edit5->SetText(path);
+        d->CheckBox1->SetChecked(true);
+        d->CheckBox2->SetChecked(false);
+        d->CheckBox4->SetChecked(false);
+        d->DateTimePicker2->SetDate(EncodeDate(2003, 1, 22));
+        d->SetModalResult(mrOk);
+    });
+    w.ExportIkaApd();
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray data = f.readAll();
+    EXPECT_EQ(data.size(), 615 + 181 + 95 + 5);
+    EXPECT_EQ(data.mid(575, 8), "22012003");
+    EXPECT_EQ(FromCp1253(data.mid(70, 80)).trimmed(), QStringLiteral("ΚΑΤΑΣΚΕΥΑΣΤΙΚΗ ΑΤΤΙΚΗΣ Α.Ε."));
+    // The accompanying form went to the printer.
+    EXPECT_TRUE(QFile::exists(pdf));
+    EXPECT_TRUE(PdfTextOf(pdf).contains(QStringLiteral("0123456789")));
+    // No dialog is left behind.
+    EXPECT_EQ(OpenOptions(), nullptr);
 }
