@@ -3,7 +3,9 @@
 // the declaration file they export.
 #include "ApdDataTestSupport.h"
 
+#include "EmployFrameFixture.h"
 #include "app/EmployerFrameF.h"
+#include "declaration/APDDataModuleF.h"
 #include "declaration/ApdFile.h"
 #include "declaration/eApdOptionsF.h"
 #include "printing/XPrinters.h"
@@ -457,4 +459,37 @@ TEST(ApdDataPages, ExportAsksTheOptionsWritesTheFileAndPrintsTheChosenTexts)
     EXPECT_TRUE(PdfTextOf(pdf).contains(QStringLiteral("0123456789")));
     // No dialog is left behind.
     EXPECT_EQ(OpenOptions(), nullptr);
+}
+
+// With the reference tables of a real data module.
+class ApdDataWithModule : public EmployFrameFixture
+{
+};
+
+TEST_F(ApdDataWithModule, BranchPickFillsItsGroupAndComputedLinesReachTheTotals)
+{
+    TApdData w(nullptr);
+    EXPECT_EQ(w.DbLookupXFrame1->DataSource(), APDDataModule->dsEmployes);
+    EXPECT_EQ(w.frameAFM->DataSource(), APDDataModule->dsEmployes);
+    EXPECT_EQ(w.DbLookupXFrame9->DataSource(), APDDataModule->dsIkaOffices);
+    EXPECT_EQ(w.frameAMOE->DataSource(), nullptr);
+
+    TTable *offices = APDDataModule->tbIkaOffices;
+    ASSERT_TRUE(offices->Active());
+    ASSERT_TRUE(offices->Locate(QStringLiteral("ΚΩΔΙΚΟΣ"), QStringLiteral("002"), {}));
+    w.DbLookupXFrame10->UpdateFromDataSet(true);
+    EXPECT_EQ(w.DbLookupXFrame10->Caption(), QStringLiteral("002"));
+    EXPECT_EQ(w.DbLookupXFrame9->Caption(), QStringLiteral("ΗΛΙΟΥΠΟΛΗΣ"));
+    // The employer boxes are another group: untouched.
+    EXPECT_EQ(w.DbLookupXFrame1->Caption(), QString());
+
+    w.DatePeriodFrame->SetDate(EncodeDate(2003, 1, 1));
+    w.AddPage();
+    PickEmployee(w.Pages(0), 0, QStringLiteral("123456789"));
+    TEmployFrame *p = w.Pages(0);
+    EXPECT_GT(p->Apodoxes1->Value(), Currency());
+    EXPECT_EQ(w.ApodoxesTotal->Value(), p->EarningsSum());
+    EXPECT_EQ(w.EisforesTotal->Value(), p->ContributionsSum());
+    EXPECT_EQ(w.DaysTotal->Value(), p->DaysSum());
+    EXPECT_EQ(w.DaysTotal->Value(), 23);
 }
