@@ -713,7 +713,6 @@ object ApdData: TApdData
           Alignment = taRightJustify
           Layout = tlTop
           OnPrint = XFrame454Print
-          Notifier = XFrameNotifier1
         end
       end
       object PageControl1: TPageControl

@@ -75,6 +75,8 @@ TApdData::TApdData(TComponent *AOwner) : TForm(AOwner)
     SetBorderStyle(bsNone);
     LoadArtwork();
     BindDataSources();
+    // The page footer is rewritten on every printed page; that is no change of the document.
+    XFrame454->SetNotifier(nullptr);
     // The window takes the size of the sheet it shows.
     SetClientWidth(PageFrame->Left() + PageFrame->Width());
     SetClientHeight(PageFrame->Top() + PageFrame->Height());
@@ -527,8 +529,10 @@ void TApdData::Preview()
     InitXVCLPrinters();
     if (!PreviewForm)
         PreviewForm = new TPreviewForm(Application());
-    delete PreviewForm->DocPreview1->DocPrinter();
+    // The previous document goes, and its page files with it.
+    TEMFPrinter *previous = PreviewForm->DocPreview1->DocPrinter();
     PreviewForm->DocPreview1->SetDocPrinter(nullptr);
+    delete previous;
     auto *doc = new TEMFPrinter;
     PreviewForm->DocPreview1->SetDocPrinter(doc);
     doc->BeginDoc(QStringLiteral("Apd"));
