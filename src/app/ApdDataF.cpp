@@ -6,8 +6,8 @@
 #include "declaration/APDDataModuleF.h"
 #include "declaration/ApdFile.h"
 #include "declaration/DiskLabelF.h"
-#include "declaration/eApdOptionsF.h"
 #include "declaration/TyposAPDPopupF.h"
+#include "declaration/eApdOptionsF.h"
 #include "printing/PreviewFormF.h"
 #include "printing/XPrinters.h"
 #include "printing/XVCLPrinters.h"
@@ -20,7 +20,6 @@
 #include <QFile>
 #include <QMenu>
 #include <QSaveFile>
-
 
 // The form resource and the artwork live in this static library; the linker keeps them only when named.
 static void InitApdDataResource()
@@ -43,8 +42,8 @@ constexpr int MaxPreviewPages = 10000;
 void RegisterApdDataClasses()
 {
     static const bool registered = [] {
-        RegisterClasses<TApdData, TXFrame, TInplaceEditFrame, TDbLookupXFrame, TXDateFrame, TXCurrencyFrame, TXIntegerFrame,
-                        TXFrameNotifier, TXFrameSheme, TPageControl, TTabSheet, TPrintDialog, TImage>();
+        RegisterClasses<TApdData, TXFrame, TInplaceEditFrame, TDbLookupXFrame, TXDateFrame, TXCurrencyFrame,
+                        TXIntegerFrame, TXFrameNotifier, TXFrameSheme, TPageControl, TTabSheet, TPrintDialog, TImage>();
         RegisterClass<TEmployFrame>();
         return true;
     }();
@@ -102,8 +101,8 @@ void TApdData::BindDataSources()
 {
     if (!APDDataModule)
         return;
-    for (TDbLookupXFrame *b : {DbLookupXFrame1, DbLookupXFrame2, DbLookupXFrame3, DbLookupXFrame4, DbLookupXFrame5,
-                               frameAME, frameAFM})
+    for (TDbLookupXFrame *b :
+         {DbLookupXFrame1, DbLookupXFrame2, DbLookupXFrame3, DbLookupXFrame4, DbLookupXFrame5, frameAME, frameAFM})
         b->SetDataSource(APDDataModule->dsEmployes);
     for (TDbLookupXFrame *b : {DbLookupXFrame10, DbLookupXFrame9})
         b->SetDataSource(APDDataModule->dsIkaOffices);
@@ -228,7 +227,10 @@ void TApdData::ShemeChanged(TXFrameSheme *Changed, int Index)
         TEmployFrame *page = Pages(i);
         if (!page)
             continue;
-        TXFrameSheme *target = Index == 0 ? page->ShemeH0 : Index == 1 ? page->ShemeH1 : Index == 2 ? page->ShemeH2 : page->ShemeH3;
+        TXFrameSheme *target = Index == 0   ? page->ShemeH0
+                               : Index == 1 ? page->ShemeH1
+                               : Index == 2 ? page->ShemeH2
+                                            : page->ShemeH3;
         if (target)
             target->Assign(Changed);
     }
@@ -608,8 +610,8 @@ void TApdData::ExportWith(const TApdExportOptions &Options)
     if (!Options.Path.isEmpty())
         file.SaveToFile(Options.Path);
     if (Options.PrintAccompanying || Options.PrintPages)
-        file.Print(Options.PrintAccompanying, Options.PrintPages, Options.FontBold ? TFontStyles(fsBold) : TFontStyles(),
-                   Options.FontSize, Options.FontName);
+        file.Print(Options.PrintAccompanying, Options.PrintPages,
+                   Options.FontBold ? TFontStyles(fsBold) : TFontStyles(), Options.FontSize, Options.FontName);
     if (Options.PrintLabel) {
         const char *h = file.HeaderRecord.data();
         ShowDiskLabel(FromCp1253(QByteArray(h + 415, 10)), FromCp1253(QByteArray(h + 425, 9)),

@@ -18,8 +18,8 @@ struct ApdDataPrint : ::testing::Test {
     void Render(const QString &name)
     {
         if (qEnvironmentVariableIsSet("APD_RENDER_DIR"))
-            RunTool(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"), Pdf,
-                                                 qEnvironmentVariable("APD_RENDER_DIR") + u'/' + name});
+            RunTool(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"),
+                                                 Pdf, qEnvironmentVariable("APD_RENDER_DIR") + u'/' + name});
     }
 };
 
