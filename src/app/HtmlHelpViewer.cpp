@@ -1,11 +1,9 @@
 #include "app/HtmlHelpViewer.h"
 
 #include "app/HtmlHelpApi.h"
-#include "vcl/Forms.h"
+#include "platform/Platform.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 
 THtmlHelpViewer *HelpViewer = nullptr;
 
@@ -82,7 +80,7 @@ QString THtmlHelpViewer::GetHelpFile(const QString &Name)
     if (result.isEmpty() && FHelpManager)
         result = FHelpManager->GetHelpFile();
     if (!result.contains(u'/') && !result.contains(u'\\')) {
-        QString folder = QFileInfo(Application() ? Application()->ExeName() : QString()).absolutePath();
+        QString folder = Platform::ProgramFolder();
         if (!folder.endsWith(u'/'))
             folder += u'/';
         result.prepend(QDir::toNativeSeparators(folder));

@@ -26,7 +26,7 @@ public:
     bool CallWinHelp(quintptr Handle, const QString &HelpFile, quint32 Command, quintptr Data) override;
 
     // The help file to open: Name, or the help manager's current file when Name is empty; a name without a
-    // folder is looked for in the program's folder.
+    // folder is looked for in the program's folder (where the program keeps its data and help).
     QString GetHelpFile(const QString &Name);
 
     int ViewerID() const { return FViewerID; }

@@ -1,6 +1,7 @@
 #include "app/HtmlHelpApi.h"
 #include "app/HtmlHelpViewer.h"
 
+#include "platform/Platform.h"
 #include "vcl/Forms.h"
 
 #include <QApplication>
@@ -44,7 +45,7 @@ protected:
         HtmlHelpA = FSaved;
         Application()->SetHelpFile(FHelpFile);
     }
-    static QString ProgramFolder() { return QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/"); }
+    static QString ProgramFolder() { return QDir::toNativeSeparators(Platform::ProgramFolder() + "/"); }
 
 private:
     THtmlHelpProc FSaved = nullptr;
