@@ -493,3 +493,29 @@ TEST_F(ApdDataWithModule, BranchPickFillsItsGroupAndComputedLinesReachTheTotals)
     EXPECT_EQ(w.DaysTotal->Value(), p->DaysSum());
     EXPECT_EQ(w.DaysTotal->Value(), 23);
 }
+
+TEST(ApdDataPages, ExportPrintsTheDiskLabelAfterTheFileAndNothingWhenTheFileFails)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("label.pdf"));
+    UsePdf(pdf);
+    TApdData w(nullptr);
+    FillHeader(w);
+    w.DatePeriodFrame->SetDate(EncodeDate(2003, 1, 1));
+    TApdExportOptions o;
+    o.PrintAccompanying = true;
+    o.PrintLabel = true;
+    o.FontName = QStringLiteral("Courier New");
+    o.Path = dir.filePath(QStringLiteral("no/such/folder/csc01"));
+    EXPECT_THROW(w.ExportWith(o), Exception);
+    EXPECT_FALSE(QFile::exists(pdf));
+
+    o.Path.clear();
+    o.PrintAccompanying = false;
+    w.ExportWith(o);
+    ASSERT_TRUE(QFile::exists(pdf));
+    const QString text = PdfTextOf(pdf);
+    EXPECT_TRUE(text.contains(QStringLiteral("0123456789"))) << qPrintable(text);
+    EXPECT_TRUE(text.contains(QStringLiteral("094000000"))) << qPrintable(text);
+    EXPECT_TRUE(text.contains(QStringLiteral("1/2003"))) << qPrintable(text);
+}
