@@ -144,7 +144,7 @@ object ApdData: TApdData
             Sheme = ShemeH0
             Notifier = XFrameNotifier1
           end
-          object DbLookupXFrame10: TInplaceEditFrame
+          object DbLookupXFrame10: TDbLookupXFrame
             HorzSize = 299
             VertSize = 50
             Borders = [rsLeft, rsTop]
@@ -156,9 +156,11 @@ object ApdData: TApdData
             ExtraHint = '  ΚΩΔΙΚΟΣ(2)'
             Group = 1
             HoverColor = 16744576
+            DataField = 'ΚΩΔΙΚΟΣ'
+            OnClick = XFrame13Click
             Notifier = XFrameNotifier1
           end
-          object DbLookupXFrame9: TInplaceEditFrame
+          object DbLookupXFrame9: TDbLookupXFrame
             HorzSize = 781
             VertSize = 50
             Borders = [rsLeft, rsTop, rsRight]
@@ -170,6 +172,8 @@ object ApdData: TApdData
             ExtraHint = '  ΟΝΟΜΑΣΙΑ(3)'
             Group = 1
             HoverColor = 16744576
+            DataField = 'ΟΝΟΜΑΣΙΑ'
+            OnClick = XFrame13Click
             Notifier = XFrameNotifier1
           end
         end
@@ -193,7 +197,7 @@ object ApdData: TApdData
             Sheme = ShemeH0
             Notifier = XFrameNotifier1
           end
-          object DbLookupXFrame1: TInplaceEditFrame
+          object DbLookupXFrame1: TDbLookupXFrame
             HorzSize = 1479
             VertSize = 90
             Borders = [rsLeft, rsTop, rsRight]
@@ -205,6 +209,8 @@ object ApdData: TApdData
             WordWrap = True
             Group = 0
             HoverColor = 16744576
+            DataField = 'ΕΠΩΝΥΜΙΑ'
+            OnClick = DbLookupXFrame1Click
             Notifier = XFrameNotifier1
           end
         end
@@ -242,7 +248,7 @@ object ApdData: TApdData
               TabOrder = 0
               Sheme = ShemeH2
               Notifier = XFrameNotifier1
-              object DbLookupXFrame3: TInplaceEditFrame
+              object DbLookupXFrame3: TDbLookupXFrame
                 HorzSize = 1191
                 VertSize = 50
                 Borders = [rsLeft, rsTop]
@@ -254,9 +260,11 @@ object ApdData: TApdData
                 ExtraHint = '  ΟΔΟΣ(5)'
                 Group = 0
                 HoverColor = 16744576
+                DataField = 'ΟΔΟΣ'
+                OnClick = DbLookupXFrame1Click
                 Notifier = XFrameNotifier1
               end
-              object DbLookupXFrame2: TInplaceEditFrame
+              object DbLookupXFrame2: TDbLookupXFrame
                 HorzSize = 288
                 VertSize = 50
                 Borders = [rsLeft, rsTop, rsRight]
@@ -268,10 +276,12 @@ object ApdData: TApdData
                 ExtraHint = '  ΑΡΙΘΜΟΣ(6)'
                 Group = 0
                 HoverColor = 16744576
+                DataField = 'ΑΡΙΘΜΟΣ'
+                OnClick = DbLookupXFrame1Click
                 Notifier = XFrameNotifier1
               end
             end
-            object DbLookupXFrame5: TInplaceEditFrame
+            object DbLookupXFrame5: TDbLookupXFrame
               HorzSize = 288
               VertSize = 51
               Borders = [rsLeft, rsTop]
@@ -283,9 +293,11 @@ object ApdData: TApdData
               ExtraHint = '  Τ.Κ.(7)'
               Group = 0
               HoverColor = 16744576
+              DataField = 'ΤΚ'
+              OnClick = DbLookupXFrame1Click
               Notifier = XFrameNotifier1
             end
-            object DbLookupXFrame4: TInplaceEditFrame
+            object DbLookupXFrame4: TDbLookupXFrame
               HorzSize = 1191
               VertSize = 51
               Borders = [rsLeft, rsTop, rsRight]
@@ -297,6 +309,8 @@ object ApdData: TApdData
               ExtraHint = '  ΠΟΛΗ(8)'
               Group = 0
               HoverColor = 16744576
+              DataField = 'ΠΟΛΗ'
+              OnClick = DbLookupXFrame1Click
               Notifier = XFrameNotifier1
             end
           end
@@ -362,7 +376,7 @@ object ApdData: TApdData
             Sheme = ShemeH0
             Notifier = XFrameNotifier1
           end
-          object frameAME: TInplaceEditFrame
+          object frameAME: TDbLookupXFrame
             HorzSize = 479
             VertSize = 61
             Borders = [rsLeft, rsTop]
@@ -373,6 +387,8 @@ object ApdData: TApdData
             Sheme = ShemeH2
             Group = 0
             HoverColor = 16744576
+            DataField = 'ΑΜΕ'
+            OnClick = DbLookupXFrame1Click
             Notifier = XFrameNotifier1
           end
           object XFrame31: TXFrame
@@ -409,7 +425,7 @@ object ApdData: TApdData
             Sheme = ShemeH0
             Notifier = XFrameNotifier1
           end
-          object frameAMOE: TInplaceEditFrame
+          object frameAMOE: TDbLookupXFrame
             HorzSize = 479
             VertSize = 61
             Borders = [rsLeft, rsTop]
@@ -467,7 +483,7 @@ object ApdData: TApdData
             Sheme = ShemeH0
             Notifier = XFrameNotifier1
           end
-          object frameAFM: TInplaceEditFrame
+          object frameAFM: TDbLookupXFrame
             HorzSize = 479
             VertSize = 61
             Borders = [rsLeft, rsTop]
@@ -478,6 +494,8 @@ object ApdData: TApdData
             Sheme = ShemeH2
             Group = 0
             HoverColor = 16744576
+            DataField = 'ΑΦΜ'
+            OnClick = DbLookupXFrame1Click
             Notifier = XFrameNotifier1
           end
           object xTKErgou: TInplaceEditFrame
@@ -695,7 +713,6 @@ object ApdData: TApdData
           Alignment = taRightJustify
           Layout = tlTop
           OnPrint = XFrame454Print
-          Notifier = XFrameNotifier1
         end
       end
       object PageControl1: TPageControl

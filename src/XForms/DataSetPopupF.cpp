@@ -39,7 +39,11 @@ TDataSetPopup::TDataSetPopup(TComponent *AOwner) : TPopupWin(AOwner)
     DataSetFilterFrame1->DBGrid1->OnCellClick = [this](TColumn *Column) { DBGridCellClick(Column); };
 }
 
-TDataSetPopup::~TDataSetPopup() = default;
+TDataSetPopup::~TDataSetPopup()
+{
+    if (DataSetPopup == this)
+        DataSetPopup = nullptr;
+}
 
 TDataSet *TDataSetPopup::DataSet() const
 {

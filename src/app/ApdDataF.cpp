@@ -2,9 +2,12 @@
 
 #include "EmployerFrameF.h"
 
+#include "XForms/DataSetPopupF.h"
+#include "declaration/APDDataModuleF.h"
 #include "declaration/ApdFile.h"
 #include "declaration/DiskLabelF.h"
 #include "declaration/TyposAPDPopupF.h"
+#include "declaration/eApdOptionsF.h"
 #include "printing/PreviewFormF.h"
 #include "printing/XPrinters.h"
 #include "printing/XVCLPrinters.h"
@@ -17,7 +20,6 @@
 #include <QFile>
 #include <QMenu>
 #include <QSaveFile>
-
 
 // The form resource and the artwork live in this static library; the linker keeps them only when named.
 static void InitApdDataResource()
@@ -40,8 +42,8 @@ constexpr int MaxPreviewPages = 10000;
 void RegisterApdDataClasses()
 {
     static const bool registered = [] {
-        RegisterClasses<TApdData, TXFrame, TInplaceEditFrame, TXDateFrame, TXCurrencyFrame, TXIntegerFrame,
-                        TXFrameNotifier, TXFrameSheme, TPageControl, TTabSheet, TPrintDialog, TImage>();
+        RegisterClasses<TApdData, TXFrame, TInplaceEditFrame, TDbLookupXFrame, TXDateFrame, TXCurrencyFrame,
+                        TXIntegerFrame, TXFrameNotifier, TXFrameSheme, TPageControl, TTabSheet, TPrintDialog, TImage>();
         RegisterClass<TEmployFrame>();
         return true;
     }();
@@ -71,6 +73,9 @@ TApdData::TApdData(TComponent *AOwner) : TForm(AOwner)
     Scale = 100;
     SetBorderStyle(bsNone);
     LoadArtwork();
+    BindDataSources();
+    // The page footer is rewritten on every printed page; that is no change of the document.
+    XFrame454->SetNotifier(nullptr);
     // The window takes the size of the sheet it shows.
     SetClientWidth(PageFrame->Left() + PageFrame->Width());
     SetClientHeight(PageFrame->Top() + PageFrame->Height());
@@ -88,6 +93,19 @@ void TApdData::LoadArtwork()
 {
     LoadSvg(Image1, QStringLiteral(":/forms/ApdDataLogo.svg"));
     LoadSvg(Image2, QStringLiteral(":/forms/ApdDataHeading.svg"));
+}
+
+// The employer and branch boxes read the data module's tables; without a module (a window built for
+// comparison, or tests) they are plain typed boxes.
+void TApdData::BindDataSources()
+{
+    if (!APDDataModule)
+        return;
+    for (TDbLookupXFrame *b :
+         {DbLookupXFrame1, DbLookupXFrame2, DbLookupXFrame3, DbLookupXFrame4, DbLookupXFrame5, frameAME, frameAFM})
+        b->SetDataSource(APDDataModule->dsEmployes);
+    for (TDbLookupXFrame *b : {DbLookupXFrame10, DbLookupXFrame9})
+        b->SetDataSource(APDDataModule->dsIkaOffices);
 }
 
 // ---- Pages ----
@@ -209,7 +227,10 @@ void TApdData::ShemeChanged(TXFrameSheme *Changed, int Index)
         TEmployFrame *page = Pages(i);
         if (!page)
             continue;
-        TXFrameSheme *target = Index == 0 ? page->ShemeH0 : Index == 1 ? page->ShemeH1 : Index == 2 ? page->ShemeH2 : page->ShemeH3;
+        TXFrameSheme *target = Index == 0   ? page->ShemeH0
+                               : Index == 1 ? page->ShemeH1
+                               : Index == 2 ? page->ShemeH2
+                                            : page->ShemeH3;
         if (target)
             target->Assign(Changed);
     }
@@ -272,6 +293,20 @@ void TApdData::SetTypeApd(const QString &Line)
     }
     typeApdCode->SetCaption(Line.left(blank + 1));
     typeApdHint->SetCaption(Line.mid(blank, 100));
+}
+
+// ---- Dataset picks ----
+
+void TApdData::DbLookupXFrame1Click(TObject *Sender)
+{
+    if (!DataSetPopup)
+        DataSetPopup = new TDataSetPopup(Application());
+    DataSetPopup->PopupExt(Sender, 0, nullptr);
+}
+
+void TApdData::XFrame13Click(TObject *Sender)
+{
+    DbLookupXFrame1Click(Sender);
 }
 
 // ---- Page menu ----
@@ -496,8 +531,10 @@ void TApdData::Preview()
     InitXVCLPrinters();
     if (!PreviewForm)
         PreviewForm = new TPreviewForm(Application());
-    delete PreviewForm->DocPreview1->DocPrinter();
+    // The previous document goes, and its page files with it.
+    TEMFPrinter *previous = PreviewForm->DocPreview1->DocPrinter();
     PreviewForm->DocPreview1->SetDocPrinter(nullptr);
+    delete previous;
     auto *doc = new TEMFPrinter;
     PreviewForm->DocPreview1->SetDocPrinter(doc);
     doc->BeginDoc(QStringLiteral("Apd"));
@@ -573,8 +610,8 @@ void TApdData::ExportWith(const TApdExportOptions &Options)
     if (!Options.Path.isEmpty())
         file.SaveToFile(Options.Path);
     if (Options.PrintAccompanying || Options.PrintPages)
-        file.Print(Options.PrintAccompanying, Options.PrintPages, Options.FontBold ? TFontStyles(fsBold) : TFontStyles(),
-                   Options.FontSize, Options.FontName);
+        file.Print(Options.PrintAccompanying, Options.PrintPages,
+                   Options.FontBold ? TFontStyles(fsBold) : TFontStyles(), Options.FontSize, Options.FontName);
     if (Options.PrintLabel) {
         const char *h = file.HeaderRecord.data();
         ShowDiskLabel(FromCp1253(QByteArray(h + 415, 10)), FromCp1253(QByteArray(h + 425, 9)),
@@ -584,4 +621,27 @@ void TApdData::ExportWith(const TApdExportOptions &Options)
 
 void TApdData::ExportIkaApd()
 {
+    TApdExportOptions options;
+    {
+        std::unique_ptr<TeApdOptions> dialog(new TeApdOptions(Application()));
+        dialog->SetEmployerName(DbLookupXFrame1->Caption());
+        dialog->pnlStop->SetVisible(typeApdCode->Caption().trimmed() == QLatin1String("02"));
+        if (dialog->ShowModal() != mrOk)
+            return;
+        for (int i = 0; i < 3; ++i)
+            options.NameParts[i] = dialog->GetNamePart(i);
+        options.PrintAccompanying = dialog->CheckBox1->Checked();
+        options.PrintPages = dialog->CheckBox2->Checked();
+        options.PrintLabel = dialog->CheckBox4->Checked();
+        options.FontName = dialog->FontName->GetText();
+        bool ok = false;
+        options.FontSize = dialog->FontSize->GetText().trimmed().toInt(&ok);
+        if (!ok)
+            options.FontSize = 9;
+        options.FontBold = dialog->FontBold->Checked();
+        options.Path = dialog->CheckBox3->Checked() ? TeApdOptions::LocalPath(dialog->Edit5->GetText()) : QString();
+        options.SubmissionDate = dialog->DateTimePicker1->Date();
+        options.StopDate = dialog->pnlStop->Visible() ? dialog->DateTimePicker2->Date() : 0;
+    }
+    ExportWith(options);
 }

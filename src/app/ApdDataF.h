@@ -3,6 +3,7 @@
 // and exports itself.
 #pragma once
 
+#include "XForms/DbXForms.h"
 #include "XForms/XDateFrame.h"
 #include "XForms/XForms.h"
 #include "vcl/ComCtrls.h"
@@ -44,17 +45,17 @@ class TApdData : public TForm
     Q_PROPERTY(TXFrame *XFrame13 MEMBER XFrame13 STORED false)
     Q_PROPERTY(TXFrame *typeApdCode MEMBER typeApdCode STORED false)
     Q_PROPERTY(TXFrame *typeApdHint MEMBER typeApdHint STORED false)
-    Q_PROPERTY(TInplaceEditFrame *DbLookupXFrame10 MEMBER DbLookupXFrame10 STORED false)
-    Q_PROPERTY(TInplaceEditFrame *DbLookupXFrame9 MEMBER DbLookupXFrame9 STORED false)
-    Q_PROPERTY(TInplaceEditFrame *DbLookupXFrame1 MEMBER DbLookupXFrame1 STORED false)
-    Q_PROPERTY(TInplaceEditFrame *DbLookupXFrame2 MEMBER DbLookupXFrame2 STORED false)
-    Q_PROPERTY(TInplaceEditFrame *DbLookupXFrame3 MEMBER DbLookupXFrame3 STORED false)
-    Q_PROPERTY(TInplaceEditFrame *DbLookupXFrame4 MEMBER DbLookupXFrame4 STORED false)
-    Q_PROPERTY(TInplaceEditFrame *DbLookupXFrame5 MEMBER DbLookupXFrame5 STORED false)
+    Q_PROPERTY(TDbLookupXFrame *DbLookupXFrame10 MEMBER DbLookupXFrame10 STORED false)
+    Q_PROPERTY(TDbLookupXFrame *DbLookupXFrame9 MEMBER DbLookupXFrame9 STORED false)
+    Q_PROPERTY(TDbLookupXFrame *DbLookupXFrame1 MEMBER DbLookupXFrame1 STORED false)
+    Q_PROPERTY(TDbLookupXFrame *DbLookupXFrame2 MEMBER DbLookupXFrame2 STORED false)
+    Q_PROPERTY(TDbLookupXFrame *DbLookupXFrame3 MEMBER DbLookupXFrame3 STORED false)
+    Q_PROPERTY(TDbLookupXFrame *DbLookupXFrame4 MEMBER DbLookupXFrame4 STORED false)
+    Q_PROPERTY(TDbLookupXFrame *DbLookupXFrame5 MEMBER DbLookupXFrame5 STORED false)
     Q_PROPERTY(TInplaceEditFrame *xEidosErgou MEMBER xEidosErgou STORED false)
-    Q_PROPERTY(TInplaceEditFrame *frameAME MEMBER frameAME STORED false)
-    Q_PROPERTY(TInplaceEditFrame *frameAMOE MEMBER frameAMOE STORED false)
-    Q_PROPERTY(TInplaceEditFrame *frameAFM MEMBER frameAFM STORED false)
+    Q_PROPERTY(TDbLookupXFrame *frameAME MEMBER frameAME STORED false)
+    Q_PROPERTY(TDbLookupXFrame *frameAMOE MEMBER frameAMOE STORED false)
+    Q_PROPERTY(TDbLookupXFrame *frameAFM MEMBER frameAFM STORED false)
     Q_PROPERTY(TInplaceEditFrame *xOdosErgou MEMBER xOdosErgou STORED false)
     Q_PROPERTY(TInplaceEditFrame *xArOdouErgou MEMBER xArOdouErgou STORED false)
     Q_PROPERTY(TInplaceEditFrame *xTKErgou MEMBER xTKErgou STORED false)
@@ -87,17 +88,17 @@ public:
     TXFrame *XFrame13 = nullptr;
     TXFrame *typeApdCode = nullptr;
     TXFrame *typeApdHint = nullptr;
-    TInplaceEditFrame *DbLookupXFrame10 = nullptr;
-    TInplaceEditFrame *DbLookupXFrame9 = nullptr;
-    TInplaceEditFrame *DbLookupXFrame1 = nullptr;
-    TInplaceEditFrame *DbLookupXFrame2 = nullptr;
-    TInplaceEditFrame *DbLookupXFrame3 = nullptr;
-    TInplaceEditFrame *DbLookupXFrame4 = nullptr;
-    TInplaceEditFrame *DbLookupXFrame5 = nullptr;
+    TDbLookupXFrame *DbLookupXFrame10 = nullptr;
+    TDbLookupXFrame *DbLookupXFrame9 = nullptr;
+    TDbLookupXFrame *DbLookupXFrame1 = nullptr;
+    TDbLookupXFrame *DbLookupXFrame2 = nullptr;
+    TDbLookupXFrame *DbLookupXFrame3 = nullptr;
+    TDbLookupXFrame *DbLookupXFrame4 = nullptr;
+    TDbLookupXFrame *DbLookupXFrame5 = nullptr;
     TInplaceEditFrame *xEidosErgou = nullptr;
-    TInplaceEditFrame *frameAME = nullptr;
-    TInplaceEditFrame *frameAMOE = nullptr;
-    TInplaceEditFrame *frameAFM = nullptr;
+    TDbLookupXFrame *frameAME = nullptr;
+    TDbLookupXFrame *frameAMOE = nullptr;
+    TDbLookupXFrame *frameAFM = nullptr;
     TInplaceEditFrame *xOdosErgou = nullptr;
     TInplaceEditFrame *xArOdouErgou = nullptr;
     TInplaceEditFrame *xTKErgou = nullptr;
@@ -175,6 +176,8 @@ public:
     Q_INVOKABLE void ShemeH3Change(TObject *Sender);
     Q_INVOKABLE void typeApdCodeClick(TObject *Sender);
     Q_INVOKABLE void TypeApdSelected(TObject *Sender);
+    Q_INVOKABLE void DbLookupXFrame1Click(TObject *Sender);
+    Q_INVOKABLE void XFrame13Click(TObject *Sender);
     Q_INVOKABLE void XFrame454Print(TObject *Sender, IPage *APage, const TRect &ARect);
     Q_INVOKABLE TRect DocumentAdjustPrintRect(TObject *Sender, TRect &ABoundsRect);
 
@@ -185,6 +188,7 @@ private:
     void SetPageFlags();
     void ShemeChanged(TXFrameSheme *Changed, int Index);
     void LoadArtwork();
+    void BindDataSources();
 
     QPointer<QMenu> FPageMenu;
     std::vector<QPointer<TAction>> FPageActions;

@@ -15,7 +15,9 @@ TPrintDialog::THandler &Handler()
 }
 } // namespace
 
-TPrintDialog::TPrintDialog(TComponent *AOwner) : TComponent(AOwner) {}
+TPrintDialog::TPrintDialog(TComponent *AOwner) : TComponent(AOwner)
+{
+}
 
 bool TPrintDialog::Execute()
 {

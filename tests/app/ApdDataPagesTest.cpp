@@ -3,8 +3,11 @@
 // the declaration file they export.
 #include "ApdDataTestSupport.h"
 
+#include "EmployFrameFixture.h"
 #include "app/EmployerFrameF.h"
+#include "declaration/APDDataModuleF.h"
 #include "declaration/ApdFile.h"
+#include "declaration/eApdOptionsF.h"
 #include "printing/XPrinters.h"
 #include "vcl/ActnList.h"
 #include "vcl/CodePage.h"
@@ -16,6 +19,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QTabWidget>
+#include <QTimer>
 
 namespace
 {
@@ -395,4 +399,123 @@ TEST(ApdDataPages, WindowWithTwoPagesRendersThePageOnItsTab)
     EXPECT_EQ(w.PageControl1->TabWidget()->tabText(1), QStringLiteral("Σελίδα 2"));
     EXPECT_EQ(w.PageControl1->TabWidget()->currentIndex(), 0);
     EXPECT_TRUE(w.Pages(0)->Peer()->isVisibleTo(w.Peer()));
+}
+
+namespace
+{
+// The export options dialog that the export has open, found among the application's components.
+TeApdOptions *OpenOptions()
+{
+    for (TComponent *c : Application()->ComponentList())
+        if (auto *d = qobject_cast<TeApdOptions *>(c); d && d->Visible())
+            return d;
+    return nullptr;
+}
+} // namespace
+
+TEST(ApdDataPages, ExportAsksTheOptionsWritesTheFileAndPrintsTheChosenTexts)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("csc01"));
+    const QString pdf = dir.filePath(QStringLiteral("texts.pdf"));
+    UsePdf(pdf);
+    TApdData w(nullptr);
+    FillHeader(w); // type "02 ": the stop date is asked
+    w.AddPage();
+    FillLine(w.Pages(0), 1, QStringLiteral("111111111"), Eur(860), Eur(86), Eur(172), 20);
+
+    // Cancel: nothing is written or printed.
+    bool stopShown = false;
+    QTimer::singleShot(0, [&] {
+        TeApdOptions *d = OpenOptions();
+        ASSERT_NE(d, nullptr);
+        stopShown = d->pnlStop->Visible();
+        EXPECT_EQ(d->Edit1->GetText(), QStringLiteral("ΚΑΤΑΣΚΕΥΑΣΤΙΚΗ ΑΤΤΙΚΗΣ Α.Ε."));
+        d->SetModalResult(mrCancel);
+    });
+    w.ExportIkaApd();
+    EXPECT_TRUE(stopShown);
+    EXPECT_FALSE(QFile::exists(pdf));
+
+    QTimer::singleShot(0, [&] {
+        TeApdOptions *d = OpenOptions();
+        ASSERT_NE(d, nullptr);
+        d->Edit5->SetText(path);
+        d->CheckBox1->SetChecked(true);
+        d->CheckBox2->SetChecked(false);
+        d->CheckBox4->SetChecked(false);
+        d->DateTimePicker2->SetDate(EncodeDate(2003, 1, 22));
+        d->SetModalResult(mrOk);
+    });
+    w.ExportIkaApd();
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray data = f.readAll();
+    EXPECT_EQ(data.size(), 615 + 181 + 95 + 5);
+    EXPECT_EQ(data.mid(575, 8), "22012003");
+    EXPECT_EQ(FromCp1253(data.mid(70, 80)).trimmed(), QStringLiteral("ΚΑΤΑΣΚΕΥΑΣΤΙΚΗ ΑΤΤΙΚΗΣ Α.Ε."));
+    // The accompanying form went to the printer.
+    EXPECT_TRUE(QFile::exists(pdf));
+    EXPECT_TRUE(PdfTextOf(pdf).contains(QStringLiteral("0123456789")));
+    // No dialog is left behind.
+    EXPECT_EQ(OpenOptions(), nullptr);
+}
+
+// With the reference tables of a real data module.
+class ApdDataWithModule : public EmployFrameFixture
+{
+};
+
+TEST_F(ApdDataWithModule, BranchPickFillsItsGroupAndComputedLinesReachTheTotals)
+{
+    TApdData w(nullptr);
+    EXPECT_EQ(w.DbLookupXFrame1->DataSource(), APDDataModule->dsEmployes);
+    EXPECT_EQ(w.frameAFM->DataSource(), APDDataModule->dsEmployes);
+    EXPECT_EQ(w.DbLookupXFrame9->DataSource(), APDDataModule->dsIkaOffices);
+    EXPECT_EQ(w.frameAMOE->DataSource(), nullptr);
+
+    TTable *offices = APDDataModule->tbIkaOffices;
+    ASSERT_TRUE(offices->Active());
+    ASSERT_TRUE(offices->Locate(QStringLiteral("ΚΩΔΙΚΟΣ"), QStringLiteral("002"), {}));
+    w.DbLookupXFrame10->UpdateFromDataSet(true);
+    EXPECT_EQ(w.DbLookupXFrame10->Caption(), QStringLiteral("002"));
+    EXPECT_EQ(w.DbLookupXFrame9->Caption(), QStringLiteral("ΗΛΙΟΥΠΟΛΗΣ"));
+    // The employer boxes are another group: untouched.
+    EXPECT_EQ(w.DbLookupXFrame1->Caption(), QString());
+
+    w.DatePeriodFrame->SetDate(EncodeDate(2003, 1, 1));
+    w.AddPage();
+    PickEmployee(w.Pages(0), 0, QStringLiteral("123456789"));
+    TEmployFrame *p = w.Pages(0);
+    EXPECT_GT(p->Apodoxes1->Value(), Currency());
+    EXPECT_EQ(w.ApodoxesTotal->Value(), p->EarningsSum());
+    EXPECT_EQ(w.EisforesTotal->Value(), p->ContributionsSum());
+    EXPECT_EQ(w.DaysTotal->Value(), p->DaysSum());
+    EXPECT_EQ(w.DaysTotal->Value(), 23);
+}
+
+TEST(ApdDataPages, ExportPrintsTheDiskLabelAfterTheFileAndNothingWhenTheFileFails)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("label.pdf"));
+    UsePdf(pdf);
+    TApdData w(nullptr);
+    FillHeader(w);
+    w.DatePeriodFrame->SetDate(EncodeDate(2003, 1, 1));
+    TApdExportOptions o;
+    o.PrintAccompanying = true;
+    o.PrintLabel = true;
+    o.FontName = QStringLiteral("Courier New");
+    o.Path = dir.filePath(QStringLiteral("no/such/folder/csc01"));
+    EXPECT_THROW(w.ExportWith(o), Exception);
+    EXPECT_FALSE(QFile::exists(pdf));
+
+    o.Path.clear();
+    o.PrintAccompanying = false;
+    w.ExportWith(o);
+    ASSERT_TRUE(QFile::exists(pdf));
+    const QString text = PdfTextOf(pdf);
+    EXPECT_TRUE(text.contains(QStringLiteral("0123456789"))) << qPrintable(text);
+    EXPECT_TRUE(text.contains(QStringLiteral("094000000"))) << qPrintable(text);
+    EXPECT_TRUE(text.contains(QStringLiteral("1/2003"))) << qPrintable(text);
 }

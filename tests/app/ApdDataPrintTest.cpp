@@ -18,8 +18,8 @@ struct ApdDataPrint : ::testing::Test {
     void Render(const QString &name)
     {
         if (qEnvironmentVariableIsSet("APD_RENDER_DIR"))
-            RunTool(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"), Pdf,
-                                                 qEnvironmentVariable("APD_RENDER_DIR") + u'/' + name});
+            RunTool(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"),
+                                                 Pdf, qEnvironmentVariable("APD_RENDER_DIR") + u'/' + name});
     }
 };
 
@@ -40,7 +40,11 @@ TEST_F(ApdDataPrint, HeaderAndFooterPrintOnTheSheet)
     UsePdf(Pdf);
     TApdData w(nullptr);
     FillHeader(w);
+    int changes = 0;
+    w.OnChange = [&](TObject *) { ++changes; };
     w.Print(QStringLiteral("δοκιμή"));
+    // Printing is no change of the document.
+    EXPECT_EQ(changes, 0);
     Render(QStringLiteral("ApdDataPrint"));
     ASSERT_TRUE(QFile::exists(Pdf));
     EXPECT_EQ(PdfPagesOf(Pdf), 1);

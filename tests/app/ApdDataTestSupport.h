@@ -59,7 +59,7 @@ inline QString PdfTextOf(const QString &fileName)
 
 inline int PdfPagesOf(const QString &fileName)
 {
-    const auto m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
-                       .match(RunTool(QStringLiteral("pdfinfo"), {fileName}));
+    const auto m =
+        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(RunTool(QStringLiteral("pdfinfo"), {fileName}));
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
