@@ -509,4 +509,9 @@ object APDDataModule: TAPDDataModule
   object dsConPhase: TDataSource
     DataSet = tbConPhase
   end
+  object FieldEditor1: TFieldEditor
+    DataField = 'ΚΩΔΙΚΟΣ ΕΙΔΙΚΟΤΗΤΑΣ'
+    DataSource = dsEmployers
+    OnCreateControl = FieldEditor1CreateControl
+  end
 end

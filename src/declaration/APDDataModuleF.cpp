@@ -1,6 +1,8 @@
 #include "declaration/APDDataModuleF.h"
 
+#include "db/DBCtrls.h"
 #include "db/GreekText.h"
+#include "declaration/PopupKodikosEidikotitasF.h"
 #include "platform/Platform.h"
 #include "vcl/ComponentStream.h"
 #include "vcl/Dialogs.h"
@@ -93,8 +95,24 @@ void TAPDDataModule::CreateComponents()
     dsIkaOffices = Component<TDataSource>(this, "dsIkaOffices");
     dsEmployers = Component<TDataSource>(this, "dsEmployers");
     dsConPhase = Component<TDataSource>(this, "dsConPhase");
+    FieldEditor1 = Component<TFieldEditor>(this, "FieldEditor1");
     // Windows refer to its data sources as "APDDataModule.dsEmployers".
     AddGlobalRoot(this);
+}
+
+void TAPDDataModule::FieldEditor1CreateControl(TFieldEditor *, TComponent *, TWinControl *, TControl *&Control)
+{
+    // Owned by the module; its parent frees it with the editing window.
+    auto *edit = new TDBEdit(this);
+    edit->OnClick.Bind(this, "SpecialtyEditClick");
+    Control = edit;
+}
+
+void TAPDDataModule::SpecialtyEditClick(TObject *Sender)
+{
+    tbEmployers->Edit();
+    if (PopupKodikosEidikotitas)
+        PopupKodikosEidikotitas->PopupExt(Sender, 0, nullptr);
 }
 
 void TAPDDataModule::DataModuleCreate(TObject *)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "db/DBTables.h"
+#include "XForms/FieldEditor.h"
 #include "vcl/Classes.h"
 #include "vcl/SysUtils.h"
 
@@ -41,6 +42,8 @@ public:
     TDataSource *dsIkaOffices = nullptr;
     TDataSource *dsEmployers = nullptr;
     TDataSource *dsConPhase = nullptr;
+    // The table editor's control for the employees' specialty code.
+    TFieldEditor *FieldEditor1 = nullptr;
 
     QString DataFolder() const { return FDataFolder; }
 
@@ -52,6 +55,9 @@ public:
     Q_INVOKABLE void DataModuleCreate(TObject *Sender);
     Q_INVOKABLE void tbEmployersCalcFields(TDataSet *DataSet);
     Q_INVOKABLE void tbEmployesBeforeInsert(TDataSet *DataSet);
+    Q_INVOKABLE void FieldEditor1CreateControl(TFieldEditor *Sender, TComponent *AOwner, TWinControl *AParent,
+                                               TControl *&Control);
+    Q_INVOKABLE void SpecialtyEditClick(TObject *Sender);
 
     void UpgradeTable(TTable *Table);
     static bool SameFieldDefs(const TFieldDefs &Expected, const TFieldDefs &Stored);

@@ -1,4 +1,5 @@
 #include "DataModuleFixture.h"
+#include "db/DBCtrls.h"
 #include "db/TableStore.h"
 #include "support/ParadoxTestFiles.h"
 #include "vcl/CodePage.h"
@@ -291,4 +292,30 @@ TEST_F(DataModuleTest, DesignIsStreamedFromItsFormResource)
     QFile out(QDir::temp().filePath(QStringLiteral("APDDataModule.written.dfm")));
     if (out.open(QIODevice::WriteOnly))
         out.write(written);
+}
+
+TEST_F(DataModuleTest, SpecialtyCodeIsEditedThroughTheModulesFieldEditor)
+{
+    MakeTables(ReferenceRows());
+    StartModule();
+    TField *code = Module->tbEmployers->FindField(QStringLiteral("ΚΩΔΙΚΟΣ ΕΙΔΙΚΟΤΗΤΑΣ"));
+    ASSERT_TRUE(code);
+    TFieldEditor *editor = nullptr;
+    ASSERT_TRUE(FindFieldEditor(code, editor));
+    EXPECT_EQ(editor, Module->FieldEditor1);
+    // Another field of the same table has no editor of its own.
+    TFieldEditor *none = nullptr;
+    EXPECT_FALSE(FindFieldEditor(Module->tbEmployers->FindField(QStringLiteral("ΕΠΩΝΥΜΟ")), none));
+
+    TComponent window(nullptr);
+    TControl *control = editor->CreateControl(&window, nullptr);
+    auto *edit = qobject_cast<TDBEdit *>(control);
+    ASSERT_TRUE(edit);
+    EXPECT_EQ(edit->Owner(), Module.get());
+    // A click on it starts editing the current employee (the list itself needs the running program).
+    ASSERT_EQ(Module->tbEmployers->State(), dsBrowse);
+    edit->OnClick(edit);
+    EXPECT_EQ(Module->tbEmployers->State(), dsEdit);
+    Module->tbEmployers->Cancel();
+    delete edit;
 }
