@@ -144,9 +144,9 @@ void EmployFrameFixture::SetUp()
     const QDir shared(SharedTables());
     for (const QString &f : shared.entryList(QDir::Files))
         ASSERT_TRUE(QFile::copy(shared.filePath(f), QDir(data).filePath(f)));
-    Previous = DialogService::SetHook([this](const QString &text, DialogService::Kind, unsigned) {
-        Errors.push_back(text);
-        return static_cast<int>(DialogService::mrOk);
+    Previous = SetMessageDlgHandler([this](const TMessageDlgRequest &request) {
+        Errors.push_back(request.Msg);
+        return mrOk;
     });
     Module = std::make_unique<TAPDDataModule>(nullptr, Dir.path());
     APDDataModule = Module.get();
@@ -157,7 +157,7 @@ void EmployFrameFixture::TearDown()
 {
     APDDataModule = nullptr;
     Module.reset();
-    DialogService::SetHook(Previous);
+    SetMessageDlgHandler(Previous);
 }
 
 void EmployFrameFixture::PickEmployee(TEmployFrame *page, int line, const QString &registerNumber)

@@ -4,7 +4,7 @@
 
 #include "app/EmployerFrameF.h"
 #include "declaration/APDDataModuleF.h"
-#include "vcl/DialogService.h"
+#include "vcl/Dialogs.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -22,7 +22,7 @@ protected:
 
     QTemporaryDir Dir;
     std::vector<QString> Errors;
-    DialogService::Hook Previous;
+    TMessageDlgHandler Previous;
     std::unique_ptr<TAPDDataModule> Module;
 };
 

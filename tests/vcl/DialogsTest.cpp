@@ -1,5 +1,4 @@
 #include "vcl/Dialogs.h"
-#include "vcl/DialogService.h"
 
 #include <gtest/gtest.h>
 
@@ -37,13 +36,3 @@ TEST(MessageDlg, UnscriptedOffscreenAnswersDefaultWithoutBlocking)
     EXPECT_EQ(DefaultModalResult({}), mrNone);
 }
 
-TEST(MessageDlg, DialogServiceQuestionsGoThroughTheSameService)
-{
-    TScriptedDialogs script{mrIgnore};
-    EXPECT_EQ(DialogService::Ask("Could not convert X ", DialogService::Kind::Warning,
-                                 DialogService::Abort | DialogService::Ignore),
-              DialogService::mrIgnore);
-    ASSERT_EQ(script.Count(), 1);
-    EXPECT_EQ(script.Requests()[0].DlgType, mtWarning);
-    EXPECT_EQ(script.Requests()[0].Buttons, TMsgDlgButtons({mbAbort, mbIgnore}));
-}
