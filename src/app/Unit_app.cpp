@@ -1,2 +1,0 @@
-// Placeholder unit so the library has a source until its units arrive.
-namespace { [[maybe_unused]] int placeholder_app = 0; }
