@@ -1,7 +1,7 @@
 // The data module with the shipped reference tables (bin/APDData of the build): the whole start-up
 // (structure check of two tables, opening all eight cursors), and the lookups an employee line makes.
 #include "declaration/APDDataModuleF.h"
-#include "vcl/DialogService.h"
+#include "vcl/Dialogs.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -40,7 +40,7 @@ void BM_OpenDataModule(benchmark::State &state)
         state.SkipWithError("build the shipped tables first (bin/APDData)");
         return;
     }
-    DialogService::SetHook([](const QString &, DialogService::Kind, unsigned) { return int(DialogService::mrOk); });
+    SetMessageDlgHandler([](const TMessageDlgRequest &) -> TModalResult { return mrOk; });
     for (auto _ : state) {
         TAPDDataModule module(nullptr, Data().Dir.path());
         if (!module.tbConPhase->Active())

@@ -6,6 +6,7 @@
 #include "vcl/Printers.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
@@ -90,7 +91,9 @@ struct TSetup {
     {
         QPrinter *p = Printer()->QtPrinter();
         p->setOutputFormat(QPrinter::PdfFormat);
-        p->setOutputFileName(Dir.filePath(QStringLiteral("bench.pdf")));
+        // APD_KEEP_PRINTOUT names a folder that keeps the printout for a look.
+        const QString folder = qEnvironmentVariable("APD_KEEP_PRINTOUT", Dir.path());
+        p->setOutputFileName(QDir(folder).filePath(QStringLiteral("bench.pdf")));
         p->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
                                      QPageLayout::Millimeter));
     }

@@ -353,7 +353,7 @@ int TFieldDefs::IndexOf(const QString &Name) const
 const TFieldDef *TFieldDefs::Find(const QString &Name) const
 {
     for (int i = 0; i < Count(); ++i)
-        if (GreekFold((*this)[i].Name) == GreekFold(Name))
+        if ((*this)[i].Name.compare(Name, Qt::CaseInsensitive) == 0)
             return &(*this)[i];
     return nullptr;
 }

@@ -16,10 +16,11 @@ namespace
 constexpr int FormatVersion = 1;
 const char SqliteMagic[] = "SQLite format 3";
 
+// Kept past static destruction: a table may be released by a component freed at exit.
 std::map<QString, std::weak_ptr<TTableStore>> &Registry()
 {
-    static std::map<QString, std::weak_ptr<TTableStore>> registry;
-    return registry;
+    static auto *registry = new std::map<QString, std::weak_ptr<TTableStore>>;
+    return *registry;
 }
 
 QString CanonicalKey(const QString &fileName)

@@ -3,7 +3,8 @@
 #include "db/GreekText.h"
 #include "platform/Platform.h"
 #include "vcl/ComponentStream.h"
-#include "vcl/DialogService.h"
+#include "vcl/Dialogs.h"
+#include "vcl/Forms.h"
 
 #include <QDir>
 
@@ -50,9 +51,12 @@ TAPDDataModule::TAPDDataModule(TComponent *AOwner, const QString &ProgramFolder)
     } catch (const EHalt &) {
         throw;
     } catch (const EAbort &) {
-    } catch (const Exception &e) {
+    } catch (const std::exception &e) {
         // The class library's default handler: show the error and go on with what is open.
-        DialogService::ShowError(e.Message());
+        if (TApplication *app = Application())
+            app->HandleException(e);
+        else
+            MessageDlg(QString::fromUtf8(e.what()), mtError, {mbOK}, 0);
     }
 }
 
@@ -139,8 +143,7 @@ bool TAPDDataModule::ConfirmUpgrade(const QString &Name)
     const QString text = QStringLiteral("Η δομή του πίνακα \"%1\" άλλαξε.\r\nΠατήστε Ok για να δημιουργηθεί αντίγραφο "
                                         "ασφαλείας του πίνακα\r\nκαι να γίνει μετατροπή των εγγραφών στη νέα δομή.")
                              .arg(Name);
-    return DialogService::Ask(text, DialogService::Kind::Information, DialogService::Ok | DialogService::Cancel) ==
-           DialogService::mrOk;
+    return MessageDlg(text, mtInformation, {mbOK, mbCancel}, 0) == mrOk;
 }
 
 void TAPDDataModule::UpgradeTable(TTable *Table)
@@ -210,9 +213,8 @@ int TAPDDataModule::CopyRecords(TDataSet *Source, TTable *Dest)
                 ++copied;
             Source->Next();
         }
-        DialogService::Ask(
-            QStringLiteral("%1 από τις %2 εγγραφές του πίνακα μετατράπηκαν επιτυχώς.").arg(copied).arg(total),
-            DialogService::Kind::Information, DialogService::Ok);
+        MessageDlg(QStringLiteral("%1 από τις %2 εγγραφές του πίνακα μετατράπηκαν επιτυχώς.").arg(copied).arg(total),
+                   mtInformation, {mbOK}, 0);
     } catch (...) {
         Dest->EnableControls();
         Dest->Close();
@@ -241,9 +243,8 @@ bool TAPDDataModule::CopyRecord(TDataSet *Source, TTable *Dest)
             } catch (const EAbort &) {
                 throw;
             } catch (const Exception &) {
-                if (DialogService::Ask(QStringLiteral("Could not convert %1 ").arg(def->Name),
-                                       DialogService::Kind::Warning,
-                                       DialogService::Abort | DialogService::Ignore) == DialogService::mrAbort)
+                if (MessageDlg(QStringLiteral("Could not convert %1 ").arg(def->Name), mtWarning, {mbAbort, mbIgnore},
+                               0) == mrAbort)
                     throw EAbort(QString());
             }
         }

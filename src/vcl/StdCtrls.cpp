@@ -2,6 +2,8 @@
 
 #include "Forms.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QStyledItemDelegate>
@@ -95,6 +97,241 @@ void TLabel::AdjustBounds()
     if (FAlignment == taRightJustify)
         left += Width() - r.Width();
     SetBounds(left, Top(), r.Width(), r.Height());
+}
+
+// ---- TComboBox ----
+
+namespace
+{
+const bool ComboClassesRegistered = [] {
+    RegisterClasses<TComboBox, TCheckBox>();
+    return true;
+}();
+} // namespace
+
+TComboBox::TComboBox(TComponent *AOwner) : TWinControl(AOwner), FItems(std::make_unique<TStringList>())
+{
+    SetBounds(0, 0, 145, 21);
+    SetTabStop(true);
+    SetParentColor(false);
+    SetColor(clWindow);
+    // OnClick belongs to a pick in the list, not to a press on the box.
+    SetControlStyle(ControlStyle() & ~csClickEvents);
+    FItems->OnChange = [this](TObject *) { SyncItems(); };
+}
+
+TComboBox::~TComboBox()
+{
+    FItems->OnChange = nullptr;
+    if (HandleAllocated())
+        QObject::disconnect(ComboBox(), nullptr, this, nullptr);
+}
+
+QComboBox *TComboBox::ComboBox()
+{
+    return static_cast<QComboBox *>(Peer());
+}
+
+void TComboBox::ApplyStyle(QComboBox *box)
+{
+    const bool editable = FStyle != csDropDownList;
+    if (box->isEditable() != editable) {
+        const QString keep = FText;
+        box->setEditable(editable);
+        if (editable) {
+            box->setInsertPolicy(QComboBox::NoInsert);
+            box->lineEdit()->setText(keep);
+            QObject::connect(box->lineEdit(), &QLineEdit::textEdited, this, [this](const QString &t) {
+                FText = t;
+                FItemIndex = FItems->IndexOf(t);
+                Change();
+            });
+        }
+    }
+}
+
+QWidget *TComboBox::CreatePeer()
+{
+    auto *box = new TPeer<QComboBox>(this);
+    box->setFont(DesignFontOf(GetFont()));
+    FSyncing = true;
+    for (int i = 0; i < FItems->Count(); ++i)
+        box->addItem(FItems->Strings(i));
+    box->setCurrentIndex(FItemIndex);
+    FSyncing = false;
+    ApplyStyle(box);
+    if (box->isEditable())
+        box->lineEdit()->setText(FText);
+    if (FMaxWidth > 0)
+        box->setMaximumWidth(FMaxWidth);
+    QObject::connect(box, &QComboBox::activated, this, [this](int index) {
+        if (FSyncing)
+            return;
+        FItemIndex = index;
+        FText = index >= 0 && index < FItems->Count() ? FItems->Strings(index) : QString();
+        if (ComboBox()->isEditable())
+            ComboBox()->lineEdit()->setText(FText);
+        Application()->Guard([this] { Click(); });
+        Change();
+    });
+    return box;
+}
+
+void TComboBox::SyncItems()
+{
+    // Emptying or changing the list drops the selection, as in the class library's combo box; the text
+    // of an editable box stays.
+    FItemIndex = -1;
+    if (FStyle == csDropDownList)
+        FText.clear();
+    if (!HandleAllocated())
+        return;
+    FSyncing = true;
+    QComboBox *box = ComboBox();
+    box->clear();
+    for (int i = 0; i < FItems->Count(); ++i)
+        box->addItem(FItems->Strings(i));
+    box->setCurrentIndex(-1);
+    if (box->isEditable())
+        box->lineEdit()->setText(FText);
+    FSyncing = false;
+}
+
+void TComboBox::SetStyle(TComboBoxStyle v)
+{
+    if (v == FStyle)
+        return;
+    FStyle = v;
+    if (v == csDropDownList)
+        FText = FItemIndex >= 0 ? FItems->Strings(FItemIndex) : QString();
+    if (HandleAllocated()) {
+        FSyncing = true;
+        ApplyStyle(ComboBox());
+        ComboBox()->setCurrentIndex(FItemIndex);
+        if (ComboBox()->isEditable())
+            ComboBox()->lineEdit()->setText(FText);
+        FSyncing = false;
+    }
+}
+
+int TComboBox::ItemIndex() const
+{
+    return FItemIndex;
+}
+
+void TComboBox::SetItemIndex(int v)
+{
+    if (v < -1 || v >= FItems->Count())
+        v = -1;
+    FItemIndex = v;
+    FText = v >= 0 ? FItems->Strings(v) : (FStyle == csDropDownList ? QString() : FText);
+    if (v < 0 && FStyle != csDropDownList)
+        FText.clear();
+    if (HandleAllocated()) {
+        FSyncing = true;
+        ComboBox()->setCurrentIndex(v);
+        if (ComboBox()->isEditable())
+            ComboBox()->lineEdit()->setText(FText);
+        FSyncing = false;
+    }
+}
+
+QString TComboBox::GetText() const
+{
+    return FText;
+}
+
+void TComboBox::SetText(const QString &v)
+{
+    if (FStyle == csDropDownList) {
+        // A list box takes only a text of its list.
+        SetItemIndex(FItems->IndexOf(v));
+        return;
+    }
+    FText = v;
+    FItemIndex = FItems->IndexOf(v);
+    if (HandleAllocated()) {
+        FSyncing = true;
+        ComboBox()->setCurrentIndex(FItemIndex);
+        ComboBox()->lineEdit()->setText(v);
+        FSyncing = false;
+    }
+}
+
+void TComboBox::SetMaxWidth(int v)
+{
+    FMaxWidth = std::max(0, v);
+    if (FMaxWidth > 0 && Width() > FMaxWidth)
+        SetWidth(FMaxWidth);
+}
+
+void TComboBox::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
+{
+    if (FMaxWidth > 0 && AWidth > FMaxWidth)
+        AWidth = FMaxWidth;
+    TWinControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+}
+
+void TComboBox::Change()
+{
+    if (OnChange)
+        Application()->Guard([this] { OnChange(this); });
+}
+
+// ---- TCheckBox ----
+
+TCheckBox::TCheckBox(TComponent *AOwner) : TWinControl(AOwner)
+{
+    SetBounds(0, 0, 97, 17);
+    SetTabStop(true);
+    // The box raises OnClick itself when its state changes.
+    SetControlStyle(ControlStyle() & ~csClickEvents);
+}
+
+QCheckBox *TCheckBox::CheckBox()
+{
+    return static_cast<QCheckBox *>(Peer());
+}
+
+QWidget *TCheckBox::CreatePeer()
+{
+    auto *box = new TPeer<QCheckBox>(this);
+    box->setFont(DesignFontOf(GetFont()));
+    box->setText(Caption());
+    box->setChecked(FChecked);
+    QObject::connect(box, &QCheckBox::toggled, this, [this](bool on) {
+        if (FSyncing || on == FChecked)
+            return;
+        FChecked = on;
+        Toggled();
+    });
+    return box;
+}
+
+void TCheckBox::TextChanged()
+{
+    TWinControl::TextChanged();
+    if (HandleAllocated())
+        CheckBox()->setText(Caption());
+}
+
+void TCheckBox::SetChecked(bool v)
+{
+    if (v == FChecked)
+        return;
+    FChecked = v;
+    if (HandleAllocated()) {
+        FSyncing = true;
+        CheckBox()->setChecked(v);
+        FSyncing = false;
+    }
+    if (!IsLoading())
+        Toggled();
+}
+
+void TCheckBox::Toggled()
+{
+    Application()->Guard([this] { Click(); });
 }
 
 // ---- TEdit ----

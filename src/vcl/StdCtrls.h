@@ -44,6 +44,92 @@ private:
     bool FTransparent = false;
 };
 
+namespace StdCtrlsCombo
+{
+Q_NAMESPACE
+enum TComboBoxStyle { csDropDown, csSimple, csDropDownList };
+Q_ENUM_NS(TComboBoxStyle)
+} // namespace StdCtrlsCombo
+using namespace StdCtrlsCombo;
+
+class QComboBox;
+
+// A combo box. Only the user's actions raise its events: picking an item raises OnClick, then OnChange;
+// typing into an editable one raises OnChange. Setting Text or ItemIndex in code raises nothing.
+class TComboBox : public TWinControl
+{
+    Q_OBJECT
+    Q_PROPERTY(StdCtrlsCombo::TComboBoxStyle Style READ Style WRITE SetStyle)
+    Q_PROPERTY(TStrings *Items READ Items WRITE SetItems)
+    Q_PROPERTY(QString Text READ GetText WRITE SetText)
+    Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex STORED false)
+    Q_PROPERTY(int MaxWidth READ MaxWidth WRITE SetMaxWidth)
+    Q_PROPERTY(TNotifyEvent OnChange MEMBER OnChange)
+    Q_CLASSINFO("Default:Style", "csDropDown")
+    Q_CLASSINFO("Default:MaxWidth", "0")
+
+public:
+    Q_INVOKABLE explicit TComboBox(TComponent *AOwner);
+    ~TComboBox() override;
+    TComboBoxStyle Style() const { return FStyle; }
+    void SetStyle(TComboBoxStyle v);
+    TStrings *Items() const { return FItems.get(); }
+    void SetItems(TStrings *v) { FItems->Assign(v); }
+    // The selected item, -1 when none.
+    int ItemIndex() const;
+    void SetItemIndex(int v);
+    QString GetText() const override;
+    void SetText(const QString &v) override;
+    // Largest width the box may take (0: no limit).
+    int MaxWidth() const { return FMaxWidth; }
+    void SetMaxWidth(int v);
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    QComboBox *ComboBox();
+
+    TNotifyEvent OnChange;
+
+protected:
+    QWidget *CreatePeer() override;
+    virtual void Change();
+
+private:
+    void SyncItems();
+    void ApplyStyle(QComboBox *box);
+    std::unique_ptr<TStringList> FItems;
+    TComboBoxStyle FStyle = csDropDown;
+    int FItemIndex = -1;
+    int FMaxWidth = 0;
+    bool FSyncing = false;
+};
+
+class QCheckBox;
+
+// A check box; a click (by mouse or space) toggles it and raises OnClick. Setting Checked in code also
+// raises OnClick when the state changes, as the class library's check box does.
+class TCheckBox : public TWinControl
+{
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(bool Checked READ Checked WRITE SetChecked)
+    Q_CLASSINFO("Default:Checked", "False")
+
+public:
+    Q_INVOKABLE explicit TCheckBox(TComponent *AOwner);
+    bool Checked() const { return FChecked; }
+    void SetChecked(bool v);
+    QCheckBox *CheckBox();
+
+protected:
+    QWidget *CreatePeer() override;
+    void TextChanged() override;
+    // The state changed (by the user or in code).
+    virtual void Toggled();
+
+private:
+    bool FChecked = false;
+    bool FSyncing = false;
+};
+
 class TEdit : public TWinControl
 {
     Q_OBJECT

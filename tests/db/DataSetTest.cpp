@@ -95,6 +95,14 @@ TEST_F(DataSetTest, FiltersWithTheFilterBarGrammar)
     EXPECT_EQ(Codes(t), (QStringList{"001", "003"}));
     t->SetFiltered(false);
     EXPECT_EQ(t->RecordCount(), 3);
+    // Switching the filter posts a pending change first.
+    t->Locate(QStringLiteral("ΚΩΔ"), QStringLiteral("002"), 0);
+    t->Edit();
+    t->FieldByName(QStringLiteral("ΕΠΩΝΥΜΟ"))->SetAsString(QStringLiteral("Βλάχου"));
+    t->SetFiltered(false);
+    EXPECT_EQ(t->State(), dsBrowse);
+    EXPECT_EQ(t->Lookup(QStringLiteral("ΚΩΔ"), QStringLiteral("002"), QStringLiteral("ΕΠΩΝΥΜΟ")).toString(),
+              QStringLiteral("Βλάχου"));
 }
 
 TEST_F(DataSetTest, EditsPostAndCancelThroughTheSharedRows)

@@ -3,19 +3,13 @@
 #pragma once
 
 #include "declaration/APDDataModuleF.h"
-#include "vcl/DialogService.h"
+#include "vcl/Dialogs.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
-
-struct TAsked {
-    QString Text;
-    DialogService::Kind Kind;
-    unsigned Buttons;
-};
 
 class DataModuleFixture : public ::testing::Test
 {
@@ -24,10 +18,10 @@ protected:
     {
         Data = Dir.filePath(QStringLiteral("APDData"));
         QDir().mkpath(Data);
-        Previous = DialogService::SetHook([this](const QString &text, DialogService::Kind kind, unsigned buttons) {
-            Asked.push_back({text, kind, buttons});
+        Previous = SetMessageDlgHandler([this](const TMessageDlgRequest &request) -> TModalResult {
+            Asked.push_back(request);
             if (Answers.empty())
-                return static_cast<int>(DialogService::mrOk);
+                return mrOk;
             const int a = Answers.front();
             Answers.erase(Answers.begin());
             return a;
@@ -36,7 +30,7 @@ protected:
     void TearDown() override
     {
         Module.reset();
-        DialogService::SetHook(Previous);
+        SetMessageDlgHandler(Previous);
     }
 
     // Creates every table of the module in the expected structure, with the given rows (by field position).
@@ -93,8 +87,8 @@ protected:
 
     QTemporaryDir Dir;
     QString Data;
-    std::vector<TAsked> Asked;
-    std::vector<int> Answers;
-    DialogService::Hook Previous;
+    std::vector<TMessageDlgRequest> Asked;
+    std::vector<TModalResult> Answers;
+    TMessageDlgHandler Previous;
     std::unique_ptr<TAPDDataModule> Module;
 };

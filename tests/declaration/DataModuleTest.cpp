@@ -64,8 +64,8 @@ TEST_F(DataModuleTest, MissingDataFolderIsCreatedAndMissingTablesAreReported)
     StartModule();
     EXPECT_TRUE(QFileInfo(Data).isDir());
     ASSERT_EQ(Asked.size(), 1u);
-    EXPECT_EQ(Asked[0].Kind, DialogService::Kind::Error);
-    EXPECT_TRUE(Asked[0].Text.contains(Employes));
+    EXPECT_EQ(Asked[0].DlgType, mtError);
+    EXPECT_TRUE(Asked[0].Msg.contains(Employes));
     EXPECT_FALSE(Module->tbEmployes->Active());
 }
 
@@ -82,15 +82,15 @@ TEST_F(DataModuleTest, ConfirmedUpgradeKeepsABackupAndCopiesWhatConverts)
     TTableStore::CreateFile(QDir(Data).filePath(QStringLiteral("backup of Employes.Db")),
                             {{QStringLiteral("X"), ftString, 1, false, 1}}, {});
     const QByteArray old = FileBytes(Employes);
-    Answers = {DialogService::mrOk, DialogService::mrOk};
+    Answers = {mrOk, mrOk};
     StartModule();
     ASSERT_EQ(Asked.size(), 2u);
-    EXPECT_EQ(Asked[0].Text,
+    EXPECT_EQ(Asked[0].Msg,
               QStringLiteral("Η δομή του πίνακα \"Employes.Db\" άλλαξε.\r\nΠατήστε Ok για να δημιουργηθεί "
                              "αντίγραφο ασφαλείας του πίνακα\r\nκαι να γίνει μετατροπή των εγγραφών στη νέα δομή."));
-    EXPECT_EQ(Asked[0].Kind, DialogService::Kind::Information);
-    EXPECT_EQ(Asked[0].Buttons, unsigned(DialogService::Ok | DialogService::Cancel));
-    EXPECT_EQ(Asked[1].Text, QStringLiteral("3 από τις 4 εγγραφές του πίνακα μετατράπηκαν επιτυχώς."));
+    EXPECT_EQ(Asked[0].DlgType, mtInformation);
+    EXPECT_EQ(Asked[0].Buttons, TMsgDlgButtons({mbOK, mbCancel}));
+    EXPECT_EQ(Asked[1].Msg, QStringLiteral("3 από τις 4 εγγραφές του πίνακα μετατράπηκαν επιτυχώς."));
     EXPECT_EQ(FileBytes(QStringLiteral("backup of Employes.Db")), old);
     EXPECT_FALSE(QFileInfo::exists(QDir(Data).filePath(QStringLiteral("upgrade of Employes.Db"))));
 
@@ -116,7 +116,7 @@ TEST_F(DataModuleTest, RefusedUpgradeEndsTheProgramAndTouchesNothing)
     MakeTables();
     MakeOldEmployes(Data, {{QStringLiteral("1"), QVariant(), QVariant(), QVariant()}});
     const QByteArray old = FileBytes(Employes);
-    Answers = {DialogService::mrCancel};
+    Answers = {mrCancel};
     EXPECT_THROW(StartModule(), EHalt);
     EXPECT_EQ(FileBytes(Employes), old);
     EXPECT_EQ(QDir(Data).entryList(QDir::Files).size(), 6);
@@ -135,13 +135,13 @@ TEST_F(DataModuleTest, TypeChangeAsksPerFailingValueWithAbortAndIgnore)
                              {QStringLiteral("2"), QStringLiteral("Β"), QStringLiteral("δύο")},
                              {QStringLiteral("3"), QStringLiteral("Γ"), QStringLiteral("τρία")},
                              {QStringLiteral("4"), QStringLiteral("Δ"), QVariant()}});
-    Answers = {DialogService::mrOk, DialogService::mrAbort, DialogService::mrIgnore, DialogService::mrOk};
+    Answers = {mrOk, mrAbort, mrIgnore, mrOk};
     StartModule();
     ASSERT_EQ(Asked.size(), 4u);
-    EXPECT_EQ(Asked[1].Text, QStringLiteral("Could not convert ΑΡΙΘΜΟΣ ΤΡΙΕΤΙΩΝ "));
-    EXPECT_EQ(Asked[1].Kind, DialogService::Kind::Warning);
-    EXPECT_EQ(Asked[1].Buttons, unsigned(DialogService::Abort | DialogService::Ignore));
-    EXPECT_EQ(Asked[3].Text, QStringLiteral("3 από τις 4 εγγραφές του πίνακα μετατράπηκαν επιτυχώς."));
+    EXPECT_EQ(Asked[1].Msg, QStringLiteral("Could not convert ΑΡΙΘΜΟΣ ΤΡΙΕΤΙΩΝ "));
+    EXPECT_EQ(Asked[1].DlgType, mtWarning);
+    EXPECT_EQ(Asked[1].Buttons, TMsgDlgButtons({mbAbort, mbIgnore}));
+    EXPECT_EQ(Asked[3].Msg, QStringLiteral("3 από τις 4 εγγραφές του πίνακα μετατράπηκαν επιτυχώς."));
     const auto rows = Rows(Data, Employers);
     ASSERT_EQ(rows.size(), 3u);
     QStringList keys;
@@ -158,17 +158,17 @@ TEST_F(DataModuleTest, FailedCopyLeavesTheOriginalTableInPlace)
                             {{QStringLiteral("X"), ftString, 1, false, 1}}, {});
     const QByteArray old = FileBytes(Employes), oldBackup = FileBytes(QStringLiteral("backup of Employes.Db"));
     // The copy breaks off (here: at its closing message) after the new table was started.
-    DialogService::SetHook([this](const QString &text, DialogService::Kind kind, unsigned buttons) -> int {
-        Asked.push_back({text, kind, buttons});
-        if (text.contains(u"μετατράπηκαν"))
+    SetMessageDlgHandler([this](const TMessageDlgRequest &request) -> TModalResult {
+        Asked.push_back(request);
+        if (request.Msg.contains(u"μετατράπηκαν"))
             throw EDatabaseError(QStringLiteral("διακοπή"));
-        return DialogService::mrOk;
+        return mrOk;
     });
     StartModule();
     EXPECT_EQ(FileBytes(Employes), old);
     EXPECT_EQ(FileBytes(QStringLiteral("backup of Employes.Db")), oldBackup);
     EXPECT_FALSE(QFileInfo::exists(QDir(Data).filePath(QStringLiteral("upgrade of Employes.Db"))));
-    EXPECT_EQ(Asked.back().Text, QStringLiteral("διακοπή"));
+    EXPECT_EQ(Asked.back().Msg, QStringLiteral("διακοπή.")); // shown by the default exception handler
     EXPECT_FALSE(Module->tbEmployes->Active());
 }
 
@@ -181,9 +181,9 @@ TEST_F(DataModuleTest, DamagedTableIsReportedByNameAndNotOverwritten)
     f.close();
     StartModule();
     ASSERT_EQ(Asked.size(), 1u);
-    EXPECT_EQ(Asked[0].Kind, DialogService::Kind::Error);
-    EXPECT_TRUE(Asked[0].Text.contains(u"Employers.db"));
-    EXPECT_TRUE(Asked[0].Text.contains(u"κατεστραμμένο"));
+    EXPECT_EQ(Asked[0].DlgType, mtError);
+    EXPECT_TRUE(Asked[0].Msg.contains(u"Employers.db"));
+    EXPECT_TRUE(Asked[0].Msg.contains(u"κατεστραμμένο"));
     EXPECT_EQ(FileBytes(Employers), QByteArray("garbage that is not a table"));
     EXPECT_FALSE(QFileInfo::exists(QDir(Data).filePath(QStringLiteral("backup of Employers.db"))));
     EXPECT_FALSE(Module->tbEmployers->Active());
@@ -254,11 +254,11 @@ TEST_F(DataModuleTest, ParadoxTablesOfTheEarlierProgramAreImportedThenChecked)
                                    {cp("ΕΓΓΑΜΟΣ"), pxfLogical, 1}},
                                   1, {{cp("1234567"), cp("ΠΑΠΑΔΟΠΟΥΛΟΣ"), 0, true}}));
     const QByteArray original = FileBytes(Employers);
-    Answers = {DialogService::mrOk, DialogService::mrOk};
+    Answers = {mrOk, mrOk};
     StartModule();
     ASSERT_EQ(Asked.size(), 2u);
-    EXPECT_TRUE(Asked[0].Text.contains(u"\"Employers.db\""));
-    EXPECT_EQ(Asked[1].Text, QStringLiteral("1 από τις 1 εγγραφές του πίνακα μετατράπηκαν επιτυχώς."));
+    EXPECT_TRUE(Asked[0].Msg.contains(u"\"Employers.db\""));
+    EXPECT_EQ(Asked[1].Msg, QStringLiteral("1 από τις 1 εγγραφές του πίνακα μετατράπηκαν επιτυχώς."));
     EXPECT_EQ(FileBytes(QStringLiteral("Employers.db.paradox")), original);
     ASSERT_TRUE(Module->tbEmployes->Active());
     EXPECT_EQ(Module->tbEmployes->FieldByName(QStringLiteral("ΕΠΩΝΥΜΙΑ"))->AsString(),

@@ -44,6 +44,23 @@ TEST_F(LookupTest, WagesByCodeMaritalStatusAndTriennia)
     EXPECT_EQ(M->GetBaseWage(QStringLiteral("933110")), Currency::FromCents(1025));
 }
 
+TEST_F(LookupTest, EmptyCodeGivesZeroWithoutTouchingTheWageTable)
+{
+    TTable *t = M->tbPaymentLookUp;
+    M->tbEmployers->Last(); // its daily wage reads the wage table too
+    t->Last();
+    const int at = t->RecNo();
+    EXPECT_EQ(M->GetWage(QString(), QStringLiteral("2"), QStringLiteral("ΕΓΓΑΜΟΣ")), Currency());
+    EXPECT_EQ(M->GetBaseWage(QString()), Currency());
+    EXPECT_EQ(M->AllowanceAmount(QString(), 30.0f), Currency());
+    EXPECT_EQ(t->RecNo(), at);
+    // A lookup on a table moves it to its first record (the filter is switched off and on).
+    EXPECT_EQ(M->GetBaseWage(QStringLiteral("933110")), Currency::FromCents(1025));
+    EXPECT_EQ(t->RecNo(), 1);
+    M->EmployeeAllowance(QStringLiteral("933110"), QStringLiteral("456"));
+    EXPECT_EQ(M->tbEmployers->RecNo(), 1);
+}
+
 TEST_F(LookupTest, AllowancesRoundHalvesToEven)
 {
     EXPECT_EQ(M->AllowanceAmount(QStringLiteral("933110"), 10.0f), Currency::FromCents(102));
@@ -116,9 +133,9 @@ TEST(LookupShippedTables, WagesAndRatesOfTheShippedData)
     for (const QString &f : shipped.entryList(QDir::Files))
         ASSERT_TRUE(QFile::copy(shipped.filePath(f), dir.filePath(QStringLiteral("APDData/") + f)));
     int asked = 0;
-    const auto previous = DialogService::SetHook([&](const QString &, DialogService::Kind, unsigned) {
+    const auto previous = SetMessageDlgHandler([&](const TMessageDlgRequest &) -> TModalResult {
         ++asked;
-        return int(DialogService::mrOk);
+        return mrOk;
     });
     {
         TAPDDataModule module(nullptr, dir.path());
@@ -140,5 +157,5 @@ TEST(LookupShippedTables, WagesAndRatesOfTheShippedData)
                   QStringLiteral("65,266%"));
         EXPECT_EQ(module.tbPayment->FieldByName(QStringLiteral("ΕΓΓΑΜΟΣ"))->DisplayText(), QStringLiteral("ΟΧΙ"));
     }
-    DialogService::SetHook(previous);
+    SetMessageDlgHandler(previous);
 }

@@ -140,7 +140,8 @@ TEST_F(ContentPrinters, TextKeepsTabsAmpersandsAndSingleLineLayouts)
     TXFrame *a = NewBox(root, alTop, 1900, 100, QStringLiteral("Α&Β\tΓ"));
     TXFrame *b = NewBox(root, alTop, 1900, 100, QStringLiteral("πρώτη\r\nδεύτερη"));
     b->SetLayout(tlCenter);
-    NewBox(root, alTop, 1900, 100, QString());
+    TXFrame *shown = NewBox(root, alTop, 1900, 100, QStringLiteral("1234,5"));
+    shown->OnGetPrintText = [](TObject *, QString &Text) { Text = QStringLiteral("ΠΟΣΟ ") + Text; };
     auto *editBox = NewBox(root, alTop, 1900, 100);
     editBox->SetAlignment(taRightJustify);
     auto *edit = new TEdit(&Owner);
@@ -153,6 +154,7 @@ TEST_F(ContentPrinters, TextKeepsTabsAmpersandsAndSingleLineLayouts)
     EXPECT_FALSE(pages[0].contains(QStringLiteral("Α&Β\tΓ")));
     EXPECT_TRUE(pages[0].contains(QRegularExpression(QStringLiteral("Α&Β\\s+Γ"))));
     EXPECT_TRUE(pages[0].contains(QStringLiteral("ΚΕΙΜΕΝΟ ΠΕΔΙΟΥ")));
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("ΠΟΣΟ 1234,5"))) << "a box prints its display text";
     // Tab stops every eight average characters: a few millimetres, not a page width.
     const double gap = PdfWordLeft(Pdf, QStringLiteral("Γ")) - PdfWordRight(Pdf, QStringLiteral("Α&Β"));
     EXPECT_GT(gap, 5.0);

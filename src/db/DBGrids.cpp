@@ -1,0 +1,311 @@
+#include "DBGrids.h"
+
+#include "vcl/Forms.h"
+
+#include <QAbstractTableModel>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QTableView>
+
+namespace
+{
+const bool GridClassesRegistered = [] {
+    RegisterClasses<TDBGrid>();
+    return true;
+}();
+} // namespace
+
+// ------------------------------------------------------------------------------------------ TColumn
+
+QString TColumn::FieldName() const
+{
+    return FField ? FField->FieldName() : QString();
+}
+
+QString TColumn::Title() const
+{
+    return FField ? FField->DisplayLabel() : QString();
+}
+
+// ------------------------------------------------------------------------------------ link and model
+
+class TGridDataLink : public TDataLink
+{
+public:
+    explicit TGridDataLink(TDBGrid *Grid) : FGrid(Grid) {}
+
+protected:
+    void ActiveChanged() override { FGrid->LinkActive(); }
+    void DataSetChanged() override { FGrid->DataChanged(); }
+    void DataSetScrolled(int) override { FGrid->Scrolled(); }
+    void LayoutChanged() override { FGrid->LinkActive(); }
+    void RecordChanged(TField *Field) override { FGrid->RecordChanged(Field); }
+
+private:
+    TDBGrid *FGrid;
+};
+
+class TDBGridModel : public QAbstractTableModel
+{
+public:
+    TDBGridModel(TDBGrid *Grid, QObject *Parent) : QAbstractTableModel(Parent), FGrid(Grid) {}
+
+    int rowCount(const QModelIndex &parent) const override { return parent.isValid() ? 0 : FGrid->FRowCount; }
+    int columnCount(const QModelIndex &parent) const override { return parent.isValid() ? 0 : FGrid->ColumnCount(); }
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        TDataSet *ds = FGrid->DataSet();
+        if (!ds || !ds->Active() || !index.isValid() || index.column() >= FGrid->ColumnCount())
+            return {};
+        TField *f = FGrid->Columns(index.column())->Field();
+        if (!f)
+            return {};
+        if (role == Qt::DisplayRole) {
+            // A drawing must not take the application down: a value that cannot be shown shows empty.
+            try {
+                return ds->RecordText(index.row(), f, true);
+            } catch (const std::exception &) {
+                return QString();
+            }
+        }
+        if (role == Qt::TextAlignmentRole) {
+            const TFieldType t = f->DataType();
+            const bool right = t == ftSmallint || t == ftInteger || t == ftFloat || t == ftCurrency;
+            return QVariant::fromValue(Qt::AlignVCenter | (right ? Qt::AlignRight : Qt::AlignLeft));
+        }
+        return {};
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (role != Qt::DisplayRole)
+            return {};
+        if (orientation == Qt::Horizontal && section < FGrid->ColumnCount())
+            return FGrid->Columns(section)->Title();
+        return QString();
+    }
+    void Reset()
+    {
+        beginResetModel();
+        endResetModel();
+    }
+    void RowChanged(int Row)
+    {
+        if (Row >= 0 && Row < FGrid->FRowCount && FGrid->ColumnCount() > 0)
+            Q_EMIT dataChanged(index(Row, 0), index(Row, FGrid->ColumnCount() - 1));
+    }
+
+private:
+    TDBGrid *FGrid;
+};
+
+// ------------------------------------------------------------------------------------------ TDBGrid
+
+TDBGrid::TDBGrid(TComponent *AOwner)
+    : TWinControl(AOwner), FDataLink(std::make_unique<TGridDataLink>(this)), FTitleFont(std::make_unique<TFont>())
+{
+    SetBounds(0, 0, 320, 120);
+    SetTabStop(true);
+    SetParentColor(false);
+    SetColor(clWindow);
+    // Clicks on cells are reported as OnCellClick; the control's own click stays for the grid as a whole.
+    QObject::connect(FTitleFont.get(), &TFont::Changed, this, [this](TFont *) {
+        if (HandleAllocated())
+            TableView()->horizontalHeader()->setFont(DesignFontOf(FTitleFont.get()));
+    });
+}
+
+TDBGrid::~TDBGrid()
+{
+    FDataLink->SetDataSource(nullptr);
+    if (HandleAllocated())
+        QObject::disconnect(TableView(), nullptr, this, nullptr);
+}
+
+TDataSource *TDBGrid::DataSource() const
+{
+    return FDataLink->DataSource();
+}
+
+void TDBGrid::SetDataSource(TDataSource *Value)
+{
+    if (Value == FDataLink->DataSource())
+        return;
+    FDataLink->SetDataSource(Value);
+    if (Value)
+        Value->FreeNotification(this);
+    LinkActive();
+}
+
+TDataSet *TDBGrid::DataSet() const
+{
+    return FDataLink->Active() ? FDataLink->DataSet() : nullptr;
+}
+
+void TDBGrid::SetTitleFont(TFont *Value)
+{
+    FTitleFont->Assign(Value);
+}
+
+void TDBGrid::Notification(TComponent *AComponent, TOperation Operation)
+{
+    TWinControl::Notification(AComponent, Operation);
+    if (Operation == opRemove && FDataLink && AComponent == FDataLink->DataSource())
+        SetDataSource(nullptr);
+}
+
+QTableView *TDBGrid::TableView()
+{
+    return static_cast<QTableView *>(Peer());
+}
+
+QWidget *TDBGrid::CreatePeer()
+{
+    auto *view = new TPeer<QTableView>(this);
+    FModel = new TDBGridModel(this, view);
+    view->setModel(FModel);
+    view->setFont(DesignFontOf(GetFont()));
+    view->horizontalHeader()->setFont(DesignFontOf(FTitleFont.get()));
+    view->horizontalHeader()->setHighlightSections(false);
+    view->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    view->verticalHeader()->setDefaultSectionSize(QFontMetrics(view->font()).height() + 4);
+    view->verticalHeader()->setMinimumSectionSize(8);
+    view->verticalHeader()->setFixedWidth(12);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setWordWrap(false);
+    QObject::connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
+                     [this](const QModelIndex &current, const QModelIndex &) {
+                         if (!FSyncing && current.isValid())
+                             GuardEvent([&] { CurrentMoved(current.row(), current.column()); });
+                     });
+    QObject::connect(view, &QTableView::clicked, this, [this](const QModelIndex &index) {
+        if (index.isValid())
+            GuardEvent([&] { Clicked(index.row(), index.column()); });
+    });
+    BuildColumns();
+    FRowCount = DataSet() ? DataSet()->RecordCount() : 0;
+    FModel->Reset();
+    ApplyColumnWidths();
+    return view;
+}
+
+void TDBGrid::FontChanged()
+{
+    TWinControl::FontChanged();
+    if (HandleAllocated()) {
+        TableView()->setFont(DesignFontOf(GetFont()));
+        TableView()->verticalHeader()->setDefaultSectionSize(QFontMetrics(TableView()->font()).height() + 4);
+        ApplyColumnWidths();
+    }
+}
+
+int TDBGrid::DefaultColumnWidth(TField *Field)
+{
+    const QFontMetrics body(DesignFontOf(GetFont()));
+    const QFontMetrics title(DesignFontOf(FTitleFont.get()));
+    const int w = Field->DisplayWidth() * body.horizontalAdvance(QLatin1Char('0')) + 4;
+    return std::max(w, title.horizontalAdvance(Field->DisplayLabel()) + 8);
+}
+
+void TDBGrid::BuildColumns()
+{
+    FColumns.clear();
+    if (TDataSet *ds = DataSet())
+        for (TField *f : ds->Fields())
+            if (f->Visible())
+                FColumns.push_back(std::make_unique<TColumn>(this, f, int(FColumns.size())));
+    if (FSelectedIndex >= ColumnCount())
+        FSelectedIndex = 0;
+}
+
+void TDBGrid::ApplyColumnWidths()
+{
+    if (!HandleAllocated())
+        return;
+    for (int i = 0; i < ColumnCount(); ++i)
+        if (TField *f = Columns(i)->Field())
+            TableView()->setColumnWidth(i, DefaultColumnWidth(f));
+}
+
+TField *TDBGrid::SelectedField() const
+{
+    return FSelectedIndex < ColumnCount() ? Columns(FSelectedIndex)->Field() : nullptr;
+}
+
+void TDBGrid::ResetRows()
+{
+    FRowCount = DataSet() ? DataSet()->RecordCount() : 0;
+    if (FModel)
+        FModel->Reset();
+}
+
+void TDBGrid::LinkActive()
+{
+    if (FModel)
+        FModel->Reset(); // the columns go before the model is told
+    BuildColumns();
+    ResetRows();
+    ApplyColumnWidths();
+    SyncCurrent();
+}
+
+void TDBGrid::DataChanged()
+{
+    ResetRows();
+    SyncCurrent();
+}
+
+void TDBGrid::Scrolled()
+{
+    TDataSet *ds = DataSet();
+    if (ds && ds->RecordCount() != FRowCount)
+        ResetRows();
+    SyncCurrent();
+}
+
+void TDBGrid::RecordChanged(TField *)
+{
+    if (FModel && DataSet())
+        FModel->RowChanged(DataSet()->RecNo() - 1);
+}
+
+void TDBGrid::SyncCurrent()
+{
+    if (!HandleAllocated() || !FModel)
+        return;
+    TDataSet *ds = DataSet();
+    const int row = ds ? ds->RecNo() - 1 : -1;
+    FSyncing = true;
+    QTableView *view = TableView();
+    if (row >= 0 && row < FRowCount && ColumnCount() > 0) {
+        const QModelIndex index = FModel->index(row, std::min(FSelectedIndex, ColumnCount() - 1));
+        view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        view->scrollTo(index);
+    } else {
+        view->selectionModel()->clearSelection();
+    }
+    FSyncing = false;
+}
+
+void TDBGrid::CurrentMoved(int Row, int Column)
+{
+    FSelectedIndex = Column;
+    TDataSet *ds = DataSet();
+    if (ds && Row + 1 != ds->RecNo())
+        ds->SetRecNo(Row + 1);
+}
+
+void TDBGrid::Clicked(int Row, int Column)
+{
+    CurrentMoved(Row, Column);
+    if (Column < ColumnCount())
+        CellClick(Columns(Column));
+}
+
+void TDBGrid::CellClick(TColumn *Column)
+{
+    if (OnCellClick)
+        OnCellClick(Column);
+}
