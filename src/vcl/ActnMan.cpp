@@ -68,6 +68,12 @@ void TActionClientItem::SetCaption(const QString &Value)
     Changed();
 }
 
+void TActionClientItem::SetMenu(QMenu *Value)
+{
+    FMenu = Value;
+    Changed();
+}
+
 void TActionClientItem::SetSeparator(bool Value)
 {
     FSeparator = Value;
@@ -141,17 +147,27 @@ void TActionMainMenuBar::Fill(QMenu *Menu, TActionClientItem *Item)
         TActionClientItem *sub = Item->Items()->Items(i);
         if (sub->Separator()) {
             Menu->addSeparator();
-        } else if (sub->HasItems() || (sub->Action() && !sub->Action()->OnExecute)) {
+        } else if (sub->Menu() || sub->HasItems() || (sub->Action() && !sub->Action()->OnExecute)) {
             // A host item: its action's caption, image and enabled state on a sub-menu.
-            QMenu *child = Menu->addMenu(sub->Caption());
+            QMenu *child = sub->Menu();
+            if (child) {
+                child->setTitle(sub->Caption());
+                Menu->addMenu(child);
+            } else {
+                child = Menu->addMenu(sub->Caption());
+            }
             if (TAction *a = sub->Action()) {
                 child->setIcon(a->Handle()->icon());
                 child->menuAction()->setEnabled(a->Enabled());
                 child->menuAction()->setStatusTip(a->Handle()->statusTip());
-                QObject::connect(a->Handle(), &QAction::changed, child,
-                                 [child, a] { child->menuAction()->setEnabled(a->Enabled()); });
+                QObject::connect(a->Handle(), &QAction::changed, Menu,
+                                 [child = QPointer<QMenu>(child), a] {
+                                     if (child)
+                                         child->menuAction()->setEnabled(a->Enabled());
+                                 });
             }
-            Fill(child, sub);
+            if (!sub->Menu())
+                Fill(child, sub);
         } else if (TAction *a = sub->Action()) {
             Menu->addAction(a->Handle());
         }

@@ -50,6 +50,9 @@ public:
     bool Separator() const { return FSeparator; }
     void SetSeparator(bool Value);
     TActionClients *Items() { return &FItems; }
+    // A menu kept by someone else that the bar shows as this item's sub-menu, whatever it holds.
+    QMenu *Menu() const { return FMenu.data(); }
+    void SetMenu(QMenu *Value);
     bool HasItems() const { return FItems.Count() > 0; }
     TActionClientItem *ParentItem() const { return FParentItem; }
     // Position among the parent's items, -1 for a root.
@@ -64,6 +67,7 @@ private:
     QPointer<TAction> FAction;
     QString FCaption;
     bool FSeparator = false;
+    QPointer<QMenu> FMenu;
     TActionClients FItems;
 };
 
