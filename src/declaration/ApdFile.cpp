@@ -1,5 +1,7 @@
 #include "ApdFile.h"
 
+#include "declaration/eApdReportF.h"
+#include "printing/XPrinters.h"
 #include "vcl/CodePage.h"
 
 #include <QDir>
@@ -270,4 +272,93 @@ void TApdFile::SaveToFile(const QString &path)
     if (!written)
         throw EFCreateError(QStringLiteral("Αδυναμία δημιουργίας του αρχείου «%1».\n%2")
                                 .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()), file.errorString()));
+}
+
+// --- printed texts -------------------------------------------------------------------------------
+
+namespace
+{
+// One text printout: the page text being built, the box that prints it and the sheets it goes on.
+class TTextPrintout
+{
+public:
+    TTextPrintout(TeApdReport &report, TApdStrings &buffer, TDocPrinter &printer)
+        : FReport(report), FBuffer(buffer), FPrinter(printer)
+    {
+    }
+
+    // The first page goes on the sheet that beginning the document opened; every later one on a new sheet.
+    void FlushPage()
+    {
+        if (!FFirstFlush)
+            FPrinter.NewPage();
+        FFirstFlush = false;
+        FReport.PrintText(FBuffer.Text(), &FPrinter);
+        FBuffer.Clear();
+    }
+
+    TApdStrings &Buffer() { return FBuffer; }
+
+private:
+    TeApdReport &FReport;
+    TApdStrings &FBuffer;
+    TDocPrinter &FPrinter;
+    bool FFirstFlush = true;
+};
+
+// Page 1 holds the full header and one employee block, each following page a short header and two
+// blocks, and the closing page the statement on stopped works: n div 2 + 2 pages for n lines.
+void PrintDeclarationPages(TTextPrintout &out, const THeaderRecord &header,
+                           const std::vector<std::unique_ptr<TApdFileRec>> &lines)
+{
+    const int n = static_cast<int>(lines.size());
+    const int pageCount = n / 2 + 2;
+    int pageNo = 1;
+    TApdStrings &s = out.Buffer();
+    WriteFirstPageHeader(s, header, pageNo, pageCount);
+    if (n > 0) {
+        WriteEmployeeBlock(s, lines[0]->EmployeeRecord, lines[0]->InsuranceRecord);
+        out.FlushPage();
+    }
+    for (int i = 1; i < n; ++i) {
+        if (i % 2 == 1) {
+            ++pageNo;
+            WritePageHeader(s, header, pageNo, pageCount);
+        }
+        WriteEmployeeBlock(s, lines[size_t(i)]->EmployeeRecord, lines[size_t(i)]->InsuranceRecord);
+        if (i % 2 == 0)
+            out.FlushPage();
+    }
+    if (!s.IsEmpty())
+        out.FlushPage();
+    ++pageNo;
+    WritePageHeader(s, header, pageNo, pageCount);
+    WriteStopStatement(s);
+    out.FlushPage();
+}
+} // namespace
+
+void TApdFile::Print(bool Accomp, bool Pages, TFontStyles Style, int Size, const QString &FontName)
+{
+    if (!Accomp && !Pages)
+        return;
+    SortRecords();
+    auto report = std::make_unique<TeApdReport>(nullptr);
+    TFont *font = report->Report->GetFont();
+    font->SetName(FontName);
+    font->SetSize(Size);
+    font->SetStyle(Style);
+    font->SetCharset(GREEK_CHARSET);
+    auto buffer = std::make_unique<TApdStrings>();
+    // Freed before its end (a failing page), the printer drops its job.
+    auto printer = std::make_unique<TLPTPrinter>();
+    printer->BeginDoc(QString());
+    TTextPrintout out(*report, *buffer, *printer);
+    if (Accomp) {
+        WriteAccompanyingForm(*buffer, HeaderRecord);
+        out.FlushPage();
+    }
+    if (Pages)
+        PrintDeclarationPages(out, HeaderRecord, FList);
+    printer->EndDoc();
 }

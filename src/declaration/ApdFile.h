@@ -2,6 +2,7 @@
 // employee lines of one export, orders them and writes the file.
 #pragma once
 
+#include "vcl/Graphics.h"
 #include "vcl/SysUtils.h"
 
 #include <QByteArray>
@@ -100,6 +101,14 @@ public:
     // Writes the whole file to a temporary file beside `path` and renames it into place, so a failed
     // write leaves an existing file as it was. Raises EFCreateError naming the path.
     void SaveToFile(const QString &path);
+
+    // ---- printed texts ----
+    // Prints the file as text on the system printer, one sheet per page text: the accompanying form when
+    // Accomp, the declaration pages when Pages, in the font FontName of Size points and Style (Greek
+    // character set). Sorts the lines first. Nothing is printed, not even an empty sheet, when neither
+    // is chosen. A failing printer's job is dropped and its error reaches the caller.
+    void Print(bool Accomp, bool Pages, TFontStyles Style, int Size, const QString &FontName);
+    // ---- end of printed texts ----
 
     int Count() const { return static_cast<int>(FList.size()); }
     const TApdFileRec &Records(int index) const { return *FList.at(index); }

@@ -13,6 +13,8 @@ static void InitPreviewFormResource()
     Q_INIT_RESOURCE(PreviewForm);
 }
 
+TPreviewForm *PreviewForm = nullptr;
+
 namespace
 {
 
@@ -73,6 +75,8 @@ TPreviewForm::TPreviewForm(TComponent *AOwner) : TForm(AOwner)
 TPreviewForm::~TPreviewForm()
 {
     FormDestroy(this);
+    if (PreviewForm == this)
+        PreviewForm = nullptr;
 }
 
 int TPreviewForm::PageCount() const

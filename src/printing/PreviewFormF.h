@@ -65,3 +65,6 @@ private:
 
     TNotifyEvent FOldHint;
 };
+
+// The preview window of the running program, made at start-up and reused for every preview.
+extern TPreviewForm *PreviewForm;

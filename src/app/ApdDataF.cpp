@@ -1,0 +1,592 @@
+#include "ApdDataF.h"
+
+#include "declaration/ApdFile.h"
+#include "declaration/TyposAPDPopupF.h"
+#include "printing/PreviewFormF.h"
+#include "printing/XPrinters.h"
+#include "vcl/ActnList.h"
+#include "vcl/ComponentStream.h"
+#include "vcl/Dialogs.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QMenu>
+#include <QSaveFile>
+
+#if __has_include("EmployerFrameF.h")
+#include "EmployerFrameF.h"
+#define APD_HAS_EMPLOY_FRAME 1
+#else
+// The employee page is not in this tree yet: the window runs without pages.
+#define APD_HAS_EMPLOY_FRAME 0
+#endif
+
+// The form resource and the artwork live in this static library; the linker keeps them only when named.
+static void InitApdDataResource()
+{
+    Q_INIT_RESOURCE(ApdData);
+}
+
+namespace
+{
+
+const QString SheetPrefix = QStringLiteral("TabSheet");
+const QString FramePrefix = QStringLiteral("EmployFrame");
+const QString PageCaption = QStringLiteral("Σελίδα ");
+constexpr int MaxPages = 64;
+constexpr int PageMenuGroup = 15457;
+constexpr int MaxPrintedSheets = 100;
+// The preview has no sheet cap of its own; a layout that never finishes still ends here.
+constexpr int MaxPreviewPages = 10000;
+
+void RegisterApdDataClasses()
+{
+    static const bool registered = [] {
+        RegisterClasses<TApdData, TXFrame, TInplaceEditFrame, TXDateFrame, TXCurrencyFrame, TXIntegerFrame,
+                        TXFrameNotifier, TXFrameSheme, TPageControl, TTabSheet, TPrintDialog, TImage>();
+#if APD_HAS_EMPLOY_FRAME
+        RegisterClass<TEmployFrame>();
+#endif
+        return true;
+    }();
+    (void)registered;
+}
+
+void LoadSvg(TImage *Image, const QString &Path)
+{
+    if (!Image)
+        return;
+    QFile file(Path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    auto graphic = std::make_unique<TVectorGraphic>();
+    if (graphic->LoadFromData(file.readAll()))
+        Image->Picture()->SetGraphic(std::move(graphic));
+}
+
+} // namespace
+
+TApdData::TApdData(TComponent *AOwner) : TForm(AOwner)
+{
+    RegisterApdDataClasses();
+    InitApdDataResource();
+    if (!InitInheritedComponent(this, &TForm::staticMetaObject))
+        throw EStreamError(QStringLiteral("Δεν βρέθηκε η σχεδίαση του εντύπου ΑΠΔ."));
+    Scale = 100;
+    SetBorderStyle(bsNone);
+    LoadArtwork();
+    // The window takes the size of the sheet it shows.
+    SetClientWidth(PageFrame->Left() + PageFrame->Width());
+    SetClientHeight(PageFrame->Top() + PageFrame->Height());
+    // Only the Windows 95 family could not hold many pages; every system this runs on is of the other kind.
+    MaxPagesAdvised = 64;
+}
+
+TApdData::~TApdData()
+{
+    // The page entries call back into this window: they go with it.
+    ClearPageMenu();
+}
+
+void TApdData::LoadArtwork()
+{
+    LoadSvg(Image1, QStringLiteral(":/forms/ApdDataLogo.svg"));
+    LoadSvg(Image2, QStringLiteral(":/forms/ApdDataHeading.svg"));
+}
+
+// ---- Pages ----
+
+TEmployFrame *TApdData::PageOf(TTabSheet *Sheet)
+{
+#if APD_HAS_EMPLOY_FRAME
+    if (!Sheet)
+        return nullptr;
+    for (int i = 0; i < Sheet->ControlCount(); ++i)
+        if (auto *page = qobject_cast<TEmployFrame *>(Sheet->Controls(i)))
+            return page;
+#else
+    (void)Sheet;
+#endif
+    return nullptr;
+}
+
+QString TApdData::UniqueName(const QString &Prefix) const
+{
+    for (int n = 1;; ++n) {
+        const QString name = Prefix + QString::number(n);
+        if (!FindComponent(name))
+            return name;
+    }
+}
+
+void TApdData::AddPage()
+{
+    if (PageControl1->PageCount() >= MaxPages)
+        return;
+    if (PageControl1->PageCount() >= MaxPagesAdvised) {
+        const QString msg = QStringLiteral("Σε συστήματα με Windows 95, 98, ME δε συνιστάται\r\n"
+                                           "να προσθέσετε περισσότερες από ") +
+                            QString::number(MaxPagesAdvised) + QStringLiteral(" σελίδες.");
+        if (MessageDlg(msg, mtWarning, mbAbortIgnore, 0) == mrAbort)
+            return;
+    }
+    auto *sheet = new TTabSheet(this);
+    sheet->SetPageControl(PageControl1);
+    sheet->SetCaption(PageCaption + QString::number(PageControl1->PageCount()));
+    sheet->SetName(UniqueName(SheetPrefix));
+
+#if APD_HAS_EMPLOY_FRAME
+    auto *page = new TEmployFrame(this);
+    page->SetParent(sheet);
+    page->SetName(UniqueName(FramePrefix));
+    page->CopySchemes();
+#endif
+
+    PageControl1->SetActivePage(sheet);
+    DoChange();
+    RebuildPageMenu();
+}
+
+void TApdData::DeletePage()
+{
+    if (PageControl1->PageCount() <= 1)
+        return;
+    if (TTabSheet *active = PageControl1->ActivePage()) {
+        if (MessageDlg(QStringLiteral("Θέλετε να διαγράψετε τη ") + active->Caption(), mtConfirmation, mbYesNoCancel,
+                       0) == mrYes) {
+            int index = PageControl1->ActivePageIndex();
+            delete active;
+            if (index > PageControl1->PageCount() - 1)
+                index = PageControl1->PageCount() - 1;
+            PageControl1->SetActivePageIndex(index);
+            for (int i = 0; i < PageControl1->PageCount(); ++i)
+                PageControl1->Pages(i)->SetCaption(PageCaption + QString::number(i + 1));
+            DoChange();
+        }
+    }
+    RebuildPageMenu();
+}
+
+// ---- Totals and change ----
+
+void TApdData::RecalcTotals()
+{
+    Currency earnings, contributions;
+    int days = 0;
+#if APD_HAS_EMPLOY_FRAME
+    for (int i = 0; i < PageControl1->PageCount(); ++i) {
+        TEmployFrame *page = Pages(i);
+        if (!page)
+            continue;
+        earnings += page->EarningsSum();
+        contributions += page->ContributionsSum();
+        days += page->DaysSum();
+    }
+#endif
+    ApodoxesTotal->SetValue(earnings);
+    EisforesTotal->SetValue(contributions);
+    DaysTotal->SetValue(days);
+}
+
+void TApdData::DoChange()
+{
+    // Values being read from a document are no change of it.
+    if (Loading || IsLoading() || !OnChange)
+        return;
+    OnChange(this);
+}
+
+void TApdData::XFrameNotifier1Change(TObject *, TXFrame *)
+{
+    DoChange();
+}
+
+void TApdData::DatePeriodFrameChange(TObject *)
+{
+#if APD_HAS_EMPLOY_FRAME
+    for (int i = 0; i < PageControl1->PageCount(); ++i)
+        if (TEmployFrame *page = Pages(i))
+            page->SetPeriod(DatePeriodFrame->Date());
+#endif
+}
+
+void TApdData::ShemeChanged(TXFrameSheme *Changed, int Index)
+{
+#if !APD_HAS_EMPLOY_FRAME
+    (void)Changed;
+    (void)Index;
+#else
+    for (int i = 0; i < PageControl1->PageCount(); ++i) {
+        TEmployFrame *page = Pages(i);
+        if (!page)
+            continue;
+        TXFrameSheme *target = Index == 0 ? page->ShemeH0 : Index == 1 ? page->ShemeH1 : Index == 2 ? page->ShemeH2 : page->ShemeH3;
+        if (target)
+            target->Assign(Changed);
+    }
+#endif
+}
+
+void TApdData::ShemeH0Change(TObject *)
+{
+    ShemeChanged(ShemeH0, 0);
+}
+
+void TApdData::ShemeH1Change(TObject *)
+{
+    ShemeChanged(ShemeH1, 1);
+}
+
+void TApdData::ShemeH2Change(TObject *)
+{
+    ShemeChanged(ShemeH2, 2);
+}
+
+void TApdData::ShemeH3Change(TObject *)
+{
+    ShemeChanged(ShemeH3, 3);
+}
+
+void TApdData::SetScale(int Percent)
+{
+    if (Percent == Scale || Percent <= 0 || Scale <= 0)
+        return;
+    ScaleBy(Percent, Scale);
+    Scale = Percent;
+}
+
+// ---- Declaration type ----
+
+void TApdData::typeApdCodeClick(TObject *Sender)
+{
+    if (!TyposAPDPopup)
+        TyposAPDPopup = new TTyposAPDPopup(Application());
+    TNotifyEvent selected;
+    selected.Bind(this, "TypeApdSelected");
+    TyposAPDPopup->PopupExt(Sender, -1, selected);
+}
+
+void TApdData::TypeApdSelected(TObject *Sender)
+{
+    auto *popup = qobject_cast<TListBoxPopup *>(Sender);
+    if (!popup || popup->ListBox1->ItemIndex() < 0)
+        return;
+    SetTypeApd(popup->ListBox1->Items()->Strings(popup->ListBox1->ItemIndex()));
+}
+
+void TApdData::SetTypeApd(const QString &Line)
+{
+    const int blank = Line.indexOf(u' ');
+    if (blank < 0) {
+        typeApdCode->SetCaption(QString());
+        typeApdHint->SetCaption(Line.left(100));
+        return;
+    }
+    typeApdCode->SetCaption(Line.left(blank + 1));
+    typeApdHint->SetCaption(Line.mid(blank, 100));
+}
+
+// ---- Page menu ----
+
+void TApdData::SetPageMenu(QMenu *Item)
+{
+    if (Item == FPageMenu)
+        return;
+    ClearPageMenu();
+    FPageMenu = Item;
+    if (Item)
+        // Entries show the active page whenever the menu opens.
+        QObject::connect(Item, &QMenu::aboutToShow, this, [this] {
+            for (const QPointer<TAction> &a : FPageActions)
+                if (a)
+                    a->Update();
+        });
+    RebuildPageMenu();
+}
+
+void TApdData::ClearPageMenu()
+{
+    for (auto it = FPageActions.rbegin(); it != FPageActions.rend(); ++it)
+        delete it->data();
+    FPageActions.clear();
+}
+
+void TApdData::RebuildPageMenu()
+{
+    if (!FPageMenu)
+        return;
+    ClearPageMenu();
+    for (int i = 0; i < PageControl1->PageCount(); ++i)
+        AddPageMenuEntry(PageControl1->Pages(i), FPageMenu);
+}
+
+void TApdData::AddPageMenuEntry(TTabSheet *Sheet, QMenu *HostItem)
+{
+    auto *action = new TAction(nullptr);
+    action->SetGroupIndex(PageMenuGroup);
+    action->SetAutoCheck(true);
+    action->OnExecute = [this](TObject *Sender) { PageActionExecute(Sender); };
+    action->OnUpdate = [this](TObject *Sender) { PageActionUpdate(Sender); };
+    action->SetCaption(Sheet->Caption());
+    action->SetTag(qint64(reinterpret_cast<quintptr>(Sheet)));
+    FPageActions.push_back(action);
+    HostItem->addAction(action->Handle());
+}
+
+namespace
+{
+// The sheet an entry was made for, while it is still one of the control's pages.
+TTabSheet *SheetOfAction(TObject *Sender, TPageControl *Pages)
+{
+    auto *action = qobject_cast<TAction *>(Sender);
+    if (!action)
+        return nullptr;
+    auto *sheet = reinterpret_cast<TTabSheet *>(quintptr(action->Tag()));
+    for (int i = 0; i < Pages->PageCount(); ++i)
+        if (Pages->Pages(i) == sheet)
+            return sheet;
+    return nullptr;
+}
+} // namespace
+
+void TApdData::PageActionExecute(TObject *Sender)
+{
+    if (TTabSheet *sheet = SheetOfAction(Sender, PageControl1))
+        PageControl1->SetActivePage(sheet);
+}
+
+void TApdData::PageActionUpdate(TObject *Sender)
+{
+    auto *action = qobject_cast<TAction *>(Sender);
+    if (!action)
+        return;
+    TTabSheet *sheet = SheetOfAction(Sender, PageControl1);
+    action->SetChecked(sheet && sheet == PageControl1->ActivePage());
+}
+
+// ---- Document file ----
+
+void TApdData::GetChildren(TGetChildProc Proc, TComponent *Root)
+{
+    for (int i = 0; i < ControlCount(); ++i)
+        if (Controls(i)->Owner() == Root)
+            Proc(Controls(i));
+    if (Root != this)
+        return;
+    for (TComponent *c : ComponentList()) {
+        if (c->Name().isEmpty())
+            continue;
+        if (auto *control = qobject_cast<TControl *>(c); control && control->Parent())
+            continue;
+        Proc(c);
+    }
+}
+
+void TApdData::SaveToStream(QIODevice &Dest)
+{
+    std::unique_ptr<TApdData> ancestor(new TApdData(nullptr));
+    const QByteArray buffer = ::WriteDescendent(this, ancestor.get());
+    if (Dest.write(buffer) != buffer.size())
+        throw EWriteError(QStringLiteral("Αδυναμία εγγραφής του εντύπου."));
+}
+
+void TApdData::SaveToFile(const QString &Path)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    SaveToStream(buffer);
+    // Written beside the target and renamed into place, so a failed write never leaves half a document.
+    QSaveFile file(Path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(buffer.data()) != buffer.data().size() || !file.commit())
+        throw EFCreateError(QStringLiteral("Αδυναμία δημιουργίας του αρχείου ") + Path);
+}
+
+void TApdData::LoadFromStream(QIODevice &Source)
+{
+    RegisterApdDataClasses();
+    for (int i = PageControl1->PageCount() - 1; i >= 0; --i)
+        delete PageControl1->Pages(i);
+    for (TComponent *c : ComponentList())
+        if (!GetClass(c->ClassName()))
+            RegisterClass(c->metaObject());
+    if (!Source.isSequential())
+        Source.seek(0);
+    const QByteArray data = Source.readAll();
+    ReadComponent(data, this);
+}
+
+void TApdData::LoadFromFile(const QString &Path)
+{
+    QFile file(Path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EStreamError(QStringLiteral("Αδυναμία ανοίγματος αρχείου ") + Path);
+    QBuffer buffer;
+    buffer.setData(file.readAll());
+    buffer.open(QIODevice::ReadOnly);
+    LoadFromStream(buffer);
+}
+
+void TApdData::Loaded()
+{
+    TForm::Loaded();
+    Loading = true;
+    try {
+        RecalcTotals();
+    } catch (...) {
+        Loading = false;
+        throw;
+    }
+    Loading = false;
+    RebuildPageMenu();
+}
+
+// ---- Printing and preview ----
+
+void TApdData::SetPageFlags()
+{
+#if APD_HAS_EMPLOY_FRAME
+    const int count = PageControl1->PageCount();
+    for (int i = 0; i < count; ++i)
+        if (TEmployFrame *page = Pages(i)) {
+            page->IsFirstPage = i == 0;
+            page->IsLastPage = i == count - 1;
+        }
+#endif
+}
+
+TRect TApdData::DocumentAdjustPrintRect(TObject *, TRect &ABoundsRect)
+{
+    const int left = int(RoundHalfEven((ABoundsRect.Left + ABoundsRect.Right) / 2.0)) - 875;
+    const int top = int(RoundHalfEven((ABoundsRect.Top + ABoundsRect.Bottom) / 2.0)) - 1375;
+    return TRect{left, top, left + 1750, top + 2750};
+}
+
+void TApdData::XFrame454Print(TObject *Sender, IPage *APage, const TRect &)
+{
+    auto *box = qobject_cast<TXFrame *>(Sender);
+    if (!box || !APage)
+        return;
+    box->SetCaption(QStringLiteral("Σελίδα %1 από %2").arg(APage->PageNumber()).arg(PageControl1->PageCount()));
+}
+
+void TApdData::Print(const QString &Title)
+{
+    SetPageFlags();
+    TLPTPrinter doc;
+    doc.BeginDoc(Title);
+    try {
+        Document->PrintInit(MapingUnits[mpLoMetricMaping]);
+        int pass = 0;
+        bool twoUp = false;
+        do {
+            IPage *page = doc.GetCurrentPage();
+            TRect r = page->GetPageRect();
+            if (r.Right >= 4200) {
+                twoUp = true;
+                if (pass % 2 == 0)
+                    r.Right = (r.Left + r.Right) / 2;
+                else
+                    r.Left = (r.Left + r.Right) / 2;
+            }
+            Document->PrintArrange(r);
+            Document->Print(page);
+            if (Document->IsPrinting() && (!twoUp || pass % 2 == 1))
+                doc.NewPage();
+            ++pass;
+            if (doc.PageCount() >= MaxPrintedSheets)
+                break;
+        } while (Document->IsPrinting());
+    } catch (...) {
+        doc.EndDoc();
+        throw;
+    }
+    doc.EndDoc();
+}
+
+void TApdData::Preview()
+{
+    SetPageFlags();
+    if (!PreviewForm)
+        PreviewForm = new TPreviewForm(Application());
+    delete PreviewForm->DocPreview1->DocPrinter();
+    PreviewForm->DocPreview1->SetDocPrinter(nullptr);
+    auto *doc = new TEMFPrinter;
+    PreviewForm->DocPreview1->SetDocPrinter(doc);
+    doc->BeginDoc(QStringLiteral("Apd"));
+    try {
+        Document->PrintInit(MapingUnits[mpLoMetricMaping]);
+        do {
+            IPage *page = doc->GetCurrentPage();
+            TRect r = page->GetPageRect();
+            Document->PrintArrange(r);
+            Document->Print(page);
+            if (Document->IsPrinting() && doc->PageCount() < MaxPreviewPages)
+                doc->NewPage();
+            else
+                break;
+        } while (true);
+    } catch (...) {
+        doc->EndDoc();
+        throw;
+    }
+    doc->EndDoc();
+    PreviewForm->aFirst->Execute();
+    PreviewForm->aZoomToFit->Execute();
+    PreviewForm->OnPrint.Bind(this, "PrintFromPreview");
+    PreviewForm->ShowModal();
+}
+
+void TApdData::PrintFromPreview(TObject *)
+{
+    if (PrintDialog1->Execute())
+        Print(QString());
+}
+
+// ---- Export ----
+
+void TApdData::FillHeader(TApdFile &File, const TApdExportOptions &Options)
+{
+    char *h = File.HeaderRecord.data();
+    PutDate(Options.SubmissionDate, h + 567, 8);
+    PutDate(Options.StopDate, h + 575, 8);
+    PutDigits(typeApdCode->Caption(), h + 15, 2);
+    PutDigits(DbLookupXFrame10->Caption(), h + 17, 3);
+    PutText(DbLookupXFrame9->Caption(), h + 20, 50, QStringLiteral("ΟΝΟΜΑΣΙΑ ΥΠΟΚΑΤΑΣΤΗΜΑΤΟΣ"));
+    PutText(Options.NameParts[0], h + 70, 80, QStringLiteral("ΕΠΩΝΥΜΙΑ ΕΡΓΟΔΟΤΗ"));
+    PutText(Options.NameParts[1], h + 150, 30, QStringLiteral("ΟΝΟΜΑ ΕΡΓΟΔΟΤΗ"));
+    PutText(Options.NameParts[2], h + 180, 30, QStringLiteral("ΠΑΤΡΩΝΥΜΟ ΕΡΓΟΔΟΤΗ"));
+    PutText(DbLookupXFrame3->Caption(), h + 210, 50, QStringLiteral("ΟΔΟΣ ΕΔΡΑΣ"));
+    PutText(DbLookupXFrame2->Caption(), h + 260, 10, QStringLiteral("ΑΡΙΘΜΟΣ ΕΔΡΑΣ"));
+    PutDigits(DbLookupXFrame5->Caption(), h + 270, 5);
+    PutText(DbLookupXFrame4->Caption(), h + 275, 30, QStringLiteral("ΠΟΛΗ ΕΔΡΑΣ"));
+    PutText(xEidosErgou->Caption(), h + 305, 100, QStringLiteral("ΕΙΔΟΣ ΕΡΓΟΥ"));
+    PutDigits(frameAME->Caption(), h + 405, 10);
+    PutDigits(frameAMOE->Caption(), h + 415, 10);
+    PutDigits(frameAFM->Caption(), h + 425, 9);
+    PutText(xOdosErgou->Caption(), h + 434, 50, QStringLiteral("ΟΔΟΣ ΕΡΓΟΥ"));
+    PutText(xArOdouErgou->Caption(), h + 484, 10, QStringLiteral("ΑΡΙΘΜΟΣ ΕΡΓΟΥ"));
+    PutDigits(xTKErgou->Caption(), h + 494, 5);
+    PutText(xPoliErgou->Caption(), h + 499, 30, QStringLiteral("ΠΟΛΗ ΕΡΓΟΥ"));
+    PutText(FormatDateTime(QStringLiteral("mm"), DatePeriodFrame->Date()), h + 529, 2, QStringLiteral("ΜΗΝΑΣ"));
+    PutText(FormatDateTime(QStringLiteral("yyyy"), DatePeriodFrame->Date()), h + 531, 4, QStringLiteral("ΕΤΟΣ"));
+    PutAmount(ApodoxesTotal->Value(), h + 535, 12);
+    PutInt(DaysTotal->Value(), h + 547, 8);
+    PutAmount(EisforesTotal->Value(), h + 555, 12);
+}
+
+void TApdData::ExportWith(const TApdExportOptions &Options)
+{
+    TApdFile file;
+    FillHeader(file, Options);
+#if APD_HAS_EMPLOY_FRAME
+    for (int i = 0; i < PageControl1->PageCount(); ++i)
+        if (TEmployFrame *page = Pages(i))
+            page->ExportLines(file);
+#endif
+    if (!Options.Path.isEmpty())
+        file.SaveToFile(Options.Path);
+}
+
+void TApdData::ExportIkaApd()
+{
+}

@@ -1,0 +1,191 @@
+// The declaration window: the on-screen replica of the declaration form and, at the same time, the document.
+// Its header boxes, totals and tabbed employee pages are what a document file stores; it prints, previews
+// and exports itself.
+#pragma once
+
+#include "XForms/XDateFrame.h"
+#include "XForms/XForms.h"
+#include "vcl/ComCtrls.h"
+#include "vcl/ExtCtrls.h"
+#include "vcl/Forms.h"
+#include "vcl/PrintDialogs.h"
+
+#include <QIODevice>
+#include <QPointer>
+
+#include <QMenu>
+class TAction;
+class TApdFile;
+class TEmployFrame;
+
+// What the export options dialog hands to the export once it is confirmed.
+struct TApdExportOptions {
+    QString NameParts[3];
+    bool PrintAccompanying = false;
+    bool PrintPages = false;
+    bool PrintLabel = false;
+    QString FontName;
+    int FontSize = 9;
+    bool FontBold = false;
+    // Empty: no file is written.
+    QString Path;
+    TDateTime SubmissionDate = 0;
+    TDateTime StopDate = 0;
+};
+
+class TApdData : public TForm
+{
+    Q_OBJECT
+    Q_CLASSINFO("FormResource", ":/forms/ApdData.dfm")
+    Q_PROPERTY(TXFrame *PageFrame MEMBER PageFrame STORED false)
+    Q_PROPERTY(TXFrame *Document MEMBER Document STORED false)
+    Q_PROPERTY(TXFrame *Header MEMBER Header STORED false)
+    Q_PROPERTY(TXFrame *XFrame4 MEMBER XFrame4 STORED false)
+    Q_PROPERTY(TXFrame *XFrame13 MEMBER XFrame13 STORED false)
+    Q_PROPERTY(TXFrame *typeApdCode MEMBER typeApdCode STORED false)
+    Q_PROPERTY(TXFrame *typeApdHint MEMBER typeApdHint STORED false)
+    Q_PROPERTY(TInplaceEditFrame *DbLookupXFrame10 MEMBER DbLookupXFrame10 STORED false)
+    Q_PROPERTY(TInplaceEditFrame *DbLookupXFrame9 MEMBER DbLookupXFrame9 STORED false)
+    Q_PROPERTY(TInplaceEditFrame *DbLookupXFrame1 MEMBER DbLookupXFrame1 STORED false)
+    Q_PROPERTY(TInplaceEditFrame *DbLookupXFrame2 MEMBER DbLookupXFrame2 STORED false)
+    Q_PROPERTY(TInplaceEditFrame *DbLookupXFrame3 MEMBER DbLookupXFrame3 STORED false)
+    Q_PROPERTY(TInplaceEditFrame *DbLookupXFrame4 MEMBER DbLookupXFrame4 STORED false)
+    Q_PROPERTY(TInplaceEditFrame *DbLookupXFrame5 MEMBER DbLookupXFrame5 STORED false)
+    Q_PROPERTY(TInplaceEditFrame *xEidosErgou MEMBER xEidosErgou STORED false)
+    Q_PROPERTY(TInplaceEditFrame *frameAME MEMBER frameAME STORED false)
+    Q_PROPERTY(TInplaceEditFrame *frameAMOE MEMBER frameAMOE STORED false)
+    Q_PROPERTY(TInplaceEditFrame *frameAFM MEMBER frameAFM STORED false)
+    Q_PROPERTY(TInplaceEditFrame *xOdosErgou MEMBER xOdosErgou STORED false)
+    Q_PROPERTY(TInplaceEditFrame *xArOdouErgou MEMBER xArOdouErgou STORED false)
+    Q_PROPERTY(TInplaceEditFrame *xTKErgou MEMBER xTKErgou STORED false)
+    Q_PROPERTY(TInplaceEditFrame *xPoliErgou MEMBER xPoliErgou STORED false)
+    Q_PROPERTY(TXDateFrame *DatePeriodFrame MEMBER DatePeriodFrame STORED false)
+    Q_PROPERTY(TXCurrencyFrame *ApodoxesTotal MEMBER ApodoxesTotal STORED false)
+    Q_PROPERTY(TXIntegerFrame *DaysTotal MEMBER DaysTotal STORED false)
+    Q_PROPERTY(TXCurrencyFrame *EisforesTotal MEMBER EisforesTotal STORED false)
+    Q_PROPERTY(TXFrame *FooterFrame MEMBER FooterFrame STORED false)
+    Q_PROPERTY(TXFrame *XFrame454 MEMBER XFrame454 STORED false)
+    Q_PROPERTY(TPageControl *PageControl1 MEMBER PageControl1 STORED false)
+    Q_PROPERTY(TXFrameNotifier *XFrameNotifier1 MEMBER XFrameNotifier1 STORED false)
+    Q_PROPERTY(TXFrameSheme *ShemeH2 MEMBER ShemeH2 STORED false)
+    Q_PROPERTY(TXFrameSheme *ShemeH0 MEMBER ShemeH0 STORED false)
+    Q_PROPERTY(TXFrameSheme *ShemeH1 MEMBER ShemeH1 STORED false)
+    Q_PROPERTY(TXFrameSheme *ShemeH3 MEMBER ShemeH3 STORED false)
+    Q_PROPERTY(TPrintDialog *PrintDialog1 MEMBER PrintDialog1 STORED false)
+    Q_PROPERTY(TImage *Image1 MEMBER Image1 STORED false)
+    Q_PROPERTY(TImage *Image2 MEMBER Image2 STORED false)
+
+public:
+    Q_INVOKABLE explicit TApdData(TComponent *AOwner);
+    ~TApdData() override;
+
+    // Published components (the document file and the employee pages use these names).
+    TXFrame *PageFrame = nullptr;
+    TXFrame *Document = nullptr;
+    TXFrame *Header = nullptr;
+    TXFrame *XFrame4 = nullptr;
+    TXFrame *XFrame13 = nullptr;
+    TXFrame *typeApdCode = nullptr;
+    TXFrame *typeApdHint = nullptr;
+    TInplaceEditFrame *DbLookupXFrame10 = nullptr;
+    TInplaceEditFrame *DbLookupXFrame9 = nullptr;
+    TInplaceEditFrame *DbLookupXFrame1 = nullptr;
+    TInplaceEditFrame *DbLookupXFrame2 = nullptr;
+    TInplaceEditFrame *DbLookupXFrame3 = nullptr;
+    TInplaceEditFrame *DbLookupXFrame4 = nullptr;
+    TInplaceEditFrame *DbLookupXFrame5 = nullptr;
+    TInplaceEditFrame *xEidosErgou = nullptr;
+    TInplaceEditFrame *frameAME = nullptr;
+    TInplaceEditFrame *frameAMOE = nullptr;
+    TInplaceEditFrame *frameAFM = nullptr;
+    TInplaceEditFrame *xOdosErgou = nullptr;
+    TInplaceEditFrame *xArOdouErgou = nullptr;
+    TInplaceEditFrame *xTKErgou = nullptr;
+    TInplaceEditFrame *xPoliErgou = nullptr;
+    TXDateFrame *DatePeriodFrame = nullptr;
+    TXCurrencyFrame *ApodoxesTotal = nullptr;
+    TXIntegerFrame *DaysTotal = nullptr;
+    TXCurrencyFrame *EisforesTotal = nullptr;
+    TXFrame *FooterFrame = nullptr;
+    TXFrame *XFrame454 = nullptr;
+    TPageControl *PageControl1 = nullptr;
+    TXFrameNotifier *XFrameNotifier1 = nullptr;
+    TXFrameSheme *ShemeH2 = nullptr;
+    TXFrameSheme *ShemeH0 = nullptr;
+    TXFrameSheme *ShemeH1 = nullptr;
+    TXFrameSheme *ShemeH3 = nullptr;
+    TPrintDialog *PrintDialog1 = nullptr;
+    TImage *Image1 = nullptr;
+    TImage *Image2 = nullptr;
+
+    // The document changed; the main window's handler marks it modified.
+    TNotifyEvent OnChange;
+    // Zoom in percent.
+    int Scale = 100;
+    // Set only while Loaded recomputes the totals; no change is reported meanwhile.
+    bool Loading = false;
+    // From this page count on, adding a page asks first.
+    int MaxPagesAdvised = 8;
+    // The menu that lists one entry per page; none until the main window gives one.
+    QMenu *PageMenu() const { return FPageMenu.data(); }
+
+    // ---- Pages, totals, change ----
+    void AddPage();
+    void DeletePage();
+    QString UniqueName(const QString &Prefix) const;
+    void RecalcTotals();
+    void DoChange();
+    void SetScale(int Percent);
+    void SetPageMenu(QMenu *Item);
+    void RebuildPageMenu();
+    void ClearPageMenu();
+    void AddPageMenuEntry(TTabSheet *Sheet, QMenu *HostItem);
+    void PageActionExecute(TObject *Sender);
+    void PageActionUpdate(TObject *Sender);
+    // The employee page on a sheet, none for a sheet without one.
+    static TEmployFrame *PageOf(TTabSheet *Sheet);
+    int PageCount() const { return PageControl1->PageCount(); }
+    TEmployFrame *Pages(int Index) const { return PageOf(PageControl1->Pages(Index)); }
+
+    // ---- Document file ----
+    void SaveToStream(QIODevice &Dest);
+    void SaveToFile(const QString &Path);
+    void LoadFromStream(QIODevice &Source);
+    void LoadFromFile(const QString &Path);
+    void GetChildren(TGetChildProc Proc, TComponent *Root) override;
+    void Loaded() override;
+
+    // ---- Printing, preview, export ----
+    void Print(const QString &Title);
+    void Preview();
+    Q_INVOKABLE void PrintFromPreview(TObject *Sender);
+    void ExportIkaApd();
+    // The export once its options are known: the declaration file filled from the boxes and the pages,
+    // saved when a path is given, then the chosen printouts.
+    void ExportWith(const TApdExportOptions &Options);
+    // The header record of the declaration file, filled from the header boxes and the options.
+    void FillHeader(TApdFile &File, const TApdExportOptions &Options);
+
+    // ---- Handlers bound in the form ----
+    Q_INVOKABLE void XFrameNotifier1Change(TObject *Sender, TXFrame *AFrameChanged);
+    Q_INVOKABLE void DatePeriodFrameChange(TObject *Sender);
+    Q_INVOKABLE void ShemeH0Change(TObject *Sender);
+    Q_INVOKABLE void ShemeH1Change(TObject *Sender);
+    Q_INVOKABLE void ShemeH2Change(TObject *Sender);
+    Q_INVOKABLE void ShemeH3Change(TObject *Sender);
+    Q_INVOKABLE void typeApdCodeClick(TObject *Sender);
+    Q_INVOKABLE void TypeApdSelected(TObject *Sender);
+    Q_INVOKABLE void XFrame454Print(TObject *Sender, IPage *APage, const TRect &ARect);
+    Q_INVOKABLE TRect DocumentAdjustPrintRect(TObject *Sender, TRect &ABoundsRect);
+
+    // Sets the code and description boxes from a picked declaration-type line ("01 (Κανονική)").
+    void SetTypeApd(const QString &Line);
+
+private:
+    void SetPageFlags();
+    void ShemeChanged(TXFrameSheme *Changed, int Index);
+    void LoadArtwork();
+
+    QPointer<QMenu> FPageMenu;
+    std::vector<QPointer<TAction>> FPageActions;
+};

@@ -1,0 +1,613 @@
+#include "EmployerFrameF.h"
+
+#include "declaration/APDDataModuleF.h"
+#include "declaration/ApdFile.h"
+#include "declaration/PopupKodikosEidikotitasF.h"
+#include "declaration/PopupTyposApodoxonF.h"
+#include "vcl/ComponentStream.h"
+
+#include <cmath>
+#include <memory>
+
+namespace
+{
+const bool EmployFrameClassRegistered = [] {
+    RegisterClasses<TEmployFrame>();
+    return true;
+}();
+
+template <typename T> T *Part(TComponent *root, const char *name)
+{
+    auto *c = qobject_cast<T *>(root->FindComponent(QString::fromLatin1(name)));
+    if (!c)
+        throw EStreamError(
+            QStringLiteral("Η σχεδίαση της σελίδας εργαζομένων δεν έχει το \"%1\".").arg(QLatin1String(name)));
+    return c;
+}
+
+bool IsApdData(const QObject *o)
+{
+    for (const QMetaObject *m = o ? o->metaObject() : nullptr; m; m = m->superClass())
+        if (qstrcmp(m->className(), "TApdData") == 0)
+            return true;
+    return false;
+}
+
+// Date value of the owner's period box.
+TXDateFrame *PeriodBox(TComponent *owner)
+{
+    return owner ? qobject_cast<TXDateFrame *>(owner->FindComponent(QStringLiteral("DatePeriodFrame"))) : nullptr;
+}
+
+} // namespace
+
+// The resource lives in this static library; naming it keeps it linked.
+static void InitEmployFrameResource()
+{
+    Q_INIT_RESOURCE(EmployFrame);
+}
+
+TEmployFrame::TEmployFrame(TComponent *AOwner) : TFrame(AOwner)
+{
+    InitEmployFrameResource();
+    if (!InitInheritedComponent(this, &TFrame::staticMetaObject))
+        throw EStreamError(QStringLiteral("Δεν βρέθηκε η σχεδίαση της σελίδας εργαζομένων."));
+    BindComponents();
+    // The declaration window's stream writes the page as an inline frame, boxes included.
+    SetInline(true);
+    OnMouseWheel = [this](TObject *Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool &Handled) {
+        FrameMouseWheel(Sender, Shift, WheelDelta, MousePos, Handled);
+    };
+    if (TComponent *owner = ApdDataOwner())
+        if (TXDateFrame *period = PeriodBox(owner))
+            SetPeriod(period->Date());
+}
+
+TEmployFrame::~TEmployFrame()
+{
+    // The boxes' handlers must not run into a half-destroyed page.
+    FBound = false;
+}
+
+void TEmployFrame::BindComponents()
+{
+    XFrameNotifier1 = Part<TXFrameNotifier>(this, "XFrameNotifier1");
+    ShemeH0 = Part<TXFrameSheme>(this, "ShemeH0");
+    ShemeH1 = Part<TXFrameSheme>(this, "ShemeH1");
+    ShemeH2 = Part<TXFrameSheme>(this, "ShemeH2");
+    ShemeH3 = Part<TXFrameSheme>(this, "ShemeH3");
+    ClientFrame = Part<TXFrame>(this, "ClientFrame");
+#define APD_BIND(T, name) name = Part<T>(this, #name)
+    APD_BIND(TEmployDbBox, Frame21C), APD_BIND(TEmployDbBox, Frame21D), APD_BIND(TEmployDbBox, Frame21E);
+    APD_BIND(TEmployDbBox, XFrame22a), APD_BIND(TEmployDbBox, XFrame22b), APD_BIND(TEmployDbBox, XFrame22c);
+    APD_BIND(TEmployDbBox, XFrame23a), APD_BIND(TEmployDbBox, XFrame23b), APD_BIND(TEmployDbBox, XFrame23c);
+    APD_BIND(TEmployDbBox, DbLookupXFrame21), APD_BIND(TEmployDbBox, DbLookupXFrame12);
+    APD_BIND(TEmployDbBox, DbLookupXFrame3);
+    APD_BIND(TEmployDbBox, DbLookupXFrame22), APD_BIND(TEmployDbBox, DbLookupXFrame13);
+    APD_BIND(TEmployDbBox, DbLookupXFrame4);
+    APD_BIND(TEmployDbBox, DbLookupXFrame23), APD_BIND(TEmployDbBox, DbLookupXFrame14);
+    APD_BIND(TEmployDbBox, DbLookupXFrame5);
+    APD_BIND(TEmployDbBox, DbLookupXFrame24), APD_BIND(TEmployDbBox, DbLookupXFrame15);
+    APD_BIND(TEmployDbBox, DbLookupXFrame6);
+    APD_BIND(TEmployDbBox, DbLookupXFrame25), APD_BIND(TEmployDbBox, DbLookupXFrame16);
+    APD_BIND(TEmployDbBox, DbLookupXFrame7);
+    APD_BIND(TEmployDbBox, DbLookupXFrame26), APD_BIND(TEmployDbBox, DbLookupXFrame17);
+    APD_BIND(TEmployDbBox, DbLookupXFrame8);
+    APD_BIND(TEmployDbBox, Married1), APD_BIND(TEmployDbBox, Married2), APD_BIND(TEmployDbBox, Married3);
+    APD_BIND(TEmployDbBox, Periods1), APD_BIND(TEmployDbBox, Periods2), APD_BIND(TEmployDbBox, Periods3);
+    APD_BIND(TXIntegerFrame, XIntegerFrame1), APD_BIND(TXIntegerFrame, XIntegerFrame2);
+    APD_BIND(TXIntegerFrame, XIntegerFrame3);
+    APD_BIND(TEmployDbBox, Specialty1), APD_BIND(TEmployDbBox, Specialty2), APD_BIND(TEmployDbBox, Specialty3);
+    APD_BIND(TEmployDbBox, xFrame34a), APD_BIND(TEmployDbBox, xFrame34b), APD_BIND(TEmployDbBox, xFrame34c);
+    APD_BIND(TEmployDbBox, xFrame35a), APD_BIND(TEmployDbBox, xFrame35b), APD_BIND(TEmployDbBox, xFrame35c);
+    APD_BIND(TXDateFrame, XDateFrame1), APD_BIND(TXDateFrame, XDateFrame2), APD_BIND(TXDateFrame, XDateFrame3);
+    APD_BIND(TXDateFrame, XDateFrame4), APD_BIND(TXDateFrame, XDateFrame5), APD_BIND(TXDateFrame, XDateFrame6);
+    APD_BIND(TXFrame, XFrame131), APD_BIND(TXFrame, XFrame132), APD_BIND(TXFrame, XFrame475);
+    APD_BIND(TXIntegerFrame, DayCount39_1), APD_BIND(TXIntegerFrame, DayCount39_2);
+    APD_BIND(TXIntegerFrame, DayCount39_3);
+    APD_BIND(TXCurrencyFrame, Payment1), APD_BIND(TXCurrencyFrame, Payment2), APD_BIND(TXCurrencyFrame, Payment3);
+    APD_BIND(TXCurrencyFrame, Apodoxes1), APD_BIND(TXCurrencyFrame, Apodoxes2);
+    APD_BIND(TXCurrencyFrame, Apodoxes3);
+    APD_BIND(TEmployDbBox, DbLookupXFrame9), APD_BIND(TEmployDbBox, DbLookupXFrame18);
+    APD_BIND(TEmployDbBox, DbLookupXFrame27);
+    APD_BIND(TXIntegerFrame, DayCount43_1), APD_BIND(TXIntegerFrame, DayCount43_2);
+    APD_BIND(TXIntegerFrame, DayCount43_3);
+    APD_BIND(TXCurrencyFrame, EisforesEmpolyer1), APD_BIND(TXCurrencyFrame, EisforesEmpolyer2);
+    APD_BIND(TXCurrencyFrame, EisforesEmpolyer3);
+    APD_BIND(TXCurrencyFrame, EisforesEmpolyee1), APD_BIND(TXCurrencyFrame, EisforesEmpolyee2);
+    APD_BIND(TXCurrencyFrame, EisforesEmpolyee3);
+    APD_BIND(TXCurrencyFrame, EisforesTotal1), APD_BIND(TXCurrencyFrame, EisforesTotal2);
+    APD_BIND(TXCurrencyFrame, EisforesTotal3);
+    APD_BIND(TXFrame, XFrame493), APD_BIND(TXFrame, frameAME), APD_BIND(TXFrame, frameAMOE);
+    APD_BIND(TXFrame, frameAFM), APD_BIND(TXFrame, XFrame503);
+    APD_BIND(TXFrame, XFrame13), APD_BIND(TXFrame, XFrame14), APD_BIND(TXFrame, XFrame21);
+    APD_BIND(TXFrame, XFrame1), APD_BIND(TXFrame, XFrame2);
+#undef APD_BIND
+    FLines[0] = {Frame21C,     XFrame22a,        XFrame23a,       DbLookupXFrame21,  DbLookupXFrame22,
+                 DbLookupXFrame23, DbLookupXFrame24, DbLookupXFrame25, DbLookupXFrame26, Married1,
+                 Periods1,     XIntegerFrame1,   Specialty1,      xFrame34a,         xFrame35a,
+                 XDateFrame1,  XDateFrame4,      XFrame131,       DayCount39_1,      Payment1,
+                 Apodoxes1,    DbLookupXFrame9,  DayCount43_1,    EisforesEmpolyer1, EisforesEmpolyee1,
+                 EisforesTotal1};
+    FLines[1] = {Frame21D,     XFrame22b,        XFrame23b,       DbLookupXFrame12,  DbLookupXFrame13,
+                 DbLookupXFrame14, DbLookupXFrame15, DbLookupXFrame16, DbLookupXFrame17, Married2,
+                 Periods2,     XIntegerFrame2,   Specialty2,      xFrame34b,         xFrame35b,
+                 XDateFrame2,  XDateFrame5,      XFrame132,       DayCount39_2,      Payment2,
+                 Apodoxes2,    DbLookupXFrame18, DayCount43_2,    EisforesEmpolyer2, EisforesEmpolyee2,
+                 EisforesTotal2};
+    FLines[2] = {Frame21E,     XFrame22c,        XFrame23c,       DbLookupXFrame3,   DbLookupXFrame4,
+                 DbLookupXFrame5, DbLookupXFrame6, DbLookupXFrame7, DbLookupXFrame8,   Married3,
+                 Periods3,     XIntegerFrame3,   Specialty3,      xFrame34c,         xFrame35c,
+                 XDateFrame3,  XDateFrame6,      XFrame475,       DayCount39_3,      Payment3,
+                 Apodoxes3,    DbLookupXFrame27, DayCount43_3,    EisforesEmpolyer3, EisforesEmpolyee3,
+                 EisforesTotal3};
+    FBound = true;
+}
+
+TComponent *TEmployFrame::ApdDataOwner() const
+{
+    return IsApdData(Owner()) ? Owner() : nullptr;
+}
+
+// ---------------------------------------------------------------------------------- the window's needs
+
+void TEmployFrame::SetPeriod(TDateTime Period)
+{
+    const TDateTime from = StartOfTheMonth(Period);
+    const TDateTime to = EndOfTheMonth(Period) + EncodeTime(23, 59, 59, 999);
+    XDateFrame1->SetDate(from);
+    XDateFrame4->SetDate(to);
+    XDateFrame2->SetDate(from);
+    XDateFrame5->SetDate(to);
+    XDateFrame3->SetDate(from);
+    XDateFrame6->SetDate(to);
+    DateTimePicker2Change(this);
+}
+
+Currency TEmployFrame::EarningsSum()
+{
+    return Apodoxes1->Value() + Apodoxes2->Value() + Apodoxes3->Value();
+}
+
+Currency TEmployFrame::ContributionsSum()
+{
+    return EisforesTotal1->Value() + EisforesTotal2->Value() + EisforesTotal3->Value();
+}
+
+int TEmployFrame::DaysSum()
+{
+    int days = 0;
+    for (const TLine &l : FLines)
+        if (!l.Earnings->Caption().isEmpty())
+            days += l.Days->Value() + l.AccountingDays->Value();
+    return days;
+}
+
+void TEmployFrame::CopySchemes()
+{
+    TComponent *owner = ApdDataOwner();
+    if (!owner)
+        return;
+    for (TXFrameSheme *mine : {ShemeH0, ShemeH1, ShemeH2, ShemeH3})
+        if (auto *theirs = qobject_cast<TXFrameSheme *>(owner->FindComponent(mine->Name())))
+            mine->Assign(theirs);
+}
+
+void TEmployFrame::WriteState(TWriter *Writer)
+{
+    TPersistent *kept = Writer->Ancestor();
+    // A fresh page with no owner: the design's values, no period, no window to reach.
+    std::unique_ptr<TEmployFrame> fresh(new TEmployFrame(nullptr));
+    Writer->SetAncestor(fresh.get());
+    try {
+        TFrame::WriteState(Writer);
+    } catch (...) {
+        Writer->SetAncestor(kept);
+        throw;
+    }
+    Writer->SetAncestor(kept);
+}
+
+bool TEmployFrame::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos)
+{
+    // The page handles the wheel itself rather than handing it to the window that holds it.
+    TFrame::DoMouseWheel(Shift, WheelDelta, MousePos);
+    return true;
+}
+
+void TEmployFrame::FrameMouseWheel(TObject *, TShiftState, int WheelDelta, TPoint, bool &)
+{
+    ScrollLine(WheelDelta > 0);
+}
+
+void TEmployFrame::ScrollLine(bool Up)
+{
+    // One line of the page's own vertical scroll; the page does not scroll automatically, so with its
+    // content inside the visible area nothing moves.
+    const int line = 8;
+    int contentBottom = 0;
+    for (int i = 0; i < ControlCount(); ++i)
+        if (Controls(i)->Visible())
+            contentBottom = std::max(contentBottom, Controls(i)->Top() + Controls(i)->Height());
+    if (ControlCount() == 0)
+        return;
+    TControl *first = Controls(0);
+    const int top = first->Top();
+    int delta = Up ? std::min(line, -top) : -std::min(line, std::max(0, contentBottom - Height()));
+    if (delta == 0)
+        return;
+    for (int i = 0; i < ControlCount(); ++i) {
+        TControl *c = Controls(i);
+        c->SetBounds(c->Left(), c->Top() + delta, c->Width(), c->Height());
+    }
+}
+
+// ---------------------------------------------------------------------------------- computations
+
+void TEmployFrame::CountWorkDays(TXIntegerFrame *Box, bool Counting, TDateTime From, TDateTime To)
+{
+    // The limit counts calendar days, both ends included, whatever the time of day the dates carry.
+    Box->SetMaxValue(int(std::floor(To) - std::floor(From)) + 1);
+    if (!Counting)
+        return;
+    int n = 0;
+    for (TDateTime d = From; d <= To; d += 1)
+        if (DayOfTheWeek(d) <= 5)
+            ++n;
+    Box->SetValue(n);
+}
+
+void TEmployFrame::LineDateChange(int Line)
+{
+    if (!FBound)
+        return;
+    const TLine &l = FLines[size_t(Line)];
+    CountWorkDays(l.Days, true, l.From->Date(), l.To->Date());
+    CountWorkDays(l.AccountingDays, false, l.From->Date(), l.To->Date());
+}
+
+void TEmployFrame::LineWage(int Line)
+{
+    if (!FBound || !APDDataModule)
+        return;
+    const TLine &l = FLines[size_t(Line)];
+    const QString specialty = l.Specialty->Caption();
+    const Currency w = APDDataModule->GetWage(specialty, l.Periods->Caption(), l.Married->Caption());
+    const Currency a = APDDataModule->EmployeeAllowance(specialty, l.Register->Caption());
+    l.Wage->SetValue(w + a);
+}
+
+void TEmployFrame::LineEarnings(int Line)
+{
+    if (!FBound)
+        return;
+    const TLine &l = FLines[size_t(Line)];
+    const long double days = (long double)l.Days->Value() + l.AccountingDays->Value() + 0.75L * l.Sundays->Value();
+    l.Earnings->SetValue(Currency::FromDouble(days * l.Wage->Value().ToDouble()));
+}
+
+void TEmployFrame::LineContributions(int Line)
+{
+    if (!FBound || !APDDataModule)
+        return;
+    const TLine &l = FLines[size_t(Line)];
+    float insuredRate = 0, employerRate = 0;
+    if (!APDDataModule->GetContributionRates(l.Package->Caption(), insuredRate, employerRate))
+        return;
+    const long double earnings = l.Earnings->Value().ToDouble();
+    l.Insured->SetValue(Currency::FromDouble((long double)insuredRate * earnings * 0.01L));
+    l.Employer->SetValue(Currency::FromDouble((long double)employerRate * earnings * 0.01L));
+    l.Total->SetValue(l.Insured->Value() + l.Employer->Value());
+}
+
+void TEmployFrame::LineSpecialCase(int Line)
+{
+    if (!FBound)
+        return;
+    const TLine &l = FLines[size_t(Line)];
+    if (APDDataModule)
+        l.SpecialCase->SetCaption(APDDataModule->GetSpecialInsuranceCase(l.Package->Caption()));
+    LineContributions(Line);
+}
+
+void TEmployFrame::RefreshBoxes(TWinControl *Box)
+{
+    for (int i = 0; i < Box->ControlCount(); ++i) {
+        TControl *c = Box->Controls(i);
+        c->Repaint();
+        if (auto *box = qobject_cast<TXFrame *>(c))
+            RefreshBoxes(box);
+    }
+}
+
+void TEmployFrame::NotifyChange()
+{
+    if (OnChange)
+        OnChange(this);
+    if (TComponent *owner = ApdDataOwner())
+        QMetaObject::invokeMethod(owner, "DoChange", Qt::DirectConnection);
+}
+
+// ---------------------------------------------------------------------------------- handlers
+
+void TEmployFrame::XFrame22cClick(TObject *)
+{
+    // The employee pick opens the dataset pop-up, which comes with the dataset-bound boxes.
+}
+
+void TEmployFrame::DbLookupXFrame9Click(TObject *)
+{
+}
+
+void TEmployFrame::Frame21CDropDown(TObject *)
+{
+}
+
+void TEmployFrame::xFrame34aDropDown(TObject *)
+{
+}
+
+void TEmployFrame::Specialty1DropDown(TObject *Sender)
+{
+    if (PopupKodikosEidikotitas)
+        PopupKodikosEidikotitas->PopupExt(Sender, 0, nullptr);
+}
+
+void TEmployFrame::XFrame131Click(TObject *Sender)
+{
+    if (PopupTyposApodoxon)
+        PopupTyposApodoxon->PopupExt(Sender, -1, nullptr);
+}
+
+void TEmployFrame::XFrame22aChangeText(TObject *)
+{
+    if (FBound)
+        RefreshBoxes(ClientFrame);
+}
+
+void TEmployFrame::Specialty1ChangeText(TObject *)
+{
+    LineWage(0);
+}
+
+void TEmployFrame::Specialty2ChangeText(TObject *)
+{
+    LineWage(1);
+}
+
+void TEmployFrame::Specialty3ChangeText(TObject *)
+{
+    LineWage(2);
+}
+
+void TEmployFrame::Payment1DblClick(TObject *Sender)
+{
+    Specialty1ChangeText(Sender);
+}
+
+void TEmployFrame::Payment2DblClick(TObject *Sender)
+{
+    Specialty2ChangeText(Sender);
+}
+
+void TEmployFrame::Payment3DblClick(TObject *Sender)
+{
+    Specialty3ChangeText(Sender);
+}
+
+void TEmployFrame::Payment1ChangeText(TObject *)
+{
+    LineEarnings(0);
+}
+
+void TEmployFrame::Payment2ChangeText(TObject *)
+{
+    LineEarnings(1);
+}
+
+void TEmployFrame::Paeyment3ChangeText(TObject *)
+{
+    LineEarnings(2);
+}
+
+void TEmployFrame::XDateFrame1DateChange(TObject *)
+{
+    LineDateChange(0);
+}
+
+void TEmployFrame::XDateFrame2DateChange(TObject *)
+{
+    LineDateChange(1);
+}
+
+void TEmployFrame::XDateFrame3DateChange(TObject *)
+{
+    LineDateChange(2);
+}
+
+void TEmployFrame::Apodoxes1ChangeText(TObject *)
+{
+    LineContributions(0);
+}
+
+void TEmployFrame::Apodoxes2ChangeText(TObject *)
+{
+    LineContributions(1);
+}
+
+void TEmployFrame::Apodoxes3ChangeText(TObject *)
+{
+    LineContributions(2);
+}
+
+void TEmployFrame::xFrame35aChangeText(TObject *)
+{
+    LineSpecialCase(0);
+}
+
+void TEmployFrame::xFrame35bChangeText(TObject *)
+{
+    LineSpecialCase(1);
+}
+
+void TEmployFrame::xFrame35cChangeText(TObject *)
+{
+    LineSpecialCase(2);
+}
+
+void TEmployFrame::EisforesTotal1ChangeText(TObject *)
+{
+    if (!FBound)
+        return;
+    if (TComponent *owner = ApdDataOwner())
+        QMetaObject::invokeMethod(owner, "RecalcTotals", Qt::DirectConnection);
+}
+
+void TEmployFrame::XFrameNotifier1Change(TObject *, TXFrame *)
+{
+    if (FBound)
+        NotifyChange();
+}
+
+void TEmployFrame::DateTimePicker2Change(TObject *)
+{
+    for (const TLine &l : FLines)
+        CountWorkDays(l.Days, true, l.From->Date(), l.To->Date());
+}
+
+// ---------------------------------------------------------------------------------- display and print hooks
+
+void TEmployFrame::LineBlank(int Line, QString &Text)
+{
+    if (FBound && FLines[size_t(Line)].Register->Caption().isEmpty())
+        Text.clear();
+}
+
+void TEmployFrame::DayCount39_1GetPrintText(TObject *, QString &Text)
+{
+    LineBlank(0, Text);
+}
+
+void TEmployFrame::XDateFrame2GetPrintText(TObject *, QString &Text)
+{
+    LineBlank(1, Text);
+}
+
+void TEmployFrame::XDateFrame3GetPrintText(TObject *, QString &Text)
+{
+    LineBlank(2, Text);
+}
+
+void TEmployFrame::xFrame34aGetPrintText(TObject *, QString &Text)
+{
+    if (Text == QLatin1String("0"))
+        Text.clear();
+}
+
+void TEmployFrame::XFrame493PrintInit(TObject *, bool &Print)
+{
+    Print = !IsFirstPage;
+}
+
+void TEmployFrame::XFrame1PrintInit(TObject *, bool &Print)
+{
+    Print = IsLastPage;
+}
+
+void TEmployFrame::CopyOwnerText(TObject *Sender, const char *OwnerBox)
+{
+    TComponent *owner = ApdDataOwner();
+    auto *box = qobject_cast<TXFrame *>(Sender);
+    if (!owner || !box)
+        return;
+    if (auto *source = qobject_cast<TXFrame *>(owner->FindComponent(QString::fromLatin1(OwnerBox))))
+        box->SetCaption(source->Caption());
+}
+
+void TEmployFrame::frameAMEPrint(TObject *Sender, IPage *, const TRect &)
+{
+    CopyOwnerText(Sender, "frameAME");
+}
+
+void TEmployFrame::frameAMOEPrint(TObject *Sender, IPage *, const TRect &)
+{
+    CopyOwnerText(Sender, "frameAMOE");
+}
+
+void TEmployFrame::frameAFMPrint(TObject *Sender, IPage *, const TRect &)
+{
+    CopyOwnerText(Sender, "frameAFM");
+}
+
+void TEmployFrame::XFrame503Print(TObject *Sender, IPage *, const TRect &)
+{
+    TXDateFrame *period = PeriodBox(ApdDataOwner());
+    auto *box = qobject_cast<TXDateFrame *>(Sender);
+    if (!period || !box)
+        return;
+    box->SetCaption(FormatDateTime(box->DateFormat(), period->Date()));
+}
+
+// ---------------------------------------------------------------------------------- declaration records
+
+void TEmployFrame::ExportLine(int Line, TApdFile &File)
+{
+    const TLine &l = FLines[size_t(Line)];
+    TEmployeeRecord e;
+    TInsuranceRecord r;
+    char *ep = e.data();
+    char *rp = r.data();
+    PutText(QStringLiteral("2"), ep + 0, 1, QString());
+    PutDigits(l.Register->Caption(), ep + 1, 9);
+    PutDigits(l.Amka->Caption(), ep + 10, 11);
+    PutText(l.Surname->Caption(), ep + 21, 50, QStringLiteral("ΕΠΩΝΥΜΟ"));
+    PutText(l.Name->Caption(), ep + 71, 30, QStringLiteral("ΟΝΟΜΑ"));
+    PutText(l.Father->Caption(), ep + 101, 30, QStringLiteral("ΟΝΟΜΑ ΠΑΤΡΟΣ"));
+    PutText(l.Mother->Caption(), ep + 131, 30, QStringLiteral("ΟΝΟΜΑ ΜΗΤΡΟΣ"));
+    PutDateText(l.Birth->Caption(), ep + 161, 8);
+    PutDigits(l.Afm->Caption(), ep + 169, 9);
+    PutText(l.Married->Caption() == QStringLiteral("ΕΓΓΑΜΟΣ") ? QStringLiteral("2") : QStringLiteral("1"), ep + 178,
+            1, QString());
+
+    PutText(QStringLiteral("3"), rp + 0, 1, QString());
+    PutDigits(l.Branch->Caption(), rp + 1, 3);
+    PutDigits(l.Periods->Caption(), rp + 4, 1);
+    PutInt(l.Sundays->Value(), rp + 5, 1);
+    PutDigits(l.Specialty->Caption(), rp + 6, 6);
+    PutDigits(l.SpecialCase->Caption(), rp + 12, 2);
+    PutDigits(l.Package->Caption(), rp + 14, 4);
+    PutDate(l.From->Date(), rp + 18, 8);
+    PutDate(l.To->Date(), rp + 26, 8);
+    PutDigits(l.EarningsType->Caption(), rp + 34, 2);
+    PutInt(l.Days->Value(), rp + 36, 2);
+    PutAmount(l.Wage->Value(), rp + 38, 10);
+    PutAmount(l.Earnings->Value(), rp + 48, 10);
+    PutDigits(l.Phase->Caption(), rp + 58, 2);
+    PutInt(l.AccountingDays->Value(), rp + 60, 2);
+    PutAmount(l.Insured->Value(), rp + 62, 10);
+    PutAmount(l.Employer->Value(), rp + 72, 10);
+    PutAmount(l.Total->Value(), rp + 82, 11);
+    File.AddRecord(e, r);
+}
+
+void TEmployFrame::ExportLine1(TApdFile &File)
+{
+    ExportLine(0, File);
+}
+
+void TEmployFrame::ExportLine2(TApdFile &File)
+{
+    ExportLine(1, File);
+}
+
+void TEmployFrame::ExportLine3(TApdFile &File)
+{
+    ExportLine(2, File);
+}
+
+void TEmployFrame::ExportLines(TApdFile &File)
+{
+    ExportLine1(File);
+    ExportLine2(File);
+    ExportLine3(File);
+}

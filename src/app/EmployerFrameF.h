@@ -1,0 +1,175 @@
+// The employee page: one sheet of the declaration with three employee lines side by side, boxes 21 to
+// 46 in rows, box 47 and the signature block below. It computes each line's work days, daily wage,
+// earnings and contributions from the reference tables, tells its declaration window when totals and
+// the modified state must follow, prints its continuation header and last-page blocks, and adds two
+// records per line to the declaration file.
+//
+// The owner it talks to is the declaration window (class TApdData). The page finds the window's boxes
+// and schemes by name and calls its Q_INVOKABLE DoChange() and RecalcTotals(); with any other owner, or
+// none, those steps do nothing.
+#pragma once
+
+#include "XForms/XDateFrame.h"
+#include "XForms/XForms.h"
+#include "vcl/Forms.h"
+
+#include <array>
+
+class TApdFile;
+
+// The boxes bound to the reference tables. Until the dataset-bound box class is in, they are plain
+// in-place edited boxes; the page's code reads their texts only.
+using TEmployDbBox = TInplaceEditFrame;
+
+class TEmployFrame : public TFrame
+{
+    Q_OBJECT
+    Q_CLASSINFO("FormResource", ":/forms/EmployFrame.dfm")
+
+public:
+    // Reads the form, marks the page inline and, when Owner is a declaration window, takes its period.
+    Q_INVOKABLE explicit TEmployFrame(TComponent *AOwner);
+    ~TEmployFrame() override;
+
+    // Fired first on every change of a box of the page.
+    TNotifyEvent OnChange;
+    // Set by the declaration window before each print or preview.
+    bool IsFirstPage = false;
+    bool IsLastPage = false;
+
+    // ---- used by the declaration window ----
+    // Employment dates of all three lines := the month of Period; work days recounted.
+    void SetPeriod(TDateTime Period);
+    // Sums of boxes 41 and 46 of the three lines.
+    Currency EarningsSum();
+    Currency ContributionsSum();
+    // Boxes 39 + 43 of the lines whose earnings box shows a text.
+    int DaysSum();
+    // The owner's four schemes copied into the page's.
+    void CopySchemes();
+    // Two records per line, line 1 first.
+    void ExportLines(TApdFile &File);
+    void ExportLine1(TApdFile &File);
+    void ExportLine2(TApdFile &File);
+    void ExportLine3(TApdFile &File);
+    // Written against a fresh page, so a document stores only what differs from the design.
+    void WriteState(TWriter *Writer) override;
+
+    // ---- components of the form ----
+    TXFrameNotifier *XFrameNotifier1 = nullptr;
+    TXFrameSheme *ShemeH0 = nullptr, *ShemeH1 = nullptr, *ShemeH2 = nullptr, *ShemeH3 = nullptr;
+    TXFrame *ClientFrame = nullptr;
+    // Row boxes of lines 1, 2 and 3.
+    TEmployDbBox *Frame21C = nullptr, *Frame21D = nullptr, *Frame21E = nullptr;                      // 21 branch
+    TEmployDbBox *XFrame22a = nullptr, *XFrame22b = nullptr, *XFrame22c = nullptr;                   // 22 register no.
+    TEmployDbBox *XFrame23a = nullptr, *XFrame23b = nullptr, *XFrame23c = nullptr;                   // 23 ΑΜΚΑ
+    TEmployDbBox *DbLookupXFrame21 = nullptr, *DbLookupXFrame12 = nullptr, *DbLookupXFrame3 = nullptr; // 24 surname
+    TEmployDbBox *DbLookupXFrame22 = nullptr, *DbLookupXFrame13 = nullptr, *DbLookupXFrame4 = nullptr; // 25 name
+    TEmployDbBox *DbLookupXFrame23 = nullptr, *DbLookupXFrame14 = nullptr, *DbLookupXFrame5 = nullptr; // 26 father
+    TEmployDbBox *DbLookupXFrame24 = nullptr, *DbLookupXFrame15 = nullptr, *DbLookupXFrame6 = nullptr; // 27 mother
+    TEmployDbBox *DbLookupXFrame25 = nullptr, *DbLookupXFrame16 = nullptr, *DbLookupXFrame7 = nullptr; // 28 birth
+    TEmployDbBox *DbLookupXFrame26 = nullptr, *DbLookupXFrame17 = nullptr, *DbLookupXFrame8 = nullptr; // 29 ΑΦΜ
+    TEmployDbBox *Married1 = nullptr, *Married2 = nullptr, *Married3 = nullptr;                      // 30
+    TEmployDbBox *Periods1 = nullptr, *Periods2 = nullptr, *Periods3 = nullptr;                      // 31 triennia
+    TXIntegerFrame *XIntegerFrame1 = nullptr, *XIntegerFrame2 = nullptr, *XIntegerFrame3 = nullptr;  // 32 Sundays
+    TEmployDbBox *Specialty1 = nullptr, *Specialty2 = nullptr, *Specialty3 = nullptr;                // 33
+    TEmployDbBox *xFrame34a = nullptr, *xFrame34b = nullptr, *xFrame34c = nullptr;                   // 34 case
+    TEmployDbBox *xFrame35a = nullptr, *xFrame35b = nullptr, *xFrame35c = nullptr;                   // 35 package
+    TXDateFrame *XDateFrame1 = nullptr, *XDateFrame2 = nullptr, *XDateFrame3 = nullptr;              // 36 from
+    TXDateFrame *XDateFrame4 = nullptr, *XDateFrame5 = nullptr, *XDateFrame6 = nullptr;              // 37 until
+    TXFrame *XFrame131 = nullptr, *XFrame132 = nullptr, *XFrame475 = nullptr;                        // 38 type
+    TXIntegerFrame *DayCount39_1 = nullptr, *DayCount39_2 = nullptr, *DayCount39_3 = nullptr;        // 39 days
+    TXCurrencyFrame *Payment1 = nullptr, *Payment2 = nullptr, *Payment3 = nullptr;                   // 40 wage
+    TXCurrencyFrame *Apodoxes1 = nullptr, *Apodoxes2 = nullptr, *Apodoxes3 = nullptr;                // 41 earnings
+    TEmployDbBox *DbLookupXFrame9 = nullptr, *DbLookupXFrame18 = nullptr, *DbLookupXFrame27 = nullptr; // 42 phase
+    TXIntegerFrame *DayCount43_1 = nullptr, *DayCount43_2 = nullptr, *DayCount43_3 = nullptr;        // 43
+    // Box 44 holds the insured's share and box 45 the employer's, whatever the names say.
+    TXCurrencyFrame *EisforesEmpolyer1 = nullptr, *EisforesEmpolyer2 = nullptr, *EisforesEmpolyer3 = nullptr;
+    TXCurrencyFrame *EisforesEmpolyee1 = nullptr, *EisforesEmpolyee2 = nullptr, *EisforesEmpolyee3 = nullptr;
+    TXCurrencyFrame *EisforesTotal1 = nullptr, *EisforesTotal2 = nullptr, *EisforesTotal3 = nullptr; // 46
+    // Printed blocks.
+    TXFrame *XFrame493 = nullptr, *frameAME = nullptr, *frameAMOE = nullptr, *frameAFM = nullptr, *XFrame503 = nullptr;
+    TXFrame *XFrame13 = nullptr, *XFrame14 = nullptr, *XFrame21 = nullptr;
+    TXFrame *XFrame1 = nullptr, *XFrame2 = nullptr;
+
+    // ---- handlers bound by name in the form ----
+    Q_INVOKABLE void XFrame22cClick(TObject *Sender);
+    Q_INVOKABLE void DbLookupXFrame9Click(TObject *Sender);
+    Q_INVOKABLE void Frame21CDropDown(TObject *Sender);
+    Q_INVOKABLE void xFrame34aDropDown(TObject *Sender);
+    Q_INVOKABLE void Specialty1DropDown(TObject *Sender);
+    Q_INVOKABLE void XFrame131Click(TObject *Sender);
+    Q_INVOKABLE void XFrame22aChangeText(TObject *Sender);
+    Q_INVOKABLE void Specialty1ChangeText(TObject *Sender);
+    Q_INVOKABLE void Specialty2ChangeText(TObject *Sender);
+    Q_INVOKABLE void Specialty3ChangeText(TObject *Sender);
+    Q_INVOKABLE void Payment1DblClick(TObject *Sender);
+    Q_INVOKABLE void Payment2DblClick(TObject *Sender);
+    Q_INVOKABLE void Payment3DblClick(TObject *Sender);
+    Q_INVOKABLE void Payment1ChangeText(TObject *Sender);
+    Q_INVOKABLE void Payment2ChangeText(TObject *Sender);
+    Q_INVOKABLE void Paeyment3ChangeText(TObject *Sender);
+    Q_INVOKABLE void XDateFrame1DateChange(TObject *Sender);
+    Q_INVOKABLE void XDateFrame2DateChange(TObject *Sender);
+    Q_INVOKABLE void XDateFrame3DateChange(TObject *Sender);
+    Q_INVOKABLE void Apodoxes1ChangeText(TObject *Sender);
+    Q_INVOKABLE void Apodoxes2ChangeText(TObject *Sender);
+    Q_INVOKABLE void Apodoxes3ChangeText(TObject *Sender);
+    Q_INVOKABLE void xFrame35aChangeText(TObject *Sender);
+    Q_INVOKABLE void xFrame35bChangeText(TObject *Sender);
+    Q_INVOKABLE void xFrame35cChangeText(TObject *Sender);
+    Q_INVOKABLE void EisforesTotal1ChangeText(TObject *Sender);
+    Q_INVOKABLE void XFrameNotifier1Change(TObject *Sender, TXFrame *AFrameChanged);
+    Q_INVOKABLE void DateTimePicker2Change(TObject *Sender);
+    void FrameMouseWheel(TObject *Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool &Handled);
+    // Display and print hooks.
+    Q_INVOKABLE void DayCount39_1GetPrintText(TObject *Sender, QString &Text);
+    Q_INVOKABLE void XDateFrame2GetPrintText(TObject *Sender, QString &Text);
+    Q_INVOKABLE void XDateFrame3GetPrintText(TObject *Sender, QString &Text);
+    Q_INVOKABLE void xFrame34aGetPrintText(TObject *Sender, QString &Text);
+    Q_INVOKABLE void XFrame493PrintInit(TObject *Sender, bool &Print);
+    Q_INVOKABLE void XFrame1PrintInit(TObject *Sender, bool &Print);
+    Q_INVOKABLE void frameAMEPrint(TObject *Sender, IPage *APage, const TRect &ARect);
+    Q_INVOKABLE void frameAMOEPrint(TObject *Sender, IPage *APage, const TRect &ARect);
+    Q_INVOKABLE void frameAFMPrint(TObject *Sender, IPage *APage, const TRect &ARect);
+    Q_INVOKABLE void XFrame503Print(TObject *Sender, IPage *APage, const TRect &ARect);
+
+    // Repaints every control under Box, box by box down the tree.
+    void RefreshBoxes(TWinControl *Box);
+    // Box 39's or 43's limit from the line's dates; counts the weekdays into it when Counting.
+    void CountWorkDays(TXIntegerFrame *Box, bool Counting, TDateTime From, TDateTime To);
+    // The owner, when it is a declaration window.
+    TComponent *ApdDataOwner() const;
+
+protected:
+    bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
+
+private:
+    // The boxes of one employee line.
+    struct TLine {
+        TEmployDbBox *Branch, *Register, *Amka, *Surname, *Name, *Father, *Mother, *Birth, *Afm, *Married, *Periods;
+        TXIntegerFrame *Sundays;
+        TEmployDbBox *Specialty, *SpecialCase, *Package;
+        TXDateFrame *From, *To;
+        TXFrame *EarningsType;
+        TXIntegerFrame *Days;
+        TXCurrencyFrame *Wage, *Earnings;
+        TEmployDbBox *Phase;
+        TXIntegerFrame *AccountingDays;
+        TXCurrencyFrame *Insured, *Employer, *Total;
+    };
+    void BindComponents();
+    void LineDateChange(int Line);
+    void LineWage(int Line);
+    void LineEarnings(int Line);
+    void LineContributions(int Line);
+    void LineSpecialCase(int Line);
+    void LineBlank(int Line, QString &Text);
+    void ExportLine(int Line, TApdFile &File);
+    void CopyOwnerText(TObject *Sender, const char *OwnerBox);
+    void NotifyChange();
+    void ScrollLine(bool Up);
+
+    std::array<TLine, 3> FLines{};
+    bool FBound = false;
+};

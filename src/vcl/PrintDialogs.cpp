@@ -1,0 +1,35 @@
+#include "PrintDialogs.h"
+
+#include "Printers.h"
+
+#include <QGuiApplication>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace
+{
+TPrintDialog::THandler &Handler()
+{
+    static TPrintDialog::THandler handler;
+    return handler;
+}
+} // namespace
+
+TPrintDialog::TPrintDialog(TComponent *AOwner) : TComponent(AOwner) {}
+
+bool TPrintDialog::Execute()
+{
+    if (Handler())
+        return Handler()(this);
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        return true;
+    QPrintDialog dialog(Printer()->QtPrinter());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+TPrintDialog::THandler TPrintDialog::SetHandler(THandler AHandler)
+{
+    THandler previous = std::move(Handler());
+    Handler() = std::move(AHandler);
+    return previous;
+}

@@ -1,0 +1,171 @@
+#include "ApdReportSupport.h"
+
+#include "vcl/Printers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+const QString FirstHeader = QStringLiteral("ΑΝΑΛΥΤΙΚΗ ΠΕΡΙΟΔΙΚΗ ΔΗΛΩΣΗ ΟΙΚΟΔΟΜΟΤΕΧΝΙΚΟΥ ΕΡΓΟΥ");
+const QString BlockLabel = QStringLiteral("ΑΡΙΘΜ. ΜΗΤΡΩΟΥ ΑΣΦ.:");
+const QString Statement = QStringLiteral("ΔΙΑΚΟΠΗ ΟΙΚΟΔΟΜΙΚΩΝ ΕΡΓΑΣΙΩΝ");
+const QString Accompanying = QStringLiteral("ΣΥΝΟΔΕΥΤΙΚΟ ΕΝΤΥΠΟ Α.Π.Δ.");
+
+class ApdFilePrint : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(Dir.isValid());
+        Pdf = Dir.filePath(QStringLiteral("texts.pdf"));
+        UsePdfPrinter(Pdf);
+        FillSampleHeader(File);
+    }
+
+    // Declaration pages only, `lines` kept lines.
+    void PrintPages(int lines)
+    {
+        for (int i = 0; i < lines; ++i)
+            AddSampleLine(File, QString::number(100 + i), i);
+        File.Print(false, true, {}, 9, QStringLiteral("Courier New"));
+    }
+
+    QTemporaryDir Dir;
+    QString Pdf;
+    TApdFile File;
+};
+
+} // namespace
+
+TEST_F(ApdFilePrint, NoLinesGiveTheHeaderPageAndTheClosingPage)
+{
+    PrintPages(0);
+    ASSERT_EQ(PdfPageCount(Pdf), 2);
+    const QString first = PdfText(Pdf, 1);
+    EXPECT_TRUE(first.contains(FirstHeader));
+    EXPECT_TRUE(first.contains("Σελίδα: 0001 από 0002"));
+    EXPECT_FALSE(first.contains(BlockLabel));
+    EXPECT_FALSE(first.contains(Statement));
+    const QString second = PdfText(Pdf, 2);
+    EXPECT_TRUE(second.contains("Σελίδα: 0002 από 0002"));
+    EXPECT_TRUE(second.contains(Statement));
+    EXPECT_FALSE(second.contains(FirstHeader));
+}
+
+TEST_F(ApdFilePrint, OneLineGoesWithTheFirstPageHeader)
+{
+    PrintPages(1);
+    ASSERT_EQ(PdfPageCount(Pdf), 2);
+    EXPECT_EQ(PdfText(Pdf, 1).count(BlockLabel), 1);
+    EXPECT_TRUE(PdfText(Pdf, 2).contains("Σελίδα: 0002 από 0002"));
+    EXPECT_EQ(PdfText(Pdf, 2).count(BlockLabel), 0);
+}
+
+TEST_F(ApdFilePrint, TwoLinesLeaveTheSecondAloneOnPageTwo)
+{
+    PrintPages(2);
+    ASSERT_EQ(PdfPageCount(Pdf), 3);
+    const QString second = PdfText(Pdf, 2);
+    EXPECT_TRUE(second.contains("Σελίδα: 0002 από 0003"));
+    EXPECT_EQ(second.count(BlockLabel), 1);
+    EXPECT_TRUE(second.contains("000000101"));
+    EXPECT_TRUE(PdfText(Pdf, 3).contains("Σελίδα: 0003 από 0003"));
+    EXPECT_TRUE(PdfText(Pdf, 3).contains(Statement));
+}
+
+TEST_F(ApdFilePrint, ThreeLinesPutTwoBlocksOnPageTwo)
+{
+    PrintPages(3);
+    ASSERT_EQ(PdfPageCount(Pdf), 3);
+    EXPECT_EQ(PdfText(Pdf, 2).count(BlockLabel), 2);
+    EXPECT_TRUE(PdfText(Pdf, 3).contains(Statement));
+}
+
+TEST_F(ApdFilePrint, AccompanyingFormAloneIsOneSheet)
+{
+    File.Print(true, false, {}, 9, QStringLiteral("Courier New"));
+    ASSERT_EQ(PdfPageCount(Pdf), 1);
+    const QString text = PdfText(Pdf, 1);
+    EXPECT_TRUE(text.contains(Accompanying));
+    EXPECT_TRUE(text.contains("ΠΑΠΑΔΟΠΟΥΛΟΣ ΓΕΩΡΓΙΟΣ ΙΩΑΝΝΗΣ"));
+    EXPECT_TRUE(text.contains("0.000.008.025,78"));
+    EXPECT_TRUE(text.contains("15/03/2024"));
+    EXPECT_FALSE(text.contains(FirstHeader));
+}
+
+// Two employee pages of three lines each, added out of order and with one line that is dropped.
+TEST_F(ApdFilePrint, FormAndPagesOfTwoEmployeePagesInRegisterOrder)
+{
+    const char *regs[] = {"305", "120", "410", "115", "230", "510"};
+    for (int i = 0; i < 6; ++i)
+        AddSampleLine(File, regs[i], i);
+    AddSampleLine(File, "000000000", 9); // no register number: not in the file, not printed
+    File.Print(true, true, fsBold, 9, QStringLiteral("Courier New"));
+    KeepPrintout(Pdf, QStringLiteral("texts"));
+
+    ASSERT_EQ(PdfPageCount(Pdf), 1 + 6 / 2 + 2);
+    EXPECT_TRUE(PdfText(Pdf, 1).contains(Accompanying));
+    EXPECT_TRUE(PdfText(Pdf, 2).contains("Σελίδα: 0001 από 0005"));
+    EXPECT_TRUE(PdfText(Pdf, 6).contains("Σελίδα: 0005 από 0005"));
+    EXPECT_TRUE(PdfText(Pdf, 6).contains(Statement));
+
+    // Blocks follow the register numbers, whatever the order of the pages.
+    const QString pages = PdfText(Pdf, 2) + PdfText(Pdf, 3) + PdfText(Pdf, 4) + PdfText(Pdf, 5);
+    EXPECT_EQ(pages.count(BlockLabel), 6);
+    int last = -1;
+    for (const char *reg : {"000000115", "000000120", "000000230", "000000305", "000000410", "000000510"}) {
+        const int at = pages.indexOf(QString::fromLatin1(reg));
+        EXPECT_GT(at, last) << reg;
+        last = at;
+    }
+    EXPECT_TRUE(pages.contains("ΚΩΝΣΤΑΝΤΙΝΙΔΗΣ"));
+    EXPECT_TRUE(pages.contains("ΓΕΩΡΓΙΑΔΟΥ"));
+}
+
+TEST_F(ApdFilePrint, NothingChosenPrintsNothing)
+{
+    File.Print(false, false, {}, 9, QStringLiteral("Courier New"));
+    EXPECT_FALSE(QFile::exists(Pdf));
+    EXPECT_FALSE(Printer()->Printing());
+}
+
+TEST_F(ApdFilePrint, AFailingPrinterReachesTheCallerAndIsFreeAgain)
+{
+    UsePdfPrinter(Dir.filePath(QStringLiteral("no such folder/texts.pdf")));
+    EXPECT_THROW(File.Print(true, true, {}, 9, QStringLiteral("Courier New")), EPrinter);
+    EXPECT_FALSE(Printer()->Printing());
+
+    UsePdfPrinter(Pdf);
+    File.Print(true, false, {}, 9, QStringLiteral("Courier New"));
+    EXPECT_EQ(PdfPageCount(Pdf), 1);
+}
+
+// Two blocks under a page header need more than 270 mm at 14 points: the page goes on on a further sheet
+// rather than losing its last lines.
+TEST_F(ApdFilePrint, APageTooLongForTheBoxGoesOnOnAFurtherSheet)
+{
+    for (int i = 0; i < 3; ++i)
+        AddSampleLine(File, QString::number(100 + i), i);
+    File.Print(false, true, {}, 14, QStringLiteral("Courier New"));
+    const int sheets = PdfPageCount(Pdf);
+    ASSERT_GT(sheets, 3);
+    const QString all = PdfText(Pdf);
+    EXPECT_EQ(all.count("ΣΥΝΟΛΙΚΕΣ ΕΙΣΦΟΡΕΣ"), 3);
+    EXPECT_EQ(all.count("ΑΡΙΘΜ. ΜΗΤΡΩΟΥ ΑΣΦ.:"), 3);
+    EXPECT_TRUE(PdfText(Pdf, sheets).contains("(Σφραγίδα - Υπογραφή)"));
+    // Each sheet shows its lines whole and in order: no line is printed twice.
+    EXPECT_EQ(all.count("ΕΙΣΦΟΡΕΣ ΕΡΓΟΔΟΤΗ"), 3);
+    EXPECT_EQ(all.count("ΗΜΕΡΟΜΙΣΘΙΟ"), 3);
+}
+
+TEST_F(ApdFilePrint, AHugeTypedFontSizeTakesAtMostTenSheetsPerPage)
+{
+    File.Print(true, false, {}, 150, QStringLiteral("Courier New"));
+    const int sheets = PdfPageCount(Pdf);
+    EXPECT_GT(sheets, 1);
+    EXPECT_LE(sheets, 10);
+}
