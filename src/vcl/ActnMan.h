@@ -4,13 +4,14 @@
 
 #include "ActnList.h"
 
+#include <QMenu>
 #include <QPointer>
 
 #include <functional>
 #include <memory>
 #include <vector>
 
-class QMenu;
+
 class QMenuBar;
 class TActionClientItem;
 

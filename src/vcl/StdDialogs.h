@@ -43,6 +43,15 @@ private:
     int FFilterIndex = 1;
 };
 
+// The save-file dialog: as the open dialog, for a new or replaced file (the user confirms replacing).
+class TSaveDialog : public TOpenDialog
+{
+    Q_OBJECT
+public:
+    Q_INVOKABLE explicit TSaveDialog(TComponent *AOwner);
+    bool Execute() override;
+};
+
 // "Text|*.txt|All|*" as Qt's file dialogs want it: "Text (*.txt);;All (*)".
 QStringList FileDialogFilters(const QString &Filter);
 

@@ -1,0 +1,66 @@
+#include "Program.h"
+
+#include "MainF.h"
+#include "declaration/APDDataModuleF.h"
+#include "declaration/DiskLabelF.h"
+#include "declaration/PopupKodikosEidikotitasF.h"
+#include "declaration/PopupTyposApodoxonF.h"
+#include "declaration/TyposAPDPopupF.h"
+#include "declaration/eApdReportF.h"
+#include "printing/PreviewFormF.h"
+
+#include <QLocale>
+
+namespace Program
+{
+namespace
+{
+// Creates an object owned by the application and stores it in its global, as the application object's
+// form creation does.
+template <class T> void CreateForm(T *&Global)
+{
+    Global = new T(Application());
+}
+} // namespace
+
+bool SetGreekLocale()
+{
+    const QLocale current;
+    if (current.language() == QLocale::Greek && current.territory() == QLocale::Greece)
+        return false;
+    QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece));
+    return true;
+}
+
+void InitializeApplication()
+{
+    Application()->SetTitle(Title);
+}
+
+void CreateForms(const QString &ProgramFolder)
+{
+    APDDataModule = new TAPDDataModule(Application(), ProgramFolder);
+    CreateForm(Main);
+    Application()->SetMainForm(Main);
+    CreateForm(PreviewForm);
+    CreateForm(PopupTyposApodoxon);
+    CreateForm(PopupKodikosEidikotitas);
+    CreateForm(TyposAPDPopup);
+    CreateForm(DiskLabel);
+    CreateForm(eApdReport);
+}
+
+void DestroyForms()
+{
+    Application()->SetMainForm(nullptr);
+    Application()->DestroyComponents();
+    eApdReport = nullptr;
+    DiskLabel = nullptr;
+    TyposAPDPopup = nullptr;
+    PopupKodikosEidikotitas = nullptr;
+    PopupTyposApodoxon = nullptr;
+    PreviewForm = nullptr;
+    Main = nullptr;
+    APDDataModule = nullptr;
+}
+} // namespace Program
