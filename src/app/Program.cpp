@@ -50,17 +50,27 @@ void CreateForms(const QString &ProgramFolder)
     CreateForm(eApdReport);
 }
 
+namespace
+{
+template <class T> void FreeForm(T *&Global)
+{
+    T *object = Global;
+    Global = nullptr;
+    delete object;
+}
+} // namespace
+
 void DestroyForms()
 {
     Application()->SetMainForm(nullptr);
-    Application()->DestroyComponents();
-    eApdReport = nullptr;
-    DiskLabel = nullptr;
-    TyposAPDPopup = nullptr;
-    PopupKodikosEidikotitas = nullptr;
-    PopupTyposApodoxon = nullptr;
-    PreviewForm = nullptr;
-    Main = nullptr;
-    APDDataModule = nullptr;
+    FreeForm(eApdReport);
+    FreeForm(DiskLabel);
+    FreeForm(TyposAPDPopup);
+    FreeForm(PopupKodikosEidikotitas);
+    FreeForm(PopupTyposApodoxon);
+    FreeForm(PreviewForm);
+    // The main window goes while the data module still stands: its document is bound to the module.
+    FreeForm(Main);
+    FreeForm(APDDataModule);
 }
 } // namespace Program

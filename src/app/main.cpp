@@ -22,5 +22,7 @@ int main(int argc, char **argv)
     }
     Application()->Run();
     Program::DestroyForms();
+    // Whatever else the application object owns goes with it.
+    Application()->DestroyComponents();
     return 0;
 }
