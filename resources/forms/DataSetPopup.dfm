@@ -1,4 +1,5 @@
 inherited DataSetPopup: TDataSetPopup
+  BorderWidth = 1
   Caption = 'DataSetPopup'
   ClientHeight = 306
   ClientWidth = 506

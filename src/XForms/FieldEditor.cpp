@@ -45,9 +45,7 @@ TFieldEditor::~TFieldEditor()
 
 void TFieldEditor::SetDataSource(TDataSource *Value)
 {
-    // A reader fixing up a reference to a fixed data source sets it once the source exists.
-    if (!(IsLoading() && Value && Value->IsLoading() && FDataLink->DataSource() == Value))
-        FDataLink->SetDataSource(Value);
+    FDataLink->SetDataSource(Value);
     if (Value)
         Value->FreeNotification(this);
 }

@@ -236,6 +236,7 @@ TField *TDBGrid::SelectedField() const
 
 void TDBGrid::ResetRows()
 {
+
     FRowCount = DataSet() ? DataSet()->RecordCount() : 0;
     if (FModel)
         FModel->Reset();
@@ -282,7 +283,9 @@ void TDBGrid::SyncCurrent()
     if (row >= 0 && row < FRowCount && ColumnCount() > 0) {
         const QModelIndex index = FModel->index(row, std::min(FSelectedIndex, ColumnCount() - 1));
         view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-        view->scrollTo(index);
+        // Bring the row into view without scrolling sideways (a click in a half-shown column must stay on it).
+        const int leftmost = view->columnAt(0);
+        view->scrollTo(FModel->index(row, leftmost >= 0 ? leftmost : 0));
     } else {
         view->selectionModel()->clearSelection();
     }

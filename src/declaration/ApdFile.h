@@ -103,10 +103,11 @@ public:
     void SaveToFile(const QString &path);
 
     // ---- printed texts ----
-    // Prints the file as text on the system printer, one sheet per page text: the accompanying form when
-    // Accomp, the declaration pages when Pages, in the font FontName of Size points and Style (Greek
-    // character set). Sorts the lines first. Nothing is printed, not even an empty sheet, when neither
-    // is chosen. A failing printer's job is dropped and its error reaches the caller.
+    // Prints the file as text on the system printer, each page text on a sheet of its own (going on on
+    // further sheets when a large font needs them): the accompanying form when Accomp, the declaration
+    // pages when Pages, in the font FontName of Size points and Style (Greek character set). Sorts the
+    // lines first. Nothing is printed, not even an empty sheet, when neither is chosen. A failing
+    // printer's job is dropped and its error reaches the caller.
     void Print(bool Accomp, bool Pages, TFontStyles Style, int Size, const QString &FontName);
     // ---- end of printed texts ----
 
