@@ -67,3 +67,6 @@ private:
     QString FResultField;
     int FBorderWidth = 0;
 };
+
+// The one shared pop-up, created at start-up.
+extern TDataSetPopup *DataSetPopup;
