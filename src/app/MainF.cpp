@@ -81,23 +81,37 @@ QIcon MainImage(int index)
         return QIcon::fromTheme(QString::fromLatin1(name), style->standardIcon(fallback));
     };
     switch (index) {
-    case 11: return themed("document-new", QStyle::SP_FileIcon);
-    case 13: return themed("document-save", QStyle::SP_DialogSaveButton);
-    case 64: return themed("document-open", QStyle::SP_DialogOpenButton);
-    case 14: return themed("document-print-preview", QStyle::SP_FileDialogContentsView);
-    case 19: return themed("document-print", QStyle::SP_ComputerIcon);
-    case 61: return themed("list-add", QStyle::SP_FileDialogNewFolder);
-    case 62: return themed("list-remove", QStyle::SP_TrashIcon);
-    case 18: return themed("zoom-original", QStyle::SP_TitleBarNormalButton);
-    case 17: return themed("zoom-in", QStyle::SP_TitleBarMaxButton);
-    case 39: return themed("preferences-desktop-font", QStyle::SP_FileDialogDetailedView);
-    case 65: return themed("color-fill", QStyle::SP_DesktopIcon);
-    case 63: return themed("help-contents", QStyle::SP_DialogHelpButton);
+    case 11:
+        return themed("document-new", QStyle::SP_FileIcon);
+    case 13:
+        return themed("document-save", QStyle::SP_DialogSaveButton);
+    case 64:
+        return themed("document-open", QStyle::SP_DialogOpenButton);
+    case 14:
+        return themed("document-print-preview", QStyle::SP_FileDialogContentsView);
+    case 19:
+        return themed("document-print", QStyle::SP_ComputerIcon);
+    case 61:
+        return themed("list-add", QStyle::SP_FileDialogNewFolder);
+    case 62:
+        return themed("list-remove", QStyle::SP_TrashIcon);
+    case 18:
+        return themed("zoom-original", QStyle::SP_TitleBarNormalButton);
+    case 17:
+        return themed("zoom-in", QStyle::SP_TitleBarMaxButton);
+    case 39:
+        return themed("preferences-desktop-font", QStyle::SP_FileDialogDetailedView);
+    case 65:
+        return themed("color-fill", QStyle::SP_DesktopIcon);
+    case 63:
+        return themed("help-contents", QStyle::SP_DialogHelpButton);
     case 66:
     case 67:
     case 68:
-    case 69: return themed("format-justify-fill", QStyle::SP_FileDialogListView);
-    default: return QIcon();
+    case 69:
+        return themed("format-justify-fill", QStyle::SP_FileDialogListView);
+    default:
+        return QIcon();
     }
 }
 
@@ -105,8 +119,8 @@ template <class T> T *Find(TComponent *root, const char *name)
 {
     auto *c = qobject_cast<T *>(root->FindComponent(QString::fromLatin1(name)));
     if (!c)
-        throw EStreamError(QStringLiteral("Η σχεδίαση του κεντρικού παραθύρου είναι ελλιπής (%1).")
-                               .arg(QString::fromLatin1(name)));
+        throw EStreamError(
+            QStringLiteral("Η σχεδίαση του κεντρικού παραθύρου είναι ελλιπής (%1).").arg(QString::fromLatin1(name)));
     return c;
 }
 } // namespace
@@ -171,8 +185,8 @@ TMain::TMain(TComponent *AOwner) : TForm(AOwner)
         if (auto *a = qobject_cast<TAction *>(Components(i))) {
             a->SetIcon(MainImage(a->ImageIndex()));
             // The enabled states follow every command.
-            QObject::connect(a->Handle(), &QAction::triggered, Peer(), [this] { UpdateActions(); },
-                             Qt::QueuedConnection);
+            QObject::connect(
+                a->Handle(), &QAction::triggered, Peer(), [this] { UpdateActions(); }, Qt::QueuedConnection);
         }
     if (auto *area = ScrollBox1->ScrollArea())
         area->verticalScrollBar()->setSingleStep(80);
@@ -221,7 +235,7 @@ void TMain::BuildMenus()
         return menu;
     };
     addMenu(QStringLiteral("Αρχείο"), {aNew, aFileNewFromTemplate, aSave, aSaveAs, aOpen, aRecentFiles, aExportIkaApd,
-                                      nullptr, aPrint, aPreview, FilePageSetup1, FilePrintSetup1, nullptr, aExit});
+                                       nullptr, aPrint, aPreview, FilePageSetup1, FilePrintSetup1, nullptr, aExit});
     TActionClientItem *pages = addMenu(QStringLiteral("Σελίδες"), {aInsertPage, aDeletePage, aPageSelect});
     addMenu(QStringLiteral("Συλογές/Πίνακες"), {aEmployers, aEmployes, aIkaOffices, Action1, Action2, Action3});
     TActionClientItem *options = addMenu(QStringLiteral("Επιλογές"), {aH0Sheme, aH2Sheme, Action6, aH1Sheme});
@@ -240,8 +254,8 @@ void TMain::BuildMenus()
     FPageMenu = new QMenu(Peer());
     pages->Items()->Items(2)->SetMenu(FPageMenu);
 
-    const std::initializer_list<TAction *> tools = {aNew,    aSave,       aOpen,       nullptr, aPreview, aPrint,
-                                                     nullptr, aInsertPage, aDeletePage, nullptr, aHelpContents};
+    const std::initializer_list<TAction *> tools = {aNew,    aSave,       aOpen,       nullptr, aPreview,     aPrint,
+                                                    nullptr, aInsertPage, aDeletePage, nullptr, aHelpContents};
     for (TAction *a : tools) {
         TActionClientItem *item = toolBar->Items()->Add();
         if (a) {

@@ -15,8 +15,6 @@
 
 #include <QPointer>
 
-
-
 class TMain : public TForm
 {
     Q_OBJECT
@@ -37,14 +35,13 @@ public:
     TSaveDialog *SaveDialog1 = nullptr;
     TFontDialog *FontDialog1 = nullptr;
     TColorDialog *ColorDialog1 = nullptr;
-    TAction *aNew = nullptr, *aFileNewFromTemplate = nullptr, *aSave = nullptr, *aSaveAs = nullptr,
-            *aOpen = nullptr, *aRecentFiles = nullptr, *aPreview = nullptr, *aPrint = nullptr,
-            *FilePageSetup1 = nullptr, *FilePrintSetup1 = nullptr, *aExit = nullptr, *aExportIkaApd = nullptr,
-            *aInsertPage = nullptr, *aDeletePage = nullptr, *aPageSelect = nullptr, *aEmployes = nullptr,
-            *aEmployers = nullptr, *aIkaOffices = nullptr, *Action1 = nullptr, *Action2 = nullptr,
-            *Action3 = nullptr, *Action4 = nullptr, *Action5 = nullptr, *aH0Sheme = nullptr, *aH1Sheme = nullptr,
-            *aH2Sheme = nullptr, *Action6 = nullptr, *aHelpContents = nullptr, *aHelpIndex = nullptr,
-            *aHelpSearch = nullptr, *aAbout = nullptr;
+    TAction *aNew = nullptr, *aFileNewFromTemplate = nullptr, *aSave = nullptr, *aSaveAs = nullptr, *aOpen = nullptr,
+            *aRecentFiles = nullptr, *aPreview = nullptr, *aPrint = nullptr, *FilePageSetup1 = nullptr,
+            *FilePrintSetup1 = nullptr, *aExit = nullptr, *aExportIkaApd = nullptr, *aInsertPage = nullptr,
+            *aDeletePage = nullptr, *aPageSelect = nullptr, *aEmployes = nullptr, *aEmployers = nullptr,
+            *aIkaOffices = nullptr, *Action1 = nullptr, *Action2 = nullptr, *Action3 = nullptr, *Action4 = nullptr,
+            *Action5 = nullptr, *aH0Sheme = nullptr, *aH1Sheme = nullptr, *aH2Sheme = nullptr, *Action6 = nullptr,
+            *aHelpContents = nullptr, *aHelpIndex = nullptr, *aHelpSearch = nullptr, *aAbout = nullptr;
     TAction *aFontH[4] = {}, *aColorH[4] = {}, *aPrintColorH[4] = {};
 
     // The current document; none only when no document could be made at start-up.

@@ -1,6 +1,7 @@
 #include "Program.h"
 
 #include "MainF.h"
+#include "XForms/DataSetPopupF.h"
 #include "declaration/APDDataModuleF.h"
 #include "declaration/DiskLabelF.h"
 #include "declaration/PopupKodikosEidikotitasF.h"
@@ -45,6 +46,7 @@ void CreateForms(const QString &ProgramFolder)
     CreateForm(PreviewForm);
     CreateForm(PopupTyposApodoxon);
     CreateForm(PopupKodikosEidikotitas);
+    CreateForm(DataSetPopup);
     CreateForm(TyposAPDPopup);
     CreateForm(DiskLabel);
     CreateForm(eApdReport);
@@ -66,6 +68,7 @@ void DestroyForms()
     FreeForm(eApdReport);
     FreeForm(DiskLabel);
     FreeForm(TyposAPDPopup);
+    FreeForm(DataSetPopup);
     FreeForm(PopupKodikosEidikotitas);
     FreeForm(PopupTyposApodoxon);
     FreeForm(PreviewForm);

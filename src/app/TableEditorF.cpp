@@ -1,9 +1,10 @@
 #include "TableEditorF.h"
 
+#include "XForms/DataSetPopupF.h"
+#include "XForms/FieldEditor.h"
 #include "db/DBTables.h"
 #include "vcl/ActnList.h"
 #include "vcl/ComponentStream.h"
-#include "XForms/FieldEditor.h"
 
 #include <QEvent>
 
@@ -204,7 +205,8 @@ void TTableEditor::LookupEditClick(TObject *Sender)
     TField *field = edit->Field();
     if (!field->LookupDataSet() || field->LookupResultField().isEmpty())
         return;
-    // The shared dataset pop-up is not part of this build yet; the lookup is picked in the grid page.
+    if (DataSetPopup)
+        DataSetPopup->PopupExt(Sender, 0, nullptr);
 }
 
 void TTableEditor::FormCreate(TObject *)
@@ -224,8 +226,8 @@ void TTableEditor::ReadOnlyCheckClick(TObject *)
         return;
     const QString verb =
         ReadOnlyCheck->Checked() ? QStringLiteral("Απενεργοποιήσετε") : QStringLiteral("Ενεργοποιήσετε");
-    const QString msg = QStringLiteral("Είστε σίγουροι ότι θέλετε να %1 \r\nτις αλλαγές στον πίνακα \"%2\"?")
-                            .arg(verb, Caption());
+    const QString msg =
+        QStringLiteral("Είστε σίγουροι ότι θέλετε να %1 \r\nτις αλλαγές στον πίνακα \"%2\"?").arg(verb, Caption());
     if (MessageDlg(msg, mtConfirmation, mbYesNoCancel, 0) == mrYes) {
         table->Close();
         table->SetReadOnly(ReadOnlyCheck->Checked());
@@ -240,8 +242,8 @@ void TTableEditor::FormClose(TObject *, TCloseAction &Action)
     TDataSet *dataSet = GetDataSet();
     if (!dataSet || dataSet->State() != dsEdit)
         return;
-    switch (MessageDlg(QStringLiteral("Να διασωθούν οι αλλαγές στην τρέχουσα εγγραφή?"), mtConfirmation,
-                       mbYesNoCancel, 0)) {
+    switch (MessageDlg(QStringLiteral("Να διασωθούν οι αλλαγές στην τρέχουσα εγγραφή?"), mtConfirmation, mbYesNoCancel,
+                       0)) {
     case mrYes:
         // A post that fails keeps the window open in edit state.
         Action = caNone;

@@ -21,8 +21,8 @@ QString &StorageFolder()
 
 QString HiveFile(TRootKey root)
 {
-    const QString name = root == HKEY_CURRENT_USER ? QStringLiteral("HKEY_CURRENT_USER.ini")
-                                                   : QStringLiteral("HKEY_LOCAL_MACHINE.ini");
+    const QString name =
+        root == HKEY_CURRENT_USER ? QStringLiteral("HKEY_CURRENT_USER.ini") : QStringLiteral("HKEY_LOCAL_MACHINE.ini");
     if (!StorageFolder().isEmpty())
         return QDir(StorageFolder()).filePath(name);
     if (root == HKEY_CURRENT_USER)

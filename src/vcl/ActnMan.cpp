@@ -160,11 +160,10 @@ void TActionMainMenuBar::Fill(QMenu *Menu, TActionClientItem *Item)
                 child->setIcon(a->Handle()->icon());
                 child->menuAction()->setEnabled(a->Enabled());
                 child->menuAction()->setStatusTip(a->Handle()->statusTip());
-                QObject::connect(a->Handle(), &QAction::changed, Menu,
-                                 [child = QPointer<QMenu>(child), a] {
-                                     if (child)
-                                         child->menuAction()->setEnabled(a->Enabled());
-                                 });
+                QObject::connect(a->Handle(), &QAction::changed, Menu, [child = QPointer<QMenu>(child), a] {
+                    if (child)
+                        child->menuAction()->setEnabled(a->Enabled());
+                });
             }
             if (!sub->Menu())
                 Fill(child, sub);

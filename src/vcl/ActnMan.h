@@ -11,7 +11,6 @@
 #include <memory>
 #include <vector>
 
-
 class QMenuBar;
 class TActionClientItem;
 

@@ -235,8 +235,7 @@ TEST_F(FileControlTest, RecentFilesThroughTheRegistry)
     {
         TRegistry reg;
         ASSERT_TRUE(reg.OpenKey(Key, false));
-        EXPECT_EQ(reg.GetValueNames(),
-                  (QStringList{"File0", "File1", "File2", "File3", "File4"}));
+        EXPECT_EQ(reg.GetValueNames(), (QStringList{"File0", "File1", "File2", "File3", "File4"}));
         EXPECT_EQ(reg.ReadString(QStringLiteral("File0")), files[6]);
         // A value with another name, listed first, is read as well; the five-value limit counts it.
         reg.WriteString(QStringLiteral("Extra"), files[0]);

@@ -1,3 +1,4 @@
+#include "XForms/DataSetPopupF.h"
 #include "app/MainF.h"
 #include "app/Program.h"
 #include "db/TableStore.h"
@@ -55,7 +56,7 @@ TEST_F(MainStartUpTest, CreatesTheObjectsInOrderAndFreesThem)
     EXPECT_EQ(Application()->Title(), QStringLiteral("Dovra Α.Π.Δ."));
     const int before = Application()->ComponentCount();
     Program::CreateForms(Dir.path());
-    ASSERT_TRUE(APDDataModule && Main && PreviewForm && PopupTyposApodoxon && PopupKodikosEidikotitas &&
+    ASSERT_TRUE(APDDataModule && Main && PreviewForm && PopupTyposApodoxon && PopupKodikosEidikotitas && DataSetPopup &&
                 TyposAPDPopup && DiskLabel && eApdReport);
     EXPECT_EQ(Application()->MainForm(), Main);
     EXPECT_EQ(Application()->Components(before), APDDataModule);
@@ -79,10 +80,10 @@ TEST_F(MainStartUpTest, CreatesTheObjectsInOrderAndFreesThem)
 TEST_F(MainStartUpTest, RefusedConversionShowsNoWindow)
 {
     // An employers table of an older structure: the data module asks to convert it.
-    TTableStore::CreateFile(Dir.filePath(QStringLiteral("APDData/Employes.Db")),
-                            {{QStringLiteral("Α.Φ.Μ."), ftString, 12, true, 1},
-                             {QStringLiteral("ΑΜΕ"), ftString, 10, false, 2}},
-                            {{QStringLiteral("primary"), QStringLiteral("Α.Φ.Μ."), ixPrimary | ixUnique}}, {});
+    TTableStore::CreateFile(
+        Dir.filePath(QStringLiteral("APDData/Employes.Db")),
+        {{QStringLiteral("Α.Φ.Μ."), ftString, 12, true, 1}, {QStringLiteral("ΑΜΕ"), ftString, 10, false, 2}},
+        {{QStringLiteral("primary"), QStringLiteral("Α.Φ.Μ."), ixPrimary | ixUnique}}, {});
     TScriptedDialogs dialogs{mrCancel};
     EXPECT_THROW(Program::CreateForms(Dir.path()), EHalt);
     EXPECT_EQ(Main, nullptr);
