@@ -7,6 +7,7 @@ PKGS=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-qpa-plugins libgl-dev
   libsqlite3-dev pxlib-dev
+  libchm-dev fp-utils
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core fonts-liberation2 fonts-noto-core
   poppler-utils

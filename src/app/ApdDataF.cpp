@@ -1,10 +1,15 @@
 #include "ApdDataF.h"
 
+#include "EmployerFrameF.h"
+
 #include "declaration/ApdFile.h"
+#include "declaration/DiskLabelF.h"
 #include "declaration/TyposAPDPopupF.h"
 #include "printing/PreviewFormF.h"
 #include "printing/XPrinters.h"
+#include "printing/XVCLPrinters.h"
 #include "vcl/ActnList.h"
+#include "vcl/CodePage.h"
 #include "vcl/ComponentStream.h"
 #include "vcl/Dialogs.h"
 
@@ -13,13 +18,6 @@
 #include <QMenu>
 #include <QSaveFile>
 
-#if __has_include("EmployerFrameF.h")
-#include "EmployerFrameF.h"
-#define APD_HAS_EMPLOY_FRAME 1
-#else
-// The employee page is not in this tree yet: the window runs without pages.
-#define APD_HAS_EMPLOY_FRAME 0
-#endif
 
 // The form resource and the artwork live in this static library; the linker keeps them only when named.
 static void InitApdDataResource()
@@ -44,9 +42,7 @@ void RegisterApdDataClasses()
     static const bool registered = [] {
         RegisterClasses<TApdData, TXFrame, TInplaceEditFrame, TXDateFrame, TXCurrencyFrame, TXIntegerFrame,
                         TXFrameNotifier, TXFrameSheme, TPageControl, TTabSheet, TPrintDialog, TImage>();
-#if APD_HAS_EMPLOY_FRAME
         RegisterClass<TEmployFrame>();
-#endif
         return true;
     }();
     (void)registered;
@@ -98,15 +94,11 @@ void TApdData::LoadArtwork()
 
 TEmployFrame *TApdData::PageOf(TTabSheet *Sheet)
 {
-#if APD_HAS_EMPLOY_FRAME
     if (!Sheet)
         return nullptr;
     for (int i = 0; i < Sheet->ControlCount(); ++i)
         if (auto *page = qobject_cast<TEmployFrame *>(Sheet->Controls(i)))
             return page;
-#else
-    (void)Sheet;
-#endif
     return nullptr;
 }
 
@@ -135,12 +127,10 @@ void TApdData::AddPage()
     sheet->SetCaption(PageCaption + QString::number(PageControl1->PageCount()));
     sheet->SetName(UniqueName(SheetPrefix));
 
-#if APD_HAS_EMPLOY_FRAME
     auto *page = new TEmployFrame(this);
     page->SetParent(sheet);
     page->SetName(UniqueName(FramePrefix));
     page->CopySchemes();
-#endif
 
     PageControl1->SetActivePage(sheet);
     DoChange();
@@ -171,9 +161,10 @@ void TApdData::DeletePage()
 
 void TApdData::RecalcTotals()
 {
+    if (!PageControl1 || !ApodoxesTotal || !EisforesTotal || !DaysTotal)
+        return;
     Currency earnings, contributions;
     int days = 0;
-#if APD_HAS_EMPLOY_FRAME
     for (int i = 0; i < PageControl1->PageCount(); ++i) {
         TEmployFrame *page = Pages(i);
         if (!page)
@@ -182,7 +173,6 @@ void TApdData::RecalcTotals()
         contributions += page->ContributionsSum();
         days += page->DaysSum();
     }
-#endif
     ApodoxesTotal->SetValue(earnings);
     EisforesTotal->SetValue(contributions);
     DaysTotal->SetValue(days);
@@ -203,19 +193,18 @@ void TApdData::XFrameNotifier1Change(TObject *, TXFrame *)
 
 void TApdData::DatePeriodFrameChange(TObject *)
 {
-#if APD_HAS_EMPLOY_FRAME
+    // The form's own period arrives while the form is read, before the pages' control exists.
+    if (!PageControl1 || !DatePeriodFrame)
+        return;
     for (int i = 0; i < PageControl1->PageCount(); ++i)
         if (TEmployFrame *page = Pages(i))
             page->SetPeriod(DatePeriodFrame->Date());
-#endif
 }
 
 void TApdData::ShemeChanged(TXFrameSheme *Changed, int Index)
 {
-#if !APD_HAS_EMPLOY_FRAME
-    (void)Changed;
-    (void)Index;
-#else
+    if (!PageControl1)
+        return;
     for (int i = 0; i < PageControl1->PageCount(); ++i) {
         TEmployFrame *page = Pages(i);
         if (!page)
@@ -224,7 +213,6 @@ void TApdData::ShemeChanged(TXFrameSheme *Changed, int Index)
         if (target)
             target->Assign(Changed);
     }
-#endif
 }
 
 void TApdData::ShemeH0Change(TObject *)
@@ -444,14 +432,12 @@ void TApdData::Loaded()
 
 void TApdData::SetPageFlags()
 {
-#if APD_HAS_EMPLOY_FRAME
     const int count = PageControl1->PageCount();
     for (int i = 0; i < count; ++i)
         if (TEmployFrame *page = Pages(i)) {
             page->IsFirstPage = i == 0;
             page->IsLastPage = i == count - 1;
         }
-#endif
 }
 
 TRect TApdData::DocumentAdjustPrintRect(TObject *, TRect &ABoundsRect)
@@ -472,6 +458,7 @@ void TApdData::XFrame454Print(TObject *Sender, IPage *APage, const TRect &)
 void TApdData::Print(const QString &Title)
 {
     SetPageFlags();
+    InitXVCLPrinters();
     TLPTPrinter doc;
     doc.BeginDoc(Title);
     try {
@@ -506,6 +493,7 @@ void TApdData::Print(const QString &Title)
 void TApdData::Preview()
 {
     SetPageFlags();
+    InitXVCLPrinters();
     if (!PreviewForm)
         PreviewForm = new TPreviewForm(Application());
     delete PreviewForm->DocPreview1->DocPrinter();
@@ -578,13 +566,20 @@ void TApdData::ExportWith(const TApdExportOptions &Options)
 {
     TApdFile file;
     FillHeader(file, Options);
-#if APD_HAS_EMPLOY_FRAME
     for (int i = 0; i < PageControl1->PageCount(); ++i)
         if (TEmployFrame *page = Pages(i))
             page->ExportLines(file);
-#endif
+    // A failed save raises here, so nothing is printed for a file that was not written.
     if (!Options.Path.isEmpty())
         file.SaveToFile(Options.Path);
+    if (Options.PrintAccompanying || Options.PrintPages)
+        file.Print(Options.PrintAccompanying, Options.PrintPages, Options.FontBold ? TFontStyles(fsBold) : TFontStyles(),
+                   Options.FontSize, Options.FontName);
+    if (Options.PrintLabel) {
+        const char *h = file.HeaderRecord.data();
+        ShowDiskLabel(FromCp1253(QByteArray(h + 415, 10)), FromCp1253(QByteArray(h + 425, 9)),
+                      DatePeriodFrame->Caption(), ShemeH0->Font());
+    }
 }
 
 void TApdData::ExportIkaApd()

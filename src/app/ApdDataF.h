@@ -133,8 +133,8 @@ public:
     void AddPage();
     void DeletePage();
     QString UniqueName(const QString &Prefix) const;
-    void RecalcTotals();
-    void DoChange();
+    Q_INVOKABLE void RecalcTotals();
+    Q_INVOKABLE void DoChange();
     void SetScale(int Percent);
     void SetPageMenu(QMenu *Item);
     void RebuildPageMenu();

@@ -53,3 +53,23 @@ QString ProgramFolder()
     return folder;
 }
 } // namespace Platform
+
+#include <QStorageInfo>
+
+namespace Platform {
+QString RemovableMediaFolder()
+{
+    // Desktops mount removable media under /media/<user>/ or /run/media/<user>/.
+    QStringList found;
+    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
+        const QString root = volume.rootPath();
+        if (volume.isValid() && volume.isReady() && !volume.isReadOnly() &&
+            (root.startsWith(QLatin1String("/media/")) || root.startsWith(QLatin1String("/run/media/"))))
+            found << root;
+    }
+    if (found.isEmpty())
+        return QDir::homePath();
+    found.sort();
+    return found.first();
+}
+} // namespace Platform

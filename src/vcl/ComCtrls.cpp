@@ -315,3 +315,60 @@ QSize TMonthCalendar::MinimumSize()
 {
     return Calendar()->minimumSizeHint();
 }
+
+// ---- TDateTimePicker ----
+
+#include <QDateEdit>
+
+TDateTimePicker::TDateTimePicker(TComponent *AOwner) : TWinControl(AOwner), FDate(::Date())
+{
+    SetBounds(0, 0, 186, 21);
+    SetTabStop(true);
+    SetParentColor(false);
+    SetColor(clWindow);
+}
+
+QWidget *TDateTimePicker::CreatePeer()
+{
+    auto *edit = new TPeer<QDateEdit>(this);
+    edit->setCalendarPopup(true);
+    edit->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    edit->setLocale(QLocale(QLocale::Greek, QLocale::Greece));
+    edit->setFont(DesignFontOf(GetFont()));
+    FSyncing = true;
+    edit->setDate(DateTimeToQDate(FDate));
+    FSyncing = false;
+    QObject::connect(edit, &QDateEdit::dateChanged, this, [this](QDate d) {
+        if (FSyncing)
+            return;
+        FDate = QDateToDateTime(d);
+        GuardEvent([this] {
+            if (OnChange)
+                OnChange(this);
+        });
+    });
+    return edit;
+}
+
+QDateEdit *TDateTimePicker::DateEdit()
+{
+    return static_cast<QDateEdit *>(Peer());
+}
+
+void TDateTimePicker::SetDate(TDateTime v)
+{
+    FDate = DateOf(v);
+    if (HandleAllocated()) {
+        FSyncing = true;
+        DateEdit()->setDate(DateTimeToQDate(FDate));
+        FSyncing = false;
+    }
+}
+
+namespace
+{
+const bool DatePickerClassRegistered = [] {
+    RegisterClass<TDateTimePicker>();
+    return true;
+}();
+} // namespace

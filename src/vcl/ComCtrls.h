@@ -36,6 +36,8 @@ private:
 class TPageControl : public TWinControl
 {
     Q_OBJECT
+    // Stored by name, so a document reopens on the page that was shown.
+    Q_PROPERTY(TTabSheet *ActivePage READ ActivePage WRITE SetActivePage)
 public:
     explicit TPageControl(TComponent *AOwner);
     ~TPageControl() override;
@@ -123,4 +125,31 @@ protected:
 
 private:
     TDateTime FDate = 0;
+};
+
+// ---- Date picker ----
+
+class QDateEdit;
+
+// A date box with a drop-down calendar, shown as dd/mm/yyyy. Date is the whole day picked.
+class TDateTimePicker : public TWinControl
+{
+    Q_OBJECT
+    Q_PROPERTY(double Date READ Date WRITE SetDate)
+    Q_CLASSINFO("Default:Date", "0")
+
+public:
+    explicit TDateTimePicker(TComponent *AOwner);
+    TDateTime Date() const { return FDate; }
+    void SetDate(TDateTime v);
+    QDateEdit *DateEdit();
+
+    TNotifyEvent OnChange;
+
+protected:
+    QWidget *CreatePeer() override;
+
+private:
+    TDateTime FDate = 0;
+    bool FSyncing = false;
 };

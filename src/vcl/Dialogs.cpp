@@ -190,3 +190,59 @@ TScriptedDialogs::~TScriptedDialogs()
 {
     SetMessageDlgHandler(std::move(FPrevious));
 }
+
+// ---- File dialogs ----
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+namespace
+{
+TFileDialogHandler &FileDialogHandler()
+{
+    static TFileDialogHandler handler;
+    return handler;
+}
+
+const bool FileDialogClassesRegistered = [] {
+    RegisterClass(&TSaveDialog::staticMetaObject);
+    return true;
+}();
+} // namespace
+
+TFileDialogHandler SetFileDialogHandler(TFileDialogHandler handler)
+{
+    return std::exchange(FileDialogHandler(), std::move(handler));
+}
+
+TSaveDialog::TSaveDialog(TComponent *AOwner) : TComponent(AOwner)
+{
+}
+
+bool TSaveDialog::Execute()
+{
+    if (FileDialogHandler())
+        return FileDialogHandler()(this);
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        return false;
+    QString filter = FFilter;
+    // "Text|*.txt|All|*" as the dialog wants it: "Text (*.txt);;All (*)".
+    if (!filter.isEmpty()) {
+        const QStringList parts = filter.split(u'|');
+        QStringList pairs;
+        for (int i = 0; i + 1 < parts.size(); i += 2)
+            pairs << QStringLiteral("%1 (%2)").arg(parts[i], QString(parts[i + 1]).replace(u';', u' '));
+        filter = pairs.join(QStringLiteral(";;"));
+    }
+    QFileDialog dialog(nullptr, FTitle, FInitialDir, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(FDefaultExt);
+    if (!FFileName.isEmpty())
+        dialog.selectFile(QDir(FInitialDir).filePath(QFileInfo(FFileName).fileName()));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    FFileName = QDir::toNativeSeparators(dialog.selectedFiles().first());
+    return true;
+}

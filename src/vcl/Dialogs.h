@@ -99,3 +99,47 @@ private:
     std::vector<TMessageDlgRequest> FRequests;
     TMessageDlgHandler FPrevious;
 };
+
+// ---- File dialogs ----
+
+#include "Classes.h"
+
+// The save-file dialog: InitialDir and FileName going in, the chosen full FileName coming out of Execute.
+// Execute goes to the installed handler when there is one (tests) and, on a platform without a screen
+// and without handler, answers Cancel.
+class TSaveDialog : public TComponent
+{
+    Q_OBJECT
+    Q_PROPERTY(QString InitialDir READ InitialDir WRITE SetInitialDir)
+    Q_PROPERTY(QString FileName READ FileName WRITE SetFileName)
+    Q_PROPERTY(QString Filter READ Filter WRITE SetFilter)
+    Q_PROPERTY(QString DefaultExt READ DefaultExt WRITE SetDefaultExt)
+    Q_PROPERTY(QString Title READ Title WRITE SetTitle)
+
+public:
+    Q_INVOKABLE explicit TSaveDialog(TComponent *AOwner);
+    QString InitialDir() const { return FInitialDir; }
+    void SetInitialDir(const QString &v) { FInitialDir = v; }
+    QString FileName() const { return FFileName; }
+    void SetFileName(const QString &v) { FFileName = v; }
+    QString Filter() const { return FFilter; }
+    void SetFilter(const QString &v) { FFilter = v; }
+    QString DefaultExt() const { return FDefaultExt; }
+    void SetDefaultExt(const QString &v) { FDefaultExt = v; }
+    QString Title() const { return FTitle; }
+    void SetTitle(const QString &v) { FTitle = v; }
+    // True when the user chose a file (now in FileName).
+    virtual bool Execute();
+
+private:
+    QString FInitialDir;
+    QString FFileName;
+    QString FFilter;
+    QString FDefaultExt;
+    QString FTitle;
+};
+
+// Answers a file dialog in place of the user: returns true and sets the dialog's FileName to choose.
+using TFileDialogHandler = std::function<bool(TSaveDialog *Dialog)>;
+// Installs a handler for every file dialog (an empty one restores the real dialogs); returns the previous.
+TFileDialogHandler SetFileDialogHandler(TFileDialogHandler handler);

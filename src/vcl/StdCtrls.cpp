@@ -559,3 +559,156 @@ TRect TListBox::ItemRect(int Index)
     const QPoint tl = list->viewport()->mapTo(list, r.topLeft());
     return {tl.x(), tl.y(), tl.x() + r.width(), tl.y() + r.height()};
 }
+
+// ---- Buttons, radio buttons and group boxes ----
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+namespace
+{
+// Controls whose peer reports its own clicks take them from the peer's signal, so the keyboard
+// (space) clicks them too, and not from the generic press-and-release.
+void UsePeerClicks(TControl *control)
+{
+    control->SetControlStyle(control->ControlStyle() & ~csClickEvents);
+}
+
+TCustomForm *ParentFormOf(TControl *control)
+{
+    for (TControl *c = control; c; c = c->Parent())
+        if (auto *form = qobject_cast<TCustomForm *>(c))
+            return form;
+    return nullptr;
+}
+} // namespace
+
+TButton::TButton(TComponent *AOwner) : TWinControl(AOwner)
+{
+    SetBounds(0, 0, 75, 25);
+    SetTabStop(true);
+    UsePeerClicks(this);
+}
+
+QWidget *TButton::CreatePeer()
+{
+    auto *button = new TPeer<QPushButton>(this);
+    button->setText(Caption());
+    button->setFont(DesignFontOf(GetFont()));
+    button->setDefault(FDefault);
+    button->setAutoDefault(false);
+    QObject::connect(button, &QPushButton::clicked, this, [this] { GuardEvent([this] { Click(); }); });
+    return button;
+}
+
+void TButton::TextChanged()
+{
+    if (HandleAllocated())
+        static_cast<QPushButton *>(Peer())->setText(Caption());
+    TWinControl::TextChanged();
+}
+
+void TButton::SetDefault(bool v)
+{
+    FDefault = v;
+    if (HandleAllocated())
+        static_cast<QPushButton *>(Peer())->setDefault(v);
+}
+
+void TButton::Click()
+{
+    if (FModalResult != mrNone)
+        if (TCustomForm *form = ParentFormOf(this))
+            form->SetModalResult(FModalResult);
+    TWinControl::Click();
+}
+
+TRadioButton::TRadioButton(TComponent *AOwner) : TWinControl(AOwner)
+{
+    SetBounds(0, 0, 113, 17);
+    SetTabStop(true);
+    UsePeerClicks(this);
+}
+
+QWidget *TRadioButton::CreatePeer()
+{
+    auto *button = new TPeer<QRadioButton>(this);
+    // The siblings are unchecked here, by control, not by the widget's own grouping.
+    button->setAutoExclusive(false);
+    button->setText(Caption());
+    button->setFont(DesignFontOf(GetFont()));
+    button->setChecked(FChecked);
+    QObject::connect(button, &QRadioButton::clicked, this, [this] { GuardEvent([this] { SetChecked(true); }); });
+    return button;
+}
+
+void TRadioButton::TextChanged()
+{
+    if (HandleAllocated())
+        static_cast<QRadioButton *>(Peer())->setText(Caption());
+    TWinControl::TextChanged();
+}
+
+void TRadioButton::SyncPeer()
+{
+    if (!HandleAllocated())
+        return;
+    auto *button = static_cast<QRadioButton *>(Peer());
+    const QSignalBlocker block(button);
+    button->setChecked(FChecked);
+}
+
+void TRadioButton::SetChecked(bool v)
+{
+    if (v == FChecked) {
+        SyncPeer();
+        return;
+    }
+    FChecked = v;
+    SyncPeer();
+    if (!v)
+        return;
+    if (TWinControl *parent = Parent())
+        for (int i = 0; i < parent->ControlCount(); ++i)
+            if (auto *other = qobject_cast<TRadioButton *>(parent->Controls(i)); other && other != this)
+                other->SetChecked(false);
+    if (!IsLoading())
+        Click();
+}
+
+void TRadioButton::Loaded()
+{
+    TWinControl::Loaded();
+    SyncPeer();
+}
+
+TGroupBox::TGroupBox(TComponent *AOwner) : TWinControl(AOwner)
+{
+    SetControlStyle(ControlStyle() | csAcceptsControls);
+    SetBounds(0, 0, 185, 105);
+}
+
+QWidget *TGroupBox::CreatePeer()
+{
+    auto *box = new TPeer<QGroupBox>(this);
+    box->setTitle(Caption());
+    box->setFont(DesignFontOf(GetFont()));
+    return box;
+}
+
+void TGroupBox::TextChanged()
+{
+    if (HandleAllocated())
+        static_cast<QGroupBox *>(Peer())->setTitle(Caption());
+    TWinControl::TextChanged();
+}
+
+namespace
+{
+const bool StdButtonClassesRegistered = [] {
+    RegisterClasses<TButton, TRadioButton, TGroupBox>();
+    return true;
+}();
+} // namespace

@@ -229,3 +229,81 @@ private:
     TBevelCut FBevelOuter = bvLowered;
     bool FSyncing = false;
 };
+
+// ---- Buttons, radio buttons and group boxes ----
+
+#include "Dialogs.h"
+
+class QPushButton;
+class QRadioButton;
+
+// A push button. A button with a ModalResult closes its modal window with that result when clicked; the
+// Default button answers Enter and the Cancel button Esc.
+class TButton : public TWinControl
+{
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(int ModalResult READ ModalResult WRITE SetModalResult)
+    Q_PROPERTY(bool Default READ Default WRITE SetDefault)
+    Q_PROPERTY(bool Cancel READ Cancel WRITE SetCancel)
+    Q_CLASSINFO("Default:ModalResult", "0")
+    Q_CLASSINFO("Default:Default", "False")
+    Q_CLASSINFO("Default:Cancel", "False")
+
+public:
+    explicit TButton(TComponent *AOwner);
+    TModalResult ModalResult() const { return FModalResult; }
+    void SetModalResult(TModalResult v) { FModalResult = v; }
+    bool Default() const { return FDefault; }
+    void SetDefault(bool v);
+    bool Cancel() const { return FCancel; }
+    void SetCancel(bool v) { FCancel = v; }
+    void Click() override;
+
+protected:
+    QWidget *CreatePeer() override;
+    void TextChanged() override;
+
+private:
+    TModalResult FModalResult = 0;
+    bool FDefault = false;
+    bool FCancel = false;
+};
+
+// A radio button; checking one unchecks the other radio buttons of the same parent. Becoming checked, by
+// the user or in code, fires OnClick.
+class TRadioButton : public TWinControl
+{
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(bool Checked READ Checked WRITE SetChecked)
+    Q_CLASSINFO("Default:Checked", "False")
+
+public:
+    explicit TRadioButton(TComponent *AOwner);
+    bool Checked() const { return FChecked; }
+    void SetChecked(bool v);
+
+protected:
+    QWidget *CreatePeer() override;
+    void TextChanged() override;
+    void Loaded() override;
+
+private:
+    void SyncPeer();
+    bool FChecked = false;
+};
+
+// A framed group with a caption; its children are placed in its own coordinates.
+class TGroupBox : public TWinControl
+{
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+
+public:
+    explicit TGroupBox(TComponent *AOwner);
+
+protected:
+    QWidget *CreatePeer() override;
+    void TextChanged() override;
+};

@@ -145,3 +145,30 @@ TEST(Forms, DesignedControlsStreamAndComeBackInPlace)
     EXPECT_GE(diff.indexOf("Text = 'β'"), 0) << qPrintable(diff);
     EXPECT_LT(diff.indexOf("Panel1"), 0) << qPrintable(diff);
 }
+
+#include "vcl/ComCtrls.h"
+#include "vcl/ComponentStream.h"
+
+TEST(PageControlStream, ActivePageIsStoredByNameAndRestored)
+{
+    RegisterClasses<TForm, TPageControl, TTabSheet>();
+    TForm form(nullptr);
+    form.SetName(QStringLiteral("Host"));
+    auto *pc = new TPageControl(&form);
+    pc->SetName(QStringLiteral("Pages"));
+    pc->SetParent(&form);
+    for (int i = 1; i <= 3; ++i) {
+        auto *sheet = new TTabSheet(&form);
+        sheet->SetName(QStringLiteral("Sheet%1").arg(i));
+        sheet->SetPageControl(pc);
+    }
+    pc->SetActivePageIndex(2);
+    const QByteArray data = WriteComponent(&form);
+    EXPECT_GE(ObjectBinaryToText(data).indexOf("ActivePage = Sheet3"), 0);
+    TForm copy(nullptr);
+    ReadComponent(data, &copy);
+    auto *read = qobject_cast<TPageControl *>(copy.FindComponent(QStringLiteral("Pages")));
+    ASSERT_NE(read, nullptr);
+    ASSERT_EQ(read->PageCount(), 3);
+    EXPECT_EQ(read->ActivePageIndex(), 2);
+}

@@ -1,0 +1,10 @@
+// The HTML Help library, loaded when the program starts, and its entry point.
+#pragma once
+
+#include "platform/HtmlHelpLib.h"
+
+// The library's entry point; null while the library is not loaded (and then it must not be called).
+extern THtmlHelpProc HtmlHelpA;
+
+// Loads the library and takes its entry point unless it is loaded already; true when it is loaded.
+bool LoadHtmlHelp();

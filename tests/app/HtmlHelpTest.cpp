@@ -1,0 +1,169 @@
+#include "app/HtmlHelpApi.h"
+#include "app/HtmlHelpViewer.h"
+
+#include "vcl/Forms.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+struct TCall {
+    QString File;
+    quint32 Command;
+};
+std::vector<TCall> Calls;
+
+quintptr RecordingHtmlHelp(quintptr, const QString &file, quint32 command, quintptr)
+{
+    Calls.push_back({file, command});
+    return 0;
+}
+
+// Puts a recording entry point in place of the library's for the life of a test.
+class HtmlHelpCalls : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        FSaved = HtmlHelpA;
+        FHelpFile = Application()->HelpFile();
+        HtmlHelpA = &RecordingHtmlHelp;
+        Calls.clear();
+    }
+    void TearDown() override
+    {
+        HtmlHelpA = FSaved;
+        Application()->SetHelpFile(FHelpFile);
+    }
+    static QString ProgramFolder() { return QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/"); }
+
+private:
+    THtmlHelpProc FSaved = nullptr;
+    QString FHelpFile;
+};
+
+// The program's help file compiled from its topic sources into Dir.
+QString CompileHelp(const QTemporaryDir &dir)
+{
+    const QDir sources(QStringLiteral(APD_SOURCE_DIR "/resources/help"));
+    for (const QString &name : sources.entryList(QDir::Files))
+        QFile::copy(sources.filePath(name), dir.filePath(name));
+    QProcess chmcmd;
+    chmcmd.setWorkingDirectory(dir.path());
+    chmcmd.start(QStringLiteral("chmcmd"), {QStringLiteral("DovraApd.hhp")});
+    chmcmd.waitForFinished(60000);
+    return dir.filePath("DovraApd.chm");
+}
+} // namespace
+
+TEST(HtmlHelp, AfterStartUpOnlyThisViewerIsRegistered)
+{
+    EXPECT_TRUE(LoadHtmlHelp());
+    EXPECT_NE(HtmlHelpA, nullptr);
+    ASSERT_NE(HelpViewer, nullptr);
+    ASSERT_EQ(HelpManager()->ViewerCount(), 1);
+    EXPECT_EQ(HelpManager()->Viewers(0), static_cast<ICustomHelpViewer *>(HelpViewer));
+    EXPECT_EQ(HelpManager()->ViewerIDs(0), 2);
+    EXPECT_EQ(HelpViewer->ViewerID(), 2);
+    EXPECT_EQ(HelpViewer->GetViewerName(), "HtmlHelpViewer");
+    EXPECT_EQ(HelpViewer->UnderstandsKeyword("οτιδήποτε"), 1);
+    EXPECT_EQ(HelpViewer->GetHelpStrings("default")->ToStringList(), QStringList{"HtmlHelpViewer: default"});
+}
+
+TEST_F(HtmlHelpCalls, KeywordsOpenTheirTopicInTheProgramsFolder)
+{
+    Application()->SetHelpFile("DovraApd.chm");
+    // F1 in the table editor asks for the component name of its table.
+    EXPECT_TRUE(HelpManager()->HelpKeyword("tbEmployes"));
+    ASSERT_EQ(Calls.size(), 1u);
+    EXPECT_EQ(Calls[0].File, ProgramFolder() + "DovraApd.chm::/tbEmployes.htm");
+    EXPECT_EQ(Calls[0].Command, quint32(HH_DISPLAY_TOPIC));
+
+    Application()->SetHelpFile("/opt/dovra/DovraApd.chm");
+    HelpViewer->DisplayTopic("default");
+    EXPECT_EQ(Calls.back().File, "/opt/dovra/DovraApd.chm::/default.htm");
+    EXPECT_EQ(HelpViewer->GetHelpFile("Other.chm"), ProgramFolder() + "Other.chm");
+}
+
+TEST_F(HtmlHelpCalls, ContextAndWinHelpRequestsShowTheContents)
+{
+    Application()->SetHelpFile("DovraApd.chm");
+    EXPECT_TRUE(HelpManager()->HelpContext(1234));
+    EXPECT_TRUE(HelpViewer->CallWinHelp(0, "x.hlp", 0x0101, 7));
+    EXPECT_TRUE(HelpManager()->ShowTableOfContents());
+    ASSERT_EQ(Calls.size(), 3u);
+    for (const TCall &c : Calls) {
+        EXPECT_EQ(c.File, ProgramFolder() + "DovraApd.chm");
+        EXPECT_EQ(c.Command, quint32(HH_DISPLAY_TOC));
+    }
+    // With no help file the contents request names the program's folder.
+    Application()->SetHelpFile("");
+    HelpViewer->ShowTableOfContents();
+    EXPECT_EQ(Calls.back().File, ProgramFolder());
+
+    HelpViewer->SoftShutDown();
+    EXPECT_EQ(Calls.back().File, "");
+    EXPECT_EQ(Calls.back().Command, quint32(HH_CLOSE_ALL));
+
+    // Without the library nothing is called.
+    HtmlHelpA = nullptr;
+    const size_t before = Calls.size();
+    HelpViewer->ShowHelp("default");
+    HelpViewer->ShowTableOfContents();
+    HelpViewer->SoftShutDown();
+    EXPECT_EQ(Calls.size(), before);
+}
+
+TEST(HtmlHelp, TheLibraryShowsTopicsContentsAndIndexOfTheHelpFile)
+{
+    if (QStandardPaths::findExecutable("chmcmd").isEmpty())
+        GTEST_SKIP() << "chmcmd is not installed";
+    QTemporaryDir dir;
+    const QString chm = CompileHelp(dir);
+    ASSERT_TRUE(QFile::exists(chm));
+    ASSERT_TRUE(LoadHtmlHelp());
+
+    HtmlHelpA(0, chm + "::/export.htm", HH_DISPLAY_TOPIC, 0);
+    Platform::THelpWindowState s = Platform::HelpWindowState();
+    EXPECT_TRUE(s.Visible);
+    EXPECT_EQ(s.Topic, "/export.htm");
+    EXPECT_EQ(s.Title, "Εξαγωγή σε ηλεκτρονική μορφή");
+    EXPECT_TRUE(s.Text.contains("αρχείο CSC01")) << s.Text.toStdString();
+    EXPECT_EQ(s.Contents, QStringList({"Dovra Α.Π.Δ.", "  Εξαγωγή σε ηλεκτρονική μορφή", "  Πίνακας εργοδοτών",
+                                       "  Πίνακας εργαζομένων"}));
+
+    // The file alone opens its default topic.
+    HtmlHelpA(0, chm, HH_DISPLAY_TOC, 0);
+    s = Platform::HelpWindowState();
+    EXPECT_EQ(s.Topic, "/default.htm");
+    EXPECT_EQ(s.Tab, 0);
+    EXPECT_TRUE(s.Text.contains("Αναλυτική Περιοδική Δήλωση"));
+    if (const QByteArray snapshots = qgetenv("APD_SNAPSHOT_DIR"); !snapshots.isEmpty())
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w->windowTitle() == "Dovra Α.Π.Δ. - Βοήθεια") {
+                w->grab().save(QDir(QString::fromLocal8Bit(snapshots)).filePath("Help.png"));
+            }
+
+    HtmlHelpA(0, chm, HH_DISPLAY_INDEX, 0);
+    s = Platform::HelpWindowState();
+    EXPECT_EQ(s.Tab, 1);
+    EXPECT_EQ(s.Index.size(), 5);
+    EXPECT_TRUE(s.Index.contains("CSC01"));
+
+    HtmlHelpA(0, QString(), HH_CLOSE_ALL, 0);
+    EXPECT_FALSE(Platform::HelpWindowState().Visible);
+
+    // A file that is not there, or a topic it lacks, shows no topic and does not fail.
+    HtmlHelpA(0, dir.filePath("missing.chm") + "::/default.htm", HH_DISPLAY_TOPIC, 0);
+    HtmlHelpA(0, chm + "::/nothing.htm", HH_DISPLAY_TOPIC, 0);
+    HtmlHelpA(0, QString(), HH_CLOSE_ALL, 0);
+}
