@@ -6,11 +6,9 @@
 #include "platform/Registry.h"
 #include "vcl/ComponentStream.h"
 
-#if __has_include("app/HtmlHelpApi.h")
-#include "app/AboutF.h"
-#include "app/HtmlHelpApi.h"
-#define APD_HAVE_HELP 1
-#endif
+#include "AboutF.h"
+#include "HtmlHelpApi.h"
+#include "platform/HelpIntfs.h"
 
 #include <QAction>
 #include <QApplication>
@@ -197,6 +195,13 @@ TMain::TMain(TComponent *AOwner) : TForm(AOwner)
     OnMouseWheel = [this](TObject *Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool &Handled) {
         FormMouseWheel(Sender, Shift, WheelDelta, MousePos, Handled);
     };
+    // F1 asks the help system for the window's keyword.
+    auto *help = new QAction(Peer());
+    help->setShortcut(QKeySequence(Qt::Key_F1));
+    help->setShortcutContext(Qt::WindowShortcut);
+    Peer()->addAction(help);
+    QObject::connect(help, &QAction::triggered, Peer(),
+                     [] { GuardEvent([] { HelpManager()->HelpKeyword(QStringLiteral("default")); }); });
     Peer()->installEventFilter(this);
     if (auto *area = ScrollBox1->ScrollArea())
         area->viewport()->installEventFilter(this);
@@ -768,33 +773,25 @@ void TMain::aPrintColorExecute(TObject *Sender)
 
 void TMain::aHelpContentsExecute(TObject *)
 {
-#ifdef APD_HAVE_HELP
     if (HtmlHelpA)
         HtmlHelpA(0, Application()->HelpFile(), HH_DISPLAY_TOC, 0);
-#endif
 }
 
 void TMain::aHelpIndexExecute(TObject *)
 {
-#ifdef APD_HAVE_HELP
     if (HtmlHelpA)
         HtmlHelpA(0, Application()->HelpFile(), HH_DISPLAY_INDEX, 0);
-#endif
 }
 
 void TMain::aHelpSearchExecute(TObject *)
 {
-#ifdef APD_HAVE_HELP
     if (HtmlHelpA)
         HtmlHelpA(0, Application()->HelpFile(), HH_DISPLAY_TOPIC, 0);
-#endif
 }
 
 void TMain::aAboutExecute(TObject *)
 {
-#ifdef APD_HAVE_HELP
     ShowAbout();
-#endif
 }
 
 // ---- Update handlers: what needs a document is enabled only with one ----
@@ -831,22 +828,14 @@ void TMain::Action6Update(TObject *Sender)
         a->SetEnabled(Document != nullptr);
 }
 
-// Help and About are there once the help library and the About box are part of the program.
+// The help commands need the help library; without it they are off rather than calling nothing.
 void TMain::aHelpUpdate(TObject *Sender)
 {
-    auto *a = qobject_cast<TAction *>(Sender);
-#ifdef APD_HAVE_HELP
-    a->SetEnabled(HtmlHelpA != nullptr);
-#else
-    a->SetEnabled(false);
-#endif
+    if (auto *a = qobject_cast<TAction *>(Sender))
+        a->SetEnabled(HtmlHelpA != nullptr);
 }
 
 void TMain::aAboutUpdate(TObject *)
 {
-#ifdef APD_HAVE_HELP
     aAbout->SetEnabled(true);
-#else
-    aAbout->SetEnabled(false);
-#endif
 }

@@ -7,6 +7,7 @@
 #include "declaration/PopupKodikosEidikotitasF.h"
 #include "declaration/PopupTyposApodoxonF.h"
 #include "declaration/TyposAPDPopupF.h"
+#include "declaration/eApdOptionsF.h"
 #include "declaration/eApdReportF.h"
 #include "printing/PreviewFormF.h"
 
@@ -48,6 +49,7 @@ void CreateForms(const QString &ProgramFolder)
     CreateForm(PopupKodikosEidikotitas);
     CreateForm(DataSetPopup);
     CreateForm(TyposAPDPopup);
+    CreateForm(eApdOptions);
     CreateForm(DiskLabel);
     CreateForm(eApdReport);
 }
@@ -67,6 +69,7 @@ void DestroyForms()
     Application()->SetMainForm(nullptr);
     FreeForm(eApdReport);
     FreeForm(DiskLabel);
+    FreeForm(eApdOptions);
     FreeForm(TyposAPDPopup);
     FreeForm(DataSetPopup);
     FreeForm(PopupKodikosEidikotitas);

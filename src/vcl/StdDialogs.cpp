@@ -72,36 +72,6 @@ bool TOpenDialog::Execute()
     return true;
 }
 
-// ---- TSaveDialog ----
-
-TSaveDialog::TSaveDialog(TComponent *AOwner) : TOpenDialog(AOwner)
-{
-}
-
-bool TSaveDialog::Execute()
-{
-    if (Handler())
-        return Handler()(this);
-    if (Headless())
-        return false;
-    const QStringList filters = FileDialogFilters(Filter());
-    QFileDialog dialog(nullptr, Title(), InitialDir(), filters.join(QStringLiteral(";;")));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    const QString ext = DefaultExt().startsWith(u'.') ? DefaultExt().mid(1) : DefaultExt();
-    dialog.setDefaultSuffix(ext);
-    if (FilterIndex() >= 1 && FilterIndex() <= filters.size())
-        dialog.selectNameFilter(filters[FilterIndex() - 1]);
-    if (!FileName().isEmpty())
-        dialog.selectFile(QFileInfo(FileName()).fileName());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return false;
-    SetFileName(dialog.selectedFiles().first());
-    const int chosen = filters.indexOf(dialog.selectedNameFilter());
-    if (chosen >= 0)
-        SetFilterIndex(chosen + 1);
-    return true;
-}
-
 // ---- TFontDialog ----
 
 TFontDialog::TFontDialog(TComponent *AOwner) : TComponent(AOwner), FFont(std::make_unique<TFont>())

@@ -1,4 +1,4 @@
-// The common dialogs besides the save dialog: open a file, choose a font, choose a colour, page set-up and
+// The common dialogs besides the save dialog (Dialogs.h): open a file, choose a font, choose a colour, page set-up and
 // printer set-up. Each one's Execute goes to the installed handler when there is one (tests); on a
 // platform without a screen and without handler it answers Cancel.
 #pragma once
@@ -41,15 +41,6 @@ public:
 private:
     QString FInitialDir, FFileName, FFilter, FDefaultExt, FTitle;
     int FFilterIndex = 1;
-};
-
-// The save-file dialog: as the open dialog, for a new or replaced file (the user confirms replacing).
-class TSaveDialog : public TOpenDialog
-{
-    Q_OBJECT
-public:
-    Q_INVOKABLE explicit TSaveDialog(TComponent *AOwner);
-    bool Execute() override;
 };
 
 // "Text|*.txt|All|*" as Qt's file dialogs want it: "Text (*.txt);;All (*)".

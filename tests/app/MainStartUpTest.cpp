@@ -7,6 +7,7 @@
 #include "declaration/PopupKodikosEidikotitasF.h"
 #include "declaration/PopupTyposApodoxonF.h"
 #include "declaration/TyposAPDPopupF.h"
+#include "declaration/eApdOptionsF.h"
 #include "declaration/eApdReportF.h"
 #include "platform/Registry.h"
 #include "printing/PreviewFormF.h"
@@ -57,7 +58,7 @@ TEST_F(MainStartUpTest, CreatesTheObjectsInOrderAndFreesThem)
     const int before = Application()->ComponentCount();
     Program::CreateForms(Dir.path());
     ASSERT_TRUE(APDDataModule && Main && PreviewForm && PopupTyposApodoxon && PopupKodikosEidikotitas && DataSetPopup &&
-                TyposAPDPopup && DiskLabel && eApdReport);
+                TyposAPDPopup && eApdOptions && DiskLabel && eApdReport);
     EXPECT_EQ(Application()->MainForm(), Main);
     EXPECT_EQ(Application()->Components(before), APDDataModule);
     EXPECT_EQ(Application()->Components(before + 1), Main);

@@ -30,21 +30,27 @@ protected:
         Projects = Dir.filePath(QStringLiteral("Έργα.bck"));
         QDir().mkpath(Projects);
         PreviousHandler = SetCommonDialogHandler([this](TComponent *Dialog) {
-            Shown.push_back(Dialog);
-            if (auto *d = qobject_cast<TOpenDialog *>(Dialog)) {
-                FileNames.push_back(d->FileName());
-                FilterIndexes.push_back(d->FilterIndex());
-                if (Choices.empty())
-                    return false;
-                d->SetFileName(Choices.front());
-                Choices.erase(Choices.begin());
-                return true;
-            }
+            if (auto *d = qobject_cast<TOpenDialog *>(Dialog))
+                return Answer(d);
             return false;
         });
+        PreviousFileHandler = SetFileDialogHandler([this](TSaveDialog *d) { return Answer(d); });
+    }
+    // Records what a file dialog was shown with and answers with the next choice (none: cancelled).
+    template <class D> bool Answer(D *d)
+    {
+        Shown.push_back(d);
+        FileNames.push_back(d->FileName());
+        FilterIndexes.push_back(d->FilterIndex());
+        if (Choices.empty())
+            return false;
+        d->SetFileName(Choices.front());
+        Choices.erase(Choices.begin());
+        return true;
     }
     void TearDown() override
     {
+        SetFileDialogHandler(PreviousFileHandler);
         SetCommonDialogHandler(PreviousHandler);
         TMain::SetArguments(nullptr);
         TRegistry::SetStorageFolder(QString());
@@ -60,6 +66,7 @@ protected:
     QTemporaryDir Dir;
     QString Projects;
     TCommonDialogHandler PreviousHandler;
+    TFileDialogHandler PreviousFileHandler;
     std::vector<TComponent *> Shown;
     QStringList FileNames;
     std::vector<int> FilterIndexes;
