@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QMenuBar>
 #include <QMenu>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -332,8 +333,17 @@ TEST_F(MainTest, RendersTheWindow)
     main->Realign();
     const QImage shot = main->Peer()->grab().toImage();
     EXPECT_EQ(shot.width(), 1000);
-    if (!qEnvironmentVariableIsEmpty("APD_SHOT_DIR"))
+    // The file menu lists its fourteen entries (separators included), the recent files under item 5.
+    main->UpdateActions();
+    QMenu *file = main->ActionMainMenuBar1->MenuBar()->actions().at(0)->menu();
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->actions().size(), 14);
+    EXPECT_EQ(file->actions().at(5)->text(), QStringLiteral("Πρόσφατα αρχεία"));
+    file->adjustSize();
+    if (!qEnvironmentVariableIsEmpty("APD_SHOT_DIR")) {
         shot.save(qEnvironmentVariable("APD_SHOT_DIR") + QStringLiteral("/Main.png"));
+        file->grab().save(qEnvironmentVariable("APD_SHOT_DIR") + QStringLiteral("/MainFileMenu.png"));
+    }
 }
 
 } // namespace
