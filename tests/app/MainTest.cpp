@@ -1,5 +1,6 @@
 #include "app/MainF.h"
 #include "app/Program.h"
+#include "platform/Platform.h"
 #include "platform/Registry.h"
 #include "vcl/StdDialogs.h"
 
@@ -346,4 +347,25 @@ TEST_F(MainTest, RendersTheWindow)
     }
 }
 
+} // namespace
+
+namespace
+{
+TEST_F(MainTest, WritesTheActionBarLayoutAtExit)
+{
+    TScriptedDialogs dialogs;
+    const QString layout = QDir(Platform::ProgramFolder())
+                               .filePath(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() +
+                                         QStringLiteral(".acf"));
+    QFile::remove(layout);
+    MakeMain().reset();
+    QFile f(layout);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(f.readAll());
+    EXPECT_TRUE(text.startsWith(QStringLiteral("[ActionBar0]\n\"Αρχείο\"\n  aNew\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral("[ActionBar2]\naInsertPage\naDeletePage\n")));
+    EXPECT_EQ(ShortCutToKeySequence(16429), QKeySequence(Qt::CTRL | Qt::Key_Insert));
+    f.close();
+    QFile::remove(layout);
+}
 } // namespace
