@@ -26,6 +26,8 @@ const int MinPopupSize = 112;
 const int SizingCorner = 16;
 } // namespace
 
+TDataSetPopup *DataSetPopup = nullptr;
+
 TDataSetPopup::TDataSetPopup(TComponent *AOwner) : TPopupWin(AOwner)
 {
     InitDataSetPopupResources();

@@ -1,18 +1,28 @@
+// The program's entry point: locale, application object, the long-lived objects, the message loop.
+#include "Program.h"
+
+#include "declaration/APDDataModuleF.h"
 #include "platform/Platform.h"
+#include "vcl/Forms.h"
 
 #include <QApplication>
-#include <QLocale>
-#include <QMainWindow>
 
 int main(int argc, char **argv)
 {
-    QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece));
+    Program::SetGreekLocale();
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("DovraApd"));
-    app.setApplicationDisplayName(QStringLiteral("Dovra Α.Π.Δ."));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Dovra Α.Π.Δ."));
-    window.resize(1000, 700);
-    window.show();
-    return app.exec();
+    Program::InitializeApplication();
+    try {
+        Program::CreateForms(Platform::ProgramFolder());
+    } catch (const EHalt &) {
+        // The user refused the conversion of the reference tables: no window is shown.
+        Program::DestroyForms();
+        return 0;
+    }
+    Application()->Run();
+    Program::DestroyForms();
+    // Whatever else the application object owns goes with it.
+    Application()->DestroyComponents();
+    return 0;
 }

@@ -26,6 +26,8 @@ static void InitOptionsResource()
     Q_INIT_RESOURCE(eApdOptions);
 }
 
+TeApdOptions *eApdOptions = nullptr;
+
 TeApdOptions::TeApdOptions(TComponent *AOwner) : TForm(AOwner)
 {
     RegisterClasses<TLabel, TEdit, TPanel, TButton, TCheckBox, TRadioButton, TGroupBox, TComboBox, TDateTimePicker>();

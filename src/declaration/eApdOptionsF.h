@@ -72,3 +72,6 @@ public:
     Q_INVOKABLE void Button3Click(TObject *Sender);
     void FillFontList();
 };
+
+// The instance made at start-up (each export makes and frees its own).
+extern TeApdOptions *eApdOptions;

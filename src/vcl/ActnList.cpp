@@ -40,6 +40,52 @@ void TAction::Sync()
     FAction->setCheckable(FAutoCheck || FChecked || FGroupIndex > 0);
     FAction->setChecked(FChecked);
     FAction->setIcon(FIcon);
+    FAction->setShortcut(ShortCutToKeySequence(FShortCut));
+}
+
+void TAction::SetShortCut(int v)
+{
+    FShortCut = v;
+    Sync();
+}
+
+QKeySequence ShortCutToKeySequence(int ShortCut)
+{
+    const int vk = ShortCut & 0xFF;
+    if (vk == 0)
+        return QKeySequence();
+    int key = 0;
+    if ((vk >= '0' && vk <= '9') || (vk >= 'A' && vk <= 'Z'))
+        key = vk;
+    else if (vk >= VK_F1 && vk < VK_F1 + 24)
+        key = Qt::Key_F1 + (vk - VK_F1);
+    else
+        switch (vk) {
+        case VK_BACK: key = Qt::Key_Backspace; break;
+        case VK_TAB: key = Qt::Key_Tab; break;
+        case VK_RETURN: key = Qt::Key_Return; break;
+        case VK_ESCAPE: key = Qt::Key_Escape; break;
+        case VK_SPACE: key = Qt::Key_Space; break;
+        case VK_PRIOR: key = Qt::Key_PageUp; break;
+        case VK_NEXT: key = Qt::Key_PageDown; break;
+        case VK_END: key = Qt::Key_End; break;
+        case VK_HOME: key = Qt::Key_Home; break;
+        case VK_LEFT: key = Qt::Key_Left; break;
+        case VK_UP: key = Qt::Key_Up; break;
+        case VK_RIGHT: key = Qt::Key_Right; break;
+        case VK_DOWN: key = Qt::Key_Down; break;
+        case VK_INSERT: key = Qt::Key_Insert; break;
+        case VK_DELETE: key = Qt::Key_Delete; break;
+        default: return QKeySequence();
+        }
+    int mods = 0;
+    if (ShortCut & 0x2000)
+        mods |= Qt::SHIFT;
+    if (ShortCut & 0x4000)
+        mods |= Qt::CTRL;
+    if (ShortCut & 0x8000)
+        mods |= Qt::ALT;
+    return QKeySequence(key | mods);
 }
 
 void TAction::SetCaption(const QString &v)

@@ -5,6 +5,7 @@
 #include "Controls.h"
 
 #include <QIcon>
+#include <QKeySequence>
 
 class QAction;
 class QToolBar;
@@ -19,6 +20,11 @@ class TAction : public TComponent
     Q_PROPERTY(bool Checked READ Checked WRITE SetChecked)
     Q_PROPERTY(bool AutoCheck READ AutoCheck WRITE SetAutoCheck)
     Q_PROPERTY(int GroupIndex READ GroupIndex WRITE SetGroupIndex)
+    Q_PROPERTY(QString Category READ Category WRITE SetCategory)
+    Q_PROPERTY(int ShortCut READ ShortCut WRITE SetShortCut)
+    Q_PROPERTY(int HelpContext READ HelpContext WRITE SetHelpContext)
+    Q_CLASSINFO("Default:ShortCut", "0")
+    Q_CLASSINFO("Default:HelpContext", "0")
     Q_PROPERTY(TNotifyEvent OnExecute MEMBER OnExecute)
     Q_PROPERTY(TNotifyEvent OnUpdate MEMBER OnUpdate)
 
@@ -42,6 +48,14 @@ public:
     int GroupIndex() const { return FGroupIndex; }
     void SetGroupIndex(int v) { FGroupIndex = v; }
     void SetIcon(const QIcon &icon);
+    QString Category() const { return FCategory; }
+    void SetCategory(const QString &v) { FCategory = v; }
+    // The key combination in the class library's coding: the virtual key plus 0x2000 Shift, 0x4000 Ctrl,
+    // 0x8000 Alt (Ctrl+Ins is 16429).
+    int ShortCut() const { return FShortCut; }
+    void SetShortCut(int v);
+    int HelpContext() const { return FHelpContext; }
+    void SetHelpContext(int v) { FHelpContext = v; }
 
     // Runs OnExecute (checking the action first when AutoCheck); false when disabled or unhandled.
     bool Execute();
@@ -56,13 +70,18 @@ public:
 
 private:
     void Sync();
-    QString FCaption, FHint;
+    QString FCaption, FHint, FCategory;
     int FImageIndex = -1;
+    int FShortCut = 0;
+    int FHelpContext = 0;
     bool FEnabled = true, FChecked = false, FAutoCheck = false;
     int FGroupIndex = 0;
     QIcon FIcon;
     QAction *FAction = nullptr;
 };
+
+// The Qt key sequence of a shortcut in the class library's coding (0 gives an empty sequence).
+QKeySequence ShortCutToKeySequence(int ShortCut);
 
 // A bar of action buttons (images without captions), with separators.
 class TActionToolBar : public TWinControl

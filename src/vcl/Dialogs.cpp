@@ -227,22 +227,22 @@ bool TSaveDialog::Execute()
         return FileDialogHandler()(this);
     if (QGuiApplication::platformName() == QLatin1String("offscreen"))
         return false;
-    QString filter = FFilter;
     // "Text|*.txt|All|*" as the dialog wants it: "Text (*.txt);;All (*)".
-    if (!filter.isEmpty()) {
-        const QStringList parts = filter.split(u'|');
-        QStringList pairs;
-        for (int i = 0; i + 1 < parts.size(); i += 2)
-            pairs << QStringLiteral("%1 (%2)").arg(parts[i], QString(parts[i + 1]).replace(u';', u' '));
-        filter = pairs.join(QStringLiteral(";;"));
-    }
-    QFileDialog dialog(nullptr, FTitle, FInitialDir, filter);
+    QStringList pairs;
+    const QStringList parts = FFilter.split(u'|');
+    for (int i = 0; i + 1 < parts.size(); i += 2)
+        pairs << QStringLiteral("%1 (%2)").arg(parts[i], QString(parts[i + 1]).replace(u';', u' '));
+    QFileDialog dialog(nullptr, FTitle, FInitialDir, pairs.join(QStringLiteral(";;")));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(FDefaultExt);
+    if (FFilterIndex >= 1 && FFilterIndex <= pairs.size())
+        dialog.selectNameFilter(pairs[FFilterIndex - 1]);
     if (!FFileName.isEmpty())
         dialog.selectFile(QDir(FInitialDir).filePath(QFileInfo(FFileName).fileName()));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     FFileName = QDir::toNativeSeparators(dialog.selectedFiles().first());
+    if (const int chosen = int(pairs.indexOf(dialog.selectedNameFilter())); chosen >= 0)
+        FFilterIndex = chosen + 1;
     return true;
 }

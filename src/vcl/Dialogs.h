@@ -115,9 +115,14 @@ class TSaveDialog : public TComponent
     Q_PROPERTY(QString Filter READ Filter WRITE SetFilter)
     Q_PROPERTY(QString DefaultExt READ DefaultExt WRITE SetDefaultExt)
     Q_PROPERTY(QString Title READ Title WRITE SetTitle)
+    Q_PROPERTY(int FilterIndex READ FilterIndex WRITE SetFilterIndex)
+    Q_CLASSINFO("Default:FilterIndex", "1")
 
 public:
     Q_INVOKABLE explicit TSaveDialog(TComponent *AOwner);
+    // Which pair of Filter (from 1) is selected, going in and, after Execute, as the user chose it.
+    int FilterIndex() const { return FFilterIndex; }
+    void SetFilterIndex(int v) { FFilterIndex = v; }
     QString InitialDir() const { return FInitialDir; }
     void SetInitialDir(const QString &v) { FInitialDir = v; }
     QString FileName() const { return FFileName; }
@@ -137,6 +142,7 @@ private:
     QString FFilter;
     QString FDefaultExt;
     QString FTitle;
+    int FFilterIndex = 1;
 };
 
 // Answers a file dialog in place of the user: returns true and sets the dialog's FileName to choose.

@@ -1,0 +1,82 @@
+#include "Program.h"
+
+#include "MainF.h"
+#include "XForms/DataSetPopupF.h"
+#include "declaration/APDDataModuleF.h"
+#include "declaration/DiskLabelF.h"
+#include "declaration/PopupKodikosEidikotitasF.h"
+#include "declaration/PopupTyposApodoxonF.h"
+#include "declaration/TyposAPDPopupF.h"
+#include "declaration/eApdOptionsF.h"
+#include "declaration/eApdReportF.h"
+#include "printing/PreviewFormF.h"
+
+#include <QLocale>
+
+namespace Program
+{
+namespace
+{
+// Creates an object owned by the application and stores it in its global, as the application object's
+// form creation does.
+template <class T> void CreateForm(T *&Global)
+{
+    Global = new T(Application());
+}
+} // namespace
+
+bool SetGreekLocale()
+{
+    const QLocale current;
+    if (current.language() == QLocale::Greek && current.territory() == QLocale::Greece)
+        return false;
+    QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece));
+    return true;
+}
+
+void InitializeApplication()
+{
+    Application()->SetTitle(Title);
+}
+
+void CreateForms(const QString &ProgramFolder)
+{
+    APDDataModule = new TAPDDataModule(Application(), ProgramFolder);
+    CreateForm(Main);
+    Application()->SetMainForm(Main);
+    CreateForm(PreviewForm);
+    CreateForm(PopupTyposApodoxon);
+    CreateForm(PopupKodikosEidikotitas);
+    CreateForm(DataSetPopup);
+    CreateForm(TyposAPDPopup);
+    CreateForm(eApdOptions);
+    CreateForm(DiskLabel);
+    CreateForm(eApdReport);
+}
+
+namespace
+{
+template <class T> void FreeForm(T *&Global)
+{
+    T *object = Global;
+    Global = nullptr;
+    delete object;
+}
+} // namespace
+
+void DestroyForms()
+{
+    Application()->SetMainForm(nullptr);
+    FreeForm(eApdReport);
+    FreeForm(DiskLabel);
+    FreeForm(eApdOptions);
+    FreeForm(TyposAPDPopup);
+    FreeForm(DataSetPopup);
+    FreeForm(PopupKodikosEidikotitas);
+    FreeForm(PopupTyposApodoxon);
+    FreeForm(PreviewForm);
+    // The main window goes while the data module still stands: its document is bound to the module.
+    FreeForm(Main);
+    FreeForm(APDDataModule);
+}
+} // namespace Program

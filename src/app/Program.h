@@ -1,0 +1,21 @@
+// The program's start-up: the Greek locale, the application's title and the long-lived objects in their
+// fixed order, the data module first and the main window second.
+#pragma once
+
+#include <QString>
+
+namespace Program
+{
+inline const QString Title = QStringLiteral("Dovra Α.Π.Δ.");
+
+// Sets the Greek locale when another one is in force; true when it had to be set.
+bool SetGreekLocale();
+// Titles the application object.
+void InitializeApplication();
+// Creates the data module, the main window, the preview window, the pickers, the export options dialog,
+// the disk label and the report form, each owned by the application object and stored in its global.
+// The data module's refused conversion raises EHalt before any window exists.
+void CreateForms(const QString &ProgramFolder);
+// Frees what CreateForms made, last created first (the main window writes its recent files then).
+void DestroyForms();
+} // namespace Program

@@ -1,0 +1,295 @@
+#include "TableEditorF.h"
+
+#include "XForms/DataSetPopupF.h"
+#include "XForms/FieldEditor.h"
+#include "db/DBTables.h"
+#include "platform/HelpIntfs.h"
+#include "vcl/ActnList.h"
+#include "vcl/ComponentStream.h"
+
+#include <QAction>
+#include <QEvent>
+
+static void InitTableEditorResource()
+{
+    Q_INIT_RESOURCE(TableEditor);
+}
+
+namespace
+{
+void RegisterTableEditorClasses()
+{
+    static const bool registered = [] {
+        RegisterClasses<TTableEditor, TPanel, TStatusBar, TPageControl, TTabSheet, TScrollBox, TDataSource,
+                        TDBNavigator, TDataSetFilterFrame, TLabel>();
+        return true;
+    }();
+    (void)registered;
+}
+
+int RoundUpTo8(int v)
+{
+    return v % 8 == 0 ? v : (v / 8 + 1) * 8;
+}
+} // namespace
+
+TTableEditor::TTableEditor(TComponent *AOwner) : TForm(AOwner)
+{
+    RegisterTableEditorClasses();
+    InitTableEditorResource();
+    if (!InitInheritedComponent(this, &TForm::staticMetaObject))
+        throw EStreamError(QStringLiteral("Δεν βρέθηκε η σχεδίαση του παραθύρου πινάκων."));
+    auto find = [this](const char *name) { return FindComponent(QString::fromLatin1(name)); };
+    Panel1 = qobject_cast<TPanel *>(find("Panel1"));
+    DBNavigator = qobject_cast<TDBNavigator *>(find("DBNavigator"));
+    PageControl1 = qobject_cast<TPageControl *>(find("PageControl1"));
+    TabSheet1 = qobject_cast<TTabSheet *>(find("TabSheet1"));
+    TabSheet2 = qobject_cast<TTabSheet *>(find("TabSheet2"));
+    DataSetFilterFrame1 = qobject_cast<TDataSetFilterFrame *>(find("DataSetFilterFrame1"));
+    ScrollBox1 = qobject_cast<TScrollBox *>(find("ScrollBox1"));
+    StatusBar1 = qobject_cast<TStatusBar *>(find("StatusBar1"));
+    DataSource = qobject_cast<TDataSource *>(find("DataSource"));
+    if (!Panel1 || !DBNavigator || !PageControl1 || !TabSheet1 || !TabSheet2 || !DataSetFilterFrame1 || !ScrollBox1 ||
+        !StatusBar1 || !DataSource)
+        throw EStreamError(QStringLiteral("Η σχεδίαση του παραθύρου πινάκων είναι ελλιπής."));
+    PageControl1->SetActivePage(TabSheet2);
+    StatusBar1->AddPanel(QString(), 160);
+    StatusBar1->AddPanel(QString(), 0);
+    Peer()->setWindowFlag(Qt::WindowStaysOnTopHint);
+    Peer()->installEventFilter(this);
+    // F1 asks the help system for the table's topic.
+    auto *help = new QAction(Peer());
+    help->setShortcut(QKeySequence(Qt::Key_F1));
+    help->setShortcutContext(Qt::WindowShortcut);
+    Peer()->addAction(help);
+    QObject::connect(help, &QAction::triggered, Peer(),
+                     [this] { GuardEvent([this] { HelpManager()->HelpKeyword(FHelpKeyword); }); });
+    OnClose = [this](TObject *Sender, TCloseAction &Action) { FormClose(Sender, Action); };
+    FormCreate(this);
+}
+
+TTableEditor::~TTableEditor()
+{
+    if (HandleAllocated())
+        Peer()->removeEventFilter(this);
+    if (FHintInstalled)
+        FormDeactivate(this);
+}
+
+bool TTableEditor::eventFilter(QObject *Watched, QEvent *Event)
+{
+    if (Event->type() == QEvent::WindowActivate)
+        GuardEvent([this] { FormActivate(this); });
+    else if (Event->type() == QEvent::WindowDeactivate)
+        GuardEvent([this] { FormDeactivate(this); });
+    return TForm::eventFilter(Watched, Event);
+}
+
+bool TTableEditor::Edit(TDataSet *DataSet, TObject *Sender, bool Modal)
+{
+    auto *editor = new TTableEditor(Application());
+    if (auto *action = qobject_cast<TAction *>(Sender))
+        editor->SetCaption(!action->Hint().isEmpty() ? action->Hint() : action->Caption());
+    try {
+        editor->SetDataSet(DataSet);
+    } catch (...) {
+        delete editor;
+        throw;
+    }
+    const int left = std::max(0, (Screen()->Width() - editor->Width()) / 2);
+    const int top = std::max(0, (Screen()->Height() - editor->Height()) / 2);
+    editor->SetBounds(left, top, editor->Width(), editor->Height());
+    if (!Modal) {
+        editor->Show();
+        return true;
+    }
+    const bool result = editor->ShowModal() == mrOk;
+    delete editor;
+    return result;
+}
+
+TDataSet *TTableEditor::GetDataSet() const
+{
+    return DataSource->DataSet();
+}
+
+void TTableEditor::SetDataSet(TDataSet *DataSet)
+{
+    DataSource->SetDataSet(DataSet);
+    BuildDetailPage();
+    FHelpKeyword = DataSet ? DataSet->Name() : QString();
+    ReadOnlyCheck->SetEnabled(qobject_cast<TTable *>(DataSet) != nullptr);
+    ReadOnlyCheck->SetChecked(DataSet && !DataSet->CanModify());
+    DataSetFilterFrame1->SetDataSet(DataSet);
+}
+
+void TTableEditor::BuildDetailPage()
+{
+    TDataSet *dataSet = GetDataSet();
+    if (!dataSet)
+        return;
+    int x = 0, y = 0, placed = 0;
+    qint64 lastTag = 0;
+    // The detail page is not shown yet; its width is the page control's page area.
+    int clientWidth = ScrollBox1->ClientWidth();
+    if (clientWidth <= 0)
+        clientWidth = PageControl1->ClientWidth() - 8;
+    for (TField *field : dataSet->Fields()) {
+        TPanel *panel = MakeFieldPanel(field, ScrollBox1);
+        if (!panel)
+            continue;
+        if (x + panel->Width() > clientWidth || (placed > 0 && field->Tag() >= 1 && field->Tag() != lastTag)) {
+            x = 0;
+            y = y + panel->Height() + 2;
+        }
+        panel->SetLeft(x);
+        panel->SetTop(y);
+        x = x + panel->Width() + 4;
+        lastTag = field->Tag();
+        ++placed;
+    }
+}
+
+TPanel *TTableEditor::MakeFieldPanel(TField *Field, TWinControl *Parent)
+{
+    if (!Field->Visible())
+        return nullptr;
+    TControl *editor = nullptr;
+    TFieldEditor *fieldEditor = nullptr;
+    if (FindFieldEditor(Field, fieldEditor))
+        editor = fieldEditor->CreateControl(this, Parent);
+    TDBComboBox *combo = nullptr;
+    QString trueText, falseText;
+    // A registered editor that makes no control leaves the field to the editor of its kind.
+    if (!editor) {
+        if (auto *b = qobject_cast<TBooleanField *>(Field)) {
+            if (SplitDisplayValues(b->DisplayValues(), trueText, falseText)) {
+                combo = new TDBComboBox(this);
+                editor = combo;
+            } else {
+                editor = new TDBCheckBox(this);
+            }
+        } else {
+            auto *edit = new TDBEdit(this);
+            if (Field->LookupDataSet() && !Field->LookupResultField().isEmpty())
+                edit->OnClick = [this](TObject *Sender) { LookupEditClick(Sender); };
+            editor = edit;
+        }
+    }
+
+    auto *panel = new TPanel(this);
+    panel->SetCaption(QString());
+    panel->SetBevelInner(bvNone);
+    panel->SetBevelOuter(bvNone);
+    panel->SetBorderWidth(0);
+    panel->SetParent(Parent);
+    auto *label = new TLabel(this);
+    label->SetParent(panel);
+    label->SetCaption(Field->DisplayName());
+    label->SetLeft(0);
+    label->SetTop(0);
+    editor->SetParent(panel);
+    editor->SetLeft(0);
+    editor->SetTop(label->Height() + 2);
+
+    const int fontHeight = std::abs(GetFont()->Height());
+    editor->SetWidth(RoundUpTo8(std::min(180, std::max(Field->DisplayWidth(), 5) * fontHeight)));
+    if (combo) {
+        combo->Items()->Add(falseText);
+        combo->Items()->Add(trueText);
+    }
+    editor->setProperty("DataSource", QVariant::fromValue(DataSource));
+    editor->setProperty("DataField", Field->FieldName());
+
+    panel->SetHeight(label->Height() + 2 + editor->Height());
+    panel->SetWidth(RoundUpTo8(std::max(label->Width(), editor->Width())));
+    return panel;
+}
+
+void TTableEditor::LookupEditClick(TObject *Sender)
+{
+    auto *edit = qobject_cast<TDBEdit *>(Sender);
+    if (!edit || !edit->Field())
+        return;
+    TField *field = edit->Field();
+    if (!field->LookupDataSet() || field->LookupResultField().isEmpty())
+        return;
+    if (DataSetPopup)
+        DataSetPopup->PopupExt(Sender, 0, nullptr);
+}
+
+void TTableEditor::FormCreate(TObject *)
+{
+    ReadOnlyCheck = new TCheckBox(this);
+    ReadOnlyCheck->SetCaption(QStringLiteral("Μόνο για Ανάγνωση"));
+    const int height = StatusBar1->ClientHeight() - 8;
+    ReadOnlyCheck->SetParent(StatusBar1);
+    ReadOnlyCheck->SetBounds(3, (StatusBar1->ClientHeight() - height) / 2, 140, height);
+    ReadOnlyCheck->OnClick = [this](TObject *Sender) { ReadOnlyCheckClick(Sender); };
+}
+
+void TTableEditor::ReadOnlyCheckClick(TObject *)
+{
+    auto *table = qobject_cast<TTable *>(GetDataSet());
+    if (!table || ReadOnlyCheck->Checked() == table->ReadOnly())
+        return;
+    const QString verb =
+        ReadOnlyCheck->Checked() ? QStringLiteral("Απενεργοποιήσετε") : QStringLiteral("Ενεργοποιήσετε");
+    const QString msg =
+        QStringLiteral("Είστε σίγουροι ότι θέλετε να %1 \r\nτις αλλαγές στον πίνακα \"%2\"?").arg(verb, Caption());
+    if (MessageDlg(msg, mtConfirmation, mbYesNoCancel, 0) == mrYes) {
+        table->Close();
+        table->SetReadOnly(ReadOnlyCheck->Checked());
+        table->Open();
+    } else {
+        ReadOnlyCheck->SetChecked(!ReadOnlyCheck->Checked());
+    }
+}
+
+void TTableEditor::FormClose(TObject *, TCloseAction &Action)
+{
+    TDataSet *dataSet = GetDataSet();
+    if (!dataSet || dataSet->State() != dsEdit)
+        return;
+    switch (MessageDlg(QStringLiteral("Να διασωθούν οι αλλαγές στην τρέχουσα εγγραφή?"), mtConfirmation, mbYesNoCancel,
+                       0)) {
+    case mrYes:
+        // A post that fails keeps the window open in edit state.
+        Action = caNone;
+        dataSet->Post();
+        Action = caFree;
+        break;
+    case mrNo:
+        dataSet->Cancel();
+        Action = caFree;
+        break;
+    default:
+        Action = caNone;
+        break;
+    }
+}
+
+void TTableEditor::FormActivate(TObject *)
+{
+    if (!Application())
+        return;
+    if (FHintInstalled)
+        return;
+    FOldHint = Application()->OnHint;
+    Application()->OnHint = [this](TObject *Sender) { ShowHint(Sender); };
+    FHintInstalled = true;
+}
+
+void TTableEditor::FormDeactivate(TObject *)
+{
+    if (!Application() || !FHintInstalled)
+        return;
+    Application()->OnHint = FOldHint;
+    FOldHint = nullptr;
+    FHintInstalled = false;
+}
+
+void TTableEditor::ShowHint(TObject *)
+{
+    StatusBar1->SetPanelText(1, Application()->Hint());
+}

@@ -1,0 +1,58 @@
+// The one window in which every reference table is maintained: a grid with the sort and filter bar, a
+// detail page of labelled editors generated from the dataset's fields, a navigator, and a read-only
+// switch in the status bar.
+#pragma once
+
+#include "XForms/DataSetFilterFrameF.h"
+#include "db/DBCtrls.h"
+#include "vcl/ComCtrls.h"
+#include "vcl/ExtCtrls.h"
+#include "vcl/Forms.h"
+#include "vcl/StdCtrls.h"
+
+class TTableEditor : public TForm
+{
+    Q_OBJECT
+    Q_CLASSINFO("FormResource", ":/forms/TableEditor.dfm")
+
+public:
+    Q_INVOKABLE explicit TTableEditor(TComponent *AOwner);
+    ~TTableEditor() override;
+
+    // Creates an editor for DataSet, captioned after Sender when it is an action; a modal edit frees the
+    // window when it ends and answers whether it ended with Ok.
+    static bool Edit(TDataSet *DataSet, TObject *Sender, bool Modal);
+
+    void SetDataSet(TDataSet *DataSet);
+    TDataSet *GetDataSet() const;
+    void BuildDetailPage();
+    TPanel *MakeFieldPanel(TField *Field, TWinControl *Parent);
+    QString HelpKeyword() const { return FHelpKeyword; }
+
+    Q_INVOKABLE void FormCreate(TObject *Sender);
+    Q_INVOKABLE void FormActivate(TObject *Sender);
+    Q_INVOKABLE void FormDeactivate(TObject *Sender);
+    Q_INVOKABLE void ReadOnlyCheckClick(TObject *Sender);
+    Q_INVOKABLE void LookupEditClick(TObject *Sender);
+    void FormClose(TObject *Sender, TCloseAction &Action);
+    void ShowHint(TObject *Sender);
+
+    TPanel *Panel1 = nullptr;
+    TDBNavigator *DBNavigator = nullptr;
+    TPageControl *PageControl1 = nullptr;
+    TTabSheet *TabSheet2 = nullptr;
+    TTabSheet *TabSheet1 = nullptr;
+    TDataSetFilterFrame *DataSetFilterFrame1 = nullptr;
+    TScrollBox *ScrollBox1 = nullptr;
+    TStatusBar *StatusBar1 = nullptr;
+    TDataSource *DataSource = nullptr;
+    TCheckBox *ReadOnlyCheck = nullptr;
+
+protected:
+    bool eventFilter(QObject *Watched, QEvent *Event) override;
+
+private:
+    TNotifyEvent FOldHint;
+    bool FHintInstalled = false;
+    QString FHelpKeyword;
+};

@@ -1,0 +1,98 @@
+// The common dialogs besides the save dialog (Dialogs.h): open a file, choose a font, choose a colour, page set-up and
+// printer set-up. Each one's Execute goes to the installed handler when there is one (tests); on a
+// platform without a screen and without handler it answers Cancel.
+#pragma once
+
+#include "Classes.h"
+#include "Graphics.h"
+
+#include <functional>
+
+// The open-file dialog. Filter is "Text|*.txt|All|*"; FilterIndex counts its pairs from 1 and tells, after
+// Execute, which one the user chose.
+class TOpenDialog : public TComponent
+{
+    Q_OBJECT
+    Q_PROPERTY(QString InitialDir READ InitialDir WRITE SetInitialDir)
+    Q_PROPERTY(QString FileName READ FileName WRITE SetFileName)
+    Q_PROPERTY(QString Filter READ Filter WRITE SetFilter)
+    Q_PROPERTY(int FilterIndex READ FilterIndex WRITE SetFilterIndex)
+    Q_PROPERTY(QString DefaultExt READ DefaultExt WRITE SetDefaultExt)
+    Q_PROPERTY(QString Title READ Title WRITE SetTitle)
+    Q_CLASSINFO("Default:FilterIndex", "1")
+
+public:
+    Q_INVOKABLE explicit TOpenDialog(TComponent *AOwner);
+    QString InitialDir() const { return FInitialDir; }
+    void SetInitialDir(const QString &v) { FInitialDir = v; }
+    QString FileName() const { return FFileName; }
+    void SetFileName(const QString &v) { FFileName = v; }
+    QString Filter() const { return FFilter; }
+    void SetFilter(const QString &v) { FFilter = v; }
+    int FilterIndex() const { return FFilterIndex; }
+    void SetFilterIndex(int v) { FFilterIndex = v; }
+    QString DefaultExt() const { return FDefaultExt; }
+    void SetDefaultExt(const QString &v) { FDefaultExt = v; }
+    QString Title() const { return FTitle; }
+    void SetTitle(const QString &v) { FTitle = v; }
+    // True when the user chose an existing file (now in FileName).
+    virtual bool Execute();
+
+private:
+    QString FInitialDir, FFileName, FFilter, FDefaultExt, FTitle;
+    int FFilterIndex = 1;
+};
+
+// "Text|*.txt|All|*" as Qt's file dialogs want it: "Text (*.txt);;All (*)".
+QStringList FileDialogFilters(const QString &Filter);
+
+class TFontDialog : public TComponent
+{
+    Q_OBJECT
+public:
+    Q_INVOKABLE explicit TFontDialog(TComponent *AOwner);
+    ~TFontDialog() override;
+    // The font shown first and, after a confirmed Execute, the one chosen.
+    TFont *Font() const { return FFont.get(); }
+    void SetFont(TFont *v) { FFont->Assign(v); }
+    virtual bool Execute();
+
+private:
+    std::unique_ptr<TFont> FFont;
+};
+
+class TColorDialog : public TComponent
+{
+    Q_OBJECT
+    Q_PROPERTY(Graphics::TColor Color READ Color WRITE SetColor)
+public:
+    Q_INVOKABLE explicit TColorDialog(TComponent *AOwner);
+    TColor Color() const { return FColor; }
+    void SetColor(TColor v) { FColor = v; }
+    virtual bool Execute();
+
+private:
+    TColor FColor = clBlack;
+};
+
+// The page set-up (margins, paper) and printer set-up dialogs of the shared printer.
+class TPageSetupDialog : public TComponent
+{
+    Q_OBJECT
+public:
+    Q_INVOKABLE explicit TPageSetupDialog(TComponent *AOwner);
+    virtual bool Execute();
+};
+
+class TPrinterSetupDialog : public TComponent
+{
+    Q_OBJECT
+public:
+    Q_INVOKABLE explicit TPrinterSetupDialog(TComponent *AOwner);
+    virtual bool Execute();
+};
+
+// Answers these dialogs in place of the user: returns true to confirm (after setting the dialog's result).
+using TCommonDialogHandler = std::function<bool(TComponent *Dialog)>;
+// Installs a handler (an empty one restores the real dialogs); returns the previous one.
+TCommonDialogHandler SetCommonDialogHandler(TCommonDialogHandler Handler);

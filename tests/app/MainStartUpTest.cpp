@@ -1,0 +1,95 @@
+#include "XForms/DataSetPopupF.h"
+#include "app/MainF.h"
+#include "app/Program.h"
+#include "db/TableStore.h"
+#include "declaration/APDDataModuleF.h"
+#include "declaration/DiskLabelF.h"
+#include "declaration/PopupKodikosEidikotitasF.h"
+#include "declaration/PopupTyposApodoxonF.h"
+#include "declaration/TyposAPDPopupF.h"
+#include "declaration/eApdOptionsF.h"
+#include "declaration/eApdReportF.h"
+#include "platform/Registry.h"
+#include "printing/PreviewFormF.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+class MainStartUpTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(Dir.isValid());
+        TRegistry::SetStorageFolder(Dir.filePath(QStringLiteral("registry")));
+        const QStringList args{QStringLiteral("DovraApd")};
+        TMain::SetArguments(&args);
+        QDir().mkpath(Dir.filePath(QStringLiteral("APDData")));
+    }
+    void TearDown() override
+    {
+        TMain::SetArguments(nullptr);
+        TRegistry::SetStorageFolder(QString());
+    }
+    QTemporaryDir Dir;
+};
+
+TEST_F(MainStartUpTest, GreekLocaleIsSetOnlyWhenAnotherIsInForce)
+{
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_TRUE(Program::SetGreekLocale());
+    EXPECT_EQ(QLocale().language(), QLocale::Greek);
+    EXPECT_FALSE(Program::SetGreekLocale());
+    QLocale::setDefault(previous);
+}
+
+TEST_F(MainStartUpTest, CreatesTheObjectsInOrderAndFreesThem)
+{
+    TScriptedDialogs dialogs;
+    Program::InitializeApplication();
+    EXPECT_EQ(Application()->Title(), QStringLiteral("Dovra Α.Π.Δ."));
+    const int before = Application()->ComponentCount();
+    Program::CreateForms(Dir.path());
+    ASSERT_TRUE(APDDataModule && Main && PreviewForm && PopupTyposApodoxon && PopupKodikosEidikotitas && DataSetPopup &&
+                TyposAPDPopup && eApdOptions && DiskLabel && eApdReport);
+    EXPECT_EQ(Application()->MainForm(), Main);
+    EXPECT_EQ(Application()->Components(before), APDDataModule);
+    EXPECT_EQ(Application()->Components(before + 1), Main);
+    EXPECT_EQ(Application()->Components(before + 2), PreviewForm);
+    EXPECT_TRUE(Main->Document);
+    EXPECT_FALSE(PreviewForm->Visible());
+    // The install path is recorded at start.
+    TRegistry reg;
+    reg.SetRootKey(HKEY_LOCAL_MACHINE);
+    ASSERT_TRUE(reg.OpenKey(QStringLiteral("Software\\Dovra\\DovraApd"), false));
+    EXPECT_EQ(reg.ReadString(QString()), QCoreApplication::applicationFilePath());
+    reg.CloseKey();
+
+    Program::DestroyForms();
+    EXPECT_EQ(Main, nullptr);
+    EXPECT_EQ(APDDataModule, nullptr);
+    EXPECT_EQ(Application()->ComponentCount(), before);
+}
+
+TEST_F(MainStartUpTest, RefusedConversionShowsNoWindow)
+{
+    // An employers table of an older structure: the data module asks to convert it.
+    TTableStore::CreateFile(
+        Dir.filePath(QStringLiteral("APDData/Employes.Db")),
+        {{QStringLiteral("Α.Φ.Μ."), ftString, 12, true, 1}, {QStringLiteral("ΑΜΕ"), ftString, 10, false, 2}},
+        {{QStringLiteral("primary"), QStringLiteral("Α.Φ.Μ."), ixPrimary | ixUnique}}, {});
+    TScriptedDialogs dialogs{mrCancel};
+    EXPECT_THROW(Program::CreateForms(Dir.path()), EHalt);
+    EXPECT_EQ(Main, nullptr);
+    EXPECT_EQ(PreviewForm, nullptr);
+    Program::DestroyForms();
+}
+
+} // namespace

@@ -1,0 +1,371 @@
+#include "app/MainF.h"
+#include "app/Program.h"
+#include "platform/Platform.h"
+#include "platform/Registry.h"
+#include "vcl/StdDialogs.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QMenuBar>
+#include <QMenu>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QWheelEvent>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+class MainTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(Dir.isValid());
+        TRegistry::SetStorageFolder(Dir.filePath(QStringLiteral("registry")));
+        Platform::SetRecentDocsFile(Dir.filePath(QStringLiteral("recently-used.xbel")));
+        Program::InitializeApplication();
+        const QStringList args{QStringLiteral("DovraApd")};
+        TMain::SetArguments(&args);
+        Projects = Dir.filePath(QStringLiteral("Έργα.bck"));
+        QDir().mkpath(Projects);
+        PreviousHandler = SetCommonDialogHandler([this](TComponent *Dialog) {
+            if (auto *d = qobject_cast<TOpenDialog *>(Dialog))
+                return Answer(d);
+            return false;
+        });
+        PreviousFileHandler = SetFileDialogHandler([this](TSaveDialog *d) { return Answer(d); });
+    }
+    // Records what a file dialog was shown with and answers with the next choice (none: cancelled).
+    template <class D> bool Answer(D *d)
+    {
+        Shown.push_back(d);
+        FileNames.push_back(d->FileName());
+        FilterIndexes.push_back(d->FilterIndex());
+        if (Choices.empty())
+            return false;
+        d->SetFileName(Choices.front());
+        Choices.erase(Choices.begin());
+        return true;
+    }
+    void TearDown() override
+    {
+        SetFileDialogHandler(PreviousFileHandler);
+        SetCommonDialogHandler(PreviousHandler);
+        TMain::SetArguments(nullptr);
+        TRegistry::SetStorageFolder(QString());
+        Platform::SetRecentDocsFile(QString());
+    }
+    std::unique_ptr<TMain> MakeMain()
+    {
+        auto m = std::make_unique<TMain>(nullptr);
+        Main = m.get();
+        return m;
+    }
+
+    QTemporaryDir Dir;
+    QString Projects;
+    TCommonDialogHandler PreviousHandler;
+    TFileDialogHandler PreviousFileHandler;
+    std::vector<TComponent *> Shown;
+    QStringList FileNames;
+    std::vector<int> FilterIndexes;
+    QStringList Choices;
+};
+
+TEST_F(MainTest, StartsWithAnUntitledDocumentOfFourPages)
+{
+    TScriptedDialogs dialogs;
+    auto main = MakeMain();
+    ASSERT_TRUE(main->Document);
+    EXPECT_EQ(main->Caption(), QStringLiteral("Dovra Α.Π.Δ. (Ανώνυμο)"));
+    EXPECT_EQ(main->Document->PageControl1->PageCount(), 4);
+    EXPECT_EQ(main->Document->PageControl1->ActivePageIndex(), 0);
+    EXPECT_FALSE(main->FileControl1->Modified());
+    EXPECT_TRUE(main->FileControl1->IsNew());
+    EXPECT_TRUE(main->aPrint->Enabled());
+    EXPECT_EQ(main->PageMenu()->actions().size(), 4);
+    EXPECT_EQ(dialogs.Count(), 0);
+    // Menus: the recent-files host is item 5 of the file menu, the page list item 2 of the pages menu.
+    TActionClientItem *file = main->ActionMainMenuBar1->Items()->Items()->Items(0);
+    EXPECT_EQ(file->Items()->Items(5)->Action(), main->aRecentFiles);
+    EXPECT_EQ(main->FileControl1->RecentItem(), file->Items()->Items(5));
+}
+
+TEST_F(MainTest, SaveGoesThroughSaveAsAndKeepsTwoBackupGenerations)
+{
+    TScriptedDialogs dialogs;
+    auto main = MakeMain();
+    // Cancelled: nothing saved, still modified.
+    main->FileControl1->SetModified(true);
+    EXPECT_FALSE(main->FileControl1->Save());
+    ASSERT_EQ(FileNames.size(), 1);
+    EXPECT_EQ(FileNames[0], QStringLiteral("Ανώνυμο"));
+    EXPECT_EQ(FilterIndexes[0], 1);
+    EXPECT_TRUE(main->FileControl1->Modified());
+
+    const QString doc = QDir(Projects).filePath(QStringLiteral("Έργο.vapd"));
+    Choices << doc;
+    EXPECT_TRUE(main->FileControl1->Save());
+    EXPECT_TRUE(QFileInfo::exists(doc));
+    EXPECT_FALSE(main->FileControl1->Modified());
+    EXPECT_EQ(main->FileControl1->FileName(), doc);
+    EXPECT_FALSE(main->FileControl1->IsNew());
+    EXPECT_EQ(main->Caption(), QStringLiteral("Dovra Α.Π.Δ. (%1)").arg(doc));
+
+    // Later saves go straight to the file and rotate the backups.
+    for (int i = 0; i < 3; ++i) {
+        main->Document->AddPage();
+        EXPECT_TRUE(main->FileControl1->Modified());
+        EXPECT_TRUE(main->FileControl1->Save());
+    }
+    EXPECT_EQ(Shown.size(), 2u);
+    QStringList files = QDir(Projects).entryList(QDir::Files);
+    files.sort();
+    EXPECT_EQ(files, (QStringList{"Έργο.vapd", "Έργο.vapd.bck", "Έργο.vapd.bck.bck"}));
+    // Each generation is a whole earlier version: the newest has the most pages.
+    auto pagesIn = [](const QString &path) {
+        TApdData d(nullptr);
+        d.LoadFromFile(path);
+        return d.PageControl1->PageCount();
+    };
+    EXPECT_EQ(pagesIn(doc), 7);
+    EXPECT_EQ(pagesIn(doc + QStringLiteral(".bck")), 6);
+    EXPECT_EQ(pagesIn(doc + QStringLiteral(".bck.bck")), 5);
+}
+
+TEST_F(MainTest, FailedSaveLeavesTheState)
+{
+    TScriptedDialogs dialogs;
+    auto main = MakeMain();
+    main->FileControl1->SetModified(true);
+    Choices << Dir.filePath(QStringLiteral("no such folder/a.vapd"));
+    EXPECT_ANY_THROW(main->FileControl1->SaveAs());
+    EXPECT_TRUE(main->FileControl1->Modified());
+    EXPECT_EQ(main->FileControl1->FileName(), QStringLiteral("Ανώνυμο"));
+    EXPECT_TRUE(main->FileControl1->IsNew());
+
+    // A save leaves no temporary file behind.
+    const QString doc = QDir(Projects).filePath(QStringLiteral("a.vapd"));
+    Choices << doc;
+    ASSERT_TRUE(main->FileControl1->SaveAs());
+    EXPECT_EQ(QDir(Projects).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("a.vapd")});
+}
+
+TEST_F(MainTest, ExitQuestion)
+{
+    TScriptedDialogs dialogs;
+    auto main = MakeMain();
+    main->FileControl1->SetModified(true);
+    // Yes, then the name dialog cancelled: the program keeps running, still modified.
+    dialogs.Answer(mrYes);
+    bool canClose = true;
+    main->FormCloseQuery(main.get(), canClose);
+    EXPECT_FALSE(canClose);
+    ASSERT_EQ(dialogs.Count(), 1);
+    EXPECT_EQ(dialogs.Requests()[0].Msg, QStringLiteral("Θέλετε να αποηθκεύσετε τις αλλαγές στο Ανώνυμο?"));
+    EXPECT_TRUE(main->FileControl1->Modified());
+
+    // No to the open's question, then the open dialog cancelled: the document stays, no longer modified.
+    TApdData *doc = main->Document;
+    dialogs.Answer(mrNo);
+    main->aOpen->Execute();
+    EXPECT_EQ(main->Document, doc);
+    EXPECT_FALSE(main->FileControl1->Modified());
+    main->FormCloseQuery(main.get(), canClose);
+    EXPECT_TRUE(canClose);
+    EXPECT_EQ(dialogs.Count(), 2);
+}
+
+TEST_F(MainTest, OpenReadableAndUnreadableDocuments)
+{
+    TScriptedDialogs dialogs;
+    const QString doc = QDir(Projects).filePath(QStringLiteral("b.vapd"));
+    {
+        auto main = MakeMain();
+        main->Document->AddPage();
+        Choices << doc;
+        ASSERT_TRUE(main->FileControl1->SaveAs());
+    }
+    auto main = MakeMain();
+    Choices << doc;
+    main->aOpen->Execute();
+    EXPECT_EQ(main->Document->PageControl1->PageCount(), 5);
+    EXPECT_EQ(main->FileControl1->FileName(), doc);
+    EXPECT_FALSE(main->FileControl1->IsNew());
+    EXPECT_FALSE(main->FileControl1->Modified());
+
+    // A damaged file: Retry asks again, Abort ends; the current document stays.
+    const QString bad = QDir(Projects).filePath(QStringLiteral("bad.vapd"));
+    QFile f(bad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("TPF0 not a document");
+    f.close();
+    TApdData *current = main->Document;
+    dialogs.Answer(mrRetry);
+    dialogs.Answer(mrAbort);
+    main->OpenDocument(bad);
+    EXPECT_EQ(main->Document, current);
+    ASSERT_EQ(dialogs.Count(), 2);
+    EXPECT_EQ(dialogs.Requests()[1].Msg, QStringLiteral("Αδυναμία ανοίγματος αρχείου ") + bad);
+    EXPECT_EQ(dialogs.Requests()[1].DlgType, mtWarning);
+
+    // A template opens untitled.
+    Choices << doc;
+    main->aFileNewFromTemplate->Execute();
+    EXPECT_EQ(FilterIndexes.back(), 2);
+    EXPECT_EQ(main->FileControl1->FileName(), QStringLiteral("Ανώνυμο"));
+    EXPECT_TRUE(main->FileControl1->IsNew());
+    EXPECT_FALSE(main->FromTemplate);
+    EXPECT_EQ(main->Document->PageControl1->PageCount(), 5);
+}
+
+TEST_F(MainTest, CommandLineDocumentAndRecentFiles)
+{
+    TScriptedDialogs dialogs;
+    const QString doc = QDir(Projects).filePath(QStringLiteral("c.vapd"));
+    {
+        auto main = MakeMain();
+        Choices << doc;
+        ASSERT_TRUE(main->FileControl1->SaveAs());
+    }
+    const QStringList args{QStringLiteral("DovraApd"), doc};
+    TMain::SetArguments(&args);
+    {
+        auto main = MakeMain();
+        EXPECT_EQ(main->FileControl1->FileName(), doc);
+        EXPECT_TRUE(main->FileControl1->IsNew());
+        // The first save asks for a name, preset with the document's own path.
+        EXPECT_FALSE(main->FileControl1->Save());
+        EXPECT_EQ(FileNames.back(), doc);
+        // Closing it puts it in the recent list, which is stored when the window goes.
+        main->aNew->Execute();
+        EXPECT_EQ(main->FileControl1->RecentFiles()->Count(), 1);
+    }
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey(TMain::RecentFilesKey, false));
+    EXPECT_EQ(reg.ReadString(QStringLiteral("File0")), doc);
+    reg.CloseKey();
+    TMain::SetArguments(nullptr);
+    const QStringList none{QStringLiteral("DovraApd")};
+    TMain::SetArguments(&none);
+    auto main = MakeMain();
+    ASSERT_EQ(main->FileControl1->RecentFiles()->Count(), 1);
+    // The recent entry's action opens the file.
+    auto *action = qobject_cast<TAction *>(main->FileControl1->RecentFiles()->Objects(0));
+    ASSERT_TRUE(action);
+    action->Execute();
+    EXPECT_EQ(main->FileControl1->FileName(), doc);
+    EXPECT_FALSE(main->FileControl1->IsNew());
+}
+
+TEST_F(MainTest, ZoomSchemesAndWheel)
+{
+    TScriptedDialogs dialogs;
+    auto main = MakeMain();
+    main->Action5->Execute();
+    EXPECT_EQ(main->Document->Scale, 120);
+    main->Action4->Execute();
+    EXPECT_FALSE(main->FileControl1->Modified());
+
+    const bool printColor = main->Document->ShemeH3->PrintColor();
+    EXPECT_EQ(main->aPrintColorH[3]->Checked(), printColor);
+    main->aPrintColorH[3]->Execute();
+    EXPECT_EQ(main->Document->ShemeH3->PrintColor(), !printColor);
+    EXPECT_TRUE(main->FileControl1->Modified());
+
+    // A cancelled colour dialog changes nothing; a confirmed one writes the scheme.
+    main->FileControl1->SetModified(false);
+    main->aColorH[2]->Execute();
+    EXPECT_FALSE(main->FileControl1->Modified());
+    auto previous = SetCommonDialogHandler([](TComponent *Dialog) {
+        if (auto *c = qobject_cast<TColorDialog *>(Dialog)) {
+            c->SetColor(TColor(0x00FF00));
+            return true;
+        }
+        if (auto *f = qobject_cast<TFontDialog *>(Dialog)) {
+            f->Font()->SetName(QStringLiteral("Arial"));
+            return true;
+        }
+        return false;
+    });
+    main->aColorH[2]->Execute();
+    EXPECT_EQ(main->Document->ShemeH2->Color(), TColor(0x00FF00));
+    EXPECT_TRUE(main->FileControl1->Modified());
+    main->aFontH[1]->Execute();
+    EXPECT_EQ(main->Document->ShemeH1->Font()->Name(), QStringLiteral("Arial"));
+    EXPECT_EQ(main->Document->ShemeH2->SecondaryFont()->Name(), QStringLiteral("Arial"));
+    SetCommonDialogHandler(previous);
+
+    // Each wheel event scrolls one line of 80 pixels, whatever its delta.
+    main->Peer()->resize(800, 400);
+    QScrollBar *bar = main->ScrollBox1->ScrollArea()->verticalScrollBar();
+    bar->setRange(0, 2000);
+    bar->setValue(0);
+    QWidget *viewport = main->ScrollBox1->ScrollArea()->viewport();
+    for (int delta : {-240, -120}) {
+        QWheelEvent e(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(viewport, &e);
+    }
+    EXPECT_EQ(bar->value(), 160);
+}
+
+TEST_F(MainTest, WithoutADocumentTheDocumentCommandsAreOff)
+{
+    TScriptedDialogs dialogs;
+    auto main = MakeMain();
+    main->SetDocument(nullptr);
+    main->UpdateActions();
+    for (TAction *a : {main->aPrint, main->aPreview, main->aExportIkaApd, main->aInsertPage, main->aDeletePage,
+                       main->aPageSelect, main->aH0Sheme, main->aFontH[2], main->aPrintColorH[3]})
+        EXPECT_FALSE(a->Enabled()) << a->Name().toStdString();
+    EXPECT_TRUE(main->aNew->Enabled());
+    main->Action5->Execute(); // nothing to zoom
+}
+
+TEST_F(MainTest, RendersTheWindow)
+{
+    TScriptedDialogs dialogs;
+    auto main = MakeMain();
+    main->Peer()->resize(1000, 700);
+    main->Realign();
+    const QImage shot = main->Peer()->grab().toImage();
+    EXPECT_EQ(shot.width(), 1000);
+    // The file menu lists its fourteen entries (separators included), the recent files under item 5.
+    main->UpdateActions();
+    QMenu *file = main->ActionMainMenuBar1->MenuBar()->actions().at(0)->menu();
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->actions().size(), 14);
+    EXPECT_EQ(file->actions().at(5)->text(), QStringLiteral("Πρόσφατα αρχεία"));
+    file->adjustSize();
+    if (!qEnvironmentVariableIsEmpty("APD_SHOT_DIR")) {
+        shot.save(qEnvironmentVariable("APD_SHOT_DIR") + QStringLiteral("/Main.png"));
+        file->grab().save(qEnvironmentVariable("APD_SHOT_DIR") + QStringLiteral("/MainFileMenu.png"));
+    }
+}
+
+} // namespace
+
+namespace
+{
+TEST_F(MainTest, WritesTheActionBarLayoutAtExit)
+{
+    TScriptedDialogs dialogs;
+    const QString layout = QDir(Platform::ProgramFolder())
+                               .filePath(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() +
+                                         QStringLiteral(".acf"));
+    QFile::remove(layout);
+    MakeMain().reset();
+    QFile f(layout);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(f.readAll());
+    EXPECT_TRUE(text.startsWith(QStringLiteral("[ActionBar0]\n\"Αρχείο\"\n  aNew\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral("[ActionBar2]\naInsertPage\naDeletePage\n")));
+    EXPECT_EQ(ShortCutToKeySequence(16429), QKeySequence(Qt::CTRL | Qt::Key_Insert));
+    f.close();
+    QFile::remove(layout);
+}
+} // namespace
