@@ -26,8 +26,6 @@ const int MinPopupSize = 112;
 const int SizingCorner = 16;
 } // namespace
 
-TDataSetPopup *DataSetPopup = nullptr;
-
 TDataSetPopup::TDataSetPopup(TComponent *AOwner) : TPopupWin(AOwner)
 {
     InitDataSetPopupResources();
