@@ -1,3 +1,4 @@
+#include "ApdDataTestSupport.h"
 #include "app/MainF.h"
 #include "app/Program.h"
 #include "platform/Platform.h"
@@ -367,5 +368,18 @@ TEST_F(MainTest, WritesTheActionBarLayoutAtExit)
     EXPECT_EQ(ShortCutToKeySequence(16429), QKeySequence(Qt::CTRL | Qt::Key_Insert));
     f.close();
     QFile::remove(layout);
+}
+} // namespace
+
+namespace
+{
+TEST_F(MainTest, PrintJobOfTheUntitledDocumentIsTitledWithItsName)
+{
+    TScriptedDialogs dialogs;
+    auto main = MakeMain();
+    UsePdf(Dir.filePath(QStringLiteral("print.pdf")));
+    main->aPrint->Execute();
+    EXPECT_EQ(Printer()->Title(), QStringLiteral("Ανώνυμο"));
+    EXPECT_GE(PdfPagesOf(Dir.filePath(QStringLiteral("print.pdf"))), 1);
 }
 } // namespace
