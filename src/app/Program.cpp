@@ -11,6 +11,7 @@
 #include "declaration/eApdReportF.h"
 #include "printing/PreviewFormF.h"
 
+#include <QGuiApplication>
 #include <QLocale>
 
 namespace Program
@@ -37,6 +38,8 @@ bool SetGreekLocale()
 void InitializeApplication()
 {
     Application()->SetTitle(Title);
+    // The main window's caption already carries the title; the window system must not repeat it.
+    QGuiApplication::setApplicationDisplayName(QString());
 }
 
 void CreateForms(const QString &ProgramFolder)
