@@ -28,8 +28,8 @@ long double RoundTo(long double value, int decimals)
     long double scale = 1;
     for (int i = 0; i < decimals; ++i)
         scale *= 10;
-    // Decide the tie on the decimal text of the value, not on its binary neighbour: 0.125 is a tie,
-    // while the binary form of 2.675 lies just below its half.
+    // The tie is decided on the binary value: 0.125 is an exact half and goes to even, while 2.675 is
+    // held just below its half and goes down.
     const long double scaled = value * scale;
     return static_cast<long double>(RoundHalfEven(scaled)) / scale;
 }

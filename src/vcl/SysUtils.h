@@ -37,7 +37,7 @@ class EAbort : public Exception {
 
 // Round to nearest, halves to even (the rounding of every float-to-integer conversion).
 int64_t RoundHalfEven(long double value);
-// Round value to the given number of decimals, halves to even, in decimal terms (so 0.125 -> 0.12).
+// Round value to the given number of decimals, halves to even (0.125 -> 0.12).
 long double RoundTo(long double value, int decimals);
 // a * b / c with a 64-bit intermediate, rounded to nearest with halves away from zero; -1 when c is 0
 // or the result does not fit (as the Windows routine of the same name).

@@ -141,3 +141,11 @@ TEST(CodePage1253, EveryByteReadsAndWritesBack)
     EXPECT_FALSE(IsCp1253(QStringLiteral("\u00D2")));
     EXPECT_FALSE(IsCp1253(QStringLiteral("\u00FF")));
 }
+
+TEST(Rounding, RoundToDecimalsHalvesToEven)
+{
+    EXPECT_EQ(RoundTo(0.125L, 2), 0.12L);
+    EXPECT_EQ(RoundTo(0.375L, 2), 0.38L);
+    EXPECT_EQ(RoundTo(-1.5L, 0), -2.0L);
+    EXPECT_NEAR(static_cast<double>(RoundTo(1234.5678L, 2)), 1234.57, 1e-12);
+}
