@@ -8,6 +8,7 @@
 #include "vcl/ExtCtrls.h"
 #include "vcl/Forms.h"
 #include "vcl/StdCtrls.h"
+#include "vcl/StdDialogs.h"
 
 // Asked of a component in a state where the request makes no sense.
 class EInvalidOperation : public Exception

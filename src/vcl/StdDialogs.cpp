@@ -24,6 +24,11 @@ bool Headless()
 {
     return QGuiApplication::platformName() == QLatin1String("offscreen");
 }
+
+const bool FileDialogClassesRegistered = [] {
+    RegisterClass(&TSaveDialog::staticMetaObject);
+    return true;
+}();
 } // namespace
 
 TCommonDialogHandler SetCommonDialogHandler(TCommonDialogHandler Handler_)
@@ -42,7 +47,7 @@ QStringList FileDialogFilters(const QString &Filter)
     return pairs;
 }
 
-// ---- TOpenDialog ----
+// ---- TOpenDialog, TSaveDialog ----
 
 TOpenDialog::TOpenDialog(TComponent *AOwner) : TComponent(AOwner)
 {
@@ -56,20 +61,56 @@ bool TOpenDialog::Execute()
         return false;
     const QStringList filters = FileDialogFilters(FFilter);
     QFileDialog dialog(nullptr, FTitle, FInitialDir, filters.join(QStringLiteral(";;")));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(QString(FDefaultExt).remove(0, FDefaultExt.startsWith(u'.') ? 1 : 0));
+    SetUpDialog(dialog);
     if (FFilterIndex >= 1 && FFilterIndex <= filters.size())
         dialog.selectNameFilter(filters[FFilterIndex - 1]);
     if (!FFileName.isEmpty())
-        dialog.selectFile(QFileInfo(FFileName).fileName());
+        dialog.selectFile(InitialSelection());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
-    FFileName = dialog.selectedFiles().first();
-    const int chosen = filters.indexOf(dialog.selectedNameFilter());
+    FFileName = ChosenFileName(dialog.selectedFiles().first());
+    const int chosen = int(filters.indexOf(dialog.selectedNameFilter()));
     if (chosen >= 0)
         FFilterIndex = chosen + 1;
     return true;
+}
+
+void TOpenDialog::SetUpDialog(QFileDialog &Dialog) const
+{
+    Dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    Dialog.setFileMode(QFileDialog::ExistingFile);
+    Dialog.setDefaultSuffix(QString(FDefaultExt).remove(0, FDefaultExt.startsWith(u'.') ? 1 : 0));
+}
+
+QString TOpenDialog::InitialSelection() const
+{
+    return QFileInfo(FFileName).fileName();
+}
+
+QString TOpenDialog::ChosenFileName(const QString &Path) const
+{
+    return Path;
+}
+
+TSaveDialog::TSaveDialog(TComponent *AOwner) : TOpenDialog(AOwner)
+{
+}
+
+void TSaveDialog::SetUpDialog(QFileDialog &Dialog) const
+{
+    // Save mode asks before an existing file is replaced.
+    Dialog.setAcceptMode(QFileDialog::AcceptSave);
+    Dialog.setDefaultSuffix(DefaultExt());
+}
+
+QString TSaveDialog::InitialSelection() const
+{
+    return QDir(InitialDir()).filePath(QFileInfo(FileName()).fileName());
+}
+
+QString TSaveDialog::ChosenFileName(const QString &Path) const
+{
+    return QDir::toNativeSeparators(Path);
 }
 
 // ---- TFontDialog ----

@@ -1,12 +1,14 @@
-// The common dialogs besides the save dialog (Dialogs.h): open a file, choose a font, choose a colour, page set-up and
-// printer set-up. Each one's Execute goes to the installed handler when there is one (tests); on a
-// platform without a screen and without handler it answers Cancel.
+// The common dialogs: open and save a file, choose a font, choose a colour, page set-up and printer set-up.
+// Each one's Execute goes to the installed handler when there is one (tests); on a platform without a screen
+// and without handler it answers Cancel.
 #pragma once
 
 #include "Classes.h"
 #include "Graphics.h"
 
 #include <functional>
+
+class QFileDialog;
 
 // The open-file dialog. Filter is "Text|*.txt|All|*"; FilterIndex counts its pairs from 1 and tells, after
 // Execute, which one the user chose.
@@ -35,12 +37,35 @@ public:
     void SetDefaultExt(const QString &v) { FDefaultExt = v; }
     QString Title() const { return FTitle; }
     void SetTitle(const QString &v) { FTitle = v; }
-    // True when the user chose an existing file (now in FileName).
+    // True when the user chose a file (now in FileName): an existing one to open, or a name to save under.
     virtual bool Execute();
+
+protected:
+    // What sets the save dialog apart from this one.
+    // The platform dialog's mode and default suffix.
+    virtual void SetUpDialog(QFileDialog &Dialog) const;
+    // The file the platform dialog shows selected at first.
+    virtual QString InitialSelection() const;
+    // FileName as it is kept from the platform dialog's chosen path.
+    virtual QString ChosenFileName(const QString &Path) const;
 
 private:
     QString FInitialDir, FFileName, FFilter, FDefaultExt, FTitle;
     int FFilterIndex = 1;
+};
+
+// The save-file dialog: asks for a name to save under, confirming before an existing file is overwritten.
+// FileName comes back with the platform's separators.
+class TSaveDialog : public TOpenDialog
+{
+    Q_OBJECT
+public:
+    Q_INVOKABLE explicit TSaveDialog(TComponent *AOwner);
+
+protected:
+    void SetUpDialog(QFileDialog &Dialog) const override;
+    QString InitialSelection() const override;
+    QString ChosenFileName(const QString &Path) const override;
 };
 
 // "Text|*.txt|All|*" as Qt's file dialogs want it: "Text (*.txt);;All (*)".
@@ -92,7 +117,8 @@ public:
     virtual bool Execute();
 };
 
-// Answers these dialogs in place of the user: returns true to confirm (after setting the dialog's result).
+// Answers these dialogs (file dialogs included) in place of the user: returns true to confirm, after setting
+// the dialog's result (a file dialog's FileName).
 using TCommonDialogHandler = std::function<bool(TComponent *Dialog)>;
 // Installs a handler (an empty one restores the real dialogs); returns the previous one.
 TCommonDialogHandler SetCommonDialogHandler(TCommonDialogHandler Handler);

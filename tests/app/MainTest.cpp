@@ -32,15 +32,15 @@ protected:
         TMain::SetArguments(&args);
         Projects = Dir.filePath(QStringLiteral("Έργα.bck"));
         QDir().mkpath(Projects);
+        // The open and the save dialog (a kind of open dialog) alike.
         PreviousHandler = SetCommonDialogHandler([this](TComponent *Dialog) {
             if (auto *d = qobject_cast<TOpenDialog *>(Dialog))
                 return Answer(d);
             return false;
         });
-        PreviousFileHandler = SetFileDialogHandler([this](TSaveDialog *d) { return Answer(d); });
     }
     // Records what a file dialog was shown with and answers with the next choice (none: cancelled).
-    template <class D> bool Answer(D *d)
+    bool Answer(TOpenDialog *d)
     {
         Shown.push_back(d);
         FileNames.push_back(d->FileName());
@@ -53,7 +53,6 @@ protected:
     }
     void TearDown() override
     {
-        SetFileDialogHandler(PreviousFileHandler);
         SetCommonDialogHandler(PreviousHandler);
         TMain::SetArguments(nullptr);
         TRegistry::SetStorageFolder(QString());
@@ -69,7 +68,6 @@ protected:
     QTemporaryDir Dir;
     QString Projects;
     TCommonDialogHandler PreviousHandler;
-    TFileDialogHandler PreviousFileHandler;
     std::vector<TComponent *> Shown;
     QStringList FileNames;
     std::vector<int> FilterIndexes;

@@ -154,7 +154,10 @@ TEST(ApdOptions, FileChoiceOpensInTheFolderOfThePath)
 {
     TeApdOptions d(nullptr);
     QString initialDir, fileName;
-    auto previous = SetFileDialogHandler([&](TSaveDialog *dialog) {
+    auto previous = SetCommonDialogHandler([&](TComponent *component) {
+        auto *dialog = qobject_cast<TSaveDialog *>(component);
+        if (!dialog)
+            return false;
         initialDir = dialog->InitialDir();
         fileName = dialog->FileName();
         dialog->SetFileName("/tmp/ΑΠΔ/CSC01");
@@ -167,14 +170,15 @@ TEST(ApdOptions, FileChoiceOpensInTheFolderOfThePath)
     EXPECT_EQ(d.Edit5->GetText(), "/tmp/ΑΠΔ/CSC01");
 
     d.Edit5->SetText("/home/user/apd/csc01");
-    SetFileDialogHandler([&](TSaveDialog *dialog) {
-        initialDir = dialog->InitialDir();
+    SetCommonDialogHandler([&](TComponent *component) {
+        if (auto *dialog = qobject_cast<TSaveDialog *>(component))
+            initialDir = dialog->InitialDir();
         return false;
     });
     d.Button3Click(d.Button3);
     EXPECT_EQ(initialDir, "/home/user/apd/");
     EXPECT_EQ(d.Edit5->GetText(), "/home/user/apd/csc01");
-    SetFileDialogHandler(previous);
+    SetCommonDialogHandler(previous);
 
     EXPECT_EQ(TeApdOptions::LocalPath("A:/ΑΡΧΕΙΟ"),
               QDir::toNativeSeparators(QDir(Platform::RemovableMediaFolder()).filePath("ΑΡΧΕΙΟ")));

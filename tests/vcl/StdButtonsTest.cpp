@@ -3,6 +3,7 @@
 #include "vcl/Dialogs.h"
 #include "vcl/Forms.h"
 #include "vcl/StdCtrls.h"
+#include "vcl/StdDialogs.h"
 
 #include <QAbstractButton>
 #include <QDateEdit>
@@ -138,11 +139,14 @@ TEST(StdButtons, SaveDialogIsAnsweredByTheHandler)
     dialog.SetFileName("CSC01");
     // Offscreen without a handler nothing can be chosen.
     EXPECT_FALSE(dialog.Execute());
-    auto previous = SetFileDialogHandler([](TSaveDialog *d) {
+    auto previous = SetCommonDialogHandler([](TComponent *Dialog) {
+        auto *d = qobject_cast<TSaveDialog *>(Dialog);
+        if (!d)
+            return false;
         d->SetFileName(d->InitialDir() + "/" + d->FileName());
         return true;
     });
     EXPECT_TRUE(dialog.Execute());
     EXPECT_EQ(dialog.FileName(), "/tmp/CSC01");
-    SetFileDialogHandler(previous);
+    SetCommonDialogHandler(previous);
 }
