@@ -25,6 +25,37 @@ void SetFontHeightForUnit(TFont *Font, int Points, const TMapUnit &AUnit)
     Font->SetHeight(-MulDiv(Points, AUnit.Factor.Dpi, 72));
 }
 
+
+unsigned TextDrawFlags(TAlignment Alignment, TTextLayout Layout, bool WordWrap)
+{
+    unsigned flags = DT_EDITCONTROL | DT_EXPANDTABS | DT_NOPREFIX;
+    if (WordWrap)
+        flags |= DT_WORDBREAK;
+    switch (Alignment) {
+    case taLeftJustify:
+        flags |= DT_LEFT;
+        break;
+    case taRightJustify:
+        flags |= DT_RIGHT;
+        break;
+    case taCenter:
+        flags |= DT_CENTER;
+        break;
+    }
+    switch (Layout) {
+    case tlTop:
+        flags |= DT_TOP;
+        break;
+    case tlCenter:
+        flags |= DT_VCENTER | DT_SINGLELINE;
+        break;
+    case tlBottom:
+        flags |= DT_BOTTOM | DT_SINGLELINE;
+        break;
+    }
+    return flags;
+}
+
 void SetCanvasFont(TCanvas *Canvas, TFont *Font, const TMapUnit &AUnit)
 {
     Canvas->Font()->Assign(Font);
@@ -633,32 +664,7 @@ void TXFrame::Paint()
     if (!text.isEmpty()) {
         InflateRect(r, -2, -1);
         SetCanvasFont(canvas, GetFont(), FDeviceUnit);
-        unsigned flags = DT_EDITCONTROL | DT_EXPANDTABS | DT_NOPREFIX;
-        if (FWordWrap)
-            flags |= DT_WORDBREAK;
-        switch (FAlignment) {
-        case taLeftJustify:
-            flags |= DT_LEFT;
-            break;
-        case taRightJustify:
-            flags |= DT_RIGHT;
-            break;
-        case taCenter:
-            flags |= DT_CENTER;
-            break;
-        }
-        switch (FLayout) {
-        case tlTop:
-            flags |= DT_TOP;
-            break;
-        case tlCenter:
-            flags |= DT_VCENTER | DT_SINGLELINE;
-            break;
-        case tlBottom:
-            flags |= DT_BOTTOM | DT_SINGLELINE;
-            break;
-        }
-        canvas->DrawText(text, r, flags);
+        canvas->DrawText(text, r, TextDrawFlags(FAlignment, FLayout, FWordWrap));
     }
     if (FFocusRectShown) {
         TRect f{0, 0, Width(), Height()};

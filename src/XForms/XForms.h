@@ -43,6 +43,8 @@ extern const TMapUnit MapingUnits[6];
 void SetFontHeightForUnit(TFont *Font, int Points, const TMapUnit &AUnit);
 // The canvas font takes every attribute of Font, its height recomputed for the device unit.
 void SetCanvasFont(TCanvas *Canvas, TFont *Font, const TMapUnit &AUnit);
+// The text-drawing flags of a box's value text, on screen and on paper alike.
+unsigned TextDrawFlags(TAlignment Alignment, TTextLayout Layout, bool WordWrap);
 
 // Byte-wise blend of two colour values as stored: Round(a * F + (1 - F) * b), halves to even.
 TColor BlendColors(TColor A, TColor B, float F);

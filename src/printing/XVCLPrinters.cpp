@@ -52,32 +52,7 @@ TFont *TTextPrinter::GetFont()
 
 unsigned TTextPrinter::TextFlags() const
 {
-    unsigned flags = DT_EDITCONTROL | DT_EXPANDTABS | DT_NOPREFIX;
-    if (FWordWrap)
-        flags |= DT_WORDBREAK;
-    switch (FAlignment) {
-    case taLeftJustify:
-        flags |= DT_LEFT;
-        break;
-    case taRightJustify:
-        flags |= DT_RIGHT;
-        break;
-    case taCenter:
-        flags |= DT_CENTER;
-        break;
-    }
-    switch (FLayout) {
-    case tlTop:
-        flags |= DT_TOP;
-        break;
-    case tlCenter:
-        flags |= DT_VCENTER | DT_SINGLELINE;
-        break;
-    case tlBottom:
-        flags |= DT_BOTTOM | DT_SINGLELINE;
-        break;
-    }
-    return flags;
+    return TextDrawFlags(FAlignment, FLayout, FWordWrap);
 }
 
 void TTextPrinter::Print(IPage *APage, const TRect &ARect, bool &Done)
