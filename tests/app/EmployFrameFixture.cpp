@@ -1,4 +1,5 @@
 #include "EmployFrameFixture.h"
+#include "declaration/ReferenceData.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,58 +7,6 @@
 
 namespace
 {
-
-QStringList SplitCsvLine(const QString &line)
-{
-    QStringList out;
-    QString cur;
-    bool quoted = false;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const QChar c = line.at(i);
-        if (quoted) {
-            if (c == u'"' && i + 1 < line.size() && line.at(i + 1) == u'"') {
-                cur += u'"';
-                ++i;
-            } else if (c == u'"') {
-                quoted = false;
-            } else {
-                cur += c;
-            }
-        } else if (c == u'"') {
-            quoted = true;
-        } else if (c == u',') {
-            out << cur;
-            cur.clear();
-        } else {
-            cur += c;
-        }
-    }
-    out << cur;
-    return out;
-}
-
-void FillFromCsv(TTable *table, const QString &csvFile)
-{
-    QFile f(csvFile);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly | QIODevice::Text)) << qPrintable(csvFile);
-    QTextStream in(&f);
-    in.setEncoding(QStringConverter::Utf8);
-    const QStringList header = SplitCsvLine(in.readLine());
-    table->SetReadOnly(false);
-    table->CreateTable();
-    table->Open();
-    while (!in.atEnd()) {
-        const QString text = in.readLine();
-        if (text.trimmed().isEmpty())
-            continue;
-        const QStringList values = SplitCsvLine(text);
-        table->Append();
-        for (qsizetype i = 0; i < header.size() && i < values.size(); ++i)
-            table->FieldByName(header[i].trimmed())->SetAsString(values[i].trimmed());
-        table->Post();
-    }
-    table->Close();
-}
 
 struct TEmployee {
     const char *Register, *Amka, *Surname, *Name, *Father, *Mother;
@@ -90,8 +39,8 @@ static QString SharedTables()
         std::unique_ptr<TAPDDataModule> design(TAPDDataModule::CreateDesign(nullptr));
         design->dbAPD->SetParamValue(QStringLiteral("PATH"), data);
         design->tbEmployes->CreateTable();
-        FillFromCsv(design->tbIkaOffices, csv.filePath(QStringLiteral("IkaOffices.csv")));
-        FillFromCsv(design->tbInsCases, csv.filePath(QStringLiteral("InsCases.csv")));
+        FillTableFromCsv(design->tbIkaOffices, csv.filePath(QStringLiteral("IkaOffices.csv")));
+        FillTableFromCsv(design->tbInsCases, csv.filePath(QStringLiteral("InsCases.csv")));
         // One package of our own: round rates and a special insurance case.
         design->tbInsCases->Open();
         design->tbInsCases->Append();
@@ -101,8 +50,8 @@ static QString SharedTables()
         design->tbInsCases->FieldByName(QStringLiteral("ΕΙΣΦΟΡΑ ΕΡΓΟΔΟΤΗ"))->SetValue(20.0);
         design->tbInsCases->Post();
         design->tbInsCases->Close();
-        FillFromCsv(design->tbPayment, csv.filePath(QStringLiteral("Payment.csv")));
-        FillFromCsv(design->tbConPhase, csv.filePath(QStringLiteral("ConPhase.csv")));
+        FillTableFromCsv(design->tbPayment, csv.filePath(QStringLiteral("Payment.csv")));
+        FillTableFromCsv(design->tbConPhase, csv.filePath(QStringLiteral("ConPhase.csv")));
         TTable *t = design->tbEmployers;
         t->CreateTable();
         t->SetReadOnly(false);
