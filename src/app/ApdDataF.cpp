@@ -76,6 +76,7 @@ TApdData::TApdData(TComponent *AOwner) : TForm(AOwner)
     BindDataSources();
     // The page footer is rewritten on every printed page; that is no change of the document.
     XFrame454->SetNotifier(nullptr);
+    FFooterText = XFrame454->Caption();
     // The window takes the size of the sheet it shows.
     SetClientWidth(PageFrame->Left() + PageFrame->Width());
     SetClientHeight(PageFrame->Top() + PageFrame->Height());
@@ -169,6 +170,8 @@ void TApdData::DeletePage()
             PageControl1->SetActivePageIndex(index);
             for (int i = 0; i < PageControl1->PageCount(); ++i)
                 PageControl1->Pages(i)->SetCaption(PageCaption + QString::number(i + 1));
+            // The deleted page's amounts and days leave the totals (and the exported header) with it.
+            RecalcTotals();
             DoChange();
         }
     }
@@ -453,6 +456,8 @@ void TApdData::LoadFromFile(const QString &Path)
 void TApdData::Loaded()
 {
     TForm::Loaded();
+    // Documents saved after a print carry its last page footer; it is no part of the declaration.
+    XFrame454->SetCaption(FFooterText);
     Loading = true;
     try {
         RecalcTotals();
@@ -491,10 +496,46 @@ void TApdData::XFrame454Print(TObject *Sender, IPage *APage, const TRect &)
     box->SetCaption(QStringLiteral("Σελίδα %1 από %2").arg(APage->PageNumber()).arg(PageControl1->PageCount()));
 }
 
+namespace
+{
+// Printing writes the page numbers into the footer and the header's numbers into every page's printed
+// blocks. Those texts belong to the sheets being made: afterwards the boxes show (and a document saved
+// later stores) what they held before.
+class TPrintedTexts
+{
+public:
+    explicit TPrintedTexts(TApdData *Window) : FWindow(Window), FFooter(Window->XFrame454->Caption())
+    {
+        for (int i = 0; i < Window->PageCount(); ++i)
+            if (TEmployFrame *page = Window->Pages(i))
+                FPages.emplace_back(page, page->PrintedTexts());
+    }
+    ~TPrintedTexts() { Restore(); }
+    TPrintedTexts(const TPrintedTexts &) = delete;
+    TPrintedTexts &operator=(const TPrintedTexts &) = delete;
+    void Restore()
+    {
+        if (!FWindow)
+            return;
+        FWindow->XFrame454->SetCaption(FFooter);
+        for (auto &[page, texts] : FPages)
+            if (page)
+                page->SetPrintedTexts(texts);
+        FWindow = nullptr;
+    }
+
+private:
+    TApdData *FWindow;
+    QString FFooter;
+    std::vector<std::pair<QPointer<TEmployFrame>, QStringList>> FPages;
+};
+} // namespace
+
 void TApdData::Print(const QString &Title)
 {
     SetPageFlags();
     InitXVCLPrinters();
+    TPrintedTexts printed(this);
     TLPTPrinter doc;
     doc.BeginDoc(Title);
     try {
@@ -539,6 +580,7 @@ void TApdData::Preview()
     auto *doc = new TEMFPrinter;
     PreviewForm->DocPreview1->SetDocPrinter(doc);
     doc->BeginDoc(QStringLiteral("Apd"));
+    TPrintedTexts printed(this);
     try {
         Document->PrintInit(MapingUnits[mpLoMetricMaping]);
         do {
@@ -556,6 +598,7 @@ void TApdData::Preview()
         throw;
     }
     doc->EndDoc();
+    printed.Restore();
     PreviewForm->aFirst->Execute();
     PreviewForm->aZoomToFit->Execute();
     PreviewForm->OnPrint.Bind(this, "PrintFromPreview");

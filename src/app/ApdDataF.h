@@ -191,5 +191,7 @@ private:
     void BindDataSources();
 
     QPointer<QMenu> FPageMenu;
+    // The footer box's text of the design, shown whenever no page is being printed.
+    QString FFooterText;
     std::vector<QPointer<TAction>> FPageActions;
 };

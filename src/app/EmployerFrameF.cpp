@@ -672,6 +672,18 @@ void TEmployFrame::SetPrintedText(TXFrame *Box, const QString &Text)
     Box->SetNotifier(notifier);
 }
 
+QStringList TEmployFrame::PrintedTexts() const
+{
+    return {frameAME->Caption(), frameAMOE->Caption(), frameAFM->Caption(), XFrame503->Caption()};
+}
+
+void TEmployFrame::SetPrintedTexts(const QStringList &Texts)
+{
+    TXFrame *boxes[] = {frameAME, frameAMOE, frameAFM, XFrame503};
+    for (qsizetype i = 0; i < Texts.size() && i < qsizetype(std::size(boxes)); ++i)
+        SetPrintedText(boxes[i], Texts[i]);
+}
+
 void TEmployFrame::frameAMEPrint(TObject *Sender, IPage *, const TRect &)
 {
     if (TApdData *owner = ApdDataOwner())

@@ -58,6 +58,10 @@ public:
     void ExportLine1(TApdFile &File);
     void ExportLine2(TApdFile &File);
     void ExportLine3(TApdFile &File);
+    // The texts the print hooks copy into the continuation header (employer numbers, period); the window
+    // keeps them around a print job and puts them back afterwards.
+    QStringList PrintedTexts() const;
+    void SetPrintedTexts(const QStringList &Texts);
     // Written against a fresh page, so a document stores only what differs from the design.
     void WriteState(TWriter *Writer) override;
     // Read from a document: the day limits follow the dates read.
