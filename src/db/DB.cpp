@@ -385,6 +385,17 @@ TIndexDefs::TIndexDefs(TPersistent *Owner)
 {
 }
 
+void TIndexDefs::Update()
+{
+    auto *dataSet = qobject_cast<TDataSet *>(GetOwner());
+    if (!dataSet)
+        return;
+    std::shared_ptr<TTableStore> store = dataSet->FStore ? dataSet->FStore : dataSet->OpenStore();
+    Clear();
+    for (const TStoredIndexDef &d : store->IndexDefs())
+        Add(d.Name, d.Fields, TIndexOptions::fromInt(d.Options));
+}
+
 TIndexDef *TIndexDefs::Add(const QString &Name, const QString &Fields, TIndexOptions Options)
 {
     auto *d = static_cast<TIndexDef *>(TCollection::Add());

@@ -320,6 +320,8 @@ public:
     explicit TIndexDefs(TPersistent *Owner = nullptr);
     TIndexDef &operator[](int i) const { return *static_cast<TIndexDef *>(Items(i)); }
     TIndexDef *Add(const QString &Name, const QString &Fields, TIndexOptions Options);
+    // Reads the definitions stored with the owning dataset's table.
+    void Update();
 };
 
 // ------------------------------------------------------------------------------------------ dataset
@@ -443,6 +445,7 @@ private:
     friend class TField;
     friend class TDataSource;
     friend class TFieldDefs;
+    friend class TIndexDefs;
     void DoOpen();
     void DoClose();
     void BindFields();
