@@ -776,14 +776,31 @@ int TDataSet::RecNo() const
 
 bool TDataSet::CanModify() const
 {
-    return Active() && !ReadOnlyDataSet();
+    return Active() && !ReadOnlyDataSet() && !FileReadOnly();
+}
+
+bool TDataSet::FileReadOnly() const
+{
+    return FStore && FStore->ReadOnly();
+}
+
+void TDataSet::CheckCanModify() const
+{
+    if (CanModify())
+        return;
+    // The user knows the table by its file, not by the component's name.
+    const QString table = FStore ? QFileInfo(FStore->FileName()).fileName() : Name();
+    DatabaseError(FileReadOnly()
+                      ? QStringLiteral("Ο πίνακας \"%1\" είναι μόνο για ανάγνωση: δεν επιτρέπεται η εγγραφή στο αρχείο "
+                                       "του.")
+                            .arg(table)
+                      : QStringLiteral("Ο πίνακας \"%1\" είναι μόνο για ανάγνωση.").arg(table));
 }
 
 void TDataSet::BeginInsert(bool)
 {
     CheckBrowseMode();
-    if (!CanModify())
-        DatabaseError(QStringLiteral("Ο πίνακας \"%1\" είναι μόνο για ανάγνωση.").arg(Name()));
+    CheckCanModify();
     if (BeforeInsert)
         BeforeInsert(this);
     CheckBrowseMode();
@@ -822,8 +839,7 @@ void TDataSet::Edit()
         Insert();
         return;
     }
-    if (!CanModify())
-        DatabaseError(QStringLiteral("Ο πίνακας \"%1\" είναι μόνο για ανάγνωση.").arg(Name()));
+    CheckCanModify();
     if (BeforeEdit)
         BeforeEdit(this);
     FEditBuffer = FView[static_cast<size_t>(FCurrent)]->Values;
@@ -891,8 +907,7 @@ void TDataSet::Delete()
     SyncView();
     if (FCurrent < 0)
         DatabaseError(QStringLiteral("Ο πίνακας \"%1\" δεν έχει εγγραφές.").arg(Name()));
-    if (!CanModify())
-        DatabaseError(QStringLiteral("Ο πίνακας \"%1\" είναι μόνο για ανάγνωση.").arg(Name()));
+    CheckCanModify();
     if (BeforeDelete)
         BeforeDelete(this);
     FStore->Delete(FView[static_cast<size_t>(FCurrent)]);

@@ -389,6 +389,10 @@ public:
     void Delete();
     void CheckBrowseMode();
     bool CanModify() const;
+    // Raises the read-only error when the dataset cannot be modified.
+    void CheckCanModify() const;
+    // The open dataset's file cannot be written by this user (whatever the dataset's own settings).
+    bool FileReadOnly() const;
     bool Modified() const { return FModified; }
 
     TBookmark GetBookmark() const;
