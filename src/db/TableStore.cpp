@@ -2,6 +2,7 @@
 
 #include "db/GreekText.h"
 #include "db/ParadoxImport.h"
+#include "vcl/Dialogs.h"
 
 #include <QDir>
 #include <QFile>
@@ -244,7 +245,7 @@ std::shared_ptr<TTableStore> TTableStore::Acquire(const QString &fileName)
         // file in, so a failure at any step leaves the original where it was.
         const QString temp = key + QStringLiteral(".import");
         QFile::remove(temp);
-        ImportParadoxTable(key, temp);
+        const TParadoxRecordCount count = ImportParadoxTable(key, temp);
         QString aside = ParadoxAsideName(key);
         for (int n = 2; QFileInfo::exists(aside); ++n)
             aside = ParadoxAsideName(key) + QString::number(n);
@@ -257,6 +258,16 @@ std::shared_ptr<TTableStore> TTableStore::Acquire(const QString &fileName)
             QFile::remove(temp);
             RaiseWrite(key, QStringLiteral("δεν μετονομάστηκε το νέο αρχείο"));
         }
+        if (count.Read != count.Claimed)
+            MessageDlg(QStringLiteral("Ο πίνακας Paradox \"%1\" είναι κατεστραμμένος: η κεφαλίδα του δηλώνει %2 "
+                                      "εγγραφές, ενώ τα μπλοκ δεδομένων του περιέχουν %3. Μεταφέρθηκαν οι %3 "
+                                      "εγγραφές που διαβάστηκαν· ελέγξτε τα δεδομένα του πίνακα. Το αρχικό αρχείο "
+                                      "φυλάχτηκε ως \"%4\".")
+                           .arg(ShortName(key))
+                           .arg(count.Claimed)
+                           .arg(count.Read)
+                           .arg(ShortName(aside)),
+                       mtWarning, {mbOK}, 0);
     }
     std::shared_ptr<TTableStore> store(new TTableStore(key));
     store->Load();
