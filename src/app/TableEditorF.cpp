@@ -224,8 +224,11 @@ void TTableEditor::FormCreate(TObject *)
 {
     ReadOnlyCheck = new TCheckBox(this);
     ReadOnlyCheck->SetCaption(QStringLiteral("Μόνο για Ανάγνωση"));
-    const int height = StatusBar1->ClientHeight() - 8;
     ReadOnlyCheck->SetParent(StatusBar1);
+    // The designed height leaves the bar's margins free; the box is never lower than its own tick mark,
+    // which would be drawn cut.
+    const int height = std::max(StatusBar1->ClientHeight() - 8,
+                                std::min(StatusBar1->ClientHeight(), ReadOnlyCheck->Peer()->sizeHint().height()));
     ReadOnlyCheck->SetBounds(3, (StatusBar1->ClientHeight() - height) / 2, 140, height);
     ReadOnlyCheck->OnClick = [this](TObject *Sender) { ReadOnlyCheckClick(Sender); };
 }

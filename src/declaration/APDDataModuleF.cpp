@@ -78,6 +78,7 @@ TAPDDataModule::~TAPDDataModule()
 void TAPDDataModule::CreateComponents()
 {
     RegisterDBClasses();
+    RegisterClasses<TFieldEditor>();
     InitDataModuleResource();
     if (!InitInheritedComponent(this, &TComponent::staticMetaObject))
         throw EStreamError(QStringLiteral("Δεν βρέθηκε η σχεδίαση της μονάδας δεδομένων."));

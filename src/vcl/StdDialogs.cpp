@@ -24,11 +24,6 @@ bool Headless()
 {
     return QGuiApplication::platformName() == QLatin1String("offscreen");
 }
-
-const bool FileDialogClassesRegistered = [] {
-    RegisterClass(&TSaveDialog::staticMetaObject);
-    return true;
-}();
 } // namespace
 
 TCommonDialogHandler SetCommonDialogHandler(TCommonDialogHandler Handler_)
