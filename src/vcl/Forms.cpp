@@ -111,6 +111,9 @@ bool TCustomForm::PeerCloseRequested()
             FModalLoop->exit();
         if (action == caFree)
             deleteLater();
+        // Closing the main window ends the program, whatever other windows (help) are still open.
+        if (Application()->MainForm() == this)
+            Application()->Terminate();
     });
     return result;
 }
@@ -247,8 +250,28 @@ void TScrollBox::ScrollInView(TControl *AControl)
 
 // ---- TApplication ----
 
+namespace
+{
+IHelpSystem *InstalledHelpSystem = nullptr;
+} // namespace
+
+void SetHelpSystem(IHelpSystem *System)
+{
+    InstalledHelpSystem = System;
+}
+
 TApplication::TApplication(TComponent *AOwner) : TComponent(AOwner)
 {
+}
+
+bool TApplication::HelpKeyword(const QString &Keyword)
+{
+    return InstalledHelpSystem && InstalledHelpSystem->HelpKeyword(Keyword);
+}
+
+bool TApplication::HelpContext(int Context)
+{
+    return InstalledHelpSystem && InstalledHelpSystem->HelpContext(Context);
 }
 
 TApplication::~TApplication() = default;
@@ -288,7 +311,8 @@ void TApplication::Run()
 void TApplication::Terminate()
 {
     FTerminated = true;
-    QCoreApplication::quit();
+    // The loop ends whatever windows are still open; quit() would first ask each of them to close.
+    QCoreApplication::exit(0);
 }
 
 void TApplication::HandleException(const std::exception &E)
