@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QStatusTipEvent>
 #include <QFontDatabase>
 #include <QScreen>
 #include <QScrollArea>
@@ -16,6 +17,17 @@ public:
     TFormPeer(TCustomForm *form) : TPeer<QWidget>(form), FForm(form) {}
 
 protected:
+    bool event(QEvent *e) override
+    {
+        // Menu items and tool buttons report their status tip (an action's long hint) to their window as
+        // the mouse moves over them; it becomes the application's hint, as a control's hint does.
+        if (e->type() == QEvent::StatusTip && Control() && Application()) {
+            const QString tip = static_cast<QStatusTipEvent *>(e)->tip();
+            GuardEvent([&] { Application()->SetHint(tip); });
+            return true;
+        }
+        return TPeer<QWidget>::event(e);
+    }
     void closeEvent(QCloseEvent *e) override
     {
         if (Control() && !FForm->PeerCloseRequested())
