@@ -110,7 +110,9 @@ void TTableEditor::SetDataSet(TDataSet *DataSet)
     BuildDetailPage();
     // F1 anywhere in the window opens the table's topic.
     SetHelpKeyword(DataSet ? DataSet->Name() : QString());
-    ReadOnlyCheck->SetEnabled(qobject_cast<TTable *>(DataSet) != nullptr);
+    // A table whose file this user cannot write stays read-only whatever the box says: it shows ticked and
+    // cannot be switched, and nothing is asked.
+    ReadOnlyCheck->SetEnabled(qobject_cast<TTable *>(DataSet) != nullptr && !DataSet->FileReadOnly());
     ReadOnlyCheck->SetChecked(DataSet && !DataSet->CanModify());
     DataSetFilterFrame1->SetDataSet(DataSet);
 }
@@ -214,8 +216,11 @@ void TTableEditor::FormCreate(TObject *)
 {
     ReadOnlyCheck = new TCheckBox(this);
     ReadOnlyCheck->SetCaption(QStringLiteral("Μόνο για Ανάγνωση"));
-    const int height = StatusBar1->ClientHeight() - 8;
     ReadOnlyCheck->SetParent(StatusBar1);
+    // The designed height leaves the bar's margins free; the box is never lower than its own tick mark,
+    // which would be drawn cut.
+    const int height = std::max(StatusBar1->ClientHeight() - 8,
+                                std::min(StatusBar1->ClientHeight(), ReadOnlyCheck->Peer()->sizeHint().height()));
     ReadOnlyCheck->SetBounds(3, (StatusBar1->ClientHeight() - height) / 2, 140, height);
     ReadOnlyCheck->OnClick = [this](TObject *Sender) { ReadOnlyCheckClick(Sender); };
 }
@@ -223,7 +228,7 @@ void TTableEditor::FormCreate(TObject *)
 void TTableEditor::ReadOnlyCheckClick(TObject *)
 {
     auto *table = qobject_cast<TTable *>(GetDataSet());
-    if (!table || ReadOnlyCheck->Checked() == table->ReadOnly())
+    if (!table || table->FileReadOnly() || ReadOnlyCheck->Checked() == table->ReadOnly())
         return;
     const QString verb =
         ReadOnlyCheck->Checked() ? QStringLiteral("Απενεργοποιήσετε") : QStringLiteral("Ενεργοποιήσετε");
