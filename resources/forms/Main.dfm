@@ -4,6 +4,8 @@ object Main: TMain
   Width = 707
   Height = 544
   Caption = 'Α.Π.Δ.'
+  HelpType = htKeyword
+  HelpKeyword = 'default'
   Font.Name = 'MS Sans Serif'
   Font.Height = -11
   object CoolBar1: TPanel

@@ -4,6 +4,7 @@ object TableEditor: TTableEditor
   Width = 516
   Height = 389
   Caption = 'TableEditor'
+  HelpType = htKeyword
   Font.Name = 'MS Sans Serif'
   Font.Height = -11
   object Panel1: TPanel
