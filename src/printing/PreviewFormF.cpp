@@ -51,7 +51,6 @@ TPreviewForm::TPreviewForm(TComponent *AOwner) : TForm(AOwner)
     InitPreviewFormResource();
     if (!InitInheritedComponent(this, &TForm::staticMetaObject))
         throw EStreamError(QStringLiteral("Δεν βρέθηκε η σχεδίαση του παραθύρου προεπισκόπησης."));
-    Peer()->setWindowFlag(Qt::WindowStaysOnTopHint);
     StatusBar1->AddPanel(QString(), 100);
     StatusBar1->AddPanel(QString(), 50);
 
@@ -94,7 +93,6 @@ void TPreviewForm::UpdateActions()
 TModalResult TPreviewForm::ShowModal()
 {
     UpdateActions();
-    Peer()->setWindowState(Qt::WindowMaximized);
     return TForm::ShowModal();
 }
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -64,6 +65,157 @@ QWidget *TCustomForm::CreatePeer()
     return peer;
 }
 
+void TCustomForm::InitPeer(QWidget *peer)
+{
+    TScrollingWinControl::InitPeer(peer);
+    UpdateWindowFrame();
+}
+
+void TCustomForm::Loaded()
+{
+    TScrollingWinControl::Loaded();
+    UpdateWindowFrame();
+}
+
+void TCustomForm::SetBorderStyle(TFormBorderStyle v)
+{
+    FBorderStyle = v;
+    UpdateWindowFrame();
+}
+
+void TCustomForm::SetBorderIcons(TBorderIcons v)
+{
+    FBorderIcons = v;
+    UpdateWindowFrame();
+}
+
+void TCustomForm::SetFormStyle(TFormStyle v)
+{
+    FFormStyle = v;
+    UpdateWindowFrame();
+}
+
+void TCustomForm::SetWindowState(TWindowState v)
+{
+    FWindowState = v;
+    if (HandleAllocated() && Peer()->isVisible() && !Parent())
+        Peer()->setWindowState(v == wsMaximized   ? Qt::WindowMaximized
+                               : v == wsMinimized ? Qt::WindowMinimized
+                                                  : Qt::WindowNoState);
+}
+
+bool TCustomForm::FixedSize() const
+{
+    return FBorderStyle == bsSingle || FBorderStyle == bsDialog || FBorderStyle == bsToolWindow;
+}
+
+Qt::WindowFlags TCustomForm::WindowFlagsOfDesign() const
+{
+    // The title-bar buttons follow the border icons, except that dialog and tool-window borders never
+    // offer minimise or maximise, and that a window shown modally offers no minimise: minimised, it would
+    // leave the program with no window that takes input.
+    Qt::WindowFlags flags;
+    switch (FBorderStyle) {
+    case bsNone:
+        return Qt::Window | Qt::FramelessWindowHint |
+               (FFormStyle == fsStayOnTop ? Qt::WindowStaysOnTopHint : Qt::WindowFlags());
+    case bsDialog:
+        flags = Qt::Dialog;
+        break;
+    case bsToolWindow:
+    case bsSizeToolWin:
+        flags = Qt::Tool;
+        break;
+    default:
+        flags = Qt::Window;
+        break;
+    }
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (FBorderIcons & biSystemMenu) {
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        const bool iconsAllowed = FBorderStyle == bsSingle || FBorderStyle == bsSizeable;
+        if (iconsAllowed && (FBorderIcons & biMinimize) && !FShowingModal)
+            flags |= Qt::WindowMinimizeButtonHint;
+        if (iconsAllowed && (FBorderIcons & biMaximize))
+            flags |= Qt::WindowMaximizeButtonHint;
+        if ((FBorderIcons & biHelp) && !(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)))
+            flags |= Qt::WindowContextHelpButtonHint;
+    }
+    if (FFormStyle == fsStayOnTop)
+        flags |= Qt::WindowStaysOnTopHint;
+    return flags;
+}
+
+void TCustomForm::UpdateWindowFrame()
+{
+    if (!HandleAllocated() || Parent() || IsLoading())
+        return;
+    QWidget *peer = Peer();
+    if (peer->parentWidget())
+        return;
+    const Qt::WindowFlags flags = WindowFlagsOfDesign();
+    if (peer->windowFlags() != flags) {
+        const bool shown = peer->isVisible();
+        peer->setWindowFlags(flags);
+        if (shown)
+            peer->show();
+    }
+    if (FixedSize()) {
+        peer->setFixedSize(Width(), Height());
+        FSizeFixed = true;
+    } else if (FSizeFixed) {
+        peer->setMinimumSize(0, 0);
+        peer->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        FSizeFixed = false;
+    }
+}
+
+void TCustomForm::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
+{
+    // A fixed size would hold the window at its old size.
+    const bool fixed = HandleAllocated() && FSizeFixed;
+    if (fixed) {
+        Peer()->setMinimumSize(0, 0);
+        Peer()->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+    TScrollingWinControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+    if (fixed)
+        Peer()->setFixedSize(Width(), Height());
+}
+
+void TCustomForm::PlaceOnShow()
+{
+    if (Parent())
+        return;
+    const QWidget *around = nullptr;
+    switch (FPosition) {
+    case poMainFormCenter:
+        if (TCustomForm *main = Application()->MainForm(); main && main != this && main->HandleAllocated())
+            around = main->Peer();
+        break;
+    case poOwnerFormCenter:
+        for (TComponent *o = Owner(); o; o = o->Owner())
+            if (auto *f = qobject_cast<TCustomForm *>(o); f && f->HandleAllocated() && f->Peer()->isVisible()) {
+                around = f->Peer();
+                break;
+            }
+        break;
+    case poScreenCenter:
+    case poDesktopCenter:
+        break;
+    default:
+        return; // designed, or where the window system puts it
+    }
+    QRect area;
+    if (around && around->isVisible())
+        area = around->frameGeometry();
+    else if (const QScreen *screen = QGuiApplication::primaryScreen())
+        area = screen->availableGeometry();
+    else
+        return;
+    SetBounds(area.x() + (area.width() - Width()) / 2, area.y() + (area.height() - Height()) / 2, Width(), Height());
+}
+
 void TCustomForm::TextChanged()
 {
     if (HandleAllocated())
@@ -72,7 +224,10 @@ void TCustomForm::TextChanged()
 
 void TCustomForm::Show()
 {
+    PlaceOnShow();
     SetVisible(true);
+    if (!Parent() && FWindowState != wsNormal)
+        Peer()->setWindowState(FWindowState == wsMaximized ? Qt::WindowMaximized : Qt::WindowMinimized);
     Peer()->show();
     Peer()->raise();
     if (OnShow)
@@ -142,6 +297,8 @@ void TCustomForm::SetModalResult(TModalResult v)
 TModalResult TCustomForm::ShowModal()
 {
     FModalResult = mrNone;
+    FShowingModal = true;
+    UpdateWindowFrame();
     Peer()->setWindowModality(Qt::ApplicationModal);
     Show();
     QEventLoop loop;
@@ -151,6 +308,8 @@ TModalResult TCustomForm::ShowModal()
     FModalLoop = nullptr;
     Peer()->hide();
     Peer()->setWindowModality(Qt::NonModal);
+    FShowingModal = false;
+    UpdateWindowFrame();
     SetVisible(false);
     if (OnHide)
         Application()->Guard([this] { OnHide(this); });
