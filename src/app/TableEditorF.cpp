@@ -114,7 +114,9 @@ void TTableEditor::SetDataSet(TDataSet *DataSet)
     DataSource->SetDataSet(DataSet);
     BuildDetailPage();
     FHelpKeyword = DataSet ? DataSet->Name() : QString();
-    ReadOnlyCheck->SetEnabled(qobject_cast<TTable *>(DataSet) != nullptr);
+    // A table whose file this user cannot write stays read-only whatever the box says: it shows ticked and
+    // cannot be switched, and nothing is asked.
+    ReadOnlyCheck->SetEnabled(qobject_cast<TTable *>(DataSet) != nullptr && !DataSet->FileReadOnly());
     ReadOnlyCheck->SetChecked(DataSet && !DataSet->CanModify());
     DataSetFilterFrame1->SetDataSet(DataSet);
 }
@@ -230,7 +232,7 @@ void TTableEditor::FormCreate(TObject *)
 void TTableEditor::ReadOnlyCheckClick(TObject *)
 {
     auto *table = qobject_cast<TTable *>(GetDataSet());
-    if (!table || ReadOnlyCheck->Checked() == table->ReadOnly())
+    if (!table || table->FileReadOnly() || ReadOnlyCheck->Checked() == table->ReadOnly())
         return;
     const QString verb =
         ReadOnlyCheck->Checked() ? QStringLiteral("Απενεργοποιήσετε") : QStringLiteral("Ενεργοποιήσετε");

@@ -9,11 +9,6 @@
 
 namespace
 {
-const bool DBControlClassesRegistered = [] {
-    RegisterClasses<TDBEdit, TDBCheckBox, TDBComboBox, TDBNavigator>();
-    return true;
-}();
-
 // The text a bound control shows: the field's display text, or its editing text while it is edited.
 QString FieldShownText(const TFieldDataLink &Link, const TComponent *Control, bool Editing)
 {

@@ -8,14 +8,6 @@
 #include <QItemSelectionModel>
 #include <QTableView>
 
-namespace
-{
-const bool GridClassesRegistered = [] {
-    RegisterClasses<TDBGrid>();
-    return true;
-}();
-} // namespace
-
 // ------------------------------------------------------------------------------------------ TColumn
 
 QString TColumn::FieldName() const

@@ -6,9 +6,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 #include <cstdio>
 #include <map>
 #include <sqlite3.h>
+#include <unistd.h>
 
 namespace
 {
@@ -126,6 +128,58 @@ QByteArray InsertSql(size_t fieldCount, bool withId)
     return "INSERT INTO apd_rows(" + cols + ") VALUES(" + vals + ")";
 }
 
+// The cause of a failed system call in the user's words; empty for causes that say nothing to a user.
+QString SystemReason(int error)
+{
+    switch (error) {
+    case ENOSPC:
+    case EFBIG:
+    case EDQUOT:
+        return QStringLiteral("ο δίσκος είναι γεμάτος");
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return QStringLiteral("δεν επιτρέπεται η εγγραφή στο αρχείο ή στον φάκελό του");
+    case ENOENT:
+        return QStringLiteral("ο φάκελος δεν υπάρχει");
+    default:
+        return {};
+    }
+}
+
+// The reason of the engine's last error, in the user's words; the system's own cause where it tells more.
+QString EngineReason(sqlite3 *db)
+{
+    if (const QString system = SystemReason(sqlite3_system_errno(db)); !system.isEmpty())
+        return system;
+    const int code = sqlite3_extended_errcode(db);
+    switch (code & 0xFF) {
+    case SQLITE_READONLY:
+        return QStringLiteral("το αρχείο είναι μόνο για ανάγνωση");
+    case SQLITE_FULL:
+        return QStringLiteral("ο δίσκος είναι γεμάτος");
+    case SQLITE_IOERR:
+        return QStringLiteral("σφάλμα ανάγνωσης ή εγγραφής στον δίσκο");
+    case SQLITE_CANTOPEN:
+        return QStringLiteral("δεν ανοίγει το αρχείο ή ο φάκελός του");
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        return QStringLiteral("δεν επιτρέπεται η πρόσβαση στο αρχείο");
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QStringLiteral("ο πίνακας χρησιμοποιείται από άλλο πρόγραμμα");
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return QStringLiteral("το αρχείο είναι κατεστραμμένο");
+    case SQLITE_NOMEM:
+        return QStringLiteral("δεν υπάρχει αρκετή μνήμη");
+    case SQLITE_TOOBIG:
+        return QStringLiteral("η τιμή είναι πολύ μεγάλη");
+    default:
+        return QStringLiteral("σφάλμα της μηχανής δεδομένων (κωδικός %1)").arg(code);
+    }
+}
+
 [[noreturn]] void RaiseWrite(const QString &fileName, const QString &detail)
 {
     throw EDatabaseError(QStringLiteral("Αδυναμία εγγραφής του πίνακα \"%1\": %2").arg(ShortName(fileName), detail));
@@ -218,6 +272,10 @@ void TTableStore::Load()
         if (sqlite3_open_v2(QFile::encodeName(FFileName).constData(), &FDb, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
             throw EDatabaseError(DamagedTableMessage(FFileName));
     }
+    // A file (or folder, where the engine keeps its journal) that this user may not write opens for
+    // reading only, so nothing offers editing that could never be saved.
+    FReadOnly = sqlite3_db_readonly(FDb, "main") != 0 ||
+                ::access(QFile::encodeName(QFileInfo(FFileName).absolutePath()).constData(), W_OK) != 0;
     const auto damaged = [this] { throw EDatabaseError(DamagedTableMessage(FFileName)); };
     {
         Stmt st(FDb, "SELECT Value FROM apd_info WHERE Key='Format'");
@@ -290,12 +348,13 @@ void TTableStore::CreateFile(const QString &fileName, const std::vector<TStoredF
     sqlite3 *db = nullptr;
     if (sqlite3_open_v2(QFile::encodeName(temp).constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
                         nullptr) != SQLITE_OK) {
+        const QString reason = db ? EngineReason(db) : QStringLiteral("δεν υπάρχει αρκετή μνήμη");
         sqlite3_close(db);
         QFile::remove(temp);
-        RaiseWrite(target, QStringLiteral("δεν δημιουργήθηκε το αρχείο"));
+        RaiseWrite(target, QStringLiteral("δεν δημιουργήθηκε το αρχείο (%1)").arg(reason));
     }
     const auto fail = [&](const QString &detail) {
-        const QString msg = detail.isEmpty() ? QString::fromUtf8(sqlite3_errmsg(db)) : detail;
+        const QString msg = detail.isEmpty() ? EngineReason(db) : detail;
         sqlite3_close(db);
         QFile::remove(temp);
         RaiseWrite(target, msg);
@@ -368,8 +427,9 @@ void TTableStore::CreateFile(const QString &fileName, const std::vector<TStoredF
         fail({});
     sqlite3_close(db);
     if (std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(target).constData()) != 0) {
+        const QString reason = SystemReason(errno);
         QFile::remove(temp);
-        RaiseWrite(target, QStringLiteral("δεν μετονομάστηκε το προσωρινό αρχείο"));
+        RaiseWrite(target, reason.isEmpty() ? QStringLiteral("δεν μετονομάστηκε το προσωρινό αρχείο") : reason);
     }
 }
 
@@ -462,9 +522,20 @@ void TTableStore::CheckRow(const TRowValues &values, const TStoredRow *self) con
     }
 }
 
+QString TTableStore::WriteFailureReason() const
+{
+    // A file or folder made unwritable while the table is open fails as a plain input/output error (or as
+    // a journal that cannot be made); say why.
+    if (::access(QFile::encodeName(FFileName).constData(), W_OK) != 0)
+        return QStringLiteral("δεν επιτρέπεται πια η εγγραφή στο αρχείο");
+    if (::access(QFile::encodeName(QFileInfo(FFileName).absolutePath()).constData(), W_OK) != 0)
+        return QStringLiteral("δεν επιτρέπεται πια η εγγραφή στον φάκελο του αρχείου");
+    return EngineReason(FDb);
+}
+
 void TTableStore::Fail(const QString &what) const
 {
-    RaiseWrite(FFileName, what.isEmpty() ? QString::fromUtf8(sqlite3_errmsg(FDb)) : what);
+    RaiseWrite(FFileName, what.isEmpty() ? WriteFailureReason() : what);
 }
 
 void TTableStore::Exec(const char *sql)
@@ -473,8 +544,15 @@ void TTableStore::Exec(const char *sql)
         Fail({});
 }
 
+void TTableStore::CheckWritable() const
+{
+    if (FReadOnly)
+        RaiseWrite(FFileName, QStringLiteral("το αρχείο είναι μόνο για ανάγνωση"));
+}
+
 TStoredRowPtr TTableStore::Insert(const TRowValues &values)
 {
+    CheckWritable();
     TRowValues v = values;
     Normalize(v);
     CheckRow(v, nullptr);
@@ -487,7 +565,7 @@ TStoredRowPtr TTableStore::Insert(const TRowValues &values)
     for (size_t i = 0; i < FFields.size(); ++i)
         BindValue(st.S, static_cast<int>(i) + 1, v[i], FFields[i].DataType);
     if (sqlite3_step(st.S) != SQLITE_DONE || sqlite3_exec(FDb, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
-        const QString msg = QString::fromUtf8(sqlite3_errmsg(FDb));
+        const QString msg = WriteFailureReason();
         sqlite3_exec(FDb, "ROLLBACK", nullptr, nullptr, nullptr);
         Fail(msg);
     }
@@ -501,6 +579,7 @@ TStoredRowPtr TTableStore::Insert(const TRowValues &values)
 
 void TTableStore::Update(const TStoredRowPtr &row, const TRowValues &values)
 {
+    CheckWritable();
     TRowValues v = values;
     Normalize(v);
     CheckRow(v, row.get());
@@ -518,7 +597,7 @@ void TTableStore::Update(const TStoredRowPtr &row, const TRowValues &values)
         ok = sqlite3_step(st.S) == SQLITE_DONE && sqlite3_exec(FDb, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK;
     }
     if (!ok) {
-        const QString msg = QString::fromUtf8(sqlite3_errmsg(FDb));
+        const QString msg = WriteFailureReason();
         sqlite3_exec(FDb, "ROLLBACK", nullptr, nullptr, nullptr);
         Fail(msg);
     }
@@ -528,6 +607,7 @@ void TTableStore::Update(const TStoredRowPtr &row, const TRowValues &values)
 
 void TTableStore::Delete(const TStoredRowPtr &row)
 {
+    CheckWritable();
     Exec("BEGIN IMMEDIATE");
     Stmt st(FDb, "DELETE FROM apd_rows WHERE Id=?");
     bool ok = static_cast<bool>(st);
@@ -536,7 +616,7 @@ void TTableStore::Delete(const TStoredRowPtr &row)
         ok = sqlite3_step(st.S) == SQLITE_DONE && sqlite3_exec(FDb, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK;
     }
     if (!ok) {
-        const QString msg = QString::fromUtf8(sqlite3_errmsg(FDb));
+        const QString msg = WriteFailureReason();
         sqlite3_exec(FDb, "ROLLBACK", nullptr, nullptr, nullptr);
         Fail(msg);
     }

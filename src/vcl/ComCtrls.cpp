@@ -374,10 +374,3 @@ void TDateTimePicker::SetDate(TDateTime v)
     }
 }
 
-namespace
-{
-const bool DatePickerClassRegistered = [] {
-    RegisterClass<TDateTimePicker>();
-    return true;
-}();
-} // namespace

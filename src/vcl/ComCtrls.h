@@ -11,9 +11,15 @@ class TTabSheet : public TWinControl
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(bool TabVisible READ TabVisible WRITE SetTabVisible)
+    // A sheet fills the page area its control gives it: its bounds are layout, never stored.
+    Q_CLASSINFO("Stored:Left", "IsBoundsStored")
+    Q_CLASSINFO("Stored:Top", "IsBoundsStored")
+    Q_CLASSINFO("Stored:Width", "IsBoundsStored")
+    Q_CLASSINFO("Stored:Height", "IsBoundsStored")
 
 public:
     explicit TTabSheet(TComponent *AOwner);
+    Q_INVOKABLE bool IsBoundsStored() const { return false; }
     ~TTabSheet() override;
     TPageControl *PageControl() const;
     void SetPageControl(TPageControl *v);

@@ -11,16 +11,6 @@
 
 #include <algorithm>
 
-namespace
-{
-// The control classes a form resource or document may create.
-const bool ControlClassesRegistered = [] {
-    RegisterClasses<TForm, TFrame, TScrollBox, TPanel, TLabel, TImage, TEdit, TPageControl, TTabSheet, TStatusBar,
-                    TListBox, TMonthCalendar>();
-    return true;
-}();
-} // namespace
-
 int GetSystemMetrics(int index)
 {
     switch (index) {

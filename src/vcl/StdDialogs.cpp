@@ -24,11 +24,6 @@ bool Headless()
 {
     return QGuiApplication::platformName() == QLatin1String("offscreen");
 }
-
-const bool FileDialogClassesRegistered = [] {
-    RegisterClass(&TSaveDialog::staticMetaObject);
-    return true;
-}();
 } // namespace
 
 TCommonDialogHandler SetCommonDialogHandler(TCommonDialogHandler Handler_)
@@ -105,6 +100,10 @@ void TSaveDialog::SetUpDialog(QFileDialog &Dialog) const
 
 QString TSaveDialog::InitialSelection() const
 {
+    // A document saved again under another name starts beside itself, so the replace question can only
+    // name the document's own file, never a namesake in the default folder.
+    if (QFileInfo(FileName()).isAbsolute())
+        return FileName();
     return QDir(InitialDir()).filePath(QFileInfo(FileName()).fileName());
 }
 

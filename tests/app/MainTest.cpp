@@ -45,9 +45,11 @@ protected:
         Shown.push_back(d);
         FileNames.push_back(d->FileName());
         FilterIndexes.push_back(d->FilterIndex());
+        Selections.push_back(d->InitialSelection());
         if (Choices.empty())
             return false;
-        d->SetFileName(Choices.front());
+        // The user confirms what the dialog shows, or types another name.
+        d->SetFileName(Choices.front() == AsShown ? d->InitialSelection() : Choices.front());
         Choices.erase(Choices.begin());
         return true;
     }
@@ -71,7 +73,9 @@ protected:
     std::vector<TComponent *> Shown;
     QStringList FileNames;
     std::vector<int> FilterIndexes;
+    QStringList Selections;
     QStringList Choices;
+    const QString AsShown = QStringLiteral("<as shown>");
 };
 
 TEST_F(MainTest, StartsWithAnUntitledDocumentOfFourPages)
@@ -219,6 +223,52 @@ TEST_F(MainTest, OpenReadableAndUnreadableDocuments)
     EXPECT_TRUE(main->FileControl1->IsNew());
     EXPECT_FALSE(main->FromTemplate);
     EXPECT_EQ(main->Document->PageControl1->PageCount(), 5);
+}
+
+TEST_F(MainTest, SaveAsStartsBesideTheDocumentAndNeverOnANamesake)
+{
+    TScriptedDialogs dialogs;
+    const QString elsewhere = Dir.filePath(QStringLiteral("Άλλος φάκελος"));
+    QDir().mkpath(elsewhere);
+    const QString doc = QDir(elsewhere).filePath(QStringLiteral("Έργο.vapd"));
+    const QString namesake = QDir(Projects).filePath(QStringLiteral("Έργο.vapd"));
+    {
+        auto main = MakeMain();
+        Choices << doc;
+        ASSERT_TRUE(main->FileControl1->SaveAs());
+        main->Document->AddPage();
+        main->Document->AddPage();
+        Choices << namesake;
+        ASSERT_TRUE(main->FileControl1->SaveAs());
+    }
+    const QByteArray namesakeBytes = [&] {
+        QFile f(namesake);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    ASSERT_FALSE(namesakeBytes.isEmpty());
+
+    auto main = MakeMain();
+    // The untitled document starts in the program's projects folder.
+    main->aSaveAs->Execute();
+    EXPECT_EQ(Selections.back().toStdString(),
+              QDir(Platform::ProgramFolder()).filePath(QStringLiteral("Projects/Ανώνυμο")).toStdString());
+
+    // Opened from another folder: Save As starts on the document itself, and confirming saves it there.
+    Choices << doc;
+    main->aOpen->Execute();
+    ASSERT_EQ(main->FileControl1->FileName(), doc);
+    main->Document->AddPage();
+    Choices << AsShown;
+    main->aSaveAs->Execute();
+    EXPECT_EQ(Selections.back().toStdString(), doc.toStdString());
+    EXPECT_EQ(main->FileControl1->FileName(), doc);
+    EXPECT_FALSE(main->FileControl1->Modified());
+    TApdData reread(nullptr);
+    reread.LoadFromFile(doc);
+    EXPECT_EQ(reread.PageControl1->PageCount(), 5);
+    QFile f(namesake);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), namesakeBytes);
 }
 
 TEST_F(MainTest, CommandLineDocumentAndRecentFiles)

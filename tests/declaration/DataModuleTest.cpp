@@ -208,6 +208,19 @@ TEST_F(DataModuleTest, ParadoxTablesAreImportedAndCompared)
     EXPECT_TRUE(TAPDDataModule::SameFieldDefs(a, b));
     b.Add(QStringLiteral("Β"), ftDate);
     EXPECT_FALSE(TAPDDataModule::SameFieldDefs(a, b));
+
+    // Indexes: name, fields and options of each, in order.
+    TIndexDefs x, y;
+    x.Add(QStringLiteral("primary"), QStringLiteral("Α"), ixPrimary | ixUnique);
+    x.Add(QStringLiteral("Ονόματα"), QStringLiteral("Α;Β"), ixCaseInsensitive);
+    y.Add(QStringLiteral("primary"), QStringLiteral("Α"), ixPrimary | ixUnique);
+    EXPECT_FALSE(TAPDDataModule::SameIndexDefs(x, y));
+    y.Add(QStringLiteral("Ονόματα"), QStringLiteral("Α;Β"), {});
+    EXPECT_FALSE(TAPDDataModule::SameIndexDefs(x, y));
+    y[1].Options = ixCaseInsensitive;
+    EXPECT_TRUE(TAPDDataModule::SameIndexDefs(x, y));
+    y[1].Fields = QStringLiteral("Β;Α");
+    EXPECT_FALSE(TAPDDataModule::SameIndexDefs(x, y));
 }
 
 TEST_F(DataModuleTest, InsertIntoAFilteredTableRemovesTheFilter)
@@ -234,7 +247,8 @@ TEST_F(DataModuleTest, ParadoxTablesOfTheEarlierProgramAreImportedThenChecked)
     const auto cp = [](const char *utf8) { return ToCp1253(QString::fromUtf8(utf8)); };
     const QString file = QDir(Data).filePath(Employes);
     QFile::remove(file);
-    // The expected structure: imported without a question.
+    // The expected fields, and only the primary key (a Paradox table keeps its other indexes in files of
+    // their own): imported, then given its indexes through the conversion.
     ASSERT_TRUE(WriteParadoxTable(
         file,
         {{cp("ΑΦΜ"), pxfAlpha, 9},
@@ -255,11 +269,13 @@ TEST_F(DataModuleTest, ParadoxTablesOfTheEarlierProgramAreImportedThenChecked)
                                    {cp("ΕΓΓΑΜΟΣ"), pxfLogical, 1}},
                                   1, {{cp("1234567"), cp("ΠΑΠΑΔΟΠΟΥΛΟΣ"), 0, true}}));
     const QByteArray original = FileBytes(Employers);
-    Answers = {mrOk, mrOk};
+    Answers = {mrOk, mrOk, mrOk, mrOk};
     StartModule();
-    ASSERT_EQ(Asked.size(), 2u);
-    EXPECT_TRUE(Asked[0].Msg.contains(u"\"Employers.db\""));
+    ASSERT_EQ(Asked.size(), 4u);
+    EXPECT_TRUE(Asked[0].Msg.contains(u"\"Employes.Db\""));
     EXPECT_EQ(Asked[1].Msg, QStringLiteral("1 από τις 1 εγγραφές του πίνακα μετατράπηκαν επιτυχώς."));
+    EXPECT_TRUE(Asked[2].Msg.contains(u"\"Employers.db\""));
+    EXPECT_EQ(Asked[3].Msg, QStringLiteral("1 από τις 1 εγγραφές του πίνακα μετατράπηκαν επιτυχώς."));
     EXPECT_EQ(FileBytes(QStringLiteral("Employers.db.paradox")), original);
     ASSERT_TRUE(Module->tbEmployes->Active());
     EXPECT_EQ(Module->tbEmployes->FieldByName(QStringLiteral("ΕΠΩΝΥΜΙΑ"))->AsString(),
