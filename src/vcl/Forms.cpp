@@ -383,25 +383,73 @@ void TScrollBox::UpdateRange()
 {
     if (FContent.isNull())
         return;
-    int right = Width(), bottom = Height();
-    bool overflow = false;
+    int right = 0, bottom = 0;
     for (int i = 0; i < ControlCount(); ++i) {
         TControl *c = Controls(i);
         if (!c->Visible())
             continue;
-        if (c->Left() + c->Width() > right || c->Top() + c->Height() > bottom)
-            overflow = true;
         right = std::max(right, c->Left() + c->Width());
         bottom = std::max(bottom, c->Top() + c->Height());
     }
-    FContent->resize(overflow ? right : Width(), overflow ? bottom : Height());
+    // The content fills the viewport as it will be once the scroll bars the children need are shown, and
+    // no more: content as wide as the whole box would bring a horizontal bar with every vertical one.
+    const int bar = GetSystemMetrics(SM_CXVSCROLL);
+    bool vert = bottom > Height(), horz = right > Width();
+    horz = horz || (vert && right > Width() - bar);
+    vert = vert || (horz && bottom > Height() - bar);
+    const int viewW = Width() - (vert ? bar : 0), viewH = Height() - (horz ? bar : 0);
+    FContent->resize(std::max(right, viewW), std::max(bottom, viewH));
 }
 
 void TScrollBox::ScrollInView(TControl *AControl)
 {
-    if (AControl && HandleAllocated())
-        ScrollArea()->ensureVisible(AControl->Left() + AControl->Width() / 2, AControl->Top() + AControl->Height() / 2,
-                                    AControl->Width() / 2, AControl->Height() / 2);
+    if (!AControl || !HandleAllocated())
+        return;
+    // As far as the control fits, all of it comes into view; a control larger than the view shows its top
+    // left corner.
+    const auto scroll = [](QScrollBar *bar, int start, int size, int view) {
+        const int first = bar->value();
+        if (start < first)
+            bar->setValue(start);
+        else if (start + size > first + view)
+            bar->setValue(std::min(start, start + size - view));
+    };
+    QScrollArea *area = ScrollArea();
+    scroll(area->horizontalScrollBar(), AControl->Left(), AControl->Width(), area->viewport()->width());
+    scroll(area->verticalScrollBar(), AControl->Top(), AControl->Height(), area->viewport()->height());
+}
+
+// ---- Dialog parents ----
+
+QWidget *DialogParent(const TComponent *Owner)
+{
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    for (const TComponent *c = Owner; c; c = c->Owner())
+        if (auto *control = qobject_cast<const TControl *>(c)) {
+            if (control->HandleAllocated()) {
+                QWidget *window = const_cast<TControl *>(control)->Peer()->window();
+                if (window->isVisible())
+                    return window;
+            }
+            break;
+        }
+    if (QWidget *active = QApplication::activeWindow())
+        return active;
+    if (Application() && Application()->MainForm() && Application()->MainForm()->HandleAllocated())
+        return Application()->MainForm()->Peer();
+    return nullptr;
+}
+
+void PlaceDialog(QWidget *Dialog, const TComponent *Owner)
+{
+    QWidget *parent = DialogParent(Owner);
+    if (!parent || parent == Dialog)
+        return;
+    Qt::WindowFlags flags = Dialog->windowFlags();
+    if (parent->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+        flags |= Qt::WindowStaysOnTopHint;
+    Dialog->setParent(parent, flags);
 }
 
 // ---- TApplication ----

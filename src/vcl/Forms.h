@@ -262,6 +262,13 @@ private:
 TApplication *Application();
 TScreen *Screen();
 
+// The window a dialog opened now belongs to, so that it opens in front of the window the user works in
+// (a window that stays on top would otherwise hide it): the modal window running, else the window of the
+// dialog's owner, else the active window, else the main window; none without windows.
+QWidget *DialogParent(const TComponent *Owner = nullptr);
+// Makes Dialog a child window of DialogParent(Owner), kept on top when that window is.
+void PlaceDialog(QWidget *Dialog, const TComponent *Owner = nullptr);
+
 // The short part of a hint "short|long" and the long part (the whole hint when there is no "|").
 QString GetShortHint(const QString &hint);
 QString GetLongHint(const QString &hint);

@@ -4,6 +4,7 @@
 #include "vcl/ExtCtrls.h"
 #include "vcl/StdCtrls.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
@@ -269,4 +270,32 @@ TEST(FormFrames, DesignsCarryTheFrameThroughTheStream)
     EXPECT_FALSE(HasButton(form.Peer(), Qt::WindowMaximizeButtonHint));
     EXPECT_TRUE(HasButton(form.Peer(), Qt::WindowStaysOnTopHint));
     form.Hide();
+}
+
+TEST(FormFrames, DialogsBelongToTheWindowTheyAreOpenedFrom)
+{
+    TForm main(nullptr), other(nullptr);
+    Application()->SetMainForm(&main);
+    main.Show();
+    other.Show();
+    auto *panel = new TPanel(&other);
+    panel->SetParent(&other);
+    TComponent dialogOwner(panel);
+    // The window of the owner, found through the owners' chain.
+    EXPECT_EQ(DialogParent(&dialogOwner), other.Peer());
+    // A modal window running takes every dialog, whoever owns it.
+    QWidget *inModal = nullptr;
+    QTimer::singleShot(0, &main, [&] {
+        inModal = DialogParent(&dialogOwner);
+        main.SetModalResult(mrOk);
+    });
+    main.Hide();
+    main.ShowModal();
+    EXPECT_EQ(inModal, main.Peer());
+    other.Hide();
+    main.Show();
+    QApplication::setActiveWindow(nullptr);
+    EXPECT_EQ(DialogParent(nullptr), main.Peer()) << "without an owner's window the main window";
+    main.Hide();
+    Application()->SetMainForm(nullptr);
 }
