@@ -1,13 +1,5 @@
 #include "DbXForms.h"
 
-namespace
-{
-const bool DbXFormsRegistered = [] {
-    RegisterClasses<TDbLookupXFrame>();
-    return true;
-}();
-} // namespace
-
 TDbLookupXFrame::TDbLookupXFrame(TComponent *AOwner)
     : TInplaceEditFrame(AOwner), FDataLink(std::make_unique<TFieldDataLink>())
 {

@@ -18,11 +18,6 @@
 
 namespace
 {
-const bool EmployFrameClassRegistered = [] {
-    RegisterClasses<TEmployFrame>();
-    return true;
-}();
-
 template <typename T> T *Designed(TComponent *root, const char *name)
 {
     auto *c = qobject_cast<T *>(root->FindComponent(QString::fromLatin1(name)));

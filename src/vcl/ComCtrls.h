@@ -4,8 +4,6 @@
 #include "Controls.h"
 
 class QTabWidget;
-class QStatusBar;
-class QLabel;
 class TPageControl;
 
 class TTabSheet : public TWinControl
@@ -78,6 +76,9 @@ struct TStatusPanel {
     int Width = 50;
 };
 
+// The status bar draws its panels itself: texts change with every hint, and the bar must never create or
+// delete widgets for them (a widget deleted while Qt delivers a mouse event to it crashes, and widgets of
+// its own would lie on top of the controls placed in the bar, such as a check box in the first panel).
 class TStatusBar : public TWinControl
 {
     Q_OBJECT
@@ -96,16 +97,16 @@ public:
     void SetPanelText(int i, const QString &text);
     // The text shown now: the simple text, or the panels' texts.
     QString ShownText() const;
+    // Where panel i lies in the bar; the last panel reaches the right edge.
+    TRect PanelRect(int i) const;
 
-protected:
-    QWidget *CreatePeer() override;
+    bool CustomPaint() const override { return true; }
+    void PeerPaint(QPainter &painter) override;
 
 private:
-    void Sync();
     bool FSimplePanel = false;
     QString FSimpleText;
     std::vector<TStatusPanel> FPanels;
-    std::vector<QPointer<QLabel>> FLabels;
 };
 
 class QCalendarWidget;
