@@ -67,6 +67,8 @@ public:
 protected:
     QWidget *CreatePeer() override;
     void TextChanged() override;
+    // The dialog keys that the focused control leaves: Enter presses the Default button, Esc the Cancel one.
+    void KeyDown(quint16 &Key, TShiftState Shift) override;
     virtual bool CloseQuery();
     void DoClose(TCloseAction &Action);
 
