@@ -3,11 +3,9 @@
 #include "XForms/DataSetPopupF.h"
 #include "XForms/FieldEditor.h"
 #include "db/DBTables.h"
-#include "platform/HelpIntfs.h"
 #include "vcl/ActnList.h"
 #include "vcl/ComponentStream.h"
 
-#include <QAction>
 #include <QEvent>
 
 static void InitTableEditorResource()
@@ -55,15 +53,7 @@ TTableEditor::TTableEditor(TComponent *AOwner) : TForm(AOwner)
     PageControl1->SetActivePage(TabSheet2);
     StatusBar1->AddPanel(QString(), 160);
     StatusBar1->AddPanel(QString(), 0);
-    Peer()->setWindowFlag(Qt::WindowStaysOnTopHint);
     Peer()->installEventFilter(this);
-    // F1 asks the help system for the table's topic.
-    auto *help = new QAction(Peer());
-    help->setShortcut(QKeySequence(Qt::Key_F1));
-    help->setShortcutContext(Qt::WindowShortcut);
-    Peer()->addAction(help);
-    QObject::connect(help, &QAction::triggered, Peer(),
-                     [this] { GuardEvent([this] { HelpManager()->HelpKeyword(FHelpKeyword); }); });
     OnClose = [this](TObject *Sender, TCloseAction &Action) { FormClose(Sender, Action); };
     FormCreate(this);
 }
@@ -96,9 +86,6 @@ bool TTableEditor::Edit(TDataSet *DataSet, TObject *Sender, bool Modal)
         delete editor;
         throw;
     }
-    const int left = std::max(0, (Screen()->Width() - editor->Width()) / 2);
-    const int top = std::max(0, (Screen()->Height() - editor->Height()) / 2);
-    editor->SetBounds(left, top, editor->Width(), editor->Height());
     if (!Modal) {
         editor->Show();
         return true;
@@ -117,7 +104,8 @@ void TTableEditor::SetDataSet(TDataSet *DataSet)
 {
     DataSource->SetDataSet(DataSet);
     BuildDetailPage();
-    FHelpKeyword = DataSet ? DataSet->Name() : QString();
+    // F1 anywhere in the window opens the table's topic.
+    SetHelpKeyword(DataSet ? DataSet->Name() : QString());
     // A table whose file this user cannot write stays read-only whatever the box says: it shows ticked and
     // cannot be switched, and nothing is asked.
     ReadOnlyCheck->SetEnabled(qobject_cast<TTable *>(DataSet) != nullptr && !DataSet->FileReadOnly());

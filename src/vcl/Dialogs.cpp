@@ -1,5 +1,7 @@
 #include "Dialogs.h"
 
+#include "Forms.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -64,7 +66,8 @@ QString Caption(TMsgDlgType type)
 
 TModalResult ShowRealDialog(const TMessageDlgRequest &r)
 {
-    QMessageBox box(QApplication::activeWindow());
+    QMessageBox box;
+    PlaceDialog(&box);
     box.setWindowTitle(Caption(r.DlgType));
     box.setText(r.Msg);
     switch (r.DlgType) {

@@ -13,6 +13,8 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
@@ -418,6 +420,36 @@ TEST_F(MainTest, WithoutADocumentTheDocumentCommandsAreOff)
         EXPECT_FALSE(a->Enabled()) << a->Name().toStdString();
     EXPECT_TRUE(main->aNew->Enabled());
     main->Action5->Execute(); // nothing to zoom
+}
+
+TEST_F(MainTest, HintsOfToolButtonsAndMenuItemsReachTheStatusBarAsTheMouseMovesOverThem)
+{
+    TScriptedDialogs dialogs;
+    auto main = MakeMain();
+    main->Peer()->setWindowState(Qt::WindowNoState);
+    main->Peer()->resize(1000, 700);
+    main->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main->Peer()));
+    QToolBar *tools = main->ActionToolBar1->ToolBar();
+    QWidget *print = tools->widgetForAction(main->aPrint->Handle());
+    ASSERT_TRUE(print);
+    QTest::mouseMove(print, print->rect().center());
+    EXPECT_EQ(main->StatusBar1->SimpleText(), QStringLiteral("Εκτύπωση"));
+    QTest::mouseMove(main->ScrollBox1->Peer(), QPoint(5, 5));
+    EXPECT_EQ(main->StatusBar1->SimpleText(), QString()) << "the hint goes with the mouse";
+
+    // The file menu opened with a click on the menu bar; the mouse on its first item.
+    QMenuBar *bar = main->ActionMainMenuBar1->MenuBar();
+    QAction *fileMenu = bar->actions().at(0);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(fileMenu).center());
+    QMenu *file = fileMenu->menu();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(file));
+    QTest::mouseMove(file, file->actionGeometry(main->aNew->Handle()).center());
+    EXPECT_EQ(main->StatusBar1->SimpleText(), QStringLiteral("Δημιουργία νέου αρχείου"));
+    QTest::mouseMove(file, file->actionGeometry(main->aSaveAs->Handle()).center());
+    EXPECT_EQ(main->StatusBar1->SimpleText(), QStringLiteral("Αποθήκευση αρχείου με διαφορετικό όνομα"));
+    file->close();
+    EXPECT_EQ(main->StatusBar1->SimpleText(), QString());
 }
 
 TEST_F(MainTest, RendersTheWindow)

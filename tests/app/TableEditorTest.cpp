@@ -5,6 +5,9 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QTest>
+#include <QToolButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -181,10 +184,16 @@ TEST_F(TableEditorTest, CaptionFromTheCommandAndHintsInTheStatusBar)
             ed = e;
     ASSERT_TRUE(ed);
     EXPECT_EQ(ed->Caption(), action.Hint());
-    ed->FormActivate(ed);
-    Application()->SetHint(QStringLiteral("Επόμενη εγγραφή"));
+    // The window is the active one; the mouse moves over the navigator's buttons.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(ed->Peer()));
+    QToolButton *next = ed->DBNavigator->Button(nbNext);
+    QTest::mouseMove(next, next->rect().center());
     EXPECT_EQ(ed->StatusBar1->Panels(1).Text, QStringLiteral("Επόμενη εγγραφή"));
-    ed->FormDeactivate(ed);
+    QToolButton *post = ed->DBNavigator->Button(nbPost);
+    QTest::mouseMove(post, post->rect().center());
+    EXPECT_EQ(ed->StatusBar1->Panels(1).Text, QStringLiteral("Διάσωση αλλαγών"));
+    QTest::mouseMove(ed->PageControl1->Peer(), QPoint(5, 60));
+    EXPECT_EQ(ed->StatusBar1->Panels(1).Text, QString());
     delete ed;
 }
 
@@ -253,6 +262,15 @@ TEST_F(ShownTableEditorTest, HoveringTheStatusBarWhileHintsChangeItsTexts)
     EXPECT_EQ(ed->StatusBar1->Panels(1).Text, QStringLiteral("Επόμενη εγγραφή"));
     // The bar draws its panels itself: the only widget in it is the check box.
     EXPECT_EQ(ed->StatusBar1->Peer()->findChildren<QWidget *>(), QList<QWidget *>{ed->ReadOnlyCheck->Peer()});
+}
+
+TEST_F(ShownTableEditorTest, StaysOnTopCentredOnTheScreen)
+{
+    EXPECT_TRUE(win->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(win->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(ed->Left(), screen.x() + (screen.width() - ed->Width()) / 2);
+    EXPECT_EQ(ed->Top(), screen.y() + (screen.height() - ed->Height()) / 2);
 }
 
 TEST_F(ShownTableEditorTest, TheReadOnlyBoxTakesClicksAndTheTabKey)
