@@ -20,6 +20,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QSaveFile>
+#include <cerrno>
 
 #include <algorithm>
 #include <climits>
@@ -448,10 +449,13 @@ void TApdData::LoadFromStream(QIODevice &Source)
 void TApdData::LoadFromFile(const QString &Path)
 {
     QFile file(Path);
+    // The messages give the reason only: the caller names the file.
     if (!file.open(QIODevice::ReadOnly))
-        throw EStreamError(QStringLiteral("Αδυναμία ανοίγματος αρχείου ") + Path);
+        throw EStreamError(QStringLiteral("Το αρχείο δεν διαβάζεται: ") + ReadErrorText(Path));
     QBuffer buffer;
     buffer.setData(file.readAll());
+    if (file.error() != QFileDevice::NoError)
+        throw EStreamError(QStringLiteral("Το αρχείο δεν διαβάζεται: ") + SystemErrorText(EIO));
     buffer.open(QIODevice::ReadOnly);
     LoadFromStream(buffer);
 }

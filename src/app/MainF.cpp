@@ -4,6 +4,7 @@
 #include "declaration/APDDataModuleF.h"
 #include "platform/Platform.h"
 #include "platform/Registry.h"
+#include "platform/SafeWrite.h"
 #include "vcl/ComponentStream.h"
 
 #include "AboutF.h"
@@ -11,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
@@ -22,6 +24,7 @@
 #include <QTemporaryFile>
 #include <QWheelEvent>
 
+#include <cerrno>
 #include <cstdio>
 #include <optional>
 #include <unistd.h>
@@ -445,11 +448,14 @@ void TMain::OpenDocument(const QString &Path)
             FileControl1->SetFileName(FromTemplate ? UntitledName : Path);
             SetDocument(doc);
             return;
-        } catch (const std::exception &) {
+        } catch (const std::exception &e) {
             if (Document != doc)
                 delete doc;
-            if (MessageDlg(QStringLiteral("Αδυναμία ανοίγματος αρχείου ") + Path, mtWarning, mbAbortRetryIgnore, 0) !=
-                mrRetry)
+            // The reader's reason (the file's access, or where its contents are damaged) follows the path.
+            const QString reason = QString::fromUtf8(e.what());
+            if (MessageDlg(QStringLiteral("Αδυναμία ανοίγματος αρχείου ") + Path +
+                               (reason.isEmpty() ? QString() : QStringLiteral("\r\n") + reason),
+                           mtWarning, mbAbortRetryIgnore, 0) != mrRetry)
                 return;
         }
     }
@@ -481,29 +487,21 @@ void TMain::SaveDocument(const QString &Path)
     if (!Document)
         return;
     const QFileInfo target(Path);
-    // The new version is written completely beside the document before anything on disk changes.
-    QString tempPath;
-    {
-        QTemporaryFile temp(target.absolutePath() + QStringLiteral("/.") + target.fileName() +
-                            QStringLiteral(".XXXXXX"));
-        temp.setAutoRemove(false);
-        if (!temp.open())
-            throw EFCreateError(QStringLiteral("Αδυναμία δημιουργίας του αρχείου %1").arg(Path));
-        tempPath = temp.fileName();
-    }
-    try {
-        Document->SaveToFile(tempPath);
-    } catch (...) {
-        QFile::remove(tempPath);
-        throw;
-    }
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    Document->SaveToStream(buffer);
+    // Leftovers of earlier saves that never finished go first; the new version is then written completely
+    // beside the document before anything on disk changes.
+    Platform::RemoveStaleTemporaries(Path);
+    const QString tempPath = Platform::WriteTemporaryBeside(Path, buffer.data());
     QFile::setPermissions(tempPath, target.exists() ? QFile::permissions(Path)
                                                     : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                           QFileDevice::ReadGroup | QFileDevice::ReadOther);
     MakeBackup(Path, 1);
     if (std::rename(QFile::encodeName(tempPath).constData(), QFile::encodeName(Path).constData()) != 0) {
+        const int error = errno;
         QFile::remove(tempPath);
-        throw EFCreateError(QStringLiteral("Αδυναμία δημιουργίας του αρχείου %1").arg(Path));
+        throw EFCreateError(Platform::CreateFileErrorText(Path, error));
     }
     FileControl1->SetModified(false);
     FileControl1->SetFileName(Path);
