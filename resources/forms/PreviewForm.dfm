@@ -6,6 +6,8 @@ object PreviewForm: TPreviewForm
   Caption = 'Προεπισκόπηση'
   HelpType = htKeyword
   HelpKeyword = 'print-preview'
+  FormStyle = fsStayOnTop
+  WindowState = wsMaximized
   object CoolBar1: TPanel
     Align = alTop
     Height = 34

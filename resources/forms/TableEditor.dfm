@@ -5,6 +5,8 @@ object TableEditor: TTableEditor
   Height = 389
   Caption = 'TableEditor'
   HelpType = htKeyword
+  FormStyle = fsStayOnTop
+  Position = poScreenCenter
   Font.Name = 'MS Sans Serif'
   Font.Height = -11
   object Panel1: TPanel

@@ -197,7 +197,6 @@ TMain::TMain(TComponent *AOwner) : TForm(AOwner)
     Peer()->installEventFilter(this);
     if (auto *area = ScrollBox1->ScrollArea())
         area->viewport()->installEventFilter(this);
-    Peer()->setWindowState(Qt::WindowMaximized);
     FormCreate(this);
 }
 

@@ -53,7 +53,6 @@ TTableEditor::TTableEditor(TComponent *AOwner) : TForm(AOwner)
     PageControl1->SetActivePage(TabSheet2);
     StatusBar1->AddPanel(QString(), 160);
     StatusBar1->AddPanel(QString(), 0);
-    Peer()->setWindowFlag(Qt::WindowStaysOnTopHint);
     Peer()->installEventFilter(this);
     OnClose = [this](TObject *Sender, TCloseAction &Action) { FormClose(Sender, Action); };
     FormCreate(this);
@@ -87,9 +86,6 @@ bool TTableEditor::Edit(TDataSet *DataSet, TObject *Sender, bool Modal)
         delete editor;
         throw;
     }
-    const int left = std::max(0, (Screen()->Width() - editor->Width()) / 2);
-    const int top = std::max(0, (Screen()->Height() - editor->Height()) / 2);
-    editor->SetBounds(left, top, editor->Width(), editor->Height());
     if (!Modal) {
         editor->Show();
         return true;

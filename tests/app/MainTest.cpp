@@ -273,6 +273,48 @@ TEST_F(MainTest, SaveAsStartsBesideTheDocumentAndNeverOnANamesake)
     EXPECT_EQ(f.readAll(), namesakeBytes);
 }
 
+// Counts the warnings of unanswered message dialogs while it lives.
+class TUnansweredDialogs
+{
+public:
+    TUnansweredDialogs() : FPrevious(qInstallMessageHandler(&TUnansweredDialogs::Handle)) { Messages().clear(); }
+    ~TUnansweredDialogs() { qInstallMessageHandler(FPrevious); }
+    static QStringList &Messages()
+    {
+        static QStringList messages;
+        return messages;
+    }
+
+private:
+    static void Handle(QtMsgType, const QMessageLogContext &, const QString &msg)
+    {
+        const QString prefix = QStringLiteral("Unanswered message dialog: ");
+        if (msg.startsWith(prefix))
+            Messages() << msg.mid(prefix.size());
+    }
+    QtMessageHandler FPrevious;
+};
+
+TEST_F(MainTest, UnattendedStartWithAnUnreadableDocumentAsksOnceAndGoesOn)
+{
+    const QString bad = QDir(Projects).filePath(QStringLiteral("χαλασμένο.vapd"));
+    QFile f(bad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("TPF0 not a document");
+    f.close();
+    const QStringList args{QStringLiteral("DovraApd"), bad};
+    TMain::SetArguments(&args);
+    // No screen and no one to answer: the question gets its safe answer (Abort), not Retry for ever.
+    TUnansweredDialogs unanswered;
+    const TMessageDlgHandler previous = SetMessageDlgHandler({});
+    auto main = MakeMain();
+    SetMessageDlgHandler(previous);
+    ASSERT_EQ(TUnansweredDialogs::Messages().size(), 1);
+    EXPECT_TRUE(TUnansweredDialogs::Messages()[0].startsWith(QStringLiteral("Αδυναμία ανοίγματος αρχείου ") + bad));
+    ASSERT_TRUE(main->Document);
+    EXPECT_EQ(main->FileControl1->FileName(), QStringLiteral("Ανώνυμο"));
+}
+
 TEST_F(MainTest, CommandLineDocumentAndRecentFiles)
 {
     TScriptedDialogs dialogs;

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTest>
 #include <QToolButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -261,6 +262,15 @@ TEST_F(ShownTableEditorTest, HoveringTheStatusBarWhileHintsChangeItsTexts)
     EXPECT_EQ(ed->StatusBar1->Panels(1).Text, QStringLiteral("Επόμενη εγγραφή"));
     // The bar draws its panels itself: the only widget in it is the check box.
     EXPECT_EQ(ed->StatusBar1->Peer()->findChildren<QWidget *>(), QList<QWidget *>{ed->ReadOnlyCheck->Peer()});
+}
+
+TEST_F(ShownTableEditorTest, StaysOnTopCentredOnTheScreen)
+{
+    EXPECT_TRUE(win->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(win->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(ed->Left(), screen.x() + (screen.width() - ed->Width()) / 2);
+    EXPECT_EQ(ed->Top(), screen.y() + (screen.height() - ed->Height()) / 2);
 }
 
 TEST_F(ShownTableEditorTest, TheReadOnlyBoxTakesClicksAndTheTabKey)
