@@ -9,7 +9,7 @@ PKGS=(
   libsqlite3-dev pxlib-dev
   libchm-dev fp-utils
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  fonts-dejavu-core fonts-liberation2 fonts-noto-core
+  fonts-dejavu-core fonts-liberation2 fonts-noto-core adwaita-icon-theme
   poppler-utils
 )
 missing=()
