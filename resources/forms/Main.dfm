@@ -5,6 +5,8 @@ object Main: TMain
   Height = 544
   BorderIcons = [biSystemMenu, biMinimize, biMaximize, biHelp]
   Caption = 'Α.Π.Δ.'
+  HelpType = htKeyword
+  HelpKeyword = 'default'
   WindowState = wsMaximized
   Font.Name = 'MS Sans Serif'
   Font.Height = -11

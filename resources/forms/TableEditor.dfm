@@ -4,6 +4,7 @@ object TableEditor: TTableEditor
   Width = 516
   Height = 389
   Caption = 'TableEditor'
+  HelpType = htKeyword
   FormStyle = fsStayOnTop
   Position = poScreenCenter
   Font.Name = 'MS Sans Serif'

@@ -47,6 +47,7 @@ void FinalizeUnits()
 {
     HtmlHelpViewerFinalization();
     UnloadHtmlHelp();
+    FinalizePrintingUnits();
 }
 
 bool SetGreekLocale()

@@ -14,7 +14,7 @@ inline const QString Title = QStringLiteral("Dovra Α.Π.Δ.");
 // the linker. Idempotent.
 void InitializeUnits();
 // The units' end, after the objects are freed: the help viewer closes the help windows and leaves, the
-// HTML Help library is unloaded.
+// HTML Help library is unloaded, the folder of preview page files is removed.
 void FinalizeUnits();
 // Sets the Greek locale when another one is in force; true when it had to be set.
 bool SetGreekLocale();

@@ -3,11 +3,9 @@
 #include "XForms/DataSetPopupF.h"
 #include "XForms/FieldEditor.h"
 #include "db/DBTables.h"
-#include "platform/HelpIntfs.h"
 #include "vcl/ActnList.h"
 #include "vcl/ComponentStream.h"
 
-#include <QAction>
 #include <QEvent>
 
 static void InitTableEditorResource()
@@ -56,13 +54,6 @@ TTableEditor::TTableEditor(TComponent *AOwner) : TForm(AOwner)
     StatusBar1->AddPanel(QString(), 160);
     StatusBar1->AddPanel(QString(), 0);
     Peer()->installEventFilter(this);
-    // F1 asks the help system for the table's topic.
-    auto *help = new QAction(Peer());
-    help->setShortcut(QKeySequence(Qt::Key_F1));
-    help->setShortcutContext(Qt::WindowShortcut);
-    Peer()->addAction(help);
-    QObject::connect(help, &QAction::triggered, Peer(),
-                     [this] { GuardEvent([this] { HelpManager()->HelpKeyword(FHelpKeyword); }); });
     OnClose = [this](TObject *Sender, TCloseAction &Action) { FormClose(Sender, Action); };
     FormCreate(this);
 }
@@ -113,7 +104,8 @@ void TTableEditor::SetDataSet(TDataSet *DataSet)
 {
     DataSource->SetDataSet(DataSet);
     BuildDetailPage();
-    FHelpKeyword = DataSet ? DataSet->Name() : QString();
+    // F1 anywhere in the window opens the table's topic.
+    SetHelpKeyword(DataSet ? DataSet->Name() : QString());
     // A table whose file this user cannot write stays read-only whatever the box says: it shows ticked and
     // cannot be switched, and nothing is asked.
     ReadOnlyCheck->SetEnabled(qobject_cast<TTable *>(DataSet) != nullptr && !DataSet->FileReadOnly());

@@ -338,7 +338,10 @@ void TDBNavigator::ApplyButtons()
     for (int i = 0; i < 10; ++i)
         if (QToolButton *b = Button(TNavigateBtn(i))) {
             b->setAutoRaise(FFlat);
-            b->setToolTip(i < FHints->Count() ? GetShortHint(FHints->Strings(i)) : QString());
+            const QString hint = i < FHints->Count() ? FHints->Strings(i) : QString();
+            b->setToolTip(GetShortHint(hint));
+            // The long part reaches the window's hint panel while the mouse is over the button.
+            b->setStatusTip(GetLongHint(hint));
             b->setEnabled(FEnabled[i]);
         }
 }

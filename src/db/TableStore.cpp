@@ -2,11 +2,13 @@
 
 #include "db/GreekText.h"
 #include "db/ParadoxImport.h"
+#include "vcl/Dialogs.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <map>
 #include <sqlite3.h>
@@ -78,28 +80,80 @@ void BindValue(sqlite3_stmt *st, int col, const QVariant &v, TFieldType type)
     }
 }
 
-QVariant ColumnValue(sqlite3_stmt *st, int col, TFieldType type)
+// The stored value in the field's type. False when what is stored is not of that kind (text in an
+// amount, a fraction in an integer, a number out of its field's range): the table is damaged, and
+// reading such a value as 0 would give wrong wages and rates without a word.
+bool ColumnValue(sqlite3_stmt *st, int col, TFieldType type, QVariant &value)
 {
-    if (sqlite3_column_type(st, col) == SQLITE_NULL)
-        return {};
+    value = QVariant();
+    const int stored = sqlite3_column_type(st, col);
+    if (stored == SQLITE_NULL)
+        return true;
+    if (stored == SQLITE_BLOB)
+        return false;
     switch (type) {
     case ftString:
-        return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(st, col)),
-                                 sqlite3_column_bytes(st, col));
+        value = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(st, col)),
+                                  sqlite3_column_bytes(st, col));
+        return true;
     case ftSmallint:
-    case ftInteger:
-        return static_cast<int>(sqlite3_column_int64(st, col));
+    case ftInteger: {
+        if (stored != SQLITE_INTEGER)
+            return false;
+        const qint64 v = sqlite3_column_int64(st, col);
+        const qint64 limit = type == ftSmallint ? 32767 : 2147483647;
+        if (v < -limit - 1 || v > limit)
+            return false;
+        value = static_cast<int>(v);
+        return true;
+    }
     case ftBoolean:
-        return sqlite3_column_int64(st, col) != 0;
+        if (stored != SQLITE_INTEGER)
+            return false;
+        value = sqlite3_column_int64(st, col) != 0;
+        return true;
     case ftCurrency:
-        return QVariant::fromValue(Currency::FromRaw(sqlite3_column_int64(st, col)));
+        if (stored != SQLITE_INTEGER)
+            return false;
+        value = QVariant::fromValue(Currency::FromRaw(sqlite3_column_int64(st, col)));
+        return true;
     case ftFloat:
-    case ftDate:
-        return sqlite3_column_double(st, col);
+    case ftDate: {
+        if (stored != SQLITE_INTEGER && stored != SQLITE_FLOAT)
+            return false;
+        const double v = sqlite3_column_double(st, col);
+        if (!std::isfinite(v))
+            return false;
+        value = v;
+        return true;
+    }
     case ftUnknown:
         break;
     }
-    return {};
+    return false;
+}
+
+// What a field of the type holds, for the damaged-value message.
+QString KindOfValue(TFieldType type)
+{
+    switch (type) {
+    case ftString:
+        return QStringLiteral("κείμενο");
+    case ftSmallint:
+    case ftInteger:
+        return QStringLiteral("ακέραιος αριθμός μέσα στα όρια του πεδίου");
+    case ftFloat:
+        return QStringLiteral("αριθμός");
+    case ftCurrency:
+        return QStringLiteral("ποσό");
+    case ftDate:
+        return QStringLiteral("ημερομηνία");
+    case ftBoolean:
+        return QStringLiteral("τιμή ναι/όχι");
+    case ftUnknown:
+        break;
+    }
+    return QStringLiteral("τιμή του πεδίου");
 }
 
 // A prepared statement that finalizes itself.
@@ -244,7 +298,7 @@ std::shared_ptr<TTableStore> TTableStore::Acquire(const QString &fileName)
         // file in, so a failure at any step leaves the original where it was.
         const QString temp = key + QStringLiteral(".import");
         QFile::remove(temp);
-        ImportParadoxTable(key, temp);
+        const TParadoxRecordCount count = ImportParadoxTable(key, temp);
         QString aside = ParadoxAsideName(key);
         for (int n = 2; QFileInfo::exists(aside); ++n)
             aside = ParadoxAsideName(key) + QString::number(n);
@@ -257,6 +311,16 @@ std::shared_ptr<TTableStore> TTableStore::Acquire(const QString &fileName)
             QFile::remove(temp);
             RaiseWrite(key, QStringLiteral("δεν μετονομάστηκε το νέο αρχείο"));
         }
+        if (count.Read != count.Claimed)
+            MessageDlg(QStringLiteral("Ο πίνακας Paradox \"%1\" είναι κατεστραμμένος: η κεφαλίδα του δηλώνει %2 "
+                                      "εγγραφές, ενώ τα μπλοκ δεδομένων του περιέχουν %3. Μεταφέρθηκαν οι %3 "
+                                      "εγγραφές που διαβάστηκαν· ελέγξτε τα δεδομένα του πίνακα. Το αρχικό αρχείο "
+                                      "φυλάχτηκε ως \"%4\".")
+                           .arg(ShortName(key))
+                           .arg(count.Claimed)
+                           .arg(count.Read)
+                           .arg(ShortName(aside)),
+                       mtWarning, {mbOK}, 0);
     }
     std::shared_ptr<TTableStore> store(new TTableStore(key));
     store->Load();
@@ -327,9 +391,25 @@ void TTableStore::Load()
     while ((rc = sqlite3_step(st.S)) == SQLITE_ROW) {
         auto row = std::make_shared<TStoredRow>();
         row->Id = sqlite3_column_int64(st.S, 0);
-        row->Values.reserve(FFields.size());
-        for (size_t i = 0; i < FFields.size(); ++i)
-            row->Values.push_back(ColumnValue(st.S, static_cast<int>(i) + 1, FFields[i].DataType));
+        row->Values.resize(FFields.size());
+        for (size_t i = 0; i < FFields.size(); ++i) {
+            const int col = static_cast<int>(i) + 1;
+            if (!ColumnValue(st.S, col, FFields[i].DataType, row->Values[i])) {
+                // The stored kind is read before the text, which converts it.
+                const bool blob = sqlite3_column_type(st.S, col) == SQLITE_BLOB;
+                const QString shown =
+                    blob ? QStringLiteral("δυαδικά δεδομένα")
+                         : QStringLiteral("\"%1\"").arg(
+                               QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(st.S, col)),
+                                                 sqlite3_column_bytes(st.S, col))
+                                   .left(40));
+                throw EDatabaseError(QStringLiteral("Ο πίνακας \"%1\" είναι κατεστραμμένος: στην εγγραφή %2 το πεδίο "
+                                                    "\"%3\" έχει την τιμή %4, που δεν είναι %5.")
+                                         .arg(ShortName(FFileName))
+                                         .arg(FRows.size() + 1)
+                                         .arg(FFields[i].Name, shown, KindOfValue(FFields[i].DataType)));
+            }
+        }
         FRows.push_back(std::move(row));
     }
     if (rc != SQLITE_DONE)

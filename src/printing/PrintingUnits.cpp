@@ -1,6 +1,7 @@
 #include "PrintingUnits.h"
 
 #include "XDocPreview.h"
+#include "XPrinters.h"
 #include "XVCLPrinters.h"
 #include "XForms/XFormsUnits.h"
 
@@ -13,4 +14,9 @@ void InitializePrintingUnits()
         return true;
     }();
     (void)done;
+}
+
+void FinalizePrintingUnits()
+{
+    TEMFPrinter::RemoveTempPath();
 }

@@ -5,3 +5,5 @@
 
 // Idempotent.
 void InitializePrintingUnits();
+// The end of the print framework: the process's folder of page files goes.
+void FinalizePrintingUnits();

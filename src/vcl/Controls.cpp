@@ -30,6 +30,17 @@ int GetSystemMetrics(int index)
     }
 }
 
+bool InvokeHelp(TControl *Control)
+{
+    for (TControl *c = Control; c; c = c->Parent()) {
+        if (c->HelpType() == htKeyword && !c->HelpKeyword().isEmpty())
+            return Application() && Application()->HelpKeyword(c->HelpKeyword());
+        if (c->HelpType() == htContext && c->HelpContext() != 0)
+            return Application() && Application()->HelpContext(c->HelpContext());
+    }
+    return false;
+}
+
 bool GuardEvent(const std::function<void()> &f)
 {
     try {

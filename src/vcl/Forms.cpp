@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QStatusTipEvent>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QScreen>
@@ -17,6 +18,17 @@ public:
     TFormPeer(TCustomForm *form) : TPeer<QWidget>(form), FForm(form) {}
 
 protected:
+    bool event(QEvent *e) override
+    {
+        // Menu items and tool buttons report their status tip (an action's long hint) to their window as
+        // the mouse moves over them; it becomes the application's hint, as a control's hint does.
+        if (e->type() == QEvent::StatusTip && Control() && Application()) {
+            const QString tip = static_cast<QStatusTipEvent *>(e)->tip();
+            GuardEvent([&] { Application()->SetHint(tip); });
+            return true;
+        }
+        return TPeer<QWidget>::event(e);
+    }
     void closeEvent(QCloseEvent *e) override
     {
         if (Control() && !FForm->PeerCloseRequested())
@@ -266,6 +278,9 @@ bool TCustomForm::PeerCloseRequested()
             FModalLoop->exit();
         if (action == caFree)
             deleteLater();
+        // Closing the main window ends the program, whatever other windows (help) are still open.
+        if (Application()->MainForm() == this)
+            Application()->Terminate();
     });
     return result;
 }
@@ -454,8 +469,28 @@ void PlaceDialog(QWidget *Dialog, const TComponent *Owner)
 
 // ---- TApplication ----
 
+namespace
+{
+IHelpSystem *InstalledHelpSystem = nullptr;
+} // namespace
+
+void SetHelpSystem(IHelpSystem *System)
+{
+    InstalledHelpSystem = System;
+}
+
 TApplication::TApplication(TComponent *AOwner) : TComponent(AOwner)
 {
+}
+
+bool TApplication::HelpKeyword(const QString &Keyword)
+{
+    return InstalledHelpSystem && InstalledHelpSystem->HelpKeyword(Keyword);
+}
+
+bool TApplication::HelpContext(int Context)
+{
+    return InstalledHelpSystem && InstalledHelpSystem->HelpContext(Context);
 }
 
 TApplication::~TApplication() = default;
@@ -495,7 +530,8 @@ void TApplication::Run()
 void TApplication::Terminate()
 {
     FTerminated = true;
-    QCoreApplication::quit();
+    // The loop ends whatever windows are still open; quit() would first ask each of them to close.
+    QCoreApplication::exit(0);
 }
 
 void TApplication::HandleException(const std::exception &E)

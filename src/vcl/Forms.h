@@ -183,6 +183,19 @@ private:
 
 using TExceptionEvent = std::function<void(TObject *Sender, const std::exception &E)>;
 
+// What answers the application's help requests: the help manager installs itself when it is created.
+class IHelpSystem
+{
+public:
+    virtual bool HelpKeyword(const QString &Keyword) = 0;
+    virtual bool HelpContext(int Context) = 0;
+
+protected:
+    ~IHelpSystem() = default;
+};
+// Installs the help system (nullptr: none); it outlives the requests.
+void SetHelpSystem(IHelpSystem *System);
+
 // The application object: title, hints, the executable's name, message processing and the default
 // handler that shows an error in a message box.
 class TApplication : public TComponent
@@ -199,6 +212,9 @@ public:
     void SetHint(const QString &v);
     QString HelpFile() const { return FHelpFile; }
     void SetHelpFile(const QString &v) { FHelpFile = v; }
+    // Hands a keyword or context request to the help system; false when there is none or it declined.
+    bool HelpKeyword(const QString &Keyword);
+    bool HelpContext(int Context);
     QString ExeName() const;
     void ProcessMessages();
     void Run();

@@ -13,6 +13,8 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
@@ -271,6 +273,48 @@ TEST_F(MainTest, SaveAsStartsBesideTheDocumentAndNeverOnANamesake)
     EXPECT_EQ(f.readAll(), namesakeBytes);
 }
 
+// Counts the warnings of unanswered message dialogs while it lives.
+class TUnansweredDialogs
+{
+public:
+    TUnansweredDialogs() : FPrevious(qInstallMessageHandler(&TUnansweredDialogs::Handle)) { Messages().clear(); }
+    ~TUnansweredDialogs() { qInstallMessageHandler(FPrevious); }
+    static QStringList &Messages()
+    {
+        static QStringList messages;
+        return messages;
+    }
+
+private:
+    static void Handle(QtMsgType, const QMessageLogContext &, const QString &msg)
+    {
+        const QString prefix = QStringLiteral("Unanswered message dialog: ");
+        if (msg.startsWith(prefix))
+            Messages() << msg.mid(prefix.size());
+    }
+    QtMessageHandler FPrevious;
+};
+
+TEST_F(MainTest, UnattendedStartWithAnUnreadableDocumentAsksOnceAndGoesOn)
+{
+    const QString bad = QDir(Projects).filePath(QStringLiteral("χαλασμένο.vapd"));
+    QFile f(bad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("TPF0 not a document");
+    f.close();
+    const QStringList args{QStringLiteral("DovraApd"), bad};
+    TMain::SetArguments(&args);
+    // No screen and no one to answer: the question gets its safe answer (Abort), not Retry for ever.
+    TUnansweredDialogs unanswered;
+    const TMessageDlgHandler previous = SetMessageDlgHandler({});
+    auto main = MakeMain();
+    SetMessageDlgHandler(previous);
+    ASSERT_EQ(TUnansweredDialogs::Messages().size(), 1);
+    EXPECT_TRUE(TUnansweredDialogs::Messages()[0].startsWith(QStringLiteral("Αδυναμία ανοίγματος αρχείου ") + bad));
+    ASSERT_TRUE(main->Document);
+    EXPECT_EQ(main->FileControl1->FileName(), QStringLiteral("Ανώνυμο"));
+}
+
 TEST_F(MainTest, CommandLineDocumentAndRecentFiles)
 {
     TScriptedDialogs dialogs;
@@ -373,6 +417,36 @@ TEST_F(MainTest, WithoutADocumentTheDocumentCommandsAreOff)
         EXPECT_FALSE(a->Enabled()) << a->Name().toStdString();
     EXPECT_TRUE(main->aNew->Enabled());
     main->Action5->Execute(); // nothing to zoom
+}
+
+TEST_F(MainTest, HintsOfToolButtonsAndMenuItemsReachTheStatusBarAsTheMouseMovesOverThem)
+{
+    TScriptedDialogs dialogs;
+    auto main = MakeMain();
+    main->Peer()->setWindowState(Qt::WindowNoState);
+    main->Peer()->resize(1000, 700);
+    main->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main->Peer()));
+    QToolBar *tools = main->ActionToolBar1->ToolBar();
+    QWidget *print = tools->widgetForAction(main->aPrint->Handle());
+    ASSERT_TRUE(print);
+    QTest::mouseMove(print, print->rect().center());
+    EXPECT_EQ(main->StatusBar1->SimpleText(), QStringLiteral("Εκτύπωση"));
+    QTest::mouseMove(main->ScrollBox1->Peer(), QPoint(5, 5));
+    EXPECT_EQ(main->StatusBar1->SimpleText(), QString()) << "the hint goes with the mouse";
+
+    // The file menu opened with a click on the menu bar; the mouse on its first item.
+    QMenuBar *bar = main->ActionMainMenuBar1->MenuBar();
+    QAction *fileMenu = bar->actions().at(0);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(fileMenu).center());
+    QMenu *file = fileMenu->menu();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(file));
+    QTest::mouseMove(file, file->actionGeometry(main->aNew->Handle()).center());
+    EXPECT_EQ(main->StatusBar1->SimpleText(), QStringLiteral("Δημιουργία νέου αρχείου"));
+    QTest::mouseMove(file, file->actionGeometry(main->aSaveAs->Handle()).center());
+    EXPECT_EQ(main->StatusBar1->SimpleText(), QStringLiteral("Αποθήκευση αρχείου με διαφορετικό όνομα"));
+    file->close();
+    EXPECT_EQ(main->StatusBar1->SimpleText(), QString());
 }
 
 TEST_F(MainTest, RendersTheWindow)

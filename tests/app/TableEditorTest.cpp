@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QTest>
+#include <QToolButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -182,10 +184,16 @@ TEST_F(TableEditorTest, CaptionFromTheCommandAndHintsInTheStatusBar)
             ed = e;
     ASSERT_TRUE(ed);
     EXPECT_EQ(ed->Caption(), action.Hint());
-    ed->FormActivate(ed);
-    Application()->SetHint(QStringLiteral("Επόμενη εγγραφή"));
+    // The window is the active one; the mouse moves over the navigator's buttons.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(ed->Peer()));
+    QToolButton *next = ed->DBNavigator->Button(nbNext);
+    QTest::mouseMove(next, next->rect().center());
     EXPECT_EQ(ed->StatusBar1->Panels(1).Text, QStringLiteral("Επόμενη εγγραφή"));
-    ed->FormDeactivate(ed);
+    QToolButton *post = ed->DBNavigator->Button(nbPost);
+    QTest::mouseMove(post, post->rect().center());
+    EXPECT_EQ(ed->StatusBar1->Panels(1).Text, QStringLiteral("Διάσωση αλλαγών"));
+    QTest::mouseMove(ed->PageControl1->Peer(), QPoint(5, 60));
+    EXPECT_EQ(ed->StatusBar1->Panels(1).Text, QString());
     delete ed;
 }
 

@@ -13,6 +13,8 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -104,6 +106,21 @@ TEST_F(PreviewFormTest, EmptyDocumentDisablesPaging)
     EXPECT_EQ(Form->DocPreview1->PageIndex(), 0);
     for (TAction *a : {Form->aFirst, Form->aPrev, Form->aNext, Form->aLast})
         EXPECT_FALSE(a->Enabled()) << qPrintable(a->Name());
+}
+
+TEST_F(PreviewFormTest, ToolButtonHintsShowInTheStatusBarAsTheMouseMovesOverThem)
+{
+    Attach(2);
+    Form->Peer()->setWindowState(Qt::WindowNoState);
+    Form->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form->Peer()));
+    QToolBar *tools = Form->ActionToolBar1->ToolBar();
+    QWidget *next = tools->widgetForAction(Form->aNext->Handle());
+    ASSERT_TRUE(next);
+    QTest::mouseMove(next, next->rect().center());
+    EXPECT_EQ(Form->StatusBar1->Panels(1).Text, Form->aNext->Hint());
+    EXPECT_FALSE(Form->aNext->Hint().isEmpty());
+    Form->Close();
 }
 
 TEST_F(PreviewFormTest, PrintHandsBackCloseEndsHintsShowAndDocumentGoesWithTheWindow)

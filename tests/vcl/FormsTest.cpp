@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTest>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
@@ -174,6 +175,87 @@ TEST(PageControlStream, ActivePageIsStoredByNameAndRestored)
     ASSERT_NE(read, nullptr);
     ASSERT_EQ(read->PageCount(), 3);
     EXPECT_EQ(read->ActivePageIndex(), 2);
+}
+
+namespace
+{
+// Records the requests that reach the help system.
+struct TRecordingHelp : IHelpSystem {
+    QStringList Requests;
+    bool HelpKeyword(const QString &Keyword) override
+    {
+        Requests << "keyword " + Keyword;
+        return true;
+    }
+    bool HelpContext(int Context) override
+    {
+        Requests << QStringLiteral("context %1").arg(Context);
+        return true;
+    }
+};
+} // namespace
+
+TEST(Forms, F1AsksForTheHelpOfTheFocusedControlOrItsNearestParent)
+{
+    TRecordingHelp help;
+    SetHelpSystem(&help);
+    TForm form(nullptr);
+    form.SetHelpType(htKeyword);
+    form.SetHelpKeyword("default");
+    auto *panel = new TPanel(&form);
+    panel->SetParent(&form);
+    panel->SetBounds(0, 0, 200, 100);
+    auto *edit = new TEdit(&form);
+    edit->SetParent(panel);
+    edit->SetBounds(10, 10, 100, 24);
+    form.Show();
+    edit->SetFocus();
+    QCoreApplication::processEvents();
+    auto pressF1 = [&] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1); };
+
+    // Nothing below the window has help: the window's keyword.
+    pressF1();
+    // A keyword type with no keyword passes the question on, as a context type with context 0 does.
+    panel->SetHelpType(htKeyword);
+    pressF1();
+    panel->SetHelpKeyword("tbEmployes");
+    pressF1();
+    edit->SetHelpContext(12);
+    pressF1();
+    EXPECT_EQ(help.Requests,
+              QStringList({"keyword default", "keyword default", "keyword tbEmployes", "context 12"}));
+
+    // Without a help system F1 does nothing, and other keys never ask.
+    SetHelpSystem(nullptr);
+    pressF1();
+    SetHelpSystem(&help);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+    EXPECT_EQ(help.Requests.size(), 4);
+    SetHelpSystem(nullptr);
+}
+
+TEST(Forms, ClosingTheMainFormEndsTheMessageLoopThoughAnotherWindowStaysOpen)
+{
+    TForm main(nullptr);
+    TForm other(nullptr);
+    Application()->SetMainForm(&main);
+    other.Show();
+    bool closedByTimer = false;
+    QTimer::singleShot(0, &main, [&] {
+        closedByTimer = true;
+        main.Close();
+    });
+    // Should the loop not end, this ends it and the test fails.
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    watchdog.start(5000);
+    Application()->Run();
+    EXPECT_TRUE(closedByTimer);
+    EXPECT_TRUE(watchdog.isActive()) << "the loop ran on after the main window closed";
+    EXPECT_TRUE(Application()->Terminated());
+    EXPECT_TRUE(other.Peer()->isVisible());
+    Application()->SetMainForm(nullptr);
 }
 
 namespace
