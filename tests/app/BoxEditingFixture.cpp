@@ -1,4 +1,4 @@
-#include "MainWindowFixture.h"
+#include "BoxEditingFixture.h"
 #include "app/ApdDataF.h"
 #include "app/Program.h"
 #include "platform/Platform.h"
@@ -9,7 +9,7 @@
 #include <QScrollArea>
 #include <QTest>
 
-void MainWindowFixture::SetUp()
+void BoxEditingFixture::SetUp()
 {
     EmployFrameFixture::SetUp();
     TRegistry::SetStorageFolder(Dir.filePath(QStringLiteral("registry")));
@@ -26,7 +26,7 @@ void MainWindowFixture::SetUp()
     });
 }
 
-void MainWindowFixture::TearDown()
+void BoxEditingFixture::TearDown()
 {
     MainWindow.reset();
     SetCommonDialogHandler(PreviousDialogs);
@@ -36,7 +36,7 @@ void MainWindowFixture::TearDown()
     EmployFrameFixture::TearDown();
 }
 
-bool MainWindowFixture::ShowMain()
+bool BoxEditingFixture::ShowMain()
 {
     MainWindow = std::make_unique<TMain>(nullptr);
     MainWindow->SetBounds(0, 0, 1000, 760);
@@ -46,14 +46,14 @@ bool MainWindowFixture::ShowMain()
     return QApplication::activeWindow() == MainWindow->Peer();
 }
 
-void MainWindowFixture::SaveAs(const QString &Path)
+void BoxEditingFixture::SaveAs(const QString &Path)
 {
     FileChoices << Path;
     ASSERT_TRUE(MainWindow->FileControl1->SaveAs());
     Settle();
 }
 
-void MainWindowFixture::Open(const QString &Path)
+void BoxEditingFixture::Open(const QString &Path)
 {
     FileChoices << Path;
     ASSERT_TRUE(MainWindow->FileControl1->Open());
@@ -61,7 +61,7 @@ void MainWindowFixture::Open(const QString &Path)
     Settle();
 }
 
-void MainWindowFixture::Click(TControl *Box, QPoint Offset, bool Double)
+void BoxEditingFixture::Click(TControl *Box, QPoint Offset, bool Double)
 {
     QWidget *peer = Box->Peer();
     // The document scrolls inside the main window: bring the box into view first.
@@ -85,7 +85,7 @@ void MainWindowFixture::Click(TControl *Box, QPoint Offset, bool Double)
     Settle();
 }
 
-void MainWindowFixture::Type(const QString &Text)
+void BoxEditingFixture::Type(const QString &Text)
 {
     for (QChar c : Text) {
         QWidget *w = QApplication::focusWidget();
@@ -97,7 +97,7 @@ void MainWindowFixture::Type(const QString &Text)
     }
 }
 
-void MainWindowFixture::Key(int QtKey, Qt::KeyboardModifiers Modifiers)
+void BoxEditingFixture::Key(int QtKey, Qt::KeyboardModifiers Modifiers)
 {
     QWidget *w = QApplication::focusWidget();
     ASSERT_TRUE(w);
@@ -105,7 +105,7 @@ void MainWindowFixture::Key(int QtKey, Qt::KeyboardModifiers Modifiers)
     Settle();
 }
 
-void MainWindowFixture::Settle()
+void BoxEditingFixture::Settle()
 {
     for (int i = 0; i < 3; ++i)
         QCoreApplication::processEvents();

@@ -10,7 +10,7 @@
 
 class QWidget;
 
-class MainWindowFixture : public EmployFrameFixture
+class BoxEditingFixture : public EmployFrameFixture
 {
 protected:
     void SetUp() override;
