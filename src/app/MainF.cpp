@@ -68,7 +68,8 @@ void RegisterMainClasses()
 {
     static const bool registered = [] {
         RegisterClasses<TMain, TPanel, TActionMainMenuBar, TActionToolBar, TStatusBar, TScrollBox, TActionManager,
-                        TFileControl, TOpenDialog, TSaveDialog, TFontDialog, TColorDialog, TAction>();
+                        TFileControl, TOpenDialog, TSaveDialog, TFontDialog, TColorDialog, TPageSetupDialog,
+                        TPrinterSetupDialog, TAction>();
         return true;
     }();
     (void)registered;
@@ -126,6 +127,8 @@ TMain::TMain(TComponent *AOwner) : TForm(AOwner)
     SaveDialog1 = Find<TSaveDialog>(this, "SaveDialog1");
     FontDialog1 = Find<TFontDialog>(this, "FontDialog1");
     ColorDialog1 = Find<TColorDialog>(this, "ColorDialog1");
+    PageSetupDialog1 = Find<TPageSetupDialog>(this, "PageSetupDialog1");
+    PrinterSetupDialog1 = Find<TPrinterSetupDialog>(this, "PrinterSetupDialog1");
 #define APD_FIND_ACTION(n) n = Find<TAction>(this, #n)
     APD_FIND_ACTION(aNew);
     APD_FIND_ACTION(aFileNewFromTemplate);
@@ -606,14 +609,12 @@ void TMain::aPrintExecute(TObject *)
 
 void TMain::FilePageSetup1Execute(TObject *)
 {
-    TPageSetupDialog dialog(nullptr);
-    dialog.Execute();
+    PageSetupDialog1->Execute();
 }
 
 void TMain::FilePrintSetup1Execute(TObject *)
 {
-    TPrinterSetupDialog dialog(nullptr);
-    dialog.Execute();
+    PrinterSetupDialog1->Execute();
 }
 
 void TMain::aExitExecute(TObject *)
