@@ -11,8 +11,9 @@ const bool DbXFormsRegistered = [] {
 TDbLookupXFrame::TDbLookupXFrame(TComponent *AOwner)
     : TInplaceEditFrame(AOwner), FDataLink(std::make_unique<TFieldDataLink>())
 {
-    // The box does not follow the dataset: no data event of the link is handled.
+    // The box does not follow the dataset: no data event of the link is handled, so none is sent to it.
     FDataLink->SetControl(this);
+    FDataLink->SetPassive(true);
 }
 
 TDbLookupXFrame::~TDbLookupXFrame()
