@@ -133,8 +133,10 @@ TEST_F(DocumentRoundTrip, SavedAndReopenedDocumentIsTheReferenceAndOpensOnItsAct
     ASSERT_NE(doc, nullptr);
     FillHeader(*doc);
     main->aInsertPage->Execute();
+    QCoreApplication::processEvents();
     ASSERT_EQ(doc->PageCount(), 5);
     FillPages(doc);
+    QCoreApplication::processEvents();
     ClickTab(doc, 2);
     ASSERT_EQ(doc->PageControl1->ActivePageIndex(), 2);
     QCoreApplication::processEvents();
