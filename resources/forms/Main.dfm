@@ -3,7 +3,11 @@ object Main: TMain
   Top = 110
   Width = 707
   Height = 544
+  BorderIcons = [biSystemMenu, biMinimize, biMaximize, biHelp]
   Caption = 'Α.Π.Δ.'
+  HelpType = htKeyword
+  HelpKeyword = 'default'
+  WindowState = wsMaximized
   Font.Name = 'MS Sans Serif'
   Font.Height = -11
   object CoolBar1: TPanel

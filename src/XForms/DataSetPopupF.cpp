@@ -17,11 +17,6 @@ TDataSetPopup *DataSetPopup = nullptr;
 
 namespace
 {
-const bool DataSetPopupRegistered = [] {
-    RegisterClasses<TDataSetPopup>();
-    return true;
-}();
-
 const int MinPopupSize = 112;
 const int SizingCorner = 16;
 } // namespace

@@ -9,11 +9,6 @@
 
 namespace
 {
-const bool XDateFrameClassesRegistered = [] {
-    RegisterClasses<TInplaceEditFrame, TXDateFrame, TXCurrencyFrame, TXIntegerFrame>();
-    return true;
-}();
-
 // The calendar shared by every date box; made on the first drop-down and kept for the whole run.
 TDateTimePopup *SharedCalendar = nullptr;
 } // namespace

@@ -211,8 +211,9 @@ void TApdData::XFrameNotifier1Change(TObject *, TXFrame *)
 
 void TApdData::DatePeriodFrameChange(TObject *)
 {
-    // The form's own period arrives while the form is read, before the pages' control exists.
-    if (!PageControl1 || !DatePeriodFrame)
+    // The form's own period arrives while the form is read, before the pages' control exists; a
+    // document's period arrives with dates of its own on every line, which stay as they were saved.
+    if (!PageControl1 || !DatePeriodFrame || IsLoading())
         return;
     for (int i = 0; i < PageControl1->PageCount(); ++i)
         if (TEmployFrame *page = Pages(i))

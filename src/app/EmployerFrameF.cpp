@@ -8,6 +8,7 @@
 #include "declaration/PopupKodikosEidikotitasF.h"
 #include "declaration/PopupTyposApodoxonF.h"
 #include "vcl/ComponentStream.h"
+#include "vcl/Forms.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,11 +16,6 @@
 
 namespace
 {
-const bool EmployFrameClassRegistered = [] {
-    RegisterClasses<TEmployFrame>();
-    return true;
-}();
-
 template <typename T> T *Designed(TComponent *root, const char *name)
 {
     auto *c = qobject_cast<T *>(root->FindComponent(QString::fromLatin1(name)));
@@ -48,7 +44,9 @@ TEmployFrame::TEmployFrame(TComponent *AOwner) : TFrame(AOwner)
     OnMouseWheel = [this](TObject *Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool &Handled) {
         FrameMouseWheel(Sender, Shift, WheelDelta, MousePos, Handled);
     };
-    if (TApdData *owner = ApdDataOwner())
+    // A page read from a document starts as the fresh page it was written against, so that what the
+    // document stores, and only that, replaces the design's values.
+    if (TApdData *owner = ApdDataOwner(); owner && !owner->IsLoading())
         SetPeriod(owner->DatePeriodFrame->Date());
 }
 
@@ -245,24 +243,85 @@ void TEmployFrame::AlignControls(TControl *AControl, TRect &Rect)
     }
 }
 
+void TEmployFrame::Loaded()
+{
+    TFrame::Loaded();
+    // Also called when the design itself has been read, before the boxes are bound.
+    if (!FBound)
+        return;
+    // The day limits belong to the dates, not to the document: they are set again from the dates read,
+    // without recounting anything. A value the limit could not have let through (a document from
+    // elsewhere) is kept as it stands and the box stays without a limit.
+    for (const TLine &l : FLines)
+        for (TXIntegerFrame *box : {l.Days, l.AccountingDays}) {
+            const int limit = DayLimit(l.From->Date(), l.To->Date());
+            if (box->Value() <= limit || limit <= box->MinValue())
+                box->SetMaxValue(limit);
+        }
+}
+
+bool TEmployFrame::Computing() const
+{
+    // Values read from a document are what was saved: nothing is worked out again while they arrive.
+    if (!FBound || IsLoading())
+        return false;
+    const TApdData *owner = ApdDataOwner();
+    return !owner || !owner->IsLoading();
+}
+
 // ---------------------------------------------------------------------------------- computations
+
+namespace
+{
+// The calendar day a date falls on, as DecodeDate sees it; false for a date outside the calendar.
+bool DayNumber(TDateTime Value, qint64 &Day)
+{
+    if (!IsValidCalendarDate(Value))
+        return false;
+    Day = static_cast<qint64>(std::trunc(Value));
+    return true;
+}
+
+// Monday to Friday among Count consecutive days starting on the day First: whole weeks, then the rest.
+qint64 Weekdays(qint64 First, qint64 Count)
+{
+    if (Count <= 0)
+        return 0;
+    qint64 n = Count / 7 * 5;
+    const int firstWeekday = DayOfTheWeek(TDateTime(First)); // Monday 1 .. Sunday 7
+    for (qint64 i = 0; i < Count % 7; ++i)
+        if ((firstWeekday - 1 + i) % 7 < 5)
+            ++n;
+    return n;
+}
+} // namespace
+
+int TEmployFrame::DayLimit(TDateTime From, TDateTime To)
+{
+    // Calendar days, both ends included, whatever the time of day the dates carry; none (0) for dates
+    // outside the calendar.
+    qint64 first = 0, last = 0;
+    if (!DayNumber(From, first) || !DayNumber(To, last))
+        return 0;
+    return int(last - first + 1);
+}
 
 void TEmployFrame::CountWorkDays(TXIntegerFrame *Box, bool Counting, TDateTime From, TDateTime To)
 {
-    // The limit counts calendar days, both ends included, whatever the time of day the dates carry.
-    Box->SetMaxValue(int(std::floor(To) - std::floor(From)) + 1);
+    Box->SetMaxValue(DayLimit(From, To));
     if (!Counting)
         return;
-    int n = 0;
-    for (TDateTime d = From; d <= To; d += 1)
-        if (DayOfTheWeek(d) <= 5)
-            ++n;
-    Box->SetValue(n);
+    // The days From, From + 1, ... up to To: as many as whole days fit between the two moments, plus one.
+    qint64 first = 0, last = 0;
+    qint64 n = 0;
+    if (DayNumber(From, first) && DayNumber(To, last) && To >= From)
+        n = Weekdays(first, static_cast<qint64>(std::floor(To - From)) + 1);
+    Box->SetValue(int(n));
 }
 
 void TEmployFrame::LineDateChange(int Line)
 {
-    if (!FBound)
+    if (!Computing())
         return;
     const TLine &l = FLines[size_t(Line)];
     CountWorkDays(l.Days, true, l.From->Date(), l.To->Date());
@@ -271,27 +330,65 @@ void TEmployFrame::LineDateChange(int Line)
 
 void TEmployFrame::LineWage(int Line)
 {
-    if (!FBound || !APDDataModule)
+    if (!Computing() || !APDDataModule)
         return;
+    if (FFilling[size_t(Line)]) {
+        // A pick is filling the line box by box: the wage waits until every box shows the new employee.
+        FWagePending[size_t(Line)] = true;
+        return;
+    }
     const TLine &l = FLines[size_t(Line)];
     const QString specialty = l.Specialty->Caption();
     Currency w, a;
     try {
         w = APDDataModule->GetWage(specialty, l.Periods->Caption(), l.Married->Caption());
         a = APDDataModule->EmployeeAllowance(specialty, l.Register->Caption());
-    } catch (const Exception &) {
-        // While a document is read, its stored daily wage follows anyway: a code that the wage table no
-        // longer holds must not make the whole document unreadable.
-        if (ComponentState().testFlag(csReading))
-            return;
-        throw;
+    } catch (const std::exception &e) {
+        // The line must not keep a wage worked out for another employee or specialty: it is left empty,
+        // the rest of the line follows it, and the user is told once. Nothing is raised through the box
+        // whose change brought us here, so it still repaints and reports its change.
+        l.Wage->SetValue(Currency());
+        Application()->HandleException(e);
+        return;
     }
     l.Wage->SetValue(w + a);
 }
 
+void TEmployFrame::GroupFillBegin(int Group)
+{
+    if (Group < 1 || Group > int(FLines.size()))
+        return;
+    FFilling[size_t(Group - 1)] = true;
+    FWagePending[size_t(Group - 1)] = false;
+}
+
+void TEmployFrame::GroupFillEnd(int Group)
+{
+    if (Group < 1 || Group > int(FLines.size()))
+        return;
+    const size_t line = size_t(Group - 1);
+    FFilling[line] = false;
+    if (FWagePending[line]) {
+        FWagePending[line] = false;
+        LineWage(Group - 1);
+    }
+}
+
+int TEmployFrame::LineOf(TObject *Box) const
+{
+    for (size_t i = 0; i < FLines.size(); ++i) {
+        const TLine &l = FLines[i];
+        for (TObject *b : {static_cast<TObject *>(l.Register), static_cast<TObject *>(l.Married),
+                           static_cast<TObject *>(l.Periods), static_cast<TObject *>(l.Specialty)})
+            if (b == Box)
+                return int(i);
+    }
+    return -1;
+}
+
 void TEmployFrame::LineEarnings(int Line)
 {
-    if (!FBound)
+    if (!Computing())
         return;
     const TLine &l = FLines[size_t(Line)];
     const long double days = (long double)l.Days->Value() + l.AccountingDays->Value() + 0.75L * l.Sundays->Value();
@@ -300,7 +397,7 @@ void TEmployFrame::LineEarnings(int Line)
 
 void TEmployFrame::LineContributions(int Line)
 {
-    if (!FBound || !APDDataModule)
+    if (!Computing() || !APDDataModule)
         return;
     const TLine &l = FLines[size_t(Line)];
     float insuredRate = 0, employerRate = 0;
@@ -314,7 +411,7 @@ void TEmployFrame::LineContributions(int Line)
 
 void TEmployFrame::LineSpecialCase(int Line)
 {
-    if (!FBound)
+    if (!Computing())
         return;
     const TLine &l = FLines[size_t(Line)];
     if (APDDataModule)
@@ -380,10 +477,14 @@ void TEmployFrame::XFrame131Click(TObject *Sender)
         PopupTyposApodoxon->PopupExt(Sender, -1, nullptr);
 }
 
-void TEmployFrame::XFrame22aChangeText(TObject *)
+void TEmployFrame::XFrame22aChangeText(TObject *Sender)
 {
-    if (FBound)
-        RefreshBoxes(ClientFrame);
+    if (!Computing())
+        return;
+    RefreshBoxes(ClientFrame);
+    // The allowance belongs to the employee: another register number, another wage.
+    if (const int line = LineOf(Sender); line >= 0)
+        LineWage(line);
 }
 
 void TEmployFrame::Specialty1ChangeText(TObject *)
@@ -419,16 +520,22 @@ void TEmployFrame::Payment3DblClick(TObject *Sender)
 void TEmployFrame::Payment1ChangeText(TObject *)
 {
     LineEarnings(0);
+    // Days count in the window's totals even when the earnings come out the same.
+    RecalcOwnerTotals();
 }
 
 void TEmployFrame::Payment2ChangeText(TObject *)
 {
     LineEarnings(1);
+    // Days count in the window's totals even when the earnings come out the same.
+    RecalcOwnerTotals();
 }
 
 void TEmployFrame::Paeyment3ChangeText(TObject *)
 {
     LineEarnings(2);
+    // Days count in the window's totals even when the earnings come out the same.
+    RecalcOwnerTotals();
 }
 
 void TEmployFrame::XDateFrame1DateChange(TObject *)
@@ -486,7 +593,7 @@ void TEmployFrame::EisforesTotal1ChangeText(TObject *)
 
 void TEmployFrame::RecalcOwnerTotals()
 {
-    if (!FBound)
+    if (!Computing())
         return;
     if (TApdData *owner = ApdDataOwner())
         owner->RecalcTotals();

@@ -21,12 +21,18 @@ class TApdFile;
 // The kind of the page's boxes bound to the reference tables.
 using TEmployDbBox = TDbLookupXFrame;
 
-class TEmployFrame : public TFrame
+class TEmployFrame : public TFrame, public IDbGroupFill
 {
     Q_OBJECT
     Q_CLASSINFO("FormResource", ":/forms/EmployFrame.dfm")
+    // The page fills its sheet: its bounds are the sheet's layout, not part of a document.
+    Q_CLASSINFO("Stored:Left", "IsBoundsStored")
+    Q_CLASSINFO("Stored:Top", "IsBoundsStored")
+    Q_CLASSINFO("Stored:Width", "IsBoundsStored")
+    Q_CLASSINFO("Stored:Height", "IsBoundsStored")
 
 public:
+    Q_INVOKABLE bool IsBoundsStored() const { return false; }
     // Reads the form, marks the page inline and, when Owner is a declaration window, takes its period.
     Q_INVOKABLE explicit TEmployFrame(TComponent *AOwner);
     ~TEmployFrame() override;
@@ -54,6 +60,11 @@ public:
     void ExportLine3(TApdFile &File);
     // Written against a fresh page, so a document stores only what differs from the design.
     void WriteState(TWriter *Writer) override;
+    // Read from a document: the day limits follow the dates read.
+    void Loaded() override;
+    // A pick fills line Group (1 to 3): its daily wage is worked out once, when every box shows the pick.
+    void GroupFillBegin(int Group) override;
+    void GroupFillEnd(int Group) override;
 
     // ---- components of the form ----
     TXFrameNotifier *XFrameNotifier1 = nullptr;
@@ -138,6 +149,8 @@ public:
     void RefreshBoxes(TWinControl *Box);
     // Box 39's or 43's limit from the line's dates; counts the weekdays into it when Counting.
     void CountWorkDays(TXIntegerFrame *Box, bool Counting, TDateTime From, TDateTime To);
+    // Calendar days from From to To, both included; 0 (no limit) for dates outside the calendar.
+    static int DayLimit(TDateTime From, TDateTime To);
     // The owner, when it is a declaration window.
     TApdData *ApdDataOwner() const;
 
@@ -160,6 +173,10 @@ private:
         TXCurrencyFrame *Insured, *Employer, *Total;
     };
     void BindComponents();
+    // False while the page or its window is being read: stored values are not worked out again.
+    bool Computing() const;
+    // The line of a box of rows 22, 30, 31 or 33; -1 for any other.
+    int LineOf(TObject *Box) const;
     void LineDateChange(int Line);
     void LineWage(int Line);
     void LineEarnings(int Line);
@@ -177,6 +194,8 @@ private:
 
     std::array<TLine, 3> FLines{};
     bool FBound = false;
+    // Per line: a pick is filling it, and a change has asked for its daily wage meanwhile.
+    std::array<bool, 3> FFilling{}, FWagePending{};
     // How far the wheel has scrolled the sheet up, in pixels.
     int FScrollTop = 0;
 };

@@ -8,7 +8,6 @@
 
 #include "AboutF.h"
 #include "HtmlHelpApi.h"
-#include "platform/HelpIntfs.h"
 
 #include <QAction>
 #include <QApplication>
@@ -195,17 +194,9 @@ TMain::TMain(TComponent *AOwner) : TForm(AOwner)
     OnMouseWheel = [this](TObject *Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool &Handled) {
         FormMouseWheel(Sender, Shift, WheelDelta, MousePos, Handled);
     };
-    // F1 asks the help system for the window's keyword.
-    auto *help = new QAction(Peer());
-    help->setShortcut(QKeySequence(Qt::Key_F1));
-    help->setShortcutContext(Qt::WindowShortcut);
-    Peer()->addAction(help);
-    QObject::connect(help, &QAction::triggered, Peer(),
-                     [] { GuardEvent([] { HelpManager()->HelpKeyword(QStringLiteral("default")); }); });
     Peer()->installEventFilter(this);
     if (auto *area = ScrollBox1->ScrollArea())
         area->viewport()->installEventFilter(this);
-    Peer()->setWindowState(Qt::WindowMaximized);
     FormCreate(this);
 }
 

@@ -1,6 +1,10 @@
 #include "Program.h"
 
+#include "EmployerFrameF.h"
+#include "HtmlHelpApi.h"
+#include "HtmlHelpViewer.h"
 #include "MainF.h"
+#include "NameRoller.h"
 #include "XForms/DataSetPopupF.h"
 #include "declaration/APDDataModuleF.h"
 #include "declaration/DiskLabelF.h"
@@ -10,6 +14,7 @@
 #include "declaration/eApdOptionsF.h"
 #include "declaration/eApdReportF.h"
 #include "printing/PreviewFormF.h"
+#include "printing/PrintingUnits.h"
 
 #include <QGuiApplication>
 #include <QLocale>
@@ -25,6 +30,25 @@ template <class T> void CreateForm(T *&Global)
     Global = new T(Application());
 }
 } // namespace
+
+void InitializeUnits()
+{
+    static const bool done = [] {
+        InitializePrintingUnits();
+        RegisterClasses<TEmployFrame, TNameRoller>();
+        LoadHtmlHelp();
+        HtmlHelpViewerInitialization();
+        return true;
+    }();
+    (void)done;
+}
+
+void FinalizeUnits()
+{
+    HtmlHelpViewerFinalization();
+    UnloadHtmlHelp();
+    FinalizePrintingUnits();
+}
 
 bool SetGreekLocale()
 {

@@ -104,14 +104,6 @@ void TLabel::AdjustBounds()
 
 // ---- TComboBox ----
 
-namespace
-{
-const bool ComboClassesRegistered = [] {
-    RegisterClasses<TComboBox, TCheckBox>();
-    return true;
-}();
-} // namespace
-
 TComboBox::TComboBox(TComponent *AOwner) : TWinControl(AOwner), FItems(std::make_unique<TStringList>())
 {
     SetBounds(0, 0, 145, 21);
@@ -736,11 +728,3 @@ void TGroupBox::TextChanged()
         static_cast<QGroupBox *>(Peer())->setTitle(Caption());
     TWinControl::TextChanged();
 }
-
-namespace
-{
-const bool StdButtonClassesRegistered = [] {
-    RegisterClasses<TButton, TRadioButton, TGroupBox>();
-    return true;
-}();
-} // namespace

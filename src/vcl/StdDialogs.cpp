@@ -1,5 +1,6 @@
 #include "StdDialogs.h"
 
+#include "Forms.h"
 #include "Printers.h"
 
 #include <QColorDialog>
@@ -24,11 +25,6 @@ bool Headless()
 {
     return QGuiApplication::platformName() == QLatin1String("offscreen");
 }
-
-const bool FileDialogClassesRegistered = [] {
-    RegisterClass(&TSaveDialog::staticMetaObject);
-    return true;
-}();
 } // namespace
 
 TCommonDialogHandler SetCommonDialogHandler(TCommonDialogHandler Handler_)
@@ -61,6 +57,7 @@ bool TOpenDialog::Execute()
         return false;
     const QStringList filters = FileDialogFilters(FFilter);
     QFileDialog dialog(nullptr, FTitle, FInitialDir, filters.join(QStringLiteral(";;")));
+    PlaceDialog(&dialog, this);
     SetUpDialog(dialog);
     if (FFilterIndex >= 1 && FFilterIndex <= filters.size())
         dialog.selectNameFilter(filters[FFilterIndex - 1]);
@@ -105,6 +102,10 @@ void TSaveDialog::SetUpDialog(QFileDialog &Dialog) const
 
 QString TSaveDialog::InitialSelection() const
 {
+    // A document saved again under another name starts beside itself, so the replace question can only
+    // name the document's own file, never a namesake in the default folder.
+    if (QFileInfo(FileName()).isAbsolute())
+        return FileName();
     return QDir(InitialDir()).filePath(QFileInfo(FileName()).fileName());
 }
 
@@ -127,10 +128,11 @@ bool TFontDialog::Execute()
         return Handler()(this);
     if (Headless())
         return false;
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, FFont->ToQFont(), nullptr);
-    if (!ok)
+    QFontDialog dialog(FFont->ToQFont());
+    PlaceDialog(&dialog, this);
+    if (dialog.exec() != QDialog::Accepted)
         return false;
+    const QFont chosen = dialog.selectedFont();
     // The family as the user picked it; the height in pixels at the screen's resolution.
     FFont->SetName(chosen.family());
     FFont->SetSize(int(chosen.pointSizeF() + 0.5));
@@ -159,7 +161,11 @@ bool TColorDialog::Execute()
         return Handler()(this);
     if (Headless())
         return false;
-    const QColor chosen = QColorDialog::getColor(ColorToQColor(FColor), nullptr);
+    QColorDialog dialog(ColorToQColor(FColor));
+    PlaceDialog(&dialog, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    const QColor chosen = dialog.selectedColor();
     if (!chosen.isValid())
         return false;
     FColor = QColorToColor(chosen);
@@ -179,6 +185,7 @@ bool TPageSetupDialog::Execute()
     if (Headless())
         return false;
     QPageSetupDialog dialog(Printer()->QtPrinter());
+    PlaceDialog(&dialog, this);
     return dialog.exec() == QDialog::Accepted;
 }
 
@@ -193,5 +200,6 @@ bool TPrinterSetupDialog::Execute()
     if (Headless())
         return false;
     QPrintDialog dialog(Printer()->QtPrinter());
+    PlaceDialog(&dialog, this);
     return dialog.exec() == QDialog::Accepted;
 }

@@ -39,13 +39,13 @@ public:
     void SetTitle(const QString &v) { FTitle = v; }
     // True when the user chose a file (now in FileName): an existing one to open, or a name to save under.
     virtual bool Execute();
+    // The file the platform dialog shows selected at first (a full path takes the dialog to its folder).
+    virtual QString InitialSelection() const;
 
 protected:
     // What sets the save dialog apart from this one.
     // The platform dialog's mode and default suffix.
     virtual void SetUpDialog(QFileDialog &Dialog) const;
-    // The file the platform dialog shows selected at first.
-    virtual QString InitialSelection() const;
     // FileName as it is kept from the platform dialog's chosen path.
     virtual QString ChosenFileName(const QString &Path) const;
 
@@ -61,10 +61,11 @@ class TSaveDialog : public TOpenDialog
     Q_OBJECT
 public:
     Q_INVOKABLE explicit TSaveDialog(TComponent *AOwner);
+    // A FileName with a folder starts in that folder; a bare name starts in InitialDir.
+    QString InitialSelection() const override;
 
 protected:
     void SetUpDialog(QFileDialog &Dialog) const override;
-    QString InitialSelection() const override;
     QString ChosenFileName(const QString &Path) const override;
 };
 

@@ -154,6 +154,14 @@ TDateTime EndOfTheMonth(TDateTime value)
     return QDateToDateTime(QDate(d.year(), d.month(), d.daysInMonth()));
 }
 
+bool IsValidCalendarDate(TDateTime value)
+{
+    constexpr double first = -657434.0;   // 01/01/0100
+    constexpr double afterLast = 2958466.0; // 01/01/10000
+    // Negative dates carry their time of day away from zero, so the day is the truncated value.
+    return std::isfinite(value) && value > first - 1.0 && value < afterLast;
+}
+
 int DayOfTheWeek(TDateTime value)
 {
     const QDate d = DateTimeToQDate(value);

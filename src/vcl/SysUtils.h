@@ -93,6 +93,9 @@ TDateTime StartOfTheMonth(TDateTime value);
 TDateTime EndOfTheMonth(TDateTime value); // the last day, 00:00
 // ISO weekday: Monday 1 .. Sunday 7.
 int DayOfTheWeek(TDateTime value);
+// The calendar the program supports: 01/01/0100 00:00 up to the end of 31/12/9999; false for
+// anything else, NaN and infinities included.
+bool IsValidCalendarDate(TDateTime value);
 class QDate;
 QDate DateTimeToQDate(TDateTime value);
 TDateTime QDateToDateTime(const QDate &date);

@@ -1,7 +1,7 @@
 // Typing into the boxes of the declaration window, placed in the shown main window, with keys and clicks
 // delivered to the widget under the point and documents saved and opened through the document controller.
 #include "ApdDataTestSupport.h"
-#include "MainWindowFixture.h"
+#include "BoxEditingFixture.h"
 #include "XForms/DataSetPopupF.h"
 #include "XForms/DbXForms.h"
 #include "XForms/XDateFrame.h"
@@ -18,7 +18,7 @@
 namespace
 {
 
-class BoxEditing : public MainWindowFixture
+class BoxEditing : public BoxEditingFixture
 {
 protected:
     TEmployFrame *Page1() { return MainWindow->Document->Pages(0); }

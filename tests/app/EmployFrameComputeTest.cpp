@@ -152,34 +152,46 @@ TEST_F(EmployFrameCompute, EmployeePickComputesTheWholeLine)
               Currency::FromDouble((long double)insured * p.Apodoxes1->Value().ToDouble() * 0.01L).RoundedToCents());
 }
 
-TEST_F(EmployFrameCompute, DailyWageChangesOnlyWithTheSpecialtyOrAClick)
+TEST_F(EmployFrameCompute, DailyWageFollowsSpecialtyStatusTrienniaAndRegisterNumber)
 {
     TEmployFrame &p = *Page;
     PickEmployee(&p, 0, QStringLiteral("123456789"));
     ASSERT_EQ(p.Payment1->Value(), Cents(7111));
-    // Another employee with the same specialty: the wage stays although status and triennia differ.
+    // The wage belongs to status and triennia as much as to the specialty.
     p.Married1->SetCaption(QStringLiteral("ΑΓΑΜΟΣ"));
     p.Periods1->SetCaption(QStringLiteral("0"));
-    p.Specialty1->SetCaption(QStringLiteral("933110"));
-    EXPECT_EQ(p.Payment1->Value(), Cents(7111));
+    EXPECT_EQ(p.Payment1->Value(), Module->GetWage(QStringLiteral("933110"), QStringLiteral("0"), QStringLiteral("ΑΓΑΜΟΣ")));
+    // And the allowance to the register number: 222333444 has 10 % on 933120.
+    p.Specialty1->SetCaption(QStringLiteral("933120"));
+    const Currency plain = p.Payment1->Value();
+    p.XFrame22a->SetCaption(QStringLiteral("222333444"));
+    EXPECT_EQ(p.Payment1->Value(), plain + Module->EmployeeAllowance(QStringLiteral("933120"), QStringLiteral("222333444")));
+    EXPECT_GT(p.Payment1->Value(), plain);
     // Typed by hand, the wage drives the earnings.
     p.Payment1->CommitEditText(QStringLiteral("50,00"));
     EXPECT_EQ(p.Apodoxes1->Value(), Cents(5000 * 23));
     // A click on the wage box takes the table's wage again.
     p.Payment1->Click();
-    EXPECT_EQ(p.Payment1->Value(), Module->GetWage(QStringLiteral("933110"), QStringLiteral("0"), QString()));
+    EXPECT_EQ(p.Payment1->Value(), plain + Module->EmployeeAllowance(QStringLiteral("933120"), QStringLiteral("222333444")));
     EXPECT_EQ(p.Apodoxes1->Value(), Currency::FromCents(p.Payment1->Value().Cents() * 23));
+    EXPECT_TRUE(Errors.empty());
 }
 
-TEST_F(EmployFrameCompute, UnknownSpecialtyRaisesAndKeepsTheWage)
+TEST_F(EmployFrameCompute, UnknownSpecialtyIsToldOnceAndEmptiesTheWage)
 {
     TEmployFrame &p = *Page;
     p.Payment3->SetValue(Cents(1234));
-    EXPECT_THROW(p.Specialty3->SetCaption(QStringLiteral("111111")), EConvertError);
-    EXPECT_EQ(p.Payment3->Value(), Cents(1234));
-    // An empty code is a wage of 0.
+    ASSERT_GT(p.Apodoxes3->Value(), Currency());
+    p.Specialty3->SetCaption(QStringLiteral("111111"));
+    ASSERT_EQ(Errors.size(), 1u);
+    // The code stays for the user to see and correct; no wage of another specialty stays beside it.
+    EXPECT_EQ(p.Specialty3->Caption(), QStringLiteral("111111"));
+    EXPECT_EQ(p.Payment3->Value(), Currency());
+    EXPECT_EQ(p.Apodoxes3->Value(), Currency());
+    // An empty code is a wage of 0, and no error.
     p.Specialty3->SetCaption(QString());
     EXPECT_EQ(p.Payment3->Value(), Currency());
+    EXPECT_EQ(Errors.size(), 1u);
 }
 
 TEST_F(EmployFrameCompute, EveryBoxChangeReachesOnChange)

@@ -13,6 +13,8 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
@@ -45,9 +47,11 @@ protected:
         Shown.push_back(d);
         FileNames.push_back(d->FileName());
         FilterIndexes.push_back(d->FilterIndex());
+        Selections.push_back(d->InitialSelection());
         if (Choices.empty())
             return false;
-        d->SetFileName(Choices.front());
+        // The user confirms what the dialog shows, or types another name.
+        d->SetFileName(Choices.front() == AsShown ? d->InitialSelection() : Choices.front());
         Choices.erase(Choices.begin());
         return true;
     }
@@ -71,7 +75,9 @@ protected:
     std::vector<TComponent *> Shown;
     QStringList FileNames;
     std::vector<int> FilterIndexes;
+    QStringList Selections;
     QStringList Choices;
+    const QString AsShown = QStringLiteral("<as shown>");
 };
 
 TEST_F(MainTest, StartsWithAnUntitledDocumentOfFourPages)
@@ -221,6 +227,94 @@ TEST_F(MainTest, OpenReadableAndUnreadableDocuments)
     EXPECT_EQ(main->Document->PageControl1->PageCount(), 5);
 }
 
+TEST_F(MainTest, SaveAsStartsBesideTheDocumentAndNeverOnANamesake)
+{
+    TScriptedDialogs dialogs;
+    const QString elsewhere = Dir.filePath(QStringLiteral("Άλλος φάκελος"));
+    QDir().mkpath(elsewhere);
+    const QString doc = QDir(elsewhere).filePath(QStringLiteral("Έργο.vapd"));
+    const QString namesake = QDir(Projects).filePath(QStringLiteral("Έργο.vapd"));
+    {
+        auto main = MakeMain();
+        Choices << doc;
+        ASSERT_TRUE(main->FileControl1->SaveAs());
+        main->Document->AddPage();
+        main->Document->AddPage();
+        Choices << namesake;
+        ASSERT_TRUE(main->FileControl1->SaveAs());
+    }
+    const QByteArray namesakeBytes = [&] {
+        QFile f(namesake);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    ASSERT_FALSE(namesakeBytes.isEmpty());
+
+    auto main = MakeMain();
+    // The untitled document starts in the program's projects folder.
+    main->aSaveAs->Execute();
+    EXPECT_EQ(Selections.back().toStdString(),
+              QDir(Platform::ProgramFolder()).filePath(QStringLiteral("Projects/Ανώνυμο")).toStdString());
+
+    // Opened from another folder: Save As starts on the document itself, and confirming saves it there.
+    Choices << doc;
+    main->aOpen->Execute();
+    ASSERT_EQ(main->FileControl1->FileName(), doc);
+    main->Document->AddPage();
+    Choices << AsShown;
+    main->aSaveAs->Execute();
+    EXPECT_EQ(Selections.back().toStdString(), doc.toStdString());
+    EXPECT_EQ(main->FileControl1->FileName(), doc);
+    EXPECT_FALSE(main->FileControl1->Modified());
+    TApdData reread(nullptr);
+    reread.LoadFromFile(doc);
+    EXPECT_EQ(reread.PageControl1->PageCount(), 5);
+    QFile f(namesake);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), namesakeBytes);
+}
+
+// Counts the warnings of unanswered message dialogs while it lives.
+class TUnansweredDialogs
+{
+public:
+    TUnansweredDialogs() : FPrevious(qInstallMessageHandler(&TUnansweredDialogs::Handle)) { Messages().clear(); }
+    ~TUnansweredDialogs() { qInstallMessageHandler(FPrevious); }
+    static QStringList &Messages()
+    {
+        static QStringList messages;
+        return messages;
+    }
+
+private:
+    static void Handle(QtMsgType, const QMessageLogContext &, const QString &msg)
+    {
+        const QString prefix = QStringLiteral("Unanswered message dialog: ");
+        if (msg.startsWith(prefix))
+            Messages() << msg.mid(prefix.size());
+    }
+    QtMessageHandler FPrevious;
+};
+
+TEST_F(MainTest, UnattendedStartWithAnUnreadableDocumentAsksOnceAndGoesOn)
+{
+    const QString bad = QDir(Projects).filePath(QStringLiteral("χαλασμένο.vapd"));
+    QFile f(bad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("TPF0 not a document");
+    f.close();
+    const QStringList args{QStringLiteral("DovraApd"), bad};
+    TMain::SetArguments(&args);
+    // No screen and no one to answer: the question gets its safe answer (Abort), not Retry for ever.
+    TUnansweredDialogs unanswered;
+    const TMessageDlgHandler previous = SetMessageDlgHandler({});
+    auto main = MakeMain();
+    SetMessageDlgHandler(previous);
+    ASSERT_EQ(TUnansweredDialogs::Messages().size(), 1);
+    EXPECT_TRUE(TUnansweredDialogs::Messages()[0].startsWith(QStringLiteral("Αδυναμία ανοίγματος αρχείου ") + bad));
+    ASSERT_TRUE(main->Document);
+    EXPECT_EQ(main->FileControl1->FileName(), QStringLiteral("Ανώνυμο"));
+}
+
 TEST_F(MainTest, CommandLineDocumentAndRecentFiles)
 {
     TScriptedDialogs dialogs;
@@ -323,6 +417,36 @@ TEST_F(MainTest, WithoutADocumentTheDocumentCommandsAreOff)
         EXPECT_FALSE(a->Enabled()) << a->Name().toStdString();
     EXPECT_TRUE(main->aNew->Enabled());
     main->Action5->Execute(); // nothing to zoom
+}
+
+TEST_F(MainTest, HintsOfToolButtonsAndMenuItemsReachTheStatusBarAsTheMouseMovesOverThem)
+{
+    TScriptedDialogs dialogs;
+    auto main = MakeMain();
+    main->Peer()->setWindowState(Qt::WindowNoState);
+    main->Peer()->resize(1000, 700);
+    main->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main->Peer()));
+    QToolBar *tools = main->ActionToolBar1->ToolBar();
+    QWidget *print = tools->widgetForAction(main->aPrint->Handle());
+    ASSERT_TRUE(print);
+    QTest::mouseMove(print, print->rect().center());
+    EXPECT_EQ(main->StatusBar1->SimpleText(), QStringLiteral("Εκτύπωση"));
+    QTest::mouseMove(main->ScrollBox1->Peer(), QPoint(5, 5));
+    EXPECT_EQ(main->StatusBar1->SimpleText(), QString()) << "the hint goes with the mouse";
+
+    // The file menu opened with a click on the menu bar; the mouse on its first item.
+    QMenuBar *bar = main->ActionMainMenuBar1->MenuBar();
+    QAction *fileMenu = bar->actions().at(0);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(fileMenu).center());
+    QMenu *file = fileMenu->menu();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(file));
+    QTest::mouseMove(file, file->actionGeometry(main->aNew->Handle()).center());
+    EXPECT_EQ(main->StatusBar1->SimpleText(), QStringLiteral("Δημιουργία νέου αρχείου"));
+    QTest::mouseMove(file, file->actionGeometry(main->aSaveAs->Handle()).center());
+    EXPECT_EQ(main->StatusBar1->SimpleText(), QStringLiteral("Αποθήκευση αρχείου με διαφορετικό όνομα"));
+    file->close();
+    EXPECT_EQ(main->StatusBar1->SimpleText(), QString());
 }
 
 TEST_F(MainTest, RendersTheWindow)

@@ -5,6 +5,8 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QFontDatabase>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -145,8 +147,17 @@ TEST(ApdOptions, StopDatePanelAndTheModalRun)
         if (type == "02 ")
             SaveSnapshot(d, "ApdOptions.png");
     }
+    // A dialog frame of fixed size, centred on the screen.
     TeApdOptions d(nullptr);
-    QTimer::singleShot(0, &d, [&] { static_cast<QAbstractButton *>(d.Button2->Peer())->click(); });
+    QTimer::singleShot(0, &d, [&] {
+        const QWidget *w = d.Peer();
+        EXPECT_EQ(w->windowType(), Qt::Dialog);
+        EXPECT_FALSE(w->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+        EXPECT_EQ(w->maximumSize(), QSize(516, 315));
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        EXPECT_EQ(d.Left(), screen.x() + (screen.width() - 516) / 2);
+        static_cast<QAbstractButton *>(d.Button2->Peer())->click();
+    });
     EXPECT_EQ(d.ShowModal(), mrCancel);
 }
 

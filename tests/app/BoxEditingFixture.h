@@ -14,7 +14,7 @@
 
 #include <functional>
 
-class MainWindowFixture : public EmployFrameFixture
+class BoxEditingFixture : public EmployFrameFixture
 {
 protected:
     void SetUp() override;

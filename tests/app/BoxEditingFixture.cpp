@@ -1,4 +1,4 @@
-#include "MainWindowFixture.h"
+#include "BoxEditingFixture.h"
 #include "app/ApdDataF.h"
 #include "app/Program.h"
 #include "platform/Platform.h"
@@ -9,7 +9,7 @@
 #include <QScrollArea>
 #include <QTest>
 
-void MainWindowFixture::SetUp()
+void BoxEditingFixture::SetUp()
 {
     EmployFrameFixture::SetUp();
     TRegistry::SetStorageFolder(Dir.filePath(QStringLiteral("registry")));
@@ -31,7 +31,7 @@ void MainWindowFixture::SetUp()
     });
 }
 
-void MainWindowFixture::TearDown()
+void BoxEditingFixture::TearDown()
 {
     Program::DestroyForms();
     SetCommonDialogHandler(PreviousDialogs);
@@ -41,7 +41,7 @@ void MainWindowFixture::TearDown()
     EmployFrameFixture::TearDown();
 }
 
-bool MainWindowFixture::ShowMain()
+bool BoxEditingFixture::ShowMain()
 {
     MainWindow = Main;
     MainWindow->SetBounds(0, 0, 1000, 760);
@@ -51,14 +51,14 @@ bool MainWindowFixture::ShowMain()
     return QApplication::activeWindow() == MainWindow->Peer();
 }
 
-void MainWindowFixture::SaveAs(const QString &Path)
+void BoxEditingFixture::SaveAs(const QString &Path)
 {
     FileChoices << Path;
     ASSERT_TRUE(MainWindow->FileControl1->SaveAs());
     Settle();
 }
 
-void MainWindowFixture::Open(const QString &Path)
+void BoxEditingFixture::Open(const QString &Path)
 {
     FileChoices << Path;
     ASSERT_TRUE(MainWindow->FileControl1->Open());
@@ -66,7 +66,7 @@ void MainWindowFixture::Open(const QString &Path)
     Settle();
 }
 
-void MainWindowFixture::Click(TControl *Box, QPoint Offset, bool Double)
+void BoxEditingFixture::Click(TControl *Box, QPoint Offset, bool Double)
 {
     QWidget *peer = Box->Peer();
     // The document scrolls inside the main window: bring the box into view first.
@@ -101,7 +101,7 @@ void MainWindowFixture::Click(TControl *Box, QPoint Offset, bool Double)
         press(true);
 }
 
-void MainWindowFixture::Type(const QString &Text)
+void BoxEditingFixture::Type(const QString &Text)
 {
     for (QChar c : Text) {
         QWidget *w = QApplication::focusWidget();
@@ -113,7 +113,7 @@ void MainWindowFixture::Type(const QString &Text)
     }
 }
 
-void MainWindowFixture::Key(int QtKey, Qt::KeyboardModifiers Modifiers)
+void BoxEditingFixture::Key(int QtKey, Qt::KeyboardModifiers Modifiers)
 {
     QWidget *w = QApplication::focusWidget();
     ASSERT_TRUE(w);
@@ -121,7 +121,7 @@ void MainWindowFixture::Key(int QtKey, Qt::KeyboardModifiers Modifiers)
     Settle();
 }
 
-void MainWindowFixture::Settle()
+void BoxEditingFixture::Settle()
 {
     for (int i = 0; i < 3; ++i)
         QCoreApplication::processEvents();
