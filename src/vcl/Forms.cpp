@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTranslator>
 
 namespace
 {
@@ -498,6 +499,20 @@ void SetHelpSystem(IHelpSystem *System)
 
 TApplication::TApplication(TComponent *AOwner) : TComponent(AOwner)
 {
+}
+
+void TApplication::Initialize()
+{
+    if (FInitialized || !QCoreApplication::instance())
+        return;
+    FInitialized = true;
+    // The texts of Qt's own dialogs (open, save, font, colour, print, page set-up, message boxes) in Greek,
+    // from the translation built into the program.
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QStringLiteral(":/translations/qtbase_el.qm")))
+        QCoreApplication::installTranslator(translator);
+    // Qt's dialogs rather than the desktop's, which would speak the desktop's language.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
 }
 
 bool TApplication::HelpKeyword(const QString &Keyword)

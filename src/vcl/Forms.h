@@ -207,6 +207,8 @@ public:
     explicit TApplication(TComponent *AOwner);
     ~TApplication() override;
 
+    // Readies the application for the program: Qt's standard dialogs speak Greek. Idempotent.
+    void Initialize();
     QString Title() const { return FTitle; }
     void SetTitle(const QString &v);
     QString Hint() const { return FHint; }
@@ -251,6 +253,7 @@ private:
     QString FHint;
     QString FHelpFile;
     bool FTerminated = false;
+    bool FInitialized = false;
     TCustomForm *FMainForm = nullptr;
     TControl *FHintControl = nullptr;
 };
