@@ -229,3 +229,59 @@ TEST_F(BoxEditing, TheEmployeePickerOpensWithTheArrowKeysInItsGrid)
     EXPECT_EQ(p->XFrame22a->Caption(), QStringLiteral("222333444"));
     EXPECT_EQ(p->DbLookupXFrame21->Caption(), QStringLiteral("ΒΑΣΙΛΕΙΟΥ"));
 }
+
+TEST_F(BoxEditing, TypedValuesTheDeclarationFileCannotHoldAreRefused)
+{
+    if (!MainIsActive())
+        GTEST_SKIP() << "no keyboard focus on this platform";
+    TEmployFrame *p = Page1();
+    PickEmployee(p, 0, QStringLiteral("123456789"));
+    p->Apodoxes1->SetValue(Currency::FromInt(500));
+    struct Case {
+        TInplaceEditFrame *Box;
+        const char *Typed;
+        const char *Said; // in the one message; empty when the text is taken
+        const char *Shown;
+    } cases[] = {
+        {p->DayCount39_1, "-5", "αρνητική", nullptr},
+        {p->DayCount39_1, "150", "το πολύ 99", nullptr},
+        {p->DayCount43_1, "-1", "αρνητική", nullptr},
+        {p->XIntegerFrame1, "12", "το πολύ 9", nullptr},
+        {p->XIntegerFrame1, "4", "", "4"},
+        {p->Apodoxes1, "123456789012,34", "το πολύ 99999999,99 €", nullptr},
+        {p->Apodoxes1, "-50", "αρνητική", nullptr},
+        {p->Apodoxes1, "99999999,99", "", "99999999,99 €"},
+        {p->EisforesTotal1, "999999999,99", "", "999999999,99 €"},
+        {p->EisforesTotal1, "1000000000,00", "το πολύ 999999999,99 €", nullptr},
+        {p->XDateFrame1, "1/1/0050", "από 01/01/0100 έως 31/12/9999", nullptr},
+        {p->XDateFrame1, "31/12/9999", "", "31/12/9999"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(qPrintable(c.Box->Name() + u' ' + QString::fromUtf8(c.Typed)));
+        const QString before = c.Box->Caption();
+        TFocusTakingDialogs dialogs;
+        ClickOn(c.Box, bool(c.Box->OnClick));
+        ASSERT_TRUE(c.Box->Editor());
+        Keys(QString::fromUtf8(c.Typed));
+        Key(Qt::Key_Return);
+        const QString said = QString::fromUtf8(c.Said);
+        if (said.isEmpty()) {
+            EXPECT_EQ(dialogs.Count(), 0);
+            EXPECT_EQ(c.Box->Caption().toStdString(), c.Shown);
+            Key(Qt::Key_Tab);
+            continue;
+        }
+        ASSERT_EQ(dialogs.Count(), 1);
+        EXPECT_TRUE(dialogs.Requests()[0].Msg.contains(said)) << qPrintable(dialogs.Requests()[0].Msg);
+        EXPECT_TRUE(dialogs.Requests()[0].Msg.contains(QString::fromUtf8(c.Typed)));
+        EXPECT_EQ(c.Box->Caption(), before);
+        // Put right before leaving, so that the next box starts afresh.
+        Key(Qt::Key_A, Qt::ControlModifier);
+        Key(Qt::Key_Backspace);
+        Keys(before);
+        Key(Qt::Key_Tab);
+        EXPECT_FALSE(c.Box->Editor());
+        EXPECT_EQ(dialogs.Count(), 1);
+    }
+    EXPECT_EQ(p->XDateFrame1->Date(), EncodeDate(9999, 12, 31));
+}
