@@ -1,15 +1,15 @@
 #include "app/TableEditorF.h"
+#include "db/DBCtrls.h"
 #include "db/DBTables.h"
 #include "db/TableStore.h"
 #include "vcl/ActnList.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QTest>
-#include <QToolButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace
@@ -298,5 +298,68 @@ TEST_F(ShownTableEditorTest, TheReadOnlyBoxTakesClicksAndTheTabKey)
     dialogs.Answer(mrYes);
     QTest::keyClick(ed->ReadOnlyCheck->Peer(), Qt::Key_Space);
     EXPECT_FALSE(table->ReadOnly());
+}
+
+TEST_F(ShownTableEditorTest, ClosingWhileInsertingAsksAsWhileEditing)
+{
+    TScriptedDialogs dialogs;
+    // Insert on the navigator, the new record typed on the detail page.
+    auto typeNewRecord = [&](TTableEditor *editor, const char *code) {
+        QWidget *window = editor->Peer();
+        QToolButton *insert = editor->DBNavigator->Button(nbInsert);
+        QTest::mouseClick(insert, Qt::LeftButton, {}, insert->rect().center());
+        ASSERT_EQ(table->State(), dsInsert);
+        editor->PageControl1->SetActivePage(editor->TabSheet1);
+        QCoreApplication::processEvents();
+        for (const auto &[field, text] : {std::pair{"ΚΩΔ", code}, std::pair{"ΕΠΩΝΥΜΟ", "Γεωργίου"}}) {
+            auto *edit = EditorOf<TDBEdit>(*editor, QString::fromUtf8(field));
+            ASSERT_TRUE(edit);
+            QTest::mouseClick(edit->Peer(), Qt::LeftButton, {}, QPoint(5, 5));
+            for (QChar c : QString::fromUtf8(text))
+                QTest::sendKeyEvent(QTest::Click, edit->Peer(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window, Qt::Key_Tab);
+        QCoreApplication::processEvents();
+    };
+    const int before = table->RecordCount();
+    typeNewRecord(ed.get(), "002");
+
+    // Cancel: the window stays, the typed record with it.
+    dialogs.Answer(mrCancel);
+    win->close();
+    ASSERT_EQ(dialogs.Count(), 1);
+    EXPECT_EQ(dialogs.Requests()[0].Msg, QStringLiteral("Να διασωθούν οι αλλαγές στην τρέχουσα εγγραφή?"));
+    EXPECT_TRUE(win->isVisible());
+    EXPECT_EQ(table->State(), dsInsert);
+
+    // No: the typed record is dropped, not left pending in the shared table.
+    dialogs.Answer(mrNo);
+    win->close();
+    EXPECT_EQ(dialogs.Count(), 2);
+    EXPECT_FALSE(win->isVisible());
+    EXPECT_EQ(table->State(), dsBrowse);
+    EXPECT_EQ(table->RecordCount(), before);
+    EXPECT_FALSE(table->Locate(QStringLiteral("ΚΩΔ"), QStringLiteral("002"), 0));
+    ed.release()->deleteLater(); // the window frees itself once closed
+    QCoreApplication::processEvents();
+
+    // Yes, in a window opened again: the record is posted.
+    TAction action(nullptr);
+    ASSERT_TRUE(TTableEditor::Edit(table, &action, false));
+    TTableEditor *again = nullptr;
+    for (int i = 0; i < Application()->ComponentCount(); ++i)
+        if (auto *e = qobject_cast<TTableEditor *>(Application()->Components(i)))
+            again = e;
+    ASSERT_TRUE(again);
+    QApplication::setActiveWindow(again->Peer());
+    typeNewRecord(again, "003");
+    dialogs.Answer(mrYes);
+    again->Peer()->close();
+    EXPECT_EQ(dialogs.Count(), 3);
+    EXPECT_EQ(table->State(), dsBrowse);
+    EXPECT_EQ(table->RecordCount(), before + 1);
+    ASSERT_TRUE(table->Locate(QStringLiteral("ΚΩΔ"), QStringLiteral("003"), 0));
+    EXPECT_EQ(Field("ΕΠΩΝΥΜΟ")->AsString(), QStringLiteral("Γεωργίου"));
+    QCoreApplication::processEvents();
 }
 } // namespace
