@@ -294,6 +294,9 @@ public:
     // Reads the definitions stored with the dataset's table.
     void Update();
 
+protected:
+    using TCollection::Update;
+
 private:
     TDataSet *FDataSet;
 };
@@ -322,6 +325,9 @@ public:
     TIndexDef *Add(const QString &Name, const QString &Fields, TIndexOptions Options);
     // Reads the definitions stored with the owning dataset's table.
     void Update();
+
+protected:
+    using TCollection::Update;
 };
 
 // ------------------------------------------------------------------------------------------ dataset
