@@ -9,6 +9,7 @@
 
 #include "AboutF.h"
 #include "HtmlHelpApi.h"
+#include "vcl/CommandIcons.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,7 +21,7 @@
 #include <QMenu>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QStyle>
+#include <QHash>
 #include <QTemporaryFile>
 #include <QWheelEvent>
 
@@ -67,52 +68,36 @@ void RegisterMainClasses()
 {
     static const bool registered = [] {
         RegisterClasses<TMain, TPanel, TActionMainMenuBar, TActionToolBar, TStatusBar, TScrollBox, TActionManager,
-                        TFileControl, TOpenDialog, TSaveDialog, TFontDialog, TColorDialog, TAction>();
+                        TFileControl, TOpenDialog, TSaveDialog, TFontDialog, TColorDialog, TPageSetupDialog,
+                        TPrinterSetupDialog, TAction>();
         return true;
     }();
     (void)registered;
 }
 
-// The tool bar's and menus' images, by image index.
+// The tool bar's and menus' images, by image index: each the picture of what its command does.
 QIcon MainImage(int index)
 {
-    QStyle *style = QApplication::style();
-    auto themed = [style](const char *name, QStyle::StandardPixmap fallback) {
-        return QIcon::fromTheme(QString::fromLatin1(name), style->standardIcon(fallback));
+    static const QHash<int, QString> names = {
+        {11, QStringLiteral("document-new")},
+        {13, QStringLiteral("document-save")},
+        {64, QStringLiteral("document-open")},
+        {14, QStringLiteral("document-print-preview")},
+        {19, QStringLiteral("document-print")},
+        {61, QStringLiteral("page-add")},
+        {62, QStringLiteral("page-delete")},
+        {18, QStringLiteral("zoom-original")},
+        {17, QStringLiteral("zoom-in")},
+        {39, QStringLiteral("preferences-desktop-font")},
+        {65, QStringLiteral("preferences-desktop-theme")},
+        {63, QStringLiteral("help-contents")},
+        {66, QStringLiteral("frames-titles")},
+        {67, QStringLiteral("frames-data")},
+        {68, QStringLiteral("frames-empty")},
+        {69, QStringLiteral("frames-notes")},
     };
-    switch (index) {
-    case 11:
-        return themed("document-new", QStyle::SP_FileIcon);
-    case 13:
-        return themed("document-save", QStyle::SP_DialogSaveButton);
-    case 64:
-        return themed("document-open", QStyle::SP_DialogOpenButton);
-    case 14:
-        return themed("document-print-preview", QStyle::SP_FileDialogContentsView);
-    case 19:
-        return themed("document-print", QStyle::SP_ComputerIcon);
-    case 61:
-        return themed("list-add", QStyle::SP_FileDialogNewFolder);
-    case 62:
-        return themed("list-remove", QStyle::SP_TrashIcon);
-    case 18:
-        return themed("zoom-original", QStyle::SP_TitleBarNormalButton);
-    case 17:
-        return themed("zoom-in", QStyle::SP_TitleBarMaxButton);
-    case 39:
-        return themed("preferences-desktop-font", QStyle::SP_FileDialogDetailedView);
-    case 65:
-        return themed("color-fill", QStyle::SP_DesktopIcon);
-    case 63:
-        return themed("help-contents", QStyle::SP_DialogHelpButton);
-    case 66:
-    case 67:
-    case 68:
-    case 69:
-        return themed("format-justify-fill", QStyle::SP_FileDialogListView);
-    default:
-        return QIcon();
-    }
+    const auto it = names.constFind(index);
+    return it == names.constEnd() ? QIcon() : CommandIcon(*it);
 }
 
 template <class T> T *Find(TComponent *root, const char *name)
@@ -142,6 +127,8 @@ TMain::TMain(TComponent *AOwner) : TForm(AOwner)
     SaveDialog1 = Find<TSaveDialog>(this, "SaveDialog1");
     FontDialog1 = Find<TFontDialog>(this, "FontDialog1");
     ColorDialog1 = Find<TColorDialog>(this, "ColorDialog1");
+    PageSetupDialog1 = Find<TPageSetupDialog>(this, "PageSetupDialog1");
+    PrinterSetupDialog1 = Find<TPrinterSetupDialog>(this, "PrinterSetupDialog1");
 #define APD_FIND_ACTION(n) n = Find<TAction>(this, #n)
     APD_FIND_ACTION(aNew);
     APD_FIND_ACTION(aFileNewFromTemplate);
@@ -622,14 +609,12 @@ void TMain::aPrintExecute(TObject *)
 
 void TMain::FilePageSetup1Execute(TObject *)
 {
-    TPageSetupDialog dialog(nullptr);
-    dialog.Execute();
+    PageSetupDialog1->Execute();
 }
 
 void TMain::FilePrintSetup1Execute(TObject *)
 {
-    TPrinterSetupDialog dialog(nullptr);
-    dialog.Execute();
+    PrinterSetupDialog1->Execute();
 }
 
 void TMain::aExitExecute(TObject *)

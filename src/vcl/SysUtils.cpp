@@ -118,6 +118,14 @@ int64_t Currency::Cents() const
     return q;
 }
 
+Currency Currency::SaturatedAdd(Currency o) const
+{
+    int64_t sum = 0;
+    if (__builtin_add_overflow(FRaw, o.FRaw, &sum))
+        sum = o.FRaw > 0 ? INT64_MAX : INT64_MIN;
+    return Currency(sum);
+}
+
 // --- dates -----------------------------------------------------------------------------------
 
 namespace {
@@ -223,7 +231,8 @@ int DayOfTheWeek(TDateTime value)
 QString FormatDateTime(const QString &format, TDateTime value)
 {
     const QDate d = DateTimeToQDate(value);
-    const double frac = std::fabs(value - std::trunc(value));
+    // Not a number or not finite: no time of day (the conversion below must stay in range).
+    const double frac = std::isfinite(value) ? std::fabs(value - std::trunc(value)) : 0.0;
     const qint64 msecs = static_cast<qint64>(std::llround(frac * 86400000.0));
     const int hour = static_cast<int>(msecs / 3600000 % 24);
     const int minute = static_cast<int>(msecs / 60000 % 60);

@@ -73,6 +73,8 @@ public:
     constexpr Currency operator-() const { return Currency(-FRaw); }
     Currency &operator+=(Currency o) { FRaw += o.FRaw; return *this; }
     Currency &operator-=(Currency o) { FRaw -= o.FRaw; return *this; }
+    // The sum held at the ends of the range instead of overflowing (for sums of values read from files).
+    Currency SaturatedAdd(Currency o) const;
     constexpr auto operator<=>(const Currency &) const = default;
 
 private:

@@ -18,6 +18,8 @@
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace
 {
 
@@ -452,6 +454,55 @@ TEST_F(MainTest, HintsOfToolButtonsAndMenuItemsReachTheStatusBarAsTheMouseMovesO
     EXPECT_EQ(main->StatusBar1->SimpleText(), QString());
 }
 
+TEST_F(MainTest, EveryPictureOfTheToolBarAndMenusIsDrawnAndTellsItsCommandApart)
+{
+    TScriptedDialogs dialogs;
+    auto main = MakeMain();
+    // The icon theme is installed and found, also without a desktop.
+    EXPECT_EQ(QIcon::themeName(), QStringLiteral("Adwaita"));
+    EXPECT_TRUE(QIcon::hasThemeIcon(QStringLiteral("document-print")));
+
+    // Each picture as a 20-pixel button shows it: drawn (enough opaque, not-white pixels) and unlike the
+    // pictures of the other image indexes, so that no two commands share a picture.
+    std::map<int, std::pair<QString, QImage>> byIndex;
+    for (int i = 0; i < main->ComponentCount(); ++i) {
+        auto *a = qobject_cast<TAction *>(main->Components(i));
+        if (!a || a->ImageIndex() < 0)
+            continue;
+        const QImage image = a->Handle()->icon().pixmap(QSize(20, 20)).toImage();
+        int drawn = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qAlpha(image.pixel(x, y)) > 128 && qGray(image.pixel(x, y)) < 200)
+                    ++drawn;
+        EXPECT_GT(drawn, 20) << a->Name().toStdString() << " shows no picture";
+        byIndex.emplace(a->ImageIndex(), std::make_pair(a->Name(), image));
+    }
+    EXPECT_EQ(byIndex.size(), 16u);
+    for (auto i = byIndex.begin(); i != byIndex.end(); ++i)
+        for (auto j = std::next(i); j != byIndex.end(); ++j) {
+            EXPECT_NE(i->second.second, j->second.second)
+                << i->second.first.toStdString() << " and " << j->second.first.toStdString();
+        }
+
+    // Every tool-bar button shows a picture, not its caption.
+    QToolBar *tools = main->ActionToolBar1->ToolBar();
+    for (QAction *a : tools->actions()) {
+        if (!a->isSeparator()) {
+            EXPECT_FALSE(a->icon().isNull()) << a->text().toStdString();
+        }
+    }
+    if (!qEnvironmentVariableIsEmpty("APD_SHOT_DIR")) {
+        main->UpdateActions();
+        QMenu *options = main->ActionMainMenuBar1->MenuBar()->actions().at(3)->menu();
+        options->adjustSize();
+        options->grab().save(qEnvironmentVariable("APD_SHOT_DIR") + QStringLiteral("/MainOptionsMenu.png"));
+        QMenu *scheme = options->actions().at(0)->menu();
+        scheme->adjustSize();
+        scheme->grab().save(qEnvironmentVariable("APD_SHOT_DIR") + QStringLiteral("/MainSchemeMenu.png"));
+    }
+}
+
 TEST_F(MainTest, RendersTheWindow)
 {
     TScriptedDialogs dialogs;
@@ -506,5 +557,38 @@ TEST_F(MainTest, PrintJobOfTheUntitledDocumentIsTitledWithItsName)
     main->aPrint->Execute();
     EXPECT_EQ(Printer()->Title(), QStringLiteral("Ανώνυμο"));
     EXPECT_GE(PdfPagesOf(Dir.filePath(QStringLiteral("print.pdf"))), 1);
+}
+
+TEST_F(MainTest, PageAndPrinterSetUpOpenTheirDialogsOverTheMainWindow)
+{
+    auto main = MakeMain();
+    main->Show();
+    const QString pdf = Dir.filePath(QStringLiteral("setup.pdf"));
+    UsePdf(pdf);
+    std::vector<TComponent *> shown;
+    QWidget *parent = nullptr;
+    int pageWidth = 0, marginTop = 0;
+    SetCommonDialogHandler([&](TComponent *Dialog) {
+        shown.push_back(Dialog);
+        parent = DialogParent(Dialog);
+        if (auto *d = qobject_cast<TPageSetupDialog *>(Dialog)) {
+            pageWidth = d->PageWidth();
+            marginTop = d->MarginTop();
+        }
+        return true;
+    });
+    main->FilePageSetup1->Execute();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_TRUE(qobject_cast<TPageSetupDialog *>(shown[0]));
+    EXPECT_EQ(pageWidth, 21010) << "A4 and 25 mm margins the first time";
+    EXPECT_EQ(marginTop, 2500);
+    EXPECT_EQ(parent, main->Peer());
+
+    main->FilePrintSetup1->Execute();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_TRUE(qobject_cast<TPrinterSetupDialog *>(shown[1]));
+    EXPECT_EQ(parent, main->Peer());
+    EXPECT_FALSE(QFile::exists(pdf)) << "setting up the printer prints nothing";
+    main->Hide();
 }
 } // namespace
