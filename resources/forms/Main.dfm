@@ -59,6 +59,16 @@ object Main: TMain
   end
   object ColorDialog1: TColorDialog
   end
+  object PageSetupDialog1: TPageSetupDialog
+    MarginLeft = 2500
+    MarginTop = 2500
+    MarginRight = 2500
+    MarginBottom = 2500
+    PageWidth = 21010
+    PageHeight = 29690
+  end
+  object PrinterSetupDialog1: TPrinterSetupDialog
+  end
   object aNew: TAction
     Category = 'Αρχείο'
     Caption = 'Νέο αρχείο'

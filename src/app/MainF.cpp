@@ -4,6 +4,7 @@
 #include "declaration/APDDataModuleF.h"
 #include "platform/Platform.h"
 #include "platform/Registry.h"
+#include "platform/SafeWrite.h"
 #include "vcl/ComponentStream.h"
 
 #include "AboutF.h"
@@ -12,6 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
@@ -23,6 +25,7 @@
 #include <QTemporaryFile>
 #include <QWheelEvent>
 
+#include <cerrno>
 #include <cstdio>
 #include <optional>
 #include <unistd.h>
@@ -65,7 +68,8 @@ void RegisterMainClasses()
 {
     static const bool registered = [] {
         RegisterClasses<TMain, TPanel, TActionMainMenuBar, TActionToolBar, TStatusBar, TScrollBox, TActionManager,
-                        TFileControl, TOpenDialog, TSaveDialog, TFontDialog, TColorDialog, TAction>();
+                        TFileControl, TOpenDialog, TSaveDialog, TFontDialog, TColorDialog, TPageSetupDialog,
+                        TPrinterSetupDialog, TAction>();
         return true;
     }();
     (void)registered;
@@ -123,6 +127,8 @@ TMain::TMain(TComponent *AOwner) : TForm(AOwner)
     SaveDialog1 = Find<TSaveDialog>(this, "SaveDialog1");
     FontDialog1 = Find<TFontDialog>(this, "FontDialog1");
     ColorDialog1 = Find<TColorDialog>(this, "ColorDialog1");
+    PageSetupDialog1 = Find<TPageSetupDialog>(this, "PageSetupDialog1");
+    PrinterSetupDialog1 = Find<TPrinterSetupDialog>(this, "PrinterSetupDialog1");
 #define APD_FIND_ACTION(n) n = Find<TAction>(this, #n)
     APD_FIND_ACTION(aNew);
     APD_FIND_ACTION(aFileNewFromTemplate);
@@ -429,11 +435,14 @@ void TMain::OpenDocument(const QString &Path)
             FileControl1->SetFileName(FromTemplate ? UntitledName : Path);
             SetDocument(doc);
             return;
-        } catch (const std::exception &) {
+        } catch (const std::exception &e) {
             if (Document != doc)
                 delete doc;
-            if (MessageDlg(QStringLiteral("Αδυναμία ανοίγματος αρχείου ") + Path, mtWarning, mbAbortRetryIgnore, 0) !=
-                mrRetry)
+            // The reader's reason (the file's access, or where its contents are damaged) follows the path.
+            const QString reason = QString::fromUtf8(e.what());
+            if (MessageDlg(QStringLiteral("Αδυναμία ανοίγματος αρχείου ") + Path +
+                               (reason.isEmpty() ? QString() : QStringLiteral("\r\n") + reason),
+                           mtWarning, mbAbortRetryIgnore, 0) != mrRetry)
                 return;
         }
     }
@@ -465,29 +474,21 @@ void TMain::SaveDocument(const QString &Path)
     if (!Document)
         return;
     const QFileInfo target(Path);
-    // The new version is written completely beside the document before anything on disk changes.
-    QString tempPath;
-    {
-        QTemporaryFile temp(target.absolutePath() + QStringLiteral("/.") + target.fileName() +
-                            QStringLiteral(".XXXXXX"));
-        temp.setAutoRemove(false);
-        if (!temp.open())
-            throw EFCreateError(QStringLiteral("Αδυναμία δημιουργίας του αρχείου %1").arg(Path));
-        tempPath = temp.fileName();
-    }
-    try {
-        Document->SaveToFile(tempPath);
-    } catch (...) {
-        QFile::remove(tempPath);
-        throw;
-    }
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    Document->SaveToStream(buffer);
+    // Leftovers of earlier saves that never finished go first; the new version is then written completely
+    // beside the document before anything on disk changes.
+    Platform::RemoveStaleTemporaries(Path);
+    const QString tempPath = Platform::WriteTemporaryBeside(Path, buffer.data());
     QFile::setPermissions(tempPath, target.exists() ? QFile::permissions(Path)
                                                     : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                           QFileDevice::ReadGroup | QFileDevice::ReadOther);
     MakeBackup(Path, 1);
     if (std::rename(QFile::encodeName(tempPath).constData(), QFile::encodeName(Path).constData()) != 0) {
+        const int error = errno;
         QFile::remove(tempPath);
-        throw EFCreateError(QStringLiteral("Αδυναμία δημιουργίας του αρχείου %1").arg(Path));
+        throw EFCreateError(Platform::CreateFileErrorText(Path, error));
     }
     FileControl1->SetModified(false);
     FileControl1->SetFileName(Path);
@@ -608,14 +609,12 @@ void TMain::aPrintExecute(TObject *)
 
 void TMain::FilePageSetup1Execute(TObject *)
 {
-    TPageSetupDialog dialog(nullptr);
-    dialog.Execute();
+    PageSetupDialog1->Execute();
 }
 
 void TMain::FilePrintSetup1Execute(TObject *)
 {
-    TPrinterSetupDialog dialog(nullptr);
-    dialog.Execute();
+    PrinterSetupDialog1->Execute();
 }
 
 void TMain::aExitExecute(TObject *)

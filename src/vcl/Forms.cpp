@@ -1,5 +1,7 @@
 #include "Forms.h"
 
+#include "StdCtrls.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QStatusTipEvent>
@@ -245,6 +247,21 @@ void TCustomForm::Show()
     Peer()->raise();
     if (OnShow)
         Application()->Guard([this] { OnShow(this); });
+}
+
+void TCustomForm::KeyDown(quint16 &Key, TShiftState Shift)
+{
+    TScrollingWinControl::KeyDown(Key, Shift);
+    if ((Key != VK_RETURN && Key != VK_ESCAPE) || (Shift & (ssCtrl | ssAlt)))
+        return;
+    for (TComponent *c : ComponentList()) {
+        auto *button = qobject_cast<TButton *>(c);
+        if (button && (Key == VK_ESCAPE ? button->Cancel() : button->Default()) && button->CanFocus()) {
+            Key = 0;
+            button->Click();
+            return;
+        }
+    }
 }
 
 bool TCustomForm::CloseQuery()

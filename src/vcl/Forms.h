@@ -119,6 +119,8 @@ protected:
     void InitPeer(QWidget *peer) override;
     void TextChanged() override;
     void Loaded() override;
+    // The dialog keys that the focused control leaves: Enter presses the Default button, Esc the Cancel one.
+    void KeyDown(quint16 &Key, TShiftState Shift) override;
     virtual bool CloseQuery();
     void DoClose(TCloseAction &Action);
 

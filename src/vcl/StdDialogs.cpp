@@ -4,6 +4,7 @@
 #include "Printers.h"
 
 #include <QColorDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -12,6 +13,9 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
+#include <QTabWidget>
+#include <cmath>
 
 namespace
 {
@@ -182,19 +186,76 @@ TPageSetupDialog::TPageSetupDialog(TComponent *AOwner) : TComponent(AOwner)
 {
 }
 
+QPageLayout TPageSetupDialog::PresetLayout(const QPageLayout &PrinterLayout) const
+{
+    QPageLayout layout = PrinterLayout;
+    if (FPageWidth > 0 && FPageHeight > 0) {
+        // Sizes within a fraction of a millimetre of a standard paper are that paper (21010 x 29690 is A4).
+        const QSizeF mm(std::min(FPageWidth, FPageHeight) / 100.0, std::max(FPageWidth, FPageHeight) / 100.0);
+        layout.setPageSize(QPageSize(mm, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch));
+        layout.setOrientation(FPageWidth > FPageHeight ? QPageLayout::Landscape : QPageLayout::Portrait);
+    }
+    layout.setUnits(QPageLayout::Millimeter);
+    layout.setMinimumMargins(QMarginsF(FMinMarginLeft / 100.0, FMinMarginTop / 100.0, FMinMarginRight / 100.0,
+                                       FMinMarginBottom / 100.0));
+    layout.setMargins(
+        QMarginsF(FMarginLeft / 100.0, FMarginTop / 100.0, FMarginRight / 100.0, FMarginBottom / 100.0));
+    return layout;
+}
+
+void TPageSetupDialog::Accept(const QPageLayout &Chosen, const QPageLayout &PrinterLayout)
+{
+    const QRectF page = Chosen.fullRect(QPageLayout::Millimeter);
+    const QMarginsF margins = Chosen.margins(QPageLayout::Millimeter);
+    const auto hundredths = [](double mm) { return int(std::lround(mm * 100)); };
+    FPageWidth = hundredths(page.width());
+    FPageHeight = hundredths(page.height());
+    FMarginLeft = hundredths(margins.left());
+    FMarginTop = hundredths(margins.top());
+    FMarginRight = hundredths(margins.right());
+    FMarginBottom = hundredths(margins.bottom());
+    QPageLayout printer = PrinterLayout;
+    printer.setPageSize(Chosen.pageSize());
+    printer.setOrientation(Chosen.orientation());
+    Printer()->QtPrinter()->setPageLayout(printer);
+}
+
 bool TPageSetupDialog::Execute()
 {
     if (Handler())
         return Handler()(this);
     if (Headless())
         return false;
-    QPageSetupDialog dialog(Printer()->QtPrinter());
+    QPrinter *printer = Printer()->QtPrinter();
+    const QPageLayout before = printer->pageLayout();
+    printer->setPageLayout(PresetLayout(before));
+    QPageSetupDialog dialog(printer);
+    dialog.setWindowTitle(QStringLiteral("Ρύθμιση σελίδας"));
     PlaceDialog(&dialog, this);
-    return dialog.exec() == QDialog::Accepted;
+    const bool confirmed = dialog.exec() == QDialog::Accepted;
+    const QPageLayout chosen = printer->pageLayout();
+    printer->setPageLayout(before);
+    if (confirmed)
+        Accept(chosen, before);
+    return confirmed;
 }
 
 TPrinterSetupDialog::TPrinterSetupDialog(TComponent *AOwner) : TComponent(AOwner)
 {
+}
+
+void TPrinterSetupDialog::SetUp(QPrintDialog &Dialog)
+{
+    Dialog.setWindowTitle(QStringLiteral("Ρύθμιση εκτυπωτή"));
+    Dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    // Page range and copies belong to a print job, not to the printer's set-up.
+    auto *tabs = Dialog.findChild<QTabWidget *>(QStringLiteral("tabs"));
+    auto *copies = Dialog.findChild<QWidget *>(QStringLiteral("copiesTab"));
+    if (tabs && copies && tabs->indexOf(copies) >= 0)
+        tabs->removeTab(tabs->indexOf(copies));
+    if (auto *buttons = Dialog.findChild<QDialogButtonBox *>())
+        if (QPushButton *ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
 }
 
 bool TPrinterSetupDialog::Execute()
@@ -204,6 +265,7 @@ bool TPrinterSetupDialog::Execute()
     if (Headless())
         return false;
     QPrintDialog dialog(Printer()->QtPrinter());
+    SetUp(dialog);
     PlaceDialog(&dialog, this);
     return dialog.exec() == QDialog::Accepted;
 }

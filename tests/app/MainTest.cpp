@@ -216,7 +216,10 @@ TEST_F(MainTest, OpenReadableAndUnreadableDocuments)
     main->OpenDocument(bad);
     EXPECT_EQ(main->Document, current);
     ASSERT_EQ(dialogs.Count(), 2);
-    EXPECT_EQ(dialogs.Requests()[1].Msg, QStringLiteral("Αδυναμία ανοίγματος αρχείου ") + bad);
+    // The path, then the reader's reason: where the contents stopped making sense.
+    EXPECT_TRUE(dialogs.Requests()[1].Msg.startsWith(QStringLiteral("Αδυναμία ανοίγματος αρχείου ") + bad +
+                                                     QStringLiteral("\r\nΣφάλμα ανάγνωσης δεδομένων (θέση ")))
+        << dialogs.Requests()[1].Msg.toStdString();
     EXPECT_EQ(dialogs.Requests()[1].DlgType, mtWarning);
 
     // A template opens untitled.
@@ -554,5 +557,38 @@ TEST_F(MainTest, PrintJobOfTheUntitledDocumentIsTitledWithItsName)
     main->aPrint->Execute();
     EXPECT_EQ(Printer()->Title(), QStringLiteral("Ανώνυμο"));
     EXPECT_GE(PdfPagesOf(Dir.filePath(QStringLiteral("print.pdf"))), 1);
+}
+
+TEST_F(MainTest, PageAndPrinterSetUpOpenTheirDialogsOverTheMainWindow)
+{
+    auto main = MakeMain();
+    main->Show();
+    const QString pdf = Dir.filePath(QStringLiteral("setup.pdf"));
+    UsePdf(pdf);
+    std::vector<TComponent *> shown;
+    QWidget *parent = nullptr;
+    int pageWidth = 0, marginTop = 0;
+    SetCommonDialogHandler([&](TComponent *Dialog) {
+        shown.push_back(Dialog);
+        parent = DialogParent(Dialog);
+        if (auto *d = qobject_cast<TPageSetupDialog *>(Dialog)) {
+            pageWidth = d->PageWidth();
+            marginTop = d->MarginTop();
+        }
+        return true;
+    });
+    main->FilePageSetup1->Execute();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_TRUE(qobject_cast<TPageSetupDialog *>(shown[0]));
+    EXPECT_EQ(pageWidth, 21010) << "A4 and 25 mm margins the first time";
+    EXPECT_EQ(marginTop, 2500);
+    EXPECT_EQ(parent, main->Peer());
+
+    main->FilePrintSetup1->Execute();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_TRUE(qobject_cast<TPrinterSetupDialog *>(shown[1]));
+    EXPECT_EQ(parent, main->Peer());
+    EXPECT_FALSE(QFile::exists(pdf)) << "setting up the printer prints nothing";
+    main->Hide();
 }
 } // namespace

@@ -3,10 +3,12 @@
 #include "platform/Platform.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -159,6 +161,19 @@ TEST(ApdOptions, StopDatePanelAndTheModalRun)
         static_cast<QAbstractButton *>(d.Button2->Peer())->click();
     });
     EXPECT_EQ(d.ShowModal(), mrCancel);
+}
+
+TEST(ApdOptions, TheButtonsAnswerTheirAccelerators)
+{
+    // "&Ok" and "&Άκυρο": Alt with the underlined letter presses the button.
+    for (const auto &[key, result] : {std::pair{0x4F, mrOk}, std::pair{0x386, mrCancel}}) {
+        TeApdOptions d(nullptr);
+        QTimer::singleShot(0, &d, [&d, key = key] {
+            QApplication::setActiveWindow(d.Peer());
+            QTest::sendKeyEvent(QTest::Click, d.Peer(), Qt::Key(key), QString(QChar(key)), Qt::AltModifier);
+        });
+        EXPECT_EQ(d.ShowModal(), result) << key;
+    }
 }
 
 TEST(ApdOptions, FileChoiceOpensInTheFolderOfThePath)
