@@ -253,6 +253,10 @@ TXDateFrame::TXDateFrame(TComponent *AOwner) : TCustomFormatedFrame(AOwner)
 
 void TXDateFrame::SetDate(TDateTime v)
 {
+    // What the calendar cannot show, nothing can count with: a document holding such a date is refused.
+    if (ComponentState().testFlag(csReading) && !IsValidCalendarDate(v))
+        throw EConvertError(
+            QStringLiteral("ημερομηνία εκτός των ορίων που δέχεται το πρόγραμμα (01/01/0100 – 31/12/9999)"));
     FDate = v;
     SetCaption(FormatDateTime(FormatSettings().ShortDateFormat, v));
     if (OnDateChange)

@@ -7,10 +7,12 @@
 #include "declaration/ApdFile.h"
 #include "declaration/PopupKodikosEidikotitasF.h"
 #include "declaration/PopupTyposApodoxonF.h"
+#include "vcl/ComCtrls.h"
 #include "vcl/ComponentStream.h"
 #include "vcl/Forms.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <memory>
 
@@ -161,23 +163,25 @@ void TEmployFrame::SetPeriod(TDateTime Period)
     DateTimePicker2Change(this);
 }
 
+// A document from elsewhere may hold any value: the sums stay at the ends of their range rather than
+// overflow (the export refuses such totals anyway).
 Currency TEmployFrame::EarningsSum()
 {
-    return Apodoxes1->Value() + Apodoxes2->Value() + Apodoxes3->Value();
+    return Apodoxes1->Value().SaturatedAdd(Apodoxes2->Value()).SaturatedAdd(Apodoxes3->Value());
 }
 
 Currency TEmployFrame::ContributionsSum()
 {
-    return EisforesTotal1->Value() + EisforesTotal2->Value() + EisforesTotal3->Value();
+    return EisforesTotal1->Value().SaturatedAdd(EisforesTotal2->Value()).SaturatedAdd(EisforesTotal3->Value());
 }
 
 int TEmployFrame::DaysSum()
 {
-    int days = 0;
+    qint64 days = 0;
     for (const TLine &l : FLines)
         if (!l.Earnings->Caption().isEmpty())
-            days += l.Days->Value() + l.AccountingDays->Value();
-    return days;
+            days += qint64(l.Days->Value()) + l.AccountingDays->Value();
+    return int(std::clamp<qint64>(days, INT_MIN, INT_MAX));
 }
 
 void TEmployFrame::CopySchemes()
@@ -667,6 +671,18 @@ void TEmployFrame::SetPrintedText(TXFrame *Box, const QString &Text)
     Box->SetNotifier(notifier);
 }
 
+QStringList TEmployFrame::PrintedTexts() const
+{
+    return {frameAME->Caption(), frameAMOE->Caption(), frameAFM->Caption(), XFrame503->Caption()};
+}
+
+void TEmployFrame::SetPrintedTexts(const QStringList &Texts)
+{
+    TXFrame *boxes[] = {frameAME, frameAMOE, frameAFM, XFrame503};
+    for (qsizetype i = 0; i < Texts.size() && i < qsizetype(std::size(boxes)); ++i)
+        SetPrintedText(boxes[i], Texts[i]);
+}
+
 void TEmployFrame::frameAMEPrint(TObject *Sender, IPage *, const TRect &)
 {
     if (TApdData *owner = ApdDataOwner())
@@ -695,64 +711,153 @@ void TEmployFrame::XFrame503Print(TObject *Sender, IPage *, const TRect &)
 
 // ---------------------------------------------------------------------------------- declaration records
 
-void TEmployFrame::ExportLine(int Line, TApdFile &File)
+namespace
+{
+int DigitCount(quint64 Value)
+{
+    int n = 1;
+    while (Value >= 10) {
+        Value /= 10;
+        ++n;
+    }
+    return n;
+}
+} // namespace
+
+void TExportProblems::Note(const QString &Where, const QString &Shown, const QString &Why)
+{
+    FItems << QStringLiteral("%1: %2 (%3)").arg(Where, Shown, Why);
+}
+
+void TExportProblems::Amount(Currency Value, int Width, const QString &Where)
+{
+    // Written as whole cents, at least three digits.
+    const qint64 cents = Value.Cents();
+    const QString shown = FormatAmount(Value) + QStringLiteral(" €");
+    if (cents < 0)
+        Note(Where, shown, QStringLiteral("αρνητικό ποσό"));
+    else if (std::max(3, DigitCount(quint64(cents))) > Width)
+        Note(Where, shown, QStringLiteral("το πεδίο του αρχείου χωράει %1 ψηφία μαζί με τα λεπτά").arg(Width));
+}
+
+void TExportProblems::Integer(qint64 Value, int Width, const QString &Where)
+{
+    if (Value < 0)
+        Note(Where, QString::number(Value), QStringLiteral("αρνητικός αριθμός"));
+    else if (DigitCount(quint64(Value)) > Width)
+        Note(Where, QString::number(Value), QStringLiteral("το πεδίο του αρχείου χωράει %1 ψηφία").arg(Width));
+}
+
+void TExportProblems::Digits(const QString &Text, int Width, const QString &Where)
+{
+    if (DigitsOnly(Text).size() > Width)
+        Note(Where, Text.trimmed(), QStringLiteral("το πεδίο του αρχείου χωράει %1 ψηφία").arg(Width));
+}
+
+void TExportProblems::Truncate(int Count)
+{
+    while (FItems.size() > Count)
+        FItems.removeLast();
+}
+
+void TExportProblems::Raise() const
+{
+    if (FItems.isEmpty())
+        return;
+    constexpr qsizetype Shown = 20;
+    QString text = QStringLiteral("Το αρχείο ΑΠΔ δε γράφτηκε: οι παρακάτω τιμές δε χωρούν στα αριθμητικά πεδία του "
+                                  "αρχείου. Διορθώστε τις και ξαναδοκιμάστε.\n");
+    for (qsizetype i = 0; i < FItems.size() && i < Shown; ++i)
+        text += u'\n' + FItems[i];
+    if (FItems.size() > Shown)
+        text += QStringLiteral("\n…και άλλες %1.").arg(FItems.size() - Shown);
+    throw Exception(text);
+}
+
+void TEmployFrame::ExportLine(int Line, TApdFile &File, TExportProblems *Problems)
 {
     const TLine &l = FLines[size_t(Line)];
     TEmployeeRecord e;
     TInsuranceRecord r;
     char *ep = e.data();
     char *rp = r.data();
+    const int problemsBefore = Problems ? Problems->Count() : 0;
+    const auto *sheet = qobject_cast<const TTabSheet *>(Parent());
+    const QString page = sheet ? sheet->Caption() : Name();
+    auto where = [&](int row, const char *title) {
+        return QStringLiteral("%1, γραμμή %2, πλαίσιο %3 (%4)").arg(page).arg(Line + 1).arg(row).arg(QString::fromUtf8(title));
+    };
+    // The numeric fields: noted when they cannot hold the value, then written as the layout does.
+    auto digits = [&](TXFrame *box, int row, const char *title, char *field, int width) {
+        if (Problems)
+            Problems->Digits(box->Caption(), width, where(row, title));
+        PutDigits(box->Caption(), field, width);
+    };
+    auto integer = [&](TXIntegerFrame *box, int row, const char *title, char *field, int width) {
+        if (Problems)
+            Problems->Integer(box->Value(), width, where(row, title));
+        PutInt(box->Value(), field, width);
+    };
+    auto amount = [&](TXCurrencyFrame *box, int row, const char *title, char *field, int width) {
+        if (Problems)
+            Problems->Amount(box->Value(), width, where(row, title));
+        PutAmount(box->Value(), field, width);
+    };
     PutText(QStringLiteral("2"), ep + 0, 1, QString());
-    PutDigits(l.Register->Caption(), ep + 1, 9);
-    PutDigits(l.Amka->Caption(), ep + 10, 11);
+    digits(l.Register, 22, "ΑΡΙΘΜ.ΜΗΤΡΩΟΥ ΑΣΦ.", ep + 1, 9);
+    digits(l.Amka, 23, "Α.Μ.Κ.Α.", ep + 10, 11);
     PutText(l.Surname->Caption(), ep + 21, 50, QStringLiteral("ΕΠΩΝΥΜΟ"));
     PutText(l.Name->Caption(), ep + 71, 30, QStringLiteral("ΟΝΟΜΑ"));
     PutText(l.Father->Caption(), ep + 101, 30, QStringLiteral("ΟΝΟΜΑ ΠΑΤΡΟΣ"));
     PutText(l.Mother->Caption(), ep + 131, 30, QStringLiteral("ΟΝΟΜΑ ΜΗΤΡΟΣ"));
     PutDateText(l.Birth->Caption(), ep + 161, 8);
-    PutDigits(l.Afm->Caption(), ep + 169, 9);
+    digits(l.Afm, 29, "Α.Φ.Μ.", ep + 169, 9);
     PutText(l.Married->Caption() == QStringLiteral("ΕΓΓΑΜΟΣ") ? QStringLiteral("2") : QStringLiteral("1"), ep + 178, 1,
             QString());
 
     PutText(QStringLiteral("3"), rp + 0, 1, QString());
-    PutDigits(l.Branch->Caption(), rp + 1, 3);
-    PutDigits(l.Periods->Caption(), rp + 4, 1);
-    PutInt(l.Sundays->Value(), rp + 5, 1);
-    PutDigits(l.Specialty->Caption(), rp + 6, 6);
-    PutDigits(l.SpecialCase->Caption(), rp + 12, 2);
-    PutDigits(l.Package->Caption(), rp + 14, 4);
+    digits(l.Branch, 21, "ΥΠΟΚΑΤΑΣΤΗΜΑ ΙΚΑ ΕΚΤΕΛΕΣΗΣ ΕΡΓΟΥ", rp + 1, 3);
+    digits(l.Periods, 31, "ΑΡΙΘΜΟΣ ΤΡΙΕΤΙΩΝ", rp + 4, 1);
+    integer(l.Sundays, 32, "ΚΥΡΙΑΚΕΣ", rp + 5, 1);
+    digits(l.Specialty, 33, "ΚΩΔΙΚΟΣ ΕΙΔΙΚΟΤΗΤΑΣ", rp + 6, 6);
+    digits(l.SpecialCase, 34, "ΕΙΔ. ΠΕΡΙΠΤ. ΑΣΦΑΛ.", rp + 12, 2);
+    digits(l.Package, 35, "ΠΑΚΕΤΟ ΚΑΛΥΨΗΣ", rp + 14, 4);
     PutDate(l.From->Date(), rp + 18, 8);
     PutDate(l.To->Date(), rp + 26, 8);
-    PutDigits(l.EarningsType->Caption(), rp + 34, 2);
-    PutInt(l.Days->Value(), rp + 36, 2);
-    PutAmount(l.Wage->Value(), rp + 38, 10);
-    PutAmount(l.Earnings->Value(), rp + 48, 10);
-    PutDigits(l.Phase->Caption(), rp + 58, 2);
-    PutInt(l.AccountingDays->Value(), rp + 60, 2);
-    PutAmount(l.Insured->Value(), rp + 62, 10);
-    PutAmount(l.Employer->Value(), rp + 72, 10);
-    PutAmount(l.Total->Value(), rp + 82, 11);
+    digits(l.EarningsType, 38, "ΤΥΠΟΣ ΑΠΟΔΟΧΩΝ", rp + 34, 2);
+    integer(l.Days, 39, "ΗΜ. ΑΠΑΣΧΟΛΗΣΗΣ", rp + 36, 2);
+    amount(l.Wage, 40, "ΗΜΕΡΟΜΙΣΘΙΟ", rp + 38, 10);
+    amount(l.Earnings, 41, "ΑΠΟΔΟΧΕΣ", rp + 48, 10);
+    digits(l.Phase, 42, "ΚΑΤΑΣΚ.ΦΑΣΗ ή ΕΡΓΑΣ.ΔΗΜΟΣΙΟΥ", rp + 58, 2);
+    integer(l.AccountingDays, 43, "ΗΜ. ΑΠΟΛΟΓΙΣΤΙΚΩΝ", rp + 60, 2);
+    amount(l.Insured, 44, "ΕΙΣΦΟΡΕΣ ΑΣΦΑΛΙΣΜΕΝΟΥ", rp + 62, 10);
+    amount(l.Employer, 45, "ΕΙΣΦΟΡΕΣ ΕΡΓΟΔΟΤΗ", rp + 72, 10);
+    amount(l.Total, 46, "ΣΥΝΟΛΙΚΕΣ ΕΙΣΦΟΡΕΣ", rp + 82, 11);
+    const int kept = File.Count();
     File.AddRecord(e, r);
+    // What a dropped line holds goes nowhere.
+    if (Problems && File.Count() == kept)
+        Problems->Truncate(problemsBefore);
 }
 
-void TEmployFrame::ExportLine1(TApdFile &File)
+void TEmployFrame::ExportLine1(TApdFile &File, TExportProblems *Problems)
 {
-    ExportLine(0, File);
+    ExportLine(0, File, Problems);
 }
 
-void TEmployFrame::ExportLine2(TApdFile &File)
+void TEmployFrame::ExportLine2(TApdFile &File, TExportProblems *Problems)
 {
-    ExportLine(1, File);
+    ExportLine(1, File, Problems);
 }
 
-void TEmployFrame::ExportLine3(TApdFile &File)
+void TEmployFrame::ExportLine3(TApdFile &File, TExportProblems *Problems)
 {
-    ExportLine(2, File);
+    ExportLine(2, File, Problems);
 }
 
-void TEmployFrame::ExportLines(TApdFile &File)
+void TEmployFrame::ExportLines(TApdFile &File, TExportProblems *Problems)
 {
-    ExportLine1(File);
-    ExportLine2(File);
-    ExportLine3(File);
+    ExportLine1(File, Problems);
+    ExportLine2(File, Problems);
+    ExportLine3(File, Problems);
 }

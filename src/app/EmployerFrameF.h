@@ -18,6 +18,27 @@
 class TApdData;
 class TApdFile;
 
+// Values that a numeric field of the declaration file cannot hold whole (negative, or with more digits
+// than the field has), each named where the user finds it. The export collects them before anything is
+// written and refuses with one message when there are any.
+class TExportProblems
+{
+public:
+    void Amount(Currency Value, int Width, const QString &Where);
+    void Integer(qint64 Value, int Width, const QString &Where);
+    // A text of which the file keeps the digits.
+    void Digits(const QString &Text, int Width, const QString &Where);
+    int Count() const { return int(FItems.size()); }
+    // Forgets the notes after the first Count (a line the file drops after all).
+    void Truncate(int Count);
+    // Raises one error that lists the notes, the first ones in full and then how many more, if any.
+    void Raise() const;
+
+private:
+    void Note(const QString &Where, const QString &Shown, const QString &Why);
+    QStringList FItems;
+};
+
 // The kind of the page's boxes bound to the reference tables.
 using TEmployDbBox = TDbLookupXFrame;
 
@@ -53,11 +74,16 @@ public:
     int DaysSum();
     // The owner's four schemes copied into the page's.
     void CopySchemes();
-    // Two records per line, line 1 first.
-    void ExportLines(TApdFile &File);
-    void ExportLine1(TApdFile &File);
-    void ExportLine2(TApdFile &File);
-    void ExportLine3(TApdFile &File);
+    // Two records per line, line 1 first. With Problems, the values of the lines the file keeps that its
+    // numeric fields cannot hold are noted there.
+    void ExportLines(TApdFile &File, TExportProblems *Problems = nullptr);
+    void ExportLine1(TApdFile &File, TExportProblems *Problems = nullptr);
+    void ExportLine2(TApdFile &File, TExportProblems *Problems = nullptr);
+    void ExportLine3(TApdFile &File, TExportProblems *Problems = nullptr);
+    // The texts the print hooks copy into the continuation header (employer numbers, period); the window
+    // keeps them around a print job and puts them back afterwards.
+    QStringList PrintedTexts() const;
+    void SetPrintedTexts(const QStringList &Texts);
     // Written against a fresh page, so a document stores only what differs from the design.
     void WriteState(TWriter *Writer) override;
     // Read from a document: the day limits follow the dates read.
@@ -183,7 +209,7 @@ private:
     void LineContributions(int Line);
     void LineSpecialCase(int Line);
     void LineBlank(int Line, QString &Text);
-    void ExportLine(int Line, TApdFile &File);
+    void ExportLine(int Line, TApdFile &File, TExportProblems *Problems);
     void CopyOwnerText(TObject *Sender, TXFrame *OwnerBox);
     void SetPrintedText(TXFrame *Box, const QString &Text);
     void NotifyChange();

@@ -61,6 +61,7 @@ bool SetGreekLocale()
 
 void InitializeApplication()
 {
+    Application()->Initialize();
     Application()->SetTitle(Title);
     // The main window's caption already carries the title; the window system must not repeat it.
     QGuiApplication::setApplicationDisplayName(QString());

@@ -182,29 +182,10 @@ QByteArray InsertSql(size_t fieldCount, bool withId)
     return "INSERT INTO apd_rows(" + cols + ") VALUES(" + vals + ")";
 }
 
-// The cause of a failed system call in the user's words; empty for causes that say nothing to a user.
-QString SystemReason(int error)
-{
-    switch (error) {
-    case ENOSPC:
-    case EFBIG:
-    case EDQUOT:
-        return QStringLiteral("ο δίσκος είναι γεμάτος");
-    case EACCES:
-    case EPERM:
-    case EROFS:
-        return QStringLiteral("δεν επιτρέπεται η εγγραφή στο αρχείο ή στον φάκελό του");
-    case ENOENT:
-        return QStringLiteral("ο φάκελος δεν υπάρχει");
-    default:
-        return {};
-    }
-}
-
 // The reason of the engine's last error, in the user's words; the system's own cause where it tells more.
 QString EngineReason(sqlite3 *db)
 {
-    if (const QString system = SystemReason(sqlite3_system_errno(db)); !system.isEmpty())
+    if (const QString system = SystemErrorText(sqlite3_system_errno(db)); !system.isEmpty())
         return system;
     const int code = sqlite3_extended_errcode(db);
     switch (code & 0xFF) {
@@ -507,7 +488,7 @@ void TTableStore::CreateFile(const QString &fileName, const std::vector<TStoredF
         fail({});
     sqlite3_close(db);
     if (std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(target).constData()) != 0) {
-        const QString reason = SystemReason(errno);
+        const QString reason = SystemErrorText(errno);
         QFile::remove(temp);
         RaiseWrite(target, reason.isEmpty() ? QStringLiteral("δεν μετονομάστηκε το προσωρινό αρχείο") : reason);
     }

@@ -1,5 +1,7 @@
 #include "Forms.h"
 
+#include "StdCtrls.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QStatusTipEvent>
@@ -8,6 +10,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTranslator>
 #include <QWindow>
 
 namespace
@@ -245,6 +248,21 @@ void TCustomForm::Show()
     Peer()->raise();
     if (OnShow)
         Application()->Guard([this] { OnShow(this); });
+}
+
+void TCustomForm::KeyDown(quint16 &Key, TShiftState Shift)
+{
+    TScrollingWinControl::KeyDown(Key, Shift);
+    if ((Key != VK_RETURN && Key != VK_ESCAPE) || (Shift & (ssCtrl | ssAlt)))
+        return;
+    for (TComponent *c : ComponentList()) {
+        auto *button = qobject_cast<TButton *>(c);
+        if (button && (Key == VK_ESCAPE ? button->Cancel() : button->Default()) && button->CanFocus()) {
+            Key = 0;
+            button->Click();
+            return;
+        }
+    }
 }
 
 bool TCustomForm::CloseQuery()
@@ -494,6 +512,20 @@ void SetHelpSystem(IHelpSystem *System)
 
 TApplication::TApplication(TComponent *AOwner) : TComponent(AOwner)
 {
+}
+
+void TApplication::Initialize()
+{
+    if (FInitialized || !QCoreApplication::instance())
+        return;
+    FInitialized = true;
+    // The texts of Qt's own dialogs (open, save, font, colour, print, page set-up, message boxes) in Greek,
+    // from the translation built into the program.
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QStringLiteral(":/translations/qtbase_el.qm")))
+        QCoreApplication::installTranslator(translator);
+    // Qt's dialogs rather than the desktop's, which would speak the desktop's language.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
 }
 
 bool TApplication::HelpKeyword(const QString &Keyword)

@@ -119,6 +119,8 @@ protected:
     void InitPeer(QWidget *peer) override;
     void TextChanged() override;
     void Loaded() override;
+    // The dialog keys that the focused control leaves: Enter presses the Default button, Esc the Cancel one.
+    void KeyDown(quint16 &Key, TShiftState Shift) override;
     virtual bool CloseQuery();
     void DoClose(TCloseAction &Action);
 
@@ -205,6 +207,8 @@ public:
     explicit TApplication(TComponent *AOwner);
     ~TApplication() override;
 
+    // Readies the application for the program: Qt's standard dialogs speak Greek. Idempotent.
+    void Initialize();
     QString Title() const { return FTitle; }
     void SetTitle(const QString &v);
     QString Hint() const { return FHint; }
@@ -249,6 +253,7 @@ private:
     QString FHint;
     QString FHelpFile;
     bool FTerminated = false;
+    bool FInitialized = false;
     TCustomForm *FMainForm = nullptr;
     TControl *FHintControl = nullptr;
 };

@@ -42,8 +42,12 @@ QStringList FileDialogFilters(const QString &Filter)
 {
     QStringList pairs;
     const QStringList parts = Filter.split(u'|');
-    for (int i = 0; i + 1 < parts.size(); i += 2)
-        pairs << QStringLiteral("%1 (%2)").arg(parts[i], QString(parts[i + 1]).replace(u';', u' '));
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString patterns = QString(parts[i + 1]).replace(u';', u' ');
+        // A description that already shows its patterns ("Έντυπο ΑΠΔ ΙΚΑ (*.vapd)") is not given them twice.
+        const QString shown = QStringLiteral("(%1)").arg(patterns);
+        pairs << (parts[i].trimmed().endsWith(shown) ? parts[i].trimmed() : QStringLiteral("%1 %2").arg(parts[i], shown));
+    }
     return pairs;
 }
 

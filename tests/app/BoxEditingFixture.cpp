@@ -17,6 +17,11 @@ void BoxEditingFixture::SetUp()
     Program::InitializeApplication();
     static const QStringList args{QStringLiteral("DovraApd")};
     TMain::SetArguments(&args);
+    // The program's own objects over the same tables: its data module, main window, pickers and dialogs.
+    APDDataModule = nullptr;
+    Module.reset();
+    Program::CreateForms(Dir.path());
+    ASSERT_TRUE(Errors.empty()) << qPrintable(Errors.front());
     PreviousDialogs = SetCommonDialogHandler([this](TComponent *Dialog) {
         auto *d = qobject_cast<TOpenDialog *>(Dialog);
         if (!d || FileChoices.isEmpty())
@@ -28,7 +33,7 @@ void BoxEditingFixture::SetUp()
 
 void BoxEditingFixture::TearDown()
 {
-    MainWindow.reset();
+    Program::DestroyForms();
     SetCommonDialogHandler(PreviousDialogs);
     TMain::SetArguments(nullptr);
     TRegistry::SetStorageFolder(QString());
@@ -38,7 +43,7 @@ void BoxEditingFixture::TearDown()
 
 bool BoxEditingFixture::ShowMain()
 {
-    MainWindow = std::make_unique<TMain>(nullptr);
+    MainWindow = Main;
     MainWindow->SetBounds(0, 0, 1000, 760);
     MainWindow->Show();
     QApplication::setActiveWindow(MainWindow->Peer());
@@ -78,11 +83,22 @@ void BoxEditingFixture::Click(TControl *Box, QPoint Offset, bool Double)
     ASSERT_TRUE(under && (under == peer || peer->isAncestorOf(under)))
         << "the point is not on " << qPrintable(Box->Name());
     const QPoint at = under->mapFromGlobal(global);
-    // A double click as the window system delivers it: a click, then the second press as a double.
-    QTest::mouseClick(under, Qt::LeftButton, {}, at);
+    // A window manager activates the window clicked into (a pop-up opened by the first click of a double
+    // click loses the activation to the second).
+    auto press = [&](bool second) {
+        if (QApplication::activeWindow() != under->window()) {
+            QApplication::setActiveWindow(under->window());
+            Settle();
+        }
+        if (second)
+            QTest::mouseDClick(under, Qt::LeftButton, {}, at);
+        else
+            QTest::mouseClick(under, Qt::LeftButton, {}, at);
+        Settle();
+    };
+    press(false);
     if (Double)
-        QTest::mouseDClick(under, Qt::LeftButton, {}, at);
-    Settle();
+        press(true);
 }
 
 void BoxEditingFixture::Type(const QString &Text)

@@ -2,15 +2,18 @@
 // delivered to the widget under the point and documents saved and opened through the document controller.
 #include "ApdDataTestSupport.h"
 #include "BoxEditingFixture.h"
+#include "XForms/DataSetPopupF.h"
 #include "XForms/DbXForms.h"
 #include "XForms/XDateFrame.h"
 #include "app/ApdDataF.h"
+#include "declaration/eApdOptionsF.h"
 #include "support/FocusTakingDialogs.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QTimer>
 
 namespace
 {
@@ -160,4 +163,69 @@ TEST_F(BoxEditing, TypingReplacesTheTextOfABoxEnteredByClickOrTab)
     Type(QStringLiteral("9"));
     Key(Qt::Key_Tab);
     EXPECT_EQ(p->DayCount39_1->Value(), 9);
+}
+
+TEST_F(BoxEditing, DialogKeysOfTheExportOptions)
+{
+    if (!ShowMain())
+        GTEST_SKIP() << "no keyboard focus on this platform";
+    FillHeader(*MainWindow->Document);
+    const QString csc = Doc("csc01");
+    auto prepare = [&](TeApdOptions *d) {
+        d->Edit5->SetText(csc);
+        for (TCheckBox *print : {d->CheckBox1, d->CheckBox2, d->CheckBox4})
+            print->SetChecked(false);
+    };
+    // A key that leaves the dialog open fails here rather than hanging the run.
+    auto closedBy = [](TeApdOptions *d, const char *key) {
+        if (d->Visible()) {
+            ADD_FAILURE() << key << " left the dialog open";
+            d->SetModalResult(mrCancel);
+        }
+    };
+
+    // Esc, wherever the focus is in the dialog, closes it and nothing is exported.
+    TeApdOptions *shown = nullptr;
+    WhenShown<TeApdOptions>(shown, [&](TeApdOptions *d) {
+        prepare(d);
+        Key(Qt::Key_Escape);
+        closedBy(d, "Esc");
+    });
+    MainWindow->aExportIkaApd->Execute();
+    ASSERT_TRUE(shown);
+    EXPECT_FALSE(QFile::exists(csc));
+
+    // Enter in the company name confirms, as the OK button.
+    shown = nullptr;
+    WhenShown<TeApdOptions>(shown, [&](TeApdOptions *d) {
+        prepare(d);
+        Click(d->Edit1);
+        Key(Qt::Key_Return);
+        closedBy(d, "Enter");
+    });
+    MainWindow->aExportIkaApd->Execute();
+    ASSERT_TRUE(shown);
+    EXPECT_TRUE(QFile::exists(csc));
+}
+
+TEST_F(BoxEditing, TheEmployeePickerOpensWithTheArrowKeysInItsGrid)
+{
+    if (!ShowMain())
+        GTEST_SKIP() << "no keyboard focus on this platform";
+    TEmployFrame *p = Page1();
+    Click(p->XFrame22a);
+    ASSERT_TRUE(DataSetPopup->Visible());
+    QApplication::setActiveWindow(DataSetPopup->Peer());
+    Settle();
+    TDataSetFilterFrame *bar = DataSetPopup->DataSetFilterFrame1;
+    EXPECT_TRUE(bar->DBGrid1->Peer()->isAncestorOf(QApplication::focusWidget()) ||
+                QApplication::focusWidget() == bar->DBGrid1->Peer());
+    const int order = bar->IndexCombo->ItemIndex();
+    // Down goes to the second employee; Enter picks it.
+    Key(Qt::Key_Down);
+    EXPECT_EQ(bar->IndexCombo->ItemIndex(), order);
+    Key(Qt::Key_Return);
+    EXPECT_FALSE(DataSetPopup->Visible());
+    EXPECT_EQ(p->XFrame22a->Caption(), QStringLiteral("222333444"));
+    EXPECT_EQ(p->DbLookupXFrame21->Caption(), QStringLiteral("ΒΑΣΙΛΕΙΟΥ"));
 }

@@ -1,5 +1,9 @@
 #include "EmployFrameFixture.h"
 
+#include <cmath>
+#include <limits>
+#include <random>
+
 namespace
 {
 
@@ -68,6 +72,40 @@ TEST_F(EmployFrameCompute, DatesOfOneLineRecountOnlyThatLine)
     p.DayCount43_2->SetValue(45);
     EXPECT_EQ(p.DayCount39_2->Value(), 45);
     EXPECT_EQ(p.DayCount43_2->Value(), 45);
+}
+
+TEST_F(EmployFrameCompute, WorkDaysOfAnyRangeMatchTheDayByDayCountAndDatesBeyondTheCalendarCountNone)
+{
+    TEmployFrame &p = *Page;
+    // The days From, From + 1, ... while not after To, Monday to Friday.
+    auto dayByDay = [](TDateTime from, TDateTime to) {
+        int n = 0;
+        for (TDateTime d = from; d <= to; d += 1)
+            if (DayOfTheWeek(d) <= 5)
+                ++n;
+        return n;
+    };
+    std::mt19937 random(2003);
+    for (int i = 0; i < 300; ++i) {
+        const TDateTime from = Day(2003, 1, 1) + double(random() % 3000) + double(random() % 1000) / 1000;
+        const TDateTime to = from + double(int(random() % 900) - 60) + double(random() % 1000) / 1000;
+        p.CountWorkDays(p.DayCount39_1, true, from, to);
+        ASSERT_EQ(p.DayCount39_1->Value(), dayByDay(from, to)) << from << " " << to;
+        ASSERT_EQ(p.DayCount39_1->MaxValue(), int(std::floor(to) - std::floor(from)) + 1) << from << " " << to;
+    }
+    // A range of centuries is counted at once.
+    p.CountWorkDays(p.DayCount39_1, true, Day(100, 1, 1), Day(9999, 12, 31));
+    EXPECT_EQ(p.DayCount39_1->MaxValue(), 3615900);
+    EXPECT_EQ(p.DayCount39_1->Value(), 3615900 / 7 * 5 + 1); // 01/01/0100 is a Friday
+    // Dates no calendar holds: no limit and nothing counted.
+    for (double absurd : {1e20, 3e9, -1e20, std::numeric_limits<double>::quiet_NaN(),
+                          std::numeric_limits<double>::infinity()}) {
+        p.CountWorkDays(p.DayCount39_1, true, Day(2003, 1, 1), absurd);
+        EXPECT_EQ(p.DayCount39_1->Value(), 0) << absurd;
+        EXPECT_EQ(p.DayCount39_1->MaxValue(), 0) << absurd;
+        p.CountWorkDays(p.DayCount39_1, true, absurd, Day(2003, 1, 1));
+        EXPECT_EQ(p.DayCount39_1->Value(), 0) << absurd;
+    }
 }
 
 TEST_F(EmployFrameCompute, EarningsRoundToTheCentHalvesToEven)

@@ -18,6 +18,8 @@
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace
 {
 
@@ -214,7 +216,10 @@ TEST_F(MainTest, OpenReadableAndUnreadableDocuments)
     main->OpenDocument(bad);
     EXPECT_EQ(main->Document, current);
     ASSERT_EQ(dialogs.Count(), 2);
-    EXPECT_EQ(dialogs.Requests()[1].Msg, QStringLiteral("Αδυναμία ανοίγματος αρχείου ") + bad);
+    // The path, then the reader's reason: where the contents stopped making sense.
+    EXPECT_TRUE(dialogs.Requests()[1].Msg.startsWith(QStringLiteral("Αδυναμία ανοίγματος αρχείου ") + bad +
+                                                     QStringLiteral("\r\nΣφάλμα ανάγνωσης δεδομένων (θέση ")))
+        << dialogs.Requests()[1].Msg.toStdString();
     EXPECT_EQ(dialogs.Requests()[1].DlgType, mtWarning);
 
     // A template opens untitled.
@@ -447,6 +452,55 @@ TEST_F(MainTest, HintsOfToolButtonsAndMenuItemsReachTheStatusBarAsTheMouseMovesO
     EXPECT_EQ(main->StatusBar1->SimpleText(), QStringLiteral("Αποθήκευση αρχείου με διαφορετικό όνομα"));
     file->close();
     EXPECT_EQ(main->StatusBar1->SimpleText(), QString());
+}
+
+TEST_F(MainTest, EveryPictureOfTheToolBarAndMenusIsDrawnAndTellsItsCommandApart)
+{
+    TScriptedDialogs dialogs;
+    auto main = MakeMain();
+    // The icon theme is installed and found, also without a desktop.
+    EXPECT_EQ(QIcon::themeName(), QStringLiteral("Adwaita"));
+    EXPECT_TRUE(QIcon::hasThemeIcon(QStringLiteral("document-print")));
+
+    // Each picture as a 20-pixel button shows it: drawn (enough opaque, not-white pixels) and unlike the
+    // pictures of the other image indexes, so that no two commands share a picture.
+    std::map<int, std::pair<QString, QImage>> byIndex;
+    for (int i = 0; i < main->ComponentCount(); ++i) {
+        auto *a = qobject_cast<TAction *>(main->Components(i));
+        if (!a || a->ImageIndex() < 0)
+            continue;
+        const QImage image = a->Handle()->icon().pixmap(QSize(20, 20)).toImage();
+        int drawn = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qAlpha(image.pixel(x, y)) > 128 && qGray(image.pixel(x, y)) < 200)
+                    ++drawn;
+        EXPECT_GT(drawn, 20) << a->Name().toStdString() << " shows no picture";
+        byIndex.emplace(a->ImageIndex(), std::make_pair(a->Name(), image));
+    }
+    EXPECT_EQ(byIndex.size(), 16u);
+    for (auto i = byIndex.begin(); i != byIndex.end(); ++i)
+        for (auto j = std::next(i); j != byIndex.end(); ++j) {
+            EXPECT_NE(i->second.second, j->second.second)
+                << i->second.first.toStdString() << " and " << j->second.first.toStdString();
+        }
+
+    // Every tool-bar button shows a picture, not its caption.
+    QToolBar *tools = main->ActionToolBar1->ToolBar();
+    for (QAction *a : tools->actions()) {
+        if (!a->isSeparator()) {
+            EXPECT_FALSE(a->icon().isNull()) << a->text().toStdString();
+        }
+    }
+    if (!qEnvironmentVariableIsEmpty("APD_SHOT_DIR")) {
+        main->UpdateActions();
+        QMenu *options = main->ActionMainMenuBar1->MenuBar()->actions().at(3)->menu();
+        options->adjustSize();
+        options->grab().save(qEnvironmentVariable("APD_SHOT_DIR") + QStringLiteral("/MainOptionsMenu.png"));
+        QMenu *scheme = options->actions().at(0)->menu();
+        scheme->adjustSize();
+        scheme->grab().save(qEnvironmentVariable("APD_SHOT_DIR") + QStringLiteral("/MainSchemeMenu.png"));
+    }
 }
 
 TEST_F(MainTest, RendersTheWindow)

@@ -47,6 +47,11 @@ TEST(CurrencyTest, CentsRoundHalfEvenAndArithmeticIsExact)
         sum += Currency::FromDouble(0.1L);
     EXPECT_EQ(sum, Currency::FromInt(1));
     EXPECT_EQ((Currency::FromInt(5) - Currency::FromCents(1)).Raw(), 49900);
+    // Sums of values from files stop at the ends of the range.
+    const Currency top = Currency::FromRaw(INT64_MAX - 5), bottom = Currency::FromRaw(INT64_MIN + 5);
+    EXPECT_EQ(top.SaturatedAdd(Currency::FromRaw(10)).Raw(), INT64_MAX);
+    EXPECT_EQ(bottom.SaturatedAdd(Currency::FromRaw(-10)).Raw(), INT64_MIN);
+    EXPECT_EQ(top.SaturatedAdd(bottom).Raw(), -1);
 }
 
 TEST(Formatting, AmountsUseGreekSeparators)
