@@ -1307,6 +1307,9 @@ TDataSource::~TDataSource()
     const QList<TDataLink *> links = FLinks;
     for (TDataLink *l : links)
         l->SetDataSource(nullptr);
+    const QSet<TDataLink *> passive = FPassiveLinks;
+    for (TDataLink *l : passive)
+        l->SetDataSource(nullptr);
 }
 
 void TDataSource::SetDataSet(TDataSet *Value)
@@ -1360,7 +1363,9 @@ void TDataSource::DataEvent(TDataEvent Event, TField *Field)
 
 TDataLink::~TDataLink()
 {
-    if (FDataSource)
+    if (FDataSource && FPassive)
+        FDataSource->FPassiveLinks.remove(this);
+    else if (FDataSource)
         FDataSource->FLinks.removeAll(this);
 }
 
@@ -1368,12 +1373,26 @@ void TDataLink::SetDataSource(TDataSource *Value)
 {
     if (Value == FDataSource)
         return;
-    if (FDataSource)
+    if (FDataSource && FPassive)
+        FDataSource->FPassiveLinks.remove(this);
+    else if (FDataSource)
         FDataSource->FLinks.removeAll(this);
     FDataSource = Value;
-    if (Value)
+    if (Value && FPassive)
+        Value->FPassiveLinks.insert(this);
+    else if (Value)
         Value->FLinks.append(this);
     UpdateState();
+}
+
+void TDataLink::SetPassive(bool Value)
+{
+    if (Value == FPassive)
+        return;
+    TDataSource *source = FDataSource;
+    SetDataSource(nullptr);
+    FPassive = Value;
+    SetDataSource(source);
 }
 
 TDataSet *TDataLink::DataSet() const
@@ -1443,6 +1462,16 @@ void TFieldDataLink::SetFieldName(const QString &Value)
 {
     FFieldName = Value;
     UpdateField();
+}
+
+TField *TFieldDataLink::Field() const
+{
+    if (!Passive())
+        return FField;
+    TDataSet *ds = DataSet();
+    if (!ds || !ds->Active() || !DataSource()->Enabled() || FFieldName.isEmpty())
+        return nullptr;
+    return ds->FindField(FFieldName);
 }
 
 void TFieldDataLink::UpdateField()
