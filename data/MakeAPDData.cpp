@@ -1,7 +1,8 @@
 // Builds the shipped reference tables from their CSV sources: MakeAPDData <csv folder> <APDData folder>.
 // The read-only tables are rebuilt from the sources; the employers and employees tables are created empty
-// only when missing, so a rebuild never clears data typed into them.
+// when missing or empty (so they follow the design), never over data typed into them.
 #include "declaration/APDDataModuleF.h"
+#include "db/TableStore.h"
 #include "declaration/ReferenceData.h"
 
 #include <QCoreApplication>
@@ -25,8 +26,9 @@ int main(int argc, char **argv)
         std::unique_ptr<TAPDDataModule> m(TAPDDataModule::CreateDesign(nullptr));
         m->dbAPD->SetParamValue(QStringLiteral("PATH"), out);
         for (TTable *t : {m->tbEmployes, m->tbEmployers})
-            if (!t->Exists())
+            if (!t->Exists() || TTableStore::Acquire(t->FileName())->Rows().empty())
                 t->CreateTable();
+
         FillTableFromCsv(m->tbIkaOffices, QDir(csv).filePath(QStringLiteral("IkaOffices.csv")));
         FillTableFromCsv(m->tbInsCases, QDir(csv).filePath(QStringLiteral("InsCases.csv")));
         FillTableFromCsv(m->tbPayment, QDir(csv).filePath(QStringLiteral("Payment.csv")));

@@ -5,11 +5,11 @@ SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 PKGS=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-qpa-plugins libgl-dev qt6-l10n-tools
   libsqlite3-dev pxlib-dev
   libchm-dev fp-utils
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  fonts-dejavu-core fonts-liberation2 fonts-noto-core
+  fonts-dejavu-core fonts-liberation2 fonts-noto-core adwaita-icon-theme
   poppler-utils
 )
 missing=()

@@ -179,6 +179,21 @@ object APDDataModule: TAPDDataModule
         DataType = ftString
         Size = 25
       end>
+    IndexDefs = <
+      item
+        Name = 'tbEmployersIndex1'
+        Fields = 'ΑΡΙΘΜ.ΜΗΤΡΩΟΥ ΑΣΦ.'
+        Options = [ixPrimary, ixUnique]
+      end
+      item
+        Name = 'Ονομαστικά'
+        Fields = 'ΕΠΩΝΥΜΟ;ΟΝΟΜΑ'
+        Options = [ixCaseInsensitive]
+      end
+      item
+        Name = 'Περιγραφη'
+        Fields = 'ΠΕΡΙΓΡΑΦΗ'
+      end>
     object tbEmployersField1: TStringField
       Tag = 1
       FieldName = 'ΑΡΙΘΜ.ΜΗΤΡΩΟΥ ΑΣΦ.'

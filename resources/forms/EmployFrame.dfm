@@ -1072,6 +1072,7 @@ object EmployFrame: TEmployFrame
         DataField = 'ΕΓΓΑΜΟΣ'
         Group = 1
         OnClick = XFrame22cClick
+        OnChangeText = Specialty1ChangeText
         Cursor = -21
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
@@ -1091,6 +1092,7 @@ object EmployFrame: TEmployFrame
         DataField = 'ΕΓΓΑΜΟΣ'
         Group = 2
         OnClick = XFrame22cClick
+        OnChangeText = Specialty2ChangeText
         Cursor = -21
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
@@ -1110,6 +1112,7 @@ object EmployFrame: TEmployFrame
         DataField = 'ΕΓΓΑΜΟΣ'
         Group = 3
         OnClick = XFrame22cClick
+        OnChangeText = Specialty3ChangeText
         Cursor = -21
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
@@ -1166,6 +1169,7 @@ object EmployFrame: TEmployFrame
         DataField = 'ΑΡΙΘΜΟΣ ΤΡΙΕΤΙΩΝ'
         Group = 1
         OnClick = XFrame22cClick
+        OnChangeText = Specialty1ChangeText
         Cursor = -21
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
@@ -1185,6 +1189,7 @@ object EmployFrame: TEmployFrame
         DataField = 'ΑΡΙΘΜΟΣ ΤΡΙΕΤΙΩΝ'
         Group = 2
         OnClick = XFrame22cClick
+        OnChangeText = Specialty2ChangeText
         Cursor = -21
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
@@ -1204,6 +1209,7 @@ object EmployFrame: TEmployFrame
         DataField = 'ΑΡΙΘΜΟΣ ΤΡΙΕΤΙΩΝ'
         Group = 3
         OnClick = XFrame22cClick
+        OnChangeText = Specialty3ChangeText
         Cursor = -21
         Notifier = XFrameNotifier1
         Sheme = ShemeH2

@@ -3,7 +3,11 @@ object Main: TMain
   Top = 110
   Width = 707
   Height = 544
+  BorderIcons = [biSystemMenu, biMinimize, biMaximize, biHelp]
   Caption = 'Α.Π.Δ.'
+  HelpType = htKeyword
+  HelpKeyword = 'default'
+  WindowState = wsMaximized
   Font.Name = 'MS Sans Serif'
   Font.Height = -11
   object CoolBar1: TPanel
@@ -54,6 +58,16 @@ object Main: TMain
   object FontDialog1: TFontDialog
   end
   object ColorDialog1: TColorDialog
+  end
+  object PageSetupDialog1: TPageSetupDialog
+    MarginLeft = 2500
+    MarginTop = 2500
+    MarginRight = 2500
+    MarginBottom = 2500
+    PageWidth = 21010
+    PageHeight = 29690
+  end
+  object PrinterSetupDialog1: TPrinterSetupDialog
   end
   object aNew: TAction
     Category = 'Αρχείο'

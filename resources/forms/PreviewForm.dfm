@@ -4,6 +4,10 @@ object PreviewForm: TPreviewForm
   Width = 696
   Height = 480
   Caption = 'Προεπισκόπηση'
+  HelpType = htKeyword
+  HelpKeyword = 'print-preview'
+  FormStyle = fsStayOnTop
+  WindowState = wsMaximized
   object CoolBar1: TPanel
     Align = alTop
     Height = 34

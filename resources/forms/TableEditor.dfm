@@ -4,6 +4,9 @@ object TableEditor: TTableEditor
   Width = 516
   Height = 389
   Caption = 'TableEditor'
+  HelpType = htKeyword
+  FormStyle = fsStayOnTop
+  Position = poScreenCenter
   Font.Name = 'MS Sans Serif'
   Font.Height = -11
   object Panel1: TPanel

@@ -2,6 +2,7 @@ object eApdOptions: TeApdOptions
   Left = 0
   Top = 0
   BorderStyle = bsDialog
+  Position = poScreenCenter
   Caption = 'Επιλογές εξαγωγής σε ηλεκτρονική μορφή'
   ClientHeight = 315
   ClientWidth = 516

@@ -12,11 +12,6 @@ static void InitDataSetFormResources()
 
 namespace
 {
-const bool FilterFrameRegistered = [] {
-    RegisterClasses<TDataSetFilterFrame>();
-    return true;
-}();
-
 template <class T> T *Part(TComponent *Owner, const char *Name)
 {
     auto *c = qobject_cast<T *>(Owner->FindComponent(QString::fromLatin1(Name)));

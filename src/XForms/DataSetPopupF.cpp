@@ -17,11 +17,6 @@ TDataSetPopup *DataSetPopup = nullptr;
 
 namespace
 {
-const bool DataSetPopupRegistered = [] {
-    RegisterClasses<TDataSetPopup>();
-    return true;
-}();
-
 const int MinPopupSize = 112;
 const int SizingCorner = 16;
 } // namespace
@@ -87,6 +82,7 @@ void TDataSetPopup::PopupExt(TObject *AControl, int AWidth, TNotifyEvent AOnSele
     }
     AdjustHeight();
     TPopupWin::PopupExt(AControl, AWidth, AOnSelect);
+    FocusGrid();
 }
 
 void TDataSetPopup::PopupFor(TControl *AControl, TDataSet *ADataSet, int AWidth, const QString &AResultField)
@@ -97,6 +93,14 @@ void TDataSetPopup::PopupFor(TControl *AControl, TDataSet *ADataSet, int AWidth,
     FResultField = AResultField;
     AdjustHeight();
     TPopupWin::PopupExt(AControl, AWidth, nullptr);
+    FocusGrid();
+}
+
+void TDataSetPopup::FocusGrid()
+{
+    // The arrow keys go through the records (on the sort list they would change the order).
+    if (Visible())
+        DataSetFilterFrame1->DBGrid1->SetFocus();
 }
 
 void TDataSetPopup::DoSelect()

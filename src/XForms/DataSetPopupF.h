@@ -63,6 +63,7 @@ protected:
     void MouseMove(TShiftState Shift, int X, int Y) override;
 
 private:
+    void FocusGrid();
     QPointer<TField> FField;
     QString FResultField;
     int FBorderWidth = 0;

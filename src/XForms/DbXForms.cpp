@@ -1,13 +1,5 @@
 #include "DbXForms.h"
 
-namespace
-{
-const bool DbXFormsRegistered = [] {
-    RegisterClasses<TDbLookupXFrame>();
-    return true;
-}();
-} // namespace
-
 TDbLookupXFrame::TDbLookupXFrame(TComponent *AOwner)
     : TInplaceEditFrame(AOwner), FDataLink(std::make_unique<TFieldDataLink>())
 {
@@ -55,20 +47,35 @@ bool TDbLookupXFrame::SameGroup(const TDbLookupXFrame *Other) const
 void TDbLookupXFrame::UpdateFromDataSet(bool WithGroup)
 {
     if (WithGroup && Group() >= 0 && Owner()) {
+        const int group = Group();
+        auto *listener = dynamic_cast<IDbGroupFill *>(Owner());
         TDataSet *ds = FDataLink->DataSet();
         TBookmark b = ds ? ds->GetBookmark() : TBookmark();
         const QList<TComponent *> parts = Owner()->ComponentList();
-        for (TComponent *c : parts) {
-            auto *box = qobject_cast<TDbLookupXFrame *>(c);
-            if (!box || !SameGroup(box))
-                continue;
-            // A box's text change may move the dataset (its handlers run); each box reads the picked record.
-            if (ds && b && ds->BookmarkValid(b))
-                ds->GotoBookmark(b);
-            box->UpdateFromDataSet(false);
+        if (listener)
+            listener->GroupFillBegin(group);
+        try {
+            for (TComponent *c : parts) {
+                auto *box = qobject_cast<TDbLookupXFrame *>(c);
+                if (!box || !SameGroup(box))
+                    continue;
+                // A box's text change may move the dataset (its handlers run); each box reads the picked
+                // record.
+                if (ds && b && ds->BookmarkValid(b))
+                    ds->GotoBookmark(b);
+                box->UpdateFromDataSet(false);
+            }
+        } catch (...) {
+            if (ds)
+                ds->FreeBookmark(b);
+            if (listener)
+                listener->GroupFillEnd(group);
+            throw;
         }
         if (ds)
             ds->FreeBookmark(b);
+        if (listener)
+            listener->GroupFillEnd(group);
         return;
     }
     if (TField *f = Field()) {

@@ -7,6 +7,19 @@
 #include "XDateFrame.h"
 #include "db/DB.h"
 
+// A form or frame whose bound boxes form groups that one pick fills together (an employee line). It is
+// told before the first box of a group takes the picked record and after the last one has, so that what
+// depends on several boxes of the group is worked out once, from boxes that all show the same record.
+class IDbGroupFill
+{
+public:
+    virtual void GroupFillBegin(int Group) = 0;
+    virtual void GroupFillEnd(int Group) = 0;
+
+protected:
+    ~IDbGroupFill() = default;
+};
+
 class TDbLookupXFrame : public TInplaceEditFrame
 {
     Q_OBJECT

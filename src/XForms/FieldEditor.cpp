@@ -4,11 +4,6 @@
 
 namespace
 {
-const bool FieldEditorRegistered = [] {
-    RegisterClasses<TFieldEditor>();
-    return true;
-}();
-
 // Created by the first registration and freed when the last editor leaves; it does not own its members.
 QList<TFieldEditor *> *Registry = nullptr;
 

@@ -9,11 +9,6 @@
 
 namespace
 {
-const bool XDateFrameClassesRegistered = [] {
-    RegisterClasses<TInplaceEditFrame, TXDateFrame, TXCurrencyFrame, TXIntegerFrame>();
-    return true;
-}();
-
 // The calendar shared by every date box; made on the first drop-down and kept for the whole run.
 TDateTimePopup *SharedCalendar = nullptr;
 } // namespace
@@ -24,31 +19,62 @@ TInplaceEdit::TInplaceEdit(TInplaceEditFrame *AFrame) : TEdit(AFrame), FFrame(AF
 {
     SetBorderStyle(bsNone);
     SetFont(AFrame->GetFont());
-    SetText(AFrame->GetEditText());
+    FEditText = AFrame->GetEditText();
+    SetText(FEditText);
     SetMaxLength(AFrame->MaxTextSize());
     // The box lays a child that is not a box over its value area, 1 pixel inside.
     SetParent(AFrame);
     HandleNeeded();
+    // Tab and Shift+Tab go on from where the box stands: the editor follows its box in the tab order and
+    // stands in for it, so that Shift+Tab does not land on the box and open it again.
+    QWidget::setTabOrder(AFrame->Peer(), Peer());
+    AFrame->Peer()->setFocusProxy(Peer());
     SetFocus();
+    // Typing replaces the value, as in any edit entered by Tab or click.
+    SelectAll();
 }
 
 TInplaceEdit::~TInplaceEdit()
 {
+    StopStandingIn();
     if (FFrame && FFrame->FEditor == this)
         FFrame->FEditor = nullptr;
+}
+
+void TInplaceEdit::StopStandingIn()
+{
+    if (FFrame && FFrame->HandleAllocated() && HandleAllocated() && FFrame->Peer()->focusProxy() == Peer())
+        FFrame->Peer()->setFocusProxy(nullptr);
+}
+
+bool TInplaceEdit::Commit()
+{
+    const QString text = GetText();
+    // Only a text the user changed goes back: the box's own text is never rewritten by merely passing.
+    if (text == FEditText)
+        return true;
+    // A refusal is shown here, once: the message box takes the focus, and that focus loss must not try
+    // the same text again. The editor keeps the text to be corrected.
+    FCommitting = true;
+    const bool done = GuardEvent([&] { FFrame->CommitEditText(text); });
+    FCommitting = false;
+    if (done)
+        FEditText = text;
+    return done;
 }
 
 void TInplaceEdit::KeyDown(quint16 &Key, TShiftState Shift)
 {
     TEdit::KeyDown(Key, Shift);
-    if (Key != VK_RETURN || !FFrame)
+    if (Key != VK_RETURN || !FFrame || FCommitting)
         return;
-    const QString text = GetText();
-    if (text == FFrame->Caption())
+    // Enter belongs to the editor: passed on to the box, it would open a date box's calendar.
+    Key = 0;
+    if (GetText() == FEditText || !Commit() || !FFrame)
         return;
-    FFrame->CommitEditText(text);
     // The value as the box shows it now (formatted, with the euro sign).
-    SetText(FFrame->Caption());
+    FEditText = FFrame->Caption();
+    SetText(FEditText);
 }
 
 void TInplaceEdit::FocusLost()
@@ -56,11 +82,16 @@ void TInplaceEdit::FocusLost()
     TEdit::FocusLost();
     if (!FFrame || FReleasing)
         return;
-    const QString text = GetText();
-    // A text the box refuses raises here and keeps the editor open with it, to be corrected.
-    if (text != FFrame->Caption())
-        FFrame->CommitEditText(text);
+    // Lost to a message shown while the text is handed back; the focus comes back here after it.
+    if (FCommitting || !Commit())
+        return;
+    Release();
+}
+
+void TInplaceEdit::Release()
+{
     FReleasing = true;
+    StopStandingIn();
     // Freed once the focus change that called us is over.
     QMetaObject::invokeMethod(
         this, [this] { delete this; }, Qt::QueuedConnection);
@@ -222,6 +253,10 @@ TXDateFrame::TXDateFrame(TComponent *AOwner) : TCustomFormatedFrame(AOwner)
 
 void TXDateFrame::SetDate(TDateTime v)
 {
+    // What the calendar cannot show, nothing can count with: a document holding such a date is refused.
+    if (ComponentState().testFlag(csReading) && !IsValidCalendarDate(v))
+        throw EConvertError(
+            QStringLiteral("ημερομηνία εκτός των ορίων που δέχεται το πρόγραμμα (01/01/0100 – 31/12/9999)"));
     FDate = v;
     SetCaption(FormatDateTime(FormatSettings().ShortDateFormat, v));
     if (OnDateChange)

@@ -26,8 +26,15 @@ protected:
 
 private:
     friend class TInplaceEditFrame;
+    // Hands a changed text to the box; false (after one message) when the box refused it.
+    bool Commit();
+    void Release();
+    void StopStandingIn();
     TInplaceEditFrame *FFrame;
+    // The text the editor was given (or last showed after a hand-back): what counts as unchanged.
+    QString FEditText;
     bool FReleasing = false;
+    bool FCommitting = false;
 };
 
 class TInplaceEditFrame : public TXFrame

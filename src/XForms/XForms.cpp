@@ -5,14 +5,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace
-{
-const bool XFormsClassesRegistered = [] {
-    RegisterClasses<TXFrame, TXFrameSheme, TXFrameNotifier>();
-    return true;
-}();
-} // namespace
-
 const TMapUnit MapingUnits[6] = {
     TMapUnit::Device(96),     TMapUnit::Metric(0.1f),    TMapUnit::Metric(0.01f),
     TMapUnit::English(0.01f), TMapUnit::English(0.001f), TMapUnit::English(1.0f / 1440),

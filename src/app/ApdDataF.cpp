@@ -20,6 +20,10 @@
 #include <QFile>
 #include <QMenu>
 #include <QSaveFile>
+#include <cerrno>
+
+#include <algorithm>
+#include <climits>
 
 // The form resource and the artwork live in this static library; the linker keeps them only when named.
 static void InitApdDataResource()
@@ -76,6 +80,7 @@ TApdData::TApdData(TComponent *AOwner) : TForm(AOwner)
     BindDataSources();
     // The page footer is rewritten on every printed page; that is no change of the document.
     XFrame454->SetNotifier(nullptr);
+    FFooterText = XFrame454->Caption();
     // The window takes the size of the sheet it shows.
     SetClientWidth(PageFrame->Left() + PageFrame->Width());
     SetClientHeight(PageFrame->Top() + PageFrame->Height());
@@ -169,6 +174,8 @@ void TApdData::DeletePage()
             PageControl1->SetActivePageIndex(index);
             for (int i = 0; i < PageControl1->PageCount(); ++i)
                 PageControl1->Pages(i)->SetCaption(PageCaption + QString::number(i + 1));
+            // The deleted page's amounts and days leave the totals (and the exported header) with it.
+            RecalcTotals();
             DoChange();
         }
     }
@@ -182,18 +189,18 @@ void TApdData::RecalcTotals()
     if (!PageControl1 || !ApodoxesTotal || !EisforesTotal || !DaysTotal)
         return;
     Currency earnings, contributions;
-    int days = 0;
+    qint64 days = 0;
     for (int i = 0; i < PageControl1->PageCount(); ++i) {
         TEmployFrame *page = Pages(i);
         if (!page)
             continue;
-        earnings += page->EarningsSum();
-        contributions += page->ContributionsSum();
+        earnings = earnings.SaturatedAdd(page->EarningsSum());
+        contributions = contributions.SaturatedAdd(page->ContributionsSum());
         days += page->DaysSum();
     }
     ApodoxesTotal->SetValue(earnings);
     EisforesTotal->SetValue(contributions);
-    DaysTotal->SetValue(days);
+    DaysTotal->SetValue(int(std::clamp<qint64>(days, INT_MIN, INT_MAX)));
 }
 
 void TApdData::DoChange()
@@ -211,8 +218,9 @@ void TApdData::XFrameNotifier1Change(TObject *, TXFrame *)
 
 void TApdData::DatePeriodFrameChange(TObject *)
 {
-    // The form's own period arrives while the form is read, before the pages' control exists.
-    if (!PageControl1 || !DatePeriodFrame)
+    // The form's own period arrives while the form is read, before the pages' control exists; a
+    // document's period arrives with dates of its own on every line, which stay as they were saved.
+    if (!PageControl1 || !DatePeriodFrame || IsLoading())
         return;
     for (int i = 0; i < PageControl1->PageCount(); ++i)
         if (TEmployFrame *page = Pages(i))
@@ -441,10 +449,13 @@ void TApdData::LoadFromStream(QIODevice &Source)
 void TApdData::LoadFromFile(const QString &Path)
 {
     QFile file(Path);
+    // The messages give the reason only: the caller names the file.
     if (!file.open(QIODevice::ReadOnly))
-        throw EStreamError(QStringLiteral("Αδυναμία ανοίγματος αρχείου ") + Path);
+        throw EStreamError(QStringLiteral("Το αρχείο δεν διαβάζεται: ") + ReadErrorText(Path));
     QBuffer buffer;
     buffer.setData(file.readAll());
+    if (file.error() != QFileDevice::NoError)
+        throw EStreamError(QStringLiteral("Το αρχείο δεν διαβάζεται: ") + SystemErrorText(EIO));
     buffer.open(QIODevice::ReadOnly);
     LoadFromStream(buffer);
 }
@@ -452,6 +463,8 @@ void TApdData::LoadFromFile(const QString &Path)
 void TApdData::Loaded()
 {
     TForm::Loaded();
+    // Documents saved after a print carry its last page footer; it is no part of the declaration.
+    XFrame454->SetCaption(FFooterText);
     Loading = true;
     try {
         RecalcTotals();
@@ -490,10 +503,46 @@ void TApdData::XFrame454Print(TObject *Sender, IPage *APage, const TRect &)
     box->SetCaption(QStringLiteral("Σελίδα %1 από %2").arg(APage->PageNumber()).arg(PageControl1->PageCount()));
 }
 
+namespace
+{
+// Printing writes the page numbers into the footer and the header's numbers into every page's printed
+// blocks. Those texts belong to the sheets being made: afterwards the boxes show (and a document saved
+// later stores) what they held before.
+class TPrintedTexts
+{
+public:
+    explicit TPrintedTexts(TApdData *Window) : FWindow(Window), FFooter(Window->XFrame454->Caption())
+    {
+        for (int i = 0; i < Window->PageCount(); ++i)
+            if (TEmployFrame *page = Window->Pages(i))
+                FPages.emplace_back(page, page->PrintedTexts());
+    }
+    ~TPrintedTexts() { Restore(); }
+    TPrintedTexts(const TPrintedTexts &) = delete;
+    TPrintedTexts &operator=(const TPrintedTexts &) = delete;
+    void Restore()
+    {
+        if (!FWindow)
+            return;
+        FWindow->XFrame454->SetCaption(FFooter);
+        for (auto &[page, texts] : FPages)
+            if (page)
+                page->SetPrintedTexts(texts);
+        FWindow = nullptr;
+    }
+
+private:
+    TApdData *FWindow;
+    QString FFooter;
+    std::vector<std::pair<QPointer<TEmployFrame>, QStringList>> FPages;
+};
+} // namespace
+
 void TApdData::Print(const QString &Title)
 {
     SetPageFlags();
     InitXVCLPrinters();
+    TPrintedTexts printed(this);
     TLPTPrinter doc;
     doc.BeginDoc(Title);
     try {
@@ -538,6 +587,7 @@ void TApdData::Preview()
     auto *doc = new TEMFPrinter;
     PreviewForm->DocPreview1->SetDocPrinter(doc);
     doc->BeginDoc(QStringLiteral("Apd"));
+    TPrintedTexts printed(this);
     try {
         Document->PrintInit(MapingUnits[mpLoMetricMaping]);
         do {
@@ -555,6 +605,7 @@ void TApdData::Preview()
         throw;
     }
     doc->EndDoc();
+    printed.Restore();
     PreviewForm->aFirst->Execute();
     PreviewForm->aZoomToFit->Execute();
     PreviewForm->OnPrint.Bind(this, "PrintFromPreview");
@@ -569,43 +620,63 @@ void TApdData::PrintFromPreview(TObject *)
 
 // ---- Export ----
 
-void TApdData::FillHeader(TApdFile &File, const TApdExportOptions &Options)
+void TApdData::FillHeader(TApdFile &File, const TApdExportOptions &Options, TExportProblems *Problems)
 {
     char *h = File.HeaderRecord.data();
+    // The numeric fields: noted when they cannot hold the value, then written as the layout does.
+    auto digits = [&](TXFrame *box, const char *title, int offset, int width) {
+        if (Problems)
+            Problems->Digits(box->Caption(), width, QString::fromUtf8(title));
+        PutDigits(box->Caption(), h + offset, width);
+    };
     PutDate(Options.SubmissionDate, h + 567, 8);
     PutDate(Options.StopDate, h + 575, 8);
-    PutDigits(typeApdCode->Caption(), h + 15, 2);
-    PutDigits(DbLookupXFrame10->Caption(), h + 17, 3);
+    digits(typeApdCode, "ΤΥΠΟΣ ΔΗΛΩΣΗΣ", 15, 2);
+    digits(DbLookupXFrame10, "ΥΠΟΚΑΤΑΣΤΗΜΑ ΙΚΑ ΥΠΟΒΟΛΗΣ", 17, 3);
     PutText(DbLookupXFrame9->Caption(), h + 20, 50, QStringLiteral("ΟΝΟΜΑΣΙΑ ΥΠΟΚΑΤΑΣΤΗΜΑΤΟΣ"));
     PutText(Options.NameParts[0], h + 70, 80, QStringLiteral("ΕΠΩΝΥΜΙΑ ΕΡΓΟΔΟΤΗ"));
     PutText(Options.NameParts[1], h + 150, 30, QStringLiteral("ΟΝΟΜΑ ΕΡΓΟΔΟΤΗ"));
     PutText(Options.NameParts[2], h + 180, 30, QStringLiteral("ΠΑΤΡΩΝΥΜΟ ΕΡΓΟΔΟΤΗ"));
     PutText(DbLookupXFrame3->Caption(), h + 210, 50, QStringLiteral("ΟΔΟΣ ΕΔΡΑΣ"));
     PutText(DbLookupXFrame2->Caption(), h + 260, 10, QStringLiteral("ΑΡΙΘΜΟΣ ΕΔΡΑΣ"));
-    PutDigits(DbLookupXFrame5->Caption(), h + 270, 5);
+    digits(DbLookupXFrame5, "Τ.Κ. ΕΔΡΑΣ ΕΡΓΟΔΟΤΗ", 270, 5);
     PutText(DbLookupXFrame4->Caption(), h + 275, 30, QStringLiteral("ΠΟΛΗ ΕΔΡΑΣ"));
     PutText(xEidosErgou->Caption(), h + 305, 100, QStringLiteral("ΕΙΔΟΣ ΕΡΓΟΥ"));
-    PutDigits(frameAME->Caption(), h + 405, 10);
-    PutDigits(frameAMOE->Caption(), h + 415, 10);
-    PutDigits(frameAFM->Caption(), h + 425, 9);
+    digits(frameAME, "Α.Μ.Ε.", 405, 10);
+    digits(frameAMOE, "Α.Μ.Ο.Ε.", 415, 10);
+    digits(frameAFM, "Α.Φ.Μ.", 425, 9);
     PutText(xOdosErgou->Caption(), h + 434, 50, QStringLiteral("ΟΔΟΣ ΕΡΓΟΥ"));
     PutText(xArOdouErgou->Caption(), h + 484, 10, QStringLiteral("ΑΡΙΘΜΟΣ ΕΡΓΟΥ"));
-    PutDigits(xTKErgou->Caption(), h + 494, 5);
+    digits(xTKErgou, "Τ.Κ. ΕΡΓΟΥ", 494, 5);
     PutText(xPoliErgou->Caption(), h + 499, 30, QStringLiteral("ΠΟΛΗ ΕΡΓΟΥ"));
     PutText(FormatDateTime(QStringLiteral("mm"), DatePeriodFrame->Date()), h + 529, 2, QStringLiteral("ΜΗΝΑΣ"));
     PutText(FormatDateTime(QStringLiteral("yyyy"), DatePeriodFrame->Date()), h + 531, 4, QStringLiteral("ΕΤΟΣ"));
+    if (Problems) {
+        Problems->Amount(ApodoxesTotal->Value(), 12, QStringLiteral("ΣΥΝΟΛΟ ΑΠΟΔΟΧΩΝ"));
+        Problems->Integer(DaysTotal->Value(), 8, QStringLiteral("ΣΥΝΟΛΟ ΗΜΕΡΩΝ ΑΠΑΣΧΟΛΗΣΗΣ"));
+        Problems->Amount(EisforesTotal->Value(), 12, QStringLiteral("ΣΥΝΟΛΟ ΕΙΣΦΟΡΩΝ"));
+    }
     PutAmount(ApodoxesTotal->Value(), h + 535, 12);
     PutInt(DaysTotal->Value(), h + 547, 8);
     PutAmount(EisforesTotal->Value(), h + 555, 12);
 }
 
+void TApdData::CollectExport(TApdFile &File, const TApdExportOptions &Options)
+{
+    // A value the file's fields cannot hold would be written cut or without its sign, and the file would
+    // no longer say what the declaration says: nothing is written then, and the user is told where.
+    TExportProblems problems;
+    FillHeader(File, Options, &problems);
+    for (int i = 0; i < PageControl1->PageCount(); ++i)
+        if (TEmployFrame *page = Pages(i))
+            page->ExportLines(File, &problems);
+    problems.Raise();
+}
+
 void TApdData::ExportWith(const TApdExportOptions &Options)
 {
     TApdFile file;
-    FillHeader(file, Options);
-    for (int i = 0; i < PageControl1->PageCount(); ++i)
-        if (TEmployFrame *page = Pages(i))
-            page->ExportLines(file);
+    CollectExport(file, Options);
     // A failed save raises here, so nothing is printed for a file that was not written.
     if (!Options.Path.isEmpty())
         file.SaveToFile(Options.Path);
@@ -623,6 +694,10 @@ void TApdData::ExportIkaApd()
 {
     TApdExportOptions options;
     {
+        // Refused before the options are asked for nothing.
+        TApdFile check;
+        CollectExport(check, options);
+
         std::unique_ptr<TeApdOptions> dialog(new TeApdOptions(Application()));
         dialog->SetEmployerName(DbLookupXFrame1->Caption());
         dialog->pnlStop->SetVisible(typeApdCode->Caption().trimmed() == QLatin1String("02"));

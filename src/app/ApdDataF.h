@@ -18,6 +18,7 @@
 class TAction;
 class TApdFile;
 class TEmployFrame;
+class TExportProblems;
 
 // What the export options dialog hands to the export once it is confirmed.
 struct TApdExportOptions {
@@ -164,8 +165,11 @@ public:
     // The export once its options are known: the declaration file filled from the boxes and the pages,
     // saved when a path is given, then the chosen printouts.
     void ExportWith(const TApdExportOptions &Options);
-    // The header record of the declaration file, filled from the header boxes and the options.
-    void FillHeader(TApdFile &File, const TApdExportOptions &Options);
+    // The header record of the declaration file, filled from the header boxes and the options; with
+    // Problems, the values its numeric fields cannot hold are noted there.
+    void FillHeader(TApdFile &File, const TApdExportOptions &Options, TExportProblems *Problems = nullptr);
+    // Header and lines into File; raises, naming each value that the file's numeric fields cannot hold.
+    void CollectExport(TApdFile &File, const TApdExportOptions &Options);
 
     // ---- Handlers bound in the form ----
     Q_INVOKABLE void XFrameNotifier1Change(TObject *Sender, TXFrame *AFrameChanged);
@@ -191,5 +195,7 @@ private:
     void BindDataSources();
 
     QPointer<QMenu> FPageMenu;
+    // The footer box's text of the design, shown whenever no page is being printed.
+    QString FFooterText;
     std::vector<QPointer<TAction>> FPageActions;
 };

@@ -7,19 +7,17 @@
 #include "declaration/ApdFile.h"
 #include "declaration/PopupKodikosEidikotitasF.h"
 #include "declaration/PopupTyposApodoxonF.h"
+#include "vcl/ComCtrls.h"
 #include "vcl/ComponentStream.h"
+#include "vcl/Forms.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <memory>
 
 namespace
 {
-const bool EmployFrameClassRegistered = [] {
-    RegisterClasses<TEmployFrame>();
-    return true;
-}();
-
 template <typename T> T *Designed(TComponent *root, const char *name)
 {
     auto *c = qobject_cast<T *>(root->FindComponent(QString::fromLatin1(name)));
@@ -48,7 +46,9 @@ TEmployFrame::TEmployFrame(TComponent *AOwner) : TFrame(AOwner)
     OnMouseWheel = [this](TObject *Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool &Handled) {
         FrameMouseWheel(Sender, Shift, WheelDelta, MousePos, Handled);
     };
-    if (TApdData *owner = ApdDataOwner())
+    // A page read from a document starts as the fresh page it was written against, so that what the
+    // document stores, and only that, replaces the design's values.
+    if (TApdData *owner = ApdDataOwner(); owner && !owner->IsLoading())
         SetPeriod(owner->DatePeriodFrame->Date());
 }
 
@@ -163,23 +163,25 @@ void TEmployFrame::SetPeriod(TDateTime Period)
     DateTimePicker2Change(this);
 }
 
+// A document from elsewhere may hold any value: the sums stay at the ends of their range rather than
+// overflow (the export refuses such totals anyway).
 Currency TEmployFrame::EarningsSum()
 {
-    return Apodoxes1->Value() + Apodoxes2->Value() + Apodoxes3->Value();
+    return Apodoxes1->Value().SaturatedAdd(Apodoxes2->Value()).SaturatedAdd(Apodoxes3->Value());
 }
 
 Currency TEmployFrame::ContributionsSum()
 {
-    return EisforesTotal1->Value() + EisforesTotal2->Value() + EisforesTotal3->Value();
+    return EisforesTotal1->Value().SaturatedAdd(EisforesTotal2->Value()).SaturatedAdd(EisforesTotal3->Value());
 }
 
 int TEmployFrame::DaysSum()
 {
-    int days = 0;
+    qint64 days = 0;
     for (const TLine &l : FLines)
         if (!l.Earnings->Caption().isEmpty())
-            days += l.Days->Value() + l.AccountingDays->Value();
-    return days;
+            days += qint64(l.Days->Value()) + l.AccountingDays->Value();
+    return int(std::clamp<qint64>(days, INT_MIN, INT_MAX));
 }
 
 void TEmployFrame::CopySchemes()
@@ -245,24 +247,85 @@ void TEmployFrame::AlignControls(TControl *AControl, TRect &Rect)
     }
 }
 
+void TEmployFrame::Loaded()
+{
+    TFrame::Loaded();
+    // Also called when the design itself has been read, before the boxes are bound.
+    if (!FBound)
+        return;
+    // The day limits belong to the dates, not to the document: they are set again from the dates read,
+    // without recounting anything. A value the limit could not have let through (a document from
+    // elsewhere) is kept as it stands and the box stays without a limit.
+    for (const TLine &l : FLines)
+        for (TXIntegerFrame *box : {l.Days, l.AccountingDays}) {
+            const int limit = DayLimit(l.From->Date(), l.To->Date());
+            if (box->Value() <= limit || limit <= box->MinValue())
+                box->SetMaxValue(limit);
+        }
+}
+
+bool TEmployFrame::Computing() const
+{
+    // Values read from a document are what was saved: nothing is worked out again while they arrive.
+    if (!FBound || IsLoading())
+        return false;
+    const TApdData *owner = ApdDataOwner();
+    return !owner || !owner->IsLoading();
+}
+
 // ---------------------------------------------------------------------------------- computations
+
+namespace
+{
+// The calendar day a date falls on, as DecodeDate sees it; false for a date outside the calendar.
+bool DayNumber(TDateTime Value, qint64 &Day)
+{
+    if (!IsValidCalendarDate(Value))
+        return false;
+    Day = static_cast<qint64>(std::trunc(Value));
+    return true;
+}
+
+// Monday to Friday among Count consecutive days starting on the day First: whole weeks, then the rest.
+qint64 Weekdays(qint64 First, qint64 Count)
+{
+    if (Count <= 0)
+        return 0;
+    qint64 n = Count / 7 * 5;
+    const int firstWeekday = DayOfTheWeek(TDateTime(First)); // Monday 1 .. Sunday 7
+    for (qint64 i = 0; i < Count % 7; ++i)
+        if ((firstWeekday - 1 + i) % 7 < 5)
+            ++n;
+    return n;
+}
+} // namespace
+
+int TEmployFrame::DayLimit(TDateTime From, TDateTime To)
+{
+    // Calendar days, both ends included, whatever the time of day the dates carry; none (0) for dates
+    // outside the calendar.
+    qint64 first = 0, last = 0;
+    if (!DayNumber(From, first) || !DayNumber(To, last))
+        return 0;
+    return int(last - first + 1);
+}
 
 void TEmployFrame::CountWorkDays(TXIntegerFrame *Box, bool Counting, TDateTime From, TDateTime To)
 {
-    // The limit counts calendar days, both ends included, whatever the time of day the dates carry.
-    Box->SetMaxValue(int(std::floor(To) - std::floor(From)) + 1);
+    Box->SetMaxValue(DayLimit(From, To));
     if (!Counting)
         return;
-    int n = 0;
-    for (TDateTime d = From; d <= To; d += 1)
-        if (DayOfTheWeek(d) <= 5)
-            ++n;
-    Box->SetValue(n);
+    // The days From, From + 1, ... up to To: as many as whole days fit between the two moments, plus one.
+    qint64 first = 0, last = 0;
+    qint64 n = 0;
+    if (DayNumber(From, first) && DayNumber(To, last) && To >= From)
+        n = Weekdays(first, static_cast<qint64>(std::floor(To - From)) + 1);
+    Box->SetValue(int(n));
 }
 
 void TEmployFrame::LineDateChange(int Line)
 {
-    if (!FBound)
+    if (!Computing())
         return;
     const TLine &l = FLines[size_t(Line)];
     CountWorkDays(l.Days, true, l.From->Date(), l.To->Date());
@@ -271,27 +334,65 @@ void TEmployFrame::LineDateChange(int Line)
 
 void TEmployFrame::LineWage(int Line)
 {
-    if (!FBound || !APDDataModule)
+    if (!Computing() || !APDDataModule)
         return;
+    if (FFilling[size_t(Line)]) {
+        // A pick is filling the line box by box: the wage waits until every box shows the new employee.
+        FWagePending[size_t(Line)] = true;
+        return;
+    }
     const TLine &l = FLines[size_t(Line)];
     const QString specialty = l.Specialty->Caption();
     Currency w, a;
     try {
         w = APDDataModule->GetWage(specialty, l.Periods->Caption(), l.Married->Caption());
         a = APDDataModule->EmployeeAllowance(specialty, l.Register->Caption());
-    } catch (const Exception &) {
-        // While a document is read, its stored daily wage follows anyway: a code that the wage table no
-        // longer holds must not make the whole document unreadable.
-        if (ComponentState().testFlag(csReading))
-            return;
-        throw;
+    } catch (const std::exception &e) {
+        // The line must not keep a wage worked out for another employee or specialty: it is left empty,
+        // the rest of the line follows it, and the user is told once. Nothing is raised through the box
+        // whose change brought us here, so it still repaints and reports its change.
+        l.Wage->SetValue(Currency());
+        Application()->HandleException(e);
+        return;
     }
     l.Wage->SetValue(w + a);
 }
 
+void TEmployFrame::GroupFillBegin(int Group)
+{
+    if (Group < 1 || Group > int(FLines.size()))
+        return;
+    FFilling[size_t(Group - 1)] = true;
+    FWagePending[size_t(Group - 1)] = false;
+}
+
+void TEmployFrame::GroupFillEnd(int Group)
+{
+    if (Group < 1 || Group > int(FLines.size()))
+        return;
+    const size_t line = size_t(Group - 1);
+    FFilling[line] = false;
+    if (FWagePending[line]) {
+        FWagePending[line] = false;
+        LineWage(Group - 1);
+    }
+}
+
+int TEmployFrame::LineOf(TObject *Box) const
+{
+    for (size_t i = 0; i < FLines.size(); ++i) {
+        const TLine &l = FLines[i];
+        for (TObject *b : {static_cast<TObject *>(l.Register), static_cast<TObject *>(l.Married),
+                           static_cast<TObject *>(l.Periods), static_cast<TObject *>(l.Specialty)})
+            if (b == Box)
+                return int(i);
+    }
+    return -1;
+}
+
 void TEmployFrame::LineEarnings(int Line)
 {
-    if (!FBound)
+    if (!Computing())
         return;
     const TLine &l = FLines[size_t(Line)];
     const long double days = (long double)l.Days->Value() + l.AccountingDays->Value() + 0.75L * l.Sundays->Value();
@@ -300,7 +401,7 @@ void TEmployFrame::LineEarnings(int Line)
 
 void TEmployFrame::LineContributions(int Line)
 {
-    if (!FBound || !APDDataModule)
+    if (!Computing() || !APDDataModule)
         return;
     const TLine &l = FLines[size_t(Line)];
     float insuredRate = 0, employerRate = 0;
@@ -314,7 +415,7 @@ void TEmployFrame::LineContributions(int Line)
 
 void TEmployFrame::LineSpecialCase(int Line)
 {
-    if (!FBound)
+    if (!Computing())
         return;
     const TLine &l = FLines[size_t(Line)];
     if (APDDataModule)
@@ -380,10 +481,14 @@ void TEmployFrame::XFrame131Click(TObject *Sender)
         PopupTyposApodoxon->PopupExt(Sender, -1, nullptr);
 }
 
-void TEmployFrame::XFrame22aChangeText(TObject *)
+void TEmployFrame::XFrame22aChangeText(TObject *Sender)
 {
-    if (FBound)
-        RefreshBoxes(ClientFrame);
+    if (!Computing())
+        return;
+    RefreshBoxes(ClientFrame);
+    // The allowance belongs to the employee: another register number, another wage.
+    if (const int line = LineOf(Sender); line >= 0)
+        LineWage(line);
 }
 
 void TEmployFrame::Specialty1ChangeText(TObject *)
@@ -419,16 +524,22 @@ void TEmployFrame::Payment3DblClick(TObject *Sender)
 void TEmployFrame::Payment1ChangeText(TObject *)
 {
     LineEarnings(0);
+    // Days count in the window's totals even when the earnings come out the same.
+    RecalcOwnerTotals();
 }
 
 void TEmployFrame::Payment2ChangeText(TObject *)
 {
     LineEarnings(1);
+    // Days count in the window's totals even when the earnings come out the same.
+    RecalcOwnerTotals();
 }
 
 void TEmployFrame::Paeyment3ChangeText(TObject *)
 {
     LineEarnings(2);
+    // Days count in the window's totals even when the earnings come out the same.
+    RecalcOwnerTotals();
 }
 
 void TEmployFrame::XDateFrame1DateChange(TObject *)
@@ -486,7 +597,7 @@ void TEmployFrame::EisforesTotal1ChangeText(TObject *)
 
 void TEmployFrame::RecalcOwnerTotals()
 {
-    if (!FBound)
+    if (!Computing())
         return;
     if (TApdData *owner = ApdDataOwner())
         owner->RecalcTotals();
@@ -560,6 +671,18 @@ void TEmployFrame::SetPrintedText(TXFrame *Box, const QString &Text)
     Box->SetNotifier(notifier);
 }
 
+QStringList TEmployFrame::PrintedTexts() const
+{
+    return {frameAME->Caption(), frameAMOE->Caption(), frameAFM->Caption(), XFrame503->Caption()};
+}
+
+void TEmployFrame::SetPrintedTexts(const QStringList &Texts)
+{
+    TXFrame *boxes[] = {frameAME, frameAMOE, frameAFM, XFrame503};
+    for (qsizetype i = 0; i < Texts.size() && i < qsizetype(std::size(boxes)); ++i)
+        SetPrintedText(boxes[i], Texts[i]);
+}
+
 void TEmployFrame::frameAMEPrint(TObject *Sender, IPage *, const TRect &)
 {
     if (TApdData *owner = ApdDataOwner())
@@ -588,64 +711,153 @@ void TEmployFrame::XFrame503Print(TObject *Sender, IPage *, const TRect &)
 
 // ---------------------------------------------------------------------------------- declaration records
 
-void TEmployFrame::ExportLine(int Line, TApdFile &File)
+namespace
+{
+int DigitCount(quint64 Value)
+{
+    int n = 1;
+    while (Value >= 10) {
+        Value /= 10;
+        ++n;
+    }
+    return n;
+}
+} // namespace
+
+void TExportProblems::Note(const QString &Where, const QString &Shown, const QString &Why)
+{
+    FItems << QStringLiteral("%1: %2 (%3)").arg(Where, Shown, Why);
+}
+
+void TExportProblems::Amount(Currency Value, int Width, const QString &Where)
+{
+    // Written as whole cents, at least three digits.
+    const qint64 cents = Value.Cents();
+    const QString shown = FormatAmount(Value) + QStringLiteral(" €");
+    if (cents < 0)
+        Note(Where, shown, QStringLiteral("αρνητικό ποσό"));
+    else if (std::max(3, DigitCount(quint64(cents))) > Width)
+        Note(Where, shown, QStringLiteral("το πεδίο του αρχείου χωράει %1 ψηφία μαζί με τα λεπτά").arg(Width));
+}
+
+void TExportProblems::Integer(qint64 Value, int Width, const QString &Where)
+{
+    if (Value < 0)
+        Note(Where, QString::number(Value), QStringLiteral("αρνητικός αριθμός"));
+    else if (DigitCount(quint64(Value)) > Width)
+        Note(Where, QString::number(Value), QStringLiteral("το πεδίο του αρχείου χωράει %1 ψηφία").arg(Width));
+}
+
+void TExportProblems::Digits(const QString &Text, int Width, const QString &Where)
+{
+    if (DigitsOnly(Text).size() > Width)
+        Note(Where, Text.trimmed(), QStringLiteral("το πεδίο του αρχείου χωράει %1 ψηφία").arg(Width));
+}
+
+void TExportProblems::Truncate(int Count)
+{
+    while (FItems.size() > Count)
+        FItems.removeLast();
+}
+
+void TExportProblems::Raise() const
+{
+    if (FItems.isEmpty())
+        return;
+    constexpr qsizetype Shown = 20;
+    QString text = QStringLiteral("Το αρχείο ΑΠΔ δε γράφτηκε: οι παρακάτω τιμές δε χωρούν στα αριθμητικά πεδία του "
+                                  "αρχείου. Διορθώστε τις και ξαναδοκιμάστε.\n");
+    for (qsizetype i = 0; i < FItems.size() && i < Shown; ++i)
+        text += u'\n' + FItems[i];
+    if (FItems.size() > Shown)
+        text += QStringLiteral("\n…και άλλες %1.").arg(FItems.size() - Shown);
+    throw Exception(text);
+}
+
+void TEmployFrame::ExportLine(int Line, TApdFile &File, TExportProblems *Problems)
 {
     const TLine &l = FLines[size_t(Line)];
     TEmployeeRecord e;
     TInsuranceRecord r;
     char *ep = e.data();
     char *rp = r.data();
+    const int problemsBefore = Problems ? Problems->Count() : 0;
+    const auto *sheet = qobject_cast<const TTabSheet *>(Parent());
+    const QString page = sheet ? sheet->Caption() : Name();
+    auto where = [&](int row, const char *title) {
+        return QStringLiteral("%1, γραμμή %2, πλαίσιο %3 (%4)").arg(page).arg(Line + 1).arg(row).arg(QString::fromUtf8(title));
+    };
+    // The numeric fields: noted when they cannot hold the value, then written as the layout does.
+    auto digits = [&](TXFrame *box, int row, const char *title, char *field, int width) {
+        if (Problems)
+            Problems->Digits(box->Caption(), width, where(row, title));
+        PutDigits(box->Caption(), field, width);
+    };
+    auto integer = [&](TXIntegerFrame *box, int row, const char *title, char *field, int width) {
+        if (Problems)
+            Problems->Integer(box->Value(), width, where(row, title));
+        PutInt(box->Value(), field, width);
+    };
+    auto amount = [&](TXCurrencyFrame *box, int row, const char *title, char *field, int width) {
+        if (Problems)
+            Problems->Amount(box->Value(), width, where(row, title));
+        PutAmount(box->Value(), field, width);
+    };
     PutText(QStringLiteral("2"), ep + 0, 1, QString());
-    PutDigits(l.Register->Caption(), ep + 1, 9);
-    PutDigits(l.Amka->Caption(), ep + 10, 11);
+    digits(l.Register, 22, "ΑΡΙΘΜ.ΜΗΤΡΩΟΥ ΑΣΦ.", ep + 1, 9);
+    digits(l.Amka, 23, "Α.Μ.Κ.Α.", ep + 10, 11);
     PutText(l.Surname->Caption(), ep + 21, 50, QStringLiteral("ΕΠΩΝΥΜΟ"));
     PutText(l.Name->Caption(), ep + 71, 30, QStringLiteral("ΟΝΟΜΑ"));
     PutText(l.Father->Caption(), ep + 101, 30, QStringLiteral("ΟΝΟΜΑ ΠΑΤΡΟΣ"));
     PutText(l.Mother->Caption(), ep + 131, 30, QStringLiteral("ΟΝΟΜΑ ΜΗΤΡΟΣ"));
     PutDateText(l.Birth->Caption(), ep + 161, 8);
-    PutDigits(l.Afm->Caption(), ep + 169, 9);
+    digits(l.Afm, 29, "Α.Φ.Μ.", ep + 169, 9);
     PutText(l.Married->Caption() == QStringLiteral("ΕΓΓΑΜΟΣ") ? QStringLiteral("2") : QStringLiteral("1"), ep + 178, 1,
             QString());
 
     PutText(QStringLiteral("3"), rp + 0, 1, QString());
-    PutDigits(l.Branch->Caption(), rp + 1, 3);
-    PutDigits(l.Periods->Caption(), rp + 4, 1);
-    PutInt(l.Sundays->Value(), rp + 5, 1);
-    PutDigits(l.Specialty->Caption(), rp + 6, 6);
-    PutDigits(l.SpecialCase->Caption(), rp + 12, 2);
-    PutDigits(l.Package->Caption(), rp + 14, 4);
+    digits(l.Branch, 21, "ΥΠΟΚΑΤΑΣΤΗΜΑ ΙΚΑ ΕΚΤΕΛΕΣΗΣ ΕΡΓΟΥ", rp + 1, 3);
+    digits(l.Periods, 31, "ΑΡΙΘΜΟΣ ΤΡΙΕΤΙΩΝ", rp + 4, 1);
+    integer(l.Sundays, 32, "ΚΥΡΙΑΚΕΣ", rp + 5, 1);
+    digits(l.Specialty, 33, "ΚΩΔΙΚΟΣ ΕΙΔΙΚΟΤΗΤΑΣ", rp + 6, 6);
+    digits(l.SpecialCase, 34, "ΕΙΔ. ΠΕΡΙΠΤ. ΑΣΦΑΛ.", rp + 12, 2);
+    digits(l.Package, 35, "ΠΑΚΕΤΟ ΚΑΛΥΨΗΣ", rp + 14, 4);
     PutDate(l.From->Date(), rp + 18, 8);
     PutDate(l.To->Date(), rp + 26, 8);
-    PutDigits(l.EarningsType->Caption(), rp + 34, 2);
-    PutInt(l.Days->Value(), rp + 36, 2);
-    PutAmount(l.Wage->Value(), rp + 38, 10);
-    PutAmount(l.Earnings->Value(), rp + 48, 10);
-    PutDigits(l.Phase->Caption(), rp + 58, 2);
-    PutInt(l.AccountingDays->Value(), rp + 60, 2);
-    PutAmount(l.Insured->Value(), rp + 62, 10);
-    PutAmount(l.Employer->Value(), rp + 72, 10);
-    PutAmount(l.Total->Value(), rp + 82, 11);
+    digits(l.EarningsType, 38, "ΤΥΠΟΣ ΑΠΟΔΟΧΩΝ", rp + 34, 2);
+    integer(l.Days, 39, "ΗΜ. ΑΠΑΣΧΟΛΗΣΗΣ", rp + 36, 2);
+    amount(l.Wage, 40, "ΗΜΕΡΟΜΙΣΘΙΟ", rp + 38, 10);
+    amount(l.Earnings, 41, "ΑΠΟΔΟΧΕΣ", rp + 48, 10);
+    digits(l.Phase, 42, "ΚΑΤΑΣΚ.ΦΑΣΗ ή ΕΡΓΑΣ.ΔΗΜΟΣΙΟΥ", rp + 58, 2);
+    integer(l.AccountingDays, 43, "ΗΜ. ΑΠΟΛΟΓΙΣΤΙΚΩΝ", rp + 60, 2);
+    amount(l.Insured, 44, "ΕΙΣΦΟΡΕΣ ΑΣΦΑΛΙΣΜΕΝΟΥ", rp + 62, 10);
+    amount(l.Employer, 45, "ΕΙΣΦΟΡΕΣ ΕΡΓΟΔΟΤΗ", rp + 72, 10);
+    amount(l.Total, 46, "ΣΥΝΟΛΙΚΕΣ ΕΙΣΦΟΡΕΣ", rp + 82, 11);
+    const int kept = File.Count();
     File.AddRecord(e, r);
+    // What a dropped line holds goes nowhere.
+    if (Problems && File.Count() == kept)
+        Problems->Truncate(problemsBefore);
 }
 
-void TEmployFrame::ExportLine1(TApdFile &File)
+void TEmployFrame::ExportLine1(TApdFile &File, TExportProblems *Problems)
 {
-    ExportLine(0, File);
+    ExportLine(0, File, Problems);
 }
 
-void TEmployFrame::ExportLine2(TApdFile &File)
+void TEmployFrame::ExportLine2(TApdFile &File, TExportProblems *Problems)
 {
-    ExportLine(1, File);
+    ExportLine(1, File, Problems);
 }
 
-void TEmployFrame::ExportLine3(TApdFile &File)
+void TEmployFrame::ExportLine3(TApdFile &File, TExportProblems *Problems)
 {
-    ExportLine(2, File);
+    ExportLine(2, File, Problems);
 }
 
-void TEmployFrame::ExportLines(TApdFile &File)
+void TEmployFrame::ExportLines(TApdFile &File, TExportProblems *Problems)
 {
-    ExportLine1(File);
-    ExportLine2(File);
-    ExportLine3(File);
+    ExportLine1(File, Problems);
+    ExportLine2(File, Problems);
+    ExportLine3(File, Problems);
 }

@@ -18,15 +18,42 @@
 class TApdData;
 class TApdFile;
 
+// Values that a numeric field of the declaration file cannot hold whole (negative, or with more digits
+// than the field has), each named where the user finds it. The export collects them before anything is
+// written and refuses with one message when there are any.
+class TExportProblems
+{
+public:
+    void Amount(Currency Value, int Width, const QString &Where);
+    void Integer(qint64 Value, int Width, const QString &Where);
+    // A text of which the file keeps the digits.
+    void Digits(const QString &Text, int Width, const QString &Where);
+    int Count() const { return int(FItems.size()); }
+    // Forgets the notes after the first Count (a line the file drops after all).
+    void Truncate(int Count);
+    // Raises one error that lists the notes, the first ones in full and then how many more, if any.
+    void Raise() const;
+
+private:
+    void Note(const QString &Where, const QString &Shown, const QString &Why);
+    QStringList FItems;
+};
+
 // The kind of the page's boxes bound to the reference tables.
 using TEmployDbBox = TDbLookupXFrame;
 
-class TEmployFrame : public TFrame
+class TEmployFrame : public TFrame, public IDbGroupFill
 {
     Q_OBJECT
     Q_CLASSINFO("FormResource", ":/forms/EmployFrame.dfm")
+    // The page fills its sheet: its bounds are the sheet's layout, not part of a document.
+    Q_CLASSINFO("Stored:Left", "IsBoundsStored")
+    Q_CLASSINFO("Stored:Top", "IsBoundsStored")
+    Q_CLASSINFO("Stored:Width", "IsBoundsStored")
+    Q_CLASSINFO("Stored:Height", "IsBoundsStored")
 
 public:
+    Q_INVOKABLE bool IsBoundsStored() const { return false; }
     // Reads the form, marks the page inline and, when Owner is a declaration window, takes its period.
     Q_INVOKABLE explicit TEmployFrame(TComponent *AOwner);
     ~TEmployFrame() override;
@@ -47,13 +74,23 @@ public:
     int DaysSum();
     // The owner's four schemes copied into the page's.
     void CopySchemes();
-    // Two records per line, line 1 first.
-    void ExportLines(TApdFile &File);
-    void ExportLine1(TApdFile &File);
-    void ExportLine2(TApdFile &File);
-    void ExportLine3(TApdFile &File);
+    // Two records per line, line 1 first. With Problems, the values of the lines the file keeps that its
+    // numeric fields cannot hold are noted there.
+    void ExportLines(TApdFile &File, TExportProblems *Problems = nullptr);
+    void ExportLine1(TApdFile &File, TExportProblems *Problems = nullptr);
+    void ExportLine2(TApdFile &File, TExportProblems *Problems = nullptr);
+    void ExportLine3(TApdFile &File, TExportProblems *Problems = nullptr);
+    // The texts the print hooks copy into the continuation header (employer numbers, period); the window
+    // keeps them around a print job and puts them back afterwards.
+    QStringList PrintedTexts() const;
+    void SetPrintedTexts(const QStringList &Texts);
     // Written against a fresh page, so a document stores only what differs from the design.
     void WriteState(TWriter *Writer) override;
+    // Read from a document: the day limits follow the dates read.
+    void Loaded() override;
+    // A pick fills line Group (1 to 3): its daily wage is worked out once, when every box shows the pick.
+    void GroupFillBegin(int Group) override;
+    void GroupFillEnd(int Group) override;
 
     // ---- components of the form ----
     TXFrameNotifier *XFrameNotifier1 = nullptr;
@@ -138,6 +175,8 @@ public:
     void RefreshBoxes(TWinControl *Box);
     // Box 39's or 43's limit from the line's dates; counts the weekdays into it when Counting.
     void CountWorkDays(TXIntegerFrame *Box, bool Counting, TDateTime From, TDateTime To);
+    // Calendar days from From to To, both included; 0 (no limit) for dates outside the calendar.
+    static int DayLimit(TDateTime From, TDateTime To);
     // The owner, when it is a declaration window.
     TApdData *ApdDataOwner() const;
 
@@ -160,13 +199,17 @@ private:
         TXCurrencyFrame *Insured, *Employer, *Total;
     };
     void BindComponents();
+    // False while the page or its window is being read: stored values are not worked out again.
+    bool Computing() const;
+    // The line of a box of rows 22, 30, 31 or 33; -1 for any other.
+    int LineOf(TObject *Box) const;
     void LineDateChange(int Line);
     void LineWage(int Line);
     void LineEarnings(int Line);
     void LineContributions(int Line);
     void LineSpecialCase(int Line);
     void LineBlank(int Line, QString &Text);
-    void ExportLine(int Line, TApdFile &File);
+    void ExportLine(int Line, TApdFile &File, TExportProblems *Problems);
     void CopyOwnerText(TObject *Sender, TXFrame *OwnerBox);
     void SetPrintedText(TXFrame *Box, const QString &Text);
     void NotifyChange();
@@ -177,6 +220,8 @@ private:
 
     std::array<TLine, 3> FLines{};
     bool FBound = false;
+    // Per line: a pick is filling it, and a change has asked for its daily wage meanwhile.
+    std::array<bool, 3> FFilling{}, FWagePending{};
     // How far the wheel has scrolled the sheet up, in pixels.
     int FScrollTop = 0;
 };

@@ -5,20 +5,6 @@ THtmlHelpProc HtmlHelpA = nullptr;
 namespace
 {
 quintptr HHCtrlHandle = 0;
-
-// Loads the library before the program's own start-up runs and frees it at the end.
-struct THtmlHelpApiUnit {
-    THtmlHelpApiUnit()
-    {
-        HHCtrlHandle = 0;
-        LoadHtmlHelp();
-    }
-    ~THtmlHelpApiUnit()
-    {
-        if (HHCtrlHandle)
-            Platform::FreeLibrary(HHCtrlHandle);
-    }
-} HtmlHelpApiUnit;
 } // namespace
 
 bool LoadHtmlHelp()
@@ -30,4 +16,12 @@ bool LoadHtmlHelp()
             HtmlHelpA = reinterpret_cast<THtmlHelpProc>(Platform::GetProcAddress(HHCtrlHandle, "HtmlHelpA"));
     }
     return HHCtrlHandle != 0;
+}
+
+void UnloadHtmlHelp()
+{
+    if (HHCtrlHandle)
+        Platform::FreeLibrary(HHCtrlHandle);
+    HHCtrlHandle = 0;
+    HtmlHelpA = nullptr;
 }

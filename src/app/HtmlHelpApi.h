@@ -7,4 +7,7 @@
 extern THtmlHelpProc HtmlHelpA;
 
 // Loads the library and takes its entry point unless it is loaded already; true when it is loaded.
+// The program's start-up calls it before its own objects exist.
 bool LoadHtmlHelp();
+// Frees the library at the program's end; the entry point is absent afterwards.
+void UnloadHtmlHelp();

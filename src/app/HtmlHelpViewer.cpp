@@ -16,11 +16,6 @@ std::shared_ptr<THtmlHelpViewer> &HelpViewerRef()
 }
 
 constexpr int WinHelpViewerID = 1;
-
-struct THtmlHelpViewerUnit {
-    THtmlHelpViewerUnit() { HtmlHelpViewerInitialization(); }
-    ~THtmlHelpViewerUnit() { HtmlHelpViewerFinalization(); }
-} HtmlHelpViewerUnit;
 } // namespace
 
 void HtmlHelpViewerInitialization()

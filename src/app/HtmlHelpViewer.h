@@ -45,6 +45,6 @@ private:
 extern THtmlHelpViewer *HelpViewer;
 
 // Start-up and end of the viewer: create and register it, release the WinHelp viewer (number 1); at the
-// end close the help windows, release this viewer and free it. Both run by themselves around main.
+// end close the help windows, release this viewer and free it. The program's start-up and end call them.
 void HtmlHelpViewerInitialization();
 void HtmlHelpViewerFinalization();

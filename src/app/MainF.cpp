@@ -4,14 +4,16 @@
 #include "declaration/APDDataModuleF.h"
 #include "platform/Platform.h"
 #include "platform/Registry.h"
+#include "platform/SafeWrite.h"
 #include "vcl/ComponentStream.h"
 
 #include "AboutF.h"
 #include "HtmlHelpApi.h"
-#include "platform/HelpIntfs.h"
+#include "vcl/CommandIcons.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
@@ -19,10 +21,11 @@
 #include <QMenu>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QStyle>
+#include <QHash>
 #include <QTemporaryFile>
 #include <QWheelEvent>
 
+#include <cerrno>
 #include <cstdio>
 #include <optional>
 #include <unistd.h>
@@ -65,52 +68,36 @@ void RegisterMainClasses()
 {
     static const bool registered = [] {
         RegisterClasses<TMain, TPanel, TActionMainMenuBar, TActionToolBar, TStatusBar, TScrollBox, TActionManager,
-                        TFileControl, TOpenDialog, TSaveDialog, TFontDialog, TColorDialog, TAction>();
+                        TFileControl, TOpenDialog, TSaveDialog, TFontDialog, TColorDialog, TPageSetupDialog,
+                        TPrinterSetupDialog, TAction>();
         return true;
     }();
     (void)registered;
 }
 
-// The tool bar's and menus' images, by image index.
+// The tool bar's and menus' images, by image index: each the picture of what its command does.
 QIcon MainImage(int index)
 {
-    QStyle *style = QApplication::style();
-    auto themed = [style](const char *name, QStyle::StandardPixmap fallback) {
-        return QIcon::fromTheme(QString::fromLatin1(name), style->standardIcon(fallback));
+    static const QHash<int, QString> names = {
+        {11, QStringLiteral("document-new")},
+        {13, QStringLiteral("document-save")},
+        {64, QStringLiteral("document-open")},
+        {14, QStringLiteral("document-print-preview")},
+        {19, QStringLiteral("document-print")},
+        {61, QStringLiteral("page-add")},
+        {62, QStringLiteral("page-delete")},
+        {18, QStringLiteral("zoom-original")},
+        {17, QStringLiteral("zoom-in")},
+        {39, QStringLiteral("preferences-desktop-font")},
+        {65, QStringLiteral("preferences-desktop-theme")},
+        {63, QStringLiteral("help-contents")},
+        {66, QStringLiteral("frames-titles")},
+        {67, QStringLiteral("frames-data")},
+        {68, QStringLiteral("frames-empty")},
+        {69, QStringLiteral("frames-notes")},
     };
-    switch (index) {
-    case 11:
-        return themed("document-new", QStyle::SP_FileIcon);
-    case 13:
-        return themed("document-save", QStyle::SP_DialogSaveButton);
-    case 64:
-        return themed("document-open", QStyle::SP_DialogOpenButton);
-    case 14:
-        return themed("document-print-preview", QStyle::SP_FileDialogContentsView);
-    case 19:
-        return themed("document-print", QStyle::SP_ComputerIcon);
-    case 61:
-        return themed("list-add", QStyle::SP_FileDialogNewFolder);
-    case 62:
-        return themed("list-remove", QStyle::SP_TrashIcon);
-    case 18:
-        return themed("zoom-original", QStyle::SP_TitleBarNormalButton);
-    case 17:
-        return themed("zoom-in", QStyle::SP_TitleBarMaxButton);
-    case 39:
-        return themed("preferences-desktop-font", QStyle::SP_FileDialogDetailedView);
-    case 65:
-        return themed("color-fill", QStyle::SP_DesktopIcon);
-    case 63:
-        return themed("help-contents", QStyle::SP_DialogHelpButton);
-    case 66:
-    case 67:
-    case 68:
-    case 69:
-        return themed("format-justify-fill", QStyle::SP_FileDialogListView);
-    default:
-        return QIcon();
-    }
+    const auto it = names.constFind(index);
+    return it == names.constEnd() ? QIcon() : CommandIcon(*it);
 }
 
 template <class T> T *Find(TComponent *root, const char *name)
@@ -140,6 +127,8 @@ TMain::TMain(TComponent *AOwner) : TForm(AOwner)
     SaveDialog1 = Find<TSaveDialog>(this, "SaveDialog1");
     FontDialog1 = Find<TFontDialog>(this, "FontDialog1");
     ColorDialog1 = Find<TColorDialog>(this, "ColorDialog1");
+    PageSetupDialog1 = Find<TPageSetupDialog>(this, "PageSetupDialog1");
+    PrinterSetupDialog1 = Find<TPrinterSetupDialog>(this, "PrinterSetupDialog1");
 #define APD_FIND_ACTION(n) n = Find<TAction>(this, #n)
     APD_FIND_ACTION(aNew);
     APD_FIND_ACTION(aFileNewFromTemplate);
@@ -195,17 +184,9 @@ TMain::TMain(TComponent *AOwner) : TForm(AOwner)
     OnMouseWheel = [this](TObject *Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool &Handled) {
         FormMouseWheel(Sender, Shift, WheelDelta, MousePos, Handled);
     };
-    // F1 asks the help system for the window's keyword.
-    auto *help = new QAction(Peer());
-    help->setShortcut(QKeySequence(Qt::Key_F1));
-    help->setShortcutContext(Qt::WindowShortcut);
-    Peer()->addAction(help);
-    QObject::connect(help, &QAction::triggered, Peer(),
-                     [] { GuardEvent([] { HelpManager()->HelpKeyword(QStringLiteral("default")); }); });
     Peer()->installEventFilter(this);
     if (auto *area = ScrollBox1->ScrollArea())
         area->viewport()->installEventFilter(this);
-    Peer()->setWindowState(Qt::WindowMaximized);
     FormCreate(this);
 }
 
@@ -454,11 +435,14 @@ void TMain::OpenDocument(const QString &Path)
             FileControl1->SetFileName(FromTemplate ? UntitledName : Path);
             SetDocument(doc);
             return;
-        } catch (const std::exception &) {
+        } catch (const std::exception &e) {
             if (Document != doc)
                 delete doc;
-            if (MessageDlg(QStringLiteral("Αδυναμία ανοίγματος αρχείου ") + Path, mtWarning, mbAbortRetryIgnore, 0) !=
-                mrRetry)
+            // The reader's reason (the file's access, or where its contents are damaged) follows the path.
+            const QString reason = QString::fromUtf8(e.what());
+            if (MessageDlg(QStringLiteral("Αδυναμία ανοίγματος αρχείου ") + Path +
+                               (reason.isEmpty() ? QString() : QStringLiteral("\r\n") + reason),
+                           mtWarning, mbAbortRetryIgnore, 0) != mrRetry)
                 return;
         }
     }
@@ -490,29 +474,21 @@ void TMain::SaveDocument(const QString &Path)
     if (!Document)
         return;
     const QFileInfo target(Path);
-    // The new version is written completely beside the document before anything on disk changes.
-    QString tempPath;
-    {
-        QTemporaryFile temp(target.absolutePath() + QStringLiteral("/.") + target.fileName() +
-                            QStringLiteral(".XXXXXX"));
-        temp.setAutoRemove(false);
-        if (!temp.open())
-            throw EFCreateError(QStringLiteral("Αδυναμία δημιουργίας του αρχείου %1").arg(Path));
-        tempPath = temp.fileName();
-    }
-    try {
-        Document->SaveToFile(tempPath);
-    } catch (...) {
-        QFile::remove(tempPath);
-        throw;
-    }
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    Document->SaveToStream(buffer);
+    // Leftovers of earlier saves that never finished go first; the new version is then written completely
+    // beside the document before anything on disk changes.
+    Platform::RemoveStaleTemporaries(Path);
+    const QString tempPath = Platform::WriteTemporaryBeside(Path, buffer.data());
     QFile::setPermissions(tempPath, target.exists() ? QFile::permissions(Path)
                                                     : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                           QFileDevice::ReadGroup | QFileDevice::ReadOther);
     MakeBackup(Path, 1);
     if (std::rename(QFile::encodeName(tempPath).constData(), QFile::encodeName(Path).constData()) != 0) {
+        const int error = errno;
         QFile::remove(tempPath);
-        throw EFCreateError(QStringLiteral("Αδυναμία δημιουργίας του αρχείου %1").arg(Path));
+        throw EFCreateError(Platform::CreateFileErrorText(Path, error));
     }
     FileControl1->SetModified(false);
     FileControl1->SetFileName(Path);
@@ -633,14 +609,12 @@ void TMain::aPrintExecute(TObject *)
 
 void TMain::FilePageSetup1Execute(TObject *)
 {
-    TPageSetupDialog dialog(nullptr);
-    dialog.Execute();
+    PageSetupDialog1->Execute();
 }
 
 void TMain::FilePrintSetup1Execute(TObject *)
 {
-    TPrinterSetupDialog dialog(nullptr);
-    dialog.Execute();
+    PrinterSetupDialog1->Execute();
 }
 
 void TMain::aExitExecute(TObject *)

@@ -35,6 +35,8 @@ public:
     TSaveDialog *SaveDialog1 = nullptr;
     TFontDialog *FontDialog1 = nullptr;
     TColorDialog *ColorDialog1 = nullptr;
+    TPageSetupDialog *PageSetupDialog1 = nullptr;
+    TPrinterSetupDialog *PrinterSetupDialog1 = nullptr;
     TAction *aNew = nullptr, *aFileNewFromTemplate = nullptr, *aSave = nullptr, *aSaveAs = nullptr, *aOpen = nullptr,
             *aRecentFiles = nullptr, *aPreview = nullptr, *aPrint = nullptr, *FilePageSetup1 = nullptr,
             *FilePrintSetup1 = nullptr, *aExit = nullptr, *aExportIkaApd = nullptr, *aInsertPage = nullptr,

@@ -9,11 +9,6 @@
 
 namespace
 {
-const bool NameRollerRegistered = [] {
-    RegisterClass<TNameRoller>();
-    return true;
-}();
-
 constexpr int TimerInterval = 50; // ms
 constexpr float Step = 0.12f;     // lines per timer step
 } // namespace

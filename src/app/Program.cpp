@@ -1,6 +1,10 @@
 #include "Program.h"
 
+#include "EmployerFrameF.h"
+#include "HtmlHelpApi.h"
+#include "HtmlHelpViewer.h"
 #include "MainF.h"
+#include "NameRoller.h"
 #include "XForms/DataSetPopupF.h"
 #include "declaration/APDDataModuleF.h"
 #include "declaration/DiskLabelF.h"
@@ -10,6 +14,7 @@
 #include "declaration/eApdOptionsF.h"
 #include "declaration/eApdReportF.h"
 #include "printing/PreviewFormF.h"
+#include "printing/PrintingUnits.h"
 
 #include <QGuiApplication>
 #include <QLocale>
@@ -26,6 +31,25 @@ template <class T> void CreateForm(T *&Global)
 }
 } // namespace
 
+void InitializeUnits()
+{
+    static const bool done = [] {
+        InitializePrintingUnits();
+        RegisterClasses<TEmployFrame, TNameRoller>();
+        LoadHtmlHelp();
+        HtmlHelpViewerInitialization();
+        return true;
+    }();
+    (void)done;
+}
+
+void FinalizeUnits()
+{
+    HtmlHelpViewerFinalization();
+    UnloadHtmlHelp();
+    FinalizePrintingUnits();
+}
+
 bool SetGreekLocale()
 {
     const QLocale current;
@@ -37,6 +61,7 @@ bool SetGreekLocale()
 
 void InitializeApplication()
 {
+    Application()->Initialize();
     Application()->SetTitle(Title);
     // The main window's caption already carries the title; the window system must not repeat it.
     QGuiApplication::setApplicationDisplayName(QString());

@@ -8,6 +8,14 @@ namespace Program
 {
 inline const QString Title = QStringLiteral("Dovra Α.Π.Δ.");
 
+// The units' start-up, before anything else runs: every class that form resources and documents name is
+// registered, the content printers take their places, the HTML Help library is loaded and its viewer
+// replaces the WinHelp viewer. Explicit calls, so that nothing the program relies on can be left out by
+// the linker. Idempotent.
+void InitializeUnits();
+// The units' end, after the objects are freed: the help viewer closes the help windows and leaves, the
+// HTML Help library is unloaded, the folder of preview page files is removed.
+void FinalizeUnits();
 // Sets the Greek locale when another one is in force; true when it had to be set.
 bool SetGreekLocale();
 // Titles the application object.

@@ -3,11 +3,9 @@
 #include "XForms/DataSetPopupF.h"
 #include "XForms/FieldEditor.h"
 #include "db/DBTables.h"
-#include "platform/HelpIntfs.h"
 #include "vcl/ActnList.h"
 #include "vcl/ComponentStream.h"
 
-#include <QAction>
 #include <QEvent>
 
 static void InitTableEditorResource()
@@ -55,15 +53,7 @@ TTableEditor::TTableEditor(TComponent *AOwner) : TForm(AOwner)
     PageControl1->SetActivePage(TabSheet2);
     StatusBar1->AddPanel(QString(), 160);
     StatusBar1->AddPanel(QString(), 0);
-    Peer()->setWindowFlag(Qt::WindowStaysOnTopHint);
     Peer()->installEventFilter(this);
-    // F1 asks the help system for the table's topic.
-    auto *help = new QAction(Peer());
-    help->setShortcut(QKeySequence(Qt::Key_F1));
-    help->setShortcutContext(Qt::WindowShortcut);
-    Peer()->addAction(help);
-    QObject::connect(help, &QAction::triggered, Peer(),
-                     [this] { GuardEvent([this] { HelpManager()->HelpKeyword(FHelpKeyword); }); });
     OnClose = [this](TObject *Sender, TCloseAction &Action) { FormClose(Sender, Action); };
     FormCreate(this);
 }
@@ -96,9 +86,6 @@ bool TTableEditor::Edit(TDataSet *DataSet, TObject *Sender, bool Modal)
         delete editor;
         throw;
     }
-    const int left = std::max(0, (Screen()->Width() - editor->Width()) / 2);
-    const int top = std::max(0, (Screen()->Height() - editor->Height()) / 2);
-    editor->SetBounds(left, top, editor->Width(), editor->Height());
     if (!Modal) {
         editor->Show();
         return true;
@@ -117,8 +104,11 @@ void TTableEditor::SetDataSet(TDataSet *DataSet)
 {
     DataSource->SetDataSet(DataSet);
     BuildDetailPage();
-    FHelpKeyword = DataSet ? DataSet->Name() : QString();
-    ReadOnlyCheck->SetEnabled(qobject_cast<TTable *>(DataSet) != nullptr);
+    // F1 anywhere in the window opens the table's topic.
+    SetHelpKeyword(DataSet ? DataSet->Name() : QString());
+    // A table whose file this user cannot write stays read-only whatever the box says: it shows ticked and
+    // cannot be switched, and nothing is asked.
+    ReadOnlyCheck->SetEnabled(qobject_cast<TTable *>(DataSet) != nullptr && !DataSet->FileReadOnly());
     ReadOnlyCheck->SetChecked(DataSet && !DataSet->CanModify());
     DataSetFilterFrame1->SetDataSet(DataSet);
 }
@@ -222,8 +212,11 @@ void TTableEditor::FormCreate(TObject *)
 {
     ReadOnlyCheck = new TCheckBox(this);
     ReadOnlyCheck->SetCaption(QStringLiteral("Μόνο για Ανάγνωση"));
-    const int height = StatusBar1->ClientHeight() - 8;
     ReadOnlyCheck->SetParent(StatusBar1);
+    // The designed height leaves the bar's margins free; the box is never lower than its own tick mark,
+    // which would be drawn cut.
+    const int height = std::max(StatusBar1->ClientHeight() - 8,
+                                std::min(StatusBar1->ClientHeight(), ReadOnlyCheck->Peer()->sizeHint().height()));
     ReadOnlyCheck->SetBounds(3, (StatusBar1->ClientHeight() - height) / 2, 140, height);
     ReadOnlyCheck->OnClick = [this](TObject *Sender) { ReadOnlyCheckClick(Sender); };
 }
@@ -231,7 +224,7 @@ void TTableEditor::FormCreate(TObject *)
 void TTableEditor::ReadOnlyCheckClick(TObject *)
 {
     auto *table = qobject_cast<TTable *>(GetDataSet());
-    if (!table || ReadOnlyCheck->Checked() == table->ReadOnly())
+    if (!table || table->FileReadOnly() || ReadOnlyCheck->Checked() == table->ReadOnly())
         return;
     const QString verb =
         ReadOnlyCheck->Checked() ? QStringLiteral("Απενεργοποιήσετε") : QStringLiteral("Ενεργοποιήσετε");

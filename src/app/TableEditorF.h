@@ -27,7 +27,6 @@ public:
     TDataSet *GetDataSet() const;
     void BuildDetailPage();
     TPanel *MakeFieldPanel(TField *Field, TWinControl *Parent);
-    QString HelpKeyword() const { return FHelpKeyword; }
 
     Q_INVOKABLE void FormCreate(TObject *Sender);
     Q_INVOKABLE void FormActivate(TObject *Sender);
@@ -54,5 +53,4 @@ protected:
 private:
     TNotifyEvent FOldHint;
     bool FHintInstalled = false;
-    QString FHelpKeyword;
 };

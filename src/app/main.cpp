@@ -9,6 +9,7 @@
 
 int main(int argc, char **argv)
 {
+    Program::InitializeUnits();
     Program::SetGreekLocale();
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("DovraApd"));
@@ -18,11 +19,13 @@ int main(int argc, char **argv)
     } catch (const EHalt &) {
         // The user refused the conversion of the reference tables: no window is shown.
         Program::DestroyForms();
+        Program::FinalizeUnits();
         return 0;
     }
     Application()->Run();
     Program::DestroyForms();
     // Whatever else the application object owns goes with it.
     Application()->DestroyComponents();
+    Program::FinalizeUnits();
     return 0;
 }

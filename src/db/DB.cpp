@@ -385,6 +385,17 @@ TIndexDefs::TIndexDefs(TPersistent *Owner)
 {
 }
 
+void TIndexDefs::Update()
+{
+    auto *dataSet = qobject_cast<TDataSet *>(GetOwner());
+    if (!dataSet)
+        return;
+    std::shared_ptr<TTableStore> store = dataSet->FStore ? dataSet->FStore : dataSet->OpenStore();
+    Clear();
+    for (const TStoredIndexDef &d : store->IndexDefs())
+        Add(d.Name, d.Fields, TIndexOptions::fromInt(d.Options));
+}
+
 TIndexDef *TIndexDefs::Add(const QString &Name, const QString &Fields, TIndexOptions Options)
 {
     auto *d = static_cast<TIndexDef *>(TCollection::Add());
@@ -765,14 +776,31 @@ int TDataSet::RecNo() const
 
 bool TDataSet::CanModify() const
 {
-    return Active() && !ReadOnlyDataSet();
+    return Active() && !ReadOnlyDataSet() && !FileReadOnly();
+}
+
+bool TDataSet::FileReadOnly() const
+{
+    return FStore && FStore->ReadOnly();
+}
+
+void TDataSet::CheckCanModify() const
+{
+    if (CanModify())
+        return;
+    // The user knows the table by its file, not by the component's name.
+    const QString table = FStore ? QFileInfo(FStore->FileName()).fileName() : Name();
+    DatabaseError(FileReadOnly()
+                      ? QStringLiteral("Ο πίνακας \"%1\" είναι μόνο για ανάγνωση: δεν επιτρέπεται η εγγραφή στο αρχείο "
+                                       "του.")
+                            .arg(table)
+                      : QStringLiteral("Ο πίνακας \"%1\" είναι μόνο για ανάγνωση.").arg(table));
 }
 
 void TDataSet::BeginInsert(bool)
 {
     CheckBrowseMode();
-    if (!CanModify())
-        DatabaseError(QStringLiteral("Ο πίνακας \"%1\" είναι μόνο για ανάγνωση.").arg(Name()));
+    CheckCanModify();
     if (BeforeInsert)
         BeforeInsert(this);
     CheckBrowseMode();
@@ -811,8 +839,7 @@ void TDataSet::Edit()
         Insert();
         return;
     }
-    if (!CanModify())
-        DatabaseError(QStringLiteral("Ο πίνακας \"%1\" είναι μόνο για ανάγνωση.").arg(Name()));
+    CheckCanModify();
     if (BeforeEdit)
         BeforeEdit(this);
     FEditBuffer = FView[static_cast<size_t>(FCurrent)]->Values;
@@ -880,8 +907,7 @@ void TDataSet::Delete()
     SyncView();
     if (FCurrent < 0)
         DatabaseError(QStringLiteral("Ο πίνακας \"%1\" δεν έχει εγγραφές.").arg(Name()));
-    if (!CanModify())
-        DatabaseError(QStringLiteral("Ο πίνακας \"%1\" είναι μόνο για ανάγνωση.").arg(Name()));
+    CheckCanModify();
     if (BeforeDelete)
         BeforeDelete(this);
     FStore->Delete(FView[static_cast<size_t>(FCurrent)]);

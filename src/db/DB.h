@@ -321,6 +321,8 @@ public:
     explicit TIndexDefs(TPersistent *Owner = nullptr);
     TIndexDef &operator[](int i) const { return *static_cast<TIndexDef *>(Items(i)); }
     TIndexDef *Add(const QString &Name, const QString &Fields, TIndexOptions Options);
+    // Reads the definitions stored with the owning dataset's table.
+    void Update();
 };
 
 // ------------------------------------------------------------------------------------------ dataset
@@ -388,6 +390,10 @@ public:
     void Delete();
     void CheckBrowseMode();
     bool CanModify() const;
+    // Raises the read-only error when the dataset cannot be modified.
+    void CheckCanModify() const;
+    // The open dataset's file cannot be written by this user (whatever the dataset's own settings).
+    bool FileReadOnly() const;
     bool Modified() const { return FModified; }
 
     TBookmark GetBookmark() const;
@@ -444,6 +450,7 @@ private:
     friend class TField;
     friend class TDataSource;
     friend class TFieldDefs;
+    friend class TIndexDefs;
     void DoOpen();
     void DoClose();
     void BindFields();

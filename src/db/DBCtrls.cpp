@@ -9,11 +9,6 @@
 
 namespace
 {
-const bool DBControlClassesRegistered = [] {
-    RegisterClasses<TDBEdit, TDBCheckBox, TDBComboBox, TDBNavigator>();
-    return true;
-}();
-
 // The text a bound control shows: the field's display text, or its editing text while it is edited.
 QString FieldShownText(const TFieldDataLink &Link, const TComponent *Control, bool Editing)
 {
@@ -343,7 +338,10 @@ void TDBNavigator::ApplyButtons()
     for (int i = 0; i < 10; ++i)
         if (QToolButton *b = Button(TNavigateBtn(i))) {
             b->setAutoRaise(FFlat);
-            b->setToolTip(i < FHints->Count() ? GetShortHint(FHints->Strings(i)) : QString());
+            const QString hint = i < FHints->Count() ? FHints->Strings(i) : QString();
+            b->setToolTip(GetShortHint(hint));
+            // The long part reaches the window's hint panel while the mouse is over the button.
+            b->setStatusTip(GetLongHint(hint));
             b->setEnabled(FEnabled[i]);
         }
 }

@@ -8,14 +8,6 @@
 #include <QItemSelectionModel>
 #include <QTableView>
 
-namespace
-{
-const bool GridClassesRegistered = [] {
-    RegisterClasses<TDBGrid>();
-    return true;
-}();
-} // namespace
-
 // ------------------------------------------------------------------------------------------ TColumn
 
 QString TColumn::FieldName() const
@@ -99,6 +91,27 @@ private:
     TDBGrid *FGrid;
 };
 
+// The grid's widget. Tab moves to the next column of the row and Shift+Tab to the previous one; past the
+// row's last (or first) column they leave the grid, so that the keyboard reaches the controls after it.
+class TDBGridView : public TPeer<QTableView>
+{
+public:
+    using TPeer<QTableView>::TPeer;
+
+protected:
+    bool focusNextPrevChild(bool next) override
+    {
+        const QModelIndex current = currentIndex();
+        if (!current.isValid() || !model())
+            return QWidget::focusNextPrevChild(next);
+        const int column = current.column() + (next ? 1 : -1);
+        if (column < 0 || column >= model()->columnCount())
+            return QWidget::focusNextPrevChild(next);
+        setCurrentIndex(current.siblingAtColumn(column));
+        return true;
+    }
+};
+
 // ------------------------------------------------------------------------------------------ TDBGrid
 
 TDBGrid::TDBGrid(TComponent *AOwner)
@@ -161,7 +174,7 @@ QTableView *TDBGrid::TableView()
 
 QWidget *TDBGrid::CreatePeer()
 {
-    auto *view = new TPeer<QTableView>(this);
+    auto *view = new TDBGridView(this);
     FModel = new TDBGridModel(this, view);
     view->setModel(FModel);
     view->setFont(DesignFontOf(GetFont()));

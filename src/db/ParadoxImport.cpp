@@ -98,12 +98,22 @@ bool IsParadoxFile(const QString &fileName)
            maxTableSize <= 32 && numFields >= 1 && numFields <= 255 && f.size() >= headerSize;
 }
 
-bool HasSoundBlockChain(const QString &fileName)
+namespace
+{
+
+// Where the records of a Paradox data file lie: its data blocks in chain order, each with the number of
+// records it holds.
+struct TBlockChain {
+    int RecordSize = 0;
+    qint64 Claimed = 0;
+    std::vector<std::pair<qint64, int>> Blocks; // file offset of the first record, records in the block
+};
+
+bool ReadBlockChain(QFile &f, TBlockChain &chain)
 {
     // pxlib follows the chain of data blocks without bounds or cycle checks, so a damaged chain would hang
     // it or send it reading far outside the file: walk the chain here first.
-    QFile f(fileName);
-    if (!f.open(QIODevice::ReadOnly))
+    if (!f.seek(0))
         return false;
     const QByteArray h = f.read(0x78);
     if (h.size() < 0x78)
@@ -114,7 +124,6 @@ bool HasSoundBlockChain(const QString &fileName)
     const int recordSize = u16(h, 0);
     const qint64 headerSize = u16(h, 2);
     const qint64 blockSize = static_cast<qint64>(static_cast<unsigned char>(h.at(5))) * 0x400;
-    const qint64 numRecords = static_cast<qint64>(static_cast<quint32>(u16(h, 6) | (u16(h, 8) << 16)));
     const int fileBlocks = u16(h, 0x0C);
     const int firstBlock = u16(h, 0x0E);
     const int lastBlock = u16(h, 0x10);
@@ -123,33 +132,51 @@ bool HasSoundBlockChain(const QString &fileName)
     const qint64 blocksInFile = (f.size() - headerSize) / blockSize;
     if (fileBlocks > blocksInFile || lastBlock > blocksInFile || firstBlock > blocksInFile)
         return false;
-    if (numRecords > blocksInFile * ((blockSize - 6) / recordSize))
-        return false;
+    chain.RecordSize = recordSize;
+    chain.Claimed = static_cast<qint64>(static_cast<quint32>(u16(h, 6) | (u16(h, 8) << 16)));
+    chain.Blocks.clear();
     std::vector<bool> seen(static_cast<size_t>(blocksInFile) + 1, false);
     for (int block = firstBlock; block != 0;) {
         if (block > blocksInFile || seen[static_cast<size_t>(block)])
             return false;
         seen[static_cast<size_t>(block)] = true;
-        if (!f.seek(headerSize + (block - 1) * blockSize))
+        const qint64 at = headerSize + (block - 1) * blockSize;
+        if (!f.seek(at))
             return false;
         const QByteArray b = f.read(6);
         if (b.size() < 6)
             return false;
+        // The size of the records after the first: one record less than the block holds.
         const int addDataSize = static_cast<qint16>(u16(b, 4));
-        if (addDataSize >= blockSize - 6 || addDataSize < -recordSize)
+        if (addDataSize >= blockSize - 6 || addDataSize < -recordSize || addDataSize % recordSize != 0)
             return false;
+        const int records = addDataSize / recordSize + 1;
+        if (static_cast<qint64>(records) * recordSize > blockSize - 6)
+            return false;
+        chain.Blocks.emplace_back(at + 6, records);
         block = u16(b, 0);
     }
     return true;
 }
 
-void ReadParadoxTable(const QString &fileName, std::vector<TStoredFieldDef> &fields,
-                      std::vector<TStoredIndexDef> &indexes, std::vector<TRowValues> &rows)
+} // namespace
+
+bool HasSoundBlockChain(const QString &fileName)
+{
+    QFile f(fileName);
+    TBlockChain chain;
+    return f.open(QIODevice::ReadOnly) && ReadBlockChain(f, chain);
+}
+
+TParadoxRecordCount ReadParadoxTable(const QString &fileName, std::vector<TStoredFieldDef> &fields,
+                                     std::vector<TStoredIndexDef> &indexes, std::vector<TRowValues> &rows)
 {
     const QString shortName = QFileInfo(fileName).fileName();
     PxError error;
     PxDoc px;
-    if (!IsParadoxFile(fileName) || !HasSoundBlockChain(fileName))
+    QFile file(fileName);
+    TBlockChain chain;
+    if (!IsParadoxFile(fileName) || !file.open(QIODevice::ReadOnly) || !ReadBlockChain(file, chain))
         throw EDatabaseError(DamagedTableMessage(fileName));
     px.Doc = PX_new2(ErrorHandler, nullptr, nullptr, nullptr);
     if (!px.Doc)
@@ -162,7 +189,7 @@ void ReadParadoxTable(const QString &fileName, std::vector<TStoredFieldDef> &fie
     const int numFields = PX_get_num_fields(px.Doc);
     const int recordSize = PX_get_recordsize(px.Doc);
     pxfield_t *pf = PX_get_fields(px.Doc);
-    if (!head || !pf || numFields <= 0 || recordSize <= 0)
+    if (!head || !pf || numFields <= 0 || recordSize != chain.RecordSize)
         throw EDatabaseError(DamagedTableMessage(fileName));
 
     fields.clear();
@@ -215,72 +242,79 @@ void ReadParadoxTable(const QString &fileName, std::vector<TStoredFieldDef> &fie
         indexes.push_back({QStringLiteral("primary"), keys.join(u';'), ixPrimary | ixUnique});
     }
 
+    // The records are what the data blocks hold, whatever the header's count says: a damaged count must
+    // not drop rows silently (the caller compares the two).
     rows.clear();
-    const int count = PX_get_num_records(px.Doc);
     std::vector<unsigned char> buf(static_cast<size_t>(recordSize));
-    for (int r = 0; r < count; ++r) {
-        if (!PX_get_record(px.Doc, r, reinterpret_cast<char *>(buf.data())))
-            throw EDatabaseError(DamagedTableMessage(fileName));
-        TRowValues row;
-        for (int i = 0; i < numFields; ++i) {
-            const unsigned char *p = buf.data() + offsets[i];
-            const int len = pf[i].px_flen;
-            QVariant v;
-            switch (pf[i].px_ftype) {
-            case pxfAlpha: {
-                int n = 0;
-                while (n < len && p[n])
-                    ++n;
-                if (n > 0)
-                    v = FromCp1253(reinterpret_cast<const char *>(p), n);
-                break;
-            }
-            case pxfShort:
-                if (!AllZero(p, 2))
-                    v = static_cast<int>(static_cast<qint16>(BigEndian(p, 2) ^ 0x8000u));
-                break;
-            case pxfLong:
-            case pxfAutoInc:
-                if (!AllZero(p, 4))
-                    v = static_cast<int>(static_cast<qint32>(BigEndian(p, 4) ^ 0x80000000u));
-                break;
-            case pxfDate:
-                if (!AllZero(p, 4)) {
-                    const long days = static_cast<qint32>(BigEndian(p, 4) ^ 0x80000000u);
-                    int y = 0, m = 0, d = 0;
-                    PX_SdnToGregorian(days + 1721425L, &y, &m, &d);
-                    TDateTime dt = 0;
-                    if (TryEncodeDate(y, m, d, dt))
-                        v = static_cast<double>(dt);
+    TParadoxRecordCount count;
+    count.Claimed = chain.Claimed;
+    for (const auto &[blockAt, blockRecords] : chain.Blocks)
+        for (int r = 0; r < blockRecords; ++r) {
+            if (!file.seek(blockAt + static_cast<qint64>(r) * recordSize) ||
+                file.read(reinterpret_cast<char *>(buf.data()), recordSize) != recordSize)
+                throw EDatabaseError(DamagedTableMessage(fileName));
+            TRowValues row;
+            for (int i = 0; i < numFields; ++i) {
+                const unsigned char *p = buf.data() + offsets[i];
+                const int len = pf[i].px_flen;
+                QVariant v;
+                switch (pf[i].px_ftype) {
+                case pxfAlpha: {
+                    int n = 0;
+                    while (n < len && p[n])
+                        ++n;
+                    if (n > 0)
+                        v = FromCp1253(reinterpret_cast<const char *>(p), n);
+                    break;
                 }
-                break;
-            case pxfNumber:
-                if (!AllZero(p, 8))
-                    v = RawDouble(p);
-                break;
-            case pxfCurrency:
-                if (!AllZero(p, 8)) {
-                    try {
-                        v = QVariant::fromValue(Currency::FromDouble(RawDouble(p)));
-                    } catch (const Exception &) {
-                        throw EDatabaseError(DamagedTableMessage(fileName));
+                case pxfShort:
+                    if (!AllZero(p, 2))
+                        v = static_cast<int>(static_cast<qint16>(BigEndian(p, 2) ^ 0x8000u));
+                    break;
+                case pxfLong:
+                case pxfAutoInc:
+                    if (!AllZero(p, 4))
+                        v = static_cast<int>(static_cast<qint32>(BigEndian(p, 4) ^ 0x80000000u));
+                    break;
+                case pxfDate:
+                    if (!AllZero(p, 4)) {
+                        const long days = static_cast<qint32>(BigEndian(p, 4) ^ 0x80000000u);
+                        int y = 0, m = 0, d = 0;
+                        PX_SdnToGregorian(days + 1721425L, &y, &m, &d);
+                        TDateTime dt = 0;
+                        if (TryEncodeDate(y, m, d, dt))
+                            v = static_cast<double>(dt);
                     }
+                    break;
+                case pxfNumber:
+                    if (!AllZero(p, 8))
+                        v = RawDouble(p);
+                    break;
+                case pxfCurrency:
+                    if (!AllZero(p, 8)) {
+                        try {
+                            v = QVariant::fromValue(Currency::FromDouble(RawDouble(p)));
+                        } catch (const Exception &) {
+                            throw EDatabaseError(DamagedTableMessage(fileName));
+                        }
+                    }
+                    break;
+                case pxfLogical:
+                    if (p[0])
+                        v = (p[0] & 0x7F) != 0;
+                    break;
+                default:
+                    break;
                 }
-                break;
-            case pxfLogical:
-                if (p[0])
-                    v = (p[0] & 0x7F) != 0;
-                break;
-            default:
-                break;
+                row.push_back(v);
             }
-            row.push_back(v);
+            rows.push_back(std::move(row));
         }
-        rows.push_back(std::move(row));
-    }
+    count.Read = static_cast<qint64>(rows.size());
+    return count;
 }
 
-void ImportParadoxTable(const QString &fileName, const QString &targetFile, int timeoutMs)
+TParadoxRecordCount ImportParadoxTable(const QString &fileName, const QString &targetFile, int timeoutMs)
 {
     if (!IsParadoxFile(fileName) || !HasSoundBlockChain(fileName))
         throw EDatabaseError(DamagedTableMessage(fileName));
@@ -304,8 +338,10 @@ void ImportParadoxTable(const QString &fileName, const QString &targetFile, int 
             std::vector<TStoredFieldDef> fields;
             std::vector<TStoredIndexDef> indexes;
             std::vector<TRowValues> rows;
-            ReadParadoxTable(fileName, fields, indexes, rows);
+            const TParadoxRecordCount count = ReadParadoxTable(fileName, fields, indexes, rows);
             TTableStore::CreateFile(targetFile, fields, indexes, rows);
+            // Success tells the parent the two counts; a failure, its message.
+            message = QByteArray::number(count.Read) + ' ' + QByteArray::number(count.Claimed);
         } catch (const Exception &e) {
             message = e.Message().toUtf8();
             rc = 1;
@@ -343,4 +379,16 @@ void ImportParadoxTable(const QString &fileName, const QString &targetFile, int 
         QFile::remove(targetFile);
         throw EDatabaseError(message.isEmpty() ? DamagedTableMessage(fileName) : QString::fromUtf8(message));
     }
+    const QList<QByteArray> numbers = message.split(' ');
+    TParadoxRecordCount count;
+    bool readOk = false, claimedOk = false;
+    if (numbers.size() == 2) {
+        count.Read = numbers[0].toLongLong(&readOk);
+        count.Claimed = numbers[1].toLongLong(&claimedOk);
+    }
+    if (!readOk || !claimedOk) {
+        QFile::remove(targetFile);
+        throw EDatabaseError(DamagedTableMessage(fileName));
+    }
+    return count;
 }

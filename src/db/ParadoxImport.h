@@ -7,12 +7,21 @@
 
 // A quick look at the header: does the file look like a Paradox data file?
 bool IsParadoxFile(const QString &fileName);
-// Are the data blocks of the file a chain within the file, without loops? (Checked before pxlib reads it.)
+// Are the data blocks of the file a chain within the file, without loops, each holding whole records?
+// (Checked before pxlib reads it.)
 bool HasSoundBlockChain(const QString &fileName);
-// Reads the field definitions, the primary key and every record. Raises EDatabaseError naming the file
-// when pxlib cannot read it or a field has a type the engine does not hold.
-void ReadParadoxTable(const QString &fileName, std::vector<TStoredFieldDef> &fields,
-                      std::vector<TStoredIndexDef> &indexes, std::vector<TRowValues> &rows);
+
+// How many records the data blocks held, and how many the header said there were. They differ in a
+// damaged file; the records read are what the blocks hold.
+struct TParadoxRecordCount {
+    qint64 Read = 0;
+    qint64 Claimed = 0;
+};
+
+// Reads the field definitions, the primary key and every record the data blocks hold. Raises
+// EDatabaseError naming the file when it cannot be read or a field has a type the engine does not hold.
+TParadoxRecordCount ReadParadoxTable(const QString &fileName, std::vector<TStoredFieldDef> &fields,
+                                     std::vector<TStoredIndexDef> &indexes, std::vector<TRowValues> &rows);
 // Writes the Paradox table as a table file under targetFile. pxlib runs in a child process, so that a damaged
 // file that would hang or crash it is reported (EDatabaseError naming the file) instead.
-void ImportParadoxTable(const QString &fileName, const QString &targetFile, int timeoutMs = 10000);
+TParadoxRecordCount ImportParadoxTable(const QString &fileName, const QString &targetFile, int timeoutMs = 10000);

@@ -2,13 +2,17 @@
 
 #include "db/GreekText.h"
 #include "db/ParadoxImport.h"
+#include "vcl/Dialogs.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <map>
 #include <sqlite3.h>
+#include <unistd.h>
 
 namespace
 {
@@ -76,28 +80,80 @@ void BindValue(sqlite3_stmt *st, int col, const QVariant &v, TFieldType type)
     }
 }
 
-QVariant ColumnValue(sqlite3_stmt *st, int col, TFieldType type)
+// The stored value in the field's type. False when what is stored is not of that kind (text in an
+// amount, a fraction in an integer, a number out of its field's range): the table is damaged, and
+// reading such a value as 0 would give wrong wages and rates without a word.
+bool ColumnValue(sqlite3_stmt *st, int col, TFieldType type, QVariant &value)
 {
-    if (sqlite3_column_type(st, col) == SQLITE_NULL)
-        return {};
+    value = QVariant();
+    const int stored = sqlite3_column_type(st, col);
+    if (stored == SQLITE_NULL)
+        return true;
+    if (stored == SQLITE_BLOB)
+        return false;
     switch (type) {
     case ftString:
-        return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(st, col)),
-                                 sqlite3_column_bytes(st, col));
+        value = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(st, col)),
+                                  sqlite3_column_bytes(st, col));
+        return true;
     case ftSmallint:
-    case ftInteger:
-        return static_cast<int>(sqlite3_column_int64(st, col));
+    case ftInteger: {
+        if (stored != SQLITE_INTEGER)
+            return false;
+        const qint64 v = sqlite3_column_int64(st, col);
+        const qint64 limit = type == ftSmallint ? 32767 : 2147483647;
+        if (v < -limit - 1 || v > limit)
+            return false;
+        value = static_cast<int>(v);
+        return true;
+    }
     case ftBoolean:
-        return sqlite3_column_int64(st, col) != 0;
+        if (stored != SQLITE_INTEGER)
+            return false;
+        value = sqlite3_column_int64(st, col) != 0;
+        return true;
     case ftCurrency:
-        return QVariant::fromValue(Currency::FromRaw(sqlite3_column_int64(st, col)));
+        if (stored != SQLITE_INTEGER)
+            return false;
+        value = QVariant::fromValue(Currency::FromRaw(sqlite3_column_int64(st, col)));
+        return true;
     case ftFloat:
-    case ftDate:
-        return sqlite3_column_double(st, col);
+    case ftDate: {
+        if (stored != SQLITE_INTEGER && stored != SQLITE_FLOAT)
+            return false;
+        const double v = sqlite3_column_double(st, col);
+        if (!std::isfinite(v))
+            return false;
+        value = v;
+        return true;
+    }
     case ftUnknown:
         break;
     }
-    return {};
+    return false;
+}
+
+// What a field of the type holds, for the damaged-value message.
+QString KindOfValue(TFieldType type)
+{
+    switch (type) {
+    case ftString:
+        return QStringLiteral("κείμενο");
+    case ftSmallint:
+    case ftInteger:
+        return QStringLiteral("ακέραιος αριθμός μέσα στα όρια του πεδίου");
+    case ftFloat:
+        return QStringLiteral("αριθμός");
+    case ftCurrency:
+        return QStringLiteral("ποσό");
+    case ftDate:
+        return QStringLiteral("ημερομηνία");
+    case ftBoolean:
+        return QStringLiteral("τιμή ναι/όχι");
+    case ftUnknown:
+        break;
+    }
+    return QStringLiteral("τιμή του πεδίου");
 }
 
 // A prepared statement that finalizes itself.
@@ -124,6 +180,39 @@ QByteArray InsertSql(size_t fieldCount, bool withId)
         vals += "?";
     }
     return "INSERT INTO apd_rows(" + cols + ") VALUES(" + vals + ")";
+}
+
+// The reason of the engine's last error, in the user's words; the system's own cause where it tells more.
+QString EngineReason(sqlite3 *db)
+{
+    if (const QString system = SystemErrorText(sqlite3_system_errno(db)); !system.isEmpty())
+        return system;
+    const int code = sqlite3_extended_errcode(db);
+    switch (code & 0xFF) {
+    case SQLITE_READONLY:
+        return QStringLiteral("το αρχείο είναι μόνο για ανάγνωση");
+    case SQLITE_FULL:
+        return QStringLiteral("ο δίσκος είναι γεμάτος");
+    case SQLITE_IOERR:
+        return QStringLiteral("σφάλμα ανάγνωσης ή εγγραφής στον δίσκο");
+    case SQLITE_CANTOPEN:
+        return QStringLiteral("δεν ανοίγει το αρχείο ή ο φάκελός του");
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        return QStringLiteral("δεν επιτρέπεται η πρόσβαση στο αρχείο");
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QStringLiteral("ο πίνακας χρησιμοποιείται από άλλο πρόγραμμα");
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return QStringLiteral("το αρχείο είναι κατεστραμμένο");
+    case SQLITE_NOMEM:
+        return QStringLiteral("δεν υπάρχει αρκετή μνήμη");
+    case SQLITE_TOOBIG:
+        return QStringLiteral("η τιμή είναι πολύ μεγάλη");
+    default:
+        return QStringLiteral("σφάλμα της μηχανής δεδομένων (κωδικός %1)").arg(code);
+    }
 }
 
 [[noreturn]] void RaiseWrite(const QString &fileName, const QString &detail)
@@ -190,7 +279,7 @@ std::shared_ptr<TTableStore> TTableStore::Acquire(const QString &fileName)
         // file in, so a failure at any step leaves the original where it was.
         const QString temp = key + QStringLiteral(".import");
         QFile::remove(temp);
-        ImportParadoxTable(key, temp);
+        const TParadoxRecordCount count = ImportParadoxTable(key, temp);
         QString aside = ParadoxAsideName(key);
         for (int n = 2; QFileInfo::exists(aside); ++n)
             aside = ParadoxAsideName(key) + QString::number(n);
@@ -203,6 +292,16 @@ std::shared_ptr<TTableStore> TTableStore::Acquire(const QString &fileName)
             QFile::remove(temp);
             RaiseWrite(key, QStringLiteral("δεν μετονομάστηκε το νέο αρχείο"));
         }
+        if (count.Read != count.Claimed)
+            MessageDlg(QStringLiteral("Ο πίνακας Paradox \"%1\" είναι κατεστραμμένος: η κεφαλίδα του δηλώνει %2 "
+                                      "εγγραφές, ενώ τα μπλοκ δεδομένων του περιέχουν %3. Μεταφέρθηκαν οι %3 "
+                                      "εγγραφές που διαβάστηκαν· ελέγξτε τα δεδομένα του πίνακα. Το αρχικό αρχείο "
+                                      "φυλάχτηκε ως \"%4\".")
+                           .arg(ShortName(key))
+                           .arg(count.Claimed)
+                           .arg(count.Read)
+                           .arg(ShortName(aside)),
+                       mtWarning, {mbOK}, 0);
     }
     std::shared_ptr<TTableStore> store(new TTableStore(key));
     store->Load();
@@ -218,6 +317,10 @@ void TTableStore::Load()
         if (sqlite3_open_v2(QFile::encodeName(FFileName).constData(), &FDb, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
             throw EDatabaseError(DamagedTableMessage(FFileName));
     }
+    // A file (or folder, where the engine keeps its journal) that this user may not write opens for
+    // reading only, so nothing offers editing that could never be saved.
+    FReadOnly = sqlite3_db_readonly(FDb, "main") != 0 ||
+                ::access(QFile::encodeName(QFileInfo(FFileName).absolutePath()).constData(), W_OK) != 0;
     const auto damaged = [this] { throw EDatabaseError(DamagedTableMessage(FFileName)); };
     {
         Stmt st(FDb, "SELECT Value FROM apd_info WHERE Key='Format'");
@@ -269,9 +372,25 @@ void TTableStore::Load()
     while ((rc = sqlite3_step(st.S)) == SQLITE_ROW) {
         auto row = std::make_shared<TStoredRow>();
         row->Id = sqlite3_column_int64(st.S, 0);
-        row->Values.reserve(FFields.size());
-        for (size_t i = 0; i < FFields.size(); ++i)
-            row->Values.push_back(ColumnValue(st.S, static_cast<int>(i) + 1, FFields[i].DataType));
+        row->Values.resize(FFields.size());
+        for (size_t i = 0; i < FFields.size(); ++i) {
+            const int col = static_cast<int>(i) + 1;
+            if (!ColumnValue(st.S, col, FFields[i].DataType, row->Values[i])) {
+                // The stored kind is read before the text, which converts it.
+                const bool blob = sqlite3_column_type(st.S, col) == SQLITE_BLOB;
+                const QString shown =
+                    blob ? QStringLiteral("δυαδικά δεδομένα")
+                         : QStringLiteral("\"%1\"").arg(
+                               QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(st.S, col)),
+                                                 sqlite3_column_bytes(st.S, col))
+                                   .left(40));
+                throw EDatabaseError(QStringLiteral("Ο πίνακας \"%1\" είναι κατεστραμμένος: στην εγγραφή %2 το πεδίο "
+                                                    "\"%3\" έχει την τιμή %4, που δεν είναι %5.")
+                                         .arg(ShortName(FFileName))
+                                         .arg(FRows.size() + 1)
+                                         .arg(FFields[i].Name, shown, KindOfValue(FFields[i].DataType)));
+            }
+        }
         FRows.push_back(std::move(row));
     }
     if (rc != SQLITE_DONE)
@@ -290,12 +409,13 @@ void TTableStore::CreateFile(const QString &fileName, const std::vector<TStoredF
     sqlite3 *db = nullptr;
     if (sqlite3_open_v2(QFile::encodeName(temp).constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
                         nullptr) != SQLITE_OK) {
+        const QString reason = db ? EngineReason(db) : QStringLiteral("δεν υπάρχει αρκετή μνήμη");
         sqlite3_close(db);
         QFile::remove(temp);
-        RaiseWrite(target, QStringLiteral("δεν δημιουργήθηκε το αρχείο"));
+        RaiseWrite(target, QStringLiteral("δεν δημιουργήθηκε το αρχείο (%1)").arg(reason));
     }
     const auto fail = [&](const QString &detail) {
-        const QString msg = detail.isEmpty() ? QString::fromUtf8(sqlite3_errmsg(db)) : detail;
+        const QString msg = detail.isEmpty() ? EngineReason(db) : detail;
         sqlite3_close(db);
         QFile::remove(temp);
         RaiseWrite(target, msg);
@@ -368,8 +488,9 @@ void TTableStore::CreateFile(const QString &fileName, const std::vector<TStoredF
         fail({});
     sqlite3_close(db);
     if (std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(target).constData()) != 0) {
+        const QString reason = SystemErrorText(errno);
         QFile::remove(temp);
-        RaiseWrite(target, QStringLiteral("δεν μετονομάστηκε το προσωρινό αρχείο"));
+        RaiseWrite(target, reason.isEmpty() ? QStringLiteral("δεν μετονομάστηκε το προσωρινό αρχείο") : reason);
     }
 }
 
@@ -462,9 +583,20 @@ void TTableStore::CheckRow(const TRowValues &values, const TStoredRow *self) con
     }
 }
 
+QString TTableStore::WriteFailureReason() const
+{
+    // A file or folder made unwritable while the table is open fails as a plain input/output error (or as
+    // a journal that cannot be made); say why.
+    if (::access(QFile::encodeName(FFileName).constData(), W_OK) != 0)
+        return QStringLiteral("δεν επιτρέπεται πια η εγγραφή στο αρχείο");
+    if (::access(QFile::encodeName(QFileInfo(FFileName).absolutePath()).constData(), W_OK) != 0)
+        return QStringLiteral("δεν επιτρέπεται πια η εγγραφή στον φάκελο του αρχείου");
+    return EngineReason(FDb);
+}
+
 void TTableStore::Fail(const QString &what) const
 {
-    RaiseWrite(FFileName, what.isEmpty() ? QString::fromUtf8(sqlite3_errmsg(FDb)) : what);
+    RaiseWrite(FFileName, what.isEmpty() ? WriteFailureReason() : what);
 }
 
 void TTableStore::Exec(const char *sql)
@@ -473,8 +605,15 @@ void TTableStore::Exec(const char *sql)
         Fail({});
 }
 
+void TTableStore::CheckWritable() const
+{
+    if (FReadOnly)
+        RaiseWrite(FFileName, QStringLiteral("το αρχείο είναι μόνο για ανάγνωση"));
+}
+
 TStoredRowPtr TTableStore::Insert(const TRowValues &values)
 {
+    CheckWritable();
     TRowValues v = values;
     Normalize(v);
     CheckRow(v, nullptr);
@@ -487,7 +626,7 @@ TStoredRowPtr TTableStore::Insert(const TRowValues &values)
     for (size_t i = 0; i < FFields.size(); ++i)
         BindValue(st.S, static_cast<int>(i) + 1, v[i], FFields[i].DataType);
     if (sqlite3_step(st.S) != SQLITE_DONE || sqlite3_exec(FDb, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
-        const QString msg = QString::fromUtf8(sqlite3_errmsg(FDb));
+        const QString msg = WriteFailureReason();
         sqlite3_exec(FDb, "ROLLBACK", nullptr, nullptr, nullptr);
         Fail(msg);
     }
@@ -501,6 +640,7 @@ TStoredRowPtr TTableStore::Insert(const TRowValues &values)
 
 void TTableStore::Update(const TStoredRowPtr &row, const TRowValues &values)
 {
+    CheckWritable();
     TRowValues v = values;
     Normalize(v);
     CheckRow(v, row.get());
@@ -518,7 +658,7 @@ void TTableStore::Update(const TStoredRowPtr &row, const TRowValues &values)
         ok = sqlite3_step(st.S) == SQLITE_DONE && sqlite3_exec(FDb, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK;
     }
     if (!ok) {
-        const QString msg = QString::fromUtf8(sqlite3_errmsg(FDb));
+        const QString msg = WriteFailureReason();
         sqlite3_exec(FDb, "ROLLBACK", nullptr, nullptr, nullptr);
         Fail(msg);
     }
@@ -528,6 +668,7 @@ void TTableStore::Update(const TStoredRowPtr &row, const TRowValues &values)
 
 void TTableStore::Delete(const TStoredRowPtr &row)
 {
+    CheckWritable();
     Exec("BEGIN IMMEDIATE");
     Stmt st(FDb, "DELETE FROM apd_rows WHERE Id=?");
     bool ok = static_cast<bool>(st);
@@ -536,7 +677,7 @@ void TTableStore::Delete(const TStoredRowPtr &row)
         ok = sqlite3_step(st.S) == SQLITE_DONE && sqlite3_exec(FDb, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK;
     }
     if (!ok) {
-        const QString msg = QString::fromUtf8(sqlite3_errmsg(FDb));
+        const QString msg = WriteFailureReason();
         sqlite3_exec(FDb, "ROLLBACK", nullptr, nullptr, nullptr);
         Fail(msg);
     }

@@ -44,6 +44,8 @@ public:
     const std::vector<TStoredIndexDef> &IndexDefs() const { return FIndexes; }
     const std::vector<TStoredRowPtr> &Rows() const { return FRows; }
     int FieldIndex(const QString &name) const; // exact name, else without regard to case; -1 when absent
+    // The file (or its folder) cannot be written by this user: every write is refused.
+    bool ReadOnly() const { return FReadOnly; }
     // Bumped on every committed write, so cursors know to rebuild their views.
     quint64 Version() const { return FVersion; }
 
@@ -57,6 +59,8 @@ private:
     void Load();
     void Normalize(TRowValues &values) const;
     void CheckRow(const TRowValues &values, const TStoredRow *self) const;
+    void CheckWritable() const;
+    QString WriteFailureReason() const;
     void Exec(const char *sql);
     [[noreturn]] void Fail(const QString &what) const;
 
@@ -66,6 +70,7 @@ private:
     std::vector<TStoredIndexDef> FIndexes;
     std::vector<TStoredRowPtr> FRows;
     quint64 FVersion = 0;
+    bool FReadOnly = false;
 };
 
 // Texts of the engine's errors, shared with the dataset classes.

@@ -78,6 +78,7 @@ TAPDDataModule::~TAPDDataModule()
 void TAPDDataModule::CreateComponents()
 {
     RegisterDBClasses();
+    RegisterClasses<TFieldEditor>();
     InitDataModuleResource();
     if (!InitInheritedComponent(this, &TComponent::staticMetaObject))
         throw EStreamError(QStringLiteral("Δεν βρέθηκε η σχεδίαση της μονάδας δεδομένων."));
@@ -156,6 +157,17 @@ bool TAPDDataModule::SameFieldDefs(const TFieldDefs &Expected, const TFieldDefs 
     return true;
 }
 
+bool TAPDDataModule::SameIndexDefs(const TIndexDefs &Expected, const TIndexDefs &Stored)
+{
+    if (Expected.Count() != Stored.Count())
+        return false;
+    for (int i = 0; i < Expected.Count(); ++i)
+        if (Expected[i].Name != Stored[i].Name || Expected[i].Fields != Stored[i].Fields ||
+            Expected[i].Options != Stored[i].Options)
+            return false;
+    return true;
+}
+
 bool TAPDDataModule::ConfirmUpgrade(const QString &Name)
 {
     const QString text = QStringLiteral("Η δομή του πίνακα \"%1\" άλλαξε.\r\nΠατήστε Ok για να δημιουργηθεί αντίγραφο "
@@ -174,7 +186,10 @@ void TAPDDataModule::UpgradeTable(TTable *Table)
     tbTemp->Close();
     tbTemp->SetTableName(name);
     tbTemp->FieldDefs()->Update();
-    if (SameFieldDefs(*Table->FieldDefs(), *tbTemp->FieldDefs()))
+    tbTemp->IndexDefs()->Update();
+    // Indexes count too: a table without its keys would take duplicates and give its lookups any of them.
+    if (SameFieldDefs(*Table->FieldDefs(), *tbTemp->FieldDefs()) &&
+        SameIndexDefs(*Table->IndexDefs(), *tbTemp->IndexDefs()))
         return;
     if (!ConfirmUpgrade(name))
         throw EHalt(QString());

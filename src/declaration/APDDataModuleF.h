@@ -62,6 +62,8 @@ public:
     void UpgradeTable(TTable *Table);
     static bool SameFieldDefs(const TFieldDefs &Expected, const TFieldDefs &Stored);
     static bool SameFieldDef(const TFieldDef &A, int PosA, const TFieldDef &B, int PosB);
+    // The same indexes in the same order: name, fields and options of each.
+    static bool SameIndexDefs(const TIndexDefs &Expected, const TIndexDefs &Stored);
     // Copies every record of Source into Dest; answers the number of records copied.
     int CopyRecords(TDataSet *Source, TTable *Dest);
     bool CopyRecord(TDataSet *Source, TTable *Dest);

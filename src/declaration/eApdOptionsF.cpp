@@ -5,8 +5,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QScreen>
 
 namespace
 {
@@ -64,17 +62,6 @@ TeApdOptions::TeApdOptions(TComponent *AOwner) : TForm(AOwner)
     Button2 = Component<TButton>(this, "Button2");
     SaveDialog1 = Component<TSaveDialog>(this, "SaveDialog1");
     OnCreate(this);
-}
-
-TModalResult TeApdOptions::ShowModal()
-{
-    // Centred on the screen.
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        SetBounds(area.x() + (area.width() - Width()) / 2, area.y() + (area.height() - Height()) / 2, Width(),
-                  Height());
-    }
-    return TForm::ShowModal();
 }
 
 void TeApdOptions::FormCreate(TObject *)

@@ -66,8 +66,6 @@ public:
     // (the home folder when none is mounted); any other path stays as it is.
     static QString LocalPath(const QString &Path);
 
-    TModalResult ShowModal() override;
-
     Q_INVOKABLE void FormCreate(TObject *Sender);
     Q_INVOKABLE void RadioButton1Click(TObject *Sender);
     Q_INVOKABLE void Button3Click(TObject *Sender);

@@ -90,6 +90,8 @@ THelpManager *HelpManager()
         auto *m = new THelpManager;
         IHelpManager *unused = nullptr;
         m->RegisterViewer(std::make_shared<TWinHelpViewer>(), unused);
+        // F1 anywhere in the program reaches the viewers through the application.
+        SetHelpSystem(m);
         return m;
     }();
     return manager;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "vcl/Classes.h"
+#include "vcl/Forms.h"
 
 #include <QString>
 
@@ -65,7 +66,7 @@ protected:
 };
 
 // The process's help manager. Viewers are numbered from 1 upward in order of registration.
-class THelpManager : public IHelpManager
+class THelpManager : public IHelpManager, public IHelpSystem
 {
 public:
     THelpManager();
@@ -80,8 +81,8 @@ public:
     int ViewerIDs(int Index) const { return FViewers[size_t(Index)].ID; }
 
     // Help requests as the application passes them on; false when no viewer takes them.
-    bool HelpKeyword(const QString &Keyword);
-    bool HelpContext(int Context);
+    bool HelpKeyword(const QString &Keyword) override;
+    bool HelpContext(int Context) override;
     bool ShowTableOfContents();
     // Drops every viewer, telling each to shut down.
     void ShutDownAll();

@@ -12,6 +12,7 @@
 #include <QTextBrowser>
 #include <QTreeWidget>
 #include <QUrl>
+#include <QWindow>
 
 #include <chm_lib.h>
 
@@ -190,6 +191,20 @@ public:
             Load(file);
         FTabs->setCurrentIndex(tab);
         ShowTopic(topic.isEmpty() ? FDefaultTopic : topic);
+        // Help asked from a modal window (a table editor, the preview) belongs to that window: it stands
+        // above it, though that window stays on top, and takes input while its modal run blocks the rest.
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal == this)
+            modal = nullptr;
+        QWindow *owner = modal ? modal->window()->windowHandle() : nullptr;
+        const bool onTop = modal && modal->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        winId();
+        if (windowHandle()->transientParent() != owner || windowFlags().testFlag(Qt::WindowStaysOnTopHint) != onTop) {
+            hide();
+            setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+            winId();
+            windowHandle()->setTransientParent(owner);
+        }
         show();
         raise();
         activateWindow();

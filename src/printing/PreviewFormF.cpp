@@ -4,8 +4,7 @@
 #include "vcl/ComponentStream.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QStyle>
+#include <QIcon>
 
 // The form resource lives in this static library; the linker keeps it only when it is named.
 static void InitPreviewFormResource()
@@ -27,20 +26,15 @@ void RegisterPreviewClasses()
     (void)registered;
 }
 
-// The tool bar's images, by image index.
+// The tool bar's images, by image index: pages first, previous, next, last; the whole page, actual size,
+// page width; print.
 QIcon ActionImage(int index)
 {
-    static const QStyle::StandardPixmap pixmaps[] = {QStyle::SP_MediaSkipBackward,
-                                                     QStyle::SP_MediaSeekBackward,
-                                                     QStyle::SP_MediaSeekForward,
-                                                     QStyle::SP_MediaSkipForward,
-                                                     QStyle::SP_TitleBarMaxButton,
-                                                     QStyle::SP_TitleBarNormalButton,
-                                                     QStyle::SP_ToolBarHorizontalExtensionButton,
-                                                     QStyle::SP_DialogSaveButton};
-    if (index < 0 || index >= int(std::size(pixmaps)))
+    static const char *const names[] = {"first",       "prev",       "next",  "last", "zoom-fit",
+                                        "zoom-actual", "zoom-width", "print"};
+    if (index < 0 || index >= int(std::size(names)))
         return QIcon();
-    return QApplication::style()->standardIcon(pixmaps[index]);
+    return QIcon(QStringLiteral(":/icons/preview/%1.svg").arg(QLatin1String(names[index])));
 }
 
 } // namespace
@@ -51,7 +45,6 @@ TPreviewForm::TPreviewForm(TComponent *AOwner) : TForm(AOwner)
     InitPreviewFormResource();
     if (!InitInheritedComponent(this, &TForm::staticMetaObject))
         throw EStreamError(QStringLiteral("Δεν βρέθηκε η σχεδίαση του παραθύρου προεπισκόπησης."));
-    Peer()->setWindowFlag(Qt::WindowStaysOnTopHint);
     StatusBar1->AddPanel(QString(), 100);
     StatusBar1->AddPanel(QString(), 50);
 
@@ -94,7 +87,6 @@ void TPreviewForm::UpdateActions()
 TModalResult TPreviewForm::ShowModal()
 {
     UpdateActions();
-    Peer()->setWindowState(Qt::WindowMaximized);
     return TForm::ShowModal();
 }
 

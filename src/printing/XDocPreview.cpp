@@ -11,11 +11,6 @@
 namespace
 {
 
-const bool XDocPreviewClassRegistered = [] {
-    RegisterClasses<TXDocPreview>();
-    return true;
-}();
-
 // The height of the arrow of a vertical scroll bar and the width of the arrow of a horizontal one: the
 // scroll-bar extent on this platform.
 int ScrollArrowSize()

@@ -236,13 +236,25 @@ TEMFPrinter::TEMFPrinter() : FSize(ReadPrinterSize())
 {
 }
 
+namespace
+{
+// One folder per process, so two running programs never share page files.
+QString ProcessTempFolder()
+{
+    return QDir(QDir::tempPath()).filePath(QStringLiteral("DovraApd-%1").arg(QCoreApplication::applicationPid()));
+}
+} // namespace
+
 QString TEMFPrinter::GetTempPath()
 {
-    // One folder per process, so two running programs never share page files.
-    const QString path =
-        QDir(QDir::tempPath()).filePath(QStringLiteral("DovraApd-%1").arg(QCoreApplication::applicationPid()));
+    const QString path = ProcessTempFolder();
     QDir().mkpath(path);
     return path;
+}
+
+void TEMFPrinter::RemoveTempPath()
+{
+    QDir(ProcessTempFolder()).removeRecursively();
 }
 
 QString TEMFPrinter::PageFileName(const QString &Path, int PageNumber)

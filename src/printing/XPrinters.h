@@ -154,8 +154,10 @@ public:
     int HorzRes() const { return FSize.HorzRes; }
     int VertRes() const { return FSize.VertRes; }
     QString TempPath() const { return FTempPath; }
-    // The folder the pages of every metafile document of this process are written to.
+    // The folder the pages of every metafile document of this process are written to; made when asked for.
     static QString GetTempPath();
+    // Removes that folder with whatever it still holds; the program's end calls it.
+    static void RemoveTempPath();
     // The file name of a page under Path: temp001.emf, temp002.emf ...
     static QString PageFileName(const QString &Path, int PageNumber);
 

@@ -21,12 +21,6 @@ void InitXVCLPrinters()
 
 namespace
 {
-// Whenever this unit is linked in, its printers are there before the program's own code runs.
-const bool XVCLPrintersInitialised = [] {
-    InitXVCLPrinters();
-    return true;
-}();
-
 const QMetaObject *IfInherits(const QMetaObject *AClass, const QMetaObject &handled)
 {
     return AClass && AClass->inherits(&handled) ? &handled : nullptr;

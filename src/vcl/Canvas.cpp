@@ -17,6 +17,7 @@ namespace
 struct TParagraph {
     QString Text;          // after prefix and tab processing
     std::vector<int> Orig; // for every character of Text (and one past its end) the index in the source
+    std::vector<int> Underlined; // characters marked by a "&" before them (accelerators)
     int NextStart = 0;     // index in the source after this paragraph's line break
 };
 
@@ -56,6 +57,9 @@ std::vector<TParagraph> SplitParagraphs(const QString &text, unsigned flags)
                 i += 2;
                 continue;
             }
+            // The marked character shows underlined.
+            if (i + 1 < n && text[i + 1] != u'\r' && text[i + 1] != u'\n')
+                cur.Underlined.push_back(int(cur.Text.size()));
             ++i;
             continue;
         }
@@ -115,6 +119,17 @@ int DrawTextOn(QPainter *painter, const QFont &font, const QString &text, TRect 
     for (const TParagraph &para : paras) {
         auto layout = std::make_unique<QTextLayout>(para.Text, font, device);
         layout->setTextOption(option);
+        if (!para.Underlined.empty()) {
+            QList<QTextLayout::FormatRange> formats;
+            for (int at : para.Underlined) {
+                QTextLayout::FormatRange range;
+                range.start = at;
+                range.length = 1;
+                range.format.setFontUnderline(true);
+                formats << range;
+            }
+            layout->setFormats(formats);
+        }
         layout->setCacheEnabled(true);
         layout->beginLayout();
         for (;;) {

@@ -4,8 +4,7 @@
 
 #include <QCalendarWidget>
 #include <QDate>
-#include <QLabel>
-#include <QStatusBar>
+#include <QPainter>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QTabWidget>
@@ -262,40 +261,30 @@ TStatusBar::TStatusBar(TComponent *AOwner) : TWinControl(AOwner)
     SetAlign(alBottom);
 }
 
-QWidget *TStatusBar::CreatePeer()
-{
-    auto *bar = new TPeer<QStatusBar>(this);
-    bar->setSizeGripEnabled(false);
-    FLabels.clear();
-    QMetaObject::invokeMethod(
-        this, [this] { Sync(); }, Qt::QueuedConnection);
-    return bar;
-}
-
 void TStatusBar::SetSimplePanel(bool v)
 {
     FSimplePanel = v;
-    Sync();
+    Invalidate();
 }
 
 void TStatusBar::SetSimpleText(const QString &v)
 {
     FSimpleText = v;
-    Sync();
+    Invalidate();
 }
 
 void TStatusBar::AddPanel(const QString &text, int width)
 {
     FPanels.push_back({text, width});
-    Sync();
+    Invalidate();
 }
 
 void TStatusBar::SetPanelText(int i, const QString &text)
 {
-    if (i < 0 || i >= PanelCount())
+    if (i < 0 || i >= PanelCount() || FPanels[size_t(i)].Text == text)
         return;
     FPanels[size_t(i)].Text = text;
-    Sync();
+    Invalidate();
 }
 
 QString TStatusBar::ShownText() const
@@ -308,24 +297,44 @@ QString TStatusBar::ShownText() const
     return parts.join(u'\t');
 }
 
-void TStatusBar::Sync()
+TRect TStatusBar::PanelRect(int i) const
 {
-    if (!HandleAllocated())
-        return;
-    auto *bar = static_cast<QStatusBar *>(Peer());
-    for (auto &l : FLabels)
-        delete l.data();
-    FLabels.clear();
+    int left = 0;
+    for (int k = 0; k < i && k < PanelCount(); ++k)
+        left += std::max(0, FPanels[size_t(k)].Width);
+    const bool last = i == PanelCount() - 1;
+    const int right = last ? std::max(left, Width()) : left + std::max(0, FPanels[size_t(i)].Width);
+    return {left, 0, right, Height()};
+}
+
+void TStatusBar::PeerPaint(QPainter &painter)
+{
+    const QPalette palette = FPeer ? FPeer->palette() : QPalette();
+    painter.fillRect(QRect(0, 0, Width(), Height()), ColorToQColor(GetColor(), palette));
+    painter.setFont(DesignFontOf(GetFont()));
+    painter.setPen(palette.color(QPalette::WindowText));
+    const auto drawText = [&](const QRect &r, const QString &text) {
+        const QRect inner = r.adjusted(3, 1, -3, -1);
+        painter.drawText(inner, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                         painter.fontMetrics().elidedText(text, Qt::ElideRight, inner.width()));
+    };
     if (FSimplePanel) {
-        bar->showMessage(FSimpleText);
+        drawText(QRect(0, 0, Width(), Height()), FSimpleText);
         return;
     }
-    bar->clearMessage();
-    for (const TStatusPanel &p : FPanels) {
-        auto *label = new QLabel(p.Text);
-        label->setMinimumWidth(p.Width);
-        bar->addWidget(label);
-        FLabels.emplace_back(label);
+    for (int i = 0; i < PanelCount(); ++i) {
+        const QRect r = PanelRect(i).ToQRect().adjusted(0, 2, -2, 0);
+        if (r.width() <= 0)
+            continue;
+        // A sunken panel: dark top and left edges, light bottom and right ones.
+        painter.setPen(palette.color(QPalette::Mid));
+        painter.drawLine(r.topLeft(), r.topRight());
+        painter.drawLine(r.topLeft(), r.bottomLeft());
+        painter.setPen(palette.color(QPalette::Light));
+        painter.drawLine(r.bottomLeft(), r.bottomRight());
+        painter.drawLine(r.topRight(), r.bottomRight());
+        painter.setPen(palette.color(QPalette::WindowText));
+        drawText(r, FPanels[size_t(i)].Text);
     }
 }
 
@@ -428,10 +437,3 @@ void TDateTimePicker::SetDate(TDateTime v)
     }
 }
 
-namespace
-{
-const bool DatePickerClassRegistered = [] {
-    RegisterClass<TDateTimePicker>();
-    return true;
-}();
-} // namespace

@@ -4,8 +4,6 @@
 #include "Controls.h"
 
 class QTabWidget;
-class QStatusBar;
-class QLabel;
 class TPageControl;
 
 class TTabSheet : public TWinControl
@@ -13,9 +11,15 @@ class TTabSheet : public TWinControl
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(bool TabVisible READ TabVisible WRITE SetTabVisible)
+    // A sheet fills the page area its control gives it: its bounds are layout, never stored.
+    Q_CLASSINFO("Stored:Left", "IsBoundsStored")
+    Q_CLASSINFO("Stored:Top", "IsBoundsStored")
+    Q_CLASSINFO("Stored:Width", "IsBoundsStored")
+    Q_CLASSINFO("Stored:Height", "IsBoundsStored")
 
 public:
     explicit TTabSheet(TComponent *AOwner);
+    Q_INVOKABLE bool IsBoundsStored() const { return false; }
     ~TTabSheet() override;
     TPageControl *PageControl() const;
     void SetPageControl(TPageControl *v);
@@ -85,6 +89,9 @@ struct TStatusPanel {
     int Width = 50;
 };
 
+// The status bar draws its panels itself: texts change with every hint, and the bar must never create or
+// delete widgets for them (a widget deleted while Qt delivers a mouse event to it crashes, and widgets of
+// its own would lie on top of the controls placed in the bar, such as a check box in the first panel).
 class TStatusBar : public TWinControl
 {
     Q_OBJECT
@@ -103,16 +110,16 @@ public:
     void SetPanelText(int i, const QString &text);
     // The text shown now: the simple text, or the panels' texts.
     QString ShownText() const;
+    // Where panel i lies in the bar; the last panel reaches the right edge.
+    TRect PanelRect(int i) const;
 
-protected:
-    QWidget *CreatePeer() override;
+    bool CustomPaint() const override { return true; }
+    void PeerPaint(QPainter &painter) override;
 
 private:
-    void Sync();
     bool FSimplePanel = false;
     QString FSimpleText;
     std::vector<TStatusPanel> FPanels;
-    std::vector<QPointer<QLabel>> FLabels;
 };
 
 class QCalendarWidget;

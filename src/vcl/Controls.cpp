@@ -11,16 +11,6 @@
 
 #include <algorithm>
 
-namespace
-{
-// The control classes a form resource or document may create.
-const bool ControlClassesRegistered = [] {
-    RegisterClasses<TForm, TFrame, TScrollBox, TPanel, TLabel, TImage, TEdit, TPageControl, TTabSheet, TStatusBar,
-                    TListBox, TMonthCalendar>();
-    return true;
-}();
-} // namespace
-
 int GetSystemMetrics(int index)
 {
     switch (index) {
@@ -38,6 +28,17 @@ int GetSystemMetrics(int index)
     default:
         return 0;
     }
+}
+
+bool InvokeHelp(TControl *Control)
+{
+    for (TControl *c = Control; c; c = c->Parent()) {
+        if (c->HelpType() == htKeyword && !c->HelpKeyword().isEmpty())
+            return Application() && Application()->HelpKeyword(c->HelpKeyword());
+        if (c->HelpType() == htContext && c->HelpContext() != 0)
+            return Application() && Application()->HelpContext(c->HelpContext());
+    }
+    return false;
 }
 
 bool GuardEvent(const std::function<void()> &f)

@@ -35,6 +35,9 @@ enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 Q_ENUM_NS(TBevelCut)
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 Q_ENUM_NS(TFormBorderStyle)
+// Whether F1 on a control asks for its help keyword or its help context number.
+enum THelpType { htKeyword, htContext };
+Q_ENUM_NS(THelpType)
 } // namespace Controls
 Q_DECLARE_OPERATORS_FOR_FLAGS(Controls::TAnchors)
 using namespace Controls;
@@ -121,6 +124,9 @@ class TControl : public TComponent
     Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
     Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
     Q_PROPERTY(int Cursor READ Cursor WRITE SetCursor)
+    Q_PROPERTY(Controls::THelpType HelpType READ HelpType WRITE SetHelpType)
+    Q_PROPERTY(QString HelpKeyword READ HelpKeyword WRITE SetHelpKeyword)
+    Q_PROPERTY(int HelpContext READ HelpContext WRITE SetHelpContext)
     Q_PROPERTY(TNotifyEvent OnClick MEMBER OnClick)
     Q_PROPERTY(TNotifyEvent OnDblClick MEMBER OnDblClick)
     Q_PROPERTY(TNotifyEvent OnResize MEMBER OnResize)
@@ -135,6 +141,8 @@ class TControl : public TComponent
     Q_CLASSINFO("Default:ParentFont", "True")
     Q_CLASSINFO("Default:ShowHint", "False")
     Q_CLASSINFO("Default:Cursor", "0")
+    Q_CLASSINFO("Default:HelpType", "htContext")
+    Q_CLASSINFO("Default:HelpContext", "0")
     Q_CLASSINFO("Stored:Color", "IsColorStored")
     Q_CLASSINFO("Stored:Font", "IsFontStored")
 
@@ -208,6 +216,12 @@ public:
     void SetShowHint(bool v) { FShowHint = v; }
     TCursor Cursor() const { return FCursor; }
     void SetCursor(TCursor v);
+    THelpType HelpType() const { return FHelpType; }
+    void SetHelpType(THelpType v) { FHelpType = v; }
+    QString HelpKeyword() const { return FHelpKeyword; }
+    void SetHelpKeyword(const QString &v) { FHelpKeyword = v; }
+    int HelpContext() const { return FHelpContext; }
+    void SetHelpContext(int v) { FHelpContext = v; }
 
     TControlStyle ControlStyle() const { return FControlStyle; }
     void SetControlStyle(TControlStyle v) { FControlStyle = v; }
@@ -302,6 +316,9 @@ private:
     QString FHint;
     bool FShowHint = false;
     TCursor FCursor = crDefault;
+    THelpType FHelpType = htContext;
+    QString FHelpKeyword;
+    int FHelpContext = 0;
     bool FClicked = false;
 };
 
@@ -444,6 +461,10 @@ private:
 // exception unwinds through Qt; returns false when it raised.
 bool GuardEvent(const std::function<void()> &f);
 
+// F1 on Control: the help keyword or context of the control, or of the nearest parent that has one, goes to
+// the application's help system. False when none of them has help or nothing answered.
+bool InvokeHelp(TControl *Control);
+
 // Converts the Qt keyboard state to the shift state of the handlers.
 TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons = Qt::NoButton);
 // The key code of a Qt key (letters and digits as their upper-case character codes).
@@ -534,6 +555,12 @@ protected:
             return;
         }
         Base::keyPressEvent(e);
+        // F1 that neither the handlers nor the widget took asks for help, from the innermost control out.
+        if (!e->isAccepted() && e->key() == Qt::Key_F1 && FControl) {
+            bool shown = false;
+            GuardEvent([&] { shown = InvokeHelp(FControl); });
+            e->setAccepted(shown);
+        }
     }
     void keyReleaseEvent(QKeyEvent *e) override
     {

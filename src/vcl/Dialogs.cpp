@@ -1,5 +1,7 @@
 #include "Dialogs.h"
 
+#include "Forms.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -64,7 +66,8 @@ QString Caption(TMsgDlgType type)
 
 TModalResult ShowRealDialog(const TMessageDlgRequest &r)
 {
-    QMessageBox box(QApplication::activeWindow());
+    QMessageBox box;
+    PlaceDialog(&box);
     box.setWindowTitle(Caption(r.DlgType));
     box.setText(r.Msg);
     switch (r.DlgType) {
@@ -149,15 +152,30 @@ TModalResult DefaultModalResult(TMsgDlgButtons buttons)
     return mrNone;
 }
 
+TModalResult SafeModalResult(TMsgDlgButtons buttons)
+{
+    for (TMsgDlgBtn b : {mbCancel, mbAbort, mbNo, mbNoToAll, mbOK, mbIgnore})
+        if (buttons.Contains(b))
+            return ModalResultOf(b);
+    return mrNone;
+}
+
+bool Unattended()
+{
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
+        return true;
+    const QString platform = QGuiApplication::platformName();
+    return platform == u"offscreen" || platform == u"minimal";
+}
+
 TModalResult MessageDlg(const QString &msg, TMsgDlgType dlgType, TMsgDlgButtons buttons, int helpCtx)
 {
     const TMessageDlgRequest request{msg, dlgType, buttons, helpCtx};
     if (Handler())
         return Handler()(request);
-    if (QGuiApplication::platformName() == u"offscreen" ||
-        !qobject_cast<QApplication *>(QCoreApplication::instance())) {
+    if (Unattended()) {
         qWarning("Unanswered message dialog: %s", qUtf8Printable(msg));
-        return DefaultModalResult(buttons);
+        return SafeModalResult(buttons);
     }
     return ShowRealDialog(request);
 }
@@ -179,7 +197,7 @@ TScriptedDialogs::TScriptedDialogs(std::initializer_list<TModalResult> answers) 
     FPrevious = SetMessageDlgHandler([this](const TMessageDlgRequest &r) {
         FRequests.push_back(r);
         if (FAnswers.empty())
-            return DefaultModalResult(r.Buttons);
+            return SafeModalResult(r.Buttons);
         const TModalResult a = FAnswers.front();
         FAnswers.pop_front();
         return a;

@@ -67,21 +67,28 @@ struct TMessageDlgRequest {
 };
 
 // Shows the message and returns the modal result of the button pressed (mrCancel when the window is closed
-// and Cancel is offered). Goes to the installed handler when there is one (tests); on a platform without
-// a screen (offscreen) and without handler it shows nothing and answers with the default button.
+// and Cancel is offered). Goes to the installed handler when there is one (tests); with no one to answer
+// (no handler, and a platform without a screen) it shows nothing and answers the safe choice.
 TModalResult MessageDlg(const QString &msg, TMsgDlgType dlgType, TMsgDlgButtons buttons, int helpCtx);
 // A plain notice with an OK button.
 void ShowMessage(const QString &msg);
 
-// The answer a dialog gives without user: Yes, OK, Retry, Abort ... the first offered in that order.
+// The default button of a shown dialog (what Enter presses): Yes, OK, Retry, Abort ... the first offered
+// in that order.
 TModalResult DefaultModalResult(TMsgDlgButtons buttons);
+// The answer when no one can answer: the choice that changes nothing and ends what asked (Cancel, Abort,
+// No, then OK or Ignore), never Retry, so no question can be asked again and again without a user.
+TModalResult SafeModalResult(TMsgDlgButtons buttons);
+// True when message dialogs cannot reach a user: no screen (the offscreen or minimal platform) or no
+// widget application.
+bool Unattended();
 
 using TMessageDlgHandler = std::function<TModalResult(const TMessageDlgRequest &)>;
 // Installs a handler for every message dialog (an empty one restores the real dialogs); returns the previous.
 TMessageDlgHandler SetMessageDlgHandler(TMessageDlgHandler handler);
 
 // Test helper: while it lives, every message dialog is recorded and answered from the queue of answers
-// (the default button once the queue is empty).
+// (the safe choice once the queue is empty, as when no one is there to answer).
 class TScriptedDialogs
 {
 public:

@@ -1,11 +1,16 @@
 #include "Forms.h"
 
+#include "StdCtrls.h"
+
 #include <QApplication>
 #include <QCloseEvent>
+#include <QStatusTipEvent>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTranslator>
 
 namespace
 {
@@ -16,6 +21,17 @@ public:
     TFormPeer(TCustomForm *form) : TPeer<QWidget>(form), FForm(form) {}
 
 protected:
+    bool event(QEvent *e) override
+    {
+        // Menu items and tool buttons report their status tip (an action's long hint) to their window as
+        // the mouse moves over them; it becomes the application's hint, as a control's hint does.
+        if (e->type() == QEvent::StatusTip && Control() && Application()) {
+            const QString tip = static_cast<QStatusTipEvent *>(e)->tip();
+            GuardEvent([&] { Application()->SetHint(tip); });
+            return true;
+        }
+        return TPeer<QWidget>::event(e);
+    }
     void closeEvent(QCloseEvent *e) override
     {
         if (Control() && !FForm->PeerCloseRequested())
@@ -64,6 +80,157 @@ QWidget *TCustomForm::CreatePeer()
     return peer;
 }
 
+void TCustomForm::InitPeer(QWidget *peer)
+{
+    TScrollingWinControl::InitPeer(peer);
+    UpdateWindowFrame();
+}
+
+void TCustomForm::Loaded()
+{
+    TScrollingWinControl::Loaded();
+    UpdateWindowFrame();
+}
+
+void TCustomForm::SetBorderStyle(TFormBorderStyle v)
+{
+    FBorderStyle = v;
+    UpdateWindowFrame();
+}
+
+void TCustomForm::SetBorderIcons(TBorderIcons v)
+{
+    FBorderIcons = v;
+    UpdateWindowFrame();
+}
+
+void TCustomForm::SetFormStyle(TFormStyle v)
+{
+    FFormStyle = v;
+    UpdateWindowFrame();
+}
+
+void TCustomForm::SetWindowState(TWindowState v)
+{
+    FWindowState = v;
+    if (HandleAllocated() && Peer()->isVisible() && !Parent())
+        Peer()->setWindowState(v == wsMaximized   ? Qt::WindowMaximized
+                               : v == wsMinimized ? Qt::WindowMinimized
+                                                  : Qt::WindowNoState);
+}
+
+bool TCustomForm::FixedSize() const
+{
+    return FBorderStyle == bsSingle || FBorderStyle == bsDialog || FBorderStyle == bsToolWindow;
+}
+
+Qt::WindowFlags TCustomForm::WindowFlagsOfDesign() const
+{
+    // The title-bar buttons follow the border icons, except that dialog and tool-window borders never
+    // offer minimise or maximise, and that a window shown modally offers no minimise: minimised, it would
+    // leave the program with no window that takes input.
+    Qt::WindowFlags flags;
+    switch (FBorderStyle) {
+    case bsNone:
+        return Qt::Window | Qt::FramelessWindowHint |
+               (FFormStyle == fsStayOnTop ? Qt::WindowStaysOnTopHint : Qt::WindowFlags());
+    case bsDialog:
+        flags = Qt::Dialog;
+        break;
+    case bsToolWindow:
+    case bsSizeToolWin:
+        flags = Qt::Tool;
+        break;
+    default:
+        flags = Qt::Window;
+        break;
+    }
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (FBorderIcons & biSystemMenu) {
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        const bool iconsAllowed = FBorderStyle == bsSingle || FBorderStyle == bsSizeable;
+        if (iconsAllowed && (FBorderIcons & biMinimize) && !FShowingModal)
+            flags |= Qt::WindowMinimizeButtonHint;
+        if (iconsAllowed && (FBorderIcons & biMaximize))
+            flags |= Qt::WindowMaximizeButtonHint;
+        if ((FBorderIcons & biHelp) && !(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)))
+            flags |= Qt::WindowContextHelpButtonHint;
+    }
+    if (FFormStyle == fsStayOnTop)
+        flags |= Qt::WindowStaysOnTopHint;
+    return flags;
+}
+
+void TCustomForm::UpdateWindowFrame()
+{
+    if (!HandleAllocated() || Parent() || IsLoading())
+        return;
+    QWidget *peer = Peer();
+    if (peer->parentWidget())
+        return;
+    const Qt::WindowFlags flags = WindowFlagsOfDesign();
+    if (peer->windowFlags() != flags) {
+        const bool shown = peer->isVisible();
+        peer->setWindowFlags(flags);
+        if (shown)
+            peer->show();
+    }
+    if (FixedSize()) {
+        peer->setFixedSize(Width(), Height());
+        FSizeFixed = true;
+    } else if (FSizeFixed) {
+        peer->setMinimumSize(0, 0);
+        peer->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        FSizeFixed = false;
+    }
+}
+
+void TCustomForm::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
+{
+    // A fixed size would hold the window at its old size.
+    const bool fixed = HandleAllocated() && FSizeFixed;
+    if (fixed) {
+        Peer()->setMinimumSize(0, 0);
+        Peer()->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+    TScrollingWinControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+    if (fixed)
+        Peer()->setFixedSize(Width(), Height());
+}
+
+void TCustomForm::PlaceOnShow()
+{
+    if (Parent())
+        return;
+    const QWidget *around = nullptr;
+    switch (FPosition) {
+    case poMainFormCenter:
+        if (TCustomForm *main = Application()->MainForm(); main && main != this && main->HandleAllocated())
+            around = main->Peer();
+        break;
+    case poOwnerFormCenter:
+        for (TComponent *o = Owner(); o; o = o->Owner())
+            if (auto *f = qobject_cast<TCustomForm *>(o); f && f->HandleAllocated() && f->Peer()->isVisible()) {
+                around = f->Peer();
+                break;
+            }
+        break;
+    case poScreenCenter:
+    case poDesktopCenter:
+        break;
+    default:
+        return; // designed, or where the window system puts it
+    }
+    QRect area;
+    if (around && around->isVisible())
+        area = around->frameGeometry();
+    else if (const QScreen *screen = QGuiApplication::primaryScreen())
+        area = screen->availableGeometry();
+    else
+        return;
+    SetBounds(area.x() + (area.width() - Width()) / 2, area.y() + (area.height() - Height()) / 2, Width(), Height());
+}
+
 void TCustomForm::TextChanged()
 {
     if (HandleAllocated())
@@ -72,11 +239,29 @@ void TCustomForm::TextChanged()
 
 void TCustomForm::Show()
 {
+    PlaceOnShow();
     SetVisible(true);
+    if (!Parent() && FWindowState != wsNormal)
+        Peer()->setWindowState(FWindowState == wsMaximized ? Qt::WindowMaximized : Qt::WindowMinimized);
     Peer()->show();
     Peer()->raise();
     if (OnShow)
         Application()->Guard([this] { OnShow(this); });
+}
+
+void TCustomForm::KeyDown(quint16 &Key, TShiftState Shift)
+{
+    TScrollingWinControl::KeyDown(Key, Shift);
+    if ((Key != VK_RETURN && Key != VK_ESCAPE) || (Shift & (ssCtrl | ssAlt)))
+        return;
+    for (TComponent *c : ComponentList()) {
+        auto *button = qobject_cast<TButton *>(c);
+        if (button && (Key == VK_ESCAPE ? button->Cancel() : button->Default()) && button->CanFocus()) {
+            Key = 0;
+            button->Click();
+            return;
+        }
+    }
 }
 
 bool TCustomForm::CloseQuery()
@@ -111,6 +296,9 @@ bool TCustomForm::PeerCloseRequested()
             FModalLoop->exit();
         if (action == caFree)
             deleteLater();
+        // Closing the main window ends the program, whatever other windows (help) are still open.
+        if (Application()->MainForm() == this)
+            Application()->Terminate();
     });
     return result;
 }
@@ -142,6 +330,8 @@ void TCustomForm::SetModalResult(TModalResult v)
 TModalResult TCustomForm::ShowModal()
 {
     FModalResult = mrNone;
+    FShowingModal = true;
+    UpdateWindowFrame();
     Peer()->setWindowModality(Qt::ApplicationModal);
     Show();
     QEventLoop loop;
@@ -151,6 +341,8 @@ TModalResult TCustomForm::ShowModal()
     FModalLoop = nullptr;
     Peer()->hide();
     Peer()->setWindowModality(Qt::NonModal);
+    FShowingModal = false;
+    UpdateWindowFrame();
     SetVisible(false);
     if (OnHide)
         Application()->Guard([this] { OnHide(this); });
@@ -224,31 +416,113 @@ void TScrollBox::UpdateRange()
 {
     if (FContent.isNull())
         return;
-    int right = Width(), bottom = Height();
-    bool overflow = false;
+    int right = 0, bottom = 0;
     for (int i = 0; i < ControlCount(); ++i) {
         TControl *c = Controls(i);
         if (!c->Visible())
             continue;
-        if (c->Left() + c->Width() > right || c->Top() + c->Height() > bottom)
-            overflow = true;
         right = std::max(right, c->Left() + c->Width());
         bottom = std::max(bottom, c->Top() + c->Height());
     }
-    FContent->resize(overflow ? right : Width(), overflow ? bottom : Height());
+    // The content fills the viewport as it will be once the scroll bars the children need are shown, and
+    // no more: content as wide as the whole box would bring a horizontal bar with every vertical one.
+    const int bar = GetSystemMetrics(SM_CXVSCROLL);
+    bool vert = bottom > Height(), horz = right > Width();
+    horz = horz || (vert && right > Width() - bar);
+    vert = vert || (horz && bottom > Height() - bar);
+    const int viewW = Width() - (vert ? bar : 0), viewH = Height() - (horz ? bar : 0);
+    FContent->resize(std::max(right, viewW), std::max(bottom, viewH));
 }
 
 void TScrollBox::ScrollInView(TControl *AControl)
 {
-    if (AControl && HandleAllocated())
-        ScrollArea()->ensureVisible(AControl->Left() + AControl->Width() / 2, AControl->Top() + AControl->Height() / 2,
-                                    AControl->Width() / 2, AControl->Height() / 2);
+    if (!AControl || !HandleAllocated())
+        return;
+    // As far as the control fits, all of it comes into view; a control larger than the view shows its top
+    // left corner.
+    const auto scroll = [](QScrollBar *bar, int start, int size, int view) {
+        const int first = bar->value();
+        if (start < first)
+            bar->setValue(start);
+        else if (start + size > first + view)
+            bar->setValue(std::min(start, start + size - view));
+    };
+    QScrollArea *area = ScrollArea();
+    scroll(area->horizontalScrollBar(), AControl->Left(), AControl->Width(), area->viewport()->width());
+    scroll(area->verticalScrollBar(), AControl->Top(), AControl->Height(), area->viewport()->height());
+}
+
+// ---- Dialog parents ----
+
+QWidget *DialogParent(const TComponent *Owner)
+{
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    for (const TComponent *c = Owner; c; c = c->Owner())
+        if (auto *control = qobject_cast<const TControl *>(c)) {
+            if (control->HandleAllocated()) {
+                QWidget *window = const_cast<TControl *>(control)->Peer()->window();
+                if (window->isVisible())
+                    return window;
+            }
+            break;
+        }
+    if (QWidget *active = QApplication::activeWindow())
+        return active;
+    if (Application() && Application()->MainForm() && Application()->MainForm()->HandleAllocated())
+        return Application()->MainForm()->Peer();
+    return nullptr;
+}
+
+void PlaceDialog(QWidget *Dialog, const TComponent *Owner)
+{
+    QWidget *parent = DialogParent(Owner);
+    if (!parent || parent == Dialog)
+        return;
+    Qt::WindowFlags flags = Dialog->windowFlags();
+    if (parent->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+        flags |= Qt::WindowStaysOnTopHint;
+    Dialog->setParent(parent, flags);
 }
 
 // ---- TApplication ----
 
+namespace
+{
+IHelpSystem *InstalledHelpSystem = nullptr;
+} // namespace
+
+void SetHelpSystem(IHelpSystem *System)
+{
+    InstalledHelpSystem = System;
+}
+
 TApplication::TApplication(TComponent *AOwner) : TComponent(AOwner)
 {
+}
+
+void TApplication::Initialize()
+{
+    if (FInitialized || !QCoreApplication::instance())
+        return;
+    FInitialized = true;
+    // The texts of Qt's own dialogs (open, save, font, colour, print, page set-up, message boxes) in Greek,
+    // from the translation built into the program.
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QStringLiteral(":/translations/qtbase_el.qm")))
+        QCoreApplication::installTranslator(translator);
+    // Qt's dialogs rather than the desktop's, which would speak the desktop's language.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+}
+
+bool TApplication::HelpKeyword(const QString &Keyword)
+{
+    return InstalledHelpSystem && InstalledHelpSystem->HelpKeyword(Keyword);
+}
+
+bool TApplication::HelpContext(int Context)
+{
+    return InstalledHelpSystem && InstalledHelpSystem->HelpContext(Context);
 }
 
 TApplication::~TApplication() = default;
@@ -288,7 +562,8 @@ void TApplication::Run()
 void TApplication::Terminate()
 {
     FTerminated = true;
-    QCoreApplication::quit();
+    // The loop ends whatever windows are still open; quit() would first ask each of them to close.
+    QCoreApplication::exit(0);
 }
 
 void TApplication::HandleException(const std::exception &E)

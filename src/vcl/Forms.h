@@ -20,6 +20,35 @@ protected:
     void GetDesignChildren(TGetChildProc Proc, TComponent *Root);
 };
 
+namespace FormStyles
+{
+Q_NAMESPACE
+// fsStayOnTop keeps a window above the program's other windows.
+enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
+Q_ENUM_NS(TFormStyle)
+// Where a window is placed when it is shown: at its designed Left and Top, where the window system
+// chooses, or centred on the screen, the main window or its owner.
+enum TPosition {
+    poDesigned,
+    poDefault,
+    poDefaultPosOnly,
+    poDefaultSizeOnly,
+    poScreenCenter,
+    poDesktopCenter,
+    poMainFormCenter,
+    poOwnerFormCenter
+};
+Q_ENUM_NS(TPosition)
+enum TWindowState { wsNormal, wsMinimized, wsMaximized };
+Q_ENUM_NS(TWindowState)
+// The buttons of a window's title bar.
+enum TBorderIcon { biSystemMenu = 0x1, biMinimize = 0x2, biMaximize = 0x4, biHelp = 0x8 };
+Q_DECLARE_FLAGS(TBorderIcons, TBorderIcon)
+Q_FLAG_NS(TBorderIcons)
+} // namespace FormStyles
+Q_DECLARE_OPERATORS_FOR_FLAGS(FormStyles::TBorderIcons)
+using namespace FormStyles;
+
 using TCloseAction = int;
 enum : TCloseAction { caNone, caHide, caFree, caMinimize };
 using TCloseEvent = std::function<void(TObject *Sender, TCloseAction &Action)>;
@@ -33,8 +62,17 @@ class TCustomForm : public TScrollingWinControl
     Q_PROPERTY(int ClientWidth READ ClientWidth WRITE SetClientWidth)
     Q_PROPERTY(int ClientHeight READ ClientHeight WRITE SetClientHeight)
     Q_PROPERTY(Controls::TFormBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
+    Q_PROPERTY(FormStyles::TBorderIcons BorderIcons READ BorderIcons WRITE SetBorderIcons)
+    Q_PROPERTY(FormStyles::TPosition Position READ Position WRITE SetPosition)
+    Q_PROPERTY(FormStyles::TWindowState WindowState READ WindowState WRITE SetWindowState)
+    Q_PROPERTY(FormStyles::TFormStyle FormStyle READ GetFormStyle WRITE SetFormStyle)
     Q_PROPERTY(bool KeyPreview READ KeyPreview WRITE SetKeyPreview)
     Q_CLASSINFO("Default:Visible", "False")
+    Q_CLASSINFO("Default:BorderStyle", "bsSizeable")
+    Q_CLASSINFO("Default:BorderIcons", "[biSystemMenu, biMinimize, biMaximize]")
+    Q_CLASSINFO("Default:Position", "poDesigned")
+    Q_CLASSINFO("Default:WindowState", "wsNormal")
+    Q_CLASSINFO("Default:FormStyle", "fsNormal")
 
 public:
     explicit TCustomForm(TComponent *AOwner);
@@ -49,7 +87,19 @@ public:
     TWinControl *ActiveControl() const { return FActiveControl; }
     void SetActiveControl(TWinControl *v);
     TFormBorderStyle BorderStyle() const { return FBorderStyle; }
-    void SetBorderStyle(TFormBorderStyle v) { FBorderStyle = v; }
+    void SetBorderStyle(TFormBorderStyle v);
+    TBorderIcons BorderIcons() const { return FBorderIcons; }
+    void SetBorderIcons(TBorderIcons v);
+    TPosition Position() const { return FPosition; }
+    void SetPosition(TPosition v) { FPosition = v; }
+    TWindowState WindowState() const { return FWindowState; }
+    void SetWindowState(TWindowState v);
+    // The window's stay-on-top style; the pop-up pickers keep their own.
+    TFormStyle GetFormStyle() const { return FFormStyle; }
+    void SetFormStyle(TFormStyle v);
+    // The Qt window flags that the border style, the border icons and the form style give.
+    Qt::WindowFlags WindowFlagsOfDesign() const;
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     bool KeyPreview() const { return FKeyPreview; }
     void SetKeyPreview(bool v) { FKeyPreview = v; }
 
@@ -66,14 +116,29 @@ public:
 
 protected:
     QWidget *CreatePeer() override;
+    void InitPeer(QWidget *peer) override;
     void TextChanged() override;
+    void Loaded() override;
+    // The dialog keys that the focused control leaves: Enter presses the Default button, Esc the Cancel one.
+    void KeyDown(quint16 &Key, TShiftState Shift) override;
     virtual bool CloseQuery();
     void DoClose(TCloseAction &Action);
 
 private:
+    // Gives a top-level window the frame of its design; a form placed inside another window has none.
+    void UpdateWindowFrame();
+    bool FixedSize() const;
+    void PlaceOnShow();
+
     TModalResult FModalResult = mrNone;
     TWinControl *FActiveControl = nullptr;
     TFormBorderStyle FBorderStyle = bsSizeable;
+    TBorderIcons FBorderIcons = TBorderIcons(biSystemMenu | biMinimize | biMaximize);
+    TPosition FPosition = poDesigned;
+    TWindowState FWindowState = wsNormal;
+    TFormStyle FFormStyle = fsNormal;
+    bool FShowingModal = false;
+    bool FSizeFixed = false;
     bool FKeyPreview = false;
     QEventLoop *FModalLoop = nullptr;
 };
@@ -120,6 +185,19 @@ private:
 
 using TExceptionEvent = std::function<void(TObject *Sender, const std::exception &E)>;
 
+// What answers the application's help requests: the help manager installs itself when it is created.
+class IHelpSystem
+{
+public:
+    virtual bool HelpKeyword(const QString &Keyword) = 0;
+    virtual bool HelpContext(int Context) = 0;
+
+protected:
+    ~IHelpSystem() = default;
+};
+// Installs the help system (nullptr: none); it outlives the requests.
+void SetHelpSystem(IHelpSystem *System);
+
 // The application object: title, hints, the executable's name, message processing and the default
 // handler that shows an error in a message box.
 class TApplication : public TComponent
@@ -129,6 +207,8 @@ public:
     explicit TApplication(TComponent *AOwner);
     ~TApplication() override;
 
+    // Readies the application for the program: Qt's standard dialogs speak Greek. Idempotent.
+    void Initialize();
     QString Title() const { return FTitle; }
     void SetTitle(const QString &v);
     QString Hint() const { return FHint; }
@@ -136,6 +216,9 @@ public:
     void SetHint(const QString &v);
     QString HelpFile() const { return FHelpFile; }
     void SetHelpFile(const QString &v) { FHelpFile = v; }
+    // Hands a keyword or context request to the help system; false when there is none or it declined.
+    bool HelpKeyword(const QString &Keyword);
+    bool HelpContext(int Context);
     QString ExeName() const;
     void ProcessMessages();
     void Run();
@@ -170,6 +253,7 @@ private:
     QString FHint;
     QString FHelpFile;
     bool FTerminated = false;
+    bool FInitialized = false;
     TCustomForm *FMainForm = nullptr;
     TControl *FHintControl = nullptr;
 };
@@ -199,15 +283,13 @@ private:
 TApplication *Application();
 TScreen *Screen();
 
+// The window a dialog opened now belongs to, so that it opens in front of the window the user works in
+// (a window that stays on top would otherwise hide it): the modal window running, else the window of the
+// dialog's owner, else the active window, else the main window; none without windows.
+QWidget *DialogParent(const TComponent *Owner = nullptr);
+// Makes Dialog a child window of DialogParent(Owner), kept on top when that window is.
+void PlaceDialog(QWidget *Dialog, const TComponent *Owner = nullptr);
+
 // The short part of a hint "short|long" and the long part (the whole hint when there is no "|").
 QString GetShortHint(const QString &hint);
 QString GetLongHint(const QString &hint);
-
-namespace FormStyles
-{
-Q_NAMESPACE
-// fsStayOnTop keeps a window above the program's other windows.
-enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
-Q_ENUM_NS(TFormStyle)
-} // namespace FormStyles
-using namespace FormStyles;

@@ -1,5 +1,6 @@
 #include "PrintDialogs.h"
 
+#include "Forms.h"
 #include "Printers.h"
 
 #include <QGuiApplication>
@@ -26,6 +27,7 @@ bool TPrintDialog::Execute()
     if (QGuiApplication::platformName() == QLatin1String("offscreen"))
         return true;
     QPrintDialog dialog(Printer()->QtPrinter());
+    PlaceDialog(&dialog, this);
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -7,6 +7,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QStyledItemDelegate>
+#include <QValidator>
+
+#include <limits>
 
 // ---- TLabel ----
 
@@ -100,14 +103,6 @@ void TLabel::AdjustBounds()
 }
 
 // ---- TComboBox ----
-
-namespace
-{
-const bool ComboClassesRegistered = [] {
-    RegisterClasses<TComboBox, TCheckBox>();
-    return true;
-}();
-} // namespace
 
 TComboBox::TComboBox(TComponent *AOwner) : TWinControl(AOwner), FItems(std::make_unique<TStringList>())
 {
@@ -336,6 +331,36 @@ void TCheckBox::Toggled()
 
 // ---- TEdit ----
 
+// The edit's MaxLength bounds what the user types or pastes, never a text the program puts in: a text
+// already longer than the limit stays whole, and an edit may not make it longer than it was.
+class TTypedLengthLimit : public QValidator
+{
+public:
+    TTypedLengthLimit(TEdit *AEdit, QLineEdit *ALine) : QValidator(ALine), FEdit(AEdit), FBefore(ALine->text())
+    {
+        QObject::connect(ALine, &QLineEdit::textChanged, this, [this](const QString &text) { FBefore = text; });
+    }
+    State validate(QString &input, int &pos) const override
+    {
+        const qsizetype limit = FEdit->MaxLength();
+        if (limit <= 0 || FEdit->SettingText())
+            return Acceptable;
+        const qsizetype allowed = std::max(limit, FBefore.size());
+        if (input.size() > allowed) {
+            // What did not fit is the end of what was just inserted, before the cursor.
+            const qsizetype excess = input.size() - allowed;
+            const qsizetype from = std::max<qsizetype>(0, pos - excess);
+            input.remove(from, excess);
+            pos = int(from);
+        }
+        return Acceptable;
+    }
+
+private:
+    TEdit *FEdit;
+    QString FBefore;
+};
+
 TEdit::TEdit(TComponent *AOwner) : TWinControl(AOwner)
 {
     SetBounds(0, 0, 121, 21);
@@ -349,10 +374,11 @@ QWidget *TEdit::CreatePeer()
     auto *edit = new TPeer<QLineEdit>(this);
     edit->setFrame(FBorderStyle != bsNone);
     edit->setReadOnly(FReadOnly);
-    if (FMaxLength > 0)
-        edit->setMaxLength(FMaxLength);
+    // MaxLength is kept by the validator below; the line edit's own limit would cut what the program puts in.
+    edit->setMaxLength(std::numeric_limits<int>::max());
     edit->setText(TWinControl::GetText());
     edit->setFont(DesignFontOf(GetFont()));
+    edit->setValidator(new TTypedLengthLimit(this, edit));
     QObject::connect(edit, &QLineEdit::textChanged, this, [this](const QString &) {
         if (!FSettingText)
             TextChanged();
@@ -378,7 +404,7 @@ void TEdit::SetText(const QString &v)
         return;
     FSettingText = true;
     if (HandleAllocated())
-        LineEdit()->setText(FMaxLength > 0 ? v.left(FMaxLength) : v);
+        LineEdit()->setText(v);
     FSettingText = false;
     FText = v;
     TextChanged();
@@ -394,8 +420,6 @@ void TEdit::TextChanged()
 void TEdit::SetMaxLength(int v)
 {
     FMaxLength = std::max(0, v);
-    if (HandleAllocated())
-        LineEdit()->setMaxLength(FMaxLength > 0 ? FMaxLength : 32767);
 }
 
 void TEdit::SetBorderStyle(TBorderStyle v)
@@ -704,11 +728,3 @@ void TGroupBox::TextChanged()
         static_cast<QGroupBox *>(Peer())->setTitle(Caption());
     TWinControl::TextChanged();
 }
-
-namespace
-{
-const bool StdButtonClassesRegistered = [] {
-    RegisterClasses<TButton, TRadioButton, TGroupBox>();
-    return true;
-}();
-} // namespace

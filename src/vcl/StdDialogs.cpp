@@ -1,8 +1,10 @@
 #include "StdDialogs.h"
 
+#include "Forms.h"
 #include "Printers.h"
 
 #include <QColorDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -11,6 +13,9 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
+#include <QTabWidget>
+#include <cmath>
 
 namespace
 {
@@ -24,11 +29,6 @@ bool Headless()
 {
     return QGuiApplication::platformName() == QLatin1String("offscreen");
 }
-
-const bool FileDialogClassesRegistered = [] {
-    RegisterClass(&TSaveDialog::staticMetaObject);
-    return true;
-}();
 } // namespace
 
 TCommonDialogHandler SetCommonDialogHandler(TCommonDialogHandler Handler_)
@@ -42,8 +42,12 @@ QStringList FileDialogFilters(const QString &Filter)
 {
     QStringList pairs;
     const QStringList parts = Filter.split(u'|');
-    for (int i = 0; i + 1 < parts.size(); i += 2)
-        pairs << QStringLiteral("%1 (%2)").arg(parts[i], QString(parts[i + 1]).replace(u';', u' '));
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString patterns = QString(parts[i + 1]).replace(u';', u' ');
+        // A description that already shows its patterns ("Έντυπο ΑΠΔ ΙΚΑ (*.vapd)") is not given them twice.
+        const QString shown = QStringLiteral("(%1)").arg(patterns);
+        pairs << (parts[i].trimmed().endsWith(shown) ? parts[i].trimmed() : QStringLiteral("%1 %2").arg(parts[i], shown));
+    }
     return pairs;
 }
 
@@ -61,6 +65,7 @@ bool TOpenDialog::Execute()
         return false;
     const QStringList filters = FileDialogFilters(FFilter);
     QFileDialog dialog(nullptr, FTitle, FInitialDir, filters.join(QStringLiteral(";;")));
+    PlaceDialog(&dialog, this);
     SetUpDialog(dialog);
     if (FFilterIndex >= 1 && FFilterIndex <= filters.size())
         dialog.selectNameFilter(filters[FFilterIndex - 1]);
@@ -105,6 +110,10 @@ void TSaveDialog::SetUpDialog(QFileDialog &Dialog) const
 
 QString TSaveDialog::InitialSelection() const
 {
+    // A document saved again under another name starts beside itself, so the replace question can only
+    // name the document's own file, never a namesake in the default folder.
+    if (QFileInfo(FileName()).isAbsolute())
+        return FileName();
     return QDir(InitialDir()).filePath(QFileInfo(FileName()).fileName());
 }
 
@@ -127,10 +136,11 @@ bool TFontDialog::Execute()
         return Handler()(this);
     if (Headless())
         return false;
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, FFont->ToQFont(), nullptr);
-    if (!ok)
+    QFontDialog dialog(FFont->ToQFont());
+    PlaceDialog(&dialog, this);
+    if (dialog.exec() != QDialog::Accepted)
         return false;
+    const QFont chosen = dialog.selectedFont();
     // The family as the user picked it; the height in pixels at the screen's resolution.
     FFont->SetName(chosen.family());
     FFont->SetSize(int(chosen.pointSizeF() + 0.5));
@@ -159,7 +169,11 @@ bool TColorDialog::Execute()
         return Handler()(this);
     if (Headless())
         return false;
-    const QColor chosen = QColorDialog::getColor(ColorToQColor(FColor), nullptr);
+    QColorDialog dialog(ColorToQColor(FColor));
+    PlaceDialog(&dialog, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    const QColor chosen = dialog.selectedColor();
     if (!chosen.isValid())
         return false;
     FColor = QColorToColor(chosen);
@@ -172,18 +186,76 @@ TPageSetupDialog::TPageSetupDialog(TComponent *AOwner) : TComponent(AOwner)
 {
 }
 
+QPageLayout TPageSetupDialog::PresetLayout(const QPageLayout &PrinterLayout) const
+{
+    QPageLayout layout = PrinterLayout;
+    if (FPageWidth > 0 && FPageHeight > 0) {
+        // Sizes within a fraction of a millimetre of a standard paper are that paper (21010 x 29690 is A4).
+        const QSizeF mm(std::min(FPageWidth, FPageHeight) / 100.0, std::max(FPageWidth, FPageHeight) / 100.0);
+        layout.setPageSize(QPageSize(mm, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch));
+        layout.setOrientation(FPageWidth > FPageHeight ? QPageLayout::Landscape : QPageLayout::Portrait);
+    }
+    layout.setUnits(QPageLayout::Millimeter);
+    layout.setMinimumMargins(QMarginsF(FMinMarginLeft / 100.0, FMinMarginTop / 100.0, FMinMarginRight / 100.0,
+                                       FMinMarginBottom / 100.0));
+    layout.setMargins(
+        QMarginsF(FMarginLeft / 100.0, FMarginTop / 100.0, FMarginRight / 100.0, FMarginBottom / 100.0));
+    return layout;
+}
+
+void TPageSetupDialog::Accept(const QPageLayout &Chosen, const QPageLayout &PrinterLayout)
+{
+    const QRectF page = Chosen.fullRect(QPageLayout::Millimeter);
+    const QMarginsF margins = Chosen.margins(QPageLayout::Millimeter);
+    const auto hundredths = [](double mm) { return int(std::lround(mm * 100)); };
+    FPageWidth = hundredths(page.width());
+    FPageHeight = hundredths(page.height());
+    FMarginLeft = hundredths(margins.left());
+    FMarginTop = hundredths(margins.top());
+    FMarginRight = hundredths(margins.right());
+    FMarginBottom = hundredths(margins.bottom());
+    QPageLayout printer = PrinterLayout;
+    printer.setPageSize(Chosen.pageSize());
+    printer.setOrientation(Chosen.orientation());
+    Printer()->QtPrinter()->setPageLayout(printer);
+}
+
 bool TPageSetupDialog::Execute()
 {
     if (Handler())
         return Handler()(this);
     if (Headless())
         return false;
-    QPageSetupDialog dialog(Printer()->QtPrinter());
-    return dialog.exec() == QDialog::Accepted;
+    QPrinter *printer = Printer()->QtPrinter();
+    const QPageLayout before = printer->pageLayout();
+    printer->setPageLayout(PresetLayout(before));
+    QPageSetupDialog dialog(printer);
+    dialog.setWindowTitle(QStringLiteral("Ρύθμιση σελίδας"));
+    PlaceDialog(&dialog, this);
+    const bool confirmed = dialog.exec() == QDialog::Accepted;
+    const QPageLayout chosen = printer->pageLayout();
+    printer->setPageLayout(before);
+    if (confirmed)
+        Accept(chosen, before);
+    return confirmed;
 }
 
 TPrinterSetupDialog::TPrinterSetupDialog(TComponent *AOwner) : TComponent(AOwner)
 {
+}
+
+void TPrinterSetupDialog::SetUp(QPrintDialog &Dialog)
+{
+    Dialog.setWindowTitle(QStringLiteral("Ρύθμιση εκτυπωτή"));
+    Dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    // Page range and copies belong to a print job, not to the printer's set-up.
+    auto *tabs = Dialog.findChild<QTabWidget *>(QStringLiteral("tabs"));
+    auto *copies = Dialog.findChild<QWidget *>(QStringLiteral("copiesTab"));
+    if (tabs && copies && tabs->indexOf(copies) >= 0)
+        tabs->removeTab(tabs->indexOf(copies));
+    if (auto *buttons = Dialog.findChild<QDialogButtonBox *>())
+        if (QPushButton *ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
 }
 
 bool TPrinterSetupDialog::Execute()
@@ -193,5 +265,7 @@ bool TPrinterSetupDialog::Execute()
     if (Headless())
         return false;
     QPrintDialog dialog(Printer()->QtPrinter());
+    SetUp(dialog);
+    PlaceDialog(&dialog, this);
     return dialog.exec() == QDialog::Accepted;
 }

@@ -6,6 +6,7 @@
 #include "Classes.h"
 #include "Graphics.h"
 
+#include <QPageLayout>
 #include <functional>
 
 class QFileDialog;
@@ -39,13 +40,13 @@ public:
     void SetTitle(const QString &v) { FTitle = v; }
     // True when the user chose a file (now in FileName): an existing one to open, or a name to save under.
     virtual bool Execute();
+    // The file the platform dialog shows selected at first (a full path takes the dialog to its folder).
+    virtual QString InitialSelection() const;
 
 protected:
     // What sets the save dialog apart from this one.
     // The platform dialog's mode and default suffix.
     virtual void SetUpDialog(QFileDialog &Dialog) const;
-    // The file the platform dialog shows selected at first.
-    virtual QString InitialSelection() const;
     // FileName as it is kept from the platform dialog's chosen path.
     virtual QString ChosenFileName(const QString &Path) const;
 
@@ -61,10 +62,11 @@ class TSaveDialog : public TOpenDialog
     Q_OBJECT
 public:
     Q_INVOKABLE explicit TSaveDialog(TComponent *AOwner);
+    // A FileName with a folder starts in that folder; a bare name starts in InitialDir.
+    QString InitialSelection() const override;
 
 protected:
     void SetUpDialog(QFileDialog &Dialog) const override;
-    QString InitialSelection() const override;
     QString ChosenFileName(const QString &Path) const override;
 };
 
@@ -100,21 +102,56 @@ private:
     TColor FColor = clBlack;
 };
 
-// The page set-up (margins, paper) and printer set-up dialogs of the shared printer.
+class QPrintDialog;
+
+// The page set-up dialog of the shared printer: paper, orientation and margins, in hundredths of a
+// millimetre. The dialog shows its own values first and keeps what the user confirms; the paper and its
+// orientation go to the printer, the margins stay the dialog's (printouts place themselves on the page
+// and keep the printer's printable area).
 class TPageSetupDialog : public TComponent
 {
     Q_OBJECT
+    Q_PROPERTY(int MarginLeft MEMBER FMarginLeft)
+    Q_PROPERTY(int MarginTop MEMBER FMarginTop)
+    Q_PROPERTY(int MarginRight MEMBER FMarginRight)
+    Q_PROPERTY(int MarginBottom MEMBER FMarginBottom)
+    Q_PROPERTY(int MinMarginLeft MEMBER FMinMarginLeft)
+    Q_PROPERTY(int MinMarginTop MEMBER FMinMarginTop)
+    Q_PROPERTY(int MinMarginRight MEMBER FMinMarginRight)
+    Q_PROPERTY(int MinMarginBottom MEMBER FMinMarginBottom)
+    Q_PROPERTY(int PageWidth MEMBER FPageWidth)
+    Q_PROPERTY(int PageHeight MEMBER FPageHeight)
+
 public:
     Q_INVOKABLE explicit TPageSetupDialog(TComponent *AOwner);
     virtual bool Execute();
+    int MarginLeft() const { return FMarginLeft; }
+    int MarginTop() const { return FMarginTop; }
+    int MarginRight() const { return FMarginRight; }
+    int MarginBottom() const { return FMarginBottom; }
+    int PageWidth() const { return FPageWidth; }
+    int PageHeight() const { return FPageHeight; }
+    // The page layout the dialog starts from; a page size of 0 keeps the printer's paper.
+    QPageLayout PresetLayout(const QPageLayout &PrinterLayout) const;
+    // Takes the confirmed layout and gives the printer its paper, keeping the printer's margins.
+    void Accept(const QPageLayout &Chosen, const QPageLayout &PrinterLayout);
+
+private:
+    int FMarginLeft = 0, FMarginTop = 0, FMarginRight = 0, FMarginBottom = 0;
+    int FMinMarginLeft = 0, FMinMarginTop = 0, FMinMarginRight = 0, FMinMarginBottom = 0;
+    int FPageWidth = 0, FPageHeight = 0;
 };
 
+// The printer set-up dialog: the user chooses the printer and its properties; nothing is printed.
 class TPrinterSetupDialog : public TComponent
 {
     Q_OBJECT
 public:
     Q_INVOKABLE explicit TPrinterSetupDialog(TComponent *AOwner);
     virtual bool Execute();
+    // Turns the system print dialog into the set-up dialog: its title, an OK button in place of Print, and
+    // no page range or copies.
+    static void SetUp(QPrintDialog &Dialog);
 };
 
 // Answers these dialogs (file dialogs included) in place of the user: returns true to confirm, after setting

@@ -1,13 +1,65 @@
 #include "SysUtils.h"
 
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QDate>
 #include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
 #include <cfenv>
 #include <cmath>
 #include <limits>
+
+QString SystemErrorText(int error)
+{
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return QStringLiteral("ο δίσκος είναι γεμάτος");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("δεν επιτρέπεται η πρόσβαση στο αρχείο ή στον φάκελό του");
+    case EROFS:
+        return QStringLiteral("ο δίσκος είναι μόνο για ανάγνωση");
+    case ENOENT:
+    case ENOTDIR:
+        return QStringLiteral("το αρχείο ή ο φάκελός του δεν υπάρχει");
+    case EISDIR:
+        return QStringLiteral("είναι φάκελος, όχι αρχείο");
+    case EIO:
+        return QStringLiteral("σφάλμα ανάγνωσης ή εγγραφής στον δίσκο");
+    case ENAMETOOLONG:
+        return QStringLiteral("το όνομα του αρχείου είναι πολύ μεγάλο");
+    case EMFILE:
+    case ENFILE:
+        return QStringLiteral("είναι ανοιχτά πάρα πολλά αρχεία");
+    case ENOMEM:
+        return QStringLiteral("δεν υπάρχει αρκετή μνήμη");
+    default:
+        return {};
+    }
+}
+
+QString ReadErrorText(const QString &Path)
+{
+    // Asked again of the system: the error of an earlier attempt may have been overwritten since.
+    int error = EIO;
+    if (QFileInfo(Path).isDir()) {
+        error = EISDIR;
+    } else if (const int fd = ::open(QFile::encodeName(Path).constData(), O_RDONLY); fd < 0) {
+        error = errno;
+    } else {
+        ::close(fd);
+    }
+    const QString cause = SystemErrorText(error);
+    return cause.isEmpty() ? QStringLiteral("σφάλμα του συστήματος (κωδικός %1)").arg(error) : cause;
+}
 
 void Abort()
 {
@@ -64,6 +116,14 @@ int64_t Currency::Cents() const
     if (ar > 50 || (ar == 50 && (q % 2) != 0))
         q += r < 0 ? -1 : 1;
     return q;
+}
+
+Currency Currency::SaturatedAdd(Currency o) const
+{
+    int64_t sum = 0;
+    if (__builtin_add_overflow(FRaw, o.FRaw, &sum))
+        sum = o.FRaw > 0 ? INT64_MAX : INT64_MIN;
+    return Currency(sum);
 }
 
 // --- dates -----------------------------------------------------------------------------------
@@ -154,6 +214,14 @@ TDateTime EndOfTheMonth(TDateTime value)
     return QDateToDateTime(QDate(d.year(), d.month(), d.daysInMonth()));
 }
 
+bool IsValidCalendarDate(TDateTime value)
+{
+    constexpr double first = -657434.0;   // 01/01/0100
+    constexpr double afterLast = 2958466.0; // 01/01/10000
+    // Negative dates carry their time of day away from zero, so the day is the truncated value.
+    return std::isfinite(value) && value > first - 1.0 && value < afterLast;
+}
+
 int DayOfTheWeek(TDateTime value)
 {
     const QDate d = DateTimeToQDate(value);
@@ -163,7 +231,8 @@ int DayOfTheWeek(TDateTime value)
 QString FormatDateTime(const QString &format, TDateTime value)
 {
     const QDate d = DateTimeToQDate(value);
-    const double frac = std::fabs(value - std::trunc(value));
+    // Not a number or not finite: no time of day (the conversion below must stay in range).
+    const double frac = std::isfinite(value) ? std::fabs(value - std::trunc(value)) : 0.0;
     const qint64 msecs = static_cast<qint64>(std::llround(frac * 86400000.0));
     const int hour = static_cast<int>(msecs / 3600000 % 24);
     const int minute = static_cast<int>(msecs / 60000 % 60);

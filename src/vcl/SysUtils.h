@@ -35,6 +35,12 @@ class EAbort : public Exception {
 };
 [[noreturn]] void Abort();
 
+// The cause of a failed file operation (an errno value) in the user's words ("ο δίσκος είναι γεμάτος"),
+// or an empty text for a cause that means nothing to a user.
+QString SystemErrorText(int error);
+// Why the file at Path cannot be opened for reading, in the user's words (never empty).
+QString ReadErrorText(const QString &Path);
+
 // Round to nearest, halves to even (the rounding of every float-to-integer conversion).
 int64_t RoundHalfEven(long double value);
 // Round value to the given number of decimals, halves to even (0.125 -> 0.12).
@@ -67,6 +73,8 @@ public:
     constexpr Currency operator-() const { return Currency(-FRaw); }
     Currency &operator+=(Currency o) { FRaw += o.FRaw; return *this; }
     Currency &operator-=(Currency o) { FRaw -= o.FRaw; return *this; }
+    // The sum held at the ends of the range instead of overflowing (for sums of values read from files).
+    Currency SaturatedAdd(Currency o) const;
     constexpr auto operator<=>(const Currency &) const = default;
 
 private:
@@ -93,6 +101,9 @@ TDateTime StartOfTheMonth(TDateTime value);
 TDateTime EndOfTheMonth(TDateTime value); // the last day, 00:00
 // ISO weekday: Monday 1 .. Sunday 7.
 int DayOfTheWeek(TDateTime value);
+// The calendar the program supports: 01/01/0100 00:00 up to the end of 31/12/9999; false for
+// anything else, NaN and infinities included.
+bool IsValidCalendarDate(TDateTime value);
 class QDate;
 QDate DateTimeToQDate(TDateTime value);
 TDateTime QDateToDateTime(const QDate &date);

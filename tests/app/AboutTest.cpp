@@ -161,6 +161,14 @@ TEST(About, ClickOnTheDrumClosesTheBox)
     TAbout about(nullptr);
     QTimer::singleShot(300, &about, [&] {
         EXPECT_GT(about.NameRoller1->Position(), 0.0f);
+        // A tool window of the designed size at the designed place, with a close button only.
+        const QWidget *w = about.Peer();
+        EXPECT_EQ(w->windowType(), Qt::Tool);
+        EXPECT_TRUE(w->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+        EXPECT_FALSE(w->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+        EXPECT_EQ(w->size(), QSize(412, 309));
+        EXPECT_EQ(w->maximumSize(), QSize(412, 309));
+        EXPECT_EQ(w->frameGeometry().topLeft(), QPoint(303, 149));
         SaveSnapshot(about, "About.png");
         about.NameRoller1->Click();
     });

@@ -5,6 +5,7 @@
 #include "printing/PreviewFormF.h"
 #include "printing/XPrinters.h"
 
+#include <QDialog>
 #include <QFile>
 #include <QTimer>
 
@@ -94,4 +95,39 @@ TEST_F(ApdDataPrint, PreviewRecordsThePagesAndPrintsBackThroughThePrintDialog)
     delete PreviewForm;
     EXPECT_EQ(PreviewForm, nullptr);
     EXPECT_FALSE(QFile::exists(page1));
+}
+
+TEST_F(ApdDataPrint, ThePrintDialogOpensInFrontOfThePreview)
+{
+    UsePdf(Pdf);
+    TApdData w(nullptr);
+    FillHeader(w);
+    QWidget *parent = nullptr, *preview = nullptr;
+    auto previous = TPrintDialog::SetHandler([&](TPrintDialog *d) {
+        parent = DialogParent(d);
+        return false;
+    });
+    // The print button of the preview, clicked while the preview runs modally and stays on top.
+    QTimer::singleShot(0, [&] {
+        preview = PreviewForm->Peer();
+        PreviewForm->aPrint->Execute();
+        PreviewForm->aClose->Execute();
+    });
+    w.Preview();
+    TPrintDialog::SetHandler(previous);
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(parent, preview);
+
+    // A dialog placed there is the preview's child window and stays on top with it.
+    QDialog dialog;
+    QTimer::singleShot(0, [&] {
+        PlaceDialog(&dialog, w.PrintDialog1);
+        EXPECT_EQ(dialog.parentWidget(), preview);
+        EXPECT_TRUE(dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        EXPECT_EQ(dialog.windowType(), Qt::Dialog);
+        dialog.setParent(nullptr); // the test's own dialog must not go with the preview
+        PreviewForm->aClose->Execute();
+    });
+    w.Preview();
+    delete PreviewForm;
 }

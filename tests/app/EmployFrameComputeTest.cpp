@@ -1,5 +1,9 @@
 #include "EmployFrameFixture.h"
 
+#include <cmath>
+#include <limits>
+#include <random>
+
 namespace
 {
 
@@ -68,6 +72,40 @@ TEST_F(EmployFrameCompute, DatesOfOneLineRecountOnlyThatLine)
     p.DayCount43_2->SetValue(45);
     EXPECT_EQ(p.DayCount39_2->Value(), 45);
     EXPECT_EQ(p.DayCount43_2->Value(), 45);
+}
+
+TEST_F(EmployFrameCompute, WorkDaysOfAnyRangeMatchTheDayByDayCountAndDatesBeyondTheCalendarCountNone)
+{
+    TEmployFrame &p = *Page;
+    // The days From, From + 1, ... while not after To, Monday to Friday.
+    auto dayByDay = [](TDateTime from, TDateTime to) {
+        int n = 0;
+        for (TDateTime d = from; d <= to; d += 1)
+            if (DayOfTheWeek(d) <= 5)
+                ++n;
+        return n;
+    };
+    std::mt19937 random(2003);
+    for (int i = 0; i < 300; ++i) {
+        const TDateTime from = Day(2003, 1, 1) + double(random() % 3000) + double(random() % 1000) / 1000;
+        const TDateTime to = from + double(int(random() % 900) - 60) + double(random() % 1000) / 1000;
+        p.CountWorkDays(p.DayCount39_1, true, from, to);
+        ASSERT_EQ(p.DayCount39_1->Value(), dayByDay(from, to)) << from << " " << to;
+        ASSERT_EQ(p.DayCount39_1->MaxValue(), int(std::floor(to) - std::floor(from)) + 1) << from << " " << to;
+    }
+    // A range of centuries is counted at once.
+    p.CountWorkDays(p.DayCount39_1, true, Day(100, 1, 1), Day(9999, 12, 31));
+    EXPECT_EQ(p.DayCount39_1->MaxValue(), 3615900);
+    EXPECT_EQ(p.DayCount39_1->Value(), 3615900 / 7 * 5 + 1); // 01/01/0100 is a Friday
+    // Dates no calendar holds: no limit and nothing counted.
+    for (double absurd : {1e20, 3e9, -1e20, std::numeric_limits<double>::quiet_NaN(),
+                          std::numeric_limits<double>::infinity()}) {
+        p.CountWorkDays(p.DayCount39_1, true, Day(2003, 1, 1), absurd);
+        EXPECT_EQ(p.DayCount39_1->Value(), 0) << absurd;
+        EXPECT_EQ(p.DayCount39_1->MaxValue(), 0) << absurd;
+        p.CountWorkDays(p.DayCount39_1, true, absurd, Day(2003, 1, 1));
+        EXPECT_EQ(p.DayCount39_1->Value(), 0) << absurd;
+    }
 }
 
 TEST_F(EmployFrameCompute, EarningsRoundToTheCentHalvesToEven)
@@ -152,34 +190,46 @@ TEST_F(EmployFrameCompute, EmployeePickComputesTheWholeLine)
               Currency::FromDouble((long double)insured * p.Apodoxes1->Value().ToDouble() * 0.01L).RoundedToCents());
 }
 
-TEST_F(EmployFrameCompute, DailyWageChangesOnlyWithTheSpecialtyOrAClick)
+TEST_F(EmployFrameCompute, DailyWageFollowsSpecialtyStatusTrienniaAndRegisterNumber)
 {
     TEmployFrame &p = *Page;
     PickEmployee(&p, 0, QStringLiteral("123456789"));
     ASSERT_EQ(p.Payment1->Value(), Cents(7111));
-    // Another employee with the same specialty: the wage stays although status and triennia differ.
+    // The wage belongs to status and triennia as much as to the specialty.
     p.Married1->SetCaption(QStringLiteral("ΑΓΑΜΟΣ"));
     p.Periods1->SetCaption(QStringLiteral("0"));
-    p.Specialty1->SetCaption(QStringLiteral("933110"));
-    EXPECT_EQ(p.Payment1->Value(), Cents(7111));
+    EXPECT_EQ(p.Payment1->Value(), Module->GetWage(QStringLiteral("933110"), QStringLiteral("0"), QStringLiteral("ΑΓΑΜΟΣ")));
+    // And the allowance to the register number: 222333444 has 10 % on 933120.
+    p.Specialty1->SetCaption(QStringLiteral("933120"));
+    const Currency plain = p.Payment1->Value();
+    p.XFrame22a->SetCaption(QStringLiteral("222333444"));
+    EXPECT_EQ(p.Payment1->Value(), plain + Module->EmployeeAllowance(QStringLiteral("933120"), QStringLiteral("222333444")));
+    EXPECT_GT(p.Payment1->Value(), plain);
     // Typed by hand, the wage drives the earnings.
     p.Payment1->CommitEditText(QStringLiteral("50,00"));
     EXPECT_EQ(p.Apodoxes1->Value(), Cents(5000 * 23));
     // A click on the wage box takes the table's wage again.
     p.Payment1->Click();
-    EXPECT_EQ(p.Payment1->Value(), Module->GetWage(QStringLiteral("933110"), QStringLiteral("0"), QString()));
+    EXPECT_EQ(p.Payment1->Value(), plain + Module->EmployeeAllowance(QStringLiteral("933120"), QStringLiteral("222333444")));
     EXPECT_EQ(p.Apodoxes1->Value(), Currency::FromCents(p.Payment1->Value().Cents() * 23));
+    EXPECT_TRUE(Errors.empty());
 }
 
-TEST_F(EmployFrameCompute, UnknownSpecialtyRaisesAndKeepsTheWage)
+TEST_F(EmployFrameCompute, UnknownSpecialtyIsToldOnceAndEmptiesTheWage)
 {
     TEmployFrame &p = *Page;
     p.Payment3->SetValue(Cents(1234));
-    EXPECT_THROW(p.Specialty3->SetCaption(QStringLiteral("111111")), EConvertError);
-    EXPECT_EQ(p.Payment3->Value(), Cents(1234));
-    // An empty code is a wage of 0.
+    ASSERT_GT(p.Apodoxes3->Value(), Currency());
+    p.Specialty3->SetCaption(QStringLiteral("111111"));
+    ASSERT_EQ(Errors.size(), 1u);
+    // The code stays for the user to see and correct; no wage of another specialty stays beside it.
+    EXPECT_EQ(p.Specialty3->Caption(), QStringLiteral("111111"));
+    EXPECT_EQ(p.Payment3->Value(), Currency());
+    EXPECT_EQ(p.Apodoxes3->Value(), Currency());
+    // An empty code is a wage of 0, and no error.
     p.Specialty3->SetCaption(QString());
     EXPECT_EQ(p.Payment3->Value(), Currency());
+    EXPECT_EQ(Errors.size(), 1u);
 }
 
 TEST_F(EmployFrameCompute, EveryBoxChangeReachesOnChange)

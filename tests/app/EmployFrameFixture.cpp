@@ -111,7 +111,7 @@ void EmployFrameFixture::TearDown()
 
 void EmployFrameFixture::PickEmployee(TEmployFrame *page, int line, const QString &registerNumber)
 {
-    TTable *t = Module->tbEmployers;
+    TTable *t = APDDataModule->tbEmployers;
     ASSERT_TRUE(t->Locate(QStringLiteral("ΑΡΙΘΜ.ΜΗΤΡΩΟΥ ΑΣΦ."), registerNumber, 0));
     // What the dataset pop-up does on a pick from any box of the line's group.
     TDbLookupXFrame *boxes[3] = {page->DbLookupXFrame24, page->DbLookupXFrame15, page->DbLookupXFrame6};

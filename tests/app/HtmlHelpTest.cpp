@@ -140,7 +140,9 @@ TEST(HtmlHelp, TheLibraryShowsTopicsContentsAndIndexOfTheHelpFile)
     EXPECT_EQ(s.Title, "Εξαγωγή σε ηλεκτρονική μορφή");
     EXPECT_TRUE(s.Text.contains("αρχείο CSC01")) << s.Text.toStdString();
     EXPECT_EQ(s.Contents, QStringList({"Dovra Α.Π.Δ.", "  Εξαγωγή σε ηλεκτρονική μορφή", "  Πίνακας εργοδοτών",
-                                       "  Πίνακας εργαζομένων"}));
+                                       "  Πίνακας εργαζομένων", "  Πίνακας υποκαταστημάτων ΙΚΑ",
+                                       "  Πίνακας πακέτων κάλυψης", "  Πίνακας αποδοχών",
+                                       "  Πίνακας κατασκευαστικών φάσεων", "  Προεπισκόπηση εκτύπωσης"}));
 
     // The file alone opens its default topic.
     HtmlHelpA(0, chm, HH_DISPLAY_TOC, 0);
@@ -157,7 +159,7 @@ TEST(HtmlHelp, TheLibraryShowsTopicsContentsAndIndexOfTheHelpFile)
     HtmlHelpA(0, chm, HH_DISPLAY_INDEX, 0);
     s = Platform::HelpWindowState();
     EXPECT_EQ(s.Tab, 1);
-    EXPECT_EQ(s.Index.size(), 5);
+    EXPECT_EQ(s.Index.size(), 13);
     EXPECT_TRUE(s.Index.contains("CSC01"));
 
     HtmlHelpA(0, QString(), HH_CLOSE_ALL, 0);

@@ -13,8 +13,12 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
+
+#include <map>
 
 namespace
 {
@@ -45,9 +49,11 @@ protected:
         Shown.push_back(d);
         FileNames.push_back(d->FileName());
         FilterIndexes.push_back(d->FilterIndex());
+        Selections.push_back(d->InitialSelection());
         if (Choices.empty())
             return false;
-        d->SetFileName(Choices.front());
+        // The user confirms what the dialog shows, or types another name.
+        d->SetFileName(Choices.front() == AsShown ? d->InitialSelection() : Choices.front());
         Choices.erase(Choices.begin());
         return true;
     }
@@ -71,7 +77,9 @@ protected:
     std::vector<TComponent *> Shown;
     QStringList FileNames;
     std::vector<int> FilterIndexes;
+    QStringList Selections;
     QStringList Choices;
+    const QString AsShown = QStringLiteral("<as shown>");
 };
 
 TEST_F(MainTest, StartsWithAnUntitledDocumentOfFourPages)
@@ -208,7 +216,10 @@ TEST_F(MainTest, OpenReadableAndUnreadableDocuments)
     main->OpenDocument(bad);
     EXPECT_EQ(main->Document, current);
     ASSERT_EQ(dialogs.Count(), 2);
-    EXPECT_EQ(dialogs.Requests()[1].Msg, QStringLiteral("Αδυναμία ανοίγματος αρχείου ") + bad);
+    // The path, then the reader's reason: where the contents stopped making sense.
+    EXPECT_TRUE(dialogs.Requests()[1].Msg.startsWith(QStringLiteral("Αδυναμία ανοίγματος αρχείου ") + bad +
+                                                     QStringLiteral("\r\nΣφάλμα ανάγνωσης δεδομένων (θέση ")))
+        << dialogs.Requests()[1].Msg.toStdString();
     EXPECT_EQ(dialogs.Requests()[1].DlgType, mtWarning);
 
     // A template opens untitled.
@@ -219,6 +230,94 @@ TEST_F(MainTest, OpenReadableAndUnreadableDocuments)
     EXPECT_TRUE(main->FileControl1->IsNew());
     EXPECT_FALSE(main->FromTemplate);
     EXPECT_EQ(main->Document->PageControl1->PageCount(), 5);
+}
+
+TEST_F(MainTest, SaveAsStartsBesideTheDocumentAndNeverOnANamesake)
+{
+    TScriptedDialogs dialogs;
+    const QString elsewhere = Dir.filePath(QStringLiteral("Άλλος φάκελος"));
+    QDir().mkpath(elsewhere);
+    const QString doc = QDir(elsewhere).filePath(QStringLiteral("Έργο.vapd"));
+    const QString namesake = QDir(Projects).filePath(QStringLiteral("Έργο.vapd"));
+    {
+        auto main = MakeMain();
+        Choices << doc;
+        ASSERT_TRUE(main->FileControl1->SaveAs());
+        main->Document->AddPage();
+        main->Document->AddPage();
+        Choices << namesake;
+        ASSERT_TRUE(main->FileControl1->SaveAs());
+    }
+    const QByteArray namesakeBytes = [&] {
+        QFile f(namesake);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    ASSERT_FALSE(namesakeBytes.isEmpty());
+
+    auto main = MakeMain();
+    // The untitled document starts in the program's projects folder.
+    main->aSaveAs->Execute();
+    EXPECT_EQ(Selections.back().toStdString(),
+              QDir(Platform::ProgramFolder()).filePath(QStringLiteral("Projects/Ανώνυμο")).toStdString());
+
+    // Opened from another folder: Save As starts on the document itself, and confirming saves it there.
+    Choices << doc;
+    main->aOpen->Execute();
+    ASSERT_EQ(main->FileControl1->FileName(), doc);
+    main->Document->AddPage();
+    Choices << AsShown;
+    main->aSaveAs->Execute();
+    EXPECT_EQ(Selections.back().toStdString(), doc.toStdString());
+    EXPECT_EQ(main->FileControl1->FileName(), doc);
+    EXPECT_FALSE(main->FileControl1->Modified());
+    TApdData reread(nullptr);
+    reread.LoadFromFile(doc);
+    EXPECT_EQ(reread.PageControl1->PageCount(), 5);
+    QFile f(namesake);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), namesakeBytes);
+}
+
+// Counts the warnings of unanswered message dialogs while it lives.
+class TUnansweredDialogs
+{
+public:
+    TUnansweredDialogs() : FPrevious(qInstallMessageHandler(&TUnansweredDialogs::Handle)) { Messages().clear(); }
+    ~TUnansweredDialogs() { qInstallMessageHandler(FPrevious); }
+    static QStringList &Messages()
+    {
+        static QStringList messages;
+        return messages;
+    }
+
+private:
+    static void Handle(QtMsgType, const QMessageLogContext &, const QString &msg)
+    {
+        const QString prefix = QStringLiteral("Unanswered message dialog: ");
+        if (msg.startsWith(prefix))
+            Messages() << msg.mid(prefix.size());
+    }
+    QtMessageHandler FPrevious;
+};
+
+TEST_F(MainTest, UnattendedStartWithAnUnreadableDocumentAsksOnceAndGoesOn)
+{
+    const QString bad = QDir(Projects).filePath(QStringLiteral("χαλασμένο.vapd"));
+    QFile f(bad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("TPF0 not a document");
+    f.close();
+    const QStringList args{QStringLiteral("DovraApd"), bad};
+    TMain::SetArguments(&args);
+    // No screen and no one to answer: the question gets its safe answer (Abort), not Retry for ever.
+    TUnansweredDialogs unanswered;
+    const TMessageDlgHandler previous = SetMessageDlgHandler({});
+    auto main = MakeMain();
+    SetMessageDlgHandler(previous);
+    ASSERT_EQ(TUnansweredDialogs::Messages().size(), 1);
+    EXPECT_TRUE(TUnansweredDialogs::Messages()[0].startsWith(QStringLiteral("Αδυναμία ανοίγματος αρχείου ") + bad));
+    ASSERT_TRUE(main->Document);
+    EXPECT_EQ(main->FileControl1->FileName(), QStringLiteral("Ανώνυμο"));
 }
 
 TEST_F(MainTest, CommandLineDocumentAndRecentFiles)
@@ -325,6 +424,85 @@ TEST_F(MainTest, WithoutADocumentTheDocumentCommandsAreOff)
     main->Action5->Execute(); // nothing to zoom
 }
 
+TEST_F(MainTest, HintsOfToolButtonsAndMenuItemsReachTheStatusBarAsTheMouseMovesOverThem)
+{
+    TScriptedDialogs dialogs;
+    auto main = MakeMain();
+    main->Peer()->setWindowState(Qt::WindowNoState);
+    main->Peer()->resize(1000, 700);
+    main->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main->Peer()));
+    QToolBar *tools = main->ActionToolBar1->ToolBar();
+    QWidget *print = tools->widgetForAction(main->aPrint->Handle());
+    ASSERT_TRUE(print);
+    QTest::mouseMove(print, print->rect().center());
+    EXPECT_EQ(main->StatusBar1->SimpleText(), QStringLiteral("Εκτύπωση"));
+    QTest::mouseMove(main->ScrollBox1->Peer(), QPoint(5, 5));
+    EXPECT_EQ(main->StatusBar1->SimpleText(), QString()) << "the hint goes with the mouse";
+
+    // The file menu opened with a click on the menu bar; the mouse on its first item.
+    QMenuBar *bar = main->ActionMainMenuBar1->MenuBar();
+    QAction *fileMenu = bar->actions().at(0);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(fileMenu).center());
+    QMenu *file = fileMenu->menu();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(file));
+    QTest::mouseMove(file, file->actionGeometry(main->aNew->Handle()).center());
+    EXPECT_EQ(main->StatusBar1->SimpleText(), QStringLiteral("Δημιουργία νέου αρχείου"));
+    QTest::mouseMove(file, file->actionGeometry(main->aSaveAs->Handle()).center());
+    EXPECT_EQ(main->StatusBar1->SimpleText(), QStringLiteral("Αποθήκευση αρχείου με διαφορετικό όνομα"));
+    file->close();
+    EXPECT_EQ(main->StatusBar1->SimpleText(), QString());
+}
+
+TEST_F(MainTest, EveryPictureOfTheToolBarAndMenusIsDrawnAndTellsItsCommandApart)
+{
+    TScriptedDialogs dialogs;
+    auto main = MakeMain();
+    // The icon theme is installed and found, also without a desktop.
+    EXPECT_EQ(QIcon::themeName(), QStringLiteral("Adwaita"));
+    EXPECT_TRUE(QIcon::hasThemeIcon(QStringLiteral("document-print")));
+
+    // Each picture as a 20-pixel button shows it: drawn (enough opaque, not-white pixels) and unlike the
+    // pictures of the other image indexes, so that no two commands share a picture.
+    std::map<int, std::pair<QString, QImage>> byIndex;
+    for (int i = 0; i < main->ComponentCount(); ++i) {
+        auto *a = qobject_cast<TAction *>(main->Components(i));
+        if (!a || a->ImageIndex() < 0)
+            continue;
+        const QImage image = a->Handle()->icon().pixmap(QSize(20, 20)).toImage();
+        int drawn = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qAlpha(image.pixel(x, y)) > 128 && qGray(image.pixel(x, y)) < 200)
+                    ++drawn;
+        EXPECT_GT(drawn, 20) << a->Name().toStdString() << " shows no picture";
+        byIndex.emplace(a->ImageIndex(), std::make_pair(a->Name(), image));
+    }
+    EXPECT_EQ(byIndex.size(), 16u);
+    for (auto i = byIndex.begin(); i != byIndex.end(); ++i)
+        for (auto j = std::next(i); j != byIndex.end(); ++j) {
+            EXPECT_NE(i->second.second, j->second.second)
+                << i->second.first.toStdString() << " and " << j->second.first.toStdString();
+        }
+
+    // Every tool-bar button shows a picture, not its caption.
+    QToolBar *tools = main->ActionToolBar1->ToolBar();
+    for (QAction *a : tools->actions()) {
+        if (!a->isSeparator()) {
+            EXPECT_FALSE(a->icon().isNull()) << a->text().toStdString();
+        }
+    }
+    if (!qEnvironmentVariableIsEmpty("APD_SHOT_DIR")) {
+        main->UpdateActions();
+        QMenu *options = main->ActionMainMenuBar1->MenuBar()->actions().at(3)->menu();
+        options->adjustSize();
+        options->grab().save(qEnvironmentVariable("APD_SHOT_DIR") + QStringLiteral("/MainOptionsMenu.png"));
+        QMenu *scheme = options->actions().at(0)->menu();
+        scheme->adjustSize();
+        scheme->grab().save(qEnvironmentVariable("APD_SHOT_DIR") + QStringLiteral("/MainSchemeMenu.png"));
+    }
+}
+
 TEST_F(MainTest, RendersTheWindow)
 {
     TScriptedDialogs dialogs;
@@ -379,5 +557,38 @@ TEST_F(MainTest, PrintJobOfTheUntitledDocumentIsTitledWithItsName)
     main->aPrint->Execute();
     EXPECT_EQ(Printer()->Title(), QStringLiteral("Ανώνυμο"));
     EXPECT_GE(PdfPagesOf(Dir.filePath(QStringLiteral("print.pdf"))), 1);
+}
+
+TEST_F(MainTest, PageAndPrinterSetUpOpenTheirDialogsOverTheMainWindow)
+{
+    auto main = MakeMain();
+    main->Show();
+    const QString pdf = Dir.filePath(QStringLiteral("setup.pdf"));
+    UsePdf(pdf);
+    std::vector<TComponent *> shown;
+    QWidget *parent = nullptr;
+    int pageWidth = 0, marginTop = 0;
+    SetCommonDialogHandler([&](TComponent *Dialog) {
+        shown.push_back(Dialog);
+        parent = DialogParent(Dialog);
+        if (auto *d = qobject_cast<TPageSetupDialog *>(Dialog)) {
+            pageWidth = d->PageWidth();
+            marginTop = d->MarginTop();
+        }
+        return true;
+    });
+    main->FilePageSetup1->Execute();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_TRUE(qobject_cast<TPageSetupDialog *>(shown[0]));
+    EXPECT_EQ(pageWidth, 21010) << "A4 and 25 mm margins the first time";
+    EXPECT_EQ(marginTop, 2500);
+    EXPECT_EQ(parent, main->Peer());
+
+    main->FilePrintSetup1->Execute();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_TRUE(qobject_cast<TPrinterSetupDialog *>(shown[1]));
+    EXPECT_EQ(parent, main->Peer());
+    EXPECT_FALSE(QFile::exists(pdf)) << "setting up the printer prints nothing";
+    main->Hide();
 }
 } // namespace

@@ -3,8 +3,13 @@
 #include "db/TableStore.h"
 #include "vcl/ActnList.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QTest>
+#include <QToolButton>
+#include <QScreen>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace
@@ -179,10 +184,16 @@ TEST_F(TableEditorTest, CaptionFromTheCommandAndHintsInTheStatusBar)
             ed = e;
     ASSERT_TRUE(ed);
     EXPECT_EQ(ed->Caption(), action.Hint());
-    ed->FormActivate(ed);
-    Application()->SetHint(QStringLiteral("Επόμενη εγγραφή"));
+    // The window is the active one; the mouse moves over the navigator's buttons.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(ed->Peer()));
+    QToolButton *next = ed->DBNavigator->Button(nbNext);
+    QTest::mouseMove(next, next->rect().center());
     EXPECT_EQ(ed->StatusBar1->Panels(1).Text, QStringLiteral("Επόμενη εγγραφή"));
-    ed->FormDeactivate(ed);
+    QToolButton *post = ed->DBNavigator->Button(nbPost);
+    QTest::mouseMove(post, post->rect().center());
+    EXPECT_EQ(ed->StatusBar1->Panels(1).Text, QStringLiteral("Διάσωση αλλαγών"));
+    QTest::mouseMove(ed->PageControl1->Peer(), QPoint(5, 60));
+    EXPECT_EQ(ed->StatusBar1->Panels(1).Text, QString());
     delete ed;
 }
 
@@ -202,5 +213,90 @@ TEST_F(TableEditorTest, RendersBothPages)
         if (!qEnvironmentVariableIsEmpty("APD_SHOT_DIR"))
             shot.save(qEnvironmentVariable("APD_SHOT_DIR") + QStringLiteral("/TableEditor-%1.png").arg(sheet->Name()));
     }
+}
+} // namespace
+
+namespace
+{
+// The read-only box as the user meets it: in the shown window, under the pointer and on the Tab key.
+class ShownTableEditorTest : public TableEditorTest
+{
+protected:
+    void SetUp() override
+    {
+        TableEditorTest::SetUp();
+        TAction action(nullptr);
+        action.SetCaption(QStringLiteral("Εργαζόμενοι"));
+        ASSERT_TRUE(TTableEditor::Edit(table, &action, false));
+        for (int i = 0; i < Application()->ComponentCount(); ++i)
+            if (auto *e = qobject_cast<TTableEditor *>(Application()->Components(i)))
+                ed.reset(e);
+        ASSERT_TRUE(ed);
+        win = ed->Peer();
+        QApplication::setActiveWindow(win);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(win));
+    }
+    void TearDown() override { ed.reset(); }
+    QPoint CheckBoxPoint() const
+    {
+        QWidget *box = ed->ReadOnlyCheck->Peer();
+        return box->mapTo(win, QPoint(8, box->height() / 2));
+    }
+
+    std::unique_ptr<TTableEditor> ed;
+    QWidget *win = nullptr;
+};
+
+TEST_F(ShownTableEditorTest, HoveringTheStatusBarWhileHintsChangeItsTexts)
+{
+    // Entering the bar sets the application's hint, which rewrites the bar's hint panel while Qt is still
+    // delivering the move to the widget under the pointer.
+    for (int round = 0; round < 3; ++round) {
+        QTest::mouseMove(win, QPoint(5, 5));
+        QTest::mouseMove(win, CheckBoxPoint());
+        QTest::mouseMove(win, QPoint(200, CheckBoxPoint().y())); // over the hint panel
+        Application()->SetHint(QStringLiteral("Υπόδειξη %1").arg(round));
+        QTest::mouseMove(win, CheckBoxPoint() + QPoint(3, 0));
+    }
+    Application()->SetHint(QStringLiteral("Επόμενη εγγραφή"));
+    EXPECT_EQ(ed->StatusBar1->Panels(1).Text, QStringLiteral("Επόμενη εγγραφή"));
+    // The bar draws its panels itself: the only widget in it is the check box.
+    EXPECT_EQ(ed->StatusBar1->Peer()->findChildren<QWidget *>(), QList<QWidget *>{ed->ReadOnlyCheck->Peer()});
+}
+
+TEST_F(ShownTableEditorTest, StaysOnTopCentredOnTheScreen)
+{
+    EXPECT_TRUE(win->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(win->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(ed->Left(), screen.x() + (screen.width() - ed->Width()) / 2);
+    EXPECT_EQ(ed->Top(), screen.y() + (screen.height() - ed->Height()) / 2);
+}
+
+TEST_F(ShownTableEditorTest, TheReadOnlyBoxTakesClicksAndTheTabKey)
+{
+    TScriptedDialogs dialogs;
+    const QPoint p = CheckBoxPoint();
+    QWidget *under = win->childAt(p);
+    ASSERT_EQ(under, ed->ReadOnlyCheck->Peer());
+    dialogs.Answer(mrYes);
+    QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFrom(win, p));
+    EXPECT_EQ(dialogs.Count(), 1);
+    EXPECT_TRUE(ed->ReadOnlyCheck->Checked());
+    EXPECT_TRUE(table->ReadOnly());
+
+    // Tab walks the grid's columns, then leaves the grid for the next control: the box is on the way.
+    QWidget *grid = ed->DataSetFilterFrame1->DBGrid1->Peer();
+    grid->setFocus();
+    QSet<QWidget *> reached;
+    for (int i = 0; i < 12 && QApplication::focusWidget(); ++i) {
+        reached.insert(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_TRUE(reached.contains(ed->ReadOnlyCheck->Peer()));
+    ed->ReadOnlyCheck->Peer()->setFocus();
+    dialogs.Answer(mrYes);
+    QTest::keyClick(ed->ReadOnlyCheck->Peer(), Qt::Key_Space);
+    EXPECT_FALSE(table->ReadOnly());
 }
 } // namespace

@@ -4,11 +4,13 @@
 #include "db/TableStore.h"
 #include "support/ParadoxTestFiles.h"
 #include "vcl/CodePage.h"
+#include "vcl/Dialogs.h"
 
 #include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 // pxlib's header declares C functions without extern "C".
@@ -290,4 +292,73 @@ TEST(ParadoxImportTest, DamagedParadoxFilesAreReportedWithoutHangingOrCrashing)
     }
     EXPECT_TRUE(QFileInfo::exists(file)); // left where it was
     EXPECT_FALSE(QFileInfo::exists(TTableStore::ParadoxAsideName(file)));
+}
+
+namespace
+{
+
+// Sets the record count in a Paradox file's header (a little-endian 32-bit number at byte 6).
+void SetHeaderRecordCount(const QString &file, quint32 count)
+{
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(f.seek(6));
+    const char bytes[4] = {char(count & 0xFF), char((count >> 8) & 0xFF), char((count >> 16) & 0xFF),
+                           char((count >> 24) & 0xFF)};
+    ASSERT_EQ(f.write(bytes, 4), 4);
+}
+
+} // namespace
+
+TEST(ParadoxImportTest, RecordsAreCountedFromTheBlocksAndADamagedHeaderCountIsReported)
+{
+    QTemporaryDir dir;
+    const auto cp = [](const QString &s) { return ToCp1253(s); };
+    // Enough rows to fill several data blocks.
+    std::vector<std::vector<QVariant>> rows;
+    for (int i = 0; i < 300; ++i)
+        rows.push_back({cp(QStringLiteral("%1").arg(100000 + i)), cp(QStringLiteral("ΕΠΩΝΥΜΟ %1").arg(i)), i % 7});
+    const std::vector<TPxField> fields{{cp(QStringLiteral("ΚΩΔΙΚΟΣ")), pxfAlpha, 9},
+                                       {cp(QStringLiteral("ΕΠΩΝΥΜΟ")), pxfAlpha, 60},
+                                       {cp(QStringLiteral("ΤΡΙΕΤΙΕΣ")), pxfShort, 2}};
+    const QString file = dir.filePath(QStringLiteral("Employers.db"));
+    for (const quint32 claimed : {300u, 44u, 500u}) {
+        SCOPED_TRACE(claimed);
+        ASSERT_TRUE(WriteParadoxTable(file, fields, 1, rows));
+        SetHeaderRecordCount(file, claimed);
+        std::vector<TStoredFieldDef> f;
+        std::vector<TStoredIndexDef> ix;
+        std::vector<TRowValues> read;
+        const TParadoxRecordCount count = ReadParadoxTable(file, f, ix, read);
+        EXPECT_EQ(count.Read, 300);
+        EXPECT_EQ(count.Claimed, claimed);
+        ASSERT_EQ(read.size(), 300u);
+        QSet<QString> codes;
+        for (const TRowValues &r : read)
+            codes.insert(r[0].toString());
+        EXPECT_EQ(codes.size(), 300);
+        EXPECT_TRUE(codes.contains(QStringLiteral("100299")));
+
+        // Opened as a table: converted with every row, the user told of the two counts, the original aside.
+        TScriptedDialogs dialogs;
+        {
+            auto store = TTableStore::Acquire(file);
+            EXPECT_EQ(store->Rows().size(), 300u);
+        }
+        if (claimed == 300) {
+            EXPECT_EQ(dialogs.Count(), 0);
+        } else {
+            ASSERT_EQ(dialogs.Count(), 1);
+            EXPECT_EQ(dialogs.Requests()[0].DlgType, mtWarning);
+            EXPECT_EQ(dialogs.Requests()[0].Msg,
+                      QStringLiteral("Ο πίνακας Paradox \"Employers.db\" είναι κατεστραμμένος: η κεφαλίδα του δηλώνει "
+                                     "%1 εγγραφές, ενώ τα μπλοκ δεδομένων του περιέχουν 300. Μεταφέρθηκαν οι 300 "
+                                     "εγγραφές που διαβάστηκαν· ελέγξτε τα δεδομένα του πίνακα. Το αρχικό αρχείο "
+                                     "φυλάχτηκε ως \"Employers.db.paradox\".")
+                          .arg(claimed));
+        }
+        EXPECT_TRUE(IsParadoxFile(TTableStore::ParadoxAsideName(file)));
+        ASSERT_TRUE(QFile::remove(file));
+        ASSERT_TRUE(QFile::remove(TTableStore::ParadoxAsideName(file)));
+    }
 }

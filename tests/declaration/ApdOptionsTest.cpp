@@ -3,8 +3,12 @@
 #include "platform/Platform.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QFontDatabase>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -145,9 +149,31 @@ TEST(ApdOptions, StopDatePanelAndTheModalRun)
         if (type == "02 ")
             SaveSnapshot(d, "ApdOptions.png");
     }
+    // A dialog frame of fixed size, centred on the screen.
     TeApdOptions d(nullptr);
-    QTimer::singleShot(0, &d, [&] { static_cast<QAbstractButton *>(d.Button2->Peer())->click(); });
+    QTimer::singleShot(0, &d, [&] {
+        const QWidget *w = d.Peer();
+        EXPECT_EQ(w->windowType(), Qt::Dialog);
+        EXPECT_FALSE(w->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+        EXPECT_EQ(w->maximumSize(), QSize(516, 315));
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        EXPECT_EQ(d.Left(), screen.x() + (screen.width() - 516) / 2);
+        static_cast<QAbstractButton *>(d.Button2->Peer())->click();
+    });
     EXPECT_EQ(d.ShowModal(), mrCancel);
+}
+
+TEST(ApdOptions, TheButtonsAnswerTheirAccelerators)
+{
+    // "&Ok" and "&Άκυρο": Alt with the underlined letter presses the button.
+    for (const auto &[key, result] : {std::pair{0x4F, mrOk}, std::pair{0x386, mrCancel}}) {
+        TeApdOptions d(nullptr);
+        QTimer::singleShot(0, &d, [&d, key = key] {
+            QApplication::setActiveWindow(d.Peer());
+            QTest::sendKeyEvent(QTest::Click, d.Peer(), Qt::Key(key), QString(QChar(key)), Qt::AltModifier);
+        });
+        EXPECT_EQ(d.ShowModal(), result) << key;
+    }
 }
 
 TEST(ApdOptions, FileChoiceOpensInTheFolderOfThePath)

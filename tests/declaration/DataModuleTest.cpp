@@ -5,6 +5,8 @@
 #include "vcl/CodePage.h"
 #include "vcl/ComponentStream.h"
 
+#include <sqlite3.h>
+
 extern "C" {
 #include <paradox.h>
 }
@@ -208,6 +210,19 @@ TEST_F(DataModuleTest, ParadoxTablesAreImportedAndCompared)
     EXPECT_TRUE(TAPDDataModule::SameFieldDefs(a, b));
     b.Add(QStringLiteral("Β"), ftDate);
     EXPECT_FALSE(TAPDDataModule::SameFieldDefs(a, b));
+
+    // Indexes: name, fields and options of each, in order.
+    TIndexDefs x, y;
+    x.Add(QStringLiteral("primary"), QStringLiteral("Α"), ixPrimary | ixUnique);
+    x.Add(QStringLiteral("Ονόματα"), QStringLiteral("Α;Β"), ixCaseInsensitive);
+    y.Add(QStringLiteral("primary"), QStringLiteral("Α"), ixPrimary | ixUnique);
+    EXPECT_FALSE(TAPDDataModule::SameIndexDefs(x, y));
+    y.Add(QStringLiteral("Ονόματα"), QStringLiteral("Α;Β"), {});
+    EXPECT_FALSE(TAPDDataModule::SameIndexDefs(x, y));
+    y[1].Options = ixCaseInsensitive;
+    EXPECT_TRUE(TAPDDataModule::SameIndexDefs(x, y));
+    y[1].Fields = QStringLiteral("Β;Α");
+    EXPECT_FALSE(TAPDDataModule::SameIndexDefs(x, y));
 }
 
 TEST_F(DataModuleTest, InsertIntoAFilteredTableRemovesTheFilter)
@@ -234,7 +249,8 @@ TEST_F(DataModuleTest, ParadoxTablesOfTheEarlierProgramAreImportedThenChecked)
     const auto cp = [](const char *utf8) { return ToCp1253(QString::fromUtf8(utf8)); };
     const QString file = QDir(Data).filePath(Employes);
     QFile::remove(file);
-    // The expected structure: imported without a question.
+    // The expected fields, and only the primary key (a Paradox table keeps its other indexes in files of
+    // their own): imported, then given its indexes through the conversion.
     ASSERT_TRUE(WriteParadoxTable(
         file,
         {{cp("ΑΦΜ"), pxfAlpha, 9},
@@ -255,11 +271,13 @@ TEST_F(DataModuleTest, ParadoxTablesOfTheEarlierProgramAreImportedThenChecked)
                                    {cp("ΕΓΓΑΜΟΣ"), pxfLogical, 1}},
                                   1, {{cp("1234567"), cp("ΠΑΠΑΔΟΠΟΥΛΟΣ"), 0, true}}));
     const QByteArray original = FileBytes(Employers);
-    Answers = {mrOk, mrOk};
+    Answers = {mrOk, mrOk, mrOk, mrOk};
     StartModule();
-    ASSERT_EQ(Asked.size(), 2u);
-    EXPECT_TRUE(Asked[0].Msg.contains(u"\"Employers.db\""));
+    ASSERT_EQ(Asked.size(), 4u);
+    EXPECT_TRUE(Asked[0].Msg.contains(u"\"Employes.Db\""));
     EXPECT_EQ(Asked[1].Msg, QStringLiteral("1 από τις 1 εγγραφές του πίνακα μετατράπηκαν επιτυχώς."));
+    EXPECT_TRUE(Asked[2].Msg.contains(u"\"Employers.db\""));
+    EXPECT_EQ(Asked[3].Msg, QStringLiteral("1 από τις 1 εγγραφές του πίνακα μετατράπηκαν επιτυχώς."));
     EXPECT_EQ(FileBytes(QStringLiteral("Employers.db.paradox")), original);
     ASSERT_TRUE(Module->tbEmployes->Active());
     EXPECT_EQ(Module->tbEmployes->FieldByName(QStringLiteral("ΕΠΩΝΥΜΙΑ"))->AsString(),
@@ -318,4 +336,55 @@ TEST_F(DataModuleTest, SpecialtyCodeIsEditedThroughTheModulesFieldEditor)
     EXPECT_EQ(Module->tbEmployers->State(), dsEdit);
     Module->tbEmployers->Cancel();
     delete edit;
+}
+
+TEST_F(DataModuleTest, AValueThatIsNotOfItsFieldsKindIsReportedAsADamagedTable)
+{
+    struct TCase {
+        const char *File;
+        int Column, Row;
+        const char *Stored; // an SQL literal
+        const char *Message;
+    };
+    const TCase cases[] = {
+        {"Payment.db", 4, 3, "'abc'",
+         "Ο πίνακας \"Payment.db\" είναι κατεστραμμένος: στην εγγραφή 3 το πεδίο \"ΑΠΟΔΟΧΕΣ\" έχει την τιμή "
+         "\"abc\", που δεν είναι ποσό."},
+        {"InsCases.db", 5, 2, "'19,45%'",
+         "Ο πίνακας \"InsCases.db\" είναι κατεστραμμένος: στην εγγραφή 2 το πεδίο \"ΕΙΣΦΟΡΑ ΕΡΓΟΔΟΤΗ\" έχει την "
+         "τιμή \"19,45%\", που δεν είναι αριθμός."},
+        {"Payment.db", 3, 1, "2.5",
+         "Ο πίνακας \"Payment.db\" είναι κατεστραμμένος: στην εγγραφή 1 το πεδίο \"ΑΡΙΘΜΟΣ ΤΡΙΕΤΙΩΝ\" έχει την "
+         "τιμή \"2.5\", που δεν είναι ακέραιος αριθμός μέσα στα όρια του πεδίου."},
+        {"Payment.db", 3, 1, "70000",
+         "Ο πίνακας \"Payment.db\" είναι κατεστραμμένος: στην εγγραφή 1 το πεδίο \"ΑΡΙΘΜΟΣ ΤΡΙΕΤΙΩΝ\" έχει την "
+         "τιμή \"70000\", που δεν είναι ακέραιος αριθμός μέσα στα όρια του πεδίου."},
+    };
+    for (const TCase &c : cases) {
+        SCOPED_TRACE(c.Message);
+        Module.reset();
+        Asked.clear();
+        MakeTables(ReferenceRows());
+        // The table edited outside the program.
+        sqlite3 *db = nullptr;
+        ASSERT_EQ(sqlite3_open(QFile::encodeName(QDir(Data).filePath(QString::fromUtf8(c.File))).constData(), &db),
+                  SQLITE_OK);
+        const QByteArray sql = "UPDATE apd_rows SET c" + QByteArray::number(c.Column) + "=" + c.Stored +
+                               " WHERE Id=(SELECT Id FROM apd_rows ORDER BY Id LIMIT 1 OFFSET " +
+                               QByteArray::number(c.Row - 1) + ")";
+        EXPECT_EQ(sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+        EXPECT_EQ(sqlite3_changes(db), 1);
+        sqlite3_close(db);
+
+        StartModule();
+        ASSERT_EQ(Asked.size(), 1u);
+        EXPECT_EQ(Asked[0].DlgType, mtError);
+        EXPECT_EQ(Asked[0].Msg, QString::fromUtf8(c.Message));
+        // No wage or rate is made up from it: the lookups fail instead of giving 0.
+        float employee = 0, employer = 0;
+        EXPECT_ANY_THROW({
+            Module->GetWage(QStringLiteral("933110"), QStringLiteral("0"), QStringLiteral("ΑΓΑΜΟΣ"));
+            Module->GetContributionRates(QStringLiteral("781"), employee, employer);
+        });
+    }
 }

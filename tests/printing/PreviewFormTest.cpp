@@ -5,8 +5,17 @@
 #include "printing/PreviewFormF.h"
 #include "printing/XPrinters.h"
 
+#include "vcl/ExtCtrls.h"
+
+#include <QAction>
+#include <QCoreApplication>
 #include <QFile>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace
@@ -99,6 +108,21 @@ TEST_F(PreviewFormTest, EmptyDocumentDisablesPaging)
         EXPECT_FALSE(a->Enabled()) << qPrintable(a->Name());
 }
 
+TEST_F(PreviewFormTest, ToolButtonHintsShowInTheStatusBarAsTheMouseMovesOverThem)
+{
+    Attach(2);
+    Form->Peer()->setWindowState(Qt::WindowNoState);
+    Form->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form->Peer()));
+    QToolBar *tools = Form->ActionToolBar1->ToolBar();
+    QWidget *next = tools->widgetForAction(Form->aNext->Handle());
+    ASSERT_TRUE(next);
+    QTest::mouseMove(next, next->rect().center());
+    EXPECT_EQ(Form->StatusBar1->Panels(1).Text, Form->aNext->Hint());
+    EXPECT_FALSE(Form->aNext->Hint().isEmpty());
+    Form->Close();
+}
+
 TEST_F(PreviewFormTest, PrintHandsBackCloseEndsHintsShowAndDocumentGoesWithTheWindow)
 {
     TEMFPrinter *doc = Attach(2);
@@ -128,4 +152,55 @@ TEST_F(PreviewFormTest, PrintHandsBackCloseEndsHintsShowAndDocumentGoesWithTheWi
     Application()->SetHint(QStringLiteral("άλλη"));
     EXPECT_EQ(before, 1) << "the kept hint handler is back";
     Application()->OnHint = nullptr;
+}
+
+TEST_F(PreviewFormTest, ShownPreviewStaysOnTopAndShowsThePageFromItsTopLeft)
+{
+    Attach(2);
+    // Shown modally as the program does: kept on top and maximised, the tool bar with its pictures.
+    bool onTop = false, maximised = false;
+    QTimer::singleShot(0, Form.get(), [&] {
+        onTop = Form->Peer()->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        maximised = Form->Peer()->windowState().testFlag(Qt::WindowMaximized);
+        Form->aClose->Execute();
+    });
+    EXPECT_EQ(Form->ShowModal(), mrOk);
+    EXPECT_TRUE(onTop);
+    EXPECT_TRUE(maximised);
+    QSet<qint64> pictures;
+    for (TAction *a : {Form->aFirst, Form->aPrev, Form->aNext, Form->aLast, Form->aZoomToFit, Form->aZoomActual,
+                       Form->aZoomWidth, Form->aPrint}) {
+        const QImage picture = a->Handle()->icon().pixmap(20, 20).toImage();
+        EXPECT_FALSE(picture.isNull()) << qPrintable(a->Name());
+        pictures.insert(qHashBits(picture.constBits(), size_t(picture.sizeInBytes())));
+    }
+    EXPECT_EQ(pictures.size(), 8) << "every button has a picture of its own";
+
+    // In a window wider than the page at its actual size, and lower than it.
+    Form->Show();
+    Form->Peer()->setWindowState(Qt::WindowNoState);
+    Form->SetBounds(0, 0, 1100, 700);
+    QCoreApplication::processEvents();
+    QScrollArea *area = Form->DocPreview1->ScrollArea();
+    QScrollBar *vert = area->verticalScrollBar();
+    QScrollBar *horz = area->horizontalScrollBar();
+    const auto atTopLeft = [&](const char *step) {
+        QCoreApplication::processEvents();
+        EXPECT_EQ(vert->value(), 0) << step;
+        EXPECT_EQ(horz->value(), 0) << step;
+        EXPECT_TRUE(vert->isVisible()) << step;
+        EXPECT_FALSE(horz->isVisible()) << step << ": no sideways scrolling for a page that fits across";
+    };
+    for (TAction *zoom : {Form->aZoomActual, Form->aZoomWidth}) {
+        zoom->Handle()->trigger();
+        atTopLeft(qPrintable(zoom->Name()));
+        vert->setValue(vert->maximum());
+        Form->aNext->Handle()->trigger();
+        atTopLeft("next page");
+        vert->setValue(vert->maximum() / 2);
+        Form->aPrev->Handle()->trigger();
+        atTopLeft("previous page");
+    }
+    EXPECT_EQ(Form->DocPreview1->Image()->Width(), area->viewport()->width()) << "page width fills the view";
+    Form->Hide();
 }

@@ -2,10 +2,14 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+// Each test program's folder says which units it links; they start up as the program's start-up does.
+void InitializeTestedUnits();
+
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    InitializeTestedUnits();
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

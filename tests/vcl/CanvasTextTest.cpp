@@ -99,6 +99,28 @@ TEST_F(TextFixture, CountsLineBreaksAndPrefixesInSourceCharacters)
     EXPECT_LT(w.Width(), np.Width());
 }
 
+TEST_F(TextFixture, AnAcceleratorIsUnderlined)
+{
+    // "&Ok" shows "Ok" with the O underlined: ink below the baseline under the O only.
+    const auto draw = [this](const QString &text, unsigned flags) {
+        Image.fill(Qt::white);
+        QPainter p(&Image);
+        TRect r{10, 10, 300, 100};
+        DrawTextOn(&p, Font, text, r, flags | DT_SINGLELINE);
+        p.end();
+        return Image.copy();
+    };
+    const QImage plain = draw(QStringLiteral("Ok"), DT_NOPREFIX);
+    const QImage marked = draw(QStringLiteral("&Ok"), 0);
+    const int baseline = 10 + int(QFontMetricsF(Font, &Image).ascent());
+    const int oRight = 10 + int(QFontMetricsF(Font, &Image).horizontalAdvance(u'O'));
+    EXPECT_EQ(marked.copy(0, 0, 400, baseline), plain.copy(0, 0, 400, baseline));
+    EXPECT_NE(marked.copy(0, baseline, oRight, 10), plain.copy(0, baseline, oRight, 10));
+    EXPECT_EQ(marked.copy(oRight + 1, baseline, 300, 10), plain.copy(oRight + 1, baseline, 300, 10));
+    // "&&" is one ampersand, not underlined.
+    EXPECT_EQ(draw(QStringLiteral("&&k"), 0), draw(QStringLiteral("&k"), DT_NOPREFIX));
+}
+
 TEST_F(TextFixture, AlignmentAndSingleLineLayout)
 {
     auto inkSpan = [this](int &first, int &last, int &top, int &bottom) {

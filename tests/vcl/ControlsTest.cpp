@@ -381,3 +381,30 @@ TEST(ControlsInput, HandlerErrorsReachTheDefaultHandlerNotQt)
     ASSERT_EQ(dialogs.Count(), 1);
     EXPECT_EQ(dialogs.Requests()[0].Msg, "Μη έγκυρη τιμή.");
 }
+
+TEST(StatusBar, PanelsAreDrawnWithoutWidgetsAndTheLastReachesTheEdge)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 400, 100);
+    auto *bar = new TStatusBar(&form);
+    bar->SetParent(&form);
+    bar->AddPanel(QString(), 160);
+    bar->AddPanel(QString(), 50);
+    form.Peer()->resize(400, 100);
+    EXPECT_EQ(bar->PanelRect(0), Rect(0, 0, 160, 19));
+    EXPECT_EQ(bar->PanelRect(1), Rect(160, 0, 400, 19));
+
+    const QImage blank = bar->Peer()->grab().toImage();
+    for (int i = 0; i < 50; ++i)
+        bar->SetPanelText(1, QStringLiteral("Υπόδειξη %1").arg(i));
+    EXPECT_TRUE(bar->Peer()->findChildren<QWidget *>().isEmpty());
+    const QImage shown = bar->Peer()->grab().toImage();
+    EXPECT_NE(shown.copy(170, 0, 200, 19), blank.copy(170, 0, 200, 19));
+    EXPECT_EQ(shown.copy(0, 0, 150, 19), blank.copy(0, 0, 150, 19));
+
+    // One simple panel over the whole bar.
+    bar->SetSimplePanel(true);
+    bar->SetSimpleText(QStringLiteral("Έτοιμο"));
+    EXPECT_EQ(bar->ShownText(), QStringLiteral("Έτοιμο"));
+    EXPECT_NE(bar->Peer()->grab().toImage().copy(0, 0, 60, 19), blank.copy(0, 0, 60, 19));
+}

@@ -28,10 +28,24 @@ TEST(MessageDlg, ScriptsNestAndRestore)
     EXPECT_EQ(outer.Count(), 1);
 }
 
-TEST(MessageDlg, UnscriptedOffscreenAnswersDefaultWithoutBlocking)
+TEST(MessageDlg, WithNoOneToAnswerTheSafeChoiceIsGivenNeverRetry)
 {
-    EXPECT_EQ(MessageDlg("x", mtConfirmation, mbYesNo, 0), mrYes);
+    // Offscreen and without a handler: nothing is shown, nothing blocks, and no question comes back.
+    ASSERT_TRUE(Unattended());
+    EXPECT_EQ(MessageDlg("x", mtWarning, mbAbortRetryIgnore, 0), mrAbort);
+    EXPECT_EQ(MessageDlg("x", mtConfirmation, mbYesNo, 0), mrNo);
+    EXPECT_EQ(MessageDlg("x", mtConfirmation, mbYesNoCancel, 0), mrCancel);
+    EXPECT_EQ(MessageDlg("x", mtInformation, mbOKCancel, 0), mrCancel);
+    EXPECT_EQ(MessageDlg("x", mtWarning, mbAbortIgnore, 0), mrAbort);
     EXPECT_EQ(MessageDlg("x", mtError, {mbOK}, 0), mrOk);
+    EXPECT_EQ(SafeModalResult({mbRetry}), mrNone);
+    EXPECT_EQ(SafeModalResult({}), mrNone);
+    // A script that has run out of answers is no one to answer either.
+    TScriptedDialogs dialogs{mrRetry};
+    EXPECT_EQ(MessageDlg("x", mtWarning, mbAbortRetryIgnore, 0), mrRetry);
+    EXPECT_EQ(MessageDlg("x", mtWarning, mbAbortRetryIgnore, 0), mrAbort);
+    // A dialog shown to a user keeps its default button: what Enter presses.
+    EXPECT_EQ(DefaultModalResult(mbAbortRetryIgnore), mrRetry);
     EXPECT_EQ(DefaultModalResult({mbIgnore, mbCancel}), mrIgnore);
     EXPECT_EQ(DefaultModalResult({}), mrNone);
 }

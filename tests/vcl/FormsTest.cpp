@@ -4,7 +4,11 @@
 #include "vcl/ExtCtrls.h"
 #include "vcl/StdCtrls.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
@@ -171,4 +175,209 @@ TEST(PageControlStream, ActivePageIsStoredByNameAndRestored)
     ASSERT_NE(read, nullptr);
     ASSERT_EQ(read->PageCount(), 3);
     EXPECT_EQ(read->ActivePageIndex(), 2);
+}
+
+namespace
+{
+// Records the requests that reach the help system.
+struct TRecordingHelp : IHelpSystem {
+    QStringList Requests;
+    bool HelpKeyword(const QString &Keyword) override
+    {
+        Requests << "keyword " + Keyword;
+        return true;
+    }
+    bool HelpContext(int Context) override
+    {
+        Requests << QStringLiteral("context %1").arg(Context);
+        return true;
+    }
+};
+} // namespace
+
+TEST(Forms, F1AsksForTheHelpOfTheFocusedControlOrItsNearestParent)
+{
+    TRecordingHelp help;
+    SetHelpSystem(&help);
+    TForm form(nullptr);
+    form.SetHelpType(htKeyword);
+    form.SetHelpKeyword("default");
+    auto *panel = new TPanel(&form);
+    panel->SetParent(&form);
+    panel->SetBounds(0, 0, 200, 100);
+    auto *edit = new TEdit(&form);
+    edit->SetParent(panel);
+    edit->SetBounds(10, 10, 100, 24);
+    form.Show();
+    edit->SetFocus();
+    QCoreApplication::processEvents();
+    auto pressF1 = [&] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1); };
+
+    // Nothing below the window has help: the window's keyword.
+    pressF1();
+    // A keyword type with no keyword passes the question on, as a context type with context 0 does.
+    panel->SetHelpType(htKeyword);
+    pressF1();
+    panel->SetHelpKeyword("tbEmployes");
+    pressF1();
+    edit->SetHelpContext(12);
+    pressF1();
+    EXPECT_EQ(help.Requests,
+              QStringList({"keyword default", "keyword default", "keyword tbEmployes", "context 12"}));
+
+    // Without a help system F1 does nothing, and other keys never ask.
+    SetHelpSystem(nullptr);
+    pressF1();
+    SetHelpSystem(&help);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+    EXPECT_EQ(help.Requests.size(), 4);
+    SetHelpSystem(nullptr);
+}
+
+TEST(Forms, ClosingTheMainFormEndsTheMessageLoopThoughAnotherWindowStaysOpen)
+{
+    TForm main(nullptr);
+    TForm other(nullptr);
+    Application()->SetMainForm(&main);
+    other.Show();
+    bool closedByTimer = false;
+    QTimer::singleShot(0, &main, [&] {
+        closedByTimer = true;
+        main.Close();
+    });
+    // Should the loop not end, this ends it and the test fails.
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    watchdog.start(5000);
+    Application()->Run();
+    EXPECT_TRUE(closedByTimer);
+    EXPECT_TRUE(watchdog.isActive()) << "the loop ran on after the main window closed";
+    EXPECT_TRUE(Application()->Terminated());
+    EXPECT_TRUE(other.Peer()->isVisible());
+    Application()->SetMainForm(nullptr);
+}
+
+namespace
+{
+bool HasButton(const QWidget *w, Qt::WindowType hint)
+{
+    return w->windowFlags().testFlag(hint);
+}
+} // namespace
+
+TEST(FormFrames, BorderStyleIconsPositionAndStyleGiveTheWindowItsFrame)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+
+    // A dialog border: no minimise or maximise, a size the user cannot change, centred when shown.
+    TForm dialog(nullptr);
+    dialog.SetBounds(0, 0, 300, 200);
+    dialog.SetBorderStyle(bsDialog);
+    dialog.SetPosition(poScreenCenter);
+    dialog.Show();
+    QWidget *w = dialog.Peer();
+    EXPECT_EQ(w->windowType(), Qt::Dialog);
+    EXPECT_TRUE(HasButton(w, Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(HasButton(w, Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(HasButton(w, Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(w->minimumSize(), QSize(300, 200));
+    EXPECT_EQ(w->maximumSize(), QSize(300, 200));
+    EXPECT_EQ(dialog.Left(), screen.x() + (screen.width() - 300) / 2);
+    EXPECT_EQ(dialog.Top(), screen.y() + (screen.height() - 200) / 2);
+    // Resized by the program, it stays fixed at the new size.
+    dialog.SetBounds(dialog.Left(), dialog.Top(), 320, 210);
+    EXPECT_EQ(w->size(), QSize(320, 210));
+    EXPECT_EQ(w->maximumSize(), QSize(320, 210));
+    dialog.Hide();
+
+    // A tool window at its designed place; without the system menu not even a close button.
+    TForm tool(nullptr);
+    tool.SetBounds(303, 149, 412, 309);
+    tool.SetBorderStyle(bsToolWindow);
+    tool.Show();
+    EXPECT_EQ(tool.Peer()->windowType(), Qt::Tool);
+    EXPECT_FALSE(HasButton(tool.Peer(), Qt::WindowMinimizeButtonHint));
+    EXPECT_EQ(tool.Peer()->frameGeometry().topLeft(), QPoint(303, 149));
+    tool.SetBorderIcons({});
+    EXPECT_FALSE(HasButton(tool.Peer(), Qt::WindowCloseButtonHint));
+    EXPECT_TRUE(tool.Peer()->isVisible());
+    tool.Hide();
+
+    // A sizeable window with the default icons, kept on top; shown modally it offers no minimise.
+    TForm plain(nullptr);
+    plain.SetFormStyle(fsStayOnTop);
+    EXPECT_EQ(plain.Peer()->windowType(), Qt::Window);
+    EXPECT_TRUE(HasButton(plain.Peer(), Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(HasButton(plain.Peer(), Qt::WindowMinimizeButtonHint));
+    EXPECT_TRUE(HasButton(plain.Peer(), Qt::WindowMaximizeButtonHint));
+    EXPECT_LT(plain.Peer()->minimumWidth(), plain.Peer()->maximumWidth());
+    bool minimiseWhileModal = true, maximiseWhileModal = false;
+    QTimer::singleShot(0, &plain, [&] {
+        minimiseWhileModal = HasButton(plain.Peer(), Qt::WindowMinimizeButtonHint);
+        maximiseWhileModal = HasButton(plain.Peer(), Qt::WindowMaximizeButtonHint);
+        plain.SetModalResult(mrOk);
+    });
+    EXPECT_EQ(plain.ShowModal(), mrOk);
+    EXPECT_FALSE(minimiseWhileModal);
+    EXPECT_TRUE(maximiseWhileModal);
+    EXPECT_TRUE(HasButton(plain.Peer(), Qt::WindowMinimizeButtonHint));
+
+    // A form placed inside another window is a plain child widget, whatever its design says.
+    TForm host(nullptr);
+    TForm inner(&host);
+    inner.SetBorderStyle(bsDialog);
+    inner.SetParent(&host);
+    inner.SetFormStyle(fsStayOnTop);
+    EXPECT_EQ(inner.Peer()->windowType(), Qt::Widget);
+    EXPECT_EQ(inner.Peer()->parentWidget(), host.Peer());
+}
+
+TEST(FormFrames, DesignsCarryTheFrameThroughTheStream)
+{
+    TForm form(nullptr);
+    const QByteArray text = "object TestFrame: TForm\n"
+                            "  BorderIcons = [biSystemMenu]\n"
+                            "  FormStyle = fsStayOnTop\n"
+                            "  Position = poScreenCenter\n"
+                            "  WindowState = wsMaximized\n"
+                            "end\n";
+    ReadComponent(ObjectTextToBinary(text), &form);
+    EXPECT_EQ(form.BorderIcons(), TBorderIcons(biSystemMenu));
+    EXPECT_EQ(form.GetFormStyle(), fsStayOnTop);
+    EXPECT_EQ(form.Position(), poScreenCenter);
+    EXPECT_EQ(form.WindowState(), wsMaximized);
+    form.Show();
+    EXPECT_TRUE(form.Peer()->windowState().testFlag(Qt::WindowMaximized));
+    EXPECT_FALSE(HasButton(form.Peer(), Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(HasButton(form.Peer(), Qt::WindowStaysOnTopHint));
+    form.Hide();
+}
+
+TEST(FormFrames, DialogsBelongToTheWindowTheyAreOpenedFrom)
+{
+    TForm main(nullptr), other(nullptr);
+    Application()->SetMainForm(&main);
+    main.Show();
+    other.Show();
+    auto *panel = new TPanel(&other);
+    panel->SetParent(&other);
+    TComponent dialogOwner(panel);
+    // The window of the owner, found through the owners' chain.
+    EXPECT_EQ(DialogParent(&dialogOwner), other.Peer());
+    // A modal window running takes every dialog, whoever owns it.
+    QWidget *inModal = nullptr;
+    QTimer::singleShot(0, &main, [&] {
+        inModal = DialogParent(&dialogOwner);
+        main.SetModalResult(mrOk);
+    });
+    main.Hide();
+    main.ShowModal();
+    EXPECT_EQ(inModal, main.Peer());
+    other.Hide();
+    main.Show();
+    QApplication::setActiveWindow(nullptr);
+    EXPECT_EQ(DialogParent(nullptr), main.Peer()) << "without an owner's window the main window";
+    main.Hide();
+    Application()->SetMainForm(nullptr);
 }

@@ -3,6 +3,7 @@
 
 #include <QDate>
 #include <gtest/gtest.h>
+#include <limits>
 
 TEST(Rounding, HalvesGoToEven)
 {
@@ -46,6 +47,11 @@ TEST(CurrencyTest, CentsRoundHalfEvenAndArithmeticIsExact)
         sum += Currency::FromDouble(0.1L);
     EXPECT_EQ(sum, Currency::FromInt(1));
     EXPECT_EQ((Currency::FromInt(5) - Currency::FromCents(1)).Raw(), 49900);
+    // Sums of values from files stop at the ends of the range.
+    const Currency top = Currency::FromRaw(INT64_MAX - 5), bottom = Currency::FromRaw(INT64_MIN + 5);
+    EXPECT_EQ(top.SaturatedAdd(Currency::FromRaw(10)).Raw(), INT64_MAX);
+    EXPECT_EQ(bottom.SaturatedAdd(Currency::FromRaw(-10)).Raw(), INT64_MIN);
+    EXPECT_EQ(top.SaturatedAdd(bottom).Raw(), -1);
 }
 
 TEST(Formatting, AmountsUseGreekSeparators)
@@ -95,6 +101,23 @@ TEST(Dates, MonthBoundsAndWeekdays)
     EXPECT_EQ(EndOfTheMonth(d), EncodeDate(2024, 2, 29));
     EXPECT_EQ(DayOfTheWeek(EncodeDate(2026, 12, 7)), 1); // a Monday
     EXPECT_EQ(DayOfTheWeek(EncodeDate(2026, 12, 6)), 7);
+}
+
+TEST(Dates, CalendarRangeIsYear100ToYear9999WithTimeOfDay)
+{
+    const TDateTime first = EncodeDate(100, 1, 1);
+    const TDateTime last = EncodeDate(9999, 12, 31);
+    EXPECT_TRUE(IsValidCalendarDate(first));
+    EXPECT_TRUE(IsValidCalendarDate(first - 0.75)); // 01/01/0100 18:00, time away from zero
+    EXPECT_TRUE(IsValidCalendarDate(last + 0.999));
+    EXPECT_TRUE(IsValidCalendarDate(0.0));
+    EXPECT_FALSE(IsValidCalendarDate(first - 1.0));
+    EXPECT_FALSE(IsValidCalendarDate(last + 1.0));
+    EXPECT_EQ(DecodeDate(last + 0.999).Year, 9999);
+    EXPECT_EQ(DecodeDate(first - 0.75).Year, 100);
+    for (double absurd : {1e20, -1e20, 3e9, std::numeric_limits<double>::infinity(),
+                          -std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()})
+        EXPECT_FALSE(IsValidCalendarDate(absurd)) << absurd;
 }
 
 TEST(Dates, FormatsAndParses)

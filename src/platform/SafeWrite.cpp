@@ -1,0 +1,114 @@
+#include "SafeWrite.h"
+
+#include "vcl/SysUtils.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSysInfo>
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <unistd.h>
+
+namespace
+{
+
+// The host part of the temporary names: letters, digits and '-' only.
+QString HostTag()
+{
+    QString host = QSysInfo::machineHostName();
+    for (QChar &c : host)
+        if (!(c.isLetterOrNumber() && c.unicode() < 128) && c != u'-')
+            c = u'_';
+    return host.isEmpty() ? QStringLiteral("host") : host;
+}
+
+QString TemporaryPrefix(const QFileInfo &target)
+{
+    return QStringLiteral(".") + target.fileName() + QStringLiteral(".~");
+}
+
+bool ProcessRuns(qint64 pid)
+{
+    // EPERM: it runs, under another user.
+    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+}
+
+} // namespace
+
+namespace Platform
+{
+
+QString CreateFileErrorText(const QString &Target, int Error)
+{
+    QString cause = SystemErrorText(Error);
+    if (cause.isEmpty())
+        cause = QStringLiteral("σφάλμα του συστήματος (κωδικός %1)").arg(Error);
+    return QStringLiteral("Αδυναμία δημιουργίας του αρχείου %1: %2").arg(QDir::toNativeSeparators(Target), cause);
+}
+
+QString WriteTemporaryBeside(const QString &Target, const QByteArray &Data)
+{
+    const QFileInfo target(Target);
+    QByteArray path = QFile::encodeName(target.absolutePath() + u'/' + TemporaryPrefix(target) + HostTag() + u'.' +
+                                        QString::number(::getpid()) + QStringLiteral(".XXXXXX"));
+    const int fd = ::mkstemp(path.data());
+    if (fd < 0)
+        throw EFCreateError(CreateFileErrorText(Target, errno));
+    const auto fail = [&](int error) {
+        ::close(fd);
+        ::unlink(path.constData());
+        throw EFCreateError(CreateFileErrorText(Target, error));
+    };
+    for (qsizetype done = 0; done < Data.size();) {
+        const ssize_t n = ::write(fd, Data.constData() + done, static_cast<size_t>(Data.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            fail(n < 0 ? errno : ENOSPC);
+        done += n;
+    }
+    if (::fsync(fd) != 0)
+        fail(errno);
+    if (::close(fd) != 0) {
+        const int error = errno;
+        ::unlink(path.constData());
+        throw EFCreateError(CreateFileErrorText(Target, error));
+    }
+    return QFile::decodeName(path);
+}
+
+int RemoveStaleTemporaries(const QString &Target)
+{
+    const QFileInfo target(Target);
+    const QDir dir = target.absoluteDir();
+    const QString ours = TemporaryPrefix(target) + HostTag() + u'.';
+    // Earlier versions named them ".name.XXXXXX" (and ".name.XXXXXX.XXXXXX" for the file they wrote through),
+    // with nothing saying who wrote them: only those untouched for a day are surely abandoned.
+    const QRegularExpression earlier(QStringLiteral("^\\.") + QRegularExpression::escape(target.fileName()) +
+                                     QStringLiteral("\\.[A-Za-z0-9]{6}(\\.[A-Za-z0-9]{6})?$"));
+    const QDateTime dayAgo = QDateTime::currentDateTimeUtc().addDays(-1);
+    int removed = 0;
+    for (const QFileInfo &entry : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
+        const QString name = entry.fileName();
+        bool stale = false;
+        if (name.startsWith(ours)) {
+            // "<pid>.XXXXXX" after the prefix.
+            const QString rest = name.mid(ours.size());
+            const qsizetype dot = rest.indexOf(u'.');
+            bool ok = false;
+            const qint64 pid = dot > 0 ? rest.left(dot).toLongLong(&ok) : 0;
+            stale = ok && pid > 0 && rest.size() - dot - 1 == 6 && !ProcessRuns(pid);
+        } else if (earlier.match(name).hasMatch()) {
+            stale = entry.lastModified().toUTC() < dayAgo;
+        }
+        if (stale && QFile::remove(entry.absoluteFilePath()))
+            ++removed;
+    }
+    return removed;
+}
+
+} // namespace Platform

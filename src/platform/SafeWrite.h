@@ -1,0 +1,21 @@
+// Files written whole or not at all. The new contents go to a hidden temporary file beside the target,
+// synced to disk, which the caller renames into place; a failure leaves nothing behind. The temporary
+// file's name carries the host and the process that writes it (".name.~host.pid.XXXXXX"), so a later save
+// can tell the leftover of a process that ended mid-save from a file another running instance is writing.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace Platform
+{
+// Writes Data into a new hidden temporary file beside Target and answers its path. On failure nothing is
+// left behind and EFCreateError names Target (never the temporary file) with the cause in Greek.
+QString WriteTemporaryBeside(const QString &Target, const QByteArray &Data);
+// Removes the hidden temporary files of Target that were left by processes of this host that have
+// ended, and those of earlier versions untouched for a day; answers how many went. A file another
+// running process (or another host) may be writing is never removed.
+int RemoveStaleTemporaries(const QString &Target);
+// "Αδυναμία δημιουργίας του αρχείου <Target>: <cause>" for an errno value.
+QString CreateFileErrorText(const QString &Target, int Error);
+} // namespace Platform

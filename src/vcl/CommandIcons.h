@@ -1,0 +1,14 @@
+// The pictures of commands (menu items, tool-bar buttons): the program's own drawings where it has them,
+// otherwise the named picture of Debian's Adwaita icon theme. The program uses that one theme on every
+// desktop and under the offscreen platform, so its pictures look the same everywhere.
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+// The theme whose pictures the program shows.
+inline const QString CommandIconTheme = QStringLiteral("Adwaita");
+
+// The picture of that name (a freedesktop name such as "document-print", or one of the program's own such
+// as "page-add"); a null icon when neither the program nor the theme has it.
+QIcon CommandIcon(const QString &Name);

@@ -1,0 +1,288 @@
+// The declaration in the main window through whole scenarios: printing and previewing leave the document
+// as it was, deleting a page takes its amounts out of the totals and the exported header, a picked
+// employee never shares a line with the one before, and documents from elsewhere with dates beyond the
+// calendar or values beyond the file's fields are refused with a message instead of hanging or being
+// written wrong.
+#include "ApdDataTestSupport.h"
+#include "MainWindowDriver.h"
+
+#include "app/EmployerFrameF.h"
+#include "declaration/APDDataModuleF.h"
+#include "printing/PreviewFormF.h"
+
+#include <QBackingStore>
+#include <QScrollArea>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTimer>
+
+namespace
+{
+
+class DeclarationScenario : public MainWindowFixture
+{
+protected:
+    // Picks employee Register for line 1 of page Index.
+    void PickOnPage(int Index, const QString &Register)
+    {
+        ShowPage(Index);
+        Click(Doc()->Pages(Index)->XFrame22a);
+        PickRow(Register);
+    }
+};
+
+// The records of a declaration file, CR LF apart, the trailer left out.
+QList<QByteArray> Records(const QByteArray &File)
+{
+    QList<QByteArray> lines = File.split('\n');
+    for (QByteArray &l : lines)
+        l.chop(l.endsWith('\r') ? 1 : 0);
+    lines.removeAll(QByteArray());
+    lines.removeAll(QByteArray("EOF"));
+    return lines;
+}
+
+qint64 Field(const QByteArray &Record, int Offset, int Width)
+{
+    return Record.mid(Offset, Width).toLongLong();
+}
+
+TEST_F(DeclarationScenario, PrintingPreviewAndDeletingAPageLeaveTheDocumentTrue)
+{
+    TApdData *d = Doc();
+    Type(d->DatePeriodFrame, QStringLiteral("1/2003"));
+    Type(d->frameAME, QStringLiteral("1234567"));
+    Type(d->frameAMOE, QStringLiteral("0123456789"));
+    Type(d->frameAFM, QStringLiteral("094000000"));
+    const QString registers[] = {"123456789", "222333444", "555666777", "123456789"};
+    for (int i = 0; i < 4; ++i)
+        PickOnPage(i, registers[i]);
+    ShowPage(0);
+    ASSERT_TRUE(Messages.empty()) << Messages.front().toStdString();
+    const QString footer = d->XFrame454->Caption();
+    const QString saved = Dir.filePath(QStringLiteral("Τέσσερις.vapd"));
+    SaveAs(saved);
+    const QByteArray bytes = ReadAll(saved);
+    ASSERT_FALSE(bytes.isEmpty());
+
+    // Printed and previewed: the sheets carry the page numbers, the window and the document do not.
+    const QString pdf = Dir.filePath(QStringLiteral("printed.pdf"));
+    UsePdf(pdf);
+    Trigger(Main->aPrint);
+    const QString printed = PdfTextOf(pdf);
+    EXPECT_TRUE(printed.contains(QStringLiteral("Σελίδα 1 από 4"))) << printed.toStdString();
+    EXPECT_TRUE(printed.contains(QStringLiteral("Σελίδα 4 από 4")));
+    EXPECT_EQ(d->XFrame454->Caption(), footer);
+    QTimer::singleShot(0, [] { PreviewForm->aClose->Execute(); });
+    Trigger(Main->aPreview);
+    EXPECT_EQ(d->XFrame454->Caption(), footer);
+    EXPECT_FALSE(Main->FileControl1->Modified());
+    const QString again = Dir.filePath(QStringLiteral("Ξανά.vapd"));
+    SaveAs(again);
+    EXPECT_EQ(ReadAll(again), bytes);
+
+    // Page 4 deleted: its line leaves the totals and the exported header, which matches its records.
+    const Currency page4 = d->Pages(3)->EarningsSum();
+    ASSERT_GT(page4, Currency());
+    ShowPage(3);
+    Answers.push_back(mrYes);
+    Trigger(Main->aDeletePage);
+    ASSERT_EQ(d->PageCount(), 3);
+    Currency earnings, contributions;
+    int days = 0;
+    for (int i = 0; i < 3; ++i) {
+        earnings += d->Pages(i)->EarningsSum();
+        contributions += d->Pages(i)->ContributionsSum();
+        days += d->Pages(i)->DaysSum();
+    }
+    EXPECT_EQ(d->ApodoxesTotal->Value(), earnings);
+    EXPECT_EQ(d->EisforesTotal->Value(), contributions);
+    EXPECT_EQ(d->DaysTotal->Value(), days);
+    const QList<QByteArray> records = Records(Export(Dir.filePath(QStringLiteral("csc01"))));
+    ASSERT_EQ(records.size(), 1 + 2 * 3);
+    qint64 recordEarnings = 0, recordDays = 0, recordContributions = 0;
+    for (const QByteArray &r : records)
+        if (r.startsWith('3')) {
+            recordDays += Field(r, 36, 2) + Field(r, 60, 2);
+            recordEarnings += Field(r, 48, 10);
+            recordContributions += Field(r, 82, 11);
+        }
+    const QByteArray &header = records.front();
+    EXPECT_EQ(Field(header, 535, 12), recordEarnings);
+    EXPECT_EQ(Field(header, 547, 8), recordDays);
+    EXPECT_EQ(Field(header, 555, 12), recordContributions);
+    EXPECT_EQ(Field(header, 535, 12), earnings.Cents());
+}
+
+// The pixels the main window shows at the box, against the box painted afresh.
+bool ShowsItsText(TMain *Main, TControl *Box)
+{
+    QCoreApplication::processEvents();
+    auto *screen = dynamic_cast<QImage *>(Main->Peer()->backingStore()->paintDevice());
+    if (!screen)
+        return true; // a platform without a readable backing store: nothing to compare
+    const QPoint at = Box->Peer()->mapTo(Main->Peer(), QPoint(0, 0)) * screen->devicePixelRatio();
+    const QRect area(at, Box->Peer()->size() * screen->devicePixelRatio());
+    QWidget *viewport = Main->ScrollBox1->ScrollArea()->viewport();
+    const QRect visible(viewport->mapTo(Main->Peer(), QPoint(0, 0)), viewport->size());
+    EXPECT_TRUE(visible.contains(area)) << Box->Name().toStdString() << " is not on screen";
+    const QImage shown = screen->copy(area);
+    const QImage fresh = Box->Peer()->grab().toImage().convertToFormat(shown.format());
+    return shown == fresh;
+}
+
+TEST_F(DeclarationScenario, PickingAnotherEmployeeNeverMixesTheTwo)
+{
+    TTable *employees = APDDataModule->tbEmployers;
+    auto add = [&](const char *reg, const char *surname, bool married, int triennia, const char *specialty,
+                   const char *package) {
+        employees->Append();
+        employees->FieldByName(QStringLiteral("ΑΡΙΘΜ.ΜΗΤΡΩΟΥ ΑΣΦ."))->SetAsString(QString::fromUtf8(reg));
+        employees->FieldByName(QStringLiteral("ΕΠΩΝΥΜΟ"))->SetAsString(QString::fromUtf8(surname));
+        employees->FieldByName(QStringLiteral("ΕΓΓΑΜΟΣ"))->SetValue(married);
+        employees->FieldByName(QStringLiteral("ΑΡΙΘΜΟΣ ΤΡΙΕΤΙΩΝ"))->SetValue(triennia);
+        employees->FieldByName(QStringLiteral("ΚΩΔΙΚΟΣ ΕΙΔΙΚΟΤΗΤΑΣ"))->SetAsString(QString::fromUtf8(specialty));
+        employees->FieldByName(QStringLiteral("ΠΑΚΕΤΟ ΚΑΛΥΨΗΣ"))->SetAsString(QString::fromUtf8(package));
+        employees->Post();
+    };
+    // The same specialty as 123456789 (married, two triennia), but single and without triennia; and one
+    // whose specialty the wage table does not hold.
+    add("333444555", "ΔΗΜΟΥ", false, 0, "933110", "999");
+    add("444555666", "ΕΥΑΓΓΕΛΟΥ", false, 0, "999999", "218");
+
+    TApdData *d = Doc();
+    TEmployFrame *p = d->Pages(0);
+    Type(d->DatePeriodFrame, QStringLiteral("1/2003"));
+    Click(p->XFrame22a);
+    PickRow(QStringLiteral("123456789"));
+    ASSERT_EQ(p->Payment1->Value(), Currency::FromCents(7111));
+
+    Click(p->DbLookupXFrame21);
+    PickRow(QStringLiteral("333444555"));
+    const Currency single = APDDataModule->GetWage(QStringLiteral("933110"), QStringLiteral("0"), QStringLiteral("ΑΓΑΜΟΣ"));
+    ASSERT_NE(single, Currency::FromCents(7111));
+    EXPECT_EQ(p->Payment1->Value(), single);
+    EXPECT_EQ(p->Apodoxes1->Value(), Currency::FromCents(single.Cents() * 23));
+    EXPECT_EQ(p->EisforesEmpolyer1->Value(), Currency::FromCents(RoundHalfEven(p->Apodoxes1->Value().Cents() * 0.1L)));
+    EXPECT_EQ(p->xFrame34a->Caption(), QStringLiteral("2"));
+    EXPECT_EQ(d->ApodoxesTotal->Value(), p->Apodoxes1->Value());
+    EXPECT_TRUE(Messages.empty());
+
+    // A specialty missing from the wage table: one message, and a line wholly of the new employee with
+    // an empty wage.
+    SaveAs(Dir.filePath(QStringLiteral("Γραμμή.vapd")));
+    ASSERT_FALSE(Main->FileControl1->Modified());
+    // The whole line on screen, its specialty and wage boxes showing the earlier employee's.
+    Main->ScrollBox1->ScrollArea()->ensureWidgetVisible(p->Payment1->Peer(), 40, 40);
+    ASSERT_TRUE(ShowsItsText(Main, p->Specialty1));
+    Click(p->Married1);
+    PickRow(QStringLiteral("444555666"));
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(p->XFrame22a->Caption(), QStringLiteral("444555666"));
+    EXPECT_EQ(p->DbLookupXFrame21->Caption(), QStringLiteral("ΕΥΑΓΓΕΛΟΥ"));
+    EXPECT_EQ(p->Specialty1->Caption(), QStringLiteral("999999"));
+    EXPECT_EQ(p->xFrame35a->Caption(), QStringLiteral("218"));
+    EXPECT_EQ(p->xFrame34a->Caption(), QString());
+    EXPECT_EQ(p->Payment1->Caption(), QString());
+    EXPECT_EQ(p->Apodoxes1->Value(), Currency());
+    EXPECT_EQ(p->EisforesTotal1->Value(), Currency());
+    EXPECT_EQ(d->ApodoxesTotal->Value(), Currency());
+    EXPECT_TRUE(Main->FileControl1->Modified());
+    EXPECT_TRUE(ShowsItsText(Main, p->Specialty1));
+    EXPECT_TRUE(ShowsItsText(Main, p->Payment1));
+}
+
+// A one-page document made elsewhere; Change fills it before it is written.
+QString Written(const QString &Folder, const QString &Name, const std::function<void(TEmployFrame *)> &Change)
+{
+    TApdData w(nullptr);
+    w.DatePeriodFrame->SetDate(EncodeDate(2003, 1, 1));
+    w.AddPage();
+    Change(w.Pages(0));
+    w.RecalcTotals();
+    const QString path = QDir(Folder).filePath(Name);
+    w.SaveToFile(path);
+    return path;
+}
+
+TEST_F(DeclarationScenario, DocumentsWithDatesBeyondTheCalendarAreRefusedAtOnce)
+{
+    const TApdData *shown = Doc();
+    for (double absurd : {1e20, 3e9, -1e7}) {
+        const QString path =
+            Written(Dir.path(), QStringLiteral("%1.vapd").arg(absurd), [&](TEmployFrame *p) { p->XDateFrame4->SetDate(absurd); });
+        Messages.clear();
+        QElapsedTimer clock;
+        clock.start();
+        Open(path);
+        EXPECT_LT(clock.elapsed(), 5000);
+        ASSERT_EQ(Messages.size(), 1u) << absurd;
+        EXPECT_TRUE(Messages[0].contains(path)) << Messages[0].toStdString();
+        EXPECT_EQ(Doc(), shown);
+        // What the reader says (the message names the document; the reason is the reader's).
+        TApdData reader(nullptr);
+        try {
+            reader.LoadFromFile(path);
+            ADD_FAILURE() << "read " << absurd;
+        } catch (const Exception &e) {
+            EXPECT_TRUE(e.Message().contains(QStringLiteral("01/01/0100 – 31/12/9999"))) << e.Message().toStdString();
+        }
+    }
+    // The first and the last day of the calendar, with their time of day, are dates like any other.
+    const QString edge = Written(Dir.path(), QStringLiteral("edge.vapd"), [](TEmployFrame *p) {
+        p->XDateFrame1->SetDate(EncodeDate(100, 1, 1));
+        p->XDateFrame4->SetDate(EncodeDate(9999, 12, 31) + EncodeTime(23, 59, 59, 999));
+    });
+    Messages.clear();
+    Open(edge);
+    ASSERT_TRUE(Messages.empty()) << Messages.front().toStdString();
+    TEmployFrame *p = Doc()->Pages(0);
+    EXPECT_EQ(p->XDateFrame1->Caption(), QStringLiteral("01/01/0100"));
+    EXPECT_EQ(p->XDateFrame4->Date(), EncodeDate(9999, 12, 31) + EncodeTime(23, 59, 59, 999));
+    EXPECT_EQ(p->DayCount39_1->MaxValue(), 3615900);
+}
+
+TEST_F(DeclarationScenario, ExportRefusesValuesTheFileCannotHoldAndWritesNothing)
+{
+    const QString path = Written(Dir.path(), QStringLiteral("Παράλογο.vapd"), [](TEmployFrame *p) {
+        p->XFrame22a->SetCaption(QStringLiteral("111111111"));
+        p->Apodoxes1->SetValue(Currency::FromCents(12345678901234));
+        p->EisforesTotal1->SetValue(Currency::FromCents(100));
+        p->XFrame22b->SetCaption(QStringLiteral("222222222"));
+        p->DayCount39_2->SetMaxValue(0);
+        p->DayCount39_2->SetValue(1000000);
+        p->EisforesTotal2->SetValue(Currency::FromCents(100));
+        p->XFrame22c->SetCaption(QStringLiteral("333333333"));
+        p->EisforesEmpolyer3->SetValue(Currency::FromCents(-5000));
+        p->EisforesTotal3->SetValue(Currency::FromCents(100));
+    });
+    Open(path);
+    ASSERT_TRUE(Messages.empty()) << Messages.front().toStdString();
+    TEmployFrame *p = Doc()->Pages(0);
+    // Opened as it was written.
+    EXPECT_EQ(p->DayCount39_2->Value(), 1000000);
+    EXPECT_EQ(p->EisforesEmpolyer3->Value(), Currency::FromCents(-5000));
+
+    const QString csc01 = Dir.filePath(QStringLiteral("csc01"));
+    EXPECT_TRUE(Export(csc01).isEmpty());
+    EXPECT_FALSE(QFile::exists(csc01));
+    ASSERT_EQ(Messages.size(), 1u);
+    const QString message = Messages[0];
+    for (const char *where : {"Σελίδα 1, γραμμή 1, πλαίσιο 41 (ΑΠΟΔΟΧΕΣ): 123.456.789.012,34 €",
+                              "Σελίδα 1, γραμμή 2, πλαίσιο 39 (ΗΜ. ΑΠΑΣΧΟΛΗΣΗΣ): 1000000",
+                              "Σελίδα 1, γραμμή 3, πλαίσιο 44 (ΕΙΣΦΟΡΕΣ ΑΣΦΑΛΙΣΜΕΝΟΥ): -50,00 €",
+                              "ΣΥΝΟΛΟ ΑΠΟΔΟΧΩΝ: 123.456.789.012,34 €"})
+        EXPECT_TRUE(message.contains(QString::fromUtf8(where))) << where << "\n" << message.toStdString();
+
+    // Corrected, it exports.
+    Type(p->Apodoxes1, QStringLiteral("1000,00"));
+    Type(p->DayCount39_2, QStringLiteral("20"));
+    Type(p->EisforesEmpolyer3, QStringLiteral("50,00"));
+    Messages.clear();
+    EXPECT_FALSE(Export(csc01).isEmpty());
+    EXPECT_TRUE(Messages.empty()) << Messages.front().toStdString();
+}
+
+} // namespace

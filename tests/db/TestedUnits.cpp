@@ -1,0 +1,7 @@
+// The units this test program links, started as the program starts them.
+#include "db/DbUnits.h"
+
+void InitializeTestedUnits()
+{
+    InitializeDbUnits();
+}

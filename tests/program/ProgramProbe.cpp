@@ -1,0 +1,282 @@
+// Drives the program itself: this probe is linked with exactly the objects DovraApd is linked from (its
+// entry point and the same static libraries), and it includes nothing of the program's own, so the linker
+// keeps or drops the same units as for DovraApd. It reaches the program only through Qt, as a user does:
+// real key events to the shown windows, the menus' commands, and what the windows show.
+//
+// Run as: DovraApdProbe <document>. The program opens the document, the probe asks for help with F1 in the
+// main window, in every table editor and in the preview, looks at the preview's page, then ends the
+// program with Έξοδος while the help window is still open. It fails (exit code 1) when a step does not
+// happen, when the program keeps running after Έξοδος, or when it leaves its page folder behind.
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QToolBar>
+#include <QWidget>
+
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <vector>
+
+namespace
+{
+
+int Failures = 0;
+bool Finished = false;
+qint64 Pid = 0;
+QString LayoutFile;
+
+void Fail(const QString &what)
+{
+    ++Failures;
+    std::fprintf(stderr, "FAILED: %s\n", what.toLocal8Bit().constData());
+}
+
+void Check(bool ok, const QString &what)
+{
+    if (!ok)
+        Fail(what);
+}
+
+// ---- what the program shows ----
+
+QWidget *VisibleWindow(const std::function<bool(QWidget *)> &match)
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && match(w))
+            return w;
+    return nullptr;
+}
+
+QWidget *MainWindow()
+{
+    return VisibleWindow([](QWidget *w) { return w->windowTitle().startsWith(QStringLiteral("Dovra Α.Π.Δ. (")); });
+}
+
+QTextBrowser *HelpTopic()
+{
+    QWidget *window = VisibleWindow([](QWidget *w) { return w->findChild<QTextBrowser *>() != nullptr; });
+    return window ? window->findChild<QTextBrowser *>() : nullptr;
+}
+
+// The command of the main window's menus with that caption.
+QAction *Command(const QString &caption)
+{
+    if (QWidget *main = MainWindow())
+        for (QMenu *menu : main->findChildren<QMenu *>())
+            for (QAction *a : menu->actions())
+                if (a->text() == caption)
+                    return a;
+    return nullptr;
+}
+
+// A message box left open means a step went wrong; its text says what.
+QString OpenMessage()
+{
+    if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+        return box->text();
+    return {};
+}
+
+// F1 as the keyboard sends it to the window.
+void PressF1(QWidget *window)
+{
+    QTest::keyClick(window->windowHandle(), Qt::Key_F1);
+}
+
+// The help window shows the topic, and the topic is not an empty page.
+bool ShowsTopic(const QString &topic)
+{
+    QTextBrowser *b = HelpTopic();
+    return b && b->source().path() == topic && !b->documentTitle().isEmpty() && b->toPlainText().trimmed().size() > 40;
+}
+
+QString HelpState()
+{
+    QTextBrowser *b = HelpTopic();
+    return b ? QStringLiteral("%1 «%2»").arg(b->source().path(), b->documentTitle()) : QStringLiteral("no help window");
+}
+
+// Share of dark pixels in the middle of the window: the form's lines and texts on the previewed page.
+double DarkShare(QWidget *window)
+{
+    const QImage image = window->grab().toImage();
+    const QRect middle(image.width() / 4, image.height() / 4, image.width() / 2, image.height() / 2);
+    int dark = 0;
+    for (int y = middle.top(); y <= middle.bottom(); ++y)
+        for (int x = middle.left(); x <= middle.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                ++dark;
+    return double(dark) / (middle.width() * middle.height());
+}
+
+// With APD_SNAPSHOT_DIR set, the window is saved there as a picture to look at.
+void Snapshot(QWidget *window, const QString &name)
+{
+    const QString folder = qEnvironmentVariable("APD_SNAPSHOT_DIR");
+    if (!folder.isEmpty() && window)
+        window->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+}
+
+// ---- the steps, run one after another from the program's event loops ----
+
+struct TStep {
+    QString Name;
+    std::function<bool()> Ready;
+    std::function<void()> Do;
+};
+std::vector<TStep> Steps;
+size_t NextStep = 0;
+QElapsedTimer StepClock;
+
+void Tick()
+{
+    if (NextStep >= Steps.size())
+        return;
+    TStep &step = Steps[NextStep];
+    if (step.Ready()) {
+        ++NextStep;
+        StepClock.restart();
+        // The next tick is due before the step runs: a step may open a modal window whose own loop
+        // carries the following steps.
+        QTimer::singleShot(20, Tick);
+        step.Do();
+        return;
+    }
+    if (StepClock.elapsed() > 20000) {
+        Fail(QStringLiteral("step «%1» never came; help: %2; message: %3").arg(step.Name, HelpState(), OpenMessage()));
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    QTimer::singleShot(20, Tick);
+}
+
+void Then(const QString &name, std::function<bool()> ready, std::function<void()> action)
+{
+    Steps.push_back({name, std::move(ready), std::move(action)});
+}
+
+QPointer<QWidget> Current;
+
+// Opens a table editor with its menu command, asks for help there, checks the topic and closes it.
+void TableEditorSteps(const QString &command, const QString &table)
+{
+    Then(
+        QStringLiteral("command ") + command, [command] { return Command(command) && !QApplication::activeModalWidget(); },
+        [command] { Command(command)->trigger(); });
+    Then(
+        QStringLiteral("table editor of ") + table, [] { return QApplication::activeModalWidget() != nullptr; },
+        [] {
+            Current = QApplication::activeModalWidget();
+            PressF1(Current);
+        });
+    Then(
+        QStringLiteral("help on ") + table, [table] { return ShowsTopic(QStringLiteral("/%1.htm").arg(table)); },
+        [table] {
+            Snapshot(HelpTopic()->window(), QStringLiteral("Help-") + table);
+            Snapshot(Current, QStringLiteral("TableEditor-") + table);
+            Current->close();
+        });
+}
+
+void BuildScenario()
+{
+    Then(
+        QStringLiteral("the document named on the command line is open"),
+        [] { return MainWindow() && MainWindow()->windowTitle().endsWith(QStringLiteral("Sample.vapd)")); },
+        [] {
+            // The tool bar shows pictures, and Qt's own dialogs speak Greek.
+            for (QToolBar *bar : MainWindow()->findChildren<QToolBar *>())
+                for (QAction *a : bar->actions())
+                    Check(a->isSeparator() || !a->icon().isNull(), QStringLiteral("no picture for ") + a->text());
+            Check(QCoreApplication::translate("QFileDialog", "Save As") == QStringLiteral("Αποθήκευση ως"),
+                  QStringLiteral("Qt's dialogs are not in Greek"));
+            Snapshot(MainWindow(), QStringLiteral("Main"));
+            PressF1(MainWindow());
+        });
+    Then(QStringLiteral("help on the main window"), [] { return ShowsTopic(QStringLiteral("/default.htm")); }, [] {});
+
+    TableEditorSteps(QStringLiteral("Εργοδότες"), QStringLiteral("tbEmployes"));
+    TableEditorSteps(QStringLiteral("Εργαζόμενοι"), QStringLiteral("tbEmployers"));
+    TableEditorSteps(QStringLiteral("Καταστήματα ΙΚΑ"), QStringLiteral("tbIkaOffices"));
+    TableEditorSteps(QStringLiteral("Περιπτώσεις Ασφάλισης"), QStringLiteral("tbInsCases"));
+    TableEditorSteps(QStringLiteral("Πίνακας Αποδοχών"), QStringLiteral("tbPayment"));
+    TableEditorSteps(QStringLiteral("Κατασκευαστικές Φάσεις"), QStringLiteral("tbConPhase"));
+
+    Then(
+        QStringLiteral("preview command"),
+        [] { return Command(QStringLiteral("Προεπισκόπηση...")) && !QApplication::activeModalWidget(); },
+        [] { Command(QStringLiteral("Προεπισκόπηση..."))->trigger(); });
+    Then(
+        QStringLiteral("preview window"),
+        [] {
+            QWidget *w = QApplication::activeModalWidget();
+            return w && w->windowTitle() == QStringLiteral("Προεπισκόπηση");
+        },
+        [] {
+            Current = QApplication::activeModalWidget();
+            // The content printers drew the form's boxes and texts on the page.
+            const double dark = DarkShare(Current);
+            Snapshot(Current, QStringLiteral("Preview"));
+            Check(dark > 0.01, QStringLiteral("the previewed page is blank (%1 dark)").arg(dark));
+            PressF1(Current);
+        });
+    Then(QStringLiteral("help on the preview"), [] { return ShowsTopic(QStringLiteral("/print-preview.htm")); },
+         [] { Current->close(); });
+
+    Then(
+        QStringLiteral("exit command"),
+        [] { return Command(QStringLiteral("Έξοδος")) && !QApplication::activeModalWidget() && HelpTopic(); },
+        [] {
+            Finished = true;
+            // From here the program must end by itself, help window or not.
+            auto *watchdog = new QTimer;
+            watchdog->setSingleShot(true);
+            QObject::connect(watchdog, &QTimer::timeout, [] {
+                Fail(QStringLiteral("the program is still running after Έξοδος; message: ") + OpenMessage());
+                std::fflush(stderr);
+                std::_Exit(1);
+            });
+            watchdog->start(10000);
+            Command(QStringLiteral("Έξοδος"))->trigger();
+        });
+}
+
+// What must hold once the program has ended.
+void AtExit()
+{
+    if (!Finished)
+        Fail(QStringLiteral("the program ended before the probe was done"));
+    const QString pageFolder = QDir(QDir::tempPath()).filePath(QStringLiteral("DovraApd-%1").arg(Pid));
+    Check(!QFileInfo::exists(pageFolder), QStringLiteral("the page folder %1 is left behind").arg(pageFolder));
+    Check(QFileInfo::exists(LayoutFile), QStringLiteral("the tool-bar layout %1 was not written").arg(LayoutFile));
+    std::fflush(stderr);
+    if (Failures)
+        std::_Exit(1);
+}
+
+void StartProbe()
+{
+    Pid = QCoreApplication::applicationPid();
+    // The program writes its action-bar layout beside itself when it ends.
+    const QFileInfo exe(QCoreApplication::applicationFilePath());
+    LayoutFile = exe.dir().filePath(exe.completeBaseName() + QStringLiteral(".acf"));
+    QFile::remove(LayoutFile);
+    std::atexit(AtExit);
+    BuildScenario();
+    StepClock.start();
+    QTimer::singleShot(0, Tick);
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(StartProbe)
