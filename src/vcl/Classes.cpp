@@ -178,6 +178,46 @@ size_t qHash(const TNameKey &key, size_t seed) noexcept
     return h;
 }
 
+void TComponentRefs::Append(TComponent *c)
+{
+    FIndex.insert(c, FItems.size());
+    FItems.push_back(c);
+}
+
+bool TComponentRefs::Remove(TComponent *c)
+{
+    auto it = FIndex.find(c);
+    if (it == FIndex.end())
+        return false;
+    FItems[*it] = nullptr;
+    FIndex.erase(it);
+    if (FIndex.isEmpty()) {
+        FItems.clear();
+    } else if (FItems.size() > 32 && FItems.size() > 2 * size_t(FIndex.size())) {
+        // Mostly holes: close them up.
+        size_t n = 0;
+        for (TComponent *x : FItems)
+            if (x) {
+                FIndex[x] = n;
+                FItems[n++] = x;
+            }
+        FItems.resize(n);
+    }
+    return true;
+}
+
+TComponent *TComponentRefs::TakeLast()
+{
+    while (!FItems.empty() && !FItems.back())
+        FItems.pop_back();
+    if (FItems.empty())
+        return nullptr;
+    TComponent *c = FItems.back();
+    FItems.pop_back();
+    FIndex.remove(c);
+    return c;
+}
+
 TComponent::TComponent(TComponent *AOwner)
 {
     ++FCreatedCount;
@@ -188,9 +228,9 @@ TComponent::TComponent(TComponent *AOwner)
 TComponent::~TComponent()
 {
     Destroying();
-    while (!FFreeNotifies.isEmpty()) {
-        TComponent *other = FFreeNotifies.takeLast();
-        other->FFreeNotifies.removeAll(this);
+    while (!FFreeNotifies.IsEmpty()) {
+        TComponent *other = FFreeNotifies.TakeLast();
+        other->FFreeNotifies.Remove(this);
         other->Notification(this, opRemove);
     }
     DestroyComponents();
@@ -212,9 +252,10 @@ void TComponent::DestroyComponents()
 {
     while (!FComponents.isEmpty()) {
         TComponent *instance = FComponents.last();
-        // Components that asked to hear of frees keep the full notification; the rest leave quietly,
-        // which keeps freeing a large tree linear.
-        if (instance->FComponentState.testFlag(csFreeNotification) ||
+        // A component that a component of the same owner asked to hear of leaves with the full
+        // notification; the rest leave quietly (those of other owners that asked hear it from the component
+        // itself), which keeps freeing a large tree linear.
+        if (instance->FSiblingsListen ||
             (FComponentState & (csDesigning | csInline)) == (csDesigning | csInline))
             RemoveComponent(instance);
         else
@@ -401,10 +442,12 @@ void TComponent::FreeNotification(TComponent *AComponent)
     if (!AComponent || AComponent == this)
         return;
     if (!FOwner || AComponent->FOwner != FOwner) {
-        if (!FFreeNotifies.contains(AComponent)) {
-            FFreeNotifies.append(AComponent);
+        if (!FFreeNotifies.Contains(AComponent)) {
+            FFreeNotifies.Append(AComponent);
             AComponent->FreeNotification(this);
         }
+    } else {
+        FSiblingsListen = true;
     }
     FComponentState |= csFreeNotification;
 }
@@ -413,8 +456,8 @@ void TComponent::RemoveFreeNotification(TComponent *AComponent)
 {
     if (!AComponent)
         return;
-    if (FFreeNotifies.removeAll(AComponent) > 0)
-        AComponent->FFreeNotifies.removeAll(this);
+    if (FFreeNotifies.Remove(AComponent))
+        AComponent->FFreeNotifies.Remove(this);
 }
 
 void TComponent::SetDesigning(bool Value, bool SetChildren)
@@ -485,6 +528,11 @@ void TComponent::Notification(TComponent *AComponent, TOperation Operation)
 {
     if (Operation == opRemove && AComponent)
         RemoveFreeNotification(AComponent);
+    // An inline frame names its own parts, and they refer beyond it only through FreeNotification: news of
+    // components outside it is not theirs (else each page added to a form would reach every part of every
+    // earlier page).
+    if (FComponentState.testFlag(csInline) && AComponent && AComponent->FOwner != this)
+        return;
     for (qsizetype i = FComponents.size() - 1; i >= 0; --i) {
         if (i >= FComponents.size())
             continue; // a handler freed components meanwhile

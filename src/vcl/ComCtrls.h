@@ -32,11 +32,18 @@ public:
 
 protected:
     void TextChanged() override;
+    // The page control's tab widget shows the current sheet and hides the others.
+    void ShowPeer(QWidget *peer, bool v) override;
 
 private:
+    friend class TPageControl;
     bool FTabVisible = true;
+    // The sheet's widget is one of the tab widget's pages.
+    bool FHasTab = false;
 };
 
+// The sheets keep their order here; the tab widget follows it one change at a time (a tab inserted, moved,
+// renamed or removed), and shows only the active sheet.
 class TPageControl : public TWinControl
 {
     Q_OBJECT
@@ -65,10 +72,16 @@ protected:
 private:
     friend class TTabSheet;
     void SheetInserted(TTabSheet *sheet);
-    void SyncTabs();
+    // Index of the sheet's tab, or of the place it would take: the earlier sheets that have one.
+    int TabIndexOf(const TTabSheet *sheet) const;
+    void InsertTab(TTabSheet *sheet);
+    void RemoveTab(TTabSheet *sheet);
+    void MoveTab(TTabSheet *sheet, int from);
+    void RenameTab(TTabSheet *sheet);
+    // The tab widget's current page := the active sheet, when it has a tab.
+    void ShowActivePage();
     std::vector<TTabSheet *> FPages;
     TTabSheet *FActivePage = nullptr;
-    bool FSyncing = false;
 };
 
 struct TStatusPanel {

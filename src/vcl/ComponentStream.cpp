@@ -3,6 +3,7 @@
 #include "CodePage.h"
 
 #include <QFile>
+#include <QPointer>
 #include <QMetaEnum>
 #include <QStringDecoder>
 #include <QtEndian>
@@ -11,6 +12,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <optional>
+#include <unordered_map>
 
 static_assert(LDBL_MANT_DIG == 64, "the stream's extended values are x87 80-bit numbers");
 
@@ -36,11 +39,17 @@ enum class PropKind {
     Other
 };
 
+// How a plain property's value is held, so that it can be read straight into its own type.
+enum class Storage { None, Int8, Int16, Int32, UInt32, Int64, Bool, Double, Single, Amount, Text, Pointer };
+
 struct PropPlan {
     QMetaProperty Prop;
     int Index = -1;
     QByteArray Name;
     PropKind Kind = PropKind::Other;
+    Storage Store = Storage::None;
+    bool Readable = false;
+    const QMetaObject *Enclosing = nullptr;
     QMetaEnum Enum;
     bool IntegerEnum = false;
     const QMetaObject *PointeeClass = nullptr;
@@ -70,21 +79,6 @@ struct ClassPlan {
         return ByName.value(name.toLower(), -1);
     }
 };
-
-qint64 EnumToInt(const QVariant &v)
-{
-    const void *d = v.constData();
-    switch (v.metaType().sizeOf()) {
-    case 1:
-        return *static_cast<const qint8 *>(d);
-    case 2:
-        return *static_cast<const qint16 *>(d);
-    case 8:
-        return *static_cast<const qint64 *>(d);
-    default:
-        return *static_cast<const qint32 *>(d);
-    }
-}
 
 QVariant IntToEnum(QMetaType type, qint64 value)
 {
@@ -180,6 +174,44 @@ bool ParseDefault(PropPlan &p, const QString &text)
     return ok;
 }
 
+Storage StorageOf(PropKind kind, QMetaType t)
+{
+    switch (kind) {
+    case PropKind::Enum:
+    case PropKind::Set:
+        switch (t.sizeOf()) {
+        case 1:
+            return Storage::Int8;
+        case 2:
+            return Storage::Int16;
+        case 8:
+            return Storage::Int64;
+        default:
+            return Storage::Int32;
+        }
+    case PropKind::Int:
+        return t == QMetaType::fromType<short>()  ? Storage::Int16
+               : t == QMetaType::fromType<uint>() ? Storage::UInt32
+                                                  : Storage::Int32;
+    case PropKind::Int64:
+        return t.sizeOf() == 8 ? Storage::Int64 : Storage::Int32;
+    case PropKind::Bool:
+        return Storage::Bool;
+    case PropKind::Float:
+        return t == QMetaType::fromType<float>() ? Storage::Single : Storage::Double;
+    case PropKind::Currency:
+        return Storage::Amount;
+    case PropKind::String:
+        return Storage::Text;
+    case PropKind::Reference:
+    case PropKind::SubObject:
+    case PropKind::Collection:
+        return Storage::Pointer;
+    default:
+        return Storage::None;
+    }
+}
+
 const ClassPlan &PlanOf(const QMetaObject *mo)
 {
     // Never freed: plans are used by whatever streams at exit.
@@ -248,6 +280,9 @@ const ClassPlan &PlanOf(const QMetaObject *mo)
                 p.StoredMethod = -1;
             }
         }
+        p.Readable = p.Prop.isReadable();
+        p.Enclosing = p.Prop.enclosingMetaObject();
+        p.Store = StorageOf(p.Kind, t);
         const QByteArray key = p.Name.toLower();
         plan->ByName.insert(key, int(plan->Props.size())); // later declarations (overrides) win
         plan->Props.append(std::move(p));
@@ -285,10 +320,46 @@ bool IsStored(const PropPlan &p, QObject *instance)
     return true;
 }
 
+// The property read into a T of its own type, as the class's meta-call writes it; no QVariant is made.
+template <typename T> T ReadAs(const PropPlan &p, QObject *instance)
+{
+    T value{};
+    int status = -1;
+    void *argv[] = {&value, nullptr, &status};
+    QMetaObject::metacall(instance, QMetaObject::ReadProperty, p.Index, argv);
+    return value;
+}
+
 QObject *ReadPointer(const PropPlan &p, QObject *instance)
 {
-    const QVariant v = p.Prop.read(instance);
-    return v.isValid() ? *static_cast<QObject *const *>(v.constData()) : nullptr;
+    return ReadAs<QObject *>(p, instance);
+}
+
+// A plain property's value (number, truth value, enumeration, set, amount) as a 64-bit integer; an amount
+// gives its raw units.
+qint64 ReadOrdinal(const PropPlan &p, QObject *instance)
+{
+    switch (p.Store) {
+    case Storage::Int8:
+        return ReadAs<qint8>(p, instance);
+    case Storage::Int16:
+        return ReadAs<qint16>(p, instance);
+    case Storage::UInt32:
+        return ReadAs<quint32>(p, instance);
+    case Storage::Int64:
+        return ReadAs<qint64>(p, instance);
+    case Storage::Bool:
+        return ReadAs<bool>(p, instance) ? 1 : 0;
+    case Storage::Amount:
+        return ReadAs<Currency>(p, instance).Raw();
+    default:
+        return ReadAs<qint32>(p, instance);
+    }
+}
+
+double ReadDouble(const PropPlan &p, QObject *instance)
+{
+    return p.Store == Storage::Single ? double(ReadAs<float>(p, instance)) : ReadAs<double>(p, instance);
 }
 
 bool WritePointer(const PropPlan &p, QObject *instance, QObject *value)
@@ -382,8 +453,6 @@ void TStrings::DefineProperties(TFiler *Filer)
 TWriter::TWriter(QByteArray &Buffer) : FBuffer(Buffer)
 {
 }
-
-TWriter::~TWriter() = default;
 
 void TWriter::WriteSignature()
 {
@@ -623,7 +692,10 @@ void TWriter::WriteData(TComponent *Instance)
     FHeaderEnd = headerEnd;
 }
 
-QString TWriter::ReferenceName(TComponent *Value, TComponent *LookupRoot) const
+namespace
+{
+// The name by which a stored reference finds Value again from LookupRoot; empty when it cannot.
+QString ReferenceName(TComponent *Value, TComponent *LookupRoot)
 {
     if (!Value)
         return QString();
@@ -639,26 +711,104 @@ QString TWriter::ReferenceName(TComponent *Value, TComponent *LookupRoot) const
     return QString();
 }
 
+// A property's value as the writer compares it.
+struct TCompared {
+    qint64 Ordinal = 0; // numbers, truth values, enumerations, sets, raw amounts
+    double Float = 0;
+    QString Text;              // strings, handler names, names of referenced components
+    QObject *Object = nullptr; // sub-objects, collections, referenced components
+};
+
+TCompared ReadCompared(const PropPlan &p, QObject *instance, TComponent *lookupRoot)
+{
+    TCompared v;
+    switch (p.Kind) {
+    case PropKind::Reference:
+        v.Object = ReadPointer(p, instance);
+        v.Text = ReferenceName(static_cast<TComponent *>(v.Object), lookupRoot);
+        break;
+    case PropKind::SubObject:
+    case PropKind::Collection:
+        v.Object = ReadPointer(p, instance);
+        break;
+    case PropKind::Event:
+        v.Text = EventName(p.Prop.read(instance), lookupRoot);
+        break;
+    case PropKind::String:
+        v.Text = ReadAs<QString>(p, instance);
+        break;
+    case PropKind::Float:
+        v.Float = ReadDouble(p, instance);
+        break;
+    case PropKind::Int:
+    case PropKind::Int64:
+    case PropKind::Bool:
+    case PropKind::Enum:
+    case PropKind::Set:
+    case PropKind::Currency:
+        v.Ordinal = ReadOrdinal(p, instance);
+        break;
+    case PropKind::Other:
+        break;
+    }
+    return v;
+}
+} // namespace
+
+// The values of the objects written against, each read once: one untouched page serves as the ancestor of
+// every page of a document.
+struct TWriter::TAncestorValues {
+    struct Entry {
+        QPointer<QObject> Alive; // a freed ancestor's place may be taken by another object
+        std::vector<std::optional<TCompared>> Values;
+    };
+    std::unordered_map<const QObject *, Entry> Objects;
+
+    std::vector<std::optional<TCompared>> &Of(QObject *Ancestor)
+    {
+        Entry &e = Objects[Ancestor];
+        if (!e.Alive) {
+            e.Alive = Ancestor;
+            e.Values.assign(size_t(Ancestor->metaObject()->propertyCount()), std::nullopt);
+        }
+        return e.Values;
+    }
+};
+
+TWriter::~TWriter() = default;
+
 void TWriter::WriteProperties(TPersistent *Instance)
 {
+    if (!FAncestorValues)
+        FAncestorValues = std::make_unique<TAncestorValues>();
     const ClassPlan &plan = PlanOf(Instance->metaObject());
     TPersistent *const commonAncestor = FAncestor;
+    const QMetaObject *const ancestorClass = commonAncestor ? commonAncestor->metaObject() : nullptr;
+    std::vector<std::optional<TCompared>> *ancestorValues =
+        commonAncestor ? &FAncestorValues->Of(commonAncestor) : nullptr;
     for (const PropPlan &p : plan.Props) {
+        if (p.Kind == PropKind::Other || !p.Readable)
+            continue;
         // An ancestor of another class is compared only on the properties it has.
         TPersistent *const ancestor =
-            commonAncestor && commonAncestor->metaObject()->inherits(p.Prop.enclosingMetaObject()) ? commonAncestor
-                                                                                                   : nullptr;
-        if (p.Kind == PropKind::Other || !p.Prop.isReadable())
-            continue;
+            ancestorClass && (ancestorClass == Instance->metaObject() || ancestorClass->inherits(p.Enclosing))
+                ? commonAncestor
+                : nullptr;
         if (!IsStored(p, Instance))
             continue;
+        auto theirs = [&]() -> const TCompared & {
+            std::optional<TCompared> &slot = (*ancestorValues)[size_t(p.Index)];
+            if (!slot)
+                slot = ReadCompared(p, ancestor, FRootAncestor);
+            return *slot;
+        };
         auto name = [&] { return FPropPath + p.Name; };
         switch (p.Kind) {
         case PropKind::SubObject: {
             auto *sub = static_cast<TPersistent *>(ReadPointer(p, Instance));
             if (!sub)
                 break;
-            TPersistent *subAncestor = ancestor ? static_cast<TPersistent *>(ReadPointer(p, ancestor)) : nullptr;
+            TPersistent *subAncestor = ancestor ? static_cast<TPersistent *>(theirs().Object) : nullptr;
             const QByteArray oldPath = FPropPath;
             TPersistent *oldAncestor = FAncestor;
             FPropPath = name() + '.';
@@ -673,20 +823,20 @@ void TWriter::WriteProperties(TPersistent *Instance)
             if (!coll)
                 break;
             if (ancestor) {
-                auto *ac = static_cast<TCollection *>(ReadPointer(p, ancestor));
+                auto *ac = static_cast<TCollection *>(theirs().Object);
                 if (ac) {
-                    QByteArray mine, theirs;
+                    QByteArray mine, others;
                     {
                         TWriter w(mine);
                         w.FLookupRoot = FLookupRoot;
                         w.WriteCollection(coll);
                     }
                     {
-                        TWriter w(theirs);
+                        TWriter w(others);
                         w.FLookupRoot = FRootAncestor;
                         w.WriteCollection(ac);
                     }
-                    if (mine == theirs)
+                    if (mine == others)
                         break;
                 }
             } else if (coll->Count() == 0) {
@@ -697,20 +847,18 @@ void TWriter::WriteProperties(TPersistent *Instance)
             break;
         }
         case PropKind::Reference: {
-            auto *value = static_cast<TComponent *>(ReadPointer(p, Instance));
-            const QString ref = ReferenceName(value, FLookupRoot);
-            if (value && ref.isEmpty())
+            const TCompared v = ReadCompared(p, Instance, FLookupRoot);
+            if (v.Object && v.Text.isEmpty())
                 break; // not reachable by name: nothing to store
             if (ancestor) {
-                auto *av = static_cast<TComponent *>(ReadPointer(p, ancestor));
-                if (ReferenceName(av, FRootAncestor).compare(ref, Qt::CaseInsensitive) == 0)
+                if (theirs().Text.compare(v.Text, Qt::CaseInsensitive) == 0)
                     break;
-            } else if (!value) {
+            } else if (!v.Object) {
                 break;
             }
             WriteStr(name());
-            if (value)
-                WriteIdent(ref.toLatin1());
+            if (v.Object)
+                WriteIdent(v.Text.toLatin1());
             else
                 WriteValue(vaNil);
             break;
@@ -718,7 +866,7 @@ void TWriter::WriteProperties(TPersistent *Instance)
         case PropKind::Event: {
             const QString handler = EventName(p.Prop.read(Instance), FLookupRoot);
             if (ancestor) {
-                if (EventName(p.Prop.read(ancestor), FRootAncestor) == handler)
+                if (theirs().Text == handler)
                     break;
             } else if (handler.isEmpty()) {
                 break;
@@ -731,27 +879,27 @@ void TWriter::WriteProperties(TPersistent *Instance)
             break;
         }
         case PropKind::String: {
-            const QString v = p.Prop.read(Instance).toString();
-            if (ancestor ? v == p.Prop.read(ancestor).toString() : v == p.DefaultString)
+            const QString v = ReadAs<QString>(p, Instance);
+            if (ancestor ? v == theirs().Text : v == p.DefaultString)
                 break;
             WriteStr(name());
             WriteString(v);
             break;
         }
         case PropKind::Float: {
-            const double v = p.Prop.read(Instance).toDouble();
-            if (ancestor ? v == p.Prop.read(ancestor).toDouble() : v == double(p.DefaultFloat))
+            const double v = ReadDouble(p, Instance);
+            if (ancestor ? v == theirs().Float : v == double(p.DefaultFloat))
                 break;
             WriteStr(name());
             WriteFloat(v);
             break;
         }
         case PropKind::Currency: {
-            const Currency v = p.Prop.read(Instance).value<Currency>();
-            if (ancestor ? v == p.Prop.read(ancestor).value<Currency>() : v.Raw() == p.DefaultInt)
+            const qint64 v = ReadOrdinal(p, Instance);
+            if (ancestor ? v == theirs().Ordinal : v == p.DefaultInt)
                 break;
             WriteStr(name());
-            WriteCurrency(v);
+            WriteCurrency(Currency::FromRaw(v));
             break;
         }
         case PropKind::Int:
@@ -759,17 +907,9 @@ void TWriter::WriteProperties(TPersistent *Instance)
         case PropKind::Bool:
         case PropKind::Enum:
         case PropKind::Set: {
-            auto ordinal = [&](QObject *obj) -> qint64 {
-                const QVariant v = p.Prop.read(obj);
-                if (p.Kind == PropKind::Enum || p.Kind == PropKind::Set)
-                    return EnumToInt(v);
-                if (p.Kind == PropKind::Bool)
-                    return v.toBool() ? 1 : 0;
-                return v.toLongLong();
-            };
-            const qint64 v = ordinal(Instance);
+            const qint64 v = ReadOrdinal(p, Instance);
             if (ancestor) {
-                if (v == ordinal(ancestor))
+                if (v == theirs().Ordinal)
                     break;
             } else if (p.HasDefault && v == p.DefaultInt) {
                 break;

@@ -127,10 +127,21 @@ public:
     void DefineBinaryProperty(const QString &Name, std::function<void(const QByteArray &)> ReadData,
                               std::function<QByteArray()> WriteData, bool HasData) override;
 
+    // An untouched instance of T, made without owner at the first request of this write and shared by every
+    // component written against it (writing only reads it); it goes with the writer.
+    template <class T> T *FreshInstance()
+    {
+        for (const std::unique_ptr<TComponent> &c : FFresh)
+            if (c->metaObject() == &T::staticMetaObject)
+                return static_cast<T *>(c.get());
+        FFresh.push_back(std::make_unique<T>(nullptr));
+        return static_cast<T *>(FFresh.back().get());
+    }
+
 private:
     void WriteProperties(TPersistent *Instance);
     void WritePrefix(quint8 Flags, int ChildPos);
-    QString ReferenceName(TComponent *Value, TComponent *LookupRoot) const;
+    struct TAncestorValues;
 
     QByteArray &FBuffer;
     TComponent *FRootAncestor = nullptr;
@@ -141,6 +152,8 @@ private:
     QList<TComponent *> FAncestorList;   // children of the ancestor at the current level
     QHash<TNameKey, int> FAncestorIndex; // their names
     int FChildPos = 0;
+    std::vector<std::unique_ptr<TComponent>> FFresh;
+    std::unique_ptr<TAncestorValues> FAncestorValues;
 };
 
 class TReader : public TFiler

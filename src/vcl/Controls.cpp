@@ -180,7 +180,7 @@ void TControl::InitPeer(QWidget *peer)
     if (FCursor != crDefault)
         SetCursor(FCursor);
     if (FParent)
-        peer->setVisible(FVisible);
+        ShowPeer(peer, FVisible);
 }
 
 void TControl::SetParent(TWinControl *AParent)
@@ -292,7 +292,7 @@ void TControl::SetVisible(bool v)
         return;
     FVisible = v;
     if (!FPeer.isNull() && (FParent || !v))
-        FPeer->setVisible(v);
+        ShowPeer(FPeer.data(), v);
     RequestAlign();
 }
 
@@ -609,7 +609,7 @@ void TWinControl::AttachChildPeer(TControl *AControl)
         peer->setParent(container);
         peer->setGeometry(AControl->FLeft, AControl->FTop, AControl->FWidth, AControl->FHeight);
     }
-    peer->setVisible(AControl->FVisible);
+    AControl->ShowPeer(peer, AControl->FVisible);
 }
 
 void TWinControl::RemoveControl(TControl *AControl)

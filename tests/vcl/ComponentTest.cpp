@@ -23,6 +23,22 @@ public:
     }
 };
 
+// Writes its name to a shared log whenever it hears of a removal.
+class TOrderListener : public TComponent
+{
+public:
+    TOrderListener(TComponent *AOwner, QStringList *Log) : TComponent(AOwner), FLog(Log) {}
+    void Notification(TComponent *AComponent, TOperation Operation) override
+    {
+        TComponent::Notification(AComponent, Operation);
+        if (Operation == opRemove)
+            *FLog << Name();
+    }
+
+private:
+    QStringList *FLog;
+};
+
 class TLogged : public TComponent
 {
     Q_OBJECT
@@ -108,6 +124,84 @@ TEST(Component, FreeNotificationAcrossOwners)
     box->Removed.clear();
     delete s2;
     EXPECT_TRUE(box->Removed.isEmpty());
+}
+
+// A frame on a form names its own parts: they hear of what comes and goes in the frame, not in the form
+// (each page added to a declaration would otherwise reach every box of every earlier page).
+TEST(Component, AnInlineFramesPartsHearOnlyOfTheFrame)
+{
+    TComponent form(nullptr);
+    auto *sibling = new TListener(&form);
+    auto *frame = new TListener(&form);
+    frame->SetInline(true);
+    auto *part = new TListener(frame);
+    part->SetName(QStringLiteral("Part"));
+    sibling->Heard.clear();
+    frame->Heard.clear();
+    part->Heard.clear();
+    auto *other = new TComponent(&form);
+    other->SetName(QStringLiteral("Other"));
+    EXPECT_EQ(sibling->Heard, QStringList{QStringLiteral("ins:")});
+    EXPECT_EQ(frame->Heard, QStringList{QStringLiteral("ins:")});
+    EXPECT_TRUE(part->Heard.isEmpty());
+    auto *inner = new TComponent(frame);
+    inner->SetName(QStringLiteral("Inner"));
+    EXPECT_EQ(part->Heard, QStringList{QStringLiteral("ins:")});
+    delete inner;
+    EXPECT_EQ(part->Heard.last(), QStringLiteral("rem:Inner"));
+    delete other;
+    EXPECT_EQ(frame->Heard.last(), QStringLiteral("rem:Other"));
+    EXPECT_EQ(part->Heard.last(), QStringLiteral("rem:Inner"));
+}
+
+// Freeing an owner: a component that a component of the same owner asked to hear of is announced to the
+// owner's components; one that only components elsewhere asked to hear of tells just those.
+TEST(Component, FreedOwnerAnnouncesOnlyWhatItsOwnComponentsAskedFor)
+{
+    TComponent module(nullptr);
+    auto *elsewhere = new TListener(&module);
+    QList<TComponent *> heardByListener;
+    {
+        TComponent form(nullptr);
+        auto *listener = new TListener(&form);
+        auto *watched = new TComponent(&form);
+        watched->SetName(QStringLiteral("Watched"));
+        watched->FreeNotification(listener);
+        auto *bound = new TComponent(&form);
+        bound->SetName(QStringLiteral("Bound"));
+        bound->FreeNotification(elsewhere);
+        listener->Heard.clear();
+        QObject::connect(listener, &QObject::destroyed, [&heardByListener, listener] {
+            heardByListener = listener->Removed;
+        });
+    }
+    EXPECT_EQ(heardByListener.size(), 1); // Watched, not Bound
+    ASSERT_EQ(elsewhere->Removed.size(), 1);
+    EXPECT_EQ(elsewhere->Removed[0]->Name(), QStringLiteral("Bound"));
+}
+
+// A source bound to many boxes hears of each one's end, in any order, and tells the rest once each, the
+// last bound first.
+TEST(Component, FreeNotificationListsStayInOrderThroughRemovals)
+{
+    QStringList told;
+    TComponent form(nullptr), module(nullptr);
+    auto *source = new TComponent(&module);
+    QList<TComponent *> boxes;
+    for (int i = 0; i < 100; ++i) {
+        auto *box = new TOrderListener(&form, &told);
+        box->SetName(QStringLiteral("Box%1").arg(i));
+        source->FreeNotification(box);
+        boxes << box;
+    }
+    source->FreeNotification(boxes[50]); // asked twice
+    for (int i = 0; i < 100; ++i)
+        if (i % 10 != 0)
+            delete boxes[i]; // (the boxes beside it hear of it from the form)
+    told.clear();
+    delete source;
+    EXPECT_EQ(told, (QStringList{"Box90", "Box80", "Box70", "Box60", "Box50", "Box40", "Box30", "Box20", "Box10",
+                                 "Box0"}));
 }
 
 TEST(Component, DestructionOrderIsReverseCreation)
