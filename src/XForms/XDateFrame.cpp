@@ -18,7 +18,10 @@ TDateTimePopup *SharedCalendar = nullptr;
 TInplaceEdit::TInplaceEdit(TInplaceEditFrame *AFrame) : TEdit(AFrame), FFrame(AFrame)
 {
     SetBorderStyle(bsNone);
-    SetFont(AFrame->GetFont());
+    // The text in the size the box draws it.
+    TFont font;
+    AssignBoxFont(&font, AFrame->GetFont(), AFrame->GetFont()->Height(), AFrame->DeviceUnit());
+    SetFont(&font);
     FEditText = AFrame->GetEditText();
     SetText(FEditText);
     SetMaxLength(AFrame->MaxTextSize());

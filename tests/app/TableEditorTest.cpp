@@ -52,6 +52,17 @@ protected:
         Field("ΚΡΥΦΟ")->SetTag(4);
     }
     TField *Field(const char *name) { return table->FieldByName(QString::fromUtf8(name)); }
+    // The window that the command opens modelessly (the application owns it), or none.
+    TTableEditor *OpenModeless(TAction &action)
+    {
+        if (!TTableEditor::Edit(table, &action, false))
+            return nullptr;
+        TTableEditor *opened = nullptr;
+        for (int i = 0; i < Application()->ComponentCount(); ++i)
+            if (auto *e = qobject_cast<TTableEditor *>(Application()->Components(i)))
+                opened = e;
+        return opened;
+    }
 
     template <class T> T *EditorOf(TTableEditor &ed, const QString &fieldName)
     {
@@ -180,11 +191,7 @@ TEST_F(TableEditorTest, CaptionFromTheCommandAndHintsInTheStatusBar)
     TAction action(nullptr);
     action.SetCaption(QStringLiteral("Καταστήματα ΙΚΑ"));
     action.SetHint(QStringLiteral("Υποκαταστήματα - Παραρτήματα Ι.Κ.Α."));
-    EXPECT_TRUE(TTableEditor::Edit(table, &action, false));
-    TTableEditor *ed = nullptr;
-    for (int i = 0; i < Application()->ComponentCount(); ++i)
-        if (auto *e = qobject_cast<TTableEditor *>(Application()->Components(i)))
-            ed = e;
+    TTableEditor *ed = OpenModeless(action);
     ASSERT_TRUE(ed);
     EXPECT_EQ(ed->Caption(), action.Hint());
     // The window is the active one; the mouse moves over the navigator's buttons.
@@ -230,10 +237,7 @@ protected:
         TableEditorTest::SetUp();
         TAction action(nullptr);
         action.SetCaption(QStringLiteral("Εργαζόμενοι"));
-        ASSERT_TRUE(TTableEditor::Edit(table, &action, false));
-        for (int i = 0; i < Application()->ComponentCount(); ++i)
-            if (auto *e = qobject_cast<TTableEditor *>(Application()->Components(i)))
-                ed.reset(e);
+        ed.reset(OpenModeless(action));
         ASSERT_TRUE(ed);
         win = ed->Peer();
         QApplication::setActiveWindow(win);
@@ -348,11 +352,7 @@ TEST_F(ShownTableEditorTest, ClosingWhileInsertingAsksAsWhileEditing)
 
     // Yes, in a window opened again: the record is posted.
     TAction action(nullptr);
-    ASSERT_TRUE(TTableEditor::Edit(table, &action, false));
-    TTableEditor *again = nullptr;
-    for (int i = 0; i < Application()->ComponentCount(); ++i)
-        if (auto *e = qobject_cast<TTableEditor *>(Application()->Components(i)))
-            again = e;
+    TTableEditor *again = OpenModeless(action);
     ASSERT_TRUE(again);
     QApplication::setActiveWindow(again->Peer());
     typeNewRecord(again, "003");
@@ -404,8 +404,8 @@ protected:
     static void Type(const QString &text)
     {
         for (QChar ch : text)
-            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key(ch.toUpper().unicode()),
-                                QString(ch), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key(ch.toUpper().unicode()), QString(ch),
+                                Qt::NoModifier);
     }
     // A key, and what the event loop does after it (a cell editor commits its text from there).
     static void Key(Qt::Key key)
@@ -413,10 +413,7 @@ protected:
         QTest::keyClick(QApplication::focusWidget(), key);
         QCoreApplication::processEvents();
     }
-    QString Cell(int row, const char *name)
-    {
-        return view->model()->index(row, Column(name)).data().toString();
-    }
+    QString Cell(int row, const char *name) { return view->model()->index(row, Column(name)).data().toString(); }
 
     TDBGrid *grid = nullptr;
     QTableView *view = nullptr;
@@ -503,7 +500,8 @@ TEST_F(GridEditingTest, ANewRecordShowsAsARowAndTheEnginesRulesSpeakGreek)
     Key(Qt::Key_Up);
     QCoreApplication::processEvents();
     ASSERT_EQ(dialogs.Count(), 2);
-    EXPECT_TRUE(dialogs.Requests()[1].Msg.startsWith(QStringLiteral("Παραβίαση κλειδιού"))) << qPrintable(dialogs.Requests()[1].Msg);
+    EXPECT_TRUE(dialogs.Requests()[1].Msg.startsWith(QStringLiteral("Παραβίαση κλειδιού")))
+        << qPrintable(dialogs.Requests()[1].Msg);
     EXPECT_EQ(table->State(), dsInsert);
     EXPECT_EQ(view->currentIndex().row(), 1);
 
@@ -542,4 +540,3 @@ TEST_F(GridEditingTest, AReadOnlyTableIsNotEditedInTheGrid)
     EXPECT_EQ(Cell(0, "ΕΠΩΝΥΜΟ"), QStringLiteral("Αλεξίου"));
 }
 } // namespace
-
