@@ -1,14 +1,17 @@
 #include "ApdFile.h"
 
 #include "declaration/eApdReportF.h"
+#include "platform/SafeWrite.h"
 #include "printing/XPrinters.h"
 #include "vcl/CodePage.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QFile>
 #include <QVarLengthArray>
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 namespace
@@ -263,15 +266,17 @@ void TApdFile::SaveToFile(const QString &path)
 {
     QByteArray bytes;
     WriteToStream(bytes);
-
-    // Unbuffered: a buffered QSaveFile loses a short write at commit and reports success with a cut
-    // file. Here a short write is seen at once, nothing is committed and the temporary file goes.
-    QSaveFile file(path);
-    const bool written =
-        file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size() && file.commit();
-    if (!written)
-        throw EFCreateError(QStringLiteral("Αδυναμία δημιουργίας του αρχείου «%1».\n%2")
-                                .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()), file.errorString()));
+    // Written whole beside the target and renamed into place: a failure leaves the old file as it was, and
+    // the message names the file and the cause.
+    const QString temp = Platform::WriteTemporaryBeside(path, bytes);
+    QFile::setPermissions(temp, QFileInfo::exists(path) ? QFile::permissions(path)
+                                                        : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                              QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    if (std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(path).constData()) != 0) {
+        const int error = errno;
+        QFile::remove(temp);
+        throw EFCreateError(Platform::CreateFileErrorText(QFileInfo(path).absoluteFilePath(), error));
+    }
 }
 
 // --- printed texts -------------------------------------------------------------------------------
