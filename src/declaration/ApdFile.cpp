@@ -7,11 +7,8 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QFile>
 #include <QVarLengthArray>
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
 
 namespace
@@ -266,17 +263,8 @@ void TApdFile::SaveToFile(const QString &path)
 {
     QByteArray bytes;
     WriteToStream(bytes);
-    // Written whole beside the target and renamed into place: a failure leaves the old file as it was, and
-    // the message names the file and the cause.
-    const QString temp = Platform::WriteTemporaryBeside(path, bytes);
-    QFile::setPermissions(temp, QFileInfo::exists(path) ? QFile::permissions(path)
-                                                        : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                              QFileDevice::ReadGroup | QFileDevice::ReadOther);
-    if (std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(path).constData()) != 0) {
-        const int error = errno;
-        QFile::remove(temp);
-        throw EFCreateError(Platform::CreateFileErrorText(QFileInfo(path).absoluteFilePath(), error));
-    }
+    // A failure leaves the old file as it was, and the message names the file and the cause.
+    Platform::ReplaceFile(path, bytes);
 }
 
 // --- printed texts -------------------------------------------------------------------------------
