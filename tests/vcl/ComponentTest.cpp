@@ -14,11 +14,15 @@ public:
     using TComponent::TComponent;
     QStringList Heard;
     QList<TComponent *> Removed;
+    QList<TComponent *> *RemovedOutside = nullptr; // kept where it outlives the listener
     void Notification(TComponent *AComponent, TOperation Operation) override
     {
         TComponent::Notification(AComponent, Operation);
-        if (Operation == opRemove)
+        if (Operation == opRemove) {
             Removed << AComponent;
+            if (RemovedOutside)
+                *RemovedOutside << AComponent;
+        }
         Heard << QStringLiteral("%1:%2").arg(Operation == opInsert ? "ins" : "rem", AComponent->Name());
     }
 };
@@ -171,13 +175,11 @@ TEST(Component, FreedOwnerAnnouncesOnlyWhatItsOwnComponentsAskedFor)
         bound->SetName(QStringLiteral("Bound"));
         bound->FreeNotification(elsewhere);
         listener->Heard.clear();
-        QObject::connect(listener, &QObject::destroyed, [&heardByListener, listener] {
-            heardByListener = listener->Removed;
-        });
+        listener->RemovedOutside = &heardByListener;
     }
     EXPECT_EQ(heardByListener.size(), 1); // Watched, not Bound
     ASSERT_EQ(elsewhere->Removed.size(), 1);
-    EXPECT_EQ(elsewhere->Removed[0]->Name(), QStringLiteral("Bound"));
+    EXPECT_EQ(elsewhere->Heard.last(), QStringLiteral("rem:Bound")); // Bound itself is gone
 }
 
 // A source bound to many boxes hears of each one's end, in any order, and tells the rest once each, the
