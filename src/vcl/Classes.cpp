@@ -221,8 +221,10 @@ TComponent *TComponentRefs::TakeLast()
 TComponent::TComponent(TComponent *AOwner)
 {
     ++FCreatedCount;
+    // Not yet of its own class, the component is no news to the owner's components (each would be told of
+    // each other component of a form as it is built); those whose arrival matters announce it once whole.
     if (AOwner)
-        AOwner->InsertComponent(this);
+        AOwner->InsertComponent(this, false);
 }
 
 TComponent::~TComponent()
@@ -341,6 +343,11 @@ void TComponent::ValidateContainer(TComponent *AComponent)
 
 void TComponent::InsertComponent(TComponent *AComponent)
 {
+    InsertComponent(AComponent, true);
+}
+
+void TComponent::InsertComponent(TComponent *AComponent, bool Notify)
+{
     if (!AComponent || AComponent == this)
         return;
     AComponent->ValidateContainer(this);
@@ -351,7 +358,8 @@ void TComponent::InsertComponent(TComponent *AComponent)
     AComponent->SetReference(true);
     if (FComponentState.testFlag(csDesigning))
         AComponent->SetDesigning(true);
-    Notification(AComponent, opInsert);
+    if (Notify)
+        Notification(AComponent, opInsert);
 }
 
 void TComponent::RemoveComponent(TComponent *AComponent)

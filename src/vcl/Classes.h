@@ -327,7 +327,9 @@ public:
     virtual void Loaded();
     // Told about every component inserted into or removed from the owner of this component (and about
     // freed components this one asked to hear of). Overrides must call the inherited one: it passes the
-    // message on to this component's own components (an inline frame only news of its own parts).
+    // message on to this component's own components (an inline frame only news of its own parts). A
+    // component created with an owner is not announced by its construction (it is not yet of its class
+    // then); a class whose arrival matters announces itself at the end of its constructor.
     virtual void Notification(TComponent *AComponent, TOperation Operation);
 
     // Components constructed so far in this process (the reader caps how many one stream may create).
@@ -352,6 +354,7 @@ protected:
     virtual void SetChildName(const QString &NewName) { FName = NewName; }
 
 private:
+    void InsertComponent(TComponent *AComponent, bool Notify);
     void Insert(TComponent *AComponent);
     void Remove(TComponent *AComponent);
     void SetReference(bool Enable);
