@@ -325,6 +325,10 @@ public:
     virtual void WriteState(TWriter *Writer);
     // Runs after the whole stream was read and its references resolved.
     virtual void Loaded();
+    // Around the Loaded calls of all the components of a stream, the reader holds back work that each
+    // Loaded would redo for the others (a control's alignment), and releases it after the last.
+    virtual void HoldUpdates() {}
+    virtual void ReleaseUpdates() {}
     // Told about every component inserted into or removed from the owner of this component (and about
     // freed components this one asked to hear of). Overrides must call the inherited one: it passes the
     // message on to this component's own components (an inline frame only news of its own parts). A

@@ -1414,14 +1414,26 @@ void TReader::ReadRootComponent(TComponent *Root)
     for (const QPointer<TComponent> &c : std::as_const(FLoaded))
         if (c)
             c->ClearState(csReading);
+    // Every component takes its loaded values before any redoes work for the others (a box sizing itself
+    // would realign its parent's boxes again and again); parents, read first, release first.
+    for (const QPointer<TComponent> &c : std::as_const(FLoaded))
+        if (c)
+            c->HoldUpdates();
+    const auto release = [this] {
+        for (const QPointer<TComponent> &c : std::as_const(FLoaded))
+            if (c)
+                c->ReleaseUpdates();
+    };
     try {
         for (const QPointer<TComponent> &c : std::as_const(FLoaded))
             if (c)
                 c->Loaded();
     } catch (...) {
+        release();
         ClearLoadingState();
         throw;
     }
+    release();
 }
 
 void TReader::ClearLoadingState()
