@@ -50,6 +50,13 @@ struct PropPlan {
     Storage Store = Storage::None;
     bool Readable = false;
     const QMetaObject *Enclosing = nullptr;
+    // The declaring class's own meta-call and the property's index there: reading through it skips the
+    // walk down the class chain that a meta-call by absolute index makes.
+    decltype(QMetaObject::Data::static_metacall) StaticCall = nullptr;
+    int LocalIndex = -1;
+    QMetaType Type;
+    // An event property is read into this, made once (reading it then allocates nothing).
+    mutable QVariant EventScratch;
     QMetaEnum Enum;
     bool IntegerEnum = false;
     const QMetaObject *PointeeClass = nullptr;
@@ -280,8 +287,13 @@ const ClassPlan &PlanOf(const QMetaObject *mo)
                 p.StoredMethod = -1;
             }
         }
+        p.Type = t;
+        if (p.Kind == PropKind::Event)
+            p.EventScratch = QVariant(t);
         p.Readable = p.Prop.isReadable();
         p.Enclosing = p.Prop.enclosingMetaObject();
+        p.StaticCall = p.Enclosing ? p.Enclosing->d.static_metacall : nullptr;
+        p.LocalIndex = p.Enclosing ? i - p.Enclosing->propertyOffset() : -1;
         p.Store = StorageOf(p.Kind, t);
         const QByteArray key = p.Name.toLower();
         plan->ByName.insert(key, int(plan->Props.size())); // later declarations (overrides) win
@@ -321,12 +333,20 @@ bool IsStored(const PropPlan &p, QObject *instance)
 }
 
 // The property read into a T of its own type, as the class's meta-call writes it; no QVariant is made.
+void ReadInto(const PropPlan &p, QObject *instance, void *value)
+{
+    int status = -1;
+    void *argv[] = {value, nullptr, &status};
+    if (p.StaticCall)
+        p.StaticCall(instance, QMetaObject::ReadProperty, p.LocalIndex, argv);
+    else
+        QMetaObject::metacall(instance, QMetaObject::ReadProperty, p.Index, argv);
+}
+
 template <typename T> T ReadAs(const PropPlan &p, QObject *instance)
 {
     T value{};
-    int status = -1;
-    void *argv[] = {&value, nullptr, &status};
-    QMetaObject::metacall(instance, QMetaObject::ReadProperty, p.Index, argv);
+    ReadInto(p, instance, &value);
     return value;
 }
 
@@ -362,12 +382,17 @@ double ReadDouble(const PropPlan &p, QObject *instance)
     return p.Store == Storage::Single ? double(ReadAs<float>(p, instance)) : ReadAs<double>(p, instance);
 }
 
-QString EventName(const QVariant &v, TComponent *lookupRoot)
+// The handler an event property is bound to.
+QString EventName(const PropPlan &p, QObject *instance, TComponent *lookupRoot)
 {
-    const TMethod *m = EventFromVariant(v);
-    if (!m || !m->IsBound() || m->Data() != lookupRoot)
-        return QString();
-    return QString::fromLatin1(m->MethodName());
+    void *event = p.EventScratch.data();
+    ReadInto(p, instance, event);
+    // Every event type is a TEvent<...>, whose only base is TMethod.
+    auto *m = reinterpret_cast<TMethod *>(event);
+    const QString name =
+        m->IsBound() && m->Data() == lookupRoot ? QString::fromLatin1(m->MethodName()) : QString();
+    m->Clear(); // the copy keeps nothing alive
+    return name;
 }
 
 bool ClassChainHas(const QMetaObject *mo, const QByteArray &className)
@@ -727,7 +752,7 @@ TCompared ReadCompared(const PropPlan &p, QObject *instance, TComponent *lookupR
         v.Object = ReadPointer(p, instance);
         break;
     case PropKind::Event:
-        v.Text = EventName(p.Prop.read(instance), lookupRoot);
+        v.Text = EventName(p, instance, lookupRoot);
         break;
     case PropKind::String:
         v.Text = ReadAs<QString>(p, instance);
@@ -859,7 +884,7 @@ void TWriter::WriteProperties(TPersistent *Instance)
             break;
         }
         case PropKind::Event: {
-            const QString handler = EventName(p.Prop.read(Instance), FLookupRoot);
+            const QString handler = EventName(p, Instance, FLookupRoot);
             if (ancestor) {
                 if (theirs().Text == handler)
                     break;
