@@ -81,26 +81,44 @@ bool TEventSignature::Matches(const QMetaMethod &method) const
     return true;
 }
 
-bool TMethod::Bind(QObject *data, const QByteArray &name)
+namespace
 {
-    if (!data || name.isEmpty())
-        return false;
-    const QMetaObject *mo = data->metaObject();
-    for (int i = mo->methodCount() - 1; i >= 0; --i) {
+// The member a handler name binds to, found once per class, event signature and name (every page of a
+// declaration binds the same handlers).
+int FindHandler(const QMetaObject *mo, const TEventSignature *signature, const QByteArray &name)
+{
+    // Never freed: events may be bound during static destruction at exit.
+    static auto *found = new QHash<std::pair<const void *, const void *>, QHash<QByteArray, int>>;
+    QHash<QByteArray, int> &names = (*found)[{mo, signature}];
+    if (auto it = names.constFind(name); it != names.constEnd())
+        return *it;
+    int index = -1;
+    for (int i = mo->methodCount() - 1; i >= 0 && index < 0; --i) {
         QMetaMethod m = mo->method(i);
         // Only members the program's own classes declare; never QObject's slots.
         if (i < TComponent::staticMetaObject.methodOffset() ||
             (m.methodType() != QMetaMethod::Method && m.methodType() != QMetaMethod::Slot))
             continue;
-        if (m.name() != name || !FSignature->Matches(m))
-            continue;
-        ClearCallable();
-        FData = data;
-        FName = name;
-        FIndex = i;
-        return true;
+        if (m.name() == name && signature->Matches(m))
+            index = i;
     }
-    return false;
+    names.insert(name, index);
+    return index;
+}
+} // namespace
+
+bool TMethod::Bind(QObject *data, const QByteArray &name)
+{
+    if (!data || name.isEmpty())
+        return false;
+    const int index = FindHandler(data->metaObject(), FSignature, name);
+    if (index < 0)
+        return false;
+    ClearCallable();
+    FData = data;
+    FName = name;
+    FIndex = index;
+    return true;
 }
 
 void TMethod::Invoke(void **argv) const

@@ -343,6 +343,18 @@ void ReadInto(const PropPlan &p, QObject *instance, void *value)
         QMetaObject::metacall(instance, QMetaObject::ReadProperty, p.Index, argv);
 }
 
+// Writes a value of the property's own type through the declaring class's meta-call.
+bool WriteValue(const PropPlan &p, QObject *instance, const QVariant &value)
+{
+    if (!p.StaticCall || value.metaType() != p.Type)
+        return p.Prop.write(instance, value);
+    int status = -1;
+    int flags = 0;
+    void *argv[] = {const_cast<void *>(value.constData()), const_cast<QVariant *>(&value), &status, &flags};
+    p.StaticCall(instance, QMetaObject::WriteProperty, p.LocalIndex, argv);
+    return true;
+}
+
 template <typename T> T ReadAs(const PropPlan &p, QObject *instance)
 {
     T value{};
@@ -1578,7 +1590,7 @@ bool TReader::ReplayProperty(TPersistent *Instance)
     const PropPlan &p = *r.Target;
     switch (r.Do) {
     case TDesignMemo::Action::Write:
-        if (!p.Prop.write(obj, r.Value))
+        if (!WriteValue(p, obj, r.Value))
             return false;
         break;
     case TDesignMemo::Action::Bind:
@@ -1598,7 +1610,7 @@ bool TReader::ReplayProperty(TPersistent *Instance)
     case TDesignMemo::Action::Fixup:
         if (FFixups.size() > FLimits.MaxComponents * 4)
             return false;
-        FFixups.append(Fixup{obj, p.Index, QString::fromLatin1(r.Name), FLookupRoot, r.Path});
+        FFixups.append(Fixup{obj, &p, QString::fromLatin1(r.Name), FLookupRoot, r.Path});
         break;
     }
     FPos = r.End;
@@ -1756,7 +1768,7 @@ void TReader::ReadProperty(TPersistent *Instance)
             const QByteArray ref = ReadIdent();
             if (FFixups.size() > FLimits.MaxComponents * 4)
                 Error(QStringLiteral("υπερβολικά πολλές αναφορές"));
-            FFixups.append(Fixup{obj, p.Index, QString::fromLatin1(ref), FLookupRoot, path});
+            FFixups.append(Fixup{obj, &p, QString::fromLatin1(ref), FLookupRoot, path});
             memo.Do = TDesignMemo::Action::Fixup;
             memo.Name = ref;
             memo.Path = path;
@@ -1780,7 +1792,10 @@ void TReader::ReadProperty(TPersistent *Instance)
     if (value.isValid()) {
         if (!p.Prop.write(obj, value))
             bad();
+        // Kept in the property's own type, to be written straight without conversion.
         memo.Value = value;
+        if (!memo.Value.convert(p.Type))
+            remember = false;
     }
     if (remember) {
         memo.End = FPos;
@@ -1858,17 +1873,15 @@ void TReader::ResolveFixups()
             if (root && !compName.contains(u'.'))
                 target = root->FindComponent(compName);
         }
-        const QMetaObject *mo = f.Instance->metaObject();
-        const QMetaProperty prop = mo->property(f.PropIndex);
+        const PropPlan &p = *static_cast<const PropPlan *>(f.Property);
         if (!target)
             Error(QStringLiteral("δεν βρέθηκε το στοιχείο «%1» (ιδιότητα %2)")
                       .arg(f.Name, QString::fromLatin1(f.PropName)));
-        const QMetaObject *want = prop.metaType().metaObject();
-        if (!want || !target->metaObject()->inherits(want))
+        if (!p.PointeeClass || !target->metaObject()->inherits(p.PointeeClass))
             Error(QStringLiteral("το στοιχείο «%1» δεν είναι του σωστού τύπου για την ιδιότητα %2")
                       .arg(f.Name, QString::fromLatin1(f.PropName)));
         QObject *value = target;
-        if (!prop.write(f.Instance, QVariant(prop.metaType(), &value)))
+        if (!WriteValue(p, f.Instance, QVariant(p.Type, &value)))
             Error(QStringLiteral("μη έγκυρη τιμή για την ιδιότητα %1").arg(QString::fromLatin1(f.PropName)));
     }
     FFixups.clear();

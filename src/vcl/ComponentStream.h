@@ -218,7 +218,7 @@ private:
 
     struct Fixup {
         QPointer<QObject> Instance;
-        int PropIndex;
+        const void *Property; // how the reference is written (the reader's plan of the property)
         QString Name;
         QPointer<TComponent> LookupRoot;
         QByteArray PropName;
