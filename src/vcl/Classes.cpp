@@ -254,9 +254,21 @@ TComponent::~TComponent()
         other->Notification(this, opRemove);
     }
     DestroyComponents();
-    if (FOwner)
-        FOwner->RemoveComponent(this);
+    if (FOwner) {
+        if (FOwner->IsDestroying() && FOwner->LeftQuietly(this))
+            FOwner->Remove(this);
+        else
+            FOwner->RemoveComponent(this);
+    }
     RemoveGlobalRoot(this);
+}
+
+bool TComponent::LeftQuietly(TComponent *AComponent) const
+{
+    // Freeing its components, an owner tells the others only of a component one of them asked to hear of;
+    // the rest leave quietly, which keeps freeing a large tree linear (those of other owners that asked hear
+    // it from the component itself).
+    return !AComponent->FSiblingsListen && (FComponentState & (csDesigning | csInline)) != (csDesigning | csInline);
 }
 
 void TComponent::Destroying()
@@ -272,14 +284,10 @@ void TComponent::DestroyComponents()
 {
     while (!FComponents.isEmpty()) {
         TComponent *instance = FComponents.last();
-        // A component that a component of the same owner asked to hear of leaves with the full
-        // notification; the rest leave quietly (those of other owners that asked hear it from the component
-        // itself), which keeps freeing a large tree linear.
-        if (instance->FSiblingsListen ||
-            (FComponentState & (csDesigning | csInline)) == (csDesigning | csInline))
-            RemoveComponent(instance);
-        else
+        if (LeftQuietly(instance))
             Remove(instance);
+        else
+            RemoveComponent(instance);
         delete instance;
     }
 }

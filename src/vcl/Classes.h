@@ -275,8 +275,8 @@ public:
     // and leaves the owner (whose components hear opRemove). It runs after the destructors of derived
     // classes: a class whose owned components need its own parts alive while they go (a windowed
     // control and the controls on it) calls Destroying() and DestroyComponents() first in its destructor.
-    // Components freed by their owner leave it quietly unless a component of the same owner asked for free
-    // notification of them, so freeing a large tree stays linear.
+    // Components leaving an owner that is being freed leave it quietly unless a component of the same owner
+    // asked for free notification of them, so freeing a large tree stays linear.
     ~TComponent() override;
 
     TComponent *Owner() const { return FOwner; }
@@ -359,6 +359,7 @@ protected:
 
 private:
     void InsertComponent(TComponent *AComponent, bool Notify);
+    bool LeftQuietly(TComponent *AComponent) const;
     void Insert(TComponent *AComponent);
     void Remove(TComponent *AComponent);
     void SetReference(bool Enable);
