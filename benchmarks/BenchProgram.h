@@ -182,6 +182,18 @@ inline void MakeDocument(int Pages, const QString &Path)
     w.SaveToFile(Path);
 }
 
+// The most memory the process has held so far.
+inline double PeakMemoryMiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
+    return 0;
+}
+
 // A document of Pages untouched pages, written as a text form and converted: beyond the page limit only a
 // foreign or damaged file can be this long.
 inline QByteArray DocumentOfPages(int Pages)

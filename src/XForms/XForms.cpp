@@ -94,8 +94,8 @@ void DrawFrameBorders(TCanvas *Canvas, const TRect &R, TXFrameBorderStyle Border
 
 // ---- TXFrameNotifier ----
 
-// The owner announced the insertion while only the TComponent part existed, so the boxes beside it
-// could not yet see what it is; announce it again now that it is whole.
+// A component is not announced while only its TComponent part exists (the boxes beside it could not see
+// what it is); a notifier or scheme announces itself now that it is whole.
 static void AnnounceInsertion(TComponent *AComponent)
 {
     if (TComponent *owner = AComponent->Owner())

@@ -81,26 +81,44 @@ bool TEventSignature::Matches(const QMetaMethod &method) const
     return true;
 }
 
-bool TMethod::Bind(QObject *data, const QByteArray &name)
+namespace
 {
-    if (!data || name.isEmpty())
-        return false;
-    const QMetaObject *mo = data->metaObject();
-    for (int i = mo->methodCount() - 1; i >= 0; --i) {
+// The member a handler name binds to, found once per class, event signature and name (every page of a
+// declaration binds the same handlers).
+int FindHandler(const QMetaObject *mo, const TEventSignature *signature, const QByteArray &name)
+{
+    // Never freed: events may be bound during static destruction at exit.
+    static auto *found = new QHash<std::pair<const void *, const void *>, QHash<QByteArray, int>>;
+    QHash<QByteArray, int> &names = (*found)[{mo, signature}];
+    if (auto it = names.constFind(name); it != names.constEnd())
+        return *it;
+    int index = -1;
+    for (int i = mo->methodCount() - 1; i >= 0 && index < 0; --i) {
         QMetaMethod m = mo->method(i);
         // Only members the program's own classes declare; never QObject's slots.
         if (i < TComponent::staticMetaObject.methodOffset() ||
             (m.methodType() != QMetaMethod::Method && m.methodType() != QMetaMethod::Slot))
             continue;
-        if (m.name() != name || !FSignature->Matches(m))
-            continue;
-        ClearCallable();
-        FData = data;
-        FName = name;
-        FIndex = i;
-        return true;
+        if (m.name() == name && signature->Matches(m))
+            index = i;
     }
-    return false;
+    names.insert(name, index);
+    return index;
+}
+} // namespace
+
+bool TMethod::Bind(QObject *data, const QByteArray &name)
+{
+    if (!data || name.isEmpty())
+        return false;
+    const int index = FindHandler(data->metaObject(), FSignature, name);
+    if (index < 0)
+        return false;
+    ClearCallable();
+    FData = data;
+    FName = name;
+    FIndex = index;
+    return true;
 }
 
 void TMethod::Invoke(void **argv) const
@@ -221,8 +239,10 @@ TComponent *TComponentRefs::TakeLast()
 TComponent::TComponent(TComponent *AOwner)
 {
     ++FCreatedCount;
+    // Not yet of its own class, the component is no news to the owner's components (each would be told of
+    // each other component of a form as it is built); those whose arrival matters announce it once whole.
     if (AOwner)
-        AOwner->InsertComponent(this);
+        AOwner->InsertComponent(this, false);
 }
 
 TComponent::~TComponent()
@@ -234,9 +254,21 @@ TComponent::~TComponent()
         other->Notification(this, opRemove);
     }
     DestroyComponents();
-    if (FOwner)
-        FOwner->RemoveComponent(this);
+    if (FOwner) {
+        if (FOwner->IsDestroying() && FOwner->LeftQuietly(this))
+            FOwner->Remove(this);
+        else
+            FOwner->RemoveComponent(this);
+    }
     RemoveGlobalRoot(this);
+}
+
+bool TComponent::LeftQuietly(TComponent *AComponent) const
+{
+    // Freeing its components, an owner tells the others only of a component one of them asked to hear of;
+    // the rest leave quietly, which keeps freeing a large tree linear (those of other owners that asked hear
+    // it from the component itself).
+    return !AComponent->FSiblingsListen && (FComponentState & (csDesigning | csInline)) != (csDesigning | csInline);
 }
 
 void TComponent::Destroying()
@@ -252,14 +284,10 @@ void TComponent::DestroyComponents()
 {
     while (!FComponents.isEmpty()) {
         TComponent *instance = FComponents.last();
-        // A component that a component of the same owner asked to hear of leaves with the full
-        // notification; the rest leave quietly (those of other owners that asked hear it from the component
-        // itself), which keeps freeing a large tree linear.
-        if (instance->FSiblingsListen ||
-            (FComponentState & (csDesigning | csInline)) == (csDesigning | csInline))
-            RemoveComponent(instance);
-        else
+        if (LeftQuietly(instance))
             Remove(instance);
+        else
+            RemoveComponent(instance);
         delete instance;
     }
 }
@@ -341,6 +369,11 @@ void TComponent::ValidateContainer(TComponent *AComponent)
 
 void TComponent::InsertComponent(TComponent *AComponent)
 {
+    InsertComponent(AComponent, true);
+}
+
+void TComponent::InsertComponent(TComponent *AComponent, bool Notify)
+{
     if (!AComponent || AComponent == this)
         return;
     AComponent->ValidateContainer(this);
@@ -351,7 +384,8 @@ void TComponent::InsertComponent(TComponent *AComponent)
     AComponent->SetReference(true);
     if (FComponentState.testFlag(csDesigning))
         AComponent->SetDesigning(true);
-    Notification(AComponent, opInsert);
+    if (Notify)
+        Notification(AComponent, opInsert);
 }
 
 void TComponent::RemoveComponent(TComponent *AComponent)

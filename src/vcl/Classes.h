@@ -275,8 +275,8 @@ public:
     // and leaves the owner (whose components hear opRemove). It runs after the destructors of derived
     // classes: a class whose owned components need its own parts alive while they go (a windowed
     // control and the controls on it) calls Destroying() and DestroyComponents() first in its destructor.
-    // Components freed by their owner leave it quietly unless a component of the same owner asked for free
-    // notification of them, so freeing a large tree stays linear.
+    // Components leaving an owner that is being freed leave it quietly unless a component of the same owner
+    // asked for free notification of them, so freeing a large tree stays linear.
     ~TComponent() override;
 
     TComponent *Owner() const { return FOwner; }
@@ -325,9 +325,15 @@ public:
     virtual void WriteState(TWriter *Writer);
     // Runs after the whole stream was read and its references resolved.
     virtual void Loaded();
+    // Around the Loaded calls of all the components of a stream, the reader holds back work that each
+    // Loaded would redo for the others (a control's alignment), and releases it after the last.
+    virtual void HoldUpdates() {}
+    virtual void ReleaseUpdates() {}
     // Told about every component inserted into or removed from the owner of this component (and about
     // freed components this one asked to hear of). Overrides must call the inherited one: it passes the
-    // message on to this component's own components (an inline frame only news of its own parts).
+    // message on to this component's own components (an inline frame only news of its own parts). A
+    // component created with an owner is not announced by its construction (it is not yet of its class
+    // then); a class whose arrival matters announces itself at the end of its constructor.
     virtual void Notification(TComponent *AComponent, TOperation Operation);
 
     // Components constructed so far in this process (the reader caps how many one stream may create).
@@ -352,6 +358,8 @@ protected:
     virtual void SetChildName(const QString &NewName) { FName = NewName; }
 
 private:
+    void InsertComponent(TComponent *AComponent, bool Notify);
+    bool LeftQuietly(TComponent *AComponent) const;
     void Insert(TComponent *AComponent);
     void Remove(TComponent *AComponent);
     void SetReference(bool Enable);

@@ -50,6 +50,13 @@ struct PropPlan {
     Storage Store = Storage::None;
     bool Readable = false;
     const QMetaObject *Enclosing = nullptr;
+    // The declaring class's own meta-call and the property's index there: reading through it skips the
+    // walk down the class chain that a meta-call by absolute index makes.
+    decltype(QMetaObject::Data::static_metacall) StaticCall = nullptr;
+    int LocalIndex = -1;
+    QMetaType Type;
+    // An event property is read into this, made once (reading it then allocates nothing).
+    mutable QVariant EventScratch;
     QMetaEnum Enum;
     bool IntegerEnum = false;
     const QMetaObject *PointeeClass = nullptr;
@@ -280,8 +287,13 @@ const ClassPlan &PlanOf(const QMetaObject *mo)
                 p.StoredMethod = -1;
             }
         }
+        p.Type = t;
+        if (p.Kind == PropKind::Event)
+            p.EventScratch = QVariant(t);
         p.Readable = p.Prop.isReadable();
         p.Enclosing = p.Prop.enclosingMetaObject();
+        p.StaticCall = p.Enclosing ? p.Enclosing->d.static_metacall : nullptr;
+        p.LocalIndex = p.Enclosing ? i - p.Enclosing->propertyOffset() : -1;
         p.Store = StorageOf(p.Kind, t);
         const QByteArray key = p.Name.toLower();
         plan->ByName.insert(key, int(plan->Props.size())); // later declarations (overrides) win
@@ -321,12 +333,32 @@ bool IsStored(const PropPlan &p, QObject *instance)
 }
 
 // The property read into a T of its own type, as the class's meta-call writes it; no QVariant is made.
+void ReadInto(const PropPlan &p, QObject *instance, void *value)
+{
+    int status = -1;
+    void *argv[] = {value, nullptr, &status};
+    if (p.StaticCall)
+        p.StaticCall(instance, QMetaObject::ReadProperty, p.LocalIndex, argv);
+    else
+        QMetaObject::metacall(instance, QMetaObject::ReadProperty, p.Index, argv);
+}
+
+// Writes a value of the property's own type through the declaring class's meta-call.
+bool WriteValue(const PropPlan &p, QObject *instance, const QVariant &value)
+{
+    if (!p.StaticCall || value.metaType() != p.Type)
+        return p.Prop.write(instance, value);
+    int status = -1;
+    int flags = 0;
+    void *argv[] = {const_cast<void *>(value.constData()), const_cast<QVariant *>(&value), &status, &flags};
+    p.StaticCall(instance, QMetaObject::WriteProperty, p.LocalIndex, argv);
+    return true;
+}
+
 template <typename T> T ReadAs(const PropPlan &p, QObject *instance)
 {
     T value{};
-    int status = -1;
-    void *argv[] = {&value, nullptr, &status};
-    QMetaObject::metacall(instance, QMetaObject::ReadProperty, p.Index, argv);
+    ReadInto(p, instance, &value);
     return value;
 }
 
@@ -362,17 +394,17 @@ double ReadDouble(const PropPlan &p, QObject *instance)
     return p.Store == Storage::Single ? double(ReadAs<float>(p, instance)) : ReadAs<double>(p, instance);
 }
 
-bool WritePointer(const PropPlan &p, QObject *instance, QObject *value)
+// The handler an event property is bound to.
+QString EventName(const PropPlan &p, QObject *instance, TComponent *lookupRoot)
 {
-    return p.Prop.write(instance, QVariant(p.Prop.metaType(), &value));
-}
-
-QString EventName(const QVariant &v, TComponent *lookupRoot)
-{
-    const TMethod *m = EventFromVariant(v);
-    if (!m || !m->IsBound() || m->Data() != lookupRoot)
-        return QString();
-    return QString::fromLatin1(m->MethodName());
+    void *event = p.EventScratch.data();
+    ReadInto(p, instance, event);
+    // Every event type is a TEvent<...>, whose only base is TMethod.
+    auto *m = reinterpret_cast<TMethod *>(event);
+    const QString name =
+        m->IsBound() && m->Data() == lookupRoot ? QString::fromLatin1(m->MethodName()) : QString();
+    m->Clear(); // the copy keeps nothing alive
+    return name;
 }
 
 bool ClassChainHas(const QMetaObject *mo, const QByteArray &className)
@@ -732,7 +764,7 @@ TCompared ReadCompared(const PropPlan &p, QObject *instance, TComponent *lookupR
         v.Object = ReadPointer(p, instance);
         break;
     case PropKind::Event:
-        v.Text = EventName(p.Prop.read(instance), lookupRoot);
+        v.Text = EventName(p, instance, lookupRoot);
         break;
     case PropKind::String:
         v.Text = ReadAs<QString>(p, instance);
@@ -864,7 +896,7 @@ void TWriter::WriteProperties(TPersistent *Instance)
             break;
         }
         case PropKind::Event: {
-            const QString handler = EventName(p.Prop.read(Instance), FLookupRoot);
+            const QString handler = EventName(p, Instance, FLookupRoot);
             if (ancestor) {
                 if (theirs().Text == handler)
                     break;
@@ -984,6 +1016,32 @@ void TWriter::WriteCollection(TCollection *Value)
 
 // ---------------------------------------------------------------------------------------------
 // TReader
+
+// What a form design's first reading learned, replayed by every later instance of the class: each property
+// already found by name (in the class of the object it was read into), its value already decoded; each
+// component header already read. Keyed by the place in the design, so nothing is re-parsed by name.
+struct TReader::TDesignMemo {
+    struct Header {
+        quint8 Flags = 0;
+        int ChildPos = -1;
+        QByteArray ClassName;
+        QString Name;
+        qsizetype End = 0;
+    };
+    enum class Action { Write, Bind, Clear, Fixup };
+    struct Property {
+        // The sub-objects on the way (a "Font.Height"): the property of each and the class it must be.
+        QList<QPair<const PropPlan *, const QMetaObject *>> Way;
+        const PropPlan *Target = nullptr;
+        Action Do = Action::Write;
+        QVariant Value;    // Write
+        QByteArray Name;   // Bind: the handler; Fixup: the component
+        QByteArray Path;   // Fixup
+        qsizetype End = 0; // where the value ends
+    };
+    QHash<qsizetype, Header> Headers;
+    QHash<QPair<qsizetype, const QMetaObject *>, Property> Properties;
+};
 
 TReader::TReader(const QByteArray &Data, TReaderLimits Limits)
     : FData(Data), FLimits(Limits), FCreatedAtStart(TComponent::CreatedCount())
@@ -1393,14 +1451,26 @@ void TReader::ReadRootComponent(TComponent *Root)
     for (const QPointer<TComponent> &c : std::as_const(FLoaded))
         if (c)
             c->ClearState(csReading);
+    // Every component takes its loaded values before any redoes work for the others (a box sizing itself
+    // would realign its parent's boxes again and again); parents, read first, release first.
+    for (const QPointer<TComponent> &c : std::as_const(FLoaded))
+        if (c)
+            c->HoldUpdates();
+    const auto release = [this] {
+        for (const QPointer<TComponent> &c : std::as_const(FLoaded))
+            if (c)
+                c->ReleaseUpdates();
+    };
     try {
         for (const QPointer<TComponent> &c : std::as_const(FLoaded))
             if (c)
                 c->Loaded();
     } catch (...) {
+        release();
         ClearLoadingState();
         throw;
     }
+    release();
 }
 
 void TReader::ClearLoadingState()
@@ -1415,11 +1485,25 @@ void TReader::ReadComponentChild(TComponent *Parent)
     Enter();
     quint8 flags;
     int childPos;
-    ReadPrefix(flags, childPos);
-    const QByteArray className = ReadStr();
-    const QString name = QString::fromLatin1(ReadStr());
-    if (!name.isEmpty() && !IsValidIdent(name))
-        Error(QStringLiteral("μη έγκυρο όνομα στοιχείου «%1»").arg(name));
+    QByteArray className;
+    QString name;
+    if (auto known = FMemo ? FMemo->Headers.constFind(FPos) : QHash<qsizetype, TDesignMemo::Header>::const_iterator();
+        FMemo && known != FMemo->Headers.constEnd()) {
+        flags = known->Flags;
+        childPos = known->ChildPos;
+        className = known->ClassName;
+        name = known->Name;
+        FPos = known->End;
+    } else {
+        const qsizetype start = FPos;
+        ReadPrefix(flags, childPos);
+        className = ReadStr();
+        name = QString::fromLatin1(ReadStr());
+        if (!name.isEmpty() && !IsValidIdent(name))
+            Error(QStringLiteral("μη έγκυρο όνομα στοιχείου «%1»").arg(name));
+        if (FMemo)
+            FMemo->Headers.insert(start, {flags, childPos, className, name, FPos});
+    }
     if (++FComponentCount > FLimits.MaxComponents)
         Error(QStringLiteral("υπερβολικά πολλά στοιχεία"));
 
@@ -1491,8 +1575,54 @@ void TReader::ReadProperties(TPersistent *Instance)
     ReadListEnd();
 }
 
+bool TReader::ReplayProperty(TPersistent *Instance)
+{
+    auto it = FMemo->Properties.constFind({FPos, Instance->metaObject()});
+    if (it == FMemo->Properties.constEnd())
+        return false;
+    const TDesignMemo::Property &r = *it;
+    QObject *obj = Instance;
+    for (const auto &[prop, cls] : r.Way) {
+        obj = ReadPointer(*prop, obj);
+        if (!obj || obj->metaObject() != cls)
+            return false;
+    }
+    const PropPlan &p = *r.Target;
+    switch (r.Do) {
+    case TDesignMemo::Action::Write:
+        if (!WriteValue(p, obj, r.Value))
+            return false;
+        break;
+    case TDesignMemo::Action::Bind:
+    case TDesignMemo::Action::Clear: {
+        QVariant v = p.Prop.read(obj);
+        TMethod *m = EventFromVariant(v);
+        if (!m)
+            return false;
+        if (r.Do == TDesignMemo::Action::Clear)
+            m->Clear();
+        else if (!m->Bind(FLookupRoot, r.Name))
+            return false;
+        if (!p.Prop.write(obj, v))
+            return false;
+        break;
+    }
+    case TDesignMemo::Action::Fixup:
+        if (FFixups.size() > FLimits.MaxComponents * 4)
+            return false;
+        FFixups.append(Fixup{obj, &p, QString::fromLatin1(r.Name), FLookupRoot, r.Path});
+        break;
+    }
+    FPos = r.End;
+    return true;
+}
+
 void TReader::ReadProperty(TPersistent *Instance)
 {
+    if (FMemo && ReplayProperty(Instance))
+        return;
+    const qsizetype start = FPos;
+    TDesignMemo::Property memo;
     const QByteArray path = ReadStr();
     if (path.isEmpty())
         Error(QStringLiteral("κενό όνομα ιδιότητας"));
@@ -1517,6 +1647,7 @@ void TReader::ReadProperty(TPersistent *Instance)
             obj = static_cast<TPersistent *>(ReadPointer(plan.Props[idx], obj));
             if (!obj)
                 Error(QStringLiteral("η ιδιότητα %1 δεν υπάρχει").arg(QString::fromLatin1(path)));
+            memo.Way.append({&plan.Props[idx], obj->metaObject()});
         }
         last = parts.last();
     }
@@ -1535,31 +1666,34 @@ void TReader::ReadProperty(TPersistent *Instance)
         return;
     }
     const PropPlan &p = plan.Props[idx];
+    memo.Target = &p;
     if (!p.Prop.isWritable() && p.Kind != PropKind::Collection && p.Kind != PropKind::SubObject)
         Error(QStringLiteral("η ιδιότητα %1 δεν μπορεί να οριστεί").arg(pathText()));
-    bool ok = true;
+    // A plain value is written at the end (and remembered for a design's next reading).
+    QVariant value;
+    bool remember = FMemo != nullptr;
     switch (p.Kind) {
     case PropKind::Int: {
         const qint64 v = ReadInteger();
         if (v < INT32_MIN || v > INT32_MAX)
             bad();
-        ok = p.Prop.write(obj, QVariant(int(v)));
+        value = QVariant(int(v));
         break;
     }
     case PropKind::Int64:
-        ok = p.Prop.write(obj, QVariant(ReadInteger()));
+        value = QVariant(ReadInteger());
         break;
     case PropKind::Bool:
-        ok = p.Prop.write(obj, QVariant(ReadBoolean()));
+        value = QVariant(ReadBoolean());
         break;
     case PropKind::Float:
-        ok = p.Prop.write(obj, QVariant(double(ReadFloat())));
+        value = QVariant(double(ReadFloat()));
         break;
     case PropKind::Currency:
-        ok = p.Prop.write(obj, QVariant::fromValue(ReadCurrency()));
+        value = QVariant::fromValue(ReadCurrency());
         break;
     case PropKind::String:
-        ok = p.Prop.write(obj, QVariant(ReadString()));
+        value = QVariant(ReadString());
         break;
     case PropKind::Enum: {
         qint64 v = 0;
@@ -1577,7 +1711,7 @@ void TReader::ReadProperty(TPersistent *Instance)
         } else {
             bad();
         }
-        ok = p.Prop.write(obj, IntToEnum(p.Prop.metaType(), v));
+        value = IntToEnum(p.Prop.metaType(), v);
         break;
     }
     case PropKind::Set: {
@@ -1596,7 +1730,7 @@ void TReader::ReadProperty(TPersistent *Instance)
                 bad();
             v |= bit;
         }
-        ok = p.Prop.write(obj, IntToEnum(p.Prop.metaType(), v));
+        value = IntToEnum(p.Prop.metaType(), v);
         break;
     }
     case PropKind::Event: {
@@ -1608,28 +1742,36 @@ void TReader::ReadProperty(TPersistent *Instance)
         if (t == vaNil) {
             ReadValue();
             m->Clear();
+            memo.Do = TDesignMemo::Action::Clear;
         } else if (t == vaIdent) {
             const QByteArray handler = ReadIdent();
             if (!m->Bind(FLookupRoot, handler))
                 Error(QStringLiteral("η μέθοδος %1 δεν υπάρχει στο %2 με παραμέτρους %3")
                           .arg(QString::fromLatin1(handler), FLookupRoot->ClassName(),
                                QString::fromLatin1(m->Signature().Text())));
+            memo.Do = TDesignMemo::Action::Bind;
+            memo.Name = handler;
         } else {
             bad();
         }
-        ok = p.Prop.write(obj, v);
+        if (!p.Prop.write(obj, v))
+            bad();
         break;
     }
     case PropKind::Reference: {
         const TValueType t = NextValue();
         if (t == vaNil) {
             ReadValue();
-            ok = WritePointer(p, obj, nullptr);
+            QObject *none = nullptr;
+            value = QVariant(p.Prop.metaType(), &none);
         } else if (t == vaIdent) {
             const QByteArray ref = ReadIdent();
             if (FFixups.size() > FLimits.MaxComponents * 4)
                 Error(QStringLiteral("υπερβολικά πολλές αναφορές"));
-            FFixups.append(Fixup{obj, p.Index, QString::fromLatin1(ref), FLookupRoot, path});
+            FFixups.append(Fixup{obj, &p, QString::fromLatin1(ref), FLookupRoot, path});
+            memo.Do = TDesignMemo::Action::Fixup;
+            memo.Name = ref;
+            memo.Path = path;
         } else {
             bad();
         }
@@ -1640,14 +1782,25 @@ void TReader::ReadProperty(TPersistent *Instance)
         if (!coll)
             bad();
         ReadCollection(coll);
+        remember = false;
         break;
     }
     case PropKind::SubObject:
     case PropKind::Other:
         bad();
     }
-    if (!ok)
-        bad();
+    if (value.isValid()) {
+        if (!p.Prop.write(obj, value))
+            bad();
+        // Kept in the property's own type, to be written straight without conversion.
+        memo.Value = value;
+        if (!memo.Value.convert(p.Type))
+            remember = false;
+    }
+    if (remember) {
+        memo.End = FPos;
+        FMemo->Properties.insert({start, Instance->metaObject()}, memo);
+    }
 }
 
 void TReader::ReadCollection(TCollection *Collection)
@@ -1720,17 +1873,15 @@ void TReader::ResolveFixups()
             if (root && !compName.contains(u'.'))
                 target = root->FindComponent(compName);
         }
-        const QMetaObject *mo = f.Instance->metaObject();
-        const QMetaProperty prop = mo->property(f.PropIndex);
+        const PropPlan &p = *static_cast<const PropPlan *>(f.Property);
         if (!target)
             Error(QStringLiteral("δεν βρέθηκε το στοιχείο «%1» (ιδιότητα %2)")
                       .arg(f.Name, QString::fromLatin1(f.PropName)));
-        const QMetaObject *want = prop.metaType().metaObject();
-        if (!want || !target->metaObject()->inherits(want))
+        if (!p.PointeeClass || !target->metaObject()->inherits(p.PointeeClass))
             Error(QStringLiteral("το στοιχείο «%1» δεν είναι του σωστού τύπου για την ιδιότητα %2")
                       .arg(f.Name, QString::fromLatin1(f.PropName)));
         QObject *value = target;
-        if (!prop.write(f.Instance, QVariant(prop.metaType(), &value)))
+        if (!WriteValue(p, f.Instance, QVariant(p.Type, &value)))
             Error(QStringLiteral("μη έγκυρη τιμή για την ιδιότητα %1").arg(QString::fromLatin1(f.PropName)));
     }
     FFixups.clear();
@@ -2448,36 +2599,47 @@ QByteArray ObjectBinaryToText(const QByteArray &Binary, const TReaderLimits &Lim
 
 namespace
 {
-QHash<QString, QByteArray> &ResourceCache()
+} // namespace
+
+// A form resource in binary form, with what its readings learned.
+struct TReader::TDesign {
+    QByteArray Binary;
+    TDesignMemo Memo;
+};
+
+namespace
+{
+QHash<QString, std::shared_ptr<TReader::TDesign>> &ResourceCache()
 {
     // Never freed: components and events may outlive static destruction at exit.
-    static auto *cache = new QHash<QString, QByteArray>;
+    static auto *cache = new QHash<QString, std::shared_ptr<TReader::TDesign>>;
     return *cache;
 }
 
-bool LoadResource(const QString &path, QByteArray &binary)
+std::shared_ptr<TReader::TDesign> LoadResource(const QString &path)
 {
     auto it = ResourceCache().constFind(path);
-    if (it != ResourceCache().constEnd()) {
-        binary = *it;
-        return true;
-    }
+    if (it != ResourceCache().constEnd())
+        return *it;
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
-        return false;
+        return nullptr;
     const QByteArray data = f.readAll();
-    binary = data.startsWith(Signature) ? data : ObjectTextToBinary(data);
-    ResourceCache().insert(path, binary);
-    return true;
+    auto design = std::make_shared<TReader::TDesign>();
+    design->Binary = data.startsWith(Signature) ? data : ObjectTextToBinary(data);
+    ResourceCache().insert(path, design);
+    return design;
 }
 } // namespace
 
 void ReadComponentResource(const QString &Path, TComponent *Instance)
 {
-    QByteArray binary;
-    if (!LoadResource(Path, binary))
+    const std::shared_ptr<TReader::TDesign> design = LoadResource(Path);
+    if (!design)
         throw EReadError(QStringLiteral("Δεν βρέθηκε ο πόρος φόρμας %1").arg(Path));
-    ReadComponent(binary, Instance);
+    TReader reader(design->Binary);
+    reader.FMemo = &design->Memo;
+    reader.ReadRootComponent(Instance);
 }
 
 bool InitInheritedComponent(TComponent *Instance, const QMetaObject *RootAncestor)
@@ -2496,10 +2658,11 @@ bool InitInheritedComponent(TComponent *Instance, const QMetaObject *RootAncesto
             path = QString::fromUtf8(mo->classInfo(ci).value());
         else
             path = QStringLiteral(":/forms/%1.dfm").arg(QString::fromLatin1(mo->className()));
-        QByteArray binary;
-        if (!LoadResource(path, binary))
+        const std::shared_ptr<TReader::TDesign> design = LoadResource(path);
+        if (!design)
             continue;
-        TReader reader(binary);
+        TReader reader(design->Binary);
+        reader.FMemo = &design->Memo;
         reader.ReadRootComponent(Instance);
         Instance->SetDesignClass(mo);
         any = true;

@@ -201,7 +201,14 @@ public:
     // Raises EReadError with the position.
     [[noreturn]] void Error(const QString &Message) const;
 
+    // A form resource and what reading it learned (so that later instances read it without looking names up).
+    struct TDesign;
+
 private:
+    friend bool InitInheritedComponent(TComponent *Instance, const QMetaObject *RootAncestor);
+    friend void ReadComponentResource(const QString &Path, TComponent *Instance);
+    struct TDesignMemo;
+    bool ReplayProperty(TPersistent *Instance);
     void ReadComponentChild(TComponent *Parent);
     void ReadProperties(TPersistent *Instance);
     void ReadProperty(TPersistent *Instance);
@@ -211,7 +218,7 @@ private:
 
     struct Fixup {
         QPointer<QObject> Instance;
-        int PropIndex;
+        const void *Property; // how the reference is written (the reader's plan of the property)
         QString Name;
         QPointer<TComponent> LookupRoot;
         QByteArray PropName;
@@ -232,6 +239,7 @@ private:
     const void *FLastPlan = nullptr; // where the last property was found, to find the next one fast
     int FLastIndex = -1;             // property whose value is being read, named in errors
     bool FPropHandled = false;
+    TDesignMemo *FMemo = nullptr; // reading a form design: what earlier readings of it learned
 };
 
 // Writes Instance as a binary stream against Ancestor (nullptr: against the declared defaults).

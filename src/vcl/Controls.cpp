@@ -562,6 +562,8 @@ TWinControl::TWinControl(TComponent *AOwner) : TControl(AOwner)
 
 TWinControl::~TWinControl()
 {
+    // From here on this control and what it owns are on their way out (the controls on it go first).
+    Destroying();
     DetachPeer();
     if (Screen() && Screen()->ActiveControl() == this)
         Screen()->SetActiveControl(nullptr);

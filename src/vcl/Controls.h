@@ -361,6 +361,8 @@ public:
 
     void DisableAlign() { ++FAlignLevel; }
     void EnableAlign();
+    void HoldUpdates() override { DisableAlign(); }
+    void ReleaseUpdates() override { EnableAlign(); }
     void Realign();
     bool AlignDisabled() const { return FAlignLevel > 0; }
     // Realigns after AControl moved or resized (or all children when null).

@@ -222,6 +222,44 @@ TEST(ControlsLifetime, ParentFreesChildrenOwnerForgetsThem)
 
 namespace
 {
+// Counts the removals it hears of, in a counter that outlives it.
+class TRemovalCounter : public TPanel
+{
+public:
+    TRemovalCounter(TComponent *AOwner, int *Heard) : TPanel(AOwner), FHeard(Heard) {}
+    void Notification(TComponent *AComponent, TOperation Operation) override
+    {
+        TPanel::Notification(AComponent, Operation);
+        if (Operation == opRemove)
+            ++*FHeard;
+    }
+
+private:
+    int *FHeard;
+};
+} // namespace
+
+// A window being freed frees the controls on it without telling each the end of every other (which made
+// closing a declaration quadratic); only a control that another asked to hear of is announced.
+TEST(ControlsLifetime, AFreedWindowsControlsLeaveQuietlyUnlessOneAskedToHear)
+{
+    int heard = 0;
+    {
+        auto form = std::make_unique<TForm>(nullptr);
+        form->Show();
+        std::vector<TRemovalCounter *> panels;
+        for (int i = 0; i < 40; ++i) {
+            panels.push_back(new TRemovalCounter(form.get(), &heard));
+            panels.back()->SetParent(form.get());
+        }
+        // The last, freed first, is watched by the first.
+        panels.back()->FreeNotification(panels.front());
+    }
+    EXPECT_EQ(heard, 39);
+}
+
+namespace
+{
 // What the tab widget shows: each tab's text, the current tab marked with *, the shown sheets' captions.
 QString TabsOf(TPageControl *pc)
 {
