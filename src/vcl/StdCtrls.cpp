@@ -332,20 +332,24 @@ void TCheckBox::Toggled()
 // ---- TEdit ----
 
 // The edit's MaxLength bounds what the user types or pastes, never a text the program puts in: a text
-// already longer than the limit stays whole, and an edit may not make it longer than it was.
+// already longer than the limit stays whole, and an edit may not make it longer than it was. It keeps what it
+// needs itself: the line edit may still ask it while the control is being destroyed.
 class TTypedLengthLimit : public QValidator
 {
 public:
-    TTypedLengthLimit(TEdit *AEdit, QLineEdit *ALine) : QValidator(ALine), FEdit(AEdit), FBefore(ALine->text())
+    explicit TTypedLengthLimit(QLineEdit *ALine) : QValidator(ALine), FBefore(ALine->text())
     {
         QObject::connect(ALine, &QLineEdit::textChanged, this, [this](const QString &text) { FBefore = text; });
     }
+    static TTypedLengthLimit *Of(QLineEdit *Line)
+    {
+        return dynamic_cast<TTypedLengthLimit *>(const_cast<QValidator *>(Line->validator()));
+    }
     State validate(QString &input, int &pos) const override
     {
-        const qsizetype limit = FEdit->MaxLength();
-        if (limit <= 0 || FEdit->SettingText())
+        if (Limit <= 0 || ProgramText)
             return Acceptable;
-        const qsizetype allowed = std::max(limit, FBefore.size());
+        const qsizetype allowed = std::max<qsizetype>(Limit, FBefore.size());
         if (input.size() > allowed) {
             // What did not fit is the end of what was just inserted, before the cursor.
             const qsizetype excess = input.size() - allowed;
@@ -356,8 +360,11 @@ public:
         return Acceptable;
     }
 
+    int Limit = 0;
+    // The program is putting a text in.
+    bool ProgramText = false;
+
 private:
-    TEdit *FEdit;
     QString FBefore;
 };
 
@@ -378,7 +385,9 @@ QWidget *TEdit::CreatePeer()
     edit->setMaxLength(std::numeric_limits<int>::max());
     edit->setText(TWinControl::GetText());
     edit->setFont(DesignFontOf(GetFont()));
-    edit->setValidator(new TTypedLengthLimit(this, edit));
+    auto *limit = new TTypedLengthLimit(edit);
+    limit->Limit = FMaxLength;
+    edit->setValidator(limit);
     QObject::connect(edit, &QLineEdit::textChanged, this, [this](const QString &) {
         if (!FSettingText)
             TextChanged();
@@ -403,8 +412,14 @@ void TEdit::SetText(const QString &v)
     if (v == GetText())
         return;
     FSettingText = true;
-    if (HandleAllocated())
+    if (HandleAllocated()) {
+        TTypedLengthLimit *limit = TTypedLengthLimit::Of(LineEdit());
+        if (limit)
+            limit->ProgramText = true;
         LineEdit()->setText(v);
+        if (limit)
+            limit->ProgramText = false;
+    }
     FSettingText = false;
     FText = v;
     TextChanged();
@@ -420,6 +435,9 @@ void TEdit::TextChanged()
 void TEdit::SetMaxLength(int v)
 {
     FMaxLength = std::max(0, v);
+    if (HandleAllocated())
+        if (TTypedLengthLimit *limit = TTypedLengthLimit::Of(LineEdit()))
+            limit->Limit = FMaxLength;
 }
 
 void TEdit::SetBorderStyle(TBorderStyle v)
