@@ -10,6 +10,7 @@
 #include "declaration/APDDataModuleF.h"
 #include "platform/Platform.h"
 #include "platform/Registry.h"
+#include "vcl/ComponentStream.h"
 #include "vcl/Dialogs.h"
 
 #include <QCoreApplication>
@@ -179,6 +180,31 @@ inline void MakeDocument(int Pages, const QString &Path)
         FillPage(w.Pages(i), i * 3);
     w.PageControl1->SetActivePageIndex(0);
     w.SaveToFile(Path);
+}
+
+// A document of Pages untouched pages, written as a text form and converted: beyond the page limit only a
+// foreign or damaged file can be this long.
+inline QByteArray DocumentOfPages(int Pages)
+{
+    QByteArray one;
+    {
+        TApdData w(nullptr);
+        w.AddPage();
+        TApdData ancestor(nullptr);
+        one = WriteDescendent(&w, &ancestor);
+    }
+    const QByteArray text = ObjectBinaryToText(one);
+    const qsizetype start = text.indexOf("        object TabSheet1: TTabSheet\n");
+    const qsizetype end = text.indexOf("\n        end\n", start) + 13;
+    QByteArray sheets;
+    for (int i = 1; i <= Pages; ++i)
+        sheets += "        object TabSheet" + QByteArray::number(i) + ": TTabSheet\n          Caption = 'Page " +
+                  QByteArray::number(i) + "'\n          inline EmployFrame" + QByteArray::number(i) +
+                  ": TEmployFrame\n          end\n        end\n";
+    TReaderLimits limits;
+    limits.MaxComponents = 1 << 30;
+    limits.MaxListItems = 1 << 30;
+    return ObjectTextToBinary(text.left(start) + sheets + text.mid(end), limits);
 }
 
 } // namespace Bench

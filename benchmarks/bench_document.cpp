@@ -2,7 +2,6 @@
 // window, painted), saving it, closing it, adding a page at the end; for 1, 16 and 64 pages. Documents
 // beyond the page limit: how the building of pages grows to 256, and how fast such files are refused.
 #include "BenchProgram.h"
-#include "vcl/ComponentStream.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -111,6 +110,24 @@ void BM_ReadPagesInMainWindow(benchmark::State &state)
     state.counters["pages"] = Main->Document->PageCount();
 }
 BENCHMARK(BM_ReadPagesInMainWindow)->Arg(64)->Arg(128)->Arg(256)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A file of far more pages than a declaration holds, opened through the main window: refused with a message
+// (answered at once), the open document left as it was.
+void BM_RefuseOversizedDocument(benchmark::State &state)
+{
+    const QString path = TheProgram->FilePath(QStringLiteral("oversized.vapd"));
+    {
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(Bench::DocumentOfPages(int(state.range(0))));
+        state.counters["bytes"] = double(f.size());
+    }
+    Open(Document(1));
+    for (auto _ : state)
+        Open(path);
+    state.counters["pages"] = Main->Document->PageCount();
+}
+BENCHMARK(BM_RefuseOversizedDocument)->Arg(5000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

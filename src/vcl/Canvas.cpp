@@ -188,6 +188,12 @@ int DrawTextOn(QPainter *painter, const QFont &font, const QString &text, TRect 
             QTextLine whole = measure->createLine();
             whole.setLineWidth(1e7);
             measure->endLayout();
+            if (whole.naturalTextWidth() <= wrapWidth) {
+                // It fits as it is: one line.
+                lines.push_back({&para, measure.get(), 0, whole.naturalTextWidth(), para.NextStart});
+                layouts.push_back(std::move(measure));
+                continue;
+            }
             std::vector<double> x(size_t(n) + 1);
             for (int i = 0; i <= n; ++i)
                 x[size_t(i)] = whole.cursorToX(i);

@@ -5,8 +5,6 @@
 #include <QCalendarWidget>
 #include <QDate>
 #include <QPainter>
-#include <QLabel>
-#include <QStatusBar>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QTabWidget>
@@ -79,8 +77,41 @@ void TTabSheet::TextChanged()
 
 void TTabSheet::ShowPeer(QWidget *peer, bool v)
 {
-    if (!PageControl())
-        TWinControl::ShowPeer(peer, v);
+    if (PageControl())
+        return;
+    if (v)
+        MakeContents();
+    TWinControl::ShowPeer(peer, v);
+}
+
+void TTabSheet::InitPeer(QWidget *peer)
+{
+    TPageControl *pc = PageControl();
+    if (!pc || pc->ActivePage() == this) {
+        FContentsMade = true;
+        TWinControl::InitPeer(peer);
+        return;
+    }
+    TControl::InitPeer(peer);
+}
+
+void TTabSheet::AttachChildPeer(TControl *AControl)
+{
+    // A control whose widget is being made needs its place now; the others wait until the sheet shows.
+    if (!FContentsMade && !AControl->HandleAllocated())
+        return;
+    MakeContents();
+    TWinControl::AttachChildPeer(AControl);
+}
+
+void TTabSheet::MakeContents()
+{
+    if (FContentsMade || !HandleAllocated())
+        return;
+    FContentsMade = true;
+    for (int i = 0; i < ControlCount(); ++i)
+        TWinControl::AttachChildPeer(Controls(i));
+    UpdateTabChain();
 }
 
 // ---- TPageControl ----
@@ -109,6 +140,7 @@ QWidget *TPageControl::CreatePeer()
         for (TTabSheet *s : FPages)
             if (s->FHasTab && s->Peer() == w && s != FActivePage) {
                 FActivePage = s;
+                s->MakeContents();
                 if (OnChange)
                     Application()->Guard([this] { OnChange(this); });
             }
@@ -226,6 +258,7 @@ void TPageControl::ShowActivePage()
         return;
     QTabWidget *tabs = TabWidget();
     QWidget *peer = FActivePage->Peer();
+    FActivePage->MakeContents();
     if (tabs->currentWidget() != peer) {
         const QSignalBlocker blocker(tabs);
         tabs->setCurrentWidget(peer);

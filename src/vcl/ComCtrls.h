@@ -34,12 +34,18 @@ protected:
     void TextChanged() override;
     // The page control's tab widget shows the current sheet and hides the others.
     void ShowPeer(QWidget *peer, bool v) override;
+    // A sheet not shown is only its own widget: what it holds gets widgets when it is first shown (or when
+    // one of them is asked for), so many pages do not make thousands of widgets nobody sees.
+    void InitPeer(QWidget *peer) override;
+    void AttachChildPeer(TControl *AControl) override;
 
 private:
     friend class TPageControl;
+    void MakeContents();
     bool FTabVisible = true;
     // The sheet's widget is one of the tab widget's pages.
     bool FHasTab = false;
+    bool FContentsMade = false;
 };
 
 // The sheets keep their order here; the tab widget follows it one change at a time (a tab inserted, moved,

@@ -1237,6 +1237,86 @@ QByteArray TReader::ReadIdent()
     }
 }
 
+void TReader::SkipValue()
+{
+    Enter();
+    const qsizetype start = FPos;
+    switch (ReadValue()) {
+    case vaList: {
+        int n = 0;
+        while (!EndOfList()) {
+            if (++n > FLimits.MaxListItems)
+                Error(QStringLiteral("υπερβολικά μεγάλη λίστα"));
+            SkipValue();
+        }
+        ReadListEnd();
+        break;
+    }
+    case vaInt8:
+    case vaInt16:
+    case vaInt32:
+    case vaInt64:
+        Seek(start);
+        ReadInteger();
+        break;
+    case vaExtended:
+    case vaSingle:
+    case vaDate:
+        Seek(start);
+        ReadFloat();
+        break;
+    case vaCurrency:
+        Seek(start);
+        ReadCurrency();
+        break;
+    case vaString:
+    case vaLString:
+    case vaWString:
+    case vaUTF8String:
+        Seek(start);
+        ReadString();
+        break;
+    case vaIdent:
+    case vaFalse:
+    case vaTrue:
+    case vaNil:
+        Seek(start);
+        ReadIdent();
+        break;
+    case vaBinary: {
+        const qint32 n = ReadLength(1);
+        FPos += n;
+        break;
+    }
+    case vaSet:
+        for (int n = 0; !ReadStr().isEmpty(); ++n)
+            if (n > FLimits.MaxListItems)
+                Error(QStringLiteral("υπερβολικά μεγάλο σύνολο"));
+        break;
+    case vaCollection: {
+        int n = 0;
+        while (!EndOfList()) {
+            if (++n > FLimits.MaxListItems)
+                Error(QStringLiteral("υπερβολικά πολλά στοιχεία συλλογής"));
+            const TValueType t = NextValue();
+            if (t == vaInt8 || t == vaInt16 || t == vaInt32)
+                ReadInteger();
+            ReadListBegin();
+            while (!EndOfList()) {
+                ReadStr();
+                SkipValue();
+            }
+            ReadListEnd();
+        }
+        ReadListEnd();
+        break;
+    }
+    case vaNull:
+        Error(QStringLiteral("μη αναμενόμενο τέλος λίστας"));
+    }
+    Leave();
+}
+
 void TReader::ReadPrefix(quint8 &Flags, int &ChildPos)
 {
     Flags = 0;
@@ -1677,6 +1757,32 @@ void WriteDescendent(QIODevice &Stream, TComponent *Instance, TComponent *Ancest
 QByteArray WriteComponent(TComponent *Instance)
 {
     return WriteDescendent(Instance, nullptr);
+}
+
+QHash<QByteArray, int> ComponentClassCounts(const QByteArray &Data, const TReaderLimits &Limits)
+{
+    TReader r(Data, Limits);
+    QHash<QByteArray, int> counts;
+    const std::function<void()> component = [&] {
+        r.Enter();
+        quint8 flags;
+        int childPos;
+        r.ReadPrefix(flags, childPos);
+        ++counts[r.ReadStr()];
+        r.ReadStr();
+        while (!r.EndOfList()) {
+            r.ReadStr();
+            r.SkipValue();
+        }
+        r.ReadListEnd();
+        while (!r.EndOfList())
+            component();
+        r.ReadListEnd();
+        r.Leave();
+    };
+    r.ReadSignature();
+    component();
+    return counts;
 }
 
 void ReadComponent(const QByteArray &Data, TComponent *Instance)

@@ -181,6 +181,8 @@ public:
     QString ReadString();
     QByteArray ReadIdent();
     QByteArray ReadStr();
+    // Passes over the next value, whatever its type, checking it as the reading would.
+    void SkipValue();
     qsizetype Position() const { return FPos; }
     // Back to an earlier position (to read a value again with another reader).
     void Seek(qsizetype Pos) { FPos = std::clamp<qsizetype>(Pos, 0, FData.size()); }
@@ -238,6 +240,9 @@ void WriteDescendent(QIODevice &Stream, TComponent *Instance, TComponent *Ancest
 QByteArray WriteComponent(TComponent *Instance);
 // Reads a binary stream into the existing Instance (see TReader::ReadRootComponent).
 void ReadComponent(const QByteArray &Data, TComponent *Instance);
+// How many components of each class a binary stream holds, found without building any (raises EReadError
+// when the stream is damaged); a reader can refuse a stream before the costly work.
+QHash<QByteArray, int> ComponentClassCounts(const QByteArray &Data, const TReaderLimits &Limits = {});
 void ReadComponent(QIODevice &Stream, TComponent *Instance);
 
 // Text form <-> binary stream. Both raise EReadError on malformed input.

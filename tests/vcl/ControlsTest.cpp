@@ -299,6 +299,38 @@ TEST(PageControl, TabsFollowEachChangeAndOnlyTheActiveSheetIsShown)
     EXPECT_EQ(pc->PageCount(), 3);
 }
 
+// What a sheet holds gets its widgets when the sheet is first shown: many pages make no widgets nobody sees.
+TEST(PageControl, ASheetsControlsGetWidgetsWhenTheSheetIsFirstShown)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 400, 300);
+    auto *pc = new TPageControl(&form);
+    pc->SetParent(&form);
+    pc->SetAlign(alClient);
+    form.Show();
+    QCoreApplication::processEvents();
+    TTabSheet *a = AddSheet(form, pc, QStringLiteral("A"));
+    TTabSheet *b = AddSheet(form, pc, QStringLiteral("B"));
+    TTabSheet *c = AddSheet(form, pc, QStringLiteral("C"));
+    EXPECT_TRUE(a->Controls(0)->HandleAllocated());
+    EXPECT_FALSE(b->Controls(0)->HandleAllocated());
+    EXPECT_FALSE(c->Controls(0)->HandleAllocated());
+
+    QTabBar *bar = pc->TabWidget()->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+    ASSERT_TRUE(b->Controls(0)->HandleAllocated());
+    EXPECT_TRUE(b->Controls(0)->Peer()->isVisible());
+    EXPECT_EQ(b->Controls(0)->Peer()->parentWidget(), b->Peer());
+
+    // A widget asked for on a sheet not shown takes its place on the sheet, never a window of its own.
+    QWidget *panel = c->Controls(0)->Peer();
+    EXPECT_EQ(panel->parentWidget(), c->Peer());
+    EXPECT_FALSE(panel->isWindow());
+    EXPECT_FALSE(panel->isVisible());
+    pc->SetActivePage(c);
+    EXPECT_TRUE(panel->isVisible());
+}
+
 // Sheets made while the control has no widget yet (a document read before it is placed in the window)
 // keep the active page once the window is shown.
 TEST(PageControl, ActivePageSurvivesTheControlBeingShownLater)
