@@ -18,7 +18,7 @@ public:
     Q_INVOKABLE explicit TDataSetFilterFrame(TComponent *AOwner);
     ~TDataSetFilterFrame() override;
 
-    TDataSet *DataSet() const { return FDataSet.data(); }
+    TDataSet *DataSet() const { return static_cast<TDataSet *>(FDataSet.data()); }
     void SetDataSet(TDataSet *D);
     // The field chosen for the filter, or none.
     TField *FilterField() const { return FFilterField.data(); }
@@ -44,7 +44,9 @@ private:
     void FillIndexList();
     void FillFieldList();
     void ShowFilter();
-    QPointer<TDataSet> FDataSet;
+    // Held as a component: its removal is announced while it is part-way through its destruction, no longer
+    // a data set.
+    QPointer<TComponent> FDataSet;
     QPointer<TField> FFilterField;
 };
 
