@@ -181,7 +181,7 @@ void TDataSetFilterFrame::FilterValueEditChange(TObject *)
         else if (op == 0 && FFilterField->DataType() == ftString)
             v += QLatin1Char('*');
         DataSet()->SetFilter(QStringLiteral("[%1] %2 %3")
-                                 .arg(FieldsCombo->GetText(), QString::fromUtf16(FilterOperators[op]), Quoted(v)));
+                                .arg(FieldsCombo->GetText(), QString::fromUtf16(FilterOperators[op]), Quoted(v)));
     }
     DataSet()->SetFiltered(ok);
 }

@@ -44,8 +44,8 @@ private:
     void FillIndexList();
     void FillFieldList();
     void ShowFilter();
-    // Held as a component: its removal is announced while it is part-way through its destruction, no longer
-    // a data set.
+    // Held as a component: while the data set is being freed it is no longer a TDataSet, and the notice of
+    // its removal compares it.
     QPointer<TComponent> FDataSet;
     QPointer<TField> FFilterField;
 };

@@ -12,20 +12,17 @@ class TListener : public TComponent
     Q_OBJECT
 public:
     using TComponent::TComponent;
-    ~TListener() override
-    {
-        if (KeepRemoved)
-            *KeepRemoved = Removed;
-    }
     QStringList Heard;
     QList<TComponent *> Removed;
-    // Given what it heard removed when it is freed (read after that, Removed is gone).
-    QList<TComponent *> *KeepRemoved = nullptr;
+    QList<TComponent *> *RemovedOutside = nullptr; // kept where it outlives the listener
     void Notification(TComponent *AComponent, TOperation Operation) override
     {
         TComponent::Notification(AComponent, Operation);
-        if (Operation == opRemove)
+        if (Operation == opRemove) {
             Removed << AComponent;
+            if (RemovedOutside)
+                *RemovedOutside << AComponent;
+        }
         Heard << QStringLiteral("%1:%2").arg(Operation == opInsert ? "ins" : "rem", AComponent->Name());
     }
 };
@@ -178,12 +175,11 @@ TEST(Component, FreedOwnerAnnouncesOnlyWhatItsOwnComponentsAskedFor)
         bound->SetName(QStringLiteral("Bound"));
         bound->FreeNotification(elsewhere);
         listener->Heard.clear();
-        listener->KeepRemoved = &heardByListener;
+        listener->RemovedOutside = &heardByListener;
     }
     EXPECT_EQ(heardByListener.size(), 1); // Watched, not Bound
     ASSERT_EQ(elsewhere->Removed.size(), 1);
-    // (Bound is gone: what it was called is read from what was heard while it was there.)
-    EXPECT_EQ(elsewhere->Heard.last(), QStringLiteral("rem:Bound"));
+    EXPECT_EQ(elsewhere->Heard.last(), QStringLiteral("rem:Bound")); // Bound itself is gone
 }
 
 // A source bound to many boxes hears of each one's end, in any order, and tells the rest once each, the
@@ -206,8 +202,8 @@ TEST(Component, FreeNotificationListsStayInOrderThroughRemovals)
             delete boxes[i]; // (the boxes beside it hear of it from the form)
     told.clear();
     delete source;
-    EXPECT_EQ(told,
-              (QStringList{"Box90", "Box80", "Box70", "Box60", "Box50", "Box40", "Box30", "Box20", "Box10", "Box0"}));
+    EXPECT_EQ(told, (QStringList{"Box90", "Box80", "Box70", "Box60", "Box50", "Box40", "Box30", "Box20", "Box10",
+                                 "Box0"}));
 }
 
 TEST(Component, DestructionOrderIsReverseCreation)
