@@ -332,24 +332,20 @@ void TCheckBox::Toggled()
 // ---- TEdit ----
 
 // The edit's MaxLength bounds what the user types or pastes, never a text the program puts in: a text
-// already longer than the limit stays whole, and an edit may not make it longer than it was. It keeps what it
-// needs itself: the line edit may still ask it while the control is being destroyed.
+// already longer than the limit stays whole, and an edit may not make it longer than it was.
 class TTypedLengthLimit : public QValidator
 {
 public:
-    explicit TTypedLengthLimit(QLineEdit *ALine) : QValidator(ALine), FBefore(ALine->text())
+    TTypedLengthLimit(TEdit *AEdit, QLineEdit *ALine) : QValidator(ALine), FEdit(AEdit), FBefore(ALine->text())
     {
         QObject::connect(ALine, &QLineEdit::textChanged, this, [this](const QString &text) { FBefore = text; });
     }
-    static TTypedLengthLimit *Of(QLineEdit *Line)
-    {
-        return dynamic_cast<TTypedLengthLimit *>(const_cast<QValidator *>(Line->validator()));
-    }
     State validate(QString &input, int &pos) const override
     {
-        if (Limit <= 0 || ProgramText)
+        const qsizetype limit = FEdit->MaxLength();
+        if (limit <= 0 || FEdit->SettingText())
             return Acceptable;
-        const qsizetype allowed = std::max<qsizetype>(Limit, FBefore.size());
+        const qsizetype allowed = std::max(limit, FBefore.size());
         if (input.size() > allowed) {
             // What did not fit is the end of what was just inserted, before the cursor.
             const qsizetype excess = input.size() - allowed;
@@ -360,11 +356,8 @@ public:
         return Acceptable;
     }
 
-    int Limit = 0;
-    // The program is putting a text in.
-    bool ProgramText = false;
-
 private:
+    TEdit *FEdit;
     QString FBefore;
 };
 
@@ -393,9 +386,7 @@ QWidget *TEdit::CreatePeer()
     edit->setMaxLength(std::numeric_limits<int>::max());
     edit->setText(TWinControl::GetText());
     edit->setFont(DesignFontOf(GetFont()));
-    auto *limit = new TTypedLengthLimit(edit);
-    limit->Limit = FMaxLength;
-    edit->setValidator(limit);
+    edit->setValidator(new TTypedLengthLimit(this, edit));
     QObject::connect(edit, &QLineEdit::textChanged, this, [this](const QString &) {
         if (!FSettingText)
             TextChanged();
@@ -420,14 +411,8 @@ void TEdit::SetText(const QString &v)
     if (v == GetText())
         return;
     FSettingText = true;
-    if (HandleAllocated()) {
-        TTypedLengthLimit *limit = TTypedLengthLimit::Of(LineEdit());
-        if (limit)
-            limit->ProgramText = true;
+    if (HandleAllocated())
         LineEdit()->setText(v);
-        if (limit)
-            limit->ProgramText = false;
-    }
     FSettingText = false;
     FText = v;
     TextChanged();
@@ -443,9 +428,6 @@ void TEdit::TextChanged()
 void TEdit::SetMaxLength(int v)
 {
     FMaxLength = std::max(0, v);
-    if (HandleAllocated())
-        if (TTypedLengthLimit *limit = TTypedLengthLimit::Of(LineEdit()))
-            limit->Limit = FMaxLength;
 }
 
 void TEdit::SetBorderStyle(TBorderStyle v)

@@ -147,6 +147,8 @@ public:
     // The most characters the user may type; a text put in by the program is never cut to it. 0: no limit.
     int MaxLength() const { return FMaxLength; }
     void SetMaxLength(int v);
+    // The program is putting a text in (not the user typing).
+    bool SettingText() const { return FSettingText; }
     TBorderStyle BorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(TBorderStyle v);
     bool ReadOnly() const { return FReadOnly; }
