@@ -1,4 +1,5 @@
 #include "vcl/ComCtrls.h"
+#include "vcl/ComponentStream.h"
 #include "vcl/ExtCtrls.h"
 #include "vcl/Forms.h"
 #include "vcl/StdCtrls.h"
@@ -106,6 +107,28 @@ TEST(ControlsTabOrder, OrderIsAPositionInTheParentsList)
     orphan->SetTabOrder(0);
     orphan->SetParent(&form);
     EXPECT_EQ(orphan->TabOrder(), 0);
+}
+
+TEST(ControlsTabOrder, OrdersReadFromAStreamDoNotDependOnTheOrderTheyComeIn)
+{
+    // A takes place 1, then C place 0: moved one by one, C would push A on to place 2.
+    TPanel root(nullptr);
+    root.SetName(QStringLiteral("Root"));
+    TPanel *children[3];
+    const char *names[] = {"A", "B", "C"};
+    for (int i = 0; i < 3; ++i) {
+        children[i] = new TPanel(&root);
+        children[i]->SetName(QString::fromLatin1(names[i]));
+        children[i]->SetParent(&root);
+    }
+    const QByteArray text = "object Root: TPanel\n"
+                            "  object A: TPanel\n    TabOrder = 1\n  end\n"
+                            "  object C: TPanel\n    TabOrder = 0\n  end\n"
+                            "end\n";
+    ReadComponent(ObjectTextToBinary(text), &root);
+    EXPECT_EQ(children[2]->TabOrder(), 0);
+    EXPECT_EQ(children[0]->TabOrder(), 1);
+    EXPECT_EQ(children[1]->TabOrder(), 2);
 }
 
 TEST(ControlsLook, ParentColorAndFontFollowUntilSetOwn)
