@@ -53,7 +53,10 @@ TDataSetFilterFrame::~TDataSetFilterFrame()
 void TDataSetFilterFrame::Notification(TComponent *AComponent, TOperation Operation)
 {
     TFrame::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent && AComponent == FDataSet.data()) {
+    // Compared by address: the dataset telling of its end is no longer a dataset, so it is not read
+    // through the dataset pointer.
+    if (Operation == opRemove && AComponent && static_cast<const QObject *>(AComponent) == FDataSetObject) {
+        FDataSetObject = nullptr;
         FDataSet.clear();
         FFilterField.clear();
     }
@@ -64,6 +67,7 @@ void TDataSetFilterFrame::SetDataSet(TDataSet *D)
     if (FDataSet && FDataSet != D)
         FDataSet->RemoveFreeNotification(this);
     FDataSet = D;
+    FDataSetObject = D;
     if (D)
         D->FreeNotification(this);
     FFilterField.clear();

@@ -45,6 +45,7 @@ private:
     void FillFieldList();
     void ShowFilter();
     QPointer<TDataSet> FDataSet;
+    const QObject *FDataSetObject = nullptr; // the same dataset, for telling it apart while it goes
     QPointer<TField> FFilterField;
 };
 

@@ -386,6 +386,14 @@ QWidget *TEdit::CreatePeer()
     return edit;
 }
 
+TEdit::~TEdit()
+{
+    // The line edit outlives this part of the control (it loses the focus while its parent lets it go);
+    // its validator must not ask the edit any more.
+    if (HandleAllocated())
+        LineEdit()->setValidator(nullptr);
+}
+
 QLineEdit *TEdit::LineEdit()
 {
     return static_cast<QLineEdit *>(Peer());
