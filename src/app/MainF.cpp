@@ -274,11 +274,13 @@ bool TMain::eventFilter(QObject *Watched, QEvent *Event)
     switch (Event->type()) {
     case QEvent::WindowActivate:
         if (Watched == Peer())
-            GuardEvent([this] { FormActivate(this); });
+            FormActivated(
+                this, [this] { GuardEvent([this] { FormActivate(this); }); },
+                [this] { GuardEvent([this] { FormDeactivate(this); }); });
         break;
     case QEvent::WindowDeactivate:
         if (Watched == Peer())
-            GuardEvent([this] { FormDeactivate(this); });
+            FormDeactivated(this);
         break;
     case QEvent::Wheel: {
         auto *wheel = static_cast<QWheelEvent *>(Event);

@@ -69,9 +69,11 @@ TTableEditor::~TTableEditor()
 bool TTableEditor::eventFilter(QObject *Watched, QEvent *Event)
 {
     if (Event->type() == QEvent::WindowActivate)
-        GuardEvent([this] { FormActivate(this); });
+        FormActivated(
+            this, [this] { GuardEvent([this] { FormActivate(this); }); },
+            [this] { GuardEvent([this] { FormDeactivate(this); }); });
     else if (Event->type() == QEvent::WindowDeactivate)
-        GuardEvent([this] { FormDeactivate(this); });
+        FormDeactivated(this);
     return TForm::eventFilter(Watched, Event);
 }
 

@@ -7,6 +7,7 @@
 #include <QStatusTipEvent>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -613,6 +614,41 @@ void TApplication::HintMouseEntered(TControl *control)
             break;
         }
     SetHint(GetLongHint(hint));
+}
+
+namespace
+{
+struct TActiveForm {
+    QPointer<TCustomForm> Form;
+    std::function<void()> Deactivate;
+};
+TActiveForm &ActiveFormState()
+{
+    static TActiveForm state;
+    return state;
+}
+} // namespace
+
+void FormActivated(TCustomForm *Form, const std::function<void()> &Activate, std::function<void()> Deactivate)
+{
+    TActiveForm &active = ActiveFormState();
+    if (active.Form != Form)
+        FormDeactivated(active.Form);
+    active.Form = Form;
+    active.Deactivate = std::move(Deactivate);
+    Activate();
+}
+
+void FormDeactivated(TCustomForm *Form)
+{
+    TActiveForm &active = ActiveFormState();
+    if (!Form || active.Form != Form)
+        return;
+    const std::function<void()> deactivate = std::move(active.Deactivate);
+    active.Form = nullptr;
+    active.Deactivate = nullptr;
+    if (deactivate)
+        deactivate();
 }
 
 QString GetShortHint(const QString &hint)

@@ -290,6 +290,15 @@ QWidget *DialogParent(const TComponent *Owner = nullptr);
 // Makes Dialog a child window of DialogParent(Owner), kept on top when that window is.
 void PlaceDialog(QWidget *Dialog, const TComponent *Owner = nullptr);
 
+// Qt tells a window that it became active before it tells the window that was active that it no longer
+// is; forms hear the two in the class library's order, the loss first (a form that keeps what another
+// installed when it is activated, and puts it back when it is deactivated, relies on it). A form calls
+// FormActivated from its activation event with what it does on activation and on deactivation: the
+// deactivation of the form that was active runs first, if it has not yet. FormDeactivated, from the
+// deactivation event, runs the form's deactivation unless it has run already.
+void FormActivated(TCustomForm *Form, const std::function<void()> &Activate, std::function<void()> Deactivate);
+void FormDeactivated(TCustomForm *Form);
+
 // The short part of a hint "short|long" and the long part (the whole hint when there is no "|").
 QString GetShortHint(const QString &hint);
 QString GetLongHint(const QString &hint);

@@ -7,17 +7,25 @@
 #include "MainWindowDriver.h"
 
 #include "app/EmployerFrameF.h"
+#include "app/TableEditorF.h"
+#include "db/DBCtrls.h"
+#include "vcl/ActnMan.h"
+#include "vcl/ComCtrls.h"
 #include "declaration/APDDataModuleF.h"
 #include "printing/PreviewFormF.h"
 #include "printing/XPrinters.h"
 
+#include <QApplication>
 #include <QBackingStore>
 #include <QScrollArea>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QTest>
 #include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
 
 namespace
 {
@@ -339,6 +347,71 @@ TEST_F(DeclarationScenario, AOnePageDeclarationPrintsItsStatementAndSignatureCle
     QTimer::singleShot(0, [] { PreviewForm->aClose->Execute(); });
     Trigger(Main->aPreview);
     EXPECT_EQ(PreviewForm->DocPreview1->DocPrinter()->PageCount(), 2);
+}
+
+// Runs Body from the event loop (a modal window's own included) once Ready holds, or after 5 s.
+void WhenReady(const std::function<bool()> &Ready, const std::function<void()> &Body, int Tries = 500)
+{
+    QTimer::singleShot(10, [=] {
+        if (Ready() || Tries == 0)
+            Body();
+        else
+            WhenReady(Ready, Body, Tries - 1);
+    });
+}
+
+// The mouse moved onto Widget through its window (several windows overlap, so the window under a global
+// point is not necessarily the modal one).
+void HoverOver(QWidget *Widget)
+{
+    QWidget *window = Widget->window();
+    QTest::mouseMove(window->windowHandle(), QPoint(1, 1));
+    QTest::mouseMove(window->windowHandle(), Widget->mapTo(window, Widget->rect().center()));
+}
+
+bool IsActive(TControl *Window)
+{
+    return Window && Window->Peer()->isVisible() && QApplication::activeWindow() == Window->Peer();
+}
+
+TEST_F(DeclarationScenario, EachWindowShowsTheHintsOfItsOwnButtons)
+{
+    // A table editor opened from the menu shows the hints of its navigator: Qt tells the editor it is
+    // active before it tells the main window it no longer is.
+    const auto editor = [] {
+        for (int i = 0; i < Application()->ComponentCount(); ++i)
+            if (auto *e = qobject_cast<TTableEditor *>(Application()->Components(i)))
+                return e;
+        return static_cast<TTableEditor *>(nullptr);
+    };
+    QString inEditor;
+    WhenReady([&] { return IsActive(editor()); },
+              [&] {
+                  ASSERT_TRUE(IsActive(editor()));
+                  QToolButton *next = editor()->DBNavigator->Button(nbNext);
+                  HoverOver(next);
+                  inEditor = editor()->StatusBar1->Panels(1).Text;
+                  editor()->Peer()->close();
+              });
+    Trigger(Main->aEmployers);
+    EXPECT_EQ(inEditor, QStringLiteral("Επόμενη εγγραφή"));
+
+    // Back in the main window: its own tool bar's hints, then those of the preview's.
+    QApplication::setActiveWindow(Main->Peer());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Main->Peer()));
+    QWidget *print = Main->ActionToolBar1->ToolBar()->widgetForAction(Main->aPrint->Handle());
+    HoverOver(print);
+    EXPECT_EQ(Main->StatusBar1->SimpleText(), QStringLiteral("Εκτύπωση"));
+    QString inPreview;
+    WhenReady([&] { return IsActive(PreviewForm); },
+              [&] {
+                  QWidget *next = PreviewForm->ActionToolBar1->ToolBar()->widgetForAction(PreviewForm->aNext->Handle());
+                  HoverOver(next);
+                  inPreview = PreviewForm->StatusBar1->Panels(1).Text;
+                  PreviewForm->aClose->Execute();
+              });
+    Trigger(Main->aPreview);
+    EXPECT_EQ(inPreview, QStringLiteral("Επόμενη Σελίδα"));
 }
 
 } // namespace
