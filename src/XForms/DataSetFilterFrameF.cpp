@@ -53,7 +53,9 @@ TDataSetFilterFrame::~TDataSetFilterFrame()
 void TDataSetFilterFrame::Notification(TComponent *AComponent, TOperation Operation)
 {
     TFrame::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent && AComponent == FDataSet.data()) {
+    // Compared as plain objects: a dataset being freed is no longer of its class.
+    if (Operation == opRemove && AComponent && !FDataSet.isNull() &&
+        static_cast<QObject *>(AComponent) == FDataSetObject) {
         FDataSet.clear();
         FFilterField.clear();
     }
@@ -64,6 +66,7 @@ void TDataSetFilterFrame::SetDataSet(TDataSet *D)
     if (FDataSet && FDataSet != D)
         FDataSet->RemoveFreeNotification(this);
     FDataSet = D;
+    FDataSetObject = D;
     if (D)
         D->FreeNotification(this);
     FFilterField.clear();

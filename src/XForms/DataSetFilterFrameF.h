@@ -45,6 +45,7 @@ private:
     void FillFieldList();
     void ShowFilter();
     QPointer<TDataSet> FDataSet;
+    const QObject *FDataSetObject = nullptr; // the same, to compare with what is being freed
     QPointer<TField> FFilterField;
 };
 

@@ -369,6 +369,13 @@ TEdit::TEdit(TComponent *AOwner) : TWinControl(AOwner)
     SetColor(clWindow);
 }
 
+TEdit::~TEdit()
+{
+    // The line edit still checks its text as it goes (it loses the focus); by then the limit is no more.
+    if (HandleAllocated())
+        static_cast<QLineEdit *>(Peer())->setValidator(nullptr);
+}
+
 QWidget *TEdit::CreatePeer()
 {
     auto *edit = new TPeer<QLineEdit>(this);

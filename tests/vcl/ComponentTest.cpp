@@ -161,26 +161,24 @@ TEST(Component, AnInlineFramesPartsHearOnlyOfTheFrame)
 // owner's components; one that only components elsewhere asked to hear of tells just those.
 TEST(Component, FreedOwnerAnnouncesOnlyWhatItsOwnComponentsAskedFor)
 {
+    QStringList toldOnTheForm, toldElsewhere;
     TComponent module(nullptr);
-    auto *elsewhere = new TListener(&module);
-    QList<TComponent *> heardByListener;
+    auto *elsewhere = new TOrderListener(&module, &toldElsewhere);
+    elsewhere->SetName(QStringLiteral("Elsewhere"));
     {
         TComponent form(nullptr);
-        auto *listener = new TListener(&form);
+        auto *listener = new TOrderListener(&form, &toldOnTheForm);
+        listener->SetName(QStringLiteral("Listener"));
         auto *watched = new TComponent(&form);
         watched->SetName(QStringLiteral("Watched"));
         watched->FreeNotification(listener);
         auto *bound = new TComponent(&form);
         bound->SetName(QStringLiteral("Bound"));
         bound->FreeNotification(elsewhere);
-        listener->Heard.clear();
-        QObject::connect(listener, &QObject::destroyed, [&heardByListener, listener] {
-            heardByListener = listener->Removed;
-        });
     }
-    EXPECT_EQ(heardByListener.size(), 1); // Watched, not Bound
-    ASSERT_EQ(elsewhere->Removed.size(), 1);
-    EXPECT_EQ(elsewhere->Removed[0]->Name(), QStringLiteral("Bound"));
+    // The listener heard of Watched (freed before it), not of Bound.
+    EXPECT_EQ(toldOnTheForm, QStringList{QStringLiteral("Listener")});
+    EXPECT_EQ(toldElsewhere, QStringList{QStringLiteral("Elsewhere")});
 }
 
 // A source bound to many boxes hears of each one's end, in any order, and tells the rest once each, the
