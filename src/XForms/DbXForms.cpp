@@ -3,8 +3,9 @@
 TDbLookupXFrame::TDbLookupXFrame(TComponent *AOwner)
     : TInplaceEditFrame(AOwner), FDataLink(std::make_unique<TFieldDataLink>())
 {
-    // The box does not follow the dataset: no data event of the link is handled.
+    // The box does not follow the dataset: no data event of the link is handled, so none is sent to it.
     FDataLink->SetControl(this);
+    FDataLink->SetPassive(true);
 }
 
 TDbLookupXFrame::~TDbLookupXFrame()

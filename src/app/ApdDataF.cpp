@@ -435,14 +435,23 @@ void TApdData::SaveToFile(const QString &Path)
 void TApdData::LoadFromStream(QIODevice &Source)
 {
     RegisterApdDataClasses();
+    if (!Source.isSequential())
+        Source.seek(0);
+    const QByteArray data = Source.readAll();
+    // No declaration holds more pages than Add page allows: such a file was not made by the program, and its
+    // pages are not built (thousands of them would take minutes) nor cut (a save would lose the rest).
+    const QHash<QByteArray, int> classes = ComponentClassCounts(data);
+    const int pages = std::max(classes.value(TTabSheet::staticMetaObject.className()),
+                               classes.value(TEmployFrame::staticMetaObject.className()));
+    if (pages > MaxPages)
+        throw EReadError(QStringLiteral("Το έγγραφο έχει %1 σελίδες· μια δήλωση έχει το πολύ %2 σελίδες.")
+                             .arg(pages)
+                             .arg(MaxPages));
     for (int i = PageControl1->PageCount() - 1; i >= 0; --i)
         delete PageControl1->Pages(i);
     for (TComponent *c : ComponentList())
         if (!GetClass(c->ClassName()))
             RegisterClass(c->metaObject());
-    if (!Source.isSequential())
-        Source.seek(0);
-    const QByteArray data = Source.readAll();
     ReadComponent(data, this);
 }
 

@@ -198,9 +198,9 @@ void TEmployFrame::CopySchemes()
 void TEmployFrame::WriteState(TWriter *Writer)
 {
     TPersistent *kept = Writer->Ancestor();
-    // A fresh page with no owner: the design's values, no period, no window to reach.
-    std::unique_ptr<TEmployFrame> fresh(new TEmployFrame(nullptr));
-    Writer->SetAncestor(fresh.get());
+    // A fresh page with no owner: the design's values, no period, no window to reach. One serves every page
+    // of the document.
+    Writer->SetAncestor(Writer->FreshInstance<TEmployFrame>());
     try {
         TFrame::WriteState(Writer);
     } catch (...) {

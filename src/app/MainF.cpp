@@ -18,10 +18,10 @@
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QMenu>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QHash>
 #include <QTemporaryFile>
 #include <QWheelEvent>
 

@@ -1131,8 +1131,10 @@ QVariant TDataSet::RecordValue(int RecIndex, TField *Field)
     SyncView();
     if (!Active() || RecIndex < 0 || RecIndex >= static_cast<int>(FView.size()))
         return {};
-    if (RecIndex == FCurrent && FRowOverride < 0)
-        return Field->Value(); // with any pending change
+    // The current record with any pending change; while a new record is inserted, the record at the
+    // current position is the stored one (grids show the new record as a row of its own).
+    if (RecIndex == FCurrent && FRowOverride < 0 && FState != dsInsert)
+        return Field->Value();
     if (Field->FCalcIndex < 0)
         return Field->FStoreIndex >= 0
                    ? FView[static_cast<size_t>(RecIndex)]->Values[static_cast<size_t>(Field->FStoreIndex)]
@@ -1163,7 +1165,7 @@ QString TDataSet::RecordText(int RecIndex, TField *Field, bool DisplayText)
     SyncView();
     if (!Active() || RecIndex < 0 || RecIndex >= static_cast<int>(FView.size()))
         return {};
-    if (RecIndex == FCurrent)
+    if (RecIndex == FCurrent && FState != dsInsert)
         return Field->GetText(DisplayText);
     FOverrideCalc.assign(FCalcValues.size(), QVariant());
     if (Field->FCalcIndex >= 0)
@@ -1305,6 +1307,9 @@ TDataSource::~TDataSource()
     const QList<TDataLink *> links = FLinks;
     for (TDataLink *l : links)
         l->SetDataSource(nullptr);
+    const QSet<TDataLink *> passive = FPassiveLinks;
+    for (TDataLink *l : passive)
+        l->SetDataSource(nullptr);
 }
 
 void TDataSource::SetDataSet(TDataSet *Value)
@@ -1358,7 +1363,9 @@ void TDataSource::DataEvent(TDataEvent Event, TField *Field)
 
 TDataLink::~TDataLink()
 {
-    if (FDataSource)
+    if (FDataSource && FPassive)
+        FDataSource->FPassiveLinks.remove(this);
+    else if (FDataSource)
         FDataSource->FLinks.removeAll(this);
 }
 
@@ -1366,12 +1373,26 @@ void TDataLink::SetDataSource(TDataSource *Value)
 {
     if (Value == FDataSource)
         return;
-    if (FDataSource)
+    if (FDataSource && FPassive)
+        FDataSource->FPassiveLinks.remove(this);
+    else if (FDataSource)
         FDataSource->FLinks.removeAll(this);
     FDataSource = Value;
-    if (Value)
+    if (Value && FPassive)
+        Value->FPassiveLinks.insert(this);
+    else if (Value)
         Value->FLinks.append(this);
     UpdateState();
+}
+
+void TDataLink::SetPassive(bool Value)
+{
+    if (Value == FPassive)
+        return;
+    TDataSource *source = FDataSource;
+    SetDataSource(nullptr);
+    FPassive = Value;
+    SetDataSource(source);
 }
 
 TDataSet *TDataLink::DataSet() const
@@ -1441,6 +1462,16 @@ void TFieldDataLink::SetFieldName(const QString &Value)
 {
     FFieldName = Value;
     UpdateField();
+}
+
+TField *TFieldDataLink::Field() const
+{
+    if (!Passive())
+        return FField;
+    TDataSet *ds = DataSet();
+    if (!ds || !ds->Active() || !DataSource()->Enabled() || FFieldName.isEmpty())
+        return nullptr;
+    return ds->FindField(FFieldName);
 }
 
 void TFieldDataLink::UpdateField()

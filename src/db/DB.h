@@ -7,6 +7,7 @@
 #include "vcl/Classes.h"
 
 #include <QList>
+#include <QSet>
 #include <functional>
 #include <memory>
 
@@ -536,6 +537,8 @@ private:
     TDataSet *FDataSet = nullptr;
     bool FEnabled = true;
     QList<TDataLink *> FLinks;
+    // Links that hear no data event: only unlinked when the source goes.
+    QSet<TDataLink *> FPassiveLinks;
 };
 
 class TDataLink
@@ -552,6 +555,10 @@ public:
     bool Active() const { return FActive; }
     bool Editing() const { return FEditing; }
     bool Edit(); // puts the dataset into edit state; false when it cannot be modified
+    // A link whose control handles no data event (a box that does not follow the dataset): its source sends
+    // it none, so a source with thousands of such links costs nothing when its dataset moves.
+    bool Passive() const { return FPassive; }
+    void SetPassive(bool Value);
 
 protected:
     virtual void ActiveChanged() {}
@@ -569,6 +576,7 @@ private:
     void UpdateState();
     TDataSource *FDataSource = nullptr;
     bool FActive = false, FEditing = false;
+    bool FPassive = false;
 };
 
 class TFieldDataLink : public TDataLink
@@ -577,7 +585,8 @@ public:
     TFieldDataLink() = default;
     QString FieldName() const { return FFieldName; }
     void SetFieldName(const QString &Value);
-    TField *Field() const { return FField; }
+    // A passive link looks its field up when asked.
+    TField *Field() const;
     TComponent *Control() const { return FControl; }
     void SetControl(TComponent *Value) { FControl = Value; }
     bool CanModify() const;

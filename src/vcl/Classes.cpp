@@ -81,26 +81,44 @@ bool TEventSignature::Matches(const QMetaMethod &method) const
     return true;
 }
 
-bool TMethod::Bind(QObject *data, const QByteArray &name)
+namespace
 {
-    if (!data || name.isEmpty())
-        return false;
-    const QMetaObject *mo = data->metaObject();
-    for (int i = mo->methodCount() - 1; i >= 0; --i) {
+// The member a handler name binds to, found once per class, event signature and name (every page of a
+// declaration binds the same handlers).
+int FindHandler(const QMetaObject *mo, const TEventSignature *signature, const QByteArray &name)
+{
+    // Never freed: events may be bound during static destruction at exit.
+    static auto *found = new QHash<std::pair<const void *, const void *>, QHash<QByteArray, int>>;
+    QHash<QByteArray, int> &names = (*found)[{mo, signature}];
+    if (auto it = names.constFind(name); it != names.constEnd())
+        return *it;
+    int index = -1;
+    for (int i = mo->methodCount() - 1; i >= 0 && index < 0; --i) {
         QMetaMethod m = mo->method(i);
         // Only members the program's own classes declare; never QObject's slots.
         if (i < TComponent::staticMetaObject.methodOffset() ||
             (m.methodType() != QMetaMethod::Method && m.methodType() != QMetaMethod::Slot))
             continue;
-        if (m.name() != name || !FSignature->Matches(m))
-            continue;
-        ClearCallable();
-        FData = data;
-        FName = name;
-        FIndex = i;
-        return true;
+        if (m.name() == name && signature->Matches(m))
+            index = i;
     }
-    return false;
+    names.insert(name, index);
+    return index;
+}
+} // namespace
+
+bool TMethod::Bind(QObject *data, const QByteArray &name)
+{
+    if (!data || name.isEmpty())
+        return false;
+    const int index = FindHandler(data->metaObject(), FSignature, name);
+    if (index < 0)
+        return false;
+    ClearCallable();
+    FData = data;
+    FName = name;
+    FIndex = index;
+    return true;
 }
 
 void TMethod::Invoke(void **argv) const
@@ -178,25 +196,79 @@ size_t qHash(const TNameKey &key, size_t seed) noexcept
     return h;
 }
 
+void TComponentRefs::Append(TComponent *c)
+{
+    FIndex.insert(c, FItems.size());
+    FItems.push_back(c);
+}
+
+bool TComponentRefs::Remove(TComponent *c)
+{
+    auto it = FIndex.find(c);
+    if (it == FIndex.end())
+        return false;
+    FItems[*it] = nullptr;
+    FIndex.erase(it);
+    if (FIndex.isEmpty()) {
+        FItems.clear();
+    } else if (FItems.size() > 32 && FItems.size() > 2 * size_t(FIndex.size())) {
+        // Mostly holes: close them up.
+        size_t n = 0;
+        for (TComponent *x : FItems)
+            if (x) {
+                FIndex[x] = n;
+                FItems[n++] = x;
+            }
+        FItems.resize(n);
+    }
+    return true;
+}
+
+TComponent *TComponentRefs::TakeLast()
+{
+    while (!FItems.empty() && !FItems.back())
+        FItems.pop_back();
+    if (FItems.empty())
+        return nullptr;
+    TComponent *c = FItems.back();
+    FItems.pop_back();
+    FIndex.remove(c);
+    return c;
+}
+
 TComponent::TComponent(TComponent *AOwner)
 {
     ++FCreatedCount;
+    // Not yet of its own class, the component is no news to the owner's components (each would be told of
+    // each other component of a form as it is built); those whose arrival matters announce it once whole.
     if (AOwner)
-        AOwner->InsertComponent(this);
+        AOwner->InsertComponent(this, false);
 }
 
 TComponent::~TComponent()
 {
     Destroying();
-    while (!FFreeNotifies.isEmpty()) {
-        TComponent *other = FFreeNotifies.takeLast();
-        other->FFreeNotifies.removeAll(this);
+    while (!FFreeNotifies.IsEmpty()) {
+        TComponent *other = FFreeNotifies.TakeLast();
+        other->FFreeNotifies.Remove(this);
         other->Notification(this, opRemove);
     }
     DestroyComponents();
-    if (FOwner)
-        FOwner->RemoveComponent(this);
+    if (FOwner) {
+        if (FOwner->IsDestroying() && FOwner->LeftQuietly(this))
+            FOwner->Remove(this);
+        else
+            FOwner->RemoveComponent(this);
+    }
     RemoveGlobalRoot(this);
+}
+
+bool TComponent::LeftQuietly(TComponent *AComponent) const
+{
+    // Freeing its components, an owner tells the others only of a component one of them asked to hear of;
+    // the rest leave quietly, which keeps freeing a large tree linear (those of other owners that asked hear
+    // it from the component itself).
+    return !AComponent->FSiblingsListen && (FComponentState & (csDesigning | csInline)) != (csDesigning | csInline);
 }
 
 void TComponent::Destroying()
@@ -212,13 +284,10 @@ void TComponent::DestroyComponents()
 {
     while (!FComponents.isEmpty()) {
         TComponent *instance = FComponents.last();
-        // Components that asked to hear of frees keep the full notification; the rest leave quietly,
-        // which keeps freeing a large tree linear.
-        if (instance->FComponentState.testFlag(csFreeNotification) ||
-            (FComponentState & (csDesigning | csInline)) == (csDesigning | csInline))
-            RemoveComponent(instance);
-        else
+        if (LeftQuietly(instance))
             Remove(instance);
+        else
+            RemoveComponent(instance);
         delete instance;
     }
 }
@@ -300,6 +369,11 @@ void TComponent::ValidateContainer(TComponent *AComponent)
 
 void TComponent::InsertComponent(TComponent *AComponent)
 {
+    InsertComponent(AComponent, true);
+}
+
+void TComponent::InsertComponent(TComponent *AComponent, bool Notify)
+{
     if (!AComponent || AComponent == this)
         return;
     AComponent->ValidateContainer(this);
@@ -310,7 +384,8 @@ void TComponent::InsertComponent(TComponent *AComponent)
     AComponent->SetReference(true);
     if (FComponentState.testFlag(csDesigning))
         AComponent->SetDesigning(true);
-    Notification(AComponent, opInsert);
+    if (Notify)
+        Notification(AComponent, opInsert);
 }
 
 void TComponent::RemoveComponent(TComponent *AComponent)
@@ -401,10 +476,12 @@ void TComponent::FreeNotification(TComponent *AComponent)
     if (!AComponent || AComponent == this)
         return;
     if (!FOwner || AComponent->FOwner != FOwner) {
-        if (!FFreeNotifies.contains(AComponent)) {
-            FFreeNotifies.append(AComponent);
+        if (!FFreeNotifies.Contains(AComponent)) {
+            FFreeNotifies.Append(AComponent);
             AComponent->FreeNotification(this);
         }
+    } else {
+        FSiblingsListen = true;
     }
     FComponentState |= csFreeNotification;
 }
@@ -413,8 +490,8 @@ void TComponent::RemoveFreeNotification(TComponent *AComponent)
 {
     if (!AComponent)
         return;
-    if (FFreeNotifies.removeAll(AComponent) > 0)
-        AComponent->FFreeNotifies.removeAll(this);
+    if (FFreeNotifies.Remove(AComponent))
+        AComponent->FFreeNotifies.Remove(this);
 }
 
 void TComponent::SetDesigning(bool Value, bool SetChildren)
@@ -485,6 +562,11 @@ void TComponent::Notification(TComponent *AComponent, TOperation Operation)
 {
     if (Operation == opRemove && AComponent)
         RemoveFreeNotification(AComponent);
+    // An inline frame names its own parts, and they refer beyond it only through FreeNotification: news of
+    // components outside it is not theirs (else each page added to a form would reach every part of every
+    // earlier page).
+    if (FComponentState.testFlag(csInline) && AComponent && AComponent->FOwner != this)
+        return;
     for (qsizetype i = FComponents.size() - 1; i >= 0; --i) {
         if (i >= FComponents.size())
             continue; // a handler freed components meanwhile

@@ -16,6 +16,7 @@
 #include <QVariant>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class TPersistent;
 class TComponent;
@@ -242,6 +243,23 @@ using TGetChildProc = std::function<void(TComponent *Child)>;
 struct TNameKey {
     QString Name;
 };
+
+// Components in the order they were added; adding, finding and removing one take constant time (a data
+// source hears of being freed by every box of every page bound to it).
+class TComponentRefs
+{
+public:
+    bool IsEmpty() const { return FIndex.isEmpty(); }
+    bool Contains(TComponent *c) const { return FIndex.contains(c); }
+    void Append(TComponent *c);
+    bool Remove(TComponent *c);
+    // The last one added, taken out.
+    TComponent *TakeLast();
+
+private:
+    std::vector<TComponent *> FItems; // nullptr where one was removed
+    QHash<TComponent *, size_t> FIndex;
+};
 bool operator==(const TNameKey &a, const TNameKey &b) noexcept;
 size_t qHash(const TNameKey &key, size_t seed = 0) noexcept;
 
@@ -257,8 +275,8 @@ public:
     // and leaves the owner (whose components hear opRemove). It runs after the destructors of derived
     // classes: a class whose owned components need its own parts alive while they go (a windowed
     // control and the controls on it) calls Destroying() and DestroyComponents() first in its destructor.
-    // Components freed by their owner leave it quietly unless they asked for free notification, so
-    // freeing a large tree stays linear.
+    // Components leaving an owner that is being freed leave it quietly unless a component of the same owner
+    // asked for free notification of them, so freeing a large tree stays linear.
     ~TComponent() override;
 
     TComponent *Owner() const { return FOwner; }
@@ -307,9 +325,15 @@ public:
     virtual void WriteState(TWriter *Writer);
     // Runs after the whole stream was read and its references resolved.
     virtual void Loaded();
+    // Around the Loaded calls of all the components of a stream, the reader holds back work that each
+    // Loaded would redo for the others (a control's alignment), and releases it after the last.
+    virtual void HoldUpdates() {}
+    virtual void ReleaseUpdates() {}
     // Told about every component inserted into or removed from the owner of this component (and about
     // freed components this one asked to hear of). Overrides must call the inherited one: it passes the
-    // message on to this component's own components.
+    // message on to this component's own components (an inline frame only news of its own parts). A
+    // component created with an owner is not announced by its construction (it is not yet of its class
+    // then); a class whose arrival matters announces itself at the end of its constructor.
     virtual void Notification(TComponent *AComponent, TOperation Operation);
 
     // Components constructed so far in this process (the reader caps how many one stream may create).
@@ -334,6 +358,8 @@ protected:
     virtual void SetChildName(const QString &NewName) { FName = NewName; }
 
 private:
+    void InsertComponent(TComponent *AComponent, bool Notify);
+    bool LeftQuietly(TComponent *AComponent) const;
     void Insert(TComponent *AComponent);
     void Remove(TComponent *AComponent);
     void SetReference(bool Enable);
@@ -344,7 +370,9 @@ private:
     qint64 FTag = 0;
     QList<TComponent *> FComponents;
     QHash<TNameKey, TComponent *> FNameIndex;
-    QList<TComponent *> FFreeNotifies;
+    TComponentRefs FFreeNotifies;
+    // A component of the same owner asked to hear when this one is freed (the owner's notification tells it).
+    bool FSiblingsListen = false;
     TComponentState FComponentState;
     int FDesignInfo = 0;
     const QMetaObject *FDesignClass = nullptr;

@@ -5,6 +5,8 @@
 #include <QCalendarWidget>
 #include <QDate>
 #include <QPainter>
+#include <QSignalBlocker>
+#include <QTabBar>
 #include <QTabWidget>
 
 // ---- TTabSheet ----
@@ -41,26 +43,75 @@ int TTabSheet::PageIndex() const
 void TTabSheet::SetPageIndex(int v)
 {
     TPageControl *pc = PageControl();
-    if (!pc)
+    const int from = PageIndex();
+    if (!pc || from < 0)
         return;
-    std::erase(pc->FPages, this);
-    v = std::clamp(v, 0, int(pc->FPages.size()));
+    v = std::clamp(v, 0, pc->PageCount() - 1);
+    if (v == from)
+        return;
+    const int tabFrom = pc->TabIndexOf(this);
+    pc->FPages.erase(pc->FPages.begin() + from);
     pc->FPages.insert(pc->FPages.begin() + v, this);
-    pc->SyncTabs();
+    pc->MoveTab(this, tabFrom);
 }
 
 void TTabSheet::SetTabVisible(bool v)
 {
+    if (v == FTabVisible)
+        return;
     FTabVisible = v;
-    if (TPageControl *pc = PageControl())
-        pc->SyncTabs();
+    if (TPageControl *pc = PageControl()) {
+        if (v)
+            pc->InsertTab(this);
+        else
+            pc->RemoveTab(this);
+    }
 }
 
 void TTabSheet::TextChanged()
 {
     TWinControl::TextChanged();
     if (TPageControl *pc = PageControl())
-        pc->SyncTabs();
+        pc->RenameTab(this);
+}
+
+void TTabSheet::ShowPeer(QWidget *peer, bool v)
+{
+    if (PageControl())
+        return;
+    if (v)
+        MakeContents();
+    TWinControl::ShowPeer(peer, v);
+}
+
+void TTabSheet::InitPeer(QWidget *peer)
+{
+    TPageControl *pc = PageControl();
+    if (!pc || pc->ActivePage() == this) {
+        FContentsMade = true;
+        TWinControl::InitPeer(peer);
+        return;
+    }
+    TControl::InitPeer(peer);
+}
+
+void TTabSheet::AttachChildPeer(TControl *AControl)
+{
+    // A control whose widget is being made needs its place now; the others wait until the sheet shows.
+    if (!FContentsMade && !AControl->HandleAllocated())
+        return;
+    MakeContents();
+    TWinControl::AttachChildPeer(AControl);
+}
+
+void TTabSheet::MakeContents()
+{
+    if (FContentsMade || !HandleAllocated())
+        return;
+    FContentsMade = true;
+    for (int i = 0; i < ControlCount(); ++i)
+        TWinControl::AttachChildPeer(Controls(i));
+    UpdateTabChain();
 }
 
 // ---- TPageControl ----
@@ -83,13 +134,13 @@ TPageControl::~TPageControl()
 QWidget *TPageControl::CreatePeer()
 {
     auto *tabs = new TPeer<QTabWidget>(this);
+    // Only the user's choice of a tab arrives here: every change made from code blocks the signal.
     QObject::connect(tabs, &QTabWidget::currentChanged, this, [this, tabs](int index) {
-        if (FSyncing)
-            return;
         QWidget *w = tabs->widget(index);
         for (TTabSheet *s : FPages)
-            if (s->HandleAllocated() && s->Peer() == w && s != FActivePage) {
+            if (s->FHasTab && s->Peer() == w && s != FActivePage) {
                 FActivePage = s;
+                s->MakeContents();
                 if (OnChange)
                     Application()->Guard([this] { OnChange(this); });
             }
@@ -119,16 +170,24 @@ void TPageControl::SheetInserted(TTabSheet *sheet)
 
 void TPageControl::ControlRemoved(TControl *AControl)
 {
-    std::erase_if(FPages, [AControl](TTabSheet *s) { return static_cast<TControl *>(s) == AControl; });
-    if (static_cast<TControl *>(FActivePage) == AControl)
+    // Compared as plain pointers: a sheet being destroyed is no longer of its derived class.
+    auto it = std::find_if(FPages.begin(), FPages.end(),
+                           [AControl](TTabSheet *s) { return static_cast<TControl *>(s) == AControl; });
+    if (it == FPages.end())
+        return;
+    TTabSheet *sheet = *it;
+    FPages.erase(it);
+    RemoveTab(sheet);
+    if (FActivePage == sheet) {
         FActivePage = FPages.empty() ? nullptr : FPages.front();
-    SyncTabs();
+        ShowActivePage();
+    }
 }
 
 void TPageControl::AttachChildPeer(TControl *AControl)
 {
-    if (qobject_cast<TTabSheet *>(AControl)) {
-        SyncTabs();
+    if (auto *sheet = qobject_cast<TTabSheet *>(AControl)) {
+        InsertTab(sheet);
         return;
     }
     TWinControl::AttachChildPeer(AControl);
@@ -139,28 +198,71 @@ void TPageControl::AlignControls(TControl *, TRect &)
     // The tab widget places its sheets.
 }
 
-void TPageControl::SyncTabs()
+int TPageControl::TabIndexOf(const TTabSheet *sheet) const
 {
-    // Drop sheets that have left (their parent changed).
-    std::erase_if(FPages, [this](TTabSheet *s) { return s->Parent() != this; });
-    if (FActivePage && FActivePage->Parent() != this)
-        FActivePage = FPages.empty() ? nullptr : FPages.front();
-    if (!HandleAllocated())
-        return;
-    FSyncing = true;
-    QTabWidget *tabs = TabWidget();
-    while (tabs->count() > 0)
-        tabs->removeTab(0);
-    for (TTabSheet *s : FPages) {
-        if (!s->TabVisible())
-            continue;
-        QWidget *peer = s->Peer();
-        tabs->addTab(peer, s->Caption());
-        peer->setVisible(true);
+    int index = 0;
+    for (const TTabSheet *s : FPages) {
+        if (s == sheet)
+            break;
+        if (s->FHasTab)
+            ++index;
     }
-    if (FActivePage && FActivePage->TabVisible())
-        tabs->setCurrentWidget(FActivePage->Peer());
-    FSyncing = false;
+    return index;
+}
+
+void TPageControl::InsertTab(TTabSheet *sheet)
+{
+    if (sheet->FHasTab || !sheet->TabVisible() || !HandleAllocated() || sheet->PageControl() != this)
+        return;
+    // Making the sheet's widget attaches it again, from inside; once is enough.
+    QWidget *peer = sheet->Peer();
+    if (sheet->FHasTab)
+        return;
+    QTabWidget *tabs = TabWidget();
+    const QSignalBlocker blocker(tabs);
+    tabs->insertTab(TabIndexOf(sheet), peer, sheet->Caption());
+    sheet->FHasTab = true;
+    ShowActivePage();
+}
+
+void TPageControl::RemoveTab(TTabSheet *sheet)
+{
+    if (!sheet->FHasTab)
+        return;
+    sheet->FHasTab = false;
+    if (!HandleAllocated() || !sheet->HandleAllocated())
+        return;
+    QTabWidget *tabs = TabWidget();
+    const QSignalBlocker blocker(tabs);
+    tabs->removeTab(tabs->indexOf(sheet->Peer()));
+    ShowActivePage();
+}
+
+void TPageControl::MoveTab(TTabSheet *sheet, int from)
+{
+    if (!sheet->FHasTab || !HandleAllocated())
+        return;
+    const QSignalBlocker blocker(TabWidget());
+    TabWidget()->tabBar()->moveTab(from, TabIndexOf(sheet));
+}
+
+void TPageControl::RenameTab(TTabSheet *sheet)
+{
+    if (sheet->FHasTab && HandleAllocated())
+        TabWidget()->setTabText(TabIndexOf(sheet), sheet->Caption());
+}
+
+void TPageControl::ShowActivePage()
+{
+    if (!HandleAllocated() || !FActivePage || !FActivePage->FHasTab)
+        return;
+    QTabWidget *tabs = TabWidget();
+    QWidget *peer = FActivePage->Peer();
+    FActivePage->MakeContents();
+    if (tabs->currentWidget() != peer) {
+        const QSignalBlocker blocker(tabs);
+        tabs->setCurrentWidget(peer);
+    }
 }
 
 TTabSheet *TPageControl::ActivePage() const
@@ -173,11 +275,7 @@ void TPageControl::SetActivePage(TTabSheet *v)
     if (v && v->PageControl() != this)
         return;
     FActivePage = v;
-    if (HandleAllocated() && v && v->TabVisible()) {
-        FSyncing = true;
-        TabWidget()->setCurrentWidget(v->Peer());
-        FSyncing = false;
-    }
+    ShowActivePage();
 }
 
 int TPageControl::ActivePageIndex() const

@@ -32,11 +32,24 @@ public:
 
 protected:
     void TextChanged() override;
+    // The page control's tab widget shows the current sheet and hides the others.
+    void ShowPeer(QWidget *peer, bool v) override;
+    // A sheet not shown is only its own widget: what it holds gets widgets when it is first shown (or when
+    // one of them is asked for), so many pages do not make thousands of widgets nobody sees.
+    void InitPeer(QWidget *peer) override;
+    void AttachChildPeer(TControl *AControl) override;
 
 private:
+    friend class TPageControl;
+    void MakeContents();
     bool FTabVisible = true;
+    // The sheet's widget is one of the tab widget's pages.
+    bool FHasTab = false;
+    bool FContentsMade = false;
 };
 
+// The sheets keep their order here; the tab widget follows it one change at a time (a tab inserted, moved,
+// renamed or removed), and shows only the active sheet.
 class TPageControl : public TWinControl
 {
     Q_OBJECT
@@ -65,10 +78,16 @@ protected:
 private:
     friend class TTabSheet;
     void SheetInserted(TTabSheet *sheet);
-    void SyncTabs();
+    // Index of the sheet's tab, or of the place it would take: the earlier sheets that have one.
+    int TabIndexOf(const TTabSheet *sheet) const;
+    void InsertTab(TTabSheet *sheet);
+    void RemoveTab(TTabSheet *sheet);
+    void MoveTab(TTabSheet *sheet, int from);
+    void RenameTab(TTabSheet *sheet);
+    // The tab widget's current page := the active sheet, when it has a tab.
+    void ShowActivePage();
     std::vector<TTabSheet *> FPages;
     TTabSheet *FActivePage = nullptr;
-    bool FSyncing = false;
 };
 
 struct TStatusPanel {

@@ -3,6 +3,7 @@
 #include "CodePage.h"
 
 #include <QFile>
+#include <QPointer>
 #include <QMetaEnum>
 #include <QStringDecoder>
 #include <QtEndian>
@@ -11,6 +12,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <optional>
+#include <unordered_map>
 
 static_assert(LDBL_MANT_DIG == 64, "the stream's extended values are x87 80-bit numbers");
 
@@ -36,11 +39,24 @@ enum class PropKind {
     Other
 };
 
+// How a plain property's value is held, so that it can be read straight into its own type.
+enum class Storage { None, Int8, Int16, Int32, UInt32, Int64, Bool, Double, Single, Amount, Text, Pointer };
+
 struct PropPlan {
     QMetaProperty Prop;
     int Index = -1;
     QByteArray Name;
     PropKind Kind = PropKind::Other;
+    Storage Store = Storage::None;
+    bool Readable = false;
+    const QMetaObject *Enclosing = nullptr;
+    // The declaring class's own meta-call and the property's index there: reading through it skips the
+    // walk down the class chain that a meta-call by absolute index makes.
+    decltype(QMetaObject::Data::static_metacall) StaticCall = nullptr;
+    int LocalIndex = -1;
+    QMetaType Type;
+    // An event property is read into this, made once (reading it then allocates nothing).
+    mutable QVariant EventScratch;
     QMetaEnum Enum;
     bool IntegerEnum = false;
     const QMetaObject *PointeeClass = nullptr;
@@ -70,21 +86,6 @@ struct ClassPlan {
         return ByName.value(name.toLower(), -1);
     }
 };
-
-qint64 EnumToInt(const QVariant &v)
-{
-    const void *d = v.constData();
-    switch (v.metaType().sizeOf()) {
-    case 1:
-        return *static_cast<const qint8 *>(d);
-    case 2:
-        return *static_cast<const qint16 *>(d);
-    case 8:
-        return *static_cast<const qint64 *>(d);
-    default:
-        return *static_cast<const qint32 *>(d);
-    }
-}
 
 QVariant IntToEnum(QMetaType type, qint64 value)
 {
@@ -180,6 +181,44 @@ bool ParseDefault(PropPlan &p, const QString &text)
     return ok;
 }
 
+Storage StorageOf(PropKind kind, QMetaType t)
+{
+    switch (kind) {
+    case PropKind::Enum:
+    case PropKind::Set:
+        switch (t.sizeOf()) {
+        case 1:
+            return Storage::Int8;
+        case 2:
+            return Storage::Int16;
+        case 8:
+            return Storage::Int64;
+        default:
+            return Storage::Int32;
+        }
+    case PropKind::Int:
+        return t == QMetaType::fromType<short>()  ? Storage::Int16
+               : t == QMetaType::fromType<uint>() ? Storage::UInt32
+                                                  : Storage::Int32;
+    case PropKind::Int64:
+        return t.sizeOf() == 8 ? Storage::Int64 : Storage::Int32;
+    case PropKind::Bool:
+        return Storage::Bool;
+    case PropKind::Float:
+        return t == QMetaType::fromType<float>() ? Storage::Single : Storage::Double;
+    case PropKind::Currency:
+        return Storage::Amount;
+    case PropKind::String:
+        return Storage::Text;
+    case PropKind::Reference:
+    case PropKind::SubObject:
+    case PropKind::Collection:
+        return Storage::Pointer;
+    default:
+        return Storage::None;
+    }
+}
+
 const ClassPlan &PlanOf(const QMetaObject *mo)
 {
     // Never freed: plans are used by whatever streams at exit.
@@ -248,6 +287,14 @@ const ClassPlan &PlanOf(const QMetaObject *mo)
                 p.StoredMethod = -1;
             }
         }
+        p.Type = t;
+        if (p.Kind == PropKind::Event)
+            p.EventScratch = QVariant(t);
+        p.Readable = p.Prop.isReadable();
+        p.Enclosing = p.Prop.enclosingMetaObject();
+        p.StaticCall = p.Enclosing ? p.Enclosing->d.static_metacall : nullptr;
+        p.LocalIndex = p.Enclosing ? i - p.Enclosing->propertyOffset() : -1;
+        p.Store = StorageOf(p.Kind, t);
         const QByteArray key = p.Name.toLower();
         plan->ByName.insert(key, int(plan->Props.size())); // later declarations (overrides) win
         plan->Props.append(std::move(p));
@@ -285,23 +332,79 @@ bool IsStored(const PropPlan &p, QObject *instance)
     return true;
 }
 
+// The property read into a T of its own type, as the class's meta-call writes it; no QVariant is made.
+void ReadInto(const PropPlan &p, QObject *instance, void *value)
+{
+    int status = -1;
+    void *argv[] = {value, nullptr, &status};
+    if (p.StaticCall)
+        p.StaticCall(instance, QMetaObject::ReadProperty, p.LocalIndex, argv);
+    else
+        QMetaObject::metacall(instance, QMetaObject::ReadProperty, p.Index, argv);
+}
+
+// Writes a value of the property's own type through the declaring class's meta-call.
+bool WriteValue(const PropPlan &p, QObject *instance, const QVariant &value)
+{
+    if (!p.StaticCall || value.metaType() != p.Type)
+        return p.Prop.write(instance, value);
+    int status = -1;
+    int flags = 0;
+    void *argv[] = {const_cast<void *>(value.constData()), const_cast<QVariant *>(&value), &status, &flags};
+    p.StaticCall(instance, QMetaObject::WriteProperty, p.LocalIndex, argv);
+    return true;
+}
+
+template <typename T> T ReadAs(const PropPlan &p, QObject *instance)
+{
+    T value{};
+    ReadInto(p, instance, &value);
+    return value;
+}
+
 QObject *ReadPointer(const PropPlan &p, QObject *instance)
 {
-    const QVariant v = p.Prop.read(instance);
-    return v.isValid() ? *static_cast<QObject *const *>(v.constData()) : nullptr;
+    return ReadAs<QObject *>(p, instance);
 }
 
-bool WritePointer(const PropPlan &p, QObject *instance, QObject *value)
+// A plain property's value (number, truth value, enumeration, set, amount) as a 64-bit integer; an amount
+// gives its raw units.
+qint64 ReadOrdinal(const PropPlan &p, QObject *instance)
 {
-    return p.Prop.write(instance, QVariant(p.Prop.metaType(), &value));
+    switch (p.Store) {
+    case Storage::Int8:
+        return ReadAs<qint8>(p, instance);
+    case Storage::Int16:
+        return ReadAs<qint16>(p, instance);
+    case Storage::UInt32:
+        return ReadAs<quint32>(p, instance);
+    case Storage::Int64:
+        return ReadAs<qint64>(p, instance);
+    case Storage::Bool:
+        return ReadAs<bool>(p, instance) ? 1 : 0;
+    case Storage::Amount:
+        return ReadAs<Currency>(p, instance).Raw();
+    default:
+        return ReadAs<qint32>(p, instance);
+    }
 }
 
-QString EventName(const QVariant &v, TComponent *lookupRoot)
+double ReadDouble(const PropPlan &p, QObject *instance)
 {
-    const TMethod *m = EventFromVariant(v);
-    if (!m || !m->IsBound() || m->Data() != lookupRoot)
-        return QString();
-    return QString::fromLatin1(m->MethodName());
+    return p.Store == Storage::Single ? double(ReadAs<float>(p, instance)) : ReadAs<double>(p, instance);
+}
+
+// The handler an event property is bound to.
+QString EventName(const PropPlan &p, QObject *instance, TComponent *lookupRoot)
+{
+    void *event = p.EventScratch.data();
+    ReadInto(p, instance, event);
+    // Every event type is a TEvent<...>, whose only base is TMethod.
+    auto *m = reinterpret_cast<TMethod *>(event);
+    const QString name =
+        m->IsBound() && m->Data() == lookupRoot ? QString::fromLatin1(m->MethodName()) : QString();
+    m->Clear(); // the copy keeps nothing alive
+    return name;
 }
 
 bool ClassChainHas(const QMetaObject *mo, const QByteArray &className)
@@ -382,8 +485,6 @@ void TStrings::DefineProperties(TFiler *Filer)
 TWriter::TWriter(QByteArray &Buffer) : FBuffer(Buffer)
 {
 }
-
-TWriter::~TWriter() = default;
 
 void TWriter::WriteSignature()
 {
@@ -623,7 +724,10 @@ void TWriter::WriteData(TComponent *Instance)
     FHeaderEnd = headerEnd;
 }
 
-QString TWriter::ReferenceName(TComponent *Value, TComponent *LookupRoot) const
+namespace
+{
+// The name by which a stored reference finds Value again from LookupRoot; empty when it cannot.
+QString ReferenceName(TComponent *Value, TComponent *LookupRoot)
 {
     if (!Value)
         return QString();
@@ -639,26 +743,104 @@ QString TWriter::ReferenceName(TComponent *Value, TComponent *LookupRoot) const
     return QString();
 }
 
+// A property's value as the writer compares it.
+struct TCompared {
+    qint64 Ordinal = 0; // numbers, truth values, enumerations, sets, raw amounts
+    double Float = 0;
+    QString Text;              // strings, handler names, names of referenced components
+    QObject *Object = nullptr; // sub-objects, collections, referenced components
+};
+
+TCompared ReadCompared(const PropPlan &p, QObject *instance, TComponent *lookupRoot)
+{
+    TCompared v;
+    switch (p.Kind) {
+    case PropKind::Reference:
+        v.Object = ReadPointer(p, instance);
+        v.Text = ReferenceName(static_cast<TComponent *>(v.Object), lookupRoot);
+        break;
+    case PropKind::SubObject:
+    case PropKind::Collection:
+        v.Object = ReadPointer(p, instance);
+        break;
+    case PropKind::Event:
+        v.Text = EventName(p, instance, lookupRoot);
+        break;
+    case PropKind::String:
+        v.Text = ReadAs<QString>(p, instance);
+        break;
+    case PropKind::Float:
+        v.Float = ReadDouble(p, instance);
+        break;
+    case PropKind::Int:
+    case PropKind::Int64:
+    case PropKind::Bool:
+    case PropKind::Enum:
+    case PropKind::Set:
+    case PropKind::Currency:
+        v.Ordinal = ReadOrdinal(p, instance);
+        break;
+    case PropKind::Other:
+        break;
+    }
+    return v;
+}
+} // namespace
+
+// The values of the objects written against, each read once: one untouched page serves as the ancestor of
+// every page of a document.
+struct TWriter::TAncestorValues {
+    struct Entry {
+        QPointer<QObject> Alive; // a freed ancestor's place may be taken by another object
+        std::vector<std::optional<TCompared>> Values;
+    };
+    std::unordered_map<const QObject *, Entry> Objects;
+
+    std::vector<std::optional<TCompared>> &Of(QObject *Ancestor)
+    {
+        Entry &e = Objects[Ancestor];
+        if (!e.Alive) {
+            e.Alive = Ancestor;
+            e.Values.assign(size_t(Ancestor->metaObject()->propertyCount()), std::nullopt);
+        }
+        return e.Values;
+    }
+};
+
+TWriter::~TWriter() = default;
+
 void TWriter::WriteProperties(TPersistent *Instance)
 {
+    if (!FAncestorValues)
+        FAncestorValues = std::make_unique<TAncestorValues>();
     const ClassPlan &plan = PlanOf(Instance->metaObject());
     TPersistent *const commonAncestor = FAncestor;
+    const QMetaObject *const ancestorClass = commonAncestor ? commonAncestor->metaObject() : nullptr;
+    std::vector<std::optional<TCompared>> *ancestorValues =
+        commonAncestor ? &FAncestorValues->Of(commonAncestor) : nullptr;
     for (const PropPlan &p : plan.Props) {
+        if (p.Kind == PropKind::Other || !p.Readable)
+            continue;
         // An ancestor of another class is compared only on the properties it has.
         TPersistent *const ancestor =
-            commonAncestor && commonAncestor->metaObject()->inherits(p.Prop.enclosingMetaObject()) ? commonAncestor
-                                                                                                   : nullptr;
-        if (p.Kind == PropKind::Other || !p.Prop.isReadable())
-            continue;
+            ancestorClass && (ancestorClass == Instance->metaObject() || ancestorClass->inherits(p.Enclosing))
+                ? commonAncestor
+                : nullptr;
         if (!IsStored(p, Instance))
             continue;
+        auto theirs = [&]() -> const TCompared & {
+            std::optional<TCompared> &slot = (*ancestorValues)[size_t(p.Index)];
+            if (!slot)
+                slot = ReadCompared(p, ancestor, FRootAncestor);
+            return *slot;
+        };
         auto name = [&] { return FPropPath + p.Name; };
         switch (p.Kind) {
         case PropKind::SubObject: {
             auto *sub = static_cast<TPersistent *>(ReadPointer(p, Instance));
             if (!sub)
                 break;
-            TPersistent *subAncestor = ancestor ? static_cast<TPersistent *>(ReadPointer(p, ancestor)) : nullptr;
+            TPersistent *subAncestor = ancestor ? static_cast<TPersistent *>(theirs().Object) : nullptr;
             const QByteArray oldPath = FPropPath;
             TPersistent *oldAncestor = FAncestor;
             FPropPath = name() + '.';
@@ -673,20 +855,20 @@ void TWriter::WriteProperties(TPersistent *Instance)
             if (!coll)
                 break;
             if (ancestor) {
-                auto *ac = static_cast<TCollection *>(ReadPointer(p, ancestor));
+                auto *ac = static_cast<TCollection *>(theirs().Object);
                 if (ac) {
-                    QByteArray mine, theirs;
+                    QByteArray mine, others;
                     {
                         TWriter w(mine);
                         w.FLookupRoot = FLookupRoot;
                         w.WriteCollection(coll);
                     }
                     {
-                        TWriter w(theirs);
+                        TWriter w(others);
                         w.FLookupRoot = FRootAncestor;
                         w.WriteCollection(ac);
                     }
-                    if (mine == theirs)
+                    if (mine == others)
                         break;
                 }
             } else if (coll->Count() == 0) {
@@ -697,28 +879,26 @@ void TWriter::WriteProperties(TPersistent *Instance)
             break;
         }
         case PropKind::Reference: {
-            auto *value = static_cast<TComponent *>(ReadPointer(p, Instance));
-            const QString ref = ReferenceName(value, FLookupRoot);
-            if (value && ref.isEmpty())
+            const TCompared v = ReadCompared(p, Instance, FLookupRoot);
+            if (v.Object && v.Text.isEmpty())
                 break; // not reachable by name: nothing to store
             if (ancestor) {
-                auto *av = static_cast<TComponent *>(ReadPointer(p, ancestor));
-                if (ReferenceName(av, FRootAncestor).compare(ref, Qt::CaseInsensitive) == 0)
+                if (theirs().Text.compare(v.Text, Qt::CaseInsensitive) == 0)
                     break;
-            } else if (!value) {
+            } else if (!v.Object) {
                 break;
             }
             WriteStr(name());
-            if (value)
-                WriteIdent(ref.toLatin1());
+            if (v.Object)
+                WriteIdent(v.Text.toLatin1());
             else
                 WriteValue(vaNil);
             break;
         }
         case PropKind::Event: {
-            const QString handler = EventName(p.Prop.read(Instance), FLookupRoot);
+            const QString handler = EventName(p, Instance, FLookupRoot);
             if (ancestor) {
-                if (EventName(p.Prop.read(ancestor), FRootAncestor) == handler)
+                if (theirs().Text == handler)
                     break;
             } else if (handler.isEmpty()) {
                 break;
@@ -731,27 +911,27 @@ void TWriter::WriteProperties(TPersistent *Instance)
             break;
         }
         case PropKind::String: {
-            const QString v = p.Prop.read(Instance).toString();
-            if (ancestor ? v == p.Prop.read(ancestor).toString() : v == p.DefaultString)
+            const QString v = ReadAs<QString>(p, Instance);
+            if (ancestor ? v == theirs().Text : v == p.DefaultString)
                 break;
             WriteStr(name());
             WriteString(v);
             break;
         }
         case PropKind::Float: {
-            const double v = p.Prop.read(Instance).toDouble();
-            if (ancestor ? v == p.Prop.read(ancestor).toDouble() : v == double(p.DefaultFloat))
+            const double v = ReadDouble(p, Instance);
+            if (ancestor ? v == theirs().Float : v == double(p.DefaultFloat))
                 break;
             WriteStr(name());
             WriteFloat(v);
             break;
         }
         case PropKind::Currency: {
-            const Currency v = p.Prop.read(Instance).value<Currency>();
-            if (ancestor ? v == p.Prop.read(ancestor).value<Currency>() : v.Raw() == p.DefaultInt)
+            const qint64 v = ReadOrdinal(p, Instance);
+            if (ancestor ? v == theirs().Ordinal : v == p.DefaultInt)
                 break;
             WriteStr(name());
-            WriteCurrency(v);
+            WriteCurrency(Currency::FromRaw(v));
             break;
         }
         case PropKind::Int:
@@ -759,17 +939,9 @@ void TWriter::WriteProperties(TPersistent *Instance)
         case PropKind::Bool:
         case PropKind::Enum:
         case PropKind::Set: {
-            auto ordinal = [&](QObject *obj) -> qint64 {
-                const QVariant v = p.Prop.read(obj);
-                if (p.Kind == PropKind::Enum || p.Kind == PropKind::Set)
-                    return EnumToInt(v);
-                if (p.Kind == PropKind::Bool)
-                    return v.toBool() ? 1 : 0;
-                return v.toLongLong();
-            };
-            const qint64 v = ordinal(Instance);
+            const qint64 v = ReadOrdinal(p, Instance);
             if (ancestor) {
-                if (v == ordinal(ancestor))
+                if (v == theirs().Ordinal)
                     break;
             } else if (p.HasDefault && v == p.DefaultInt) {
                 break;
@@ -844,6 +1016,32 @@ void TWriter::WriteCollection(TCollection *Value)
 
 // ---------------------------------------------------------------------------------------------
 // TReader
+
+// What a form design's first reading learned, replayed by every later instance of the class: each property
+// already found by name (in the class of the object it was read into), its value already decoded; each
+// component header already read. Keyed by the place in the design, so nothing is re-parsed by name.
+struct TReader::TDesignMemo {
+    struct Header {
+        quint8 Flags = 0;
+        int ChildPos = -1;
+        QByteArray ClassName;
+        QString Name;
+        qsizetype End = 0;
+    };
+    enum class Action { Write, Bind, Clear, Fixup };
+    struct Property {
+        // The sub-objects on the way (a "Font.Height"): the property of each and the class it must be.
+        QList<QPair<const PropPlan *, const QMetaObject *>> Way;
+        const PropPlan *Target = nullptr;
+        Action Do = Action::Write;
+        QVariant Value;    // Write
+        QByteArray Name;   // Bind: the handler; Fixup: the component
+        QByteArray Path;   // Fixup
+        qsizetype End = 0; // where the value ends
+    };
+    QHash<qsizetype, Header> Headers;
+    QHash<QPair<qsizetype, const QMetaObject *>, Property> Properties;
+};
 
 TReader::TReader(const QByteArray &Data, TReaderLimits Limits)
     : FData(Data), FLimits(Limits), FCreatedAtStart(TComponent::CreatedCount())
@@ -1097,6 +1295,86 @@ QByteArray TReader::ReadIdent()
     }
 }
 
+void TReader::SkipValue()
+{
+    Enter();
+    const qsizetype start = FPos;
+    switch (ReadValue()) {
+    case vaList: {
+        int n = 0;
+        while (!EndOfList()) {
+            if (++n > FLimits.MaxListItems)
+                Error(QStringLiteral("υπερβολικά μεγάλη λίστα"));
+            SkipValue();
+        }
+        ReadListEnd();
+        break;
+    }
+    case vaInt8:
+    case vaInt16:
+    case vaInt32:
+    case vaInt64:
+        Seek(start);
+        ReadInteger();
+        break;
+    case vaExtended:
+    case vaSingle:
+    case vaDate:
+        Seek(start);
+        ReadFloat();
+        break;
+    case vaCurrency:
+        Seek(start);
+        ReadCurrency();
+        break;
+    case vaString:
+    case vaLString:
+    case vaWString:
+    case vaUTF8String:
+        Seek(start);
+        ReadString();
+        break;
+    case vaIdent:
+    case vaFalse:
+    case vaTrue:
+    case vaNil:
+        Seek(start);
+        ReadIdent();
+        break;
+    case vaBinary: {
+        const qint32 n = ReadLength(1);
+        FPos += n;
+        break;
+    }
+    case vaSet:
+        for (int n = 0; !ReadStr().isEmpty(); ++n)
+            if (n > FLimits.MaxListItems)
+                Error(QStringLiteral("υπερβολικά μεγάλο σύνολο"));
+        break;
+    case vaCollection: {
+        int n = 0;
+        while (!EndOfList()) {
+            if (++n > FLimits.MaxListItems)
+                Error(QStringLiteral("υπερβολικά πολλά στοιχεία συλλογής"));
+            const TValueType t = NextValue();
+            if (t == vaInt8 || t == vaInt16 || t == vaInt32)
+                ReadInteger();
+            ReadListBegin();
+            while (!EndOfList()) {
+                ReadStr();
+                SkipValue();
+            }
+            ReadListEnd();
+        }
+        ReadListEnd();
+        break;
+    }
+    case vaNull:
+        Error(QStringLiteral("μη αναμενόμενο τέλος λίστας"));
+    }
+    Leave();
+}
+
 void TReader::ReadPrefix(quint8 &Flags, int &ChildPos)
 {
     Flags = 0;
@@ -1173,14 +1451,26 @@ void TReader::ReadRootComponent(TComponent *Root)
     for (const QPointer<TComponent> &c : std::as_const(FLoaded))
         if (c)
             c->ClearState(csReading);
+    // Every component takes its loaded values before any redoes work for the others (a box sizing itself
+    // would realign its parent's boxes again and again); parents, read first, release first.
+    for (const QPointer<TComponent> &c : std::as_const(FLoaded))
+        if (c)
+            c->HoldUpdates();
+    const auto release = [this] {
+        for (const QPointer<TComponent> &c : std::as_const(FLoaded))
+            if (c)
+                c->ReleaseUpdates();
+    };
     try {
         for (const QPointer<TComponent> &c : std::as_const(FLoaded))
             if (c)
                 c->Loaded();
     } catch (...) {
+        release();
         ClearLoadingState();
         throw;
     }
+    release();
 }
 
 void TReader::ClearLoadingState()
@@ -1195,11 +1485,25 @@ void TReader::ReadComponentChild(TComponent *Parent)
     Enter();
     quint8 flags;
     int childPos;
-    ReadPrefix(flags, childPos);
-    const QByteArray className = ReadStr();
-    const QString name = QString::fromLatin1(ReadStr());
-    if (!name.isEmpty() && !IsValidIdent(name))
-        Error(QStringLiteral("μη έγκυρο όνομα στοιχείου «%1»").arg(name));
+    QByteArray className;
+    QString name;
+    if (auto known = FMemo ? FMemo->Headers.constFind(FPos) : QHash<qsizetype, TDesignMemo::Header>::const_iterator();
+        FMemo && known != FMemo->Headers.constEnd()) {
+        flags = known->Flags;
+        childPos = known->ChildPos;
+        className = known->ClassName;
+        name = known->Name;
+        FPos = known->End;
+    } else {
+        const qsizetype start = FPos;
+        ReadPrefix(flags, childPos);
+        className = ReadStr();
+        name = QString::fromLatin1(ReadStr());
+        if (!name.isEmpty() && !IsValidIdent(name))
+            Error(QStringLiteral("μη έγκυρο όνομα στοιχείου «%1»").arg(name));
+        if (FMemo)
+            FMemo->Headers.insert(start, {flags, childPos, className, name, FPos});
+    }
     if (++FComponentCount > FLimits.MaxComponents)
         Error(QStringLiteral("υπερβολικά πολλά στοιχεία"));
 
@@ -1275,8 +1579,54 @@ void TReader::ReadProperties(TPersistent *Instance)
     ReadListEnd();
 }
 
+bool TReader::ReplayProperty(TPersistent *Instance)
+{
+    auto it = FMemo->Properties.constFind({FPos, Instance->metaObject()});
+    if (it == FMemo->Properties.constEnd())
+        return false;
+    const TDesignMemo::Property &r = *it;
+    QObject *obj = Instance;
+    for (const auto &[prop, cls] : r.Way) {
+        obj = ReadPointer(*prop, obj);
+        if (!obj || obj->metaObject() != cls)
+            return false;
+    }
+    const PropPlan &p = *r.Target;
+    switch (r.Do) {
+    case TDesignMemo::Action::Write:
+        if (!WriteValue(p, obj, r.Value))
+            return false;
+        break;
+    case TDesignMemo::Action::Bind:
+    case TDesignMemo::Action::Clear: {
+        QVariant v = p.Prop.read(obj);
+        TMethod *m = EventFromVariant(v);
+        if (!m)
+            return false;
+        if (r.Do == TDesignMemo::Action::Clear)
+            m->Clear();
+        else if (!m->Bind(FLookupRoot, r.Name))
+            return false;
+        if (!p.Prop.write(obj, v))
+            return false;
+        break;
+    }
+    case TDesignMemo::Action::Fixup:
+        if (FFixups.size() > FLimits.MaxComponents * 4)
+            return false;
+        FFixups.append(Fixup{obj, &p, QString::fromLatin1(r.Name), FLookupRoot, r.Path});
+        break;
+    }
+    FPos = r.End;
+    return true;
+}
+
 void TReader::ReadProperty(TPersistent *Instance)
 {
+    if (FMemo && ReplayProperty(Instance))
+        return;
+    const qsizetype start = FPos;
+    TDesignMemo::Property memo;
     const QByteArray path = ReadStr();
     if (path.isEmpty())
         Error(QStringLiteral("κενό όνομα ιδιότητας"));
@@ -1301,6 +1651,7 @@ void TReader::ReadProperty(TPersistent *Instance)
             obj = static_cast<TPersistent *>(ReadPointer(plan.Props[idx], obj));
             if (!obj)
                 Error(QStringLiteral("η ιδιότητα %1 δεν υπάρχει").arg(QString::fromLatin1(path)));
+            memo.Way.append({&plan.Props[idx], obj->metaObject()});
         }
         last = parts.last();
     }
@@ -1319,31 +1670,34 @@ void TReader::ReadProperty(TPersistent *Instance)
         return;
     }
     const PropPlan &p = plan.Props[idx];
+    memo.Target = &p;
     if (!p.Prop.isWritable() && p.Kind != PropKind::Collection && p.Kind != PropKind::SubObject)
         Error(QStringLiteral("η ιδιότητα %1 δεν μπορεί να οριστεί").arg(pathText()));
-    bool ok = true;
+    // A plain value is written at the end (and remembered for a design's next reading).
+    QVariant value;
+    bool remember = FMemo != nullptr;
     switch (p.Kind) {
     case PropKind::Int: {
         const qint64 v = ReadInteger();
         if (v < INT32_MIN || v > INT32_MAX)
             bad();
-        ok = p.Prop.write(obj, QVariant(int(v)));
+        value = QVariant(int(v));
         break;
     }
     case PropKind::Int64:
-        ok = p.Prop.write(obj, QVariant(ReadInteger()));
+        value = QVariant(ReadInteger());
         break;
     case PropKind::Bool:
-        ok = p.Prop.write(obj, QVariant(ReadBoolean()));
+        value = QVariant(ReadBoolean());
         break;
     case PropKind::Float:
-        ok = p.Prop.write(obj, QVariant(double(ReadFloat())));
+        value = QVariant(double(ReadFloat()));
         break;
     case PropKind::Currency:
-        ok = p.Prop.write(obj, QVariant::fromValue(ReadCurrency()));
+        value = QVariant::fromValue(ReadCurrency());
         break;
     case PropKind::String:
-        ok = p.Prop.write(obj, QVariant(ReadString()));
+        value = QVariant(ReadString());
         break;
     case PropKind::Enum: {
         qint64 v = 0;
@@ -1361,7 +1715,7 @@ void TReader::ReadProperty(TPersistent *Instance)
         } else {
             bad();
         }
-        ok = p.Prop.write(obj, IntToEnum(p.Prop.metaType(), v));
+        value = IntToEnum(p.Prop.metaType(), v);
         break;
     }
     case PropKind::Set: {
@@ -1380,7 +1734,7 @@ void TReader::ReadProperty(TPersistent *Instance)
                 bad();
             v |= bit;
         }
-        ok = p.Prop.write(obj, IntToEnum(p.Prop.metaType(), v));
+        value = IntToEnum(p.Prop.metaType(), v);
         break;
     }
     case PropKind::Event: {
@@ -1392,28 +1746,36 @@ void TReader::ReadProperty(TPersistent *Instance)
         if (t == vaNil) {
             ReadValue();
             m->Clear();
+            memo.Do = TDesignMemo::Action::Clear;
         } else if (t == vaIdent) {
             const QByteArray handler = ReadIdent();
             if (!m->Bind(FLookupRoot, handler))
                 Error(QStringLiteral("η μέθοδος %1 δεν υπάρχει στο %2 με παραμέτρους %3")
                           .arg(QString::fromLatin1(handler), FLookupRoot->ClassName(),
                                QString::fromLatin1(m->Signature().Text())));
+            memo.Do = TDesignMemo::Action::Bind;
+            memo.Name = handler;
         } else {
             bad();
         }
-        ok = p.Prop.write(obj, v);
+        if (!p.Prop.write(obj, v))
+            bad();
         break;
     }
     case PropKind::Reference: {
         const TValueType t = NextValue();
         if (t == vaNil) {
             ReadValue();
-            ok = WritePointer(p, obj, nullptr);
+            QObject *none = nullptr;
+            value = QVariant(p.Prop.metaType(), &none);
         } else if (t == vaIdent) {
             const QByteArray ref = ReadIdent();
             if (FFixups.size() > FLimits.MaxComponents * 4)
                 Error(QStringLiteral("υπερβολικά πολλές αναφορές"));
-            FFixups.append(Fixup{obj, p.Index, QString::fromLatin1(ref), FLookupRoot, path});
+            FFixups.append(Fixup{obj, &p, QString::fromLatin1(ref), FLookupRoot, path});
+            memo.Do = TDesignMemo::Action::Fixup;
+            memo.Name = ref;
+            memo.Path = path;
         } else {
             bad();
         }
@@ -1424,14 +1786,25 @@ void TReader::ReadProperty(TPersistent *Instance)
         if (!coll)
             bad();
         ReadCollection(coll);
+        remember = false;
         break;
     }
     case PropKind::SubObject:
     case PropKind::Other:
         bad();
     }
-    if (!ok)
-        bad();
+    if (value.isValid()) {
+        if (!p.Prop.write(obj, value))
+            bad();
+        // Kept in the property's own type, to be written straight without conversion.
+        memo.Value = value;
+        if (!memo.Value.convert(p.Type))
+            remember = false;
+    }
+    if (remember) {
+        memo.End = FPos;
+        FMemo->Properties.insert({start, Instance->metaObject()}, memo);
+    }
 }
 
 void TReader::ReadCollection(TCollection *Collection)
@@ -1504,17 +1877,15 @@ void TReader::ResolveFixups()
             if (root && !compName.contains(u'.'))
                 target = root->FindComponent(compName);
         }
-        const QMetaObject *mo = f.Instance->metaObject();
-        const QMetaProperty prop = mo->property(f.PropIndex);
+        const PropPlan &p = *static_cast<const PropPlan *>(f.Property);
         if (!target)
             Error(QStringLiteral("δεν βρέθηκε το στοιχείο «%1» (ιδιότητα %2)")
                       .arg(f.Name, QString::fromLatin1(f.PropName)));
-        const QMetaObject *want = prop.metaType().metaObject();
-        if (!want || !target->metaObject()->inherits(want))
+        if (!p.PointeeClass || !target->metaObject()->inherits(p.PointeeClass))
             Error(QStringLiteral("το στοιχείο «%1» δεν είναι του σωστού τύπου για την ιδιότητα %2")
                       .arg(f.Name, QString::fromLatin1(f.PropName)));
         QObject *value = target;
-        if (!prop.write(f.Instance, QVariant(prop.metaType(), &value)))
+        if (!WriteValue(p, f.Instance, QVariant(p.Type, &value)))
             Error(QStringLiteral("μη έγκυρη τιμή για την ιδιότητα %1").arg(QString::fromLatin1(f.PropName)));
     }
     FFixups.clear();
@@ -1541,6 +1912,32 @@ void WriteDescendent(QIODevice &Stream, TComponent *Instance, TComponent *Ancest
 QByteArray WriteComponent(TComponent *Instance)
 {
     return WriteDescendent(Instance, nullptr);
+}
+
+QHash<QByteArray, int> ComponentClassCounts(const QByteArray &Data, const TReaderLimits &Limits)
+{
+    TReader r(Data, Limits);
+    QHash<QByteArray, int> counts;
+    const std::function<void()> component = [&] {
+        r.Enter();
+        quint8 flags;
+        int childPos;
+        r.ReadPrefix(flags, childPos);
+        ++counts[r.ReadStr()];
+        r.ReadStr();
+        while (!r.EndOfList()) {
+            r.ReadStr();
+            r.SkipValue();
+        }
+        r.ReadListEnd();
+        while (!r.EndOfList())
+            component();
+        r.ReadListEnd();
+        r.Leave();
+    };
+    r.ReadSignature();
+    component();
+    return counts;
 }
 
 void ReadComponent(const QByteArray &Data, TComponent *Instance)
@@ -2206,36 +2603,47 @@ QByteArray ObjectBinaryToText(const QByteArray &Binary, const TReaderLimits &Lim
 
 namespace
 {
-QHash<QString, QByteArray> &ResourceCache()
+} // namespace
+
+// A form resource in binary form, with what its readings learned.
+struct TReader::TDesign {
+    QByteArray Binary;
+    TDesignMemo Memo;
+};
+
+namespace
+{
+QHash<QString, std::shared_ptr<TReader::TDesign>> &ResourceCache()
 {
     // Never freed: components and events may outlive static destruction at exit.
-    static auto *cache = new QHash<QString, QByteArray>;
+    static auto *cache = new QHash<QString, std::shared_ptr<TReader::TDesign>>;
     return *cache;
 }
 
-bool LoadResource(const QString &path, QByteArray &binary)
+std::shared_ptr<TReader::TDesign> LoadResource(const QString &path)
 {
     auto it = ResourceCache().constFind(path);
-    if (it != ResourceCache().constEnd()) {
-        binary = *it;
-        return true;
-    }
+    if (it != ResourceCache().constEnd())
+        return *it;
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
-        return false;
+        return nullptr;
     const QByteArray data = f.readAll();
-    binary = data.startsWith(Signature) ? data : ObjectTextToBinary(data);
-    ResourceCache().insert(path, binary);
-    return true;
+    auto design = std::make_shared<TReader::TDesign>();
+    design->Binary = data.startsWith(Signature) ? data : ObjectTextToBinary(data);
+    ResourceCache().insert(path, design);
+    return design;
 }
 } // namespace
 
 void ReadComponentResource(const QString &Path, TComponent *Instance)
 {
-    QByteArray binary;
-    if (!LoadResource(Path, binary))
+    const std::shared_ptr<TReader::TDesign> design = LoadResource(Path);
+    if (!design)
         throw EReadError(QStringLiteral("Δεν βρέθηκε ο πόρος φόρμας %1").arg(Path));
-    ReadComponent(binary, Instance);
+    TReader reader(design->Binary);
+    reader.FMemo = &design->Memo;
+    reader.ReadRootComponent(Instance);
 }
 
 bool InitInheritedComponent(TComponent *Instance, const QMetaObject *RootAncestor)
@@ -2254,10 +2662,11 @@ bool InitInheritedComponent(TComponent *Instance, const QMetaObject *RootAncesto
             path = QString::fromUtf8(mo->classInfo(ci).value());
         else
             path = QStringLiteral(":/forms/%1.dfm").arg(QString::fromLatin1(mo->className()));
-        QByteArray binary;
-        if (!LoadResource(path, binary))
+        const std::shared_ptr<TReader::TDesign> design = LoadResource(path);
+        if (!design)
             continue;
-        TReader reader(binary);
+        TReader reader(design->Binary);
+        reader.FMemo = &design->Memo;
         reader.ReadRootComponent(Instance);
         Instance->SetDesignClass(mo);
         any = true;

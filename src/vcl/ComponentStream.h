@@ -127,10 +127,21 @@ public:
     void DefineBinaryProperty(const QString &Name, std::function<void(const QByteArray &)> ReadData,
                               std::function<QByteArray()> WriteData, bool HasData) override;
 
+    // An untouched instance of T, made without owner at the first request of this write and shared by every
+    // component written against it (writing only reads it); it goes with the writer.
+    template <class T> T *FreshInstance()
+    {
+        for (const std::unique_ptr<TComponent> &c : FFresh)
+            if (c->metaObject() == &T::staticMetaObject)
+                return static_cast<T *>(c.get());
+        FFresh.push_back(std::make_unique<T>(nullptr));
+        return static_cast<T *>(FFresh.back().get());
+    }
+
 private:
     void WriteProperties(TPersistent *Instance);
     void WritePrefix(quint8 Flags, int ChildPos);
-    QString ReferenceName(TComponent *Value, TComponent *LookupRoot) const;
+    struct TAncestorValues;
 
     QByteArray &FBuffer;
     TComponent *FRootAncestor = nullptr;
@@ -141,6 +152,8 @@ private:
     QList<TComponent *> FAncestorList;   // children of the ancestor at the current level
     QHash<TNameKey, int> FAncestorIndex; // their names
     int FChildPos = 0;
+    std::vector<std::unique_ptr<TComponent>> FFresh;
+    std::unique_ptr<TAncestorValues> FAncestorValues;
 };
 
 class TReader : public TFiler
@@ -168,6 +181,8 @@ public:
     QString ReadString();
     QByteArray ReadIdent();
     QByteArray ReadStr();
+    // Passes over the next value, whatever its type, checking it as the reading would.
+    void SkipValue();
     qsizetype Position() const { return FPos; }
     // Back to an earlier position (to read a value again with another reader).
     void Seek(qsizetype Pos) { FPos = std::clamp<qsizetype>(Pos, 0, FData.size()); }
@@ -186,7 +201,14 @@ public:
     // Raises EReadError with the position.
     [[noreturn]] void Error(const QString &Message) const;
 
+    // A form resource and what reading it learned (so that later instances read it without looking names up).
+    struct TDesign;
+
 private:
+    friend bool InitInheritedComponent(TComponent *Instance, const QMetaObject *RootAncestor);
+    friend void ReadComponentResource(const QString &Path, TComponent *Instance);
+    struct TDesignMemo;
+    bool ReplayProperty(TPersistent *Instance);
     void ReadComponentChild(TComponent *Parent);
     void ReadProperties(TPersistent *Instance);
     void ReadProperty(TPersistent *Instance);
@@ -196,7 +218,7 @@ private:
 
     struct Fixup {
         QPointer<QObject> Instance;
-        int PropIndex;
+        const void *Property; // how the reference is written (the reader's plan of the property)
         QString Name;
         QPointer<TComponent> LookupRoot;
         QByteArray PropName;
@@ -217,6 +239,7 @@ private:
     const void *FLastPlan = nullptr; // where the last property was found, to find the next one fast
     int FLastIndex = -1;             // property whose value is being read, named in errors
     bool FPropHandled = false;
+    TDesignMemo *FMemo = nullptr; // reading a form design: what earlier readings of it learned
 };
 
 // Writes Instance as a binary stream against Ancestor (nullptr: against the declared defaults).
@@ -225,6 +248,9 @@ void WriteDescendent(QIODevice &Stream, TComponent *Instance, TComponent *Ancest
 QByteArray WriteComponent(TComponent *Instance);
 // Reads a binary stream into the existing Instance (see TReader::ReadRootComponent).
 void ReadComponent(const QByteArray &Data, TComponent *Instance);
+// How many components of each class a binary stream holds, found without building any (raises EReadError
+// when the stream is damaged); a reader can refuse a stream before the costly work.
+QHash<QByteArray, int> ComponentClassCounts(const QByteArray &Data, const TReaderLimits &Limits = {});
 void ReadComponent(QIODevice &Stream, TComponent *Instance);
 
 // Text form <-> binary stream. Both raise EReadError on malformed input.

@@ -180,7 +180,7 @@ void TControl::InitPeer(QWidget *peer)
     if (FCursor != crDefault)
         SetCursor(FCursor);
     if (FParent)
-        peer->setVisible(FVisible);
+        ShowPeer(peer, FVisible);
 }
 
 void TControl::SetParent(TWinControl *AParent)
@@ -292,7 +292,7 @@ void TControl::SetVisible(bool v)
         return;
     FVisible = v;
     if (!FPeer.isNull() && (FParent || !v))
-        FPeer->setVisible(v);
+        ShowPeer(FPeer.data(), v);
     RequestAlign();
 }
 
@@ -562,6 +562,8 @@ TWinControl::TWinControl(TComponent *AOwner) : TControl(AOwner)
 
 TWinControl::~TWinControl()
 {
+    // From here on this control and what it owns are on their way out (the controls on it go first).
+    Destroying();
     DetachPeer();
     if (Screen() && Screen()->ActiveControl() == this)
         Screen()->SetActiveControl(nullptr);
@@ -609,7 +611,7 @@ void TWinControl::AttachChildPeer(TControl *AControl)
         peer->setParent(container);
         peer->setGeometry(AControl->FLeft, AControl->FTop, AControl->FWidth, AControl->FHeight);
     }
-    peer->setVisible(AControl->FVisible);
+    AControl->ShowPeer(peer, AControl->FVisible);
 }
 
 void TWinControl::RemoveControl(TControl *AControl)

@@ -273,6 +273,8 @@ protected:
     virtual QWidget *CreatePeer();
     // Applies the control's state to a freshly created peer.
     virtual void InitPeer(QWidget *peer);
+    // Shows or hides the peer as Visible says; a control whose container decides what is shown leaves it.
+    virtual void ShowPeer(QWidget *peer, bool v) { peer->setVisible(v); }
     virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
     virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
     virtual void MouseMove(TShiftState Shift, int X, int Y);
@@ -359,6 +361,8 @@ public:
 
     void DisableAlign() { ++FAlignLevel; }
     void EnableAlign();
+    void HoldUpdates() override { DisableAlign(); }
+    void ReleaseUpdates() override { EnableAlign(); }
     void Realign();
     bool AlignDisabled() const { return FAlignLevel > 0; }
     // Realigns after AControl moved or resized (or all children when null).

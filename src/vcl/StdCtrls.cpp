@@ -369,6 +369,14 @@ TEdit::TEdit(TComponent *AOwner) : TWinControl(AOwner)
     SetColor(clWindow);
 }
 
+// The line edit outlives this object by the base destructors and may still validate (a focus change while it
+// goes); its validator must not reach back into a TEdit that is gone.
+TEdit::~TEdit()
+{
+    if (HandleAllocated())
+        LineEdit()->setValidator(nullptr);
+}
+
 QWidget *TEdit::CreatePeer()
 {
     auto *edit = new TPeer<QLineEdit>(this);

@@ -140,6 +140,7 @@ class TEdit : public TWinControl
 
 public:
     explicit TEdit(TComponent *AOwner);
+    ~TEdit() override;
     QLineEdit *LineEdit();
     QString GetText() const override;
     void SetText(const QString &v) override;

@@ -132,6 +132,12 @@ TEST(XFrameStream, RoundTripRestoresBoxesLinksAndSizes)
     EXPECT_EQ(street->Borders(), TXFrameBorderStyle(rsLeft | rsTop));
     street->Click();
     EXPECT_EQ(copy.Clicks, 1);
+    // Laid out once everything was read: every box stands where it stood in the page that was written.
+    for (TXFrame *box : page->findChildren<TXFrame *>()) {
+        auto *read = qobject_cast<TXFrame *>(copy.FindComponent(box->Name()));
+        ASSERT_NE(read, nullptr) << qPrintable(box->Name());
+        EXPECT_EQ(read->BoundsRect(), box->BoundsRect()) << qPrintable(box->Name());
+    }
 
     // Written against a fresh copy of itself, nothing but the root is stored.
     TBoxPage fresh(nullptr);

@@ -224,6 +224,50 @@ TEST_F(DataSetTest, DataLinksFollowStateAndCountedDisabling)
     EXPECT_FALSE(link.Active());
 }
 
+// A passive link (a box that does not follow the dataset) hears nothing, yet finds its field whenever asked,
+// also after the table was closed and opened again, and forgets a source that goes.
+TEST_F(DataSetTest, PassiveLinksHearNoEventsAndFindTheirFieldWhenAsked)
+{
+    TTable *t = Table();
+    auto *ds = new TDataSource(&owner);
+    ds->SetDataSet(t);
+    struct Link : TFieldDataLink {
+        int changes = 0;
+    } active, passive;
+    for (Link *l : {&active, &passive}) {
+        l->OnDataChange = [l](TFieldDataLink *) { ++l->changes; };
+        l->SetFieldName(QStringLiteral("ΕΠΩΝΥΜΟ"));
+    }
+    passive.SetPassive(true);
+    active.SetDataSource(ds);
+    passive.SetDataSource(ds);
+    EXPECT_EQ(passive.Field(), nullptr);
+    t->Open();
+    ASSERT_NE(passive.Field(), nullptr);
+    EXPECT_EQ(passive.Field(), t->FieldByName(QStringLiteral("ΕΠΩΝΥΜΟ")));
+    active.changes = passive.changes = 0;
+    t->Next();
+    t->DisableControls();
+    t->Lookup(QStringLiteral("ΚΩΔ"), QStringLiteral("001"), QStringLiteral("ΕΠΩΝΥΜΟ"));
+    t->EnableControls();
+    EXPECT_GE(active.changes, 2);
+    EXPECT_EQ(passive.changes, 0);
+    t->Close();
+    EXPECT_EQ(passive.Field(), nullptr);
+    t->Open();
+    EXPECT_EQ(passive.Field(), t->FieldByName(QStringLiteral("ΕΠΩΝΥΜΟ")));
+    // Turning passive later moves the link between the source's lists.
+    active.SetPassive(true);
+    active.changes = 0;
+    t->Next();
+    EXPECT_EQ(active.changes, 0);
+    EXPECT_NE(active.Field(), nullptr);
+    delete ds;
+    EXPECT_EQ(passive.DataSource(), nullptr);
+    EXPECT_EQ(active.DataSource(), nullptr);
+    EXPECT_EQ(passive.Field(), nullptr);
+}
+
 TEST_F(DataSetTest, LookupAndCalculatedFields)
 {
     TTableStore::CreateFile(dir.filePath(QStringLiteral("Rates.db")),

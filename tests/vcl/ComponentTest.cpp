@@ -14,13 +14,33 @@ public:
     using TComponent::TComponent;
     QStringList Heard;
     QList<TComponent *> Removed;
+    QList<TComponent *> *RemovedOutside = nullptr; // kept where it outlives the listener
+    void Notification(TComponent *AComponent, TOperation Operation) override
+    {
+        TComponent::Notification(AComponent, Operation);
+        if (Operation == opRemove) {
+            Removed << AComponent;
+            if (RemovedOutside)
+                *RemovedOutside << AComponent;
+        }
+        Heard << QStringLiteral("%1:%2").arg(Operation == opInsert ? "ins" : "rem", AComponent->Name());
+    }
+};
+
+// Writes its name to a shared log whenever it hears of a removal.
+class TOrderListener : public TComponent
+{
+public:
+    TOrderListener(TComponent *AOwner, QStringList *Log) : TComponent(AOwner), FLog(Log) {}
     void Notification(TComponent *AComponent, TOperation Operation) override
     {
         TComponent::Notification(AComponent, Operation);
         if (Operation == opRemove)
-            Removed << AComponent;
-        Heard << QStringLiteral("%1:%2").arg(Operation == opInsert ? "ins" : "rem", AComponent->Name());
+            *FLog << Name();
     }
+
+private:
+    QStringList *FLog;
 };
 
 class TLogged : public TComponent
@@ -85,7 +105,8 @@ TEST(Component, InsertAndRemoveAreToldToEveryComponentOfTheOwner)
     EXPECT_EQ(l1->Heard.last(), QStringLiteral("ins:C"));
     EXPECT_EQ(l2->Heard.last(), QStringLiteral("ins:C"));
     EXPECT_EQ(inner->Heard.last(), QStringLiteral("ins:C"));
-    EXPECT_EQ(l1->Heard.count(QStringLiteral("ins:")), 1); // L2 arrived, before it was named
+    // Nothing of L2 while it was being made: not yet of its class, it was no news.
+    EXPECT_EQ(l1->Heard, QStringList{QStringLiteral("ins:C")});
     delete c;
     EXPECT_EQ(l1->Heard.last(), QStringLiteral("rem:C"));
     EXPECT_EQ(root.ComponentCount(), 2);
@@ -108,6 +129,84 @@ TEST(Component, FreeNotificationAcrossOwners)
     box->Removed.clear();
     delete s2;
     EXPECT_TRUE(box->Removed.isEmpty());
+}
+
+// A frame on a form names its own parts: they hear of what comes and goes in the frame, not in the form
+// (each page added to a declaration would otherwise reach every box of every earlier page).
+TEST(Component, AnInlineFramesPartsHearOnlyOfTheFrame)
+{
+    TComponent form(nullptr);
+    auto *sibling = new TListener(&form);
+    auto *frame = new TListener(&form);
+    frame->SetInline(true);
+    auto *part = new TListener(frame);
+    part->SetName(QStringLiteral("Part"));
+    sibling->Heard.clear();
+    frame->Heard.clear();
+    part->Heard.clear();
+    auto *other = new TComponent(nullptr);
+    other->SetName(QStringLiteral("Other"));
+    form.InsertComponent(other);
+    EXPECT_EQ(sibling->Heard, QStringList{QStringLiteral("ins:Other")});
+    EXPECT_EQ(frame->Heard, QStringList{QStringLiteral("ins:Other")});
+    EXPECT_TRUE(part->Heard.isEmpty());
+    auto *inner = new TComponent(nullptr);
+    inner->SetName(QStringLiteral("Inner"));
+    frame->InsertComponent(inner);
+    EXPECT_EQ(part->Heard, QStringList{QStringLiteral("ins:Inner")});
+    delete inner;
+    EXPECT_EQ(part->Heard.last(), QStringLiteral("rem:Inner"));
+    delete other;
+    EXPECT_EQ(frame->Heard.last(), QStringLiteral("rem:Other"));
+    EXPECT_EQ(part->Heard.last(), QStringLiteral("rem:Inner"));
+}
+
+// Freeing an owner: a component that a component of the same owner asked to hear of is announced to the
+// owner's components; one that only components elsewhere asked to hear of tells just those.
+TEST(Component, FreedOwnerAnnouncesOnlyWhatItsOwnComponentsAskedFor)
+{
+    TComponent module(nullptr);
+    auto *elsewhere = new TListener(&module);
+    QList<TComponent *> heardByListener;
+    {
+        TComponent form(nullptr);
+        auto *listener = new TListener(&form);
+        auto *watched = new TComponent(&form);
+        watched->SetName(QStringLiteral("Watched"));
+        watched->FreeNotification(listener);
+        auto *bound = new TComponent(&form);
+        bound->SetName(QStringLiteral("Bound"));
+        bound->FreeNotification(elsewhere);
+        listener->Heard.clear();
+        listener->RemovedOutside = &heardByListener;
+    }
+    EXPECT_EQ(heardByListener.size(), 1); // Watched, not Bound
+    ASSERT_EQ(elsewhere->Removed.size(), 1);
+    EXPECT_EQ(elsewhere->Heard.last(), QStringLiteral("rem:Bound")); // Bound itself is gone
+}
+
+// A source bound to many boxes hears of each one's end, in any order, and tells the rest once each, the
+// last bound first.
+TEST(Component, FreeNotificationListsStayInOrderThroughRemovals)
+{
+    QStringList told;
+    TComponent form(nullptr), module(nullptr);
+    auto *source = new TComponent(&module);
+    QList<TComponent *> boxes;
+    for (int i = 0; i < 100; ++i) {
+        auto *box = new TOrderListener(&form, &told);
+        box->SetName(QStringLiteral("Box%1").arg(i));
+        source->FreeNotification(box);
+        boxes << box;
+    }
+    source->FreeNotification(boxes[50]); // asked twice
+    for (int i = 0; i < 100; ++i)
+        if (i % 10 != 0)
+            delete boxes[i]; // (the boxes beside it hear of it from the form)
+    told.clear();
+    delete source;
+    EXPECT_EQ(told, (QStringList{"Box90", "Box80", "Box70", "Box60", "Box50", "Box40", "Box30", "Box20", "Box10",
+                                 "Box0"}));
 }
 
 TEST(Component, DestructionOrderIsReverseCreation)

@@ -4,6 +4,7 @@
 #include "vcl/Forms.h"
 #include "vcl/StdCtrls.h"
 
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -262,35 +263,175 @@ TEST(ControlsLifetime, ParentFreesChildrenOwnerForgetsThem)
     form.reset();
 }
 
-TEST(PageControl, SheetsBecomeTabsInOrder)
+namespace
+{
+// Counts the removals it hears of, in a counter that outlives it.
+class TRemovalCounter : public TPanel
+{
+public:
+    TRemovalCounter(TComponent *AOwner, int *Heard) : TPanel(AOwner), FHeard(Heard) {}
+    void Notification(TComponent *AComponent, TOperation Operation) override
+    {
+        TPanel::Notification(AComponent, Operation);
+        if (Operation == opRemove)
+            ++*FHeard;
+    }
+
+private:
+    int *FHeard;
+};
+} // namespace
+
+// A window being freed frees the controls on it without telling each the end of every other (which made
+// closing a declaration quadratic); only a control that another asked to hear of is announced.
+TEST(ControlsLifetime, AFreedWindowsControlsLeaveQuietlyUnlessOneAskedToHear)
+{
+    int heard = 0;
+    {
+        auto form = std::make_unique<TForm>(nullptr);
+        form->Show();
+        std::vector<TRemovalCounter *> panels;
+        for (int i = 0; i < 40; ++i) {
+            panels.push_back(new TRemovalCounter(form.get(), &heard));
+            panels.back()->SetParent(form.get());
+        }
+        // The last, freed first, is watched by the first.
+        panels.back()->FreeNotification(panels.front());
+    }
+    EXPECT_EQ(heard, 39);
+}
+
+namespace
+{
+// What the tab widget shows: each tab's text, the current tab marked with *, the shown sheets' captions.
+QString TabsOf(TPageControl *pc)
+{
+    QTabWidget *tabs = pc->TabWidget();
+    QStringList items;
+    for (int i = 0; i < tabs->count(); ++i)
+        items << (i == tabs->currentIndex() ? QStringLiteral("*") : QString()) + tabs->tabText(i);
+    QStringList shown;
+    for (int i = 0; i < pc->PageCount(); ++i) {
+        TTabSheet *s = pc->Pages(i);
+        if (s->HandleAllocated() && s->Peer()->isVisible())
+            shown << s->Caption();
+        // The tab widget's page at the tab of a sheet is that sheet.
+        const int tab = tabs->indexOf(s->Peer());
+        if (tab >= 0 && tabs->tabText(tab) != s->Caption())
+            items << QStringLiteral("wrong text at ") + QString::number(tab);
+    }
+    return items.join(u' ') + QStringLiteral(" | ") + shown.join(u' ');
+}
+
+TTabSheet *AddSheet(TForm &Form, TPageControl *Pc, const QString &Caption)
+{
+    auto *s = new TTabSheet(&Form);
+    s->SetCaption(Caption);
+    s->SetPageControl(Pc);
+    // Something on the sheet, so that the sheet's widget is made with children.
+    auto *panel = new TPanel(&Form);
+    panel->SetParent(s);
+    return s;
+}
+} // namespace
+
+TEST(PageControl, TabsFollowEachChangeAndOnlyTheActiveSheetIsShown)
 {
     TForm form(nullptr);
+    form.SetBounds(0, 0, 400, 300);
     auto *pc = new TPageControl(&form);
     pc->SetParent(&form);
-    std::vector<TTabSheet *> sheets;
-    for (int i = 1; i <= 3; ++i) {
-        auto *s = new TTabSheet(&form);
-        s->SetCaption(QStringLiteral("Σελίδα %1").arg(i));
-        s->SetPageControl(pc);
-        sheets.push_back(s);
-    }
+    pc->SetAlign(alClient);
     form.Show();
-    EXPECT_EQ(pc->PageCount(), 3);
-    EXPECT_EQ(pc->ActivePage(), sheets[0]);
-    EXPECT_EQ(pc->TabWidget()->count(), 3);
-    EXPECT_EQ(pc->TabWidget()->tabText(2), "Σελίδα 3");
+    QCoreApplication::processEvents();
+    TTabSheet *a = AddSheet(form, pc, QStringLiteral("A"));
+    TTabSheet *b = AddSheet(form, pc, QStringLiteral("B"));
+    TTabSheet *c = AddSheet(form, pc, QStringLiteral("C"));
+    TTabSheet *d = AddSheet(form, pc, QStringLiteral("D"));
     int changes = 0;
     pc->OnChange = [&](TObject *) { ++changes; };
-    pc->TabWidget()->setCurrentIndex(1);
-    EXPECT_EQ(pc->ActivePage(), sheets[1]);
+    EXPECT_EQ(pc->ActivePage(), a);
+    EXPECT_EQ(TabsOf(pc), QStringLiteral("*A B C D | A"));
+
+    pc->SetActivePage(c);
+    EXPECT_EQ(TabsOf(pc), QStringLiteral("A B *C D | C"));
+    b->SetCaption(QStringLiteral("B2"));
+    EXPECT_EQ(TabsOf(pc), QStringLiteral("A B2 *C D | C"));
+    d->SetPageIndex(0);
+    EXPECT_EQ(pc->Pages(0), d);
+    EXPECT_EQ(TabsOf(pc), QStringLiteral("D A B2 *C | C"));
+    b->SetTabVisible(false);
+    EXPECT_EQ(TabsOf(pc), QStringLiteral("D A *C | C"));
+    b->SetTabVisible(true);
+    EXPECT_EQ(TabsOf(pc), QStringLiteral("D A B2 *C | C"));
+    EXPECT_EQ(changes, 0); // changes made by the program are no choice of the user
+
+    // The user picks a tab.
+    QTabBar *bar = pc->TabWidget()->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+    EXPECT_EQ(pc->ActivePage(), a);
     EXPECT_EQ(changes, 1);
-    sheets[2]->SetPageIndex(0);
-    EXPECT_EQ(pc->Pages(0), sheets[2]);
-    EXPECT_EQ(pc->TabWidget()->tabText(0), "Σελίδα 3");
-    delete sheets[1];
-    EXPECT_EQ(pc->PageCount(), 2);
-    EXPECT_EQ(pc->TabWidget()->count(), 2);
-    EXPECT_NE(pc->ActivePage(), nullptr);
+    EXPECT_EQ(TabsOf(pc), QStringLiteral("D *A B2 C | A"));
+
+    // The active sheet goes: the first one shows.
+    delete a;
+    EXPECT_EQ(pc->ActivePage(), d);
+    EXPECT_EQ(TabsOf(pc), QStringLiteral("*D B2 C | D"));
+    EXPECT_EQ(pc->PageCount(), 3);
+}
+
+// What a sheet holds gets its widgets when the sheet is first shown: many pages make no widgets nobody sees.
+TEST(PageControl, ASheetsControlsGetWidgetsWhenTheSheetIsFirstShown)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 400, 300);
+    auto *pc = new TPageControl(&form);
+    pc->SetParent(&form);
+    pc->SetAlign(alClient);
+    form.Show();
+    QCoreApplication::processEvents();
+    TTabSheet *a = AddSheet(form, pc, QStringLiteral("A"));
+    TTabSheet *b = AddSheet(form, pc, QStringLiteral("B"));
+    TTabSheet *c = AddSheet(form, pc, QStringLiteral("C"));
+    EXPECT_TRUE(a->Controls(0)->HandleAllocated());
+    EXPECT_FALSE(b->Controls(0)->HandleAllocated());
+    EXPECT_FALSE(c->Controls(0)->HandleAllocated());
+
+    QTabBar *bar = pc->TabWidget()->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+    ASSERT_TRUE(b->Controls(0)->HandleAllocated());
+    EXPECT_TRUE(b->Controls(0)->Peer()->isVisible());
+    EXPECT_EQ(b->Controls(0)->Peer()->parentWidget(), b->Peer());
+
+    // A widget asked for on a sheet not shown takes its place on the sheet, never a window of its own.
+    QWidget *panel = c->Controls(0)->Peer();
+    EXPECT_EQ(panel->parentWidget(), c->Peer());
+    EXPECT_FALSE(panel->isWindow());
+    EXPECT_FALSE(panel->isVisible());
+    pc->SetActivePage(c);
+    EXPECT_TRUE(panel->isVisible());
+}
+
+// Sheets made while the control has no widget yet (a document read before it is placed in the window)
+// keep the active page once the window is shown.
+TEST(PageControl, ActivePageSurvivesTheControlBeingShownLater)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 400, 300);
+    auto *pc = new TPageControl(&form);
+    pc->SetParent(&form);
+    pc->SetAlign(alClient);
+    for (const char *caption : {"A", "B", "C", "D"})
+        AddSheet(form, pc, QString::fromLatin1(caption));
+    pc->SetActivePageIndex(2);
+    ASSERT_FALSE(pc->HandleAllocated());
+    form.Show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(pc->ActivePageIndex(), 2);
+    EXPECT_EQ(TabsOf(pc), QStringLiteral("A B *C D | C"));
+    // The shown sheet fills the tab widget's page area.
+    EXPECT_EQ(pc->Pages(2)->Peer()->size(), pc->Pages(2)->Peer()->parentWidget()->contentsRect().size());
+    EXPECT_GT(pc->Pages(2)->Width(), 0);
 }
 
 TEST(Application, HintsAndDefaultExceptionHandler)

@@ -1,0 +1,34 @@
+// Start-up measured as a whole process: the window given is watched, and once its first paint is done the
+// process writes "painted" on its standard output and ends at once (what follows is no part of start-up).
+#pragma once
+
+#include <QEvent>
+#include <QObject>
+#include <QTimer>
+#include <QWidget>
+#include <cstdio>
+#include <unistd.h>
+
+class TFirstPaint : public QObject
+{
+public:
+    explicit TFirstPaint(QWidget *Window) { Window->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *, QEvent *Event) override
+    {
+        if (Event->type() == QEvent::Paint && !FSeen) {
+            FSeen = true;
+            // Reported once the paint itself has run.
+            QTimer::singleShot(0, [] {
+                std::fputs("painted\n", stdout);
+                std::fflush(stdout);
+                _exit(0);
+            });
+        }
+        return false;
+    }
+
+private:
+    bool FSeen = false;
+};
