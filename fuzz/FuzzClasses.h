@@ -3,6 +3,7 @@
 
 #include "vcl/ComponentStream.h"
 #include "vcl/Graphics.h"
+#include "vcl/VclUnits.h"
 
 namespace FuzzTypes
 {
@@ -134,6 +135,8 @@ public:
 inline void RegisterFuzzClasses()
 {
     static const bool done = [] {
+        // The class library's own classes too, as the program's start-up registers them.
+        InitializeVclUnits();
         RegisterClasses<TFuzzBox, TFuzzFrame>();
         return true;
     }();

@@ -90,7 +90,7 @@ object ApdData: TApdData
             Borders = [rsLeft, rsTop, rsBottom]
             Align = alLeft
             Alignment = taCenter
-            Layout = tlCenter
+            Layout = tlTop
             TabOrder = 1
             Sheme = ShemeH2
             ExtraHint = '  ΚΩΔΙΚΟΣ'
@@ -105,7 +105,7 @@ object ApdData: TApdData
             Borders = [rsLeft, rsTop, rsRight, rsBottom]
             Align = alClient
             Alignment = taCenter
-            Layout = tlCenter
+            Layout = tlTop
             TabOrder = 2
             Sheme = ShemeH2
             ExtraHint = '  ΠΕΡΙΓΡΑΦΗ'

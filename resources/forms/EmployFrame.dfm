@@ -1265,6 +1265,7 @@ object EmployFrame: TEmployFrame
         OnGetPrintText = DayCount39_1GetPrintText
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
+        FieldWidth = 1
       end
       object XIntegerFrame2: TXIntegerFrame
         Maping = mpLoMetricMaping
@@ -1279,6 +1280,7 @@ object EmployFrame: TEmployFrame
         OnChangeText = Payment2ChangeText
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
+        FieldWidth = 1
       end
       object XIntegerFrame3: TXIntegerFrame
         Maping = mpLoMetricMaping
@@ -1293,6 +1295,7 @@ object EmployFrame: TEmployFrame
         OnChangeText = Paeyment3ChangeText
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
+        FieldWidth = 1
       end
     end
     object Row33: TXFrame
@@ -1900,6 +1903,7 @@ object EmployFrame: TEmployFrame
         OnGetPrintText = DayCount39_1GetPrintText
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
+        FieldWidth = 2
       end
       object DayCount39_2: TXIntegerFrame
         Maping = mpLoMetricMaping
@@ -1915,6 +1919,7 @@ object EmployFrame: TEmployFrame
         OnGetPrintText = XDateFrame2GetPrintText
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
+        FieldWidth = 2
       end
       object DayCount39_3: TXIntegerFrame
         Maping = mpLoMetricMaping
@@ -1930,6 +1935,7 @@ object EmployFrame: TEmployFrame
         OnGetPrintText = XDateFrame3GetPrintText
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
+        FieldWidth = 2
       end
     end
     object Row40: TXFrame
@@ -1983,6 +1989,7 @@ object EmployFrame: TEmployFrame
         OnGetPrintText = DayCount39_1GetPrintText
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
+        FieldWidth = 10
       end
       object Payment2: TXCurrencyFrame
         Maping = mpLoMetricMaping
@@ -1999,6 +2006,7 @@ object EmployFrame: TEmployFrame
         OnGetPrintText = XDateFrame2GetPrintText
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
+        FieldWidth = 10
       end
       object Payment3: TXCurrencyFrame
         Maping = mpLoMetricMaping
@@ -2015,6 +2023,7 @@ object EmployFrame: TEmployFrame
         OnGetPrintText = XDateFrame3GetPrintText
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
+        FieldWidth = 10
       end
     end
     object Row41: TXFrame
@@ -2067,6 +2076,7 @@ object EmployFrame: TEmployFrame
         OnGetPrintText = DayCount39_1GetPrintText
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
+        FieldWidth = 10
       end
       object Apodoxes2: TXCurrencyFrame
         Maping = mpLoMetricMaping
@@ -2082,6 +2092,7 @@ object EmployFrame: TEmployFrame
         OnGetPrintText = XDateFrame2GetPrintText
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
+        FieldWidth = 10
       end
       object Apodoxes3: TXCurrencyFrame
         Maping = mpLoMetricMaping
@@ -2097,6 +2108,7 @@ object EmployFrame: TEmployFrame
         OnGetPrintText = XDateFrame3GetPrintText
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
+        FieldWidth = 10
       end
     end
     object Row42: TXFrame
@@ -2246,6 +2258,7 @@ object EmployFrame: TEmployFrame
         OnGetPrintText = DayCount39_1GetPrintText
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
+        FieldWidth = 2
       end
       object DayCount43_2: TXIntegerFrame
         Maping = mpLoMetricMaping
@@ -2261,6 +2274,7 @@ object EmployFrame: TEmployFrame
         OnGetPrintText = XDateFrame2GetPrintText
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
+        FieldWidth = 2
       end
       object DayCount43_3: TXIntegerFrame
         Maping = mpLoMetricMaping
@@ -2276,6 +2290,7 @@ object EmployFrame: TEmployFrame
         OnGetPrintText = XDateFrame3GetPrintText
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
+        FieldWidth = 2
       end
     end
     object Row44: TXFrame
@@ -2326,6 +2341,7 @@ object EmployFrame: TEmployFrame
         OnGetPrintText = DayCount39_1GetPrintText
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
+        FieldWidth = 10
       end
       object EisforesEmpolyer2: TXCurrencyFrame
         Maping = mpLoMetricMaping
@@ -2339,6 +2355,7 @@ object EmployFrame: TEmployFrame
         OnGetPrintText = XDateFrame2GetPrintText
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
+        FieldWidth = 10
       end
       object EisforesEmpolyer3: TXCurrencyFrame
         Maping = mpLoMetricMaping
@@ -2352,6 +2369,7 @@ object EmployFrame: TEmployFrame
         OnGetPrintText = XDateFrame3GetPrintText
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
+        FieldWidth = 10
       end
     end
     object Row45: TXFrame
@@ -2402,6 +2420,7 @@ object EmployFrame: TEmployFrame
         OnGetPrintText = DayCount39_1GetPrintText
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
+        FieldWidth = 10
       end
       object EisforesEmpolyee2: TXCurrencyFrame
         Maping = mpLoMetricMaping
@@ -2415,6 +2434,7 @@ object EmployFrame: TEmployFrame
         OnGetPrintText = XDateFrame2GetPrintText
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
+        FieldWidth = 10
       end
       object EisforesEmpolyee3: TXCurrencyFrame
         Maping = mpLoMetricMaping
@@ -2428,6 +2448,7 @@ object EmployFrame: TEmployFrame
         OnGetPrintText = XDateFrame3GetPrintText
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
+        FieldWidth = 10
       end
     end
     object Row46: TXFrame
@@ -2479,6 +2500,7 @@ object EmployFrame: TEmployFrame
         OnGetPrintText = DayCount39_1GetPrintText
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
+        FieldWidth = 11
       end
       object EisforesTotal2: TXCurrencyFrame
         Maping = mpLoMetricMaping
@@ -2493,6 +2515,7 @@ object EmployFrame: TEmployFrame
         OnGetPrintText = XDateFrame2GetPrintText
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
+        FieldWidth = 11
       end
       object EisforesTotal3: TXCurrencyFrame
         Maping = mpLoMetricMaping
@@ -2507,6 +2530,7 @@ object EmployFrame: TEmployFrame
         OnGetPrintText = XDateFrame3GetPrintText
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
+        FieldWidth = 11
       end
     end
     object XFrame13: TXFrame

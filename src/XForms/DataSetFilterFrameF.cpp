@@ -53,9 +53,7 @@ TDataSetFilterFrame::~TDataSetFilterFrame()
 void TDataSetFilterFrame::Notification(TComponent *AComponent, TOperation Operation)
 {
     TFrame::Notification(AComponent, Operation);
-    // Compared as plain objects: a dataset being freed is no longer of its class.
-    if (Operation == opRemove && AComponent && !FDataSet.isNull() &&
-        static_cast<QObject *>(AComponent) == FDataSetObject) {
+    if (Operation == opRemove && AComponent && AComponent == FDataSet.data()) {
         FDataSet.clear();
         FFilterField.clear();
     }
@@ -66,7 +64,6 @@ void TDataSetFilterFrame::SetDataSet(TDataSet *D)
     if (FDataSet && FDataSet != D)
         FDataSet->RemoveFreeNotification(this);
     FDataSet = D;
-    FDataSetObject = D;
     if (D)
         D->FreeNotification(this);
     FFilterField.clear();
@@ -81,7 +78,7 @@ void TDataSetFilterFrame::FillIndexList()
     TStrings *items = IndexCombo->Items();
     items->BeginUpdate();
     items->Clear();
-    if (auto *table = qobject_cast<TTable *>(FDataSet.data())) {
+    if (auto *table = qobject_cast<TTable *>(DataSet())) {
         TIndexDefs *defs = table->IndexDefs();
         for (int i = 0; i < defs->Count(); ++i) {
             const TIndexDef &d = (*defs)[i];
@@ -100,7 +97,7 @@ void TDataSetFilterFrame::FillFieldList()
     items->BeginUpdate();
     items->Clear();
     if (FDataSet)
-        for (TField *f : FDataSet->Fields())
+        for (TField *f : DataSet()->Fields())
             if (f->FieldKind() == fkData)
                 items->AddObject(f->FieldName(), f);
     items->EndUpdate();
@@ -118,7 +115,7 @@ void TDataSetFilterFrame::ShowFilter()
 
     QString name, value;
     int op = 0;
-    if (FDataSet && FDataSet->Filtered() && ParseFilter(FDataSet->Filter(), name, value, op)) {
+    if (FDataSet && DataSet()->Filtered() && ParseFilter(DataSet()->Filter(), name, value, op)) {
         FieldsCombo->SetItemIndex(FieldsCombo->Items()->IndexOf(name));
         FilterKindCombo->SetItemIndex(op);
         // The shown field is the filter's field, so that changing the value or the operator filters on it
@@ -145,7 +142,7 @@ void TDataSetFilterFrame::ShowFilter()
 
 void TDataSetFilterFrame::IndexComboChange(TObject *)
 {
-    auto *table = qobject_cast<TTable *>(FDataSet.data());
+    auto *table = qobject_cast<TTable *>(DataSet());
     const int at = IndexCombo->ItemIndex();
     if (table && at >= 0 && at < table->IndexDefs()->Count())
         table->SetIndexFieldNames((*table->IndexDefs())[at].Fields);
@@ -155,7 +152,7 @@ void TDataSetFilterFrame::FieldsComboChange(TObject *Sender)
 {
     if (!FDataSet)
         return;
-    FFilterField = FDataSet->FindField(FieldsCombo->GetText());
+    FFilterField = DataSet()->FindField(FieldsCombo->GetText());
     if (FFilterField && FFilterField->DataType() == ftBoolean) {
         FilterValueEdit->Items()->Clear();
         QString t, f;
@@ -183,10 +180,10 @@ void TDataSetFilterFrame::FilterValueEditChange(TObject *)
             v = QString::number(1 - FilterValueEdit->ItemIndex());
         else if (op == 0 && FFilterField->DataType() == ftString)
             v += QLatin1Char('*');
-        FDataSet->SetFilter(QStringLiteral("[%1] %2 %3")
+        DataSet()->SetFilter(QStringLiteral("[%1] %2 %3")
                                 .arg(FieldsCombo->GetText(), QString::fromUtf16(FilterOperators[op]), Quoted(v)));
     }
-    FDataSet->SetFiltered(ok);
+    DataSet()->SetFiltered(ok);
 }
 
 bool ParseFilter(const QString &S, QString &FieldName, QString &Value, int &Operator)

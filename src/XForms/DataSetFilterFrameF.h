@@ -18,7 +18,7 @@ public:
     Q_INVOKABLE explicit TDataSetFilterFrame(TComponent *AOwner);
     ~TDataSetFilterFrame() override;
 
-    TDataSet *DataSet() const { return FDataSet.data(); }
+    TDataSet *DataSet() const { return static_cast<TDataSet *>(FDataSet.data()); }
     void SetDataSet(TDataSet *D);
     // The field chosen for the filter, or none.
     TField *FilterField() const { return FFilterField.data(); }
@@ -44,8 +44,9 @@ private:
     void FillIndexList();
     void FillFieldList();
     void ShowFilter();
-    QPointer<TDataSet> FDataSet;
-    const QObject *FDataSetObject = nullptr; // the same, to compare with what is being freed
+    // Held as a component: while the data set is being freed it is no longer a TDataSet, and the notice of
+    // its removal compares it.
+    QPointer<TComponent> FDataSet;
     QPointer<TField> FFilterField;
 };
 

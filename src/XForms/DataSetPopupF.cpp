@@ -32,6 +32,8 @@ TDataSetPopup::TDataSetPopup(TComponent *AOwner) : TPopupWin(AOwner)
     // The grid sits inside the frame, whose own handlers are the ones its design binds; the pick on a cell
     // click is the pop-up's.
     DataSetFilterFrame1->DBGrid1->OnCellClick = [this](TColumn *Column) { DBGridCellClick(Column); };
+    // A pick window: a click or a key picks, nothing here edits the shared reference tables.
+    DataSetFilterFrame1->DBGrid1->SetReadOnly(true);
 }
 
 TDataSetPopup::~TDataSetPopup()

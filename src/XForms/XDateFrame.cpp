@@ -18,7 +18,10 @@ TDateTimePopup *SharedCalendar = nullptr;
 TInplaceEdit::TInplaceEdit(TInplaceEditFrame *AFrame) : TEdit(AFrame), FFrame(AFrame)
 {
     SetBorderStyle(bsNone);
-    SetFont(AFrame->GetFont());
+    // The text in the size the box draws it.
+    TFont font;
+    AssignBoxFont(&font, AFrame->GetFont(), AFrame->GetFont()->Height(), AFrame->DeviceUnit());
+    SetFont(&font);
     FEditText = AFrame->GetEditText();
     SetText(FEditText);
     SetMaxLength(AFrame->MaxTextSize());
@@ -171,6 +174,21 @@ TCustomFormatedFrame::TCustomFormatedFrame(TComponent *AOwner)
     FFormatSettings.CurrencyString = QStringLiteral("€");
 }
 
+void TCustomFormatedFrame::CheckFieldWidth(const QString &S, qint64 Digits, int Width,
+                                           const std::function<QString(qint64)> &Largest)
+{
+    if (Width <= 0 || Width > 18)
+        return;
+    if (Digits < 0)
+        throw EConvertError(QStringLiteral("«%1»: η τιμή δεν μπορεί να είναι αρνητική").arg(S.trimmed()));
+    qint64 limit = 1;
+    for (int i = 0; i < Width; ++i)
+        limit *= 10;
+    if (Digits >= limit)
+        throw EConvertError(
+            QStringLiteral("«%1»: η τιμή δε χωράει στο πλαίσιο (το πολύ %2)").arg(S.trimmed(), Largest(limit - 1)));
+}
+
 // ---- conversions ----
 
 TDateTime StrToDateFormat(const QString &S, const QString &Format, const TFormatSettings &FS)
@@ -273,7 +291,12 @@ void TXDateFrame::SetDateFormat(const QString &v)
 
 void TXDateFrame::SetEditText(const QString &S)
 {
-    SetDate(StrToDateFormat(S, FormatSettings().ShortDateFormat, FormatSettings()));
+    const TDateTime typed = StrToDateFormat(S, FormatSettings().ShortDateFormat, FormatSettings());
+    // The calendar the program counts with; a year typed as 0050 falls outside it.
+    if (!IsValidCalendarDate(typed))
+        throw EConvertError(
+            QStringLiteral("«%1»: η ημερομηνία πρέπει να είναι από 01/01/0100 έως 31/12/9999").arg(S.trimmed()));
+    SetDate(typed);
 }
 
 void TXDateFrame::DropDown()
@@ -345,7 +368,12 @@ void TXCurrencyFrame::UpdateText()
 
 void TXCurrencyFrame::SetEditText(const QString &S)
 {
-    SetValue(S == FZeroText ? Currency() : StrToAmount(S, FormatSettings()));
+    const Currency typed = S == FZeroText ? Currency() : StrToAmount(S, FormatSettings());
+    CheckFieldWidth(S, typed.Cents(), FFieldWidth, [this](qint64 cents) {
+        return FormatAmount(Currency::FromCents(cents), CurrencyDecimals(), false, FormatSettings()) + u' ' +
+               FormatSettings().CurrencyString;
+    });
+    SetValue(typed);
 }
 
 // ---- TXIntegerFrame ----
@@ -388,5 +416,7 @@ void TXIntegerFrame::UpdateText()
 
 void TXIntegerFrame::SetEditText(const QString &S)
 {
-    SetValue(S == FZeroText ? 0 : StrToInteger(S));
+    const int typed = S == FZeroText ? 0 : StrToInteger(S);
+    CheckFieldWidth(S, typed, FFieldWidth, [](qint64 largest) { return QString::number(largest); });
+    SetValue(typed);
 }

@@ -7,6 +7,8 @@
 #include "XForms.h"
 #include "vcl/StdCtrls.h"
 
+#include <functional>
+
 class TInplaceEditFrame;
 
 // The one-line editor of a box; the box owns it and is its parent.
@@ -89,6 +91,12 @@ public:
     int CurrencyDecimals() const { return FCurrencyDecimals; }
     void SetCurrencyDecimals(int v) { FCurrencyDecimals = v; }
 
+protected:
+    // Refuses the typed text S, whose value holds Digits in a field (cents for an amount), when the field
+    // of Width digits has no room for it: negative, or more digits. Largest is the greatest value as shown.
+    static void CheckFieldWidth(const QString &S, qint64 Digits, int Width,
+                                const std::function<QString(qint64)> &Largest);
+
 private:
     TFormatSettings FFormatSettings;
     int FCurrencyDecimals = 2;
@@ -128,6 +136,8 @@ class TXCurrencyFrame : public TCustomFormatedFrame
     Q_OBJECT
     Q_PROPERTY(Currency Value READ Value WRITE SetValue)
     Q_PROPERTY(QString ZeroText READ ZeroText WRITE SetZeroText)
+    Q_PROPERTY(int FieldWidth READ FieldWidth WRITE SetFieldWidth)
+    Q_CLASSINFO("Default:FieldWidth", "0")
 
 public:
     Q_INVOKABLE explicit TXCurrencyFrame(TComponent *AOwner);
@@ -137,6 +147,10 @@ public:
     void SetValue(Currency v);
     QString ZeroText() const { return FZeroText; }
     void SetZeroText(const QString &v);
+    // The digits of the field the amount is written to, in cents and without a sign: a typed amount that is
+    // negative or does not fit is refused. 0: any amount.
+    int FieldWidth() const { return FFieldWidth; }
+    void SetFieldWidth(int v) { FFieldWidth = v; }
 
     void SetEditText(const QString &S) override;
     QString GetEditText() override;
@@ -145,6 +159,7 @@ private:
     void UpdateText();
     Currency FValue;
     QString FZeroText;
+    int FFieldWidth = 0;
 };
 
 class TXIntegerFrame : public TCustomFormatedFrame
@@ -154,9 +169,11 @@ class TXIntegerFrame : public TCustomFormatedFrame
     Q_PROPERTY(int MaxValue READ MaxValue WRITE SetMaxValue)
     Q_PROPERTY(int MinValue READ MinValue WRITE SetMinValue)
     Q_PROPERTY(QString ZeroText READ ZeroText WRITE SetZeroText)
+    Q_PROPERTY(int FieldWidth READ FieldWidth WRITE SetFieldWidth)
     // The range belongs to the design: a document never carries it.
     Q_CLASSINFO("Stored:MaxValue", "IsRangeStored")
     Q_CLASSINFO("Stored:MinValue", "IsRangeStored")
+    Q_CLASSINFO("Default:FieldWidth", "0")
 
 public:
     Q_INVOKABLE explicit TXIntegerFrame(TComponent *AOwner);
@@ -171,6 +188,10 @@ public:
     QString ZeroText() const { return FZeroText; }
     void SetZeroText(const QString &v);
     Q_INVOKABLE bool IsRangeStored() const { return IsDesigning(); }
+    // The digits of the field the number is written to, without a sign: a typed number that is negative or
+    // has more digits is refused (a number within them is still brought into the range). 0: any number.
+    int FieldWidth() const { return FFieldWidth; }
+    void SetFieldWidth(int v) { FFieldWidth = v; }
 
     void SetEditText(const QString &S) override;
 
@@ -180,6 +201,7 @@ private:
     int FMaxValue = 0;
     int FMinValue = 0;
     QString FZeroText;
+    int FFieldWidth = 0;
 };
 
 // Reads a date typed in the order of Format's day, month and year letters ("dd/mm/yyyy", "M/yyyy"); a

@@ -17,7 +17,6 @@ void SetFontHeightForUnit(TFont *Font, int Points, const TMapUnit &AUnit)
     Font->SetHeight(-MulDiv(Points, AUnit.Factor.Dpi, 72));
 }
 
-
 unsigned TextDrawFlags(TAlignment Alignment, TTextLayout Layout, bool WordWrap)
 {
     unsigned flags = DT_EDITCONTROL | DT_EXPANDTABS | DT_NOPREFIX;
@@ -52,6 +51,12 @@ void SetCanvasFont(TCanvas *Canvas, TFont *Font, const TMapUnit &AUnit)
 {
     Canvas->Font()->Assign(Font);
     SetFontHeightForUnit(Canvas->Font(), Font->Size(), AUnit);
+}
+
+void AssignBoxFont(TFont *Target, TFont *Font, int ScreenHeight, const TMapUnit &AUnit)
+{
+    Target->Assign(Font);
+    Target->SetHeight(std::abs(ConvertMapUnits(ScreenHeight, MapingUnits[mpScreenMaping], AUnit)));
 }
 
 TColor BlendColors(TColor A, TColor B, float F)
@@ -571,21 +576,26 @@ void TXFrame::PlaceAnchored(TXFrame *child, const TRect &Rect)
     const int vi = ConvertMapUnits(child->VertIdent(), child->MapUnit(), screen);
     const int x0 = RoundEven(hi * AnchorB[ha] + (1 - AnchorA[ha]) * Rect.Left + AnchorA[ha] * Rect.Right);
     const int y0 = RoundEven(vi * AnchorB[va] + (1 - AnchorA[va]) * Rect.Top + AnchorA[va] * Rect.Bottom);
-    const int x = RoundEven(x0 - child->Width() * AnchorA[ha]);
-    const int y = RoundEven(y0 - child->Height() * AnchorA[va]);
-    child->SetBounds(x, y, child->Width(), child->Height());
+    // A box designed a fraction of a millimetre wider or taller than the room it is anchored in would lose
+    // its far border to the rounding of pixels: it gets no more than the room.
+    // (The designed size is taken each time, so that a box clamped in a small room grows back with it.)
+    const int w =
+        std::min(ConvertMapUnits(child->FHorzSize, child->FMapUnit, child->FDeviceUnit), std::max(0, Rect.Width()));
+    const int h =
+        std::min(ConvertMapUnits(child->FVertSize, child->FMapUnit, child->FDeviceUnit), std::max(0, Rect.Height()));
+    const int x = RoundEven(x0 - w * AnchorA[ha]);
+    const int y = RoundEven(y0 - h * AnchorA[va]);
+    child->SetBounds(x, y, w, h);
 }
 
 // ---- Client area and painting ----
 
-void TXFrame::SetHintFont(TCanvas *canvas)
+void TXFrame::SetHintFont(TCanvas *canvas, const TMapUnit &AUnit)
 {
-    if (FSheme) {
-        SetCanvasFont(canvas, FSheme->SecondaryFont(), FDeviceUnit);
-    } else {
-        SetCanvasFont(canvas, GetFont(), FDeviceUnit);
-        canvas->Font()->SetHeight(MulDiv(GetFont()->Height(), 70, 100));
-    }
+    if (FSheme)
+        AssignBoxFont(canvas->Font(), FSheme->SecondaryFont(), FSheme->SecondaryFont()->Height(), AUnit);
+    else
+        AssignBoxFont(canvas->Font(), GetFont(), MulDiv(GetFont()->Height(), 70, 100), AUnit);
 }
 
 TRect TXFrame::MeasureHint(const TRect &R)
@@ -595,7 +605,7 @@ TRect TXFrame::MeasureHint(const TRect &R)
                         QString::number(f->Size()) + u'/' + QString::number(f->Style().toInt()) + u'/' +
                         QString::number(FDeviceUnit.Factor.Dpi) + (FSheme ? u's' : u'o');
     if (key != FHintCacheKey) {
-        SetHintFont(FMeasureCanvas.get());
+        SetHintFont(FMeasureCanvas.get(), FDeviceUnit);
         QString s = FExtraHint;
         s.replace(u'|', QStringLiteral("\r\n"));
         TRect h{0, 0, Width(), Height()};
@@ -637,7 +647,7 @@ void TXFrame::Paint()
     if (!FExtraHint.isEmpty()) {
         InflateRect(r, -1, -1);
         TRect h = MeasureHint(r);
-        SetHintFont(canvas);
+        SetHintFont(canvas, FDeviceUnit);
         QString s = FExtraHint;
         s.replace(u'|', QStringLiteral("\r\n"));
         canvas->DrawText(s, h, DT_NOPREFIX | DT_EDITCONTROL);
@@ -655,7 +665,7 @@ void TXFrame::Paint()
     const QString text = GetDisplayText();
     if (!text.isEmpty()) {
         InflateRect(r, -2, -1);
-        SetCanvasFont(canvas, GetFont(), FDeviceUnit);
+        AssignBoxFont(canvas->Font(), GetFont(), GetFont()->Height(), FDeviceUnit);
         canvas->DrawText(text, r, TextDrawFlags(FAlignment, FLayout, FWordWrap));
     }
     if (FFocusRectShown) {
@@ -971,15 +981,11 @@ void TXFrame::PrintContent(IPage *APage, const TRect &ARect, bool &Done)
     if (!FPrintContent)
         return;
     TCanvas *canvas = APage->Canvas();
-    const TMapUnit screen = MapingUnits[mpScreenMaping];
     if (!FExtraHint.isEmpty()) {
         QString s = FExtraHint;
         s.replace(u'|', QStringLiteral("\r\n"));
-        TFont *hintFont = FSheme ? FSheme->SecondaryFont() : GetFont();
-        const int h = FSheme ? hintFont->Height() : MulDiv(hintFont->Height(), 70, 100);
         canvas->Brush().Style = bsClear;
-        canvas->Font()->Assign(hintFont);
-        canvas->Font()->SetHeight(std::abs(ConvertMapUnits(h, screen, FPrintUnit)));
+        SetHintFont(canvas, FPrintUnit);
         TRect hr = r;
         canvas->DrawText(s, hr, DT_CALCRECT | DT_NOPREFIX | DT_EDITCONTROL);
         if (FPrintExtraHint)
@@ -987,8 +993,7 @@ void TXFrame::PrintContent(IPage *APage, const TRect &ARect, bool &Done)
         r.Left = hr.Right;
     }
     canvas->Brush().Style = bsClear;
-    canvas->Font()->Assign(GetFont());
-    canvas->Font()->SetHeight(std::abs(ConvertMapUnits(GetFont()->Height(), screen, FPrintUnit)));
+    AssignBoxFont(canvas->Font(), GetFont(), GetFont()->Height(), FPrintUnit);
     if (!FContentControl)
         FContentControl = this;
     if (!FContentPrinter) {

@@ -43,6 +43,10 @@ extern const TMapUnit MapingUnits[6];
 void SetFontHeightForUnit(TFont *Font, int Points, const TMapUnit &AUnit);
 // The canvas font takes every attribute of Font, its height recomputed for the device unit.
 void SetCanvasFont(TCanvas *Canvas, TFont *Font, const TMapUnit &AUnit);
+// A box's font as a device draws it: Target takes every attribute of Font and ScreenHeight (the font's height
+// in screen pixels) brought to the device unit as the height of the character cell, on screen and on paper
+// alike, so that a text takes the same room in its box on the screen as on paper.
+void AssignBoxFont(TFont *Target, TFont *Font, int ScreenHeight, const TMapUnit &AUnit);
 // The text-drawing flags of a box's value text, on screen and on paper alike.
 unsigned TextDrawFlags(TAlignment Alignment, TTextLayout Layout, bool WordWrap);
 
@@ -374,7 +378,8 @@ protected:
     virtual void DoGetPrintText(QString &Text);
     // The title's extent when measured from the top left of R (its right and bottom).
     TRect MeasureHint(const TRect &R);
-    void SetHintFont(TCanvas *canvas);
+    // The title's font on the canvas of a device of unit AUnit (the screen's or the printer's).
+    void SetHintFont(TCanvas *canvas, const TMapUnit &AUnit);
     void PlaceAnchored(TXFrame *child, const TRect &Rect);
     void InvalidateHintCache() { FHintCacheKey.clear(); }
 

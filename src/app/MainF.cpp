@@ -18,14 +18,13 @@
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QMenu>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QHash>
 #include <QTemporaryFile>
 #include <QWheelEvent>
 
-#include <cerrno>
 #include <cstdio>
 #include <optional>
 #include <unistd.h>
@@ -473,23 +472,14 @@ void TMain::SaveDocument(const QString &Path)
 {
     if (!Document)
         return;
-    const QFileInfo target(Path);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     Document->SaveToStream(buffer);
     // Leftovers of earlier saves that never finished go first; the new version is then written completely
-    // beside the document before anything on disk changes.
+    // beside the document before anything on disk changes, and the backup is made just before it takes the
+    // document's place.
     Platform::RemoveStaleTemporaries(Path);
-    const QString tempPath = Platform::WriteTemporaryBeside(Path, buffer.data());
-    QFile::setPermissions(tempPath, target.exists() ? QFile::permissions(Path)
-                                                    : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                          QFileDevice::ReadGroup | QFileDevice::ReadOther);
-    MakeBackup(Path, 1);
-    if (std::rename(QFile::encodeName(tempPath).constData(), QFile::encodeName(Path).constData()) != 0) {
-        const int error = errno;
-        QFile::remove(tempPath);
-        throw EFCreateError(Platform::CreateFileErrorText(Path, error));
-    }
+    Platform::ReplaceFile(Path, buffer.data(), [&] { MakeBackup(Path, 1); });
     FileControl1->SetModified(false);
     FileControl1->SetFileName(Path);
     Platform::AddToRecentDocs(Path);

@@ -242,7 +242,9 @@ void TTableEditor::ReadOnlyCheckClick(TObject *)
 void TTableEditor::FormClose(TObject *, TCloseAction &Action)
 {
     TDataSet *dataSet = GetDataSet();
-    if (!dataSet || dataSet->State() != dsEdit)
+    // A record being inserted is asked about as one being changed: left pending, it would stay in the
+    // table that the rest of the program shares and turn up later.
+    if (!dataSet || (dataSet->State() != dsEdit && dataSet->State() != dsInsert))
         return;
     switch (MessageDlg(QStringLiteral("Να διασωθούν οι αλλαγές στην τρέχουσα εγγραφή?"), mtConfirmation, mbYesNoCancel,
                        0)) {

@@ -1131,8 +1131,10 @@ QVariant TDataSet::RecordValue(int RecIndex, TField *Field)
     SyncView();
     if (!Active() || RecIndex < 0 || RecIndex >= static_cast<int>(FView.size()))
         return {};
-    if (RecIndex == FCurrent && FRowOverride < 0)
-        return Field->Value(); // with any pending change
+    // The current record with any pending change; while a new record is inserted, the record at the
+    // current position is the stored one (grids show the new record as a row of its own).
+    if (RecIndex == FCurrent && FRowOverride < 0 && FState != dsInsert)
+        return Field->Value();
     if (Field->FCalcIndex < 0)
         return Field->FStoreIndex >= 0
                    ? FView[static_cast<size_t>(RecIndex)]->Values[static_cast<size_t>(Field->FStoreIndex)]
@@ -1163,7 +1165,7 @@ QString TDataSet::RecordText(int RecIndex, TField *Field, bool DisplayText)
     SyncView();
     if (!Active() || RecIndex < 0 || RecIndex >= static_cast<int>(FView.size()))
         return {};
-    if (RecIndex == FCurrent)
+    if (RecIndex == FCurrent && FState != dsInsert)
         return Field->GetText(DisplayText);
     FOverrideCalc.assign(FCalcValues.size(), QVariant());
     if (Field->FCalcIndex >= 0)

@@ -295,6 +295,9 @@ public:
     // Reads the definitions stored with the dataset's table.
     void Update();
 
+protected:
+    using TCollection::Update;
+
 private:
     TDataSet *FDataSet;
 };
@@ -323,6 +326,9 @@ public:
     TIndexDef *Add(const QString &Name, const QString &Fields, TIndexOptions Options);
     // Reads the definitions stored with the owning dataset's table.
     void Update();
+
+protected:
+    using TCollection::Update;
 };
 
 // ------------------------------------------------------------------------------------------ dataset

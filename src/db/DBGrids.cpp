@@ -6,6 +6,8 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QStyledItemDelegate>
 #include <QTableView>
 
 // ------------------------------------------------------------------------------------------ TColumn
@@ -33,6 +35,7 @@ protected:
     void DataSetScrolled(int) override { FGrid->Scrolled(); }
     void LayoutChanged() override { FGrid->LinkActive(); }
     void RecordChanged(TField *Field) override { FGrid->RecordChanged(Field); }
+    void UpdateData() override { FGrid->UpdateData(); }
 
 private:
     TDBGrid *FGrid;
@@ -43,7 +46,7 @@ class TDBGridModel : public QAbstractTableModel
 public:
     TDBGridModel(TDBGrid *Grid, QObject *Parent) : QAbstractTableModel(Parent), FGrid(Grid) {}
 
-    int rowCount(const QModelIndex &parent) const override { return parent.isValid() ? 0 : FGrid->FRowCount; }
+    int rowCount(const QModelIndex &parent) const override { return parent.isValid() ? 0 : FGrid->RowCount(); }
     int columnCount(const QModelIndex &parent) const override { return parent.isValid() ? 0 : FGrid->ColumnCount(); }
     QVariant data(const QModelIndex &index, int role) const override
     {
@@ -53,10 +56,10 @@ public:
         TField *f = FGrid->Columns(index.column())->Field();
         if (!f)
             return {};
-        if (role == Qt::DisplayRole) {
+        if (role == Qt::DisplayRole || role == Qt::EditRole) {
             // A drawing must not take the application down: a value that cannot be shown shows empty.
             try {
-                return ds->RecordText(index.row(), f, true);
+                return FGrid->CellText(index.row(), f, role == Qt::DisplayRole);
             } catch (const std::exception &) {
                 return QString();
             }
@@ -67,6 +70,17 @@ public:
             return QVariant::fromValue(Qt::AlignVCenter | (right ? Qt::AlignRight : Qt::AlignLeft));
         }
         return {};
+    }
+    Qt::ItemFlags flags(const QModelIndex &index) const override
+    {
+        Qt::ItemFlags f = QAbstractTableModel::flags(index);
+        if (index.isValid() && FGrid->CanEditColumn(index.column()))
+            f |= Qt::ItemIsEditable;
+        return f;
+    }
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override
+    {
+        return role == Qt::EditRole && index.isValid() && FGrid->SetCellText(index.row(), index.column(), value.toString());
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
@@ -83,8 +97,30 @@ public:
     }
     void RowChanged(int Row)
     {
-        if (Row >= 0 && Row < FGrid->FRowCount && FGrid->ColumnCount() > 0)
+        if (Row >= 0 && Row < FGrid->RowCount() && FGrid->ColumnCount() > 0)
             Q_EMIT dataChanged(index(Row, 0), index(Row, FGrid->ColumnCount() - 1));
+    }
+
+private:
+    TDBGrid *FGrid;
+};
+
+// The cell editor: a string field takes no more characters than it holds.
+class TDBGridDelegate : public QStyledItemDelegate
+{
+public:
+    TDBGridDelegate(TDBGrid *Grid, QObject *Parent) : QStyledItemDelegate(Parent), FGrid(Grid) {}
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+        auto *line = qobject_cast<QLineEdit *>(editor);
+        TField *f = index.column() < FGrid->ColumnCount() ? FGrid->Columns(index.column())->Field() : nullptr;
+        if (line && f && f->DataType() == ftString && f->Size() > 0)
+            line->setMaxLength(f->Size());
+        // The first key typed puts the record into edit state, so the navigator offers Post and Cancel.
+        if (line)
+            QObject::connect(line, &QLineEdit::textEdited, FGrid, [grid = FGrid] { GuardEvent([grid] { grid->EditStarted(); }); });
+        return editor;
     }
 
 private:
@@ -97,6 +133,15 @@ class TDBGridView : public TPeer<QTableView>
 {
 public:
     using TPeer<QTableView>::TPeer;
+    bool Editing() const { return state() == QAbstractItemView::EditingState; }
+    // Hands the open cell editor's text to the model, as leaving the cell would.
+    void CommitEditor()
+    {
+        if (!Editing())
+            return;
+        if (QWidget *editor = indexWidget(currentIndex()))
+            commitData(editor);
+    }
 
 protected:
     bool focusNextPrevChild(bool next) override
@@ -177,6 +222,7 @@ QWidget *TDBGrid::CreatePeer()
     auto *view = new TDBGridView(this);
     FModel = new TDBGridModel(this, view);
     view->setModel(FModel);
+    view->setItemDelegate(new TDBGridDelegate(this, view));
     view->setFont(DesignFontOf(GetFont()));
     view->horizontalHeader()->setFont(DesignFontOf(FTitleFont.get()));
     view->horizontalHeader()->setHighlightSections(false);
@@ -186,12 +232,14 @@ QWidget *TDBGrid::CreatePeer()
     view->verticalHeader()->setFixedWidth(12);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setWordWrap(false);
     QObject::connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
                      [this](const QModelIndex &current, const QModelIndex &) {
-                         if (!FSyncing && current.isValid())
-                             GuardEvent([&] { CurrentMoved(current.row(), current.column()); });
+                         if (FSyncing || !current.isValid())
+                             return;
+                         // A record that cannot be posted keeps its row: the grid goes back to it.
+                         if (!GuardEvent([&] { CurrentMoved(current.row(), current.column()); }))
+                             QMetaObject::invokeMethod(this, [this] { SyncCurrent(); }, Qt::QueuedConnection);
                      });
     QObject::connect(view, &QTableView::clicked, this, [this](const QModelIndex &index) {
         if (index.isValid())
@@ -201,7 +249,94 @@ QWidget *TDBGrid::CreatePeer()
     FRowCount = DataSet() ? DataSet()->RecordCount() : 0;
     FModel->Reset();
     ApplyColumnWidths();
+    ApplyEditTriggers();
     return view;
+}
+
+void TDBGrid::SetReadOnly(bool Value)
+{
+    FReadOnly = Value;
+    ApplyEditTriggers();
+}
+
+void TDBGrid::ApplyEditTriggers()
+{
+    if (!HandleAllocated())
+        return;
+    TableView()->setEditTriggers(FReadOnly ? QAbstractItemView::NoEditTriggers
+                                           : QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
+                                                 QAbstractItemView::EditKeyPressed |
+                                                 QAbstractItemView::AnyKeyPressed);
+}
+
+bool TDBGrid::CanEditColumn(int Column) const
+{
+    TDataSet *ds = DataSet();
+    TField *f = Column >= 0 && Column < ColumnCount() ? Columns(Column)->Field() : nullptr;
+    return !FReadOnly && ds && f && ds->CanModify() && f->FieldKind() == fkData && !f->ReadOnly();
+}
+
+int TDBGrid::RecordOfRow(int Row) const
+{
+    if (FInsertRow < 0 || Row < FInsertRow)
+        return Row;
+    return Row == FInsertRow ? -1 : Row - 1;
+}
+
+QString TDBGrid::CellText(int Row, TField *Field, bool Display) const
+{
+    TDataSet *ds = DataSet();
+    const int record = RecordOfRow(Row);
+    if (record < 0)
+        return Display ? Field->DisplayText() : Field->Text(); // the new record's buffer
+    return ds->RecordText(record, Field, Display);
+}
+
+bool TDBGrid::SetCellText(int Row, int Column, const QString &Text)
+{
+    TDataSet *ds = DataSet();
+    TField *f = CanEditColumn(Column) ? Columns(Column)->Field() : nullptr;
+    if (!ds || !f)
+        return false;
+    return GuardEvent([&] {
+        // The cell's row is the current record (the view moved there before the editor opened).
+        if (const int record = RecordOfRow(Row); record >= 0 && record + 1 != ds->RecNo())
+            ds->SetRecNo(record + 1);
+        if (ds->State() == dsBrowse) {
+            if (f->Text() == Text)
+                return; // nothing typed: the record stays as it is
+            ds->Edit();
+        }
+        f->SetText(Text);
+    });
+}
+
+void TDBGrid::EditStarted()
+{
+    if (TDataSet *ds = DataSet(); ds && ds->State() == dsBrowse && ds->CanModify())
+        ds->Edit();
+}
+
+void TDBGrid::UpdateData()
+{
+    if (HandleAllocated())
+        static_cast<TDBGridView *>(TableView())->CommitEditor();
+}
+
+void TDBGrid::KeyDown(quint16 &Key, TShiftState Shift)
+{
+    TWinControl::KeyDown(Key, Shift);
+    auto *view = static_cast<TDBGridView *>(HandleAllocated() ? TableView() : nullptr);
+    TDataSet *ds = DataSet();
+    if (!view || !ds || view->Editing() || !Shift.testFlags({}))
+        return;
+    if (Key == VK_RETURN && view->currentIndex().isValid() && CanEditColumn(view->currentIndex().column())) {
+        view->edit(view->currentIndex());
+        Key = 0;
+    } else if (Key == VK_ESCAPE && (ds->State() == dsEdit || ds->State() == dsInsert)) {
+        ds->Cancel();
+        Key = 0;
+    }
 }
 
 void TDBGrid::FontChanged()
@@ -249,8 +384,13 @@ TField *TDBGrid::SelectedField() const
 
 void TDBGrid::ResetRows()
 {
-
-    FRowCount = DataSet() ? DataSet()->RecordCount() : 0;
+    TDataSet *ds = DataSet();
+    FRowCount = ds ? ds->RecordCount() : 0;
+    // A new record shows where the current record was.
+    if (!ds || ds->State() != dsInsert)
+        FInsertRow = -1;
+    else if (FInsertRow < 0 || FInsertRow > FRowCount)
+        FInsertRow = std::clamp(FLastRow, 0, FRowCount);
     if (FModel)
         FModel->Reset();
 }
@@ -282,7 +422,7 @@ void TDBGrid::Scrolled()
 void TDBGrid::RecordChanged(TField *)
 {
     if (FModel && DataSet())
-        FModel->RowChanged(DataSet()->RecNo() - 1);
+        FModel->RowChanged(FInsertRow >= 0 ? FInsertRow : DataSet()->RecNo() - 1);
 }
 
 void TDBGrid::SyncCurrent()
@@ -290,10 +430,12 @@ void TDBGrid::SyncCurrent()
     if (!HandleAllocated() || !FModel)
         return;
     TDataSet *ds = DataSet();
-    const int row = ds ? ds->RecNo() - 1 : -1;
+    const int row = FInsertRow >= 0 ? FInsertRow : ds ? ds->RecNo() - 1 : -1;
+    if (FInsertRow < 0 && row >= 0)
+        FLastRow = row;
     FSyncing = true;
     QTableView *view = TableView();
-    if (row >= 0 && row < FRowCount && ColumnCount() > 0) {
+    if (row >= 0 && row < RowCount() && ColumnCount() > 0) {
         const QModelIndex index = FModel->index(row, std::min(FSelectedIndex, ColumnCount() - 1));
         view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         // Bring the row into view without scrolling sideways (a click in a half-shown column must stay on it).
@@ -309,8 +451,17 @@ void TDBGrid::CurrentMoved(int Row, int Column)
 {
     FSelectedIndex = Column;
     TDataSet *ds = DataSet();
-    if (ds && Row + 1 != ds->RecNo())
-        ds->SetRecNo(Row + 1);
+    const int record = RecordOfRow(Row);
+    if (!ds || record < 0)
+        return;
+    if (FInsertRow >= 0) {
+        // Leaving the new record's row posts it (or drops it when nothing was typed); the grid then shows
+        // the posted record where the table's order puts it.
+        ds->CheckBrowseMode();
+        SyncCurrent();
+    } else if (record + 1 != ds->RecNo()) {
+        ds->SetRecNo(record + 1);
+    }
 }
 
 void TDBGrid::Clicked(int Row, int Column)

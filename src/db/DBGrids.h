@@ -1,6 +1,10 @@
 // The data grid: the records of a data source's dataset as rows over a Qt table view, one column per
 // visible field, titled with the field's display label, sized by its display width and showing its display
 // text. The current row follows the dataset's current record and moving the row moves the record.
+// Cells are edited in place (typing, F2, Enter or a click on the current cell): a confirmed cell puts the
+// record into edit state and writes the field; leaving the row posts the record, and an error there (a
+// required field, a key already present) is shown and keeps the row. Escape drops a cell's typing, and
+// then the record's changes. A new record being inserted shows as a row of its own.
 #pragma once
 
 #include "db/DB.h"
@@ -52,15 +56,19 @@ public:
     TFont *TitleFont() const { return FTitleFont.get(); }
     void SetTitleFont(TFont *Value);
     bool ReadOnly() const { return FReadOnly; }
-    void SetReadOnly(bool Value) { FReadOnly = Value; }
+    void SetReadOnly(bool Value);
 
     int ColumnCount() const { return int(FColumns.size()); }
     TColumn *Columns(int Index) const { return FColumns[size_t(Index)].get(); }
     // The field of the current column, or none.
     TField *SelectedField() const;
     int SelectedIndex() const { return FSelectedIndex; }
-    // Rows shown (the dataset's records through its filter).
-    int RowCount() const { return FRowCount; }
+    // Rows shown (the dataset's records through its filter, and a new record being inserted).
+    int RowCount() const { return FRowCount + (FInsertRow >= 0 ? 1 : 0); }
+    // The row of the new record while one is inserted, else -1.
+    int InsertRow() const { return FInsertRow; }
+    // Whether the user may edit the cells of a column now.
+    bool CanEditColumn(int Column) const;
     // Width in pixels a column takes for its field.
     int DefaultColumnWidth(TField *Field);
     QTableView *TableView();
@@ -72,11 +80,16 @@ public:
     void DataChanged();
     void Scrolled();
     void RecordChanged(TField *Field);
+    // The text of a cell being edited goes into its field before the record is posted.
+    void UpdateData();
+    // The user typed into a cell: the record goes into edit state.
+    void EditStarted();
 
 protected:
     QWidget *CreatePeer() override;
     void Notification(TComponent *AComponent, TOperation Operation) override;
     void FontChanged() override;
+    void KeyDown(quint16 &Key, TShiftState Shift) override;
     virtual void CellClick(TColumn *Column);
 
 private:
@@ -87,12 +100,20 @@ private:
     void ApplyColumnWidths();
     void CurrentMoved(int Row, int Column);
     void Clicked(int Row, int Column);
+    // The dataset's record shown in a row (-1 for the new record's row).
+    int RecordOfRow(int Row) const;
+    QString CellText(int Row, TField *Field, bool Display) const;
+    // Writes a confirmed cell into its field; false (the error shown) when the field refuses it.
+    bool SetCellText(int Row, int Column, const QString &Text);
+    void ApplyEditTriggers();
 
     std::unique_ptr<TGridDataLink> FDataLink;
     std::unique_ptr<TFont> FTitleFont;
     std::vector<std::unique_ptr<TColumn>> FColumns;
     TDBGridModel *FModel = nullptr;
     int FRowCount = 0;
+    int FInsertRow = -1;
+    int FLastRow = 0; // the row of the current record when last shown
     int FSelectedIndex = 0;
     bool FReadOnly = false;
     bool FSyncing = false;

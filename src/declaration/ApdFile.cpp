@@ -1,12 +1,12 @@
 #include "ApdFile.h"
 
 #include "declaration/eApdReportF.h"
+#include "platform/SafeWrite.h"
 #include "printing/XPrinters.h"
 #include "vcl/CodePage.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QVarLengthArray>
 #include <algorithm>
 #include <cstring>
@@ -263,15 +263,8 @@ void TApdFile::SaveToFile(const QString &path)
 {
     QByteArray bytes;
     WriteToStream(bytes);
-
-    // Unbuffered: a buffered QSaveFile loses a short write at commit and reports success with a cut
-    // file. Here a short write is seen at once, nothing is committed and the temporary file goes.
-    QSaveFile file(path);
-    const bool written =
-        file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size() && file.commit();
-    if (!written)
-        throw EFCreateError(QStringLiteral("Αδυναμία δημιουργίας του αρχείου «%1».\n%2")
-                                .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()), file.errorString()));
+    // A failure leaves the old file as it was, and the message names the file and the cause.
+    Platform::ReplaceFile(path, bytes);
 }
 
 // --- printed texts -------------------------------------------------------------------------------

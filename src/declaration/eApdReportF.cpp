@@ -322,18 +322,23 @@ void TeApdReport::PrintText(const QString &Text, TDocPrinter *APrinter)
     // A page text needs two sheets at the largest size the options offer; a typed-in huge size must not
     // turn one page into hundreds of sheets, so past this the rest is cut.
     constexpr int MaxSheetsPerText = 10;
+    // A further sheet starts with the page's first line (its header, with the page number), so the reader
+    // knows which page it continues.
+    const qsizetype lineEnd = Text.indexOf(QStringLiteral("\r\n"));
+    const QString header = lineEnd < 0 ? QString() : Text.left(lineEnd + 2);
     QString rest = Text;
     for (int sheet = 1;; ++sheet) {
+        const QString repeated = sheet > 1 ? header : QString();
         if (sheet > 1)
             APrinter->NewPage();
         IPage *page = APrinter->GetCurrentPage();
         TRect r = page->GetPageRect();
         Report->PrintInit(MapingUnits[mpLoMetricMaping]);
         Report->PrintArrange(r);
-        const int fitting = FittingLength(rest, page);
-        // When not one line fits, a further sheet would not hold it either.
+        const int fitting = FittingLength(repeated + rest, page) - int(repeated.size());
+        // When not one line of the rest fits, a further sheet would not hold it either.
         const bool last = fitting <= 0 || fitting >= rest.size() || sheet == MaxSheetsPerText;
-        Report->SetCaption(last ? rest : rest.left(fitting));
+        Report->SetCaption(repeated + (last ? rest : rest.left(fitting)));
         Report->Print(page);
         if (last)
             break;

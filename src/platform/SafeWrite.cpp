@@ -10,6 +10,7 @@
 #include <QSysInfo>
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <unistd.h>
 
@@ -79,6 +80,26 @@ QString WriteTemporaryBeside(const QString &Target, const QByteArray &Data)
         throw EFCreateError(CreateFileErrorText(Target, error));
     }
     return QFile::decodeName(path);
+}
+
+void ReplaceFile(const QString &Target, const QByteArray &Data, const std::function<void()> &BeforeRename)
+{
+    const QString temp = WriteTemporaryBeside(Target, Data);
+    QFile::setPermissions(temp, QFileInfo::exists(Target) ? QFile::permissions(Target)
+                                                          : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                                QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    try {
+        if (BeforeRename)
+            BeforeRename();
+    } catch (...) {
+        QFile::remove(temp);
+        throw;
+    }
+    if (std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(Target).constData()) != 0) {
+        const int error = errno;
+        QFile::remove(temp);
+        throw EFCreateError(CreateFileErrorText(QFileInfo(Target).absoluteFilePath(), error));
+    }
 }
 
 int RemoveStaleTemporaries(const QString &Target)

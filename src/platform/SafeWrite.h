@@ -7,11 +7,18 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 namespace Platform
 {
 // Writes Data into a new hidden temporary file beside Target and answers its path. On failure nothing is
 // left behind and EFCreateError names Target (never the temporary file) with the cause in Greek.
 QString WriteTemporaryBeside(const QString &Target, const QByteArray &Data);
+// Replaces Target with Data whole or not at all: written to a temporary file beside it, given Target's
+// permissions (read-write for the owner, readable by others for a new file), then renamed over it.
+// BeforeRename runs once the new contents are safe on disk (the document's backup step). On failure
+// Target is as it was, nothing is left behind, and EFCreateError names Target with the cause in Greek.
+void ReplaceFile(const QString &Target, const QByteArray &Data, const std::function<void()> &BeforeRename = {});
 // Removes the hidden temporary files of Target that were left by processes of this host that have
 // ended, and those of earlier versions untouched for a day; answers how many went. A file another
 // running process (or another host) may be writing is never removed.

@@ -1,6 +1,7 @@
 #include "PreviewFormF.h"
 
 #include "XPrinters.h"
+#include "vcl/CommandIcons.h"
 #include "vcl/ComponentStream.h"
 
 #include <QAction>
@@ -30,11 +31,11 @@ void RegisterPreviewClasses()
 // page width; print.
 QIcon ActionImage(int index)
 {
-    static const char *const names[] = {"first",       "prev",       "next",  "last", "zoom-fit",
-                                        "zoom-actual", "zoom-width", "print"};
+    static const char *const names[] = {"go-first",      "go-previous",    "go-next",       "go-last",
+                                        "zoom-fit-best", "zoom-original", "zoom-fit-width", "document-print"};
     if (index < 0 || index >= int(std::size(names)))
         return QIcon();
-    return QIcon(QStringLiteral(":/icons/preview/%1.svg").arg(QLatin1String(names[index])));
+    return CommandIcon(QLatin1String(names[index]));
 }
 
 } // namespace

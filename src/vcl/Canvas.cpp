@@ -76,6 +76,57 @@ std::vector<TParagraph> SplitParagraphs(const QString &text, unsigned flags)
     return result;
 }
 
+bool IsBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+// Where the lines of a wrapped paragraph begin. A line ends after a blank, its trailing blanks not counted
+// in its width; a run of blanks wider than the line makes a line of its own rather than splitting the word
+// after it. A word wider than the whole line is broken between characters when BreakWords, else it
+// overflows. X holds the pen position before every character (and at the end) of the unwrapped text.
+std::vector<int> LineStarts(const QString &text, const std::vector<double> &X, double width, bool breakWords)
+{
+    const int n = int(text.size());
+    std::vector<int> starts;
+    int s = 0;
+    const auto inkEnd = [&](int from, int e) {
+        while (e > from && IsBlank(text[e - 1]))
+            --e;
+        return e;
+    };
+    const auto fits = [&](int from, int e) { return X[size_t(inkEnd(from, e))] - X[size_t(from)] <= width + 1e-6; };
+    do {
+        starts.push_back(s);
+        if (fits(s, n))
+            break;
+        int next = -1;
+        for (int e = s + 1; e < n; ++e) {
+            if (!IsBlank(text[e - 1]) || IsBlank(text[e]))
+                continue;
+            if (!fits(s, e))
+                break;
+            next = e;
+        }
+        if (next < 0) {
+            // One word fills the line: broken where it must be, or left whole to overflow.
+            int e = s + 1;
+            while (e < n && !(IsBlank(text[e - 1]) && !IsBlank(text[e])))
+                ++e;
+            if (breakWords) {
+                e = s + 1;
+                while (e < n && X[size_t(e + 1)] - X[size_t(s)] <= width + 1e-6)
+                    ++e;
+                if (e < n && text[e].isLowSurrogate())
+                    ++e;
+            }
+            next = e;
+        }
+        s = next;
+    } while (s < n);
+    return starts;
+}
+
 struct TLaidLine {
     const TParagraph *Para;
     QTextLayout *Layout;
@@ -99,11 +150,7 @@ int DrawTextOn(QPainter *painter, const QFont &font, const QString &text, TRect 
 
     QTextOption option;
     option.setUseDesignMetrics(true);
-    if (wrap)
-        option.setWrapMode((flags & DT_EDITCONTROL) ? QTextOption::WrapAtWordBoundaryOrAnywhere
-                                                    : QTextOption::WordWrap);
-    else
-        option.setWrapMode(QTextOption::NoWrap);
+    option.setWrapMode(QTextOption::NoWrap);
     if (flags & DT_EXPANDTABS) {
         // Qt scales tab stops by the device's resolution over the default one; the stops are meant in the
         // same units as the text, so undo that on devices of another resolution (printers, recordings).
@@ -115,33 +162,66 @@ int DrawTextOn(QPainter *painter, const QFont &font, const QString &text, TRect 
 
     std::vector<std::unique_ptr<QTextLayout>> layouts;
     std::vector<TLaidLine> lines;
-    layouts.reserve(paras.size());
-    for (const TParagraph &para : paras) {
-        auto layout = std::make_unique<QTextLayout>(para.Text, font, device);
+    // One laid-out line of text: a piece of a paragraph, with its accelerator underlines.
+    const auto layLine = [&](const TParagraph &para, int from, int to) {
+        auto layout = std::make_unique<QTextLayout>(para.Text.mid(from, to - from), font, device);
         layout->setTextOption(option);
-        if (!para.Underlined.empty()) {
-            QList<QTextLayout::FormatRange> formats;
-            for (int at : para.Underlined) {
+        QList<QTextLayout::FormatRange> formats;
+        for (int at : para.Underlined)
+            if (at >= from && at < to) {
                 QTextLayout::FormatRange range;
-                range.start = at;
+                range.start = at - from;
                 range.length = 1;
                 range.format.setFontUnderline(true);
                 formats << range;
             }
-            layout->setFormats(formats);
-        }
+        layout->setFormats(formats);
         layout->setCacheEnabled(true);
+        return layout;
+    };
+    for (const TParagraph &para : paras) {
+        const int n = int(para.Text.size());
+        if (wrap && n > 0) {
+            // The lines are cut where the pen positions of the unwrapped text say, each then laid out alone.
+            auto measure = layLine(para, 0, n);
+            measure->beginLayout();
+            QTextLine whole = measure->createLine();
+            whole.setLineWidth(1e7);
+            measure->endLayout();
+            if (whole.naturalTextWidth() <= wrapWidth) {
+                // It fits as it is: one line.
+                lines.push_back({&para, measure.get(), 0, whole.naturalTextWidth(), para.NextStart});
+                layouts.push_back(std::move(measure));
+                continue;
+            }
+            std::vector<double> x(size_t(n) + 1);
+            for (int i = 0; i <= n; ++i)
+                x[size_t(i)] = whole.cursorToX(i);
+            const std::vector<int> starts = LineStarts(para.Text, x, wrapWidth, flags & DT_EDITCONTROL);
+            for (size_t k = 0; k < starts.size(); ++k) {
+                const int from = starts[k], to = k + 1 < starts.size() ? starts[k + 1] : n;
+                int ink = to;
+                while (ink > from && IsBlank(para.Text[ink - 1]))
+                    --ink;
+                auto layout = layLine(para, from, to);
+                layout->beginLayout();
+                layout->createLine().setLineWidth(1e7);
+                layout->endLayout();
+                const int endSource = to >= n ? para.NextStart : para.Orig[size_t(to)];
+                lines.push_back({&para, layout.get(), 0, x[size_t(ink)] - x[size_t(from)], endSource});
+                layouts.push_back(std::move(layout));
+            }
+            continue;
+        }
+        auto layout = layLine(para, 0, n);
         layout->beginLayout();
         for (;;) {
             QTextLine line = layout->createLine();
             if (!line.isValid())
                 break;
-            if (wrap)
-                line.setLineWidth(wrapWidth);
-            else
-                line.setLineWidth(1e7);
+            line.setLineWidth(1e7);
             const int endLocal = line.textStart() + line.textLength();
-            const int endSource = endLocal >= int(para.Text.size()) ? para.NextStart : para.Orig[endLocal];
+            const int endSource = endLocal >= n ? para.NextStart : para.Orig[size_t(endLocal)];
             lines.push_back({&para, layout.get(), line.lineNumber(), line.naturalTextWidth(), endSource});
         }
         layout->endLayout();

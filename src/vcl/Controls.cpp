@@ -659,7 +659,9 @@ int TWinControl::TabOrder() const
 
 void TWinControl::SetTabOrder(int v)
 {
-    if (!FParent) {
+    // While a stream is read, moving at once would make the result depend on the order in which the
+    // siblings come: the orders are placed together once the parent is read.
+    if (!FParent || ComponentState().testFlag(csReading)) {
         FPendingTabOrder = v;
         return;
     }
@@ -863,8 +865,43 @@ void TWinControl::SetChildOrder(TComponent *Child, int Order)
 void TWinControl::Loaded()
 {
     TControl::Loaded();
+    // A read control whose parent was not read with it (the root of a stream placed somewhere) takes its
+    // order now; the others were placed by their parent, which is loaded first.
+    if (FParent && FPendingTabOrder >= 0) {
+        const int order = FPendingTabOrder;
+        FPendingTabOrder = -1;
+        SetTabOrder(order);
+    }
+    FixupTabList();
     if (FAlignNeeded)
         Realign();
+}
+
+void TWinControl::FixupTabList()
+{
+    const int count = int(FTabList.size());
+    std::vector<TWinControl *> placed(size_t(count), nullptr);
+    std::vector<TWinControl *> rest;
+    bool pending = false;
+    for (TWinControl *w : FTabList) {
+        const int order = w->FPendingTabOrder;
+        w->FPendingTabOrder = -1;
+        pending = pending || order >= 0;
+        // Out-of-range orders go to the nearest end; of two that claim one place the first keeps it.
+        const int at = std::min(order, count - 1);
+        if (order >= 0 && !placed[size_t(at)])
+            placed[size_t(at)] = w;
+        else
+            rest.push_back(w);
+    }
+    if (!pending)
+        return;
+    auto next = rest.begin();
+    for (TWinControl *&w : placed)
+        if (!w)
+            w = *next++;
+    FTabList = std::move(placed);
+    UpdateTabChain();
 }
 
 void TWinControl::InitPeer(QWidget *peer)

@@ -408,6 +408,9 @@ protected:
     virtual void DoExit();
     void Resize() override;
     void UpdateTabChain();
+    // After reading: the children whose tab order was read take those places, the others keep their
+    // order in the places left.
+    void FixupTabList();
     // Places one aligned child the way the class library does, carving it from Rect.
     static void CarveAligned(TControl *child, TAlign align, TRect &Rect);
 
@@ -416,6 +419,7 @@ private:
     std::vector<TControl *> FControls;
     std::vector<TWinControl *> FTabList;
     bool FTabStop = false;
+    // The tab order read from a stream (or given before the control has a parent), placed later.
     int FPendingTabOrder = -1;
     int FAlignLevel = 0;
     bool FAlignNeeded = false;

@@ -11,6 +11,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTranslator>
+#include <QWindow>
 
 namespace
 {
@@ -332,6 +333,16 @@ TModalResult TCustomForm::ShowModal()
     FModalResult = mrNone;
     FShowingModal = true;
     UpdateWindowFrame();
+    // A window shown modally belongs to the window it was opened from, as a dialog does: the window
+    // system keeps it in front of that one.
+    QWidget *opener = Parent() ? nullptr : DialogParent(Owner());
+    if (opener == Peer())
+        opener = nullptr;
+    if (opener) {
+        Peer()->winId();
+        if (QWindow *own = Peer()->windowHandle())
+            own->setTransientParent(opener->windowHandle());
+    }
     Peer()->setWindowModality(Qt::ApplicationModal);
     Show();
     QEventLoop loop;
@@ -340,6 +351,8 @@ TModalResult TCustomForm::ShowModal()
         loop.exec();
     FModalLoop = nullptr;
     Peer()->hide();
+    if (opener && Peer()->windowHandle())
+        Peer()->windowHandle()->setTransientParent(nullptr);
     Peer()->setWindowModality(Qt::NonModal);
     FShowingModal = false;
     UpdateWindowFrame();

@@ -369,11 +369,12 @@ TEdit::TEdit(TComponent *AOwner) : TWinControl(AOwner)
     SetColor(clWindow);
 }
 
+// The line edit outlives this object by the base destructors and may still validate (a focus change while it
+// goes); its validator must not reach back into a TEdit that is gone.
 TEdit::~TEdit()
 {
-    // The line edit still checks its text as it goes (it loses the focus); by then the limit is no more.
     if (HandleAllocated())
-        static_cast<QLineEdit *>(Peer())->setValidator(nullptr);
+        LineEdit()->setValidator(nullptr);
 }
 
 QWidget *TEdit::CreatePeer()

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -128,8 +129,13 @@ TEST_F(DataSetPopupTest, CopyOfOneFieldThenAGroupPickAfterAnEscapedShowing)
     EXPECT_EQ(name->Caption(), QStringLiteral("Αλεξίου"));
     EXPECT_EQ(given->Caption(), QStringLiteral("Μαρία"));
 
-    // Copy with Enter: the text of the field's value in the current record.
+    // Copy with Enter: the text of the field's value in the current record. Letters typed on the way
+    // edit nothing: the pick window never changes the reference table.
     popup.PopupFor(name, table, 0, QStringLiteral("ΠΕΡΙΓΡΑΦΗ"));
+    QTest::keyClicks(popup.DataSetFilterFrame1->DBGrid1->TableView(), "xy");
+    QTest::keyClick(popup.DataSetFilterFrame1->DBGrid1->TableView(), Qt::Key_F2);
+    EXPECT_EQ(table->State(), dsBrowse);
+    EXPECT_FALSE(qobject_cast<QLineEdit *>(QApplication::focusWidget())) << "no cell editor opened";
     QTest::keyClick(popup.DataSetFilterFrame1->DBGrid1->TableView(), Qt::Key_Down);
     QTest::keyClick(popup.DataSetFilterFrame1->DBGrid1->TableView(), Qt::Key_Return);
     EXPECT_FALSE(popup.Visible());

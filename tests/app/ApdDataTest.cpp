@@ -2,10 +2,12 @@
 // document file written and read back.
 #include "ApdDataTestSupport.h"
 
+#include "app/EmployerFrameF.h"
 #include "vcl/ComponentStream.h"
 #include "vcl/Dialogs.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QPixmap>
 
@@ -192,4 +194,63 @@ TEST(ApdDataDocument, FailedSaveKeepsThePreviousFile)
     QTemporaryDir dir;
     TApdData w(nullptr);
     EXPECT_THROW(w.SaveToFile(dir.filePath(QStringLiteral("no/such/folder/x.vapd"))), EStreamError);
+}
+
+namespace
+{
+bool Dark(QRgb c)
+{
+    return qRed(c) + qGreen(c) + qBlue(c) < 3 * 140;
+}
+// The rows [first, last] of the image's columns [left, right) that hold a dark pixel: {-1, -1} when none.
+std::pair<int, int> DarkRows(const QImage &image, int left, int right, int top, int bottom)
+{
+    int first = -1, last = -1;
+    for (int y = top; y < bottom; ++y)
+        for (int x = left; x < right; ++x)
+            if (Dark(image.pixel(x, y))) {
+                if (first < 0)
+                    first = y;
+                last = y;
+                break;
+            }
+    return {first, last};
+}
+} // namespace
+
+TEST(ApdDataOnScreen, TheFormShowsWhatPrints)
+{
+    TApdData w(nullptr);
+    FillHeader(w);
+    w.AddPage();
+    w.Peer()->resize(w.Width(), w.Height());
+    w.Show();
+    QCoreApplication::processEvents();
+
+    // The declaration-type row has its right border, though designed a fraction of a millimetre wider than
+    // the sheet's width on screen.
+    auto *row = qobject_cast<TXFrame *>(w.FindComponent(QStringLiteral("XFrame1")));
+    ASSERT_TRUE(row);
+    const QImage rowImage = row->Peer()->grab().toImage();
+    const int mid = w.typeApdHint->Peer()->mapTo(row->Peer(), QPoint(0, w.typeApdHint->Height() / 2)).y();
+    EXPECT_TRUE(Dark(rowImage.pixel(rowImage.width() - 1, mid)));
+
+    // Row 44's title fits its box: no text reaches the box's right border.
+    auto *title44 = qobject_cast<TXFrame *>(w.Pages(0)->FindComponent(QStringLiteral("Title44")));
+    ASSERT_TRUE(title44);
+    const QImage title = title44->Peer()->grab().toImage();
+    EXPECT_EQ(DarkRows(title, title.width() - 4, title.width(), 2, title.height() - 2), std::make_pair(-1, -1));
+    EXPECT_NE(DarkRows(title, 4, title.width() / 2, 2, title.height() - 2).first, -1); // the title is there
+
+    // The type boxes write at the top of their value area (seen at a scale where the difference shows).
+    w.SetScale(300);
+    QCoreApplication::processEvents();
+    for (TXFrame *box : {w.typeApdCode, w.typeApdHint}) {
+        const QImage image = box->Peer()->grab().toImage();
+        const TRect value = box->GetClientRect();
+        const auto [top, bottom] = DarkRows(image, value.Left + 2, value.Right - 2, value.Top + 2, value.Bottom - 2);
+        ASSERT_GE(top, 0) << box->Name().toStdString();
+        // Centred, the glyphs would stand nearer the bottom than the top.
+        EXPECT_LT(top - value.Top, value.Bottom - bottom) << box->Name().toStdString();
+    }
 }

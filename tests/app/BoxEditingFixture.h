@@ -1,37 +1,26 @@
-// The program as the user meets it: the program's own objects (data module over temporary tables, main
-// window, pickers, dialogs) made as at start-up, the main window shown and active with the declaration window
-// placed in it, and keys and clicks delivered to the widget under the point.
+// The hands on the keyboard in the main window: keys go to whatever widget has the focus, clicks to the
+// widget under the point with its window activated as a window manager does, and windows shown by a modal
+// loop are handled while it runs.
 #pragma once
 
-#include "EmployFrameFixture.h"
-#include "app/MainF.h"
-#include "vcl/StdDialogs.h"
+#include "MainWindowDriver.h"
 
 #include <QApplication>
-#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
 #include <functional>
 
-class BoxEditingFixture : public EmployFrameFixture
+class BoxEditingFixture : public MainWindowFixture
 {
 protected:
-    void SetUp() override;
-    void TearDown() override;
-
-    // Shows the main window; false when this platform gives no keyboard focus.
-    bool ShowMain();
-    // Saves the document under Path through the document controller (Save As), then opens it again
-    // through File > Open.
-    void SaveAs(const QString &Path);
-    void Open(const QString &Path);
-    // A click (or double click) of the left button on the widget under the centre of a box (or under Offset
-    // within it), after the document has been scrolled to show it.
-    void Click(TControl *Box, QPoint Offset = {-1, -1}, bool Double = false);
-    void DoubleClick(TControl *Box) { Click(Box, {-1, -1}, true); }
+    // The main window is the active window (false when this platform gives no keyboard focus).
+    static bool MainIsActive() { return QApplication::activeWindow() == Main->Peer(); }
+    // A click (or a double click) on the middle of a control, after the document has been scrolled to show
+    // it; what is under the point may be the control or a child of it (a box's open editor).
+    void ClickOn(TControl *Control, bool Double = false);
     // Keys to the widget that has the focus.
-    static void Type(const QString &Text);
+    static void Keys(const QString &Text);
     static void Key(int QtKey, Qt::KeyboardModifiers Modifiers = Qt::NoModifier);
     static void Settle();
 
@@ -55,8 +44,4 @@ protected:
         });
         poll->start(10);
     }
-
-    TMain *MainWindow = nullptr;
-    TCommonDialogHandler PreviousDialogs;
-    QStringList FileChoices;
 };

@@ -21,19 +21,19 @@ namespace
 class BoxEditing : public BoxEditingFixture
 {
 protected:
-    TEmployFrame *Page1() { return MainWindow->Document->Pages(0); }
+    TEmployFrame *Page1() { return Doc()->Pages(0); }
     // The editor that has the focus, if any.
     static QLineEdit *FocusedEditor() { return qobject_cast<QLineEdit *>(QApplication::focusWidget()); }
-    QString Doc(const char *name) { return QDir(Dir.path()).filePath(QString::fromUtf8(name)); }
+    QString File(const char *name) { return QDir(Dir.path()).filePath(QString::fromUtf8(name)); }
 };
 
 } // namespace
 
 TEST_F(BoxEditing, PassingThroughBoxesNeverChangesTheirText)
 {
-    if (!ShowMain())
+    if (!MainIsActive())
         GTEST_SKIP() << "no keyboard focus on this platform";
-    TApdData *w = MainWindow->Document;
+    TApdData *w = Doc();
     // A register number longer than its box takes (read from an older document, say), and a text longer
     // than any line edit holds by default.
     const QString tenDigits = QStringLiteral("1234567890");
@@ -41,15 +41,15 @@ TEST_F(BoxEditing, PassingThroughBoxesNeverChangesTheirText)
     ASSERT_GT(longText.size(), 32767);
     Page1()->XFrame22a->SetCaption(tenDigits);
     w->xEidosErgou->SetCaption(longText);
-    const QString first = Doc("Έργο.vapd");
+    const QString first = File("Έργο.vapd");
     SaveAs(first);
     Open(first);
-    w = MainWindow->Document;
+    w = Doc();
     ASSERT_EQ(Page1()->XFrame22a->Caption(), tenDigits);
 
     // Into each box and out again, by click (a double click where a click opens a picker), Enter, Tab.
     for (TInplaceEditFrame *box : {static_cast<TInplaceEditFrame *>(Page1()->XFrame22a), w->xEidosErgou}) {
-        Click(box, {-1, -1}, bool(box->OnClick));
+        ClickOn(box, bool(box->OnClick));
         ASSERT_TRUE(box->Editor()) << qPrintable(box->Name());
         ASSERT_EQ(FocusedEditor(), box->Editor()->LineEdit());
         EXPECT_EQ(box->Editor()->GetText().size(), box->Caption().size());
@@ -59,29 +59,29 @@ TEST_F(BoxEditing, PassingThroughBoxesNeverChangesTheirText)
     }
     EXPECT_EQ(Page1()->XFrame22a->Caption(), tenDigits);
     EXPECT_EQ(w->xEidosErgou->Caption(), longText);
-    EXPECT_FALSE(MainWindow->FileControl1->Modified());
+    EXPECT_FALSE(Main->FileControl1->Modified());
 
     // Saved and opened again: still whole.
-    const QString second = Doc("Έργο 2.vapd");
+    const QString second = File("Έργο 2.vapd");
     SaveAs(second);
     Open(second);
     EXPECT_EQ(Page1()->XFrame22a->Caption(), tenDigits);
-    EXPECT_EQ(MainWindow->Document->xEidosErgou->Caption(), longText);
+    EXPECT_EQ(Doc()->xEidosErgou->Caption(), longText);
 
     // The limit bounds what is typed: the text entered replaces the old one and stops at 9 digits.
-    DoubleClick(Page1()->XFrame22a);
-    Type(QStringLiteral("98765432101"));
+    ClickOn(Page1()->XFrame22a, true);
+    Keys(QStringLiteral("98765432101"));
     EXPECT_EQ(FocusedEditor()->text(), QStringLiteral("987654321"));
     Key(Qt::Key_Return);
     EXPECT_EQ(Page1()->XFrame22a->Caption(), QStringLiteral("987654321"));
-    EXPECT_TRUE(MainWindow->FileControl1->Modified());
+    EXPECT_TRUE(Main->FileControl1->Modified());
 }
 
 TEST_F(BoxEditing, ARefusedTextShowsOneMessageAndStaysToBeCorrected)
 {
-    if (!ShowMain())
+    if (!MainIsActive())
         GTEST_SKIP() << "no keyboard focus on this platform";
-    TApdData *w = MainWindow->Document;
+    TApdData *w = Doc();
     struct Case {
         TInplaceEditFrame *Box;
         const char *Bad, *Good, *Shown;
@@ -94,9 +94,9 @@ TEST_F(BoxEditing, ARefusedTextShowsOneMessageAndStaysToBeCorrected)
         SCOPED_TRACE(qPrintable(c.Box->Name()));
         const QString before = c.Box->Caption();
         TFocusTakingDialogs dialogs;
-        Click(c.Box, {-1, -1}, bool(c.Box->OnClick));
+        ClickOn(c.Box, bool(c.Box->OnClick));
         ASSERT_TRUE(c.Box->Editor());
-        Type(QString::fromUtf8(c.Bad));
+        Keys(QString::fromUtf8(c.Bad));
         Key(Qt::Key_Return);
         EXPECT_EQ(dialogs.Count(), 1);
         EXPECT_EQ(dialogs.Requests().at(0).DlgType, mtError);
@@ -113,10 +113,10 @@ TEST_F(BoxEditing, ARefusedTextShowsOneMessageAndStaysToBeCorrected)
         EXPECT_EQ(c.Box->Caption(), before);
 
         // Back into it, corrected: taken without a word, and leaving closes the editor.
-        Click(c.Box);
+        ClickOn(c.Box);
         EXPECT_EQ(FocusedEditor(), c.Box->Editor()->LineEdit());
         Key(Qt::Key_A, Qt::ControlModifier);
-        Type(QString::fromUtf8(c.Good));
+        Keys(QString::fromUtf8(c.Good));
         Key(Qt::Key_Return);
         EXPECT_EQ(c.Box->Caption().toStdString(), c.Shown);
         Key(Qt::Key_Tab);
@@ -128,13 +128,13 @@ TEST_F(BoxEditing, ARefusedTextShowsOneMessageAndStaysToBeCorrected)
 
 TEST_F(BoxEditing, TypingReplacesTheTextOfABoxEnteredByClickOrTab)
 {
-    if (!ShowMain())
+    if (!MainIsActive())
         GTEST_SKIP() << "no keyboard focus on this platform";
-    TApdData *w = MainWindow->Document;
+    TApdData *w = Doc();
     FillHeader(*w);
     ASSERT_EQ(w->DatePeriodFrame->Caption(), QStringLiteral("11/2002"));
-    Click(w->DatePeriodFrame);
-    Type(QStringLiteral("3/2025"));
+    ClickOn(w->DatePeriodFrame);
+    Keys(QStringLiteral("3/2025"));
     Key(Qt::Key_Return);
     EXPECT_EQ(w->DatePeriodFrame->Date(), EncodeDate(2025, 3, 1));
     EXPECT_EQ(w->DatePeriodFrame->Caption(), QStringLiteral("3/2025"));
@@ -144,7 +144,7 @@ TEST_F(BoxEditing, TypingReplacesTheTextOfABoxEnteredByClickOrTab)
     TEmployFrame *p = Page1();
     PickEmployee(p, 0, QStringLiteral("123456789"));
     p->DayCount39_1->SetValue(12);
-    Click(p->DayCount39_1);
+    ClickOn(p->DayCount39_1);
     const struct {
         int Key;
         TXIntegerFrame *Lands;
@@ -160,17 +160,17 @@ TEST_F(BoxEditing, TypingReplacesTheTextOfABoxEnteredByClickOrTab)
         EXPECT_FALSE(edit->text().isEmpty());
         EXPECT_EQ(edit->selectedText(), edit->text());
     }
-    Type(QStringLiteral("9"));
+    Keys(QStringLiteral("9"));
     Key(Qt::Key_Tab);
     EXPECT_EQ(p->DayCount39_1->Value(), 9);
 }
 
 TEST_F(BoxEditing, DialogKeysOfTheExportOptions)
 {
-    if (!ShowMain())
+    if (!MainIsActive())
         GTEST_SKIP() << "no keyboard focus on this platform";
-    FillHeader(*MainWindow->Document);
-    const QString csc = Doc("csc01");
+    FillHeader(*Doc());
+    const QString csc = File("csc01");
     auto prepare = [&](TeApdOptions *d) {
         d->Edit5->SetText(csc);
         for (TCheckBox *print : {d->CheckBox1, d->CheckBox2, d->CheckBox4})
@@ -191,7 +191,7 @@ TEST_F(BoxEditing, DialogKeysOfTheExportOptions)
         Key(Qt::Key_Escape);
         closedBy(d, "Esc");
     });
-    MainWindow->aExportIkaApd->Execute();
+    Trigger(Main->aExportIkaApd);
     ASSERT_TRUE(shown);
     EXPECT_FALSE(QFile::exists(csc));
 
@@ -199,21 +199,21 @@ TEST_F(BoxEditing, DialogKeysOfTheExportOptions)
     shown = nullptr;
     WhenShown<TeApdOptions>(shown, [&](TeApdOptions *d) {
         prepare(d);
-        Click(d->Edit1);
+        ClickOn(d->Edit1);
         Key(Qt::Key_Return);
         closedBy(d, "Enter");
     });
-    MainWindow->aExportIkaApd->Execute();
+    Trigger(Main->aExportIkaApd);
     ASSERT_TRUE(shown);
     EXPECT_TRUE(QFile::exists(csc));
 }
 
 TEST_F(BoxEditing, TheEmployeePickerOpensWithTheArrowKeysInItsGrid)
 {
-    if (!ShowMain())
+    if (!MainIsActive())
         GTEST_SKIP() << "no keyboard focus on this platform";
     TEmployFrame *p = Page1();
-    Click(p->XFrame22a);
+    ClickOn(p->XFrame22a);
     ASSERT_TRUE(DataSetPopup->Visible());
     QApplication::setActiveWindow(DataSetPopup->Peer());
     Settle();
@@ -228,4 +228,60 @@ TEST_F(BoxEditing, TheEmployeePickerOpensWithTheArrowKeysInItsGrid)
     EXPECT_FALSE(DataSetPopup->Visible());
     EXPECT_EQ(p->XFrame22a->Caption(), QStringLiteral("222333444"));
     EXPECT_EQ(p->DbLookupXFrame21->Caption(), QStringLiteral("ΒΑΣΙΛΕΙΟΥ"));
+}
+
+TEST_F(BoxEditing, TypedValuesTheDeclarationFileCannotHoldAreRefused)
+{
+    if (!MainIsActive())
+        GTEST_SKIP() << "no keyboard focus on this platform";
+    TEmployFrame *p = Page1();
+    PickEmployee(p, 0, QStringLiteral("123456789"));
+    p->Apodoxes1->SetValue(Currency::FromInt(500));
+    struct Case {
+        TInplaceEditFrame *Box;
+        const char *Typed;
+        const char *Said; // in the one message; empty when the text is taken
+        const char *Shown;
+    } cases[] = {
+        {p->DayCount39_1, "-5", "αρνητική", nullptr},
+        {p->DayCount39_1, "150", "το πολύ 99", nullptr},
+        {p->DayCount43_1, "-1", "αρνητική", nullptr},
+        {p->XIntegerFrame1, "12", "το πολύ 9", nullptr},
+        {p->XIntegerFrame1, "4", "", "4"},
+        {p->Apodoxes1, "123456789012,34", "το πολύ 99999999,99 €", nullptr},
+        {p->Apodoxes1, "-50", "αρνητική", nullptr},
+        {p->Apodoxes1, "99999999,99", "", "99999999,99 €"},
+        {p->EisforesTotal1, "999999999,99", "", "999999999,99 €"},
+        {p->EisforesTotal1, "1000000000,00", "το πολύ 999999999,99 €", nullptr},
+        {p->XDateFrame1, "1/1/0050", "από 01/01/0100 έως 31/12/9999", nullptr},
+        {p->XDateFrame1, "31/12/9999", "", "31/12/9999"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(qPrintable(c.Box->Name() + u' ' + QString::fromUtf8(c.Typed)));
+        const QString before = c.Box->Caption();
+        TFocusTakingDialogs dialogs;
+        ClickOn(c.Box, bool(c.Box->OnClick));
+        ASSERT_TRUE(c.Box->Editor());
+        Keys(QString::fromUtf8(c.Typed));
+        Key(Qt::Key_Return);
+        const QString said = QString::fromUtf8(c.Said);
+        if (said.isEmpty()) {
+            EXPECT_EQ(dialogs.Count(), 0);
+            EXPECT_EQ(c.Box->Caption().toStdString(), c.Shown);
+            Key(Qt::Key_Tab);
+            continue;
+        }
+        ASSERT_EQ(dialogs.Count(), 1);
+        EXPECT_TRUE(dialogs.Requests()[0].Msg.contains(said)) << qPrintable(dialogs.Requests()[0].Msg);
+        EXPECT_TRUE(dialogs.Requests()[0].Msg.contains(QString::fromUtf8(c.Typed)));
+        EXPECT_EQ(c.Box->Caption(), before);
+        // Put right before leaving, so that the next box starts afresh.
+        Key(Qt::Key_A, Qt::ControlModifier);
+        Key(Qt::Key_Backspace);
+        Keys(before);
+        Key(Qt::Key_Tab);
+        EXPECT_FALSE(c.Box->Editor());
+        EXPECT_EQ(dialogs.Count(), 1);
+    }
+    EXPECT_EQ(p->XDateFrame1->Date(), EncodeDate(9999, 12, 31));
 }

@@ -14,7 +14,6 @@
 #include <QScrollArea>
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTimer>
 
@@ -214,21 +213,13 @@ TEST_F(DeclarationScenario, DocumentsWithDatesBeyondTheCalendarAreRefusedAtOnce)
         const QString path =
             Written(Dir.path(), QStringLiteral("%1.vapd").arg(absurd), [&](TEmployFrame *p) { p->XDateFrame4->SetDate(absurd); });
         Messages.clear();
-        QElapsedTimer clock;
-        clock.start();
+        // Before, counting the work days of such a line never ended.
         Open(path);
-        EXPECT_LT(clock.elapsed(), 5000);
         ASSERT_EQ(Messages.size(), 1u) << absurd;
+        // The message names the document and the reader's reason.
         EXPECT_TRUE(Messages[0].contains(path)) << Messages[0].toStdString();
+        EXPECT_TRUE(Messages[0].contains(QStringLiteral("01/01/0100 – 31/12/9999"))) << Messages[0].toStdString();
         EXPECT_EQ(Doc(), shown);
-        // What the reader says (the message names the document; the reason is the reader's).
-        TApdData reader(nullptr);
-        try {
-            reader.LoadFromFile(path);
-            ADD_FAILURE() << "read " << absurd;
-        } catch (const Exception &e) {
-            EXPECT_TRUE(e.Message().contains(QStringLiteral("01/01/0100 – 31/12/9999"))) << e.Message().toStdString();
-        }
     }
     // The first and the last day of the calendar, with their time of day, are dates like any other.
     const QString edge = Written(Dir.path(), QStringLiteral("edge.vapd"), [](TEmployFrame *p) {

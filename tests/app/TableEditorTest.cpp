@@ -1,15 +1,18 @@
 #include "app/TableEditorF.h"
+#include "db/DBCtrls.h"
 #include "db/DBTables.h"
 #include "db/TableStore.h"
 #include "vcl/ActnList.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
-#include <QTest>
-#include <QToolButton>
+#include <QLineEdit>
 #include <QScreen>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace
@@ -49,6 +52,17 @@ protected:
         Field("ΚΡΥΦΟ")->SetTag(4);
     }
     TField *Field(const char *name) { return table->FieldByName(QString::fromUtf8(name)); }
+    // The window that the command opens modelessly (the application owns it), or none.
+    TTableEditor *OpenModeless(TAction &action)
+    {
+        if (!TTableEditor::Edit(table, &action, false))
+            return nullptr;
+        TTableEditor *opened = nullptr;
+        for (int i = 0; i < Application()->ComponentCount(); ++i)
+            if (auto *e = qobject_cast<TTableEditor *>(Application()->Components(i)))
+                opened = e;
+        return opened;
+    }
 
     template <class T> T *EditorOf(TTableEditor &ed, const QString &fieldName)
     {
@@ -177,11 +191,7 @@ TEST_F(TableEditorTest, CaptionFromTheCommandAndHintsInTheStatusBar)
     TAction action(nullptr);
     action.SetCaption(QStringLiteral("Καταστήματα ΙΚΑ"));
     action.SetHint(QStringLiteral("Υποκαταστήματα - Παραρτήματα Ι.Κ.Α."));
-    EXPECT_TRUE(TTableEditor::Edit(table, &action, false));
-    TTableEditor *ed = nullptr;
-    for (int i = 0; i < Application()->ComponentCount(); ++i)
-        if (auto *e = qobject_cast<TTableEditor *>(Application()->Components(i)))
-            ed = e;
+    TTableEditor *ed = OpenModeless(action);
     ASSERT_TRUE(ed);
     EXPECT_EQ(ed->Caption(), action.Hint());
     // The window is the active one; the mouse moves over the navigator's buttons.
@@ -227,10 +237,7 @@ protected:
         TableEditorTest::SetUp();
         TAction action(nullptr);
         action.SetCaption(QStringLiteral("Εργαζόμενοι"));
-        ASSERT_TRUE(TTableEditor::Edit(table, &action, false));
-        for (int i = 0; i < Application()->ComponentCount(); ++i)
-            if (auto *e = qobject_cast<TTableEditor *>(Application()->Components(i)))
-                ed.reset(e);
+        ed.reset(OpenModeless(action));
         ASSERT_TRUE(ed);
         win = ed->Peer();
         QApplication::setActiveWindow(win);
@@ -298,5 +305,238 @@ TEST_F(ShownTableEditorTest, TheReadOnlyBoxTakesClicksAndTheTabKey)
     dialogs.Answer(mrYes);
     QTest::keyClick(ed->ReadOnlyCheck->Peer(), Qt::Key_Space);
     EXPECT_FALSE(table->ReadOnly());
+}
+
+TEST_F(ShownTableEditorTest, ClosingWhileInsertingAsksAsWhileEditing)
+{
+    TScriptedDialogs dialogs;
+    // Insert on the navigator, the new record typed on the detail page.
+    auto typeNewRecord = [&](TTableEditor *editor, const char *code) {
+        QWidget *window = editor->Peer();
+        QToolButton *insert = editor->DBNavigator->Button(nbInsert);
+        QTest::mouseClick(insert, Qt::LeftButton, {}, insert->rect().center());
+        ASSERT_EQ(table->State(), dsInsert);
+        editor->PageControl1->SetActivePage(editor->TabSheet1);
+        QCoreApplication::processEvents();
+        for (const auto &[field, text] : {std::pair{"ΚΩΔ", code}, std::pair{"ΕΠΩΝΥΜΟ", "Γεωργίου"}}) {
+            auto *edit = EditorOf<TDBEdit>(*editor, QString::fromUtf8(field));
+            ASSERT_TRUE(edit);
+            QTest::mouseClick(edit->Peer(), Qt::LeftButton, {}, QPoint(5, 5));
+            for (QChar c : QString::fromUtf8(text))
+                QTest::sendKeyEvent(QTest::Click, edit->Peer(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window, Qt::Key_Tab);
+        QCoreApplication::processEvents();
+    };
+    const int before = table->RecordCount();
+    typeNewRecord(ed.get(), "002");
+
+    // Cancel: the window stays, the typed record with it.
+    dialogs.Answer(mrCancel);
+    win->close();
+    ASSERT_EQ(dialogs.Count(), 1);
+    EXPECT_EQ(dialogs.Requests()[0].Msg, QStringLiteral("Να διασωθούν οι αλλαγές στην τρέχουσα εγγραφή?"));
+    EXPECT_TRUE(win->isVisible());
+    EXPECT_EQ(table->State(), dsInsert);
+
+    // No: the typed record is dropped, not left pending in the shared table.
+    dialogs.Answer(mrNo);
+    win->close();
+    EXPECT_EQ(dialogs.Count(), 2);
+    EXPECT_FALSE(win->isVisible());
+    EXPECT_EQ(table->State(), dsBrowse);
+    EXPECT_EQ(table->RecordCount(), before);
+    EXPECT_FALSE(table->Locate(QStringLiteral("ΚΩΔ"), QStringLiteral("002"), 0));
+    ed.release()->deleteLater(); // the window frees itself once closed
+    QCoreApplication::processEvents();
+
+    // Yes, in a window opened again: the record is posted.
+    TAction action(nullptr);
+    TTableEditor *again = OpenModeless(action);
+    ASSERT_TRUE(again);
+    QApplication::setActiveWindow(again->Peer());
+    typeNewRecord(again, "003");
+    dialogs.Answer(mrYes);
+    again->Peer()->close();
+    EXPECT_EQ(dialogs.Count(), 3);
+    EXPECT_EQ(table->State(), dsBrowse);
+    EXPECT_EQ(table->RecordCount(), before + 1);
+    ASSERT_TRUE(table->Locate(QStringLiteral("ΚΩΔ"), QStringLiteral("003"), 0));
+    EXPECT_EQ(Field("ΕΠΩΝΥΜΟ")->AsString(), QStringLiteral("Γεωργίου"));
+    QCoreApplication::processEvents();
+}
+
+// The grid of the summary page edited in its cells, with the keyboard and the mouse on the shown window.
+class GridEditingTest : public ShownTableEditorTest
+{
+protected:
+    void SetUp() override
+    {
+        ShownTableEditorTest::SetUp();
+        for (const auto &[code, name] : {std::pair{"002", "Βασιλείου"}, std::pair{"003", "Γεωργίου"}}) {
+            table->Append();
+            Field("ΚΩΔ")->SetAsString(QString::fromUtf8(code));
+            Field("ΕΠΩΝΥΜΟ")->SetAsString(QString::fromUtf8(name));
+            table->Post();
+        }
+        table->First();
+        grid = ed->DataSetFilterFrame1->DBGrid1;
+        view = grid->TableView();
+        view->setFocus();
+    }
+    int Column(const char *name)
+    {
+        for (int i = 0; i < grid->ColumnCount(); ++i)
+            if (grid->Columns(i)->FieldName() == QString::fromUtf8(name))
+                return i;
+        return -1;
+    }
+    QPoint CellPoint(int row, const char *name)
+    {
+        return view->visualRect(view->model()->index(row, Column(name))).center();
+    }
+    void DoubleClick(int row, const char *name)
+    {
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, CellPoint(row, name));
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, CellPoint(row, name));
+    }
+    // Typed key by key into whatever has the focus, Greek letters included.
+    static void Type(const QString &text)
+    {
+        for (QChar ch : text)
+            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key(ch.toUpper().unicode()), QString(ch),
+                                Qt::NoModifier);
+    }
+    // A key, and what the event loop does after it (a cell editor commits its text from there).
+    static void Key(Qt::Key key)
+    {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        QCoreApplication::processEvents();
+    }
+    QString Cell(int row, const char *name) { return view->model()->index(row, Column(name)).data().toString(); }
+
+    TDBGrid *grid = nullptr;
+    QTableView *view = nullptr;
+};
+
+TEST_F(GridEditingTest, TypedCellsPostWhenTheRowIsLeftAndEscapeDropsThem)
+{
+    TScriptedDialogs dialogs;
+    // Double click, select all, type, Enter: the record is being edited with the new name.
+    DoubleClick(1, "ΕΠΩΝΥΜΟ");
+    ASSERT_NE(qobject_cast<QLineEdit *>(QApplication::focusWidget()), nullptr);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    Type(QStringLiteral("Δημητρίου"));
+    Key(Qt::Key_Return);
+    EXPECT_EQ(table->State(), dsEdit);
+    EXPECT_EQ(Cell(1, "ΕΠΩΝΥΜΟ"), QStringLiteral("Δημητρίου"));
+    // Down leaves the row: the record is posted and stays changed.
+    Key(Qt::Key_Down);
+    EXPECT_EQ(table->State(), dsBrowse);
+    EXPECT_EQ(table->Lookup(QStringLiteral("ΚΩΔ"), QStringLiteral("002"), QStringLiteral("ΕΠΩΝΥΜΟ")).toString(),
+              QStringLiteral("Δημητρίου"));
+
+    // Typing over a cell starts its editor; Escape drops the typing, a second Escape the record's changes.
+    Key(Qt::Key_Up);
+    Type(QStringLiteral("Ζ"));
+    Key(Qt::Key_Return);
+    EXPECT_EQ(table->State(), dsEdit);
+    Key(Qt::Key_Escape);
+    EXPECT_EQ(table->State(), dsBrowse);
+    EXPECT_EQ(Cell(1, "ΕΠΩΝΥΜΟ"), QStringLiteral("Δημητρίου"));
+    EXPECT_EQ(dialogs.Count(), 0);
+
+    // Typing alone puts the record into edit state; the navigator's Post takes the open cell's text.
+    DoubleClick(2, "ΕΠΩΝΥΜΟ");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    Type(QStringLiteral("Ηλιού"));
+    EXPECT_EQ(table->State(), dsEdit);
+    const auto buttons = ed->DBNavigator->Peer()->findChildren<QAbstractButton *>();
+    ASSERT_EQ(buttons.size(), 10);
+    QAbstractButton *post = buttons[7];
+    ASSERT_TRUE(post->isEnabled());
+    QTest::mouseClick(post, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(table->State(), dsBrowse);
+    EXPECT_EQ(table->Lookup(QStringLiteral("ΚΩΔ"), QStringLiteral("003"), QStringLiteral("ΕΠΩΝΥΜΟ")).toString(),
+              QStringLiteral("Ηλιού"));
+
+    // A string field takes no more characters than it holds.
+    view->setFocus();
+    Key(Qt::Key_F2);
+    auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    ASSERT_TRUE(editor);
+    EXPECT_EQ(editor->maxLength(), 20);
+    Key(Qt::Key_Escape);
+}
+
+TEST_F(GridEditingTest, ANewRecordShowsAsARowAndTheEnginesRulesSpeakGreek)
+{
+    TScriptedDialogs dialogs;
+    // The navigator's insert: a new, empty row at the current record's place.
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, CellPoint(1, "ΕΠΩΝΥΜΟ"));
+    table->Insert();
+    EXPECT_EQ(grid->RowCount(), 4);
+    EXPECT_EQ(grid->InsertRow(), 1);
+    EXPECT_EQ(view->currentIndex().row(), 1);
+    EXPECT_EQ(Cell(1, "ΚΩΔ"), QString());
+    EXPECT_EQ(Cell(2, "ΚΩΔ"), QStringLiteral("002")) << "the record that was current moves down a row";
+
+    // A name without the required code: leaving the row shows the engine's message and keeps the row.
+    view->setCurrentIndex(view->model()->index(1, Column("ΕΠΩΝΥΜΟ")));
+    Type(QStringLiteral("Νέος"));
+    Key(Qt::Key_Return);
+    Key(Qt::Key_Down);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(dialogs.Count(), 1);
+    EXPECT_EQ(dialogs.Requests()[0].Msg, QStringLiteral("Το πεδίο \"ΚΩΔ\" πρέπει να έχει τιμή."));
+    EXPECT_EQ(table->State(), dsInsert);
+    EXPECT_EQ(view->currentIndex().row(), 1);
+
+    // A code that another record has: the key violation, in Greek, and still the new row.
+    view->setCurrentIndex(view->model()->index(1, Column("ΚΩΔ")));
+    Type(QStringLiteral("001"));
+    Key(Qt::Key_Return);
+    Key(Qt::Key_Up);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(dialogs.Count(), 2);
+    EXPECT_TRUE(dialogs.Requests()[1].Msg.startsWith(QStringLiteral("Παραβίαση κλειδιού")))
+        << qPrintable(dialogs.Requests()[1].Msg);
+    EXPECT_EQ(table->State(), dsInsert);
+    EXPECT_EQ(view->currentIndex().row(), 1);
+
+    // A free code: the record is posted and the grid shows it among the others.
+    Key(Qt::Key_F2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    Type(QStringLiteral("004"));
+    Key(Qt::Key_Return);
+    Key(Qt::Key_Down);
+    EXPECT_EQ(table->State(), dsBrowse);
+    EXPECT_EQ(grid->RowCount(), 4);
+    EXPECT_EQ(grid->InsertRow(), -1);
+    EXPECT_EQ(table->Lookup(QStringLiteral("ΚΩΔ"), QStringLiteral("004"), QStringLiteral("ΕΠΩΝΥΜΟ")).toString(),
+              QStringLiteral("Νέος"));
+    EXPECT_EQ(dialogs.Count(), 2);
+
+    // Insert and Escape: nothing is added.
+    table->Insert();
+    Key(Qt::Key_Escape);
+    EXPECT_EQ(grid->RowCount(), 4);
+    EXPECT_EQ(table->State(), dsBrowse);
+}
+
+TEST_F(GridEditingTest, AReadOnlyTableIsNotEditedInTheGrid)
+{
+    TScriptedDialogs dialogs{mrYes};
+    ed->ReadOnlyCheck->SetChecked(true);
+    ASSERT_TRUE(table->ReadOnly());
+    view->setFocus();
+    view->setCurrentIndex(view->model()->index(0, Column("ΕΠΩΝΥΜΟ")));
+    Type(QStringLiteral("Χ"));
+    Key(Qt::Key_F2);
+    DoubleClick(0, "ΕΠΩΝΥΜΟ");
+    EXPECT_EQ(QApplication::focusWidget(), view);
+    EXPECT_EQ(table->State(), dsBrowse);
+    EXPECT_EQ(Cell(0, "ΕΠΩΝΥΜΟ"), QStringLiteral("Αλεξίου"));
 }
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -160,6 +161,49 @@ TEST_F(ApdFilePrint, APageTooLongForTheBoxGoesOnOnAFurtherSheet)
     // Each sheet shows its lines whole and in order: no line is printed twice.
     EXPECT_EQ(all.count("ΕΙΣΦΟΡΕΣ ΕΡΓΟΔΟΤΗ"), 3);
     EXPECT_EQ(all.count("ΗΜΕΡΟΜΙΣΘΙΟ"), 3);
+}
+
+// At the two large sizes the export offers, a wrapped line breaks at a blank, and every further sheet of a
+// page begins with that page's header line.
+TEST_F(ApdFilePrint, LargeSizesBreakAtBlanksAndFurtherSheetsSayWhichPageTheyContinue)
+{
+    for (int i = 0; i < 10; ++i)
+        AddSampleLine(File, QString::number(100 + i), i);
+    const QRegularExpression pageLine(QStringLiteral("Σελίδα: (\\d{4})"));
+    for (const int size : {12, 14}) {
+        UsePdfPrinter(Pdf);
+        File.Print(false, true, {}, size, QStringLiteral("Courier New"));
+        KeepPrintout(Pdf, QStringLiteral("texts-%1pt").arg(size));
+        const int sheets = PdfPageCount(Pdf);
+        ASSERT_GT(sheets, 7) << size << " points: seven pages, some on two sheets";
+        QString previous;
+        int continued = 0;
+        for (int sheet = 1; sheet <= sheets; ++sheet) {
+            const QString text = PdfText(Pdf, sheet);
+            const QString where = QStringLiteral("%1 pt, sheet %2:\n%3").arg(size).arg(sheet).arg(text);
+            // Every page number stands whole beside its word ("Σελίδα: 0002"), and no line starts
+            // with the colon or the rest of a broken word.
+            EXPECT_EQ(text.count(QStringLiteral("Σελίδα")), text.count(pageLine)) << qPrintable(where);
+            for (const QString &line : text.split(u'\n'))
+                EXPECT_FALSE(line.trimmed().startsWith(u':')) << qPrintable(where);
+            // The sheet's first text is a page header line, with the page it belongs to.
+            const auto m = pageLine.match(text);
+            ASSERT_TRUE(m.hasMatch()) << qPrintable(where);
+            const QString firstWords = text.trimmed().section(u'\n', 0, 0);
+            EXPECT_TRUE(firstWords.contains(QStringLiteral("Σελίδα")) || firstWords.contains(FirstHeader.left(9)))
+                << qPrintable(where);
+            if (m.captured(1) == previous)
+                ++continued;
+            previous = m.captured(1);
+        }
+        EXPECT_GT(continued, 0) << size << " points: a page went on on a further sheet";
+        EXPECT_EQ(previous, QStringLiteral("0007"));
+        // All ten blocks whole, each label on its line.
+        const QString all = PdfText(Pdf);
+        EXPECT_EQ(all.count(BlockLabel), 10) << size;
+        EXPECT_EQ(all.count(QStringLiteral("ΣΥΝΟΛΙΚΕΣ ΕΙΣΦΟΡΕΣ")), 10) << size;
+        EXPECT_EQ(all.count(QStringLiteral("(Σφραγίδα - Υπογραφή)")), 2) << size;
+    }
 }
 
 TEST_F(ApdFilePrint, AHugeTypedFontSizeTakesAtMostTenSheetsPerPage)

@@ -420,7 +420,10 @@ TEST(ApdFileSave, FailedWriteLeavesTheOldFileAndNamesThePath)
     setrlimit(RLIMIT_FSIZE, &before);
     std::signal(SIGXFSZ, previousHandler);
 
-    EXPECT_TRUE(message.contains(QDir::toNativeSeparators(path))) << qPrintable(message);
+    EXPECT_EQ(message.toStdString(),
+              (QStringLiteral("Αδυναμία δημιουργίας του αρχείου ") + QDir::toNativeSeparators(path) +
+               QStringLiteral(": ο δίσκος είναι γεμάτος"))
+                  .toStdString());
     QFile kept(path);
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), "previous declaration");
@@ -432,6 +435,9 @@ TEST(ApdFileSave, FailedWriteLeavesTheOldFileAndNamesThePath)
         file.SaveToFile(badPath);
         FAIL() << "saving into a missing folder succeeded";
     } catch (const EFCreateError &e) {
-        EXPECT_TRUE(e.Message().contains(QDir::toNativeSeparators(badPath))) << e.what();
+        EXPECT_EQ(e.Message().toStdString(),
+                  (QStringLiteral("Αδυναμία δημιουργίας του αρχείου ") + QDir::toNativeSeparators(badPath) +
+                   QStringLiteral(": το αρχείο ή ο φάκελός του δεν υπάρχει"))
+                      .toStdString());
     }
 }

@@ -83,6 +83,35 @@ TEST_F(TextFixture, WordBreakWrapsAndEditControlDropsPartialLastLine)
     EXPECT_EQ(drawnRest, int(text.size()) - drawn);
 }
 
+TEST_F(TextFixture, WrappedLinesBreakAtBlanks)
+{
+    const QFontMetricsF fm(Font, &Image);
+    // Where the first line of Text ends in a box Width wide, in characters of Text.
+    const auto firstLine = [&](const QString &text, double width) {
+        TRect r{0, 0, int(std::ceil(width)), LineHeight};
+        int drawn = -1;
+        QPainter p(&Image);
+        DrawTextOn(&p, Font, text, r, DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX, &drawn);
+        return drawn;
+    };
+    // Words that pass the edge go whole to the next line; the blank before them ends the first.
+    const QString words = QStringLiteral("   ΑΝΑΛΥΤΙΚΗ ΠΕΡΙΟΔΙΚΗ ΔΗΛΩΣΗ ΟΙΚΟΔΟΜΟΤΕΧΝΙΚΟΥ ΕΡΓΟΥ Σελίδα: 0001 από 0007");
+    const int page = int(words.indexOf(QStringLiteral("Σελίδα")));
+    const double upToPage = fm.horizontalAdvance(words.left(page - 1));
+    EXPECT_EQ(firstLine(words, upToPage + fm.horizontalAdvance(QStringLiteral("Σελ"))), page);
+    // A header line pushed right by more blanks than the line holds: the blanks make a line of their own,
+    // the words go whole to the next.
+    const QString header = QString(61, u' ') + QStringLiteral("Σελίδα: 0002 από 0006");
+    EXPECT_EQ(firstLine(header, fm.horizontalAdvance(QString(58, u' '))), 61);
+    // A word longer than the whole line is broken where the line ends.
+    EXPECT_EQ(firstLine(QString(70, u'Ω'), fm.horizontalAdvance(QString(60, u'Ω')) + 0.5), 60);
+    // Measured, a wrapped line is as wide as its ink, without the blank it ends in.
+    TRect measure{0, 0, int(std::ceil(upToPage + fm.horizontalAdvance(QStringLiteral("Σελ")))), 1000};
+    DrawTextOn(nullptr, Font, words, measure, DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL, nullptr, &Image);
+    EXPECT_NEAR(measure.Width(), upToPage, 1.0);
+    EXPECT_EQ(measure.Height(), 2 * LineHeight);
+}
+
 TEST_F(TextFixture, CountsLineBreaksAndPrefixesInSourceCharacters)
 {
     TRect r{0, 0, 300, LineHeight};

@@ -1,4 +1,5 @@
 #include "vcl/ComCtrls.h"
+#include "vcl/ComponentStream.h"
 #include "vcl/ExtCtrls.h"
 #include "vcl/Forms.h"
 #include "vcl/StdCtrls.h"
@@ -106,6 +107,48 @@ TEST(ControlsTabOrder, OrderIsAPositionInTheParentsList)
     orphan->SetTabOrder(0);
     orphan->SetParent(&form);
     EXPECT_EQ(orphan->TabOrder(), 0);
+}
+
+TEST(ControlsTabOrder, OrdersReadFromAStreamDoNotDependOnTheOrderTheyComeIn)
+{
+    // A takes place 1, then C place 0: moved one by one, C would push A on to place 2.
+    TPanel root(nullptr);
+    root.SetName(QStringLiteral("Root"));
+    TPanel *children[3];
+    const char *names[] = {"A", "B", "C"};
+    for (int i = 0; i < 3; ++i) {
+        children[i] = new TPanel(&root);
+        children[i]->SetName(QString::fromLatin1(names[i]));
+        children[i]->SetParent(&root);
+    }
+    const QByteArray text = "object Root: TPanel\n"
+                            "  object A: TPanel\n    TabOrder = 1\n  end\n"
+                            "  object C: TPanel\n    TabOrder = 0\n  end\n"
+                            "end\n";
+    ReadComponent(ObjectTextToBinary(text), &root);
+    EXPECT_EQ(children[2]->TabOrder(), 0);
+    EXPECT_EQ(children[0]->TabOrder(), 1);
+    EXPECT_EQ(children[1]->TabOrder(), 2);
+}
+
+TEST(ControlsStream, APartOfTheDesignMovedIntoAnotherBoxIsRefused)
+{
+    TPanel root(nullptr);
+    root.SetName(QStringLiteral("Root"));
+    auto *a = new TPanel(&root);
+    a->SetName(QStringLiteral("A"));
+    a->SetParent(&root);
+    auto *b = new TPanel(&root);
+    b->SetName(QStringLiteral("B"));
+    b->SetParent(&root);
+    const QByteArray text = "object Root: TPanel\n  object A: TPanel\n    object B: TPanel\n    end\n  end\nend\n";
+    try {
+        ReadComponent(ObjectTextToBinary(text), &root);
+        ADD_FAILURE() << "B was moved into A";
+    } catch (const EReadError &e) {
+        EXPECT_TRUE(e.Message().contains(QStringLiteral("το στοιχείο B δεν βρίσκεται στη θέση του"))) << e.what();
+    }
+    EXPECT_EQ(b->Parent(), &root);
 }
 
 TEST(ControlsLook, ParentColorAndFontFollowUntilSetOwn)

@@ -12,6 +12,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -374,6 +375,15 @@ TEST(FormFrames, DialogsBelongToTheWindowTheyAreOpenedFrom)
     main.Hide();
     main.ShowModal();
     EXPECT_EQ(inModal, main.Peer());
+    // A form shown modally belongs to the window it is opened from.
+    TForm dialog(&other);
+    QWindow *transient = nullptr;
+    QTimer::singleShot(0, &dialog, [&] {
+        transient = dialog.Peer()->windowHandle()->transientParent();
+        dialog.SetModalResult(mrOk);
+    });
+    dialog.ShowModal();
+    EXPECT_EQ(transient, other.Peer()->windowHandle());
     other.Hide();
     main.Show();
     QApplication::setActiveWindow(nullptr);
