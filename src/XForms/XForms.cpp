@@ -905,6 +905,7 @@ void TXFrame::PrintArrange(TRect &ARect)
     const int vi = ConvertMapUnits(FVertIdent, FMapUnit, FPrintUnit);
     int w = 0, h = 0;
     GetPrintSize(w, h, ARect);
+    FPrintRoom = ARect;
     TRect r = ARect;
     switch (Align()) {
     case alTop:
@@ -958,18 +959,59 @@ void TXFrame::Print(IPage *APage)
     if (FPrintBorders)
         DrawFrameBorders(canvas, FPrintRect, FBorders);
     const std::vector<TControl *> children = PrintOrder(this);
-    for (TControl *c : children)
-        if (IPrintable *p = AsPrintable(c); p && TakesPart(p))
-            p->PrintArrange(FPrintRect);
+    // A box that goes on to further pages keeps for the next page the rows stacked from its top that no
+    // longer fit in the room it was given, and every row after them: they would print over the footer
+    // or off the sheet. The first row that prints on a page is always placed, so a row taller than a
+    // whole page still prints, and every page moves the box on.
+    std::vector<IPrintable *> waiting;
+    bool placed = false;
+    for (TControl *c : children) {
+        IPrintable *p = AsPrintable(c);
+        if (!p || !TakesPart(p))
+            continue;
+        auto *row = qobject_cast<TXFrame *>(c);
+        if (FForceNewPage && row && row->Align() == alTop && row->IsBody() && row->PrintsSomething()) {
+            int w = 0, h = 0;
+            row->GetPrintSize(w, h, FPrintRect);
+            if (!waiting.empty() || (placed && FPrintRect.Top + h > std::min(FPrintRect.Bottom, FPrintRoom.Bottom))) {
+                waiting.push_back(p);
+                continue;
+            }
+            placed = true;
+        }
+        p->PrintArrange(FPrintRect);
+    }
+    const auto printsHere = [&](IPrintable *p) {
+        return TakesPart(p) && std::find(waiting.begin(), waiting.end(), p) == waiting.end();
+    };
     bool done = true;
     PrintContent(APage, FPrintRect, done);
+    done = done && waiting.empty();
     for (TControl *c : children) {
-        if (IPrintable *p = AsPrintable(c); p && TakesPart(p)) {
+        if (IPrintable *p = AsPrintable(c); p && printsHere(p)) {
             p->Print(APage);
             done = done && !p->IsPrinting();
         }
     }
     FPrinting = !done && FForceNewPage;
+}
+
+bool TXFrame::PrintsSomething()
+{
+    if ((FSheme && FSheme->PrintColor()) || (FPrintBorders && FBorders) || OnPrint)
+        return true;
+    if (FPrintContent && ((FPrintExtraHint && !FExtraHint.isEmpty()) || (FContentControl && FContentControl != this) ||
+                          !Caption().isEmpty()))
+        return true;
+    for (int i = 0; i < ControlCount(); ++i) {
+        IPrintable *p = AsPrintable(Controls(i));
+        if (!p || !TakesPart(p))
+            continue;
+        auto *box = qobject_cast<TXFrame *>(Controls(i));
+        if (!box || box->PrintsSomething())
+            return true;
+    }
+    return false;
 }
 
 void TXFrame::PrintContent(IPage *APage, const TRect &ARect, bool &Done)

@@ -345,6 +345,9 @@ public:
     TMapUnit PrintUnit() const { return FPrintUnit; }
     TRect PrintRect() const { return FPrintRect; }
     TVCLControlPrinter *ContentPrinter() const { return FContentPrinter.get(); }
+    // Whether printing the box now would put anything on the page (fill, borders, text, content, or a
+    // child that takes part and prints something).
+    bool PrintsSomething();
 
     TXFramePrintInitEvent OnPrintInit;
     TXFramePrintEvent OnPrint;
@@ -426,4 +429,6 @@ private:
     bool FPrinting = false;
     TRect FPrintRect;
     std::unique_ptr<TVCLControlPrinter> FContentPrinter;
+    // The room the parent gave the box at the last PrintArrange; the box itself may be taller.
+    TRect FPrintRoom;
 };

@@ -509,7 +509,15 @@ void TApdData::XFrame454Print(TObject *Sender, IPage *APage, const TRect &)
     auto *box = qobject_cast<TXFrame *>(Sender);
     if (!box || !APage)
         return;
-    box->SetCaption(QStringLiteral("Σελίδα %1 από %2").arg(APage->PageNumber()).arg(PageControl1->PageCount()));
+    box->SetCaption(QStringLiteral("Σελίδα %1 από %2")
+                        .arg(APage->PageNumber() - FContinuedSheets)
+                        .arg(PageControl1->PageCount()));
+}
+
+bool TApdData::PageGoesOn() const
+{
+    auto *pages = dynamic_cast<TPageControlPrinter *>(Document->ContentPrinter());
+    return pages && pages->CurrentSheet();
 }
 
 namespace
@@ -556,6 +564,7 @@ void TApdData::Print(const QString &Title)
     doc.BeginDoc(Title);
     try {
         Document->PrintInit(MapingUnits[mpLoMetricMaping]);
+        FContinuedSheets = 0;
         int pass = 0;
         bool twoUp = false;
         do {
@@ -570,6 +579,9 @@ void TApdData::Print(const QString &Title)
             }
             Document->PrintArrange(r);
             Document->Print(page);
+            // Two halves of a sheet carry the sheet's number; a sheet of its own continuing a page, that page's.
+            if (!twoUp && PageGoesOn())
+                ++FContinuedSheets;
             if (Document->IsPrinting() && (!twoUp || pass % 2 == 1))
                 doc.NewPage();
             ++pass;
@@ -599,11 +611,14 @@ void TApdData::Preview()
     TPrintedTexts printed(this);
     try {
         Document->PrintInit(MapingUnits[mpLoMetricMaping]);
+        FContinuedSheets = 0;
         do {
             IPage *page = doc->GetCurrentPage();
             TRect r = page->GetPageRect();
             Document->PrintArrange(r);
             Document->Print(page);
+            if (PageGoesOn())
+                ++FContinuedSheets;
             if (Document->IsPrinting() && doc->PageCount() < MaxPreviewPages)
                 doc->NewPage();
             else

@@ -190,6 +190,8 @@ public:
 
 private:
     void SetPageFlags();
+    // Whether the employee page just printed goes on to the next sheet.
+    bool PageGoesOn() const;
     void ShemeChanged(TXFrameSheme *Changed, int Index);
     void LoadArtwork();
     void BindDataSources();
@@ -197,5 +199,8 @@ private:
     QPointer<QMenu> FPageMenu;
     // The footer box's text of the design, shown whenever no page is being printed.
     QString FFooterText;
+    // Sheets of the running print that continue an employee page begun on an earlier sheet: the footer
+    // numbers employee pages, so such a sheet carries the number of the page it continues.
+    int FContinuedSheets = 0;
     std::vector<QPointer<TAction>> FPageActions;
 };

@@ -9,12 +9,14 @@
 #include "app/EmployerFrameF.h"
 #include "declaration/APDDataModuleF.h"
 #include "printing/PreviewFormF.h"
+#include "printing/XPrinters.h"
 
 #include <QBackingStore>
 #include <QScrollArea>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTimer>
 
 namespace
@@ -46,6 +48,28 @@ QList<QByteArray> Records(const QByteArray &File)
 qint64 Field(const QByteArray &Record, int Offset, int Width)
 {
     return Record.mid(Offset, Width).toLongLong();
+}
+
+// The words of each sheet of a PDF with their boxes (points from the sheet's top left).
+struct TPdfWord {
+    QString Text;
+    double Top, Bottom;
+};
+QList<QList<TPdfWord>> PdfWordsOf(const QString &FileName)
+{
+    const QString html =
+        RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), FileName, QStringLiteral("-")});
+    QList<QList<TPdfWord>> sheets;
+    static const QRegularExpression tag(QStringLiteral(
+        "<page |<word xMin=\"[-0-9.]+\" yMin=\"([-0-9.]+)\" xMax=\"[-0-9.]+\" yMax=\"([-0-9.]+)\">([^<]*)</word>"));
+    for (auto it = tag.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        if (m.captured(0).startsWith(QStringLiteral("<page")))
+            sheets.append(QList<TPdfWord>());
+        else if (!sheets.isEmpty())
+            sheets.last().append({m.captured(3), m.captured(1).toDouble(), m.captured(2).toDouble()});
+    }
+    return sheets;
 }
 
 TEST_F(DeclarationScenario, PrintingPreviewAndDeletingAPageLeaveTheDocumentTrue)
@@ -274,6 +298,47 @@ TEST_F(DeclarationScenario, ExportRefusesValuesTheFileCannotHoldAndWritesNothing
     Messages.clear();
     EXPECT_FALSE(Export(csc01).isEmpty());
     EXPECT_TRUE(Messages.empty()) << Messages.front().toStdString();
+}
+
+TEST_F(DeclarationScenario, AOnePageDeclarationPrintsItsStatementAndSignatureClearOfTheFooter)
+{
+    // The first sheet carries the whole header; below its rows there is no room left for box 47 and the
+    // signature block, which must go on to a further sheet of the same page, not under the footer.
+    TApdData *d = Doc();
+    while (d->PageCount() > 1) {
+        ShowPage(d->PageCount() - 1);
+        Answers.push_back(mrYes);
+        Trigger(Main->aDeletePage);
+    }
+    Messages.clear();
+    PickOnPage(0, QStringLiteral("123456789"));
+    ASSERT_TRUE(Messages.empty()) << Messages.front().toStdString();
+    const QString pdf = Dir.filePath(QStringLiteral("one.pdf"));
+    UsePdf(pdf);
+    Trigger(Main->aPrint);
+    const QString text = PdfTextOf(pdf);
+    EXPECT_TRUE(text.contains(QStringLiteral("Δηλώνω υπεύθυνα"))) << text.toStdString();
+    EXPECT_EQ(text.count(QStringLiteral("(Σφραγίδα- υπογραφή)")), 2) << text.toStdString();
+    const QList<QList<TPdfWord>> sheets = PdfWordsOf(pdf);
+    ASSERT_EQ(sheets.size(), 2);
+    for (int s = 0; s < sheets.size(); ++s) {
+        const QList<TPdfWord> &words = sheets[s];
+        const auto footer = std::find_if(words.begin(), words.end(),
+                                         [](const TPdfWord &w) { return w.Text == QStringLiteral("*Τα"); });
+        ASSERT_NE(footer, words.end()) << s;
+        // The footer's line holds the footer alone, and nothing is printed over or under it.
+        QStringList line;
+        for (const TPdfWord &w : words)
+            if (w.Bottom > footer->Top + 0.5)
+                line << w.Text;
+        EXPECT_EQ(line.join(u' ').toStdString(), std::string("*Τα ποσά αναγράφονται υποχρεωτικά με δύο δεκαδικά ψηφία "
+                                                  "Σελίδα 1 από 1"))
+            << s;
+    }
+    // The preview shows the same two sheets.
+    QTimer::singleShot(0, [] { PreviewForm->aClose->Execute(); });
+    Trigger(Main->aPreview);
+    EXPECT_EQ(PreviewForm->DocPreview1->DocPrinter()->PageCount(), 2);
 }
 
 } // namespace
