@@ -80,6 +80,9 @@ void Choose(TAction *Command, const QString &Path)
 void WriteSeeds(const QString &folder)
 {
     QDir().mkpath(folder);
+    // Written anew: an earlier seed would be kept as a backup beside it.
+    for (const char *name : {"untitled.vapd", "six-pages.vapd", "declaration.vapd"})
+        QFile::remove(QDir(folder).filePath(QString::fromLatin1(name)));
     // The untitled document as the program starts with it.
     Choose(Main->aSaveAs, QDir(folder).filePath(QStringLiteral("untitled.vapd")));
     // Pages added and a page deleted; the second page active.

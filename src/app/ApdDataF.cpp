@@ -650,7 +650,7 @@ void TApdData::FillHeader(TApdFile &File, const TApdExportOptions &Options, TExp
     // The numeric fields: noted when they cannot hold the value, then written as the layout does.
     auto digits = [&](TXFrame *box, const char *title, int offset, int width) {
         if (Problems)
-            Problems->Digits(box->Caption(), width, QString::fromUtf8(title));
+            Problems->Digits(box->Caption(), width, [title] { return QString::fromUtf8(title); });
         PutDigits(box->Caption(), h + offset, width);
     };
     PutDate(Options.SubmissionDate, h + 567, 8);
@@ -676,9 +676,9 @@ void TApdData::FillHeader(TApdFile &File, const TApdExportOptions &Options, TExp
     PutText(FormatDateTime(QStringLiteral("mm"), DatePeriodFrame->Date()), h + 529, 2, QStringLiteral("ΜΗΝΑΣ"));
     PutText(FormatDateTime(QStringLiteral("yyyy"), DatePeriodFrame->Date()), h + 531, 4, QStringLiteral("ΕΤΟΣ"));
     if (Problems) {
-        Problems->Amount(ApodoxesTotal->Value(), 12, QStringLiteral("ΣΥΝΟΛΟ ΑΠΟΔΟΧΩΝ"));
-        Problems->Integer(DaysTotal->Value(), 8, QStringLiteral("ΣΥΝΟΛΟ ΗΜΕΡΩΝ ΑΠΑΣΧΟΛΗΣΗΣ"));
-        Problems->Amount(EisforesTotal->Value(), 12, QStringLiteral("ΣΥΝΟΛΟ ΕΙΣΦΟΡΩΝ"));
+        Problems->Amount(ApodoxesTotal->Value(), 12, [] { return QStringLiteral("ΣΥΝΟΛΟ ΑΠΟΔΟΧΩΝ"); });
+        Problems->Integer(DaysTotal->Value(), 8, [] { return QStringLiteral("ΣΥΝΟΛΟ ΗΜΕΡΩΝ ΑΠΑΣΧΟΛΗΣΗΣ"); });
+        Problems->Amount(EisforesTotal->Value(), 12, [] { return QStringLiteral("ΣΥΝΟΛΟ ΕΙΣΦΟΡΩΝ"); });
     }
     PutAmount(ApodoxesTotal->Value(), h + 535, 12);
     PutInt(DaysTotal->Value(), h + 547, 8);

@@ -724,23 +724,23 @@ int DigitCount(quint64 Value)
 }
 } // namespace
 
-void TExportProblems::Note(const QString &Where, const QString &Shown, const QString &Why)
+void TExportProblems::Note(const TWhere &Where, const QString &Shown, const QString &Why)
 {
-    FItems << QStringLiteral("%1: %2 (%3)").arg(Where, Shown, Why);
+    FItems << QStringLiteral("%1: %2 (%3)").arg(Where(), Shown, Why);
 }
 
-void TExportProblems::Amount(Currency Value, int Width, const QString &Where)
+void TExportProblems::Amount(Currency Value, int Width, const TWhere &Where)
 {
     // Written as whole cents, at least three digits.
     const qint64 cents = Value.Cents();
-    const QString shown = FormatAmount(Value) + QStringLiteral(" €");
+    auto shown = [&] { return FormatAmount(Value) + QStringLiteral(" €"); };
     if (cents < 0)
-        Note(Where, shown, QStringLiteral("αρνητικό ποσό"));
+        Note(Where, shown(), QStringLiteral("αρνητικό ποσό"));
     else if (std::max(3, DigitCount(quint64(cents))) > Width)
-        Note(Where, shown, QStringLiteral("το πεδίο του αρχείου χωράει %1 ψηφία μαζί με τα λεπτά").arg(Width));
+        Note(Where, shown(), QStringLiteral("το πεδίο του αρχείου χωράει %1 ψηφία μαζί με τα λεπτά").arg(Width));
 }
 
-void TExportProblems::Integer(qint64 Value, int Width, const QString &Where)
+void TExportProblems::Integer(qint64 Value, int Width, const TWhere &Where)
 {
     if (Value < 0)
         Note(Where, QString::number(Value), QStringLiteral("αρνητικός αριθμός"));
@@ -748,7 +748,7 @@ void TExportProblems::Integer(qint64 Value, int Width, const QString &Where)
         Note(Where, QString::number(Value), QStringLiteral("το πεδίο του αρχείου χωράει %1 ψηφία").arg(Width));
 }
 
-void TExportProblems::Digits(const QString &Text, int Width, const QString &Where)
+void TExportProblems::Digits(const QString &Text, int Width, const TWhere &Where)
 {
     if (DigitsOnly(Text).size() > Width)
         Note(Where, Text.trimmed(), QStringLiteral("το πεδίο του αρχείου χωράει %1 ψηφία").arg(Width));
@@ -785,7 +785,9 @@ void TEmployFrame::ExportLine(int Line, TApdFile &File, TExportProblems *Problem
     const auto *sheet = qobject_cast<const TTabSheet *>(Parent());
     const QString page = sheet ? sheet->Caption() : Name();
     auto where = [&](int row, const char *title) {
-        return QStringLiteral("%1, γραμμή %2, πλαίσιο %3 (%4)").arg(page).arg(Line + 1).arg(row).arg(QString::fromUtf8(title));
+        return [&page, Line, row, title] {
+            return QStringLiteral("%1, γραμμή %2, πλαίσιο %3 (%4)").arg(page).arg(Line + 1).arg(row).arg(QString::fromUtf8(title));
+        };
     };
     // The numeric fields: noted when they cannot hold the value, then written as the layout does.
     auto digits = [&](TXFrame *box, int row, const char *title, char *field, int width) {

@@ -14,6 +14,7 @@
 #include "vcl/Forms.h"
 
 #include <array>
+#include <functional>
 
 class TApdData;
 class TApdFile;
@@ -24,10 +25,13 @@ class TApdFile;
 class TExportProblems
 {
 public:
-    void Amount(Currency Value, int Width, const QString &Where);
-    void Integer(qint64 Value, int Width, const QString &Where);
+    // Where names the box; it is asked only when there is something to note, as every field of every
+    // line is checked.
+    using TWhere = std::function<QString()>;
+    void Amount(Currency Value, int Width, const TWhere &Where);
+    void Integer(qint64 Value, int Width, const TWhere &Where);
     // A text of which the file keeps the digits.
-    void Digits(const QString &Text, int Width, const QString &Where);
+    void Digits(const QString &Text, int Width, const TWhere &Where);
     int Count() const { return int(FItems.size()); }
     // Forgets the notes after the first Count (a line the file drops after all).
     void Truncate(int Count);
@@ -35,7 +39,7 @@ public:
     void Raise() const;
 
 private:
-    void Note(const QString &Where, const QString &Shown, const QString &Why);
+    void Note(const TWhere &Where, const QString &Shown, const QString &Why);
     QStringList FItems;
 };
 

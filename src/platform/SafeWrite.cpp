@@ -17,19 +17,26 @@
 namespace
 {
 
-// The host part of the temporary names: letters, digits and '-' only.
+// The host part of the temporary names: letters, digits and '-' only, at most 32 of them.
 QString HostTag()
 {
-    QString host = QSysInfo::machineHostName();
+    QString host = QSysInfo::machineHostName().left(32);
     for (QChar &c : host)
         if (!(c.isLetterOrNumber() && c.unicode() < 128) && c != u'-')
             c = u'_';
     return host.isEmpty() ? QStringLiteral("host") : host;
 }
 
+// ".name.~host." before the process id: the name is cut where the whole temporary name (with the longest
+// process id and the random part) would pass the file system's limit of 255 bytes.
 QString TemporaryPrefix(const QFileInfo &target)
 {
-    return QStringLiteral(".") + target.fileName() + QStringLiteral(".~");
+    const QString tail = QStringLiteral(".~") + HostTag() + u'.';
+    const int reserve = 10 + 7; // process id, ".XXXXXX"
+    QString name = target.fileName();
+    while (!name.isEmpty() && QFile::encodeName(u'.' + name + tail).size() + reserve > 255)
+        name.chop(name.size() >= 2 && name.back().isLowSurrogate() ? 2 : 1);
+    return u'.' + name + tail;
 }
 
 bool ProcessRuns(qint64 pid)
@@ -54,7 +61,7 @@ QString CreateFileErrorText(const QString &Target, int Error)
 QString WriteTemporaryBeside(const QString &Target, const QByteArray &Data)
 {
     const QFileInfo target(Target);
-    QByteArray path = QFile::encodeName(target.absolutePath() + u'/' + TemporaryPrefix(target) + HostTag() + u'.' +
+    QByteArray path = QFile::encodeName(target.absolutePath() + u'/' + TemporaryPrefix(target) +
                                         QString::number(::getpid()) + QStringLiteral(".XXXXXX"));
     const int fd = ::mkstemp(path.data());
     if (fd < 0)
@@ -106,7 +113,7 @@ int RemoveStaleTemporaries(const QString &Target)
 {
     const QFileInfo target(Target);
     const QDir dir = target.absoluteDir();
-    const QString ours = TemporaryPrefix(target) + HostTag() + u'.';
+    const QString ours = TemporaryPrefix(target);
     // Earlier versions named them ".name.XXXXXX" (and ".name.XXXXXX.XXXXXX" for the file they wrote through),
     // with nothing saying who wrote them: only those untouched for a day are surely abandoned.
     const QRegularExpression earlier(QStringLiteral("^\\.") + QRegularExpression::escape(target.fileName()) +

@@ -1511,6 +1511,10 @@ void TReader::ReadComponentChild(TComponent *Parent)
     if (instance) {
         if (!ClassChainHas(instance->metaObject(), className))
             Error(QStringLiteral("το στοιχείο %1 δεν είναι %2").arg(name, QString::fromLatin1(className)));
+        // A part of the design stays in the box the design put it in: moved elsewhere it would be written
+        // back as a new box's child and come back in yet another place.
+        if (TComponent *designParent = instance->GetParentComponent(); designParent && designParent != Parent)
+            Error(QStringLiteral("το στοιχείο %1 δεν βρίσκεται στη θέση του").arg(name));
     } else {
         TComponentClass cls = GetClass(QString::fromLatin1(className));
         if (!cls)

@@ -155,8 +155,9 @@ TEST_F(DocumentFilesTest, ARefusedDocumentShowsItsPathAndTheReadersReason)
         Messages.clear();
         Open(Path);
         ASSERT_EQ(Messages.size(), 1u) << Path.toStdString();
-        EXPECT_EQ(Messages[0].toStdString(),
-                  (QStringLiteral("Αδυναμία ανοίγματος αρχείου ") + Path + QStringLiteral("\r\n") + Reason).toStdString());
+        EXPECT_EQ(
+            Messages[0].toStdString(),
+            (QStringLiteral("Αδυναμία ανοίγματος αρχείου ") + Path + QStringLiteral("\r\n") + Reason).toStdString());
         EXPECT_EQ(Doc(), current);
     };
     refused(Dir.filePath(QStringLiteral("Κανένας φάκελος/Έργο.vapd")),
@@ -183,7 +184,8 @@ TEST_F(DocumentFilesTest, ARefusedDocumentShowsItsPathAndTheReadersReason)
     // A document the user may not read (root reads every file, so only an ordinary user can meet this).
     if (geteuid() != 0) {
         QFile::setPermissions(doc, QFileDevice::Permissions());
-        refused(doc, QStringLiteral("Το αρχείο δεν διαβάζεται: δεν επιτρέπεται η πρόσβαση στο αρχείο ή στον φάκελό του"));
+        refused(doc,
+                QStringLiteral("Το αρχείο δεν διαβάζεται: δεν επιτρέπεται η πρόσβαση στο αρχείο ή στον φάκελό του"));
         QFile::setPermissions(doc, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
 }
@@ -235,4 +237,23 @@ TEST_F(DocumentFilesTest, LeftoversOfSavesThatNeverEndedGoAtTheNextSaveAndRunnin
         if (f.startsWith(QStringLiteral(".Έργο.vapd")))
             hidden << f;
     EXPECT_EQ(hidden, (QStringList{QStringLiteral(".Έργο.vapd.Zx98Cv"), QStringLiteral(".Έργο.vapd.σημειώσεις")}));
+}
+
+TEST_F(DocumentFilesTest, ADocumentWithTheLongestNameSavesAndItsLeftoversGoToo)
+{
+    // 245 bytes: the longest name a folder takes is still saved through a temporary file beside it.
+    const QString folder = Dir.filePath(QStringLiteral("Έργα"));
+    QDir().mkpath(folder);
+    const QString doc = QDir(folder).filePath(QString(120, QChar(u'Ω')) + QStringLiteral(".vapd"));
+    ASSERT_EQ(QFile::encodeName(QFileInfo(doc).fileName()).size(), 245);
+    SaveAs(doc);
+    ASSERT_EQ(Main->FileControl1->FileName(), doc) << (Messages.empty() ? "" : Messages.back().toStdString());
+    TOtherSave cut(doc, false);
+    ASSERT_TRUE(cut.Written());
+    ASSERT_EQ(FilesIn(folder).size(), 2);
+    Trigger(Main->aInsertPage);
+    Trigger(Main->aSave);
+    EXPECT_EQ(FilesIn(folder),
+              (QStringList{QFileInfo(doc).fileName(), QFileInfo(doc).fileName() + QStringLiteral(".bck")}));
+    EXPECT_TRUE(Messages.empty()) << Messages.front().toStdString();
 }

@@ -134,11 +134,13 @@ TEST_F(TableKeysTest, AnEmployeesTableWithoutItsKeysIsUpgradedAndDuplicatesStayI
     EXPECT_EQ(t->RecordCount(), 2);
 
     // The sort list of the employees' picker offers the three orders.
-    TDataSetFilterFrame frame(nullptr);
-    frame.SetDataSet(t);
-    const TStrings *orders = frame.IndexCombo->Items();
-    ASSERT_EQ(orders->Count(), 3);
-    EXPECT_EQ(orders->Strings(1), QStringLiteral("(Ονομαστικά:ΕΠΩΝΥΜΟ;ΟΝΟΜΑ)"));
+    {
+        TDataSetFilterFrame frame(nullptr);
+        frame.SetDataSet(t);
+        const TStrings *orders = frame.IndexCombo->Items();
+        ASSERT_EQ(orders->Count(), 3);
+        EXPECT_EQ(orders->Strings(1), QStringLiteral("(Ονομαστικά:ΕΠΩΝΥΜΟ;ΟΝΟΜΑ)"));
+    }
 
     // The next start finds the structure equal and asks nothing.
     Module.reset();

@@ -131,6 +131,26 @@ TEST(ControlsTabOrder, OrdersReadFromAStreamDoNotDependOnTheOrderTheyComeIn)
     EXPECT_EQ(children[1]->TabOrder(), 2);
 }
 
+TEST(ControlsStream, APartOfTheDesignMovedIntoAnotherBoxIsRefused)
+{
+    TPanel root(nullptr);
+    root.SetName(QStringLiteral("Root"));
+    auto *a = new TPanel(&root);
+    a->SetName(QStringLiteral("A"));
+    a->SetParent(&root);
+    auto *b = new TPanel(&root);
+    b->SetName(QStringLiteral("B"));
+    b->SetParent(&root);
+    const QByteArray text = "object Root: TPanel\n  object A: TPanel\n    object B: TPanel\n    end\n  end\nend\n";
+    try {
+        ReadComponent(ObjectTextToBinary(text), &root);
+        ADD_FAILURE() << "B was moved into A";
+    } catch (const EReadError &e) {
+        EXPECT_TRUE(e.Message().contains(QStringLiteral("το στοιχείο B δεν βρίσκεται στη θέση του"))) << e.what();
+    }
+    EXPECT_EQ(b->Parent(), &root);
+}
+
 TEST(ControlsLook, ParentColorAndFontFollowUntilSetOwn)
 {
     TForm form(nullptr);
