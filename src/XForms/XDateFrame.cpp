@@ -40,8 +40,11 @@ TInplaceEdit::TInplaceEdit(TInplaceEditFrame *AFrame) : TEdit(AFrame), FFrame(AF
 TInplaceEdit::~TInplaceEdit()
 {
     StopStandingIn();
-    if (FFrame && FFrame->FEditor == this)
+    if (FFrame && FFrame->FEditor == this) {
         FFrame->FEditor = nullptr;
+        // The box draws its text again, also where the editor did not cover it.
+        FFrame->Invalidate();
+    }
 }
 
 void TInplaceEdit::StopStandingIn()

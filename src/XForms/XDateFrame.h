@@ -68,6 +68,9 @@ public:
 protected:
     void FocusGained() override;
     void FocusLost() override;
+    // The editor covers the value area but for the room of the drop-down button; the old value must not
+    // show there beside the text being typed.
+    bool PaintsText() override { return !FEditor; }
 
 private:
     friend class TInplaceEdit;

@@ -662,7 +662,7 @@ void TXFrame::Paint()
                                      (FButtonPressed ? unsigned(DFCS_PUSHED) : 0u));
         r.Right = FButtonRect.Left;
     }
-    const QString text = GetDisplayText();
+    const QString text = PaintsText() ? GetDisplayText() : QString();
     if (!text.isEmpty()) {
         InflateRect(r, -2, -1);
         AssignBoxFont(canvas->Font(), GetFont(), GetFont()->Height(), FDeviceUnit);

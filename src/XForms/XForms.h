@@ -379,6 +379,8 @@ protected:
     void FocusLost() override;
     void TextChanged() override;
     virtual void DoGetPrintText(QString &Text);
+    // Whether the box draws its text on screen; not while an editor over it shows the text being typed.
+    virtual bool PaintsText() { return true; }
     // The title's extent when measured from the top left of R (its right and bottom).
     TRect MeasureHint(const TRect &R);
     // The title's font on the canvas of a device of unit AUnit (the screen's or the printer's).

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QTest>
 #include <QTimer>
 
 namespace
@@ -124,6 +125,32 @@ TEST_F(BoxEditing, ARefusedTextShowsOneMessageAndStaysToBeCorrected)
         EXPECT_EQ(dialogs.Count(), 2);
     }
     EXPECT_EQ(w->DatePeriodFrame->Date(), EncodeDate(2025, 3, 1));
+}
+
+TEST_F(BoxEditing, WhileTypingABoxShowsOnlyTheEditorsText)
+{
+    if (!MainIsActive())
+        GTEST_SKIP() << "no keyboard focus on this platform";
+    // A date box keeps room for its calendar button beside the editor; with the mouse gone the button is
+    // not drawn, and the box's old value must not show there next to the typed one ("3/2025  02").
+    TXDateFrame *box = Doc()->DatePeriodFrame;
+    ClickOn(box);
+    ASSERT_TRUE(box->Editor());
+    Keys(QStringLiteral("3/2025"));
+    QWidget *window = Main->Peer();
+    QTest::mouseMove(window->windowHandle(), QPoint(window->width() - 5, window->height() - 5));
+    Settle();
+    ASSERT_TRUE(box->Editor());
+    const QRect editor = box->Editor()->Peer()->geometry();
+    ASSERT_LT(editor.right() + 4, box->Width() - 3) << "no room beside the editor";
+    const QImage image = box->Peer()->grab().toImage();
+    const QRgb fill = image.pixel(editor.right() + 3, box->Height() / 2);
+    int marks = 0;
+    for (int x = editor.right() + 3; x < box->Width() - 3; ++x)
+        for (int y = 3; y < box->Height() - 3; ++y)
+            marks += image.pixel(x, y) != fill;
+    EXPECT_EQ(marks, 0);
+    Key(Qt::Key_Escape);
 }
 
 TEST_F(BoxEditing, TypingReplacesTheTextOfABoxEnteredByClickOrTab)
