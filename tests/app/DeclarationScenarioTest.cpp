@@ -4,7 +4,7 @@
 // calendar or values beyond the file's fields are refused with a message instead of hanging or being
 // written wrong.
 #include "ApdDataTestSupport.h"
-#include "MainWindowDriver.h"
+#include "BoxEditingFixture.h"
 
 #include "app/EmployerFrameF.h"
 #include "app/TableEditorF.h"
@@ -30,7 +30,7 @@
 namespace
 {
 
-class DeclarationScenario : public MainWindowFixture
+class DeclarationScenario : public BoxEditingFixture
 {
 protected:
     // Picks employee Register for line 1 of page Index.
@@ -349,17 +349,6 @@ TEST_F(DeclarationScenario, AOnePageDeclarationPrintsItsStatementAndSignatureCle
     EXPECT_EQ(PreviewForm->DocPreview1->DocPrinter()->PageCount(), 2);
 }
 
-// Runs Body from the event loop (a modal window's own included) once Ready holds, or after 5 s.
-void WhenReady(const std::function<bool()> &Ready, const std::function<void()> &Body, int Tries = 500)
-{
-    QTimer::singleShot(10, [=] {
-        if (Ready() || Tries == 0)
-            Body();
-        else
-            WhenReady(Ready, Body, Tries - 1);
-    });
-}
-
 // The mouse moved onto Widget through its window (several windows overlap, so the window under a global
 // point is not necessarily the modal one).
 void HoverOver(QWidget *Widget)
@@ -369,47 +358,33 @@ void HoverOver(QWidget *Widget)
     QTest::mouseMove(window->windowHandle(), Widget->mapTo(window, Widget->rect().center()));
 }
 
-bool IsActive(TControl *Window)
-{
-    return Window && Window->Peer()->isVisible() && QApplication::activeWindow() == Window->Peer();
-}
-
 TEST_F(DeclarationScenario, EachWindowShowsTheHintsOfItsOwnButtons)
 {
     // A table editor opened from the menu shows the hints of its navigator: Qt tells the editor it is
     // active before it tells the main window it no longer is.
-    const auto editor = [] {
-        for (int i = 0; i < Application()->ComponentCount(); ++i)
-            if (auto *e = qobject_cast<TTableEditor *>(Application()->Components(i)))
-                return e;
-        return static_cast<TTableEditor *>(nullptr);
-    };
+    TTableEditor *editor = nullptr;
     QString inEditor;
-    WhenReady([&] { return IsActive(editor()); },
-              [&] {
-                  ASSERT_TRUE(IsActive(editor()));
-                  QToolButton *next = editor()->DBNavigator->Button(nbNext);
-                  HoverOver(next);
-                  inEditor = editor()->StatusBar1->Panels(1).Text;
-                  editor()->Peer()->close();
-              });
+    WhenShown<TTableEditor>(editor, [&](TTableEditor *e) {
+        HoverOver(e->DBNavigator->Button(nbNext));
+        inEditor = e->StatusBar1->Panels(1).Text;
+        e->Peer()->close();
+    });
     Trigger(Main->aEmployers);
+    ASSERT_TRUE(editor);
     EXPECT_EQ(inEditor, QStringLiteral("Επόμενη εγγραφή"));
 
     // Back in the main window: its own tool bar's hints, then those of the preview's.
     QApplication::setActiveWindow(Main->Peer());
     ASSERT_TRUE(QTest::qWaitForWindowActive(Main->Peer()));
-    QWidget *print = Main->ActionToolBar1->ToolBar()->widgetForAction(Main->aPrint->Handle());
-    HoverOver(print);
+    HoverOver(Main->ActionToolBar1->ToolBar()->widgetForAction(Main->aPrint->Handle()));
     EXPECT_EQ(Main->StatusBar1->SimpleText(), QStringLiteral("Εκτύπωση"));
+    TPreviewForm *preview = nullptr;
     QString inPreview;
-    WhenReady([&] { return IsActive(PreviewForm); },
-              [&] {
-                  QWidget *next = PreviewForm->ActionToolBar1->ToolBar()->widgetForAction(PreviewForm->aNext->Handle());
-                  HoverOver(next);
-                  inPreview = PreviewForm->StatusBar1->Panels(1).Text;
-                  PreviewForm->aClose->Execute();
-              });
+    WhenShown<TPreviewForm>(preview, [&](TPreviewForm *p) {
+        HoverOver(p->ActionToolBar1->ToolBar()->widgetForAction(p->aNext->Handle()));
+        inPreview = p->StatusBar1->Panels(1).Text;
+        p->aClose->Execute();
+    });
     Trigger(Main->aPreview);
     EXPECT_EQ(inPreview, QStringLiteral("Επόμενη Σελίδα"));
 }
