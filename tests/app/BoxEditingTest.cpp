@@ -150,7 +150,6 @@ TEST_F(BoxEditing, WhileTypingABoxShowsOnlyTheEditorsText)
         for (int y = 3; y < box->Height() - 3; ++y)
             marks += image.pixel(x, y) != fill;
     EXPECT_EQ(marks, 0);
-    Key(Qt::Key_Escape);
 }
 
 TEST_F(BoxEditing, TypingReplacesTheTextOfABoxEnteredByClickOrTab)
