@@ -148,6 +148,15 @@ QWidget *TPageControl::CreatePeer()
     return tabs;
 }
 
+void TPageControl::InitPeer(QWidget *peer)
+{
+    TWinControl::InitPeer(peer);
+    // A click on a tab takes the focus, as the system's tab control does: the box being typed into on the
+    // page left behind is committed and closed, rather than its hidden editor passing the focus on to some
+    // box of the page shown. Only the tabs: a click on a page leaves the focus to what is clicked there.
+    static_cast<QTabWidget *>(peer)->tabBar()->setFocusPolicy(Qt::StrongFocus);
+}
+
 QTabWidget *TPageControl::TabWidget()
 {
     return static_cast<QTabWidget *>(Peer());

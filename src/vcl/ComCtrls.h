@@ -70,6 +70,7 @@ public:
 
 protected:
     QWidget *CreatePeer() override;
+    void InitPeer(QWidget *peer) override;
     void AttachChildPeer(TControl *AControl) override;
     void AlignControls(TControl *AControl, TRect &Rect) override;
     void ValidateInsert(TComponent *AComponent) override;

@@ -644,7 +644,7 @@ bool TWinControl::ContainsControl(TControl *AControl) const
 void TWinControl::SetTabStop(bool v)
 {
     FTabStop = v;
-    if (!FPeer.isNull() && CustomPaint())
+    if (!FPeer.isNull() && FocusOnlyByTab())
         FPeer->setFocusPolicy(v ? Qt::TabFocus : Qt::NoFocus);
 }
 
@@ -906,7 +906,7 @@ void TWinControl::FixupTabList()
 
 void TWinControl::InitPeer(QWidget *peer)
 {
-    peer->setFocusPolicy(CustomPaint() ? (FTabStop ? Qt::TabFocus : Qt::NoFocus) : peer->focusPolicy());
+    peer->setFocusPolicy(FocusOnlyByTab() ? (FTabStop ? Qt::TabFocus : Qt::NoFocus) : peer->focusPolicy());
     TControl::InitPeer(peer);
     // Children get their widgets with their parent's.
     for (TControl *c : FControls)

@@ -349,6 +349,9 @@ public:
 
     bool TabStop() const { return FTabStop; }
     void SetTabStop(bool v);
+    // True when the control takes the focus only by Tab (where TabStop) or by its own SetFocus, never by
+    // a mouse press on it: our painted controls, and containers that merely hold others.
+    virtual bool FocusOnlyByTab() const { return CustomPaint(); }
     // The position in the parent's tab order, -1 without parent.
     int TabOrder() const;
     void SetTabOrder(int v);

@@ -172,6 +172,9 @@ public:
     QScrollArea *ScrollArea();
     // Brings a child into view.
     void ScrollInView(TControl *AControl);
+    // A press on the box or on a child that takes no focus must not pull the focus out of the editor being
+    // typed into: that would end the editing before the click has done anything.
+    bool FocusOnlyByTab() const override { return true; }
 
 protected:
     QWidget *CreatePeer() override;

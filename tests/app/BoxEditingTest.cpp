@@ -13,6 +13,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -125,6 +127,62 @@ TEST_F(BoxEditing, ARefusedTextShowsOneMessageAndStaysToBeCorrected)
         EXPECT_EQ(dialogs.Count(), 2);
     }
     EXPECT_EQ(w->DatePeriodFrame->Date(), EncodeDate(2025, 3, 1));
+}
+
+TEST_F(BoxEditing, AfterARefusedTextTheNextBoxClickedIsTypedInto)
+{
+    if (!MainIsActive())
+        GTEST_SKIP() << "no keyboard focus on this platform";
+    TInplaceEditFrame *box = Page1()->Payment1;
+    TInplaceEditFrame *other = Page1()->XIntegerFrame1;
+    ASSERT_FALSE(other->OnClick);
+    TFocusTakingDialogs dialogs;
+    ClickOn(box, bool(box->OnClick));
+    ASSERT_TRUE(box->Editor());
+    Keys(QStringLiteral("12.5"));
+
+    // Pressing the mouse on the page (on another box or between boxes) ends nothing: on the screen the
+    // button comes up over the message, so a message shown on the press swallows the click, and the
+    // keys typed next would reach no box at all.
+    const auto under = [](TControl *c) {
+        const QPoint global = c->Peer()->mapToGlobal(QPoint(c->Width() / 2, c->Height() / 2));
+        QWidget *w = QApplication::widgetAt(global);
+        return std::make_pair(w, w ? w->mapFromGlobal(global) : QPoint());
+    };
+    const auto [target, at] = under(other);
+    ASSERT_TRUE(target);
+    QTest::mousePress(target, Qt::LeftButton, {}, at);
+    Settle();
+    EXPECT_EQ(dialogs.Count(), 0);
+    ASSERT_TRUE(box->Editor());
+    EXPECT_EQ(FocusedEditor(), box->Editor()->LineEdit());
+
+    // The click ends in the other box: the text is refused once, stays in its box to be corrected, and
+    // what is typed next goes into the box clicked.
+    QTest::mouseRelease(target, Qt::LeftButton, {}, at);
+    Settle();
+    EXPECT_EQ(dialogs.Count(), 1);
+    ASSERT_TRUE(box->Editor());
+    EXPECT_EQ(box->Editor()->GetText(), QStringLiteral("12.5"));
+    ASSERT_TRUE(other->Editor());
+    ASSERT_EQ(FocusedEditor(), other->Editor()->LineEdit());
+    Keys(QStringLiteral("7"));
+    Key(Qt::Key_Return);
+    EXPECT_EQ(other->Caption(), QStringLiteral("7"));
+    EXPECT_EQ(dialogs.Count(), 1);
+
+    // A click on another page's tab commits what is typed on this page and opens no box on the other.
+    TXIntegerFrame *sundays = Page1()->XIntegerFrame2;
+    ClickOn(sundays);
+    ASSERT_TRUE(sundays->Editor());
+    Keys(QStringLiteral("3"));
+    QTabBar *tabs = Doc()->PageControl1->TabWidget()->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    Settle();
+    EXPECT_EQ(Doc()->PageControl1->ActivePageIndex(), 1);
+    EXPECT_EQ(sundays->Caption(), QStringLiteral("3"));
+    EXPECT_FALSE(FocusedEditor());
+    EXPECT_EQ(dialogs.Count(), 1);
 }
 
 TEST_F(BoxEditing, WhileTypingABoxShowsOnlyTheEditorsText)
