@@ -668,7 +668,7 @@ void TDataSet::RecordMoved()
 void TDataSet::CheckBrowseMode()
 {
     if (!Active())
-        DatabaseError(QStringLiteral("Ο πίνακας \"%1\" δεν είναι ανοιχτός.").arg(Name()));
+        DatabaseError(QStringLiteral("Ο πίνακας \"%1\" δεν είναι ανοιχτός.").arg(Title()));
     DataEvent(deCheckBrowseMode);
     if (FState == dsEdit || FState == dsInsert) {
         DataEvent(deUpdateRecord);
@@ -907,7 +907,7 @@ void TDataSet::Delete()
     CheckBrowseMode();
     SyncView();
     if (FCurrent < 0)
-        DatabaseError(QStringLiteral("Ο πίνακας \"%1\" δεν έχει εγγραφές.").arg(Name()));
+        DatabaseError(QStringLiteral("Ο πίνακας \"%1\" δεν έχει εγγραφές.").arg(Title()));
     CheckCanModify();
     if (BeforeDelete)
         BeforeDelete(this);
@@ -1217,7 +1217,7 @@ void TDataSet::SetFieldValue(TField *Field, const QVariant &Value)
         return;
     }
     if (FState != dsEdit && FState != dsInsert)
-        DatabaseError(QStringLiteral("Ο πίνακας \"%1\" δεν είναι σε κατάσταση επεξεργασίας.").arg(Name()));
+        DatabaseError(QStringLiteral("Ο πίνακας \"%1\" δεν είναι σε κατάσταση επεξεργασίας.").arg(Title()));
     if (Field->FStoreIndex < 0 || Field->ReadOnly())
         DatabaseError(QStringLiteral("Το πεδίο \"%1\" δεν μπορεί να τροποποιηθεί.").arg(Field->FFieldName));
     QVariant v = ConvertValue(Value, Field->FDataType, Field->FFieldName);

@@ -367,6 +367,8 @@ public:
 
     bool Active() const { return FState != dsInactive; }
     void SetActive(bool Value);
+    // What the user knows the dataset by in a message: a table's file, else the component's name.
+    virtual QString Title() const { return Name(); }
     void Open() { SetActive(true); }
     void Close() { SetActive(false); }
     TDataSetState State() const { return FState; }

@@ -99,6 +99,11 @@ void TTable::SetDatabaseName(const QString &Value)
     FDatabaseName = Value;
 }
 
+QString TTable::Title() const
+{
+    return FTableName.isEmpty() ? TDataSet::Title() : QFileInfo(FTableName).fileName();
+}
+
 void TTable::SetTableName(const QString &Value)
 {
     CheckInactive();

@@ -105,6 +105,7 @@ public:
     void SetDatabaseName(const QString &Value);
     QString TableName() const { return FTableName; }
     void SetTableName(const QString &Value);
+    QString Title() const override;
     TTableType TableType() const { return FTableType; }
     void SetTableType(TTableType Value) { FTableType = Value; }
     bool ReadOnly() const { return FReadOnly; }
