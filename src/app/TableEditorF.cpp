@@ -273,7 +273,7 @@ void TTableEditor::FormActivate(TObject *)
     if (FHintInstalled)
         return;
     FOldHint = Application()->OnHint;
-    Application()->OnHint = TApplication::WindowHint(this, &TTableEditor::ShowHint);
+    Application()->OnHint = [this](TObject *Sender) { ShowHint(Sender); };
     FHintInstalled = true;
 }
 

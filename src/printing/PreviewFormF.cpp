@@ -95,7 +95,7 @@ void TPreviewForm::FormCreate(TObject *)
 {
     if (Application()) {
         FOldHint = Application()->OnHint;
-        Application()->OnHint = TApplication::WindowHint(this, &TPreviewForm::ShowApplicationHint);
+        Application()->OnHint = [this](TObject *s) { ShowApplicationHint(s); };
     }
 }
 

@@ -5,7 +5,6 @@
 #include "Dialogs.h"
 
 #include <QEventLoop>
-#include <QPointer>
 
 class QScrollArea;
 
@@ -243,15 +242,6 @@ public:
 
     TNotifyEvent OnHint;
     TExceptionEvent OnException;
-    // An OnHint handler that shows the hint in Window. Windows save the handler they find and put it back
-    // later, so a handler can be called after its window has gone; it then does nothing.
-    template <class W> static auto WindowHint(W *Window, void (W::*Show)(TObject *))
-    {
-        return [window = QPointer<W>(Window), Show](TObject *Sender) {
-            if (window && !window->IsDestroying())
-                (window.data()->*Show)(Sender);
-        };
-    }
 
     // Hint tracking: the long part of the control's hint becomes the application's hint.
     void HintMouseEntered(TControl *control);
