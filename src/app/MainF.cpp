@@ -312,7 +312,7 @@ void TMain::FormCreate(TObject *)
 {
     const QString folder = QDir(Platform::ProgramFolder()).absolutePath() + QLatin1Char('/');
     Application()->SetHelpFile(folder + QStringLiteral("DovraApd.chm"));
-    Application()->OnHint = [this](TObject *Sender) { ShowHint(Sender); };
+    Application()->OnHint = BoundEvent<TNotifyEvent>(this, "ShowHint");
     FileControl1->SetRecentItem(ActionMainMenuBar1->Items()->Items()->Items(0)->Items()->Items(5));
     FileControl1->LoadRecentFiles(RecentFilesKey);
     try {
@@ -363,7 +363,7 @@ void TMain::FormActivate(TObject *)
     if (FHintInstalled)
         return;
     FOldHint = Application()->OnHint;
-    Application()->OnHint = [this](TObject *Sender) { ShowHint(Sender); };
+    Application()->OnHint = BoundEvent<TNotifyEvent>(this, "ShowHint");
     FHintInstalled = true;
 }
 

@@ -63,7 +63,7 @@ public:
     void UpdateActions();
 
     Q_INVOKABLE void DocumentChanged(TObject *Sender);
-    void ShowHint(TObject *Sender);
+    Q_INVOKABLE void ShowHint(TObject *Sender);
 
     void FormCreate(TObject *Sender);
     void FormDestroy(TObject *Sender);

@@ -273,7 +273,7 @@ void TTableEditor::FormActivate(TObject *)
     if (FHintInstalled)
         return;
     FOldHint = Application()->OnHint;
-    Application()->OnHint = [this](TObject *Sender) { ShowHint(Sender); };
+    Application()->OnHint = BoundEvent<TNotifyEvent>(this, "ShowHint");
     FHintInstalled = true;
 }
 

@@ -34,7 +34,7 @@ public:
     Q_INVOKABLE void ReadOnlyCheckClick(TObject *Sender);
     Q_INVOKABLE void LookupEditClick(TObject *Sender);
     void FormClose(TObject *Sender, TCloseAction &Action);
-    void ShowHint(TObject *Sender);
+    Q_INVOKABLE void ShowHint(TObject *Sender);
 
     TPanel *Panel1 = nullptr;
     TDBNavigator *DBNavigator = nullptr;

@@ -2,6 +2,7 @@
 
 #include "db/GreekText.h"
 #include "db/TableStore.h"
+#include "vcl/CodePage.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -1224,6 +1225,10 @@ void TDataSet::SetFieldValue(TField *Field, const QVariant &Value)
         QString s = v.toString();
         if (Field->FSize > 0 && s.size() > Field->FSize)
             s.truncate(Field->FSize);
+        // Every table and file keeps Greek text in code page 1253: text it cannot hold is refused here,
+        // where it is typed, rather than written later as something else.
+        if (!IsCp1253(s))
+            ToCp1253(s, Field->FFieldName);
         v = s;
     }
     QVariant &slot = FEditBuffer[static_cast<size_t>(Field->FStoreIndex)];

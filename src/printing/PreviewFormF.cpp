@@ -95,7 +95,7 @@ void TPreviewForm::FormCreate(TObject *)
 {
     if (Application()) {
         FOldHint = Application()->OnHint;
-        Application()->OnHint = [this](TObject *s) { ShowApplicationHint(s); };
+        Application()->OnHint = BoundEvent<TNotifyEvent>(this, "ShowApplicationHint");
     }
 }
 

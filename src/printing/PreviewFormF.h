@@ -60,7 +60,7 @@ public:
 
 private:
     void UpdateStatus();
-    void ShowApplicationHint(TObject *Sender);
+    Q_INVOKABLE void ShowApplicationHint(TObject *Sender);
     int PageCount() const;
 
     TNotifyEvent FOldHint;

@@ -14,6 +14,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <stdexcept>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -207,6 +208,16 @@ private:
 };
 
 using TNotifyEvent = TEvent<void(TObject *Sender)>;
+
+// An event bound to the invokable method `name` of `data`. Unlike a lambda that captures the object, every
+// copy of it (one saved to be restored later, say) falls silent once the object is gone.
+template <typename E> E BoundEvent(QObject *data, const QByteArray &name)
+{
+    E event;
+    if (!event.Bind(data, name))
+        throw std::logic_error("no handler " + name.toStdString());
+    return event;
+}
 
 // Recognises event property types and reaches their TMethod part inside a QVariant.
 // (An event type is known once any event of that type was constructed.)

@@ -461,6 +461,22 @@ TEST_F(GridEditingTest, TypedCellsPostWhenTheRowIsLeftAndEscapeDropsThem)
     EXPECT_EQ(table->Lookup(QStringLiteral("ΚΩΔ"), QStringLiteral("003"), QStringLiteral("ΕΠΩΝΥΜΟ")).toString(),
               QStringLiteral("Ηλιού"));
 
+    // A character the tables' code page cannot hold is refused where it is typed, naming it and the field;
+    // the record keeps its name.
+    DoubleClick(2, "ΕΠΩΝΥΜΟ");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    Type(QStringLiteral("Ηλι中"));
+    Key(Qt::Key_Return);
+    Key(Qt::Key_Down);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(dialogs.Count(), 1);
+    EXPECT_EQ(dialogs.Requests()[0].Msg,
+              QStringLiteral("Ο χαρακτήρας «中» στο πεδίο «ΕΠΩΝΥΜΟ» δεν υπάρχει στην ελληνική κωδικοσελίδα 1253."));
+    if (table->State() != dsBrowse)
+        table->Cancel();
+    EXPECT_EQ(table->Lookup(QStringLiteral("ΚΩΔ"), QStringLiteral("003"), QStringLiteral("ΕΠΩΝΥΜΟ")).toString(),
+              QStringLiteral("Ηλιού"));
+
     // A string field takes no more characters than it holds.
     view->setFocus();
     Key(Qt::Key_F2);
