@@ -38,11 +38,28 @@ void TPopupWin::ApplyWindowStyle()
     QWidget *owner = QApplication::activeModalWidget();
     if (owner == peer)
         owner = nullptr;
-    if (peer->parentWidget() != owner)
+    if (peer->parentWidget() != owner) {
+        QObject::disconnect(FOwnerGone);
         peer->setParent(owner, flags);
-    else if (peer->windowFlags() != flags)
+        // The picker outlives the modal window; the window's end must not take the picker's widgets with it.
+        if (owner)
+            FOwnerGone = QObject::connect(owner, &QObject::destroyed, this, [this] { LeaveOwner(); });
+    } else if (peer->windowFlags() != flags) {
         peer->setWindowFlags(flags);
+    }
     peer->installEventFilter(this);
+}
+
+void TPopupWin::LeaveOwner()
+{
+    // Run while the owner window is being destroyed, before it deletes its children: the served control
+    // and its window are going, so no hide handler runs.
+    QWidget *peer = Peer();
+    FHiding = true;
+    SetVisible(false);
+    peer->setParent(nullptr, peer->windowFlags());
+    FHiding = false;
+    OnSelect = nullptr;
 }
 
 // Keys meant for a child reach the picker first, whichever inner widget of the child has the focus.

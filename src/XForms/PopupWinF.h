@@ -63,10 +63,13 @@ protected:
 
 private:
     void ApplyWindowStyle();
+    // The modal window the picker belonged to is going: the picker becomes a window of its own again.
+    void LeaveOwner();
     void WatchChildren();
     TControl *ControlOfWidget(QWidget *w) const;
 
     TFormStyle FFormStyle = fsNormal;
     QPointer<TControl> FControl;
     bool FHiding = false;
+    QMetaObject::Connection FOwnerGone;
 };

@@ -136,7 +136,7 @@ bool TFontDialog::Execute()
         return Handler()(this);
     if (Headless())
         return false;
-    QFontDialog dialog(FFont->ToQFont());
+    QFontDialog dialog(StartFont());
     PlaceDialog(&dialog, this);
     if (dialog.exec() != QDialog::Accepted)
         return false;
@@ -155,6 +155,16 @@ bool TFontDialog::Execute()
         style |= fsStrikeOut;
     FFont->SetStyle(style);
     return true;
+}
+
+QFont TFontDialog::StartFont() const
+{
+    // The dialog looks the style up in its list by name. Without a name it looks for its own word for
+    // the plain style, which in Greek no font lists, and would start on the list's first style (bold
+    // italic): confirmed unchanged, the font would come back bold italic.
+    QFont font = FFont->ToQFont();
+    font.setStyleName(QFontInfo(font).styleName());
+    return font;
 }
 
 // ---- TColorDialog ----

@@ -83,6 +83,8 @@ public:
     TFont *Font() const { return FFont.get(); }
     void SetFont(TFont *v) { FFont->Assign(v); }
     virtual bool Execute();
+    // The font the dialog opens on: Font, with the name of its style as the installed font calls it.
+    QFont StartFont() const;
 
 private:
     std::unique_ptr<TFont> FFont;

@@ -14,10 +14,15 @@
 #include "declaration/APDDataModuleF.h"
 #include "printing/PreviewFormF.h"
 #include "printing/XPrinters.h"
+#include "XForms/DataSetPopupF.h"
 
 #include <QApplication>
 #include <QBackingStore>
 #include <QScrollArea>
+#include <QPointer>
+#include <QTabBar>
+#include <QTableView>
+#include <QTabWidget>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -387,6 +392,53 @@ TEST_F(DeclarationScenario, EachWindowShowsTheHintsOfItsOwnButtons)
     });
     Trigger(Main->aPreview);
     EXPECT_EQ(inPreview, QStringLiteral("Επόμενη Σελίδα"));
+}
+
+} // namespace
+
+namespace
+{
+
+TEST_F(DeclarationScenario, ThePickerServesTheMainWindowAgainAfterServingATableEditor)
+{
+    // The branch of an employee picked in the table editor: the shared picker opens over the modal editor
+    // and belongs to it while the editor runs. The editor is freed when it closes; the picker is not.
+    TTableEditor *editor = nullptr;
+    bool pickedInEditor = false;
+    QPointer<QTableView> grid;
+    WhenShown<TTableEditor>(editor, [&](TTableEditor *e) {
+        QTabBar *tabs = e->PageControl1->TabWidget()->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        QCoreApplication::processEvents();
+        TDBEdit *branch = nullptr;
+        for (int i = 0; i < e->ComponentCount(); ++i)
+            if (auto *edit = qobject_cast<TDBEdit *>(e->Components(i));
+                edit && edit->Field() && edit->Field()->LookupDataSet() == APDDataModule->tbIkaOffices)
+                branch = edit;
+        if (branch) {
+            QTest::mouseClick(branch->Peer(), Qt::LeftButton, {}, branch->Peer()->rect().center());
+            QCoreApplication::processEvents();
+            pickedInEditor = DataSetPopup && DataSetPopup->Visible() &&
+                             DataSetPopup->Peer()->window() == DataSetPopup->Peer() &&
+                             DataSetPopup->Peer()->parentWidget() == e->Peer();
+            grid = DataSetPopup->DataSetFilterFrame1->DBGrid1->TableView();
+            Key(Qt::Key_Escape);
+        }
+        e->Peer()->close();
+    });
+    Trigger(Main->aEmployers);
+    ASSERT_TRUE(editor);
+    EXPECT_TRUE(pickedInEditor);
+    EXPECT_TRUE(grid) << "the picker's grid went with the editor";
+
+    // Back in the main window the same picker serves the branch of submission, and its pick is written.
+    ASSERT_TRUE(DataSetPopup);
+    Click(Doc()->DbLookupXFrame10);
+    ASSERT_TRUE(DataSetPopup->Visible());
+    EXPECT_EQ(DataSetPopup->Peer()->parentWidget(), nullptr);
+    PickRow(QStringLiteral("061"));
+    EXPECT_FALSE(DataSetPopup->Visible());
+    EXPECT_EQ(Doc()->DbLookupXFrame10->Caption(), QStringLiteral("061"));
 }
 
 } // namespace

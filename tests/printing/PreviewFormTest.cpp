@@ -204,3 +204,39 @@ TEST_F(PreviewFormTest, ShownPreviewStaysOnTopAndShowsThePageFromItsTopLeft)
     EXPECT_EQ(Form->DocPreview1->Image()->Width(), area->viewport()->width()) << "page width fills the view";
     Form->Hide();
 }
+
+TEST_F(PreviewFormTest, PagingButtonsShowPlainlyWhetherThereIsAPageToGoTo)
+{
+    // On the first of three pages the way back is closed and the way on open; on the last, the other way
+    // round. The reader tells them apart by the pictures alone: an open button's arrow is drawn dark, a
+    // closed one's greyed. The first and last page are always open.
+    Attach(3);
+    Form->Peer()->setWindowState(Qt::WindowNoState);
+    Form->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form->Peer()));
+    QToolBar *tools = Form->ActionToolBar1->ToolBar();
+    const auto darkPixels = [&](TAction *a) {
+        QWidget *button = tools->widgetForAction(a->Handle());
+        const QImage shot = button ? button->grab().toImage() : QImage();
+        int dark = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                dark += qGray(shot.pixel(x, y)) < 120;
+        return dark;
+    };
+    const auto expectShown = [&](TAction *open, TAction *closed, const char *where) {
+        EXPECT_TRUE(open->Enabled()) << where;
+        EXPECT_FALSE(closed->Enabled()) << where;
+        const int drawn = darkPixels(open), greyed = darkPixels(closed);
+        EXPECT_GE(drawn, 40) << where << ": " << qPrintable(open->Name()) << " shows no arrow";
+        EXPECT_LE(greyed * 4, drawn) << where << ": " << qPrintable(closed->Name()) << " looks open";
+        for (TAction *end : {Form->aFirst, Form->aLast})
+            EXPECT_GE(darkPixels(end), 40) << where << ": " << qPrintable(end->Name()) << " shows no arrow";
+    };
+    expectShown(Form->aNext, Form->aPrev, "first page");
+    Form->aLast->Handle()->trigger();
+    Form->UpdateActions();
+    QCoreApplication::processEvents();
+    expectShown(Form->aPrev, Form->aNext, "last page");
+    Form->Hide();
+}

@@ -186,4 +186,24 @@ TEST_F(StandardDialogsTest, FontColourPrintAndPageSetUpSpeakGreek)
     ExpectGreek(page, QStringLiteral("Ρύθμιση σελίδας"));
 }
 
+TEST_F(StandardDialogsTest, TheFontDialogOpensOnTheFontsOwnStyleSoOkChangesNothing)
+{
+    // A scheme's plain, bold and bold italic fonts: the dialog opens on each font's own style, and what
+    // it returns when confirmed unchanged is that font again.
+    for (const TFontStyles style : {TFontStyles(), TFontStyles(fsBold), TFontStyles(fsBold | fsItalic)}) {
+        TFontDialog chooser(nullptr);
+        chooser.Font()->SetName(QStringLiteral("Arial"));
+        chooser.Font()->SetSize(9);
+        chooser.Font()->SetStyle(style);
+        QFontDialog dialog(chooser.StartFont());
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        const QFont shown = dialog.currentFont();
+        EXPECT_EQ(shown.bold(), bool(style & fsBold)) << shown.styleName().toStdString();
+        EXPECT_EQ(shown.italic(), bool(style & fsItalic)) << shown.styleName().toStdString();
+        EXPECT_EQ(shown.pointSize(), 9);
+        dialog.reject();
+    }
+}
+
 } // namespace
