@@ -678,6 +678,15 @@ void TButton::SetDefault(bool v)
         static_cast<QPushButton *>(Peer())->setDefault(v);
 }
 
+void TButton::KeyDown(quint16 &Key, TShiftState Shift)
+{
+    TWinControl::KeyDown(Key, Shift);
+    if (Key != VK_RETURN || (Shift & (ssCtrl | ssAlt)))
+        return;
+    Key = 0;
+    Click();
+}
+
 void TButton::Click()
 {
     if (FModalResult != mrNone)
