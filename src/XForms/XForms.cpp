@@ -47,12 +47,6 @@ unsigned TextDrawFlags(TAlignment Alignment, TTextLayout Layout, bool WordWrap)
     return flags;
 }
 
-void SetCanvasFont(TCanvas *Canvas, TFont *Font, const TMapUnit &AUnit)
-{
-    Canvas->Font()->Assign(Font);
-    SetFontHeightForUnit(Canvas->Font(), Font->Size(), AUnit);
-}
-
 void AssignBoxFont(TFont *Target, TFont *Font, int ScreenHeight, const TMapUnit &AUnit)
 {
     Target->Assign(Font);

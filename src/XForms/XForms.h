@@ -41,8 +41,6 @@ extern const TMapUnit MapingUnits[6];
 // Sets the font's height for a device unit: -MulDiv(Points, dpi, 72). Raises "Invalid maping font" for a
 // unit that is not a device unit.
 void SetFontHeightForUnit(TFont *Font, int Points, const TMapUnit &AUnit);
-// The canvas font takes every attribute of Font, its height recomputed for the device unit.
-void SetCanvasFont(TCanvas *Canvas, TFont *Font, const TMapUnit &AUnit);
 // A box's font as a device draws it: Target takes every attribute of Font and ScreenHeight (the font's height
 // in screen pixels) brought to the device unit as the height of the character cell, on screen and on paper
 // alike, so that a text takes the same room in its box on the screen as on paper.

@@ -22,10 +22,8 @@
 #include <QMenu>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTemporaryFile>
 #include <QWheelEvent>
 
-#include <cstdio>
 #include <optional>
 #include <unistd.h>
 

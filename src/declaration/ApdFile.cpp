@@ -5,8 +5,6 @@
 #include "printing/XPrinters.h"
 #include "vcl/CodePage.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QVarLengthArray>
 #include <algorithm>
 #include <cstring>

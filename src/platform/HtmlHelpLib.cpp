@@ -182,6 +182,20 @@ public:
                          [this](QTreeWidgetItem *item) { ShowTopic(item->data(0, Qt::UserRole).toString()); });
         QObject::connect(FIndex, &QListWidget::itemClicked, this,
                          [this](QListWidgetItem *item) { ShowTopic(item->data(Qt::UserRole).toString()); });
+        // The contents mark the topic shown, however it was reached (F1, the index, a link).
+        QObject::connect(FBrowser, &QTextBrowser::sourceChanged, this, [this](const QUrl &url) {
+            QTreeWidgetItem *current = nullptr;
+            for (QTreeWidgetItemIterator it(FContents); *it && !current; ++it) {
+                QString local = (*it)->data(0, Qt::UserRole).toString();
+                if (!local.startsWith(u'/'))
+                    local.prepend(u'/');
+                if (local.compare(url.path(), Qt::CaseInsensitive) == 0)
+                    current = *it;
+            }
+            FContents->setCurrentItem(current);
+            if (!current)
+                FContents->clearSelection();
+        });
     }
 
     // Opens the file (when it is another) and shows the topic, the default one when topic is empty.
@@ -234,6 +248,8 @@ public:
                 ++depth;
             s.Contents << QString(depth * 2, u' ') + (*it)->text(0);
         }
+        if (const QList<QTreeWidgetItem *> selected = FContents->selectedItems(); !selected.isEmpty())
+            s.Current = selected.first()->text(0);
         for (int i = 0; i < FIndex->count(); ++i)
             s.Index << FIndex->item(i)->text();
         return s;

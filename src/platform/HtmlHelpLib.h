@@ -35,6 +35,7 @@ struct THelpWindowState {
     QString Text;         // the topic's text
     int Tab = 0;          // 0 contents, 1 index
     QStringList Contents; // the contents entries, indented by level
+    QString Current;      // the contents entry of the topic shown, if it has one
     QStringList Index;    // the index entries
 };
 THelpWindowState HelpWindowState();

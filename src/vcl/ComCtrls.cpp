@@ -137,13 +137,15 @@ QWidget *TPageControl::CreatePeer()
     // Only the user's choice of a tab arrives here: every change made from code blocks the signal.
     QObject::connect(tabs, &QTabWidget::currentChanged, this, [this, tabs](int index) {
         QWidget *w = tabs->widget(index);
-        for (TTabSheet *s : FPages)
-            if (s->FHasTab && s->Peer() == w && s != FActivePage) {
-                FActivePage = s;
-                s->MakeContents();
-                if (OnChange)
-                    Application()->Guard([this] { OnChange(this); });
-            }
+        const auto it = std::find_if(FPages.begin(), FPages.end(),
+                                     [w](TTabSheet *s) { return s->FHasTab && s->Peer() == w; });
+        // Nothing is looked at after OnChange: its handler may add or free sheets.
+        if (it == FPages.end() || *it == FActivePage)
+            return;
+        FActivePage = *it;
+        FActivePage->MakeContents();
+        if (OnChange)
+            Application()->Guard([this] { OnChange(this); });
     });
     return tabs;
 }

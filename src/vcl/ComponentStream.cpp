@@ -2601,10 +2601,6 @@ QByteArray ObjectBinaryToText(const QByteArray &Binary, const TReaderLimits &Lim
 // ---------------------------------------------------------------------------------------------
 // Form resources
 
-namespace
-{
-} // namespace
-
 // A form resource in binary form, with what its readings learned.
 struct TReader::TDesign {
     QByteArray Binary;

@@ -79,7 +79,7 @@ TModalResult DefaultModalResult(TMsgDlgButtons buttons);
 // The answer when no one can answer: the choice that changes nothing and ends what asked (Cancel, Abort,
 // No, then OK or Ignore), never Retry, so no question can be asked again and again without a user.
 TModalResult SafeModalResult(TMsgDlgButtons buttons);
-// True when message dialogs cannot reach a user: no screen (the offscreen or minimal platform) or no
+// True when no dialog can reach a user: no screen (the offscreen or minimal platform) or no
 // widget application.
 bool Unattended();
 

@@ -1,9 +1,9 @@
 #include "PrintDialogs.h"
 
+#include "Dialogs.h"
 #include "Forms.h"
 #include "Printers.h"
 
-#include <QGuiApplication>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -24,7 +24,7 @@ bool TPrintDialog::Execute()
 {
     if (Handler())
         return Handler()(this);
-    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+    if (Unattended())
         return true;
     QPrintDialog dialog(Printer()->QtPrinter());
     PlaceDialog(&dialog, this);

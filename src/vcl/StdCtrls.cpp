@@ -9,7 +9,36 @@
 #include <QStyledItemDelegate>
 #include <QValidator>
 
+#include <QAbstractButton>
+#include <QShortcut>
 #include <limits>
+
+namespace
+{
+// A button's caption, with its accelerator. A Greek keyboard gives Alt and the plain letter, so a caption
+// whose marked letter carries an accent ("&Άκυρο") answers Alt with the letter without it too.
+void SetButtonCaption(QAbstractButton *button, const QString &caption)
+{
+    button->setText(caption);
+    const QString plainName = QStringLiteral("PlainLetterAccelerator");
+    delete button->findChild<QShortcut *>(plainName, Qt::FindDirectChildrenOnly);
+    const QKeySequence marked = QKeySequence::mnemonic(caption);
+    if (marked.isEmpty())
+        return;
+    const char32_t letter = static_cast<char32_t>(marked[0].key());
+    const QString plain = QString::fromUcs4(&letter, 1).normalized(QString::NormalizationForm_D).left(1).toUpper();
+    if (plain.isEmpty() || plain[0].unicode() == letter)
+        return;
+    auto *shortcut = new QShortcut(QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(plain[0].unicode()))), button);
+    shortcut->setObjectName(plainName);
+    QObject::connect(shortcut, &QShortcut::activated, button, [button] {
+        if (!button->isVisible() || !button->isEnabled())
+            return;
+        button->setFocus(Qt::ShortcutFocusReason);
+        button->animateClick();
+    });
+}
+} // namespace
 
 // ---- TLabel ----
 
@@ -292,7 +321,7 @@ QWidget *TCheckBox::CreatePeer()
 {
     auto *box = new TPeer<QCheckBox>(this);
     box->setFont(DesignFontOf(GetFont()));
-    box->setText(Caption());
+    SetButtonCaption(box, Caption());
     box->setChecked(FChecked);
     QObject::connect(box, &QCheckBox::toggled, this, [this](bool on) {
         if (FSyncing || on == FChecked)
@@ -307,7 +336,7 @@ void TCheckBox::TextChanged()
 {
     TWinControl::TextChanged();
     if (HandleAllocated())
-        CheckBox()->setText(Caption());
+        SetButtonCaption(CheckBox(), Caption());
 }
 
 void TCheckBox::SetChecked(bool v)
@@ -627,7 +656,7 @@ TButton::TButton(TComponent *AOwner) : TWinControl(AOwner)
 QWidget *TButton::CreatePeer()
 {
     auto *button = new TPeer<QPushButton>(this);
-    button->setText(Caption());
+    SetButtonCaption(button, Caption());
     button->setFont(DesignFontOf(GetFont()));
     button->setDefault(FDefault);
     button->setAutoDefault(false);
@@ -638,7 +667,7 @@ QWidget *TButton::CreatePeer()
 void TButton::TextChanged()
 {
     if (HandleAllocated())
-        static_cast<QPushButton *>(Peer())->setText(Caption());
+        SetButtonCaption(static_cast<QPushButton *>(Peer()), Caption());
     TWinControl::TextChanged();
 }
 
@@ -647,6 +676,15 @@ void TButton::SetDefault(bool v)
     FDefault = v;
     if (HandleAllocated())
         static_cast<QPushButton *>(Peer())->setDefault(v);
+}
+
+void TButton::KeyDown(quint16 &Key, TShiftState Shift)
+{
+    TWinControl::KeyDown(Key, Shift);
+    if (Key != VK_RETURN || (Shift & (ssCtrl | ssAlt)))
+        return;
+    Key = 0;
+    Click();
 }
 
 void TButton::Click()

@@ -267,6 +267,8 @@ public:
 protected:
     QWidget *CreatePeer() override;
     void TextChanged() override;
+    // Enter on the focused button presses it (not the form's Default button).
+    void KeyDown(quint16 &Key, TShiftState Shift) override;
 
 private:
     TModalResult FModalResult = 0;

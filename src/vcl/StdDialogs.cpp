@@ -1,5 +1,6 @@
 #include "StdDialogs.h"
 
+#include "Dialogs.h"
 #include "Forms.h"
 #include "Printers.h"
 
@@ -9,7 +10,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
-#include <QGuiApplication>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -23,11 +23,6 @@ TCommonDialogHandler &Handler()
 {
     static TCommonDialogHandler handler;
     return handler;
-}
-
-bool Headless()
-{
-    return QGuiApplication::platformName() == QLatin1String("offscreen");
 }
 } // namespace
 
@@ -61,7 +56,7 @@ bool TOpenDialog::Execute()
 {
     if (Handler())
         return Handler()(this);
-    if (Headless())
+    if (Unattended())
         return false;
     const QStringList filters = FileDialogFilters(FFilter);
     QFileDialog dialog(nullptr, FTitle, FInitialDir, filters.join(QStringLiteral(";;")));
@@ -134,7 +129,7 @@ bool TFontDialog::Execute()
 {
     if (Handler())
         return Handler()(this);
-    if (Headless())
+    if (Unattended())
         return false;
     QFontDialog dialog(StartFont());
     PlaceDialog(&dialog, this);
@@ -177,7 +172,7 @@ bool TColorDialog::Execute()
 {
     if (Handler())
         return Handler()(this);
-    if (Headless())
+    if (Unattended())
         return false;
     QColorDialog dialog(ColorToQColor(FColor));
     PlaceDialog(&dialog, this);
@@ -234,7 +229,7 @@ bool TPageSetupDialog::Execute()
 {
     if (Handler())
         return Handler()(this);
-    if (Headless())
+    if (Unattended())
         return false;
     QPrinter *printer = Printer()->QtPrinter();
     const QPageLayout before = printer->pageLayout();
@@ -272,7 +267,7 @@ bool TPrinterSetupDialog::Execute()
 {
     if (Handler())
         return Handler()(this);
-    if (Headless())
+    if (Unattended())
         return false;
     QPrintDialog dialog(Printer()->QtPrinter());
     SetUp(dialog);

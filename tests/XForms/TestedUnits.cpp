@@ -5,3 +5,8 @@ void InitializeTestedUnits()
 {
     InitializeXFormsUnits();
 }
+
+void FinalizeTestedUnits()
+{
+    // These units leave nothing behind.
+}

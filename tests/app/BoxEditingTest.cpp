@@ -279,6 +279,21 @@ TEST_F(BoxEditing, DialogKeysOfTheExportOptions)
     ASSERT_TRUE(shown);
     EXPECT_FALSE(QFile::exists(csc));
 
+    // Enter on a button reached with Tab presses that button, not the OK one: Άκυρο cancels.
+    shown = nullptr;
+    WhenShown<TeApdOptions>(shown, [&](TeApdOptions *d) {
+        prepare(d);
+        ClickOn(d->Edit1);
+        for (int i = 0; i < 20 && QApplication::focusWidget() != d->Button2->Peer(); ++i)
+            Key(Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), d->Button2->Peer()) << "Tab never reached Άκυρο";
+        Key(Qt::Key_Return);
+        closedBy(d, "Enter on Άκυρο");
+    });
+    Trigger(Main->aExportIkaApd);
+    ASSERT_TRUE(shown);
+    EXPECT_FALSE(QFile::exists(csc)) << "Enter on Άκυρο exported";
+
     // Enter in the company name confirms, as the OK button.
     shown = nullptr;
     WhenShown<TeApdOptions>(shown, [&](TeApdOptions *d) {

@@ -138,6 +138,7 @@ TEST(HtmlHelp, TheLibraryShowsTopicsContentsAndIndexOfTheHelpFile)
     EXPECT_TRUE(s.Visible);
     EXPECT_EQ(s.Topic, "/export.htm");
     EXPECT_EQ(s.Title, "Εξαγωγή σε ηλεκτρονική μορφή");
+    EXPECT_EQ(s.Current, "Εξαγωγή σε ηλεκτρονική μορφή");
     EXPECT_TRUE(s.Text.contains("αρχείο CSC01")) << s.Text.toStdString();
     EXPECT_EQ(s.Contents, QStringList({"Dovra Α.Π.Δ.", "  Εξαγωγή σε ηλεκτρονική μορφή", "  Πίνακας εργοδοτών",
                                        "  Πίνακας εργαζομένων", "  Πίνακας υποκαταστημάτων ΙΚΑ",
@@ -149,6 +150,7 @@ TEST(HtmlHelp, TheLibraryShowsTopicsContentsAndIndexOfTheHelpFile)
     s = Platform::HelpWindowState();
     EXPECT_EQ(s.Topic, "/default.htm");
     EXPECT_EQ(s.Tab, 0);
+    EXPECT_EQ(s.Current, "Dovra Α.Π.Δ.") << "the contents follow the topic shown";
     EXPECT_TRUE(s.Text.contains("Αναλυτική Περιοδική Δήλωση"));
     if (const QByteArray snapshots = qgetenv("APD_SNAPSHOT_DIR"); !snapshots.isEmpty())
         for (QWidget *w : QApplication::topLevelWidgets())

@@ -195,7 +195,8 @@ QByteArray MainWindowFixture::Export(const QString &Path)
 
 namespace
 {
-QString Hex(double v)
+// Every bit of the value: 17 significant digits give the same double back.
+QString Exact(double v)
 {
     return QString::number(v, 'g', 17);
 }
@@ -205,7 +206,7 @@ void Describe(std::map<QString, QString> &Out, const QString &Prefix, TComponent
     for (TComponent *c : Owner->ComponentList()) {
         const QString key = Prefix + c->Name();
         if (auto *d = qobject_cast<TXDateFrame *>(c))
-            Out[key] = d->Caption() + QStringLiteral(" | ") + Hex(d->Date());
+            Out[key] = d->Caption() + QStringLiteral(" | ") + Exact(d->Date());
         else if (auto *m = qobject_cast<TXCurrencyFrame *>(c))
             Out[key] = m->Caption() + QStringLiteral(" | ") + QString::number(m->Value().Raw());
         else if (auto *n = qobject_cast<TXIntegerFrame *>(c))

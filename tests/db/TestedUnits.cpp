@@ -5,3 +5,8 @@ void InitializeTestedUnits()
 {
     InitializeDbUnits();
 }
+
+void FinalizeTestedUnits()
+{
+    // These units leave nothing behind.
+}

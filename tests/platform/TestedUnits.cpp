@@ -5,3 +5,8 @@ void InitializeTestedUnits()
 {
     InitializeVclUnits();
 }
+
+void FinalizeTestedUnits()
+{
+    // These units leave nothing behind.
+}

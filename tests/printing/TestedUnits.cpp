@@ -5,3 +5,8 @@ void InitializeTestedUnits()
 {
     InitializePrintingUnits();
 }
+
+void FinalizeTestedUnits()
+{
+    FinalizePrintingUnits();
+}

@@ -2,8 +2,10 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
-// Each test program's folder says which units it links; they start up as the program's start-up does.
+// Each test program's folder says which units it links; they start up as the program's start-up does, and
+// end as its end does (nothing of the run is left in the temporary folder).
 void InitializeTestedUnits();
+void FinalizeTestedUnits();
 
 int main(int argc, char **argv)
 {
@@ -12,5 +14,7 @@ int main(int argc, char **argv)
     InitializeTestedUnits();
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    FinalizeTestedUnits();
+    return result;
 }
