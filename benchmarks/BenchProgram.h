@@ -13,10 +13,13 @@
 #include "vcl/ComponentStream.h"
 #include "vcl/Dialogs.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstdio>
 
 namespace Bench
 {
@@ -217,6 +220,28 @@ inline QByteArray DocumentOfPages(int Pages)
     limits.MaxComponents = 1 << 30;
     limits.MaxListItems = 1 << 30;
     return ObjectTextToBinary(text.left(start) + sheets + text.mid(end), limits);
+}
+
+// The main() of a benchmark program that works in the set-up program: `current` points at it while the
+// benchmarks run.
+inline int RunBenchmarks(int argc, char **argv, TProgram *&current)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    {
+        TProgram program;
+        if (!program.Ok) {
+            std::fprintf(stderr, "build the shipped tables first (bin/APDData)\n");
+            return 1;
+        }
+        current = &program;
+        benchmark::RunSpecifiedBenchmarks();
+        current = nullptr;
+    }
+    benchmark::Shutdown();
+    return 0;
 }
 
 } // namespace Bench

@@ -156,20 +156,5 @@ BENCHMARK(BM_RefuseOversizedDocument)->Arg(5000)->Arg(100000)->Unit(benchmark::k
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    {
-        Bench::TProgram program;
-        if (!program.Ok) {
-            fprintf(stderr, "build the shipped tables first (bin/APDData)\n");
-            return 1;
-        }
-        TheProgram = &program;
-        benchmark::RunSpecifiedBenchmarks();
-        TheProgram = nullptr;
-    }
-    benchmark::Shutdown();
-    return 0;
+    return Bench::RunBenchmarks(argc, argv, TheProgram);
 }
