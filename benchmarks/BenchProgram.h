@@ -3,6 +3,7 @@
 // declarations made by the program's own code, every box of every line filled and computed.
 #pragma once
 
+#include "support/DocumentOfPages.h"
 #include "app/ApdDataF.h"
 #include "app/EmployerFrameF.h"
 #include "app/MainF.h"
@@ -195,31 +196,6 @@ inline double PeakMemoryMiB()
         if (line.startsWith("VmHWM:"))
             return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
     return 0;
-}
-
-// A document of Pages untouched pages, written as a text form and converted: beyond the page limit only a
-// foreign or damaged file can be this long.
-inline QByteArray DocumentOfPages(int Pages)
-{
-    QByteArray one;
-    {
-        TApdData w(nullptr);
-        w.AddPage();
-        TApdData ancestor(nullptr);
-        one = WriteDescendent(&w, &ancestor);
-    }
-    const QByteArray text = ObjectBinaryToText(one);
-    const qsizetype start = text.indexOf("        object TabSheet1: TTabSheet\n");
-    const qsizetype end = text.indexOf("\n        end\n", start) + 13;
-    QByteArray sheets;
-    for (int i = 1; i <= Pages; ++i)
-        sheets += "        object TabSheet" + QByteArray::number(i) + ": TTabSheet\n          Caption = 'Page " +
-                  QByteArray::number(i) + "'\n          inline EmployFrame" + QByteArray::number(i) +
-                  ": TEmployFrame\n          end\n        end\n";
-    TReaderLimits limits;
-    limits.MaxComponents = 1 << 30;
-    limits.MaxListItems = 1 << 30;
-    return ObjectTextToBinary(text.left(start) + sheets + text.mid(end), limits);
 }
 
 // The main() of a benchmark program that works in the set-up program: `current` points at it while the

@@ -142,7 +142,7 @@ void BM_RefuseOversizedDocument(benchmark::State &state)
     {
         QFile f(path);
         f.open(QIODevice::WriteOnly);
-        f.write(Bench::DocumentOfPages(int(state.range(0))));
+        f.write(DocumentOfPages(int(state.range(0))));
         state.counters["bytes"] = double(f.size());
     }
     Open(Document(1));

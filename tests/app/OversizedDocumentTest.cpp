@@ -1,6 +1,7 @@
 // Documents with more pages than a declaration may hold (64, as Add page allows) are refused through
 // File > Open with a message that says how many pages the file has and how many a declaration may have;
 // nothing of them is built, however many pages they claim, and the open document stays as it was.
+#include "support/DocumentOfPages.h"
 #include "MainWindowDriver.h"
 
 #include "app/ApdDataF.h"
@@ -10,32 +11,6 @@
 
 namespace
 {
-
-// A document of Pages pages: a one-page document written by the program, its page repeated (as a fresh
-// page) under further names.
-QByteArray DocumentOfPages(int Pages)
-{
-    QByteArray one;
-    {
-        TApdData w(nullptr);
-        w.AddPage();
-        one = WriteDescendent(&w, std::unique_ptr<TApdData>(new TApdData(nullptr)).get());
-    }
-    const QByteArray text = ObjectBinaryToText(one);
-    const qsizetype start = text.indexOf("        object TabSheet1: TTabSheet\n");
-    const qsizetype end = text.indexOf("\n        end\n", start) + 13;
-    EXPECT_GT(start, 0);
-    EXPECT_GT(end, start);
-    QByteArray sheets;
-    for (int i = 1; i <= Pages; ++i)
-        sheets += "        object TabSheet" + QByteArray::number(i) + ": TTabSheet\n          Caption = 'Page " +
-                  QByteArray::number(i) + "'\n          inline EmployFrame" + QByteArray::number(i) +
-                  ": TEmployFrame\n          end\n        end\n";
-    TReaderLimits limits;
-    limits.MaxComponents = 1 << 30;
-    limits.MaxListItems = 1 << 30;
-    return ObjectTextToBinary(text.left(start) + sheets + text.mid(end), limits);
-}
 
 class OversizedDocument : public MainWindowFixture
 {
