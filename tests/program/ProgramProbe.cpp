@@ -4,9 +4,10 @@
 // real key events to the shown windows, the menus' commands, and what the windows show.
 //
 // Run as: DovraApdProbe <document>. The program opens the document, the probe asks for help with F1 in the
-// main window, in every table editor and in the preview, looks at the preview's page, then ends the
-// program with Έξοδος while the help window is still open. It fails (exit code 1) when a step does not
-// happen, when the program keeps running after Έξοδος, or when it leaves its page folder behind.
+// main window, in every table editor and in the preview, looks at the preview's page, chooses File > New
+// from the open menu with the mouse and Return, then ends the program with Έξοδος while the help window
+// is still open. It fails (exit code 1) when a step does not happen, when the program keeps running after
+// Έξοδος, or when it leaves its page folder behind.
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -15,6 +16,8 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
 #include <QMessageBox>
 #include <QTest>
 #include <QTextBrowser>
@@ -77,6 +80,34 @@ QAction *Command(const QString &caption)
                 if (a->text() == caption)
                     return a;
     return nullptr;
+}
+
+// A command of the main window's menu bar chosen as the user does: a click on the menu's title, the mouse
+// onto the item, Return. Qt goes on using the menu after the item is triggered, so the menu must outlive
+// the key's handling.
+void ChooseFromMenu(const QString &title, const QString &caption)
+{
+    QMenuBar *bar = MainWindow() ? MainWindow()->findChild<QMenuBar *>() : nullptr;
+    QAction *top = nullptr;
+    if (bar)
+        for (QAction *a : bar->actions())
+            if (a->text() == title)
+                top = a;
+    if (!top || !top->menu())
+        return Fail(QStringLiteral("no menu ") + title);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(top).center());
+    QPointer<QMenu> menu = top->menu();
+    if (!QTest::qWaitForWindowExposed(menu))
+        return Fail(title + QStringLiteral(" did not open"));
+    QAction *item = nullptr;
+    for (QAction *a : menu->actions())
+        if (a->text() == caption)
+            item = a;
+    if (!item)
+        return Fail(QStringLiteral("no command ") + caption);
+    QTest::mouseMove(menu->windowHandle(), menu->actionGeometry(item).center());
+    QTest::keyClick(menu, Qt::Key_Return);
+    Check(!menu.isNull(), title + QStringLiteral(" was freed while it handled ") + caption);
 }
 
 // A message box left open means a step went wrong; its text says what.
@@ -232,6 +263,20 @@ void BuildScenario()
         });
     Then(QStringLiteral("help on the preview"), [] { return ShowsTopic(QStringLiteral("/print-preview.htm")); },
          [] { Current->close(); });
+
+    // The document named on the command line is closed into the recent files (the run starts with an empty
+    // list), which makes anew the menu the command was chosen from.
+    Then(
+        QStringLiteral("new document from the file menu"),
+        [] { return Command(QStringLiteral("Νέο αρχείο")) && !QApplication::activeModalWidget(); },
+        [] { ChooseFromMenu(QStringLiteral("Αρχείο"), QStringLiteral("Νέο αρχείο")); });
+    Then(
+        QStringLiteral("the new document"),
+        [] { return MainWindow() && MainWindow()->windowTitle().endsWith(QStringLiteral("(Ανώνυμο)")); },
+        [] {
+            Check(Command(QStringLiteral("Sample.vapd")) != nullptr,
+                  QStringLiteral("the document before is not among the recent files"));
+        });
 
     Then(
         QStringLiteral("exit command"),
