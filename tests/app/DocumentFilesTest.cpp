@@ -335,6 +335,98 @@ TEST_F(DocumentFilesTest, ADocumentWithTheLongestNameSavesAndItsLeftoversGoToo)
     EXPECT_TRUE(Messages.empty()) << Messages.front().toStdString();
 }
 
+TEST_F(DocumentFilesTest, TwoWindowsOnOneDocumentNeverSaveOverEachOtherWithoutAsking)
+{
+    const QString doc = Dir.filePath(QStringLiteral("Κοινό.vapd"));
+    const QString elsewhere = Dir.filePath(QStringLiteral("Δικό μου.vapd"));
+    SaveAs(doc);
+    // A second window of the program (as a second program would) opens the same document.
+    std::unique_ptr<TMain> other(new TMain(nullptr));
+    TMain *const first = Main;
+    const auto save = [&](TMain *window) {
+        Trigger(window->aInsertPage);
+        Messages.clear();
+        Trigger(window->aSave);
+    };
+    FileChoices << doc;
+    Trigger(other->aOpen);
+    ASSERT_EQ(other->FileControl1->FileName(), doc);
+
+    // The first saves: nobody else has written the file since it did, so nothing is asked.
+    save(first);
+    EXPECT_TRUE(Messages.empty());
+    const QByteArray firstVersion = ReadAll(doc);
+
+    // The other one would lose that: it asks. Cancel saves nothing and keeps its changes.
+    Answers = {mrCancel};
+    save(other.get());
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_TRUE(Messages[0].startsWith(QStringLiteral("Το αρχείο ") + doc +
+                                       QStringLiteral(" άλλαξε από άλλο πρόγραμμα αφού το ανοίξατε ή το αποθηκεύσατε "
+                                                      "εδώ.\r\nΝα αντικατασταθεί με το έντυπο αυτού του παραθύρου;")))
+        << Messages[0].toStdString();
+    EXPECT_EQ(ReadAll(doc), firstVersion);
+    EXPECT_TRUE(other->FileControl1->Modified());
+    // Unanswered (the safe answer of no one there): the same.
+    Answers = {SafeModalResult(mbYesNoCancel)};
+    Messages.clear();
+    Trigger(other->aSave);
+    EXPECT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(ReadAll(doc), firstVersion);
+
+    // No: Save As, to a name of its own; the shared file stays the first window's.
+    Answers = {mrNo};
+    FileChoices << elsewhere;
+    Messages.clear();
+    Trigger(other->aSave);
+    EXPECT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(other->FileControl1->FileName(), elsewhere);
+    EXPECT_FALSE(other->FileControl1->Modified());
+    EXPECT_EQ(ReadAll(doc), firstVersion);
+    EXPECT_FALSE(ReadAll(elsewhere).isEmpty());
+
+    // The other window reads the shared file again, the first saves once more, and the other overwrites it
+    // with Yes: the first window's version is the backup.
+    FileChoices << doc;
+    Trigger(other->aOpen);
+    save(first);
+    const QByteArray secondVersion = ReadAll(doc);
+    Answers = {mrYes};
+    save(other.get());
+    EXPECT_EQ(Messages.size(), 1u);
+    EXPECT_NE(ReadAll(doc), secondVersion);
+    EXPECT_EQ(ReadAll(doc + QStringLiteral(".bck")), secondVersion);
+    EXPECT_FALSE(other->FileControl1->Modified());
+
+    // Asked only when the contents changed: a file touched, or written again with the same bytes, is not.
+    {
+        QFile touched(doc);
+        ASSERT_TRUE(touched.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(touched.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
+    }
+    save(other.get());
+    EXPECT_TRUE(Messages.empty());
+    const QByteArray same = ReadAll(doc);
+    ASSERT_TRUE(QFile::remove(doc));
+    WriteFile(doc, same);
+    save(other.get());
+    EXPECT_TRUE(Messages.empty());
+
+    // A file deleted meanwhile holds nothing to lose: Save goes to Save As, which writes it again unasked.
+    ASSERT_TRUE(QFile::remove(doc));
+    FileChoices << doc;
+    save(other.get());
+    EXPECT_TRUE(Messages.empty());
+    EXPECT_TRUE(QFileInfo::exists(doc));
+    EXPECT_FALSE(other->FileControl1->Modified());
+    // The first window now asks, since the other one wrote the file after it.
+    Answers = {mrCancel};
+    save(first);
+    EXPECT_EQ(Messages.size(), 1u);
+    other.reset();
+    Main = first;
+}
+
 TEST_F(DocumentFilesTest, AnExportCutShortLeavesNothingBehindAfterTheNextExport)
 {
     // The submission file on a small removable disk; two exports killed while writing it.
