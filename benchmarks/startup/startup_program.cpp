@@ -1,6 +1,7 @@
-// The program's own start-up (as main.cpp runs it) over the program folder given as the first argument, up
-// to the first paint of its main window.
+// The program's own start-up (as main.cpp runs it) over the user folder given as the first argument, up
+// to the first paint of its main window, in a home of its own.
 #include "FirstPaint.h"
+#include "support/PrivateHome.h"
 
 #include "app/MainF.h"
 #include "app/Program.h"
@@ -11,6 +12,7 @@
 
 int main(int argc, char **argv)
 {
+    const TPrivateHome home;
     Program::InitializeUnits();
     Program::SetGreekLocale();
     QApplication app(argc, argv);

@@ -307,8 +307,8 @@ void TMain::UpdateActions()
 
 void TMain::FormCreate(TObject *)
 {
-    const QString folder = QDir(Platform::ProgramFolder()).absolutePath() + QLatin1Char('/');
-    Application()->SetHelpFile(folder + QStringLiteral("DovraApd.chm"));
+    // The help file ships beside the program; the documents are the user's.
+    Application()->SetHelpFile(QDir(Platform::InstallFolder()).absoluteFilePath(QStringLiteral("DovraApd.chm")));
     Application()->OnHint = BoundEvent<TNotifyEvent>(this, "ShowHint");
     FileControl1->SetRecentItem(ActionMainMenuBar1->Items()->Items()->Items(0)->Items()->Items(5));
     FileControl1->LoadRecentFiles(RecentFilesKey);
@@ -320,8 +320,9 @@ void TMain::FormCreate(TObject *)
     const QStringList args = Arguments();
     if (args.size() > 1)
         OpenDocument(args.at(1));
-    OpenDialog1->SetInitialDir(folder + QStringLiteral("Projects"));
-    SaveDialog1->SetInitialDir(folder + QStringLiteral("Projects"));
+    const QString projects = QDir(Platform::UserFolder()).absoluteFilePath(QStringLiteral("Projects"));
+    OpenDialog1->SetInitialDir(projects);
+    SaveDialog1->SetInitialDir(projects);
     RegisterInstallPath();
     UpdateActions();
 }
@@ -332,7 +333,7 @@ void TMain::FormDestroy(TObject *)
     const QString exe = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     // Nothing reads the layout file; a folder that cannot take it must not stop the program from ending.
     try {
-        ActionManager1->SaveToFile(QDir(Platform::ProgramFolder()).filePath(exe + QStringLiteral(".acf")));
+        ActionManager1->SaveToFile(QDir(Platform::UserFolder()).filePath(exe + QStringLiteral(".acf")));
     } catch (const std::exception &) {
     }
 }
