@@ -478,20 +478,21 @@ bool TMain::SaveDocument(const QString &Path)
     buffer.open(QIODevice::WriteOnly);
     Document->SaveToStream(buffer);
     // Another program (another window of this one, say) saved the same file meanwhile: its work would be
-    // lost without a word. A file that is gone holds nothing to lose.
+    // lost without a word. A file that is gone holds nothing to lose. Yes, the button Enter presses, keeps
+    // both versions.
     if (FFileStamp.Names(Path) && Platform::ChangedSince(FFileStamp, TApdData::MaxFileSize)) {
         const QString question =
             QStringLiteral("Το αρχείο %1 άλλαξε από άλλο πρόγραμμα αφού το ανοίξατε ή το αποθηκεύσατε εδώ.\r\n"
-                           "Να αντικατασταθεί με το έντυπο αυτού του παραθύρου;\r\n\r\n"
-                           "Ναι: αντικατάσταση του αρχείου.\r\n"
-                           "Όχι: αποθήκευση με άλλο όνομα.\r\n"
+                           "Να αποθηκευτεί το έντυπο με άλλο όνομα, ώστε να μη χαθούν εκείνες οι αλλαγές;\r\n\r\n"
+                           "Ναι: αποθήκευση με άλλο όνομα.\r\n"
+                           "Όχι: αντικατάσταση του αρχείου.\r\n"
                            "Άκυρο: καμία αποθήκευση.")
                 .arg(Path);
         switch (MessageDlg(question, mtWarning, mbYesNoCancel, 0)) {
         case mrYes:
-            break;
-        case mrNo:
             return FileControl1->SaveAs();
+        case mrNo:
+            break;
         default:
             return false;
         }

@@ -56,7 +56,7 @@ public:
 
     void OpenDocument(const QString &Path);
     // Saves the document to Path. When Path is the document's own file and another program has changed
-    // it since this window read or wrote it, the user decides first: overwrite, Save As, or no save.
+    // it since this window read or wrote it, the user decides first: Save As, overwrite, or no save.
     // False when nothing was saved that way.
     bool SaveDocument(const QString &Path);
     void MakeBackup(const QString &Path, int Generation);

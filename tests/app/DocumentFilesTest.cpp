@@ -361,10 +361,15 @@ TEST_F(DocumentFilesTest, TwoWindowsOnOneDocumentNeverSaveOverEachOtherWithoutAs
     Answers = {mrCancel};
     save(other.get());
     ASSERT_EQ(Messages.size(), 1u);
-    EXPECT_TRUE(Messages[0].startsWith(QStringLiteral("Το αρχείο ") + doc +
-                                       QStringLiteral(" άλλαξε από άλλο πρόγραμμα αφού το ανοίξατε ή το αποθηκεύσατε "
-                                                      "εδώ.\r\nΝα αντικατασταθεί με το έντυπο αυτού του παραθύρου;")))
-        << Messages[0].toStdString();
+    EXPECT_EQ(Messages[0].toStdString(),
+              (QStringLiteral("Το αρχείο ") + doc +
+               QStringLiteral(" άλλαξε από άλλο πρόγραμμα αφού το ανοίξατε ή το αποθηκεύσατε εδώ.\r\n"
+                              "Να αποθηκευτεί το έντυπο με άλλο όνομα, ώστε να μη χαθούν εκείνες οι αλλαγές;\r\n\r\n"
+                              "Ναι: αποθήκευση με άλλο όνομα.\r\nΌχι: αντικατάσταση του αρχείου.\r\n"
+                              "Άκυρο: καμία αποθήκευση."))
+                  .toStdString());
+    // Enter keeps both versions.
+    EXPECT_EQ(DefaultModalResult(mbYesNoCancel), mrYes);
     EXPECT_EQ(ReadAll(doc), firstVersion);
     EXPECT_TRUE(other->FileControl1->Modified());
     // Unanswered (the safe answer of no one there): the same.
@@ -374,8 +379,8 @@ TEST_F(DocumentFilesTest, TwoWindowsOnOneDocumentNeverSaveOverEachOtherWithoutAs
     EXPECT_EQ(Messages.size(), 1u);
     EXPECT_EQ(ReadAll(doc), firstVersion);
 
-    // No: Save As, to a name of its own; the shared file stays the first window's.
-    Answers = {mrNo};
+    // Yes: Save As, to a name of its own; the shared file stays the first window's.
+    Answers = {mrYes};
     FileChoices << elsewhere;
     Messages.clear();
     Trigger(other->aSave);
@@ -386,12 +391,12 @@ TEST_F(DocumentFilesTest, TwoWindowsOnOneDocumentNeverSaveOverEachOtherWithoutAs
     EXPECT_FALSE(ReadAll(elsewhere).isEmpty());
 
     // The other window reads the shared file again, the first saves once more, and the other overwrites it
-    // with Yes: the first window's version is the backup.
+    // with No: the first window's version is the backup.
     FileChoices << doc;
     Trigger(other->aOpen);
     save(first);
     const QByteArray secondVersion = ReadAll(doc);
-    Answers = {mrYes};
+    Answers = {mrNo};
     save(other.get());
     EXPECT_EQ(Messages.size(), 1u);
     EXPECT_NE(ReadAll(doc), secondVersion);
