@@ -2,8 +2,8 @@
 
 #include "db/DBCtrls.h"
 #include "db/GreekText.h"
-#include "declaration/PopupKodikosEidikotitasF.h"
 #include "db/TableStore.h"
+#include "declaration/PopupKodikosEidikotitasF.h"
 #include "platform/Platform.h"
 #include "platform/SafeWrite.h"
 #include "vcl/ComponentStream.h"
@@ -128,13 +128,13 @@ void TAPDDataModule::DataModuleCreate(TObject *)
 {
     if (dbAPD->Connected())
         dbAPD->Close();
-    QString programFolder = FUserFolder.isEmpty() ? Platform::UserFolder() : FUserFolder;
-    if (!programFolder.endsWith(u'/'))
-        programFolder += u'/';
-    FDataFolder = programFolder + QStringLiteral("APDData");
+    QString userFolder = FUserFolder.isEmpty() ? Platform::UserFolder() : FUserFolder;
+    if (!userFolder.endsWith(u'/'))
+        userFolder += u'/';
+    FDataFolder = userFolder + QStringLiteral("APDData");
     Session()->SetActive(false);
-    Session()->SetNetFileDir(programFolder);
-    Session()->SetPrivateDir(programFolder);
+    Session()->SetNetFileDir(userFolder);
+    Session()->SetPrivateDir(userFolder);
     dbAPD->SetParamValue(QStringLiteral("PATH"), FDataFolder);
     if (!QDir().mkpath(FDataFolder))
         throw EDatabaseError(QStringLiteral("Αδυναμία δημιουργίας του φακέλου \"%1\".").arg(FDataFolder));
@@ -166,7 +166,8 @@ void TAPDDataModule::InstallShippedTables()
 {
     const QString shipped =
         FShippedFolder.isEmpty() ? QDir(Platform::InstallFolder()).filePath(QStringLiteral("APDData")) : FShippedFolder;
-    if (!QFileInfo(shipped).isDir() || QFileInfo(shipped).canonicalFilePath() == QFileInfo(FDataFolder).canonicalFilePath())
+    if (!QFileInfo(shipped).isDir() ||
+        QFileInfo(shipped).canonicalFilePath() == QFileInfo(FDataFolder).canonicalFilePath())
         return;
     QSettings record(QDir(FDataFolder).filePath(ShippedRecordName), QSettings::IniFormat);
     for (TTable *table : {tbEmployes, tbEmployers, tbIkaOffices, tbInsCases, tbPayment, tbConPhase}) {

@@ -44,7 +44,8 @@ QString WholeMegabytes(qint64 Bytes)
 
 [[noreturn]] void RefuseSize(qint64 Size, qint64 MaxSize)
 {
-    Refuse(QStringLiteral("είναι πολύ μεγάλο (%1· το όριο είναι %2)").arg(WholeMegabytes(Size), WholeMegabytes(MaxSize)));
+    Refuse(
+        QStringLiteral("είναι πολύ μεγάλο (%1· το όριο είναι %2)").arg(WholeMegabytes(Size), WholeMegabytes(MaxSize)));
 }
 
 QString AbsolutePath(const QString &Path)

@@ -115,8 +115,7 @@ TFileStamp ReplaceFile(const QString &Target, const QByteArray &Data, const std:
 
 bool LinkOrCopy(const QString &From, const QString &To)
 {
-    return ::link(QFile::encodeName(From).constData(), QFile::encodeName(To).constData()) == 0 ||
-           QFile::copy(From, To);
+    return ::link(QFile::encodeName(From).constData(), QFile::encodeName(To).constData()) == 0 || QFile::copy(From, To);
 }
 
 int RemoveStaleTemporaries(const QString &Target)

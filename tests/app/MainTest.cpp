@@ -531,9 +531,9 @@ namespace
 TEST_F(MainTest, WritesTheActionBarLayoutAtExit)
 {
     TScriptedDialogs dialogs;
-    const QString layout = QDir(Platform::UserFolder())
-                               .filePath(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() +
-                                         QStringLiteral(".acf"));
+    const QString layout =
+        QDir(Platform::UserFolder())
+            .filePath(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() + QStringLiteral(".acf"));
     QFile::remove(layout);
     MakeMain().reset();
     QFile f(layout);

@@ -321,7 +321,8 @@ void ExitSteps(bool withHelp)
     Then(
         QStringLiteral("exit command"),
         [withHelp] {
-            return Command(QStringLiteral("Έξοδος")) && !QApplication::activeModalWidget() && (!withHelp || HelpTopic());
+            return Command(QStringLiteral("Έξοδος")) && !QApplication::activeModalWidget() &&
+                   (!withHelp || HelpTopic());
         },
         [] {
             Finished = true;
@@ -350,7 +351,8 @@ void AtExit()
     const QString pageFolder = QDir(QDir::tempPath()).filePath(QStringLiteral("DovraApd-%1").arg(Pid));
     Check(!QFileInfo::exists(pageFolder), QStringLiteral("the page folder %1 is left behind").arg(pageFolder));
     Check(QFileInfo::exists(LayoutFile), QStringLiteral("the tool-bar layout %1 was not written").arg(LayoutFile));
-    Check(LayoutFile.startsWith(Home.Path()), QStringLiteral("the tool-bar layout %1 is not in the user's folder").arg(LayoutFile));
+    Check(LayoutFile.startsWith(Home.Path()),
+          QStringLiteral("the tool-bar layout %1 is not in the user's folder").arg(LayoutFile));
     const std::map<QString, QString> own = OwnFolderNow();
     for (const auto &[file, state] : own)
         if (OwnFolder.count(file) == 0 || OwnFolder.at(file) != state)
