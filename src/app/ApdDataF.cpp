@@ -8,6 +8,7 @@
 #include "declaration/DiskLabelF.h"
 #include "declaration/TyposAPDPopupF.h"
 #include "declaration/eApdOptionsF.h"
+#include "platform/SafeWrite.h"
 #include "printing/PreviewFormF.h"
 #include "printing/XPrinters.h"
 #include "printing/XVCLPrinters.h"
@@ -19,8 +20,6 @@
 #include <QBuffer>
 #include <QFile>
 #include <QMenu>
-#include <QSaveFile>
-#include <cerrno>
 
 #include <algorithm>
 #include <climits>
@@ -421,15 +420,12 @@ void TApdData::SaveToStream(QIODevice &Dest)
         throw EWriteError(QStringLiteral("Αδυναμία εγγραφής του εντύπου."));
 }
 
-void TApdData::SaveToFile(const QString &Path)
+Platform::TFileStamp TApdData::SaveToFile(const QString &Path)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     SaveToStream(buffer);
-    // Written beside the target and renamed into place, so a failed write never leaves half a document.
-    QSaveFile file(Path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(buffer.data()) != buffer.data().size() || !file.commit())
-        throw EFCreateError(QStringLiteral("Αδυναμία δημιουργίας του αρχείου ") + Path);
+    return Platform::ReplaceFile(Path, buffer.data());
 }
 
 void TApdData::LoadFromStream(QIODevice &Source)
@@ -455,16 +451,11 @@ void TApdData::LoadFromStream(QIODevice &Source)
     ReadComponent(data, this);
 }
 
-void TApdData::LoadFromFile(const QString &Path)
+void TApdData::LoadFromFile(const QString &Path, Platform::TFileStamp *Stamp)
 {
-    QFile file(Path);
     // The messages give the reason only: the caller names the file.
-    if (!file.open(QIODevice::ReadOnly))
-        throw EStreamError(QStringLiteral("Το αρχείο δεν διαβάζεται: ") + ReadErrorText(Path));
     QBuffer buffer;
-    buffer.setData(file.readAll());
-    if (file.error() != QFileDevice::NoError)
-        throw EStreamError(QStringLiteral("Το αρχείο δεν διαβάζεται: ") + SystemErrorText(EIO));
+    buffer.setData(Platform::ReadRegularFile(Path, MaxFileSize, Stamp));
     buffer.open(QIODevice::ReadOnly);
     LoadFromStream(buffer);
 }

@@ -6,6 +6,7 @@
 #include "XForms/DbXForms.h"
 #include "XForms/XDateFrame.h"
 #include "XForms/XForms.h"
+#include "platform/SafeRead.h"
 #include "vcl/ComCtrls.h"
 #include "vcl/ExtCtrls.h"
 #include "vcl/Forms.h"
@@ -150,10 +151,16 @@ public:
     TEmployFrame *Pages(int Index) const { return PageOf(PageControl1->Pages(Index)); }
 
     // ---- Document file ----
+    // Far above the largest declaration (64 full pages take well under 1 MB): a larger file is no
+    // document and is refused before it is read.
+    static constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
     void SaveToStream(QIODevice &Dest);
-    void SaveToFile(const QString &Path);
+    // Replaces Path whole or not at all; answers the stamp of the file written.
+    Platform::TFileStamp SaveToFile(const QString &Path);
     void LoadFromStream(QIODevice &Source);
-    void LoadFromFile(const QString &Path);
+    // Reads the document from the regular file Path (nothing else is opened, and no open waits);
+    // Stamp, when given, describes the file read.
+    void LoadFromFile(const QString &Path, Platform::TFileStamp *Stamp = nullptr);
     void GetChildren(TGetChildProc Proc, TComponent *Root) override;
     void Loaded() override;
 

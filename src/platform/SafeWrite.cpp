@@ -52,13 +52,11 @@ namespace Platform
 
 QString CreateFileErrorText(const QString &Target, int Error)
 {
-    QString cause = SystemErrorText(Error);
-    if (cause.isEmpty())
-        cause = QStringLiteral("σφάλμα του συστήματος (κωδικός %1)").arg(Error);
-    return QStringLiteral("Αδυναμία δημιουργίας του αρχείου %1: %2").arg(QDir::toNativeSeparators(Target), cause);
+    return QStringLiteral("Αδυναμία δημιουργίας του αρχείου %1: %2")
+        .arg(QDir::toNativeSeparators(Target), SystemErrorCause(Error));
 }
 
-QString WriteTemporaryBeside(const QString &Target, const QByteArray &Data)
+QString WriteTemporaryBeside(const QString &Target, const QByteArray &Data, TFileStamp *Stamp)
 {
     const QFileInfo target(Target);
     QByteArray path = QFile::encodeName(target.absolutePath() + u'/' + TemporaryPrefix(target) +
@@ -81,6 +79,9 @@ QString WriteTemporaryBeside(const QString &Target, const QByteArray &Data)
     }
     if (::fsync(fd) != 0)
         fail(errno);
+    // A rename keeps the file's identity and time, so the stamp taken now holds for Target.
+    if (Stamp)
+        *Stamp = StampOf(Target, fd, Data);
     if (::close(fd) != 0) {
         const int error = errno;
         ::unlink(path.constData());
@@ -89,9 +90,11 @@ QString WriteTemporaryBeside(const QString &Target, const QByteArray &Data)
     return QFile::decodeName(path);
 }
 
-void ReplaceFile(const QString &Target, const QByteArray &Data, const std::function<void()> &BeforeRename)
+TFileStamp ReplaceFile(const QString &Target, const QByteArray &Data, const std::function<void()> &BeforeRename)
 {
-    const QString temp = WriteTemporaryBeside(Target, Data);
+    RemoveStaleTemporaries(Target);
+    TFileStamp stamp;
+    const QString temp = WriteTemporaryBeside(Target, Data, &stamp);
     QFile::setPermissions(temp, QFileInfo::exists(Target) ? QFile::permissions(Target)
                                                           : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                                 QFileDevice::ReadGroup | QFileDevice::ReadOther);
@@ -107,6 +110,12 @@ void ReplaceFile(const QString &Target, const QByteArray &Data, const std::funct
         QFile::remove(temp);
         throw EFCreateError(CreateFileErrorText(QFileInfo(Target).absoluteFilePath(), error));
     }
+    return stamp;
+}
+
+bool LinkOrCopy(const QString &From, const QString &To)
+{
+    return ::link(QFile::encodeName(From).constData(), QFile::encodeName(To).constData()) == 0 || QFile::copy(From, To);
 }
 
 int RemoveStaleTemporaries(const QString &Target)
