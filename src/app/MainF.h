@@ -141,6 +141,8 @@ private:
     TNotifyEvent FOldHint;
     bool FHintInstalled = false;
     QPointer<QMenu> FPageMenu;
+    // Which file the last print was written to: the status bar shows it whenever it shows no hint.
+    QString FPrintedNote;
 };
 
 extern TMain *Main;
