@@ -282,7 +282,7 @@ public:
         if (!FFirstFlush)
             FPrinter.NewPage();
         FFirstFlush = false;
-        FReport.PrintText(FBuffer.Text(), &FPrinter);
+        FReport.PrintPage(FBuffer, &FPrinter);
         FBuffer.Clear();
     }
 

@@ -454,6 +454,7 @@ TEST_F(DeclarationScenario, PrintoutsToAFileEachKeepAFileOfTheirOwnAndTheUserIsT
     const QString form = PdfTextOf(file("apd-3.pdf")), pages = PdfTextOf(file("apd-4.pdf")),
                   label = PdfTextOf(file("apd-5.pdf"));
     EXPECT_TRUE(form.contains(QStringLiteral("ΣΥΝΟΔΕΥΤΙΚΟ ΕΝΤΥΠΟ"))) << form.toStdString();
+    EXPECT_TRUE(form.contains(QRegularExpression(QStringLiteral("Α\\.Φ\\.Μ\\.:\\s+094000000")))) << form.toStdString();
     EXPECT_TRUE(pages.contains(QStringLiteral("ΑΝΑΛΥΤΙΚΗ ΠΕΡΙΟΔΙΚΗ ΔΗΛΩΣΗ"))) << pages.toStdString();
     EXPECT_TRUE(pages.contains(QStringLiteral("ΔΙΑΚΟΠΗ ΟΙΚΟΔΟΜΙΚΩΝ ΕΡΓΑΣΙΩΝ")));
     EXPECT_FALSE(pages.contains(QStringLiteral("ΣΥΝΟΔΕΥΤΙΚΟ ΕΝΤΥΠΟ")));

@@ -177,31 +177,35 @@ TEST_F(ApdFilePrint, APageTooLongForTheBoxGoesOnOnAFurtherSheet)
     EXPECT_EQ(all.count("ΗΜΕΡΟΜΙΣΘΙΟ"), 3);
 }
 
-// At the two large sizes the export offers, a wrapped line breaks at a blank, and every further sheet of a
-// page begins with that page's header line.
-TEST_F(ApdFilePrint, LargeSizesBreakAtBlanksAndFurtherSheetsSayWhichPageTheyContinue)
+// At the two large sizes the export offers, lines too wide for the page give way between their fields: a
+// label keeps its value, a place to fill in stays whole, the page numbers keep to the right, and every
+// further sheet of a page begins with that page's header.
+TEST_F(ApdFilePrint, LargeSizesKeepFieldsWithTheirLabelsAndFurtherSheetsSayWhichPageTheyContinue)
 {
     for (int i = 0; i < 10; ++i)
         AddSampleLine(File, QString::number(100 + i), i);
-    const QRegularExpression pageLine(QStringLiteral("Σελίδα: (\\d{4})"));
+    const QRegularExpression pageLine(QStringLiteral("Σελίδα: (\\d{4}) από \\d{4}"));
+    const QRegularExpression loneMarks(QStringLiteral("^[/,\\s]+$"));
     for (const int size : {12, 14}) {
-        // Each printout to a file takes a new file; one of its own for each size.
-        const QString pdf = Dir.filePath(QStringLiteral("texts-%1pt.pdf").arg(size));
-        UsePdfPrinter(pdf);
-        File.Print(false, true, {}, size, QStringLiteral("Courier New"));
-        KeepPrintout(pdf, QStringLiteral("texts-%1pt").arg(size));
-        const int sheets = PdfPageCount(pdf);
-        ASSERT_GT(sheets, 7) << size << " points: seven pages, some on two sheets";
+        UsePdfPrinter(Dir.filePath(QStringLiteral("texts-%1pt.pdf").arg(size)));
+        QStringList written;
+        File.Print(true, true, {}, size, QStringLiteral("Courier New"), &written);
+        ASSERT_EQ(written.size(), 2);
+        const QString form = written[0], pages = written[1];
+        KeepPrintout(form, QStringLiteral("form-%1pt").arg(size));
+        KeepPrintout(pages, QStringLiteral("texts-%1pt").arg(size));
+        const int sheets = PdfPageCount(pages);
+        ASSERT_GE(sheets, 7) << size << " points: seven pages, at 14 points some on two sheets";
         QString previous;
         int continued = 0;
         for (int sheet = 1; sheet <= sheets; ++sheet) {
-            const QString text = PdfText(pdf, sheet);
+            const QString text = PdfText(pages, sheet);
             const QString where = QStringLiteral("%1 pt, sheet %2:\n%3").arg(size).arg(sheet).arg(text);
-            // Every page number stands whole beside its word ("Σελίδα: 0002"), and no line starts
-            // with the colon or the rest of a broken word.
+            // Every page number stands whole beside its word, to the right of the sheet.
             EXPECT_EQ(text.count(QStringLiteral("Σελίδα")), text.count(pageLine)) << qPrintable(where);
             for (const QString &line : text.split(u'\n'))
-                EXPECT_FALSE(line.trimmed().startsWith(u':')) << qPrintable(where);
+                EXPECT_TRUE(!line.contains(QStringLiteral("Σελίδα")) || line.indexOf(QStringLiteral("Σελίδα")) > 30)
+                    << qPrintable(where);
             // The sheet's first text is a page header line, with the page it belongs to.
             const auto m = pageLine.match(text);
             ASSERT_TRUE(m.hasMatch()) << qPrintable(where);
@@ -212,10 +216,28 @@ TEST_F(ApdFilePrint, LargeSizesBreakAtBlanksAndFurtherSheetsSayWhichPageTheyCont
                 ++continued;
             previous = m.captured(1);
         }
-        EXPECT_GT(continued, 0) << size << " points: a page went on on a further sheet";
+        if (size == 14) {
+            EXPECT_GT(continued, 0) << "a page went on on a further sheet";
+        }
         EXPECT_EQ(previous, QStringLiteral("0007"));
+
+        const QString formText = PdfText(form), all = PdfText(pages);
+        for (const QString &text : {formText, all})
+            for (const QString &line : text.split(u'\n')) {
+                const QString where = QStringLiteral("%1 pt: «%2»").arg(size).arg(line);
+                // No label left at the end of its line without its value, no line of lone marks or
+                // starting with the rest of a broken word or date.
+                for (const char *label : {"Α.Μ.Ε.:", "Α.Μ.Ο.Ε.:", "Α.Φ.Μ.:", "ΗΜΕΡΩΝ ΑΠΑΣΧΟΛΗΣΗΣ:", "ΜΗΝΑΣ/ΕΤΟΣ:"})
+                    EXPECT_FALSE(line.trimmed().endsWith(QString::fromUtf8(label))) << qPrintable(where);
+                EXPECT_FALSE(loneMarks.match(line).hasMatch() && !line.trimmed().isEmpty()) << qPrintable(where);
+                for (const QChar c : {u':', u'/', u','})
+                    EXPECT_FALSE(line.trimmed().startsWith(c)) << qPrintable(where);
+            }
+        EXPECT_TRUE(formText.contains(QRegularExpression(QStringLiteral("Α\\.Φ\\.Μ\\.:\\s+012345678"))));
+        EXPECT_EQ(formText.count(QStringLiteral("Ο ΠΑΡΑΛΑΒΩΝ")), 1) << size;
+        EXPECT_TRUE(all.contains(QRegularExpression(QStringLiteral("από\\s+/\\s+/\\s+,")))) << size;
+        EXPECT_TRUE(all.contains(QRegularExpression(QStringLiteral("ΠΑΡΑΛΆΒΗΣ ΑΠΔ:\\s+/\\s+/")))) << size;
         // All ten blocks whole, each label on its line.
-        const QString all = PdfText(pdf);
         EXPECT_EQ(all.count(BlockLabel), 10) << size;
         EXPECT_EQ(all.count(QStringLiteral("ΣΥΝΟΛΙΚΕΣ ΕΙΣΦΟΡΕΣ")), 10) << size;
         EXPECT_EQ(all.count(QStringLiteral("(Σφραγίδα - Υπογραφή)")), 2) << size;
