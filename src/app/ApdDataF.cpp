@@ -716,9 +716,8 @@ QStringList TApdData::ExportWith(const TApdExportOptions &Options)
                        &written);
         if (Options.PrintLabel) {
             const char *h = file.HeaderRecord.data();
-            const QString label = ShowDiskLabel(FromCp1253(QByteArray(h + 415, 10)),
-                                                FromCp1253(QByteArray(h + 425, 9)), DatePeriodFrame->Caption(),
-                                                ShemeH0->Font());
+            const QString label = ShowDiskLabel(FromCp1253(QByteArray(h + 415, 10)), FromCp1253(QByteArray(h + 425, 9)),
+                                                DatePeriodFrame->Caption(), ShemeH0->Font());
             if (!label.isEmpty())
                 written << label;
         }

@@ -524,9 +524,9 @@ void WritePageHeader(TApdStrings &S, const THeaderRecord &H, int PageNo, int Pag
         QStringLiteral("                                                             Σελίδα: %4.4d από %4.4d"),
         {PageNo, PageCount})});
     S.AddFields(EmployerNumbers(H));
-    S.AddFields({RightField(
-        QStringLiteral("                                                              ΜΗΝΑΣ/ΕΤΟΣ:  %s/%s"),
-        {Raw(H, 529, 2), Raw(H, 531, 4)})});
+    S.AddFields(
+        {RightField(QStringLiteral("                                                              ΜΗΝΑΣ/ΕΤΟΣ:  %s/%s"),
+                    {Raw(H, 529, 2), Raw(H, 531, 4)})});
 }
 
 void WriteEmployeeBlock(TApdStrings &S, const TEmployeeRecord &E, const TInsuranceRecord &I)

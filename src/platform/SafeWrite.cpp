@@ -10,9 +10,9 @@
 #include <QSysInfo>
 #include <cerrno>
 #include <csignal>
-#include <fcntl.h>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace
@@ -160,9 +160,10 @@ QString KeepUnderFreeName(const QString &Temp, const QString &Target)
             fail(error);
     }
     ::unlink(temp.constData());
-    throw EFCreateError(QStringLiteral("Αδυναμία δημιουργίας του αρχείου %1: υπάρχουν ήδη αρχεία με όλα τα ονόματα έως %2")
-                            .arg(QDir::toNativeSeparators(QFileInfo(Target).absoluteFilePath()),
-                                 QFileInfo(NumberedFileName(Target, MaxTries)).fileName()));
+    throw EFCreateError(
+        QStringLiteral("Αδυναμία δημιουργίας του αρχείου %1: υπάρχουν ήδη αρχεία με όλα τα ονόματα έως %2")
+            .arg(QDir::toNativeSeparators(QFileInfo(Target).absoluteFilePath()),
+                 QFileInfo(NumberedFileName(Target, MaxTries)).fileName()));
 }
 
 int RemoveStaleTemporaries(const QString &Target)

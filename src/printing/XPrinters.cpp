@@ -1,7 +1,7 @@
 #include "XPrinters.h"
 
-#include "vcl/ExtCtrls.h"
 #include "platform/SafeWrite.h"
+#include "vcl/ExtCtrls.h"
 #include "vcl/Printers.h"
 
 #include <QCoreApplication>

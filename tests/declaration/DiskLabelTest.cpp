@@ -98,11 +98,4 @@ TEST(DiskLabel, AFailingPrinterReachesTheCaller)
         EXPECT_TRUE(e.Message().contains(QStringLiteral("missing/label.pdf"))) << qPrintable(e.Message());
     }
     EXPECT_FALSE(Printer()->Printing());
-
-    // Printed to a file, the label says which.
-    const QString pdf = dir.filePath(QStringLiteral("label.pdf"));
-    UsePdfPrinter(pdf);
-    EXPECT_EQ(ShowDiskLabel(QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), nullptr), pdf);
-    EXPECT_EQ(ShowDiskLabel(QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), nullptr),
-              dir.filePath(QStringLiteral("label-2.pdf")));
 }

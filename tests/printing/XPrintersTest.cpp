@@ -173,7 +173,8 @@ TEST_F(DocumentTest, NoPrinterJobWithoutAnOutput)
         doc.BeginDoc(QStringLiteral("x"));
         ADD_FAILURE() << "a job began without an output";
     } catch (const EPrinter &e) {
-        EXPECT_TRUE(e.Message().contains(QStringLiteral("«Αρχείο» > «Ρύθμιση εκτυπωτή...»"))) << qPrintable(e.Message());
+        EXPECT_TRUE(e.Message().contains(QStringLiteral("«Αρχείο» > «Ρύθμιση εκτυπωτή...»")))
+            << qPrintable(e.Message());
     }
     EXPECT_FALSE(Printer()->Printing());
     // A metafile document needs no output.
@@ -243,9 +244,8 @@ TEST_F(DocumentTest, FileJobsTakeTheFirstFreeNameAndNeverReplaceAFile)
     ASSERT_TRUE(older.open(QIODevice::ReadOnly));
     EXPECT_EQ(older.readAll(), "an earlier printout");
     EXPECT_EQ(Printer()->OutputFileName(), Pdf);
-    EXPECT_EQ(Files(Dir.path(), QDir::Hidden),
-              (QStringList{QStringLiteral("doc-2.pdf"), QStringLiteral("doc-3.pdf"), QStringLiteral("doc-4.pdf"),
-                           QStringLiteral("doc.pdf")}));
+    EXPECT_EQ(Files(Dir.path(), QDir::Hidden), (QStringList{QStringLiteral("doc-2.pdf"), QStringLiteral("doc-3.pdf"),
+                                                            QStringLiteral("doc-4.pdf"), QStringLiteral("doc.pdf")}));
 
     // A name given up is the first free one again.
     QFile::remove(Dir.filePath(QStringLiteral("doc-3.pdf")));
