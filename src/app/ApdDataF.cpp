@@ -546,7 +546,7 @@ private:
 };
 } // namespace
 
-void TApdData::Print(const QString &Title)
+QString TApdData::Print(const QString &Title)
 {
     SetPageFlags();
     InitXVCLPrinters();
@@ -584,6 +584,7 @@ void TApdData::Print(const QString &Title)
         throw;
     }
     doc.EndDoc();
+    return doc.FileName();
 }
 
 void TApdData::Preview()
@@ -627,10 +628,13 @@ void TApdData::Preview()
     PreviewForm->ShowModal();
 }
 
-void TApdData::PrintFromPreview(TObject *)
+void TApdData::PrintFromPreview(TObject *Sender)
 {
-    if (PrintDialog1->Execute())
-        Print(QString());
+    if (!PrintDialog1->Execute())
+        return;
+    const QString file = Print(QString());
+    if (auto *preview = qobject_cast<TPreviewForm *>(Sender); preview && !file.isEmpty())
+        preview->ShowNote(PrintedFilesText({file}));
 }
 
 // ---- Export ----
@@ -688,21 +692,35 @@ void TApdData::CollectExport(TApdFile &File, const TApdExportOptions &Options)
     problems.Raise();
 }
 
-void TApdData::ExportWith(const TApdExportOptions &Options)
+QStringList TApdData::ExportWith(const TApdExportOptions &Options)
 {
     TApdFile file;
     CollectExport(file, Options);
     // A failed save raises here, so nothing is printed for a file that was not written.
     if (!Options.Path.isEmpty())
         file.SaveToFile(Options.Path);
-    if (Options.PrintAccompanying || Options.PrintPages)
-        file.Print(Options.PrintAccompanying, Options.PrintPages,
-                   Options.FontBold ? TFontStyles(fsBold) : TFontStyles(), Options.FontSize, Options.FontName);
-    if (Options.PrintLabel) {
-        const char *h = file.HeaderRecord.data();
-        ShowDiskLabel(FromCp1253(QByteArray(h + 415, 10)), FromCp1253(QByteArray(h + 425, 9)),
-                      DatePeriodFrame->Caption(), ShemeH0->Font());
+    QStringList written;
+    try {
+        if (Options.PrintAccompanying || Options.PrintPages)
+            file.Print(Options.PrintAccompanying, Options.PrintPages,
+                       Options.FontBold ? TFontStyles(fsBold) : TFontStyles(), Options.FontSize, Options.FontName,
+                       &written);
+        if (Options.PrintLabel) {
+            const char *h = file.HeaderRecord.data();
+            const QString label = ShowDiskLabel(FromCp1253(QByteArray(h + 415, 10)), FromCp1253(QByteArray(h + 425, 9)),
+                                                DatePeriodFrame->Caption(), ShemeH0->Font());
+            if (!label.isEmpty())
+                written << label;
+        }
+    } catch (const Exception &e) {
+        if (written.isEmpty())
+            throw;
+        QString message = e.Message();
+        if (!message.isEmpty() && message.back() > u'.')
+            message += u'.';
+        throw Exception(message + QStringLiteral("\n\n") + PrintedFilesText(written));
     }
+    return written;
 }
 
 void TApdData::ExportIkaApd()
@@ -733,5 +751,7 @@ void TApdData::ExportIkaApd()
         options.SubmissionDate = dialog->DateTimePicker1->Date();
         options.StopDate = dialog->pnlStop->Visible() ? dialog->DateTimePicker2->Date() : 0;
     }
-    ExportWith(options);
+    const QStringList printed = ExportWith(options);
+    if (!printed.isEmpty())
+        MessageDlg(PrintedFilesText(printed), mtInformation, {mbOK}, 0);
 }

@@ -165,13 +165,15 @@ public:
     void Loaded() override;
 
     // ---- Printing, preview, export ----
-    void Print(const QString &Title);
+    // Prints on the system printer; answers the file the job was written to when the printer writes files.
+    QString Print(const QString &Title);
     void Preview();
     Q_INVOKABLE void PrintFromPreview(TObject *Sender);
     void ExportIkaApd();
     // The export once its options are known: the declaration file filled from the boxes and the pages,
-    // saved when a path is given, then the chosen printouts.
-    void ExportWith(const TApdExportOptions &Options);
+    // saved when a path is given, then the chosen printouts. Answers the files the printouts were written
+    // to when the printer writes files; when a printout fails, its error names those already written.
+    QStringList ExportWith(const TApdExportOptions &Options);
     // The header record of the declaration file, filled from the header boxes and the options; with
     // Problems, the values its numeric fields cannot hold are noted there.
     void FillHeader(TApdFile &File, const TApdExportOptions &Options, TExportProblems *Problems = nullptr);

@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 #include "platform/Registry.h"
 #include "platform/SafeWrite.h"
+#include "printing/XPrinters.h"
 #include "vcl/ComponentStream.h"
 
 #include "AboutF.h"
@@ -353,7 +354,8 @@ void TMain::RegisterInstallPath()
 
 void TMain::ShowHint(TObject *)
 {
-    StatusBar1->SetSimpleText(Application()->Hint());
+    const QString hint = Application()->Hint();
+    StatusBar1->SetSimpleText(hint.isEmpty() ? FPrintedNote : hint);
 }
 
 void TMain::FormActivate(TObject *)
@@ -613,8 +615,12 @@ void TMain::aPreviewExecute(TObject *)
 
 void TMain::aPrintExecute(TObject *)
 {
-    if (Document)
-        Document->Print(QFileInfo(FileControl1->FileName()).fileName());
+    if (!Document)
+        return;
+    const QString file = Document->Print(QFileInfo(FileControl1->FileName()).fileName());
+    FPrintedNote = file.isEmpty() ? QString() : PrintedFilesText({file});
+    if (!FPrintedNote.isEmpty())
+        StatusBar1->SetSimpleText(FPrintedNote);
 }
 
 void TMain::FilePageSetup1Execute(TObject *)

@@ -146,6 +146,8 @@ private:
     // The document's file as this window last read or wrote it; null while the document has no file.
     Platform::TFileStamp FFileStamp;
     QPointer<QMenu> FPageMenu;
+    // Which file the last print was written to: the status bar shows it whenever it shows no hint.
+    QString FPrintedNote;
 };
 
 extern TMain *Main;

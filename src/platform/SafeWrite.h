@@ -26,6 +26,13 @@ QString WriteTemporaryBeside(const QString &Target, const QByteArray &Data, TFil
 TFileStamp ReplaceFile(const QString &Target, const QByteArray &Data, const std::function<void()> &BeforeRename = {});
 // Gives the file From a second name To (a copy where the file system has no links); false on failure.
 bool LinkOrCopy(const QString &From, const QString &To);
+// Gives Temp, a finished temporary file beside Target (from WriteTemporaryBeside), the first free name of
+// Target: Target itself, else "name-2.ext", "name-3.ext" ... in Target's folder. An existing file is never
+// replaced, not even one that appears meanwhile; answers the name taken. On failure Temp is removed and
+// EFCreateError names Target with the cause in Greek.
+QString KeepUnderFreeName(const QString &Temp, const QString &Target);
+// The name KeepUnderFreeName tries in the N-th place: Target for 1, "name-N.ext" after.
+QString NumberedFileName(const QString &Target, int N);
 // Removes the hidden temporary files of Target that were left by processes of this host that have
 // ended, and those of earlier versions untouched for a day; answers how many went. A file another
 // running process (or another host) may be writing is never removed.
