@@ -1,5 +1,6 @@
-// The program's own start-up (as main.cpp runs it) over the program folder given as the first argument, up
-// to the first paint of its main window.
+// The program's own start-up (as main.cpp runs it) over the user folder given as the first argument, up
+// to the first paint of its main window. It ends at once then, so it keeps no home of its own: it runs in
+// the one bench_startup runs in.
 #include "FirstPaint.h"
 
 #include "app/MainF.h"

@@ -162,7 +162,7 @@ void MainWindowFixture::Trigger(TAction *Action)
     QCoreApplication::processEvents();
 }
 
-void MainWindowFixture::Choose(const QStringList &Path, bool ByClick)
+void MainWindowFixture::ChooseFromMenu(const QStringList &Path, bool ByClick)
 {
     ASSERT_GE(Path.size(), 2);
     QApplication::setActiveWindow(Main->Peer());
@@ -226,7 +226,7 @@ void MainWindowFixture::Open(const QString &Path)
     Trigger(Main->aOpen);
 }
 
-QByteArray MainWindowFixture::Export(const QString &Path)
+QByteArray MainWindowFixture::Export(const QString &Path, const std::function<void(TeApdOptions *)> &Choose)
 {
     QFile::remove(Path);
     TeApdOptions *dialog = nullptr;
@@ -237,6 +237,8 @@ QByteArray MainWindowFixture::Export(const QString &Path)
         d->CheckBox3->SetChecked(true);
         d->Edit5->SetText(Path);
         d->DateTimePicker1->SetDate(EncodeDate(2003, 2, 10));
+        if (Choose)
+            Choose(d);
         d->SetModalResult(mrOk);
     });
     Trigger(Main->aExportIkaApd);

@@ -18,6 +18,7 @@
 #include <map>
 
 class TListBoxPopup;
+class TeApdOptions;
 
 class MainWindowFixture : public EmployFrameFixture
 {
@@ -43,13 +44,14 @@ protected:
     // File > Save As / File > Open / File > Export through the main window's actions, the dialogs answered.
     void SaveAs(const QString &Path);
     void Open(const QString &Path);
-    // The export with only the declaration file chosen; the bytes written, empty when none were.
-    QByteArray Export(const QString &Path);
+    // The export with only the declaration file chosen (Choose may change the options then, as the user
+    // would); the bytes written, empty when none were.
+    QByteArray Export(const QString &Path, const std::function<void(TeApdOptions *)> &Choose = {});
     void Trigger(TAction *Action);
     // A command chosen from the main window's menu bar as the user does: a click on the bar opens the top
     // menu Path[0], the mouse goes onto each further item in turn (a host item's sub-menu opens with the
     // Right key), and the last one is taken with Return, or with a click when ByClick.
-    void Choose(const QStringList &Path, bool ByClick = false);
+    void ChooseFromMenu(const QStringList &Path, bool ByClick = false);
 
     // Lets the events posted so far, and those they post, be handled.
     static void Settle();
