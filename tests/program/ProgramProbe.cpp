@@ -27,8 +27,8 @@
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPointer>
 #include <QMessageBox>
+#include <QPointer>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTextBrowser>
