@@ -156,7 +156,7 @@ void TApdData::AddPage()
 
     PageControl1->SetActivePage(sheet);
     DoChange();
-    RebuildPageMenu();
+    UpdatePageMenu();
 }
 
 void TApdData::DeletePage()
@@ -178,7 +178,7 @@ void TApdData::DeletePage()
             DoChange();
         }
     }
-    RebuildPageMenu();
+    UpdatePageMenu();
 }
 
 // ---- Totals and change ----
@@ -318,6 +318,22 @@ void TApdData::XFrame13Click(TObject *Sender)
 
 // ---- Page menu ----
 
+namespace
+{
+// The sheet an entry was made for, while it is still one of the control's pages.
+TTabSheet *SheetOfAction(TObject *Sender, TPageControl *Pages)
+{
+    auto *action = qobject_cast<TAction *>(Sender);
+    if (!action)
+        return nullptr;
+    auto *sheet = reinterpret_cast<TTabSheet *>(quintptr(action->Tag()));
+    for (int i = 0; i < Pages->PageCount(); ++i)
+        if (Pages->Pages(i) == sheet)
+            return sheet;
+    return nullptr;
+}
+} // namespace
+
 void TApdData::SetPageMenu(QMenu *Item)
 {
     if (Item == FPageMenu)
@@ -350,6 +366,26 @@ void TApdData::RebuildPageMenu()
         AddPageMenuEntry(PageControl1->Pages(i), FPageMenu);
 }
 
+void TApdData::UpdatePageMenu()
+{
+    if (!FPageMenu)
+        return;
+    std::erase_if(FPageActions, [this](const QPointer<TAction> &a) {
+        if (a && SheetOfAction(a, PageControl1))
+            return false;
+        delete a.data();
+        return true;
+    });
+    // Pages are only ever appended, so the entries left are those of the first pages, in order.
+    for (int i = 0; i < PageControl1->PageCount(); ++i) {
+        TTabSheet *sheet = PageControl1->Pages(i);
+        if (i == int(FPageActions.size()))
+            AddPageMenuEntry(sheet, FPageMenu);
+        else if (FPageActions[size_t(i)]->Caption() != sheet->Caption())
+            FPageActions[size_t(i)]->SetCaption(sheet->Caption());
+    }
+}
+
 void TApdData::AddPageMenuEntry(TTabSheet *Sheet, QMenu *HostItem)
 {
     auto *action = new TAction(nullptr);
@@ -362,22 +398,6 @@ void TApdData::AddPageMenuEntry(TTabSheet *Sheet, QMenu *HostItem)
     FPageActions.push_back(action);
     HostItem->addAction(action->Handle());
 }
-
-namespace
-{
-// The sheet an entry was made for, while it is still one of the control's pages.
-TTabSheet *SheetOfAction(TObject *Sender, TPageControl *Pages)
-{
-    auto *action = qobject_cast<TAction *>(Sender);
-    if (!action)
-        return nullptr;
-    auto *sheet = reinterpret_cast<TTabSheet *>(quintptr(action->Tag()));
-    for (int i = 0; i < Pages->PageCount(); ++i)
-        if (Pages->Pages(i) == sheet)
-            return sheet;
-    return nullptr;
-}
-} // namespace
 
 void TApdData::PageActionExecute(TObject *Sender)
 {

@@ -141,6 +141,9 @@ public:
     void SetScale(int Percent);
     void SetPageMenu(QMenu *Item);
     void RebuildPageMenu();
+    // Brings the entries in line with the pages without making them anew: the entry of a page that is
+    // gone is freed, the others take their page's caption, a page added at the end gets a new entry.
+    void UpdatePageMenu();
     void ClearPageMenu();
     void AddPageMenuEntry(TTabSheet *Sheet, QMenu *HostItem);
     void PageActionExecute(TObject *Sender);

@@ -168,7 +168,7 @@ TMain::TMain(TComponent *AOwner) : TForm(AOwner)
     for (int i = 0; i < ComponentCount(); ++i)
         if (auto *a = qobject_cast<TAction *>(Components(i))) {
             a->SetIcon(MainImage(a->ImageIndex()));
-            // The enabled states follow every command.
+            // The enabled states follow every command (queued, like the command itself, so after it).
             QObject::connect(
                 a->Handle(), &QAction::triggered, Peer(), [this] { UpdateActions(); }, Qt::QueuedConnection);
         }

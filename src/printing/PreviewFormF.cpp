@@ -59,8 +59,9 @@ TPreviewForm::TPreviewForm(TComponent *AOwner) : TForm(AOwner)
         for (TAction *a : group) {
             a->SetIcon(ActionImage(a->ImageIndex()));
             ActionToolBar1->AddAction(a);
-            // The actions' enabled states follow every command.
-            QObject::connect(a->Handle(), &QAction::triggered, this, [this] { UpdateActions(); });
+            // The actions' enabled states follow every command (which runs after the trigger, queued).
+            QObject::connect(
+                a->Handle(), &QAction::triggered, this, [this] { UpdateActions(); }, Qt::QueuedConnection);
         }
     }
     FormCreate(this);

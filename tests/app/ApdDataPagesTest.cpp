@@ -17,6 +17,7 @@
 #include "vcl/StdCtrls.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QMenu>
 #include <QTabWidget>
@@ -186,21 +187,34 @@ TEST(ApdDataPages, PageMenuListsOneCheckedEntryPerPageAndGoesWithTheWindow)
         w.SetPageMenu(&menu);
         ASSERT_EQ(menu.actions().size(), 2);
         EXPECT_EQ(menu.actions()[1]->text(), QStringLiteral("Σελίδα 2"));
+        // A page added gets one entry of its own; the entries already there stay as they are.
+        const QList<QAction *> before = menu.actions();
         w.AddPage();
         ASSERT_EQ(menu.actions().size(), 3);
+        EXPECT_EQ(menu.actions().mid(0, 2), before);
+        EXPECT_EQ(menu.actions()[2]->text(), QStringLiteral("Σελίδα 3"));
         menu.actions()[0]->trigger();
+        QCoreApplication::processEvents();
         EXPECT_EQ(w.PageControl1->ActivePageIndex(), 0);
         emit menu.aboutToShow();
         EXPECT_TRUE(menu.actions()[0]->isChecked());
         EXPECT_FALSE(menu.actions()[2]->isChecked());
-        // A refused deletion still rebuilds the list.
+        // A refused deletion leaves the list as it is.
         dialogs.Answer(mrCancel);
         w.DeletePage();
         EXPECT_EQ(menu.actions().size(), 3);
+        // Deleting page 2 takes its entry away; the third page's entry stays, renumbered.
+        QAction *third = menu.actions()[2];
+        w.PageControl1->SetActivePageIndex(1);
         dialogs.Answer(mrYes);
         w.DeletePage();
         ASSERT_EQ(menu.actions().size(), 2);
+        EXPECT_EQ(menu.actions()[1], third);
         EXPECT_EQ(menu.actions()[1]->text(), QStringLiteral("Σελίδα 2"));
+        w.PageControl1->SetActivePageIndex(0);
+        third->trigger();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(w.PageControl1->ActivePageIndex(), 1) << "the entry still leads to its page";
     }
     EXPECT_TRUE(menu.actions().isEmpty());
 }

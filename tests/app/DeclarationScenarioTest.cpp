@@ -5,6 +5,7 @@
 // written wrong.
 #include "ApdDataTestSupport.h"
 #include "BoxEditingFixture.h"
+#include "support/DocumentOfPages.h"
 
 #include "app/EmployerFrameF.h"
 #include "app/TableEditorF.h"
@@ -29,9 +30,10 @@
 #include <QDir>
 #include <QPrinter>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
 #include <QRegularExpression>
 #include <QTest>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -114,8 +116,10 @@ TEST_F(DeclarationScenario, PrintingPreviewAndDeletingAPageLeaveTheDocumentTrue)
     EXPECT_TRUE(printed.contains(QStringLiteral("Σελίδα 1 από 4"))) << printed.toStdString();
     EXPECT_TRUE(printed.contains(QStringLiteral("Σελίδα 4 από 4")));
     EXPECT_EQ(d->XFrame454->Caption(), footer);
-    QTimer::singleShot(0, [] { PreviewForm->aClose->Execute(); });
+    TPreviewForm *preview = nullptr;
+    WhenShown<TPreviewForm>(preview, [](TPreviewForm *p) { p->aClose->Execute(); });
     Trigger(Main->aPreview);
+    ASSERT_TRUE(preview);
     EXPECT_EQ(d->XFrame454->Caption(), footer);
     EXPECT_FALSE(Main->FileControl1->Modified());
     const QString again = Dir.filePath(QStringLiteral("Ξανά.vapd"));
@@ -352,8 +356,10 @@ TEST_F(DeclarationScenario, AOnePageDeclarationPrintsItsStatementAndSignatureCle
             << s;
     }
     // The preview shows the same two sheets.
-    QTimer::singleShot(0, [] { PreviewForm->aClose->Execute(); });
+    TPreviewForm *preview = nullptr;
+    WhenShown<TPreviewForm>(preview, [](TPreviewForm *p) { p->aClose->Execute(); });
     Trigger(Main->aPreview);
+    ASSERT_TRUE(preview);
     EXPECT_EQ(PreviewForm->DocPreview1->DocPrinter()->PageCount(), 2);
 }
 
@@ -429,6 +435,7 @@ TEST_F(DeclarationScenario, PrintoutsToAFileEachKeepAFileOfTheirOwnAndTheUserIsT
     ASSERT_TRUE(print);
     QTest::mouseClick(print, Qt::LeftButton);
     QTest::mouseClick(print, Qt::LeftButton);
+    Settle(); // each click's command runs once the click is handled
     EXPECT_TRUE(Messages.empty()) << "the tool bar prints without asking";
     for (const char *name : {"apd.pdf", "apd-2.pdf"})
         EXPECT_TRUE(PdfTextOf(file(name)).contains(QStringLiteral("Σελίδα 1 από 4"))) << name;
@@ -508,6 +515,106 @@ TEST_F(DeclarationScenario, ThePickerServesTheMainWindowAgainAfterServingATableE
     PickRow(QStringLiteral("061"));
     EXPECT_FALSE(DataSetPopup->Visible());
     EXPECT_EQ(Doc()->DbLookupXFrame10->Caption(), QStringLiteral("061"));
+}
+
+} // namespace
+
+namespace
+{
+
+// Every command that frees or rebuilds menus, actions or the document, chosen from the open menus with the
+// mouse or the keyboard as the user does, over documents of 1 to 64 pages: opening closes the document
+// before into the recent files (which makes the file menu anew), pages come and go from the page list,
+// new documents and templates replace the window while a box's editor in it is still open. Nothing the
+// menus still use is freed while they handle the choice (the driver watches), and each command does its
+// whole work.
+TEST_F(DeclarationScenario, CommandsChosenFromTheMenusFreeNothingTheMenusStillUse)
+{
+    const QString file = QStringLiteral("Αρχείο"), pages = QStringLiteral("Σελίδες");
+    const int sizes[] = {1, 8, 16, 32, 64};
+    QStringList paths;
+    for (int n : sizes) {
+        paths << Dir.filePath(QStringLiteral("%1 σελίδες.vapd").arg(n));
+        QFile f(paths.back());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(DocumentOfPages(n));
+    }
+    const auto pageList = [] {
+        QStringList captions, listed;
+        for (int i = 0; i < Main->Document->PageCount(); ++i)
+            captions << Main->Document->PageControl1->Pages(i)->Caption();
+        for (QAction *a : Main->PageMenu()->actions())
+            listed << a->text();
+        EXPECT_EQ(listed, captions) << "the page list names every page as it stands";
+    };
+    for (int k = 0; k < 5; ++k) {
+        const int n = sizes[k];
+        const bool byClick = k % 2 == 1;
+        FileChoices << paths[k];
+        ChooseFromMenu({file, QStringLiteral("Άνοιγμα...")}, byClick);
+        ASSERT_EQ(Main->FileControl1->FileName(), paths[k]);
+        ASSERT_EQ(Doc()->PageCount(), n);
+        EXPECT_EQ(Main->FileControl1->RecentFiles()->Count(), k) << "the document before is a recent file";
+        Type(Doc()->xEidosErgou, QStringLiteral("Έργο %1").arg(n));
+        ChooseFromMenu({pages, QStringLiteral("Προσθήκη σελίδας")}, !byClick);
+        const int added = std::min(n + 1, 64);
+        ASSERT_EQ(Doc()->PageCount(), added);
+        pageList();
+        ChooseFromMenu({pages, QStringLiteral("Επιλογή"), Doc()->PageControl1->Pages(0)->Caption()}, byClick);
+        EXPECT_EQ(Doc()->PageControl1->ActivePageIndex(), 0);
+        Answers.push_back(mrYes);
+        ChooseFromMenu({pages, QStringLiteral("Διαγραφή σελίδας")}, !byClick);
+        ASSERT_EQ(Doc()->PageCount(), added - 1);
+        pageList();
+        ChooseFromMenu({file, QStringLiteral("Αποθήκευση")}, byClick);
+        EXPECT_FALSE(Main->FileControl1->Modified());
+    }
+
+    // A new document replaces the one just saved, which joins the recent files.
+    ChooseFromMenu({file, QStringLiteral("Νέο αρχείο")});
+    EXPECT_EQ(Main->FileControl1->FileName(), TMain::UntitledName);
+    EXPECT_EQ(Doc()->PageCount(), 4);
+    EXPECT_EQ(Main->FileControl1->RecentFiles()->Count(), 5);
+    pageList();
+    // A recent file from its sub-menu opens as it was saved.
+    ChooseFromMenu({file, QStringLiteral("Πρόσφατα αρχεία"), QStringLiteral("8 σελίδες.vapd")}, true);
+    EXPECT_EQ(Main->FileControl1->FileName(), paths[1]);
+    EXPECT_EQ(Doc()->PageCount(), 8);
+    EXPECT_EQ(Doc()->xEidosErgou->Caption(), QStringLiteral("Έργο 8"));
+    // Saved as a template, it makes a new untitled document.
+    const QString pattern = Dir.filePath(QStringLiteral("Πρότυπο.papd"));
+    FileChoices << pattern;
+    ChooseFromMenu({file, QStringLiteral("Αποθήκευση ως...")});
+    ASSERT_EQ(Main->FileControl1->FileName(), pattern);
+    FileChoices << pattern;
+    ChooseFromMenu({file, QStringLiteral("Νεό αρχείο από πρότυπο...")}, true);
+    EXPECT_EQ(Main->FileControl1->FileName(), TMain::UntitledName);
+    EXPECT_EQ(Doc()->PageCount(), 8);
+    EXPECT_EQ(Doc()->xEidosErgou->Caption(), QStringLiteral("Έργο 8"));
+    pageList();
+
+    // A table editor and the preview, from the menus and closed again.
+    TTableEditor *editor = nullptr;
+    WhenShown<TTableEditor>(editor, [](TTableEditor *e) { e->Peer()->close(); });
+    ChooseFromMenu({QStringLiteral("Συλογές/Πίνακες"), QStringLiteral("Εργοδότες")});
+    EXPECT_TRUE(editor);
+    TPreviewForm *preview = nullptr;
+    WhenShown<TPreviewForm>(preview, [](TPreviewForm *p) { p->aClose->Execute(); });
+    ChooseFromMenu({file, QStringLiteral("Προεπισκόπηση...")}, true);
+    ASSERT_TRUE(preview);
+    EXPECT_GE(preview->DocPreview1->DocPrinter()->PageCount(), 8);
+
+    // The file menu is whole, with one entry per recent file.
+    QMenu *fileMenu = Main->ActionMainMenuBar1->MenuBar()->actions().at(0)->menu();
+    ASSERT_EQ(fileMenu->actions().size(), 14);
+    QMenu *recent = fileMenu->actions().at(5)->menu();
+    ASSERT_TRUE(recent);
+    EXPECT_EQ(recent->actions().size(), Main->FileControl1->RecentFiles()->Count());
+    EXPECT_EQ(Main->FileControl1->RecentFiles()->Count(), 6);
+    // The only questions were the five deletions'.
+    EXPECT_EQ(Messages.size(), 5u);
+    for (const QString &m : Messages)
+        EXPECT_TRUE(m.startsWith(QStringLiteral("Θέλετε να διαγράψετε τη "))) << m.toStdString();
 }
 
 } // namespace

@@ -4,10 +4,11 @@
 // real key events to the shown windows, the menus' commands, and what the windows show.
 //
 // Run as: DovraApdProbe <document>. The program opens the document, the probe asks for help with F1 in the
-// main window, in every table editor and in the preview, looks at the preview's page, then ends the
-// program with Έξοδος while the help window is still open. It fails (exit code 1) when a step does not
-// happen, when the program keeps running after Έξοδος, when it leaves its page folder behind, or when it
-// wrote anything into its own folder (its tables and documents are the user's, in the user's folder).
+// main window, in every table editor and in the preview, looks at the preview's page, chooses File > New
+// from the open menu with the mouse and Return, then ends the program with Έξοδος while the help window is
+// still open. It fails (exit code 1) when a step does not happen, when the program keeps running after
+// Έξοδος, when it leaves its page folder behind, or when it wrote anything into its own folder (its tables
+// and documents are the user's, in the user's folder).
 //
 // With APD_PROBE_REFUSAL=<reason> the document on the command line is one the program must refuse: the
 // refusal names that reason, and the program goes on at once with its untitled document, in a few
@@ -25,7 +26,9 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTextBrowser>
@@ -97,6 +100,34 @@ QAction *Command(const QString &caption)
                 if (a->text() == caption)
                     return a;
     return nullptr;
+}
+
+// A command of the main window's menu bar chosen as the user does: a click on the menu's title, the mouse
+// onto the item, Return. Qt goes on using the menu after the item is triggered, so the menu must outlive
+// the key's handling.
+void ChooseFromMenu(const QString &title, const QString &caption)
+{
+    QMenuBar *bar = MainWindow() ? MainWindow()->findChild<QMenuBar *>() : nullptr;
+    QAction *top = nullptr;
+    if (bar)
+        for (QAction *a : bar->actions())
+            if (a->text() == title)
+                top = a;
+    if (!top || !top->menu())
+        return Fail(QStringLiteral("no menu ") + title);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(top).center());
+    QPointer<QMenu> menu = top->menu();
+    if (!QTest::qWaitForWindowExposed(menu))
+        return Fail(title + QStringLiteral(" did not open"));
+    QAction *item = nullptr;
+    for (QAction *a : menu->actions())
+        if (a->text() == caption)
+            item = a;
+    if (!item)
+        return Fail(QStringLiteral("no command ") + caption);
+    QTest::mouseMove(menu->windowHandle(), menu->actionGeometry(item).center());
+    QTest::keyClick(menu, Qt::Key_Return);
+    Check(!menu.isNull(), title + QStringLiteral(" was freed while it handled ") + caption);
 }
 
 // A message box left open means a step went wrong; its text says what.
@@ -294,6 +325,20 @@ void BuildScenario()
         });
     Then(QStringLiteral("help on the preview"), [] { return ShowsTopic(QStringLiteral("/print-preview.htm")); },
          [] { Current->close(); });
+
+    // The document named on the command line is closed into the recent files (the probe's home is a fresh
+    // one), which makes anew the menu the command was chosen from.
+    Then(
+        QStringLiteral("new document from the file menu"),
+        [] { return Command(QStringLiteral("Νέο αρχείο")) && !QApplication::activeModalWidget(); },
+        [] { ChooseFromMenu(QStringLiteral("Αρχείο"), QStringLiteral("Νέο αρχείο")); });
+    Then(
+        QStringLiteral("the new document"),
+        [] { return MainWindow() && MainWindow()->windowTitle().endsWith(QStringLiteral("(Ανώνυμο)")); },
+        [] {
+            Check(Command(QStringLiteral("Sample.vapd")) != nullptr,
+                  QStringLiteral("the document before is not among the recent files"));
+        });
 
     ExitSteps(true);
 }
