@@ -6,27 +6,28 @@
 #include "ApdDataTestSupport.h"
 #include "BoxEditingFixture.h"
 
+#include "XForms/DataSetPopupF.h"
 #include "app/EmployerFrameF.h"
 #include "app/TableEditorF.h"
 #include "db/DBCtrls.h"
-#include "vcl/ActnMan.h"
-#include "vcl/ComCtrls.h"
 #include "declaration/APDDataModuleF.h"
 #include "printing/PreviewFormF.h"
 #include "printing/XPrinters.h"
-#include "XForms/DataSetPopupF.h"
+#include "vcl/ActnMan.h"
+#include "vcl/CodePage.h"
+#include "vcl/ComCtrls.h"
 
 #include <QApplication>
 #include <QBackingStore>
-#include <QScrollArea>
-#include <QPointer>
-#include <QTabBar>
-#include <QTableView>
-#include <QTabWidget>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QPointer>
 #include <QRegularExpression>
+#include <QScrollArea>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -58,9 +59,9 @@ QList<QByteArray> Records(const QByteArray &File)
     return lines;
 }
 
-qint64 Field(const QByteArray &Record, int Offset, int Width)
+qint64 Number(const QByteArray &Record, const TApdField &Field)
 {
-    return Record.mid(Offset, Width).toLongLong();
+    return Field.Bytes(Record).toLongLong();
 }
 
 // The words of each sheet of a PDF with their boxes (points from the sheet's top left).
@@ -141,15 +142,15 @@ TEST_F(DeclarationScenario, PrintingPreviewAndDeletingAPageLeaveTheDocumentTrue)
     qint64 recordEarnings = 0, recordDays = 0, recordContributions = 0;
     for (const QByteArray &r : records)
         if (r.startsWith('3')) {
-            recordDays += Field(r, 36, 2) + Field(r, 60, 2);
-            recordEarnings += Field(r, 48, 10);
-            recordContributions += Field(r, 82, 11);
+            recordDays += Number(r, ApdInsurance::Days) + Number(r, ApdInsurance::AccountingDays);
+            recordEarnings += Number(r, ApdInsurance::Earnings);
+            recordContributions += Number(r, ApdInsurance::Total);
         }
     const QByteArray &header = records.front();
-    EXPECT_EQ(Field(header, 535, 12), recordEarnings);
-    EXPECT_EQ(Field(header, 547, 8), recordDays);
-    EXPECT_EQ(Field(header, 555, 12), recordContributions);
-    EXPECT_EQ(Field(header, 535, 12), earnings.Cents());
+    EXPECT_EQ(Number(header, ApdHeader::EarningsTotal), recordEarnings);
+    EXPECT_EQ(Number(header, ApdHeader::DaysTotal), recordDays);
+    EXPECT_EQ(Number(header, ApdHeader::ContributionsTotal), recordContributions);
+    EXPECT_EQ(Number(header, ApdHeader::EarningsTotal), earnings.Cents());
 }
 
 // The pixels the main window shows at the box, against the box painted afresh.
@@ -311,6 +312,68 @@ TEST_F(DeclarationScenario, ExportRefusesValuesTheFileCannotHoldAndWritesNothing
     Messages.clear();
     EXPECT_FALSE(Export(csc01).isEmpty());
     EXPECT_TRUE(Messages.empty()) << Messages.front().toStdString();
+}
+
+TEST_F(DeclarationScenario, ExportRefusesNumbersHoldingOtherCharactersAndBytesTheCodePageLeavesUndefined)
+{
+    // A document made elsewhere: an Α.Φ.Μ. and an Α.Μ.Κ.Α. with a letter, a register number of letters only,
+    // a date of birth with dots, and a kind of project holding a byte that code page 1253 does not define.
+    const QString undefined = FromCp1253(ToCp1253(QStringLiteral("ΑΝΕΓΕΡΣΗ ")) + '\xAA');
+    const QString path = Written(Dir.path(), QStringLiteral("Γράμματα.vapd"), [&](TEmployFrame *p) {
+        TApdData *w = p->ApdDataOwner();
+        w->frameAFM->SetCaption(QStringLiteral("12345678X"));
+        w->xEidosErgou->SetCaption(undefined);
+        w->xTKErgou->SetCaption(QStringLiteral("171 21"));
+        p->XFrame22a->SetCaption(QStringLiteral("111111111"));
+        p->XFrame23a->SetCaption(QStringLiteral("12345678Δ"));
+        p->EisforesTotal1->SetValue(Currency::FromCents(100));
+        p->XFrame22b->SetCaption(QStringLiteral("ΑΒΓ"));
+        p->EisforesTotal2->SetValue(Currency::FromCents(100));
+        p->XFrame22c->SetCaption(QStringLiteral("333333333"));
+        p->DbLookupXFrame7->SetCaption(QStringLiteral("5.11.1970"));
+        p->EisforesTotal3->SetValue(Currency::FromCents(100));
+    });
+    // Opened through File > Open as it was written: nothing is lost on the way in.
+    Open(path);
+    ASSERT_TRUE(Messages.empty()) << Messages.front().toStdString();
+    TApdData *w = Doc();
+    TEmployFrame *p = w->Pages(0);
+    EXPECT_EQ(w->xEidosErgou->Caption(), undefined);
+    EXPECT_EQ(p->XFrame23a->Caption(), QStringLiteral("12345678Δ"));
+
+    // The export names every such value where the user finds it, and writes nothing.
+    const QString csc01 = Dir.filePath(QStringLiteral("csc01"));
+    EXPECT_TRUE(Export(csc01).isEmpty());
+    EXPECT_FALSE(QFile::exists(csc01));
+    ASSERT_EQ(Messages.size(), 1u);
+    const QString message = Messages[0];
+    const QString digitsOnly = QStringLiteral("(το πεδίο του αρχείου δέχεται μόνο ψηφία)");
+    for (const QString &where :
+         {QStringLiteral("Α.Φ.Μ.: 12345678X ") + digitsOnly,
+          QStringLiteral("ΕΙΔΟΣ ΕΡΓΟΥ: ΑΝΕΓΕΡΣΗ \uFFFD (περιέχει χαρακτήρα (κωδικός 0xAA) που δεν ορίζεται"),
+          QStringLiteral("Σελίδα 1, γραμμή 1, πλαίσιο 23 (Α.Μ.Κ.Α.): 12345678Δ ") + digitsOnly,
+          // A line without a register number is left out of the file; one whose number is letters is not.
+          QStringLiteral("Σελίδα 1, γραμμή 2, πλαίσιο 22 (ΑΡΙΘΜ.ΜΗΤΡΩΟΥ ΑΣΦ.): ΑΒΓ ") + digitsOnly,
+          QStringLiteral("Σελίδα 1, γραμμή 3, πλαίσιο 28 (ΗΜ/ΝΙΑ ΓΕΝΝΗΣΗΣ): 5.11.1970")})
+        EXPECT_TRUE(message.contains(where)) << where.toStdString() << "\n" << message.toStdString();
+    // The project's postcode is written in groups, as postcodes are: its digits go into the file.
+    EXPECT_FALSE(message.contains(QStringLiteral("Τ.Κ."))) << message.toStdString();
+
+    // Put right with the keyboard, it exports.
+    Type(w->frameAFM, QStringLiteral("123456789"));
+    Type(w->xEidosErgou, QStringLiteral("ΑΝΕΓΕΡΣΗ"));
+    Type(p->XFrame23a, QStringLiteral("12345678901"));
+    Type(p->XFrame22b, QStringLiteral("222222222"));
+    Type(p->DbLookupXFrame7, QStringLiteral("5/11/1970"));
+    Messages.clear();
+    const QList<QByteArray> records = Records(Export(csc01));
+    ASSERT_TRUE(Messages.empty()) << Messages.front().toStdString();
+    ASSERT_EQ(records.size(), 1 + 3 * 2);
+    EXPECT_EQ(ApdHeader::Afm.Bytes(records[0]), "123456789");
+    EXPECT_EQ(ApdHeader::ProjectPostcode.Bytes(records[0]), "17121");
+    EXPECT_EQ(ApdEmployee::Amka.Bytes(records[1]), "12345678901");
+    EXPECT_EQ(ApdEmployee::Register.Bytes(records[3]), "222222222");
+    EXPECT_EQ(ApdEmployee::BirthDate.Bytes(records[5]), "05111970");
 }
 
 TEST_F(DeclarationScenario, AOnePageDeclarationPrintsItsStatementAndSignatureClearOfTheFooter)
