@@ -9,6 +9,8 @@
 #include <QPointer>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace
 {
 // The calendar shared by every date box; made on the first drop-down and kept for the whole run.
@@ -27,6 +29,7 @@ TInplaceEdit::TInplaceEdit(TInplaceEditFrame *AFrame) : TEdit(AFrame), FFrame(AF
     FEditText = AFrame->GetEditText();
     SetText(FEditText);
     SetMaxLength(AFrame->MaxTextSize());
+    SetValidChars(AFrame->ValidChars(), AFrame->ValidCharsField());
     // The box lays a child that is not a box over its value area, 1 pixel inside.
     SetParent(AFrame);
     HandleNeeded();
@@ -175,10 +178,22 @@ TInplaceEditFrame::~TInplaceEditFrame()
     FEditor = nullptr;
 }
 
+void TInplaceEditFrame::SetValidChars(const QString &Chars, const QString &Field)
+{
+    FValidChars = Chars;
+    FValidCharsField = Field;
+}
+
 void TInplaceEditFrame::CommitEditText(const QString &S)
 {
     if (!IsCp1253(S))
         ToCp1253(S); // raises, naming the character
+    // Blanks are no characters of a code or a number: one picked from a list ends in one, and an older
+    // text may group digits ("176 71").
+    if (!FValidChars.isEmpty() &&
+        std::any_of(S.begin(), S.end(), [this](QChar c) { return c != u' ' && !FValidChars.contains(c); }))
+        throw EConvertError(RefusedCharsText(FValidCharsField, FValidChars).chopped(1) +
+                            QStringLiteral(": «%1»").arg(S.trimmed()));
     SetEditText(S);
 }
 

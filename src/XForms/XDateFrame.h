@@ -64,8 +64,16 @@ public:
     // The open editor, or none.
     TInplaceEdit *Editor() const { return FEditor; }
 
-    // Hands a typed text to the box: text the Greek code page cannot hold is refused here, the rest goes
-    // to SetEditText. Raises (and changes nothing) when the text cannot be taken.
+    // The characters that may be typed into the box (empty: any), and the field a refusal names: a typed
+    // character outside them is refused as it is typed, and a text holding one (blanks around it aside)
+    // is refused when it is handed back.
+    QString ValidChars() const { return FValidChars; }
+    QString ValidCharsField() const { return FValidCharsField; }
+    void SetValidChars(const QString &Chars, const QString &Field);
+
+    // Hands a typed text to the box: text the Greek code page cannot hold, or with characters outside
+    // ValidChars, is refused here, the rest goes to SetEditText. Raises (and changes nothing) when the
+    // text cannot be taken.
     void CommitEditText(const QString &S);
 
     // A click on the box, or typing into it, while it has the focus without an editor (after Escape)
@@ -88,6 +96,7 @@ private:
     bool ReopenEditor();
     bool FInplaceEdit = true;
     int FMaxTextSize = 0;
+    QString FValidChars, FValidCharsField;
     TInplaceEdit *FEditor = nullptr;
     // The current focus opened an editor, so the box's own focus rectangle is not drawn for it.
     bool FEditFocus = false;

@@ -78,6 +78,7 @@ TApdData::TApdData(TComponent *AOwner) : TForm(AOwner)
     SetBorderStyle(bsNone);
     LoadArtwork();
     BindDataSources();
+    LimitTyping(HeaderFields());
     // The page footer is rewritten on every printed page; that is no change of the document.
     XFrame454->SetNotifier(nullptr);
     FFooterText = XFrame454->Caption();

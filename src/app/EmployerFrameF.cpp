@@ -140,6 +140,8 @@ void TEmployFrame::BindComponents()
         for (const TLine &l : FLines)
             l.Phase->SetDataSource(APDDataModule->dsConPhase);
     }
+    for (int line = 0; line < int(FLines.size()); ++line)
+        LimitTyping(LineFields(line));
     FBound = true;
 }
 
@@ -731,6 +733,19 @@ TApdValue BoxValue(const TBoxField &Source)
     }
     throw Exception(QStringLiteral("Το πλαίσιο «%1» δεν έχει τιμή για το πεδίο «%2» του αρχείου ΑΠΔ.")
                         .arg(Source.Box->Name(), Source.Field->Name()));
+}
+
+void LimitTyping(const std::vector<TBoxField> &Sources)
+{
+    for (const TBoxField &s : Sources) {
+        auto *box = qobject_cast<TInplaceEditFrame *>(s.Box);
+        if (!box)
+            continue;
+        if (s.Field->Kind == TApdFieldKind::fwDigits)
+            box->SetValidChars(DigitChars, s.Field->Name());
+        else if (s.Field->Kind == TApdFieldKind::fwDateText)
+            box->SetValidChars(DigitChars + u'/', s.Field->Name());
+    }
 }
 
 std::vector<TBoxField> TEmployFrame::LineFields(int Line) const

@@ -10,6 +10,7 @@
 #include "support/FocusTakingDialogs.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -444,4 +445,70 @@ TEST_F(BoxEditing, TypedValuesTheDeclarationFileCannotHoldAreRefused)
         EXPECT_EQ(dialogs.Count(), 1);
     }
     EXPECT_EQ(p->XDateFrame1->Date(), EncodeDate(9999, 12, 31));
+}
+
+TEST_F(BoxEditing, BoxesOfTheFilesDigitsFieldsTakeOnlyDigitsAsTheyAreTyped)
+{
+    if (!MainIsActive())
+        GTEST_SKIP() << "no keyboard focus on this platform";
+    TApdData *w = Doc();
+    TEmployFrame *p = Page1();
+    TFocusTakingDialogs dialogs;
+    const QString digitsOnly = QStringLiteral("Στο πεδίο «%1» γράφονται μόνο ψηφία.");
+    // A key that is not a digit goes nowhere: the status bar says why, naming the field; no message box.
+    const struct {
+        TInplaceEditFrame *Box;
+        const char *Typed, *Kept, *Field;
+    } cases[] = {
+        {w->frameAFM, "12a34", "1234", "Α.Φ.Μ."},
+        {w->DbLookupXFrame5, "176 71", "17671", "Τ.Κ. ΕΔΡΑΣ ΕΡΓΟΔΟΤΗ"},
+        {p->XFrame23a, "1234Δ5", "12345", "Α.Μ.Κ.Α."},
+        {p->Frame21C, "0-61", "061", "ΥΠΟΚΑΤΑΣΤΗΜΑ ΙΚΑ ΕΚΤΕΛΕΣΗΣ ΕΡΓΟΥ"},
+        {p->DbLookupXFrame7, "5.11/1970", "511/1970", "ΗΜ/ΝΙΑ ΓΕΝΝΗΣΗΣ"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(qPrintable(c.Box->Name()));
+        Main->StatusBar1->SetSimpleText(QString());
+        ClickOn(c.Box, bool(c.Box->OnClick));
+        ASSERT_TRUE(c.Box->Editor());
+        Keys(QString::fromUtf8(c.Typed));
+        EXPECT_EQ(FocusedEditor()->text().toStdString(), c.Kept);
+        const QString field = QString::fromUtf8(c.Field);
+        EXPECT_EQ(Main->StatusBar1->SimpleText(),
+                  c.Box == p->DbLookupXFrame7
+                      ? QStringLiteral("Στο πεδίο «%1» γράφονται μόνο ψηφία και «/».").arg(field)
+                      : digitsOnly.arg(field));
+        Key(Qt::Key_Return);
+        EXPECT_EQ(c.Box->Caption().toStdString(), c.Kept);
+        Key(Qt::Key_Tab);
+    }
+    EXPECT_EQ(dialogs.Count(), 0);
+
+    // Pasted, a text with anything but digits is refused whole; digits go in.
+    ClickOn(w->xTKErgou);
+    QApplication::clipboard()->setText(QStringLiteral("171Χ21"));
+    Key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(FocusedEditor()->text(), QString());
+    EXPECT_EQ(Main->StatusBar1->SimpleText(), digitsOnly.arg(QStringLiteral("Τ.Κ. ΕΡΓΟΥ")));
+    QApplication::clipboard()->setText(QStringLiteral("17121"));
+    Key(Qt::Key_V, Qt::ControlModifier);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(w->xTKErgou->Caption(), QStringLiteral("17121"));
+    Key(Qt::Key_Tab);
+
+    // A number written with a letter elsewhere is handed back only once the letter is gone.
+    w->frameAMOE->SetCaption(QStringLiteral("98Α765"));
+    ClickOn(w->frameAMOE, bool(w->frameAMOE->OnClick));
+    Key(Qt::Key_End);
+    Key(Qt::Key_Backspace);
+    Key(Qt::Key_Return);
+    ASSERT_EQ(dialogs.Count(), 1);
+    EXPECT_EQ(dialogs.Requests()[0].Msg.toStdString(), "Στο πεδίο «Α.Μ.Ο.Ε.» γράφονται μόνο ψηφία: «98Α76».");
+    EXPECT_EQ(w->frameAMOE->Caption(), QStringLiteral("98Α765"));
+    Key(Qt::Key_Left);
+    Key(Qt::Key_Left);
+    Key(Qt::Key_Backspace);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(w->frameAMOE->Caption(), QStringLiteral("9876"));
+    EXPECT_EQ(dialogs.Count(), 1);
 }

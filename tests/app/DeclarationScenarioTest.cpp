@@ -22,6 +22,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QScrollArea>
@@ -424,6 +425,82 @@ void HoverOver(QWidget *Widget)
     QWidget *window = Widget->window();
     QTest::mouseMove(window->windowHandle(), QPoint(1, 1));
     QTest::mouseMove(window->windowHandle(), Widget->mapTo(window, Widget->rect().center()));
+}
+
+TEST_F(DeclarationScenario, TheTableEditorsTakeOnlyDigitsIntoTheNumbersOfEmployeesAndEmployers)
+{
+    // What typing left in the editor, what the status bar said, and the record's state after the first key.
+    struct TTyped {
+        QString Kept, Note;
+        TDataSetState State = dsInactive;
+    };
+    // Types Text key by key into Edit (a grid's cell or a detail page's edit) of the editor's table, then
+    // drops the typing and the record's changes.
+    auto typeInto = [](TTableEditor *e, QLineEdit *edit, const QString &text, TTyped &typed) {
+        ASSERT_TRUE(edit);
+        edit->selectAll();
+        Keys(text.left(1));
+        typed.State = e->DataSource->DataSet()->State();
+        Keys(text.mid(1));
+        typed.Kept = edit->text();
+        typed.Note = e->StatusBar1->Panels(1).Text;
+        Key(Qt::Key_Escape);
+        e->DataSource->DataSet()->Cancel();
+    };
+    auto cell = [](TTableEditor *e, const QString &field) -> QLineEdit * {
+        TDBGrid *grid = e->DataSetFilterFrame1->DBGrid1;
+        QTableView *view = grid->TableView();
+        for (int i = 0; i < grid->ColumnCount(); ++i)
+            if (grid->Columns(i)->FieldName() == field) {
+                const QPoint at = view->visualRect(view->model()->index(0, i)).center();
+                QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+                QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+            }
+        return qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    };
+    auto detail = [](TTableEditor *e, const QString &field) -> QLineEdit * {
+        QTabBar *tabs = e->PageControl1->TabWidget()->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        QCoreApplication::processEvents();
+        for (int i = 0; i < e->ComponentCount(); ++i)
+            if (auto *edit = qobject_cast<TDBEdit *>(e->Components(i)); edit && edit->DataField() == field) {
+                QTest::mouseClick(edit->Peer(), Qt::LeftButton, {}, edit->Peer()->rect().center());
+                return edit->LineEdit();
+            }
+        return nullptr;
+    };
+
+    // The grid's cell and the detail page's edit of a digits field drop any other key, and the status bar
+    // says why, naming the field; the key refused does not even put the record into edit state.
+    TTyped registerCell, afmEdit, postcodeEdit;
+    TTableEditor *employees = nullptr;
+    WhenShown<TTableEditor>(employees, [&](TTableEditor *e) {
+        typeInto(e, cell(e, QStringLiteral("ΑΡΙΘΜ.ΜΗΤΡΩΟΥ ΑΣΦ.")), QStringLiteral("Χ98Χ7"), registerCell);
+        typeInto(e, detail(e, QStringLiteral("Α.Φ.Μ.")), QStringLiteral("x0x1"), afmEdit);
+        e->Peer()->close();
+    });
+    Trigger(Main->aEmployers);
+    ASSERT_TRUE(employees);
+    EXPECT_EQ(registerCell.Kept, QStringLiteral("987"));
+    EXPECT_EQ(registerCell.Note, QStringLiteral("Στο πεδίο «ΑΡΙΘΜ.ΜΗΤΡΩΟΥ ΑΣΦ.» γράφονται μόνο ψηφία."));
+    EXPECT_EQ(registerCell.State, dsBrowse);
+    EXPECT_EQ(afmEdit.Kept, QStringLiteral("01"));
+    EXPECT_EQ(afmEdit.Note, QStringLiteral("Στο πεδίο «Α.Φ.Μ.» γράφονται μόνο ψηφία."));
+    EXPECT_EQ(afmEdit.State, dsBrowse);
+
+    QApplication::setActiveWindow(Main->Peer());
+    TTableEditor *employers = nullptr;
+    WhenShown<TTableEditor>(employers, [&](TTableEditor *e) {
+        typeInto(e, detail(e, QStringLiteral("ΤΚ")), QStringLiteral("176 71"), postcodeEdit);
+        e->Peer()->close();
+    });
+    Trigger(Main->aEmployes);
+    ASSERT_TRUE(employers);
+    EXPECT_EQ(postcodeEdit.Kept, QStringLiteral("17671"));
+    EXPECT_EQ(postcodeEdit.Note, QStringLiteral("Στο πεδίο «ΤΚ» γράφονται μόνο ψηφία."));
+    // Nothing of it was written into the tables.
+    EXPECT_FALSE(APDDataModule->tbEmployers->Locate(QStringLiteral("ΑΡΙΘΜ.ΜΗΤΡΩΟΥ ΑΣΦ."), QStringLiteral("987"), 0));
+    EXPECT_EQ(APDDataModule->tbEmployers->State(), dsBrowse);
 }
 
 TEST_F(DeclarationScenario, EachWindowShowsTheHintsOfItsOwnButtons)
