@@ -53,6 +53,7 @@ class TField : public TComponent
     Q_PROPERTY(QString DisplayLabel READ DisplayLabel WRITE SetDisplayLabel)
     Q_PROPERTY(int DisplayWidth READ DisplayWidth WRITE SetDisplayWidth)
     Q_PROPERTY(QString EditMask READ EditMask WRITE SetEditMask)
+    Q_PROPERTY(QString ValidChars READ ValidChars WRITE SetValidChars)
     Q_PROPERTY(bool Required READ Required WRITE SetRequired)
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
     Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
@@ -92,6 +93,10 @@ public:
     void SetDisplayWidth(int Value) { FDisplayWidth = Value; }
     QString EditMask() const { return FEditMask; }
     void SetEditMask(const QString &Value) { FEditMask = Value; }
+    // The characters a user may type into the field's controls (empty: any). Values put in otherwise (read
+    // from a file, copied by the structure upgrade) are not checked against it.
+    QString ValidChars() const { return FValidChars; }
+    void SetValidChars(const QString &Value) { FValidChars = Value; }
     bool Required() const { return FRequired; }
     void SetRequired(bool Value) { FRequired = Value; }
     bool Visible() const { return FVisible; }
@@ -156,7 +161,7 @@ private:
     TDataSet *FDataSet = nullptr;
     TFieldType FDataType = ftUnknown;
     TFieldKind FFieldKind = fkData;
-    QString FFieldName, FDisplayLabel, FEditMask, FDefaultExpression;
+    QString FFieldName, FDisplayLabel, FEditMask, FValidChars, FDefaultExpression;
     QString FKeyFields, FLookupKeyFields, FLookupResultField;
     TDataSet *FLookupDataSet = nullptr;
     int FFieldNo = 0;

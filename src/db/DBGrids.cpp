@@ -1,6 +1,7 @@
 #include "DBGrids.h"
 
 #include "vcl/Forms.h"
+#include "vcl/StdCtrls.h"
 
 #include <QAbstractTableModel>
 #include <QFontMetrics>
@@ -105,7 +106,7 @@ private:
     TDBGrid *FGrid;
 };
 
-// The cell editor: a string field takes no more characters than it holds.
+// The cell editor: a string field takes no more characters than it holds, and only those it allows.
 class TDBGridDelegate : public QStyledItemDelegate
 {
 public:
@@ -115,12 +116,29 @@ public:
         QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
         auto *line = qobject_cast<QLineEdit *>(editor);
         TField *f = index.column() < FGrid->ColumnCount() ? FGrid->Columns(index.column())->Field() : nullptr;
-        if (line && f && f->DataType() == ftString && f->Size() > 0)
-            line->setMaxLength(f->Size());
+        if (line && f) {
+            auto *filter = new TTypedInputFilter(line);
+            if (f->DataType() == ftString)
+                filter->MaxLength = f->Size();
+            filter->ValidChars = f->ValidChars();
+            filter->FieldName = f->DisplayName();
+            line->setValidator(filter);
+        }
         // The first key typed puts the record into edit state, so the navigator offers Post and Cancel.
         if (line)
             QObject::connect(line, &QLineEdit::textEdited, FGrid, [grid = FGrid] { GuardEvent([grid] { grid->EditStarted(); }); });
         return editor;
+    }
+    // The cell's own text goes in whole, whatever it holds.
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override
+    {
+        auto *line = qobject_cast<QLineEdit *>(editor);
+        auto *filter = line ? dynamic_cast<TTypedInputFilter *>(const_cast<QValidator *>(line->validator())) : nullptr;
+        if (filter)
+            filter->Programmatic = true;
+        QStyledItemDelegate::setEditorData(editor, index);
+        if (filter)
+            filter->Programmatic = false;
     }
 
 private:

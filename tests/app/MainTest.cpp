@@ -3,6 +3,7 @@
 #include "app/Program.h"
 #include "platform/Platform.h"
 #include "platform/Registry.h"
+#include "vcl/CodePage.h"
 #include "vcl/StdDialogs.h"
 
 #include <QCoreApplication>
@@ -318,6 +319,46 @@ TEST_F(MainTest, UnattendedStartWithAnUnreadableDocumentAsksOnceAndGoesOn)
     EXPECT_TRUE(TUnansweredDialogs::Messages()[0].startsWith(QStringLiteral("Αδυναμία ανοίγματος αρχείου ") + bad));
     ASSERT_TRUE(main->Document);
     EXPECT_EQ(main->FileControl1->FileName(), QStringLiteral("Ανώνυμο"));
+}
+
+TEST_F(MainTest, ACommandLineDocumentWithValuesTheFileCannotTakeOpensWholeAndItsExportNamesThem)
+{
+    // Written elsewhere: an Α.Φ.Μ. with a letter, and a kind of project with a byte that code page 1253
+    // leaves undefined.
+    const QString doc = QDir(Projects).filePath(QStringLiteral("ξένο.vapd"));
+    const QString kind = FromCp1253(ToCp1253(QStringLiteral("ΑΝΕΓΕΡΣΗ ")) + '\x88');
+    {
+        TApdData w(nullptr);
+        w.AddPage();
+        w.frameAFM->SetCaption(QStringLiteral("12345678X"));
+        w.xEidosErgou->SetCaption(kind);
+        w.SaveToFile(doc);
+    }
+    const QStringList args{QStringLiteral("DovraApd"), doc};
+    TMain::SetArguments(&args);
+    TScriptedDialogs dialogs;
+    auto main = MakeMain();
+    EXPECT_EQ(main->FileControl1->FileName(), doc);
+    EXPECT_EQ(main->Document->xEidosErgou->Caption(), kind);
+    EXPECT_EQ(dialogs.Count(), 0);
+
+    // The export, as the menu gives it, stops before it asks anything, naming both boxes.
+    main->aExportIkaApd->Handle()->trigger();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(dialogs.Count(), 1);
+    const QString said = dialogs.Requests()[0].Msg;
+    EXPECT_TRUE(said.contains(QStringLiteral("Α.Φ.Μ.: 12345678X (το πεδίο του αρχείου δέχεται μόνο ψηφία)")))
+        << said.toStdString();
+    EXPECT_TRUE(said.contains(QStringLiteral("ΕΙΔΟΣ ΕΡΓΟΥ: ΑΝΕΓΕΡΣΗ \uFFFD (περιέχει χαρακτήρα (κωδικός 0x88)")))
+        << said.toStdString();
+
+    // Nothing of the document was lost on the way: saved again and read back, it holds the same bytes.
+    const QString again = QDir(Projects).filePath(QStringLiteral("ξένο ξανά.vapd"));
+    main->Document->SaveToFile(again);
+    TApdData reread(nullptr);
+    reread.LoadFromFile(again);
+    EXPECT_EQ(ToCp1253(reread.xEidosErgou->Caption()), ToCp1253(QStringLiteral("ΑΝΕΓΕΡΣΗ ")) + '\x88');
+    EXPECT_EQ(reread.frameAFM->Caption(), QStringLiteral("12345678X"));
 }
 
 TEST_F(MainTest, CommandLineDocumentAndRecentFiles)
