@@ -4,6 +4,8 @@
 #include "vcl/CodePage.h"
 #include "vcl/ComponentStream.h"
 
+#include <QLineEdit>
+#include <QPainter>
 #include <QPointer>
 #include <QRegularExpression>
 
@@ -14,6 +16,32 @@ TDateTimePopup *SharedCalendar = nullptr;
 } // namespace
 
 // ---- TInplaceEdit ----
+
+namespace
+{
+// The editor's line edit draws, over its text, the part it covers of its box's focus rectangle: the box
+// with the focus is marked as every box is, also where the editor lies over it.
+class TInplaceLineEdit : public TPeer<QLineEdit>
+{
+public:
+    TInplaceLineEdit(TInplaceEdit *edit) : TPeer<QLineEdit>(edit), FEdit(edit) {}
+
+protected:
+    void paintEvent(QPaintEvent *e) override
+    {
+        TPeer<QLineEdit>::paintEvent(e);
+        TInplaceEditFrame *box = FEdit ? FEdit->Frame() : nullptr;
+        if (!hasFocus() || !box || !box->HandleAllocated())
+            return;
+        QPainter p(this);
+        const QPoint at = mapFrom(box->Peer(), QPoint(2, 2));
+        DrawFocusRectOn(p, TRect{at.x(), at.y(), at.x() + box->Width() - 4, at.y() + box->Height() - 4});
+    }
+
+private:
+    QPointer<TInplaceEdit> FEdit;
+};
+} // namespace
 
 TInplaceEdit::TInplaceEdit(TInplaceEditFrame *AFrame) : TEdit(AFrame), FFrame(AFrame)
 {
@@ -83,15 +111,34 @@ void TInplaceEdit::KeyDown(quint16 &Key, TShiftState Shift)
     SetText(FEditText);
 }
 
+QLineEdit *TInplaceEdit::NewLineEdit()
+{
+    return new TInplaceLineEdit(this);
+}
+
+void TInplaceEdit::FocusGained()
+{
+    TEdit::FocusGained();
+    // The box draws its part of the focus rectangle while this editor has the focus.
+    if (FFrame)
+        FFrame->Invalidate();
+}
+
 void TInplaceEdit::FocusLost()
 {
     TEdit::FocusLost();
+    if (FFrame)
+        FFrame->Invalidate();
     if (!FFrame || FReleasing)
         return;
     // Lost to a message shown while the text is handed back; the focus comes back here after it.
     if (FCommitting || !Commit())
         return;
     Release();
+    // Another window took the focus (a picker, a dialog): when this one is active again, the focus comes
+    // back to the box, which opens a new editor, rather than to whatever the window system would choose.
+    if (FFrame && FFrame->HandleAllocated() && !Peer()->isActiveWindow())
+        FFrame->Peer()->setFocus(Qt::OtherFocusReason);
 }
 
 void TInplaceEdit::Release()

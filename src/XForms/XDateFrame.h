@@ -23,7 +23,9 @@ public:
     bool Releasing() const { return FReleasing; }
 
 protected:
+    QLineEdit *NewLineEdit() override;
     void KeyDown(quint16 &Key, TShiftState Shift) override;
+    void FocusGained() override;
     void FocusLost() override;
 
 private:

@@ -406,9 +406,14 @@ TEdit::~TEdit()
         LineEdit()->setValidator(nullptr);
 }
 
+QLineEdit *TEdit::NewLineEdit()
+{
+    return new TPeer<QLineEdit>(this);
+}
+
 QWidget *TEdit::CreatePeer()
 {
-    auto *edit = new TPeer<QLineEdit>(this);
+    QLineEdit *edit = NewLineEdit();
     edit->setFrame(FBorderStyle != bsNone);
     edit->setReadOnly(FReadOnly);
     // MaxLength is kept by the validator below; the line edit's own limit would cut what the program puts in.

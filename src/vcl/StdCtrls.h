@@ -159,6 +159,8 @@ public:
 
 protected:
     QWidget *CreatePeer() override;
+    // The line edit the control shows; an edit that draws over it makes its own.
+    virtual QLineEdit *NewLineEdit();
     void TextChanged() override;
 
 private:
