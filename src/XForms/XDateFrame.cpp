@@ -4,7 +4,9 @@
 #include "vcl/CodePage.h"
 #include "vcl/ComponentStream.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPointer>
 #include <QRegularExpression>
@@ -133,6 +135,10 @@ void TInplaceEdit::FocusLost()
         return;
     // Lost to a message shown while the text is handed back; the focus comes back here after it.
     if (FCommitting || !Commit())
+        return;
+    // The menu bar takes the keys only for a while (Alt, F10) and gives the focus back to where it was:
+    // the editor stays for it.
+    if (qobject_cast<QMenuBar *>(QApplication::focusWidget()))
         return;
     Release();
     // Another window took the focus (a picker, a dialog): when this one is active again, the focus comes

@@ -109,6 +109,15 @@ void TPreviewForm::FormDestroy(TObject *)
     delete doc;
 }
 
+void TPreviewForm::KeyDown(quint16 &Key, TShiftState Shift)
+{
+    TForm::KeyDown(Key, Shift);
+    if (Key == VK_ESCAPE && Shift == TShiftState()) {
+        Key = 0;
+        Close();
+    }
+}
+
 void TPreviewForm::ShowApplicationHint(TObject *)
 {
     StatusBar1->SetPanelText(1, Application()->Hint());

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMenu>
 #include <QScrollArea>
@@ -452,6 +453,55 @@ TEST_F(MainTest, HintsOfToolButtonsAndMenuItemsReachTheStatusBarAsTheMouseMovesO
     EXPECT_EQ(main->StatusBar1->SimpleText(), QStringLiteral("Αποθήκευση αρχείου με διαφορετικό όνομα"));
     file->close();
     EXPECT_EQ(main->StatusBar1->SimpleText(), QString());
+}
+
+TEST_F(MainTest, F10ReachesTheMenuBarAsAltDoesAndLeavesItAgain)
+{
+    TScriptedDialogs dialogs;
+    auto main = MakeMain();
+    main->Peer()->setWindowState(Qt::WindowNoState);
+    main->Peer()->resize(1000, 700);
+    main->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main->Peer()));
+    QWindow *window = main->Peer()->windowHandle();
+    QMenuBar *bar = main->ActionMainMenuBar1->MenuBar();
+    const QList<QAction *> menus = bar->actions();
+    QWidget *box = QApplication::focusWidget();
+    ASSERT_TRUE(box && main->Document->Peer()->isAncestorOf(box)) << "the focus starts in the form";
+
+    // As the keyboard sends them to the window: F10 marks the first menu, the arrows move along the bar,
+    // Enter opens the menu marked, Esc closes it and leaves the bar marked, F10 again leaves the bar.
+    QTest::keyClick(window, Qt::Key_F10);
+    EXPECT_EQ(QApplication::focusWidget(), bar);
+    EXPECT_EQ(bar->activeAction(), menus.at(0));
+    QTest::keyClick(window, Qt::Key_Right);
+    EXPECT_EQ(bar->activeAction(), menus.at(1));
+    QTest::keyClick(window, Qt::Key_Left);
+    QTest::keyClick(window, Qt::Key_Return);
+    QMenu *file = menus.at(0)->menu();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(file));
+    EXPECT_TRUE(file->isVisible());
+    QTest::keyClick(file->windowHandle(), Qt::Key_Escape);
+    EXPECT_FALSE(file->isVisible());
+    EXPECT_EQ(bar->activeAction(), menus.at(0));
+    QTest::keyClick(window, Qt::Key_F10);
+    EXPECT_EQ(bar->activeAction(), nullptr);
+    // The keys go back to the box they came from, which is still being typed into.
+    TInplaceEditFrame *typed = main->Document->FirstTypedBox();
+    ASSERT_TRUE(typed && typed->Editor());
+    EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget *>(typed->Editor()->LineEdit()));
+
+    // Alt pressed and released alone does the same.
+    QTest::keyPress(window, Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyRelease(window, Qt::Key_Alt, Qt::NoModifier);
+    EXPECT_EQ(bar->activeAction(), menus.at(0));
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_EQ(bar->activeAction(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget *>(typed->Editor()->LineEdit()));
+
+    // F10 with a modifier is no way to the bar.
+    QTest::keyClick(window, Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_EQ(bar->activeAction(), nullptr);
 }
 
 TEST_F(MainTest, EveryPictureOfTheToolBarAndMenusIsDrawnAndTellsItsCommandApart)

@@ -167,6 +167,10 @@ TEST_F(PreviewFormTest, ShownPreviewStaysOnTopAndShowsThePageFromItsTopLeft)
     EXPECT_EQ(Form->ShowModal(), mrOk);
     EXPECT_TRUE(onTop);
     EXPECT_TRUE(maximised);
+    // Esc closes it, as it closes every dialog; a window it left open is closed after a while instead.
+    QTimer::singleShot(50, Form.get(), [&] { QTest::keyClick(Form->Peer()->windowHandle(), Qt::Key_Escape); });
+    QTimer::singleShot(3000, Form.get(), [&] { Form->aClose->Execute(); });
+    EXPECT_EQ(Form->ShowModal(), mrCancel);
     QSet<qint64> pictures;
     for (TAction *a : {Form->aFirst, Form->aPrev, Form->aNext, Form->aLast, Form->aZoomToFit, Form->aZoomActual,
                        Form->aZoomWidth, Form->aPrint}) {
