@@ -551,6 +551,8 @@ void TControl::PeerEnter()
 
 void TControl::PeerLeave()
 {
+    if (Application())
+        Application()->HintMouseLeft(this);
     MouseLeave();
 }
 

@@ -618,6 +618,21 @@ void TApplication::ShowException(const std::exception &E)
 
 void TApplication::HintMouseEntered(TControl *control)
 {
+    for (TControl *c = FHintControl; c && control; c = c->Parent())
+        if (c->Parent() == control)
+            return;
+    TakeHintOf(control);
+}
+
+void TApplication::HintMouseLeft(TControl *control)
+{
+    // The mouse is over the control around it now, or over none of the program's.
+    if (control && control == FHintControl)
+        TakeHintOf(control->Parent());
+}
+
+void TApplication::TakeHintOf(TControl *control)
+{
     FHintControl = control;
     // The nearest control with a hint speaks for the ones inside it.
     QString hint;

@@ -282,6 +282,17 @@ void TComboBox::SetText(const QString &v)
     }
 }
 
+int TComboBox::ItemsWidth()
+{
+    // Qt's own measure of a box fitted to its entries.
+    QComboBox *box = ComboBox();
+    const QComboBox::SizeAdjustPolicy policy = box->sizeAdjustPolicy();
+    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    const int width = box->sizeHint().width();
+    box->setSizeAdjustPolicy(policy);
+    return width;
+}
+
 void TComboBox::SetMaxWidth(int v)
 {
     FMaxWidth = std::max(0, v);
@@ -419,6 +430,7 @@ QWidget *TEdit::CreatePeer()
     // MaxLength is kept by the validator below; the line edit's own limit would cut what the program puts in.
     edit->setMaxLength(std::numeric_limits<int>::max());
     edit->setText(TWinControl::GetText());
+    edit->setCursorPosition(0);
     edit->setFont(DesignFontOf(GetFont()));
     edit->setValidator(new TTypedLengthLimit(this, edit));
     QObject::connect(edit, &QLineEdit::textChanged, this, [this](const QString &) {
@@ -445,8 +457,12 @@ void TEdit::SetText(const QString &v)
     if (v == GetText())
         return;
     FSettingText = true;
-    if (HandleAllocated())
+    if (HandleAllocated()) {
         LineEdit()->setText(v);
+        // A text longer than the edit shows its beginning, as it is read, until the user is in it.
+        if (!LineEdit()->hasFocus())
+            LineEdit()->setCursorPosition(0);
+    }
     FSettingText = false;
     FText = v;
     TextChanged();

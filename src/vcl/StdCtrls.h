@@ -85,6 +85,8 @@ public:
     void SetMaxWidth(int v);
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     QComboBox *ComboBox();
+    // The width at which the box shows the longest of its items whole, its button included.
+    int ItemsWidth();
 
     TNotifyEvent OnChange;
 
