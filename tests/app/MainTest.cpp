@@ -520,12 +520,16 @@ TEST_F(MainTest, EveryPictureOfTheToolBarAndMenusIsDrawnAndTellsItsCommandApart)
         if (!a || a->ImageIndex() < 0)
             continue;
         const QImage image = a->Handle()->icon().pixmap(QSize(20, 20)).toImage();
-        int drawn = 0;
+        int drawn = 0, firm = 0;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
-                if (qAlpha(image.pixel(x, y)) > 128 && qGray(image.pixel(x, y)) < 200)
-                    ++drawn;
+                if (qAlpha(image.pixel(x, y)) > 128) {
+                    drawn += qGray(image.pixel(x, y)) < 200;
+                    firm += qGray(image.pixel(x, y)) < 110;
+                }
         EXPECT_GT(drawn, 20) << a->Name().toStdString() << " shows no picture";
+        // Firm lines, as a picture has that is enabled: a faint one reads as greyed out.
+        EXPECT_GE(firm, 25) << a->Name().toStdString() << " is drawn too faintly";
         byIndex.emplace(a->ImageIndex(), std::make_pair(a->Name(), image));
     }
     EXPECT_EQ(byIndex.size(), 16u);

@@ -176,6 +176,12 @@ TEST_F(PreviewFormTest, ShownPreviewStaysOnTopAndShowsThePageFromItsTopLeft)
                        Form->aZoomWidth, Form->aPrint}) {
         const QImage picture = a->Handle()->icon().pixmap(20, 20).toImage();
         EXPECT_FALSE(picture.isNull()) << qPrintable(a->Name());
+        // Firm lines, as a picture has that is enabled: a faint one reads as greyed out.
+        int firm = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                firm += qAlpha(picture.pixel(x, y)) > 128 && qGray(picture.pixel(x, y)) < 110;
+        EXPECT_GE(firm, 25) << qPrintable(a->Name()) << " is drawn too faintly";
         pictures.insert(qHashBits(picture.constBits(), size_t(picture.sizeInBytes())));
     }
     EXPECT_EQ(pictures.size(), 8) << "every button has a picture of its own";
