@@ -85,13 +85,14 @@ bool TTableEditor::Edit(TDataSet *DataSet, TObject *Sender, bool Modal)
     auto *editor = new TTableEditor(Application());
     if (auto *action = qobject_cast<TAction *>(Sender))
         editor->SetCaption(!action->Hint().isEmpty() ? action->Hint() : action->Caption());
+    // Placed first: the detail page is laid out for the width the window opens at.
+    editor->TakeLastPlace();
     try {
         editor->SetDataSet(DataSet);
     } catch (...) {
         delete editor;
         throw;
     }
-    editor->TakeLastPlace();
     if (!Modal) {
         editor->Show();
         return true;
