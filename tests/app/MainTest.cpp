@@ -71,6 +71,16 @@ protected:
         Main = m.get();
         return m;
     }
+    // The main window shown, not maximised, and active: the mouse and the keys reach it.
+    std::unique_ptr<TMain> ShowMain()
+    {
+        auto m = MakeMain();
+        m->Peer()->setWindowState(Qt::WindowNoState);
+        m->Peer()->resize(1000, 700);
+        m->Show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(m->Peer()));
+        return m;
+    }
 
     QTemporaryDir Dir;
     QString Projects;
@@ -428,11 +438,7 @@ TEST_F(MainTest, WithoutADocumentTheDocumentCommandsAreOff)
 TEST_F(MainTest, HintsOfToolButtonsAndMenuItemsReachTheStatusBarAsTheMouseMovesOverThem)
 {
     TScriptedDialogs dialogs;
-    auto main = MakeMain();
-    main->Peer()->setWindowState(Qt::WindowNoState);
-    main->Peer()->resize(1000, 700);
-    main->Show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(main->Peer()));
+    auto main = ShowMain();
     QToolBar *tools = main->ActionToolBar1->ToolBar();
     QWidget *print = tools->widgetForAction(main->aPrint->Handle());
     ASSERT_TRUE(print);
@@ -458,11 +464,7 @@ TEST_F(MainTest, HintsOfToolButtonsAndMenuItemsReachTheStatusBarAsTheMouseMovesO
 TEST_F(MainTest, F10ReachesTheMenuBarAsAltDoesAndLeavesItAgain)
 {
     TScriptedDialogs dialogs;
-    auto main = MakeMain();
-    main->Peer()->setWindowState(Qt::WindowNoState);
-    main->Peer()->resize(1000, 700);
-    main->Show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(main->Peer()));
+    auto main = ShowMain();
     QWindow *window = main->Peer()->windowHandle();
     QMenuBar *bar = main->ActionMainMenuBar1->MenuBar();
     const QList<QAction *> menus = bar->actions();
