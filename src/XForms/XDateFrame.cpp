@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
 #include <QPointer>
 #include <QRegularExpression>
 
@@ -18,6 +20,32 @@ TDateTimePopup *SharedCalendar = nullptr;
 } // namespace
 
 // ---- TInplaceEdit ----
+
+namespace
+{
+// The editor's line edit draws, over its text, the part it covers of its box's focus rectangle: the box
+// with the focus is marked as every box is, also where the editor lies over it.
+class TInplaceLineEdit : public TPeer<QLineEdit>
+{
+public:
+    TInplaceLineEdit(TInplaceEdit *edit) : TPeer<QLineEdit>(edit), FEdit(edit) {}
+
+protected:
+    void paintEvent(QPaintEvent *e) override
+    {
+        TPeer<QLineEdit>::paintEvent(e);
+        TInplaceEditFrame *box = FEdit ? FEdit->Frame() : nullptr;
+        if (!hasFocus() || !box || !box->HandleAllocated())
+            return;
+        QPainter p(this);
+        const QPoint at = mapFrom(box->Peer(), QPoint(2, 2));
+        DrawFocusRectOn(p, TRect{at.x(), at.y(), at.x() + box->Width() - 4, at.y() + box->Height() - 4});
+    }
+
+private:
+    QPointer<TInplaceEdit> FEdit;
+};
+} // namespace
 
 TInplaceEdit::TInplaceEdit(TInplaceEditFrame *AFrame) : TEdit(AFrame), FFrame(AFrame)
 {
@@ -106,35 +134,54 @@ void TInplaceEdit::KeyDown(quint16 &Key, TShiftState Shift)
     SetText(FEditText);
 }
 
+QLineEdit *TInplaceEdit::NewLineEdit()
+{
+    return new TInplaceLineEdit(this);
+}
+
+void TInplaceEdit::FocusGained()
+{
+    TEdit::FocusGained();
+    // The box draws its part of the focus rectangle while this editor has the focus.
+    if (FFrame)
+        FFrame->Invalidate();
+}
+
 void TInplaceEdit::FocusLost()
 {
     TEdit::FocusLost();
+    if (FFrame)
+        FFrame->Invalidate();
     // Lost to a message shown while the text is handed back; the focus comes back here after it.
     if (!FFrame || FReleasing || FCommitting)
         return;
-    if (FRefused == GetText()) {
-        // Left again with the text already refused: it is given up, and the box shows its value.
-        Release();
+    // Left again with the text already refused, it is given up and the box shows its value.
+    if (FRefused != GetText() && !Commit()) {
+        // Refused on the way out: the user was told, and the editor keeps the focus for the correction. Gone
+        // from sight (another page shown), it is given up: nothing may stay on screen that the box does not hold.
+        QPointer<TInplaceEdit> self(this);
+        QMetaObject::invokeMethod(
+            this,
+            [self] {
+                if (!self || self->FReleasing)
+                    return;
+                if (self->Peer()->isVisible())
+                    self->SetFocus();
+                else
+                    self->Release();
+            },
+            Qt::QueuedConnection);
         return;
     }
-    if (Commit()) {
-        Release();
+    // The menu bar takes the keys only for a while (Alt, F10) and gives the focus back to where it was:
+    // the editor stays for it.
+    if (qobject_cast<QMenuBar *>(QApplication::focusWidget()))
         return;
-    }
-    // Refused on the way out: the user was told, and the editor keeps the focus for the correction. Gone
-    // from sight (another page shown), it is given up: nothing may stay on screen that the box does not hold.
-    QPointer<TInplaceEdit> self(this);
-    QMetaObject::invokeMethod(
-        this,
-        [self] {
-            if (!self || self->FReleasing)
-                return;
-            if (self->Peer()->isVisible())
-                self->SetFocus();
-            else
-                self->Release();
-        },
-        Qt::QueuedConnection);
+    Release();
+    // Another window took the focus (a picker, a dialog): when this one is active again, the focus comes
+    // back to the box, which opens a new editor, rather than to whatever the window system would choose.
+    if (FFrame && FFrame->HandleAllocated() && !Peer()->isActiveWindow())
+        FFrame->Peer()->setFocus(Qt::OtherFocusReason);
 }
 
 void TInplaceEdit::Cancel()

@@ -24,7 +24,9 @@ public:
     TInplaceEditFrame *Frame() const { return FFrame; }
 
 protected:
+    QLineEdit *NewLineEdit() override;
     void KeyDown(quint16 &Key, TShiftState Shift) override;
+    void FocusGained() override;
     void FocusLost() override;
 
 private:

@@ -134,6 +134,23 @@ QString TApdData::UniqueName(const QString &Prefix) const
     }
 }
 
+TInplaceEditFrame *TApdData::FirstTypedBox()
+{
+    const auto shownHere = [this](TControl *c) {
+        for (; c && c != this; c = c->Parent())
+            if (!c->Visible() || !c->Enabled())
+                return false;
+        return c == this;
+    };
+    std::vector<TWinControl *> list;
+    GetTabOrderList(list);
+    for (TWinControl *w : list)
+        if (auto *box = qobject_cast<TInplaceEditFrame *>(w);
+            box && box->TabStop() && box->InplaceEdit() && !box->OnClick && shownHere(box))
+            return box;
+    return nullptr;
+}
+
 void TApdData::AddPage()
 {
     if (PageControl1->PageCount() >= MaxPages)

@@ -132,6 +132,10 @@ public:
     int MaxPagesAdvised = 8;
     // The menu that lists one entry per page; none until the main window gives one.
     QMenu *PageMenu() const { return FPageMenu.data(); }
+    // Where the user starts when the window is installed: the first box in tab order that a click types
+    // into, so that the focus put there leaves every click on the form doing what it always does (a box
+    // whose click picks from a list would take the click into its open editor instead). None if none.
+    TInplaceEditFrame *FirstTypedBox();
 
     // ---- Pages, totals, change ----
     void AddPage();

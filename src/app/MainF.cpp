@@ -417,6 +417,9 @@ void TMain::SetDocument(TApdData *New)
     New->SetPageMenu(FPageMenu);
     for (int i = 0; i < 4; ++i)
         aPrintColorH[i]->SetChecked(Sheme(i)->PrintColor());
+    // The focus starts on the form, visibly, rather than nowhere (or wherever the window system puts it).
+    if (TInplaceEditFrame *box = New->FirstTypedBox())
+        box->SetFocus();
     UpdateActions();
 }
 

@@ -372,8 +372,12 @@ public:
 
     bool Active() const { return FState != dsInactive; }
     void SetActive(bool Value);
-    // What the user knows the dataset by in a message: a table's file, else the component's name.
+    // What the user knows the dataset by in a message about it: a table's file, else the component's name.
     virtual QString Title() const { return Name(); }
+    // What the program's windows call it (the command that opens it), for messages about its records;
+    // its Title when it is given none.
+    QString DisplayName() const { return FDisplayName.isEmpty() ? Title() : FDisplayName; }
+    void SetDisplayName(const QString &Value) { FDisplayName = Value; }
     void Open() { SetActive(true); }
     void Close() { SetActive(false); }
     TDataSetState State() const { return FState; }
@@ -489,6 +493,7 @@ private:
 
     TDataSetState FState = dsInactive;
     std::shared_ptr<TTableStore> FStore;
+    QString FDisplayName;
     // The rows this cursor shows, in its order and through its filter; rebuilt when the shared rows change.
     mutable std::vector<std::shared_ptr<TStoredRow>> FView;
     mutable quint64 FViewVersion = 0;

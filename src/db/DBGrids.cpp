@@ -8,8 +8,11 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableView>
+
+#include <cmath>
 
 // ------------------------------------------------------------------------------------------ TColumn
 
@@ -371,7 +374,15 @@ int TDBGrid::DefaultColumnWidth(TField *Field)
 {
     const QFontMetrics body(DesignFontOf(GetFont()));
     const QFontMetrics title(DesignFontOf(FTitleFont.get()));
-    const int w = Field->DisplayWidth() * body.horizontalAdvance(QLatin1Char('0')) + 4;
+    // Room for as many characters as the field shows: digits, or the capitals the tables are written in,
+    // whichever are wider, within the margins the view keeps around a cell's text and the grid line.
+    static const QString capitals = QStringLiteral("ΑΒΓΔΕΖΗΘΙΚΛΜΝΞΟΠΡΣΤΥΦΧΨΩ");
+    const double character = std::max<double>(body.horizontalAdvance(QLatin1Char('0')),
+                                              double(body.horizontalAdvance(capitals)) / capitals.size());
+    QWidget *view = HandleAllocated() ? TableView() : nullptr;
+    const int margins =
+        2 * (view ? view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1 : 3) + 1;
+    const int w = int(std::ceil(Field->DisplayWidth() * character)) + margins;
     return std::max(w, title.horizontalAdvance(Field->DisplayLabel()) + 8);
 }
 

@@ -117,6 +117,15 @@ void TPreviewForm::ShowNote(const QString &Note)
     StatusBar1->SetPanelText(1, Note);
 }
 
+void TPreviewForm::KeyDown(quint16 &Key, TShiftState Shift)
+{
+    TForm::KeyDown(Key, Shift);
+    if (Key == VK_ESCAPE && Shift == TShiftState()) {
+        Key = 0;
+        Close();
+    }
+}
+
 void TPreviewForm::ShowApplicationHint(TObject *)
 {
     const QString hint = Application() ? Application()->Hint() : QString();

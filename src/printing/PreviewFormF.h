@@ -62,6 +62,10 @@ public:
     Q_INVOKABLE void aNextUpdate(TObject *Sender);
     Q_INVOKABLE void aLastUpdate(TObject *Sender);
 
+protected:
+    // Esc closes the window, as it closes every dialog.
+    void KeyDown(quint16 &Key, TShiftState Shift) override;
+
 private:
     void UpdateStatus();
     Q_INVOKABLE void ShowApplicationHint(TObject *Sender);

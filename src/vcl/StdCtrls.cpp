@@ -284,6 +284,17 @@ void TComboBox::SetText(const QString &v)
     }
 }
 
+int TComboBox::ItemsWidth()
+{
+    // Qt's own measure of a box fitted to its entries.
+    QComboBox *box = ComboBox();
+    const QComboBox::SizeAdjustPolicy policy = box->sizeAdjustPolicy();
+    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    const int width = box->sizeHint().width();
+    box->setSizeAdjustPolicy(policy);
+    return width;
+}
+
 void TComboBox::SetMaxWidth(int v)
 {
     FMaxWidth = std::max(0, v);
@@ -424,14 +435,20 @@ TEdit::TEdit(TComponent *AOwner) : TWinControl(AOwner)
 
 TEdit::~TEdit() = default;
 
+QLineEdit *TEdit::NewLineEdit()
+{
+    return new TPeer<QLineEdit>(this);
+}
+
 QWidget *TEdit::CreatePeer()
 {
-    auto *edit = new TPeer<QLineEdit>(this);
+    QLineEdit *edit = NewLineEdit();
     edit->setFrame(FBorderStyle != bsNone);
     edit->setReadOnly(FReadOnly);
     // MaxLength is kept by the validator below; the line edit's own limit would cut what the program puts in.
     edit->setMaxLength(std::numeric_limits<int>::max());
     edit->setText(TWinControl::GetText());
+    edit->setCursorPosition(0);
     edit->setFont(DesignFontOf(GetFont()));
     FFilter = new TTypedInputFilter(edit);
     UpdateFilter();
@@ -462,8 +479,12 @@ void TEdit::SetText(const QString &v)
     FSettingText = true;
     if (FFilter)
         FFilter->Programmatic = true;
-    if (HandleAllocated())
+    if (HandleAllocated()) {
         LineEdit()->setText(v);
+        // A text longer than the edit shows its beginning, as it is read, until the user is in it.
+        if (!LineEdit()->hasFocus())
+            LineEdit()->setCursorPosition(0);
+    }
     FSettingText = false;
     if (FFilter)
         FFilter->Programmatic = false;

@@ -88,6 +88,8 @@ public:
     void SetMaxWidth(int v);
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     QComboBox *ComboBox();
+    // The width at which the box shows the longest of its items whole, its button included.
+    int ItemsWidth();
 
     TNotifyEvent OnChange;
 
@@ -194,6 +196,8 @@ public:
 
 protected:
     QWidget *CreatePeer() override;
+    // The line edit the control shows; an edit that draws over it makes its own.
+    virtual QLineEdit *NewLineEdit();
     void TextChanged() override;
 
 private:

@@ -29,6 +29,21 @@ protected:
     // The editor that has the focus, if any.
     static QLineEdit *FocusedEditor() { return qobject_cast<QLineEdit *>(QApplication::focusWidget()); }
     QString File(const char *name) { return QDir(Dir.path()).filePath(QString::fromUtf8(name)); }
+    // The box that has the focus, itself or through the editor standing in for it.
+    static TWinControl *FocusedBox()
+    {
+        TWinControl *c = FindWinControl(QApplication::focusWidget());
+        return qobject_cast<TInplaceEdit *>(c) ? c->Parent() : c;
+    }
+    // The dotted focus rectangle shows 2 pixels inside the box's top edge, across the value area on the right.
+    static bool Marked(TControl *box)
+    {
+        const QImage shot = box->Peer()->grab().toImage();
+        int changes = 0;
+        for (int x = box->Width() / 2; x < box->Width() - 4; ++x)
+            changes += shot.pixel(x, 2) != shot.pixel(x + 1, 2);
+        return changes > (box->Width() / 2 - 4) / 3;
+    }
 };
 
 } // namespace
@@ -511,4 +526,77 @@ TEST_F(BoxEditing, BoxesOfTheFilesDigitsFieldsTakeOnlyDigitsAsTheyAreTyped)
     Key(Qt::Key_Return);
     EXPECT_EQ(w->frameAMOE->Caption(), QStringLiteral("9876"));
     EXPECT_EQ(dialogs.Count(), 1);
+}
+
+TEST_F(BoxEditing, TabAndShiftTabWalkEveryBoxOfTheHeaderAndOfTheShownPageInTheDesignsOrder)
+{
+    if (!MainIsActive())
+        GTEST_SKIP() << "no keyboard focus on this platform";
+    TApdData *w = Doc();
+    // At start-up the focus is on the first box a click types into, marked, and what is typed goes there.
+    ASSERT_EQ(FocusedBox(), w->xEidosErgou);
+    EXPECT_TRUE(Marked(w->xEidosErgou));
+    Keys(QStringLiteral("ΟΙΚΟΔΟΜΗ"));
+    Key(Qt::Key_Return);
+    EXPECT_EQ(w->xEidosErgou->Caption(), QStringLiteral("ΟΙΚΟΔΟΜΗ"));
+
+    // From a box clicked (double-clicked where a click picks), Tab reaches the next box in the designs' order,
+    // which takes what is typed; Shift+Tab comes back.
+    const struct {
+        TInplaceEditFrame *Clicked;
+        TInplaceEditFrame *Next;
+    } steps[] = {{w->xOdosErgou, w->frameAMOE},
+                 {w->xTKErgou, w->frameAFM},
+                 {w->xEidosErgou, w->frameAME},
+                 {w->DbLookupXFrame1, w->DbLookupXFrame2}};
+    for (const auto &step : steps) {
+        SCOPED_TRACE(qPrintable(step.Clicked->Name()));
+        ClickOn(step.Clicked, bool(step.Clicked->OnClick));
+        ASSERT_EQ(FocusedBox(), step.Clicked);
+        Key(Qt::Key_Tab);
+        ASSERT_EQ(FocusedBox(), step.Next);
+        EXPECT_TRUE(Marked(step.Next));
+        EXPECT_FALSE(Marked(step.Clicked));
+        Keys(QStringLiteral("7"));
+        Key(Qt::Key_Return);
+        EXPECT_EQ(step.Next->Caption(), QStringLiteral("7"));
+        Key(Qt::Key_Tab, Qt::ShiftModifier);
+        EXPECT_EQ(FocusedBox(), step.Clicked);
+        EXPECT_FALSE(step.Next->Editor()) << "the editor left behind is released";
+    }
+
+    // The whole walk, on the second page: the header, the page's tabs, the page's boxes row by row, and round
+    // to the header again; Shift+Tab walks the same way back.
+    ShowPage(1);
+    TEmployFrame *p = w->Pages(1);
+    const std::vector<TWinControl *> header = {
+        w->DbLookupXFrame10, w->DbLookupXFrame9, w->DbLookupXFrame1, w->DbLookupXFrame2, w->DbLookupXFrame3,
+        w->DbLookupXFrame5,  w->DbLookupXFrame4, w->xEidosErgou,     w->frameAME,        w->xArOdouErgou,
+        w->xOdosErgou,       w->frameAMOE,       w->xPoliErgou,      w->xTKErgou,        w->frameAFM,
+        w->DatePeriodFrame,  w->PageControl1};
+    std::vector<TWinControl *> expected = header;
+    for (TWinControl *box : std::initializer_list<TWinControl *>{p->Frame21C, p->Frame21D, p->Frame21E, p->XFrame22a,
+                                                                 p->XFrame22b, p->XFrame22c, p->XFrame23a})
+        expected.push_back(box);
+    ClickOn(w->DbLookupXFrame10, true);
+    std::vector<TWinControl *> walked;
+    std::vector<TWinControl *> all;
+    for (int i = 0; i < 200 && (all.empty() || FocusedBox() != all.front()); ++i) {
+        all.push_back(FocusedBox());
+        Key(Qt::Key_Tab);
+    }
+    ASSERT_GE(all.size(), expected.size());
+    walked.assign(all.begin(), all.begin() + long(expected.size()));
+    EXPECT_EQ(walked, expected);
+    // Rows 22 to 46 on the page shown: 3 lines each, the lines' boxes only; no box of another page.
+    const auto onPage = std::count_if(all.begin(), all.end(), [&](TWinControl *c) { return p->ContainsControl(c); });
+    EXPECT_EQ(onPage, 26 * 3);
+    EXPECT_EQ(all.back(), p->EisforesTotal3);
+    for (TWinControl *c : all)
+        EXPECT_TRUE(c == w->PageControl1 || qobject_cast<TXFrame *>(c)) << qPrintable(c->Name());
+    for (auto it = all.rbegin(); it != all.rend(); ++it) {
+        Key(Qt::Key_Tab, Qt::ShiftModifier);
+        ASSERT_EQ(FocusedBox(), *it) << "back from " << qPrintable((*it)->Name());
+    }
+    EXPECT_EQ(w->xEidosErgou->Caption(), QStringLiteral("ΟΙΚΟΔΟΜΗ")) << "passing through changes nothing";
 }

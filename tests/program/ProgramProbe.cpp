@@ -25,6 +25,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -262,7 +263,8 @@ QPointer<QWidget> Current;
 void TableEditorSteps(const QString &command, const QString &table)
 {
     Then(
-        QStringLiteral("command ") + command, [command] { return Command(command) && !QApplication::activeModalWidget(); },
+        QStringLiteral("command ") + command,
+        [command] { return Command(command) && !QApplication::activeModalWidget(); },
         [command] { Command(command)->trigger(); });
     Then(
         QStringLiteral("table editor of ") + table, [] { return QApplication::activeModalWidget() != nullptr; },
@@ -294,9 +296,47 @@ void BuildScenario()
             Check(QCoreApplication::translate("QFileDialog", "Save As") == QStringLiteral("Αποθήκευση ως"),
                   QStringLiteral("Qt's dialogs are not in Greek"));
             Snapshot(MainWindow(), QStringLiteral("Main"));
+
+            // The keys as the keyboard sends them to the window, activated as the window system does. The
+            // focus starts in a box of the form; Tab goes on to the next box and Shift+Tab comes back.
+            QWindow *window = MainWindow()->windowHandle();
+            QApplication::setActiveWindow(MainWindow());
+            auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+            QWidget *startBox = editor ? editor->parentWidget() : nullptr;
+            Check(editor && MainWindow()->isAncestorOf(editor), QStringLiteral("no box of the form has the focus"));
+            QTest::keyClick(window, Qt::Key_Tab);
+            auto *next = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+            Check(next && next->parentWidget() != startBox && MainWindow()->isAncestorOf(next),
+                  QStringLiteral("Tab reached no other box"));
+            QTest::keyClick(window, Qt::Key_Tab, Qt::ShiftModifier);
+            Check(QApplication::focusWidget() && QApplication::focusWidget()->parentWidget() == startBox,
+                  QStringLiteral("Shift+Tab did not come back"));
+            // F10 reaches the menu bar as Alt does; F10 again gives the keys back to the box.
+            auto *bar = MainWindow()->findChild<QMenuBar *>();
+            QTest::keyClick(window, Qt::Key_F10);
+            Check(bar && QApplication::focusWidget() == bar && bar->activeAction() &&
+                      bar->activeAction()->text() == QStringLiteral("Αρχείο"),
+                  QStringLiteral("F10 did not reach the menu bar"));
+            QTest::keyClick(window, Qt::Key_F10);
+            Check(bar && !bar->activeAction() && QApplication::focusWidget() &&
+                      QApplication::focusWidget()->parentWidget() == startBox,
+                  QStringLiteral("F10 again did not give the keys back to the box"));
             PressF1(MainWindow());
         });
-    Then(QStringLiteral("help on the main window"), [] { return ShowsTopic(QStringLiteral("/default.htm")); }, [] {});
+    Then(
+        QStringLiteral("help on the main window"), [] { return ShowsTopic(QStringLiteral("/default.htm")); },
+        [] {
+            // Not over the main window's menu and tool bars.
+            const QRect help = HelpTopic()->window()->frameGeometry();
+            QList<QWidget *> bars;
+            for (QMenuBar *b : MainWindow()->findChildren<QMenuBar *>())
+                bars << b;
+            for (QToolBar *b : MainWindow()->findChildren<QToolBar *>())
+                bars << b;
+            for (QWidget *b : bars)
+                Check(!help.intersects(QRect(b->mapToGlobal(QPoint()), b->size())),
+                      QStringLiteral("the help window covers the main window's %1").arg(b->metaObject()->className()));
+        });
 
     TableEditorSteps(QStringLiteral("Εργοδότες"), QStringLiteral("tbEmployes"));
     TableEditorSteps(QStringLiteral("Εργαζόμενοι"), QStringLiteral("tbEmployers"));
@@ -320,11 +360,29 @@ void BuildScenario()
             // The content printers drew the form's boxes and texts on the page.
             const double dark = DarkShare(Current);
             Snapshot(Current, QStringLiteral("Preview"));
-            Check(dark > 0.01, QStringLiteral("the previewed page is blank (%1 dark)").arg(dark));
+            // The whole page fits the window: its lines and texts are a small share of it, a blank page none.
+            Check(dark > 0.003, QStringLiteral("the previewed page is blank (%1 dark)").arg(dark));
             PressF1(Current);
         });
-    Then(QStringLiteral("help on the preview"), [] { return ShowsTopic(QStringLiteral("/print-preview.htm")); },
-         [] { Current->close(); });
+    // Esc closes the preview, and the About box, as every dialog.
+    Then(
+        QStringLiteral("help on the preview"), [] { return ShowsTopic(QStringLiteral("/print-preview.htm")); },
+        [] { QTest::keyClick(Current->windowHandle(), Qt::Key_Escape); });
+    Then(
+        QStringLiteral("the preview closed by Esc"), [] { return !Current->isVisible(); },
+        [] { Command(QStringLiteral("Για το πρόγραμμα..."))->trigger(); });
+    Then(
+        QStringLiteral("the About box"),
+        [] {
+            QWidget *w = QApplication::activeModalWidget();
+            return w && w->windowTitle() == QStringLiteral("Για το πρόγραμμα");
+        },
+        [] {
+            Current = QApplication::activeModalWidget();
+            QTest::keyClick(Current->windowHandle(), Qt::Key_Escape);
+        });
+    Then(
+        QStringLiteral("the About box closed by Esc"), [] { return !Current || !Current->isVisible(); }, [] {});
 
     // The document named on the command line is closed into the recent files (the probe's home is a fresh
     // one), which makes anew the menu the command was chosen from.
