@@ -116,11 +116,14 @@ void TDataSetPopup::DoSelect()
             P->FResultField.clear();
         }
     } clear{this};
+    // Enter in a list with no rows (an empty table, a filter that matches nothing) picks no record: it must
+    // not empty the boxes the user filled by hand.
+    TDataSet *ds = DataSet();
+    if (!ds || !ds->Active() || ds->IsEmpty())
+        return;
     if (auto *box = qobject_cast<TDbLookupXFrame *>(Control())) {
         if (!FResultField.isEmpty()) {
-            TDataSet *ds = DataSet();
-            if (ds && ds->Active())
-                box->SetCaption(ds->FieldByName(FResultField)->AsString());
+            box->SetCaption(ds->FieldByName(FResultField)->AsString());
         } else {
             box->UpdateFromDataSet(true);
         }

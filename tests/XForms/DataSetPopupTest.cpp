@@ -141,6 +141,22 @@ TEST_F(DataSetPopupTest, CopyOfOneFieldThenAGroupPickAfterAnEscapedShowing)
     EXPECT_FALSE(popup.Visible());
     EXPECT_EQ(name->Caption(), QStringLiteral("Εργάτης 10"));
     EXPECT_EQ(key->Caption(), QStringLiteral("0000001007")); // only the one box
+
+    // A list with no rows picks nothing: Enter leaves what the boxes hold, typed or picked.
+    name->SetCaption(QStringLiteral("Typed by hand"));
+    table->SetFilter(QStringLiteral("[ΕΠΩΝΥΜΟ] = 'Κανείς'"));
+    table->SetFiltered(true);
+    for (const QString &result : {QStringLiteral("ΠΕΡΙΓΡΑΦΗ"), QString()}) {
+        if (result.isEmpty())
+            popup.PopupExt(name, 0, nullptr);
+        else
+            popup.PopupFor(name, table, 0, result);
+        ASSERT_EQ(popup.DataSetFilterFrame1->DBGrid1->RowCount(), 0);
+        QTest::keyClick(popup.DataSetFilterFrame1->DBGrid1->TableView(), Qt::Key_Return);
+        EXPECT_FALSE(popup.Visible());
+        EXPECT_EQ(name->Caption(), QStringLiteral("Typed by hand"));
+        EXPECT_EQ(key->Caption(), QStringLiteral("0000001007"));
+    }
 }
 
 TEST_F(DataSetPopupTest, DataAwareEditWithLookupDefinitionGetsTheLookupValue)
