@@ -92,6 +92,7 @@ object ApdData: TApdData
             Alignment = taCenter
             Layout = tlTop
             TabOrder = 1
+            TabStop = True
             Sheme = ShemeH2
             ExtraHint = '  ΚΩΔΙΚΟΣ'
             Group = 6

@@ -46,6 +46,7 @@ object Main: TMain
     OnFileNew = FileControl1FileNew
     OnFileChange = FileControl1FileChange
     OnFileRecent = FileControl1FileRecent
+    OnCommitTyping = FileControl1CommitTyping
   end
   object OpenDialog1: TOpenDialog
     DefaultExt = '.vapd'

@@ -2,6 +2,11 @@
 
 #include "XForms.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QScopedValueRollback>
+
 TListBoxPopup::TListBoxPopup(TComponent *AOwner) : TPopupWin(AOwner)
 {
     InitInheritedComponent(this, &TForm::staticMetaObject);
@@ -19,8 +24,28 @@ QString ListItemCode(const QString &Item)
     return blank < 0 ? QString() : Item.left(blank + 1);
 }
 
+bool TListBoxPopup::WantChildKey(TControl *Child, QKeyEvent *Message)
+{
+    const int key = Message->key();
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (enter && ListBox1->ItemIndex() >= 0) {
+        ListBox1Click(ListBox1);
+        return true;
+    }
+    if (Child != ListBox1 || enter || key == Qt::Key_Escape || FMoving)
+        return TPopupWin::WantChildKey(Child, Message);
+    // The list handles the key here, with its selection change marked as no pick.
+    const QScopedValueRollback<bool> moving(FMoving, true);
+    QKeyEvent copy(Message->type(), key, Message->modifiers(), Message->text(), Message->isAutoRepeat(),
+                   ushort(Message->count()));
+    QCoreApplication::sendEvent(ListBox1->ListWidget(), &copy);
+    return true;
+}
+
 void TListBoxPopup::ListBox1Click(TObject *)
 {
+    if (FMoving)
+        return;
     // Hidden whatever happens; a click on no line writes and reports nothing.
     try {
         if (ListBox1->ItemIndex() >= 0) {

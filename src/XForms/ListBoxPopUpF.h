@@ -1,5 +1,6 @@
-// The code-list picker: lines "code meaning"; a click on a line writes the code with the blank after it
-// into the served box or edit, reports the pick and hides. The lists come from the descendants' designs.
+// The code-list picker: lines "code meaning"; a click on a line, or Enter on the line selected with the
+// keys, writes the code with the blank after it into the served box or edit, reports the pick and hides.
+// The lists come from the descendants' designs.
 #pragma once
 
 #include "PopupWinF.h"
@@ -21,6 +22,13 @@ public:
 protected:
     // Every showing starts with no line selected.
     void BeforeShow() override;
+    // The keys move the selection without a pick (the arrows would otherwise pick the first line they
+    // reach, and a keyboard could choose no other); Enter picks the line selected as a click on it does.
+    bool WantChildKey(TControl *Child, QKeyEvent *Message) override;
+
+private:
+    // Set while the list handles a key: the selection it moves to is no pick.
+    bool FMoving = false;
 };
 
 // The code of a list line: its text up to and including the first blank ("" when there is none).

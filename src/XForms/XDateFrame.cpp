@@ -116,22 +116,32 @@ void TInplaceEdit::KeyDown(quint16 &Key, TShiftState Shift)
     // Enter and Escape belong to the editor: passed on to the box, Enter would open a date box's calendar.
     const bool escape = Key == VK_ESCAPE;
     Key = 0;
-    if (escape) {
+    if (escape)
         Cancel();
-        return;
-    }
+    else
+        HandBack();
+}
+
+bool TInplaceEdit::HandBack()
+{
+    // Asked again while the box is still deciding (a command run while its message is shown): not yet.
+    if (FCommitting)
+        return false;
     if (GetText() == FEditText)
-        return;
+        return true;
     if (FRefused == GetText()) {
         // Told already; the text waits to be corrected, or given up with Escape.
         QApplication::beep();
-        return;
+        return false;
     }
-    if (!Commit() || !FFrame)
-        return;
+    if (!Commit())
+        return false;
     // The value as the box shows it now (formatted, with the euro sign).
-    FEditText = FFrame->Caption();
-    SetText(FEditText);
+    if (FFrame) {
+        FEditText = FFrame->Caption();
+        SetText(FEditText);
+    }
+    return true;
 }
 
 QLineEdit *TInplaceEdit::NewLineEdit()
@@ -259,6 +269,11 @@ void TInplaceEditFrame::FocusGained()
         return;
     }
     FEditor = new TInplaceEdit(this);
+}
+
+bool TInplaceEditFrame::CommitEditor()
+{
+    return !FEditor || FEditor->HandBack();
 }
 
 bool TInplaceEditFrame::ReopenEditor()

@@ -34,6 +34,9 @@ private:
     // Hands a changed text to the box; false when the box refused it. A refusal is told once: the same
     // text is not handed over again.
     bool Commit();
+    // Enter's hand-back: Commit, then the editor shows the value as the box now shows it. False when the
+    // text is refused; a text refused before is not told again (a beep).
+    bool HandBack();
     // Gives up what is typed: the box keeps its value, and the editor goes.
     void Cancel();
     void Release();
@@ -65,6 +68,11 @@ public:
     void SetMaxTextSize(int v) { FMaxTextSize = v; }
     // The open editor, or none.
     TInplaceEdit *Editor() const { return FEditor; }
+    // Hands what is typed in the open editor to the box as Enter does, so that whatever reads the box
+    // next reads what the screen shows; true when there is nothing to hand back. False when the box
+    // refuses the text: the user is told (once for the same text), and the editor keeps the text for the
+    // correction.
+    bool CommitEditor();
 
     // The characters that may be typed into the box (empty: any), and the field a refusal names: a typed
     // character outside them is refused as it is typed, and a text holding one (blanks around it aside)

@@ -748,8 +748,13 @@ void TXFrame::Click()
 void TXFrame::KeyDown(quint16 &Key, TShiftState Shift)
 {
     TCustomControl::KeyDown(Key, Shift);
-    if (Key == VK_RETURN && FDropDownButton)
+    if (Key != VK_RETURN)
+        return;
+    // Enter does what the mouse does: the drop-down button's list, or else the click's pick.
+    if (FDropDownButton)
         DropDown();
+    else if (OnClick)
+        Click();
 }
 
 void TXFrame::DropDown()

@@ -370,6 +370,7 @@ protected:
     void ValidateInsert(TComponent *AComponent) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    // Enter opens the drop-down button's list, or does what a click does on a box without the button.
     void KeyDown(quint16 &Key, TShiftState Shift) override;
     void MouseEnter() override;
     void MouseLeave() override;

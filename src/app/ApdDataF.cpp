@@ -151,6 +151,25 @@ TInplaceEditFrame *TApdData::FirstTypedBox()
     return nullptr;
 }
 
+bool TApdData::CommitTyping()
+{
+    // One editor is open at a time; one whose text was refused may wait beside the next one for a moment.
+    std::vector<QPointer<TInplaceEditFrame>> typing;
+    auto collect = [&typing](TComponent *Owner) {
+        for (TComponent *c : Owner->ComponentList())
+            if (auto *box = qobject_cast<TInplaceEditFrame *>(c); box && box->Editor())
+                typing.emplace_back(box);
+    };
+    collect(this);
+    for (int i = 0; i < PageCount(); ++i)
+        if (TEmployFrame *page = Pages(i))
+            collect(page);
+    for (const QPointer<TInplaceEditFrame> &box : typing)
+        if (box && !box->CommitEditor())
+            return false;
+    return true;
+}
+
 void TApdData::AddPage()
 {
     if (PageControl1->PageCount() >= MaxPages)

@@ -136,6 +136,11 @@ public:
     // into, so that the focus put there leaves every click on the form doing what it always does (a box
     // whose click picks from a list would take the click into its open editor instead). None if none.
     TInplaceEditFrame *FirstTypedBox();
+    // Hands what is typed in a box's open editor to the box, as Enter does (the computations, the totals
+    // and the change follow), so that what is then saved, printed, previewed or exported is what the
+    // screen shows. False when the box refuses the text: the user is told, the editor keeps the text for
+    // correction, and the caller goes no further.
+    bool CommitTyping();
 
     // ---- Pages, totals, change ----
     void AddPage();

@@ -104,6 +104,8 @@ void TFileControl::DoOpenRecent(const TFileName &AFile)
 
 bool TFileControl::CloseQuery()
 {
+    if (!FireOperation(OnCommitTyping))
+        return false;
     if (FModified) {
         switch (QuerySave()) {
         case mrYes:
@@ -131,6 +133,8 @@ bool TFileControl::Open()
 
 bool TFileControl::Save()
 {
+    if (!FireOperation(OnCommitTyping))
+        return false;
     if (!FIsNew && QFileInfo(FFileName).isFile())
         return DoSave();
     return SaveAs();
@@ -138,7 +142,7 @@ bool TFileControl::Save()
 
 bool TFileControl::SaveAs()
 {
-    return DoSaveAs();
+    return FireOperation(OnCommitTyping) && DoSaveAs();
 }
 
 bool TFileControl::AddRecentFile(const QString &Path, int Mode)

@@ -28,6 +28,7 @@ class TFileControl : public TComponent
     Q_PROPERTY(TFileOperationEvent OnFileNew MEMBER OnFileNew)
     Q_PROPERTY(TNotifyEvent OnFileChange MEMBER OnFileChange)
     Q_PROPERTY(TFileOpenRecentEvent OnFileRecent MEMBER OnFileRecent)
+    Q_PROPERTY(TFileOperationEvent OnCommitTyping MEMBER OnCommitTyping)
 
 public:
     Q_INVOKABLE explicit TFileControl(TComponent *AOwner);
@@ -59,6 +60,10 @@ public:
     TFileOperationEvent OnFileNew;
     TNotifyEvent OnFileChange;
     TFileOpenRecentEvent OnFileRecent;
+    // Fired first by the save question and by Save and Save As, before the document's state is read: the
+    // owner hands what the user is still typing to the document. Result False (the typed text was
+    // refused) stops the operation, as Cancel does.
+    TFileOperationEvent OnCommitTyping;
 
     void Notification(TComponent *AComponent, TOperation Operation) override;
 

@@ -423,6 +423,11 @@ void TMain::SetDocument(TApdData *New)
     UpdateActions();
 }
 
+bool TMain::CommitTyping()
+{
+    return !Document || Document->CommitTyping();
+}
+
 void TMain::ScrollBox1Resize(TObject *)
 {
     if (Document)
@@ -571,6 +576,11 @@ void TMain::FileControl1FileSaveAs(TObject *, bool &Result)
     Result = SaveDialog1->Execute() && SaveDocument(SaveDialog1->FileName());
 }
 
+void TMain::FileControl1CommitTyping(TObject *, bool &Result)
+{
+    Result = CommitTyping();
+}
+
 void TMain::FileControl1FileChange(TObject *)
 {
     SetCaption(QStringLiteral("%1 (%2)").arg(Application()->Title(), FileControl1->FileName()));
@@ -612,13 +622,13 @@ void TMain::aOpenExecute(TObject *)
 
 void TMain::aPreviewExecute(TObject *)
 {
-    if (Document)
+    if (Document && CommitTyping())
         Document->Preview();
 }
 
 void TMain::aPrintExecute(TObject *)
 {
-    if (!Document)
+    if (!Document || !CommitTyping())
         return;
     const QString file = Document->Print(QFileInfo(FileControl1->FileName()).fileName());
     FPrintedNote = file.isEmpty() ? QString() : PrintedFilesText({file});
@@ -643,7 +653,7 @@ void TMain::aExitExecute(TObject *)
 
 void TMain::aExportIkaApdExecute(TObject *)
 {
-    if (Document)
+    if (Document && CommitTyping())
         Document->ExportIkaApd();
 }
 

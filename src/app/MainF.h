@@ -61,6 +61,9 @@ public:
     bool SaveDocument(const QString &Path);
     void MakeBackup(const QString &Path, int Generation);
     void SetDocument(TApdData *New);
+    // Hands what is still being typed in a box to the document, before a command reads, saves or closes
+    // it; false when the box refused the text (the user was told), and the command goes no further.
+    bool CommitTyping();
     void RegisterInstallPath();
     // Runs every action's update handler.
     void UpdateActions();
@@ -83,6 +86,7 @@ public:
     Q_INVOKABLE void FileControl1FileNew(TObject *Sender, bool &Result);
     Q_INVOKABLE void FileControl1FileChange(TObject *Sender);
     Q_INVOKABLE void FileControl1FileRecent(TObject *Sender, const QString &AFile);
+    Q_INVOKABLE void FileControl1CommitTyping(TObject *Sender, bool &Result);
 
     Q_INVOKABLE void aNewExecute(TObject *Sender);
     Q_INVOKABLE void aFileNewFromTemplateExecute(TObject *Sender);

@@ -207,14 +207,35 @@ TEST(ListBoxPopup, ClickWritesTheCodeWithItsBlankThenReportsAndHides)
     EXPECT_EQ(panel->Caption(), "");
     EXPECT_FALSE(popup.Peer()->isVisible());
 
-    // The first arrow key selects the first line, which is a pick.
+    // The keys move along the list without a pick, the first arrow to the first line; Enter picks the line
+    // selected, as a click on it does.
     box->SetCaption("x");
-    popup.PopupExt(box, -1, nullptr);
+    selects = 0;
+    popup.PopupExt(box, -1, [&](TObject *) { ++selects; });
     QApplication::setActiveWindow(popup.Peer());
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Down);
-    EXPECT_EQ(box->Caption(), "933110 ");
+    EXPECT_EQ(popup.ListBox1->ItemIndex(), 0);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_EQ(popup.ListBox1->ItemIndex(), 1);
+    EXPECT_TRUE(popup.Peer()->isVisible());
+    EXPECT_EQ(box->Caption(), "x");
+    EXPECT_EQ(selects, 0);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(box->Caption(), "10 ");
+    EXPECT_EQ(selects, 1);
     EXPECT_FALSE(popup.Peer()->isVisible());
+    // The first letters typed find a line; Esc gives it up.
+    popup.PopupExt(box, -1, nullptr);
+    QApplication::setActiveWindow(popup.Peer());
+    list->setFocus();
+    QTest::sendKeyEvent(QTest::Click, list, Qt::Key_unknown, QStringLiteral("Χ"), Qt::NoModifier);
+    EXPECT_EQ(popup.ListBox1->ItemIndex(), 2);
+    QTest::keyClick(list, Qt::Key_Escape);
+    EXPECT_FALSE(popup.Peer()->isVisible());
+    EXPECT_EQ(box->Caption(), "10 ");
 }
 
 TEST(ListBoxPopup, ItemCode)

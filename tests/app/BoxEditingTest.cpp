@@ -6,6 +6,7 @@
 #include "XForms/DbXForms.h"
 #include "XForms/XDateFrame.h"
 #include "app/ApdDataF.h"
+#include "declaration/TyposAPDPopupF.h"
 #include "declaration/eApdOptionsF.h"
 #include "support/FocusTakingDialogs.h"
 
@@ -570,15 +571,17 @@ TEST_F(BoxEditing, TabAndShiftTabWalkEveryBoxOfTheHeaderAndOfTheShownPageInTheDe
     ShowPage(1);
     TEmployFrame *p = w->Pages(1);
     const std::vector<TWinControl *> header = {
-        w->DbLookupXFrame10, w->DbLookupXFrame9, w->DbLookupXFrame1, w->DbLookupXFrame2, w->DbLookupXFrame3,
-        w->DbLookupXFrame5,  w->DbLookupXFrame4, w->xEidosErgou,     w->frameAME,        w->xArOdouErgou,
-        w->xOdosErgou,       w->frameAMOE,       w->xPoliErgou,      w->xTKErgou,        w->frameAFM,
-        w->DatePeriodFrame,  w->PageControl1};
+        w->typeApdCode,     w->DbLookupXFrame10, w->DbLookupXFrame9, w->DbLookupXFrame1, w->DbLookupXFrame2,
+        w->DbLookupXFrame3, w->DbLookupXFrame5,  w->DbLookupXFrame4, w->xEidosErgou,     w->frameAME,
+        w->xArOdouErgou,    w->xOdosErgou,       w->frameAMOE,       w->xPoliErgou,      w->xTKErgou,
+        w->frameAFM,        w->DatePeriodFrame,  w->PageControl1};
     std::vector<TWinControl *> expected = header;
     for (TWinControl *box : std::initializer_list<TWinControl *>{p->Frame21C, p->Frame21D, p->Frame21E, p->XFrame22a,
                                                                  p->XFrame22b, p->XFrame22c, p->XFrame23a})
         expected.push_back(box);
+    // The declaration type comes before the branch; its click picks, so it is reached with the keys only.
     ClickOn(w->DbLookupXFrame10, true);
+    Key(Qt::Key_Tab, Qt::ShiftModifier);
     std::vector<TWinControl *> walked;
     std::vector<TWinControl *> all;
     for (int i = 0; i < 200 && (all.empty() || FocusedBox() != all.front()); ++i) {
@@ -599,4 +602,43 @@ TEST_F(BoxEditing, TabAndShiftTabWalkEveryBoxOfTheHeaderAndOfTheShownPageInTheDe
         ASSERT_EQ(FocusedBox(), *it) << "back from " << qPrintable((*it)->Name());
     }
     EXPECT_EQ(w->xEidosErgou->Caption(), QStringLiteral("ΟΙΚΟΔΟΜΗ")) << "passing through changes nothing";
+
+    // On the declaration type, marked, Enter opens its list as a click does; the keys pick a line, and the
+    // walk goes on from the box.
+    ASSERT_EQ(FocusedBox(), w->typeApdCode);
+    EXPECT_TRUE(Marked(w->typeApdCode));
+    EXPECT_FALSE(TyposAPDPopup && TyposAPDPopup->Visible());
+    Key(Qt::Key_Return);
+    ASSERT_TRUE(TyposAPDPopup && TyposAPDPopup->Visible());
+    QApplication::setActiveWindow(TyposAPDPopup->Peer());
+    Settle();
+    Key(Qt::Key_Down);
+    Key(Qt::Key_Down);
+    EXPECT_TRUE(TyposAPDPopup->Visible()) << "moving along the list is no pick";
+    EXPECT_EQ(w->typeApdCode->Caption(), QString());
+    Key(Qt::Key_Return);
+    EXPECT_FALSE(TyposAPDPopup->Visible());
+    EXPECT_EQ(w->typeApdCode->Caption(), QStringLiteral("02 "));
+    EXPECT_EQ(w->typeApdHint->Caption(), QStringLiteral(" (Έκτακτη)"));
+    EXPECT_TRUE(Main->FileControl1->Modified());
+    QApplication::setActiveWindow(Main->Peer());
+    Settle();
+    EXPECT_EQ(FocusedBox(), w->typeApdCode);
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(FocusedBox(), w->DbLookupXFrame10);
+    // So does Enter on a box of the page whose click picks and that takes no typing (the phase).
+    p->DbLookupXFrame9->SetFocus();
+    Key(Qt::Key_Return);
+    EXPECT_TRUE(DataSetPopup->Visible());
+    QApplication::setActiveWindow(DataSetPopup->Peer());
+    Key(Qt::Key_Escape);
+    EXPECT_FALSE(DataSetPopup->Visible());
+    QApplication::setActiveWindow(Main->Peer());
+    Settle();
+    // The click still picks, without taking the focus.
+    ClickOn(w->typeApdHint);
+    EXPECT_TRUE(TyposAPDPopup->Visible());
+    Key(Qt::Key_Escape);
+    EXPECT_FALSE(TyposAPDPopup->Visible());
+    EXPECT_EQ(w->typeApdCode->Caption(), QStringLiteral("02 "));
 }

@@ -6,6 +6,7 @@
 #include "ApdDataTestSupport.h"
 #include "BoxEditingFixture.h"
 #include "support/DocumentOfPages.h"
+#include "support/FocusTakingDialogs.h"
 
 #include "XForms/DataSetPopupF.h"
 #include "app/EmployerFrameF.h"
@@ -38,6 +39,9 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWindow>
+
+#include <functional>
 
 namespace
 {
@@ -661,6 +665,179 @@ TEST_F(DeclarationScenario, ThePickerServesTheMainWindowAgainAfterServingATableE
 
 namespace
 {
+
+// A value typed into a box and not yet handed back (no Enter, the editor still open, the focus still in it or
+// on the menu bar) is what every command reads: saved from the tool bar, the menu or the keys to the menu,
+// printed, previewed, exported, and asked about when the document is closed, with its computations and
+// totals. A text the box refuses stops the command, told once, and stays to be corrected.
+TEST_F(DeclarationScenario, WhatIsTypedButNotYetHandedBackIsWhatEveryCommandReads)
+{
+    if (!MainIsActive())
+        GTEST_SKIP() << "no keyboard focus on this platform";
+    TApdData *d = Doc();
+    TEmployFrame *p = d->Pages(0);
+    PickOnPage(0, QStringLiteral("123456789"));
+    ShowPage(0);
+    const QString path = Dir.filePath(QStringLiteral("Πληκτρολόγηση.vapd"));
+    SaveAs(path);
+    ASSERT_FALSE(Main->FileControl1->Modified());
+    const QString file = QStringLiteral("Αρχείο");
+    const QStringList saveItem{file, QStringLiteral("Αποθήκευση")};
+    const auto typeOnly = [&](TInplaceEditFrame *Box, const QString &Text) {
+        ClickOn(Box, bool(Box->OnClick));
+        ASSERT_TRUE(Box->Editor()) << qPrintable(Box->Name());
+        Keys(Text);
+        Settle();
+        ASSERT_TRUE(Box->Editor());
+        ASSERT_EQ(Box->Editor()->GetText(), Text);
+    };
+    const auto toolButton = [&](TAction *Action) {
+        QApplication::setActiveWindow(Main->Peer());
+        QWidget *button = Main->ActionToolBar1->ToolBar()->widgetForAction(Action->Handle());
+        ASSERT_TRUE(button);
+        QTest::mouseClick(button, Qt::LeftButton);
+        Settle();
+    };
+    // F10, Enter on the file menu, Down to the command, Enter: the focus is on the menu bar meanwhile.
+    const auto byKeys = [&](TAction *Action) {
+        QWindow *window = Main->Peer()->windowHandle();
+        QTest::keyClick(window, Qt::Key_F10);
+        QTest::keyClick(window, Qt::Key_Return);
+        QMenu *menu = Main->ActionMainMenuBar1->MenuBar()->actions().at(0)->menu();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+        for (int i = 0; i < 20 && menu->activeAction() != Action->Handle(); ++i)
+            QTest::keyClick(menu->windowHandle(), Qt::Key_Down);
+        ASSERT_EQ(menu->activeAction(), Action->Handle());
+        QTest::keyClick(menu->windowHandle(), Qt::Key_Return);
+        Settle();
+    };
+
+    // Saved by each road: the value handed back as Enter would, the line computed, the document saved.
+    const struct {
+        TInplaceEditFrame *Box;
+        const char *Typed, *Shown;
+        std::function<void()> Save;
+    } saves[] = {
+        {d->xEidosErgou, "ΑΝΕΓΕΡΣΗ", "ΑΝΕΓΕΡΣΗ", [&] { toolButton(Main->aSave); }},
+        {p->DayCount39_1, "7", "7", [&] { ChooseFromMenu(saveItem); }},
+        {p->Payment1, "40", "40,00 €", [&] { byKeys(Main->aSave); }},
+    };
+    for (const auto &save : saves) {
+        SCOPED_TRACE(qPrintable(save.Box->Name()));
+        typeOnly(save.Box, QString::fromUtf8(save.Typed));
+        const QByteArray before = ReadAll(path);
+        save.Save();
+        EXPECT_EQ(save.Box->Caption().toStdString(), save.Shown);
+        EXPECT_FALSE(Main->FileControl1->Modified());
+        EXPECT_TRUE(ReadAll(path) != before) << "nothing was saved";
+    }
+    ASSERT_TRUE(Messages.empty()) << Messages.front().toStdString();
+    EXPECT_EQ(p->Apodoxes1->Value(), Currency::FromInt(280));
+    EXPECT_EQ(d->ApodoxesTotal->Value(), p->EarningsSum());
+    EXPECT_EQ(d->DaysTotal->Value(), p->DaysSum());
+    const auto saved = Snapshot();
+    Trigger(Main->aNew);
+    Open(path);
+    EXPECT_EQ(Differences(saved, Snapshot()).toStdString(), "");
+
+    // Printed from the tool bar, previewed from the menu, exported by the keys to the menu.
+    d = Doc();
+    typeOnly(d->xPoliErgou, QStringLiteral("ΠΑΤΡΑ"));
+    const QString pdf = Dir.filePath(QStringLiteral("typed.pdf"));
+    UsePdf(pdf);
+    toolButton(Main->aPrint);
+    EXPECT_TRUE(PdfTextOf(pdf).contains(QStringLiteral("ΠΑΤΡΑ")));
+    typeOnly(d->xOdosErgou, QStringLiteral("ΣΥΓΓΡΟΥ"));
+    TPreviewForm *preview = nullptr;
+    QString previewed;
+    WhenShown<TPreviewForm>(preview, [&](TPreviewForm *f) {
+        previewed = d->xOdosErgou->Caption();
+        f->aClose->Execute();
+    });
+    ChooseFromMenu({file, QStringLiteral("Προεπισκόπηση...")});
+    ASSERT_TRUE(preview);
+    EXPECT_EQ(previewed, QStringLiteral("ΣΥΓΓΡΟΥ"));
+    typeOnly(d->frameAFM, QStringLiteral("094000000"));
+    const QString csc = Dir.filePath(QStringLiteral("csc01"));
+    TeApdOptions *options = nullptr;
+    WhenShown<TeApdOptions>(options, [&](TeApdOptions *o) {
+        for (TCheckBox *print : {o->CheckBox1, o->CheckBox2, o->CheckBox4})
+            print->SetChecked(false);
+        o->CheckBox3->SetChecked(true);
+        o->Edit5->SetText(csc);
+        o->SetModalResult(mrOk);
+    });
+    byKeys(Main->aExportIkaApd);
+    ASSERT_TRUE(options);
+    EXPECT_EQ(ApdHeader::Afm.Bytes(Records(ReadAll(csc)).value(0)), QByteArray("094000000"));
+    ASSERT_TRUE(Messages.empty()) << Messages.front().toStdString();
+    EXPECT_TRUE(Main->FileControl1->Modified());
+
+    // Closing asks about what was typed: the window's close (as Exit) is cancelled; a new document from the
+    // tool bar saves it first.
+    SaveAs(path);
+    typeOnly(d->xArOdouErgou, QStringLiteral("150"));
+    Answers = {mrCancel};
+    Main->Peer()->close();
+    Settle();
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_TRUE(Messages[0].startsWith(QStringLiteral("Θέλετε να αποηθκεύσετε"))) << Messages[0].toStdString();
+    EXPECT_TRUE(Main->Peer()->isVisible());
+    typeOnly(d->DbLookupXFrame4, QStringLiteral("ΑΘΗΝΑ"));
+    Answers = {mrYes};
+    toolButton(Main->aNew);
+    ASSERT_EQ(Messages.size(), 2u);
+    ASSERT_NE(Doc(), d);
+    Open(path);
+    d = Doc();
+    EXPECT_EQ(d->xArOdouErgou->Caption(), QStringLiteral("150"));
+    EXPECT_EQ(d->DbLookupXFrame4->Caption(), QStringLiteral("ΑΘΗΝΑ"));
+    EXPECT_FALSE(Main->FileControl1->Modified());
+    Messages.clear();
+
+    // Refused: told once, the command goes no further, and the editor keeps the text and the focus.
+    p = d->Pages(0);
+    const QByteArray bytes = ReadAll(path);
+    TFocusTakingDialogs dialogs;
+    typeOnly(p->DayCount39_2, QStringLiteral("-5"));
+    toolButton(Main->aSave);
+    ASSERT_EQ(dialogs.Count(), 1);
+    EXPECT_TRUE(dialogs.Requests()[0].Msg.contains(QStringLiteral("αρνητική")))
+        << qPrintable(dialogs.Requests()[0].Msg);
+    const auto waitsForCorrection = [&] {
+        ASSERT_TRUE(p->DayCount39_2->Editor());
+        EXPECT_EQ(p->DayCount39_2->Editor()->GetText(), QStringLiteral("-5"));
+        EXPECT_EQ(QApplication::focusWidget(), p->DayCount39_2->Editor()->LineEdit());
+        EXPECT_EQ(ReadAll(path), bytes);
+        EXPECT_FALSE(Main->FileControl1->Modified());
+    };
+    waitsForCorrection();
+    // Told already: printing from the tool bar, the export by the keys and the window's close stop without a
+    // word.
+    const QString unprinted = Dir.filePath(QStringLiteral("refused.pdf"));
+    UsePdf(unprinted);
+    toolButton(Main->aPrint);
+    EXPECT_FALSE(QFile::exists(unprinted));
+    options = nullptr;
+    const QPointer<QTimer> watch =
+        WhenShown<TeApdOptions>(options, [](TeApdOptions *o) { o->SetModalResult(mrCancel); });
+    byKeys(Main->aExportIkaApd);
+    EXPECT_FALSE(options);
+    delete watch.data();
+    Main->Peer()->close();
+    Settle();
+    EXPECT_TRUE(Main->Peer()->isVisible());
+    EXPECT_EQ(dialogs.Count(), 1);
+    waitsForCorrection();
+    // Corrected, it is saved.
+    Key(Qt::Key_A, Qt::ControlModifier);
+    Keys(QStringLiteral("5"));
+    toolButton(Main->aSave);
+    EXPECT_EQ(dialogs.Count(), 1);
+    EXPECT_FALSE(Main->FileControl1->Modified());
+    Open(path);
+    EXPECT_EQ(Doc()->Pages(0)->DayCount39_2->Value(), 5);
+}
 
 // Every command that frees or rebuilds menus, actions or the document, chosen from the open menus with the
 // mouse or the keyboard as the user does, over documents of 1 to 64 pages: opening closes the document

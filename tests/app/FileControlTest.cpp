@@ -117,6 +117,41 @@ TEST_F(FileControlTest, SaveQuestionAnswers)
     EXPECT_EQ(FLog, (QStringList{QStringLiteral("query"), QStringLiteral("save"), QStringLiteral("close")}));
 }
 
+// What is still being typed is handed to the document first: its change makes the question asked, and a
+// text refused there stops every operation as Cancel does.
+TEST_F(FileControlTest, TypingIsHandedBackBeforeTheQuestionAndTheSavesAndARefusalStopsThem)
+{
+    TFileControl fc(nullptr);
+    Bind(fc);
+    bool taken = true;
+    fc.OnCommitTyping = [&](TObject *, bool &r) {
+        FLog << QStringLiteral("commit");
+        if (taken)
+            fc.SetModified(true);
+        r = taken;
+    };
+    const QString doc = MakeFile(QStringLiteral("a.vapd"));
+    fc.SetFileName(doc);
+    EXPECT_TRUE(fc.Open());
+    FLog.clear();
+    FAnswer = mrCancel;
+    EXPECT_FALSE(fc.CloseQuery());
+    EXPECT_EQ(FLog, (QStringList{QStringLiteral("commit"), QStringLiteral("query")}));
+
+    taken = false;
+    fc.SetModified(false);
+    const int recent = fc.RecentFiles()->Count();
+    for (bool (TFileControl::*operation)() : {&TFileControl::New, &TFileControl::Open, &TFileControl::Save,
+                                              &TFileControl::SaveAs, &TFileControl::CloseQuery}) {
+        FLog.clear();
+        EXPECT_FALSE((fc.*operation)());
+        EXPECT_EQ(FLog, QStringList{QStringLiteral("commit")});
+    }
+    EXPECT_FALSE(fc.Modified());
+    EXPECT_FALSE(fc.IsNew());
+    EXPECT_EQ(fc.RecentFiles()->Count(), recent);
+}
+
 TEST_F(FileControlTest, CancelledSaveAsKeepsTheDocument)
 {
     TFileControl fc(nullptr);
