@@ -125,6 +125,14 @@ TEmployFrame *TApdData::PageOf(TTabSheet *Sheet)
     return nullptr;
 }
 
+TEmployFrame *TApdData::Pages(int Index) const
+{
+    TEmployFrame *page = PageOf(PageControl1->Pages(Index));
+    if (page)
+        page->MakeWhole();
+    return page;
+}
+
 QString TApdData::UniqueName(const QString &Prefix) const
 {
     for (int n = 1;; ++n) {
@@ -191,7 +199,8 @@ void TApdData::RecalcTotals()
     Currency earnings, contributions;
     qint64 days = 0;
     for (int i = 0; i < PageControl1->PageCount(); ++i) {
-        TEmployFrame *page = Pages(i);
+        // A page not made yet knows its sums.
+        TEmployFrame *page = PageOf(PageControl1->Pages(i));
         if (!page)
             continue;
         earnings = earnings.SaturatedAdd(page->EarningsSum());
@@ -232,7 +241,14 @@ void TApdData::ShemeChanged(TXFrameSheme *Changed, int Index)
     if (!PageControl1)
         return;
     for (int i = 0; i < PageControl1->PageCount(); ++i) {
-        TEmployFrame *page = Pages(i);
+        TEmployFrame *page = PageOf(PageControl1->Pages(i));
+        // The window's schemes are read after its pages: a page still in its stored form takes the scheme
+        // when it is made.
+        if (page && page->IsStored() && IsLoading()) {
+            page->TakeSchemeWhenMade(Index);
+            continue;
+        }
+        page = Pages(i);
         if (!page)
             continue;
         TXFrameSheme *target = Index == 0   ? page->ShemeH0
@@ -268,6 +284,9 @@ void TApdData::SetScale(int Percent)
 {
     if (Percent == Scale || Percent <= 0 || Scale <= 0)
         return;
+    // A page made later would have its design's size, not the zoom's.
+    for (int i = 0; i < PageCount(); ++i)
+        Pages(i);
     ScaleBy(Percent, Scale);
     Scale = Percent;
 }
@@ -444,15 +463,31 @@ void TApdData::LoadFromStream(QIODevice &Source)
     const int pages = std::max(classes.value(TTabSheet::staticMetaObject.className()),
                                classes.value(TEmployFrame::staticMetaObject.className()));
     if (pages > MaxPages)
-        throw EReadError(QStringLiteral("Το έγγραφο έχει %1 σελίδες· μια δήλωση έχει το πολύ %2 σελίδες.")
-                             .arg(pages)
-                             .arg(MaxPages));
+        throw EReadError(
+            QStringLiteral("Το έγγραφο έχει %1 σελίδες· μια δήλωση έχει το πολύ %2 σελίδες.").arg(pages).arg(MaxPages));
     for (int i = PageControl1->PageCount() - 1; i >= 0; --i)
         delete PageControl1->Pages(i);
     for (TComponent *c : ComponentList())
         if (!GetClass(c->ClassName()))
             RegisterClass(c->metaObject());
-    ReadComponent(data, this);
+    // The employee pages are made when something needs their boxes (the page shown first, the others when
+    // they are shown, printed or exported): a page that reading could only make as it was stored stays in
+    // its stored form until then.
+    ReadComponent(
+        data, this,
+        [this](TComponent *Parent, const QByteArray &ClassName, const QString &Name, const QByteArray &Stored) {
+            auto *sheet = qobject_cast<TTabSheet *>(Parent);
+            if (!sheet || sheet->PageControl() != PageControl1 ||
+                ClassName != TEmployFrame::staticMetaObject.className() || Name.isEmpty() || FindComponent(Name))
+                return false;
+            std::optional<TEmployFrame::TStored> stored = TEmployFrame::Inspect(Stored);
+            if (!stored)
+                return false;
+            auto *page = new TEmployFrame(this, std::move(*stored));
+            page->SetName(Name);
+            page->SetParent(sheet);
+            return true;
+        });
 }
 
 void TApdData::LoadFromFile(const QString &Path)
@@ -482,6 +517,9 @@ void TApdData::Loaded()
         throw;
     }
     Loading = false;
+    for (int i = 0; i < PageCount(); ++i)
+        if (TEmployFrame *page = PageOf(PageControl1->Pages(i)))
+            page->SettleSchemes();
     RebuildPageMenu();
 }
 
