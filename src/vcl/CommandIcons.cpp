@@ -1,8 +1,59 @@
 #include "CommandIcons.h"
 
 #include <QFile>
+#include <QIconEngine>
+#include <QPainter>
 #include <QPixmap>
 #include <QStandardPaths>
+
+namespace
+{
+// A theme's drawing of a command at the theme's own sizes, drawn at the first request for one of them: a
+// menu's pictures are not drawn before the menu opens.
+class TThemeSizes : public QIconEngine
+{
+public:
+    explicit TThemeSizes(const QIcon &Themed) : FThemed(Themed) {}
+    QIconEngine *clone() const override { return new TThemeSizes(*this); }
+    QString key() const override { return QStringLiteral("TThemeSizes"); }
+    bool isNull() override { return false; }
+    void paint(QPainter *Painter, const QRect &Rect, QIcon::Mode Mode, QIcon::State State) override
+    {
+        Sizes().paint(Painter, Rect, Qt::AlignCenter, Mode, State);
+    }
+    QPixmap pixmap(const QSize &Size, QIcon::Mode Mode, QIcon::State State) override
+    {
+        return Sizes().pixmap(Size, Mode, State);
+    }
+    QPixmap scaledPixmap(const QSize &Size, QIcon::Mode Mode, QIcon::State State, qreal Scale) override
+    {
+        return Sizes().pixmap(Size, Scale, Mode, State);
+    }
+    QSize actualSize(const QSize &Size, QIcon::Mode Mode, QIcon::State State) override
+    {
+        return Sizes().actualSize(Size, Mode, State);
+    }
+    QList<QSize> availableSizes(QIcon::Mode Mode, QIcon::State State) override
+    {
+        return Sizes().availableSizes(Mode, State);
+    }
+
+private:
+    // The drawings at their own sizes, so that a 20-pixel button shows the 24-pixel drawing made a little
+    // smaller rather than the 16-pixel one, which the theme would never enlarge.
+    const QIcon &Sizes()
+    {
+        if (FSizes.isNull())
+            for (const int size : {16, 24, 32, 48})
+                if (const QPixmap p = FThemed.pixmap(QSize(size, size)); !p.isNull())
+                    FSizes.addPixmap(p);
+        return FSizes;
+    }
+
+    QIcon FThemed;
+    QIcon FSizes;
+};
+} // namespace
 
 QIcon CommandIcon(const QString &Name)
 {
@@ -27,9 +78,5 @@ QIcon CommandIcon(const QString &Name)
     const QIcon themed = QIcon::fromTheme(Name);
     if (themed.isNull())
         return themed;
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48})
-        if (const QPixmap p = themed.pixmap(QSize(size, size)); !p.isNull())
-            icon.addPixmap(p);
-    return icon;
+    return QIcon(new TThemeSizes(themed));
 }
