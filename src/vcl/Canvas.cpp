@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QHash>
 #include <QPainter>
+#include <QSet>
 #include <QTextLayout>
 
 #include <cmath>
@@ -341,11 +342,25 @@ bool HasGreek(const QString &family)
     return QFontDatabase::writingSystems(family).contains(QFontDatabase::Greek);
 }
 
+// Whether a family of that name is installed. The installed names are listed once: asking the font
+// database about one name first resolves it as an alias through the font configuration, which costs as
+// much as listing them all; only a name the list lacks is asked about.
+bool IsInstalled(const QString &family)
+{
+    static const QSet<QString> installed = [] {
+        QSet<QString> names;
+        for (const QString &f : QFontDatabase::families())
+            names.insert(f.toLower());
+        return names;
+    }();
+    return installed.contains(family.toLower()) || QFontDatabase::hasFamily(family);
+}
+
 QString FirstInstalled(std::initializer_list<const char *> candidates)
 {
     for (const char *c : candidates) {
         const QString family = QString::fromLatin1(c);
-        if (QFontDatabase::hasFamily(family) && HasGreek(family))
+        if (IsInstalled(family) && HasGreek(family))
             return family;
     }
     return QString();
@@ -370,7 +385,7 @@ QString SubstituteFontName(const QString &name)
         family = FirstInstalled({"Liberation Mono", "Cousine", "DejaVu Sans Mono", "Noto Sans Mono"});
     else if (key == u"times new roman")
         family = FirstInstalled({"Liberation Serif", "Tinos", "DejaVu Serif", "Noto Serif"});
-    else if (QFontDatabase::hasFamily(name) && HasGreek(name))
+    else if (IsInstalled(name) && HasGreek(name))
         family = name;
     if (family.isEmpty())
         family = FirstInstalled({"DejaVu Sans", "Liberation Sans", "Noto Sans"});
