@@ -158,10 +158,8 @@ void TApdData::AddPage()
     sheet->SetCaption(PageCaption + QString::number(PageControl1->PageCount()));
     sheet->SetName(UniqueName(SheetPrefix));
 
-    auto *page = new TEmployFrame(this);
-    page->SetParent(sheet);
-    page->SetName(UniqueName(FramePrefix));
-    page->CopySchemes();
+    // A page added before the window is shown (a new document's) may wait until it is.
+    TEmployFrame::Add(this, sheet, UniqueName(FramePrefix), !HandleAllocated());
 
     PageControl1->SetActivePage(sheet);
     DoChange();
@@ -295,11 +293,9 @@ void TApdData::SetScale(int Percent)
 
 void TApdData::typeApdCodeClick(TObject *Sender)
 {
-    if (!TyposAPDPopup)
-        TyposAPDPopup = new TTyposAPDPopup(Application());
     TNotifyEvent selected;
     selected.Bind(this, "TypeApdSelected");
-    TyposAPDPopup->PopupExt(Sender, -1, selected);
+    SharedTyposAPDPopup()->PopupExt(Sender, -1, selected);
 }
 
 void TApdData::TypeApdSelected(TObject *Sender)
@@ -326,9 +322,7 @@ void TApdData::SetTypeApd(const QString &Line)
 
 void TApdData::DbLookupXFrame1Click(TObject *Sender)
 {
-    if (!DataSetPopup)
-        DataSetPopup = new TDataSetPopup(Application());
-    DataSetPopup->PopupExt(Sender, 0, nullptr);
+    SharedDataSetPopup()->PopupExt(Sender, 0, nullptr);
 }
 
 void TApdData::XFrame13Click(TObject *Sender)
@@ -637,8 +631,7 @@ void TApdData::Preview()
 {
     SetPageFlags();
     InitXVCLPrinters();
-    if (!PreviewForm)
-        PreviewForm = new TPreviewForm(Application());
+    SharedPreviewForm();
     // The previous document goes, and its page files with it.
     TEMFPrinter *previous = PreviewForm->DocPreview1->DocPrinter();
     PreviewForm->DocPreview1->SetDocPrinter(nullptr);

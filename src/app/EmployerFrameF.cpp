@@ -149,14 +149,58 @@ void TEmployFrame::SettleSchemes()
         MakeWhole();
 }
 
+TEmployFrame *TEmployFrame::Add(TApdData *Owner, TTabSheet *Sheet, const QString &Name, bool Waiting)
+{
+    if (Waiting) {
+        // A new page holds no employee: it adds nothing to the totals.
+        TStored stored;
+        stored.Day = ::Date();
+        auto *page = new TEmployFrame(Owner, std::move(stored));
+        page->SetName(Name);
+        page->SetParent(Sheet);
+        return page;
+    }
+    auto *page = new TEmployFrame(Owner);
+    page->SetParent(Sheet);
+    page->SetName(Name);
+    page->CopySchemes();
+    return page;
+}
+
 void TEmployFrame::MakeWhole()
 {
     if (!FStored)
         return;
     const std::unique_ptr<TStored> stored = std::move(FStored);
+    TApdData *owner = ApdDataOwner();
+    if (stored->Form.isEmpty()) {
+        // A new page: made as the window adds one, its period and the window's schemes, which is no change
+        // of the document now either.
+        const QString name = Name();
+        const bool ownerLoading = owner && owner->Loading;
+        if (owner)
+            owner->Loading = true;
+        try {
+            ReadDesign();
+            SetName(name);
+            // The printed period box shows the day its page was added.
+            if (auto *printed = qobject_cast<TXDateFrame *>(XFrame503); printed && printed->Date() != stored->Day)
+                printed->SetDate(stored->Day);
+            if (owner) {
+                SetPeriod(owner->DatePeriodFrame->Date());
+                CopySchemes();
+            }
+        } catch (...) {
+            if (owner)
+                owner->Loading = ownerLoading;
+            throw;
+        }
+        if (owner)
+            owner->Loading = ownerLoading;
+        return;
+    }
     // Made as reading the document makes its pages: while the window counts as being read, so that no
     // value is worked out again and nothing counts as a change of the document.
-    TApdData *owner = ApdDataOwner();
     const bool ownerLoading = owner && owner->IsLoading();
     if (owner)
         owner->SetState(csLoading);
@@ -334,6 +378,9 @@ void TEmployFrame::CopySchemes()
 
 void TEmployFrame::WriteState(TWriter *Writer)
 {
+    // A new page has no stored form yet.
+    if (FStored && FStored->Form.isEmpty())
+        MakeWhole();
     if (FStored) {
         // Exactly what writing the whole page would give (Inspect made sure of it).
         Writer->WriteStored(FStored->Form);
@@ -587,40 +634,36 @@ void TEmployFrame::NotifyChange()
 
 void TEmployFrame::XFrame22cClick(TObject *Sender)
 {
-    if (DataSetPopup)
-        DataSetPopup->PopupExt(Sender, 0, nullptr);
+    SharedDataSetPopup()->PopupExt(Sender, 0, nullptr);
 }
 
 void TEmployFrame::DbLookupXFrame9Click(TObject *Sender)
 {
-    if (DataSetPopup)
-        DataSetPopup->PopupExt(Sender, 0, nullptr);
+    SharedDataSetPopup()->PopupExt(Sender, 0, nullptr);
 }
 
 void TEmployFrame::Frame21CDropDown(TObject *Sender)
 {
-    if (DataSetPopup && APDDataModule)
+    if (APDDataModule)
         if (auto *box = qobject_cast<TControl *>(Sender))
-            DataSetPopup->PopupFor(box, APDDataModule->tbIkaOffices, 0, QStringLiteral("ΚΩΔΙΚΟΣ"));
+            SharedDataSetPopup()->PopupFor(box, APDDataModule->tbIkaOffices, 0, QStringLiteral("ΚΩΔΙΚΟΣ"));
 }
 
 void TEmployFrame::xFrame34aDropDown(TObject *Sender)
 {
-    if (DataSetPopup && APDDataModule)
+    if (APDDataModule)
         if (auto *box = qobject_cast<TControl *>(Sender))
-            DataSetPopup->PopupFor(box, APDDataModule->tbInsCases, 0, QStringLiteral("ΠΑΚΕΤΟ ΚΑΛΥΨΗΣ"));
+            SharedDataSetPopup()->PopupFor(box, APDDataModule->tbInsCases, 0, QStringLiteral("ΠΑΚΕΤΟ ΚΑΛΥΨΗΣ"));
 }
 
 void TEmployFrame::Specialty1DropDown(TObject *Sender)
 {
-    if (PopupKodikosEidikotitas)
-        PopupKodikosEidikotitas->PopupExt(Sender, 0, nullptr);
+    SharedPopupKodikosEidikotitas()->PopupExt(Sender, 0, nullptr);
 }
 
 void TEmployFrame::XFrame131Click(TObject *Sender)
 {
-    if (PopupTyposApodoxon)
-        PopupTyposApodoxon->PopupExt(Sender, -1, nullptr);
+    SharedPopupTyposApodoxon()->PopupExt(Sender, -1, nullptr);
 }
 
 void TEmployFrame::XFrame22aChangeText(TObject *Sender)

@@ -20,6 +20,7 @@
 
 class TApdData;
 class TApdFile;
+class TTabSheet;
 
 // Values that a numeric field of the declaration file cannot hold whole (negative, or with more digits
 // than the field has), each named where the user finds it. The export collects them before anything is
@@ -81,9 +82,11 @@ public:
         static TLooks Of(const TXFrameSheme *Sheme);
     };
     // A page of a document as the document stores it (its stored form, from prefix to end), with the sums
-    // that the window's totals take from it and the looks of its four schemes.
+    // that the window's totals take from it and the looks of its four schemes; or, without a form, a new
+    // page the window added on Day.
     struct TStored {
         QByteArray Form;
+        TDateTime Day = 0;
         Currency Earnings, Contributions;
         int Days = 0;
         std::array<TLooks, 4> Schemes;
@@ -97,6 +100,10 @@ public:
     // A page of a document that stands for the one Stored describes until something needs its boxes
     // (MakeWhole): it has none until then, its sums are Stored's and it is written as Stored.
     TEmployFrame(TComponent *AOwner, TStored Stored);
+    // A new page named Name on Sheet of the declaration window Owner, as the window adds one: its period
+    // and the window's schemes. With Waiting (the window is not shown), a page that stands for it until
+    // something needs its boxes.
+    static TEmployFrame *Add(TApdData *Owner, TTabSheet *Sheet, const QString &Name, bool Waiting);
     // Still standing for its stored form, without boxes.
     bool IsStored() const { return bool(FStored); }
     // The window's scheme Index (0 to 3) changed while the document was read, after this page: the page

@@ -273,6 +273,26 @@ TEST(DocumentPagesMadeLater, HoldWhatPagesMadeAtOnceHold)
         ExpectPagesMadeLaterHoldTheSame(WriteDescendent(&w, std::make_unique<TApdData>(nullptr).get()), "zoomed");
     }
 
+    // Pages added to a window not shown yet (a new document's) wait, and once made hold what pages made at
+    // once hold.
+    {
+        TApdData waiting(nullptr), made(nullptr);
+        made.HandleNeeded(); // a window with its widgets makes its pages at once
+        for (TApdData *w : {&waiting, &made}) {
+            w->DatePeriodFrame->SetDate(EncodeDate(2003, 2, 1));
+            for (int i = 0; i < 3; ++i)
+                w->AddPage();
+        }
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_TRUE(TApdData::PageOf(waiting.PageControl1->Pages(i))->IsStored()) << i;
+            EXPECT_FALSE(TApdData::PageOf(made.PageControl1->Pages(i))->IsStored()) << i;
+        }
+        EXPECT_EQ(Totals(waiting), Totals(made));
+        EXPECT_EQ(Saved(waiting), Saved(made));
+        EXPECT_EQ(Differences(Snapshot(&made), Snapshot(&waiting)).toStdString(), "");
+        EXPECT_EQ(Saved(waiting), Saved(made));
+    }
+
     // Damaged copies of a document of the program's: byte by byte, every part of a page's stored form.
     ASSERT_FALSE(program.isEmpty());
     const qsizetype pages = program.indexOf("EmployFrame");
