@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
@@ -115,9 +116,13 @@ void BM_Print64PagesToPdf(benchmark::State &state)
 {
     TSetup setup;
     int pages = 0;
+    QString printed;
     for (auto _ : state) {
+        // Every job to a file writes a new file; the last one stays for a look.
+        QFile::remove(printed);
         TLPTPrinter doc;
         pages = PrintTree(doc, setup.Root);
+        printed = doc.FileName();
     }
     state.counters["pages"] = pages;
 }

@@ -3,7 +3,12 @@
 // sources, every question answered as no one is there to answer it); a document that opens is saved with
 // Save As, opened again, saved again (the two saves must give the same bytes) and exported.
 //
+// Before the first input, names that are no documents (a FIFO without a writer, a device, a symbolic-link
+// loop, a sparse file of gigabytes) go the same road: each must be refused at once, without a read or a wait.
+//
 // Seeds: APD_FUZZ_WRITE_SEEDS=<folder> makes the program save its own documents there and stop.
+#include "support/PrivateHome.h"
+
 #include "app/ApdDataF.h"
 #include "app/MainF.h"
 #include "app/Program.h"
@@ -20,6 +25,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
+#include <sys/stat.h>
 
 namespace
 {
@@ -95,8 +101,31 @@ void WriteSeeds(const QString &folder)
     Choose(Main->aSaveAs, QDir(folder).filePath(QStringLiteral("declaration.vapd")));
 }
 
+// File > Open refuses each name that is no document, and the current document stays.
+void CheckOddFiles()
+{
+    const QString before = Main->FileControl1->FileName();
+    const QString fifo = InFolder("fifo.vapd"), sparse = InFolder("sparse.vapd");
+    QFile::link(QStringLiteral("/dev/zero"), InFolder("zero.vapd"));
+    QFile::link(InFolder("loop-b.vapd"), InFolder("loop-a.vapd"));
+    QFile::link(InFolder("loop-a.vapd"), InFolder("loop-b.vapd"));
+    QFile big(sparse);
+    if (::mkfifo(QFile::encodeName(fifo).constData(), 0600) != 0 || !big.open(QIODevice::WriteOnly) ||
+        !big.resize(qint64(3) << 30))
+        std::abort();
+    big.close();
+    for (const char *name : {"fifo.vapd", "zero.vapd", "loop-a.vapd", "sparse.vapd"}) {
+        Choose(Main->aOpen, InFolder(name));
+        if (Main->FileControl1->FileName() != before)
+            __builtin_trap(); // opened as a document
+    }
+    QFile::remove(sparse);
+}
+
 void StartProgram()
 {
+    // The program's user folder, registry and recent files go to a home of the run's own.
+    static const TPrivateHome home;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "DovraApd";
@@ -123,6 +152,7 @@ void StartProgram()
     Program::CreateForms(Folder->path());
     if (!Main || !Main->Document)
         std::abort();
+    CheckOddFiles();
     if (const QByteArray seeds = qgetenv("APD_FUZZ_WRITE_SEEDS"); !seeds.isEmpty()) {
         WriteSeeds(QString::fromLocal8Bit(seeds));
         std::_Exit(0);

@@ -1,6 +1,7 @@
-// The program's own start-up (as main.cpp runs it) over the program folder given as the first argument, with
-// the document named by the second when there is one, up to the first paint of its main window. With
-// "--exit" after them, File > Exit follows the first paint and the program ends as main.cpp ends it.
+// The program's own start-up (as main.cpp runs it) over the user folder given as the first argument, with
+// the document named by the second when there is one, up to the first paint of its main window; it ends at
+// once then. With "--exit" after them, File > Exit follows the first paint and the program ends as main.cpp
+// ends it. It keeps no home of its own: it runs in the one bench_startup gives it.
 #include "FirstPaint.h"
 
 #include "app/MainF.h"

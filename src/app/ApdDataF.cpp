@@ -8,6 +8,7 @@
 #include "declaration/DiskLabelF.h"
 #include "declaration/TyposAPDPopupF.h"
 #include "declaration/eApdOptionsF.h"
+#include "platform/SafeWrite.h"
 #include "printing/PreviewFormF.h"
 #include "printing/XPrinters.h"
 #include "printing/XVCLPrinters.h"
@@ -19,8 +20,6 @@
 #include <QBuffer>
 #include <QFile>
 #include <QMenu>
-#include <QSaveFile>
-#include <cerrno>
 
 #include <algorithm>
 #include <climits>
@@ -434,15 +433,12 @@ void TApdData::SaveToStream(QIODevice &Dest)
         throw EWriteError(QStringLiteral("Αδυναμία εγγραφής του εντύπου."));
 }
 
-void TApdData::SaveToFile(const QString &Path)
+Platform::TFileStamp TApdData::SaveToFile(const QString &Path)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     SaveToStream(buffer);
-    // Written beside the target and renamed into place, so a failed write never leaves half a document.
-    QSaveFile file(Path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(buffer.data()) != buffer.data().size() || !file.commit())
-        throw EFCreateError(QStringLiteral("Αδυναμία δημιουργίας του αρχείου ") + Path);
+    return Platform::ReplaceFile(Path, buffer.data());
 }
 
 void TApdData::LoadFromStream(QIODevice &Source)
@@ -484,16 +480,11 @@ void TApdData::LoadFromStream(QIODevice &Source)
         });
 }
 
-void TApdData::LoadFromFile(const QString &Path)
+void TApdData::LoadFromFile(const QString &Path, Platform::TFileStamp *Stamp)
 {
-    QFile file(Path);
     // The messages give the reason only: the caller names the file.
-    if (!file.open(QIODevice::ReadOnly))
-        throw EStreamError(QStringLiteral("Το αρχείο δεν διαβάζεται: ") + ReadErrorText(Path));
     QBuffer buffer;
-    buffer.setData(file.readAll());
-    if (file.error() != QFileDevice::NoError)
-        throw EStreamError(QStringLiteral("Το αρχείο δεν διαβάζεται: ") + SystemErrorText(EIO));
+    buffer.setData(Platform::ReadRegularFile(Path, MaxFileSize, Stamp));
     buffer.open(QIODevice::ReadOnly);
     LoadFromStream(buffer);
 }
@@ -587,7 +578,7 @@ private:
 };
 } // namespace
 
-void TApdData::Print(const QString &Title)
+QString TApdData::Print(const QString &Title)
 {
     SetPageFlags();
     InitXVCLPrinters();
@@ -625,6 +616,7 @@ void TApdData::Print(const QString &Title)
         throw;
     }
     doc.EndDoc();
+    return doc.FileName();
 }
 
 void TApdData::Preview()
@@ -667,10 +659,13 @@ void TApdData::Preview()
     PreviewForm->ShowModal();
 }
 
-void TApdData::PrintFromPreview(TObject *)
+void TApdData::PrintFromPreview(TObject *Sender)
 {
-    if (PrintDialog1->Execute())
-        Print(QString());
+    if (!PrintDialog1->Execute())
+        return;
+    const QString file = Print(QString());
+    if (auto *preview = qobject_cast<TPreviewForm *>(Sender); preview && !file.isEmpty())
+        preview->ShowNote(PrintedFilesText({file}));
 }
 
 // ---- Export ----
@@ -728,21 +723,35 @@ void TApdData::CollectExport(TApdFile &File, const TApdExportOptions &Options)
     problems.Raise();
 }
 
-void TApdData::ExportWith(const TApdExportOptions &Options)
+QStringList TApdData::ExportWith(const TApdExportOptions &Options)
 {
     TApdFile file;
     CollectExport(file, Options);
     // A failed save raises here, so nothing is printed for a file that was not written.
     if (!Options.Path.isEmpty())
         file.SaveToFile(Options.Path);
-    if (Options.PrintAccompanying || Options.PrintPages)
-        file.Print(Options.PrintAccompanying, Options.PrintPages,
-                   Options.FontBold ? TFontStyles(fsBold) : TFontStyles(), Options.FontSize, Options.FontName);
-    if (Options.PrintLabel) {
-        const char *h = file.HeaderRecord.data();
-        ShowDiskLabel(FromCp1253(QByteArray(h + 415, 10)), FromCp1253(QByteArray(h + 425, 9)),
-                      DatePeriodFrame->Caption(), ShemeH0->Font());
+    QStringList written;
+    try {
+        if (Options.PrintAccompanying || Options.PrintPages)
+            file.Print(Options.PrintAccompanying, Options.PrintPages,
+                       Options.FontBold ? TFontStyles(fsBold) : TFontStyles(), Options.FontSize, Options.FontName,
+                       &written);
+        if (Options.PrintLabel) {
+            const char *h = file.HeaderRecord.data();
+            const QString label = ShowDiskLabel(FromCp1253(QByteArray(h + 415, 10)), FromCp1253(QByteArray(h + 425, 9)),
+                                                DatePeriodFrame->Caption(), ShemeH0->Font());
+            if (!label.isEmpty())
+                written << label;
+        }
+    } catch (const Exception &e) {
+        if (written.isEmpty())
+            throw;
+        QString message = e.Message();
+        if (!message.isEmpty() && message.back() > u'.')
+            message += u'.';
+        throw Exception(message + QStringLiteral("\n\n") + PrintedFilesText(written));
     }
+    return written;
 }
 
 void TApdData::ExportIkaApd()
@@ -773,5 +782,7 @@ void TApdData::ExportIkaApd()
         options.SubmissionDate = dialog->DateTimePicker1->Date();
         options.StopDate = dialog->pnlStop->Visible() ? dialog->DateTimePicker2->Date() : 0;
     }
-    ExportWith(options);
+    const QStringList printed = ExportWith(options);
+    if (!printed.isEmpty())
+        MessageDlg(PrintedFilesText(printed), mtInformation, {mbOK}, 0);
 }

@@ -6,6 +6,7 @@
 #include "XForms/DbXForms.h"
 #include "XForms/XDateFrame.h"
 #include "XForms/XForms.h"
+#include "platform/SafeRead.h"
 #include "vcl/ComCtrls.h"
 #include "vcl/ExtCtrls.h"
 #include "vcl/Forms.h"
@@ -151,21 +152,29 @@ public:
     TEmployFrame *Pages(int Index) const;
 
     // ---- Document file ----
+    // Far above the largest declaration (64 full pages take well under 1 MB): a larger file is no
+    // document and is refused before it is read.
+    static constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
     void SaveToStream(QIODevice &Dest);
-    void SaveToFile(const QString &Path);
+    // Replaces Path whole or not at all; answers the stamp of the file written.
+    Platform::TFileStamp SaveToFile(const QString &Path);
     void LoadFromStream(QIODevice &Source);
-    void LoadFromFile(const QString &Path);
+    // Reads the document from the regular file Path (nothing else is opened, and no open waits);
+    // Stamp, when given, describes the file read.
+    void LoadFromFile(const QString &Path, Platform::TFileStamp *Stamp = nullptr);
     void GetChildren(TGetChildProc Proc, TComponent *Root) override;
     void Loaded() override;
 
     // ---- Printing, preview, export ----
-    void Print(const QString &Title);
+    // Prints on the system printer; answers the file the job was written to when the printer writes files.
+    QString Print(const QString &Title);
     void Preview();
     Q_INVOKABLE void PrintFromPreview(TObject *Sender);
     void ExportIkaApd();
     // The export once its options are known: the declaration file filled from the boxes and the pages,
-    // saved when a path is given, then the chosen printouts.
-    void ExportWith(const TApdExportOptions &Options);
+    // saved when a path is given, then the chosen printouts. Answers the files the printouts were written
+    // to when the printer writes files; when a printout fails, its error names those already written.
+    QStringList ExportWith(const TApdExportOptions &Options);
     // The header record of the declaration file, filled from the header boxes and the options; with
     // Problems, the values its numeric fields cannot hold are noted there.
     void FillHeader(TApdFile &File, const TApdExportOptions &Options, TExportProblems *Problems = nullptr);

@@ -75,7 +75,7 @@ QString THtmlHelpViewer::GetHelpFile(const QString &Name)
     if (result.isEmpty() && FHelpManager)
         result = FHelpManager->GetHelpFile();
     if (!result.contains(u'/') && !result.contains(u'\\')) {
-        QString folder = Platform::ProgramFolder();
+        QString folder = Platform::InstallFolder();
         if (!folder.endsWith(u'/'))
             folder += u'/';
         result.prepend(QDir::toNativeSeparators(folder));

@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 #include "platform/Registry.h"
 #include "platform/SafeWrite.h"
+#include "printing/XPrinters.h"
 #include "vcl/ComponentStream.h"
 
 #include "AboutF.h"
@@ -25,7 +26,6 @@
 #include <QWheelEvent>
 
 #include <optional>
-#include <unistd.h>
 
 TMain *Main = nullptr;
 
@@ -308,8 +308,8 @@ void TMain::UpdateActions()
 
 void TMain::FormCreate(TObject *)
 {
-    const QString folder = QDir(Platform::ProgramFolder()).absolutePath() + QLatin1Char('/');
-    Application()->SetHelpFile(folder + QStringLiteral("DovraApd.chm"));
+    // The help file ships beside the program; the documents are the user's.
+    Application()->SetHelpFile(QDir(Platform::InstallFolder()).absoluteFilePath(QStringLiteral("DovraApd.chm")));
     Application()->OnHint = BoundEvent<TNotifyEvent>(this, "ShowHint");
     FileControl1->SetRecentItem(ActionMainMenuBar1->Items()->Items()->Items(0)->Items()->Items(5));
     FileControl1->LoadRecentFiles(RecentFilesKey);
@@ -326,8 +326,9 @@ void TMain::FormCreate(TObject *)
             // No first document: the window runs without one.
         }
     }
-    OpenDialog1->SetInitialDir(folder + QStringLiteral("Projects"));
-    SaveDialog1->SetInitialDir(folder + QStringLiteral("Projects"));
+    const QString projects = QDir(Platform::UserFolder()).absoluteFilePath(QStringLiteral("Projects"));
+    OpenDialog1->SetInitialDir(projects);
+    SaveDialog1->SetInitialDir(projects);
     RegisterInstallPath();
     UpdateActions();
 }
@@ -338,7 +339,7 @@ void TMain::FormDestroy(TObject *)
     const QString exe = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     // Nothing reads the layout file; a folder that cannot take it must not stop the program from ending.
     try {
-        ActionManager1->SaveToFile(QDir(Platform::ProgramFolder()).filePath(exe + QStringLiteral(".acf")));
+        ActionManager1->SaveToFile(QDir(Platform::UserFolder()).filePath(exe + QStringLiteral(".acf")));
     } catch (const std::exception &) {
     }
 }
@@ -358,7 +359,8 @@ void TMain::RegisterInstallPath()
 
 void TMain::ShowHint(TObject *)
 {
-    StatusBar1->SetSimpleText(Application()->Hint());
+    const QString hint = Application()->Hint();
+    StatusBar1->SetSimpleText(hint.isEmpty() ? FPrintedNote : hint);
 }
 
 void TMain::FormActivate(TObject *)
@@ -434,9 +436,12 @@ void TMain::OpenDocument(const QString &Path)
     for (;;) {
         auto *doc = new TApdData(nullptr);
         try {
-            doc->LoadFromFile(Path);
+            Platform::TFileStamp stamp;
+            doc->LoadFromFile(Path, &stamp);
             FileControl1->SetModified(false);
             FileControl1->SetFileName(FromTemplate ? UntitledName : Path);
+            // A template opens as a new document: saving it never writes over the template.
+            FFileStamp = FromTemplate ? Platform::TFileStamp() : stamp;
             SetDocument(doc);
             return;
         } catch (const std::exception &e) {
@@ -466,28 +471,47 @@ void TMain::MakeBackup(const QString &Path, int Generation)
     if (Generation == 1) {
         // The document itself stays where it is until its new version replaces it in one step: the first
         // backup is a second name for the same file (or a copy where links are not possible).
-        if (::link(QFile::encodeName(Path).constData(), QFile::encodeName(backup).constData()) != 0)
-            QFile::copy(Path, backup);
+        Platform::LinkOrCopy(Path, backup);
     } else {
         QFile::rename(Path, backup);
     }
 }
 
-void TMain::SaveDocument(const QString &Path)
+bool TMain::SaveDocument(const QString &Path)
 {
     if (!Document)
-        return;
+        return true;
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     Document->SaveToStream(buffer);
-    // Leftovers of earlier saves that never finished go first; the new version is then written completely
-    // beside the document before anything on disk changes, and the backup is made just before it takes the
+    // Another program (another window of this one, say) saved the same file meanwhile: its work would be
+    // lost without a word. A file that is gone holds nothing to lose. Yes, the button Enter presses, keeps
+    // both versions.
+    if (FFileStamp.Names(Path) && Platform::ChangedSince(FFileStamp, TApdData::MaxFileSize)) {
+        const QString question =
+            QStringLiteral("Το αρχείο %1 άλλαξε από άλλο πρόγραμμα αφού το ανοίξατε ή το αποθηκεύσατε εδώ.\r\n"
+                           "Να αποθηκευτεί το έντυπο με άλλο όνομα, ώστε να μη χαθούν εκείνες οι αλλαγές;\r\n\r\n"
+                           "Ναι: αποθήκευση με άλλο όνομα.\r\n"
+                           "Όχι: αντικατάσταση του αρχείου.\r\n"
+                           "Άκυρο: καμία αποθήκευση.")
+                .arg(Path);
+        switch (MessageDlg(question, mtWarning, mbYesNoCancel, 0)) {
+        case mrYes:
+            return FileControl1->SaveAs();
+        case mrNo:
+            break;
+        default:
+            return false;
+        }
+    }
+    // The new version is written completely beside the document before anything on disk changes (the
+    // leftovers of saves that never ended go first), and the backup is made just before it takes the
     // document's place.
-    Platform::RemoveStaleTemporaries(Path);
-    Platform::ReplaceFile(Path, buffer.data(), [&] { MakeBackup(Path, 1); });
+    FFileStamp = Platform::ReplaceFile(Path, buffer.data(), [&] { MakeBackup(Path, 1); });
     FileControl1->SetModified(false);
     FileControl1->SetFileName(Path);
     Platform::AddToRecentDocs(Path);
+    return true;
 }
 
 // ---- Document controller's operations ----
@@ -513,6 +537,7 @@ void TMain::FileControl1FileNew(TObject *, bool &)
         }
         SetDocument(doc);
         FileControl1->SetFileName(UntitledName);
+        FFileStamp = {};
         return;
     }
     OpenDialog1->SetFilterIndex(2);
@@ -535,20 +560,17 @@ void TMain::FileControl1FileRecent(TObject *, const QString &AFile)
         OpenDocument(AFile);
 }
 
-void TMain::FileControl1FileSave(TObject *, bool &)
+void TMain::FileControl1FileSave(TObject *, bool &Result)
 {
     if (!FileControl1->IsNew())
-        SaveDocument(FileControl1->FileName());
+        Result = SaveDocument(FileControl1->FileName());
 }
 
 void TMain::FileControl1FileSaveAs(TObject *, bool &Result)
 {
     SaveDialog1->SetFilterIndex(1);
     SaveDialog1->SetFileName(FileControl1->FileName());
-    if (SaveDialog1->Execute())
-        SaveDocument(SaveDialog1->FileName());
-    else
-        Result = false;
+    Result = SaveDialog1->Execute() && SaveDocument(SaveDialog1->FileName());
 }
 
 void TMain::FileControl1FileChange(TObject *)
@@ -598,8 +620,12 @@ void TMain::aPreviewExecute(TObject *)
 
 void TMain::aPrintExecute(TObject *)
 {
-    if (Document)
-        Document->Print(QFileInfo(FileControl1->FileName()).fileName());
+    if (!Document)
+        return;
+    const QString file = Document->Print(QFileInfo(FileControl1->FileName()).fileName());
+    FPrintedNote = file.isEmpty() ? QString() : PrintedFilesText({file});
+    if (!FPrintedNote.isEmpty())
+        StatusBar1->SetSimpleText(FPrintedNote);
 }
 
 void TMain::FilePageSetup1Execute(TObject *)

@@ -55,7 +55,10 @@ public:
     QMenu *PageMenu() const { return FPageMenu.data(); }
 
     void OpenDocument(const QString &Path);
-    void SaveDocument(const QString &Path);
+    // Saves the document to Path. When Path is the document's own file and another program has changed
+    // it since this window read or wrote it, the user decides first: Save As, overwrite, or no save.
+    // False when nothing was saved that way.
+    bool SaveDocument(const QString &Path);
     void MakeBackup(const QString &Path, int Generation);
     void SetDocument(TApdData *New);
     void RegisterInstallPath();
@@ -140,7 +143,11 @@ private:
 
     TNotifyEvent FOldHint;
     bool FHintInstalled = false;
+    // The document's file as this window last read or wrote it; null while the document has no file.
+    Platform::TFileStamp FFileStamp;
     QPointer<QMenu> FPageMenu;
+    // Which file the last print was written to: the status bar shows it whenever it shows no hint.
+    QString FPrintedNote;
 };
 
 extern TMain *Main;

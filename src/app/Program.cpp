@@ -67,9 +67,9 @@ void InitializeApplication()
     QGuiApplication::setApplicationDisplayName(QString());
 }
 
-void CreateForms(const QString &ProgramFolder)
+void CreateForms(const QString &UserFolder)
 {
-    APDDataModule = new TAPDDataModule(Application(), ProgramFolder);
+    APDDataModule = new TAPDDataModule(Application(), UserFolder);
     CreateForm(Main);
     Application()->SetMainForm(Main);
     // The preview window and the pickers are made at their first use, which nobody sees: the main window

@@ -20,10 +20,10 @@ void FinalizeUnits();
 bool SetGreekLocale();
 // Titles the application object.
 void InitializeApplication();
-// Creates the data module and the main window, each owned by the application object and stored in its
-// global; the preview window and the pickers follow at their first use. The data module's refused
-// conversion raises EHalt before any window exists.
-void CreateForms(const QString &ProgramFolder);
+// Creates the data module (over the tables in UserFolder's APDData) and the main window, each owned by the
+// application object and stored in its global; the preview window and the pickers follow at their first
+// use. The data module's refused conversion raises EHalt before any window exists.
+void CreateForms(const QString &UserFolder);
 // Frees the long-lived objects, last created first (the main window writes its recent files then).
 void DestroyForms();
 } // namespace Program

@@ -15,7 +15,7 @@ int main(int argc, char **argv)
     app.setApplicationName(QStringLiteral("DovraApd"));
     Program::InitializeApplication();
     try {
-        Program::CreateForms(Platform::ProgramFolder());
+        Program::CreateForms(Platform::UserFolder());
     } catch (const EHalt &) {
         // The user refused the conversion of the reference tables: no window is shown.
         Program::DestroyForms();

@@ -2,13 +2,21 @@
 
 #include "db/DBCtrls.h"
 #include "db/GreekText.h"
+#include "db/TableStore.h"
 #include "declaration/PopupKodikosEidikotitasF.h"
 #include "platform/Platform.h"
+#include "platform/SafeWrite.h"
 #include "vcl/ComponentStream.h"
 #include "vcl/Dialogs.h"
 #include "vcl/Forms.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+
+#include <cerrno>
 
 TAPDDataModule *APDDataModule = nullptr;
 
@@ -44,8 +52,8 @@ TAPDDataModule *TAPDDataModule::CreateDesign(TComponent *AOwner)
     return new TAPDDataModule(AOwner, TDesignOnly{});
 }
 
-TAPDDataModule::TAPDDataModule(TComponent *AOwner, const QString &ProgramFolder)
-    : TComponent(AOwner), FProgramFolder(ProgramFolder)
+TAPDDataModule::TAPDDataModule(TComponent *AOwner, const QString &UserFolder, const QString &ShippedFolder)
+    : TComponent(AOwner), FUserFolder(UserFolder), FShippedFolder(ShippedFolder)
 {
     CreateComponents();
     try {
@@ -119,22 +127,97 @@ void TAPDDataModule::DataModuleCreate(TObject *)
 {
     if (dbAPD->Connected())
         dbAPD->Close();
-    QString programFolder = FProgramFolder.isEmpty() ? Platform::ProgramFolder() : FProgramFolder;
-    if (!programFolder.endsWith(u'/'))
-        programFolder += u'/';
-    FDataFolder = programFolder + QStringLiteral("APDData");
+    QString userFolder = FUserFolder.isEmpty() ? Platform::UserFolder() : FUserFolder;
+    if (!userFolder.endsWith(u'/'))
+        userFolder += u'/';
+    FDataFolder = userFolder + QStringLiteral("APDData");
     Session()->SetActive(false);
-    Session()->SetNetFileDir(programFolder);
-    Session()->SetPrivateDir(programFolder);
+    Session()->SetNetFileDir(userFolder);
+    Session()->SetPrivateDir(userFolder);
     dbAPD->SetParamValue(QStringLiteral("PATH"), FDataFolder);
     if (!QDir().mkpath(FDataFolder))
         throw EDatabaseError(QStringLiteral("Αδυναμία δημιουργίας του φακέλου \"%1\".").arg(FDataFolder));
+    InstallShippedTables();
     dbAPD->Open();
     UpgradeTable(tbEmployes);
     UpgradeTable(tbEmployers);
     for (TTable *t :
          {tbEmployes, tbEmployers, tbIkaOffices, tbInsCases, tbInsCasesLookUp, tbPayment, tbPaymentLookUp, tbConPhase})
         t->Open();
+}
+
+// ------------------------------------------------------------------------------------ shipped tables
+
+namespace
+{
+// Where the data folder records the version of each shipped table it was last given.
+const QString ShippedRecordName = QStringLiteral("shipped-tables.ini");
+// Reference tables hold hundreds of rows; the user's tables a few thousand.
+constexpr qint64 MaxTableFileSize = qint64(256) * 1024 * 1024;
+
+QString Fingerprint(const QByteArray &Bytes)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(Bytes, QCryptographicHash::Sha256).toHex());
+}
+} // namespace
+
+void TAPDDataModule::InstallShippedTables()
+{
+    const QString shipped =
+        FShippedFolder.isEmpty() ? QDir(Platform::InstallFolder()).filePath(QStringLiteral("APDData")) : FShippedFolder;
+    if (!QFileInfo(shipped).isDir() ||
+        QFileInfo(shipped).canonicalFilePath() == QFileInfo(FDataFolder).canonicalFilePath())
+        return;
+    QSettings record(QDir(FDataFolder).filePath(ShippedRecordName), QSettings::IniFormat);
+    for (TTable *table : {tbEmployes, tbEmployers, tbIkaOffices, tbInsCases, tbPayment, tbConPhase}) {
+        const QString from = TTableStore::ResolveFileName(shipped, table->TableName());
+        if (!QFileInfo(from).isFile())
+            continue;
+        const QByteArray bytes = Platform::ReadRegularFile(from, MaxTableFileSize);
+        const QString version = Fingerprint(bytes);
+        const QString key = table->TableName();
+        const QString last = record.value(key).toString();
+        if (!table->Exists()) {
+            Platform::ReplaceFile(table->FileName(), bytes);
+        } else if (!table->ReadOnly() || last == version) {
+            continue;
+        } else {
+            try {
+                RefreshReferenceTable(table, bytes, last);
+            } catch (const Exception &) {
+                // The copy in use stays, and the next start tries again.
+                continue;
+            }
+        }
+        record.setValue(key, version);
+    }
+}
+
+void TAPDDataModule::RefreshReferenceTable(TTable *Table, const QByteArray &Shipped, const QString &LastHash)
+{
+    const QString file = Table->FileName();
+    // A table whose last write never ended has its journal beside it; the engine mends it when it opens the
+    // table, and the shipped version waits for the next start.
+    if (TTableStore::IsInUse(file) || QFileInfo::exists(file + QStringLiteral("-journal")) ||
+        QFileInfo::exists(file + QStringLiteral("-wal")))
+        throw EAbort(QString());
+    const QString mine = Fingerprint(Platform::ReadRegularFile(file, MaxTableFileSize));
+    if (mine == Fingerprint(Shipped))
+        return;
+    const QString backup = TTableStore::ResolveFileName(FDataFolder, QStringLiteral("backup of ") + Table->TableName());
+    Platform::ReplaceFile(file, Shipped, [&] {
+        if (QFileInfo::exists(backup) && !QFile::remove(backup))
+            throw EFCreateError(Platform::CreateFileErrorText(backup, errno));
+        if (!Platform::LinkOrCopy(file, backup))
+            throw EFCreateError(Platform::CreateFileErrorText(backup, errno));
+    });
+    // A copy the user changed (or one of unknown origin) is no longer in use: say where it went.
+    if (mine != LastHash)
+        MessageDlg(QStringLiteral("Ο πίνακας \"%1\" αντικαταστάθηκε από τη νεότερη έκδοσή του που συνοδεύει το "
+                                  "πρόγραμμα.\r\nΤο αντίγραφο που χρησιμοποιούσατε, με όσες αλλαγές του κάνατε, "
+                                  "φυλάχτηκε ως \"%2\".")
+                       .arg(Table->TableName(), QFileInfo(backup).fileName()),
+                   mtInformation, {mbOK}, 0);
 }
 
 // ------------------------------------------------------------------------------------ structure upgrade

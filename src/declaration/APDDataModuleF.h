@@ -21,9 +21,11 @@ class TAPDDataModule : public TComponent
     Q_CLASSINFO("FormResource", ":/forms/APDDataModule.dfm")
 public:
     // Builds the module's components and runs the start-up sequence with the data folder under
-    // ProgramFolder (the program's folder when empty). Errors of the sequence are shown and start-up goes
-    // on with the tables opened so far; a refused conversion raises EHalt.
-    explicit TAPDDataModule(TComponent *AOwner, const QString &ProgramFolder = QString());
+    // UserFolder (the user's folder of the program when empty), brought up to date from the tables in
+    // ShippedFolder (APDData beside the program when empty). Errors of the sequence are shown and start-up
+    // goes on with the tables opened so far; a refused conversion raises EHalt.
+    explicit TAPDDataModule(TComponent *AOwner, const QString &UserFolder = QString(),
+                            const QString &ShippedFolder = QString());
     ~TAPDDataModule() override;
     // The components alone, without the start-up sequence (used to build the shipped tables).
     static TAPDDataModule *CreateDesign(TComponent *AOwner);
@@ -59,6 +61,11 @@ public:
                                                TControl *&Control);
     Q_INVOKABLE void SpecialtyEditClick(TObject *Sender);
 
+    // The tables that ship with the program reach the data folder: a table it lacks is copied in; a
+    // reference table (read-only in the design) whose shipped file changed since it was last brought in
+    // replaces the copy in use, which is kept as "backup of <name>". The employers and employees tables are
+    // the user's own and are never replaced. Raises when a missing table cannot be copied in.
+    void InstallShippedTables();
     void UpgradeTable(TTable *Table);
     static bool SameFieldDefs(const TFieldDefs &Expected, const TFieldDefs &Stored);
     static bool SameFieldDef(const TFieldDef &A, int PosA, const TFieldDef &B, int PosB);
@@ -84,8 +91,10 @@ private:
     void CreateComponents();
     bool ConfirmUpgrade(const QString &Name);
     Currency WageLookup(const QString &Code, const QVariant &Married, const QVariant &Triennia);
+    void RefreshReferenceTable(TTable *Table, const QByteArray &Shipped, const QString &LastHash);
 
-    QString FProgramFolder;
+    QString FUserFolder;
+    QString FShippedFolder;
     QString FDataFolder;
 };
 

@@ -269,14 +269,12 @@ void TApdFile::SaveToFile(const QString &path)
 
 namespace
 {
-// One text printout: the page text being built, the box that prints it and the sheets it goes on.
+// One text printout, a print job of its own: the page text being built, the box that prints it and the
+// sheets it goes on.
 class TTextPrintout
 {
 public:
-    TTextPrintout(TeApdReport &report, TApdStrings &buffer, TDocPrinter &printer)
-        : FReport(report), FBuffer(buffer), FPrinter(printer)
-    {
-    }
+    explicit TTextPrintout(TeApdReport &report) : FReport(report) { FPrinter.BeginDoc(QString()); }
 
     // The first page goes on the sheet that beginning the document opened; every later one on a new sheet.
     void FlushPage()
@@ -284,16 +282,25 @@ public:
         if (!FFirstFlush)
             FPrinter.NewPage();
         FFirstFlush = false;
-        FReport.PrintText(FBuffer.Text(), &FPrinter);
+        FReport.PrintPage(FBuffer, &FPrinter);
         FBuffer.Clear();
     }
 
     TApdStrings &Buffer() { return FBuffer; }
 
+    // Sends the job; adds the file it was written to, if any, to Written.
+    void End(QStringList *Written)
+    {
+        FPrinter.EndDoc();
+        if (Written && !FPrinter.FileName().isEmpty())
+            *Written << FPrinter.FileName();
+    }
+
 private:
     TeApdReport &FReport;
-    TApdStrings &FBuffer;
-    TDocPrinter &FPrinter;
+    TApdStrings FBuffer;
+    // Freed before its end (a failing page), the printer drops its job.
+    TLPTPrinter FPrinter;
     bool FFirstFlush = true;
 };
 
@@ -329,7 +336,8 @@ void PrintDeclarationPages(TTextPrintout &out, const THeaderRecord &header,
 }
 } // namespace
 
-void TApdFile::Print(bool Accomp, bool Pages, TFontStyles Style, int Size, const QString &FontName)
+void TApdFile::Print(bool Accomp, bool Pages, TFontStyles Style, int Size, const QString &FontName,
+                     QStringList *Written)
 {
     if (!Accomp && !Pages)
         return;
@@ -340,16 +348,16 @@ void TApdFile::Print(bool Accomp, bool Pages, TFontStyles Style, int Size, const
     font->SetSize(Size);
     font->SetStyle(Style);
     font->SetCharset(GREEK_CHARSET);
-    auto buffer = std::make_unique<TApdStrings>();
-    // Freed before its end (a failing page), the printer drops its job.
-    auto printer = std::make_unique<TLPTPrinter>();
-    printer->BeginDoc(QString());
-    TTextPrintout out(*report, *buffer, *printer);
+    // Each printout is a job of its own, so a printer that writes files keeps each in a file of its own.
     if (Accomp) {
-        WriteAccompanyingForm(*buffer, HeaderRecord);
+        TTextPrintout out(*report);
+        WriteAccompanyingForm(out.Buffer(), HeaderRecord);
         out.FlushPage();
+        out.End(Written);
     }
-    if (Pages)
+    if (Pages) {
+        TTextPrintout out(*report);
         PrintDeclarationPages(out, HeaderRecord, FList);
-    printer->EndDoc();
+        out.End(Written);
+    }
 }

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <memory>
 #include <vector>
@@ -105,10 +106,12 @@ public:
     // ---- printed texts ----
     // Prints the file as text on the system printer, each page text on a sheet of its own (going on on
     // further sheets when a large font needs them): the accompanying form when Accomp, the declaration
-    // pages when Pages, in the font FontName of Size points and Style (Greek character set). Sorts the
-    // lines first. Nothing is printed, not even an empty sheet, when neither is chosen. A failing
-    // printer's job is dropped and its error reaches the caller.
-    void Print(bool Accomp, bool Pages, TFontStyles Style, int Size, const QString &FontName);
+    // pages when Pages, each as a print job of its own, in the font FontName of Size points and Style (Greek
+    // character set). Sorts the lines first. Nothing is printed, not even an empty sheet, when neither is
+    // chosen. A failing printer's job is dropped and its error reaches the caller. When the printer writes
+    // files, each job's file is added to Written once it is whole.
+    void Print(bool Accomp, bool Pages, TFontStyles Style, int Size, const QString &FontName,
+               QStringList *Written = nullptr);
     // ---- end of printed texts ----
 
     int Count() const { return static_cast<int>(FList.size()); }

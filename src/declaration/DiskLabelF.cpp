@@ -41,7 +41,7 @@ TDiskLabel::TDiskLabel(TComponent *AOwner) : TForm(AOwner)
     XFrame7 = box("XFrame7");
 }
 
-void TDiskLabel::PrintLabel(const QString &AMOE, const QString &AFM, TFont *Font, const QString &Period)
+QString TDiskLabel::PrintLabel(const QString &AMOE, const QString &AFM, TFont *Font, const QString &Period)
 {
     XFrame2->SetCaption(QStringLiteral("Α.Μ.Ο.Ε: ") + AMOE);
     XFrame3->SetCaption(QStringLiteral("Α.Φ.Μ:   ") + AFM);
@@ -67,10 +67,11 @@ void TDiskLabel::PrintLabel(const QString &AMOE, const QString &AFM, TFont *Font
         throw;
     }
     printer->EndDoc();
+    return printer->FileName();
 }
 
-void ShowDiskLabel(const QString &AMOE, const QString &AFM, const QString &Period, TFont *Font)
+QString ShowDiskLabel(const QString &AMOE, const QString &AFM, const QString &Period, TFont *Font)
 {
     auto form = std::make_unique<TDiskLabel>(nullptr);
-    form->PrintLabel(AMOE, AFM, Font, Period);
+    return form->PrintLabel(AMOE, AFM, Font, Period);
 }

@@ -25,8 +25,9 @@ public:
     Q_INVOKABLE explicit TDiskLabel(TComponent *AOwner);
 
     // Fills in the rows and prints the label on one page of a new print job, with no print dialog. Font,
-    // when given, is the font of the two captions; the rows keep their own.
-    void PrintLabel(const QString &AMOE, const QString &AFM, TFont *Font, const QString &Period);
+    // when given, is the font of the two captions; the rows keep their own. Answers the file the label was
+    // written to when the printer writes files, else the empty text.
+    QString PrintLabel(const QString &AMOE, const QString &AFM, TFont *Font, const QString &Period);
 
     TXFrame *ApdLabel = nullptr;
     TXFrame *ApdLabel50x70 = nullptr;
@@ -38,8 +39,8 @@ public:
     TXFrame *XFrame7 = nullptr;
 };
 
-// Prints the label with a form of its own, freed afterwards.
-void ShowDiskLabel(const QString &AMOE, const QString &AFM, const QString &Period, TFont *Font);
+// Prints the label with a form of its own, freed afterwards; answers as PrintLabel.
+QString ShowDiskLabel(const QString &AMOE, const QString &AFM, const QString &Period, TFont *Font);
 
 // The instance start-up makes; printing makes and frees its own.
 extern TDiskLabel *DiskLabel;

@@ -19,9 +19,56 @@ static void InitApdReportResource()
 
 // ---------------------------------------------------------------------------------------------- buffer
 
+TApdField FormatField(const QString &Fmt, std::initializer_list<QVariant> Args)
+{
+    const qsizetype value = Fmt.indexOf(u'%');
+    return {FormatText(Fmt, Args), int(value < 0 ? Fmt.size() : value)};
+}
+
+namespace
+{
+// A field never broken: a place to fill in by hand stays with its words.
+TApdField WholeField(const QString &Text)
+{
+    return {Text, int(Text.size())};
+}
+} // namespace
+
+std::vector<TApdField> Columns(const QString &Line)
+{
+    // The widest run of blanks after the first word.
+    qsizetype from = 0;
+    while (from < Line.size() && Line[from] == u' ')
+        ++from;
+    qsizetype gap = -1, gapLength = 0;
+    for (qsizetype i = from; i < Line.size();) {
+        if (Line[i] != u' ') {
+            ++i;
+            continue;
+        }
+        qsizetype end = i;
+        while (end < Line.size() && Line[end] == u' ')
+            ++end;
+        if (end < Line.size() && end - i > gapLength) {
+            gap = i;
+            gapLength = end - i;
+        }
+        i = end;
+    }
+    if (gap < 0)
+        return {WholeField(Line)};
+    TApdField right = WholeField(Line.mid(gap));
+    right.Right = true;
+    return {WholeField(Line.left(gap)), right};
+}
+
 void TApdStrings::AddText(const QString &S, bool NewLine)
 {
     FText += S;
+    if (!FOpen)
+        FLines.emplace_back();
+    FLines.back().Fields.push_back({S, 0});
+    FOpen = !NewLine;
     if (NewLine)
         FText += QStringLiteral("\r\n");
 }
@@ -33,7 +80,258 @@ void TApdStrings::AddLine(const QString &S)
 
 void TApdStrings::AddFormatted(const QString &Fmt, std::initializer_list<QVariant> Args)
 {
-    AddText(FormatText(Fmt, Args), true);
+    AddFields({FormatField(Fmt, Args)});
+}
+
+void TApdStrings::AddFields(const std::vector<TApdField> &Fields)
+{
+    if (!FOpen)
+        FLines.emplace_back();
+    for (const TApdField &f : Fields) {
+        FText += f.Text;
+        FLines.back().Fields.push_back(f);
+    }
+    FText += QStringLiteral("\r\n");
+    FOpen = false;
+}
+
+void TApdStrings::AddParagraph(const QStringList &Lines)
+{
+    ++FParagraphs;
+    for (const QString &line : Lines) {
+        AddLine(line);
+        FLines.back().Paragraph = FParagraphs;
+    }
+}
+
+void TApdStrings::Clear()
+{
+    FText.clear();
+    FLines.clear();
+    FParagraphs = 0;
+    FOpen = false;
+}
+
+namespace
+{
+int LeadingBlanks(const QString &s, int from = 0)
+{
+    int n = from;
+    while (n < s.size() && s[n] == u' ')
+        ++n;
+    return n - from;
+}
+
+QString TrimmedRight(QString s)
+{
+    while (!s.isEmpty() && s.back() == u' ')
+        s.chop(1);
+    return s;
+}
+
+// Lays out one line of fields for a line width; see TApdStrings::Fit.
+class TLineFitter
+{
+public:
+    TLineFitter(const std::function<double(const QString &)> &Width, double LineWidth)
+        : FWidth(Width), FLineWidth(LineWidth)
+    {
+    }
+
+    QStringList Fit(const std::vector<TApdField> &Fields)
+    {
+        QString whole;
+        for (const TApdField &f : Fields)
+            whole += f.Text;
+        if (Fits(whole))
+            return {whole};
+        FOut.clear();
+        FLine.clear();
+        for (size_t i = 0; i < Fields.size(); ++i)
+            Place(Fields[i], i == 0);
+        if (!TrimmedRight(FLine).isEmpty() || FOut.isEmpty())
+            FOut << TrimmedRight(FLine);
+        return FOut;
+    }
+
+    // A paragraph laid out anew: its lines joined, broken only at single blanks; the first line keeps the
+    // blanks it begins with.
+    QStringList FitParagraph(const QStringList &Lines)
+    {
+        QString text;
+        for (const QString &line : Lines)
+            text += text.isEmpty() ? TrimmedRight(line) : u' ' + line.trimmed();
+        QStringList words;
+        qsizetype start = 0;
+        for (qsizetype i = 1; i + 1 < text.size(); ++i)
+            if (text[i] == u' ' && text[i - 1] != u' ' && text[i + 1] != u' ') {
+                words << text.mid(start, i - start);
+                start = i + 1;
+            }
+        words << text.mid(start);
+        QStringList out;
+        QString current = words.takeFirst();
+        for (const QString &word : words) {
+            if (Fits(current + u' ' + word)) {
+                current += u' ' + word;
+            } else {
+                out << current;
+                current = word;
+            }
+        }
+        return out << current;
+    }
+
+private:
+    bool Fits(const QString &line) const { return FWidth(TrimmedRight(line)) <= FLineWidth; }
+
+    // The most blanks, from Least up, that let Text follow them on Line; -1 when not even Least do.
+    int MostBlanks(const QString &Line, const QString &Text, int Least) const
+    {
+        const auto fits = [&](int n) { return Fits(Line + QString(n, u' ') + Text); };
+        if (!fits(Least))
+            return -1;
+        int lo = Least, hi = Least + 1;
+        while (fits(hi) && hi < 4096)
+            hi *= 2;
+        while (hi - lo > 1) {
+            const int mid = (lo + hi) / 2;
+            (fits(mid) ? lo : hi) = mid;
+        }
+        return lo;
+    }
+
+    bool LineHasInk() const { return !FLine.trimmed().isEmpty(); }
+
+    void NewLine()
+    {
+        if (LineHasInk())
+            FOut << TrimmedRight(FLine);
+        FLine.clear();
+    }
+
+    void Place(const TApdField &f, bool first)
+    {
+        const int lead = LeadingBlanks(f.Text);
+        const QString body = f.Text.mid(lead);
+        if (f.Right) {
+            // Its blanks shrink to end it at the right edge; failing that, it ends there on a line of its own.
+            if (Fits(FLine + f.Text)) {
+                FLine += f.Text;
+                return;
+            }
+            const int blanks = LineHasInk() ? MostBlanks(FLine, body, 1) : -1;
+            if (blanks >= 0 && blanks < lead) {
+                FLine += QString(blanks, u' ') + body;
+                return;
+            }
+            NewLine();
+            FLine = QString(std::max(0, MostBlanks(QString(), body, 0)), u' ') + body;
+            return;
+        }
+        if (first || Fits(FLine + f.Text)) {
+            Wrap(f.Text, f.ValueColumn);
+            return;
+        }
+        // A field that cannot begin here goes to the next line, without the blanks that set it apart.
+        const QString text = FLine + f.Text;
+        const int firstBreak = NextBreak(text, FLine.size() + f.ValueColumn, FLine.size());
+        if (firstBreak < 0 || !Fits(text.left(firstBreak))) {
+            NewLine();
+            Wrap(body, std::max(0, f.ValueColumn - lead));
+            return;
+        }
+        Wrap(f.Text, f.ValueColumn);
+    }
+
+    // Where the next word of the value begins after From (a blank before it, a word of the value before
+    // that); -1 when none.
+    static int NextBreak(const QString &text, int valueStart, int from)
+    {
+        bool ink = false;
+        for (int i = std::max(valueStart, 0); i < text.size(); ++i) {
+            if (text[i] != u' ') {
+                if (ink && i > from && text[i - 1] == u' ')
+                    return i;
+                ink = true;
+            }
+        }
+        return -1;
+    }
+
+    // Appends Text to the line, breaking between the words of its value (from ValueColumn on) where the
+    // line is full; further lines begin under the value's first word.
+    void Wrap(const QString &Text, int ValueColumn)
+    {
+        const int start = int(FLine.size());
+        QString text = FLine + Text;
+        int valueStart = start + std::min(ValueColumn, int(Text.size()));
+        const int indent = valueStart + LeadingBlanks(text, valueStart);
+        int from = start;
+        for (;;) {
+            if (Fits(text)) {
+                FLine = text;
+                return;
+            }
+            // The longest head of the text that fits, ending before a word of the value.
+            int cut = -1;
+            for (int b = NextBreak(text, valueStart, from); b >= 0; b = NextBreak(text, valueStart, b))
+                if (Fits(text.left(b)))
+                    cut = b;
+                else
+                    break;
+            if (cut < 0) {
+                // Not one word more fits: the line stays as wide as it is.
+                FLine = text;
+                return;
+            }
+            FOut << TrimmedRight(text.left(cut));
+            const QString rest = text.mid(cut);
+            // Under the value, unless not even its next word fits there.
+            const qsizetype wordEnd = rest.indexOf(u' ');
+            const QString under = QString(indent, u' ') + rest;
+            text = Fits(under.left(indent + (wordEnd < 0 ? rest.size() : wordEnd))) ? under : rest;
+            valueStart = int(text.size() - rest.size());
+            from = valueStart;
+        }
+    }
+
+    const std::function<double(const QString &)> &FWidth;
+    double FLineWidth;
+    QStringList FOut;
+    QString FLine;
+};
+} // namespace
+
+QString TApdStrings::Fit(const std::function<double(const QString &)> &Width, double LineWidth, int *FirstLines) const
+{
+    TLineFitter fitter(Width, LineWidth);
+    QStringList out;
+    for (size_t i = 0; i < FLines.size();) {
+        // A paragraph goes as one; any other line on its own.
+        size_t end = i + 1;
+        while (FLines[i].Paragraph != 0 && end < FLines.size() && FLines[end].Paragraph == FLines[i].Paragraph)
+            ++end;
+        QStringList lines;
+        for (size_t k = i; k < end; ++k)
+            lines += fitter.Fit(FLines[k].Fields);
+        if (FLines[i].Paragraph != 0 && qsizetype(end - i) != lines.size()) {
+            QStringList written;
+            for (size_t k = i; k < end; ++k)
+                written << FLines[k].Fields.front().Text;
+            lines = fitter.FitParagraph(written);
+        }
+        if (i == 0 && FirstLines)
+            *FirstLines = int(lines.size());
+        out += lines;
+        i = end;
+    }
+    if (FLines.empty() && FirstLines)
+        *FirstLines = 0;
+    QString text = out.join(QStringLiteral("\r\n"));
+    if (!FLines.empty() && !FOpen)
+        text += QStringLiteral("\r\n");
+    return text;
 }
 
 QString FormatText(const QString &Fmt, std::initializer_list<QVariant> Args)
@@ -114,6 +412,21 @@ template <size_t N> QString Amount(const std::array<char, N> &R, int Offset, int
 {
     return FormatAmountText(R.data() + Offset, Width);
 }
+
+TApdField RightField(const QString &Fmt, std::initializer_list<QVariant> Args)
+{
+    TApdField f = WholeField(FormatText(Fmt, Args));
+    f.Right = true;
+    return f;
+}
+
+// "Α.Μ.Ε.:  …         Α.Μ.Ο.Ε.:         … Α.Φ.Μ.:         …": three fields, each number with its label.
+std::vector<TApdField> EmployerNumbers(const THeaderRecord &H)
+{
+    return {FormatField(QStringLiteral("Α.Μ.Ε.:  %s"), {Raw(H, 405, 10)}),
+            FormatField(QStringLiteral("         Α.Μ.Ο.Ε.:         %s"), {Raw(H, 415, 10)}),
+            FormatField(QStringLiteral(" Α.Φ.Μ.:         %s"), {Raw(H, 425, 9)})};
+}
 } // namespace
 
 QString EmployerNameText(const THeaderRecord &H)
@@ -143,8 +456,7 @@ void WriteAccompanyingForm(TApdStrings &S, const THeaderRecord &H)
     S.AddFormatted(QStringLiteral("ΕΙΔΟΣ               %s"), {kind.left(50)});
     S.AddFormatted(QStringLiteral("ΕΡΓΟΥ               %s"), {kind.mid(50, 50)});
     S.AddLine(QString());
-    S.AddFormatted(QStringLiteral("Α.Μ.Ε.:  %s         Α.Μ.Ο.Ε.:         %s Α.Φ.Μ.:         %s"),
-                   {Raw(H, 405, 10), Raw(H, 415, 10), Raw(H, 425, 9)});
+    S.AddFields(EmployerNumbers(H));
     S.AddLine(QString());
     S.AddFormatted(QStringLiteral("ΔΙΕΥΘΥΝΣΗ ΕΡΓΟΥ:    %s %s"), {Raw(H, 434, 50), Raw(H, 484, 10)});
     S.AddFormatted(QStringLiteral("                    %s %s"), {Raw(H, 494, 5), Raw(H, 499, 30)});
@@ -163,10 +475,10 @@ void WriteAccompanyingForm(TApdStrings &S, const THeaderRecord &H)
     S.AddLine(QString());
     S.AddLine(QString());
     S.AddLine(QString());
-    S.AddLine(QStringLiteral("Δηλώνω υπεύθυνα, ότι τα αναγραφόμενα συγκεντρωτικά στοιχεία του παρόντος εντύπου,"));
-    S.AddLine(QStringLiteral("περιέχονται στο υποβαλλόμενο ηλεκτρονικό μέσο."));
+    S.AddParagraph({QStringLiteral("Δηλώνω υπεύθυνα, ότι τα αναγραφόμενα συγκεντρωτικά στοιχεία του παρόντος εντύπου,"),
+                    QStringLiteral("περιέχονται στο υποβαλλόμενο ηλεκτρονικό μέσο.")});
     S.AddLine(QString());
-    S.AddLine(QStringLiteral("Ο ΔΗΛΩΝ ΕΡΓΟΔΟΤΗΣ                                               Ο ΠΑΡΑΛΑΒΩΝ"));
+    S.AddFields(Columns(QStringLiteral("Ο ΔΗΛΩΝ ΕΡΓΟΔΟΤΗΣ                                               Ο ΠΑΡΑΛΑΒΩΝ")));
     S.AddLine(QString());
     S.AddLine(QString());
     S.AddLine(QString());
@@ -180,8 +492,8 @@ void WriteFirstPageHeader(TApdStrings &S, const THeaderRecord &H, int PageNo, in
 {
     const QString name = EmployerNameText(H);
     const QString kind = Raw(H, 305, 100);
-    S.AddFormatted(QStringLiteral("   ΑΝΑΛΥΤΙΚΗ ΠΕΡΙΟΔΙΚΗ ΔΗΛΩΣΗ ΟΙΚΟΔΟΜΟΤΕΧΝΙΚΟΥ ΕΡΓΟΥ Σελίδα: %4.4d από %4.4d"),
-                   {PageNo, PageCount});
+    S.AddFields({{QStringLiteral("   ΑΝΑΛΥΤΙΚΗ ΠΕΡΙΟΔΙΚΗ ΔΗΛΩΣΗ ΟΙΚΟΔΟΜΟΤΕΧΝΙΚΟΥ ΕΡΓΟΥ")},
+                 RightField(QStringLiteral(" Σελίδα: %4.4d από %4.4d"), {PageNo, PageCount})});
     S.AddLine(QString());
     S.AddFormatted(QStringLiteral("ΤΥΠΟΣ ΔΗΛΩΣΗΣ %s"), {Raw(H, 15, 2)});
     S.AddFormatted(QStringLiteral("ΥΠΟΚΑΤΑΣΤΗΜΑ ΙΚΑ ΥΠΟΒΟΛΗΣ   %s %s"), {Raw(H, 17, 3), Raw(H, 20, 50)});
@@ -194,25 +506,27 @@ void WriteFirstPageHeader(TApdStrings &S, const THeaderRecord &H, int PageNo, in
     S.AddFormatted(QStringLiteral("ΕΡΓΟΥ                %s"), {kind.mid(50, 50)});
     S.AddLine(QString());
     S.AddFormatted(QStringLiteral("Α.Μ.Ε.  :%s              ΔΙΕΥΘΥΝΣΗ ΕΡΓΟΥ"), {Raw(H, 405, 10)});
-    S.AddFormatted(QStringLiteral("Α.Μ.Ο.Ε.:%s  %s %s"), {Raw(H, 415, 10), Raw(H, 434, 50), Raw(H, 484, 10)});
-    S.AddFormatted(QStringLiteral("Α.Φ.Μ.  :%s   %s %s"), {Raw(H, 425, 9), Raw(H, 494, 5), Raw(H, 499, 30)});
+    S.AddFields({FormatField(QStringLiteral("Α.Μ.Ο.Ε.:%s"), {Raw(H, 415, 10)}),
+                 FormatField(QStringLiteral("  %s %s"), {Raw(H, 434, 50), Raw(H, 484, 10)})});
+    S.AddFields({FormatField(QStringLiteral("Α.Φ.Μ.  :%s"), {Raw(H, 425, 9)}),
+                 FormatField(QStringLiteral("   %s %s"), {Raw(H, 494, 5), Raw(H, 499, 30)})});
     S.AddFormatted(QStringLiteral("                     ΜΗΝΑΣ/ΕΤΟΣ: %s/%s"), {Raw(H, 529, 2), Raw(H, 531, 4)});
     S.AddLine(QString());
     S.AddLine(QStringLiteral("ΣΥΝΟΛΑ ΑΠΔ"));
-    S.AddFormatted(QStringLiteral("ΑΠΟΔΟΧΩΝ:           %s  ΗΜΕΡΩΝ ΑΠΑΣΧΟΛΗΣΗΣ:     %s"),
-                   {Amount(H, 535, 12), Raw(H, 547, 8)});
+    S.AddFields({FormatField(QStringLiteral("ΑΠΟΔΟΧΩΝ:           %s"), {Amount(H, 535, 12)}),
+                 FormatField(QStringLiteral("  ΗΜΕΡΩΝ ΑΠΑΣΧΟΛΗΣΗΣ:     %s"), {Raw(H, 547, 8)})});
     S.AddFormatted(QStringLiteral("ΕΙΣΦΟΡΩΝ:           %s"), {Amount(H, 555, 12)});
 }
 
 void WritePageHeader(TApdStrings &S, const THeaderRecord &H, int PageNo, int PageCount)
 {
-    S.AddFormatted(
+    S.AddFields({RightField(
         QStringLiteral("                                                             Σελίδα: %4.4d από %4.4d"),
-        {PageNo, PageCount});
-    S.AddFormatted(QStringLiteral("Α.Μ.Ε.:  %s         Α.Μ.Ο.Ε.:         %s Α.Φ.Μ.:         %s"),
-                   {Raw(H, 405, 10), Raw(H, 415, 10), Raw(H, 425, 9)});
-    S.AddFormatted(QStringLiteral("                                                              ΜΗΝΑΣ/ΕΤΟΣ:  %s/%s"),
-                   {Raw(H, 529, 2), Raw(H, 531, 4)});
+        {PageNo, PageCount})});
+    S.AddFields(EmployerNumbers(H));
+    S.AddFields(
+        {RightField(QStringLiteral("                                                              ΜΗΝΑΣ/ΕΤΟΣ:  %s/%s"),
+                    {Raw(H, 529, 2), Raw(H, 531, 4)})});
 }
 
 void WriteEmployeeBlock(TApdStrings &S, const TEmployeeRecord &E, const TInsuranceRecord &I)
@@ -257,30 +571,30 @@ void WriteStopStatement(TApdStrings &S)
     S.AddLine(QString());
     S.AddLine(QString());
     S.AddLine(QString());
-    S.AddLine(QStringLiteral("ΔΙΑΚΟΠΗ ΟΙΚΟΔΟΜΙΚΩΝ ΕΡΓΑΣΙΩΝ (Συμπληρώνεται μόνο όταν ο τύπος δήλωσης είναι 02:"));
-    S.AddLine(QStringLiteral("Έκτακτη)"));
+    S.AddParagraph({QStringLiteral("ΔΙΑΚΟΠΗ ΟΙΚΟΔΟΜΙΚΩΝ ΕΡΓΑΣΙΩΝ (Συμπληρώνεται μόνο όταν ο τύπος δήλωσης είναι 02:"),
+                    QStringLiteral("Έκτακτη)")});
     S.AddLine(QString());
     S.AddLine(QString());
-    S.AddLine(QStringLiteral("Δηλώνω υπεύθυνα και με γνώση των συνεπειών του Ν.1599/86 ότι από  /  /   ,"));
-    S.AddLine(QStringLiteral("διακόπηκαν οι οικοδομικές εργασίες του προαναφερόμενου έργου και ότι σε"));
-    S.AddLine(QStringLiteral("περίπτωση επανέναρξης αυτή θα γνωστοποιηθεί στο ΙΚΑ με υποβολή Αναλυτικής"));
-    S.AddLine(QStringLiteral("Περιοδικής Δήλωσης."));
-    S.AddLine(QString());
-    S.AddLine(QString());
-    S.AddLine(QString());
-    S.AddLine(QStringLiteral("ΗΜΕΡΟΜΗΝΙΑ                                        ΗΜΕΡΟΜΗΝΙΑ"));
-    S.AddLine(QStringLiteral("ΥΠΟΒΟΛΗΣ ΑΠΔ:   /  /                              ΠΑΡΑΛΆΒΗΣ ΑΠΔ:  /  /"));
-    S.AddLine(QString());
-    S.AddLine(QString());
-    S.AddLine(QStringLiteral("    Ο ΔΗΛΩΝ                                       Ο ΠΑΡΑΛΑΒΩΝ"));
+    S.AddParagraph({QStringLiteral("Δηλώνω υπεύθυνα και με γνώση των συνεπειών του Ν.1599/86 ότι από  /  /   ,"),
+                    QStringLiteral("διακόπηκαν οι οικοδομικές εργασίες του προαναφερόμενου έργου και ότι σε"),
+                    QStringLiteral("περίπτωση επανέναρξης αυτή θα γνωστοποιηθεί στο ΙΚΑ με υποβολή Αναλυτικής"),
+                    QStringLiteral("Περιοδικής Δήλωσης.")});
     S.AddLine(QString());
     S.AddLine(QString());
     S.AddLine(QString());
+    S.AddFields(Columns(QStringLiteral("ΗΜΕΡΟΜΗΝΙΑ                                        ΗΜΕΡΟΜΗΝΙΑ")));
+    S.AddFields(Columns(QStringLiteral("ΥΠΟΒΟΛΗΣ ΑΠΔ:   /  /                              ΠΑΡΑΛΆΒΗΣ ΑΠΔ:  /  /")));
+    S.AddLine(QString());
+    S.AddLine(QString());
+    S.AddFields(Columns(QStringLiteral("    Ο ΔΗΛΩΝ                                       Ο ΠΑΡΑΛΑΒΩΝ")));
     S.AddLine(QString());
     S.AddLine(QString());
     S.AddLine(QString());
     S.AddLine(QString());
-    S.AddLine(QStringLiteral("(Σφραγίδα - Υπογραφή)                       (Σφραγίδα - Υπογραφή)"));
+    S.AddLine(QString());
+    S.AddLine(QString());
+    S.AddLine(QString());
+    S.AddFields(Columns(QStringLiteral("(Σφραγίδα - Υπογραφή)                       (Σφραγίδα - Υπογραφή)")));
 }
 
 // ---------------------------------------------------------------------------------------------- report
@@ -300,32 +614,68 @@ TeApdReport::TeApdReport(TComponent *AOwner) : TForm(AOwner)
         throw EStreamError(QStringLiteral("Η σχεδίαση της φόρμας εκτύπωσης κειμένου δεν έχει το \"Report\"."));
 }
 
+QFont TeApdReport::PrintFont()
+{
+    TFont font;
+    font.Assign(Report->GetFont());
+    font.SetHeight(std::abs(ConvertMapUnits(font.Height(), MapingUnits[mpScreenMaping], Report->PrintUnit())));
+    return DesignFontOf(&font);
+}
+
+QPaintDevice *TeApdReport::DeviceOf(IPage *APage)
+{
+    TCanvas *canvas = APage->Canvas();
+    return canvas && canvas->Painter() ? canvas->Painter()->device() : Printer()->Handle();
+}
+
 int TeApdReport::FittingLength(const QString &Text, IPage *APage)
 {
     // Measured as the box's text printer lays it out: the box less 0.5 mm all round, the box's font at
     // its printed height, whole lines only.
     TRect r = Report->PrintRect();
     InflateRect(r, -5, -5);
-    TFont font;
-    font.Assign(Report->GetFont());
-    font.SetHeight(std::abs(ConvertMapUnits(font.Height(), MapingUnits[mpScreenMaping], Report->PrintUnit())));
-    TCanvas *canvas = APage->Canvas();
-    QPaintDevice *device = canvas && canvas->Painter() ? canvas->Painter()->device() : Printer()->Handle();
     int length = 0;
-    DrawTextOn(nullptr, DesignFontOf(&font), Text, r,
-               DT_EDITCONTROL | DT_EXPANDTABS | DT_NOPREFIX | DT_WORDBREAK | DT_LEFT | DT_TOP, &length, device);
+    DrawTextOn(nullptr, PrintFont(), Text, r,
+               DT_EDITCONTROL | DT_EXPANDTABS | DT_NOPREFIX | DT_WORDBREAK | DT_LEFT | DT_TOP, &length,
+               DeviceOf(APage));
     return length;
 }
 
-void TeApdReport::PrintText(const QString &Text, TDocPrinter *APrinter)
+void TeApdReport::PrintPage(const TApdStrings &Page, TDocPrinter *APrinter)
+{
+    IPage *page = APrinter->GetCurrentPage();
+    TRect pageRect = page->GetPageRect();
+    Report->PrintInit(MapingUnits[mpLoMetricMaping]);
+    Report->PrintArrange(pageRect);
+    TRect r = Report->PrintRect();
+    InflateRect(r, -5, -5);
+    const QFont font = PrintFont();
+    QPaintDevice *device = DeviceOf(page);
+    // A line measured as the box's text printer measures it before it wraps.
+    const auto width = [&](const QString &line) {
+        TRect extent{0, 0, 0, 0};
+        DrawTextOn(nullptr, font, line, extent, DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS | DT_NOPREFIX, nullptr,
+                   device);
+        return double(extent.Width());
+    };
+    int headerLines = 1;
+    const QString text = Page.Fit(width, r.Width(), &headerLines);
+    PrintText(text, APrinter, headerLines);
+}
+
+void TeApdReport::PrintText(const QString &Text, TDocPrinter *APrinter, int HeaderLines)
 {
     // A page text needs two sheets at the largest size the options offer; a typed-in huge size must not
     // turn one page into hundreds of sheets, so past this the rest is cut.
     constexpr int MaxSheetsPerText = 10;
-    // A further sheet starts with the page's first line (its header, with the page number), so the reader
+    // A further sheet starts with the page's first lines (its header, with the page number), so the reader
     // knows which page it continues.
-    const qsizetype lineEnd = Text.indexOf(QStringLiteral("\r\n"));
-    const QString header = lineEnd < 0 ? QString() : Text.left(lineEnd + 2);
+    qsizetype headerEnd = 0;
+    for (int i = 0; i < HeaderLines && headerEnd >= 0; ++i) {
+        const qsizetype lineEnd = Text.indexOf(QStringLiteral("\r\n"), headerEnd);
+        headerEnd = lineEnd < 0 ? -1 : lineEnd + 2;
+    }
+    const QString header = headerEnd < 0 ? QString() : Text.left(headerEnd);
     QString rest = Text;
     for (int sheet = 1;; ++sheet) {
         const QString repeated = sheet > 1 ? header : QString();

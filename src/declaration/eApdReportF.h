@@ -7,13 +7,34 @@
 #include "vcl/Forms.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
+#include <functional>
 #include <initializer_list>
+#include <vector>
 
 #include "XForms/XForms.h"
 class TDocPrinter;
 
-// The text of the page being built; every line ends in CR LF.
+// One field of a printed line: its text as printed while the line fits the page (the blanks before it, its
+// label, its value), and how it gives way when the line is too wide for the page at the chosen font.
+struct TApdField {
+    QString Text;
+    // Where the value begins in Text: a field too wide for its line breaks between the words of its value
+    // and goes on under the value's first word. Text's length: the field is never broken.
+    int ValueColumn = 0;
+    // A right-hand column: it keeps to the right edge, its blanks shrinking, or on a line of its own.
+    bool Right = false;
+};
+
+// A field made with the format routine below; its value begins where the format's first value does.
+TApdField FormatField(const QString &Fmt, std::initializer_list<QVariant> Args);
+// The two columns of a line as written, split at its widest run of blanks: the left one never broken, the
+// right one a right-hand column.
+std::vector<TApdField> Columns(const QString &Line);
+
+// The text of the page being built; every line ends in CR LF. It also keeps each line's fields, so the
+// page can be laid out anew for a line width too narrow for it (Fit).
 class TApdStrings
 {
 public:
@@ -24,12 +45,34 @@ public:
     // Appends Fmt with its values, then CR LF. Fmt knows "%s" (a text) and "%4.4d" (a number of at least
     // four digits, zero-filled); "%%" is a percent sign.
     void AddFormatted(const QString &Fmt, std::initializer_list<QVariant> Args);
-    void Clear() { FText.clear(); }
+    // Appends fields side by side, their texts one after the other, then CR LF.
+    void AddFields(const std::vector<TApdField> &Fields);
+    // Appends the lines of one paragraph as written, each followed by CR LF. When one of them is too wide
+    // for the page, the paragraph is laid out anew as a whole, broken only at single blanks: a run of
+    // blanks within a line holds a place to fill in by hand and stays with its words.
+    void AddParagraph(const QStringList &Lines);
+    void Clear();
     bool IsEmpty() const { return FText.isEmpty(); }
     const QString &Text() const { return FText; }
 
+    // The page laid out for lines of at most LineWidth, as Width measures a line (trailing blanks not
+    // counted): a line that fits stays exactly as it is; a wider one gives way as its fields say: first a
+    // right-hand column keeps to the right edge, then the fields that do not fit go on further lines (a
+    // field whose value has words breaks between them, going on under its value); a paragraph with a line
+    // too wide is laid out anew. FirstLines receives how many lines the page's first line became.
+    QString Fit(const std::function<double(const QString &)> &Width, double LineWidth, int *FirstLines = nullptr) const;
+
 private:
+    struct TLine {
+        std::vector<TApdField> Fields;
+        // The paragraph the line belongs to, numbered from 1; 0 for none.
+        int Paragraph = 0;
+    };
     QString FText;
+    std::vector<TLine> FLines;
+    int FParagraphs = 0;
+    // The last line has no CR LF yet.
+    bool FOpen = false;
 };
 
 // The formatting routine of AddFormatted.
@@ -66,13 +109,19 @@ public:
     Q_INVOKABLE explicit TeApdReport(TComponent *AOwner);
 
     // Prints Text in the box on the printer's current page. A text too long for the box at the chosen font
-    // goes on with its next whole line on a further sheet, so no line of the declaration is lost; one text
-    // takes at most 10 sheets, the rest of an absurdly large font is cut.
-    void PrintText(const QString &Text, TDocPrinter *APrinter);
+    // goes on with its next whole line on a further sheet, which repeats the text's first HeaderLines lines
+    // so no line of the declaration is lost; one text takes at most 10 sheets, the rest of an absurdly
+    // large font is cut.
+    void PrintText(const QString &Text, TDocPrinter *APrinter, int HeaderLines = 1);
+    // Prints a page built of fields as PrintText does, laid out first for the box's width at its font.
+    void PrintPage(const TApdStrings &Page, TDocPrinter *APrinter);
 
     TXFrame *Report = nullptr;
 
 private:
+    // The box's font at its printed height, and the device the page is drawn on.
+    QFont PrintFont();
+    static QPaintDevice *DeviceOf(IPage *APage);
     // The number of characters of Text that the arranged box shows on the page.
     int FittingLength(const QString &Text, IPage *APage);
 };

@@ -5,11 +5,16 @@
 
 namespace Platform
 {
-// The folder holding APDData, Projects and the help file: the executable's folder when it is
-// writable, otherwise a per-user data folder that is filled from the installed copy on first use.
-QString ProgramFolder();
-// The same rule with the folders given, so it can be exercised without moving the executable.
-QString ProgramFolderFor(const QString &exeDir, bool exeWritable, const QString &userDir);
+// The executable's folder: the help file and the shipped reference tables (APDData) beside it, only
+// ever read. A build folder holds nothing else of the program's.
+QString InstallFolder();
+// The user's folder of the program, the only one it writes: the tables in use (APDData), the documents
+// (Projects) and the action-bar layout. The per-user application data folder; made with its Projects
+// folder on first use.
+QString UserFolder();
+// The same with the folders given. The first time (no Projects folder yet in UserDir) the documents of a
+// Projects folder beside the program, where earlier versions kept them, are copied in.
+QString UserFolderFor(const QString &InstallDir, const QString &UserDir);
 } // namespace Platform
 
 namespace Platform

@@ -28,8 +28,11 @@ QString HiveFile(TRootKey root)
     if (root == HKEY_CURRENT_USER)
         return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
             .filePath(QStringLiteral("DovraApd/") + name);
-    // The machine-wide hive; ordinary users cannot write it, as on the original system.
-    return QStringLiteral("/etc/xdg/DovraApd/") + name;
+    // The machine-wide hive, in the first system configuration folder (/etc/xdg unless XDG_CONFIG_DIRS
+    // says otherwise); ordinary users cannot write it, as on the original system.
+    const QString dirs = qEnvironmentVariable("XDG_CONFIG_DIRS");
+    const QString system = dirs.section(u':', 0, 0, QString::SectionSkipEmpty);
+    return QDir(system.isEmpty() ? QStringLiteral("/etc/xdg") : system).filePath(QStringLiteral("DovraApd/") + name);
 }
 
 // Registry paths use "\"; settings groups use "/".

@@ -12,6 +12,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace
@@ -52,13 +53,11 @@ namespace Platform
 
 QString CreateFileErrorText(const QString &Target, int Error)
 {
-    QString cause = SystemErrorText(Error);
-    if (cause.isEmpty())
-        cause = QStringLiteral("σφάλμα του συστήματος (κωδικός %1)").arg(Error);
-    return QStringLiteral("Αδυναμία δημιουργίας του αρχείου %1: %2").arg(QDir::toNativeSeparators(Target), cause);
+    return QStringLiteral("Αδυναμία δημιουργίας του αρχείου %1: %2")
+        .arg(QDir::toNativeSeparators(Target), SystemErrorCause(Error));
 }
 
-QString WriteTemporaryBeside(const QString &Target, const QByteArray &Data)
+QString WriteTemporaryBeside(const QString &Target, const QByteArray &Data, TFileStamp *Stamp)
 {
     const QFileInfo target(Target);
     QByteArray path = QFile::encodeName(target.absolutePath() + u'/' + TemporaryPrefix(target) +
@@ -81,6 +80,9 @@ QString WriteTemporaryBeside(const QString &Target, const QByteArray &Data)
     }
     if (::fsync(fd) != 0)
         fail(errno);
+    // A rename keeps the file's identity and time, so the stamp taken now holds for Target.
+    if (Stamp)
+        *Stamp = StampOf(Target, fd, Data);
     if (::close(fd) != 0) {
         const int error = errno;
         ::unlink(path.constData());
@@ -89,9 +91,11 @@ QString WriteTemporaryBeside(const QString &Target, const QByteArray &Data)
     return QFile::decodeName(path);
 }
 
-void ReplaceFile(const QString &Target, const QByteArray &Data, const std::function<void()> &BeforeRename)
+TFileStamp ReplaceFile(const QString &Target, const QByteArray &Data, const std::function<void()> &BeforeRename)
 {
-    const QString temp = WriteTemporaryBeside(Target, Data);
+    RemoveStaleTemporaries(Target);
+    TFileStamp stamp;
+    const QString temp = WriteTemporaryBeside(Target, Data, &stamp);
     QFile::setPermissions(temp, QFileInfo::exists(Target) ? QFile::permissions(Target)
                                                           : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                                 QFileDevice::ReadGroup | QFileDevice::ReadOther);
@@ -107,6 +111,68 @@ void ReplaceFile(const QString &Target, const QByteArray &Data, const std::funct
         QFile::remove(temp);
         throw EFCreateError(CreateFileErrorText(QFileInfo(Target).absoluteFilePath(), error));
     }
+    return stamp;
+}
+
+bool LinkOrCopy(const QString &From, const QString &To)
+{
+    return ::link(QFile::encodeName(From).constData(), QFile::encodeName(To).constData()) == 0 || QFile::copy(From, To);
+}
+
+QString NumberedFileName(const QString &Target, int N)
+{
+    if (N <= 1)
+        return Target;
+    const QFileInfo target(Target);
+    const QString suffix = target.suffix();
+    // A hidden name (".apd") is all base.
+    const bool hasSuffix = !suffix.isEmpty() && !target.completeBaseName().isEmpty();
+    QString name = (hasSuffix ? target.completeBaseName() : target.fileName()) + u'-' + QString::number(N);
+    if (hasSuffix)
+        name += u'.' + suffix;
+    return target.dir().filePath(name);
+}
+
+QString KeepUnderFreeName(const QString &Temp, const QString &Target)
+{
+    const QByteArray temp = QFile::encodeName(Temp);
+    const auto fail = [&](int error) {
+        ::unlink(temp.constData());
+        throw EFCreateError(CreateFileErrorText(QFileInfo(Target).absoluteFilePath(), error));
+    };
+    // What the writer left in the system's buffers reaches the disk before the file takes its name.
+    const int fd = ::open(temp.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        fail(errno);
+    const int synced = ::fsync(fd) == 0 ? 0 : errno;
+    ::close(fd);
+    if (synced != 0)
+        fail(synced);
+    QFile::setPermissions(Temp, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                                    QFileDevice::ReadOther);
+    constexpr int MaxTries = 9999;
+    for (int n = 1; n <= MaxTries; ++n) {
+        const QString name = NumberedFileName(Target, n);
+        const QByteArray path = QFile::encodeName(name);
+        if (::renameat2(AT_FDCWD, temp.constData(), AT_FDCWD, path.constData(), RENAME_NOREPLACE) == 0)
+            return name;
+        int error = errno;
+        if (error == EINVAL || error == ENOSYS) {
+            // A file system that cannot refuse to replace: the name is checked first.
+            if (QFileInfo::exists(name) || QFileInfo(name).isSymLink())
+                continue;
+            if (std::rename(temp.constData(), path.constData()) == 0)
+                return name;
+            error = errno;
+        }
+        if (error != EEXIST)
+            fail(error);
+    }
+    ::unlink(temp.constData());
+    throw EFCreateError(
+        QStringLiteral("Αδυναμία δημιουργίας του αρχείου %1: υπάρχουν ήδη αρχεία με όλα τα ονόματα έως %2")
+            .arg(QDir::toNativeSeparators(QFileInfo(Target).absoluteFilePath()),
+                 QFileInfo(NumberedFileName(Target, MaxTries)).fileName()));
 }
 
 int RemoveStaleTemporaries(const QString &Target)

@@ -123,6 +123,7 @@ void TPreviewForm::UpdateActions()
 
 TModalResult TPreviewForm::ShowModal()
 {
+    ShowNote(QString());
     UpdateActions();
     return TForm::ShowModal();
 }
@@ -145,9 +146,16 @@ void TPreviewForm::FormDestroy(TObject *)
     delete doc;
 }
 
+void TPreviewForm::ShowNote(const QString &Note)
+{
+    FNote = Note;
+    StatusBar1->SetPanelText(1, Note);
+}
+
 void TPreviewForm::ShowApplicationHint(TObject *)
 {
-    StatusBar1->SetPanelText(1, Application()->Hint());
+    const QString hint = Application() ? Application()->Hint() : QString();
+    StatusBar1->SetPanelText(1, hint.isEmpty() ? FNote : hint);
 }
 
 void TPreviewForm::UpdateStatus()

@@ -38,6 +38,10 @@ public:
     // Fired by the print action with the window as Sender; the window stays open.
     TNotifyEvent OnPrint;
 
+    // Shows Note in the hint panel now, and again whenever the hint is empty, until the window is next shown.
+    void ShowNote(const QString &Note);
+    QString Note() const { return FNote; }
+
     // Runs the update handlers of the actions (after each action and when the window is shown).
     void UpdateActions();
     TModalResult ShowModal() override;
@@ -67,6 +71,7 @@ private:
     int PageCount() const;
 
     TNotifyEvent FOldHint;
+    QString FNote;
     // The window is made at its first use, while the main window is active: that window hands back, on
     // leaving, the handler it found, not this one. So this window also takes the hints while it is active.
     TNotifyEvent FActiveOldHint;

@@ -1,5 +1,6 @@
 #include "XPrinters.h"
 
+#include "platform/SafeWrite.h"
 #include "vcl/ExtCtrls.h"
 #include "vcl/Printers.h"
 
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QPainter>
 #include <QPicture>
+#include <utility>
 
 // A page recording that reports the printer's resolution and printable area, so that text measured while
 // recording breaks as it does on paper.
@@ -304,13 +306,29 @@ TLPTPrinter::~TLPTPrinter()
 {
     if (FJobOpen)
         Printer()->Abort();
+    if (!FTempFile.isEmpty())
+        QFile::remove(FTempFile);
 }
 
 void TLPTPrinter::BeginDoc(const QString &Title)
 {
     FFirstPage = true;
+    FFileName.clear();
     Printer()->SetTitle(Title);
-    Printer()->BeginDoc();
+    FTarget = Printer()->OutputFileName();
+    if (!FTarget.isEmpty()) {
+        // The job is written beside its file under a hidden name, and takes its own name only when whole.
+        Platform::RemoveStaleTemporaries(FTarget);
+        FTempFile = Platform::WriteTemporaryBeside(FTarget, {});
+    }
+    try {
+        Printer()->BeginDoc(FTempFile);
+    } catch (...) {
+        if (!FTempFile.isEmpty())
+            QFile::remove(FTempFile);
+        FTempFile.clear();
+        throw;
+    }
     FJobOpen = true;
     NewPage();
 }
@@ -329,4 +347,20 @@ void TLPTPrinter::EndDoc()
 {
     FJobOpen = false;
     Printer()->EndDoc();
+    if (!FTempFile.isEmpty()) {
+        const QString temp = std::exchange(FTempFile, QString());
+        FFileName = Platform::KeepUnderFreeName(temp, FTarget);
+    }
+}
+
+QString PrintedFilesText(const QStringList &Files)
+{
+    QStringList names;
+    for (const QString &file : Files)
+        names << QDir::toNativeSeparators(file);
+    if (names.isEmpty())
+        return {};
+    if (names.size() == 1)
+        return QStringLiteral("Η εκτύπωση γράφτηκε στο αρχείο %1").arg(names.front());
+    return QStringLiteral("Οι εκτυπώσεις γράφτηκαν στα αρχεία:\n") + names.join(u'\n');
 }

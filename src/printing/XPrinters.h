@@ -169,7 +169,10 @@ private:
     QString FTempPath;
 };
 
-// A document drawn straight onto the system printer, one sheet per page.
+// A document drawn straight onto the system printer, one sheet per page. When the printer is set up to
+// write a file, each document is written as a file of its own: under the set-up name when it is free, else
+// under the first free numbered name beside it (name-2.pdf, name-3.pdf ...), so no job replaces a file.
+// The file takes its name only once the job has ended; a job that fails leaves no file behind.
 class TLPTPrinter : public TDocPrinter
 {
     Q_OBJECT
@@ -179,6 +182,7 @@ public:
     // free for the next one.
     ~TLPTPrinter() override;
     void BeginDoc(const QString &Title) override;
+    // Sends the job; a file job takes its name here (EFCreateError when it cannot, and then no file is left).
     void EndDoc() override;
 
     int PageWidth() const { return FSize.PageWidth; }
@@ -186,6 +190,8 @@ public:
     int HorzRes() const { return FSize.HorzRes; }
     int VertRes() const { return FSize.VertRes; }
     bool FirstPage() const { return FFirstPage; }
+    // The file the ended job was written to; empty when it went to a printer.
+    QString FileName() const { return FFileName; }
 
 protected:
     TDocPage *CreatePage() override;
@@ -194,4 +200,9 @@ private:
     TPrinterSize FSize;
     bool FFirstPage = false;
     bool FJobOpen = false;
+    QString FTarget, FTempFile, FFileName;
 };
+
+// What the user is told of printouts written to files: "Η εκτύπωση γράφτηκε στο αρχείο …" for one, the
+// list for more; empty for none.
+QString PrintedFilesText(const QStringList &Files);

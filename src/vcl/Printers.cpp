@@ -48,15 +48,27 @@ QPaintDevice *TPrinter::Handle()
     return p;
 }
 
-void TPrinter::BeginDoc()
+QString TPrinter::OutputFileName()
+{
+    return QtPrinter()->outputFileName();
+}
+
+void TPrinter::BeginDoc(const QString &JobFile)
 {
     if (FPrinting)
         throw EPrinter(QStringLiteral("Εκτύπωση σε εξέλιξη"));
     QPrinter *p = static_cast<QPrinter *>(Handle());
+    // Without a printer installed, Qt writes PDF, and it needs a file to write to.
     if (p->outputFormat() == QPrinter::PdfFormat && p->outputFileName().isEmpty())
-        throw EPrinter(QStringLiteral("Δεν έχει οριστεί αρχείο για την εκτύπωση"));
+        throw EPrinter(QStringLiteral("Δεν έχει οριστεί εκτυπωτής ούτε αρχείο για την εκτύπωση. Ορίστε έναν "
+                                      "εκτυπωτή ή ένα αρχείο από «Αρχείο» > «Ρύθμιση εκτυπωτή...»"));
     p->setDocName(FTitle);
+    if (!JobFile.isEmpty()) {
+        FSetUpFile = p->outputFileName();
+        p->setOutputFileName(JobFile);
+    }
     if (!FPainter.begin(p)) {
+        RestoreOutputFile();
         // A Qt printer that failed to start stays in its error state; the next job gets a fresh one with
         // the same settings.
         auto fresh = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -71,6 +83,13 @@ void TPrinter::BeginDoc()
     FCanvas.SetPainter(&FPainter);
     FPrinting = true;
     FPageNumber = 1;
+}
+
+void TPrinter::RestoreOutputFile()
+{
+    if (FSetUpFile && FPrinter)
+        FPrinter->setOutputFileName(*FSetUpFile);
+    FSetUpFile.reset();
 }
 
 void TPrinter::NewPage()
@@ -88,6 +107,7 @@ void TPrinter::EndDoc()
     FCanvas.SetPainter(nullptr);
     FPainter.end();
     FPrinting = false;
+    RestoreOutputFile();
 }
 
 void TPrinter::Abort()
@@ -98,6 +118,7 @@ void TPrinter::Abort()
     FCanvas.SetPainter(nullptr);
     FPainter.end();
     FPrinting = false;
+    RestoreOutputFile();
 }
 
 TPrinter *Printer()

@@ -7,6 +7,7 @@
 
 #include <QPainter>
 #include <memory>
+#include <optional>
 
 class QPrinter;
 class QPaintDevice;
@@ -39,9 +40,13 @@ public:
     void SetTitle(const QString &v) { FTitle = v; }
     bool Printing() const { return FPrinting; }
     int PageNumber() const { return FPageNumber; }
+    // The file that jobs are written to in place of a printer, as set up; empty when they go to a printer.
+    QString OutputFileName();
 
-    // Starts the job (raises EPrinter when the printer cannot start one or a job is running).
-    void BeginDoc();
+    // Starts the job; with JobFile, the job is written there in place of the set-up file, which stays set up
+    // for the next job. Raises EPrinter when the printer cannot start one, when a job is running, or when
+    // there is neither a printer nor a file to print to (the message says where to set one up).
+    void BeginDoc(const QString &JobFile = QString());
     // Ends the sheet and starts the next.
     void NewPage();
     // Sends the job.
@@ -50,7 +55,12 @@ public:
     void Abort();
 
 private:
+    // Gives the Qt printer back the set-up file after a job that wrote elsewhere.
+    void RestoreOutputFile();
+
     std::unique_ptr<QPrinter> FPrinter;
+    // The set-up file while a job writes to a file of its own.
+    std::optional<QString> FSetUpFile;
     QPainter FPainter;
     TCanvas FCanvas;
     QString FTitle;

@@ -1,13 +1,9 @@
 #include "SysUtils.h"
 
 #include <cerrno>
-#include <fcntl.h>
-#include <unistd.h>
 
 #include <QDate>
 #include <QDateTime>
-#include <QFile>
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
@@ -36,27 +32,35 @@ QString SystemErrorText(int error)
         return QStringLiteral("σφάλμα ανάγνωσης ή εγγραφής στον δίσκο");
     case ENAMETOOLONG:
         return QStringLiteral("το όνομα του αρχείου είναι πολύ μεγάλο");
+    case ELOOP:
+        return QStringLiteral("οι συμβολικοί σύνδεσμοι του ονόματος σχηματίζουν κύκλο");
     case EMFILE:
     case ENFILE:
         return QStringLiteral("είναι ανοιχτά πάρα πολλά αρχεία");
     case ENOMEM:
         return QStringLiteral("δεν υπάρχει αρκετή μνήμη");
+    case ENXIO:
+    case ENODEV:
+        return QStringLiteral("η συσκευή δεν υπάρχει ή δεν είναι έτοιμη");
+    case EBUSY:
+    case ETXTBSY:
+        return QStringLiteral("το αρχείο είναι σε χρήση από άλλο πρόγραμμα");
+    case EEXIST:
+        return QStringLiteral("υπάρχει ήδη αρχείο με αυτό το όνομα");
+    case EOVERFLOW:
+        return QStringLiteral("το αρχείο είναι πολύ μεγάλο");
+    case ESTALE:
+    case ETIMEDOUT:
+    case EHOSTDOWN:
+    case EHOSTUNREACH:
+        return QStringLiteral("ο δίσκος του δικτύου δεν απαντά");
     default:
         return {};
     }
 }
 
-QString ReadErrorText(const QString &Path)
+QString SystemErrorCause(int error)
 {
-    // Asked again of the system: the error of an earlier attempt may have been overwritten since.
-    int error = EIO;
-    if (QFileInfo(Path).isDir()) {
-        error = EISDIR;
-    } else if (const int fd = ::open(QFile::encodeName(Path).constData(), O_RDONLY); fd < 0) {
-        error = errno;
-    } else {
-        ::close(fd);
-    }
     const QString cause = SystemErrorText(error);
     return cause.isEmpty() ? QStringLiteral("σφάλμα του συστήματος (κωδικός %1)").arg(error) : cause;
 }

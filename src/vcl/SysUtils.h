@@ -29,6 +29,10 @@ class EStreamError : public Exception {
 class EFCreateError : public EStreamError {
     using EStreamError::EStreamError;
 };
+// A file could not be opened or read.
+class EFOpenError : public EStreamError {
+    using EStreamError::EStreamError;
+};
 // Raised to end an operation quietly (no message is shown).
 class EAbort : public Exception {
     using Exception::Exception;
@@ -38,8 +42,8 @@ class EAbort : public Exception {
 // The cause of a failed file operation (an errno value) in the user's words ("ο δίσκος είναι γεμάτος"),
 // or an empty text for a cause that means nothing to a user.
 QString SystemErrorText(int error);
-// Why the file at Path cannot be opened for reading, in the user's words (never empty).
-QString ReadErrorText(const QString &Path);
+// The same, never empty: a cause without words of its own is named by its code.
+QString SystemErrorCause(int error);
 
 // Round to nearest, halves to even (the rounding of every float-to-integer conversion).
 int64_t RoundHalfEven(long double value);

@@ -2,6 +2,7 @@
 // limits, totals, period and schemes handed down, the page menu, documents with pages, printing them and
 // the declaration file they export.
 #include "ApdDataTestSupport.h"
+#include "platform/SafeWrite.h"
 
 #include "EmployFrameFixture.h"
 #include "app/EmployerFrameF.h"
@@ -492,6 +493,38 @@ TEST_F(ApdDataWithModule, BranchPickFillsItsGroupAndComputedLinesReachTheTotals)
     EXPECT_EQ(w.EisforesTotal->Value(), p->ContributionsSum());
     EXPECT_EQ(w.DaysTotal->Value(), p->DaysSum());
     EXPECT_EQ(w.DaysTotal->Value(), 23);
+}
+
+// A printout that fails after others went to files: its error names the files already written.
+TEST(ApdDataPages, AFailedPrintoutOfTheExportNamesThePrintoutsWrittenBeforeIt)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("texts.pdf"));
+    // Every name but the last the printer may take is taken: the first printout takes it, the next has none.
+    for (int n = 1; n < 9999; ++n) {
+        QFile taken(Platform::NumberedFileName(pdf, n));
+        ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
+    }
+    UsePdf(pdf);
+    TApdData w(nullptr);
+    FillHeader(w);
+    TApdExportOptions o;
+    o.PrintAccompanying = true;
+    o.PrintLabel = true;
+    o.FontName = QStringLiteral("Courier New");
+    const QString last = dir.filePath(QStringLiteral("texts-9999.pdf"));
+    try {
+        w.ExportWith(o);
+        ADD_FAILURE() << "the label found a name";
+    } catch (const Exception &e) {
+        EXPECT_EQ(e.Message(), QStringLiteral("Αδυναμία δημιουργίας του αρχείου ") + pdf +
+                                   QStringLiteral(": υπάρχουν ήδη αρχεία με όλα τα ονόματα έως texts-9999.pdf.\n\n"
+                                                  "Η εκτύπωση γράφτηκε στο αρχείο ") +
+                                   last);
+    }
+    EXPECT_TRUE(PdfTextOf(last).contains(QStringLiteral("ΣΥΝΟΔΕΥΤΙΚΟ ΕΝΤΥΠΟ")));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 9999) << "no temporary is left";
+    EXPECT_FALSE(Printer()->Printing());
 }
 
 TEST(ApdDataPages, ExportPrintsTheDiskLabelAfterTheFileAndNothingWhenTheFileFails)

@@ -86,11 +86,22 @@ TEST_F(ApdDataPrint, PreviewRecordsThePagesAndPrintsBackThroughThePrintDialog)
     PreviewForm->aPrint->Execute();
     EXPECT_EQ(asked, 2);
     EXPECT_TRUE(QFile::exists(Pdf));
+    // Printed to a file, the preview's status bar says which; printed again, the next file beside it.
+    EXPECT_EQ(PreviewForm->StatusBar1->Panels(1).Text, QStringLiteral("Η εκτύπωση γράφτηκε στο αρχείο ") + Pdf);
+    PreviewForm->aPrint->Execute();
+    const QString second = Dir.filePath(QStringLiteral("apd-2.pdf"));
+    EXPECT_EQ(PdfPagesOf(second), 1);
+    EXPECT_EQ(PreviewForm->StatusBar1->Panels(1).Text, QStringLiteral("Η εκτύπωση γράφτηκε στο αρχείο ") + second);
     TPrintDialog::SetHandler(previous);
 
-    // The next preview replaces the document and its page files.
-    QTimer::singleShot(0, [&] { PreviewForm->aClose->Execute(); });
+    // The next preview replaces the document and its page files, and starts without the note.
+    QString note = QStringLiteral("unset");
+    QTimer::singleShot(0, [&] {
+        note = PreviewForm->StatusBar1->Panels(1).Text;
+        PreviewForm->aClose->Execute();
+    });
     w.Preview();
+    EXPECT_EQ(note, QString());
     EXPECT_NE(PreviewForm->DocPreview1->DocPrinter(), nullptr);
     delete PreviewForm;
     EXPECT_EQ(PreviewForm, nullptr);

@@ -14,6 +14,8 @@
 #include "declaration/APDDataModuleF.h"
 #include "printing/PreviewFormF.h"
 #include "printing/XPrinters.h"
+#include "declaration/eApdOptionsF.h"
+#include "vcl/Printers.h"
 #include "XForms/DataSetPopupF.h"
 
 #include <QApplication>
@@ -25,6 +27,7 @@
 #include <QTabWidget>
 #include <QCoreApplication>
 #include <QDir>
+#include <QPrinter>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTest>
@@ -398,6 +401,72 @@ TEST_F(DeclarationScenario, EachWindowShowsTheHintsOfItsOwnButtons)
 
 namespace
 {
+
+// With the printer set up to write a file, the tool bar's print and the export's three printouts each
+// leave a file of their own beside the set-up one, none replacing another, and the user is told which.
+TEST_F(DeclarationScenario, PrintoutsToAFileEachKeepAFileOfTheirOwnAndTheUserIsToldWhich)
+{
+    TApdData *d = Doc();
+    Type(d->DatePeriodFrame, QStringLiteral("1/2003"));
+    Type(d->frameAMOE, QStringLiteral("0123456789"));
+    Type(d->frameAFM, QStringLiteral("094000000"));
+    PickOnPage(0, QStringLiteral("123456789"));
+    ASSERT_TRUE(Messages.empty()) << Messages.front().toStdString();
+    const auto file = [&](const char *name) { return Dir.filePath(QString::fromUtf8(name)); };
+
+    // No printer and no file set up: the message says where to set one up, and nothing is written.
+    UsePdf(QString());
+    Printer()->QtPrinter()->setOutputFormat(QPrinter::PdfFormat);
+    Trigger(Main->aPrint);
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_TRUE(Messages[0].contains(QStringLiteral("«Ρύθμιση εκτυπωτή...»"))) << Messages[0].toStdString();
+    Messages.clear();
+
+    // The tool bar's print button, twice.
+    UsePdf(file("apd.pdf"));
+    QApplication::setActiveWindow(Main->Peer());
+    QWidget *print = Main->ActionToolBar1->ToolBar()->widgetForAction(Main->aPrint->Handle());
+    ASSERT_TRUE(print);
+    QTest::mouseClick(print, Qt::LeftButton);
+    QTest::mouseClick(print, Qt::LeftButton);
+    EXPECT_TRUE(Messages.empty()) << "the tool bar prints without asking";
+    for (const char *name : {"apd.pdf", "apd-2.pdf"})
+        EXPECT_TRUE(PdfTextOf(file(name)).contains(QStringLiteral("Σελίδα 1 από 4"))) << name;
+    const QString second = QStringLiteral("Η εκτύπωση γράφτηκε στο αρχείο ") + file("apd-2.pdf");
+    EXPECT_EQ(Main->StatusBar1->SimpleText(), second);
+    // Hints pass over it; with no hint the status bar says it again.
+    Application()->SetHint(QStringLiteral("Εκτύπωση"));
+    EXPECT_EQ(Main->StatusBar1->SimpleText(), QStringLiteral("Εκτύπωση"));
+    Application()->SetHint(QString());
+    EXPECT_EQ(Main->StatusBar1->SimpleText(), second);
+    const QByteArray firstPrint = ReadAll(file("apd.pdf"));
+
+    // The export with its three printouts, at the largest size it offers.
+    Export(file("csc01"), [](TeApdOptions *o) {
+        o->CheckBox1->SetChecked(true);
+        o->CheckBox2->SetChecked(true);
+        o->CheckBox4->SetChecked(true);
+        o->FontSize->SetText(QStringLiteral("14"));
+    });
+    ASSERT_EQ(Messages.size(), 1u);
+    const QStringList written{file("apd-3.pdf"), file("apd-4.pdf"), file("apd-5.pdf")};
+    EXPECT_EQ(Messages[0], QStringLiteral("Οι εκτυπώσεις γράφτηκαν στα αρχεία:\n") + written.join(u'\n'));
+    const QString form = PdfTextOf(file("apd-3.pdf")), pages = PdfTextOf(file("apd-4.pdf")),
+                  label = PdfTextOf(file("apd-5.pdf"));
+    EXPECT_TRUE(form.contains(QStringLiteral("ΣΥΝΟΔΕΥΤΙΚΟ ΕΝΤΥΠΟ"))) << form.toStdString();
+    EXPECT_TRUE(form.contains(QRegularExpression(QStringLiteral("Α\\.Φ\\.Μ\\.:\\s+094000000")))) << form.toStdString();
+    EXPECT_TRUE(pages.contains(QStringLiteral("ΑΝΑΛΥΤΙΚΗ ΠΕΡΙΟΔΙΚΗ ΔΗΛΩΣΗ"))) << pages.toStdString();
+    EXPECT_TRUE(pages.contains(QStringLiteral("ΔΙΑΚΟΠΗ ΟΙΚΟΔΟΜΙΚΩΝ ΕΡΓΑΣΙΩΝ")));
+    EXPECT_FALSE(pages.contains(QStringLiteral("ΣΥΝΟΔΕΥΤΙΚΟ ΕΝΤΥΠΟ")));
+    EXPECT_TRUE(label.contains(QStringLiteral("Ετικέτα δισκέτας"))) << label.toStdString();
+    EXPECT_TRUE(label.contains(QStringLiteral("094000000")));
+    EXPECT_EQ(ReadAll(file("apd.pdf")), firstPrint);
+    EXPECT_EQ(QDir(Dir.path()).entryList({QStringLiteral("*.pdf*"), QStringLiteral(".*pdf*")},
+                                         QDir::Files | QDir::Hidden)
+                  .size(),
+              5)
+        << "no temporary file is left";
+}
 
 TEST_F(DeclarationScenario, ThePickerServesTheMainWindowAgainAfterServingATableEditor)
 {

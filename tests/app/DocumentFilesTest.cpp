@@ -5,9 +5,14 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -84,6 +89,13 @@ public:
     }
     ~TOtherSave() { Release(); }
     bool Written() const { return FWritten; }
+    // Ends the other process at once, as a power cut or a kill does, before its rename.
+    void Kill()
+    {
+        if (FPid > 0)
+            kill(FPid, SIGKILL);
+        Release();
+    }
     void Release()
     {
         if (FRelease >= 0) {
@@ -190,6 +202,71 @@ TEST_F(DocumentFilesTest, ARefusedDocumentShowsItsPathAndTheReadersReason)
     }
 }
 
+TEST_F(DocumentFilesTest, NamesThatAreNoDocumentsAreRefusedAtOnceWithoutReadingOrWaiting)
+{
+    // Each would stop the program: a FIFO without a writer waits for ever, a device or a sparse file of
+    // gigabytes fills the memory. Each is refused before a byte is read, File > Open and templates alike.
+    const QString odd = Dir.filePath(QStringLiteral("Παράξενα"));
+    QDir().mkpath(odd);
+    const auto in = [&](const char *name) { return QDir(odd).filePath(QString::fromUtf8(name)); };
+    ASSERT_EQ(mkfifo(QFile::encodeName(in("Σωλήνας.vapd")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), in("Μηδενικά.vapd")));
+    ASSERT_TRUE(QFile::link(in("Κύκλος-2.vapd"), in("Κύκλος-1.vapd")));
+    ASSERT_TRUE(QFile::link(in("Κύκλος-1.vapd"), in("Κύκλος-2.vapd")));
+    {
+        QFile sparse(in("Τεράστιο.vapd"));
+        ASSERT_TRUE(sparse.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(sparse.resize(qint64(3) << 30));
+        QFile justAbove(in("Μεγάλο.vapd"));
+        ASSERT_TRUE(justAbove.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(justAbove.resize(TApdData::MaxFileSize + 1));
+    }
+    // A socket cannot be opened at all; it is named for what it is.
+    const int sock = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray socketPath = QFile::encodeName(in("Υποδοχή.vapd"));
+    ASSERT_LT(size_t(socketPath.size()), sizeof address.sun_path);
+    std::memcpy(address.sun_path, socketPath.constData(), size_t(socketPath.size()));
+    ASSERT_EQ(bind(sock, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+
+    TApdData *const current = Doc();
+    const QString prefix = QStringLiteral("Το αρχείο δεν διαβάζεται: ");
+    const std::vector<std::pair<QString, QString>> cases = {
+        {in("Σωλήνας.vapd"), QStringLiteral("είναι σωλήνωση (FIFO), όχι αρχείο")},
+        {in("Μηδενικά.vapd"), QStringLiteral("είναι συσκευή, όχι αρχείο")},
+        {in("Κύκλος-1.vapd"), QStringLiteral("οι συμβολικοί σύνδεσμοι του ονόματος σχηματίζουν κύκλο")},
+        {in("Τεράστιο.vapd"), QStringLiteral("είναι πολύ μεγάλο (3.072 MB· το όριο είναι 16 MB)")},
+        {in("Μεγάλο.vapd"), QStringLiteral("είναι πολύ μεγάλο (17 MB· το όριο είναι 16 MB)")},
+        {in("Υποδοχή.vapd"), QStringLiteral("είναι υποδοχή επικοινωνίας (socket), όχι αρχείο")},
+    };
+    QElapsedTimer clock;
+    clock.start();
+    for (const auto &[path, reason] : cases) {
+        Messages.clear();
+        Open(path);
+        ASSERT_EQ(Messages.size(), 1u) << path.toStdString();
+        EXPECT_EQ(Messages[0].toStdString(),
+                  (QStringLiteral("Αδυναμία ανοίγματος αρχείου ") + path + QStringLiteral("\r\n") + prefix + reason)
+                      .toStdString());
+        EXPECT_EQ(Doc(), current);
+    }
+    // Retry asks again, as often as the user retries, and never waits on the FIFO.
+    Messages.clear();
+    Answers = {mrRetry, mrRetry, mrAbort};
+    Open(in("Σωλήνας.vapd"));
+    EXPECT_EQ(Messages.size(), 3u);
+    // A template is opened with the same care.
+    Messages.clear();
+    FileChoices << in("Σωλήνας.vapd");
+    Trigger(Main->aFileNewFromTemplate);
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_TRUE(Messages[0].endsWith(prefix + QStringLiteral("είναι σωλήνωση (FIFO), όχι αρχείο")));
+    EXPECT_EQ(Doc(), current);
+    EXPECT_LT(clock.elapsed(), 5000);
+    close(sock);
+}
+
 TEST_F(DocumentFilesTest, LeftoversOfSavesThatNeverEndedGoAtTheNextSaveAndRunningSavesAreLeftAlone)
 {
     const QString folder = Dir.filePath(QStringLiteral("Έργα"));
@@ -256,4 +333,119 @@ TEST_F(DocumentFilesTest, ADocumentWithTheLongestNameSavesAndItsLeftoversGoToo)
     EXPECT_EQ(FilesIn(folder),
               (QStringList{QFileInfo(doc).fileName(), QFileInfo(doc).fileName() + QStringLiteral(".bck")}));
     EXPECT_TRUE(Messages.empty()) << Messages.front().toStdString();
+}
+
+TEST_F(DocumentFilesTest, TwoWindowsOnOneDocumentNeverSaveOverEachOtherWithoutAsking)
+{
+    const QString doc = Dir.filePath(QStringLiteral("Κοινό.vapd"));
+    const QString elsewhere = Dir.filePath(QStringLiteral("Δικό μου.vapd"));
+    SaveAs(doc);
+    // A second window of the program (as a second program would) opens the same document.
+    std::unique_ptr<TMain> other(new TMain(nullptr));
+    TMain *const first = Main;
+    const auto save = [&](TMain *window) {
+        Trigger(window->aInsertPage);
+        Messages.clear();
+        Trigger(window->aSave);
+    };
+    FileChoices << doc;
+    Trigger(other->aOpen);
+    ASSERT_EQ(other->FileControl1->FileName(), doc);
+
+    // The first saves: nobody else has written the file since it did, so nothing is asked.
+    save(first);
+    EXPECT_TRUE(Messages.empty());
+    const QByteArray firstVersion = ReadAll(doc);
+
+    // The other one would lose that: it asks. Cancel saves nothing and keeps its changes.
+    Answers = {mrCancel};
+    save(other.get());
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Messages[0].toStdString(),
+              (QStringLiteral("Το αρχείο ") + doc +
+               QStringLiteral(" άλλαξε από άλλο πρόγραμμα αφού το ανοίξατε ή το αποθηκεύσατε εδώ.\r\n"
+                              "Να αποθηκευτεί το έντυπο με άλλο όνομα, ώστε να μη χαθούν εκείνες οι αλλαγές;\r\n\r\n"
+                              "Ναι: αποθήκευση με άλλο όνομα.\r\nΌχι: αντικατάσταση του αρχείου.\r\n"
+                              "Άκυρο: καμία αποθήκευση."))
+                  .toStdString());
+    // Enter keeps both versions.
+    EXPECT_EQ(DefaultModalResult(mbYesNoCancel), mrYes);
+    EXPECT_EQ(ReadAll(doc), firstVersion);
+    EXPECT_TRUE(other->FileControl1->Modified());
+    // With no one there to answer, the same.
+    EXPECT_EQ(SafeModalResult(mbYesNoCancel), mrCancel);
+
+    // Yes: Save As, to a name of its own; the shared file stays the first window's.
+    Answers = {mrYes};
+    FileChoices << elsewhere;
+    Messages.clear();
+    Trigger(other->aSave);
+    EXPECT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(other->FileControl1->FileName(), elsewhere);
+    EXPECT_FALSE(other->FileControl1->Modified());
+    EXPECT_EQ(ReadAll(doc), firstVersion);
+    EXPECT_FALSE(ReadAll(elsewhere).isEmpty());
+
+    // The other window reads the shared file again, the first saves once more, and the other overwrites it
+    // with No: the first window's version is the backup.
+    FileChoices << doc;
+    Trigger(other->aOpen);
+    save(first);
+    const QByteArray secondVersion = ReadAll(doc);
+    Answers = {mrNo};
+    save(other.get());
+    EXPECT_EQ(Messages.size(), 1u);
+    EXPECT_NE(ReadAll(doc), secondVersion);
+    EXPECT_EQ(ReadAll(doc + QStringLiteral(".bck")), secondVersion);
+    EXPECT_FALSE(other->FileControl1->Modified());
+
+    // Asked only when the contents changed: a file touched, or written again with the same bytes, is not.
+    {
+        QFile touched(doc);
+        ASSERT_TRUE(touched.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(touched.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
+    }
+    save(other.get());
+    EXPECT_TRUE(Messages.empty());
+    const QByteArray same = ReadAll(doc);
+    ASSERT_TRUE(QFile::remove(doc));
+    WriteFile(doc, same);
+    save(other.get());
+    EXPECT_TRUE(Messages.empty());
+
+    // A file deleted meanwhile holds nothing to lose: Save goes to Save As, which writes it again unasked.
+    ASSERT_TRUE(QFile::remove(doc));
+    FileChoices << doc;
+    save(other.get());
+    EXPECT_TRUE(Messages.empty());
+    EXPECT_TRUE(QFileInfo::exists(doc));
+    EXPECT_FALSE(other->FileControl1->Modified());
+    // The first window now asks, since the other one wrote the file after it.
+    Answers = {mrCancel};
+    save(first);
+    EXPECT_EQ(Messages.size(), 1u);
+    other.reset();
+    Main = first;
+}
+
+TEST_F(DocumentFilesTest, AnExportCutShortLeavesNothingBehindAfterTheNextExport)
+{
+    // The submission file on a small removable disk; two exports killed while writing it.
+    const QString disk = Dir.filePath(QStringLiteral("Δισκέτα"));
+    QDir().mkpath(disk);
+    const QString file = QDir(disk).filePath(QStringLiteral("csc01"));
+    TOtherSave killed1(file, true), killed2(file, true), running(file, true);
+    ASSERT_TRUE(killed1.Written() && killed2.Written() && running.Written());
+    killed1.Kill();
+    killed2.Kill();
+    ASSERT_EQ(FilesIn(disk).size(), 3);
+
+    ASSERT_FALSE(Export(file).isEmpty()) << (Messages.empty() ? "" : Messages.back().toStdString());
+    // The leftovers of the killed exports are gone; the one still being written is not touched.
+    const QStringList files = FilesIn(disk);
+    ASSERT_EQ(files.size(), 2) << files.join(u' ').toStdString();
+    EXPECT_TRUE(files.contains(QStringLiteral("csc01")));
+    running.Release();
+    ASSERT_FALSE(Export(file).isEmpty());
+    EXPECT_EQ(FilesIn(disk), QStringList{QStringLiteral("csc01")});
 }

@@ -45,7 +45,7 @@ protected:
         HtmlHelpA = FSaved;
         Application()->SetHelpFile(FHelpFile);
     }
-    static QString ProgramFolder() { return QDir::toNativeSeparators(Platform::ProgramFolder() + "/"); }
+    static QString InstallFolder() { return QDir::toNativeSeparators(Platform::InstallFolder() + "/"); }
 
 private:
     THtmlHelpProc FSaved = nullptr;
@@ -86,13 +86,13 @@ TEST_F(HtmlHelpCalls, KeywordsOpenTheirTopicInTheProgramsFolder)
     // F1 in the table editor asks for the component name of its table.
     EXPECT_TRUE(HelpManager()->HelpKeyword("tbEmployes"));
     ASSERT_EQ(Calls.size(), 1u);
-    EXPECT_EQ(Calls[0].File, ProgramFolder() + "DovraApd.chm::/tbEmployes.htm");
+    EXPECT_EQ(Calls[0].File, InstallFolder() + "DovraApd.chm::/tbEmployes.htm");
     EXPECT_EQ(Calls[0].Command, quint32(HH_DISPLAY_TOPIC));
 
     Application()->SetHelpFile("/opt/dovra/DovraApd.chm");
     HelpViewer->DisplayTopic("default");
     EXPECT_EQ(Calls.back().File, "/opt/dovra/DovraApd.chm::/default.htm");
-    EXPECT_EQ(HelpViewer->GetHelpFile("Other.chm"), ProgramFolder() + "Other.chm");
+    EXPECT_EQ(HelpViewer->GetHelpFile("Other.chm"), InstallFolder() + "Other.chm");
 }
 
 TEST_F(HtmlHelpCalls, ContextAndWinHelpRequestsShowTheContents)
@@ -103,13 +103,13 @@ TEST_F(HtmlHelpCalls, ContextAndWinHelpRequestsShowTheContents)
     EXPECT_TRUE(HelpManager()->ShowTableOfContents());
     ASSERT_EQ(Calls.size(), 3u);
     for (const TCall &c : Calls) {
-        EXPECT_EQ(c.File, ProgramFolder() + "DovraApd.chm");
+        EXPECT_EQ(c.File, InstallFolder() + "DovraApd.chm");
         EXPECT_EQ(c.Command, quint32(HH_DISPLAY_TOC));
     }
     // With no help file the contents request names the program's folder.
     Application()->SetHelpFile("");
     HelpViewer->ShowTableOfContents();
-    EXPECT_EQ(Calls.back().File, ProgramFolder());
+    EXPECT_EQ(Calls.back().File, InstallFolder());
 
     HelpViewer->SoftShutDown();
     EXPECT_EQ(Calls.back().File, "");

@@ -278,7 +278,7 @@ TEST_F(MainTest, SaveAsStartsBesideTheDocumentAndNeverOnANamesake)
     // The untitled document starts in the program's projects folder.
     main->aSaveAs->Execute();
     EXPECT_EQ(Selections.back().toStdString(),
-              QDir(Platform::ProgramFolder()).filePath(QStringLiteral("Projects/Ανώνυμο")).toStdString());
+              QDir(Platform::UserFolder()).filePath(QStringLiteral("Projects/Ανώνυμο")).toStdString());
 
     // Opened from another folder: Save As starts on the document itself, and confirming saves it there.
     Choices << doc;
@@ -551,9 +551,9 @@ namespace
 TEST_F(MainTest, WritesTheActionBarLayoutAtExit)
 {
     TScriptedDialogs dialogs;
-    const QString layout = QDir(Platform::ProgramFolder())
-                               .filePath(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() +
-                                         QStringLiteral(".acf"));
+    const QString layout =
+        QDir(Platform::UserFolder())
+            .filePath(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() + QStringLiteral(".acf"));
     QFile::remove(layout);
     MakeMain().reset();
     QFile f(layout);

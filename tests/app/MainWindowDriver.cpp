@@ -171,7 +171,7 @@ void MainWindowFixture::Open(const QString &Path)
     Trigger(Main->aOpen);
 }
 
-QByteArray MainWindowFixture::Export(const QString &Path)
+QByteArray MainWindowFixture::Export(const QString &Path, const std::function<void(TeApdOptions *)> &Choose)
 {
     QFile::remove(Path);
     bool answered = false;
@@ -184,6 +184,8 @@ QByteArray MainWindowFixture::Export(const QString &Path)
                 d->CheckBox3->SetChecked(true);
                 d->Edit5->SetText(Path);
                 d->DateTimePicker1->SetDate(EncodeDate(2003, 2, 10));
+                if (Choose)
+                    Choose(d);
                 d->SetModalResult(mrOk);
                 answered = true;
                 return;

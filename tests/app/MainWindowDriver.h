@@ -10,9 +10,11 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <map>
 
 class TListBoxPopup;
+class TeApdOptions;
 
 class MainWindowFixture : public EmployFrameFixture
 {
@@ -38,8 +40,9 @@ protected:
     // File > Save As / File > Open / File > Export through the main window's actions, the dialogs answered.
     void SaveAs(const QString &Path);
     void Open(const QString &Path);
-    // The export with only the declaration file chosen; the bytes written, empty when none were.
-    QByteArray Export(const QString &Path);
+    // The export with only the declaration file chosen (Choose may change the options then, as the user
+    // would); the bytes written, empty when none were.
+    QByteArray Export(const QString &Path, const std::function<void(TeApdOptions *)> &Choose = {});
     void Trigger(TAction *Action);
 
     // Every box of the header and of every page with what it holds: the text, and the value of the value

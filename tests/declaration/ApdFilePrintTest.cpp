@@ -98,33 +98,38 @@ TEST_F(ApdFilePrint, AccompanyingFormAloneIsOneSheet)
     EXPECT_FALSE(text.contains(FirstHeader));
 }
 
-// Two employee pages of three lines each, added out of order and with one line that is dropped.
+// Two employee pages of three lines each, added out of order and with one line that is dropped. The
+// accompanying form and the declaration pages are print jobs of their own: to a file, two files.
 TEST_F(ApdFilePrint, FormAndPagesOfTwoEmployeePagesInRegisterOrder)
 {
     const char *regs[] = {"305", "120", "410", "115", "230", "510"};
     for (int i = 0; i < 6; ++i)
         AddSampleLine(File, regs[i], i);
     AddSampleLine(File, "000000000", 9); // no register number: not in the file, not printed
-    File.Print(true, true, fsBold, 9, QStringLiteral("Courier New"));
-    KeepPrintout(Pdf, QStringLiteral("texts"));
+    QStringList written;
+    File.Print(true, true, fsBold, 9, QStringLiteral("Courier New"), &written);
+    const QString pages = Dir.filePath(QStringLiteral("texts-2.pdf"));
+    ASSERT_EQ(written, (QStringList{Pdf, pages}));
+    KeepPrintout(pages, QStringLiteral("texts"));
 
-    ASSERT_EQ(PdfPageCount(Pdf), 1 + 6 / 2 + 2);
+    ASSERT_EQ(PdfPageCount(Pdf), 1);
     EXPECT_TRUE(PdfText(Pdf, 1).contains(Accompanying));
-    EXPECT_TRUE(PdfText(Pdf, 2).contains("Σελίδα: 0001 από 0005"));
-    EXPECT_TRUE(PdfText(Pdf, 6).contains("Σελίδα: 0005 από 0005"));
-    EXPECT_TRUE(PdfText(Pdf, 6).contains(Statement));
+    ASSERT_EQ(PdfPageCount(pages), 6 / 2 + 2);
+    EXPECT_TRUE(PdfText(pages, 1).contains("Σελίδα: 0001 από 0005"));
+    EXPECT_TRUE(PdfText(pages, 5).contains("Σελίδα: 0005 από 0005"));
+    EXPECT_TRUE(PdfText(pages, 5).contains(Statement));
 
     // Blocks follow the register numbers, whatever the order of the pages.
-    const QString pages = PdfText(Pdf, 2) + PdfText(Pdf, 3) + PdfText(Pdf, 4) + PdfText(Pdf, 5);
-    EXPECT_EQ(pages.count(BlockLabel), 6);
+    const QString blocks = PdfText(pages, 1) + PdfText(pages, 2) + PdfText(pages, 3) + PdfText(pages, 4);
+    EXPECT_EQ(blocks.count(BlockLabel), 6);
     int last = -1;
     for (const char *reg : {"000000115", "000000120", "000000230", "000000305", "000000410", "000000510"}) {
-        const int at = pages.indexOf(QString::fromLatin1(reg));
+        const int at = blocks.indexOf(QString::fromLatin1(reg));
         EXPECT_GT(at, last) << reg;
         last = at;
     }
-    EXPECT_TRUE(pages.contains("ΚΩΝΣΤΑΝΤΙΝΙΔΗΣ"));
-    EXPECT_TRUE(pages.contains("ΓΕΩΡΓΙΑΔΟΥ"));
+    EXPECT_TRUE(blocks.contains("ΚΩΝΣΤΑΝΤΙΝΙΔΗΣ"));
+    EXPECT_TRUE(blocks.contains("ΓΕΩΡΓΙΑΔΟΥ"));
 }
 
 TEST_F(ApdFilePrint, NothingChosenPrintsNothing)
@@ -137,12 +142,21 @@ TEST_F(ApdFilePrint, NothingChosenPrintsNothing)
 TEST_F(ApdFilePrint, AFailingPrinterReachesTheCallerAndIsFreeAgain)
 {
     UsePdfPrinter(Dir.filePath(QStringLiteral("no such folder/texts.pdf")));
-    EXPECT_THROW(File.Print(true, true, {}, 9, QStringLiteral("Courier New")), EPrinter);
+    QStringList written;
+    try {
+        File.Print(true, true, {}, 9, QStringLiteral("Courier New"), &written);
+        ADD_FAILURE() << "printed into a missing folder";
+    } catch (const EFCreateError &e) {
+        EXPECT_TRUE(e.Message().contains(QStringLiteral("no such folder/texts.pdf"))) << qPrintable(e.Message());
+    }
+    EXPECT_TRUE(written.isEmpty());
     EXPECT_FALSE(Printer()->Printing());
 
     UsePdfPrinter(Pdf);
-    File.Print(true, false, {}, 9, QStringLiteral("Courier New"));
+    File.Print(true, false, {}, 9, QStringLiteral("Courier New"), &written);
+    EXPECT_EQ(written, QStringList{Pdf});
     EXPECT_EQ(PdfPageCount(Pdf), 1);
+    EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("texts.pdf")});
 }
 
 // Two blocks under a page header need more than 270 mm at 14 points: the page goes on on a further sheet
@@ -163,29 +177,35 @@ TEST_F(ApdFilePrint, APageTooLongForTheBoxGoesOnOnAFurtherSheet)
     EXPECT_EQ(all.count("ΗΜΕΡΟΜΙΣΘΙΟ"), 3);
 }
 
-// At the two large sizes the export offers, a wrapped line breaks at a blank, and every further sheet of a
-// page begins with that page's header line.
-TEST_F(ApdFilePrint, LargeSizesBreakAtBlanksAndFurtherSheetsSayWhichPageTheyContinue)
+// At the two large sizes the export offers, lines too wide for the page give way between their fields: a
+// label keeps its value, a place to fill in stays whole, the page numbers keep to the right, and every
+// further sheet of a page begins with that page's header.
+TEST_F(ApdFilePrint, LargeSizesKeepFieldsWithTheirLabelsAndFurtherSheetsSayWhichPageTheyContinue)
 {
     for (int i = 0; i < 10; ++i)
         AddSampleLine(File, QString::number(100 + i), i);
-    const QRegularExpression pageLine(QStringLiteral("Σελίδα: (\\d{4})"));
+    const QRegularExpression pageLine(QStringLiteral("Σελίδα: (\\d{4}) από \\d{4}"));
+    const QRegularExpression loneMarks(QStringLiteral("^[/,\\s]+$"));
     for (const int size : {12, 14}) {
-        UsePdfPrinter(Pdf);
-        File.Print(false, true, {}, size, QStringLiteral("Courier New"));
-        KeepPrintout(Pdf, QStringLiteral("texts-%1pt").arg(size));
-        const int sheets = PdfPageCount(Pdf);
-        ASSERT_GT(sheets, 7) << size << " points: seven pages, some on two sheets";
+        UsePdfPrinter(Dir.filePath(QStringLiteral("texts-%1pt.pdf").arg(size)));
+        QStringList written;
+        File.Print(true, true, {}, size, QStringLiteral("Courier New"), &written);
+        ASSERT_EQ(written.size(), 2);
+        const QString form = written[0], pages = written[1];
+        KeepPrintout(form, QStringLiteral("form-%1pt").arg(size));
+        KeepPrintout(pages, QStringLiteral("texts-%1pt").arg(size));
+        const int sheets = PdfPageCount(pages);
+        ASSERT_GE(sheets, 7) << size << " points: seven pages, at 14 points some on two sheets";
         QString previous;
         int continued = 0;
         for (int sheet = 1; sheet <= sheets; ++sheet) {
-            const QString text = PdfText(Pdf, sheet);
+            const QString text = PdfText(pages, sheet);
             const QString where = QStringLiteral("%1 pt, sheet %2:\n%3").arg(size).arg(sheet).arg(text);
-            // Every page number stands whole beside its word ("Σελίδα: 0002"), and no line starts
-            // with the colon or the rest of a broken word.
+            // Every page number stands whole beside its word, to the right of the sheet.
             EXPECT_EQ(text.count(QStringLiteral("Σελίδα")), text.count(pageLine)) << qPrintable(where);
             for (const QString &line : text.split(u'\n'))
-                EXPECT_FALSE(line.trimmed().startsWith(u':')) << qPrintable(where);
+                EXPECT_TRUE(!line.contains(QStringLiteral("Σελίδα")) || line.indexOf(QStringLiteral("Σελίδα")) > 30)
+                    << qPrintable(where);
             // The sheet's first text is a page header line, with the page it belongs to.
             const auto m = pageLine.match(text);
             ASSERT_TRUE(m.hasMatch()) << qPrintable(where);
@@ -196,10 +216,28 @@ TEST_F(ApdFilePrint, LargeSizesBreakAtBlanksAndFurtherSheetsSayWhichPageTheyCont
                 ++continued;
             previous = m.captured(1);
         }
-        EXPECT_GT(continued, 0) << size << " points: a page went on on a further sheet";
+        if (size == 14) {
+            EXPECT_GT(continued, 0) << "a page went on on a further sheet";
+        }
         EXPECT_EQ(previous, QStringLiteral("0007"));
+
+        const QString formText = PdfText(form), all = PdfText(pages);
+        for (const QString &text : {formText, all})
+            for (const QString &line : text.split(u'\n')) {
+                const QString where = QStringLiteral("%1 pt: «%2»").arg(size).arg(line);
+                // No label left at the end of its line without its value, no line of lone marks or
+                // starting with the rest of a broken word or date.
+                for (const char *label : {"Α.Μ.Ε.:", "Α.Μ.Ο.Ε.:", "Α.Φ.Μ.:", "ΗΜΕΡΩΝ ΑΠΑΣΧΟΛΗΣΗΣ:", "ΜΗΝΑΣ/ΕΤΟΣ:"})
+                    EXPECT_FALSE(line.trimmed().endsWith(QString::fromUtf8(label))) << qPrintable(where);
+                EXPECT_FALSE(loneMarks.match(line).hasMatch() && !line.trimmed().isEmpty()) << qPrintable(where);
+                for (const QChar c : {u':', u'/', u','})
+                    EXPECT_FALSE(line.trimmed().startsWith(c)) << qPrintable(where);
+            }
+        EXPECT_TRUE(formText.contains(QRegularExpression(QStringLiteral("Α\\.Φ\\.Μ\\.:\\s+012345678"))));
+        EXPECT_EQ(formText.count(QStringLiteral("Ο ΠΑΡΑΛΑΒΩΝ")), 1) << size;
+        EXPECT_TRUE(all.contains(QRegularExpression(QStringLiteral("από\\s+/\\s+/\\s+,")))) << size;
+        EXPECT_TRUE(all.contains(QRegularExpression(QStringLiteral("ΠΑΡΑΛΆΒΗΣ ΑΠΔ:\\s+/\\s+/")))) << size;
         // All ten blocks whole, each label on its line.
-        const QString all = PdfText(Pdf);
         EXPECT_EQ(all.count(BlockLabel), 10) << size;
         EXPECT_EQ(all.count(QStringLiteral("ΣΥΝΟΛΙΚΕΣ ΕΙΣΦΟΡΕΣ")), 10) << size;
         EXPECT_EQ(all.count(QStringLiteral("(Σφραγίδα - Υπογραφή)")), 2) << size;

@@ -4,6 +4,7 @@
 #include "declaration/eApdReportF.h"
 #include "vcl/CodePage.h"
 
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace
@@ -164,4 +165,134 @@ TEST(ApdReportForm, ReportBoxAsDesigned)
     EXPECT_EQ(report.Report->VertAnchor(), vaCenter);
     EXPECT_FALSE(report.Report->ForceNewPage());
     EXPECT_EQ(report.Report->GetColor(), clWhite);
+}
+
+namespace
+{
+// Every page text of a printout with one employee line, built as the printout builds them.
+TApdStrings SamplePages(int pageNo = 2)
+{
+    TApdFile file;
+    FillSampleHeader(file);
+    AddSampleLine(file, QStringLiteral("100"), 0);
+    TApdStrings s;
+    WriteAccompanyingForm(s, file.HeaderRecord);
+    WriteFirstPageHeader(s, file.HeaderRecord, 1, 3);
+    WriteEmployeeBlock(s, file.Records(0).EmployeeRecord, file.Records(0).InsuranceRecord);
+    WritePageHeader(s, file.HeaderRecord, pageNo, 3);
+    WriteStopStatement(s);
+    return s;
+}
+
+// A fixed-pitch font: one unit a character.
+double Chars(const QString &line)
+{
+    return double(line.size());
+}
+
+QStringList FitLines(const TApdStrings &s, int columns, int *firstLines = nullptr)
+{
+    QStringList lines = s.Fit(Chars, columns, firstLines).split(QStringLiteral("\r\n"));
+    EXPECT_TRUE(lines.last().isEmpty()) << "every line ends in CR LF";
+    lines.removeLast();
+    return lines;
+}
+
+QString Ink(QString text)
+{
+    return text.remove(QRegularExpression(QStringLiteral("\\s")));
+}
+
+qsizetype LeadingBlanksOf(const QString &line)
+{
+    qsizetype n = 0;
+    while (n < line.size() && line[n] == u' ')
+        ++n;
+    return n;
+}
+} // namespace
+
+TEST(ApdReportLayout, PagesThatFitStayAsBuilt)
+{
+    const TApdStrings s = SamplePages();
+    int widest = 0;
+    for (const QString &line : Lines(s))
+        widest = std::max(widest, int(line.size()));
+    ASSERT_GT(widest, 80);
+    int first = 0;
+    EXPECT_EQ(s.Fit(Chars, widest, &first), s.Text());
+    EXPECT_EQ(first, 1);
+    // A line only its trailing blanks make too wide fits too.
+    TApdStrings padded;
+    padded.AddFormatted(QStringLiteral("ΟΔΟΣ %s"), {QStringLiteral("ΕΡΜΟΥ     ")});
+    EXPECT_EQ(padded.Fit(Chars, 10), padded.Text());
+}
+
+TEST(ApdReportLayout, WideLinesGiveWayBetweenTheirFields)
+{
+    const QStringList lines = FitLines(SamplePages(), 60);
+    for (const QString &line : lines)
+        EXPECT_LE(Ink(line).isEmpty() ? 0 : line.trimmed().size() + LeadingBlanksOf(line), 60) << qPrintable(line);
+    // The count lines from the first that begins with start.
+    const auto after = [&](const QString &start, int count) {
+        for (qsizetype at = 0; at < lines.size(); ++at)
+            if (lines[at].startsWith(start))
+                return lines.mid(at, count);
+        ADD_FAILURE() << "no line begins with " << qPrintable(start);
+        return QStringList();
+    };
+    // A value with words goes on under its first word; a value of one word goes whole to the next line
+    // with its label.
+    EXPECT_EQ(after(QStringLiteral("Δ/ΝΣΗ ΕΔΡΑΣ         "), 2),
+              (QStringList{QStringLiteral("Δ/ΝΣΗ ΕΔΡΑΣ         ΣΤΑΔΙΟΥ"), QString(20, u' ') + QStringLiteral("12Α")}));
+    EXPECT_EQ(after(QStringLiteral("Α.Μ.Ε.:  "), 2),
+              (QStringList{QStringLiteral("Α.Μ.Ε.:  0001234567         Α.Μ.Ο.Ε.:         0000098765"),
+                           QStringLiteral("Α.Φ.Μ.:         012345678")}));
+    EXPECT_EQ(after(QStringLiteral("ΣΥΝΟΛΑ ΑΠΔ"), 3),
+              (QStringList{QStringLiteral("ΣΥΝΟΛΑ ΑΠΔ"), QStringLiteral("ΑΠΟΔΟΧΩΝ:           0.000.008.025,78"),
+                           QStringLiteral("ΗΜΕΡΩΝ ΑΠΑΣΧΟΛΗΣΗΣ:     00000126")}));
+    EXPECT_EQ(after(QStringLiteral("Α.Μ.Ο.Ε.:"), 2),
+              (QStringList{QStringLiteral("Α.Μ.Ο.Ε.:0000098765  ΕΡΜΟΥ"), QString(21, u' ') + QStringLiteral("5")}));
+    // Right-hand columns keep to the right edge, on their line or on one of their own.
+    EXPECT_EQ(after(QStringLiteral("Ο ΔΗΛΩΝ ΕΡΓΟΔΟΤΗΣ"), 1),
+              QStringList{QStringLiteral("Ο ΔΗΛΩΝ ΕΡΓΟΔΟΤΗΣ") + QString(32, u' ') + QStringLiteral("Ο ΠΑΡΑΛΑΒΩΝ")});
+    EXPECT_EQ(after(QStringLiteral("ΥΠΟΒΟΛΗΣ ΑΠΔ:"), 1),
+              QStringList{QStringLiteral("ΥΠΟΒΟΛΗΣ ΑΠΔ:   /  /") + QString(20, u' ') +
+                          QStringLiteral("ΠΑΡΑΛΆΒΗΣ ΑΠΔ:  /  /")});
+    EXPECT_EQ(after(QStringLiteral("   ΑΝΑΛΥΤΙΚΗ"), 2),
+              (QStringList{QStringLiteral("   ΑΝΑΛΥΤΙΚΗ ΠΕΡΙΟΔΙΚΗ ΔΗΛΩΣΗ ΟΙΚΟΔΟΜΟΤΕΧΝΙΚΟΥ ΕΡΓΟΥ"),
+                           QString(39, u' ') + QStringLiteral("Σελίδα: 0001 από 0003")}));
+    EXPECT_TRUE(lines.contains(QString(39, u' ') + QStringLiteral("Σελίδα: 0002 από 0003")));
+    EXPECT_TRUE(lines.contains(QString(40, u' ') + QStringLiteral("ΜΗΝΑΣ/ΕΤΟΣ:  02/2024")));
+    // A paragraph is laid out anew as a whole; its place to fill in stays with its words.
+    EXPECT_EQ(after(QStringLiteral("Δηλώνω υπεύθυνα και"), 4),
+              (QStringList{QStringLiteral("Δηλώνω υπεύθυνα και με γνώση των συνεπειών του Ν.1599/86 ότι"),
+                           QStringLiteral("από  /  /   , διακόπηκαν οι οικοδομικές εργασίες του"),
+                           QStringLiteral("προαναφερόμενου έργου και ότι σε περίπτωση επανέναρξης αυτή"),
+                           QStringLiteral("θα γνωστοποιηθεί στο ΙΚΑ με υποβολή Αναλυτικής Περιοδικής")}));
+
+    // The first line of a page (the one further sheets repeat) may become two.
+    TApdFile file;
+    FillSampleHeader(file);
+    TApdStrings first;
+    WriteFirstPageHeader(first, file.HeaderRecord, 1, 3);
+    int firstLines = 0;
+    FitLines(first, 60, &firstLines);
+    EXPECT_EQ(firstLines, 2);
+}
+
+// Whatever the width, the laid-out page holds every character of the page in its order, and from the
+// width of the widest field on every line fits.
+TEST(ApdReportLayout, NoCharacterIsLostOrRepeatedAtAnyWidth)
+{
+    const TApdStrings s = SamplePages(12);
+    for (int columns = 5; columns <= 100; ++columns) {
+        const QString fitted = s.Fit(Chars, columns);
+        ASSERT_EQ(Ink(fitted), Ink(s.Text())) << columns << " columns:\n" << qPrintable(fitted);
+        if (columns < 40)
+            continue;
+        for (const QString &line : fitted.split(QStringLiteral("\r\n")))
+            EXPECT_LE(Ink(line).isEmpty() ? 0 : line.trimmed().size() + LeadingBlanksOf(line), columns)
+                << qPrintable(line);
+    }
 }

@@ -62,6 +62,82 @@ TEST_F(DataModuleTest, EqualStructureOpensEverythingWithoutAQuestion)
     EXPECT_EQ(Module->tbEmployers->RecordCount(), 3);
 }
 
+TEST_F(DataModuleTest, ShippedTablesReachTheUsersFolderAndANewerReferenceTableNeverTakesTheUsersOwn)
+{
+    // The tables that ship beside the program: the reference tables filled, the employees table empty.
+    const QString shipped = Dir.filePath(QStringLiteral("shipped"));
+    const QString user = Dir.filePath(QStringLiteral("user"));
+    Data = shipped;
+    QDir().mkpath(shipped);
+    auto rows = ReferenceRows();
+    rows.erase(QStringLiteral("tbEmployers"));
+    MakeTables(rows);
+    const auto start = [&] { Module = std::make_unique<TAPDDataModule>(nullptr, user, shipped); };
+    const auto append = [](TTable *t, const QVariantList &values) {
+        if (t->ReadOnly()) {
+            t->Close();
+            t->SetReadOnly(false);
+        }
+        t->Open();
+        t->Append();
+        for (int i = 0; i < values.size(); ++i)
+            t->Fields().at(i)->SetValue(values[i]);
+        t->Post();
+    };
+    const QDir userData(user + QStringLiteral("/APDData"));
+
+    // First start: every table is brought into the user's folder, unasked.
+    start();
+    EXPECT_TRUE(Asked.empty());
+    EXPECT_EQ(Module->DataFolder(), userData.path());
+    EXPECT_EQ(Module->tbPayment->RecordCount(), 5);
+    EXPECT_EQ(Module->tbEmployers->RecordCount(), 0);
+    // The user's work: an employee, and a construction phase of their own.
+    append(Module->tbEmployers, {"123", QVariant(), QStringLiteral("ΑΛΕΞΙΟΥ")});
+    append(Module->tbConPhase, {false, "11", QStringLiteral("ΦΑΣΗ ΤΟΥ ΧΡΗΣΤΗ")});
+    Module.reset();
+
+    // The same shipped tables at the next start: nothing is replaced.
+    start();
+    EXPECT_TRUE(Asked.empty());
+    EXPECT_EQ(Module->tbEmployers->RecordCount(), 1);
+    EXPECT_EQ(Module->tbConPhase->RecordCount(), 1);
+    Module.reset();
+
+    // A newer program ships a newer wage table, a newer phase table, and (as never happens) employees.
+    {
+        std::unique_ptr<TAPDDataModule> design(TAPDDataModule::CreateDesign(nullptr));
+        design->dbAPD->SetParamValue(QStringLiteral("PATH"), shipped);
+        append(design->tbPayment, {"933130", false, 0, 50.10});
+        append(design->tbConPhase, {false, "01", QStringLiteral("ΕΚΣΚΑΦΗ")});
+        append(design->tbEmployers, {"999", QVariant(), QStringLiteral("ΑΠΟ ΤΟ ΠΡΟΓΡΑΜΜΑ")});
+    }
+    start();
+    // The wage table the user never changed is replaced unasked; the phase table they changed is replaced
+    // too, and they are told where their copy went.
+    EXPECT_EQ(Module->tbPayment->RecordCount(), 6);
+    ASSERT_EQ(Asked.size(), 1u);
+    EXPECT_EQ(Asked[0].DlgType, mtInformation);
+    EXPECT_EQ(Asked[0].Msg.toStdString(),
+              "Ο πίνακας \"ConPhase.db\" αντικαταστάθηκε από τη νεότερη έκδοσή του που συνοδεύει το πρόγραμμα.\r\n"
+              "Το αντίγραφο που χρησιμοποιούσατε, με όσες αλλαγές του κάνατε, φυλάχτηκε ως \"backup of ConPhase.db\".");
+    ASSERT_TRUE(Module->tbConPhase->Locate(QStringLiteral("ΚΩΔΙΚΟΣ"), QStringLiteral("01"), 0));
+    EXPECT_FALSE(Module->tbConPhase->Locate(QStringLiteral("ΚΩΔΙΚΟΣ"), QStringLiteral("11"), 0));
+    EXPECT_EQ(Rows(userData.path(), QStringLiteral("backup of ConPhase.db")).size(), 1u);
+    // The employees are the user's own, whatever ships.
+    EXPECT_EQ(Module->tbEmployers->RecordCount(), 1);
+    EXPECT_TRUE(Module->tbEmployers->Locate(QStringLiteral("ΑΡΙΘΜ.ΜΗΤΡΩΟΥ ΑΣΦ."), QStringLiteral("123"), 0));
+    Module.reset();
+
+    // Once brought in, a version is not brought in again; the folder beside the program was only read.
+    Asked.clear();
+    const QStringList shippedFiles = QDir(shipped).entryList(QDir::Files);
+    start();
+    EXPECT_TRUE(Asked.empty());
+    EXPECT_EQ(Module->tbPayment->RecordCount(), 6);
+    EXPECT_EQ(QDir(shipped).entryList(QDir::Files), shippedFiles);
+}
+
 TEST_F(DataModuleTest, MissingDataFolderIsCreatedAndMissingTablesAreReported)
 {
     QDir(Data).removeRecursively();

@@ -91,6 +91,11 @@ TEST(DiskLabel, AFailingPrinterReachesTheCaller)
 {
     QTemporaryDir dir;
     UsePdfPrinter(dir.filePath(QStringLiteral("missing/label.pdf")));
-    EXPECT_THROW(ShowDiskLabel(QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), nullptr), EPrinter);
+    try {
+        ShowDiskLabel(QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), nullptr);
+        ADD_FAILURE() << "printed into a missing folder";
+    } catch (const EFCreateError &e) {
+        EXPECT_TRUE(e.Message().contains(QStringLiteral("missing/label.pdf"))) << qPrintable(e.Message());
+    }
     EXPECT_FALSE(Printer()->Printing());
 }

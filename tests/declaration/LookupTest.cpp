@@ -122,23 +122,21 @@ TEST_F(LookupTest, DailyWageFieldAddsTheAllowanceAndShowsEmptyForAnUnknownSpecia
     EXPECT_NO_THROW(for (t->First(); !t->Eof(); t->Next()){});
 }
 
-// The tables the build makes from the shipped CSV sources (bin/APDData beside the program).
+// The tables the build makes from the shipped CSV sources (bin/APDData beside the program), as a new user
+// gets them in a folder of their own; the build's copy is only read.
 TEST(LookupShippedTables, WagesAndRatesOfTheShippedData)
 {
     const QDir shipped(QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/APDData"));
     if (!shipped.exists(QStringLiteral("Payment.db")))
         GTEST_SKIP() << "the shipped tables are not built";
     QTemporaryDir dir;
-    QDir().mkpath(dir.filePath(QStringLiteral("APDData")));
-    for (const QString &f : shipped.entryList(QDir::Files))
-        ASSERT_TRUE(QFile::copy(shipped.filePath(f), dir.filePath(QStringLiteral("APDData/") + f)));
     int asked = 0;
     const auto previous = SetMessageDlgHandler([&](const TMessageDlgRequest &) -> TModalResult {
         ++asked;
         return mrOk;
     });
     {
-        TAPDDataModule module(nullptr, dir.path());
+        TAPDDataModule module(nullptr, dir.path(), shipped.path());
         EXPECT_EQ(asked, 0);
         EXPECT_EQ(module.tbIkaOffices->RecordCount(), 294);
         EXPECT_EQ(module.tbConPhase->RecordCount(), 7);

@@ -2,10 +2,12 @@
 // files of a recorded document, sheet breaks of a direct document, and white recorded pages.
 #include "PrintTestSupport.h"
 
+#include "platform/SafeWrite.h"
 #include "printing/XPrinters.h"
 #include "vcl/ExtCtrls.h"
 #include "vcl/Printers.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -26,6 +28,12 @@ struct DocumentTest : ::testing::Test {
         UsePdfPrinter(Pdf);
     }
 };
+
+// The names of the files in a folder, hidden ones too with Hidden.
+QStringList Files(const QString &folder, QDir::Filters extra = {})
+{
+    return QDir(folder).entryList(QDir::Files | extra, QDir::Name);
+}
 
 // Renders a recorded page into an image of the given width.
 QImage Render(TEMFPage *page, int width)
@@ -157,9 +165,17 @@ TEST_F(DocumentTest, RecordedPageStartsWhiteAndMapsTenthsOfMillimetres)
 
 TEST_F(DocumentTest, NoPrinterJobWithoutAnOutput)
 {
+    // No printer installed and no file set up: Qt would write PDF, but has nowhere to.
     Printer()->QtPrinter()->setOutputFileName(QString());
+    Printer()->QtPrinter()->setOutputFormat(QPrinter::PdfFormat);
     TLPTPrinter doc;
-    EXPECT_THROW(doc.BeginDoc(QStringLiteral("x")), EPrinter);
+    try {
+        doc.BeginDoc(QStringLiteral("x"));
+        ADD_FAILURE() << "a job began without an output";
+    } catch (const EPrinter &e) {
+        EXPECT_TRUE(e.Message().contains(QStringLiteral("«Αρχείο» > «Ρύθμιση εκτυπωτή...»")))
+            << qPrintable(e.Message());
+    }
     EXPECT_FALSE(Printer()->Printing());
     // A metafile document needs no output.
     TEMFPrinter emf;
@@ -174,13 +190,19 @@ TEST_F(DocumentTest, FailedPageLoopFreesThePrinterForTheNextJob)
         TLPTPrinter doc;
         doc.BeginDoc(QStringLiteral("x"));
         EXPECT_TRUE(Printer()->Printing());
+        // The job writes under a hidden name; its file does not exist half-written.
+        EXPECT_FALSE(QFile::exists(Pdf));
+        EXPECT_EQ(Files(Dir.path(), QDir::Hidden).size(), 1);
         // The caller's page loop raised here; the document is freed without EndDoc.
     }
     EXPECT_FALSE(Printer()->Printing());
+    EXPECT_TRUE(Files(Dir.path(), QDir::Hidden).isEmpty()) << "a failed job leaves nothing behind";
+    EXPECT_EQ(Printer()->OutputFileName(), Pdf) << "the set-up file stays set up";
     {
         TLPTPrinter doc;
         doc.BeginDoc(QStringLiteral("y"));
         doc.EndDoc();
+        EXPECT_EQ(doc.FileName(), Pdf) << "the failed job took no name";
     }
     EXPECT_EQ(PdfPageCount(Pdf), 1);
     // A recorded document freed in the middle of a page drops that page's recording.
@@ -194,4 +216,56 @@ TEST_F(DocumentTest, FailedPageLoopFreesThePrinterForTheNextJob)
         EXPECT_TRUE(static_cast<TEMFPage *>(doc.Pages(1))->Recording());
     }
     EXPECT_FALSE(QFile::exists(first));
+}
+
+// A printer set up to write a file: every job is a file of its own, under the set-up name while it is free,
+// else under the first free numbered name beside it; no file is ever replaced.
+TEST_F(DocumentTest, FileJobsTakeTheFirstFreeNameAndNeverReplaceAFile)
+{
+    {
+        QFile older(Pdf);
+        ASSERT_TRUE(older.open(QIODevice::WriteOnly));
+        older.write("an earlier printout");
+    }
+    const auto print = [](int pages) {
+        TLPTPrinter doc;
+        doc.BeginDoc(QStringLiteral("x"));
+        for (int i = 1; i < pages; ++i)
+            doc.NewPage();
+        doc.EndDoc();
+        return doc.FileName();
+    };
+    EXPECT_EQ(print(1), Dir.filePath(QStringLiteral("doc-2.pdf")));
+    EXPECT_EQ(print(2), Dir.filePath(QStringLiteral("doc-3.pdf")));
+    EXPECT_EQ(print(3), Dir.filePath(QStringLiteral("doc-4.pdf")));
+    EXPECT_EQ(PdfPageCount(Dir.filePath(QStringLiteral("doc-3.pdf"))), 2);
+    EXPECT_EQ(PdfPageCount(Dir.filePath(QStringLiteral("doc-4.pdf"))), 3);
+    QFile older(Pdf);
+    ASSERT_TRUE(older.open(QIODevice::ReadOnly));
+    EXPECT_EQ(older.readAll(), "an earlier printout");
+    EXPECT_EQ(Printer()->OutputFileName(), Pdf);
+    EXPECT_EQ(Files(Dir.path(), QDir::Hidden), (QStringList{QStringLiteral("doc-2.pdf"), QStringLiteral("doc-3.pdf"),
+                                                            QStringLiteral("doc-4.pdf"), QStringLiteral("doc.pdf")}));
+
+    // A name given up is the first free one again.
+    QFile::remove(Dir.filePath(QStringLiteral("doc-3.pdf")));
+    EXPECT_EQ(print(1), Dir.filePath(QStringLiteral("doc-3.pdf")));
+
+    // Names without a suffix, with dots, and hidden ones.
+    EXPECT_EQ(Platform::NumberedFileName(QStringLiteral("/a/b/apd"), 2), QStringLiteral("/a/b/apd-2"));
+    EXPECT_EQ(Platform::NumberedFileName(QStringLiteral("/a/b.c/apd.2024.pdf"), 3),
+              QStringLiteral("/a/b.c/apd.2024-3.pdf"));
+    EXPECT_EQ(Platform::NumberedFileName(QStringLiteral("/a/.apd"), 2), QStringLiteral("/a/.apd-2"));
+    EXPECT_EQ(Platform::NumberedFileName(QStringLiteral("/a/apd.pdf"), 1), QStringLiteral("/a/apd.pdf"));
+
+    // A folder that is not there: the message names the file and why; nothing is left anywhere.
+    UsePdfPrinter(Dir.filePath(QStringLiteral("missing/doc.pdf")));
+    try {
+        print(1);
+        ADD_FAILURE() << "printed into a missing folder";
+    } catch (const EFCreateError &e) {
+        EXPECT_TRUE(e.Message().contains(QStringLiteral("missing/doc.pdf"))) << qPrintable(e.Message());
+    }
+    EXPECT_FALSE(Printer()->Printing());
+    EXPECT_EQ(Files(Dir.path(), QDir::Hidden).size(), 4);
 }

@@ -6,16 +6,27 @@
 // Run as: DovraApdProbe <document>. The program opens the document, the probe asks for help with F1 in the
 // main window, in every table editor and in the preview, looks at the preview's page, then ends the
 // program with Έξοδος while the help window is still open. It fails (exit code 1) when a step does not
-// happen, when the program keeps running after Έξοδος, or when it leaves its page folder behind.
+// happen, when the program keeps running after Έξοδος, when it leaves its page folder behind, or when it
+// wrote anything into its own folder (its tables and documents are the user's, in the user's folder).
+//
+// With APD_PROBE_REFUSAL=<reason> the document on the command line is one the program must refuse: the
+// refusal names that reason, and the program goes on at once with its untitled document, in a few
+// seconds and without filling the memory.
+//
+// The probe runs in a home of its own, so the program's user folder is a fresh one.
+#include "support/PrivateHome.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QMenu>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -25,15 +36,24 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <map>
 #include <vector>
 
 namespace
 {
 
+// Set before the program's main runs, so the program finds it.
+const TPrivateHome Home;
+
 int Failures = 0;
 bool Finished = false;
 qint64 Pid = 0;
 QString LayoutFile;
+QElapsedTimer SinceStart;
+QStringList UnansweredMessages;
+QtMessageHandler QtHandler = nullptr;
+// Every file of the program's own folder (the page and home folders aside) with its size and time.
+std::map<QString, QString> OwnFolder;
 
 void Fail(const QString &what)
 {
@@ -127,6 +147,46 @@ void Snapshot(QWidget *window, const QString &name)
         window->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
 }
 
+// The program's own folder, file by file, but for the temporary folder the test gives it.
+std::map<QString, QString> OwnFolderNow()
+{
+    std::map<QString, QString> files;
+    static const QDir own(QCoreApplication::applicationDirPath());
+    static const QString temporary = QDir(QDir::tempPath()).absolutePath() + u'/';
+    QDirIterator it(own.path(), QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo info(it.next());
+        if (info.absoluteFilePath().startsWith(temporary))
+            continue;
+        files[own.relativeFilePath(info.filePath())] =
+            info.isDir() ? QStringLiteral("folder")
+                         : QStringLiteral("%1 %2").arg(info.size()).arg(info.lastModified().toMSecsSinceEpoch());
+    }
+    return files;
+}
+
+// The most memory the process has held so far, in MiB.
+double PeakMemoryMiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
+    return 0;
+}
+
+// With no one to answer, the program logs each question it would have asked.
+void CatchMessages(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    const QString prefix = QStringLiteral("Unanswered message dialog: ");
+    if (text.startsWith(prefix))
+        UnansweredMessages << text.mid(prefix.size());
+    QtHandler(type, context, text);
+}
+
 // ---- the steps, run one after another from the program's event loops ----
 
 struct TStep {
@@ -188,6 +248,8 @@ void TableEditorSteps(const QString &command, const QString &table)
         });
 }
 
+void ExitSteps(bool withHelp);
+
 void BuildScenario()
 {
     Then(
@@ -233,11 +295,41 @@ void BuildScenario()
     Then(QStringLiteral("help on the preview"), [] { return ShowsTopic(QStringLiteral("/print-preview.htm")); },
          [] { Current->close(); });
 
+    ExitSteps(true);
+}
+
+// The document named on the command line is refused with its reason, and the untitled one is there at once.
+void BuildRefusalScenario(const QString &reason)
+{
+    Then(
+        QStringLiteral("the untitled document after the refusal"),
+        [] { return MainWindow() && MainWindow()->windowTitle().endsWith(QStringLiteral("(Ανώνυμο)")); },
+        [reason] {
+            Check(SinceStart.elapsed() < 10000,
+                  QStringLiteral("the window came after %1 ms").arg(SinceStart.elapsed()));
+            Check(PeakMemoryMiB() < 1024, QStringLiteral("the program took %1 MiB").arg(PeakMemoryMiB()));
+            Check(UnansweredMessages.size() == 1 &&
+                      UnansweredMessages[0].startsWith(QStringLiteral("Αδυναμία ανοίγματος αρχείου ")) &&
+                      UnansweredMessages[0].endsWith(QStringLiteral("\r\nΤο αρχείο δεν διαβάζεται: ") + reason),
+                  QStringLiteral("the refusal said: «%1»").arg(UnansweredMessages.join(QStringLiteral("», «"))));
+        });
+    ExitSteps(false);
+}
+
+void ExitSteps(bool withHelp)
+{
     Then(
         QStringLiteral("exit command"),
-        [] { return Command(QStringLiteral("Έξοδος")) && !QApplication::activeModalWidget() && HelpTopic(); },
+        [withHelp] {
+            return Command(QStringLiteral("Έξοδος")) && !QApplication::activeModalWidget() &&
+                   (!withHelp || HelpTopic());
+        },
         [] {
             Finished = true;
+            // The program writes its action-bar layout into the user's folder when it ends.
+            const QFileInfo exe(QCoreApplication::applicationFilePath());
+            LayoutFile = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+                             .filePath(exe.completeBaseName() + QStringLiteral(".acf"));
             // From here the program must end by itself, help window or not.
             auto *watchdog = new QTimer;
             watchdog->setSingleShot(true);
@@ -259,6 +351,15 @@ void AtExit()
     const QString pageFolder = QDir(QDir::tempPath()).filePath(QStringLiteral("DovraApd-%1").arg(Pid));
     Check(!QFileInfo::exists(pageFolder), QStringLiteral("the page folder %1 is left behind").arg(pageFolder));
     Check(QFileInfo::exists(LayoutFile), QStringLiteral("the tool-bar layout %1 was not written").arg(LayoutFile));
+    Check(LayoutFile.startsWith(Home.Path()),
+          QStringLiteral("the tool-bar layout %1 is not in the user's folder").arg(LayoutFile));
+    const std::map<QString, QString> own = OwnFolderNow();
+    for (const auto &[file, state] : own)
+        if (OwnFolder.count(file) == 0 || OwnFolder.at(file) != state)
+            Fail(QStringLiteral("the program wrote %1 in its own folder").arg(file));
+    for (const auto &[file, state] : OwnFolder)
+        if (own.count(file) == 0)
+            Fail(QStringLiteral("the program removed %1 from its own folder").arg(file));
     std::fflush(stderr);
     if (Failures)
         std::_Exit(1);
@@ -266,13 +367,15 @@ void AtExit()
 
 void StartProbe()
 {
+    SinceStart.start();
     Pid = QCoreApplication::applicationPid();
-    // The program writes its action-bar layout beside itself when it ends.
-    const QFileInfo exe(QCoreApplication::applicationFilePath());
-    LayoutFile = exe.dir().filePath(exe.completeBaseName() + QStringLiteral(".acf"));
-    QFile::remove(LayoutFile);
+    OwnFolder = OwnFolderNow();
+    QtHandler = qInstallMessageHandler(CatchMessages);
     std::atexit(AtExit);
-    BuildScenario();
+    if (const QString reason = qEnvironmentVariable("APD_PROBE_REFUSAL"); !reason.isEmpty())
+        BuildRefusalScenario(reason);
+    else
+        BuildScenario();
     StepClock.start();
     QTimer::singleShot(0, Tick);
 }

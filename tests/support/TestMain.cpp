@@ -1,4 +1,7 @@
-// Test entry point: one QApplication for the whole run, on the offscreen platform unless told otherwise.
+// Test entry point: one QApplication for the whole run, on the offscreen platform unless told otherwise,
+// in a home of its own (the user's tables and documents are never touched).
+#include "support/PrivateHome.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -11,6 +14,7 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    const TPrivateHome home;
     InitializeTestedUnits();
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

@@ -1,0 +1,168 @@
+#include "SafeRead.h"
+
+#include "vcl/SysUtils.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+
+[[noreturn]] void Refuse(const QString &Cause)
+{
+    throw EFOpenError(QStringLiteral("Το αρχείο δεν διαβάζεται: ") + Cause);
+}
+
+// Why something that is not a regular file is not read as one.
+QString KindCause(mode_t Mode)
+{
+    if (S_ISDIR(Mode))
+        return SystemErrorText(EISDIR);
+    if (S_ISCHR(Mode) || S_ISBLK(Mode))
+        return QStringLiteral("είναι συσκευή, όχι αρχείο");
+    if (S_ISFIFO(Mode))
+        return QStringLiteral("είναι σωλήνωση (FIFO), όχι αρχείο");
+    if (S_ISSOCK(Mode))
+        return QStringLiteral("είναι υποδοχή επικοινωνίας (socket), όχι αρχείο");
+    return QStringLiteral("δεν είναι κανονικό αρχείο");
+}
+
+QString WholeMegabytes(qint64 Bytes)
+{
+    const qint64 mb = 1024 * 1024;
+    return QLocale(QLocale::Greek, QLocale::Greece).toString((Bytes + mb - 1) / mb) + QStringLiteral(" MB");
+}
+
+[[noreturn]] void RefuseSize(qint64 Size, qint64 MaxSize)
+{
+    Refuse(
+        QStringLiteral("είναι πολύ μεγάλο (%1· το όριο είναι %2)").arg(WholeMegabytes(Size), WholeMegabytes(MaxSize)));
+}
+
+QString AbsolutePath(const QString &Path)
+{
+    return QDir::cleanPath(QFileInfo(Path).absoluteFilePath());
+}
+
+Platform::TFileStamp StampFrom(const QString &Path, const struct stat &Info, const QByteArray &Data)
+{
+    Platform::TFileStamp stamp;
+    stamp.Path = AbsolutePath(Path);
+    stamp.Size = Info.st_size;
+    stamp.ModifiedNs = qint64(Info.st_mtim.tv_sec) * 1000000000 + Info.st_mtim.tv_nsec;
+    stamp.Device = Info.st_dev;
+    stamp.Inode = Info.st_ino;
+    stamp.Hash = QCryptographicHash::hash(Data, QCryptographicHash::Sha256);
+    return stamp;
+}
+
+bool SameIdentity(const struct stat &Info, const Platform::TFileStamp &Stamp)
+{
+    return S_ISREG(Info.st_mode) && Info.st_size == Stamp.Size && Info.st_dev == Stamp.Device &&
+           Info.st_ino == Stamp.Inode &&
+           qint64(Info.st_mtim.tv_sec) * 1000000000 + Info.st_mtim.tv_nsec == Stamp.ModifiedNs;
+}
+
+} // namespace
+
+namespace Platform
+{
+
+bool TFileStamp::Names(const QString &File) const
+{
+    return !IsNull() && !File.isEmpty() && AbsolutePath(File) == Path;
+}
+
+QByteArray ReadRegularFile(const QString &Path, qint64 MaxSize, TFileStamp *Stamp)
+{
+    const QByteArray name = QFile::encodeName(Path);
+    int fd;
+    do
+        fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+        const int error = errno;
+        // A socket cannot be opened at all: say what it is rather than what the open found.
+        struct stat info;
+        if (error == ENXIO && ::stat(name.constData(), &info) == 0 && !S_ISREG(info.st_mode))
+            Refuse(KindCause(info.st_mode));
+        Refuse(SystemErrorCause(error));
+    }
+    struct TCloser {
+        int Fd;
+        ~TCloser() { ::close(Fd); }
+    } closer{fd};
+
+    struct stat info;
+    if (::fstat(fd, &info) != 0)
+        Refuse(SystemErrorCause(errno));
+    if (!S_ISREG(info.st_mode))
+        Refuse(KindCause(info.st_mode));
+    if (info.st_size > MaxSize)
+        RefuseSize(info.st_size, MaxSize);
+
+    // The file may grow while it is read; the bound holds for what is read, not only for what fstat saw.
+    const qint64 limit = MaxSize + 1;
+    QByteArray data(qsizetype(std::min<qint64>(limit, std::max<qint64>(info.st_size, 4096))), Qt::Uninitialized);
+    qsizetype done = 0;
+    for (;;) {
+        if (done == data.size()) {
+            if (done >= limit)
+                RefuseSize(done, MaxSize);
+            data.resize(qsizetype(std::min<qint64>(limit, qint64(data.size()) * 2)));
+        }
+        const ssize_t n = ::read(fd, data.data() + done, size_t(data.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            Refuse(SystemErrorCause(errno));
+        if (n == 0)
+            break;
+        done += n;
+    }
+    data.truncate(done);
+    if (Stamp) {
+        // The stamp describes what was read: size and time as they stand now that the reading is over.
+        if (::fstat(fd, &info) != 0)
+            Refuse(SystemErrorCause(errno));
+        *Stamp = StampFrom(Path, info, data);
+    }
+    return data;
+}
+
+TFileStamp StampOf(const QString &Path, int Fd, const QByteArray &Data)
+{
+    struct stat info;
+    if (::fstat(Fd, &info) != 0)
+        return {};
+    return StampFrom(Path, info, Data);
+}
+
+bool ChangedSince(const TFileStamp &Stamp, qint64 MaxSize)
+{
+    if (Stamp.IsNull())
+        return false;
+    struct stat info;
+    if (::stat(QFile::encodeName(Stamp.Path).constData(), &info) != 0)
+        return false;
+    if (SameIdentity(info, Stamp))
+        return false;
+    try {
+        TFileStamp now;
+        ReadRegularFile(Stamp.Path, MaxSize, &now);
+        return now.Hash != Stamp.Hash;
+    } catch (const EFOpenError &) {
+        return true;
+    }
+}
+
+} // namespace Platform
