@@ -92,14 +92,13 @@ bool PlainPageValue(const QMetaObject *Class, QByteArrayView Path)
 
 std::optional<TEmployFrame::TStored> TEmployFrame::Inspect(const QByteArray &Form)
 {
-    // Two untouched pages, made once: one to compare with, one to read into.
+    // An untouched page, made once, to read into.
     static TStoredInspector *inspector = nullptr;
     static QPointer<TAPDDataModule> module;
     if (!inspector || module != APDDataModule) {
-        // A new data module binds the boxes of new pages to its tables: the copies follow.
+        // A new data module binds the boxes of new pages to its tables: the copy follows.
         delete inspector;
-        inspector = new TStoredInspector(std::make_unique<TEmployFrame>(nullptr),
-                                         std::make_unique<TEmployFrame>(nullptr), PlainPageValue);
+        inspector = new TStoredInspector(std::make_unique<TEmployFrame>(nullptr), PlainPageValue);
         module = APDDataModule;
     }
     std::optional<TStored> result;

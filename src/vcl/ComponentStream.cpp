@@ -539,19 +539,6 @@ void WritePlain(TWriter &w, const PropPlan &p, QObject *instance)
     }
 }
 
-// Whether plain property p holds the same value in a and b, as the writer compares them.
-bool SamePlain(const PropPlan &p, QObject *a, QObject *b)
-{
-    switch (p.Kind) {
-    case PropKind::String:
-        return ReadAs<QString>(p, a) == ReadAs<QString>(p, b);
-    case PropKind::Float:
-        return ReadDouble(p, a) == ReadDouble(p, b);
-    default:
-        return ReadOrdinal(p, a) == ReadOrdinal(p, b);
-    }
-}
-
 } // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -2077,23 +2064,28 @@ void ReadComponent(QIODevice &Stream, TComponent *Instance)
 // ---------------------------------------------------------------------------------------------
 // Stored descendents of a pattern
 
-// The parts of one component of the pattern and of the scratch copy, in the order the writer visits them.
+// The parts of one component of the copy, in the order the writer visits them, and their names.
 struct TStoredInspector::TParts {
-    std::vector<TComponent *> Pattern, Scratch;
+    std::vector<TComponent *> Parts;
     std::vector<QByteArray> Names;
 };
 
-// One inspection: the reader over the stored bytes, and what it changed in the scratch copy, to give back.
+// One inspection: the reader over the stored bytes, and the copy's values it replaced, to give back.
 struct TStoredInspector::TRun {
     TReader Reader;
     TStoredInspector &Owner;
+    // A plain value of the copy as it was before the stored one replaced it.
     struct TValue {
-        QObject *Target; // in the scratch copy
-        QObject *Source; // the same object in the pattern
+        QObject *Target;
         const PropPlan *Plan;
+        QString Text;         // texts
+        qint64 Ordinal = 0;   // numbers, truth values, enumerations, sets, amounts
+        double Float = 0;     // numbers with a fraction
+        alignas(16) unsigned char Raw[16] = {}; // the value in the property's own type (not texts)
     };
     std::vector<TValue> Values;
-    std::vector<std::pair<TComponent *, TComponent *>> Defined; // scratch part, pattern part
+    // The data components of the copy write themselves, as it was before the stored data replaced it.
+    std::vector<std::pair<TComponent *, QByteArray>> Defined;
     std::vector<TComponent *> Read;
     QByteArray Form; // a value as the writer writes it
 
@@ -2118,9 +2110,19 @@ struct TStoredInspector::TRun {
         return Form == QByteArrayView(Reader.FData).sliced(From, To - From);
     }
 
-    // Reads one stored component into Target (whose untouched self is Source) where the writer would have
-    // put every part of it; false at the first thing it would not have written so.
-    bool Component(TComponent *Target, TComponent *Source, quint8 Flags, TComponent *TargetRoot, TComponent *SourceRoot)
+    // What the writer writes of C's own data, compared with C itself.
+    static QByteArray DefinedForm(TComponent *C)
+    {
+        QByteArray form;
+        TWriter w(form);
+        w.SetAncestor(C);
+        C->DefineProperties(&w);
+        return form;
+    }
+
+    // Reads one stored component into Target where the writer would have put every part of it; false at
+    // the first thing it would not have written so.
+    bool Component(TComponent *Target, quint8 Flags, TComponent *Root)
     {
         TReader &r = Reader;
         r.Enter();
@@ -2132,15 +2134,13 @@ struct TStoredInspector::TRun {
         Str(); // a part's name is the one its parent looked for; the root's may be any
         Target->SetState(csLoading | csReading);
         Read.push_back(Target);
-        if (Target->ComponentState().testFlag(csInline)) {
-            TargetRoot = Target;
-            SourceRoot = Source;
-        }
-        r.FLookupRoot = TargetRoot;
-        const int written = Properties(Target, Source);
+        if (Target->ComponentState().testFlag(csInline))
+            Root = Target;
+        r.FLookupRoot = Root;
+        const int written = Properties(Target);
         if (written < 0)
             return false;
-        const TParts &parts = Owner.Parts(Source, SourceRoot, Target, TargetRoot);
+        const TParts &parts = Owner.Parts(Target, Root);
         size_t next = 0;
         bool anyPart = false;
         while (!r.EndOfList()) {
@@ -2158,28 +2158,64 @@ struct TStoredInspector::TRun {
                 return false;
             // Parts passed over are those the writer leaves out.
             for (size_t k = next; k < i; ++k)
-                if (Owner.WrittenUntouched(parts.Pattern[k], SourceRoot))
+                if (Owner.WrittenUntouched(parts.Parts[k], Root))
                     return false;
-            TComponent *target = parts.Scratch[i];
-            const quint8 expected = ffInherited | (target->ComponentState().testFlag(csInline) ? ffInline : 0);
-            if (!Component(target, parts.Pattern[i], expected, TargetRoot, SourceRoot))
+            TComponent *part = parts.Parts[i];
+            const quint8 expected = ffInherited | (part->ComponentState().testFlag(csInline) ? ffInline : 0);
+            if (!Component(part, expected, Root))
                 return false;
-            r.FLookupRoot = TargetRoot;
+            r.FLookupRoot = Root;
             next = i + 1;
             anyPart = true;
         }
         r.ReadListEnd();
-        for (size_t k = next; k < parts.Pattern.size(); ++k)
-            if (Owner.WrittenUntouched(parts.Pattern[k], SourceRoot))
+        for (size_t k = next; k < parts.Parts.size(); ++k)
+            if (Owner.WrittenUntouched(parts.Parts[k], Root))
                 return false;
         r.Leave();
         // An inherited part in which nothing differs is left out.
         return !(Flags & ffInherited) || written > 0 || anyPart;
     }
 
+    // Keeps Target's plain property p as it is, to compare and give back.
+    TValue &Keep(QObject *Target, const PropPlan &p)
+    {
+        TValue &v = Values.emplace_back();
+        v.Target = Target;
+        v.Plan = &p;
+        switch (p.Kind) {
+        case PropKind::String:
+            v.Text = ReadAs<QString>(p, Target);
+            break;
+        case PropKind::Float:
+            v.Float = ReadDouble(p, Target);
+            ReadInto(p, Target, v.Raw);
+            break;
+        default:
+            v.Ordinal = ReadOrdinal(p, Target);
+            ReadInto(p, Target, v.Raw);
+            break;
+        }
+        return v;
+    }
+
+    // Whether p holds what it held when v was kept, as the writer compares values.
+    static bool Unchanged(const TValue &v)
+    {
+        const PropPlan &p = *v.Plan;
+        switch (p.Kind) {
+        case PropKind::String:
+            return ReadAs<QString>(p, v.Target) == v.Text;
+        case PropKind::Float:
+            return ReadDouble(p, v.Target) == v.Float;
+        default:
+            return ReadOrdinal(p, v.Target) == v.Ordinal;
+        }
+    }
+
     // The properties of one component, each in the writer's order and form; how many, -1 at the first
     // one the writer would not have written there so.
-    int Properties(TComponent *Target, TComponent *Source)
+    int Properties(TComponent *Target)
     {
         TReader &r = Reader;
         const auto bad = [&r] { r.Error(QStringLiteral("μη έγκυρη τιμή")); };
@@ -2190,9 +2226,8 @@ struct TStoredInspector::TRun {
             const qsizetype propertyStart = r.Position();
             const QByteArrayView path = Str();
             QObject *target = Target;
-            QObject *source = Source;
             int key[2] = {-1, -1};
-            QByteArrayView last_part = path;
+            QByteArrayView lastPart = path;
             if (const qsizetype dot = path.indexOf('.'); dot >= 0) {
                 // One level of sub-object (a font), as the writer writes it.
                 const ClassPlan &plan = PlanOf(target->metaObject());
@@ -2203,17 +2238,16 @@ struct TStoredInspector::TRun {
                     return -1;
                 key[0] = idx;
                 target = ReadPointer(plan.Props[idx], target);
-                source = ReadPointer(plan.Props[idx], source);
-                if (!target || !source || target->metaObject() != source->metaObject())
+                if (!target)
                     return -1;
-                last_part = path.sliced(dot + 1);
-                if (last_part.contains('.'))
+                lastPart = path.sliced(dot + 1);
+                if (lastPart.contains('.'))
                     return -1;
             }
             if (!Owner.FAccepts(Target->metaObject(), path))
                 return -1;
             const ClassPlan &plan = PlanOf(target->metaObject());
-            const QByteArray lastName = last_part.toByteArray();
+            const QByteArray lastName = lastPart.toByteArray();
             // The writer's order: the search starts after the property before.
             const int idx = plan.Find(lastName, key[0] < 0 ? last[0] : key[0] == last[0] ? last[1] : -1);
             if (idx < 0 || !IsStored(plan.Props[idx], target)) {
@@ -2224,7 +2258,7 @@ struct TStoredInspector::TRun {
                     return -1;
                 if (definedFrom < 0) {
                     definedFrom = propertyStart;
-                    Defined.emplace_back(Target, Source);
+                    Defined.emplace_back(Target, DefinedForm(Target));
                 }
                 if (idx >= 0) {
                     const PropPlan &p = plan.Props[idx];
@@ -2249,8 +2283,8 @@ struct TStoredInspector::TRun {
             last[1] = key[1];
             const qsizetype valueStart = r.Position();
             const QVariant value = ReadPlain(r, p, bad);
-            Values.push_back({target, source, &p});
-            if (!WriteValue(p, target, value) || SamePlain(p, target, source))
+            const TValue &kept = Keep(target, p);
+            if (!WriteValue(p, target, value) || Unchanged(kept))
                 return -1;
             Form.resize(0);
             {
@@ -2263,49 +2297,29 @@ struct TStoredInspector::TRun {
         }
         const qsizetype end = r.Position();
         r.ReadListEnd();
-        if (definedFrom >= 0) {
-            Form.resize(0);
-            TWriter w(Form);
-            w.SetAncestor(Source);
-            Target->DefineProperties(&w);
-            if (!SameAsWritten(definedFrom, end))
-                return -1;
-        } else if (DefinesData(Source)) {
+        // What the writer writes of the class's own data, it would write here.
+        Form = DefinedForm(Target);
+        if (definedFrom >= 0 ? !SameAsWritten(definedFrom, end) : !Form.isEmpty())
             return -1;
-        }
         return count;
     }
 
-    // Gives the scratch copy the pattern's values back, last changed first.
+    // Gives the copy its values back, last changed first.
     void GiveBack()
     {
-        for (auto it = Values.rbegin(); it != Values.rend(); ++it)
-            CopyPlain(*it->Plan, it->Target, it->Source);
+        for (auto it = Values.rbegin(); it != Values.rend(); ++it) {
+            const PropPlan &p = *it->Plan;
+            if (p.Kind == PropKind::String)
+                WriteRaw(p, it->Target, &it->Text);
+            else
+                WriteRaw(p, it->Target, it->Raw);
+        }
         for (auto it = Defined.rbegin(); it != Defined.rend(); ++it) {
-            QByteArray form;
-            {
-                TWriter w(form);
-                w.SetAncestor(it->second);
-                it->second->DefineProperties(&w);
-            }
-            TReader back(form);
+            TReader back(it->second);
             back.FRoot = back.FLookupRoot = back.FOwner = it->first;
-            while (back.Position() < form.size())
+            while (back.Position() < it->second.size())
                 back.ReadProperty(it->first);
         }
-    }
-
-    // Target's plain property p := Source's, through the declaring class's meta-call.
-    static void CopyPlain(const PropPlan &p, QObject *Target, QObject *Source)
-    {
-        if (p.Kind == PropKind::String) {
-            QString text = ReadAs<QString>(p, Source);
-            WriteRaw(p, Target, &text);
-            return;
-        }
-        alignas(16) unsigned char value[16] = {};
-        ReadInto(p, Source, value);
-        WriteRaw(p, Target, value);
     }
 
     static void WriteRaw(const PropPlan &p, QObject *Target, void *Value)
@@ -2321,39 +2335,23 @@ struct TStoredInspector::TRun {
     }
 };
 
-TStoredInspector::TStoredInspector(std::unique_ptr<TComponent> Pattern, std::unique_ptr<TComponent> Scratch,
-                                   TAccepts Accepts)
-    : FPattern(std::move(Pattern)), FScratch(std::move(Scratch)), FAccepts(std::move(Accepts))
+TStoredInspector::TStoredInspector(std::unique_ptr<TComponent> Copy, TAccepts Accepts)
+    : FCopy(std::move(Copy)), FAccepts(std::move(Accepts))
 {
 }
 
 TStoredInspector::~TStoredInspector() = default;
 
-bool TStoredInspector::DefinesData(TComponent *C)
+const TStoredInspector::TParts &TStoredInspector::Parts(TComponent *C, TComponent *Root)
 {
-    QByteArray form;
-    TWriter w(form);
-    w.SetAncestor(C);
-    C->DefineProperties(&w);
-    return !form.isEmpty();
-}
-
-const TStoredInspector::TParts &TStoredInspector::Parts(TComponent *Source, TComponent *SourceRoot, TComponent *Target,
-                                                        TComponent *TargetRoot)
-{
-    std::unique_ptr<TParts> &slot = FParts[Source];
+    std::unique_ptr<TParts> &slot = FParts[C];
     if (slot)
         return *slot;
     slot = std::make_unique<TParts>();
-    TParts &parts = *slot;
-    Source->GetChildren([&parts](TComponent *c) { parts.Pattern.push_back(c); }, SourceRoot);
-    Target->GetChildren([&parts](TComponent *c) { parts.Scratch.push_back(c); }, TargetRoot);
-    // A copy has the same parts, in the same order.
-    if (parts.Scratch.size() != parts.Pattern.size())
-        parts.Pattern.resize(std::min(parts.Pattern.size(), parts.Scratch.size()));
-    for (TComponent *c : parts.Pattern)
-        parts.Names.push_back(c->Name().toLatin1());
-    return parts;
+    C->GetChildren([&parts = *slot](TComponent *part) { parts.Parts.push_back(part); }, Root);
+    for (TComponent *part : slot->Parts)
+        slot->Names.push_back(part->Name().toLatin1());
+    return *slot;
 }
 
 bool TStoredInspector::WrittenUntouched(TComponent *C, TComponent *Root)
@@ -2361,30 +2359,27 @@ bool TStoredInspector::WrittenUntouched(TComponent *C, TComponent *Root)
     const auto it = FWrittenUntouched.constFind(C);
     if (it != FWrittenUntouched.constEnd())
         return *it;
-    bool written = DefinesData(C);
+    bool written = !TRun::DefinedForm(C).isEmpty();
     if (C->ComponentState().testFlag(csInline))
         Root = C;
-    std::vector<TComponent *> parts;
-    C->GetChildren([&parts](TComponent *c) { parts.push_back(c); }, Root);
-    for (TComponent *part : parts)
+    for (TComponent *part : Parts(C, Root).Parts)
         written = WrittenUntouched(part, Root) || written;
     FWrittenUntouched.insert(C, written);
     return written;
 }
 
-bool TStoredInspector::Inspect(const QByteArray &Stored, const std::function<void(TComponent *Scratch)> &Look)
+bool TStoredInspector::Inspect(const QByteArray &Stored, const std::function<void(TComponent *Copy)> &Look)
 {
     if (FSpoiled)
         return false;
     TRun run(*this, Stored);
-    run.Reader.FRoot = run.Reader.FOwner = FScratch.get();
-    const quint8 flags = FPattern->ComponentState().testFlag(csInline) ? ffInline : 0;
+    run.Reader.FRoot = run.Reader.FOwner = FCopy.get();
+    const quint8 flags = FCopy->ComponentState().testFlag(csInline) ? ffInline : 0;
     bool same = false;
     try {
-        same = run.Component(FScratch.get(), FPattern.get(), flags, FScratch.get(), FPattern.get()) &&
-               run.Reader.Remaining() == 0;
+        same = run.Component(FCopy.get(), flags, FCopy.get()) && run.Reader.Remaining() == 0;
         if (same)
-            Look(FScratch.get());
+            Look(FCopy.get());
     } catch (const std::exception &) {
         same = false;
     }

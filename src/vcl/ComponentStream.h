@@ -274,49 +274,43 @@ void ReadStoredComponent(const QByteArray &Stored, TComponent *Instance);
 QHash<QByteArray, int> ComponentClassCounts(const QByteArray &Data, const TReaderLimits &Limits = {});
 void ReadComponent(QIODevice &Stream, TComponent *Instance);
 
-// Components stored as descendents of one pattern: as the writer stores a copy of the pattern in which
-// some plain values differ (texts, numbers, truth values, enumerations, sets, and data a class defines
-// itself). Inspect reads such a stored component into Scratch, an untouched copy of Pattern that nothing
-// else uses, lets Look see it, and gives Scratch Pattern's values back: a reader learns what the component
-// holds, and that writing it again gives the same bytes, without making it. Which values may appear is
-// the caller's to say: Accepts(class, property path) names those whose setters change nothing but what
-// they set.
+// Components stored as descendents of their class's design: as the writer stores a copy of a fresh
+// component in which some plain values differ (texts, numbers, truth values, enumerations, sets, and data a
+// class defines itself). Inspect reads such a stored component into Copy, a fresh component that nothing
+// else uses, lets Look see it, and gives Copy its values back: a reader learns what the component holds, and
+// that writing it again gives the same bytes, without making it. Which values may appear is the caller's to
+// say: Accepts(class, property path) names those whose setters change nothing but what they set.
 class TStoredInspector
 {
 public:
     using TAccepts = std::function<bool(const QMetaObject *Class, QByteArrayView Path)>;
-    // Takes both copies; they must not change but through Inspect.
-    TStoredInspector(std::unique_ptr<TComponent> Pattern, std::unique_ptr<TComponent> Scratch, TAccepts Accepts);
+    // Takes the copy; it must not change but through Inspect.
+    TStoredInspector(std::unique_ptr<TComponent> Copy, TAccepts Accepts);
     ~TStoredInspector();
     TStoredInspector(const TStoredInspector &) = delete;
     TStoredInspector &operator=(const TStoredInspector &) = delete;
 
     // Stored: one component as a stream holds it (prefix, class, name, properties, parts). True when it
-    // is exactly what the writer makes of such a copy, once Look has seen Scratch holding its values.
-    // False, without Look, for anything else: values of other kinds, parts added, moved or out of their
-    // order, values equal to Pattern's or in another form than the writer's, values the reader refuses
-    // (reading it the ordinary way then says what is wrong). Scratch holds Pattern's values again after.
-    bool Inspect(const QByteArray &Stored, const std::function<void(TComponent *Scratch)> &Look);
-
-    TComponent *Pattern() const { return FPattern.get(); }
+    // is exactly what the writer makes of such a copy, once Look has seen Copy holding its values. False,
+    // without Look, for anything else: values of other kinds, parts added, moved or out of their order,
+    // values equal to the copy's or in another form than the writer's, values the reader refuses (reading
+    // it the ordinary way then says what is wrong). Copy holds its own values again after.
+    bool Inspect(const QByteArray &Stored, const std::function<void(TComponent *Copy)> &Look);
 
 private:
     struct TRun;
     struct TParts;
-    // The parts of Source (a component of Pattern) and of Target (the same one in Scratch), found once.
-    const TParts &Parts(TComponent *Source, TComponent *SourceRoot, TComponent *Target, TComponent *TargetRoot);
-    // Whether C writes data its class defines itself while it is as Pattern has it.
-    static bool DefinesData(TComponent *C);
-    // Whether the writer writes C (an untouched part of Pattern, whose names Root's) although nothing of it
-    // differs: data its class defines itself, in it or in one of its parts.
+    // The parts of C, a component of the copy, found once.
+    const TParts &Parts(TComponent *C, TComponent *Root);
+    // Whether the writer writes C (a part of the copy, whose names Root's, as it was made) although nothing
+    // of it differs: data its class defines itself, in it or in one of its parts.
     bool WrittenUntouched(TComponent *C, TComponent *Root);
 
-    std::unique_ptr<TComponent> FPattern;
-    std::unique_ptr<TComponent> FScratch;
+    std::unique_ptr<TComponent> FCopy;
     TAccepts FAccepts;
     QHash<const TComponent *, bool> FWrittenUntouched;
     std::unordered_map<const TComponent *, std::unique_ptr<TParts>> FParts;
-    // A value could not be given back: Scratch is no longer a copy of Pattern.
+    // A value could not be given back: Copy is no longer as it was made.
     bool FSpoiled = false;
 };
 
