@@ -326,7 +326,10 @@ void TTableStore::Load()
     struct TReadTransaction {
         sqlite3 *Db;
         bool Begun;
-        explicit TReadTransaction(sqlite3 *db) : Db(db), Begun(sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK) {}
+        explicit TReadTransaction(sqlite3 *db)
+            : Db(db), Begun(sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK)
+        {
+        }
         ~TReadTransaction()
         {
             if (Begun)

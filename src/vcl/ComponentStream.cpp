@@ -2078,9 +2078,9 @@ struct TStoredInspector::TRun {
     struct TValue {
         QObject *Target;
         const PropPlan *Plan;
-        QString Text;         // texts
-        qint64 Ordinal = 0;   // numbers, truth values, enumerations, sets, amounts
-        double Float = 0;     // numbers with a fraction
+        QString Text;                           // texts
+        qint64 Ordinal = 0;                     // numbers, truth values, enumerations, sets, amounts
+        double Float = 0;                       // numbers with a fraction
         alignas(16) unsigned char Raw[16] = {}; // the value in the property's own type (not texts)
     };
     std::vector<TValue> Values;

@@ -68,10 +68,11 @@ TEST_F(MainStartUpTest, CreatesTheObjectsInOrderAndFreesThem)
     EXPECT_FALSE(PreviewForm || PopupTyposApodoxon || PopupKodikosEidikotitas || DataSetPopup || TyposAPDPopup ||
                  eApdOptions || DiskLabel || eApdReport);
     // Made at their first use, each once, owned by the application and hidden until shown.
-    for (TComponent *made : {static_cast<TComponent *>(SharedPreviewForm()), static_cast<TComponent *>(SharedDataSetPopup()),
-                             static_cast<TComponent *>(SharedPopupTyposApodoxon()),
-                             static_cast<TComponent *>(SharedPopupKodikosEidikotitas()),
-                             static_cast<TComponent *>(SharedTyposAPDPopup())}) {
+    for (TComponent *made :
+         {static_cast<TComponent *>(SharedPreviewForm()), static_cast<TComponent *>(SharedDataSetPopup()),
+          static_cast<TComponent *>(SharedPopupTyposApodoxon()),
+          static_cast<TComponent *>(SharedPopupKodikosEidikotitas()),
+          static_cast<TComponent *>(SharedTyposAPDPopup())}) {
         EXPECT_EQ(made->Owner(), Application());
         EXPECT_FALSE(static_cast<TControl *>(made)->Visible());
     }
