@@ -10,12 +10,14 @@
 #include "support/PrivateHome.h"
 
 #include "app/ApdDataF.h"
+#include "app/EmployerFrameF.h"
 #include "app/MainF.h"
 #include "app/Program.h"
 #include "declaration/APDDataModuleF.h"
 #include "declaration/ReferenceData.h"
 #include "platform/Platform.h"
 #include "platform/Registry.h"
+#include "vcl/CodePage.h"
 #include "vcl/Dialogs.h"
 #include "vcl/StdDialogs.h"
 
@@ -87,7 +89,7 @@ void WriteSeeds(const QString &folder)
 {
     QDir().mkpath(folder);
     // Written anew: an earlier seed would be kept as a backup beside it.
-    for (const char *name : {"untitled.vapd", "six-pages.vapd", "declaration.vapd"})
+    for (const char *name : {"untitled.vapd", "six-pages.vapd", "declaration.vapd", "undefined-bytes.vapd"})
         QFile::remove(QDir(folder).filePath(QString::fromLatin1(name)));
     // The untitled document as the program starts with it.
     Choose(Main->aSaveAs, QDir(folder).filePath(QStringLiteral("untitled.vapd")));
@@ -99,6 +101,12 @@ void WriteSeeds(const QString &folder)
     // A declaration the tests keep, saved again by the program.
     Choose(Main->aOpen, QStringLiteral(APD_SOURCE_DIR "/tests/app/golden/declaration-2003-01.vapd"));
     Choose(Main->aSaveAs, QDir(folder).filePath(QStringLiteral("declaration.vapd")));
+    // The same with what a document from elsewhere may hold: bytes code page 1253 leaves undefined in a
+    // text box, letters in a number.
+    Main->Document->xEidosErgou->SetCaption(FromCp1253(QByteArray("\xAA\xD2\xFF \x81\x88\x8A")));
+    Main->Document->frameAFM->SetCaption(QStringLiteral("12345678X"));
+    Main->Document->Pages(0)->XFrame23a->SetCaption(QStringLiteral("12345678Δ"));
+    Choose(Main->aSaveAs, QDir(folder).filePath(QStringLiteral("undefined-bytes.vapd")));
 }
 
 // File > Open refuses each name that is no document, and the current document stays.

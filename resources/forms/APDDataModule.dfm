@@ -66,12 +66,14 @@ object APDDataModule: TAPDDataModule
     object tbEmployesField1: TStringField
       Tag = 1
       FieldName = 'ΑΦΜ'
+      ValidChars = '0123456789'
       Required = True
       Size = 9
     end
     object tbEmployesField2: TStringField
       Tag = 1
       FieldName = 'ΑΜΕ'
+      ValidChars = '0123456789'
       Size = 10
     end
     object tbEmployesField3: TStringField
@@ -96,6 +98,7 @@ object APDDataModule: TAPDDataModule
     object tbEmployesField7: TStringField
       Tag = 4
       FieldName = 'ΤΚ'
+      ValidChars = '0123456789'
       Size = 5
     end
   end
@@ -197,12 +200,14 @@ object APDDataModule: TAPDDataModule
     object tbEmployersField1: TStringField
       Tag = 1
       FieldName = 'ΑΡΙΘΜ.ΜΗΤΡΩΟΥ ΑΣΦ.'
+      ValidChars = '0123456789'
       Required = True
       Size = 9
     end
     object tbEmployersField2: TStringField
       Tag = 1
       FieldName = 'Α.Μ.Κ.Α.'
+      ValidChars = '0123456789'
       Size = 11
     end
     object tbEmployersField3: TStringField
@@ -229,6 +234,7 @@ object APDDataModule: TAPDDataModule
     object tbEmployersField8: TStringField
       Tag = 2
       FieldName = 'Α.Φ.Μ.'
+      ValidChars = '0123456789'
       Size = 9
     end
     object tbEmployersField9: TBooleanField
@@ -246,12 +252,14 @@ object APDDataModule: TAPDDataModule
     object tbEmployersField11: TStringField
       Tag = 3
       FieldName = 'ΚΩΔΙΚΟΣ ΕΙΔΙΚΟΤΗΤΑΣ'
+      ValidChars = '0123456789'
       Size = 6
     end
     object tbEmployersField12: TStringField
       Tag = 3
       FieldName = 'ΠΑΚΕΤΟ ΚΑΛΥΨΗΣ'
       EditMask = '000;0;_'
+      ValidChars = '0123456789'
       LookupResultField = 'ΠΑΚΕΤΟ ΚΑΛΥΨΗΣ'
       LookupDataSet = tbInsCasesLookUp
       Size = 3
@@ -259,6 +267,7 @@ object APDDataModule: TAPDDataModule
     object tbEmployersField13: TStringField
       Tag = 4
       FieldName = 'ΥΠΟΚ/ΜΑ ΙΚΑ'
+      ValidChars = '0123456789'
       LookupResultField = 'ΚΩΔΙΚΟΣ'
       LookupDataSet = tbIkaOffices
       Size = 3

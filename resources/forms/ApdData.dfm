@@ -152,6 +152,7 @@ object ApdData: TApdData
             Alignment = taCenter
             Layout = tlCenter
             TabOrder = 1
+            TabStop = True
             Sheme = ShemeH2
             ExtraHint = '  ΚΩΔΙΚΟΣ(2)'
             Group = 1
@@ -168,6 +169,7 @@ object ApdData: TApdData
             Alignment = taCenter
             Layout = tlCenter
             TabOrder = 2
+            TabStop = True
             Sheme = ShemeH2
             ExtraHint = '  ΟΝΟΜΑΣΙΑ(3)'
             Group = 1
@@ -205,6 +207,7 @@ object ApdData: TApdData
             Alignment = taCenter
             Layout = tlTop
             TabOrder = 1
+            TabStop = True
             Sheme = ShemeH2
             WordWrap = True
             Group = 0
@@ -256,6 +259,7 @@ object ApdData: TApdData
                 Alignment = taCenter
                 Layout = tlCenter
                 TabOrder = 1
+                TabStop = True
                 Sheme = ShemeH2
                 ExtraHint = '  ΟΔΟΣ(5)'
                 Group = 0
@@ -272,6 +276,7 @@ object ApdData: TApdData
                 Alignment = taCenter
                 Layout = tlCenter
                 TabOrder = 0
+                TabStop = True
                 Sheme = ShemeH2
                 ExtraHint = '  ΑΡΙΘΜΟΣ(6)'
                 Group = 0
@@ -289,6 +294,7 @@ object ApdData: TApdData
               Alignment = taCenter
               Layout = tlCenter
               TabOrder = 1
+              TabStop = True
               Sheme = ShemeH2
               ExtraHint = '  Τ.Κ.(7)'
               Group = 0
@@ -305,6 +311,7 @@ object ApdData: TApdData
               Alignment = taCenter
               Layout = tlCenter
               TabOrder = 2
+              TabStop = True
               Sheme = ShemeH2
               ExtraHint = '  ΠΟΛΗ(8)'
               Group = 0
@@ -343,6 +350,7 @@ object ApdData: TApdData
             Alignment = taLeftJustify
             Layout = tlTop
             TabOrder = 1
+            TabStop = True
             Sheme = ShemeH2
             WordWrap = True
             Notifier = XFrameNotifier1
@@ -384,6 +392,7 @@ object ApdData: TApdData
             Alignment = taLeftJustify
             Layout = tlTop
             TabOrder = 2
+            TabStop = True
             Sheme = ShemeH2
             Group = 0
             HoverColor = 16744576
@@ -433,6 +442,7 @@ object ApdData: TApdData
             Alignment = taLeftJustify
             Layout = tlTop
             TabOrder = 3
+            TabStop = True
             Sheme = ShemeH2
             MaxTextSize = 10
             HoverColor = 16744576
@@ -446,6 +456,7 @@ object ApdData: TApdData
             Alignment = taCenter
             Layout = tlCenter
             TabOrder = 2
+            TabStop = True
             Sheme = ShemeH2
             ExtraHint = '  ΟΔΟΣ|  (13)'
             Notifier = XFrameNotifier1
@@ -458,6 +469,7 @@ object ApdData: TApdData
             Alignment = taCenter
             Layout = tlCenter
             TabOrder = 1
+            TabStop = True
             Sheme = ShemeH2
             ExtraHint = '  ΑΡΙΘΜΟΣ| (14)'
             Notifier = XFrameNotifier1
@@ -491,6 +503,7 @@ object ApdData: TApdData
             Alignment = taLeftJustify
             Layout = tlTop
             TabOrder = 3
+            TabStop = True
             Sheme = ShemeH2
             Group = 0
             HoverColor = 16744576
@@ -506,6 +519,7 @@ object ApdData: TApdData
             Alignment = taCenter
             Layout = tlCenter
             TabOrder = 2
+            TabStop = True
             Sheme = ShemeH2
             ExtraHint = '  Τ.Κ.| (15)'
             Notifier = XFrameNotifier1
@@ -518,6 +532,7 @@ object ApdData: TApdData
             Alignment = taCenter
             Layout = tlCenter
             TabOrder = 1
+            TabStop = True
             Sheme = ShemeH2
             ExtraHint = '  ΠΟΛΗ|  (16)'
             Notifier = XFrameNotifier1
@@ -561,6 +576,7 @@ object ApdData: TApdData
             Alignment = taRightJustify
             Layout = tlBottom
             TabOrder = 0
+            TabStop = True
             Sheme = ShemeH2
             DateFormat = 'M/yyyy'
             DropDownButton = True

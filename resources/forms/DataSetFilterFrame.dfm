@@ -32,7 +32,6 @@ object DataSetFilterFrame: TDataSetFilterFrame
       Width = 153
       Height = 21
       Style = csDropDownList
-      MaxWidth = 240
       TabOrder = 0
       OnChange = IndexComboChange
     end

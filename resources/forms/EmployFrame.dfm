@@ -1809,6 +1809,7 @@ object EmployFrame: TEmployFrame
         Layout = tlCenter
         Align = alLeft
         TabOrder = 2
+        TabStop = True
         HoverColor = 16744576
         DropDownButton = True
         OnDropDown = XFrame131Click
@@ -1826,6 +1827,7 @@ object EmployFrame: TEmployFrame
         Layout = tlCenter
         Align = alLeft
         TabOrder = 3
+        TabStop = True
         HoverColor = 16744576
         DropDownButton = True
         OnDropDown = XFrame131Click
@@ -1844,6 +1846,7 @@ object EmployFrame: TEmployFrame
         Layout = tlCenter
         Align = alClient
         TabOrder = 4
+        TabStop = True
         HoverColor = 16744576
         DropDownButton = True
         OnDropDown = XFrame131Click
@@ -2338,6 +2341,7 @@ object EmployFrame: TEmployFrame
         Layout = tlCenter
         Align = alLeft
         TabOrder = 2
+        TabStop = True
         OnGetPrintText = DayCount39_1GetPrintText
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
@@ -2352,6 +2356,7 @@ object EmployFrame: TEmployFrame
         Layout = tlCenter
         Align = alLeft
         TabOrder = 3
+        TabStop = True
         OnGetPrintText = XDateFrame2GetPrintText
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
@@ -2366,6 +2371,7 @@ object EmployFrame: TEmployFrame
         Layout = tlCenter
         Align = alClient
         TabOrder = 4
+        TabStop = True
         OnGetPrintText = XDateFrame3GetPrintText
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
@@ -2417,6 +2423,7 @@ object EmployFrame: TEmployFrame
         Layout = tlCenter
         Align = alLeft
         TabOrder = 2
+        TabStop = True
         OnGetPrintText = DayCount39_1GetPrintText
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
@@ -2431,6 +2438,7 @@ object EmployFrame: TEmployFrame
         Layout = tlCenter
         Align = alLeft
         TabOrder = 3
+        TabStop = True
         OnGetPrintText = XDateFrame2GetPrintText
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
@@ -2445,6 +2453,7 @@ object EmployFrame: TEmployFrame
         Layout = tlCenter
         Align = alClient
         TabOrder = 4
+        TabStop = True
         OnGetPrintText = XDateFrame3GetPrintText
         Notifier = XFrameNotifier1
         Sheme = ShemeH2
@@ -2496,6 +2505,7 @@ object EmployFrame: TEmployFrame
         Layout = tlCenter
         Align = alLeft
         TabOrder = 2
+        TabStop = True
         OnChangeText = EisforesTotal1ChangeText
         OnGetPrintText = DayCount39_1GetPrintText
         Notifier = XFrameNotifier1
@@ -2511,6 +2521,7 @@ object EmployFrame: TEmployFrame
         Layout = tlCenter
         Align = alLeft
         TabOrder = 3
+        TabStop = True
         OnChangeText = EisforesTotal1ChangeText
         OnGetPrintText = XDateFrame2GetPrintText
         Notifier = XFrameNotifier1
@@ -2526,6 +2537,7 @@ object EmployFrame: TEmployFrame
         Layout = tlCenter
         Align = alClient
         TabOrder = 4
+        TabStop = True
         OnChangeText = EisforesTotal1ChangeText
         OnGetPrintText = XDateFrame3GetPrintText
         Notifier = XFrameNotifier1

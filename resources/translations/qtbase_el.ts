@@ -91,7 +91,7 @@
     </message>
     <message>
         <source>&amp;HTML:</source>
-        <translation>&amp;HTML:</translation>
+        <translation>Κωδικός &amp;HTML:</translation>
     </message>
     <message>
         <source>&amp;Pick Screen Color</source>
@@ -677,6 +677,10 @@ Do you want to delete it anyway?</source>
     <message>
         <source>Bold</source>
         <translation>Έντονα</translation>
+    </message>
+    <message>
+        <source>Condensed</source>
+        <translation>Στενά</translation>
     </message>
     <message>
         <source>Cyrillic</source>

@@ -42,6 +42,8 @@ TDataSetFilterFrame::TDataSetFilterFrame(TComponent *AOwner) : TFrame(AOwner)
     FilterValueEdit = Part<TComboBox>(this, "FilterValueEdit");
     DBGrid1 = Part<TDBGrid>(this, "DBGrid1");
     DataSource = Part<TDataSource>(this, "DataSource");
+    FIndexWidth = IndexCombo->Width();
+    FFieldsWidth = FieldsCombo->Width();
 }
 
 TDataSetFilterFrame::~TDataSetFilterFrame()
@@ -71,6 +73,39 @@ void TDataSetFilterFrame::SetDataSet(TDataSet *D)
     FillIndexList();
     FillFieldList();
     ShowFilter();
+    ArrangeBar();
+}
+
+void TDataSetFilterFrame::Resize()
+{
+    TFrame::Resize();
+    ArrangeBar();
+}
+
+void TDataSetFilterFrame::ArrangeBar()
+{
+    if (!FilterValueEdit) // still being read from the design
+        return;
+    // The designed spacing: 6 pixels before each box but the value box's 5, 4 after the value box, and each
+    // label 3 pixels right of its box.
+    const int valueLeast = 100;
+    const int fixed = 6 + 6 + 6 + FilterKindCombo->Width() + 5 + 4;
+    const int room = Panel2->ClientWidth() - fixed - valueLeast;
+    int index = std::max(FIndexWidth, IndexCombo->ItemsWidth());
+    int fields = std::max(FFieldsWidth, FieldsCombo->ItemsWidth());
+    // Short of room the field box gives way first, the sort box next, neither below its designed width.
+    fields = std::max(FFieldsWidth, std::min(fields, room - index));
+    index = std::max(FIndexWidth, std::min(index, room - fields));
+    int x = 6;
+    IndexCombo->SetBounds(x, IndexCombo->Top(), index, IndexCombo->Height());
+    x += index + 6;
+    Label2->SetLeft(x + 3);
+    FieldsCombo->SetBounds(x, FieldsCombo->Top(), fields, FieldsCombo->Height());
+    x += fields + 6;
+    FilterKindCombo->SetLeft(x);
+    x += FilterKindCombo->Width() + 5;
+    FilterValueEdit->SetBounds(x, FilterValueEdit->Top(), std::max(0, Panel2->ClientWidth() - 4 - x),
+                               FilterValueEdit->Height());
 }
 
 void TDataSetFilterFrame::FillIndexList()

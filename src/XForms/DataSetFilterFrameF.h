@@ -39,8 +39,12 @@ public:
 
 protected:
     void Notification(TComponent *AComponent, TOperation Operation) override;
+    void Resize() override;
 
 private:
+    // The sort and field boxes as wide as their longest entries need (never narrower than designed), as
+    // far as the bar has room beside a value box of a useful width; the boxes after them move along.
+    void ArrangeBar();
     void FillIndexList();
     void FillFieldList();
     void ShowFilter();
@@ -48,6 +52,9 @@ private:
     // its removal compares it.
     QPointer<TComponent> FDataSet;
     QPointer<TField> FFilterField;
+    // The designed widths of the sort and field boxes, the least they take.
+    int FIndexWidth = 0;
+    int FFieldsWidth = 0;
 };
 
 // The six operators of the bar; an operator's code is its position.

@@ -4,8 +4,14 @@
 #include "vcl/CodePage.h"
 #include "vcl/ComponentStream.h"
 
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
 #include <QPointer>
 #include <QRegularExpression>
+
+#include <algorithm>
 
 namespace
 {
@@ -14,6 +20,32 @@ TDateTimePopup *SharedCalendar = nullptr;
 } // namespace
 
 // ---- TInplaceEdit ----
+
+namespace
+{
+// The editor's line edit draws, over its text, the part it covers of its box's focus rectangle: the box
+// with the focus is marked as every box is, also where the editor lies over it.
+class TInplaceLineEdit : public TPeer<QLineEdit>
+{
+public:
+    TInplaceLineEdit(TInplaceEdit *edit) : TPeer<QLineEdit>(edit), FEdit(edit) {}
+
+protected:
+    void paintEvent(QPaintEvent *e) override
+    {
+        TPeer<QLineEdit>::paintEvent(e);
+        TInplaceEditFrame *box = FEdit ? FEdit->Frame() : nullptr;
+        if (!hasFocus() || !box || !box->HandleAllocated())
+            return;
+        QPainter p(this);
+        const QPoint at = mapFrom(box->Peer(), QPoint(2, 2));
+        DrawFocusRectOn(p, TRect{at.x(), at.y(), at.x() + box->Width() - 4, at.y() + box->Height() - 4});
+    }
+
+private:
+    QPointer<TInplaceEdit> FEdit;
+};
+} // namespace
 
 TInplaceEdit::TInplaceEdit(TInplaceEditFrame *AFrame) : TEdit(AFrame), FFrame(AFrame)
 {
@@ -25,6 +57,7 @@ TInplaceEdit::TInplaceEdit(TInplaceEditFrame *AFrame) : TEdit(AFrame), FFrame(AF
     FEditText = AFrame->GetEditText();
     SetText(FEditText);
     SetMaxLength(AFrame->MaxTextSize());
+    SetValidChars(AFrame->ValidChars(), AFrame->ValidCharsField());
     // The box lays a child that is not a box over its value area, 1 pixel inside.
     SetParent(AFrame);
     HandleNeeded();
@@ -59,38 +92,107 @@ bool TInplaceEdit::Commit()
     // Only a text the user changed goes back: the box's own text is never rewritten by merely passing.
     if (text == FEditText)
         return true;
+    if (FRefused == text)
+        return false;
     // A refusal is shown here, once: the message box takes the focus, and that focus loss must not try
     // the same text again. The editor keeps the text to be corrected.
     FCommitting = true;
     const bool done = GuardEvent([&] { FFrame->CommitEditText(text); });
     FCommitting = false;
-    if (done)
+    if (done) {
         FEditText = text;
+        FRefused.reset();
+    } else {
+        FRefused = text;
+    }
     return done;
 }
 
 void TInplaceEdit::KeyDown(quint16 &Key, TShiftState Shift)
 {
     TEdit::KeyDown(Key, Shift);
-    if (Key != VK_RETURN || !FFrame || FCommitting)
+    if ((Key != VK_RETURN && Key != VK_ESCAPE) || !FFrame || FCommitting)
         return;
-    // Enter belongs to the editor: passed on to the box, it would open a date box's calendar.
+    // Enter and Escape belong to the editor: passed on to the box, Enter would open a date box's calendar.
+    const bool escape = Key == VK_ESCAPE;
     Key = 0;
-    if (GetText() == FEditText || !Commit() || !FFrame)
+    if (escape) {
+        Cancel();
+        return;
+    }
+    if (GetText() == FEditText)
+        return;
+    if (FRefused == GetText()) {
+        // Told already; the text waits to be corrected, or given up with Escape.
+        QApplication::beep();
+        return;
+    }
+    if (!Commit() || !FFrame)
         return;
     // The value as the box shows it now (formatted, with the euro sign).
     FEditText = FFrame->Caption();
     SetText(FEditText);
 }
 
+QLineEdit *TInplaceEdit::NewLineEdit()
+{
+    return new TInplaceLineEdit(this);
+}
+
+void TInplaceEdit::FocusGained()
+{
+    TEdit::FocusGained();
+    // The box draws its part of the focus rectangle while this editor has the focus.
+    if (FFrame)
+        FFrame->Invalidate();
+}
+
 void TInplaceEdit::FocusLost()
 {
     TEdit::FocusLost();
-    if (!FFrame || FReleasing)
-        return;
+    if (FFrame)
+        FFrame->Invalidate();
     // Lost to a message shown while the text is handed back; the focus comes back here after it.
-    if (FCommitting || !Commit())
+    if (!FFrame || FReleasing || FCommitting)
         return;
+    // Left again with the text already refused, it is given up and the box shows its value.
+    if (FRefused != GetText() && !Commit()) {
+        // Refused on the way out: the user was told, and the editor keeps the focus for the correction. Gone
+        // from sight (another page shown), it is given up: nothing may stay on screen that the box does not hold.
+        QPointer<TInplaceEdit> self(this);
+        QMetaObject::invokeMethod(
+            this,
+            [self] {
+                if (!self || self->FReleasing)
+                    return;
+                if (self->Peer()->isVisible())
+                    self->SetFocus();
+                else
+                    self->Release();
+            },
+            Qt::QueuedConnection);
+        return;
+    }
+    // The menu bar takes the keys only for a while (Alt, F10) and gives the focus back to where it was:
+    // the editor stays for it.
+    if (qobject_cast<QMenuBar *>(QApplication::focusWidget()))
+        return;
+    Release();
+    // Another window took the focus (a picker, a dialog): when this one is active again, the focus comes
+    // back to the box, which opens a new editor, rather than to whatever the window system would choose.
+    if (FFrame && FFrame->HandleAllocated() && !Peer()->isActiveWindow())
+        FFrame->Peer()->setFocus(Qt::OtherFocusReason);
+}
+
+void TInplaceEdit::Cancel()
+{
+    TInplaceEditFrame *frame = FFrame;
+    // The box takes the focus back for itself, without an editor.
+    FReleasing = true;
+    StopStandingIn();
+    frame->FCancelling = true;
+    frame->SetFocus();
+    frame->FCancelling = false;
     Release();
 }
 
@@ -98,7 +200,12 @@ void TInplaceEdit::Release()
 {
     FReleasing = true;
     StopStandingIn();
-    // Freed once the focus change that called us is over.
+    // The box shows its value at once; the editor is freed once the focus change that called us is over.
+    Hide();
+    if (FFrame && FFrame->FEditor == this) {
+        FFrame->FEditor = nullptr;
+        FFrame->Invalidate();
+    }
     QMetaObject::invokeMethod(
         this, [this] { delete this; }, Qt::QueuedConnection);
 }
@@ -118,28 +225,69 @@ TInplaceEditFrame::~TInplaceEditFrame()
     FEditor = nullptr;
 }
 
+void TInplaceEditFrame::SetValidChars(const QString &Chars, const QString &Field)
+{
+    FValidChars = Chars;
+    FValidCharsField = Field;
+}
+
 void TInplaceEditFrame::CommitEditText(const QString &S)
 {
     if (!IsCp1253(S))
         ToCp1253(S); // raises, naming the character
+    // Blanks are no characters of a code or a number: one picked from a list ends in one, and an older
+    // text may group digits ("176 71").
+    if (!FValidChars.isEmpty() &&
+        std::any_of(S.begin(), S.end(), [this](QChar c) { return c != u' ' && !FValidChars.contains(c); }))
+        throw EConvertError(RefusedCharsText(FValidCharsField, FValidChars).chopped(1) +
+                            QStringLiteral(": «%1»").arg(S.trimmed()));
     SetEditText(S);
 }
 
 void TInplaceEditFrame::FocusGained()
 {
-    if (!FInplaceEdit) {
+    if (!FInplaceEdit || FCancelling) {
         TXFrame::FocusGained();
         return;
     }
     // The editor shows where the focus is; the box draws no rectangle of its own for it.
     TCustomControl::FocusGained();
     FEditFocus = true;
-    if (FEditor && !FEditor->Releasing()) {
+    if (FEditor) {
         // The editor kept after a refused text: the user goes back to it.
         FEditor->SetFocus();
         return;
     }
     FEditor = new TInplaceEdit(this);
+}
+
+bool TInplaceEditFrame::ReopenEditor()
+{
+    if (!FInplaceEdit || FEditor || !Focused())
+        return false;
+    // The box's own focus rectangle goes when the editor takes the focus from it.
+    FEditFocus = false;
+    FEditor = new TInplaceEdit(this);
+    return true;
+}
+
+void TInplaceEditFrame::KeyDown(quint16 &Key, TShiftState Shift)
+{
+    if (Key == VK_RETURN && !DropDownButton() && ReopenEditor()) {
+        Key = 0;
+        return;
+    }
+    TXFrame::KeyDown(Key, Shift);
+}
+
+void TInplaceEditFrame::KeyPress(QChar &Key)
+{
+    TXFrame::KeyPress(Key);
+    if (Key.isPrint() && ReopenEditor()) {
+        // What is typed replaces the value, as in an editor opened by Tab.
+        FEditor->LineEdit()->insert(QString(Key));
+        Key = QChar();
+    }
 }
 
 void TInplaceEditFrame::FocusLost()
@@ -154,19 +302,23 @@ void TInplaceEditFrame::FocusLost()
 
 void TInplaceEditFrame::Click()
 {
-    if (FInplaceEdit && !OnClick)
-        SetFocus();
-    else
+    if (FInplaceEdit && !OnClick) {
+        if (!ReopenEditor())
+            SetFocus();
+    } else {
         TXFrame::Click();
+    }
 }
 
 void TInplaceEditFrame::DblClick()
 {
     // A box whose click opens a picker is typed into after a double click.
-    if (FInplaceEdit && OnClick && !OnDblClick)
-        SetFocus();
-    else
+    if (FInplaceEdit && OnClick && !OnDblClick) {
+        if (!ReopenEditor())
+            SetFocus();
+    } else {
         TXFrame::DblClick();
+    }
 }
 
 // ---- TCustomFormatedFrame ----

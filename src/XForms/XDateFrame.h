@@ -8,10 +8,13 @@
 #include "vcl/StdCtrls.h"
 
 #include <functional>
+#include <optional>
 
 class TInplaceEditFrame;
 
-// The one-line editor of a box; the box owns it and is its parent.
+// The one-line editor of a box; the box owns it and is its parent. Enter or leaving hands the text to the
+// box, Escape gives it up. A text the box refuses is told once and stays, with the focus, to be corrected;
+// left again as it is, it is given up. Whenever the editor goes, the box shows the value it holds.
 class TInplaceEdit : public TEdit
 {
     Q_OBJECT
@@ -19,22 +22,27 @@ public:
     explicit TInplaceEdit(TInplaceEditFrame *AFrame);
     ~TInplaceEdit() override;
     TInplaceEditFrame *Frame() const { return FFrame; }
-    // The editor has lost the focus and goes away once that is handled.
-    bool Releasing() const { return FReleasing; }
 
 protected:
+    QLineEdit *NewLineEdit() override;
     void KeyDown(quint16 &Key, TShiftState Shift) override;
+    void FocusGained() override;
     void FocusLost() override;
 
 private:
     friend class TInplaceEditFrame;
-    // Hands a changed text to the box; false (after one message) when the box refused it.
+    // Hands a changed text to the box; false when the box refused it. A refusal is told once: the same
+    // text is not handed over again.
     bool Commit();
+    // Gives up what is typed: the box keeps its value, and the editor goes.
+    void Cancel();
     void Release();
     void StopStandingIn();
     TInplaceEditFrame *FFrame;
     // The text the editor was given (or last showed after a hand-back): what counts as unchanged.
     QString FEditText;
+    // The text last refused, the user told.
+    std::optional<QString> FRefused;
     bool FReleasing = false;
     bool FCommitting = false;
 };
@@ -58,27 +66,44 @@ public:
     // The open editor, or none.
     TInplaceEdit *Editor() const { return FEditor; }
 
-    // Hands a typed text to the box: text the Greek code page cannot hold is refused here, the rest goes
-    // to SetEditText. Raises (and changes nothing) when the text cannot be taken.
+    // The characters that may be typed into the box (empty: any), and the field a refusal names: a typed
+    // character outside them is refused as it is typed, and a text holding one (blanks around it aside)
+    // is refused when it is handed back.
+    QString ValidChars() const { return FValidChars; }
+    QString ValidCharsField() const { return FValidCharsField; }
+    void SetValidChars(const QString &Chars, const QString &Field);
+
+    // Hands a typed text to the box: text the Greek code page cannot hold, or with characters outside
+    // ValidChars, is refused here, the rest goes to SetEditText. Raises (and changes nothing) when the
+    // text cannot be taken.
     void CommitEditText(const QString &S);
 
+    // A click on the box, or typing into it, while it has the focus without an editor (after Escape)
+    // opens the editor again.
     void Click() override;
     void DblClick() override;
 
 protected:
     void FocusGained() override;
     void FocusLost() override;
+    void KeyDown(quint16 &Key, TShiftState Shift) override;
+    void KeyPress(QChar &Key) override;
     // The editor covers the value area but for the room of the drop-down button; the old value must not
     // show there beside the text being typed.
     bool PaintsText() override { return !FEditor; }
 
 private:
     friend class TInplaceEdit;
+    // The box has the focus but no editor: a new editor for the same focus.
+    bool ReopenEditor();
     bool FInplaceEdit = true;
     int FMaxTextSize = 0;
+    QString FValidChars, FValidCharsField;
     TInplaceEdit *FEditor = nullptr;
     // The current focus opened an editor, so the box's own focus rectangle is not drawn for it.
     bool FEditFocus = false;
+    // The focus comes back from an editor given up with Escape: the box keeps it without an editor.
+    bool FCancelling = false;
 };
 
 // A box whose text is always rebuilt from its value with its own number and date formats.

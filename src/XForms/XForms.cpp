@@ -662,7 +662,10 @@ void TXFrame::Paint()
         AssignBoxFont(canvas->Font(), GetFont(), GetFont()->Height(), FDeviceUnit);
         canvas->DrawText(text, r, TextDrawFlags(FAlignment, FLayout, FWordWrap));
     }
-    if (FFocusRectShown) {
+    // The box is marked also while an editor standing in for it has the focus; the editor marks the part
+    // of the rectangle that it covers.
+    QWidget *standIn = HandleAllocated() ? Peer()->focusProxy() : nullptr;
+    if (FFocusRectShown || (standIn && standIn->hasFocus())) {
         TRect f{0, 0, Width(), Height()};
         InflateRect(f, -2, -2);
         canvas->DrawFocusRect(f);

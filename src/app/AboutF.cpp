@@ -70,6 +70,15 @@ void TAbout::FormCreate(TObject *)
     }
 }
 
+void TAbout::KeyDown(quint16 &Key, TShiftState Shift)
+{
+    TForm::KeyDown(Key, Shift);
+    if (Key == VK_ESCAPE && Shift == TShiftState()) {
+        Key = 0;
+        Close();
+    }
+}
+
 void TAbout::NameRoller1Click(TObject *)
 {
     SetModalResult(mrOk);

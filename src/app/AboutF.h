@@ -48,6 +48,10 @@ public:
     static const QString Word2;
     static const QStringList Remarks;
 
+protected:
+    // Esc closes the box, as it closes every dialog.
+    void KeyDown(quint16 &Key, TShiftState Shift) override;
+
 private:
     std::unique_ptr<TStringList> FWords1;
     std::unique_ptr<TStringList> FWords2;

@@ -77,6 +77,7 @@ TApdData::TApdData(TComponent *AOwner) : TForm(AOwner)
     SetBorderStyle(bsNone);
     LoadArtwork();
     BindDataSources();
+    LimitTyping(HeaderFields());
     // The page footer is rewritten on every printed page; that is no change of the document.
     XFrame454->SetNotifier(nullptr);
     FFooterText = XFrame454->Caption();
@@ -141,6 +142,23 @@ QString TApdData::UniqueName(const QString &Prefix) const
     }
 }
 
+TInplaceEditFrame *TApdData::FirstTypedBox()
+{
+    const auto shownHere = [this](TControl *c) {
+        for (; c && c != this; c = c->Parent())
+            if (!c->Visible() || !c->Enabled())
+                return false;
+        return c == this;
+    };
+    std::vector<TWinControl *> list;
+    GetTabOrderList(list);
+    for (TWinControl *w : list)
+        if (auto *box = qobject_cast<TInplaceEditFrame *>(w);
+            box && box->TabStop() && box->InplaceEdit() && !box->OnClick && shownHere(box))
+            return box;
+    return nullptr;
+}
+
 void TApdData::AddPage()
 {
     if (PageControl1->PageCount() >= MaxPages)
@@ -162,7 +180,7 @@ void TApdData::AddPage()
 
     PageControl1->SetActivePage(sheet);
     DoChange();
-    RebuildPageMenu();
+    UpdatePageMenu();
 }
 
 void TApdData::DeletePage()
@@ -184,7 +202,7 @@ void TApdData::DeletePage()
             DoChange();
         }
     }
-    RebuildPageMenu();
+    UpdatePageMenu();
 }
 
 // ---- Totals and change ----
@@ -331,6 +349,22 @@ void TApdData::XFrame13Click(TObject *Sender)
 
 // ---- Page menu ----
 
+namespace
+{
+// The sheet an entry was made for, while it is still one of the control's pages.
+TTabSheet *SheetOfAction(TObject *Sender, TPageControl *Pages)
+{
+    auto *action = qobject_cast<TAction *>(Sender);
+    if (!action)
+        return nullptr;
+    auto *sheet = reinterpret_cast<TTabSheet *>(quintptr(action->Tag()));
+    for (int i = 0; i < Pages->PageCount(); ++i)
+        if (Pages->Pages(i) == sheet)
+            return sheet;
+    return nullptr;
+}
+} // namespace
+
 void TApdData::SetPageMenu(QMenu *Item)
 {
     if (Item == FPageMenu)
@@ -363,6 +397,26 @@ void TApdData::RebuildPageMenu()
         AddPageMenuEntry(PageControl1->Pages(i), FPageMenu);
 }
 
+void TApdData::UpdatePageMenu()
+{
+    if (!FPageMenu)
+        return;
+    std::erase_if(FPageActions, [this](const QPointer<TAction> &a) {
+        if (a && SheetOfAction(a, PageControl1))
+            return false;
+        delete a.data();
+        return true;
+    });
+    // Pages are only ever appended, so the entries left are those of the first pages, in order.
+    for (int i = 0; i < PageControl1->PageCount(); ++i) {
+        TTabSheet *sheet = PageControl1->Pages(i);
+        if (i == int(FPageActions.size()))
+            AddPageMenuEntry(sheet, FPageMenu);
+        else if (FPageActions[size_t(i)]->Caption() != sheet->Caption())
+            FPageActions[size_t(i)]->SetCaption(sheet->Caption());
+    }
+}
+
 void TApdData::AddPageMenuEntry(TTabSheet *Sheet, QMenu *HostItem)
 {
     auto *action = new TAction(nullptr);
@@ -375,22 +429,6 @@ void TApdData::AddPageMenuEntry(TTabSheet *Sheet, QMenu *HostItem)
     FPageActions.push_back(action);
     HostItem->addAction(action->Handle());
 }
-
-namespace
-{
-// The sheet an entry was made for, while it is still one of the control's pages.
-TTabSheet *SheetOfAction(TObject *Sender, TPageControl *Pages)
-{
-    auto *action = qobject_cast<TAction *>(Sender);
-    if (!action)
-        return nullptr;
-    auto *sheet = reinterpret_cast<TTabSheet *>(quintptr(action->Tag()));
-    for (int i = 0; i < Pages->PageCount(); ++i)
-        if (Pages->Pages(i) == sheet)
-            return sheet;
-    return nullptr;
-}
-} // namespace
 
 void TApdData::PageActionExecute(TObject *Sender)
 {
@@ -670,51 +708,52 @@ void TApdData::PrintFromPreview(TObject *Sender)
 
 // ---- Export ----
 
+std::vector<TBoxField> TApdData::HeaderFields() const
+{
+    namespace H = ApdHeader;
+    return {{typeApdCode, &H::DeclarationType},
+            {DbLookupXFrame10, &H::BranchCode},
+            {DbLookupXFrame9, &H::BranchName},
+            {DbLookupXFrame3, &H::Street},
+            {DbLookupXFrame2, &H::StreetNumber},
+            {DbLookupXFrame5, &H::Postcode},
+            {DbLookupXFrame4, &H::City},
+            {xEidosErgou, &H::ProjectKind},
+            {frameAME, &H::Ame},
+            {frameAMOE, &H::Amoe},
+            {frameAFM, &H::Afm},
+            {xOdosErgou, &H::ProjectStreet},
+            {xArOdouErgou, &H::ProjectNumber},
+            {xTKErgou, &H::ProjectPostcode},
+            {xPoliErgou, &H::ProjectCity},
+            {ApodoxesTotal, &H::EarningsTotal},
+            {DaysTotal, &H::DaysTotal},
+            {EisforesTotal, &H::ContributionsTotal}};
+}
+
 void TApdData::FillHeader(TApdFile &File, const TApdExportOptions &Options, TExportProblems *Problems)
 {
-    char *h = File.HeaderRecord.data();
-    // The numeric fields: noted when they cannot hold the value, then written as the layout does.
-    auto digits = [&](TXFrame *box, const char *title, int offset, int width) {
-        if (Problems)
-            Problems->Digits(box->Caption(), width, [title] { return QString::fromUtf8(title); });
-        PutDigits(box->Caption(), h + offset, width);
+    auto put = [&](const TApdField &field, const TApdValue &value) {
+        // A refused value is not written: nothing is written then anyway.
+        if (!Problems || Problems->Check(field, value, [&field] { return field.Name(); }))
+            PutValue(File.HeaderRecord.data(), field, value);
     };
-    PutDate(Options.SubmissionDate, h + 567, 8);
-    PutDate(Options.StopDate, h + 575, 8);
-    digits(typeApdCode, "ΤΥΠΟΣ ΔΗΛΩΣΗΣ", 15, 2);
-    digits(DbLookupXFrame10, "ΥΠΟΚΑΤΑΣΤΗΜΑ ΙΚΑ ΥΠΟΒΟΛΗΣ", 17, 3);
-    PutText(DbLookupXFrame9->Caption(), h + 20, 50, QStringLiteral("ΟΝΟΜΑΣΙΑ ΥΠΟΚΑΤΑΣΤΗΜΑΤΟΣ"));
-    PutText(Options.NameParts[0], h + 70, 80, QStringLiteral("ΕΠΩΝΥΜΙΑ ΕΡΓΟΔΟΤΗ"));
-    PutText(Options.NameParts[1], h + 150, 30, QStringLiteral("ΟΝΟΜΑ ΕΡΓΟΔΟΤΗ"));
-    PutText(Options.NameParts[2], h + 180, 30, QStringLiteral("ΠΑΤΡΩΝΥΜΟ ΕΡΓΟΔΟΤΗ"));
-    PutText(DbLookupXFrame3->Caption(), h + 210, 50, QStringLiteral("ΟΔΟΣ ΕΔΡΑΣ"));
-    PutText(DbLookupXFrame2->Caption(), h + 260, 10, QStringLiteral("ΑΡΙΘΜΟΣ ΕΔΡΑΣ"));
-    digits(DbLookupXFrame5, "Τ.Κ. ΕΔΡΑΣ ΕΡΓΟΔΟΤΗ", 270, 5);
-    PutText(DbLookupXFrame4->Caption(), h + 275, 30, QStringLiteral("ΠΟΛΗ ΕΔΡΑΣ"));
-    PutText(xEidosErgou->Caption(), h + 305, 100, QStringLiteral("ΕΙΔΟΣ ΕΡΓΟΥ"));
-    digits(frameAME, "Α.Μ.Ε.", 405, 10);
-    digits(frameAMOE, "Α.Μ.Ο.Ε.", 415, 10);
-    digits(frameAFM, "Α.Φ.Μ.", 425, 9);
-    PutText(xOdosErgou->Caption(), h + 434, 50, QStringLiteral("ΟΔΟΣ ΕΡΓΟΥ"));
-    PutText(xArOdouErgou->Caption(), h + 484, 10, QStringLiteral("ΑΡΙΘΜΟΣ ΕΡΓΟΥ"));
-    digits(xTKErgou, "Τ.Κ. ΕΡΓΟΥ", 494, 5);
-    PutText(xPoliErgou->Caption(), h + 499, 30, QStringLiteral("ΠΟΛΗ ΕΡΓΟΥ"));
-    PutText(FormatDateTime(QStringLiteral("mm"), DatePeriodFrame->Date()), h + 529, 2, QStringLiteral("ΜΗΝΑΣ"));
-    PutText(FormatDateTime(QStringLiteral("yyyy"), DatePeriodFrame->Date()), h + 531, 4, QStringLiteral("ΕΤΟΣ"));
-    if (Problems) {
-        Problems->Amount(ApodoxesTotal->Value(), 12, [] { return QStringLiteral("ΣΥΝΟΛΟ ΑΠΟΔΟΧΩΝ"); });
-        Problems->Integer(DaysTotal->Value(), 8, [] { return QStringLiteral("ΣΥΝΟΛΟ ΗΜΕΡΩΝ ΑΠΑΣΧΟΛΗΣΗΣ"); });
-        Problems->Amount(EisforesTotal->Value(), 12, [] { return QStringLiteral("ΣΥΝΟΛΟ ΕΙΣΦΟΡΩΝ"); });
-    }
-    PutAmount(ApodoxesTotal->Value(), h + 535, 12);
-    PutInt(DaysTotal->Value(), h + 547, 8);
-    PutAmount(EisforesTotal->Value(), h + 555, 12);
+    put(ApdHeader::SubmissionDate, Options.SubmissionDate);
+    put(ApdHeader::StopDate, Options.StopDate);
+    put(ApdHeader::EmployerName, Options.NameParts[0]);
+    put(ApdHeader::EmployerFirstName, Options.NameParts[1]);
+    put(ApdHeader::EmployerFatherName, Options.NameParts[2]);
+    put(ApdHeader::Month, FormatDateTime(QStringLiteral("mm"), DatePeriodFrame->Date()));
+    put(ApdHeader::Year, FormatDateTime(QStringLiteral("yyyy"), DatePeriodFrame->Date()));
+    for (const TBoxField &f : HeaderFields())
+        put(*f.Field, BoxValue(f));
 }
 
 void TApdData::CollectExport(TApdFile &File, const TApdExportOptions &Options)
 {
-    // A value the file's fields cannot hold would be written cut or without its sign, and the file would
-    // no longer say what the declaration says: nothing is written then, and the user is told where.
+    // A value the file's fields cannot take as it is would be written cut, without its sign or without its
+    // other characters, and the file would no longer say what the declaration says: nothing is written
+    // then, and the user is told where.
     TExportProblems problems;
     FillHeader(File, Options, &problems);
     for (int i = 0; i < PageControl1->PageCount(); ++i)
@@ -738,7 +777,7 @@ QStringList TApdData::ExportWith(const TApdExportOptions &Options)
                        &written);
         if (Options.PrintLabel) {
             const char *h = file.HeaderRecord.data();
-            const QString label = ShowDiskLabel(FromCp1253(QByteArray(h + 415, 10)), FromCp1253(QByteArray(h + 425, 9)),
+            const QString label = ShowDiskLabel(FromCp1253(ApdHeader::Amoe.Bytes(h)), FromCp1253(ApdHeader::Afm.Bytes(h)),
                                                 DatePeriodFrame->Caption(), ShemeH0->Font());
             if (!label.isEmpty())
                 written << label;

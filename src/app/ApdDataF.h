@@ -6,6 +6,7 @@
 #include "XForms/DbXForms.h"
 #include "XForms/XDateFrame.h"
 #include "XForms/XForms.h"
+#include "declaration/ApdFile.h"
 #include "platform/SafeRead.h"
 #include "vcl/ComCtrls.h"
 #include "vcl/ExtCtrls.h"
@@ -14,12 +15,12 @@
 
 #include <QIODevice>
 #include <QPointer>
+#include <vector>
 
 #include <QMenu>
 class TAction;
-class TApdFile;
 class TEmployFrame;
-class TExportProblems;
+struct TBoxField;
 
 // What the export options dialog hands to the export once it is confirmed.
 struct TApdExportOptions {
@@ -131,6 +132,10 @@ public:
     int MaxPagesAdvised = 8;
     // The menu that lists one entry per page; none until the main window gives one.
     QMenu *PageMenu() const { return FPageMenu.data(); }
+    // Where the user starts when the window is installed: the first box in tab order that a click types
+    // into, so that the focus put there leaves every click on the form doing what it always does (a box
+    // whose click picks from a list would take the click into its open editor instead). None if none.
+    TInplaceEditFrame *FirstTypedBox();
 
     // ---- Pages, totals, change ----
     void AddPage();
@@ -141,6 +146,9 @@ public:
     void SetScale(int Percent);
     void SetPageMenu(QMenu *Item);
     void RebuildPageMenu();
+    // Brings the entries in line with the pages without making them anew: the entry of a page that is
+    // gone is freed, the others take their page's caption, a page added at the end gets a new entry.
+    void UpdatePageMenu();
     void ClearPageMenu();
     void AddPageMenuEntry(TTabSheet *Sheet, QMenu *HostItem);
     void PageActionExecute(TObject *Sender);
@@ -176,9 +184,11 @@ public:
     // to when the printer writes files; when a printout fails, its error names those already written.
     QStringList ExportWith(const TApdExportOptions &Options);
     // The header record of the declaration file, filled from the header boxes and the options; with
-    // Problems, the values its numeric fields cannot hold are noted there.
+    // Problems, the values its fields cannot take as they are are noted there.
     void FillHeader(TApdFile &File, const TApdExportOptions &Options, TExportProblems *Problems = nullptr);
-    // Header and lines into File; raises, naming each value that the file's numeric fields cannot hold.
+    // The header boxes that fill the declaration file's fields.
+    std::vector<TBoxField> HeaderFields() const;
+    // Header and lines into File; raises, naming each value that the file's fields cannot take.
     void CollectExport(TApdFile &File, const TApdExportOptions &Options);
 
     // ---- Handlers bound in the form ----

@@ -312,6 +312,8 @@ void TEmployFrame::BindComponents()
         for (const TLine &l : FLines)
             l.Phase->SetDataSource(APDDataModule->dsConPhase);
     }
+    for (int line = 0; line < int(FLines.size()); ++line)
+        LimitTyping(LineFields(line));
     FBound = true;
 }
 
@@ -896,133 +898,104 @@ void TEmployFrame::XFrame503Print(TObject *Sender, IPage *, const TRect &)
 
 // ---------------------------------------------------------------------------------- declaration records
 
-namespace
+TApdValue BoxValue(const TBoxField &Source)
 {
-int DigitCount(quint64 Value)
-{
-    int n = 1;
-    while (Value >= 10) {
-        Value /= 10;
-        ++n;
+    switch (Source.Field->Kind) {
+    case TApdFieldKind::fwInteger:
+        if (auto *box = qobject_cast<TXIntegerFrame *>(Source.Box))
+            return qint64(box->Value());
+        break;
+    case TApdFieldKind::fwAmount:
+        if (auto *box = qobject_cast<TXCurrencyFrame *>(Source.Box))
+            return box->Value();
+        break;
+    case TApdFieldKind::fwDate:
+        if (auto *box = qobject_cast<TXDateFrame *>(Source.Box))
+            return box->Date();
+        break;
+    default:
+        return Source.Box->Caption();
     }
-    return n;
-}
-} // namespace
-
-void TExportProblems::Note(const TWhere &Where, const QString &Shown, const QString &Why)
-{
-    FItems << QStringLiteral("%1: %2 (%3)").arg(Where(), Shown, Why);
+    throw Exception(QStringLiteral("Το πλαίσιο «%1» δεν έχει τιμή για το πεδίο «%2» του αρχείου ΑΠΔ.")
+                        .arg(Source.Box->Name(), Source.Field->Name()));
 }
 
-void TExportProblems::Amount(Currency Value, int Width, const TWhere &Where)
+void LimitTyping(const std::vector<TBoxField> &Sources)
 {
-    // Written as whole cents, at least three digits.
-    const qint64 cents = Value.Cents();
-    auto shown = [&] { return FormatAmount(Value) + QStringLiteral(" €"); };
-    if (cents < 0)
-        Note(Where, shown(), QStringLiteral("αρνητικό ποσό"));
-    else if (std::max(3, DigitCount(quint64(cents))) > Width)
-        Note(Where, shown(), QStringLiteral("το πεδίο του αρχείου χωράει %1 ψηφία μαζί με τα λεπτά").arg(Width));
+    for (const TBoxField &s : Sources) {
+        auto *box = qobject_cast<TInplaceEditFrame *>(s.Box);
+        if (!box)
+            continue;
+        if (s.Field->Kind == TApdFieldKind::fwDigits)
+            box->SetValidChars(DigitChars, s.Field->Name());
+        else if (s.Field->Kind == TApdFieldKind::fwDateText)
+            box->SetValidChars(DigitChars + u'/', s.Field->Name());
+    }
 }
 
-void TExportProblems::Integer(qint64 Value, int Width, const TWhere &Where)
+std::vector<TBoxField> TEmployFrame::LineFields(int Line) const
 {
-    if (Value < 0)
-        Note(Where, QString::number(Value), QStringLiteral("αρνητικός αριθμός"));
-    else if (DigitCount(quint64(Value)) > Width)
-        Note(Where, QString::number(Value), QStringLiteral("το πεδίο του αρχείου χωράει %1 ψηφία").arg(Width));
-}
-
-void TExportProblems::Digits(const QString &Text, int Width, const TWhere &Where)
-{
-    if (DigitsOnly(Text).size() > Width)
-        Note(Where, Text.trimmed(), QStringLiteral("το πεδίο του αρχείου χωράει %1 ψηφία").arg(Width));
-}
-
-void TExportProblems::Truncate(int Count)
-{
-    while (FItems.size() > Count)
-        FItems.removeLast();
-}
-
-void TExportProblems::Raise() const
-{
-    if (FItems.isEmpty())
-        return;
-    constexpr qsizetype Shown = 20;
-    QString text = QStringLiteral("Το αρχείο ΑΠΔ δε γράφτηκε: οι παρακάτω τιμές δε χωρούν στα αριθμητικά πεδία του "
-                                  "αρχείου. Διορθώστε τις και ξαναδοκιμάστε.\n");
-    for (qsizetype i = 0; i < FItems.size() && i < Shown; ++i)
-        text += u'\n' + FItems[i];
-    if (FItems.size() > Shown)
-        text += QStringLiteral("\n…και άλλες %1.").arg(FItems.size() - Shown);
-    throw Exception(text);
+    const TLine &l = FLines[size_t(Line)];
+    namespace E = ApdEmployee;
+    namespace I = ApdInsurance;
+    return {{l.Register, &E::Register, 22},
+            {l.Amka, &E::Amka, 23},
+            {l.Surname, &E::Surname, 24},
+            {l.Name, &E::FirstName, 25},
+            {l.Father, &E::FatherName, 26},
+            {l.Mother, &E::MotherName, 27},
+            {l.Birth, &E::BirthDate, 28},
+            {l.Afm, &E::Afm, 29},
+            {l.Branch, &I::Branch, 21},
+            {l.Periods, &I::Triennia, 31},
+            {l.Sundays, &I::Sundays, 32},
+            {l.Specialty, &I::Specialty, 33},
+            {l.SpecialCase, &I::SpecialCase, 34},
+            {l.Package, &I::Package, 35},
+            {l.From, &I::From, 36},
+            {l.To, &I::Until, 37},
+            {l.EarningsType, &I::EarningsType, 38},
+            {l.Days, &I::Days, 39},
+            {l.Wage, &I::Wage, 40},
+            {l.Earnings, &I::Earnings, 41},
+            {l.Phase, &I::Phase, 42},
+            {l.AccountingDays, &I::AccountingDays, 43},
+            {l.Insured, &I::Insured, 44},
+            {l.Employer, &I::Employer, 45},
+            {l.Total, &I::Total, 46}};
 }
 
 void TEmployFrame::ExportLine(int Line, TApdFile &File, TExportProblems *Problems)
 {
     const TLine &l = FLines[size_t(Line)];
+    // A field whose value is refused is left blank: nothing is written then anyway.
     TEmployeeRecord e;
     TInsuranceRecord r;
-    char *ep = e.data();
-    char *rp = r.data();
+    e.fill(' ');
+    r.fill(' ');
     const int problemsBefore = Problems ? Problems->Count() : 0;
     const auto *sheet = qobject_cast<const TTabSheet *>(Parent());
     const QString page = sheet ? sheet->Caption() : Name();
-    auto where = [&](int row, const char *title) {
-        return [&page, Line, row, title] {
-            return QStringLiteral("%1, γραμμή %2, πλαίσιο %3 (%4)").arg(page).arg(Line + 1).arg(row).arg(QString::fromUtf8(title));
-        };
-    };
-    // The numeric fields: noted when they cannot hold the value, then written as the layout does.
-    auto digits = [&](TXFrame *box, int row, const char *title, char *field, int width) {
-        if (Problems)
-            Problems->Digits(box->Caption(), width, where(row, title));
-        PutDigits(box->Caption(), field, width);
-    };
-    auto integer = [&](TXIntegerFrame *box, int row, const char *title, char *field, int width) {
-        if (Problems)
-            Problems->Integer(box->Value(), width, where(row, title));
-        PutInt(box->Value(), field, width);
-    };
-    auto amount = [&](TXCurrencyFrame *box, int row, const char *title, char *field, int width) {
-        if (Problems)
-            Problems->Amount(box->Value(), width, where(row, title));
-        PutAmount(box->Value(), field, width);
-    };
-    PutText(QStringLiteral("2"), ep + 0, 1, QString());
-    digits(l.Register, 22, "ΑΡΙΘΜ.ΜΗΤΡΩΟΥ ΑΣΦ.", ep + 1, 9);
-    digits(l.Amka, 23, "Α.Μ.Κ.Α.", ep + 10, 11);
-    PutText(l.Surname->Caption(), ep + 21, 50, QStringLiteral("ΕΠΩΝΥΜΟ"));
-    PutText(l.Name->Caption(), ep + 71, 30, QStringLiteral("ΟΝΟΜΑ"));
-    PutText(l.Father->Caption(), ep + 101, 30, QStringLiteral("ΟΝΟΜΑ ΠΑΤΡΟΣ"));
-    PutText(l.Mother->Caption(), ep + 131, 30, QStringLiteral("ΟΝΟΜΑ ΜΗΤΡΟΣ"));
-    PutDateText(l.Birth->Caption(), ep + 161, 8);
-    digits(l.Afm, 29, "Α.Φ.Μ.", ep + 169, 9);
-    PutText(l.Married->Caption() == QStringLiteral("ΕΓΓΑΜΟΣ") ? QStringLiteral("2") : QStringLiteral("1"), ep + 178, 1,
-            QString());
-
-    PutText(QStringLiteral("3"), rp + 0, 1, QString());
-    digits(l.Branch, 21, "ΥΠΟΚΑΤΑΣΤΗΜΑ ΙΚΑ ΕΚΤΕΛΕΣΗΣ ΕΡΓΟΥ", rp + 1, 3);
-    digits(l.Periods, 31, "ΑΡΙΘΜΟΣ ΤΡΙΕΤΙΩΝ", rp + 4, 1);
-    integer(l.Sundays, 32, "ΚΥΡΙΑΚΕΣ", rp + 5, 1);
-    digits(l.Specialty, 33, "ΚΩΔΙΚΟΣ ΕΙΔΙΚΟΤΗΤΑΣ", rp + 6, 6);
-    digits(l.SpecialCase, 34, "ΕΙΔ. ΠΕΡΙΠΤ. ΑΣΦΑΛ.", rp + 12, 2);
-    digits(l.Package, 35, "ΠΑΚΕΤΟ ΚΑΛΥΨΗΣ", rp + 14, 4);
-    PutDate(l.From->Date(), rp + 18, 8);
-    PutDate(l.To->Date(), rp + 26, 8);
-    digits(l.EarningsType, 38, "ΤΥΠΟΣ ΑΠΟΔΟΧΩΝ", rp + 34, 2);
-    integer(l.Days, 39, "ΗΜ. ΑΠΑΣΧΟΛΗΣΗΣ", rp + 36, 2);
-    amount(l.Wage, 40, "ΗΜΕΡΟΜΙΣΘΙΟ", rp + 38, 10);
-    amount(l.Earnings, 41, "ΑΠΟΔΟΧΕΣ", rp + 48, 10);
-    digits(l.Phase, 42, "ΚΑΤΑΣΚ.ΦΑΣΗ ή ΕΡΓΑΣ.ΔΗΜΟΣΙΟΥ", rp + 58, 2);
-    integer(l.AccountingDays, 43, "ΗΜ. ΑΠΟΛΟΓΙΣΤΙΚΩΝ", rp + 60, 2);
-    amount(l.Insured, 44, "ΕΙΣΦΟΡΕΣ ΑΣΦΑΛΙΣΜΕΝΟΥ", rp + 62, 10);
-    amount(l.Employer, 45, "ΕΙΣΦΟΡΕΣ ΕΡΓΟΔΟΤΗ", rp + 72, 10);
-    amount(l.Total, 46, "ΣΥΝΟΛΙΚΕΣ ΕΙΣΦΟΡΕΣ", rp + 82, 11);
+    PutValue(e.data(), ApdEmployee::RecordType, QStringLiteral("2"));
+    PutValue(e.data(), ApdEmployee::Married,
+             l.Married->Caption() == QStringLiteral("ΕΓΓΑΜΟΣ") ? QStringLiteral("2") : QStringLiteral("1"));
+    PutValue(r.data(), ApdInsurance::RecordType, QStringLiteral("3"));
+    for (const TBoxField &f : LineFields(Line)) {
+        const TApdValue value = BoxValue(f);
+        if (Problems && !Problems->Check(*f.Field, value, [&] {
+                return QStringLiteral("%1, γραμμή %2, πλαίσιο %3 (%4)")
+                    .arg(page)
+                    .arg(Line + 1)
+                    .arg(f.Row)
+                    .arg(f.Field->Name());
+            }))
+            continue;
+        PutValue(f.Field->Record == TApdRecordKind::rkEmployee ? e.data() : r.data(), *f.Field, value);
+    }
     const int kept = File.Count();
     File.AddRecord(e, r);
-    // What a dropped line holds goes nowhere.
+    // What a dropped line holds goes nowhere. (A register number that is no number is left blank, so its
+    // line is not taken for one without a number.)
     if (Problems && File.Count() == kept)
         Problems->Truncate(problemsBefore);
 }

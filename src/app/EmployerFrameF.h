@@ -11,40 +11,30 @@
 #include "XForms/DbXForms.h"
 #include "XForms/XDateFrame.h"
 #include "XForms/XForms.h"
+#include "declaration/ApdFile.h"
 #include "vcl/Forms.h"
 
 #include <array>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class TApdData;
-class TApdFile;
 class TTabSheet;
 
-// Values that a numeric field of the declaration file cannot hold whole (negative, or with more digits
-// than the field has), each named where the user finds it. The export collects them before anything is
-// written and refuses with one message when there are any.
-class TExportProblems
-{
-public:
-    // Where names the box; it is asked only when there is something to note, as every field of every
-    // line is checked.
-    using TWhere = std::function<QString()>;
-    void Amount(Currency Value, int Width, const TWhere &Where);
-    void Integer(qint64 Value, int Width, const TWhere &Where);
-    // A text of which the file keeps the digits.
-    void Digits(const QString &Text, int Width, const TWhere &Where);
-    int Count() const { return int(FItems.size()); }
-    // Forgets the notes after the first Count (a line the file drops after all).
-    void Truncate(int Count);
-    // Raises one error that lists the notes, the first ones in full and then how many more, if any.
-    void Raise() const;
-
-private:
-    void Note(const TWhere &Where, const QString &Shown, const QString &Why);
-    QStringList FItems;
+// A box whose value fills a field of the declaration file; Row is its number on the sheet (0 for a box of
+// the header, whose field's title names it).
+struct TBoxField {
+    TXFrame *Box;
+    const TApdField *Field;
+    int Row = 0;
 };
+// The box's value as the field's writer takes it: the Value of an integer or amount box, the Date of a
+// date box, the text of any other.
+TApdValue BoxValue(const TBoxField &Source);
+// The boxes of digits and date-text fields take only digits (and "/" for a date) as they are typed.
+void LimitTyping(const std::vector<TBoxField> &Sources);
 
 // The kind of the page's boxes bound to the reference tables.
 using TEmployDbBox = TDbLookupXFrame;
@@ -132,7 +122,7 @@ public:
     // The owner's four schemes copied into the page's.
     void CopySchemes();
     // Two records per line, line 1 first. With Problems, the values of the lines the file keeps that its
-    // numeric fields cannot hold are noted there.
+    // fields cannot take as they are are noted there.
     void ExportLines(TApdFile &File, TExportProblems *Problems = nullptr);
     void ExportLine1(TApdFile &File, TExportProblems *Problems = nullptr);
     void ExportLine2(TApdFile &File, TExportProblems *Problems = nullptr);
@@ -271,6 +261,8 @@ private:
     void LineSpecialCase(int Line);
     void LineBlank(int Line, QString &Text);
     void ExportLine(int Line, TApdFile &File, TExportProblems *Problems);
+    // The boxes of a line that fill the declaration file's fields, with their rows.
+    std::vector<TBoxField> LineFields(int Line) const;
     void CopyOwnerText(TObject *Sender, TXFrame *OwnerBox);
     void SetPrintedText(TXFrame *Box, const QString &Text);
     void NotifyChange();

@@ -168,7 +168,7 @@ TMain::TMain(TComponent *AOwner) : TForm(AOwner)
     for (int i = 0; i < ComponentCount(); ++i)
         if (auto *a = qobject_cast<TAction *>(Components(i))) {
             a->SetIcon(MainImage(a->ImageIndex()));
-            // The enabled states follow every command.
+            // The enabled states follow every command (queued, like the command itself, so after it).
             QObject::connect(
                 a->Handle(), &QAction::triggered, Peer(), [this] { UpdateActions(); }, Qt::QueuedConnection);
         }
@@ -422,6 +422,9 @@ void TMain::SetDocument(TApdData *New)
     New->SetPageMenu(FPageMenu);
     for (int i = 0; i < 4; ++i)
         aPrintColorH[i]->SetChecked(Sheme(i)->PrintColor());
+    // The focus starts on the form, visibly, rather than nowhere (or wherever the window system puts it).
+    if (TInplaceEditFrame *box = New->FirstTypedBox())
+        box->SetFocus();
     UpdateActions();
 }
 

@@ -60,6 +60,7 @@ TTableEditor::TTableEditor(TComponent *AOwner) : TForm(AOwner)
 
 TTableEditor::~TTableEditor()
 {
+    KeepPlace();
     if (HandleAllocated())
         Peer()->removeEventFilter(this);
     if (FHintInstalled)
@@ -68,6 +69,8 @@ TTableEditor::~TTableEditor()
 
 bool TTableEditor::eventFilter(QObject *Watched, QEvent *Event)
 {
+    if (Event->type() == QEvent::Show && Watched == Peer())
+        FShown = true;
     if (Event->type() == QEvent::WindowActivate)
         FormActivated(
             this, [this] { GuardEvent([this] { FormActivate(this); }); },
@@ -82,6 +85,8 @@ bool TTableEditor::Edit(TDataSet *DataSet, TObject *Sender, bool Modal)
     auto *editor = new TTableEditor(Application());
     if (auto *action = qobject_cast<TAction *>(Sender))
         editor->SetCaption(!action->Hint().isEmpty() ? action->Hint() : action->Caption());
+    // Placed first: the detail page is laid out for the width the window opens at.
+    editor->TakeLastPlace();
     try {
         editor->SetDataSet(DataSet);
     } catch (...) {
@@ -97,6 +102,34 @@ bool TTableEditor::Edit(TDataSet *DataSet, TObject *Sender, bool Modal)
     return result;
 }
 
+std::optional<TTableEditor::TPlace> &TTableEditor::LastPlace()
+{
+    static std::optional<TPlace> place;
+    return place;
+}
+
+void TTableEditor::KeepPlace()
+{
+    // Only a window that was shown has a place of the user's; its size before maximising is its own.
+    if (!FShown || !HandleAllocated())
+        return;
+    QWidget *window = Peer();
+    const bool maximized = window->isMaximized();
+    const QRect bounds = maximized ? window->normalGeometry() : window->geometry();
+    if (bounds.isValid())
+        LastPlace() = TPlace{bounds, maximized};
+}
+
+void TTableEditor::TakeLastPlace()
+{
+    const std::optional<TPlace> &place = LastPlace();
+    if (!place)
+        return;
+    SetPosition(poDesigned);
+    SetBounds(place->Bounds.x(), place->Bounds.y(), place->Bounds.width(), place->Bounds.height());
+    SetWindowState(place->Maximized ? wsMaximized : wsNormal);
+}
+
 TDataSet *TTableEditor::GetDataSet() const
 {
     return DataSource->DataSet();
@@ -110,8 +143,13 @@ void TTableEditor::SetDataSet(TDataSet *DataSet)
     SetHelpKeyword(DataSet ? DataSet->Name() : QString());
     // A table whose file this user cannot write stays read-only whatever the box says: it shows ticked and
     // cannot be switched, and nothing is asked.
-    ReadOnlyCheck->SetEnabled(qobject_cast<TTable *>(DataSet) != nullptr && !DataSet->FileReadOnly());
+    const bool fileReadOnly = DataSet && DataSet->FileReadOnly();
+    ReadOnlyCheck->SetEnabled(qobject_cast<TTable *>(DataSet) != nullptr && !fileReadOnly);
     ReadOnlyCheck->SetChecked(DataSet && !DataSet->CanModify());
+    // A box that cannot be switched says why.
+    ReadOnlyCheck->SetHint(fileReadOnly ? QStringLiteral("Ο πίνακας είναι μόνο για ανάγνωση: το αρχείο του δεν "
+                                                         "επιτρέπει εγγραφή σε αυτόν τον χρήστη")
+                                        : QString());
     DataSetFilterFrame1->SetDataSet(DataSet);
 }
 
@@ -189,6 +227,8 @@ TPanel *TTableEditor::MakeFieldPanel(TField *Field, TWinControl *Parent)
     if (combo) {
         combo->Items()->Add(falseText);
         combo->Items()->Add(trueText);
+        // A value shown cut would read as another one ("ΑΜΟΣ" for both): the box shows its longest whole.
+        combo->SetWidth(std::max(combo->Width(), RoundUpTo8(combo->ItemsWidth())));
     }
     editor->setProperty("DataSource", QVariant::fromValue(DataSource));
     editor->setProperty("DataField", Field->FieldName());

@@ -10,6 +10,10 @@
 #include "vcl/Forms.h"
 #include "vcl/StdCtrls.h"
 
+#include <QRect>
+
+#include <optional>
+
 class TTableEditor : public TForm
 {
     Q_OBJECT
@@ -51,6 +55,17 @@ protected:
     bool eventFilter(QObject *Watched, QEvent *Event) override;
 
 private:
+    // Where the last editor stood and whether it was maximised; the next one of the run opens so. Kept when
+    // an editor goes, so that one window serving every table keeps the size the user gave it.
+    struct TPlace {
+        QRect Bounds;
+        bool Maximized = false;
+    };
+    static std::optional<TPlace> &LastPlace();
+    void KeepPlace();
+    void TakeLastPlace();
+
     TNotifyEvent FOldHint;
     bool FHintInstalled = false;
+    bool FShown = false;
 };

@@ -863,11 +863,16 @@ void TDataSet::Post()
             DatabaseError(QStringLiteral("Το πεδίο \"%1\" πρέπει να έχει τιμή.").arg(f->DisplayLabel()));
     SyncView();
     TStoredRowPtr row;
-    if (FState == dsInsert) {
-        row = FStore->Insert(FEditBuffer);
-    } else {
-        row = FView[static_cast<size_t>(FCurrent)];
-        FStore->Update(row, FEditBuffer);
+    try {
+        if (FState == dsInsert) {
+            row = FStore->Insert(FEditBuffer);
+        } else {
+            row = FView[static_cast<size_t>(FCurrent)];
+            FStore->Update(row, FEditBuffer);
+        }
+    } catch (const EKeyViolation &) {
+        // Named as the user knows the table, not by its file.
+        throw EKeyViolation(DisplayName());
     }
     FState = dsBrowse;
     FEditBuffer.clear();

@@ -53,6 +53,7 @@ class TField : public TComponent
     Q_PROPERTY(QString DisplayLabel READ DisplayLabel WRITE SetDisplayLabel)
     Q_PROPERTY(int DisplayWidth READ DisplayWidth WRITE SetDisplayWidth)
     Q_PROPERTY(QString EditMask READ EditMask WRITE SetEditMask)
+    Q_PROPERTY(QString ValidChars READ ValidChars WRITE SetValidChars)
     Q_PROPERTY(bool Required READ Required WRITE SetRequired)
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
     Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
@@ -92,6 +93,10 @@ public:
     void SetDisplayWidth(int Value) { FDisplayWidth = Value; }
     QString EditMask() const { return FEditMask; }
     void SetEditMask(const QString &Value) { FEditMask = Value; }
+    // The characters a user may type into the field's controls (empty: any). Values put in otherwise (read
+    // from a file, copied by the structure upgrade) are not checked against it.
+    QString ValidChars() const { return FValidChars; }
+    void SetValidChars(const QString &Value) { FValidChars = Value; }
     bool Required() const { return FRequired; }
     void SetRequired(bool Value) { FRequired = Value; }
     bool Visible() const { return FVisible; }
@@ -156,7 +161,7 @@ private:
     TDataSet *FDataSet = nullptr;
     TFieldType FDataType = ftUnknown;
     TFieldKind FFieldKind = fkData;
-    QString FFieldName, FDisplayLabel, FEditMask, FDefaultExpression;
+    QString FFieldName, FDisplayLabel, FEditMask, FValidChars, FDefaultExpression;
     QString FKeyFields, FLookupKeyFields, FLookupResultField;
     TDataSet *FLookupDataSet = nullptr;
     int FFieldNo = 0;
@@ -367,8 +372,12 @@ public:
 
     bool Active() const { return FState != dsInactive; }
     void SetActive(bool Value);
-    // What the user knows the dataset by in a message: a table's file, else the component's name.
+    // What the user knows the dataset by in a message about it: a table's file, else the component's name.
     virtual QString Title() const { return Name(); }
+    // What the program's windows call it (the command that opens it), for messages about its records;
+    // its Title when it is given none.
+    QString DisplayName() const { return FDisplayName.isEmpty() ? Title() : FDisplayName; }
+    void SetDisplayName(const QString &Value) { FDisplayName = Value; }
     void Open() { SetActive(true); }
     void Close() { SetActive(false); }
     TDataSetState State() const { return FState; }
@@ -484,6 +493,7 @@ private:
 
     TDataSetState FState = dsInactive;
     std::shared_ptr<TTableStore> FStore;
+    QString FDisplayName;
     // The rows this cursor shows, in its order and through its filter; rebuilt when the shared rows change.
     mutable std::vector<std::shared_ptr<TStoredRow>> FView;
     mutable quint64 FViewVersion = 0;

@@ -62,6 +62,11 @@ void TDBEdit::Loaded()
 
 void TDBEdit::DataChange()
 {
+    // The field decides what may be typed; a refusal names it as the user knows it.
+    if (TField *f = Field())
+        SetValidChars(f->ValidChars(), f->DisplayName());
+    else
+        SetValidChars(QString(), QString());
     FShowing = true;
     SetText(FieldShownText(FDataLink, this, Focused() && FDataLink.CanModify()));
     FShowing = false;

@@ -1,14 +1,18 @@
 #include "DBGrids.h"
 
 #include "vcl/Forms.h"
+#include "vcl/StdCtrls.h"
 
 #include <QAbstractTableModel>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableView>
+
+#include <cmath>
 
 // ------------------------------------------------------------------------------------------ TColumn
 
@@ -105,7 +109,7 @@ private:
     TDBGrid *FGrid;
 };
 
-// The cell editor: a string field takes no more characters than it holds.
+// The cell editor: a string field takes no more characters than it holds, and only those it allows.
 class TDBGridDelegate : public QStyledItemDelegate
 {
 public:
@@ -115,12 +119,29 @@ public:
         QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
         auto *line = qobject_cast<QLineEdit *>(editor);
         TField *f = index.column() < FGrid->ColumnCount() ? FGrid->Columns(index.column())->Field() : nullptr;
-        if (line && f && f->DataType() == ftString && f->Size() > 0)
-            line->setMaxLength(f->Size());
+        if (line && f) {
+            auto *filter = new TTypedInputFilter(line);
+            if (f->DataType() == ftString)
+                filter->MaxLength = f->Size();
+            filter->ValidChars = f->ValidChars();
+            filter->FieldName = f->DisplayName();
+            line->setValidator(filter);
+        }
         // The first key typed puts the record into edit state, so the navigator offers Post and Cancel.
         if (line)
             QObject::connect(line, &QLineEdit::textEdited, FGrid, [grid = FGrid] { GuardEvent([grid] { grid->EditStarted(); }); });
         return editor;
+    }
+    // The cell's own text goes in whole, whatever it holds.
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override
+    {
+        auto *line = qobject_cast<QLineEdit *>(editor);
+        auto *filter = line ? dynamic_cast<TTypedInputFilter *>(const_cast<QValidator *>(line->validator())) : nullptr;
+        if (filter)
+            filter->Programmatic = true;
+        QStyledItemDelegate::setEditorData(editor, index);
+        if (filter)
+            filter->Programmatic = false;
     }
 
 private:
@@ -353,7 +374,15 @@ int TDBGrid::DefaultColumnWidth(TField *Field)
 {
     const QFontMetrics body(DesignFontOf(GetFont()));
     const QFontMetrics title(DesignFontOf(FTitleFont.get()));
-    const int w = Field->DisplayWidth() * body.horizontalAdvance(QLatin1Char('0')) + 4;
+    // Room for as many characters as the field shows: digits, or the capitals the tables are written in,
+    // whichever are wider, within the margins the view keeps around a cell's text and the grid line.
+    static const QString capitals = QStringLiteral("ΑΒΓΔΕΖΗΘΙΚΛΜΝΞΟΠΡΣΤΥΦΧΨΩ");
+    const double character = std::max<double>(body.horizontalAdvance(QLatin1Char('0')),
+                                              double(body.horizontalAdvance(capitals)) / capitals.size());
+    QWidget *view = HandleAllocated() ? TableView() : nullptr;
+    const int margins =
+        2 * (view ? view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1 : 3) + 1;
+    const int w = int(std::ceil(Field->DisplayWidth() * character)) + margins;
     return std::max(w, title.horizontalAdvance(Field->DisplayLabel()) + 8);
 }
 

@@ -18,6 +18,17 @@ class EDatabaseError : public Exception
     using Exception::Exception;
 };
 
+// A record whose key another record of the table already has; the message names the table.
+class EKeyViolation : public EDatabaseError
+{
+public:
+    explicit EKeyViolation(const QString &Table)
+        : EDatabaseError(QStringLiteral("Παραβίαση κλειδιού: υπάρχει ήδη εγγραφή με το ίδιο κλειδί στον πίνακα \"%1\".")
+                             .arg(Table))
+    {
+    }
+};
+
 // Published enumerations of the dataset classes, streamed by their value names.
 namespace DB
 {

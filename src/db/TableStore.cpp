@@ -590,9 +590,7 @@ void TTableStore::CheckRow(const TRowValues &values, const TStoredRow *self) con
                 }
             }
             if (same)
-                throw EDatabaseError(QStringLiteral("Παραβίαση κλειδιού: υπάρχει ήδη εγγραφή με το ίδιο κλειδί στον "
-                                                    "πίνακα \"%1\".")
-                                         .arg(ShortName(FFileName)));
+                throw EKeyViolation(ShortName(FFileName));
         }
     }
 }

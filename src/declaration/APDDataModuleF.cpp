@@ -105,6 +105,17 @@ void TAPDDataModule::CreateComponents()
     dsEmployers = Component<TDataSource>(this, "dsEmployers");
     dsConPhase = Component<TDataSource>(this, "dsConPhase");
     FieldEditor1 = Component<TFieldEditor>(this, "FieldEditor1");
+    // Messages about their records name the tables as the commands that open them do.
+    const std::pair<TTable *, const char16_t *> titles[] = {{tbEmployes, u"Εργοδότες"},
+                                                            {tbEmployers, u"Εργαζόμενοι"},
+                                                            {tbIkaOffices, u"Καταστήματα ΙΚΑ"},
+                                                            {tbInsCases, u"Περιπτώσεις Ασφάλισης"},
+                                                            {tbInsCasesLookUp, u"Περιπτώσεις Ασφάλισης"},
+                                                            {tbPayment, u"Πίνακας Αποδοχών"},
+                                                            {tbPaymentLookUp, u"Πίνακας Αποδοχών"},
+                                                            {tbConPhase, u"Κατασκευαστικές Φάσεις"}};
+    for (const auto &[table, title] : titles)
+        table->SetDisplayName(QString::fromUtf16(title));
     // Windows refer to its data sources as "APDDataModule.dsEmployers".
     AddGlobalRoot(this);
 }

@@ -7,12 +7,13 @@
 
 #include <QVarLengthArray>
 #include <algorithm>
+#include <climits>
 #include <cstring>
 
 namespace
 {
 constexpr char kHeaderPrefix[] = "10101CSC01   01";
-static_assert(sizeof(kHeaderPrefix) - 1 == 15);
+static_assert(sizeof(kHeaderPrefix) - 1 == ApdHeader::Prefix.Width);
 constexpr char kCrLf[] = "\r\n";
 
 // Latin letters folded, compared as unsigned bytes: the order of the class library's CompareText.
@@ -81,6 +82,13 @@ void PutUnsigned(uint64_t value, int minDigits, char *field, int width)
     const int count = UnsignedDigits(value, minDigits, buffer, first);
     PutBytes(first, count, field, width, '0', TFieldAlignment::faRight);
 }
+
+// A character read from a damaged file for a byte the code page does not define, as a message says it.
+QString UndefinedByteText(QChar c)
+{
+    return QStringLiteral("περιέχει χαρακτήρα (κωδικός 0x%1) που δεν ορίζεται στην ελληνική κωδικοσελίδα 1253")
+        .arg(QString::number(UndefinedCp1253Byte(c), 16).toUpper());
+}
 } // namespace
 
 // --- field writers -------------------------------------------------------------------------------
@@ -113,6 +121,8 @@ void PutText(const QString &value, char *field, int width, const QString &fieldN
         const QChar c = value[i];
         if (c.unicode() < 0x20 || c.unicode() == 0x7F)
             bytes[i] = ' ';
+        else if (UndefinedCp1253Byte(c) >= 0)
+            throw ECodePageError(QStringLiteral("Το πεδίο «%1» %2.").arg(fieldName, UndefinedByteText(c)));
         else if (!CharToCp1253(c, bytes[i]))
             ToCp1253(value, fieldName); // raises the error that names the field and the character
     }
@@ -191,18 +201,236 @@ void PutDateText(const QString &value, char *field, int width)
     PutField(DigitBytes(result), field, width, '0', TFieldAlignment::faLeft);
 }
 
+// --- the layout ----------------------------------------------------------------------------------
+
+std::vector<const TApdField *> RecordLayout(TApdRecordKind Record)
+{
+    namespace H = ApdHeader;
+    namespace E = ApdEmployee;
+    namespace I = ApdInsurance;
+    switch (Record) {
+    case TApdRecordKind::rkHeader:
+        return {&H::Prefix,
+                &H::DeclarationType,
+                &H::BranchCode,
+                &H::BranchName,
+                &H::EmployerName,
+                &H::EmployerFirstName,
+                &H::EmployerFatherName,
+                &H::Street,
+                &H::StreetNumber,
+                &H::Postcode,
+                &H::City,
+                &H::ProjectKind,
+                &H::Ame,
+                &H::Amoe,
+                &H::Afm,
+                &H::ProjectStreet,
+                &H::ProjectNumber,
+                &H::ProjectPostcode,
+                &H::ProjectCity,
+                &H::Month,
+                &H::Year,
+                &H::EarningsTotal,
+                &H::DaysTotal,
+                &H::ContributionsTotal,
+                &H::SubmissionDate,
+                &H::StopDate,
+                &H::Filler};
+    case TApdRecordKind::rkEmployee:
+        return {&E::RecordType, &E::Register,   &E::Amka,      &E::Surname, &E::FirstName,
+                &E::FatherName, &E::MotherName, &E::BirthDate, &E::Afm,     &E::Married};
+    case TApdRecordKind::rkInsurance:
+        return {&I::RecordType, &I::Branch, &I::Triennia,       &I::Sundays,      &I::Specialty, &I::SpecialCase,
+                &I::Package,    &I::From,   &I::Until,          &I::EarningsType, &I::Days,      &I::Wage,
+                &I::Earnings,   &I::Phase,  &I::AccountingDays, &I::Insured,      &I::Employer,  &I::Total};
+    }
+    return {};
+}
+
+// --- values by the layout ------------------------------------------------------------------------
+
+namespace
+{
+// The value without its blanks: a code picked from a list ends in one, and numbers are written in groups
+// ("176 71"). The digits writer drops them with everything else; they are the only thing it may drop.
+QString WithoutBlanks(QString s)
+{
+    s.remove(u' ');
+    return s;
+}
+
+bool AllDigits(QStringView s)
+{
+    return std::all_of(s.begin(), s.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+int DigitCount(quint64 value)
+{
+    int n = 1;
+    while (value >= 10) {
+        value /= 10;
+        ++n;
+    }
+    return n;
+}
+
+QString TextProblem(const QString &text)
+{
+    if (const qsizetype i = FindUndefinedCp1253(text); i >= 0)
+        return UndefinedByteText(text[i]);
+    if (const qsizetype i = FindNonCp1253(text); i >= 0)
+        return QStringLiteral("ο χαρακτήρας «%1» δεν υπάρχει στην ελληνική κωδικοσελίδα 1253")
+            .arg(text.mid(i, text[i].isHighSurrogate() ? 2 : 1));
+    return {};
+}
+
+// Day, month and year as the date-text writer reads them: digits apart by "/", each part padded and none
+// of them cut or left out.
+bool IsDateText(QStringView text, int width)
+{
+    static constexpr int partWidths[3] = {2, 2, 4};
+    const auto parts = text.split(u'/');
+    if (parts.size() > 3)
+        return false;
+    qsizetype length = 0;
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        if (!AllDigits(parts[i]))
+            return false;
+        length += std::max<qsizetype>(parts[i].size(), partWidths[i]);
+    }
+    return length <= width;
+}
+
+// The value as the message shows it.
+QString Shown(const TApdValue &value)
+{
+    if (const auto *text = std::get_if<QString>(&value)) {
+        QString shown = text->trimmed();
+        for (QChar &c : shown)
+            if (UndefinedCp1253Byte(c) >= 0)
+                c = QChar::ReplacementCharacter;
+        return shown;
+    }
+    if (const auto *number = std::get_if<qint64>(&value))
+        return QString::number(*number);
+    if (const auto *amount = std::get_if<Currency>(&value))
+        return FormatAmount(*amount) + QStringLiteral(" €");
+    return FormatDateTime(QStringLiteral("dd/mm/yyyy"), std::get<TDateTime>(value));
+}
+} // namespace
+
+void PutValue(char *Record, const TApdField &Field, const TApdValue &Value)
+{
+    char *field = Record + Field.Offset;
+    switch (Field.Kind) {
+    case TApdFieldKind::fwFixed:
+        return;
+    case TApdFieldKind::fwText:
+        PutText(std::get<QString>(Value), field, Field.Width, Field.Name());
+        return;
+    case TApdFieldKind::fwDigits:
+        PutDigits(std::get<QString>(Value), field, Field.Width);
+        return;
+    case TApdFieldKind::fwDateText:
+        PutDateText(std::get<QString>(Value), field, Field.Width);
+        return;
+    case TApdFieldKind::fwInteger:
+        PutInt(int(std::clamp<qint64>(std::get<qint64>(Value), INT_MIN, INT_MAX)), field, Field.Width);
+        return;
+    case TApdFieldKind::fwAmount:
+        PutAmount(std::get<Currency>(Value), field, Field.Width);
+        return;
+    case TApdFieldKind::fwDate:
+        PutDate(std::get<TDateTime>(Value), field, Field.Width);
+        return;
+    }
+}
+
+QString FieldProblem(const TApdField &Field, const TApdValue &Value)
+{
+    switch (Field.Kind) {
+    case TApdFieldKind::fwFixed:
+    case TApdFieldKind::fwDate:
+        return {};
+    case TApdFieldKind::fwText:
+        return TextProblem(std::get<QString>(Value));
+    case TApdFieldKind::fwDigits: {
+        const QString digits = WithoutBlanks(std::get<QString>(Value));
+        if (!AllDigits(digits))
+            return QStringLiteral("το πεδίο του αρχείου δέχεται μόνο ψηφία");
+        if (digits.size() > Field.Width)
+            return QStringLiteral("το πεδίο του αρχείου χωράει %1 ψηφία").arg(Field.Width);
+        return {};
+    }
+    case TApdFieldKind::fwDateText:
+        if (!IsDateText(WithoutBlanks(std::get<QString>(Value)), Field.Width))
+            return QStringLiteral("η ημερομηνία γράφεται με ψηφία, ηη/μμ/εεεε");
+        return {};
+    case TApdFieldKind::fwInteger: {
+        const qint64 value = std::get<qint64>(Value);
+        if (value < 0)
+            return QStringLiteral("αρνητικός αριθμός");
+        if (DigitCount(quint64(value)) > Field.Width)
+            return QStringLiteral("το πεδίο του αρχείου χωράει %1 ψηφία").arg(Field.Width);
+        return {};
+    }
+    case TApdFieldKind::fwAmount: {
+        // Written as whole cents, at least three digits.
+        const qint64 cents = std::get<Currency>(Value).Cents();
+        if (cents < 0)
+            return QStringLiteral("αρνητικό ποσό");
+        if (std::max(3, DigitCount(quint64(cents))) > Field.Width)
+            return QStringLiteral("το πεδίο του αρχείου χωράει %1 ψηφία μαζί με τα λεπτά").arg(Field.Width);
+        return {};
+    }
+    }
+    return {};
+}
+
+bool TExportProblems::Check(const TApdField &Field, const TApdValue &Value, const TWhere &Where)
+{
+    const QString why = FieldProblem(Field, Value);
+    if (why.isEmpty())
+        return true;
+    FItems << QStringLiteral("%1: %2 (%3)").arg(Where(), Shown(Value), why);
+    return false;
+}
+
+void TExportProblems::Truncate(int Count)
+{
+    while (FItems.size() > Count)
+        FItems.removeLast();
+}
+
+void TExportProblems::Raise() const
+{
+    if (FItems.isEmpty())
+        return;
+    constexpr qsizetype MaxListed = 20;
+    QString text = QStringLiteral("Το αρχείο ΑΠΔ δε γράφτηκε: οι παρακάτω τιμές δεν μπορούν να γραφτούν στα πεδία του "
+                                  "αρχείου όπως είναι. Διορθώστε τις και ξαναδοκιμάστε.\n");
+    for (qsizetype i = 0; i < FItems.size() && i < MaxListed; ++i)
+        text += u'\n' + FItems[i];
+    if (FItems.size() > MaxListed)
+        text += QStringLiteral("\n…και άλλες %1.").arg(FItems.size() - MaxListed);
+    throw Exception(text);
+}
+
 // --- ordering ------------------------------------------------------------------------------------
 
 int CompareEmployee(const TApdFileRec &a, const TApdFileRec &b)
 {
     if (a.EmployeeRecord == b.EmployeeRecord)
         return 0;
-    return CompareTextBytes(a.EmployeeRecord.data() + 1, b.EmployeeRecord.data() + 1, 9);
+    const TApdField &f = ApdEmployee::Register;
+    return CompareTextBytes(a.EmployeeRecord.data() + f.Offset, b.EmployeeRecord.data() + f.Offset, f.Width);
 }
 
 int CompareEarningsType(const TApdFileRec &a, const TApdFileRec &b)
 {
-    return CompareTextBytes(a.InsuranceRecord.data() + 34, b.InsuranceRecord.data() + 34, 2);
+    const TApdField &f = ApdInsurance::EarningsType;
+    return CompareTextBytes(a.InsuranceRecord.data() + f.Offset, b.InsuranceRecord.data() + f.Offset, f.Width);
 }
 
 int CompareFileRecs(const TApdFileRec &a, const TApdFileRec &b)
@@ -216,13 +444,15 @@ int CompareFileRecs(const TApdFileRec &a, const TApdFileRec &b)
 TApdFile::TApdFile()
 {
     HeaderRecord.fill(' ');
-    std::memcpy(HeaderRecord.data(), kHeaderPrefix, 15);
+    std::memcpy(HeaderRecord.data() + ApdHeader::Prefix.Offset, kHeaderPrefix, ApdHeader::Prefix.Width);
     std::memcpy(FTrailer.data(), "EOF", 3);
 }
 
 void TApdFile::AddRecord(const TEmployeeRecord &employeeRecord, const TInsuranceRecord &insuranceRecord)
 {
-    if (AllZeros(employeeRecord.data() + 1, 9) || AllZeros(insuranceRecord.data() + 82, 11))
+    const TApdField &reg = ApdEmployee::Register, &total = ApdInsurance::Total;
+    if (AllZeros(employeeRecord.data() + reg.Offset, reg.Width) ||
+        AllZeros(insuranceRecord.data() + total.Offset, total.Width))
         return;
     FList.push_back(std::make_unique<TApdFileRec>(employeeRecord, insuranceRecord));
 }

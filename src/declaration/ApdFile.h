@@ -9,7 +9,9 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <memory>
+#include <variant>
 #include <vector>
 
 class QIODevice;
@@ -24,6 +26,104 @@ using TEmployeeRecord = std::array<char, EmployeeRecordSize>;
 using TInsuranceRecord = std::array<char, InsuranceRecordSize>;
 
 enum class TFieldAlignment { faLeft, faRight };
+
+// --- the layout ----------------------------------------------------------------------------------
+// Every field of the three records, described once: the writer that fills it, the check that comes
+// before, the printed texts and the windows that fill the records all read it from here.
+
+enum class TApdRecordKind { rkHeader, rkEmployee, rkInsurance };
+// How a field is written: by one of the writers below, or set when the record is made (fixed).
+enum class TApdFieldKind { fwFixed, fwText, fwDigits, fwInteger, fwAmount, fwDate, fwDateText };
+
+struct TApdField {
+    TApdRecordKind Record;
+    int Offset;
+    int Width;
+    TApdFieldKind Kind;
+    // What messages call the field: the title of the box it is filled from.
+    const char16_t *Title;
+
+    QString Name() const { return QString::fromUtf16(Title); }
+    // The field's bytes in a record of its kind.
+    QByteArray Bytes(const char *Record) const { return QByteArray(Record + Offset, Width); }
+    QByteArray Bytes(const QByteArray &Record) const { return Record.mid(Offset, Width); }
+};
+
+namespace ApdHeader
+{
+using enum TApdRecordKind;
+using enum TApdFieldKind;
+inline constexpr TApdField Prefix{rkHeader, 0, 15, fwFixed, u"ΑΡΧΗ ΕΓΓΡΑΦΗΣ"};
+inline constexpr TApdField DeclarationType{rkHeader, 15, 2, fwDigits, u"ΤΥΠΟΣ ΔΗΛΩΣΗΣ"};
+inline constexpr TApdField BranchCode{rkHeader, 17, 3, fwDigits, u"ΥΠΟΚΑΤΑΣΤΗΜΑ ΙΚΑ ΥΠΟΒΟΛΗΣ"};
+inline constexpr TApdField BranchName{rkHeader, 20, 50, fwText, u"ΟΝΟΜΑΣΙΑ ΥΠΟΚΑΤΑΣΤΗΜΑΤΟΣ"};
+inline constexpr TApdField EmployerName{rkHeader, 70, 80, fwText, u"ΕΠΩΝΥΜΙΑ ΕΡΓΟΔΟΤΗ"};
+inline constexpr TApdField EmployerFirstName{rkHeader, 150, 30, fwText, u"ΟΝΟΜΑ ΕΡΓΟΔΟΤΗ"};
+inline constexpr TApdField EmployerFatherName{rkHeader, 180, 30, fwText, u"ΠΑΤΡΩΝΥΜΟ ΕΡΓΟΔΟΤΗ"};
+inline constexpr TApdField Street{rkHeader, 210, 50, fwText, u"ΟΔΟΣ ΕΔΡΑΣ"};
+inline constexpr TApdField StreetNumber{rkHeader, 260, 10, fwText, u"ΑΡΙΘΜΟΣ ΕΔΡΑΣ"};
+inline constexpr TApdField Postcode{rkHeader, 270, 5, fwDigits, u"Τ.Κ. ΕΔΡΑΣ ΕΡΓΟΔΟΤΗ"};
+inline constexpr TApdField City{rkHeader, 275, 30, fwText, u"ΠΟΛΗ ΕΔΡΑΣ"};
+inline constexpr TApdField ProjectKind{rkHeader, 305, 100, fwText, u"ΕΙΔΟΣ ΕΡΓΟΥ"};
+inline constexpr TApdField Ame{rkHeader, 405, 10, fwDigits, u"Α.Μ.Ε."};
+inline constexpr TApdField Amoe{rkHeader, 415, 10, fwDigits, u"Α.Μ.Ο.Ε."};
+inline constexpr TApdField Afm{rkHeader, 425, 9, fwDigits, u"Α.Φ.Μ."};
+inline constexpr TApdField ProjectStreet{rkHeader, 434, 50, fwText, u"ΟΔΟΣ ΕΡΓΟΥ"};
+inline constexpr TApdField ProjectNumber{rkHeader, 484, 10, fwText, u"ΑΡΙΘΜΟΣ ΕΡΓΟΥ"};
+inline constexpr TApdField ProjectPostcode{rkHeader, 494, 5, fwDigits, u"Τ.Κ. ΕΡΓΟΥ"};
+inline constexpr TApdField ProjectCity{rkHeader, 499, 30, fwText, u"ΠΟΛΗ ΕΡΓΟΥ"};
+inline constexpr TApdField Month{rkHeader, 529, 2, fwText, u"ΜΗΝΑΣ"};
+inline constexpr TApdField Year{rkHeader, 531, 4, fwText, u"ΕΤΟΣ"};
+inline constexpr TApdField EarningsTotal{rkHeader, 535, 12, fwAmount, u"ΣΥΝΟΛΟ ΑΠΟΔΟΧΩΝ"};
+inline constexpr TApdField DaysTotal{rkHeader, 547, 8, fwInteger, u"ΣΥΝΟΛΟ ΗΜΕΡΩΝ ΑΠΑΣΧΟΛΗΣΗΣ"};
+inline constexpr TApdField ContributionsTotal{rkHeader, 555, 12, fwAmount, u"ΣΥΝΟΛΟ ΕΙΣΦΟΡΩΝ"};
+inline constexpr TApdField SubmissionDate{rkHeader, 567, 8, fwDate, u"ΗΜΕΡΟΜΗΝΙΑ ΥΠΟΒΟΛΗΣ"};
+inline constexpr TApdField StopDate{rkHeader, 575, 8, fwDate, u"ΗΜΕΡΟΜΗΝΙΑ ΔΙΑΚΟΠΗΣ ΕΡΓΑΣΙΩΝ"};
+inline constexpr TApdField Filler{rkHeader, 583, 30, fwFixed, u"ΚΕΝΑ"};
+} // namespace ApdHeader
+
+namespace ApdEmployee
+{
+using enum TApdRecordKind;
+using enum TApdFieldKind;
+inline constexpr TApdField RecordType{rkEmployee, 0, 1, fwText, u"ΤΥΠΟΣ ΕΓΓΡΑΦΗΣ"};
+inline constexpr TApdField Register{rkEmployee, 1, 9, fwDigits, u"ΑΡΙΘΜ.ΜΗΤΡΩΟΥ ΑΣΦ."};
+inline constexpr TApdField Amka{rkEmployee, 10, 11, fwDigits, u"Α.Μ.Κ.Α."};
+inline constexpr TApdField Surname{rkEmployee, 21, 50, fwText, u"ΕΠΩΝΥΜΟ"};
+inline constexpr TApdField FirstName{rkEmployee, 71, 30, fwText, u"ΟΝΟΜΑ"};
+inline constexpr TApdField FatherName{rkEmployee, 101, 30, fwText, u"ΟΝΟΜΑ ΠΑΤΡΟΣ"};
+inline constexpr TApdField MotherName{rkEmployee, 131, 30, fwText, u"ΟΝΟΜΑ ΜΗΤΡΟΣ"};
+inline constexpr TApdField BirthDate{rkEmployee, 161, 8, fwDateText, u"ΗΜ/ΝΙΑ ΓΕΝΝΗΣΗΣ"};
+inline constexpr TApdField Afm{rkEmployee, 169, 9, fwDigits, u"Α.Φ.Μ."};
+inline constexpr TApdField Married{rkEmployee, 178, 1, fwText, u"ΑΓΑΜΟΣ/ΕΓΓΑΜΟΣ"};
+} // namespace ApdEmployee
+
+namespace ApdInsurance
+{
+using enum TApdRecordKind;
+using enum TApdFieldKind;
+inline constexpr TApdField RecordType{rkInsurance, 0, 1, fwText, u"ΤΥΠΟΣ ΕΓΓΡΑΦΗΣ"};
+inline constexpr TApdField Branch{rkInsurance, 1, 3, fwDigits, u"ΥΠΟΚΑΤΑΣΤΗΜΑ ΙΚΑ ΕΚΤΕΛΕΣΗΣ ΕΡΓΟΥ"};
+inline constexpr TApdField Triennia{rkInsurance, 4, 1, fwDigits, u"ΑΡΙΘΜΟΣ ΤΡΙΕΤΙΩΝ"};
+inline constexpr TApdField Sundays{rkInsurance, 5, 1, fwInteger, u"ΚΥΡΙΑΚΕΣ"};
+inline constexpr TApdField Specialty{rkInsurance, 6, 6, fwDigits, u"ΚΩΔΙΚΟΣ ΕΙΔΙΚΟΤΗΤΑΣ"};
+inline constexpr TApdField SpecialCase{rkInsurance, 12, 2, fwDigits, u"ΕΙΔ. ΠΕΡΙΠΤ. ΑΣΦΑΛ."};
+inline constexpr TApdField Package{rkInsurance, 14, 4, fwDigits, u"ΠΑΚΕΤΟ ΚΑΛΥΨΗΣ"};
+inline constexpr TApdField From{rkInsurance, 18, 8, fwDate, u"ΑΠΟ ΗΜ/ΝΙΑ ΑΠΑΣΧ."};
+inline constexpr TApdField Until{rkInsurance, 26, 8, fwDate, u"ΕΩΣ ΗΜ/ΝΙΑ ΑΠΑΣΧ."};
+inline constexpr TApdField EarningsType{rkInsurance, 34, 2, fwDigits, u"ΤΥΠΟΣ ΑΠΟΔΟΧΩΝ"};
+inline constexpr TApdField Days{rkInsurance, 36, 2, fwInteger, u"ΗΜ. ΑΠΑΣΧΟΛΗΣΗΣ"};
+inline constexpr TApdField Wage{rkInsurance, 38, 10, fwAmount, u"ΗΜΕΡΟΜΙΣΘΙΟ"};
+inline constexpr TApdField Earnings{rkInsurance, 48, 10, fwAmount, u"ΑΠΟΔΟΧΕΣ"};
+inline constexpr TApdField Phase{rkInsurance, 58, 2, fwDigits, u"ΚΑΤΑΣΚ.ΦΑΣΗ ή ΕΡΓΑΣ.ΔΗΜΟΣΙΟΥ"};
+inline constexpr TApdField AccountingDays{rkInsurance, 60, 2, fwInteger, u"ΗΜ. ΑΠΟΛΟΓΙΣΤΙΚΩΝ"};
+inline constexpr TApdField Insured{rkInsurance, 62, 10, fwAmount, u"ΕΙΣΦΟΡΕΣ ΑΣΦΑΛΙΣΜΕΝΟΥ"};
+inline constexpr TApdField Employer{rkInsurance, 72, 10, fwAmount, u"ΕΙΣΦΟΡΕΣ ΕΡΓΟΔΟΤΗ"};
+inline constexpr TApdField Total{rkInsurance, 82, 11, fwAmount, u"ΣΥΝΟΛΙΚΕΣ ΕΙΣΦΟΡΕΣ"};
+} // namespace ApdInsurance
+
+// Every field of a record, in the order they lie in it.
+std::vector<const TApdField *> RecordLayout(TApdRecordKind Record);
 
 // --- field writers -------------------------------------------------------------------------------
 // Each fills all `width` bytes at `field`. A value longer than its field keeps its leftmost
@@ -41,10 +141,11 @@ QString DigitsOnly(const QString &value);
 QString PadZeros(const QString &value, int width);
 
 // Text, left-aligned, blank-filled. Raises ECodePageError naming `fieldName` when the text holds a
-// character that code page 1253 cannot hold. Line breaks and other control characters become blanks
-// so that a record stays one line.
+// character that code page 1253 cannot hold, or one that stands for a byte it leaves undefined. Line
+// breaks and other control characters become blanks so that a record stays one line.
 void PutText(const QString &value, char *field, int width, const QString &fieldName);
-// The digits of the text, right-aligned, zero-filled; everything else is dropped.
+// The digits of the text, right-aligned, zero-filled; everything else is dropped (the export refuses a
+// text with anything but digits and blanks before, FieldProblem).
 void PutDigits(const QString &value, char *field, int width);
 void PutDigits(const char *value, char *field, int width);
 // The decimal digits of the number without its sign, right-aligned, zero-filled.
@@ -56,6 +157,42 @@ void PutDate(TDateTime value, char *field, int width);
 // "ddmmyyyy" from a typed date such as 1/2/2003: day, month and year parts padded to 2, 2 and 4
 // digits, left-aligned and zero-filled; all "0" for an empty text.
 void PutDateText(const QString &value, char *field, int width);
+
+// --- values by the layout -------------------------------------------------------------------------
+
+// A value as a field's writer takes it: a text (text, digits and date-text fields), a number (integer
+// fields), an amount or a date.
+using TApdValue = std::variant<QString, qint64, Currency, TDateTime>;
+
+// Writes Value into Field of Record with the field's writer; nothing for a fixed field.
+void PutValue(char *Record, const TApdField &Field, const TApdValue &Value);
+// Why Field cannot take Value as it is, or empty when it can. A digits field takes digits only (blanks
+// aside, which its writer drops) and no more of them than it holds; a date text is day, month and year in
+// digits apart by "/" that fit the field; a text may hold no character that code page 1253
+// cannot hold or leaves undefined; a number or an amount is not negative and fits its digits (cents for
+// an amount). Values the writers would only cut (a long text) or that mean "none" (an empty text, a date
+// of 0) are taken.
+QString FieldProblem(const TApdField &Field, const TApdValue &Value);
+
+// The values of one export that the file cannot take as they are, each named where the user finds it.
+// The export collects them before anything is written and refuses with one message when there are any.
+class TExportProblems
+{
+public:
+    // Where names the box; it is asked only when there is something to note, as every field of every
+    // line is checked.
+    using TWhere = std::function<QString()>;
+    // Notes Value under Where when Field cannot take it (FieldProblem); true when it can.
+    bool Check(const TApdField &Field, const TApdValue &Value, const TWhere &Where);
+    int Count() const { return int(FItems.size()); }
+    // Forgets the notes after the first Count (a line the file drops after all).
+    void Truncate(int Count);
+    // Raises one error that lists the notes, the first ones in full and then how many more, if any.
+    void Raise() const;
+
+private:
+    QStringList FItems;
+};
 
 // --- the file --------------------------------------------------------------------------------------
 

@@ -19,7 +19,7 @@ static void InitApdReportResource()
 
 // ---------------------------------------------------------------------------------------------- buffer
 
-TApdField FormatField(const QString &Fmt, std::initializer_list<QVariant> Args)
+TPrintedField FormatField(const QString &Fmt, std::initializer_list<QVariant> Args)
 {
     const qsizetype value = Fmt.indexOf(u'%');
     return {FormatText(Fmt, Args), int(value < 0 ? Fmt.size() : value)};
@@ -28,13 +28,13 @@ TApdField FormatField(const QString &Fmt, std::initializer_list<QVariant> Args)
 namespace
 {
 // A field never broken: a place to fill in by hand stays with its words.
-TApdField WholeField(const QString &Text)
+TPrintedField WholeField(const QString &Text)
 {
     return {Text, int(Text.size())};
 }
 } // namespace
 
-std::vector<TApdField> Columns(const QString &Line)
+std::vector<TPrintedField> Columns(const QString &Line)
 {
     // The widest run of blanks after the first word.
     qsizetype from = 0;
@@ -57,7 +57,7 @@ std::vector<TApdField> Columns(const QString &Line)
     }
     if (gap < 0)
         return {WholeField(Line)};
-    TApdField right = WholeField(Line.mid(gap));
+    TPrintedField right = WholeField(Line.mid(gap));
     right.Right = true;
     return {WholeField(Line.left(gap)), right};
 }
@@ -83,11 +83,11 @@ void TApdStrings::AddFormatted(const QString &Fmt, std::initializer_list<QVarian
     AddFields({FormatField(Fmt, Args)});
 }
 
-void TApdStrings::AddFields(const std::vector<TApdField> &Fields)
+void TApdStrings::AddFields(const std::vector<TPrintedField> &Fields)
 {
     if (!FOpen)
         FLines.emplace_back();
-    for (const TApdField &f : Fields) {
+    for (const TPrintedField &f : Fields) {
         FText += f.Text;
         FLines.back().Fields.push_back(f);
     }
@@ -138,10 +138,10 @@ public:
     {
     }
 
-    QStringList Fit(const std::vector<TApdField> &Fields)
+    QStringList Fit(const std::vector<TPrintedField> &Fields)
     {
         QString whole;
-        for (const TApdField &f : Fields)
+        for (const TPrintedField &f : Fields)
             whole += f.Text;
         if (Fits(whole))
             return {whole};
@@ -210,7 +210,7 @@ private:
         FLine.clear();
     }
 
-    void Place(const TApdField &f, bool first)
+    void Place(const TPrintedField &f, bool first)
     {
         const int lead = LeadingBlanks(f.Text);
         const QString body = f.Text.mid(lead);
@@ -403,35 +403,41 @@ QString MaritalText(char Marital)
 
 namespace
 {
-template <size_t N> QString Raw(const std::array<char, N> &R, int Offset, int Width)
+template <size_t N> QString Raw(const std::array<char, N> &R, const TApdField &F)
 {
-    return FieldStr(R.data() + Offset, Width);
+    return FieldStr(R.data() + F.Offset, F.Width);
 }
 
-template <size_t N> QString Amount(const std::array<char, N> &R, int Offset, int Width)
+template <size_t N> QString Amount(const std::array<char, N> &R, const TApdField &F)
 {
-    return FormatAmountText(R.data() + Offset, Width);
+    return FormatAmountText(R.data() + F.Offset, F.Width);
 }
 
-TApdField RightField(const QString &Fmt, std::initializer_list<QVariant> Args)
+template <size_t N> QString Date(const std::array<char, N> &R, const TApdField &F)
 {
-    TApdField f = WholeField(FormatText(Fmt, Args));
+    return FormatDateText(R.data() + F.Offset);
+}
+
+TPrintedField RightField(const QString &Fmt, std::initializer_list<QVariant> Args)
+{
+    TPrintedField f = WholeField(FormatText(Fmt, Args));
     f.Right = true;
     return f;
 }
 
 // "Α.Μ.Ε.:  …         Α.Μ.Ο.Ε.:         … Α.Φ.Μ.:         …": three fields, each number with its label.
-std::vector<TApdField> EmployerNumbers(const THeaderRecord &H)
+std::vector<TPrintedField> EmployerNumbers(const THeaderRecord &H)
 {
-    return {FormatField(QStringLiteral("Α.Μ.Ε.:  %s"), {Raw(H, 405, 10)}),
-            FormatField(QStringLiteral("         Α.Μ.Ο.Ε.:         %s"), {Raw(H, 415, 10)}),
-            FormatField(QStringLiteral(" Α.Φ.Μ.:         %s"), {Raw(H, 425, 9)})};
+    return {FormatField(QStringLiteral("Α.Μ.Ε.:  %s"), {Raw(H, ApdHeader::Ame)}),
+            FormatField(QStringLiteral("         Α.Μ.Ο.Ε.:         %s"), {Raw(H, ApdHeader::Amoe)}),
+            FormatField(QStringLiteral(" Α.Φ.Μ.:         %s"), {Raw(H, ApdHeader::Afm)})};
 }
 } // namespace
 
 QString EmployerNameText(const THeaderRecord &H)
 {
-    return Raw(H, 70, 80).trimmed() + u' ' + Raw(H, 150, 30).trimmed() + u' ' + Raw(H, 180, 30).trimmed();
+    return Raw(H, ApdHeader::EmployerName).trimmed() + u' ' + Raw(H, ApdHeader::EmployerFirstName).trimmed() + u' ' +
+           Raw(H, ApdHeader::EmployerFatherName).trimmed();
 }
 
 // ------------------------------------------------------------------------------------------ page texts
@@ -439,38 +445,42 @@ QString EmployerNameText(const THeaderRecord &H)
 void WriteAccompanyingForm(TApdStrings &S, const THeaderRecord &H)
 {
     const QString name = EmployerNameText(H);
-    const QString kind = Raw(H, 305, 100);
+    const QString kind = Raw(H, ApdHeader::ProjectKind);
     S.AddLine(QStringLiteral("         ΣΥΝΟΔΕΥΤΙΚΟ ΕΝΤΥΠΟ Α.Π.Δ. ΟΙΚΟΔΟΜΟΤΕΧΝΙΚΟΥ ΕΡΓΟΥ"));
     S.AddLine(QStringLiteral("        ΥΠΟΒΑΛΛΟΜΕΝΗΣ ΣΕ ΗΛΕΚΤΡΟΝΙΚΗ ΜΟΡΦΗ (Δισκέτα ή CD)"));
     S.AddLine(QString());
     S.AddLine(QString());
     S.AddLine(QString());
-    S.AddFormatted(QStringLiteral("ΤΥΠΟΣ ΔΗΛΩΣΗΣ:      %s"), {Raw(H, 15, 2)});
+    S.AddFormatted(QStringLiteral("ΤΥΠΟΣ ΔΗΛΩΣΗΣ:      %s"), {Raw(H, ApdHeader::DeclarationType)});
     S.AddLine(QStringLiteral("ΥΠΟΚΑΤΑΣΤΗΜΑ ΙΚΑ"));
-    S.AddFormatted(QStringLiteral("ΥΠΟΒΟΛΗΣ:           %s %s"), {Raw(H, 17, 3), Raw(H, 20, 50)});
+    S.AddFormatted(QStringLiteral("ΥΠΟΒΟΛΗΣ:           %s %s"),
+                   {Raw(H, ApdHeader::BranchCode), Raw(H, ApdHeader::BranchName)});
     S.AddFormatted(QStringLiteral("ΕΠΩΝΥΜΙΑ ΕΡΓΟΔΟΤΗ:  %s"), {name.left(50)});
     S.AddFormatted(QStringLiteral("                    %s"), {name.mid(50, 50)});
     S.AddLine(QString());
-    S.AddFormatted(QStringLiteral("Δ/ΝΣΗ ΕΔΡΑΣ         %s %s"), {Raw(H, 210, 50), Raw(H, 260, 10)});
-    S.AddFormatted(QStringLiteral("ΕΡΓΟΔΟΤΗ:           %s %s"), {Raw(H, 270, 5), Raw(H, 275, 30)});
+    S.AddFormatted(QStringLiteral("Δ/ΝΣΗ ΕΔΡΑΣ         %s %s"),
+                   {Raw(H, ApdHeader::Street), Raw(H, ApdHeader::StreetNumber)});
+    S.AddFormatted(QStringLiteral("ΕΡΓΟΔΟΤΗ:           %s %s"), {Raw(H, ApdHeader::Postcode), Raw(H, ApdHeader::City)});
     S.AddFormatted(QStringLiteral("ΕΙΔΟΣ               %s"), {kind.left(50)});
     S.AddFormatted(QStringLiteral("ΕΡΓΟΥ               %s"), {kind.mid(50, 50)});
     S.AddLine(QString());
     S.AddFields(EmployerNumbers(H));
     S.AddLine(QString());
-    S.AddFormatted(QStringLiteral("ΔΙΕΥΘΥΝΣΗ ΕΡΓΟΥ:    %s %s"), {Raw(H, 434, 50), Raw(H, 484, 10)});
-    S.AddFormatted(QStringLiteral("                    %s %s"), {Raw(H, 494, 5), Raw(H, 499, 30)});
+    S.AddFormatted(QStringLiteral("ΔΙΕΥΘΥΝΣΗ ΕΡΓΟΥ:    %s %s"),
+                   {Raw(H, ApdHeader::ProjectStreet), Raw(H, ApdHeader::ProjectNumber)});
+    S.AddFormatted(QStringLiteral("                    %s %s"),
+                   {Raw(H, ApdHeader::ProjectPostcode), Raw(H, ApdHeader::ProjectCity)});
     S.AddLine(QString());
-    S.AddFormatted(QStringLiteral("ΜΗΝΑΣ/ΕΤΟΣ: %s/%s"), {Raw(H, 529, 2), Raw(H, 531, 4)});
+    S.AddFormatted(QStringLiteral("ΜΗΝΑΣ/ΕΤΟΣ: %s/%s"), {Raw(H, ApdHeader::Month), Raw(H, ApdHeader::Year)});
     S.AddLine(QString());
     S.AddLine(QStringLiteral("ΣΥΝΟΛΟ ΗΜΕΡΩΝ"));
-    S.AddFormatted(QStringLiteral("ΑΠΑΣΧΟΛΗΣΗΣ         %s"), {Raw(H, 547, 8)});
+    S.AddFormatted(QStringLiteral("ΑΠΑΣΧΟΛΗΣΗΣ         %s"), {Raw(H, ApdHeader::DaysTotal)});
     S.AddLine(QString());
     S.AddLine(QStringLiteral("ΣΥΝΟΛΟ "));
-    S.AddFormatted(QStringLiteral("ΑΠΟΔΟΧΩΝ:           %s"), {Amount(H, 535, 12)});
+    S.AddFormatted(QStringLiteral("ΑΠΟΔΟΧΩΝ:           %s"), {Amount(H, ApdHeader::EarningsTotal)});
     S.AddLine(QString());
     S.AddLine(QStringLiteral("ΣΥΝΟΛΟ "));
-    S.AddFormatted(QStringLiteral("ΕΙΣΦΟΡΩΝ:           %s"), {Amount(H, 555, 12)});
+    S.AddFormatted(QStringLiteral("ΕΙΣΦΟΡΩΝ:           %s"), {Amount(H, ApdHeader::ContributionsTotal)});
     S.AddLine(QString());
     S.AddLine(QString());
     S.AddLine(QString());
@@ -485,37 +495,40 @@ void WriteAccompanyingForm(TApdStrings &S, const THeaderRecord &H)
     S.AddLine(QString());
     S.AddLine(QString());
     S.AddLine(QStringLiteral("Ημερομηνία Υποβολής"));
-    S.AddFormatted(QStringLiteral("  %s "), {FormatDateText(H.data() + 567)});
+    S.AddFormatted(QStringLiteral("  %s "), {Date(H, ApdHeader::SubmissionDate)});
 }
 
 void WriteFirstPageHeader(TApdStrings &S, const THeaderRecord &H, int PageNo, int PageCount)
 {
     const QString name = EmployerNameText(H);
-    const QString kind = Raw(H, 305, 100);
+    const QString kind = Raw(H, ApdHeader::ProjectKind);
     S.AddFields({{QStringLiteral("   ΑΝΑΛΥΤΙΚΗ ΠΕΡΙΟΔΙΚΗ ΔΗΛΩΣΗ ΟΙΚΟΔΟΜΟΤΕΧΝΙΚΟΥ ΕΡΓΟΥ")},
                  RightField(QStringLiteral(" Σελίδα: %4.4d από %4.4d"), {PageNo, PageCount})});
     S.AddLine(QString());
-    S.AddFormatted(QStringLiteral("ΤΥΠΟΣ ΔΗΛΩΣΗΣ %s"), {Raw(H, 15, 2)});
-    S.AddFormatted(QStringLiteral("ΥΠΟΚΑΤΑΣΤΗΜΑ ΙΚΑ ΥΠΟΒΟΛΗΣ   %s %s"), {Raw(H, 17, 3), Raw(H, 20, 50)});
+    S.AddFormatted(QStringLiteral("ΤΥΠΟΣ ΔΗΛΩΣΗΣ %s"), {Raw(H, ApdHeader::DeclarationType)});
+    S.AddFormatted(QStringLiteral("ΥΠΟΚΑΤΑΣΤΗΜΑ ΙΚΑ ΥΠΟΒΟΛΗΣ   %s %s"),
+                   {Raw(H, ApdHeader::BranchCode), Raw(H, ApdHeader::BranchName)});
     S.AddFormatted(QStringLiteral("ΕΠΩΝΥΜΙΑ                    %s"), {name.left(50)});
     S.AddFormatted(QStringLiteral("ΕΡΓΟΔΟΤΗ                    %s"), {name.mid(50, 50)});
     S.AddLine(QString());
-    S.AddFormatted(QStringLiteral("Δ/ΝΣΗ ΕΔΡΑΣ          %s %s"), {Raw(H, 210, 50), Raw(H, 260, 10)});
-    S.AddFormatted(QStringLiteral("ΕΡΓΟΔΟΤΗ             %s %s"), {Raw(H, 270, 5), Raw(H, 275, 30)});
+    S.AddFormatted(QStringLiteral("Δ/ΝΣΗ ΕΔΡΑΣ          %s %s"),
+                   {Raw(H, ApdHeader::Street), Raw(H, ApdHeader::StreetNumber)});
+    S.AddFormatted(QStringLiteral("ΕΡΓΟΔΟΤΗ             %s %s"),
+                   {Raw(H, ApdHeader::Postcode), Raw(H, ApdHeader::City)});
     S.AddFormatted(QStringLiteral("ΕΙΔΟΣ                %s"), {kind.left(50)});
     S.AddFormatted(QStringLiteral("ΕΡΓΟΥ                %s"), {kind.mid(50, 50)});
     S.AddLine(QString());
-    S.AddFormatted(QStringLiteral("Α.Μ.Ε.  :%s              ΔΙΕΥΘΥΝΣΗ ΕΡΓΟΥ"), {Raw(H, 405, 10)});
-    S.AddFields({FormatField(QStringLiteral("Α.Μ.Ο.Ε.:%s"), {Raw(H, 415, 10)}),
-                 FormatField(QStringLiteral("  %s %s"), {Raw(H, 434, 50), Raw(H, 484, 10)})});
-    S.AddFields({FormatField(QStringLiteral("Α.Φ.Μ.  :%s"), {Raw(H, 425, 9)}),
-                 FormatField(QStringLiteral("   %s %s"), {Raw(H, 494, 5), Raw(H, 499, 30)})});
-    S.AddFormatted(QStringLiteral("                     ΜΗΝΑΣ/ΕΤΟΣ: %s/%s"), {Raw(H, 529, 2), Raw(H, 531, 4)});
+    S.AddFormatted(QStringLiteral("Α.Μ.Ε.  :%s              ΔΙΕΥΘΥΝΣΗ ΕΡΓΟΥ"), {Raw(H, ApdHeader::Ame)});
+    S.AddFields({FormatField(QStringLiteral("Α.Μ.Ο.Ε.:%s"), {Raw(H, ApdHeader::Amoe)}),
+                 FormatField(QStringLiteral("  %s %s"), {Raw(H, ApdHeader::ProjectStreet), Raw(H, ApdHeader::ProjectNumber)})});
+    S.AddFields({FormatField(QStringLiteral("Α.Φ.Μ.  :%s"), {Raw(H, ApdHeader::Afm)}),
+                 FormatField(QStringLiteral("   %s %s"), {Raw(H, ApdHeader::ProjectPostcode), Raw(H, ApdHeader::ProjectCity)})});
+    S.AddFormatted(QStringLiteral("                     ΜΗΝΑΣ/ΕΤΟΣ: %s/%s"), {Raw(H, ApdHeader::Month), Raw(H, ApdHeader::Year)});
     S.AddLine(QString());
     S.AddLine(QStringLiteral("ΣΥΝΟΛΑ ΑΠΔ"));
-    S.AddFields({FormatField(QStringLiteral("ΑΠΟΔΟΧΩΝ:           %s"), {Amount(H, 535, 12)}),
-                 FormatField(QStringLiteral("  ΗΜΕΡΩΝ ΑΠΑΣΧΟΛΗΣΗΣ:     %s"), {Raw(H, 547, 8)})});
-    S.AddFormatted(QStringLiteral("ΕΙΣΦΟΡΩΝ:           %s"), {Amount(H, 555, 12)});
+    S.AddFields({FormatField(QStringLiteral("ΑΠΟΔΟΧΩΝ:           %s"), {Amount(H, ApdHeader::EarningsTotal)}),
+                 FormatField(QStringLiteral("  ΗΜΕΡΩΝ ΑΠΑΣΧΟΛΗΣΗΣ:     %s"), {Raw(H, ApdHeader::DaysTotal)})});
+    S.AddFormatted(QStringLiteral("ΕΙΣΦΟΡΩΝ:           %s"), {Amount(H, ApdHeader::ContributionsTotal)});
 }
 
 void WritePageHeader(TApdStrings &S, const THeaderRecord &H, int PageNo, int PageCount)
@@ -526,41 +539,41 @@ void WritePageHeader(TApdStrings &S, const THeaderRecord &H, int PageNo, int Pag
     S.AddFields(EmployerNumbers(H));
     S.AddFields(
         {RightField(QStringLiteral("                                                              ΜΗΝΑΣ/ΕΤΟΣ:  %s/%s"),
-                    {Raw(H, 529, 2), Raw(H, 531, 4)})});
+                    {Raw(H, ApdHeader::Month), Raw(H, ApdHeader::Year)})});
 }
 
 void WriteEmployeeBlock(TApdStrings &S, const TEmployeeRecord &E, const TInsuranceRecord &I)
 {
     S.AddLine(QString());
     S.AddLine(QString());
-    S.AddFormatted(QStringLiteral("ΥΠΟΚΑΤΑΣΤΗΜΑ ΙΚΑ      %s"), {Raw(I, 1, 3)});
+    S.AddFormatted(QStringLiteral("ΥΠΟΚΑΤΑΣΤΗΜΑ ΙΚΑ      %s"), {Raw(I, ApdInsurance::Branch)});
     S.AddLine(QStringLiteral("ΕΚΤΕΛΕΣΗΣ ΕΡΓΟΥ:"));
-    S.AddFormatted(QStringLiteral("ΑΡΙΘΜ. ΜΗΤΡΩΟΥ ΑΣΦ.:  %s"), {Raw(E, 1, 9)});
-    S.AddFormatted(QStringLiteral("Α.Μ.Κ.Α.:             %s"), {Raw(E, 10, 11)});
-    S.AddFormatted(QStringLiteral("ΕΠΩΝΥΜΟ:              %s"), {Raw(E, 21, 50)});
-    S.AddFormatted(QStringLiteral("ΟΝΟΜΑ                 %s"), {Raw(E, 71, 30)});
-    S.AddFormatted(QStringLiteral("ΟΝΟΜΑ ΠΑΤΡΟΣ          %s"), {Raw(E, 101, 30)});
-    S.AddFormatted(QStringLiteral("ΟΝΟΜΑ ΜΗΤΡΟΣ          %s"), {Raw(E, 131, 30)});
-    S.AddFormatted(QStringLiteral("ΗΜ/ΝΙΑ ΓΕΝΝΗΣΗΣ       %s"), {FormatDateText(E.data() + 161)});
-    S.AddFormatted(QStringLiteral("Α.Φ.Μ.                %s"), {Raw(E, 169, 9)});
-    S.AddFormatted(QStringLiteral("ΑΓΑΜΟΣ / ΕΓΓΑΜΟΣ      %s"), {MaritalText(E[178])});
-    S.AddFormatted(QStringLiteral("ΑΡΙΘΜΟΣ ΤΡΙΕΤΙΩΝ      %s"), {Raw(I, 4, 1)});
-    S.AddFormatted(QStringLiteral("ΚΥΡΙΑΚΕΣ              %s"), {Raw(I, 5, 1)});
-    S.AddFormatted(QStringLiteral("ΚΩΔΙΚΟΣ ΕΙΔΙΚΟΤΗΤΑΣ   %s"), {Raw(I, 6, 6)});
-    S.AddFormatted(QStringLiteral("ΕΙΔ.ΠΕΡΙΠΤ.ΑΣΦΑΛ.     %s"), {Raw(I, 12, 2)});
-    S.AddFormatted(QStringLiteral("ΠΑΚΕΤΟ ΚΑΛΥΨΗΣ        %s"), {Raw(I, 14, 4)});
-    S.AddFormatted(QStringLiteral("ΑΠΟ ΗΜ/ΝΙΑ ΑΠΑΣΧ.     %s"), {FormatDateText(I.data() + 18)});
-    S.AddFormatted(QStringLiteral("ΕΩΣ ΗΜ/ΝΙΑ ΑΠΑΣΧ.     %s"), {FormatDateText(I.data() + 26)});
-    S.AddFormatted(QStringLiteral("ΤΥΠΟΣ ΑΠΟΔΟΧΩΝ        %s"), {Raw(I, 34, 2)});
-    S.AddFormatted(QStringLiteral("ΗΜΕΡΕΣ ΑΠΑΣΧΟΛΗΣΗΣ    %s"), {Raw(I, 36, 2)});
-    S.AddFormatted(QStringLiteral("ΗΜΕΡΟΜΙΣΘΙΟ           %s"), {Amount(I, 38, 10)});
-    S.AddFormatted(QStringLiteral("ΑΠΟΔΟΧΕΣ              %s"), {Amount(I, 48, 10)});
-    S.AddFormatted(QStringLiteral("ΚΑΤΑΣΚ. ΦΑΣΗ ή        %s"), {Raw(I, 58, 2)});
+    S.AddFormatted(QStringLiteral("ΑΡΙΘΜ. ΜΗΤΡΩΟΥ ΑΣΦ.:  %s"), {Raw(E, ApdEmployee::Register)});
+    S.AddFormatted(QStringLiteral("Α.Μ.Κ.Α.:             %s"), {Raw(E, ApdEmployee::Amka)});
+    S.AddFormatted(QStringLiteral("ΕΠΩΝΥΜΟ:              %s"), {Raw(E, ApdEmployee::Surname)});
+    S.AddFormatted(QStringLiteral("ΟΝΟΜΑ                 %s"), {Raw(E, ApdEmployee::FirstName)});
+    S.AddFormatted(QStringLiteral("ΟΝΟΜΑ ΠΑΤΡΟΣ          %s"), {Raw(E, ApdEmployee::FatherName)});
+    S.AddFormatted(QStringLiteral("ΟΝΟΜΑ ΜΗΤΡΟΣ          %s"), {Raw(E, ApdEmployee::MotherName)});
+    S.AddFormatted(QStringLiteral("ΗΜ/ΝΙΑ ΓΕΝΝΗΣΗΣ       %s"), {Date(E, ApdEmployee::BirthDate)});
+    S.AddFormatted(QStringLiteral("Α.Φ.Μ.                %s"), {Raw(E, ApdEmployee::Afm)});
+    S.AddFormatted(QStringLiteral("ΑΓΑΜΟΣ / ΕΓΓΑΜΟΣ      %s"), {MaritalText(E[ApdEmployee::Married.Offset])});
+    S.AddFormatted(QStringLiteral("ΑΡΙΘΜΟΣ ΤΡΙΕΤΙΩΝ      %s"), {Raw(I, ApdInsurance::Triennia)});
+    S.AddFormatted(QStringLiteral("ΚΥΡΙΑΚΕΣ              %s"), {Raw(I, ApdInsurance::Sundays)});
+    S.AddFormatted(QStringLiteral("ΚΩΔΙΚΟΣ ΕΙΔΙΚΟΤΗΤΑΣ   %s"), {Raw(I, ApdInsurance::Specialty)});
+    S.AddFormatted(QStringLiteral("ΕΙΔ.ΠΕΡΙΠΤ.ΑΣΦΑΛ.     %s"), {Raw(I, ApdInsurance::SpecialCase)});
+    S.AddFormatted(QStringLiteral("ΠΑΚΕΤΟ ΚΑΛΥΨΗΣ        %s"), {Raw(I, ApdInsurance::Package)});
+    S.AddFormatted(QStringLiteral("ΑΠΟ ΗΜ/ΝΙΑ ΑΠΑΣΧ.     %s"), {Date(I, ApdInsurance::From)});
+    S.AddFormatted(QStringLiteral("ΕΩΣ ΗΜ/ΝΙΑ ΑΠΑΣΧ.     %s"), {Date(I, ApdInsurance::Until)});
+    S.AddFormatted(QStringLiteral("ΤΥΠΟΣ ΑΠΟΔΟΧΩΝ        %s"), {Raw(I, ApdInsurance::EarningsType)});
+    S.AddFormatted(QStringLiteral("ΗΜΕΡΕΣ ΑΠΑΣΧΟΛΗΣΗΣ    %s"), {Raw(I, ApdInsurance::Days)});
+    S.AddFormatted(QStringLiteral("ΗΜΕΡΟΜΙΣΘΙΟ           %s"), {Amount(I, ApdInsurance::Wage)});
+    S.AddFormatted(QStringLiteral("ΑΠΟΔΟΧΕΣ              %s"), {Amount(I, ApdInsurance::Earnings)});
+    S.AddFormatted(QStringLiteral("ΚΑΤΑΣΚ. ΦΑΣΗ ή        %s"), {Raw(I, ApdInsurance::Phase)});
     S.AddLine(QStringLiteral("ΕΡΓΑΣ. ΔΗΜΟΣΙΟΥ"));
-    S.AddFormatted(QStringLiteral("ΗΜ. ΑΠΟΛΟΓΙΣΤΙΚΩΝ     %s"), {Raw(I, 60, 2)});
-    S.AddFormatted(QStringLiteral("ΕΙΣΦΟΡΕΣ ΑΣΦΑΛΙΣΜ.    %s"), {Amount(I, 62, 10)});
-    S.AddFormatted(QStringLiteral("ΕΙΣΦΟΡΕΣ ΕΡΓΟΔΟΤΗ     %s"), {Amount(I, 72, 10)});
-    S.AddFormatted(QStringLiteral("ΣΥΝΟΛΙΚΕΣ ΕΙΣΦΟΡΕΣ    %s"), {Amount(I, 82, 11)});
+    S.AddFormatted(QStringLiteral("ΗΜ. ΑΠΟΛΟΓΙΣΤΙΚΩΝ     %s"), {Raw(I, ApdInsurance::AccountingDays)});
+    S.AddFormatted(QStringLiteral("ΕΙΣΦΟΡΕΣ ΑΣΦΑΛΙΣΜ.    %s"), {Amount(I, ApdInsurance::Insured)});
+    S.AddFormatted(QStringLiteral("ΕΙΣΦΟΡΕΣ ΕΡΓΟΔΟΤΗ     %s"), {Amount(I, ApdInsurance::Employer)});
+    S.AddFormatted(QStringLiteral("ΣΥΝΟΛΙΚΕΣ ΕΙΣΦΟΡΕΣ    %s"), {Amount(I, ApdInsurance::Total)});
 }
 
 void WriteStopStatement(TApdStrings &S)

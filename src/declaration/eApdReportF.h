@@ -18,7 +18,7 @@ class TDocPrinter;
 
 // One field of a printed line: its text as printed while the line fits the page (the blanks before it, its
 // label, its value), and how it gives way when the line is too wide for the page at the chosen font.
-struct TApdField {
+struct TPrintedField {
     QString Text;
     // Where the value begins in Text: a field too wide for its line breaks between the words of its value
     // and goes on under the value's first word. Text's length: the field is never broken.
@@ -28,10 +28,10 @@ struct TApdField {
 };
 
 // A field made with the format routine below; its value begins where the format's first value does.
-TApdField FormatField(const QString &Fmt, std::initializer_list<QVariant> Args);
+TPrintedField FormatField(const QString &Fmt, std::initializer_list<QVariant> Args);
 // The two columns of a line as written, split at its widest run of blanks: the left one never broken, the
 // right one a right-hand column.
-std::vector<TApdField> Columns(const QString &Line);
+std::vector<TPrintedField> Columns(const QString &Line);
 
 // The text of the page being built; every line ends in CR LF. It also keeps each line's fields, so the
 // page can be laid out anew for a line width too narrow for it (Fit).
@@ -46,7 +46,7 @@ public:
     // four digits, zero-filled); "%%" is a percent sign.
     void AddFormatted(const QString &Fmt, std::initializer_list<QVariant> Args);
     // Appends fields side by side, their texts one after the other, then CR LF.
-    void AddFields(const std::vector<TApdField> &Fields);
+    void AddFields(const std::vector<TPrintedField> &Fields);
     // Appends the lines of one paragraph as written, each followed by CR LF. When one of them is too wide
     // for the page, the paragraph is laid out anew as a whole, broken only at single blanks: a run of
     // blanks within a line holds a place to fill in by hand and stays with its words.
@@ -64,7 +64,7 @@ public:
 
 private:
     struct TLine {
-        std::vector<TApdField> Fields;
+        std::vector<TPrintedField> Fields;
         // The paragraph the line belongs to, numbered from 1; 0 for none.
         int Paragraph = 0;
     };

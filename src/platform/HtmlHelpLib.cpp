@@ -4,12 +4,15 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSplitter>
 #include <QStringDecoder>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QToolBar>
 #include <QTreeWidget>
 #include <QUrl>
 #include <QWindow>
@@ -219,6 +222,11 @@ public:
             winId();
             windowHandle()->setTransientParent(owner);
         }
+        // Placed each time it comes up; once shown, it stays where the user puts it.
+        if (!isVisible()) {
+            QWidget *from = modal ? modal->window() : QApplication::activeWindow();
+            PlaceBeside(from && from != this ? from : nullptr);
+        }
         show();
         raise();
         activateWindow();
@@ -237,6 +245,7 @@ public:
     {
         Platform::THelpWindowState s;
         s.Visible = isVisible();
+        s.Geometry = frameGeometry();
         s.File = FFile;
         s.Topic = FTopic;
         s.Title = FBrowser->documentTitle();
@@ -256,6 +265,48 @@ public:
     }
 
 private:
+    // Beside the window help was asked from, right or else left of it, where the screen has the room;
+    // otherwise over its middle, though never over its menu and tool bars; on the screen in any case.
+    void PlaceBeside(const QWidget *owner)
+    {
+        const QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+        if (!screen)
+            return;
+        const QRect area = screen->availableGeometry();
+        // The window's frame, as far as it is known (once the window has been shown).
+        const QSize frame = frameGeometry().size() - size();
+        QRect place(QPoint(), (size() + frame).boundedTo(area.size()));
+        int top = area.top();
+        if (!owner) {
+            place.moveCenter(area.center());
+        } else {
+            const QRect around = owner->frameGeometry();
+            if (area.right() - around.right() >= place.width()) {
+                place.moveTopLeft({around.right() + 1, around.top()});
+            } else if (around.left() - area.left() >= place.width()) {
+                place.moveTopRight({around.left() - 1, around.top()});
+            } else {
+                place.moveCenter(around.center());
+                for (const QWidget *bar : owner->findChildren<QWidget *>())
+                    if ((qobject_cast<const QMenuBar *>(bar) || qobject_cast<const QToolBar *>(bar)) &&
+                        bar->isVisible())
+                        top = std::max(top, bar->mapToGlobal(QPoint(0, bar->height())).y());
+            }
+        }
+        // On the screen, below the bars: moved in, and made shorter where it still does not fit.
+        if (place.right() > area.right())
+            place.moveRight(area.right());
+        if (place.left() < area.left())
+            place.moveLeft(area.left());
+        if (place.bottom() > area.bottom())
+            place.moveBottom(area.bottom());
+        if (place.top() < top)
+            place.moveTop(top);
+        place = place.intersected(area);
+        resize(place.size() - frame);
+        move(place.topLeft());
+    }
+
     void Load(const QString &file)
     {
         FFile = file;

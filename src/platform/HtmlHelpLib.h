@@ -2,6 +2,7 @@
 // index of a compiled help file (.chm), reached through the library's entry point "HtmlHelpA".
 #pragma once
 
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -37,6 +38,7 @@ struct THelpWindowState {
     QStringList Contents; // the contents entries, indented by level
     QString Current;      // the contents entry of the topic shown, if it has one
     QStringList Index;    // the index entries
+    QRect Geometry;       // where the window stands on the screen, its frame included
 };
 THelpWindowState HelpWindowState();
 } // namespace Platform

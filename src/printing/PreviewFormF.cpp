@@ -66,8 +66,9 @@ TPreviewForm::TPreviewForm(TComponent *AOwner) : TForm(AOwner)
         for (TAction *a : group) {
             a->SetIcon(ActionImage(a->ImageIndex()));
             ActionToolBar1->AddAction(a);
-            // The actions' enabled states follow every command.
-            QObject::connect(a->Handle(), &QAction::triggered, this, [this] { UpdateActions(); });
+            // The actions' enabled states follow every command (which runs after the trigger, queued).
+            QObject::connect(
+                a->Handle(), &QAction::triggered, this, [this] { UpdateActions(); }, Qt::QueuedConnection);
         }
     }
     Peer()->installEventFilter(this);
@@ -150,6 +151,15 @@ void TPreviewForm::ShowNote(const QString &Note)
 {
     FNote = Note;
     StatusBar1->SetPanelText(1, Note);
+}
+
+void TPreviewForm::KeyDown(quint16 &Key, TShiftState Shift)
+{
+    TForm::KeyDown(Key, Shift);
+    if (Key == VK_ESCAPE && Shift == TShiftState()) {
+        Key = 0;
+        Close();
+    }
 }
 
 void TPreviewForm::ShowApplicationHint(TObject *)

@@ -64,6 +64,8 @@ public:
 
 protected:
     bool eventFilter(QObject *Watched, QEvent *Event) override;
+    // Esc closes the window, as it closes every dialog.
+    void KeyDown(quint16 &Key, TShiftState Shift) override;
 
 private:
     void UpdateStatus();

@@ -124,37 +124,45 @@ void TXDocPreview::UpdatePage()
         page->LoadInto(FImage->Picture());
         TGraphic *g = FImage->Picture()->Graphic();
         const int gw = std::max(1, g->Width()), gh = std::max(1, g->Height());
-        const int cw = ClientW(), ch = ClientH();
+        // The page is placed in the whole area and given the room of the scroll bars it will need, not of
+        // those that show now: they may still be the previous page's or zoom's, about to go or come.
+        const int cw = Width(), ch = Height(), bar = ScrollArrowSize();
         int w = 0, h = 0, x = 0;
         switch (FStyle) {
         case psFitToWindow:
-            h = ch - ScrollArrowSize();
+            h = ch - bar;
             w = MulDiv(gw, h, gh);
             if (cw < w) {
-                w = cw - ScrollArrowSize();
+                w = cw - bar;
                 h = MulDiv(gh, w, gw);
             }
-            x = std::max(0, (cw - w) / 2);
             break;
         case psPageWidth:
-            w = VertBarShowing() ? cw : cw - ScrollArrowSize();
+            w = cw;
+            if (MulDiv(gh, w, gw) > ch)
+                w = cw - bar;
             h = MulDiv(gh, w, gw);
-            x = 0;
             break;
         case psActualSize: {
             int pixels = 0, millimetres = 0;
             ScreenSize(pixels, millimetres);
             w = MulDiv(page->LogicalWidth(), pixels, millimetres * 10);
             h = MulDiv(gh, w, gw);
-            x = std::max(0, (cw - w) / 2);
             break;
         }
         }
+        // The view the page shares with the bars it needs: centred in it, at the left edge at page width.
+        bool down = h > ch;
+        const bool across = w > cw - (down ? bar : 0);
+        down = down || (across && h > ch - bar);
+        const int viewW = cw - (down ? bar : 0), viewH = ch - (across ? bar : 0);
+        if (FStyle != psPageWidth)
+            x = std::max(0, (viewW - w) / 2);
         if (HandleAllocated()) {
             ScrollArea()->horizontalScrollBar()->setValue(0);
             ScrollArea()->verticalScrollBar()->setValue(0);
         }
-        const int y = std::max(0, (ch - h) / 2);
+        const int y = std::max(0, (viewH - h) / 2);
         FImage->SetBounds(x, y, w, h);
         ScrollInView(FImage);
     } catch (...) {

@@ -18,12 +18,19 @@ QAction *TAction::Handle()
 {
     if (!FAction) {
         FAction = new QAction;
-        QObject::connect(FAction, &QAction::triggered, FAction, [this] {
-            if (Application())
-                Application()->Guard([this] { Execute(); });
-            else
-                Execute();
-        });
+        // A menu, a tool button or a shortcut triggers the action from inside its own key or mouse handling,
+        // and a menu goes on using itself and its items afterwards; the command may free or rebuild them (a
+        // new document, a recent file, the page list), so it runs once that handling has returned, as a
+        // posted command does. An action freed meanwhile takes its pending command with it.
+        QObject::connect(
+            FAction, &QAction::triggered, FAction,
+            [this] {
+                if (Application())
+                    Application()->Guard([this] { Execute(); });
+                else
+                    Execute();
+            },
+            Qt::QueuedConnection);
         Sync();
     }
     return FAction;

@@ -62,7 +62,8 @@ public:
     // Runs OnUpdate; false when unhandled.
     bool Update();
 
-    // The Qt action that menus and tool bars show.
+    // The Qt action that menus and tool bars show. Triggering it (a menu item, a tool button, a shortcut)
+    // executes the action once control is back in the event loop, not while the trigger is handled.
     QAction *Handle();
 
     TNotifyEvent OnExecute;

@@ -1,6 +1,8 @@
 #include "ActnMan.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSaveFile>
@@ -121,9 +123,39 @@ TActionMainMenuBar::~TActionMainMenuBar()
         delete m.data();
 }
 
+namespace
+{
+// The bar watches its window (as it does for Alt): F10 pressed alone anywhere in the window does what Alt
+// pressed and released alone does, the first menu marked and the arrows and Enter the bar's; F10 again
+// leaves it.
+class TMenuBarPeer : public TPeer<QMenuBar>
+{
+public:
+    using TPeer<QMenuBar>::TPeer;
+    bool eventFilter(QObject *Watched, QEvent *Event) override
+    {
+        if (Event->type() == QEvent::KeyPress && Watched == window() && isVisible() && isEnabled()) {
+            const auto *key = static_cast<QKeyEvent *>(Event);
+            if (key->key() == Qt::Key_F10 && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+                QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : window();
+                QKeyEvent altOverride(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::AltModifier);
+                altOverride.ignore();
+                QCoreApplication::sendEvent(target, &altOverride);
+                QKeyEvent altDown(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+                QCoreApplication::sendEvent(target, &altDown);
+                QKeyEvent altUp(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+                QCoreApplication::sendEvent(target, &altUp);
+                return true;
+            }
+        }
+        return TPeer<QMenuBar>::eventFilter(Watched, Event);
+    }
+};
+} // namespace
+
 QWidget *TActionMainMenuBar::CreatePeer()
 {
-    auto *bar = new TPeer<QMenuBar>(this);
+    auto *bar = new TMenuBarPeer(this);
     bar->setNativeMenuBar(false);
     return bar;
 }

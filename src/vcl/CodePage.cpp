@@ -74,8 +74,8 @@ bool CharToCp1253(QChar ch, char &byte)
         byte = static_cast<char>(b);
         return true;
     }
-    if (u >= kUndefinedBase && u <= kUndefinedBase + 0xFF && kToUnicode[u - kUndefinedBase] == 0xFFFF) {
-        byte = static_cast<char>(u - kUndefinedBase);
+    if (const int undefined = UndefinedCp1253Byte(ch); undefined >= 0) {
+        byte = static_cast<char>(undefined);
         return true;
     }
     for (int b = 0x80; b < 0xA0; ++b)
@@ -115,6 +115,22 @@ qsizetype FindNonCp1253(const QString &text)
 bool IsCp1253(const QString &text)
 {
     return FindNonCp1253(text) < 0;
+}
+
+int UndefinedCp1253Byte(QChar ch)
+{
+    const char16_t u = ch.unicode();
+    if (u < kUndefinedBase || u > kUndefinedBase + 0xFF || kToUnicode[u - kUndefinedBase] != 0xFFFF)
+        return -1;
+    return u - kUndefinedBase;
+}
+
+qsizetype FindUndefinedCp1253(const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (UndefinedCp1253Byte(text[i]) >= 0)
+            return i;
+    return -1;
 }
 
 QByteArray ToCp1253(const QString &text, const QString &what)

@@ -551,6 +551,8 @@ void TControl::PeerEnter()
 
 void TControl::PeerLeave()
 {
+    if (Application())
+        Application()->HintMouseLeft(this);
     MouseLeave();
 }
 
@@ -690,6 +692,70 @@ void TWinControl::UpdateTabChain()
             QWidget::setTabOrder(prev, w->FPeer.data());
         prev = w->FPeer.data();
     }
+}
+
+void TWinControl::GetTabOrderList(std::vector<TWinControl *> &List) const
+{
+    for (TWinControl *w : FTabList) {
+        List.push_back(w);
+        w->GetTabOrderList(List);
+    }
+}
+
+TWinControl *FindWinControl(QWidget *W)
+{
+    for (; W; W = W->parentWidget())
+        if (auto *sink = dynamic_cast<IPeerSink *>(W))
+            if (auto *c = qobject_cast<TWinControl *>(sink->Control()))
+                return c;
+    return nullptr;
+}
+
+namespace
+{
+// The widget that takes the focus when W is given it.
+QWidget *FocusTarget(QWidget *W)
+{
+    while (W->focusProxy())
+        W = W->focusProxy();
+    return W;
+}
+
+// A tab stop the user can reach where it stands: its widget shown (so on the page shown, in a shown
+// window) and enabled. Controls whose widgets are not made yet (pages never shown) are not.
+bool TakesTabFocus(TWinControl *W)
+{
+    if (!W->TabStop() || !W->Enabled() || !W->HandleAllocated())
+        return false;
+    QWidget *peer = W->Peer();
+    return peer->isVisible() && peer->isEnabled() && (FocusTarget(peer)->focusPolicy() & Qt::TabFocus);
+}
+} // namespace
+
+TWinControl *TWinControl::FindNextControl(TWinControl *CurControl, bool GoForward)
+{
+    std::vector<TWinControl *> list;
+    GetTabOrderList(list);
+    const int count = int(list.size());
+    const auto at = std::find(list.begin(), list.end(), CurControl);
+    int i = at != list.end() ? int(at - list.begin()) : GoForward ? -1 : count;
+    QWidget *current = CurControl && CurControl->HandleAllocated() ? FocusTarget(CurControl->Peer()) : nullptr;
+    for (int step = 0; step < count; ++step) {
+        i = GoForward ? (i + 1) % count : (i - 1 + count) % count;
+        TWinControl *w = list[size_t(i)];
+        if (w != CurControl && TakesTabFocus(w) && FocusTarget(w->Peer()) != current)
+            return w;
+    }
+    return nullptr;
+}
+
+bool TWinControl::SelectNext(TWinControl *CurControl, bool GoForward)
+{
+    TWinControl *next = FindNextControl(CurControl, GoForward);
+    if (!next)
+        return false;
+    next->Peer()->setFocus(GoForward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 bool TWinControl::Focused() const

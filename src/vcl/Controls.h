@@ -357,6 +357,17 @@ public:
     void SetTabOrder(int v);
     // The windowed children in tab order.
     std::vector<TWinControl *> GetTabOrderList() const { return FTabList; }
+    // Every windowed control inside this one in tab order, each followed by the controls inside it.
+    void GetTabOrderList(std::vector<TWinControl *> &List) const;
+    // Where Tab (GoForward) or Shift+Tab goes from CurControl, a control inside this one (none: from the
+    // start): the next control in tab order, round past the end, that is a tab stop and can take the focus
+    // where it stands (shown, enabled, on the page shown). A control whose focus would only go back to
+    // CurControl's widget (a box whose editor stands in for it) is passed over. Null when none other can.
+    TWinControl *FindNextControl(TWinControl *CurControl, bool GoForward);
+    // Gives that control the focus as Tab does; false, and nothing done, when there is none.
+    bool SelectNext(TWinControl *CurControl, bool GoForward);
+    // The first control in tab order that can take the focus gets it; false when there is none.
+    bool SelectFirst() { return SelectNext(nullptr, true); }
 
     bool Focused() const;
     virtual bool CanFocus() const;
@@ -473,6 +484,9 @@ bool GuardEvent(const std::function<void()> &f);
 // F1 on Control: the help keyword or context of the control, or of the nearest parent that has one, goes to
 // the application's help system. False when none of them has help or nothing answered.
 bool InvokeHelp(TControl *Control);
+
+// The windowed control whose widget is W or holds it; null for a widget of no control.
+TWinControl *FindWinControl(QWidget *W);
 
 // Converts the Qt keyboard state to the shift state of the handlers.
 TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons = Qt::NoButton);

@@ -34,6 +34,16 @@ protected:
         }
         return TPeer<QWidget>::event(e);
     }
+    // Tab and Shift+Tab that the focused widget leaves walk the window's controls in their tab order, the
+    // designs' order, into boxes inside boxes and onto the page shown; a form inside another window leaves
+    // them to that window.
+    bool focusNextPrevChild(bool next) override
+    {
+        if (!Control() || !isWindow())
+            return TPeer<QWidget>::focusNextPrevChild(next);
+        GuardEvent([&] { FForm->SelectNext(FindWinControl(QApplication::focusWidget()), next); });
+        return true;
+    }
     void closeEvent(QCloseEvent *e) override
     {
         if (Control() && !FForm->PeerCloseRequested())
@@ -247,6 +257,9 @@ void TCustomForm::Show()
         Peer()->setWindowState(FWindowState == wsMaximized ? Qt::WindowMaximized : Qt::WindowMinimized);
     Peer()->show();
     Peer()->raise();
+    // A window shown without a focused control starts on the first control in tab order, shown as focused.
+    if (!Parent() && !Peer()->focusWidget())
+        SelectFirst();
     if (OnShow)
         Application()->Guard([this] { OnShow(this); });
 }
@@ -381,8 +394,8 @@ TFrame::TFrame(TComponent *AOwner) : TScrollingWinControl(AOwner)
 
 TScrollBox::TScrollBox(TComponent *AOwner) : TScrollingWinControl(AOwner)
 {
+    // A container: Tab goes to the controls inside it, never to the box itself, whose focus nobody sees.
     SetBounds(0, 0, 185, 41);
-    SetTabStop(true);
 }
 
 QWidget *TScrollBox::CreatePeer()
@@ -604,6 +617,21 @@ void TApplication::ShowException(const std::exception &E)
 }
 
 void TApplication::HintMouseEntered(TControl *control)
+{
+    for (TControl *c = FHintControl; c && control; c = c->Parent())
+        if (c->Parent() == control)
+            return;
+    TakeHintOf(control);
+}
+
+void TApplication::HintMouseLeft(TControl *control)
+{
+    // The mouse is over the control around it now, or over none of the program's.
+    if (control && control == FHintControl)
+        TakeHintOf(control->Parent());
+}
+
+void TApplication::TakeHintOf(TControl *control)
 {
     FHintControl = control;
     // The nearest control with a hint speaks for the ones inside it.

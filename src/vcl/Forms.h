@@ -246,12 +246,16 @@ public:
     TNotifyEvent OnHint;
     TExceptionEvent OnException;
 
-    // Hint tracking: the long part of the control's hint becomes the application's hint.
+    // Hint tracking: the long part of the hint of the innermost control under the mouse (or, where it has
+    // none, of the nearest control around it) is the application's hint. Entered and left are told as the
+    // mouse goes; a control entered together with one inside it leaves the hint to the inner one.
     void HintMouseEntered(TControl *control);
+    void HintMouseLeft(TControl *control);
     TControl *HintControl() const { return FHintControl; }
     void ForgetHintControl() { FHintControl = nullptr; }
 
 private:
+    void TakeHintOf(TControl *control);
     QString FTitle;
     QString FHint;
     QString FHelpFile;

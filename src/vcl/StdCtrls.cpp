@@ -2,6 +2,7 @@
 
 #include "Forms.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 
 #include <QAbstractButton>
 #include <QShortcut>
+#include <algorithm>
 #include <limits>
 
 namespace
@@ -282,6 +284,17 @@ void TComboBox::SetText(const QString &v)
     }
 }
 
+int TComboBox::ItemsWidth()
+{
+    // Qt's own measure of a box fitted to its entries.
+    QComboBox *box = ComboBox();
+    const QComboBox::SizeAdjustPolicy policy = box->sizeAdjustPolicy();
+    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    const int width = box->sizeHint().width();
+    box->setSizeAdjustPolicy(policy);
+    return width;
+}
+
 void TComboBox::SetMaxWidth(int v)
 {
     FMaxWidth = std::max(0, v);
@@ -360,35 +373,57 @@ void TCheckBox::Toggled()
 
 // ---- TEdit ----
 
-// The edit's MaxLength bounds what the user types or pastes, never a text the program puts in: a text
-// already longer than the limit stays whole, and an edit may not make it longer than it was.
-class TTypedLengthLimit : public QValidator
-{
-public:
-    TTypedLengthLimit(TEdit *AEdit, QLineEdit *ALine) : QValidator(ALine), FEdit(AEdit), FBefore(ALine->text())
-    {
-        QObject::connect(ALine, &QLineEdit::textChanged, this, [this](const QString &text) { FBefore = text; });
-    }
-    State validate(QString &input, int &pos) const override
-    {
-        const qsizetype limit = FEdit->MaxLength();
-        if (limit <= 0 || FEdit->SettingText())
-            return Acceptable;
-        const qsizetype allowed = std::max(limit, FBefore.size());
-        if (input.size() > allowed) {
-            // What did not fit is the end of what was just inserted, before the cursor.
-            const qsizetype excess = input.size() - allowed;
-            const qsizetype from = std::max<qsizetype>(0, pos - excess);
-            input.remove(from, excess);
-            pos = int(from);
-        }
-        return Acceptable;
-    }
+const QString DigitChars = QStringLiteral("0123456789");
 
-private:
-    TEdit *FEdit;
-    QString FBefore;
-};
+QString RefusedCharsText(const QString &FieldName, const QString &ValidChars)
+{
+    QString others;
+    for (QChar c : ValidChars)
+        if (!DigitChars.contains(c))
+            others += c;
+    const QString allowed =
+        others.isEmpty() ? QStringLiteral("μόνο ψηφία") : QStringLiteral("μόνο ψηφία και «%1»").arg(others);
+    return QStringLiteral("Στο πεδίο «%1» γράφονται %2.").arg(FieldName, allowed);
+}
+
+TTypedInputFilter::TTypedInputFilter(QLineEdit *Line) : QValidator(Line), FBefore(Line->text())
+{
+    QObject::connect(Line, &QLineEdit::textChanged, this, [this](const QString &text) { FBefore = text; });
+}
+
+QValidator::State TTypedInputFilter::validate(QString &input, int &pos) const
+{
+    if (Programmatic)
+        return Acceptable;
+    // What is new: the input between what it shares with the text before at its beginning and at its end.
+    qsizetype head = 0;
+    while (head < FBefore.size() && head < input.size() && FBefore[head] == input[head])
+        ++head;
+    qsizetype tail = 0;
+    while (tail < FBefore.size() - head && tail < input.size() - head &&
+           FBefore[FBefore.size() - 1 - tail] == input[input.size() - 1 - tail])
+        ++tail;
+    const QStringView inserted = QStringView(input).mid(head, input.size() - head - tail);
+    if (!ValidChars.isEmpty() &&
+        std::any_of(inserted.begin(), inserted.end(), [this](QChar c) { return !ValidChars.contains(c); })) {
+        // The line edit takes its edit back, selection and all, and tells no one of a change.
+        QApplication::beep();
+        if (Application())
+            Application()->SetHint(RefusedCharsText(FieldName, ValidChars));
+        return Invalid;
+    }
+    if (MaxLength <= 0)
+        return Acceptable;
+    const qsizetype allowed = std::max<qsizetype>(MaxLength, FBefore.size());
+    if (input.size() > allowed) {
+        // What did not fit is the end of what was just inserted, before the cursor.
+        const qsizetype excess = input.size() - allowed;
+        const qsizetype from = std::max<qsizetype>(0, pos - excess);
+        input.remove(from, excess);
+        pos = int(from);
+    }
+    return Acceptable;
+}
 
 TEdit::TEdit(TComponent *AOwner) : TWinControl(AOwner)
 {
@@ -398,24 +433,26 @@ TEdit::TEdit(TComponent *AOwner) : TWinControl(AOwner)
     SetColor(clWindow);
 }
 
-// The line edit outlives this object by the base destructors and may still validate (a focus change while it
-// goes); its validator must not reach back into a TEdit that is gone.
-TEdit::~TEdit()
+TEdit::~TEdit() = default;
+
+QLineEdit *TEdit::NewLineEdit()
 {
-    if (HandleAllocated())
-        LineEdit()->setValidator(nullptr);
+    return new TPeer<QLineEdit>(this);
 }
 
 QWidget *TEdit::CreatePeer()
 {
-    auto *edit = new TPeer<QLineEdit>(this);
+    QLineEdit *edit = NewLineEdit();
     edit->setFrame(FBorderStyle != bsNone);
     edit->setReadOnly(FReadOnly);
     // MaxLength is kept by the validator below; the line edit's own limit would cut what the program puts in.
     edit->setMaxLength(std::numeric_limits<int>::max());
     edit->setText(TWinControl::GetText());
+    edit->setCursorPosition(0);
     edit->setFont(DesignFontOf(GetFont()));
-    edit->setValidator(new TTypedLengthLimit(this, edit));
+    FFilter = new TTypedInputFilter(edit);
+    UpdateFilter();
+    edit->setValidator(FFilter);
     QObject::connect(edit, &QLineEdit::textChanged, this, [this](const QString &) {
         if (!FSettingText)
             TextChanged();
@@ -440,9 +477,17 @@ void TEdit::SetText(const QString &v)
     if (v == GetText())
         return;
     FSettingText = true;
-    if (HandleAllocated())
+    if (FFilter)
+        FFilter->Programmatic = true;
+    if (HandleAllocated()) {
         LineEdit()->setText(v);
+        // A text longer than the edit shows its beginning, as it is read, until the user is in it.
+        if (!LineEdit()->hasFocus())
+            LineEdit()->setCursorPosition(0);
+    }
     FSettingText = false;
+    if (FFilter)
+        FFilter->Programmatic = false;
     FText = v;
     TextChanged();
 }
@@ -457,6 +502,23 @@ void TEdit::TextChanged()
 void TEdit::SetMaxLength(int v)
 {
     FMaxLength = std::max(0, v);
+    UpdateFilter();
+}
+
+void TEdit::SetValidChars(const QString &Chars, const QString &Field)
+{
+    FValidChars = Chars;
+    FValidCharsField = Field;
+    UpdateFilter();
+}
+
+void TEdit::UpdateFilter()
+{
+    if (!FFilter)
+        return;
+    FFilter->MaxLength = FMaxLength;
+    FFilter->ValidChars = FValidChars;
+    FFilter->FieldName = FValidCharsField;
 }
 
 void TEdit::SetBorderStyle(TBorderStyle v)

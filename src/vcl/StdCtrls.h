@@ -3,6 +3,9 @@
 
 #include "Controls.h"
 
+#include <QPointer>
+#include <QValidator>
+
 class QLineEdit;
 
 class TLabel : public TGraphicControl
@@ -85,6 +88,8 @@ public:
     void SetMaxWidth(int v);
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     QComboBox *ComboBox();
+    // The width at which the box shows the longest of its items whole, its button included.
+    int ItemsWidth();
 
     TNotifyEvent OnChange;
 
@@ -130,6 +135,34 @@ private:
     bool FSyncing = false;
 };
 
+class QLineEdit;
+
+// What the user may type or paste into a line edit: at most MaxLength characters (0: any number; a text
+// already longer stays whole but grows no more) and only characters of ValidChars (empty: any). An
+// insertion that holds any other character is refused whole: the text stays as it was (Invalid, which the
+// line edit undoes), with a beep and a note in the status bar (the application's hint) that names FieldName. A text the
+// program puts in is never touched: the program sets Programmatic meanwhile.
+class TTypedInputFilter : public QValidator
+{
+public:
+    explicit TTypedInputFilter(QLineEdit *Line);
+    State validate(QString &input, int &pos) const override;
+
+    int MaxLength = 0;
+    QString ValidChars;
+    QString FieldName;
+    bool Programmatic = false;
+
+private:
+    QString FBefore;
+};
+
+// "0123456789": the characters of a field written as digits.
+extern const QString DigitChars;
+// What the note says when a character outside ValidChars (digits and perhaps a few signs) is typed into
+// the field FieldName.
+QString RefusedCharsText(const QString &FieldName, const QString &ValidChars);
+
 class TEdit : public TWinControl
 {
     Q_OBJECT
@@ -147,6 +180,10 @@ public:
     // The most characters the user may type; a text put in by the program is never cut to it. 0: no limit.
     int MaxLength() const { return FMaxLength; }
     void SetMaxLength(int v);
+    // The characters the user may type or paste (empty: any), and the field a refusal names.
+    QString ValidChars() const { return FValidChars; }
+    QString ValidCharsField() const { return FValidCharsField; }
+    void SetValidChars(const QString &Chars, const QString &Field);
     // The program is putting a text in (not the user typing).
     bool SettingText() const { return FSettingText; }
     TBorderStyle BorderStyle() const { return FBorderStyle; }
@@ -159,10 +196,15 @@ public:
 
 protected:
     QWidget *CreatePeer() override;
+    // The line edit the control shows; an edit that draws over it makes its own.
+    virtual QLineEdit *NewLineEdit();
     void TextChanged() override;
 
 private:
+    void UpdateFilter();
     int FMaxLength = 0;
+    QString FValidChars, FValidCharsField;
+    QPointer<TTypedInputFilter> FFilter;
     TBorderStyle FBorderStyle = bsSingle;
     bool FReadOnly = false;
     bool FSettingText = false;

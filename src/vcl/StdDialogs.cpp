@@ -5,15 +5,20 @@
 #include "Printers.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QHash>
+#include <QLineEdit>
+#include <QListView>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <cmath>
 
@@ -24,6 +29,51 @@ TCommonDialogHandler &Handler()
     static TCommonDialogHandler handler;
     return handler;
 }
+
+// A font's style name as the fonts give it ("Bold Italic", "Book"), in the words of Qt's translation;
+// the name itself when a word of it has no Greek one.
+QString GreekStyleName(const QString &Name)
+{
+    static const QHash<QString, const char *> words = {{QStringLiteral("Regular"), "Normal"},
+                                                       {QStringLiteral("Book"), "Normal"},
+                                                       {QStringLiteral("Roman"), "Normal"},
+                                                       {QStringLiteral("Normal"), "Normal"},
+                                                       {QStringLiteral("Bold"), "Bold"},
+                                                       {QStringLiteral("Italic"), "Italic"},
+                                                       {QStringLiteral("Oblique"), "Oblique"},
+                                                       {QStringLiteral("Light"), "Light"},
+                                                       {QStringLiteral("Medium"), "Medium"},
+                                                       {QStringLiteral("Black"), "Black"},
+                                                       {QStringLiteral("Thin"), "Thin"},
+                                                       {QStringLiteral("ExtraLight"), "Extra Light"},
+                                                       {QStringLiteral("ExtraBold"), "Extra Bold"},
+                                                       {QStringLiteral("SemiBold"), "Demi Bold"},
+                                                       {QStringLiteral("DemiBold"), "Demi Bold"},
+                                                       {QStringLiteral("Condensed"), "Condensed"}};
+    QStringList greek;
+    for (const QString &word : Name.split(u' ', Qt::SkipEmptyParts)) {
+        const auto it = words.constFind(word);
+        if (it == words.constEnd())
+            return Name;
+        greek << (qstrcmp(*it, "Normal") == 0
+                      ? QCoreApplication::translate("QFontDatabase", "Normal", "The Normal or Regular font weight")
+                      : QCoreApplication::translate("QFontDatabase", *it));
+    }
+    return greek.isEmpty() ? Name : greek.join(u' ');
+}
+
+// Shows the style names of a list in Greek; what the list holds, and what the dialog looks fonts up by,
+// stays the fonts' own.
+class TGreekStyleDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QString displayText(const QVariant &Value, const QLocale &Locale) const override
+    {
+        return GreekStyleName(QStyledItemDelegate::displayText(Value, Locale));
+    }
+};
+
 } // namespace
 
 TCommonDialogHandler SetCommonDialogHandler(TCommonDialogHandler Handler_)
@@ -41,7 +91,8 @@ QStringList FileDialogFilters(const QString &Filter)
         const QString patterns = QString(parts[i + 1]).replace(u';', u' ');
         // A description that already shows its patterns ("Έντυπο ΑΠΔ ΙΚΑ (*.vapd)") is not given them twice.
         const QString shown = QStringLiteral("(%1)").arg(patterns);
-        pairs << (parts[i].trimmed().endsWith(shown) ? parts[i].trimmed() : QStringLiteral("%1 %2").arg(parts[i], shown));
+        pairs << (parts[i].trimmed().endsWith(shown) ? parts[i].trimmed()
+                                                     : QStringLiteral("%1 %2").arg(parts[i], shown));
     }
     return pairs;
 }
@@ -119,6 +170,24 @@ QString TSaveDialog::ChosenFileName(const QString &Path) const
 
 // ---- TFontDialog ----
 
+void ShowFontDialogInGreek(QFontDialog &Dialog)
+{
+    for (QListView *list : Dialog.findChildren<QListView *>())
+        list->setItemDelegate(new TGreekStyleDelegate(list));
+    for (QLineEdit *edit : Dialog.findChildren<QLineEdit *>()) {
+        if (edit->isReadOnly()) {
+            QObject::connect(edit, &QLineEdit::textChanged, edit, [edit](const QString &text) {
+                const QString greek = GreekStyleName(text);
+                if (greek != text)
+                    edit->setText(greek);
+            });
+            edit->setText(GreekStyleName(edit->text()));
+        } else if (edit->text() == QLatin1String("AaBbYyZz")) {
+            edit->setText(QStringLiteral("ΑαΒβΓγΩω"));
+        }
+    }
+}
+
 TFontDialog::TFontDialog(TComponent *AOwner) : TComponent(AOwner), FFont(std::make_unique<TFont>())
 {
 }
@@ -132,6 +201,7 @@ bool TFontDialog::Execute()
     if (Unattended())
         return false;
     QFontDialog dialog(StartFont());
+    ShowFontDialogInGreek(dialog);
     PlaceDialog(&dialog, this);
     if (dialog.exec() != QDialog::Accepted)
         return false;

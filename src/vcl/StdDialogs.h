@@ -73,6 +73,12 @@ protected:
 // "Text|*.txt|All|*" as Qt's file dialogs want it: "Text (*.txt);;All (*)".
 QStringList FileDialogFilters(const QString &Filter);
 
+class QFontDialog;
+// Puts Greek where Qt's font dialog shows English whatever the translation: the fonts' style names (in the
+// list, and in the box above it that shows the choice), which stay the fonts' own for finding the font,
+// and the Latin sample text. TFontDialog shows its dialog so.
+void ShowFontDialogInGreek(QFontDialog &Dialog);
+
 class TFontDialog : public TComponent
 {
     Q_OBJECT

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QtEndian>
 
@@ -173,4 +174,19 @@ TEST(About, ClickOnTheDrumClosesTheBox)
         about.NameRoller1->Click();
     });
     EXPECT_EQ(about.ShowModal(), mrOk);
+}
+
+TEST(About, EscapeClosesTheBoxAsItClosesEveryDialog)
+{
+    TAbout about(nullptr);
+    bool shown = false;
+    QTimer::singleShot(100, &about, [&] {
+        shown = about.Peer()->isVisible();
+        QTest::keyClick(about.Peer()->windowHandle(), Qt::Key_Escape);
+    });
+    // A box that Esc did not close would hang here: the drum is clicked after a while instead.
+    QTimer::singleShot(3000, &about, [&] { about.NameRoller1->Click(); });
+    EXPECT_EQ(about.ShowModal(), mrCancel);
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(about.Peer()->isVisible());
 }

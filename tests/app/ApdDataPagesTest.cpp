@@ -17,6 +17,7 @@
 #include "vcl/StdCtrls.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QMenu>
 #include <QTabWidget>
@@ -186,21 +187,34 @@ TEST(ApdDataPages, PageMenuListsOneCheckedEntryPerPageAndGoesWithTheWindow)
         w.SetPageMenu(&menu);
         ASSERT_EQ(menu.actions().size(), 2);
         EXPECT_EQ(menu.actions()[1]->text(), QStringLiteral("Σελίδα 2"));
+        // A page added gets one entry of its own; the entries already there stay as they are.
+        const QList<QAction *> before = menu.actions();
         w.AddPage();
         ASSERT_EQ(menu.actions().size(), 3);
+        EXPECT_EQ(menu.actions().mid(0, 2), before);
+        EXPECT_EQ(menu.actions()[2]->text(), QStringLiteral("Σελίδα 3"));
         menu.actions()[0]->trigger();
+        QCoreApplication::processEvents();
         EXPECT_EQ(w.PageControl1->ActivePageIndex(), 0);
         emit menu.aboutToShow();
         EXPECT_TRUE(menu.actions()[0]->isChecked());
         EXPECT_FALSE(menu.actions()[2]->isChecked());
-        // A refused deletion still rebuilds the list.
+        // A refused deletion leaves the list as it is.
         dialogs.Answer(mrCancel);
         w.DeletePage();
         EXPECT_EQ(menu.actions().size(), 3);
+        // Deleting page 2 takes its entry away; the third page's entry stays, renumbered.
+        QAction *third = menu.actions()[2];
+        w.PageControl1->SetActivePageIndex(1);
         dialogs.Answer(mrYes);
         w.DeletePage();
         ASSERT_EQ(menu.actions().size(), 2);
+        EXPECT_EQ(menu.actions()[1], third);
         EXPECT_EQ(menu.actions()[1]->text(), QStringLiteral("Σελίδα 2"));
+        w.PageControl1->SetActivePageIndex(0);
+        third->trigger();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(w.PageControl1->ActivePageIndex(), 1) << "the entry still leads to its page";
     }
     EXPECT_TRUE(menu.actions().isEmpty());
 }
@@ -349,32 +363,33 @@ TEST(ApdDataPages, ExportWritesTheDeclarationFileFromHeaderAndPages)
     EXPECT_EQ(data.size(), 615 + 2 * 181 + 3 * 95 + 5);
     const QByteArray h = lines[0].chopped(1);
     ASSERT_EQ(h.size(), 613);
-    EXPECT_EQ(h.mid(0, 15), QByteArray("10101CSC01   01"));
-    EXPECT_EQ(h.mid(15, 2), "02");
-    EXPECT_EQ(h.mid(17, 3), "061");
-    EXPECT_EQ(FromCp1253(h.mid(20, 50)).trimmed(), QStringLiteral("ΚΑΛΛΙΘΕΑΣ"));
-    EXPECT_EQ(FromCp1253(h.mid(70, 80)).trimmed(), QStringLiteral("ΚΑΤΑΣΚΕΥΑΣΤΙΚΗ ΑΤΤΙΚΗΣ Α.Ε."));
-    EXPECT_EQ(h.mid(150, 60).trimmed(), QByteArray());
-    EXPECT_EQ(FromCp1253(h.mid(210, 50)).trimmed(), QStringLiteral("ΘΗΣΕΩΣ"));
-    EXPECT_EQ(h.mid(260, 10).trimmed(), "12");
-    EXPECT_EQ(h.mid(270, 5), "17671");
-    EXPECT_EQ(h.mid(405, 10), "0001234567");
-    EXPECT_EQ(h.mid(415, 10), "0123456789");
-    EXPECT_EQ(h.mid(425, 9), "094000000");
-    EXPECT_EQ(h.mid(484, 10).trimmed(), "150");
-    EXPECT_EQ(h.mid(494, 5), "17121");
-    EXPECT_EQ(h.mid(529, 6), "012003");
-    EXPECT_EQ(h.mid(535, 12), "000000110000"); // 1100.00
-    EXPECT_EQ(h.mid(547, 8), "00000031");
-    EXPECT_EQ(h.mid(555, 12), "000000030000"); // 300.00
-    EXPECT_EQ(h.mid(567, 8), "10022003");
-    EXPECT_EQ(h.mid(575, 8), "00000000");
+    EXPECT_EQ(ApdHeader::Prefix.Bytes(h), QByteArray("10101CSC01   01"));
+    EXPECT_EQ(ApdHeader::DeclarationType.Bytes(h), "02");
+    EXPECT_EQ(ApdHeader::BranchCode.Bytes(h), "061");
+    EXPECT_EQ(FromCp1253(ApdHeader::BranchName.Bytes(h)).trimmed(), QStringLiteral("ΚΑΛΛΙΘΕΑΣ"));
+    EXPECT_EQ(FromCp1253(ApdHeader::EmployerName.Bytes(h)).trimmed(), QStringLiteral("ΚΑΤΑΣΚΕΥΑΣΤΙΚΗ ΑΤΤΙΚΗΣ Α.Ε."));
+    EXPECT_EQ(ApdHeader::EmployerFirstName.Bytes(h).trimmed(), QByteArray());
+    EXPECT_EQ(ApdHeader::EmployerFatherName.Bytes(h).trimmed(), QByteArray());
+    EXPECT_EQ(FromCp1253(ApdHeader::Street.Bytes(h)).trimmed(), QStringLiteral("ΘΗΣΕΩΣ"));
+    EXPECT_EQ(ApdHeader::StreetNumber.Bytes(h).trimmed(), "12");
+    EXPECT_EQ(ApdHeader::Postcode.Bytes(h), "17671");
+    EXPECT_EQ(ApdHeader::Ame.Bytes(h), "0001234567");
+    EXPECT_EQ(ApdHeader::Amoe.Bytes(h), "0123456789");
+    EXPECT_EQ(ApdHeader::Afm.Bytes(h), "094000000");
+    EXPECT_EQ(ApdHeader::ProjectNumber.Bytes(h).trimmed(), "150");
+    EXPECT_EQ(ApdHeader::ProjectPostcode.Bytes(h), "17121");
+    EXPECT_EQ(ApdHeader::Month.Bytes(h) + ApdHeader::Year.Bytes(h), "012003");
+    EXPECT_EQ(ApdHeader::EarningsTotal.Bytes(h), "000000110000"); // 1100.00
+    EXPECT_EQ(ApdHeader::DaysTotal.Bytes(h), "00000031");
+    EXPECT_EQ(ApdHeader::ContributionsTotal.Bytes(h), "000000030000"); // 300.00
+    EXPECT_EQ(ApdHeader::SubmissionDate.Bytes(h), "10022003");
+    EXPECT_EQ(ApdHeader::StopDate.Bytes(h), "00000000");
     // Sorted by register number, then earnings type.
     EXPECT_TRUE(lines[1].startsWith("2111111111"));
     EXPECT_TRUE(lines[2].startsWith("3"));
     EXPECT_TRUE(lines[3].startsWith("2222222222"));
-    EXPECT_EQ(lines[4].mid(34, 2), "01");
-    EXPECT_EQ(lines[5].mid(34, 2), "08");
+    EXPECT_EQ(ApdInsurance::EarningsType.Bytes(lines[4]), "01");
+    EXPECT_EQ(ApdInsurance::EarningsType.Bytes(lines[5]), "08");
     EXPECT_EQ(lines[6].chopped(1), "EOF");
 
     // Without a path nothing is written.
@@ -453,8 +468,8 @@ TEST(ApdDataPages, ExportAsksTheOptionsWritesTheFileAndPrintsTheChosenTexts)
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray data = f.readAll();
     EXPECT_EQ(data.size(), 615 + 181 + 95 + 5);
-    EXPECT_EQ(data.mid(575, 8), "22012003");
-    EXPECT_EQ(FromCp1253(data.mid(70, 80)).trimmed(), QStringLiteral("ΚΑΤΑΣΚΕΥΑΣΤΙΚΗ ΑΤΤΙΚΗΣ Α.Ε."));
+    EXPECT_EQ(ApdHeader::StopDate.Bytes(data), "22012003");
+    EXPECT_EQ(FromCp1253(ApdHeader::EmployerName.Bytes(data)).trimmed(), QStringLiteral("ΚΑΤΑΣΚΕΥΑΣΤΙΚΗ ΑΤΤΙΚΗΣ Α.Ε."));
     // The accompanying form went to the printer.
     EXPECT_TRUE(QFile::exists(pdf));
     EXPECT_TRUE(PdfTextOf(pdf).contains(QStringLiteral("0123456789")));

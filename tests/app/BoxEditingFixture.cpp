@@ -54,9 +54,3 @@ void BoxEditingFixture::Key(int QtKey, Qt::KeyboardModifiers Modifiers)
     QTest::keyClick(w, Qt::Key(QtKey), Modifiers);
     Settle();
 }
-
-void BoxEditingFixture::Settle()
-{
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
-}

@@ -6,10 +6,6 @@
 #include "MainWindowDriver.h"
 
 #include <QApplication>
-#include <QTimer>
-#include <QWidget>
-
-#include <functional>
 
 class BoxEditingFixture : public MainWindowFixture
 {
@@ -22,26 +18,4 @@ protected:
     // Keys to the widget that has the focus.
     static void Keys(const QString &Text);
     static void Key(int QtKey, Qt::KeyboardModifiers Modifiers = Qt::NoModifier);
-    static void Settle();
-
-    // Runs Step on the window of type T once it is shown and activated (while the modal loop that shows
-    // it runs); Found is set to it.
-    template <class T> static void WhenShown(T *&Found, std::function<void(T *)> Step)
-    {
-        auto *poll = new QTimer;
-        QObject::connect(poll, &QTimer::timeout, [poll, &Found, Step] {
-            for (QWidget *top : QApplication::topLevelWidgets())
-                if (auto *sink = dynamic_cast<IPeerSink *>(top); sink && top->isVisible())
-                    if (auto *form = qobject_cast<T *>(sink->Control())) {
-                        poll->stop();
-                        poll->deleteLater();
-                        Found = form;
-                        QApplication::setActiveWindow(top);
-                        Settle();
-                        Step(form);
-                        return;
-                    }
-        });
-        poll->start(10);
-    }
 };

@@ -10,6 +10,7 @@
 #include "support/FocusTakingDialogs.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -28,6 +29,21 @@ protected:
     // The editor that has the focus, if any.
     static QLineEdit *FocusedEditor() { return qobject_cast<QLineEdit *>(QApplication::focusWidget()); }
     QString File(const char *name) { return QDir(Dir.path()).filePath(QString::fromUtf8(name)); }
+    // The box that has the focus, itself or through the editor standing in for it.
+    static TWinControl *FocusedBox()
+    {
+        TWinControl *c = FindWinControl(QApplication::focusWidget());
+        return qobject_cast<TInplaceEdit *>(c) ? c->Parent() : c;
+    }
+    // The dotted focus rectangle shows 2 pixels inside the box's top edge, across the value area on the right.
+    static bool Marked(TControl *box)
+    {
+        const QImage shot = box->Peer()->grab().toImage();
+        int changes = 0;
+        for (int x = box->Width() / 2; x < box->Width() - 4; ++x)
+            changes += shot.pixel(x, 2) != shot.pixel(x + 1, 2);
+        return changes > (box->Width() / 2 - 4) / 3;
+    }
 };
 
 } // namespace
@@ -80,56 +96,93 @@ TEST_F(BoxEditing, PassingThroughBoxesNeverChangesTheirText)
     EXPECT_TRUE(Main->FileControl1->Modified());
 }
 
-TEST_F(BoxEditing, ARefusedTextShowsOneMessageAndStaysToBeCorrected)
+TEST_F(BoxEditing, ARefusedTextIsToldOnceAndTheBoxShowsOnlyWhatItHolds)
 {
     if (!MainIsActive())
         GTEST_SKIP() << "no keyboard focus on this platform";
     TApdData *w = Doc();
+    TEmployFrame *p = Page1();
+    PickEmployee(p, 0, QStringLiteral("123456789"));
     struct Case {
         TInplaceEditFrame *Box;
         const char *Bad, *Good, *Shown;
     } cases[] = {
         {w->DatePeriodFrame, "13/2025", "3/2025", "3/2025"},
-        {Page1()->XIntegerFrame1, "12x", "4", "4"},
-        {Page1()->Payment1, "12.5", "12,50", "12,50 €"},
+        {p->XIntegerFrame1, "12x", "4", "4"},
+        {p->DayCount39_1, "-5", "7", "7"},
+        {p->Payment1, "12.5", "12,50", "12,50 €"},
+    };
+    // What the box shows is what it holds, and what goes into the totals.
+    auto showsItsValue = [&](TInplaceEditFrame *box, const QString &shown) {
+        EXPECT_FALSE(box->Editor());
+        EXPECT_EQ(box->Caption(), shown);
+        if (box == p->DayCount39_1) {
+            EXPECT_EQ(w->DaysTotal->Value(), p->DaysSum());
+        }
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(qPrintable(c.Box->Name()));
         const QString before = c.Box->Caption();
+        const QString bad = QString::fromUtf8(c.Bad);
         TFocusTakingDialogs dialogs;
+
+        // Enter: one message; the editor stays with the text and the focus, to be corrected.
         ClickOn(c.Box, bool(c.Box->OnClick));
         ASSERT_TRUE(c.Box->Editor());
-        Keys(QString::fromUtf8(c.Bad));
+        Keys(bad);
         Key(Qt::Key_Return);
-        EXPECT_EQ(dialogs.Count(), 1);
+        ASSERT_EQ(dialogs.Count(), 1);
         EXPECT_EQ(dialogs.Requests().at(0).DlgType, mtError);
-        // The editor is still there, with the focus and the text, to be corrected.
         ASSERT_TRUE(c.Box->Editor());
         EXPECT_EQ(FocusedEditor(), c.Box->Editor()->LineEdit());
-        EXPECT_EQ(c.Box->Editor()->GetText().toStdString(), c.Bad);
+        EXPECT_EQ(c.Box->Editor()->GetText(), bad);
         EXPECT_EQ(c.Box->Caption(), before);
+        // Enter again says nothing more. Leaving gives the text up: the box shows what it holds.
+        Key(Qt::Key_Return);
+        Key(Qt::Key_Tab);
+        EXPECT_EQ(dialogs.Count(), 1);
+        showsItsValue(c.Box, before);
 
-        // Leaving with the same text tries it once more: one message more, the editor kept.
+        // Refused on the way out: told once, and the focus comes back to the editor for the correction.
+        ClickOn(c.Box, bool(c.Box->OnClick));
+        Keys(bad);
         Key(Qt::Key_Tab);
         EXPECT_EQ(dialogs.Count(), 2);
         ASSERT_TRUE(c.Box->Editor());
-        EXPECT_EQ(c.Box->Caption(), before);
-
-        // Back into it, corrected: taken without a word, and leaving closes the editor.
-        ClickOn(c.Box);
         EXPECT_EQ(FocusedEditor(), c.Box->Editor()->LineEdit());
+        EXPECT_EQ(c.Box->Editor()->GetText(), bad);
+        // Escape gives the stored value back and closes the editor; the box keeps the focus.
+        Key(Qt::Key_Escape);
+        EXPECT_EQ(dialogs.Count(), 2);
+        showsItsValue(c.Box, before);
+        EXPECT_EQ(QApplication::focusWidget(), c.Box->Peer());
+
+        // Typing into the box opens the editor again; corrected, the text is taken without a word.
+        Keys(bad);
+        ASSERT_TRUE(c.Box->Editor());
+        EXPECT_EQ(c.Box->Editor()->GetText(), bad);
+        Key(Qt::Key_Return);
+        EXPECT_EQ(dialogs.Count(), 3);
         Key(Qt::Key_A, Qt::ControlModifier);
         Keys(QString::fromUtf8(c.Good));
         Key(Qt::Key_Return);
         EXPECT_EQ(c.Box->Caption().toStdString(), c.Shown);
         Key(Qt::Key_Tab);
-        EXPECT_FALSE(c.Box->Editor());
-        EXPECT_EQ(dialogs.Count(), 2);
+        EXPECT_EQ(dialogs.Count(), 3);
+        showsItsValue(c.Box, QString::fromUtf8(c.Shown));
     }
     EXPECT_EQ(w->DatePeriodFrame->Date(), EncodeDate(2025, 3, 1));
+    EXPECT_EQ(p->DayCount39_1->Value(), 7);
+
+    // Saved and opened again, every box shows what it showed.
+    const auto shown = Snapshot();
+    const QString path = File("Διορθωμένο.vapd");
+    SaveAs(path);
+    Open(path);
+    EXPECT_EQ(Differences(shown, Snapshot()), QString());
 }
 
-TEST_F(BoxEditing, AfterARefusedTextTheNextBoxClickedIsTypedInto)
+TEST_F(BoxEditing, ARefusedTextKeepsTheFocusFromTheBoxClickedAndGivesWayToASecondClick)
 {
     if (!MainIsActive())
         GTEST_SKIP() << "no keyboard focus on this platform";
@@ -142,8 +195,7 @@ TEST_F(BoxEditing, AfterARefusedTextTheNextBoxClickedIsTypedInto)
     Keys(QStringLiteral("12.5"));
 
     // Pressing the mouse on the page (on another box or between boxes) ends nothing: on the screen the
-    // button comes up over the message, so a message shown on the press swallows the click, and the
-    // keys typed next would reach no box at all.
+    // button comes up over the message, so a message shown on the press swallows the click.
     const auto under = [](TControl *c) {
         const QPoint global = c->Peer()->mapToGlobal(QPoint(c->Width() / 2, c->Height() / 2));
         QWidget *w = QApplication::widgetAt(global);
@@ -157,13 +209,21 @@ TEST_F(BoxEditing, AfterARefusedTextTheNextBoxClickedIsTypedInto)
     ASSERT_TRUE(box->Editor());
     EXPECT_EQ(FocusedEditor(), box->Editor()->LineEdit());
 
-    // The click ends in the other box: the text is refused once, stays in its box to be corrected, and
-    // what is typed next goes into the box clicked.
+    // The click ends in the other box: the text is refused once and stays, with the focus, to be corrected;
+    // what is typed next goes into it.
     QTest::mouseRelease(target, Qt::LeftButton, {}, at);
     Settle();
     EXPECT_EQ(dialogs.Count(), 1);
     ASSERT_TRUE(box->Editor());
     EXPECT_EQ(box->Editor()->GetText(), QStringLiteral("12.5"));
+    EXPECT_EQ(FocusedEditor(), box->Editor()->LineEdit());
+    EXPECT_FALSE(other->Editor());
+
+    // A second click there, the text unchanged, gives it up without a word, and the other box is typed into.
+    ClickOn(other);
+    EXPECT_EQ(dialogs.Count(), 1);
+    EXPECT_FALSE(box->Editor());
+    EXPECT_EQ(box->Caption(), QString());
     ASSERT_TRUE(other->Editor());
     ASSERT_EQ(FocusedEditor(), other->Editor()->LineEdit());
     Keys(QStringLiteral("7"));
@@ -183,6 +243,23 @@ TEST_F(BoxEditing, AfterARefusedTextTheNextBoxClickedIsTypedInto)
     EXPECT_EQ(sundays->Caption(), QStringLiteral("3"));
     EXPECT_FALSE(FocusedEditor());
     EXPECT_EQ(dialogs.Count(), 1);
+
+    // A text refused there is told once; with its page out of sight it is given up, so that the page shows
+    // what its box holds when it comes back.
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+    Settle();
+    ClickOn(sundays);
+    Keys(QStringLiteral("-"));
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    Settle();
+    EXPECT_EQ(dialogs.Count(), 2);
+    EXPECT_EQ(Doc()->PageControl1->ActivePageIndex(), 1);
+    EXPECT_FALSE(sundays->Editor());
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+    Settle();
+    EXPECT_FALSE(sundays->Editor());
+    EXPECT_EQ(sundays->Caption(), QStringLiteral("3"));
+    EXPECT_EQ(dialogs.Count(), 2);
 }
 
 TEST_F(BoxEditing, WhileTypingABoxShowsOnlyTheEditorsText)
@@ -383,4 +460,143 @@ TEST_F(BoxEditing, TypedValuesTheDeclarationFileCannotHoldAreRefused)
         EXPECT_EQ(dialogs.Count(), 1);
     }
     EXPECT_EQ(p->XDateFrame1->Date(), EncodeDate(9999, 12, 31));
+}
+
+TEST_F(BoxEditing, BoxesOfTheFilesDigitsFieldsTakeOnlyDigitsAsTheyAreTyped)
+{
+    if (!MainIsActive())
+        GTEST_SKIP() << "no keyboard focus on this platform";
+    TApdData *w = Doc();
+    TEmployFrame *p = Page1();
+    TFocusTakingDialogs dialogs;
+    const QString digitsOnly = QStringLiteral("Στο πεδίο «%1» γράφονται μόνο ψηφία.");
+    // A key that is not a digit goes nowhere: the status bar says why, naming the field; no message box.
+    const struct {
+        TInplaceEditFrame *Box;
+        const char *Typed, *Kept, *Field;
+    } cases[] = {
+        {w->frameAFM, "12a34", "1234", "Α.Φ.Μ."},
+        {w->DbLookupXFrame5, "176 71", "17671", "Τ.Κ. ΕΔΡΑΣ ΕΡΓΟΔΟΤΗ"},
+        {p->XFrame23a, "1234Δ5", "12345", "Α.Μ.Κ.Α."},
+        {p->Frame21C, "0-61", "061", "ΥΠΟΚΑΤΑΣΤΗΜΑ ΙΚΑ ΕΚΤΕΛΕΣΗΣ ΕΡΓΟΥ"},
+        {p->DbLookupXFrame7, "5.11/1970", "511/1970", "ΗΜ/ΝΙΑ ΓΕΝΝΗΣΗΣ"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(qPrintable(c.Box->Name()));
+        Main->StatusBar1->SetSimpleText(QString());
+        ClickOn(c.Box, bool(c.Box->OnClick));
+        ASSERT_TRUE(c.Box->Editor());
+        Keys(QString::fromUtf8(c.Typed));
+        EXPECT_EQ(FocusedEditor()->text().toStdString(), c.Kept);
+        const QString field = QString::fromUtf8(c.Field);
+        EXPECT_EQ(Main->StatusBar1->SimpleText(),
+                  c.Box == p->DbLookupXFrame7
+                      ? QStringLiteral("Στο πεδίο «%1» γράφονται μόνο ψηφία και «/».").arg(field)
+                      : digitsOnly.arg(field));
+        Key(Qt::Key_Return);
+        EXPECT_EQ(c.Box->Caption().toStdString(), c.Kept);
+        Key(Qt::Key_Tab);
+    }
+    EXPECT_EQ(dialogs.Count(), 0);
+
+    // Pasted, a text with anything but digits is refused whole; digits go in.
+    ClickOn(w->xTKErgou);
+    QApplication::clipboard()->setText(QStringLiteral("171Χ21"));
+    Key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(FocusedEditor()->text(), QString());
+    EXPECT_EQ(Main->StatusBar1->SimpleText(), digitsOnly.arg(QStringLiteral("Τ.Κ. ΕΡΓΟΥ")));
+    QApplication::clipboard()->setText(QStringLiteral("17121"));
+    Key(Qt::Key_V, Qt::ControlModifier);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(w->xTKErgou->Caption(), QStringLiteral("17121"));
+    Key(Qt::Key_Tab);
+
+    // A number written with a letter elsewhere is handed back only once the letter is gone.
+    w->frameAMOE->SetCaption(QStringLiteral("98Α765"));
+    ClickOn(w->frameAMOE, bool(w->frameAMOE->OnClick));
+    Key(Qt::Key_End);
+    Key(Qt::Key_Backspace);
+    Key(Qt::Key_Return);
+    ASSERT_EQ(dialogs.Count(), 1);
+    EXPECT_EQ(dialogs.Requests()[0].Msg.toStdString(), "Στο πεδίο «Α.Μ.Ο.Ε.» γράφονται μόνο ψηφία: «98Α76».");
+    EXPECT_EQ(w->frameAMOE->Caption(), QStringLiteral("98Α765"));
+    Key(Qt::Key_Left);
+    Key(Qt::Key_Left);
+    Key(Qt::Key_Backspace);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(w->frameAMOE->Caption(), QStringLiteral("9876"));
+    EXPECT_EQ(dialogs.Count(), 1);
+}
+
+TEST_F(BoxEditing, TabAndShiftTabWalkEveryBoxOfTheHeaderAndOfTheShownPageInTheDesignsOrder)
+{
+    if (!MainIsActive())
+        GTEST_SKIP() << "no keyboard focus on this platform";
+    TApdData *w = Doc();
+    // At start-up the focus is on the first box a click types into, marked, and what is typed goes there.
+    ASSERT_EQ(FocusedBox(), w->xEidosErgou);
+    EXPECT_TRUE(Marked(w->xEidosErgou));
+    Keys(QStringLiteral("ΟΙΚΟΔΟΜΗ"));
+    Key(Qt::Key_Return);
+    EXPECT_EQ(w->xEidosErgou->Caption(), QStringLiteral("ΟΙΚΟΔΟΜΗ"));
+
+    // From a box clicked (double-clicked where a click picks), Tab reaches the next box in the designs' order,
+    // which takes what is typed; Shift+Tab comes back.
+    const struct {
+        TInplaceEditFrame *Clicked;
+        TInplaceEditFrame *Next;
+    } steps[] = {{w->xOdosErgou, w->frameAMOE},
+                 {w->xTKErgou, w->frameAFM},
+                 {w->xEidosErgou, w->frameAME},
+                 {w->DbLookupXFrame1, w->DbLookupXFrame2}};
+    for (const auto &step : steps) {
+        SCOPED_TRACE(qPrintable(step.Clicked->Name()));
+        ClickOn(step.Clicked, bool(step.Clicked->OnClick));
+        ASSERT_EQ(FocusedBox(), step.Clicked);
+        Key(Qt::Key_Tab);
+        ASSERT_EQ(FocusedBox(), step.Next);
+        EXPECT_TRUE(Marked(step.Next));
+        EXPECT_FALSE(Marked(step.Clicked));
+        Keys(QStringLiteral("7"));
+        Key(Qt::Key_Return);
+        EXPECT_EQ(step.Next->Caption(), QStringLiteral("7"));
+        Key(Qt::Key_Tab, Qt::ShiftModifier);
+        EXPECT_EQ(FocusedBox(), step.Clicked);
+        EXPECT_FALSE(step.Next->Editor()) << "the editor left behind is released";
+    }
+
+    // The whole walk, on the second page: the header, the page's tabs, the page's boxes row by row, and round
+    // to the header again; Shift+Tab walks the same way back.
+    ShowPage(1);
+    TEmployFrame *p = w->Pages(1);
+    const std::vector<TWinControl *> header = {
+        w->DbLookupXFrame10, w->DbLookupXFrame9, w->DbLookupXFrame1, w->DbLookupXFrame2, w->DbLookupXFrame3,
+        w->DbLookupXFrame5,  w->DbLookupXFrame4, w->xEidosErgou,     w->frameAME,        w->xArOdouErgou,
+        w->xOdosErgou,       w->frameAMOE,       w->xPoliErgou,      w->xTKErgou,        w->frameAFM,
+        w->DatePeriodFrame,  w->PageControl1};
+    std::vector<TWinControl *> expected = header;
+    for (TWinControl *box : std::initializer_list<TWinControl *>{p->Frame21C, p->Frame21D, p->Frame21E, p->XFrame22a,
+                                                                 p->XFrame22b, p->XFrame22c, p->XFrame23a})
+        expected.push_back(box);
+    ClickOn(w->DbLookupXFrame10, true);
+    std::vector<TWinControl *> walked;
+    std::vector<TWinControl *> all;
+    for (int i = 0; i < 200 && (all.empty() || FocusedBox() != all.front()); ++i) {
+        all.push_back(FocusedBox());
+        Key(Qt::Key_Tab);
+    }
+    ASSERT_GE(all.size(), expected.size());
+    walked.assign(all.begin(), all.begin() + long(expected.size()));
+    EXPECT_EQ(walked, expected);
+    // Rows 22 to 46 on the page shown: 3 lines each, the lines' boxes only; no box of another page.
+    const auto onPage = std::count_if(all.begin(), all.end(), [&](TWinControl *c) { return p->ContainsControl(c); });
+    EXPECT_EQ(onPage, 26 * 3);
+    EXPECT_EQ(all.back(), p->EisforesTotal3);
+    for (TWinControl *c : all)
+        EXPECT_TRUE(c == w->PageControl1 || qobject_cast<TXFrame *>(c)) << qPrintable(c->Name());
+    for (auto it = all.rbegin(); it != all.rend(); ++it) {
+        Key(Qt::Key_Tab, Qt::ShiftModifier);
+        ASSERT_EQ(FocusedBox(), *it) << "back from " << qPrintable((*it)->Name());
+    }
+    EXPECT_EQ(w->xEidosErgou->Caption(), QStringLiteral("ΟΙΚΟΔΟΜΗ")) << "passing through changes nothing";
 }

@@ -5,33 +5,37 @@
 // written wrong.
 #include "ApdDataTestSupport.h"
 #include "BoxEditingFixture.h"
+#include "support/DocumentOfPages.h"
 
+#include "XForms/DataSetPopupF.h"
 #include "app/EmployerFrameF.h"
 #include "app/TableEditorF.h"
 #include "db/DBCtrls.h"
-#include "vcl/ActnMan.h"
-#include "vcl/ComCtrls.h"
 #include "declaration/APDDataModuleF.h"
 #include "printing/PreviewFormF.h"
 #include "printing/XPrinters.h"
 #include "declaration/eApdOptionsF.h"
 #include "vcl/Printers.h"
-#include "XForms/DataSetPopupF.h"
+#include "vcl/ActnMan.h"
+#include "vcl/CodePage.h"
+#include "vcl/ComCtrls.h"
 
 #include <QApplication>
 #include <QBackingStore>
-#include <QScrollArea>
-#include <QPointer>
-#include <QTabBar>
-#include <QTableView>
-#include <QTabWidget>
 #include <QCoreApplication>
 #include <QDir>
 #include <QPrinter>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QLineEdit>
+#include <QPointer>
 #include <QRegularExpression>
+#include <QScrollArea>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTest>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -61,9 +65,9 @@ QList<QByteArray> Records(const QByteArray &File)
     return lines;
 }
 
-qint64 Field(const QByteArray &Record, int Offset, int Width)
+qint64 Number(const QByteArray &Record, const TApdField &Field)
 {
-    return Record.mid(Offset, Width).toLongLong();
+    return Field.Bytes(Record).toLongLong();
 }
 
 // The words of each sheet of a PDF with their boxes (points from the sheet's top left).
@@ -114,8 +118,10 @@ TEST_F(DeclarationScenario, PrintingPreviewAndDeletingAPageLeaveTheDocumentTrue)
     EXPECT_TRUE(printed.contains(QStringLiteral("Σελίδα 1 από 4"))) << printed.toStdString();
     EXPECT_TRUE(printed.contains(QStringLiteral("Σελίδα 4 από 4")));
     EXPECT_EQ(d->XFrame454->Caption(), footer);
-    QTimer::singleShot(0, [] { PreviewForm->aClose->Execute(); });
+    TPreviewForm *preview = nullptr;
+    WhenShown<TPreviewForm>(preview, [](TPreviewForm *p) { p->aClose->Execute(); });
     Trigger(Main->aPreview);
+    ASSERT_TRUE(preview);
     EXPECT_EQ(d->XFrame454->Caption(), footer);
     EXPECT_FALSE(Main->FileControl1->Modified());
     const QString again = Dir.filePath(QStringLiteral("Ξανά.vapd"));
@@ -144,15 +150,15 @@ TEST_F(DeclarationScenario, PrintingPreviewAndDeletingAPageLeaveTheDocumentTrue)
     qint64 recordEarnings = 0, recordDays = 0, recordContributions = 0;
     for (const QByteArray &r : records)
         if (r.startsWith('3')) {
-            recordDays += Field(r, 36, 2) + Field(r, 60, 2);
-            recordEarnings += Field(r, 48, 10);
-            recordContributions += Field(r, 82, 11);
+            recordDays += Number(r, ApdInsurance::Days) + Number(r, ApdInsurance::AccountingDays);
+            recordEarnings += Number(r, ApdInsurance::Earnings);
+            recordContributions += Number(r, ApdInsurance::Total);
         }
     const QByteArray &header = records.front();
-    EXPECT_EQ(Field(header, 535, 12), recordEarnings);
-    EXPECT_EQ(Field(header, 547, 8), recordDays);
-    EXPECT_EQ(Field(header, 555, 12), recordContributions);
-    EXPECT_EQ(Field(header, 535, 12), earnings.Cents());
+    EXPECT_EQ(Number(header, ApdHeader::EarningsTotal), recordEarnings);
+    EXPECT_EQ(Number(header, ApdHeader::DaysTotal), recordDays);
+    EXPECT_EQ(Number(header, ApdHeader::ContributionsTotal), recordContributions);
+    EXPECT_EQ(Number(header, ApdHeader::EarningsTotal), earnings.Cents());
 }
 
 // The pixels the main window shows at the box, against the box painted afresh.
@@ -316,6 +322,68 @@ TEST_F(DeclarationScenario, ExportRefusesValuesTheFileCannotHoldAndWritesNothing
     EXPECT_TRUE(Messages.empty()) << Messages.front().toStdString();
 }
 
+TEST_F(DeclarationScenario, ExportRefusesNumbersHoldingOtherCharactersAndBytesTheCodePageLeavesUndefined)
+{
+    // A document made elsewhere: an Α.Φ.Μ. and an Α.Μ.Κ.Α. with a letter, a register number of letters only,
+    // a date of birth with dots, and a kind of project holding a byte that code page 1253 does not define.
+    const QString undefined = FromCp1253(ToCp1253(QStringLiteral("ΑΝΕΓΕΡΣΗ ")) + '\xAA');
+    const QString path = Written(Dir.path(), QStringLiteral("Γράμματα.vapd"), [&](TEmployFrame *p) {
+        TApdData *w = p->ApdDataOwner();
+        w->frameAFM->SetCaption(QStringLiteral("12345678X"));
+        w->xEidosErgou->SetCaption(undefined);
+        w->xTKErgou->SetCaption(QStringLiteral("171 21"));
+        p->XFrame22a->SetCaption(QStringLiteral("111111111"));
+        p->XFrame23a->SetCaption(QStringLiteral("12345678Δ"));
+        p->EisforesTotal1->SetValue(Currency::FromCents(100));
+        p->XFrame22b->SetCaption(QStringLiteral("ΑΒΓ"));
+        p->EisforesTotal2->SetValue(Currency::FromCents(100));
+        p->XFrame22c->SetCaption(QStringLiteral("333333333"));
+        p->DbLookupXFrame7->SetCaption(QStringLiteral("5.11.1970"));
+        p->EisforesTotal3->SetValue(Currency::FromCents(100));
+    });
+    // Opened through File > Open as it was written: nothing is lost on the way in.
+    Open(path);
+    ASSERT_TRUE(Messages.empty()) << Messages.front().toStdString();
+    TApdData *w = Doc();
+    TEmployFrame *p = w->Pages(0);
+    EXPECT_EQ(w->xEidosErgou->Caption(), undefined);
+    EXPECT_EQ(p->XFrame23a->Caption(), QStringLiteral("12345678Δ"));
+
+    // The export names every such value where the user finds it, and writes nothing.
+    const QString csc01 = Dir.filePath(QStringLiteral("csc01"));
+    EXPECT_TRUE(Export(csc01).isEmpty());
+    EXPECT_FALSE(QFile::exists(csc01));
+    ASSERT_EQ(Messages.size(), 1u);
+    const QString message = Messages[0];
+    const QString digitsOnly = QStringLiteral("(το πεδίο του αρχείου δέχεται μόνο ψηφία)");
+    for (const QString &where :
+         {QStringLiteral("Α.Φ.Μ.: 12345678X ") + digitsOnly,
+          QStringLiteral("ΕΙΔΟΣ ΕΡΓΟΥ: ΑΝΕΓΕΡΣΗ \uFFFD (περιέχει χαρακτήρα (κωδικός 0xAA) που δεν ορίζεται"),
+          QStringLiteral("Σελίδα 1, γραμμή 1, πλαίσιο 23 (Α.Μ.Κ.Α.): 12345678Δ ") + digitsOnly,
+          // A line without a register number is left out of the file; one whose number is letters is not.
+          QStringLiteral("Σελίδα 1, γραμμή 2, πλαίσιο 22 (ΑΡΙΘΜ.ΜΗΤΡΩΟΥ ΑΣΦ.): ΑΒΓ ") + digitsOnly,
+          QStringLiteral("Σελίδα 1, γραμμή 3, πλαίσιο 28 (ΗΜ/ΝΙΑ ΓΕΝΝΗΣΗΣ): 5.11.1970")})
+        EXPECT_TRUE(message.contains(where)) << where.toStdString() << "\n" << message.toStdString();
+    // The project's postcode is written in groups, as postcodes are: its digits go into the file.
+    EXPECT_FALSE(message.contains(QStringLiteral("Τ.Κ."))) << message.toStdString();
+
+    // Put right with the keyboard, it exports.
+    Type(w->frameAFM, QStringLiteral("123456789"));
+    Type(w->xEidosErgou, QStringLiteral("ΑΝΕΓΕΡΣΗ"));
+    Type(p->XFrame23a, QStringLiteral("12345678901"));
+    Type(p->XFrame22b, QStringLiteral("222222222"));
+    Type(p->DbLookupXFrame7, QStringLiteral("5/11/1970"));
+    Messages.clear();
+    const QList<QByteArray> records = Records(Export(csc01));
+    ASSERT_TRUE(Messages.empty()) << Messages.front().toStdString();
+    ASSERT_EQ(records.size(), 1 + 3 * 2);
+    EXPECT_EQ(ApdHeader::Afm.Bytes(records[0]), "123456789");
+    EXPECT_EQ(ApdHeader::ProjectPostcode.Bytes(records[0]), "17121");
+    EXPECT_EQ(ApdEmployee::Amka.Bytes(records[1]), "12345678901");
+    EXPECT_EQ(ApdEmployee::Register.Bytes(records[3]), "222222222");
+    EXPECT_EQ(ApdEmployee::BirthDate.Bytes(records[5]), "05111970");
+}
+
 TEST_F(DeclarationScenario, AOnePageDeclarationPrintsItsStatementAndSignatureClearOfTheFooter)
 {
     // The first sheet carries the whole header; below its rows there is no room left for box 47 and the
@@ -352,8 +420,10 @@ TEST_F(DeclarationScenario, AOnePageDeclarationPrintsItsStatementAndSignatureCle
             << s;
     }
     // The preview shows the same two sheets.
-    QTimer::singleShot(0, [] { PreviewForm->aClose->Execute(); });
+    TPreviewForm *preview = nullptr;
+    WhenShown<TPreviewForm>(preview, [](TPreviewForm *p) { p->aClose->Execute(); });
     Trigger(Main->aPreview);
+    ASSERT_TRUE(preview);
     EXPECT_EQ(PreviewForm->DocPreview1->DocPrinter()->PageCount(), 2);
 }
 
@@ -364,6 +434,82 @@ void HoverOver(QWidget *Widget)
     QWidget *window = Widget->window();
     QTest::mouseMove(window->windowHandle(), QPoint(1, 1));
     QTest::mouseMove(window->windowHandle(), Widget->mapTo(window, Widget->rect().center()));
+}
+
+TEST_F(DeclarationScenario, TheTableEditorsTakeOnlyDigitsIntoTheNumbersOfEmployeesAndEmployers)
+{
+    // What typing left in the editor, what the status bar said, and the record's state after the first key.
+    struct TTyped {
+        QString Kept, Note;
+        TDataSetState State = dsInactive;
+    };
+    // Types Text key by key into Edit (a grid's cell or a detail page's edit) of the editor's table, then
+    // drops the typing and the record's changes.
+    auto typeInto = [](TTableEditor *e, QLineEdit *edit, const QString &text, TTyped &typed) {
+        ASSERT_TRUE(edit);
+        edit->selectAll();
+        Keys(text.left(1));
+        typed.State = e->DataSource->DataSet()->State();
+        Keys(text.mid(1));
+        typed.Kept = edit->text();
+        typed.Note = e->StatusBar1->Panels(1).Text;
+        Key(Qt::Key_Escape);
+        e->DataSource->DataSet()->Cancel();
+    };
+    auto cell = [](TTableEditor *e, const QString &field) -> QLineEdit * {
+        TDBGrid *grid = e->DataSetFilterFrame1->DBGrid1;
+        QTableView *view = grid->TableView();
+        for (int i = 0; i < grid->ColumnCount(); ++i)
+            if (grid->Columns(i)->FieldName() == field) {
+                const QPoint at = view->visualRect(view->model()->index(0, i)).center();
+                QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+                QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+            }
+        return qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    };
+    auto detail = [](TTableEditor *e, const QString &field) -> QLineEdit * {
+        QTabBar *tabs = e->PageControl1->TabWidget()->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        QCoreApplication::processEvents();
+        for (int i = 0; i < e->ComponentCount(); ++i)
+            if (auto *edit = qobject_cast<TDBEdit *>(e->Components(i)); edit && edit->DataField() == field) {
+                QTest::mouseClick(edit->Peer(), Qt::LeftButton, {}, edit->Peer()->rect().center());
+                return edit->LineEdit();
+            }
+        return nullptr;
+    };
+
+    // The grid's cell and the detail page's edit of a digits field drop any other key, and the status bar
+    // says why, naming the field; the key refused does not even put the record into edit state.
+    TTyped registerCell, afmEdit, postcodeEdit;
+    TTableEditor *employees = nullptr;
+    WhenShown<TTableEditor>(employees, [&](TTableEditor *e) {
+        typeInto(e, cell(e, QStringLiteral("ΑΡΙΘΜ.ΜΗΤΡΩΟΥ ΑΣΦ.")), QStringLiteral("Χ98Χ7"), registerCell);
+        typeInto(e, detail(e, QStringLiteral("Α.Φ.Μ.")), QStringLiteral("x0x1"), afmEdit);
+        e->Peer()->close();
+    });
+    Trigger(Main->aEmployers);
+    ASSERT_TRUE(employees);
+    EXPECT_EQ(registerCell.Kept, QStringLiteral("987"));
+    EXPECT_EQ(registerCell.Note, QStringLiteral("Στο πεδίο «ΑΡΙΘΜ.ΜΗΤΡΩΟΥ ΑΣΦ.» γράφονται μόνο ψηφία."));
+    EXPECT_EQ(registerCell.State, dsBrowse);
+    EXPECT_EQ(afmEdit.Kept, QStringLiteral("01"));
+    EXPECT_EQ(afmEdit.Note, QStringLiteral("Στο πεδίο «Α.Φ.Μ.» γράφονται μόνο ψηφία."));
+    EXPECT_EQ(afmEdit.State, dsBrowse);
+
+    QApplication::setActiveWindow(Main->Peer());
+    TTableEditor *employers = nullptr;
+    WhenShown<TTableEditor>(employers, [&](TTableEditor *e) {
+        typeInto(e, detail(e, QStringLiteral("ΤΚ")), QStringLiteral("176 71"), postcodeEdit);
+        e->Peer()->close();
+    });
+    Trigger(Main->aEmployes);
+    ASSERT_TRUE(employers);
+    EXPECT_EQ(postcodeEdit.Kept, QStringLiteral("17671"));
+    EXPECT_EQ(postcodeEdit.Note, QStringLiteral("Στο πεδίο «ΤΚ» γράφονται μόνο ψηφία."));
+    // Nothing of it was written into the tables.
+    EXPECT_FALSE(APDDataModule->tbEmployers->Locate(QStringLiteral("ΑΡΙΘΜ.ΜΗΤΡΩΟΥ ΑΣΦ."), QStringLiteral("987"), 0));
+    EXPECT_EQ(APDDataModule->tbEmployers->State(), dsBrowse);
 }
 
 TEST_F(DeclarationScenario, EachWindowShowsTheHintsOfItsOwnButtons)
@@ -429,6 +575,7 @@ TEST_F(DeclarationScenario, PrintoutsToAFileEachKeepAFileOfTheirOwnAndTheUserIsT
     ASSERT_TRUE(print);
     QTest::mouseClick(print, Qt::LeftButton);
     QTest::mouseClick(print, Qt::LeftButton);
+    Settle(); // each click's command runs once the click is handled
     EXPECT_TRUE(Messages.empty()) << "the tool bar prints without asking";
     for (const char *name : {"apd.pdf", "apd-2.pdf"})
         EXPECT_TRUE(PdfTextOf(file(name)).contains(QStringLiteral("Σελίδα 1 από 4"))) << name;
@@ -508,6 +655,106 @@ TEST_F(DeclarationScenario, ThePickerServesTheMainWindowAgainAfterServingATableE
     PickRow(QStringLiteral("061"));
     EXPECT_FALSE(DataSetPopup->Visible());
     EXPECT_EQ(Doc()->DbLookupXFrame10->Caption(), QStringLiteral("061"));
+}
+
+} // namespace
+
+namespace
+{
+
+// Every command that frees or rebuilds menus, actions or the document, chosen from the open menus with the
+// mouse or the keyboard as the user does, over documents of 1 to 64 pages: opening closes the document
+// before into the recent files (which makes the file menu anew), pages come and go from the page list,
+// new documents and templates replace the window while a box's editor in it is still open. Nothing the
+// menus still use is freed while they handle the choice (the driver watches), and each command does its
+// whole work.
+TEST_F(DeclarationScenario, CommandsChosenFromTheMenusFreeNothingTheMenusStillUse)
+{
+    const QString file = QStringLiteral("Αρχείο"), pages = QStringLiteral("Σελίδες");
+    const int sizes[] = {1, 8, 16, 32, 64};
+    QStringList paths;
+    for (int n : sizes) {
+        paths << Dir.filePath(QStringLiteral("%1 σελίδες.vapd").arg(n));
+        QFile f(paths.back());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(DocumentOfPages(n));
+    }
+    const auto pageList = [] {
+        QStringList captions, listed;
+        for (int i = 0; i < Main->Document->PageCount(); ++i)
+            captions << Main->Document->PageControl1->Pages(i)->Caption();
+        for (QAction *a : Main->PageMenu()->actions())
+            listed << a->text();
+        EXPECT_EQ(listed, captions) << "the page list names every page as it stands";
+    };
+    for (int k = 0; k < 5; ++k) {
+        const int n = sizes[k];
+        const bool byClick = k % 2 == 1;
+        FileChoices << paths[k];
+        ChooseFromMenu({file, QStringLiteral("Άνοιγμα...")}, byClick);
+        ASSERT_EQ(Main->FileControl1->FileName(), paths[k]);
+        ASSERT_EQ(Doc()->PageCount(), n);
+        EXPECT_EQ(Main->FileControl1->RecentFiles()->Count(), k) << "the document before is a recent file";
+        Type(Doc()->xEidosErgou, QStringLiteral("Έργο %1").arg(n));
+        ChooseFromMenu({pages, QStringLiteral("Προσθήκη σελίδας")}, !byClick);
+        const int added = std::min(n + 1, 64);
+        ASSERT_EQ(Doc()->PageCount(), added);
+        pageList();
+        ChooseFromMenu({pages, QStringLiteral("Επιλογή"), Doc()->PageControl1->Pages(0)->Caption()}, byClick);
+        EXPECT_EQ(Doc()->PageControl1->ActivePageIndex(), 0);
+        Answers.push_back(mrYes);
+        ChooseFromMenu({pages, QStringLiteral("Διαγραφή σελίδας")}, !byClick);
+        ASSERT_EQ(Doc()->PageCount(), added - 1);
+        pageList();
+        ChooseFromMenu({file, QStringLiteral("Αποθήκευση")}, byClick);
+        EXPECT_FALSE(Main->FileControl1->Modified());
+    }
+
+    // A new document replaces the one just saved, which joins the recent files.
+    ChooseFromMenu({file, QStringLiteral("Νέο αρχείο")});
+    EXPECT_EQ(Main->FileControl1->FileName(), TMain::UntitledName);
+    EXPECT_EQ(Doc()->PageCount(), 4);
+    EXPECT_EQ(Main->FileControl1->RecentFiles()->Count(), 5);
+    pageList();
+    // A recent file from its sub-menu opens as it was saved.
+    ChooseFromMenu({file, QStringLiteral("Πρόσφατα αρχεία"), QStringLiteral("8 σελίδες.vapd")}, true);
+    EXPECT_EQ(Main->FileControl1->FileName(), paths[1]);
+    EXPECT_EQ(Doc()->PageCount(), 8);
+    EXPECT_EQ(Doc()->xEidosErgou->Caption(), QStringLiteral("Έργο 8"));
+    // Saved as a template, it makes a new untitled document.
+    const QString pattern = Dir.filePath(QStringLiteral("Πρότυπο.papd"));
+    FileChoices << pattern;
+    ChooseFromMenu({file, QStringLiteral("Αποθήκευση ως...")});
+    ASSERT_EQ(Main->FileControl1->FileName(), pattern);
+    FileChoices << pattern;
+    ChooseFromMenu({file, QStringLiteral("Νεό αρχείο από πρότυπο...")}, true);
+    EXPECT_EQ(Main->FileControl1->FileName(), TMain::UntitledName);
+    EXPECT_EQ(Doc()->PageCount(), 8);
+    EXPECT_EQ(Doc()->xEidosErgou->Caption(), QStringLiteral("Έργο 8"));
+    pageList();
+
+    // A table editor and the preview, from the menus and closed again.
+    TTableEditor *editor = nullptr;
+    WhenShown<TTableEditor>(editor, [](TTableEditor *e) { e->Peer()->close(); });
+    ChooseFromMenu({QStringLiteral("Συλογές/Πίνακες"), QStringLiteral("Εργοδότες")});
+    EXPECT_TRUE(editor);
+    TPreviewForm *preview = nullptr;
+    WhenShown<TPreviewForm>(preview, [](TPreviewForm *p) { p->aClose->Execute(); });
+    ChooseFromMenu({file, QStringLiteral("Προεπισκόπηση...")}, true);
+    ASSERT_TRUE(preview);
+    EXPECT_GE(preview->DocPreview1->DocPrinter()->PageCount(), 8);
+
+    // The file menu is whole, with one entry per recent file.
+    QMenu *fileMenu = Main->ActionMainMenuBar1->MenuBar()->actions().at(0)->menu();
+    ASSERT_EQ(fileMenu->actions().size(), 14);
+    QMenu *recent = fileMenu->actions().at(5)->menu();
+    ASSERT_TRUE(recent);
+    EXPECT_EQ(recent->actions().size(), Main->FileControl1->RecentFiles()->Count());
+    EXPECT_EQ(Main->FileControl1->RecentFiles()->Count(), 6);
+    // The only questions were the five deletions'.
+    EXPECT_EQ(Messages.size(), 5u);
+    for (const QString &m : Messages)
+        EXPECT_TRUE(m.startsWith(QStringLiteral("Θέλετε να διαγράψετε τη "))) << m.toStdString();
 }
 
 } // namespace

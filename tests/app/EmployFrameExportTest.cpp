@@ -23,11 +23,6 @@ protected:
     std::unique_ptr<TEmployFrame> Page;
 };
 
-QByteArray Field(const char *record, int offset, int width)
-{
-    return QByteArray(record + offset, width);
-}
-
 } // namespace
 
 TEST_F(EmployFrameExport, TwoRecordsPerLineWithoutRegisterNumberDropped)
@@ -48,39 +43,43 @@ TEST_F(EmployFrameExport, TwoRecordsPerLineWithoutRegisterNumberDropped)
     const TApdFileRec &one = file.Records(0);
     const char *e = one.EmployeeRecord.data();
     const char *r = one.InsuranceRecord.data();
-    EXPECT_EQ(Field(e, 0, 10), "2123456789");
-    EXPECT_EQ(Field(e, 10, 11), "01017012345");
-    EXPECT_EQ(FromCp1253(Field(e, 21, 50)), QStringLiteral("ΑΛΕΞΙΟΥ").leftJustified(50));
-    EXPECT_EQ(FromCp1253(Field(e, 71, 30)), QStringLiteral("ΝΙΚΟΛΑΟΣ").leftJustified(30));
-    EXPECT_EQ(Field(e, 161, 8), "01011970");
-    EXPECT_EQ(Field(e, 169, 9), "012345678");
-    EXPECT_EQ(Field(e, 178, 1), "2"); // ΕΓΓΑΜΟΣ
-    EXPECT_EQ(Field(r, 0, 1), "3");
-    EXPECT_EQ(Field(r, 1, 3), "001");
-    EXPECT_EQ(Field(r, 4, 1), "2");
-    EXPECT_EQ(Field(r, 5, 1), "2");
-    EXPECT_EQ(Field(r, 6, 6), "933110");
-    EXPECT_EQ(Field(r, 12, 2), "00");
-    EXPECT_EQ(Field(r, 14, 4), "0781");
-    EXPECT_EQ(Field(r, 18, 8), "01022003");
-    EXPECT_EQ(Field(r, 26, 8), "28022003");
-    EXPECT_EQ(Field(r, 34, 2), "01");
-    EXPECT_EQ(Field(r, 36, 2), "20");
-    EXPECT_EQ(Field(r, 38, 10), "0000007111");
+    EXPECT_EQ(ApdEmployee::RecordType.Bytes(e), "2");
+    EXPECT_EQ(ApdEmployee::Register.Bytes(e), "123456789");
+    EXPECT_EQ(ApdEmployee::Amka.Bytes(e), "01017012345");
+    EXPECT_EQ(FromCp1253(ApdEmployee::Surname.Bytes(e)), QStringLiteral("ΑΛΕΞΙΟΥ").leftJustified(50));
+    EXPECT_EQ(FromCp1253(ApdEmployee::FirstName.Bytes(e)), QStringLiteral("ΝΙΚΟΛΑΟΣ").leftJustified(30));
+    EXPECT_EQ(ApdEmployee::BirthDate.Bytes(e), "01011970");
+    EXPECT_EQ(ApdEmployee::Afm.Bytes(e), "012345678");
+    EXPECT_EQ(ApdEmployee::Married.Bytes(e), "2"); // ΕΓΓΑΜΟΣ
+    EXPECT_EQ(ApdInsurance::RecordType.Bytes(r), "3");
+    EXPECT_EQ(ApdInsurance::Branch.Bytes(r), "001");
+    EXPECT_EQ(ApdInsurance::Triennia.Bytes(r), "2");
+    EXPECT_EQ(ApdInsurance::Sundays.Bytes(r), "2");
+    EXPECT_EQ(ApdInsurance::Specialty.Bytes(r), "933110");
+    EXPECT_EQ(ApdInsurance::SpecialCase.Bytes(r), "00");
+    EXPECT_EQ(ApdInsurance::Package.Bytes(r), "0781");
+    EXPECT_EQ(ApdInsurance::From.Bytes(r), "01022003");
+    EXPECT_EQ(ApdInsurance::Until.Bytes(r), "28022003");
+    EXPECT_EQ(ApdInsurance::EarningsType.Bytes(r), "01");
+    EXPECT_EQ(ApdInsurance::Days.Bytes(r), "20");
+    EXPECT_EQ(ApdInsurance::Wage.Bytes(r), "0000007111");
     // (20 + 1 + 0.75 × 2) × 71.11 = 1599.975, stored 1599.98 (halves to even).
-    EXPECT_EQ(Field(r, 48, 10), "0000159998");
-    EXPECT_EQ(Field(r, 58, 2), "02");
-    EXPECT_EQ(Field(r, 60, 2), "01");
-    EXPECT_EQ(Field(r, 62, 10), QByteArray::number(p.EisforesEmpolyer1->Value().Cents()).rightJustified(10, '0'));
-    EXPECT_EQ(Field(r, 72, 10), QByteArray::number(p.EisforesEmpolyee1->Value().Cents()).rightJustified(10, '0'));
-    EXPECT_EQ(Field(r, 82, 11), QByteArray::number(p.EisforesTotal1->Value().Cents()).rightJustified(11, '0'));
+    EXPECT_EQ(ApdInsurance::Earnings.Bytes(r), "0000159998");
+    EXPECT_EQ(ApdInsurance::Phase.Bytes(r), "02");
+    EXPECT_EQ(ApdInsurance::AccountingDays.Bytes(r), "01");
+    EXPECT_EQ(ApdInsurance::Insured.Bytes(r),
+              QByteArray::number(p.EisforesEmpolyer1->Value().Cents()).rightJustified(10, '0'));
+    EXPECT_EQ(ApdInsurance::Employer.Bytes(r),
+              QByteArray::number(p.EisforesEmpolyee1->Value().Cents()).rightJustified(10, '0'));
+    EXPECT_EQ(ApdInsurance::Total.Bytes(r),
+              QByteArray::number(p.EisforesTotal1->Value().Cents()).rightJustified(11, '0'));
 
     const TApdFileRec &three = file.Records(1);
-    EXPECT_EQ(Field(three.EmployeeRecord.data(), 1, 9), "555666777");
-    EXPECT_EQ(Field(three.EmployeeRecord.data(), 178, 1), "1"); // ΑΓΑΜΟΣ
-    EXPECT_EQ(Field(three.InsuranceRecord.data(), 12, 2), "02");
-    EXPECT_EQ(Field(three.InsuranceRecord.data(), 14, 4), "0999");
-    EXPECT_EQ(Field(three.InsuranceRecord.data(), 1, 3), "000");
+    EXPECT_EQ(ApdEmployee::Register.Bytes(three.EmployeeRecord.data()), "555666777");
+    EXPECT_EQ(ApdEmployee::Married.Bytes(three.EmployeeRecord.data()), "1"); // ΑΓΑΜΟΣ
+    EXPECT_EQ(ApdInsurance::SpecialCase.Bytes(three.InsuranceRecord.data()), "02");
+    EXPECT_EQ(ApdInsurance::Package.Bytes(three.InsuranceRecord.data()), "0999");
+    EXPECT_EQ(ApdInsurance::Branch.Bytes(three.InsuranceRecord.data()), "000");
 }
 
 TEST_F(EmployFrameExport, LineWithoutContributionsIsDropped)

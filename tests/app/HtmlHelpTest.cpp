@@ -11,6 +11,11 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTest>
+#include <QToolBar>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -170,5 +175,60 @@ TEST(HtmlHelp, TheLibraryShowsTopicsContentsAndIndexOfTheHelpFile)
     // A file that is not there, or a topic it lacks, shows no topic and does not fail.
     HtmlHelpA(0, dir.filePath("missing.chm") + "::/default.htm", HH_DISPLAY_TOPIC, 0);
     HtmlHelpA(0, chm + "::/nothing.htm", HH_DISPLAY_TOPIC, 0);
+    HtmlHelpA(0, QString(), HH_CLOSE_ALL, 0);
+}
+
+TEST(HtmlHelp, TheHelpWindowComesUpBesideOrOverTheMiddleOfItsOwnerNeverOverItsBars)
+{
+    if (QStandardPaths::findExecutable("chmcmd").isEmpty())
+        GTEST_SKIP() << "chmcmd is not installed";
+    QTemporaryDir dir;
+    const QString chm = CompileHelp(dir);
+    ASSERT_TRUE(LoadHtmlHelp());
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    // A window with a menu bar and a tool bar at the top, as the main window has.
+    QWidget owner;
+    auto *layout = new QVBoxLayout(&owner);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *menu = new QMenuBar;
+    menu->setNativeMenuBar(false);
+    menu->addMenu(QStringLiteral("Αρχείο"));
+    auto *tools = new QToolBar;
+    tools->addAction(QStringLiteral("Νέο"));
+    layout->addWidget(menu);
+    layout->addWidget(tools);
+    layout->addStretch();
+    const auto show = [&](const QRect &at) {
+        HtmlHelpA(0, QString(), HH_CLOSE_ALL, 0);
+        owner.setGeometry(at);
+        owner.show();
+        QApplication::setActiveWindow(&owner);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&owner));
+        HtmlHelpA(0, chm, HH_DISPLAY_TOC, 0);
+        return Platform::HelpWindowState().Geometry;
+    };
+    const auto barsBottom = [&] { return tools->mapToGlobal(QPoint(0, tools->height())).y(); };
+
+    // Filling the screen: over its middle, below the bars, on the screen.
+    QRect help = show(screen);
+    EXPECT_TRUE(screen.contains(help));
+    EXPECT_GE(help.top(), barsBottom());
+    EXPECT_NEAR(help.center().x(), screen.center().x(), 10);
+
+    // A narrow window at the left of the screen, with room beside it for the help window (made smaller,
+    // which it stays): on its right.
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->frameGeometry() == help)
+            w->resize(screen.width() / 3, screen.height() / 3);
+    help = show(QRect(screen.left(), screen.top() + 20, screen.width() / 4, screen.height() / 2));
+    EXPECT_EQ(help.left(), owner.frameGeometry().right() + 1);
+    EXPECT_FALSE(help.intersects(owner.frameGeometry()));
+    // ... and at the right: on its left.
+    help = show(QRect(screen.right() - screen.width() / 4, screen.top() + 20, screen.width() / 4, screen.height() / 2));
+    EXPECT_EQ(help.right(), owner.frameGeometry().left() - 1);
+
+    // Once up, the window stays where the user puts it.
+    HtmlHelpA(0, chm + "::/export.htm", HH_DISPLAY_TOPIC, 0);
+    EXPECT_EQ(Platform::HelpWindowState().Geometry, help);
     HtmlHelpA(0, QString(), HH_CLOSE_ALL, 0);
 }

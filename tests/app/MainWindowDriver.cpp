@@ -17,6 +17,9 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
 #include <QScrollArea>
 #include <QTabBar>
 #include <QTabWidget>
@@ -79,7 +82,8 @@ void MainWindowFixture::Click(TControl *Box, bool Double)
     QWidget *top = Main->Peer();
     const QPoint at = peer->mapTo(top, QPoint(peer->width() / 2, peer->height() * 2 / 3));
     QWidget *hit = top->childAt(at);
-    ASSERT_EQ(hit, peer) << "under the point is " << (hit ? hit->metaObject()->className() : "nothing") << ", not "
+    // The box, or the editor already open in it.
+    ASSERT_TRUE(hit && (hit == peer || peer->isAncestorOf(hit))) << "under the point is " << (hit ? hit->metaObject()->className() : "nothing") << ", not "
                          << Box->Name().toStdString();
     const QPoint local = hit->mapFrom(top, at);
     if (Double)
@@ -159,6 +163,58 @@ void MainWindowFixture::Trigger(TAction *Action)
     QCoreApplication::processEvents();
 }
 
+void MainWindowFixture::ChooseFromMenu(const QStringList &Path, bool ByClick)
+{
+    ASSERT_GE(Path.size(), 2);
+    QApplication::setActiveWindow(Main->Peer());
+    QMenuBar *bar = Main->ActionMainMenuBar1->MenuBar();
+    QAction *top = nullptr;
+    for (QAction *a : bar->actions())
+        if (a->text() == Path[0])
+            top = a;
+    ASSERT_TRUE(top) << "no menu " << Path[0].toStdString();
+    // Qt goes on using the menus and the chosen item after the item is triggered: none of them may be
+    // freed while the key or the click is handled.
+    bool handling = false;
+    QStringList freedInUse;
+    QObject watching;
+    auto watch = [&](QObject *Object, const QString &Name) {
+        QObject::connect(Object, &QObject::destroyed, &watching, [&handling, &freedInUse, Name] {
+            if (handling)
+                freedInUse << Name;
+        });
+    };
+    watch(bar, QStringLiteral("the menu bar"));
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(top).center());
+    QPointer<QMenu> menu = top->menu();
+    for (int i = 1; i < Path.size(); ++i) {
+        ASSERT_TRUE(menu && QTest::qWaitForWindowExposed(menu)) << Path[i - 1].toStdString() << " did not open";
+        watch(menu, Path[i - 1]);
+        QAction *item = nullptr;
+        for (QAction *a : menu->actions())
+            if (a->text() == Path[i])
+                item = a;
+        ASSERT_TRUE(item && item->isEnabled()) << "no command " << Path[i].toStdString();
+        const QPoint at = menu->actionGeometry(item).center();
+        QTest::mouseMove(menu->windowHandle(), at);
+        if (i + 1 < Path.size()) {
+            QTest::keyClick(menu->windowHandle(), Qt::Key_Right);
+            menu = item->menu();
+            continue;
+        }
+        watch(item, Path[i]);
+        // Straight to the menu: the window's road would also run the events posted meanwhile.
+        handling = true;
+        if (ByClick)
+            QTest::mouseClick(menu, Qt::LeftButton, {}, at);
+        else
+            QTest::keyClick(menu, Qt::Key_Return);
+        handling = false;
+    }
+    EXPECT_TRUE(freedInUse.isEmpty()) << "freed while the menu used it: " << freedInUse.join(", ").toStdString();
+    QCoreApplication::processEvents();
+}
+
 void MainWindowFixture::SaveAs(const QString &Path)
 {
     FileChoices << Path;
@@ -174,25 +230,27 @@ void MainWindowFixture::Open(const QString &Path)
 QByteArray MainWindowFixture::Export(const QString &Path, const std::function<void(TeApdOptions *)> &Choose)
 {
     QFile::remove(Path);
-    bool answered = false;
-    QTimer::singleShot(0, [&] {
-        for (TComponent *c : Application()->ComponentList())
-            if (auto *d = qobject_cast<TeApdOptions *>(c); d && d->Visible()) {
-                d->CheckBox1->SetChecked(false);
-                d->CheckBox2->SetChecked(false);
-                d->CheckBox4->SetChecked(false);
-                d->CheckBox3->SetChecked(true);
-                d->Edit5->SetText(Path);
-                d->DateTimePicker1->SetDate(EncodeDate(2003, 2, 10));
-                if (Choose)
-                    Choose(d);
-                d->SetModalResult(mrOk);
-                answered = true;
-                return;
-            }
+    TeApdOptions *dialog = nullptr;
+    const QPointer<QTimer> watch = WhenShown<TeApdOptions>(dialog, [&](TeApdOptions *d) {
+        d->CheckBox1->SetChecked(false);
+        d->CheckBox2->SetChecked(false);
+        d->CheckBox4->SetChecked(false);
+        d->CheckBox3->SetChecked(true);
+        d->Edit5->SetText(Path);
+        d->DateTimePicker1->SetDate(EncodeDate(2003, 2, 10));
+        if (Choose)
+            Choose(d);
+        d->SetModalResult(mrOk);
     });
     Trigger(Main->aExportIkaApd);
-    return answered ? ReadAll(Path) : QByteArray();
+    delete watch.data();
+    return dialog ? ReadAll(Path) : QByteArray();
+}
+
+void MainWindowFixture::Settle()
+{
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
 }
 
 namespace

@@ -8,7 +8,11 @@
 #include "app/MainF.h"
 #include "vcl/StdDialogs.h"
 
+#include <QApplication>
+#include <QPointer>
 #include <QStringList>
+#include <QTimer>
+#include <QWidget>
 #include <deque>
 #include <functional>
 #include <map>
@@ -44,6 +48,34 @@ protected:
     // would); the bytes written, empty when none were.
     QByteArray Export(const QString &Path, const std::function<void(TeApdOptions *)> &Choose = {});
     void Trigger(TAction *Action);
+    // A command chosen from the main window's menu bar as the user does: a click on the bar opens the top
+    // menu Path[0], the mouse goes onto each further item in turn (a host item's sub-menu opens with the
+    // Right key), and the last one is taken with Return, or with a click when ByClick.
+    void ChooseFromMenu(const QStringList &Path, bool ByClick = false);
+
+    // Lets the events posted so far, and those they post, be handled.
+    static void Settle();
+    // Runs Step on the window of type T once it is shown and activated (while the modal loop that shows
+    // it runs); Found is set to it. Freeing the returned watch gives up waiting.
+    template <class T> static QPointer<QTimer> WhenShown(T *&Found, std::function<void(T *)> Step)
+    {
+        auto *poll = new QTimer;
+        QObject::connect(poll, &QTimer::timeout, [poll, &Found, Step] {
+            for (QWidget *top : QApplication::topLevelWidgets())
+                if (auto *sink = dynamic_cast<IPeerSink *>(top); sink && top->isVisible())
+                    if (auto *form = qobject_cast<T *>(sink->Control())) {
+                        poll->stop();
+                        poll->deleteLater();
+                        Found = form;
+                        QApplication::setActiveWindow(top);
+                        Settle();
+                        Step(form);
+                        return;
+                    }
+        });
+        poll->start(10);
+        return poll;
+    }
 
     // Every box of the header and of every page with what it holds: the text, and the value of the value
     // boxes to the last bit (dates with their time of day); the tab sheets' names and captions.

@@ -1,10 +1,13 @@
+#include "EmployFrameFixture.h"
 #include "app/TableEditorF.h"
 #include "db/DBCtrls.h"
+#include "db/DBGrids.h"
 #include "db/DBTables.h"
 #include "db/TableStore.h"
 #include "vcl/ActnList.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
@@ -79,6 +82,16 @@ protected:
     TTable *table = nullptr;
 };
 
+// The width at which a combo box shows its longest entry whole, as Qt measures it.
+int NeededWidth(QComboBox *box)
+{
+    const QComboBox::SizeAdjustPolicy policy = box->sizeAdjustPolicy();
+    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    const int width = box->sizeHint().width();
+    box->setSizeAdjustPolicy(policy);
+    return width;
+}
+
 TEST_F(TableEditorTest, DetailPageEditorsAndRows)
 {
     TTableEditor ed(nullptr);
@@ -99,6 +112,9 @@ TEST_F(TableEditorTest, DetailPageEditorsAndRows)
     auto *married = EditorOf<TDBComboBox>(ed, QStringLiteral("ΕΓΓΑΜΟΣ"));
     ASSERT_TRUE(married);
     EXPECT_EQ(married->Items()->ToStringList(), (QStringList{"ΑΓΑΜΟΣ", "ΕΓΓΑΜΟΣ"}));
+    // Wider than the rule gives (56 for the least display width): cut, both texts would read "ΑΜΟΣ".
+    EXPECT_GE(married->Width(), NeededWidth(married->ComboBox()));
+    EXPECT_EQ(married->Width() % 8, 0);
     EXPECT_TRUE(EditorOf<TDBCheckBox>(ed, QStringLiteral("ΠΑΙΔΙΑ")));
     EXPECT_FALSE(EditorOf<TDBEdit>(ed, QStringLiteral("ΚΡΥΦΟ")));
 
@@ -366,6 +382,51 @@ TEST_F(ShownTableEditorTest, ClosingWhileInsertingAsksAsWhileEditing)
     QCoreApplication::processEvents();
 }
 
+TEST_F(ShownTableEditorTest, PostTakesTheTextOfTheFieldStillBeingTypedIn)
+{
+    TScriptedDialogs dialogs;
+    ed->PageControl1->SetActivePage(ed->TabSheet1);
+    QCoreApplication::processEvents();
+    auto *name = EditorOf<TDBEdit>(*ed, QStringLiteral("ΕΠΩΝΥΜΟ"));
+    ASSERT_TRUE(name);
+    QTest::mouseClick(name->Peer(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::keyClick(name->Peer(), Qt::Key_A, Qt::ControlModifier);
+    for (QChar c : QStringLiteral("Ευαγγέλου"))
+        QTest::sendKeyEvent(QTest::Click, name->Peer(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+    ASSERT_EQ(QApplication::focusWidget(), name->Peer());
+    QToolButton *post = ed->DBNavigator->Button(nbPost);
+    ASSERT_TRUE(post->isEnabled());
+    QTest::mouseClick(post, Qt::LeftButton, {}, post->rect().center());
+    EXPECT_EQ(table->State(), dsBrowse);
+    EXPECT_EQ(Field("ΕΠΩΝΥΜΟ")->AsString(), QStringLiteral("Ευαγγέλου"));
+    EXPECT_EQ(dialogs.Count(), 0);
+}
+
+TEST_F(ShownTableEditorTest, TheNextEditorOpensWhereAndAsTheLastOneWasLeft)
+{
+    // Made larger and moved, then closed: the next one opens there, that large.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect chosen(screen.x() + 10, screen.y() + 20, screen.width() * 3 / 4, screen.height() * 3 / 4);
+    win->setGeometry(chosen);
+    QCoreApplication::processEvents();
+    ed.reset();
+    TAction action(nullptr);
+    ed.reset(OpenModeless(action));
+    ASSERT_TRUE(ed);
+    EXPECT_EQ(ed->Peer()->geometry(), chosen);
+
+    // Maximised: the next one opens maximised, and restored it has the size before.
+    ed->Peer()->showMaximized();
+    QCoreApplication::processEvents();
+    ed.reset();
+    ed.reset(OpenModeless(action));
+    ASSERT_TRUE(ed);
+    EXPECT_TRUE(ed->Peer()->isMaximized());
+    ed->Peer()->showNormal();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ed->Peer()->geometry().size(), chosen.size());
+}
+
 // The grid of the summary page edited in its cells, with the keyboard and the mouse on the shown window.
 class GridEditingTest : public ShownTableEditorTest
 {
@@ -482,7 +543,9 @@ TEST_F(GridEditingTest, TypedCellsPostWhenTheRowIsLeftAndEscapeDropsThem)
     Key(Qt::Key_F2);
     auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
     ASSERT_TRUE(editor);
-    EXPECT_EQ(editor->maxLength(), 20);
+    editor->selectAll();
+    Type(QString(25, u'Ω'));
+    EXPECT_EQ(editor->text(), QString(20, u'Ω'));
     Key(Qt::Key_Escape);
 }
 
@@ -556,3 +619,74 @@ TEST_F(GridEditingTest, AReadOnlyTableIsNotEditedInTheGrid)
     EXPECT_EQ(Cell(0, "ΕΠΩΝΥΜΟ"), QStringLiteral("Αλεξίου"));
 }
 } // namespace
+
+namespace
+{
+// The program's six reference tables in their editors, as the commands that open them name them.
+class ProgramTableEditorsTest : public EmployFrameFixture
+{
+protected:
+    TTableEditor *Open(TDataSet *Table, const char *Caption)
+    {
+        TAction action(nullptr);
+        action.SetCaption(QString::fromUtf8(Caption));
+        EXPECT_TRUE(TTableEditor::Edit(Table, &action, false));
+        TTableEditor *opened = nullptr;
+        for (int i = 0; i < Application()->ComponentCount(); ++i)
+            if (auto *e = qobject_cast<TTableEditor *>(Application()->Components(i)))
+                opened = e;
+        QCoreApplication::processEvents();
+        return opened;
+    }
+};
+} // namespace
+
+TEST_F(ProgramTableEditorsTest, EveryValueOfTheSixTablesShowsWholeInTheirEditors)
+{
+    // An employer with a tax number and a postcode: the columns that were cut.
+    TTable *employers = APDDataModule->tbEmployes;
+    employers->Append();
+    employers->FieldByName(QStringLiteral("ΑΦΜ"))->SetAsString(QStringLiteral("099999999"));
+    employers->FieldByName(QStringLiteral("ΕΠΩΝΥΜΙΑ"))->SetAsString(QStringLiteral("ΚΑΤΑΣΚΕΥΑΣΤΙΚΗ ΑΤΤΙΚΗΣ Α.Ε."));
+    employers->FieldByName(QStringLiteral("ΤΚ"))->SetAsString(QStringLiteral("17671"));
+    employers->Post();
+    const struct {
+        TDataSet *Table;
+        const char *Caption;
+    } tables[] = {
+        {APDDataModule->tbEmployes, "Εργοδότες"},         {APDDataModule->tbEmployers, "Εργαζόμενοι"},
+        {APDDataModule->tbIkaOffices, "Καταστήματα ΙΚΑ"}, {APDDataModule->tbInsCases, "Περιπτώσεις Ασφάλισης"},
+        {APDDataModule->tbPayment, "Πίνακας Αποδοχών"},   {APDDataModule->tbConPhase, "Κατασκευαστικές Φάσεις"}};
+    for (const auto &t : tables) {
+        SCOPED_TRACE(t.Caption);
+        std::unique_ptr<TTableEditor> ed(Open(t.Table, t.Caption));
+        ASSERT_TRUE(ed);
+        // The grid's columns hold the texts of their rows and titles; at the designed size of the window.
+        QTableView *view = ed->DataSetFilterFrame1->DBGrid1->TableView();
+        ASSERT_GT(view->model()->rowCount(), 0);
+        for (int c = 0; c < view->model()->columnCount(); ++c) {
+            EXPECT_GE(view->columnWidth(c), static_cast<QAbstractItemView *>(view)->sizeHintForColumn(c))
+                << qPrintable(view->model()->headerData(c, Qt::Horizontal).toString());
+        }
+        // The detail page's lists show their values whole.
+        ed->PageControl1->SetActivePage(ed->TabSheet1);
+        QCoreApplication::processEvents();
+        for (int i = 0; i < ed->ComponentCount(); ++i) {
+            if (auto *box = qobject_cast<TDBComboBox *>(ed->Components(i))) {
+                EXPECT_GE(box->Width(), NeededWidth(box->ComboBox())) << qPrintable(box->DataField());
+            }
+        }
+        // The sort box, in a window as wide as the screen, and for the employees already at the designed size.
+        TComboBox *sort = ed->DataSetFilterFrame1->IndexCombo;
+        if (QString::fromUtf8(t.Caption) == QStringLiteral("Εργαζόμενοι")) {
+            EXPECT_GE(sort->Width(), NeededWidth(sort->ComboBox()));
+        }
+        ed->Peer()->resize(QGuiApplication::primaryScreen()->availableGeometry().width(), ed->Height());
+        QCoreApplication::processEvents();
+        EXPECT_GE(sort->Width(), NeededWidth(sort->ComboBox()));
+        // The box for the filter's value keeps a useful width, and the bar ends where the window does.
+        TComboBox *value = ed->DataSetFilterFrame1->FilterValueEdit;
+        EXPECT_GE(value->Width(), 100);
+        EXPECT_EQ(value->Left() + value->Width() + 4, ed->DataSetFilterFrame1->Panel2->ClientWidth());
+    }
+}

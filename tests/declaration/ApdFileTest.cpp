@@ -61,31 +61,32 @@ struct TLineValues {
 void FillHeader(TApdFile &file, const THeaderValues &h)
 {
     char *r = file.HeaderRecord.data();
-    PutDate(h.submitted, r + 567, 8);
-    PutDate(h.stopped, r + 575, 8);
-    PutDigits(h.type, r + 15, 2);
-    PutDigits(h.branch, r + 17, 3);
-    PutText(h.branchName, r + 20, 50, "Υποκατάστημα");
-    PutText(h.surname, r + 70, 80, "Επωνυμία");
-    PutText(h.firstName, r + 150, 30, "Όνομα");
-    PutText(h.fatherName, r + 180, 30, "Όνομα πατρός");
-    PutText(h.street, r + 210, 50, "Οδός");
-    PutText(h.number, r + 260, 10, "Αριθμός");
-    PutDigits(h.postcode, r + 270, 5);
-    PutText(h.city, r + 275, 30, "Πόλη");
-    PutText(h.kind, r + 305, 100, "Είδος έργου");
-    PutDigits(h.ame, r + 405, 10);
-    PutDigits(h.amoe, r + 415, 10);
-    PutDigits(h.afm, r + 425, 9);
-    PutText(h.workStreet, r + 434, 50, "Οδός έργου");
-    PutText(h.workNumber, r + 484, 10, "Αριθμός έργου");
-    PutDigits(h.workPostcode, r + 494, 5);
-    PutText(h.workCity, r + 499, 30, "Πόλη έργου");
-    PutText(FormatDateTime("mm", h.period), r + 529, 2, "Μήνας");
-    PutText(FormatDateTime("yyyy", h.period), r + 531, 4, "Έτος");
-    PutAmount(Currency::FromCents(h.earnings), r + 535, 12);
-    PutInt(h.days, r + 547, 8);
-    PutAmount(Currency::FromCents(h.contributions), r + 555, 12);
+    namespace H = ApdHeader;
+    PutValue(r, H::SubmissionDate, h.submitted);
+    PutValue(r, H::StopDate, h.stopped);
+    PutValue(r, H::DeclarationType, h.type);
+    PutValue(r, H::BranchCode, h.branch);
+    PutValue(r, H::BranchName, h.branchName);
+    PutValue(r, H::EmployerName, h.surname);
+    PutValue(r, H::EmployerFirstName, h.firstName);
+    PutValue(r, H::EmployerFatherName, h.fatherName);
+    PutValue(r, H::Street, h.street);
+    PutValue(r, H::StreetNumber, h.number);
+    PutValue(r, H::Postcode, h.postcode);
+    PutValue(r, H::City, h.city);
+    PutValue(r, H::ProjectKind, h.kind);
+    PutValue(r, H::Ame, h.ame);
+    PutValue(r, H::Amoe, h.amoe);
+    PutValue(r, H::Afm, h.afm);
+    PutValue(r, H::ProjectStreet, h.workStreet);
+    PutValue(r, H::ProjectNumber, h.workNumber);
+    PutValue(r, H::ProjectPostcode, h.workPostcode);
+    PutValue(r, H::ProjectCity, h.workCity);
+    PutValue(r, H::Month, FormatDateTime("mm", h.period));
+    PutValue(r, H::Year, FormatDateTime("yyyy", h.period));
+    PutValue(r, H::EarningsTotal, Currency::FromCents(h.earnings));
+    PutValue(r, H::DaysTotal, qint64(h.days));
+    PutValue(r, H::ContributionsTotal, Currency::FromCents(h.contributions));
 }
 
 void AddLine(TApdFile &file, const TLineValues &l)
@@ -94,34 +95,36 @@ void AddLine(TApdFile &file, const TLineValues &l)
     TInsuranceRecord i;
     char *er = e.data();
     char *ir = i.data();
-    PutText("2", er, 1, "Εγγραφή");
-    PutDigits(l.reg, er + 1, 9);
-    PutDigits(l.amka, er + 10, 11);
-    PutText(l.surname, er + 21, 50, "Επώνυμο");
-    PutText(l.firstName, er + 71, 30, "Όνομα");
-    PutText(l.fatherName, er + 101, 30, "Όνομα πατρός");
-    PutText(l.motherName, er + 131, 30, "Όνομα μητρός");
-    PutDateText(l.birth, er + 161, 8);
-    PutDigits(l.afm, er + 169, 9);
-    PutText(l.married ? "2" : "1", er + 178, 1, "Οικογενειακή κατάσταση");
-    PutText("3", ir, 1, "Εγγραφή");
-    PutDigits(l.branch, ir + 1, 3);
-    PutDigits(l.triennia, ir + 4, 1);
-    PutInt(l.sundays, ir + 5, 1);
-    PutDigits(l.specialty, ir + 6, 6);
-    PutDigits(l.insCase, ir + 12, 2);
-    PutDigits(l.package, ir + 14, 4);
-    PutDate(l.from, ir + 18, 8);
-    PutDate(l.until, ir + 26, 8);
-    PutDigits(l.type, ir + 34, 2);
-    PutInt(l.days, ir + 36, 2);
-    PutAmount(Currency::FromCents(l.wage), ir + 38, 10);
-    PutAmount(Currency::FromCents(l.earnings), ir + 48, 10);
-    PutDigits(l.phase, ir + 58, 2);
-    PutInt(l.accDays, ir + 60, 2);
-    PutAmount(Currency::FromCents(l.insured), ir + 62, 10);
-    PutAmount(Currency::FromCents(l.employer), ir + 72, 10);
-    PutAmount(Currency::FromCents(l.total), ir + 82, 11);
+    namespace E = ApdEmployee;
+    namespace I = ApdInsurance;
+    PutValue(er, E::RecordType, QStringLiteral("2"));
+    PutValue(er, E::Register, l.reg);
+    PutValue(er, E::Amka, l.amka);
+    PutValue(er, E::Surname, l.surname);
+    PutValue(er, E::FirstName, l.firstName);
+    PutValue(er, E::FatherName, l.fatherName);
+    PutValue(er, E::MotherName, l.motherName);
+    PutValue(er, E::BirthDate, l.birth);
+    PutValue(er, E::Afm, l.afm);
+    PutValue(er, E::Married, QString(l.married ? "2" : "1"));
+    PutValue(ir, I::RecordType, QStringLiteral("3"));
+    PutValue(ir, I::Branch, l.branch);
+    PutValue(ir, I::Triennia, l.triennia);
+    PutValue(ir, I::Sundays, qint64(l.sundays));
+    PutValue(ir, I::Specialty, l.specialty);
+    PutValue(ir, I::SpecialCase, l.insCase);
+    PutValue(ir, I::Package, l.package);
+    PutValue(ir, I::From, l.from);
+    PutValue(ir, I::Until, l.until);
+    PutValue(ir, I::EarningsType, l.type);
+    PutValue(ir, I::Days, qint64(l.days));
+    PutValue(ir, I::Wage, Currency::FromCents(l.wage));
+    PutValue(ir, I::Earnings, Currency::FromCents(l.earnings));
+    PutValue(ir, I::Phase, l.phase);
+    PutValue(ir, I::AccountingDays, qint64(l.accDays));
+    PutValue(ir, I::Insured, Currency::FromCents(l.insured));
+    PutValue(ir, I::Employer, Currency::FromCents(l.employer));
+    PutValue(ir, I::Total, Currency::FromCents(l.total));
     file.AddRecord(e, i);
 }
 
@@ -238,16 +241,103 @@ TEST(FieldWriters, TextIsCp1253CutToItsFieldAndRefusedWhenItCannotBeHeld)
     // A line break would split the record in two.
     EXPECT_EQ(Field(6, [](char *f, int w) { PutText("α\r\nβ\tγ", f, w, "x"); }), ToCp1253("α  β γ"));
 
-    char guard[12];
-    std::memset(guard, '#', sizeof guard);
-    try {
-        PutText("ΠΑΠΑ€ → 😀", guard + 1, 10, "Επώνυμο");
-        FAIL() << "text outside code page 1253 was accepted";
-    } catch (const ECodePageError &e) {
-        EXPECT_TRUE(e.Message().contains("Επώνυμο")) << e.what();
-        EXPECT_TRUE(e.Message().contains("→")) << e.what();
+    // Refused, naming the field and the character: text outside the code page, and the bytes the code page
+    // leaves undefined (read from a damaged document they stand for themselves, but they are no text).
+    const std::pair<QString, QString> refused[] = {{"ΠΑΠΑ€ → 😀", "«→»"},
+                                                   {FromCp1253(ToCp1253("ΕΡΓΟ ") + '\xAA'), "0xAA"},
+                                                   {FromCp1253(ToCp1253("ΕΡΓΟ ") + '\xD2'), "0xD2"},
+                                                   {FromCp1253(ToCp1253("ΕΡΓΟ ") + '\xFF'), "0xFF"},
+                                                   {FromCp1253(ToCp1253("ΕΡΓΟ ") + '\x81'), "0x81"},
+                                                   {FromCp1253(ToCp1253("ΕΡΓΟ ") + '\x88'), "0x88"},
+                                                   {FromCp1253(ToCp1253("ΕΡΓΟ ") + '\x8A'), "0x8A"}};
+    for (const auto &[text, said] : refused) {
+        char guard[12];
+        std::memset(guard, '#', sizeof guard);
+        try {
+            PutText(text, guard + 1, 10, "Επώνυμο");
+            ADD_FAILURE() << "written: " << said.toStdString();
+        } catch (const ECodePageError &e) {
+            EXPECT_TRUE(e.Message().contains("Επώνυμο")) << e.what();
+            EXPECT_TRUE(e.Message().contains(said)) << e.what();
+        }
+        EXPECT_EQ(QByteArray(guard, sizeof guard), QByteArray(12, '#')); // nothing written, no "?"
     }
-    EXPECT_EQ(QByteArray(guard, sizeof guard), QByteArray(12, '#')); // nothing written, no "?"
+}
+
+// --- the layout and the check before writing -----------------------------------------------------
+
+TEST(ApdFileLayout, TheFieldsOfEachRecordFollowOneAnotherToItsEnd)
+{
+    const std::pair<TApdRecordKind, int> records[] = {{TApdRecordKind::rkHeader, HeaderRecordSize},
+                                                      {TApdRecordKind::rkEmployee, EmployeeRecordSize},
+                                                      {TApdRecordKind::rkInsurance, InsuranceRecordSize}};
+    for (const auto &[record, size] : records) {
+        int next = 0;
+        for (const TApdField *f : RecordLayout(record)) {
+            SCOPED_TRACE(f->Name().toStdString());
+            EXPECT_EQ(f->Record, record);
+            EXPECT_EQ(f->Offset, next);
+            EXPECT_GT(f->Width, 0);
+            EXPECT_FALSE(f->Name().isEmpty());
+            next = f->Offset + f->Width;
+        }
+        EXPECT_EQ(next, size);
+    }
+}
+
+TEST(ApdFileLayout, ValuesAreCheckedAsTheirFieldsWriteThem)
+{
+    const auto ok = [](const TApdField &f, const TApdValue &v) { return FieldProblem(f, v).isEmpty(); };
+    // Digits fields: digits only, blanks aside (a picked code ends in one, a postcode is written 176 71).
+    EXPECT_TRUE(ok(ApdHeader::Afm, QStringLiteral("094000000")));
+    EXPECT_TRUE(ok(ApdHeader::Postcode, QStringLiteral("176 71")));
+    EXPECT_TRUE(ok(ApdInsurance::Specialty, QStringLiteral("933110 ")));
+    EXPECT_TRUE(ok(ApdEmployee::Register, QString()));
+    for (const char *bad : {"12345678X", "12-34", "12.34", "1\t2", "１２", "Ο12"})
+        EXPECT_EQ(FieldProblem(ApdHeader::Afm, QString::fromUtf8(bad)), "το πεδίο του αρχείου δέχεται μόνο ψηφία")
+            << bad;
+    EXPECT_EQ(FieldProblem(ApdEmployee::Amka, QStringLiteral("12345678Д")), "το πεδίο του αρχείου δέχεται μόνο ψηφία");
+    EXPECT_EQ(FieldProblem(ApdHeader::Afm, QStringLiteral("0123456789")), "το πεδίο του αρχείου χωράει 9 ψηφία");
+    // Date texts: day, month and year in digits that the field holds whole.
+    for (const char *date : {"5/11/1970", "05/11/1970", "01022003", "1/2/", ""})
+        EXPECT_TRUE(ok(ApdEmployee::BirthDate, QString::fromUtf8(date))) << date;
+    for (const char *date : {"5.11.1970", "a/b/c", "123/4/2000", "05/11/1970/12", "5/11/19700"})
+        EXPECT_FALSE(ok(ApdEmployee::BirthDate, QString::fromUtf8(date))) << date;
+    // Texts: cut to their field, but no character the code page cannot hold or leaves undefined.
+    EXPECT_TRUE(ok(ApdHeader::ProjectKind, QString(150, u'Α')));
+    EXPECT_EQ(FieldProblem(ApdHeader::ProjectKind, QStringLiteral("ΕΡΓΟ →")),
+              "ο χαρακτήρας «→» δεν υπάρχει στην ελληνική κωδικοσελίδα 1253");
+    EXPECT_EQ(FieldProblem(ApdHeader::ProjectKind, FromCp1253(ToCp1253("ΕΡΓΟ ") + '\xD2')),
+              "περιέχει χαρακτήρα (κωδικός 0xD2) που δεν ορίζεται στην ελληνική κωδικοσελίδα 1253");
+    // Numbers and amounts: no sign, and no more digits than the field (cents for an amount).
+    EXPECT_TRUE(ok(ApdInsurance::Days, qint64(99)));
+    EXPECT_FALSE(ok(ApdInsurance::Days, qint64(100)));
+    EXPECT_FALSE(ok(ApdInsurance::Sundays, qint64(-1)));
+    EXPECT_TRUE(ok(ApdInsurance::Wage, Currency::FromCents(9999999999)));
+    EXPECT_FALSE(ok(ApdInsurance::Wage, Currency::FromCents(10000000000)));
+    EXPECT_FALSE(ok(ApdInsurance::Wage, Currency::FromCents(-1)));
+    // Dates and fixed fields are written as they come.
+    EXPECT_TRUE(ok(ApdInsurance::From, TDateTime(-5)));
+
+    // The check lists what it finds, named by the caller, and raises once with all of it.
+    TExportProblems problems;
+    problems.Check(ApdHeader::Afm, QStringLiteral(" 12345678X "), [] { return QStringLiteral("Α.Φ.Μ."); });
+    problems.Check(ApdHeader::ProjectKind, FromCp1253(ToCp1253("ΕΡΓΟ ") + '\xAA'),
+                   [] { return QStringLiteral("ΕΙΔΟΣ ΕΡΓΟΥ"); });
+    problems.Check(ApdHeader::Amoe, QStringLiteral("123"), [] {
+        ADD_FAILURE() << "a good value's place was asked for";
+        return QString();
+    });
+    ASSERT_EQ(problems.Count(), 2);
+    try {
+        problems.Raise();
+        FAIL() << "nothing raised";
+    } catch (const Exception &e) {
+        EXPECT_TRUE(e.Message().startsWith("Το αρχείο ΑΠΔ δε γράφτηκε")) << e.what();
+        EXPECT_TRUE(e.Message().contains("Α.Φ.Μ.: 12345678X (το πεδίο του αρχείου δέχεται μόνο ψηφία)")) << e.what();
+        EXPECT_TRUE(e.Message().contains(QStringLiteral("ΕΙΔΟΣ ΕΡΓΟΥ: ΕΡΓΟ \uFFFD (περιέχει χαρακτήρα (κωδικός 0xAA)")))
+            << e.what();
+    }
 }
 
 // --- collecting and ordering lines ---------------------------------------------------------------

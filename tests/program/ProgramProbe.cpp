@@ -4,10 +4,11 @@
 // real key events to the shown windows, the menus' commands, and what the windows show.
 //
 // Run as: DovraApdProbe <document>. The program opens the document, the probe asks for help with F1 in the
-// main window, in every table editor and in the preview, looks at the preview's page, then ends the
-// program with Έξοδος while the help window is still open. It fails (exit code 1) when a step does not
-// happen, when the program keeps running after Έξοδος, when it leaves its page folder behind, or when it
-// wrote anything into its own folder (its tables and documents are the user's, in the user's folder).
+// main window, in every table editor and in the preview, looks at the preview's page, chooses File > New
+// from the open menu with the mouse and Return, then ends the program with Έξοδος while the help window is
+// still open. It fails (exit code 1) when a step does not happen, when the program keeps running after
+// Έξοδος, when it leaves its page folder behind, or when it wrote anything into its own folder (its tables
+// and documents are the user's, in the user's folder).
 //
 // With APD_PROBE_REFUSAL=<reason> the document on the command line is one the program must refuse: the
 // refusal names that reason, and the program goes on at once with its untitled document, in a few
@@ -24,8 +25,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTextBrowser>
@@ -97,6 +101,34 @@ QAction *Command(const QString &caption)
                 if (a->text() == caption)
                     return a;
     return nullptr;
+}
+
+// A command of the main window's menu bar chosen as the user does: a click on the menu's title, the mouse
+// onto the item, Return. Qt goes on using the menu after the item is triggered, so the menu must outlive
+// the key's handling.
+void ChooseFromMenu(const QString &title, const QString &caption)
+{
+    QMenuBar *bar = MainWindow() ? MainWindow()->findChild<QMenuBar *>() : nullptr;
+    QAction *top = nullptr;
+    if (bar)
+        for (QAction *a : bar->actions())
+            if (a->text() == title)
+                top = a;
+    if (!top || !top->menu())
+        return Fail(QStringLiteral("no menu ") + title);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(top).center());
+    QPointer<QMenu> menu = top->menu();
+    if (!QTest::qWaitForWindowExposed(menu))
+        return Fail(title + QStringLiteral(" did not open"));
+    QAction *item = nullptr;
+    for (QAction *a : menu->actions())
+        if (a->text() == caption)
+            item = a;
+    if (!item)
+        return Fail(QStringLiteral("no command ") + caption);
+    QTest::mouseMove(menu->windowHandle(), menu->actionGeometry(item).center());
+    QTest::keyClick(menu, Qt::Key_Return);
+    Check(!menu.isNull(), title + QStringLiteral(" was freed while it handled ") + caption);
 }
 
 // A message box left open means a step went wrong; its text says what.
@@ -231,7 +263,8 @@ QPointer<QWidget> Current;
 void TableEditorSteps(const QString &command, const QString &table)
 {
     Then(
-        QStringLiteral("command ") + command, [command] { return Command(command) && !QApplication::activeModalWidget(); },
+        QStringLiteral("command ") + command,
+        [command] { return Command(command) && !QApplication::activeModalWidget(); },
         [command] { Command(command)->trigger(); });
     Then(
         QStringLiteral("table editor of ") + table, [] { return QApplication::activeModalWidget() != nullptr; },
@@ -263,9 +296,47 @@ void BuildScenario()
             Check(QCoreApplication::translate("QFileDialog", "Save As") == QStringLiteral("Αποθήκευση ως"),
                   QStringLiteral("Qt's dialogs are not in Greek"));
             Snapshot(MainWindow(), QStringLiteral("Main"));
+
+            // The keys as the keyboard sends them to the window, activated as the window system does. The
+            // focus starts in a box of the form; Tab goes on to the next box and Shift+Tab comes back.
+            QWindow *window = MainWindow()->windowHandle();
+            QApplication::setActiveWindow(MainWindow());
+            auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+            QWidget *startBox = editor ? editor->parentWidget() : nullptr;
+            Check(editor && MainWindow()->isAncestorOf(editor), QStringLiteral("no box of the form has the focus"));
+            QTest::keyClick(window, Qt::Key_Tab);
+            auto *next = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+            Check(next && next->parentWidget() != startBox && MainWindow()->isAncestorOf(next),
+                  QStringLiteral("Tab reached no other box"));
+            QTest::keyClick(window, Qt::Key_Tab, Qt::ShiftModifier);
+            Check(QApplication::focusWidget() && QApplication::focusWidget()->parentWidget() == startBox,
+                  QStringLiteral("Shift+Tab did not come back"));
+            // F10 reaches the menu bar as Alt does; F10 again gives the keys back to the box.
+            auto *bar = MainWindow()->findChild<QMenuBar *>();
+            QTest::keyClick(window, Qt::Key_F10);
+            Check(bar && QApplication::focusWidget() == bar && bar->activeAction() &&
+                      bar->activeAction()->text() == QStringLiteral("Αρχείο"),
+                  QStringLiteral("F10 did not reach the menu bar"));
+            QTest::keyClick(window, Qt::Key_F10);
+            Check(bar && !bar->activeAction() && QApplication::focusWidget() &&
+                      QApplication::focusWidget()->parentWidget() == startBox,
+                  QStringLiteral("F10 again did not give the keys back to the box"));
             PressF1(MainWindow());
         });
-    Then(QStringLiteral("help on the main window"), [] { return ShowsTopic(QStringLiteral("/default.htm")); }, [] {});
+    Then(
+        QStringLiteral("help on the main window"), [] { return ShowsTopic(QStringLiteral("/default.htm")); },
+        [] {
+            // Not over the main window's menu and tool bars.
+            const QRect help = HelpTopic()->window()->frameGeometry();
+            QList<QWidget *> bars;
+            for (QMenuBar *b : MainWindow()->findChildren<QMenuBar *>())
+                bars << b;
+            for (QToolBar *b : MainWindow()->findChildren<QToolBar *>())
+                bars << b;
+            for (QWidget *b : bars)
+                Check(!help.intersects(QRect(b->mapToGlobal(QPoint()), b->size())),
+                      QStringLiteral("the help window covers the main window's %1").arg(b->metaObject()->className()));
+        });
 
     TableEditorSteps(QStringLiteral("Εργοδότες"), QStringLiteral("tbEmployes"));
     TableEditorSteps(QStringLiteral("Εργαζόμενοι"), QStringLiteral("tbEmployers"));
@@ -289,11 +360,43 @@ void BuildScenario()
             // The content printers drew the form's boxes and texts on the page.
             const double dark = DarkShare(Current);
             Snapshot(Current, QStringLiteral("Preview"));
-            Check(dark > 0.01, QStringLiteral("the previewed page is blank (%1 dark)").arg(dark));
+            // The whole page fits the window: its lines and texts are a small share of it, a blank page none.
+            Check(dark > 0.003, QStringLiteral("the previewed page is blank (%1 dark)").arg(dark));
             PressF1(Current);
         });
-    Then(QStringLiteral("help on the preview"), [] { return ShowsTopic(QStringLiteral("/print-preview.htm")); },
-         [] { Current->close(); });
+    // Esc closes the preview, and the About box, as every dialog.
+    Then(
+        QStringLiteral("help on the preview"), [] { return ShowsTopic(QStringLiteral("/print-preview.htm")); },
+        [] { QTest::keyClick(Current->windowHandle(), Qt::Key_Escape); });
+    Then(
+        QStringLiteral("the preview closed by Esc"), [] { return !Current->isVisible(); },
+        [] { Command(QStringLiteral("Για το πρόγραμμα..."))->trigger(); });
+    Then(
+        QStringLiteral("the About box"),
+        [] {
+            QWidget *w = QApplication::activeModalWidget();
+            return w && w->windowTitle() == QStringLiteral("Για το πρόγραμμα");
+        },
+        [] {
+            Current = QApplication::activeModalWidget();
+            QTest::keyClick(Current->windowHandle(), Qt::Key_Escape);
+        });
+    Then(
+        QStringLiteral("the About box closed by Esc"), [] { return !Current || !Current->isVisible(); }, [] {});
+
+    // The document named on the command line is closed into the recent files (the probe's home is a fresh
+    // one), which makes anew the menu the command was chosen from.
+    Then(
+        QStringLiteral("new document from the file menu"),
+        [] { return Command(QStringLiteral("Νέο αρχείο")) && !QApplication::activeModalWidget(); },
+        [] { ChooseFromMenu(QStringLiteral("Αρχείο"), QStringLiteral("Νέο αρχείο")); });
+    Then(
+        QStringLiteral("the new document"),
+        [] { return MainWindow() && MainWindow()->windowTitle().endsWith(QStringLiteral("(Ανώνυμο)")); },
+        [] {
+            Check(Command(QStringLiteral("Sample.vapd")) != nullptr,
+                  QStringLiteral("the document before is not among the recent files"));
+        });
 
     ExitSteps(true);
 }

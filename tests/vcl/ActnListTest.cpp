@@ -2,6 +2,7 @@
 #include "vcl/ActnList.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <gtest/gtest.h>
 
 TEST(Actions, GroupedAutoCheckDisabledAndQtState)
@@ -27,7 +28,10 @@ TEST(Actions, GroupedAutoCheckDisabledAndQtState)
     EXPECT_FALSE(b->Checked());
     EXPECT_TRUE(other->Checked()) << "another group is left alone";
     EXPECT_EQ(runs, 1);
+    // Triggered from Qt's side (a menu, a button, a shortcut), it runs once the event loop has it again.
     a->Handle()->trigger();
+    EXPECT_EQ(runs, 1);
+    QCoreApplication::processEvents();
     EXPECT_TRUE(a->Checked()) << "a grouped action stays checked when run again";
     EXPECT_EQ(runs, 2);
 
@@ -39,4 +43,26 @@ TEST(Actions, GroupedAutoCheckDisabledAndQtState)
     EXPECT_TRUE(b->Update());
     EXPECT_EQ(b->Handle()->text(), QStringLiteral("Ενημερώθηκε"));
     EXPECT_FALSE(other->Update());
+}
+
+TEST(Actions, ATriggerRunsAfterTheEventThatMadeItAndNotAtAllOnceTheActionIsFreed)
+{
+    TComponent owner(nullptr);
+    auto *a = new TAction(&owner);
+    auto *b = new TAction(&owner);
+    QStringList ran;
+    a->OnExecute = [&](TObject *) { ran << QStringLiteral("a"); };
+    b->OnExecute = [&](TObject *) { ran << QStringLiteral("b"); };
+    // The command may free what triggered it: it is not running yet when the trigger returns.
+    a->Handle()->trigger();
+    b->Handle()->trigger();
+    EXPECT_TRUE(ran.isEmpty());
+    delete b;
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ran, QStringList{QStringLiteral("a")}) << "in order, and nothing for the freed action";
+    // Disabled by the time the loop has it: nothing runs.
+    a->Handle()->trigger();
+    a->SetEnabled(false);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ran.size(), 1);
 }

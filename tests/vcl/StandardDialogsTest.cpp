@@ -13,12 +13,15 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStyledItemDelegate>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -169,6 +172,8 @@ TEST_F(StandardDialogsTest, FontColourPrintAndPageSetUpSpeakGreek)
     EXPECT_TRUE(Shown(&font).contains(QStringLiteral("Γραμματοσειρά"))) << Shown(&font).toStdString();
 
     QColorDialog colour;
+    colour.show();
+    EXPECT_TRUE(Shown(&colour).contains(QStringLiteral("Κωδικός HTML:"))) << Shown(&colour).toStdString();
     ExpectGreek(colour, QStringLiteral("Επιλογή χρώματος"));
 
     QPrinter printer;
@@ -184,6 +189,52 @@ TEST_F(StandardDialogsTest, FontColourPrintAndPageSetUpSpeakGreek)
 
     QPageSetupDialog page(&printer);
     ExpectGreek(page, QStringLiteral("Ρύθμιση σελίδας"));
+}
+
+TEST_F(StandardDialogsTest, TheFontDialogNamesTheStylesInGreekAndShowsAGreekSample)
+{
+    TFontDialog chooser(nullptr);
+    chooser.Font()->SetName(QStringLiteral("Arial"));
+    chooser.Font()->SetSize(9);
+    QFontDialog dialog(chooser.StartFont());
+    ShowFontDialogInGreek(dialog);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    // The list of the font's styles as it reads: no English word, and the styles of a family with bold.
+    QListView *styles = nullptr;
+    QStringList read;
+    for (QListView *list : dialog.findChildren<QListView *>()) {
+        QStringList texts;
+        for (int row = 0; row < list->model()->rowCount(); ++row)
+            if (auto *shown = qobject_cast<QStyledItemDelegate *>(list->itemDelegate()))
+                texts << shown->displayText(list->model()->index(row, 0).data(), QLocale());
+        if (texts.contains(QStringLiteral("Έντονα"))) {
+            styles = list;
+            read = texts;
+        }
+    }
+    ASSERT_TRUE(styles) << "no list shows the style Έντονα";
+    EXPECT_TRUE(read.contains(QStringLiteral("Κανονικά"))) << read.join(u',').toStdString();
+    EXPECT_EQ(English(read), QStringList()) << read.join(u',').toStdString();
+    // What the boxes show, the sample included, is Greek too.
+    QStringList boxes;
+    for (QLineEdit *edit : dialog.findChildren<QLineEdit *>())
+        boxes << edit->text();
+    EXPECT_TRUE(boxes.contains(QStringLiteral("Κανονικά"))) << boxes.join(u',').toStdString();
+    EXPECT_FALSE(boxes.contains(QStringLiteral("AaBbYyZz"))) << boxes.join(u',').toStdString();
+
+    // Choosing bold chooses the bold font: the fonts are still found by their own style names.
+    const int bold = int(read.indexOf(QStringLiteral("Έντονα")));
+    styles->setCurrentIndex(styles->model()->index(bold, 0));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(dialog.currentFont().bold());
+    boxes.clear();
+    for (QLineEdit *edit : dialog.findChildren<QLineEdit *>())
+        boxes << edit->text();
+    EXPECT_TRUE(boxes.contains(QStringLiteral("Έντονα"))) << boxes.join(u',').toStdString();
+    if (!qEnvironmentVariableIsEmpty("APD_SHOT_DIR"))
+        dialog.grab().save(qEnvironmentVariable("APD_SHOT_DIR") + QStringLiteral("/FontDialog.png"));
+    dialog.reject();
 }
 
 TEST_F(StandardDialogsTest, TheFontDialogOpensOnTheFontsOwnStyleSoOkChangesNothing)
