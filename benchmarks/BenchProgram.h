@@ -72,12 +72,9 @@ public:
 
     QString FilePath(const QString &Name) const { return Dir.filePath(Name); }
 
-    // The main window painted and the events it caused handled.
-    static void Paint()
-    {
-        Main->Peer()->repaint();
-        QCoreApplication::processEvents();
-    }
+    // The events a command caused handled and what it changed in the main window painted, as the event loop
+    // paints it (layouts settled first, then the changed parts once).
+    static void Paint() { QCoreApplication::processEvents(); }
 
     // One for every line of a 64-page declaration.
     static constexpr int Employees = 192;

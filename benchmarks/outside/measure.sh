@@ -96,9 +96,12 @@ echo "new       title $(median "${new_t[@]}") ms, last drawing $(median "${new_d
 add=() save=()
 open_doc "$work/docs/c63.vapd" >/dev/null
 for r in $(seq "$rounds"); do
+  # The focus may be in a box's open editor, where Ctrl+Ins is the editor's Copy; Esc closes the editor.
+  key Escape
   add+=("$(timed ctrl+Insert | field lastdraw)")
   save+=("$(file_menu 2; timed Return --mtime "$work/docs/c63.vapd" | field mtime)")
   # Back to 63 pages: the 64th, active, is deleted after its question.
+  key Escape
   key ctrl+Delete
   sleep 0.3
   key Return
