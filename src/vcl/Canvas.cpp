@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QHash>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QSet>
 #include <QTextLayout>
@@ -16,10 +17,10 @@ namespace
 {
 
 struct TParagraph {
-    QString Text;          // after prefix and tab processing
-    std::vector<int> Orig; // for every character of Text (and one past its end) the index in the source
+    QString Text;                // after prefix and tab processing
+    std::vector<int> Orig;       // for every character of Text (and one past its end) the index in the source
     std::vector<int> Underlined; // characters marked by a "&" before them (accelerators)
-    int NextStart = 0;     // index in the source after this paragraph's line break
+    int NextStart = 0;           // index in the source after this paragraph's line break
 };
 
 // Splits the source into paragraphs at line breaks and applies the prefix and tab rules, keeping the way back
@@ -550,8 +551,27 @@ void TCanvas::LineTo(int x, int y)
     if (!FPainter || (from.X == x && from.Y == y))
         return;
     ApplyPen();
+    // A line along a row or a column, of a solid pen one pixel wide, on the screen at whole pixels, covers
+    // the pixels of a rectangle (the larger end left out, whichever way it is drawn), which is filled many
+    // times faster than a line is drawn.
+    if ((from.X == x || from.Y == y) && FPen.Style == psSolid && FPen.Width <= 1 && OnWholeScreenPixels()) {
+        const QRect covered = from.X == x ? QRect(x, std::min(from.Y, y), 1, std::abs(y - from.Y))
+                                          : QRect(std::min(from.X, x), y, std::abs(x - from.X), 1);
+        FPainter->fillRect(covered, FPainter->pen().color());
+        return;
+    }
     // With flat caps the last point of the line is not drawn, as the forms expect.
     FPainter->drawLine(QPointF(from.X, from.Y), QPointF(x, y));
+}
+
+bool TCanvas::OnWholeScreenPixels() const
+{
+    const QPaintEngine *engine = FPainter->paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster || FPainter->testRenderHint(QPainter::Antialiasing) ||
+        !FPainter->device() || FPainter->device()->devicePixelRatio() != 1)
+        return false;
+    const QTransform t = FPainter->combinedTransform();
+    return t.type() <= QTransform::TxTranslate && t.dx() == std::round(t.dx()) && t.dy() == std::round(t.dy());
 }
 
 void TCanvas::Polyline(const std::vector<TPoint> &points)
