@@ -15,7 +15,6 @@
 #include "vcl/Forms.h"
 
 #include <array>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
