@@ -45,8 +45,15 @@ public:
             return;
         TRegistry::SetStorageFolder(Dir.filePath(QStringLiteral("registry")));
         Platform::SetRecentDocsFile(Dir.filePath(QStringLiteral("recently-used.xbel")));
-        // Questions (the advised page count) are answered as the user who goes on would.
-        SetMessageDlgHandler([](const TMessageDlgRequest &) -> TModalResult { return mrIgnore; });
+        // Questions are answered as the user who goes on would: a page is deleted when asked, changes are
+        // not saved when the document is replaced, the advised page count and a refused file are passed by.
+        SetMessageDlgHandler([](const TMessageDlgRequest &r) -> TModalResult {
+            if (r.Msg.startsWith(QStringLiteral("Θέλετε να διαγράψετε")))
+                return mrYes;
+            if (r.Buttons.Contains(mbNo))
+                return mrNo;
+            return mrIgnore;
+        });
         static const QStringList args{QStringLiteral("DovraApd")};
         TMain::SetArguments(&args);
         Program::InitializeApplication();
@@ -65,14 +72,12 @@ public:
 
     QString FilePath(const QString &Name) const { return Dir.filePath(Name); }
 
-    // The main window painted and the events it caused handled.
-    static void Paint()
-    {
-        Main->Peer()->repaint();
-        QCoreApplication::processEvents();
-    }
+    // The events a command caused handled and what it changed in the main window painted, as the event loop
+    // paints it (layouts settled first, then the changed parts once).
+    static void Paint() { QCoreApplication::processEvents(); }
 
-    static constexpr int Employees = 12;
+    // One for every line of a 64-page declaration.
+    static constexpr int Employees = 192;
     static QString RegisterNumber(int i) { return QString::number(100000000 + 7919 * i); }
 
     QTemporaryDir Dir;
@@ -100,7 +105,7 @@ private:
             set("ΟΝΟΜΑ", QStringLiteral("ΝΙΚΟΛΑΟΣ"));
             set("ΟΝΟΜΑ ΠΑΤΡΟΣ", QStringLiteral("ΓΕΩΡΓΙΟΣ"));
             set("ΟΝΟΜΑ ΜΗΤΡΟΣ", QStringLiteral("ΜΑΡΙΑ"));
-            set("ΗΜ/ΝΙΑ ΓΕΝΝΗΣΗΣ", EncodeDate(1960 + i, 1 + i % 12, 1 + i));
+            set("ΗΜ/ΝΙΑ ΓΕΝΝΗΣΗΣ", EncodeDate(1940 + i % 60, 1 + i % 12, 1 + i % 28));
             set("Α.Φ.Μ.", QString::number(12345678 + i * 1111));
             set("ΕΓΓΑΜΟΣ", i % 2 == 0);
             set("ΑΡΙΘΜΟΣ ΤΡΙΕΤΙΩΝ", i % 4);

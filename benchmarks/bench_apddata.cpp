@@ -1,6 +1,8 @@
-// A 64-page declaration, every box of every line filled and computed by the program's own code, open in the
-// shown main window: one keystroke's recompute chain on its last page, the preview, printing to PDF and the
-// export of the declaration file; the peak memory of the process once it was previewed.
+// A 64-page declaration, every line filled with its own employee and computed by the program's own code, open
+// in the shown main window: one keystroke's recompute chain on its last page, and the preview, printing to
+// PDF and the export of the declaration file as the user meets them just after opening it (the pages not
+// shown yet are made on the way); the peak memory of the process once it was previewed. Opening the
+// declaration again for the next round is not timed.
 #include "BenchProgram.h"
 
 #include "printing/PreviewFormF.h"
@@ -21,14 +23,14 @@ namespace
 
 Bench::TProgram *TheProgram = nullptr;
 
-TApdData *OpenSixtyFourPages()
+TApdData *OpenSixtyFourPages(bool Again = false)
 {
     static QString path;
     if (path.isEmpty()) {
         path = TheProgram->FilePath(QStringLiteral("64.vapd"));
         Bench::MakeDocument(64, path);
     }
-    if (!Main->Document || Main->FileControl1->FileName() != path) {
+    if (Again || !Main->Document || Main->FileControl1->FileName() != path) {
         Main->OpenDocument(path);
         Bench::TProgram::Paint();
     }
@@ -48,11 +50,13 @@ void BM_KeystrokeRecomputeOnPage64(benchmark::State &state)
 }
 BENCHMARK(BM_KeystrokeRecomputeOnPage64)->Unit(benchmark::kMicrosecond);
 
-void BM_Preview64Pages(benchmark::State &state)
+void BM_Preview64PagesAfterOpen_OpenUntimed(benchmark::State &state)
 {
-    TApdData *w = OpenSixtyFourPages();
     int pages = 0;
     for (auto _ : state) {
+        state.PauseTiming();
+        TApdData *w = OpenSixtyFourPages(true);
+        state.ResumeTiming();
         QTimer::singleShot(0, [] { PreviewForm->aClose->Execute(); });
         w->Preview();
         pages = PreviewForm->DocPreview1->DocPrinter()->PageCount();
@@ -60,11 +64,10 @@ void BM_Preview64Pages(benchmark::State &state)
     state.counters["pages"] = pages;
     state.counters["peak_MiB"] = Bench::PeakMemoryMiB();
 }
-BENCHMARK(BM_Preview64Pages)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Preview64PagesAfterOpen_OpenUntimed)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-void BM_Print64PagesToPdf(benchmark::State &state)
+void BM_Print64PagesToPdfAfterOpen_OpenUntimed(benchmark::State &state)
 {
-    TApdData *w = OpenSixtyFourPages();
     QPrinter *p = Printer()->QtPrinter();
     p->setOutputFormat(QPrinter::PdfFormat);
     p->setOutputFileName(TheProgram->FilePath(QStringLiteral("64.pdf")));
@@ -72,26 +75,32 @@ void BM_Print64PagesToPdf(benchmark::State &state)
                                  QPageLayout::Millimeter));
     QString printed;
     for (auto _ : state) {
+        state.PauseTiming();
+        TApdData *w = OpenSixtyFourPages(true);
         // Every job to a file writes a new file; the last one is measured.
         QFile::remove(printed);
+        state.ResumeTiming();
         printed = w->Print(QStringLiteral("64"));
     }
     state.counters["bytes"] = double(QFile(printed).size());
 }
-BENCHMARK(BM_Print64PagesToPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Print64PagesToPdfAfterOpen_OpenUntimed)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-void BM_Export64Pages(benchmark::State &state)
+void BM_Export64PagesAfterOpen_OpenUntimed(benchmark::State &state)
 {
-    TApdData *w = OpenSixtyFourPages();
     TApdExportOptions o;
     o.NameParts[0] = QStringLiteral("ΚΑΤΑΣΚΕΥΑΣΤΙΚΗ ΑΤΤΙΚΗΣ Α.Ε.");
     o.Path = TheProgram->FilePath(QStringLiteral("csc01"));
     o.SubmissionDate = EncodeDate(2003, 2, 10);
-    for (auto _ : state)
+    for (auto _ : state) {
+        state.PauseTiming();
+        TApdData *w = OpenSixtyFourPages(true);
+        state.ResumeTiming();
         w->ExportWith(o);
+    }
     state.counters["bytes"] = double(QFile(o.Path).size());
 }
-BENCHMARK(BM_Export64Pages)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Export64PagesAfterOpen_OpenUntimed)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

@@ -1,5 +1,6 @@
 // Start-up measured as a whole process: the window given is watched, and once its first paint is done the
-// process writes "painted" on its standard output and ends at once (what follows is no part of start-up).
+// process writes "painted" on its standard output and ends at once (what follows is no part of start-up),
+// or, given Then, goes on with that.
 #pragma once
 
 #include <QEvent>
@@ -7,12 +8,16 @@
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
+#include <functional>
 #include <unistd.h>
 
 class TFirstPaint : public QObject
 {
 public:
-    explicit TFirstPaint(QWidget *Window) { Window->installEventFilter(this); }
+    explicit TFirstPaint(QWidget *Window, std::function<void()> Then = {}) : FThen(std::move(Then))
+    {
+        Window->installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject *, QEvent *Event) override
@@ -20,10 +25,12 @@ protected:
         if (Event->type() == QEvent::Paint && !FSeen) {
             FSeen = true;
             // Reported once the paint itself has run.
-            QTimer::singleShot(0, [] {
+            QTimer::singleShot(0, [this] {
                 std::fputs("painted\n", stdout);
                 std::fflush(stdout);
-                _exit(0);
+                if (!FThen)
+                    _exit(0);
+                FThen();
             });
         }
         return false;
@@ -31,4 +38,5 @@ protected:
 
 private:
     bool FSeen = false;
+    std::function<void()> FThen;
 };

@@ -1,6 +1,7 @@
-// The program's own start-up (as main.cpp runs it) over the user folder given as the first argument, up
-// to the first paint of its main window. It ends at once then, so it keeps no home of its own: it runs in
-// the one bench_startup runs in.
+// The program's own start-up (as main.cpp runs it) over the user folder given as the first argument, with
+// the document named by the second when there is one, up to the first paint of its main window; it ends at
+// once then. With "--exit" after them, File > Exit follows the first paint and the program ends as main.cpp
+// ends it. It keeps no home of its own: it runs in the one bench_startup gives it.
 #include "FirstPaint.h"
 
 #include "app/MainF.h"
@@ -16,14 +17,24 @@ int main(int argc, char **argv)
     Program::SetGreekLocale();
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("DovraApd"));
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    QStringList rest = QApplication::arguments().mid(1);
+    const bool exit = rest.removeAll(QStringLiteral("--exit")) > 0;
+    const QString folder = rest.value(0);
     // The registry of a benchmark run stays in its folder.
     TRegistry::SetStorageFolder(folder + QStringLiteral("/registry"));
-    const QStringList args{QStringLiteral("DovraApd")};
+    QStringList args{QStringLiteral("DovraApd")};
+    if (rest.size() > 1)
+        args << rest.at(1);
     TMain::SetArguments(&args);
     Program::InitializeApplication();
     Program::CreateForms(folder);
-    TFirstPaint watch(Main->Peer());
+    std::function<void()> then;
+    if (exit)
+        then = [] { Main->aExit->Execute(); };
+    TFirstPaint watch(Main->Peer(), then);
     Application()->Run();
+    Program::DestroyForms();
+    Application()->DestroyComponents();
+    Program::FinalizeUnits();
     return 0;
 }

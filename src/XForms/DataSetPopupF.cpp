@@ -15,6 +15,13 @@ static void InitDataSetPopupResources()
 
 TDataSetPopup *DataSetPopup = nullptr;
 
+TDataSetPopup *SharedDataSetPopup()
+{
+    if (!DataSetPopup)
+        DataSetPopup = new TDataSetPopup(Application());
+    return DataSetPopup;
+}
+
 namespace
 {
 const int MinPopupSize = 112;

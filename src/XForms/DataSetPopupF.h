@@ -69,5 +69,7 @@ private:
     int FBorderWidth = 0;
 };
 
-// The one instance, made at start-up and reused for the whole run.
+// The one instance, reused for the whole run once made.
 extern TDataSetPopup *DataSetPopup;
+// DataSetPopup, made at its first use, owned by the application.
+TDataSetPopup *SharedDataSetPopup();

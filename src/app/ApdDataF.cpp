@@ -125,6 +125,14 @@ TEmployFrame *TApdData::PageOf(TTabSheet *Sheet)
     return nullptr;
 }
 
+TEmployFrame *TApdData::Pages(int Index) const
+{
+    TEmployFrame *page = PageOf(PageControl1->Pages(Index));
+    if (page)
+        page->MakeWhole();
+    return page;
+}
+
 QString TApdData::UniqueName(const QString &Prefix) const
 {
     for (int n = 1;; ++n) {
@@ -186,10 +194,8 @@ void TApdData::AddPage()
     sheet->SetCaption(PageCaption + QString::number(PageControl1->PageCount()));
     sheet->SetName(UniqueName(SheetPrefix));
 
-    auto *page = new TEmployFrame(this);
-    page->SetParent(sheet);
-    page->SetName(UniqueName(FramePrefix));
-    page->CopySchemes();
+    // A page added before the window is shown (a new document's) may wait until it is.
+    TEmployFrame::Add(this, sheet, UniqueName(FramePrefix), !HandleAllocated());
 
     PageControl1->SetActivePage(sheet);
     DoChange();
@@ -227,7 +233,8 @@ void TApdData::RecalcTotals()
     Currency earnings, contributions;
     qint64 days = 0;
     for (int i = 0; i < PageControl1->PageCount(); ++i) {
-        TEmployFrame *page = Pages(i);
+        // A page not made yet knows its sums.
+        TEmployFrame *page = PageOf(PageControl1->Pages(i));
         if (!page)
             continue;
         earnings = earnings.SaturatedAdd(page->EarningsSum());
@@ -268,7 +275,14 @@ void TApdData::ShemeChanged(TXFrameSheme *Changed, int Index)
     if (!PageControl1)
         return;
     for (int i = 0; i < PageControl1->PageCount(); ++i) {
-        TEmployFrame *page = Pages(i);
+        TEmployFrame *page = PageOf(PageControl1->Pages(i));
+        // The window's schemes are read after its pages: a page still in its stored form takes the scheme
+        // when it is made.
+        if (page && page->IsStored() && IsLoading()) {
+            page->TakeSchemeWhenMade(Index);
+            continue;
+        }
+        page = Pages(i);
         if (!page)
             continue;
         TXFrameSheme *target = Index == 0   ? page->ShemeH0
@@ -304,6 +318,9 @@ void TApdData::SetScale(int Percent)
 {
     if (Percent == Scale || Percent <= 0 || Scale <= 0)
         return;
+    // A page made later would have its design's size, not the zoom's.
+    for (int i = 0; i < PageCount(); ++i)
+        Pages(i);
     ScaleBy(Percent, Scale);
     Scale = Percent;
 }
@@ -312,11 +329,9 @@ void TApdData::SetScale(int Percent)
 
 void TApdData::typeApdCodeClick(TObject *Sender)
 {
-    if (!TyposAPDPopup)
-        TyposAPDPopup = new TTyposAPDPopup(Application());
     TNotifyEvent selected;
     selected.Bind(this, "TypeApdSelected");
-    TyposAPDPopup->PopupExt(Sender, -1, selected);
+    SharedTyposAPDPopup()->PopupExt(Sender, -1, selected);
 }
 
 void TApdData::TypeApdSelected(TObject *Sender)
@@ -343,9 +358,7 @@ void TApdData::SetTypeApd(const QString &Line)
 
 void TApdData::DbLookupXFrame1Click(TObject *Sender)
 {
-    if (!DataSetPopup)
-        DataSetPopup = new TDataSetPopup(Application());
-    DataSetPopup->PopupExt(Sender, 0, nullptr);
+    SharedDataSetPopup()->PopupExt(Sender, 0, nullptr);
 }
 
 void TApdData::XFrame13Click(TObject *Sender)
@@ -497,15 +510,31 @@ void TApdData::LoadFromStream(QIODevice &Source)
     const int pages = std::max(classes.value(TTabSheet::staticMetaObject.className()),
                                classes.value(TEmployFrame::staticMetaObject.className()));
     if (pages > MaxPages)
-        throw EReadError(QStringLiteral("Το έγγραφο έχει %1 σελίδες· μια δήλωση έχει το πολύ %2 σελίδες.")
-                             .arg(pages)
-                             .arg(MaxPages));
+        throw EReadError(
+            QStringLiteral("Το έγγραφο έχει %1 σελίδες· μια δήλωση έχει το πολύ %2 σελίδες.").arg(pages).arg(MaxPages));
     for (int i = PageControl1->PageCount() - 1; i >= 0; --i)
         delete PageControl1->Pages(i);
     for (TComponent *c : ComponentList())
         if (!GetClass(c->ClassName()))
             RegisterClass(c->metaObject());
-    ReadComponent(data, this);
+    // The employee pages are made when something needs their boxes (the page shown first, the others when
+    // they are shown, printed or exported): a page that reading could only make as it was stored stays in
+    // its stored form until then.
+    ReadComponent(
+        data, this,
+        [this](TComponent *Parent, const QByteArray &ClassName, const QString &Name, const QByteArray &Stored) {
+            auto *sheet = qobject_cast<TTabSheet *>(Parent);
+            if (!sheet || sheet->PageControl() != PageControl1 ||
+                ClassName != TEmployFrame::staticMetaObject.className() || Name.isEmpty() || FindComponent(Name))
+                return false;
+            std::optional<TEmployFrame::TStored> stored = TEmployFrame::Inspect(Stored);
+            if (!stored)
+                return false;
+            auto *page = new TEmployFrame(this, std::move(*stored));
+            page->SetName(Name);
+            page->SetParent(sheet);
+            return true;
+        });
 }
 
 void TApdData::LoadFromFile(const QString &Path, Platform::TFileStamp *Stamp)
@@ -530,6 +559,9 @@ void TApdData::Loaded()
         throw;
     }
     Loading = false;
+    for (int i = 0; i < PageCount(); ++i)
+        if (TEmployFrame *page = PageOf(PageControl1->Pages(i)))
+            page->SettleSchemes();
     RebuildPageMenu();
 }
 
@@ -648,8 +680,7 @@ void TApdData::Preview()
 {
     SetPageFlags();
     InitXVCLPrinters();
-    if (!PreviewForm)
-        PreviewForm = new TPreviewForm(Application());
+    SharedPreviewForm();
     // The previous document goes, and its page files with it.
     TEMFPrinter *previous = PreviewForm->DocPreview1->DocPrinter();
     PreviewForm->DocPreview1->SetDocPrinter(nullptr);

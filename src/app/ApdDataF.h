@@ -158,10 +158,11 @@ public:
     void AddPageMenuEntry(TTabSheet *Sheet, QMenu *HostItem);
     void PageActionExecute(TObject *Sender);
     void PageActionUpdate(TObject *Sender);
-    // The employee page on a sheet, none for a sheet without one.
+    // The employee page on a sheet, none for a sheet without one; it may still stand for its stored form.
     static TEmployFrame *PageOf(TTabSheet *Sheet);
     int PageCount() const { return PageControl1->PageCount(); }
-    TEmployFrame *Pages(int Index) const { return PageOf(PageControl1->Pages(Index)); }
+    // The employee page at Index, made whole.
+    TEmployFrame *Pages(int Index) const;
 
     // ---- Document file ----
     // Far above the largest declaration (64 full pages take well under 1 MB): a larger file is no

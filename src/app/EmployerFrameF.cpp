@@ -11,6 +11,8 @@
 #include "vcl/ComponentStream.h"
 #include "vcl/Forms.h"
 
+#include <QPointer>
+
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -37,6 +39,27 @@ static void InitEmployFrameResource()
 
 TEmployFrame::TEmployFrame(TComponent *AOwner) : TFrame(AOwner)
 {
+    ReadDesign();
+    // A page read from a document starts as the fresh page it was written against, so that what the
+    // document stores, and only that, replaces the design's values.
+    if (TApdData *owner = ApdDataOwner(); owner && !owner->IsLoading())
+        SetPeriod(owner->DatePeriodFrame->Date());
+}
+
+TEmployFrame::TEmployFrame(TComponent *AOwner, TStored Stored)
+    : TFrame(AOwner), FStored(std::make_unique<TStored>(std::move(Stored)))
+{
+    SetInline(true);
+}
+
+TEmployFrame::~TEmployFrame()
+{
+    // The boxes' handlers must not run into a half-destroyed page.
+    FBound = false;
+}
+
+void TEmployFrame::ReadDesign()
+{
     InitEmployFrameResource();
     if (!InitInheritedComponent(this, &TFrame::staticMetaObject))
         throw EStreamError(QStringLiteral("Δεν βρέθηκε η σχεδίαση της σελίδας εργαζομένων."));
@@ -46,16 +69,165 @@ TEmployFrame::TEmployFrame(TComponent *AOwner) : TFrame(AOwner)
     OnMouseWheel = [this](TObject *Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool &Handled) {
         FrameMouseWheel(Sender, Shift, WheelDelta, MousePos, Handled);
     };
-    // A page read from a document starts as the fresh page it was written against, so that what the
-    // document stores, and only that, replaces the design's values.
-    if (TApdData *owner = ApdDataOwner(); owner && !owner->IsLoading())
-        SetPeriod(owner->DatePeriodFrame->Date());
 }
 
-TEmployFrame::~TEmployFrame()
+namespace
 {
-    // The boxes' handlers must not run into a half-destroyed page.
-    FBound = false;
+// The values a page of a document holds that reading sets and nothing else: what the user types or picks
+// and what the page works out, and the looks the window copies into every page. Their setters change
+// nothing but their own value and what is shown of it.
+bool PlainPageValue(const QMetaObject *Class, QByteArrayView Path)
+{
+    if (Class == &TXCurrencyFrame::staticMetaObject || Class == &TXIntegerFrame::staticMetaObject)
+        return Path == "Value";
+    if (Class == &TXDateFrame::staticMetaObject)
+        return Path == "Date";
+    if (Class == &TXFrame::staticMetaObject || Class == &TDbLookupXFrame::staticMetaObject)
+        return Path == "Caption";
+    if (Class == &TXFrameSheme::staticMetaObject)
+        return Path == "Color" || Path == "PrintColor" || Path.startsWith("Font.") || Path.startsWith("SecondaryFont.");
+    return false;
+}
+} // namespace
+
+std::optional<TEmployFrame::TStored> TEmployFrame::Inspect(const QByteArray &Form)
+{
+    // An untouched page, made once, to read into.
+    static TStoredInspector *inspector = nullptr;
+    static QPointer<TAPDDataModule> module;
+    if (!inspector || module != APDDataModule) {
+        // A new data module binds the boxes of new pages to its tables: the copy follows.
+        delete inspector;
+        inspector = new TStoredInspector(std::make_unique<TEmployFrame>(nullptr), PlainPageValue);
+        module = APDDataModule;
+    }
+    std::optional<TStored> result;
+    TStored stored;
+    if (inspector->Inspect(Form, [&stored](TComponent *Copy) {
+            auto *page = static_cast<TEmployFrame *>(Copy);
+            stored.Earnings = page->EarningsSum();
+            stored.Contributions = page->ContributionsSum();
+            stored.Days = page->DaysSum();
+            stored.Schemes = {TLooks::Of(page->ShemeH0), TLooks::Of(page->ShemeH1), TLooks::Of(page->ShemeH2),
+                              TLooks::Of(page->ShemeH3)};
+        })) {
+        stored.Form = Form;
+        result = std::move(stored);
+    }
+    return result;
+}
+
+TEmployFrame::TLooks TEmployFrame::TLooks::Of(const TXFrameSheme *Sheme)
+{
+    const auto font = [](const TFont *f) {
+        return TFontLooks{f->Name(), f->Height(), f->Charset(), f->Color(), f->Pitch(), f->Style()};
+    };
+    return {font(Sheme->Font()), font(Sheme->SecondaryFont()), Sheme->Color(), Sheme->PrintColor()};
+}
+
+void TEmployFrame::TakeSchemeWhenMade(int Index)
+{
+    if (FStored && Index >= 0 && Index < 4)
+        FStored->TakeSchemes[size_t(Index)] = true;
+}
+
+void TEmployFrame::SettleSchemes()
+{
+    TApdData *owner = ApdDataOwner();
+    if (!FStored || !owner)
+        return;
+    const TXFrameSheme *window[4] = {owner->ShemeH0, owner->ShemeH1, owner->ShemeH2, owner->ShemeH3};
+    bool take = false;
+    for (size_t i = 0; i < 4; ++i) {
+        if (FStored->TakeSchemes[i] && TLooks::Of(window[i]) == FStored->Schemes[i])
+            FStored->TakeSchemes[i] = false;
+        take = take || FStored->TakeSchemes[i];
+    }
+    // Its stored form no longer says how the page looks.
+    if (take)
+        MakeWhole();
+}
+
+TEmployFrame *TEmployFrame::Add(TApdData *Owner, TTabSheet *Sheet, const QString &Name, bool Waiting)
+{
+    if (Waiting) {
+        // A new page holds no employee: it adds nothing to the totals.
+        TStored stored;
+        stored.Day = ::Date();
+        auto *page = new TEmployFrame(Owner, std::move(stored));
+        page->SetName(Name);
+        page->SetParent(Sheet);
+        return page;
+    }
+    auto *page = new TEmployFrame(Owner);
+    page->SetParent(Sheet);
+    page->SetName(Name);
+    page->CopySchemes();
+    return page;
+}
+
+void TEmployFrame::MakeWhole()
+{
+    if (!FStored)
+        return;
+    const std::unique_ptr<TStored> stored = std::move(FStored);
+    TApdData *owner = ApdDataOwner();
+    if (stored->Form.isEmpty()) {
+        // A new page: made as the window adds one, its period and the window's schemes, which is no change
+        // of the document now either.
+        const QString name = Name();
+        const bool ownerLoading = owner && owner->Loading;
+        if (owner)
+            owner->Loading = true;
+        try {
+            ReadDesign();
+            SetName(name);
+            // The printed period box shows the day its page was added.
+            if (auto *printed = qobject_cast<TXDateFrame *>(XFrame503); printed && printed->Date() != stored->Day)
+                printed->SetDate(stored->Day);
+            if (owner) {
+                SetPeriod(owner->DatePeriodFrame->Date());
+                CopySchemes();
+            }
+        } catch (...) {
+            if (owner)
+                owner->Loading = ownerLoading;
+            throw;
+        }
+        if (owner)
+            owner->Loading = ownerLoading;
+        return;
+    }
+    // Made as reading the document makes its pages: while the window counts as being read, so that no
+    // value is worked out again and nothing counts as a change of the document.
+    const bool ownerLoading = owner && owner->IsLoading();
+    if (owner)
+        owner->SetState(csLoading);
+    const auto done = [&] {
+        if (owner && !ownerLoading)
+            owner->ClearState(csLoading);
+    };
+    try {
+        ReadDesign();
+        ReadStoredComponent(stored->Form, this);
+        if (owner) {
+            TXFrameSheme *mine[4] = {ShemeH0, ShemeH1, ShemeH2, ShemeH3};
+            TXFrameSheme *window[4] = {owner->ShemeH0, owner->ShemeH1, owner->ShemeH2, owner->ShemeH3};
+            for (size_t i = 0; i < 4; ++i)
+                if (stored->TakeSchemes[i])
+                    mine[i]->Assign(window[i]);
+        }
+    } catch (...) {
+        done();
+        throw;
+    }
+    done();
+}
+
+QWidget *TEmployFrame::CreatePeer()
+{
+    MakeWhole();
+    return TFrame::CreatePeer();
 }
 
 void TEmployFrame::BindComponents()
@@ -154,6 +326,7 @@ TApdData *TEmployFrame::ApdDataOwner() const
 
 void TEmployFrame::SetPeriod(TDateTime Period)
 {
+    MakeWhole();
     const TDateTime from = StartOfTheMonth(Period);
     const TDateTime to = EndOfTheMonth(Period) + EncodeTime(23, 59, 59, 999);
     XDateFrame1->SetDate(from);
@@ -169,16 +342,22 @@ void TEmployFrame::SetPeriod(TDateTime Period)
 // overflow (the export refuses such totals anyway).
 Currency TEmployFrame::EarningsSum()
 {
+    if (FStored)
+        return FStored->Earnings;
     return Apodoxes1->Value().SaturatedAdd(Apodoxes2->Value()).SaturatedAdd(Apodoxes3->Value());
 }
 
 Currency TEmployFrame::ContributionsSum()
 {
+    if (FStored)
+        return FStored->Contributions;
     return EisforesTotal1->Value().SaturatedAdd(EisforesTotal2->Value()).SaturatedAdd(EisforesTotal3->Value());
 }
 
 int TEmployFrame::DaysSum()
 {
+    if (FStored)
+        return FStored->Days;
     qint64 days = 0;
     for (const TLine &l : FLines)
         if (!l.Earnings->Caption().isEmpty())
@@ -188,6 +367,7 @@ int TEmployFrame::DaysSum()
 
 void TEmployFrame::CopySchemes()
 {
+    MakeWhole();
     TApdData *owner = ApdDataOwner();
     if (!owner)
         return;
@@ -199,6 +379,14 @@ void TEmployFrame::CopySchemes()
 
 void TEmployFrame::WriteState(TWriter *Writer)
 {
+    // A new page has no stored form yet.
+    if (FStored && FStored->Form.isEmpty())
+        MakeWhole();
+    if (FStored) {
+        // Exactly what writing the whole page would give (Inspect made sure of it).
+        Writer->WriteStored(FStored->Form);
+        return;
+    }
     TPersistent *kept = Writer->Ancestor();
     // A fresh page with no owner: the design's values, no period, no window to reach. One serves every page
     // of the document.
@@ -447,40 +635,36 @@ void TEmployFrame::NotifyChange()
 
 void TEmployFrame::XFrame22cClick(TObject *Sender)
 {
-    if (DataSetPopup)
-        DataSetPopup->PopupExt(Sender, 0, nullptr);
+    SharedDataSetPopup()->PopupExt(Sender, 0, nullptr);
 }
 
 void TEmployFrame::DbLookupXFrame9Click(TObject *Sender)
 {
-    if (DataSetPopup)
-        DataSetPopup->PopupExt(Sender, 0, nullptr);
+    SharedDataSetPopup()->PopupExt(Sender, 0, nullptr);
 }
 
 void TEmployFrame::Frame21CDropDown(TObject *Sender)
 {
-    if (DataSetPopup && APDDataModule)
+    if (APDDataModule)
         if (auto *box = qobject_cast<TControl *>(Sender))
-            DataSetPopup->PopupFor(box, APDDataModule->tbIkaOffices, 0, QStringLiteral("ΚΩΔΙΚΟΣ"));
+            SharedDataSetPopup()->PopupFor(box, APDDataModule->tbIkaOffices, 0, QStringLiteral("ΚΩΔΙΚΟΣ"));
 }
 
 void TEmployFrame::xFrame34aDropDown(TObject *Sender)
 {
-    if (DataSetPopup && APDDataModule)
+    if (APDDataModule)
         if (auto *box = qobject_cast<TControl *>(Sender))
-            DataSetPopup->PopupFor(box, APDDataModule->tbInsCases, 0, QStringLiteral("ΠΑΚΕΤΟ ΚΑΛΥΨΗΣ"));
+            SharedDataSetPopup()->PopupFor(box, APDDataModule->tbInsCases, 0, QStringLiteral("ΠΑΚΕΤΟ ΚΑΛΥΨΗΣ"));
 }
 
 void TEmployFrame::Specialty1DropDown(TObject *Sender)
 {
-    if (PopupKodikosEidikotitas)
-        PopupKodikosEidikotitas->PopupExt(Sender, 0, nullptr);
+    SharedPopupKodikosEidikotitas()->PopupExt(Sender, 0, nullptr);
 }
 
 void TEmployFrame::XFrame131Click(TObject *Sender)
 {
-    if (PopupTyposApodoxon)
-        PopupTyposApodoxon->PopupExt(Sender, -1, nullptr);
+    SharedPopupTyposApodoxon()->PopupExt(Sender, -1, nullptr);
 }
 
 void TEmployFrame::XFrame22aChangeText(TObject *Sender)
@@ -680,6 +864,7 @@ QStringList TEmployFrame::PrintedTexts() const
 
 void TEmployFrame::SetPrintedTexts(const QStringList &Texts)
 {
+    MakeWhole();
     TXFrame *boxes[] = {frameAME, frameAMOE, frameAFM, XFrame503};
     for (qsizetype i = 0; i < Texts.size() && i < qsizetype(std::size(boxes)); ++i)
         SetPrintedText(boxes[i], Texts[i]);
@@ -832,6 +1017,7 @@ void TEmployFrame::ExportLine3(TApdFile &File, TExportProblems *Problems)
 
 void TEmployFrame::ExportLines(TApdFile &File, TExportProblems *Problems)
 {
+    MakeWhole();
     ExportLine1(File, Problems);
     ExportLine2(File, Problems);
     ExportLine3(File, Problems);

@@ -15,9 +15,12 @@
 #include "vcl/Forms.h"
 
 #include <array>
+#include <memory>
+#include <optional>
 #include <vector>
 
 class TApdData;
+class TTabSheet;
 
 // A box whose value fills a field of the declaration file; Row is its number on the sheet (0 for a box of
 // the header, whose field's title names it).
@@ -50,6 +53,56 @@ public:
     // Reads the form, marks the page inline and, when Owner is a declaration window, takes its period.
     Q_INVOKABLE explicit TEmployFrame(TComponent *AOwner);
     ~TEmployFrame() override;
+
+    // What a scheme gives the boxes that use it: fonts, colour, print colour.
+    struct TLooks {
+        struct TFontLooks {
+            QString Name;
+            int Height = 0;
+            TFontCharset Charset = DEFAULT_CHARSET;
+            TColor Color = clWindowText;
+            TFontPitch Pitch = fpDefault;
+            TFontStyles Style;
+            bool operator==(const TFontLooks &) const = default;
+        } Font, SecondaryFont;
+        TColor Color = clWhite;
+        bool PrintColor = false;
+        bool operator==(const TLooks &) const = default;
+        static TLooks Of(const TXFrameSheme *Sheme);
+    };
+    // A page of a document as the document stores it (its stored form, from prefix to end), with the sums
+    // that the window's totals take from it and the looks of its four schemes; or, without a form, a new
+    // page the window added on Day.
+    struct TStored {
+        QByteArray Form;
+        TDateTime Day = 0;
+        Currency Earnings, Contributions;
+        int Days = 0;
+        std::array<TLooks, 4> Schemes;
+        // The window's schemes the page takes when it is made (schemes read after the page).
+        std::array<bool, 4> TakeSchemes{};
+    };
+    // What a page stored as Form holds, when the page is exactly what writing it again would store and
+    // holds nothing but typed and computed values (so that reading it cannot fail); none otherwise, and the
+    // document's reading makes the page.
+    static std::optional<TStored> Inspect(const QByteArray &Form);
+    // A page of a document that stands for the one Stored describes until something needs its boxes
+    // (MakeWhole): it has none until then, its sums are Stored's and it is written as Stored.
+    TEmployFrame(TComponent *AOwner, TStored Stored);
+    // A new page named Name on Sheet of the declaration window Owner, as the window adds one: its period
+    // and the window's schemes. With Waiting (the window is not shown), a page that stands for it until
+    // something needs its boxes.
+    static TEmployFrame *Add(TApdData *Owner, TTabSheet *Sheet, const QString &Name, bool Waiting);
+    // Still standing for its stored form, without boxes.
+    bool IsStored() const { return bool(FStored); }
+    // The window's scheme Index (0 to 3) changed while the document was read, after this page: the page
+    // takes it as a whole page would have, when it is made. Once the whole document is read, a page whose
+    // schemes already look like the window's needs none of them, and one that needs some is made.
+    void TakeSchemeWhenMade(int Index);
+    void SettleSchemes();
+    // The boxes of a page standing for its stored form: the form and the stored values read, as reading the
+    // document would have made the page.
+    void MakeWhole() override;
 
     // Fired first on every change of a box of the page.
     TNotifyEvent OnChange;
@@ -174,6 +227,8 @@ public:
     TApdData *ApdDataOwner() const;
 
 protected:
+    // A page is made whole before it is shown.
+    QWidget *CreatePeer() override;
     bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
     void AlignControls(TControl *AControl, TRect &Rect) override;
 
@@ -191,6 +246,8 @@ private:
         TXIntegerFrame *AccountingDays;
         TXCurrencyFrame *Insured, *Employer, *Total;
     };
+    // The form read and its boxes bound.
+    void ReadDesign();
     void BindComponents();
     // False while the page or its window is being read: stored values are not worked out again.
     bool Computing() const;
@@ -219,4 +276,6 @@ private:
     std::array<bool, 3> FFilling{}, FWagePending{};
     // How far the wheel has scrolled the sheet up, in pixels.
     int FScrollTop = 0;
+    // The stored form the page stands for, until it is made whole.
+    std::unique_ptr<TStored> FStored;
 };

@@ -313,14 +313,19 @@ void TMain::FormCreate(TObject *)
     Application()->OnHint = BoundEvent<TNotifyEvent>(this, "ShowHint");
     FileControl1->SetRecentItem(ActionMainMenuBar1->Items()->Items()->Items(0)->Items()->Items(5));
     FileControl1->LoadRecentFiles(RecentFilesKey);
-    try {
-        FileControl1->New();
-    } catch (...) {
-        // No first document: the window runs without one.
-    }
+    // A document named on the command line takes the untitled document's place; the untitled one is made
+    // only when there is no such document or it cannot be opened. Nothing is shown before the window is,
+    // so what the user meets is the same as making the untitled document first and replacing it.
     const QStringList args = Arguments();
     if (args.size() > 1)
         OpenDocument(args.at(1));
+    if (!Document) {
+        try {
+            FileControl1->New();
+        } catch (...) {
+            // No first document: the window runs without one.
+        }
+    }
     const QString projects = QDir(Platform::UserFolder()).absoluteFilePath(QStringLiteral("Projects"));
     OpenDialog1->SetInitialDir(projects);
     SaveDialog1->SetInitialDir(projects);

@@ -72,14 +72,9 @@ void CreateForms(const QString &UserFolder)
     APDDataModule = new TAPDDataModule(Application(), UserFolder);
     CreateForm(Main);
     Application()->SetMainForm(Main);
-    CreateForm(PreviewForm);
-    CreateForm(PopupTyposApodoxon);
-    CreateForm(PopupKodikosEidikotitas);
-    CreateForm(DataSetPopup);
-    CreateForm(TyposAPDPopup);
-    CreateForm(eApdOptions);
-    CreateForm(DiskLabel);
-    CreateForm(eApdReport);
+    // The preview window and the pickers are made at their first use, which nobody sees: the main window
+    // is up sooner. The options dialog, the disk label and the report form of start-up are never used
+    // (each export, label and printout makes its own), so they are not made at all.
 }
 
 namespace

@@ -20,11 +20,10 @@ void FinalizeUnits();
 bool SetGreekLocale();
 // Titles the application object.
 void InitializeApplication();
-// Creates the data module (over the tables in UserFolder's APDData), the main window, the preview window,
-// the pickers, the export options dialog, the disk label and the report form, each owned by the application
-// object and stored in its global.
-// The data module's refused conversion raises EHalt before any window exists.
+// Creates the data module (over the tables in UserFolder's APDData) and the main window, each owned by the
+// application object and stored in its global; the preview window and the pickers follow at their first
+// use. The data module's refused conversion raises EHalt before any window exists.
 void CreateForms(const QString &UserFolder);
-// Frees what CreateForms made, last created first (the main window writes its recent files then).
+// Frees the long-lived objects, last created first (the main window writes its recent files then).
 void DestroyForms();
 } // namespace Program

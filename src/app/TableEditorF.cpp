@@ -246,8 +246,7 @@ void TTableEditor::LookupEditClick(TObject *Sender)
     TField *field = edit->Field();
     if (!field->LookupDataSet() || field->LookupResultField().isEmpty())
         return;
-    if (DataSetPopup)
-        DataSetPopup->PopupExt(Sender, 0, nullptr);
+    SharedDataSetPopup()->PopupExt(Sender, 0, nullptr);
 }
 
 void TTableEditor::FormCreate(TObject *)

@@ -322,6 +322,20 @@ void TTableStore::Load()
     FReadOnly = sqlite3_db_readonly(FDb, "main") != 0 ||
                 ::access(QFile::encodeName(QFileInfo(FFileName).absolutePath()).constData(), W_OK) != 0;
     const auto damaged = [this] { throw EDatabaseError(DamagedTableMessage(FFileName)); };
+    // One read of the whole file: the engine locks and checks it once rather than for every statement.
+    struct TReadTransaction {
+        sqlite3 *Db;
+        bool Begun;
+        explicit TReadTransaction(sqlite3 *db)
+            : Db(db), Begun(sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK)
+        {
+        }
+        ~TReadTransaction()
+        {
+            if (Begun)
+                sqlite3_exec(Db, "COMMIT", nullptr, nullptr, nullptr);
+        }
+    } read(FDb);
     {
         Stmt st(FDb, "SELECT Value FROM apd_info WHERE Key='Format'");
         if (!st || sqlite3_step(st.S) != SQLITE_ROW || sqlite3_column_int(st.S, 0) != FormatVersion)

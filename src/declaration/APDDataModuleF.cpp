@@ -131,8 +131,7 @@ void TAPDDataModule::FieldEditor1CreateControl(TFieldEditor *, TComponent *, TWi
 void TAPDDataModule::SpecialtyEditClick(TObject *Sender)
 {
     tbEmployers->Edit();
-    if (PopupKodikosEidikotitas)
-        PopupKodikosEidikotitas->PopupExt(Sender, 0, nullptr);
+    SharedPopupKodikosEidikotitas()->PopupExt(Sender, 0, nullptr);
 }
 
 void TAPDDataModule::DataModuleCreate(TObject *)

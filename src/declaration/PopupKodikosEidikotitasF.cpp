@@ -7,6 +7,13 @@ static void InitPopupKodikosEidikotitasResource()
 
 TPopupKodikosEidikotitas *PopupKodikosEidikotitas = nullptr;
 
+TPopupKodikosEidikotitas *SharedPopupKodikosEidikotitas()
+{
+    if (!PopupKodikosEidikotitas)
+        PopupKodikosEidikotitas = new TPopupKodikosEidikotitas(Application());
+    return PopupKodikosEidikotitas;
+}
+
 TPopupKodikosEidikotitas::TPopupKodikosEidikotitas(TComponent *AOwner) : TListBoxPopup(AOwner)
 {
     InitPopupKodikosEidikotitasResource();

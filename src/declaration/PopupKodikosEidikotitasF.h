@@ -13,5 +13,7 @@ public:
     Q_INVOKABLE explicit TPopupKodikosEidikotitas(TComponent *AOwner);
 };
 
-// The one instance, made at start-up and reused for the whole run.
+// The one instance, reused for the whole run once made.
 extern TPopupKodikosEidikotitas *PopupKodikosEidikotitas;
+// PopupKodikosEidikotitas, made at its first use, owned by the application.
+TPopupKodikosEidikotitas *SharedPopupKodikosEidikotitas();

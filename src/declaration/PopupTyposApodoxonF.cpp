@@ -7,6 +7,13 @@ static void InitPopupTyposApodoxonResource()
 
 TPopupTyposApodoxon *PopupTyposApodoxon = nullptr;
 
+TPopupTyposApodoxon *SharedPopupTyposApodoxon()
+{
+    if (!PopupTyposApodoxon)
+        PopupTyposApodoxon = new TPopupTyposApodoxon(Application());
+    return PopupTyposApodoxon;
+}
+
 TPopupTyposApodoxon::TPopupTyposApodoxon(TComponent *AOwner) : TListBoxPopup(AOwner)
 {
     InitPopupTyposApodoxonResource();

@@ -12,5 +12,7 @@ public:
     Q_INVOKABLE explicit TPopupTyposApodoxon(TComponent *AOwner);
 };
 
-// The one instance, made at start-up and reused for the whole run.
+// The one instance, reused for the whole run once made.
 extern TPopupTyposApodoxon *PopupTyposApodoxon;
+// PopupTyposApodoxon, made at its first use, owned by the application.
+TPopupTyposApodoxon *SharedPopupTyposApodoxon();

@@ -7,6 +7,13 @@ static void InitTyposAPDPopupResource()
 
 TTyposAPDPopup *TyposAPDPopup = nullptr;
 
+TTyposAPDPopup *SharedTyposAPDPopup()
+{
+    if (!TyposAPDPopup)
+        TyposAPDPopup = new TTyposAPDPopup(Application());
+    return TyposAPDPopup;
+}
+
 TTyposAPDPopup::TTyposAPDPopup(TComponent *AOwner) : TListBoxPopup(AOwner)
 {
     InitTyposAPDPopupResource();

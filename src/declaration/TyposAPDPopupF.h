@@ -13,5 +13,7 @@ public:
     Q_INVOKABLE explicit TTyposAPDPopup(TComponent *AOwner);
 };
 
-// The one instance, made at start-up and reused for the whole run.
+// The one instance, reused for the whole run once made.
 extern TTyposAPDPopup *TyposAPDPopup;
+// TyposAPDPopup, made at its first use, owned by the application.
+TTyposAPDPopup *SharedTyposAPDPopup();

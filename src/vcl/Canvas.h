@@ -144,6 +144,8 @@ private:
     void ApplyMapping();
     void ApplyPen();
     void ApplyBrush();
+    // Whether the painter draws on a raster image at whole device pixels, without antialiasing.
+    bool OnWholeScreenPixels() const;
 
     QPainter *FPainter = nullptr;
     QPaintDevice *FMeasureDevice = nullptr;

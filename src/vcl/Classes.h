@@ -336,6 +336,9 @@ public:
     virtual void WriteState(TWriter *Writer);
     // Runs after the whole stream was read and its references resolved.
     virtual void Loaded();
+    // A component that stands for one a reader left in its stored form (TReader::OnStored) becomes that
+    // component here; a reader about to read more into it calls this first.
+    virtual void MakeWhole() {}
     // Around the Loaded calls of all the components of a stream, the reader holds back work that each
     // Loaded would redo for the others (a control's alignment), and releases it after the last.
     virtual void HoldUpdates() {}

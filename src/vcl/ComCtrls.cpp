@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -125,8 +126,14 @@ TPageControl::TPageControl(TComponent *AOwner) : TWinControl(AOwner)
 TPageControl::~TPageControl()
 {
     // The sheets go after this part of the object; the tab widget must not call back meanwhile.
-    if (HandleAllocated())
+    if (HandleAllocated()) {
         QObject::disconnect(Peer(), nullptr, this, nullptr);
+        // The tabs go with the tab widget, after the sheets and all at once, rather than each with its sheet
+        // and the tabs left laid out again each time: with many pages, most of what closing a document took.
+        QTabWidget *tabs = TabWidget();
+        if (auto *stack = tabs->findChild<QStackedWidget *>(QString(), Qt::FindDirectChildrenOnly))
+            QObject::disconnect(stack, &QStackedWidget::widgetRemoved, tabs, nullptr);
+    }
     FPages.clear();
     FActivePage = nullptr;
 }

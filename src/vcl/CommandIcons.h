@@ -10,5 +10,6 @@
 inline const QString CommandIconTheme = QStringLiteral("Adwaita");
 
 // The picture of that name (a freedesktop name such as "document-print", or one of the program's own such
-// as "page-add"); a null icon when neither the program nor the theme has it.
+// as "page-add"), looked for and read when it is first used; null (isNull) when neither the program nor
+// the theme has it.
 QIcon CommandIcon(const QString &Name);

@@ -417,6 +417,128 @@ bool ClassChainHas(const QMetaObject *mo, const QByteArray &className)
 
 constexpr char Signature[4] = {'T', 'P', 'F', '0'};
 
+// Texts, numbers, truth values, enumerations and sets: values a stream holds whole, without names of
+// anything else.
+bool IsPlain(PropKind Kind)
+{
+    switch (Kind) {
+    case PropKind::Int:
+    case PropKind::Int64:
+    case PropKind::Bool:
+    case PropKind::Float:
+    case PropKind::Currency:
+    case PropKind::String:
+    case PropKind::Enum:
+    case PropKind::Set:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The next value of the stream as a value of plain property p; Bad (which raises) for one p cannot hold.
+QVariant ReadPlain(TReader &r, const PropPlan &p, const std::function<void()> &Bad)
+{
+    switch (p.Kind) {
+    case PropKind::Int: {
+        const qint64 v = r.ReadInteger();
+        if (v < INT32_MIN || v > INT32_MAX)
+            Bad();
+        return QVariant(int(v));
+    }
+    case PropKind::Int64:
+        return QVariant(r.ReadInteger());
+    case PropKind::Bool:
+        return QVariant(r.ReadBoolean());
+    case PropKind::Float:
+        return QVariant(double(r.ReadFloat()));
+    case PropKind::Currency:
+        return QVariant::fromValue(r.ReadCurrency());
+    case PropKind::String:
+        return QVariant(r.ReadString());
+    case PropKind::Enum: {
+        qint64 v = 0;
+        const TValueType t = r.NextValue();
+        if (t == vaIdent) {
+            const QByteArray key = r.ReadIdent();
+            bool found = false;
+            v = p.Enum.keyToValue(key.constData(), &found);
+            if (!found)
+                Bad();
+        } else if (p.IntegerEnum && (t == vaInt8 || t == vaInt16 || t == vaInt32)) {
+            v = r.ReadInteger();
+            if (v < INT32_MIN || v > UINT32_MAX)
+                Bad();
+        } else {
+            Bad();
+        }
+        return IntToEnum(p.Prop.metaType(), v);
+    }
+    case PropKind::Set: {
+        r.CheckValue(vaSet);
+        qint64 v = 0;
+        const QList<int> bits = SetBits(p.Enum);
+        for (int n = 0;; ++n) {
+            if (n > 64)
+                Bad();
+            const QByteArray key = r.ReadStr();
+            if (key.isEmpty())
+                break;
+            bool found = false;
+            const int bit = p.Enum.keyToValue(key.constData(), &found);
+            if (!found || !bits.contains(bit))
+                Bad();
+            v |= bit;
+        }
+        return IntToEnum(p.Prop.metaType(), v);
+    }
+    default:
+        Bad();
+        return {};
+    }
+}
+
+// A number, truth value, enumeration or set as the writer writes it.
+void WriteOrdinal(TWriter &w, const PropPlan &p, qint64 v)
+{
+    if (p.Kind == PropKind::Bool) {
+        w.WriteBoolean(v != 0);
+    } else if (p.Kind == PropKind::Enum) {
+        const char *key = p.Enum.valueToKey(int(v));
+        if (key)
+            w.WriteIdent(QByteArray(key));
+        else
+            w.WriteInteger(v);
+    } else if (p.Kind == PropKind::Set) {
+        w.WriteValue(vaSet);
+        for (int bit : SetBits(p.Enum))
+            if (v & bit)
+                w.WriteStr(QByteArray(p.Enum.valueToKey(bit)));
+        w.WriteStr(QByteArray());
+    } else {
+        w.WriteInteger(v);
+    }
+}
+
+// The value of plain property p of instance, as the writer writes it.
+void WritePlain(TWriter &w, const PropPlan &p, QObject *instance)
+{
+    switch (p.Kind) {
+    case PropKind::String:
+        w.WriteString(ReadAs<QString>(p, instance));
+        break;
+    case PropKind::Float:
+        w.WriteFloat(ReadDouble(p, instance));
+        break;
+    case PropKind::Currency:
+        w.WriteCurrency(Currency::FromRaw(ReadOrdinal(p, instance)));
+        break;
+    default:
+        WriteOrdinal(w, p, ReadOrdinal(p, instance));
+        break;
+    }
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -947,23 +1069,7 @@ void TWriter::WriteProperties(TPersistent *Instance)
                 break;
             }
             WriteStr(name());
-            if (p.Kind == PropKind::Bool) {
-                WriteBoolean(v != 0);
-            } else if (p.Kind == PropKind::Enum) {
-                const char *key = p.Enum.valueToKey(int(v));
-                if (key)
-                    WriteIdent(QByteArray(key));
-                else
-                    WriteInteger(v);
-            } else if (p.Kind == PropKind::Set) {
-                WriteValue(vaSet);
-                for (int bit : SetBits(p.Enum))
-                    if (v & bit)
-                        WriteStr(QByteArray(p.Enum.valueToKey(bit)));
-                WriteStr(QByteArray());
-            } else {
-                WriteInteger(v);
-            }
+            WriteOrdinal(*this, p, v);
             break;
         }
         case PropKind::Other:
@@ -978,6 +1084,13 @@ void TWriter::WriteProperties(TPersistent *Instance)
     Instance->DefineProperties(this);
     FAncestor = oldAncestor;
     FPropPath = oldPath;
+}
+
+void TWriter::WriteStored(const QByteArray &Stored)
+{
+    FBuffer.append(Stored);
+    FPendingFlags = 0;
+    FHeaderEnd = -1;
 }
 
 void TWriter::DefineProperty(const QString &Name, TReaderProc, TWriterProc WriteData, bool HasData)
@@ -1396,6 +1509,7 @@ void TReader::ReadPrefix(quint8 &Flags, int &ChildPos)
 
 void TReader::ReadRootComponent(TComponent *Root)
 {
+    Root->MakeWhole();
     FRoot = Root;
     FLookupRoot = Root;
     FOwner = Root;
@@ -1487,6 +1601,7 @@ void TReader::ReadComponentChild(TComponent *Parent)
     int childPos;
     QByteArray className;
     QString name;
+    const qsizetype headerStart = FPos;
     if (auto known = FMemo ? FMemo->Headers.constFind(FPos) : QHash<qsizetype, TDesignMemo::Header>::const_iterator();
         FMemo && known != FMemo->Headers.constEnd()) {
         flags = known->Flags;
@@ -1508,7 +1623,24 @@ void TReader::ReadComponentChild(TComponent *Parent)
         Error(QStringLiteral("υπερβολικά πολλά στοιχεία"));
 
     TComponent *instance = name.isEmpty() ? nullptr : FOwner->FindComponent(name);
+    if (!instance && OnStored && !FMemo) {
+        // The caller may keep the component as it is stored rather than make it now. A body that cannot
+        // even be passed over is read the ordinary way, which says what is wrong with it.
+        const qsizetype headerEnd = FPos;
+        bool whole = true;
+        try {
+            SkipComponentBody();
+        } catch (const EReadError &) {
+            whole = false;
+        }
+        if (whole && OnStored(Parent, className, name, FData.mid(headerStart, FPos - headerStart))) {
+            Leave();
+            return;
+        }
+        FPos = headerEnd;
+    }
     if (instance) {
+        instance->MakeWhole();
         if (!ClassChainHas(instance->metaObject(), className))
             Error(QStringLiteral("το στοιχείο %1 δεν είναι %2").arg(name, QString::fromLatin1(className)));
         // A part of the design stays in the box the design put it in: moved elsewhere it would be written
@@ -1565,6 +1697,28 @@ void TReader::ReadComponentChild(TComponent *Parent)
     ReadListEnd();
     FLookupRoot = oldLookupRoot;
     FOwner = oldOwner;
+    Leave();
+}
+
+void TReader::SkipComponentBody()
+{
+    Enter();
+    while (!EndOfList()) {
+        ReadStr();
+        SkipValue();
+    }
+    ReadListEnd();
+    while (!EndOfList()) {
+        Enter();
+        quint8 flags;
+        int childPos;
+        ReadPrefix(flags, childPos);
+        ReadStr();
+        ReadStr();
+        SkipComponentBody();
+        Leave();
+    }
+    ReadListEnd();
     Leave();
 }
 
@@ -1677,66 +1831,16 @@ void TReader::ReadProperty(TPersistent *Instance)
     QVariant value;
     bool remember = FMemo != nullptr;
     switch (p.Kind) {
-    case PropKind::Int: {
-        const qint64 v = ReadInteger();
-        if (v < INT32_MIN || v > INT32_MAX)
-            bad();
-        value = QVariant(int(v));
-        break;
-    }
+    case PropKind::Int:
     case PropKind::Int64:
-        value = QVariant(ReadInteger());
-        break;
     case PropKind::Bool:
-        value = QVariant(ReadBoolean());
-        break;
     case PropKind::Float:
-        value = QVariant(double(ReadFloat()));
-        break;
     case PropKind::Currency:
-        value = QVariant::fromValue(ReadCurrency());
-        break;
     case PropKind::String:
-        value = QVariant(ReadString());
+    case PropKind::Enum:
+    case PropKind::Set:
+        value = ReadPlain(*this, p, bad);
         break;
-    case PropKind::Enum: {
-        qint64 v = 0;
-        const TValueType t = NextValue();
-        if (t == vaIdent) {
-            const QByteArray key = ReadIdent();
-            bool found = false;
-            v = p.Enum.keyToValue(key.constData(), &found);
-            if (!found)
-                bad();
-        } else if (p.IntegerEnum && (t == vaInt8 || t == vaInt16 || t == vaInt32)) {
-            v = ReadInteger();
-            if (v < INT32_MIN || v > UINT32_MAX)
-                bad();
-        } else {
-            bad();
-        }
-        value = IntToEnum(p.Prop.metaType(), v);
-        break;
-    }
-    case PropKind::Set: {
-        CheckValue(vaSet);
-        qint64 v = 0;
-        const QList<int> bits = SetBits(p.Enum);
-        for (int n = 0;; ++n) {
-            if (n > 64)
-                bad();
-            const QByteArray key = ReadStr();
-            if (key.isEmpty())
-                break;
-            bool found = false;
-            const int bit = p.Enum.keyToValue(key.constData(), &found);
-            if (!found || !bits.contains(bit))
-                bad();
-            v |= bit;
-        }
-        value = IntToEnum(p.Prop.metaType(), v);
-        break;
-    }
     case PropKind::Event: {
         QVariant v = p.Prop.read(obj);
         TMethod *m = EventFromVariant(v);
@@ -1940,15 +2044,353 @@ QHash<QByteArray, int> ComponentClassCounts(const QByteArray &Data, const TReade
     return counts;
 }
 
-void ReadComponent(const QByteArray &Data, TComponent *Instance)
+void ReadComponent(const QByteArray &Data, TComponent *Instance, const TReader::TStoredHook &OnStored)
 {
     TReader reader(Data);
+    reader.OnStored = OnStored;
     reader.ReadRootComponent(Instance);
+}
+
+void ReadStoredComponent(const QByteArray &Stored, TComponent *Instance)
+{
+    ReadComponent(QByteArray(Signature, sizeof Signature) + Stored, Instance);
 }
 
 void ReadComponent(QIODevice &Stream, TComponent *Instance)
 {
     ReadComponent(Stream.readAll(), Instance);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Stored descendents of a pattern
+
+// The parts of one component of the copy, in the order the writer visits them, and their names.
+struct TStoredInspector::TParts {
+    std::vector<TComponent *> Parts;
+    std::vector<QByteArray> Names;
+};
+
+// One inspection: the reader over the stored bytes, and the copy's values it replaced, to give back.
+struct TStoredInspector::TRun {
+    TReader Reader;
+    TStoredInspector &Owner;
+    // A plain value of the copy as it was before the stored one replaced it.
+    struct TValue {
+        QObject *Target;
+        const PropPlan *Plan;
+        QString Text;                           // texts
+        qint64 Ordinal = 0;                     // numbers, truth values, enumerations, sets, amounts
+        double Float = 0;                       // numbers with a fraction
+        alignas(16) unsigned char Raw[16] = {}; // the value in the property's own type (not texts)
+    };
+    std::vector<TValue> Values;
+    // The data components of the copy write themselves, as it was before the stored data replaced it.
+    std::vector<std::pair<TComponent *, QByteArray>> Defined;
+    std::vector<TComponent *> Read;
+    QByteArray Form; // a value as the writer writes it
+
+    TRun(TStoredInspector &AOwner, const QByteArray &Stored) : Reader(Stored), Owner(AOwner) {}
+
+    // The next name of the stream, without copying it.
+    QByteArrayView Str()
+    {
+        TReader &r = Reader;
+        quint8 n;
+        r.ReadBytes(&n, 1);
+        if (n > r.Remaining())
+            r.Error(QStringLiteral("απρόοπτο τέλος δεδομένων"));
+        const QByteArrayView s = QByteArrayView(r.FData).sliced(r.FPos, n);
+        r.FPos += n;
+        return s;
+    }
+
+    // Whether the stream holds Form from From up to To.
+    bool SameAsWritten(qsizetype From, qsizetype To) const
+    {
+        return Form == QByteArrayView(Reader.FData).sliced(From, To - From);
+    }
+
+    // What the writer writes of C's own data, compared with C itself.
+    static QByteArray DefinedForm(TComponent *C)
+    {
+        QByteArray form;
+        TWriter w(form);
+        w.SetAncestor(C);
+        C->DefineProperties(&w);
+        return form;
+    }
+
+    // Reads one stored component into Target where the writer would have put every part of it; false at
+    // the first thing it would not have written so.
+    bool Component(TComponent *Target, quint8 Flags, TComponent *Root)
+    {
+        TReader &r = Reader;
+        r.Enter();
+        quint8 flags;
+        int childPos;
+        r.ReadPrefix(flags, childPos);
+        if (flags != Flags || Str() != Target->metaObject()->className())
+            return false;
+        Str(); // a part's name is the one its parent looked for; the root's may be any
+        Target->SetState(csLoading | csReading);
+        Read.push_back(Target);
+        if (Target->ComponentState().testFlag(csInline))
+            Root = Target;
+        r.FLookupRoot = Root;
+        const int written = Properties(Target);
+        if (written < 0)
+            return false;
+        const TParts &parts = Owner.Parts(Target, Root);
+        size_t next = 0;
+        bool anyPart = false;
+        while (!r.EndOfList()) {
+            const qsizetype at = r.Position();
+            quint8 f;
+            int p;
+            r.ReadPrefix(f, p);
+            Str();
+            const QByteArrayView partName = Str();
+            r.Seek(at);
+            size_t i = next;
+            while (i < parts.Names.size() && parts.Names[i] != partName)
+                ++i;
+            if (i == parts.Names.size())
+                return false;
+            // Parts passed over are those the writer leaves out.
+            for (size_t k = next; k < i; ++k)
+                if (Owner.WrittenUntouched(parts.Parts[k], Root))
+                    return false;
+            TComponent *part = parts.Parts[i];
+            const quint8 expected = ffInherited | (part->ComponentState().testFlag(csInline) ? ffInline : 0);
+            if (!Component(part, expected, Root))
+                return false;
+            r.FLookupRoot = Root;
+            next = i + 1;
+            anyPart = true;
+        }
+        r.ReadListEnd();
+        for (size_t k = next; k < parts.Parts.size(); ++k)
+            if (Owner.WrittenUntouched(parts.Parts[k], Root))
+                return false;
+        r.Leave();
+        // An inherited part in which nothing differs is left out.
+        return !(Flags & ffInherited) || written > 0 || anyPart;
+    }
+
+    // Keeps Target's plain property p as it is, to compare and give back.
+    TValue &Keep(QObject *Target, const PropPlan &p)
+    {
+        TValue &v = Values.emplace_back();
+        v.Target = Target;
+        v.Plan = &p;
+        switch (p.Kind) {
+        case PropKind::String:
+            v.Text = ReadAs<QString>(p, Target);
+            break;
+        case PropKind::Float:
+            v.Float = ReadDouble(p, Target);
+            ReadInto(p, Target, v.Raw);
+            break;
+        default:
+            v.Ordinal = ReadOrdinal(p, Target);
+            ReadInto(p, Target, v.Raw);
+            break;
+        }
+        return v;
+    }
+
+    // Whether p holds what it held when v was kept, as the writer compares values.
+    static bool Unchanged(const TValue &v)
+    {
+        const PropPlan &p = *v.Plan;
+        switch (p.Kind) {
+        case PropKind::String:
+            return ReadAs<QString>(p, v.Target) == v.Text;
+        case PropKind::Float:
+            return ReadDouble(p, v.Target) == v.Float;
+        default:
+            return ReadOrdinal(p, v.Target) == v.Ordinal;
+        }
+    }
+
+    // The properties of one component, each in the writer's order and form; how many, -1 at the first
+    // one the writer would not have written there so.
+    int Properties(TComponent *Target)
+    {
+        TReader &r = Reader;
+        const auto bad = [&r] { r.Error(QStringLiteral("μη έγκυρη τιμή")); };
+        int count = 0;
+        int last[2] = {-1, -1};
+        qsizetype definedFrom = -1;
+        while (!r.EndOfList()) {
+            const qsizetype propertyStart = r.Position();
+            const QByteArrayView path = Str();
+            QObject *target = Target;
+            int key[2] = {-1, -1};
+            QByteArrayView lastPart = path;
+            if (const qsizetype dot = path.indexOf('.'); dot >= 0) {
+                // One level of sub-object (a font), as the writer writes it.
+                const ClassPlan &plan = PlanOf(target->metaObject());
+                const QByteArray head = path.first(dot).toByteArray();
+                const int idx = plan.Find(head);
+                if (idx < 0 || plan.Props[idx].Kind != PropKind::SubObject || plan.Props[idx].Name != head ||
+                    !IsStored(plan.Props[idx], target))
+                    return -1;
+                key[0] = idx;
+                target = ReadPointer(plan.Props[idx], target);
+                if (!target)
+                    return -1;
+                lastPart = path.sliced(dot + 1);
+                if (lastPart.contains('.'))
+                    return -1;
+            }
+            if (!Owner.FAccepts(Target->metaObject(), path))
+                return -1;
+            const ClassPlan &plan = PlanOf(target->metaObject());
+            const QByteArray lastName = lastPart.toByteArray();
+            // The writer's order: the search starts after the property before.
+            const int idx = plan.Find(lastName, key[0] < 0 ? last[0] : key[0] == last[0] ? last[1] : -1);
+            if (idx < 0 || !IsStored(plan.Props[idx], target)) {
+                // Data the class writes itself: after every published value, the whole of it as the writer
+                // would write it (checked at the end). The reader takes it through a published property of
+                // that name when there is one.
+                if (key[0] >= 0)
+                    return -1;
+                if (definedFrom < 0) {
+                    definedFrom = propertyStart;
+                    Defined.emplace_back(Target, DefinedForm(Target));
+                }
+                if (idx >= 0) {
+                    const PropPlan &p = plan.Props[idx];
+                    if (!IsPlain(p.Kind) || !p.Prop.isWritable() || !WriteValue(p, target, ReadPlain(r, p, bad)))
+                        return -1;
+                } else {
+                    r.FPropName = QString::fromLatin1(lastName);
+                    r.FPropHandled = false;
+                    Target->DefineProperties(&r);
+                    if (!r.FPropHandled)
+                        return -1;
+                }
+                ++count;
+                continue;
+            }
+            const PropPlan &p = plan.Props[idx];
+            (key[0] < 0 ? key[0] : key[1]) = idx;
+            if (definedFrom >= 0 || p.Name != lastName || !IsPlain(p.Kind) || !p.Readable || !p.Prop.isWritable() ||
+                !(key[0] > last[0] || (key[0] == last[0] && key[1] > last[1])))
+                return -1;
+            last[0] = key[0];
+            last[1] = key[1];
+            const qsizetype valueStart = r.Position();
+            const QVariant value = ReadPlain(r, p, bad);
+            const TValue &kept = Keep(target, p);
+            if (!WriteValue(p, target, value) || Unchanged(kept))
+                return -1;
+            Form.resize(0);
+            {
+                TWriter w(Form);
+                WritePlain(w, p, target);
+            }
+            if (!SameAsWritten(valueStart, r.Position()))
+                return -1;
+            ++count;
+        }
+        const qsizetype end = r.Position();
+        r.ReadListEnd();
+        // What the writer writes of the class's own data, it would write here.
+        Form = DefinedForm(Target);
+        if (definedFrom >= 0 ? !SameAsWritten(definedFrom, end) : !Form.isEmpty())
+            return -1;
+        return count;
+    }
+
+    // Gives the copy its values back, last changed first.
+    void GiveBack()
+    {
+        for (auto it = Values.rbegin(); it != Values.rend(); ++it) {
+            const PropPlan &p = *it->Plan;
+            if (p.Kind == PropKind::String)
+                WriteRaw(p, it->Target, &it->Text);
+            else
+                WriteRaw(p, it->Target, it->Raw);
+        }
+        for (auto it = Defined.rbegin(); it != Defined.rend(); ++it) {
+            TReader back(it->second);
+            back.FRoot = back.FLookupRoot = back.FOwner = it->first;
+            while (back.Position() < it->second.size())
+                back.ReadProperty(it->first);
+        }
+    }
+
+    static void WriteRaw(const PropPlan &p, QObject *Target, void *Value)
+    {
+        if (!p.StaticCall) {
+            p.Prop.write(Target, QVariant(p.Type, Value));
+            return;
+        }
+        int status = -1;
+        int flags = 0;
+        void *argv[] = {Value, nullptr, &status, &flags};
+        p.StaticCall(Target, QMetaObject::WriteProperty, p.LocalIndex, argv);
+    }
+};
+
+TStoredInspector::TStoredInspector(std::unique_ptr<TComponent> Copy, TAccepts Accepts)
+    : FCopy(std::move(Copy)), FAccepts(std::move(Accepts))
+{
+}
+
+TStoredInspector::~TStoredInspector() = default;
+
+const TStoredInspector::TParts &TStoredInspector::Parts(TComponent *C, TComponent *Root)
+{
+    std::unique_ptr<TParts> &slot = FParts[C];
+    if (slot)
+        return *slot;
+    slot = std::make_unique<TParts>();
+    C->GetChildren([&parts = *slot](TComponent *part) { parts.Parts.push_back(part); }, Root);
+    for (TComponent *part : slot->Parts)
+        slot->Names.push_back(part->Name().toLatin1());
+    return *slot;
+}
+
+bool TStoredInspector::WrittenUntouched(TComponent *C, TComponent *Root)
+{
+    const auto it = FWrittenUntouched.constFind(C);
+    if (it != FWrittenUntouched.constEnd())
+        return *it;
+    bool written = !TRun::DefinedForm(C).isEmpty();
+    if (C->ComponentState().testFlag(csInline))
+        Root = C;
+    for (TComponent *part : Parts(C, Root).Parts)
+        written = WrittenUntouched(part, Root) || written;
+    FWrittenUntouched.insert(C, written);
+    return written;
+}
+
+bool TStoredInspector::Inspect(const QByteArray &Stored, const std::function<void(TComponent *Copy)> &Look)
+{
+    if (FSpoiled)
+        return false;
+    TRun run(*this, Stored);
+    run.Reader.FRoot = run.Reader.FOwner = FCopy.get();
+    const quint8 flags = FCopy->ComponentState().testFlag(csInline) ? ffInline : 0;
+    bool same = false;
+    try {
+        same = run.Component(FCopy.get(), flags, FCopy.get()) && run.Reader.Remaining() == 0;
+        if (same)
+            Look(FCopy.get());
+    } catch (const std::exception &) {
+        same = false;
+    }
+    try {
+        run.GiveBack();
+    } catch (const std::exception &) {
+        FSpoiled = true;
+    }
+    for (TComponent *c : run.Read)
+        c->ClearState(csLoading | csReading);
+    return same;
 }
 
 // ---------------------------------------------------------------------------------------------

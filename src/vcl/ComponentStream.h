@@ -22,6 +22,9 @@
 #include <QIODevice>
 #include <QSet>
 
+#include <memory>
+#include <unordered_map>
+
 // A stream that cannot be read: damaged, hostile or of another kind. The message says what is wrong.
 class EReadError : public EStreamError
 {
@@ -123,6 +126,10 @@ public:
     void WriteStr(const QByteArray &Value); // length byte and bytes (names)
     void WriteCollection(TCollection *Value);
 
+    // A component as a stream stored it (prefix, class, name, properties, parts), written in place of
+    // WriteData by a component that stands for one not read yet (TReader::OnStored).
+    void WriteStored(const QByteArray &Stored);
+
     void DefineProperty(const QString &Name, TReaderProc ReadData, TWriterProc WriteData, bool HasData) override;
     void DefineBinaryProperty(const QString &Name, std::function<void(const QByteArray &)> ReadData,
                               std::function<QByteArray()> WriteData, bool HasData) override;
@@ -201,15 +208,25 @@ public:
     // Raises EReadError with the position.
     [[noreturn]] void Error(const QString &Message) const;
 
+    // Asked before a component of the stream that does not exist yet is made, with its parent, its class
+    // and name, and its whole stored form (prefix to end); true when the callee has put what stands for
+    // it in its place (the reader goes on after it). Components of form designs are always made.
+    using TStoredHook = std::function<bool(TComponent *Parent, const QByteArray &ClassName, const QString &Name,
+                                           const QByteArray &Stored)>;
+    TStoredHook OnStored;
+
     // A form resource and what reading it learned (so that later instances read it without looking names up).
     struct TDesign;
 
 private:
+    friend class TStoredInspector;
     friend bool InitInheritedComponent(TComponent *Instance, const QMetaObject *RootAncestor);
     friend void ReadComponentResource(const QString &Path, TComponent *Instance);
     struct TDesignMemo;
     bool ReplayProperty(TPersistent *Instance);
     void ReadComponentChild(TComponent *Parent);
+    // Passes over the rest of a component whose header has been read: properties and parts.
+    void SkipComponentBody();
     void ReadProperties(TPersistent *Instance);
     void ReadProperty(TPersistent *Instance);
     void ReadCollection(TCollection *Collection);
@@ -246,12 +263,56 @@ private:
 QByteArray WriteDescendent(TComponent *Instance, TComponent *Ancestor);
 void WriteDescendent(QIODevice &Stream, TComponent *Instance, TComponent *Ancestor);
 QByteArray WriteComponent(TComponent *Instance);
-// Reads a binary stream into the existing Instance (see TReader::ReadRootComponent).
-void ReadComponent(const QByteArray &Data, TComponent *Instance);
+// Reads a binary stream into the existing Instance (see TReader::ReadRootComponent); with OnStored, the
+// components it takes are left in their stored form (TReader::OnStored).
+void ReadComponent(const QByteArray &Data, TComponent *Instance, const TReader::TStoredHook &OnStored = {});
+// Reads one component's stored form (as OnStored was given it) into Instance, as a stream holding only
+// that component would be read.
+void ReadStoredComponent(const QByteArray &Stored, TComponent *Instance);
 // How many components of each class a binary stream holds, found without building any (raises EReadError
 // when the stream is damaged); a reader can refuse a stream before the costly work.
 QHash<QByteArray, int> ComponentClassCounts(const QByteArray &Data, const TReaderLimits &Limits = {});
 void ReadComponent(QIODevice &Stream, TComponent *Instance);
+
+// Components stored as descendents of their class's design: as the writer stores a copy of a fresh
+// component in which some plain values differ (texts, numbers, truth values, enumerations, sets, and data a
+// class defines itself). Inspect reads such a stored component into Copy, a fresh component that nothing
+// else uses, lets Look see it, and gives Copy its values back: a reader learns what the component holds, and
+// that writing it again gives the same bytes, without making it. Which values may appear is the caller's to
+// say: Accepts(class, property path) names those whose setters change nothing but what they set.
+class TStoredInspector
+{
+public:
+    using TAccepts = std::function<bool(const QMetaObject *Class, QByteArrayView Path)>;
+    // Takes the copy; it must not change but through Inspect.
+    TStoredInspector(std::unique_ptr<TComponent> Copy, TAccepts Accepts);
+    ~TStoredInspector();
+    TStoredInspector(const TStoredInspector &) = delete;
+    TStoredInspector &operator=(const TStoredInspector &) = delete;
+
+    // Stored: one component as a stream holds it (prefix, class, name, properties, parts). True when it
+    // is exactly what the writer makes of such a copy, once Look has seen Copy holding its values. False,
+    // without Look, for anything else: values of other kinds, parts added, moved or out of their order,
+    // values equal to the copy's or in another form than the writer's, values the reader refuses (reading
+    // it the ordinary way then says what is wrong). Copy holds its own values again after.
+    bool Inspect(const QByteArray &Stored, const std::function<void(TComponent *Copy)> &Look);
+
+private:
+    struct TRun;
+    struct TParts;
+    // The parts of C, a component of the copy, found once.
+    const TParts &Parts(TComponent *C, TComponent *Root);
+    // Whether the writer writes C (a part of the copy, whose names Root's, as it was made) although nothing
+    // of it differs: data its class defines itself, in it or in one of its parts.
+    bool WrittenUntouched(TComponent *C, TComponent *Root);
+
+    std::unique_ptr<TComponent> FCopy;
+    TAccepts FAccepts;
+    QHash<const TComponent *, bool> FWrittenUntouched;
+    std::unordered_map<const TComponent *, std::unique_ptr<TParts>> FParts;
+    // A value could not be given back: Copy is no longer as it was made.
+    bool FSpoiled = false;
+};
 
 // Text form <-> binary stream. Both raise EReadError on malformed input.
 QByteArray ObjectTextToBinary(const QByteArray &Text, const TReaderLimits &Limits = {});

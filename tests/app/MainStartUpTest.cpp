@@ -57,14 +57,28 @@ TEST_F(MainStartUpTest, CreatesTheObjectsInOrderAndFreesThem)
     EXPECT_EQ(Application()->Title(), QStringLiteral("Dovra Α.Π.Δ."));
     const int before = Application()->ComponentCount();
     Program::CreateForms(Dir.path());
-    ASSERT_TRUE(APDDataModule && Main && PreviewForm && PopupTyposApodoxon && PopupKodikosEidikotitas && DataSetPopup &&
-                TyposAPDPopup && eApdOptions && DiskLabel && eApdReport);
+    ASSERT_TRUE(APDDataModule && Main);
     EXPECT_EQ(Application()->MainForm(), Main);
     EXPECT_EQ(Application()->Components(before), APDDataModule);
     EXPECT_EQ(Application()->Components(before + 1), Main);
-    EXPECT_EQ(Application()->Components(before + 2), PreviewForm);
     EXPECT_TRUE(Main->Document);
-    EXPECT_FALSE(PreviewForm->Visible());
+    // The preview window and the pickers wait for their first use; the start-up options dialog, disk
+    // label and report form, which nothing would use, are not made.
+    EXPECT_EQ(Application()->ComponentCount(), before + 2);
+    EXPECT_FALSE(PreviewForm || PopupTyposApodoxon || PopupKodikosEidikotitas || DataSetPopup || TyposAPDPopup ||
+                 eApdOptions || DiskLabel || eApdReport);
+    // Made at their first use, each once, owned by the application and hidden until shown.
+    for (TComponent *made :
+         {static_cast<TComponent *>(SharedPreviewForm()), static_cast<TComponent *>(SharedDataSetPopup()),
+          static_cast<TComponent *>(SharedPopupTyposApodoxon()),
+          static_cast<TComponent *>(SharedPopupKodikosEidikotitas()),
+          static_cast<TComponent *>(SharedTyposAPDPopup())}) {
+        EXPECT_EQ(made->Owner(), Application());
+        EXPECT_FALSE(static_cast<TControl *>(made)->Visible());
+    }
+    EXPECT_EQ(SharedPreviewForm(), PreviewForm);
+    EXPECT_EQ(SharedDataSetPopup(), DataSetPopup);
+    EXPECT_EQ(Application()->ComponentCount(), before + 7);
     // The install path is recorded at start.
     TRegistry reg;
     reg.SetRootKey(HKEY_LOCAL_MACHINE);

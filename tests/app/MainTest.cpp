@@ -1,4 +1,5 @@
 #include "ApdDataTestSupport.h"
+#include "app/EmployerFrameF.h"
 #include "app/MainF.h"
 #include "app/Program.h"
 #include "platform/Platform.h"
@@ -111,6 +112,25 @@ TEST_F(MainTest, StartsWithAnUntitledDocumentOfFourPages)
     TActionClientItem *file = main->ActionMainMenuBar1->Items()->Items()->Items(0);
     EXPECT_EQ(file->Items()->Items(5)->Action(), main->aRecentFiles);
     EXPECT_EQ(main->FileControl1->RecentItem(), file->Items()->Items(5));
+
+    // Pages are made as they are shown: the first with the window, another when its tab is chosen, each
+    // with the document's period, and making them is no change of the document.
+    TApdData *d = main->Document;
+    EXPECT_FALSE(TApdData::PageOf(d->PageControl1->Pages(0))->IsStored());
+    for (int i = 1; i < 4; ++i)
+        EXPECT_TRUE(TApdData::PageOf(d->PageControl1->Pages(i))->IsStored()) << i;
+    main->Show();
+    QCoreApplication::processEvents();
+    d->PageControl1->SetActivePageIndex(2);
+    QCoreApplication::processEvents();
+    TEmployFrame *third = TApdData::PageOf(d->PageControl1->Pages(2));
+    ASSERT_FALSE(third->IsStored());
+    EXPECT_TRUE(third->XDateFrame1->Peer()->isVisible());
+    EXPECT_EQ(third->XDateFrame1->Date(), StartOfTheMonth(d->DatePeriodFrame->Date()));
+    EXPECT_EQ(third->DayCount39_3->Value(), d->Pages(0)->DayCount39_3->Value());
+    EXPECT_EQ(third->ShemeH2->Font()->Height(), d->ShemeH2->Font()->Height());
+    EXPECT_FALSE(main->FileControl1->Modified());
+    EXPECT_TRUE(TApdData::PageOf(d->PageControl1->Pages(1))->IsStored());
 }
 
 TEST_F(MainTest, SaveGoesThroughSaveAsAndKeepsTwoBackupGenerations)

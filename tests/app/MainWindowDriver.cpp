@@ -280,14 +280,19 @@ void Describe(std::map<QString, QString> &Out, const QString &Prefix, TComponent
 }
 } // namespace
 
-std::map<QString, QString> MainWindowFixture::Snapshot() const
+std::map<QString, QString> Snapshot(TApdData *Document)
 {
     std::map<QString, QString> out;
-    Describe(out, QString(), Doc());
-    for (int i = 0; i < Doc()->PageCount(); ++i)
-        if (TEmployFrame *page = Doc()->Pages(i))
+    Describe(out, QString(), Document);
+    for (int i = 0; i < Document->PageCount(); ++i)
+        if (TEmployFrame *page = Document->Pages(i))
             Describe(out, page->Name() + u'.', page);
     return out;
+}
+
+std::map<QString, QString> MainWindowFixture::Snapshot() const
+{
+    return ::Snapshot(Doc());
 }
 
 QString Differences(const std::map<QString, QString> &Expected, const std::map<QString, QString> &Actual)

@@ -89,6 +89,8 @@ protected:
     TCommonDialogHandler PreviousDialogs;
 };
 
+// Every box of the document's header and pages (all made whole) with what it holds, as Snapshot() says.
+std::map<QString, QString> Snapshot(TApdData *Document);
 // Every difference between two snapshots, one line each.
 QString Differences(const std::map<QString, QString> &Expected, const std::map<QString, QString> &Actual);
 QByteArray ReadAll(const QString &Path);

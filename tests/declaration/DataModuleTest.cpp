@@ -379,8 +379,8 @@ TEST_F(DataModuleTest, DesignIsStreamedFromItsFormResource)
     EXPECT_EQ(design->tbPayment->IndexDefs()->Count(), 5);
     EXPECT_EQ(design->dsEmployers->DataSet(), design->tbEmployers);
     EXPECT_EQ(FindGlobalComponent(QStringLiteral("APDDataModule")), design.get());
-    // Written back, the design gives the resource's text: every default is declared where it belongs.
-    QFile f(QStringLiteral(":/forms/APDDataModule.dfm"));
+    // Written back, the design gives its text: every default is declared where it belongs.
+    QFile f(QStringLiteral(APD_SOURCE_DIR "/resources/forms/APDDataModule.dfm"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray written = ObjectBinaryToText(WriteComponent(design.get()));
     EXPECT_EQ(written, f.readAll());

@@ -1,8 +1,15 @@
-// Actions: grouped check states, disabled actions, and the Qt action following the action's state.
+// Actions: grouped check states, disabled actions, and the Qt action following the action's state; the
+// pictures of commands.
 #include "vcl/ActnList.h"
+#include "vcl/CommandIcons.h"
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
 #include <gtest/gtest.h>
 
 TEST(Actions, GroupedAutoCheckDisabledAndQtState)
@@ -65,4 +72,62 @@ TEST(Actions, ATriggerRunsAfterTheEventThatMadeItAndNotAtAllOnceTheActionIsFreed
     a->SetEnabled(false);
     QCoreApplication::processEvents();
     EXPECT_EQ(ran.size(), 1);
+}
+
+// A command's picture is looked for and read when first used; it then draws, measures and says whether there
+// is one exactly as the picture made at once: the program's own drawing, else the theme's drawings at the
+// theme's sizes.
+TEST(CommandIcons, PicturesReadAtFirstUseAreThePicturesReadAtOnce)
+{
+    QStringList names = QDir(QStringLiteral(":/commands")).entryList();
+    ASSERT_GE(names.size(), 10);
+    for (QString &n : names)
+        n.chop(4); // .svg
+    names << QStringLiteral("document-save") << QStringLiteral("document-print")
+          << QStringLiteral("document-print-preview") << QStringLiteral("preferences-desktop-font")
+          << QStringLiteral("no-such-picture-anywhere");
+    const auto atOnce = [](const QString &Name) {
+        const QString own = QStringLiteral(":/commands/%1.svg").arg(Name);
+        if (QFile::exists(own))
+            return QIcon(own);
+        const QIcon themed = QIcon::fromTheme(Name);
+        if (themed.isNull())
+            return themed;
+        QIcon sizes;
+        for (const int size : {16, 24, 32, 48})
+            if (const QPixmap p = themed.pixmap(QSize(size, size)); !p.isNull())
+                sizes.addPixmap(p);
+        return sizes;
+    };
+    const auto painted = [](const QIcon &Icon, QIcon::Mode Mode) {
+        QImage image(QSize(40, 26), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        Icon.paint(&p, QRect(3, 2, 34, 22), Qt::AlignCenter, Mode);
+        return image;
+    };
+    for (const QString &name : names) {
+        SCOPED_TRACE(name.toStdString());
+        // Asked first whether there is a picture, or first drawn.
+        for (const bool askedFirst : {true, false}) {
+            const QIcon later = CommandIcon(name), now = atOnce(name);
+            if (askedFirst)
+                EXPECT_EQ(later.isNull(), now.isNull());
+            for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected}) {
+                for (const int size : {16, 20, 24, 32}) {
+                    EXPECT_EQ(later.pixmap(QSize(size, size), mode).toImage(),
+                              now.pixmap(QSize(size, size), mode).toImage())
+                        << size;
+                    EXPECT_EQ(later.actualSize(QSize(size, size), mode), now.actualSize(QSize(size, size), mode));
+                }
+                EXPECT_EQ(painted(later, mode), painted(now, mode));
+                EXPECT_EQ(later.availableSizes(mode), now.availableSizes(mode));
+            }
+            EXPECT_EQ(later.isNull(), now.isNull());
+            // A copy is the same picture.
+            const QIcon copy = later;
+            EXPECT_EQ(copy.pixmap(QSize(20, 20)).toImage(), now.pixmap(QSize(20, 20)).toImage());
+        }
+        EXPECT_EQ(CommandIcon(name).isNull(), name.startsWith(QStringLiteral("no-such")));
+    }
 }

@@ -36,6 +36,61 @@ TEST(Canvas, LineToLeavesOutTheEndPoint)
     EXPECT_EQ(img.pixel(3, 17), qRgb(0, 0, 0));
     EXPECT_EQ(img.pixel(3, 18), qRgb(255, 255, 255));
     EXPECT_EQ(Dark(img), 20);
+
+    // Whichever way a line goes along a row or a column, whatever its pen (solid or not, zero or one pixel
+    // wide, copied or xor-ed), the painter's offset, clip, antialiasing and pixel format, the canvas covers
+    // the pixels a flat-capped line drawn by the painter covers.
+    const QPoint from(15, 16);
+    const QList<QPoint> ends{{27, 16}, {4, 16}, {15, 29}, {15, 3}, {16, 16}, {15, 15}};
+    for (const QImage::Format format : {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied})
+        for (const TPenStyle style : {psSolid, psDot})
+            for (const TPenMode mode : {pmCopy, pmXor})
+                for (const int width : {0, 1, 2})
+                    for (const QPoint offset : {QPoint(0, 0), QPoint(3, -2)})
+                        for (const bool clipped : {false, true})
+                            for (const bool smooth : {false, true})
+                                for (const QPoint &to : ends) {
+                                    QImage canvasImage(32, 32, format), painterImage(32, 32, format);
+                                    canvasImage.fill(qRgb(250, 240, 200));
+                                    painterImage.fill(qRgb(250, 240, 200));
+                                    const auto prepare = [&](QPainter &p) {
+                                        p.translate(offset);
+                                        if (clipped)
+                                            p.setClipRect(QRect(10, 8, 9, 12));
+                                        p.setRenderHint(QPainter::Antialiasing, smooth);
+                                    };
+                                    {
+                                        QPainter p(&canvasImage);
+                                        prepare(p);
+                                        TCanvas c;
+                                        c.SetPainter(&p);
+                                        p.setRenderHint(QPainter::Antialiasing, smooth); // the canvas turns it off
+                                        c.Pen().Color = RGB(20, 90, 160);
+                                        c.Pen().Style = style;
+                                        c.Pen().Mode = mode;
+                                        c.Pen().Width = width;
+                                        c.MoveTo(from.x(), from.y());
+                                        c.LineTo(to.x(), to.y());
+                                    }
+                                    {
+                                        QPainter p(&painterImage);
+                                        prepare(p);
+                                        QPen pen(QColor(20, 90, 160), width);
+                                        pen.setCosmetic(true);
+                                        pen.setStyle(style == psDot ? Qt::DotLine : Qt::SolidLine);
+                                        pen.setCapStyle(Qt::FlatCap);
+                                        pen.setJoinStyle(Qt::MiterJoin);
+                                        p.setPen(pen);
+                                        if (mode == pmXor)
+                                            p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+                                        if (to != from)
+                                            p.drawLine(QPointF(from), QPointF(to));
+                                    }
+                                    EXPECT_TRUE(canvasImage == painterImage)
+                                        << "to " << to.x() << "," << to.y() << " width " << width << " style " << style
+                                        << " mode " << mode << " offset " << offset.x() << " clipped " << clipped
+                                        << " smooth " << smooth << " format " << format;
+                                }
 }
 
 TEST(Canvas, FillRectUsesBrushAndClearBrushFillsNothing)

@@ -398,3 +398,252 @@ TEST(ComponentStream, FunctionEventsWithVarParametersBindByName)
     TAdjustEvent unassigned;
     EXPECT_EQ(unassigned(&root, bounds), QRect()); // nothing bound: the default result
 }
+
+namespace
+{
+
+// A frame that may stand for one a reader left in its stored form: it writes that form back as it came,
+// and reads it into itself when made whole.
+class TStoredFrame : public TTestFrame
+{
+public:
+    TStoredFrame(TComponent *AOwner, QByteArray AStored) : TTestFrame(AOwner), Stored(std::move(AStored)) {}
+    void MakeWhole() override
+    {
+        if (Stored.isEmpty())
+            return;
+        const QByteArray stored = std::exchange(Stored, {});
+        ++MadeWhole;
+        ReadStoredComponent(stored, this);
+    }
+    void WriteState(TWriter *Writer) override
+    {
+        if (!Stored.isEmpty())
+            Writer->WriteStored(Stored);
+        else
+            TTestFrame::WriteState(Writer);
+    }
+    QByteArray Stored;
+    int MadeWhole = 0;
+};
+
+// A document of the design with an inline frame (changed in its own caption and in both parts) under
+// Panel and a new item after it.
+std::unique_ptr<TTestRoot> MakeDocumentWithFrame()
+{
+    std::unique_ptr<TTestRoot> doc(MakeDesign());
+    auto *frame = new TTestFrame(doc.get());
+    frame->SetName(QStringLiteral("Frame1"));
+    frame->SetParent(static_cast<TTestItem *>(doc->FindComponent(QStringLiteral("Panel"))));
+    frame->FCaption = QStringLiteral("Σελίδα");
+    static_cast<TTestItem *>(frame->FindComponent(QStringLiteral("Part1")))->SetNumber(9);
+    auto *part2 = static_cast<TTestItem *>(frame->FindComponent(QStringLiteral("Part2")));
+    part2->FSide = sdRight;
+    part2->FEdges = egBottom;
+    part2->FAmount = Currency::FromCents(123456);
+    part2->FRatio = 0.5;
+    part2->FCaption = QStringLiteral("αλλαγή");
+    auto *after = new TTestItem(doc.get());
+    after->SetName(QStringLiteral("After"));
+    after->SetParent(doc.get());
+    after->SetNumber(3);
+    return doc;
+}
+
+struct TOffered {
+    TComponent *Parent;
+    QByteArray ClassName;
+    QString Name;
+    QByteArray Stored;
+};
+
+// Reads Data into Root leaving every frame stored (in a TStoredFrame); what the reader offered, in order.
+QList<TOffered> ReadLeavingFramesStored(const QByteArray &Data, TTestRoot *Root)
+{
+    QList<TOffered> offered;
+    ReadComponent(Data, Root,
+                  [&](TComponent *Parent, const QByteArray &ClassName, const QString &Name, const QByteArray &Stored) {
+                      offered.append({Parent, ClassName, Name, Stored});
+                      if (ClassName != "TTestFrame")
+                          return false;
+                      auto *frame = new TStoredFrame(Root, Stored);
+                      frame->SetName(Name);
+                      frame->SetParentComponent(Parent);
+                      return true;
+                  });
+    return offered;
+}
+
+// What a stored frame of the document holds, as the reader offers it.
+QByteArray StoredFrameOf(const QByteArray &Data)
+{
+    std::unique_ptr<TTestRoot> root(MakeDesign());
+    const QList<TOffered> offered = ReadLeavingFramesStored(Data, root.get());
+    for (const TOffered &o : offered)
+        if (o.ClassName == "TTestFrame")
+            return o.Stored;
+    return {};
+}
+
+} // namespace
+
+TEST(ComponentStream, ComponentsLeftStoredAreWrittenBackAsTheyCameAndMadeWholeWhenFound)
+{
+    std::unique_ptr<TTestRoot> doc(MakeDocumentWithFrame()), ancestor(MakeDesign());
+    const QByteArray s = WriteDescendent(doc.get(), ancestor.get());
+
+    std::unique_ptr<TTestRoot> copy(MakeDesign());
+    const QList<TOffered> offered = ReadLeavingFramesStored(s, copy.get());
+    // Only components the root does not hold are offered (not Panel or Label), each with its whole form.
+    ASSERT_EQ(offered.size(), 2);
+    EXPECT_EQ(offered[0].Parent, copy->FindComponent(QStringLiteral("Panel")));
+    EXPECT_EQ(offered[0].ClassName, "TTestFrame");
+    EXPECT_EQ(offered[0].Name, QStringLiteral("Frame1"));
+    EXPECT_EQ(offered[0].Stored.front(), char(0xF4)); // an inline component's prefix
+    EXPECT_TRUE(offered[0].Stored.endsWith(Bytes({0, 0, 0})));
+    EXPECT_EQ(offered[1].ClassName, "TTestItem");
+    // The reader went on after the stored frame; the item it was refused was read the ordinary way.
+    auto *after = qobject_cast<TTestItem *>(copy->FindComponent(QStringLiteral("After")));
+    ASSERT_TRUE(after);
+    EXPECT_EQ(after->Number(), 3);
+    EXPECT_EQ(after->Parent(), copy.get());
+    auto *frame = dynamic_cast<TStoredFrame *>(copy->FindComponent(QStringLiteral("Frame1")));
+    ASSERT_TRUE(frame);
+    EXPECT_EQ(frame->FCaption, QString());
+    EXPECT_EQ(frame->MadeWhole, 0);
+
+    // Written back untouched, the document is the same bytes.
+    EXPECT_EQ(WriteDescendent(copy.get(), ancestor.get()), s);
+
+    // The stored form read alone gives the frame the document held.
+    TTestFrame alone(nullptr);
+    ReadStoredComponent(offered[0].Stored, &alone);
+    EXPECT_EQ(alone.Name(), QStringLiteral("Frame1"));
+    EXPECT_EQ(alone.FCaption, QStringLiteral("Σελίδα"));
+    EXPECT_EQ(static_cast<TTestItem *>(alone.FindComponent(QStringLiteral("Part2")))->FAmount,
+              Currency::FromCents(123456));
+    EXPECT_EQ(alone.ComponentCount(), 2);
+
+    // A stream that reaches a stored component makes it whole before reading into it.
+    ReadComponent(ObjectTextToBinary("inherited Root: TTestRoot\n"
+                                     "  inherited Panel: TTestItem\n"
+                                     "    inline Frame1: TTestFrame\n"
+                                     "      inherited Part1: TTestItem\n"
+                                     "        Number = 11\n"
+                                     "      end\n"
+                                     "    end\n"
+                                     "  end\n"
+                                     "end\n"),
+                  copy.get(), [](TComponent *, const QByteArray &, const QString &, const QByteArray &) {
+                      ADD_FAILURE() << "a component the root holds was offered";
+                      return false;
+                  });
+    EXPECT_EQ(frame->MadeWhole, 1);
+    EXPECT_EQ(frame->FCaption, QStringLiteral("Σελίδα"));
+    EXPECT_EQ(static_cast<TTestItem *>(frame->FindComponent(QStringLiteral("Part1")))->Number(), 11);
+    EXPECT_EQ(static_cast<TTestItem *>(frame->FindComponent(QStringLiteral("Part2")))->FSide, sdRight);
+
+    // A body that cannot be passed over is not offered: the ordinary reading says what is wrong.
+    const qsizetype cut = s.indexOf(Str("Ratio"));
+    ASSERT_GT(cut, 0);
+    std::unique_ptr<TTestRoot> damaged(MakeDesign());
+    QStringList offeredDamaged;
+    EXPECT_THROW(ReadComponent(s.left(cut), damaged.get(),
+                               [&](TComponent *, const QByteArray &, const QString &Name, const QByteArray &) {
+                                   offeredDamaged.append(Name);
+                                   return true;
+                               }),
+                 EReadError);
+    EXPECT_TRUE(offeredDamaged.isEmpty());
+}
+
+TEST(ComponentStream, InspectorSeesOnlyWhatTheWriterWouldHaveWritten)
+{
+    std::unique_ptr<TTestRoot> doc(MakeDocumentWithFrame()), ancestor(MakeDesign());
+    const QByteArray stored = StoredFrameOf(WriteDescendent(doc.get(), ancestor.get()));
+    ASSERT_FALSE(stored.isEmpty());
+
+    auto owned = std::make_unique<TTestFrame>(nullptr);
+    TTestFrame *copy = owned.get();
+    copy->SetName(QStringLiteral("Frame1"));
+    auto *part1 = static_cast<TTestItem *>(copy->FindComponent(QStringLiteral("Part1")));
+    auto *part2 = static_cast<TTestItem *>(copy->FindComponent(QStringLiteral("Part2")));
+    QList<QByteArray> asked;
+    TStoredInspector inspector(std::move(owned), [&asked](const QMetaObject *, QByteArrayView Path) {
+        asked.append(Path.toByteArray());
+        // Events and lists are accepted here too: the inspector refuses them all the same.
+        static const QList<QByteArrayView> plain{"Caption", "Number", "Flag", "Side",    "Edges",
+                                                 "Ratio",   "Amount", "Big",  "OnClick", "Lines.Strings"};
+        return plain.contains(Path);
+    });
+    const auto copyIsFresh = [&] {
+        EXPECT_EQ(copy->FCaption, QString());
+        EXPECT_EQ(part1->Number(), 7);
+        EXPECT_EQ(part2->FSide, sdLeft);
+        EXPECT_EQ(part2->FEdges, egLeft | egTop);
+        EXPECT_EQ(part2->FAmount, Currency());
+        EXPECT_EQ(part2->FRatio, 0.0);
+        EXPECT_EQ(part2->FCaption, QString());
+        EXPECT_FALSE(copy->ComponentState() & (csLoading | csReading));
+        EXPECT_FALSE(part2->ComponentState() & (csLoading | csReading));
+    };
+
+    int looks = 0;
+    const auto look = [&](TComponent *Seen) {
+        ++looks;
+        EXPECT_EQ(Seen, copy);
+        EXPECT_EQ(copy->FCaption, QStringLiteral("Σελίδα"));
+        EXPECT_EQ(part1->Number(), 9);
+        EXPECT_EQ(part2->FSide, sdRight);
+        EXPECT_EQ(part2->FEdges, egBottom);
+        EXPECT_EQ(part2->FAmount, Currency::FromCents(123456));
+        EXPECT_EQ(part2->FRatio, 0.5);
+        EXPECT_EQ(part2->FCaption, QStringLiteral("αλλαγή"));
+    };
+    EXPECT_TRUE(inspector.Inspect(stored, look));
+    EXPECT_EQ(looks, 1);
+    EXPECT_TRUE(asked.contains("Amount"));
+    copyIsFresh();
+
+    // Variations of the stored form, as text; each is refused without a look and leaves the copy fresh.
+    const QByteArray text = ObjectBinaryToText("TPF0" + stored);
+    ASSERT_EQ(ObjectTextToBinary(text).mid(4), stored);
+    const auto variant = [&](const char *From, const char *To) {
+        QByteArray t = text;
+        EXPECT_TRUE(t.contains(From)) << From;
+        return ObjectTextToBinary(t.replace(From, To)).mid(4);
+    };
+    const QList<std::pair<const char *, QByteArray>> refused{
+        {"a value the fresh copy holds", variant("Number = 9", "Number = 7")},
+        {"a value the caller does not accept", variant("Number = 9", "Number = 9\n    Color = clRed")},
+        {"an event", variant("Number = 9", "Number = 9\n    OnClick = PartClick")},
+        {"a list", variant("Number = 9", "Number = 9\n    Lines.Strings = (\n      'α')")},
+        {"values out of the writer's order",
+         variant("Side = sdRight\n    Edges = [egBottom]", "Edges = [egBottom]\n    Side = sdRight")},
+        {"parts out of their order", ObjectTextToBinary(QByteArray(text)
+                                                            .replace("inherited Part1", "inherited PartX")
+                                                            .replace("inherited Part2", "inherited Part1")
+                                                            .replace("inherited PartX", "inherited Part2"))
+                                         .mid(4)},
+        {"an unknown part", variant("inherited Part1", "inherited Part3")},
+        {"a new part", variant("inherited Part1: TTestItem", "object Extra: TTestItem\n  end\n"
+                                                             "  inherited Part1: TTestItem")},
+        {"an inherited part with nothing changed", variant("Number = 9", "")},
+        {"a number in a wider form than the writer's",
+         QByteArray(stored).replace(Str("Number") + Bytes({vaInt8, 9}), Str("Number") + Bytes({vaInt16, 9, 0}))},
+        {"another class", QByteArray(stored).replace(Str("TTestFrame"), Str("TTestItemX"))},
+        {"a cut form", stored.left(stored.size() - 5)},
+        {"bytes after the form", stored + Bytes({0})},
+        {"a damaged value", QByteArray(stored).replace(Str("Number") + Bytes({vaInt8}), Str("Number") + Bytes({0x7F}))},
+    };
+    for (const auto &[what, form] : refused) {
+        ASSERT_NE(form, stored) << what;
+        EXPECT_FALSE(inspector.Inspect(form, look)) << what;
+        copyIsFresh();
+    }
+    EXPECT_EQ(looks, 1);
+    // The copy still serves.
+    EXPECT_TRUE(inspector.Inspect(stored, look));
+    EXPECT_EQ(looks, 2);
+    copyIsFresh();
+}
