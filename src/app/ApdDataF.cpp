@@ -169,8 +169,9 @@ bool TApdData::CommitTyping()
                 typing.emplace_back(box);
     };
     collect(this);
+    // A page still in its stored form has never been shown, so no editor is open on it.
     for (int i = 0; i < PageCount(); ++i)
-        if (TEmployFrame *page = Pages(i))
+        if (TEmployFrame *page = PageOf(PageControl1->Pages(i)); page && !page->IsStored())
             collect(page);
     for (const QPointer<TInplaceEditFrame> &box : typing)
         if (box && !box->CommitEditor())

@@ -111,8 +111,9 @@ TEST(CommandIcons, PicturesReadAtFirstUseAreThePicturesReadAtOnce)
         // Asked first whether there is a picture, or first drawn.
         for (const bool askedFirst : {true, false}) {
             const QIcon later = CommandIcon(name), now = atOnce(name);
-            if (askedFirst)
+            if (askedFirst) {
                 EXPECT_EQ(later.isNull(), now.isNull());
+            }
             for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected}) {
                 for (const int size : {16, 20, 24, 32}) {
                     EXPECT_EQ(later.pixmap(QSize(size, size), mode).toImage(),
