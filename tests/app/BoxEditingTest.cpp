@@ -803,3 +803,65 @@ TEST_F(BoxEditing, AWindowOpenedOverTheMainWindowGivesTheFocusBackToTheBoxItTook
     }
     EXPECT_EQ(p->DayCount39_1->Value(), 7);
 }
+
+// Ctrl+Ins and Ctrl+Del are the page commands' also while a box's editor has the focus, as at start-up: the
+// edit's own copy and word deletion give way. What is typed is handed back first, and a text the box refuses
+// stops the command; nothing typed is lost, and Del alone is still the editor's.
+TEST_F(BoxEditing, CtrlInsAndCtrlDelAddAndDeleteAPageAlsoFromABoxBeingTypedInto)
+{
+    if (!MainIsActive())
+        GTEST_SKIP() << "no keyboard focus on this platform";
+    TApdData *w = Doc();
+    const int pages = w->PageCount();
+    QApplication::clipboard()->setText(QStringLiteral("πρόχειρο"));
+    TInplaceEditFrame *header = w->xEidosErgou;
+    ClickOn(header);
+    Keys(QStringLiteral("ΟΙΚΟΔΟΜΗ"));
+    Key(Qt::Key_Home);
+    Key(Qt::Key_Insert, Qt::ControlModifier);
+    EXPECT_EQ(w->PageCount(), pages + 1);
+    EXPECT_EQ(w->PageControl1->ActivePageIndex(), pages);
+    EXPECT_EQ(header->Caption(), QStringLiteral("ΟΙΚΟΔΟΜΗ"));
+    EXPECT_TRUE(Main->FileControl1->Modified());
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("πρόχειρο"));
+    // The header box stays in sight, and keeps the focus and its editor.
+    ASSERT_EQ(FocusedBox(), header);
+    EXPECT_TRUE(Marked(header));
+    ASSERT_TRUE(header->Editor());
+    // Before the word Ctrl+Del would take: the page goes, once asked, and the text stays whole.
+    Keys(QStringLiteral("ΝΕΑ "));
+    Answers = {mrYes};
+    Key(Qt::Key_Delete, Qt::ControlModifier);
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Messages[0], QStringLiteral("Θέλετε να διαγράψετε τη Σελίδα %1").arg(pages + 1));
+    EXPECT_EQ(w->PageCount(), pages);
+    EXPECT_EQ(header->Caption(), QStringLiteral("ΝΕΑ ΟΙΚΟΔΟΜΗ"));
+    ASSERT_TRUE(header->Editor());
+    EXPECT_EQ(header->Editor()->GetText(), QStringLiteral("ΝΕΑ ΟΙΚΟΔΟΜΗ"));
+    Key(Qt::Key_Delete);
+    EXPECT_EQ(header->Editor()->GetText(), QStringLiteral("ΝΕΑ ΙΚΟΔΟΜΗ"));
+    Key(Qt::Key_Escape);
+    EXPECT_EQ(header->Caption(), QStringLiteral("ΝΕΑ ΟΙΚΟΔΟΜΗ"));
+
+    // From a box of the page: a refused text is told once and no page comes; corrected, it is handed back
+    // and the page is added, shown, with the tabs holding the focus as after a click on a tab.
+    TEmployFrame *p = Page1();
+    ShowPage(0);
+    ClickOn(p->DayCount39_1);
+    Keys(QStringLiteral("-5"));
+    TFocusTakingDialogs dialogs;
+    Key(Qt::Key_Insert, Qt::ControlModifier);
+    EXPECT_EQ(dialogs.Count(), 1);
+    EXPECT_EQ(w->PageCount(), pages);
+    ASSERT_TRUE(p->DayCount39_1->Editor());
+    EXPECT_EQ(p->DayCount39_1->Editor()->GetText(), QStringLiteral("-5"));
+    EXPECT_EQ(FocusedBox(), p->DayCount39_1);
+    Key(Qt::Key_A, Qt::ControlModifier);
+    Keys(QStringLiteral("5"));
+    Key(Qt::Key_Insert, Qt::ControlModifier);
+    EXPECT_EQ(dialogs.Count(), 1);
+    EXPECT_EQ(w->PageCount(), pages + 1);
+    EXPECT_EQ(w->PageControl1->ActivePageIndex(), pages);
+    EXPECT_EQ(p->DayCount39_1->Value(), 5);
+    EXPECT_EQ(QApplication::focusWidget(), w->PageControl1->TabWidget()->tabBar());
+}
