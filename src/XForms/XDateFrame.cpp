@@ -165,6 +165,11 @@ void TInplaceEdit::FocusLost()
     // Lost to a message shown while the text is handed back; the focus comes back here after it.
     if (!FFrame || FReleasing || FCommitting)
         return;
+    // Only lent: to a menu open over the window (the menu bar's, or the editor's own) or to the menu bar for
+    // its keys (Alt, F10). The focus comes back here when the menu closes, so the editor stays with what is
+    // typed; a command chosen meanwhile reads it as it reads any typing not yet handed back.
+    if (QApplication::activePopupWidget() || qobject_cast<QMenuBar *>(QApplication::focusWidget()))
+        return;
     // Left again with the text already refused, it is given up and the box shows its value.
     if (FRefused != GetText() && !Commit()) {
         // Refused on the way out: the user was told, and the editor keeps the focus for the correction. Gone
@@ -183,10 +188,6 @@ void TInplaceEdit::FocusLost()
             Qt::QueuedConnection);
         return;
     }
-    // The menu bar takes the keys only for a while (Alt, F10) and gives the focus back to where it was:
-    // the editor stays for it.
-    if (qobject_cast<QMenuBar *>(QApplication::focusWidget()))
-        return;
     Release();
     // Another window took the focus (a picker, a dialog): when this one is active again, the focus comes
     // back to the box, which opens a new editor, rather than to whatever the window system would choose.

@@ -13,8 +13,9 @@
 class TInplaceEditFrame;
 
 // The one-line editor of a box; the box owns it and is its parent. Enter or leaving hands the text to the
-// box, Escape gives it up. A text the box refuses is told once and stays, with the focus, to be corrected;
-// left again as it is, it is given up. Whenever the editor goes, the box shows the value it holds.
+// box, Escape gives it up; a menu opened over the window meanwhile is no leaving. A text the box refuses is
+// told once and stays, with the focus, to be corrected; left again as it is, it is given up. Whenever the
+// editor goes, the box shows the value it holds.
 class TInplaceEdit : public TEdit
 {
     Q_OBJECT

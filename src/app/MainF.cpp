@@ -664,13 +664,13 @@ void TMain::aExportIkaApdExecute(TObject *)
 
 void TMain::aInsertPageExecute(TObject *)
 {
-    if (Document)
+    if (Document && CommitTyping())
         Document->AddPage();
 }
 
 void TMain::aDeletePageExecute(TObject *)
 {
-    if (Document)
+    if (Document && CommitTyping())
         Document->DeletePage();
 }
 

@@ -56,6 +56,23 @@ void TAction::SetShortCut(int v)
     Sync();
 }
 
+bool IsWindowShortCut(TControl *Control, const QKeyEvent *Key)
+{
+    if (!Control->HandleAllocated())
+        return false;
+    auto *sink = dynamic_cast<IPeerSink *>(Control->Peer()->window());
+    TControl *window = sink ? sink->Control() : nullptr;
+    if (!window)
+        return false;
+    // Ins on the keypad is Ins.
+    const QKeySequence pressed(QKeyCombination(Key->modifiers() & ~Qt::KeypadModifier, Qt::Key(Key->key())));
+    for (TComponent *c : window->ComponentList())
+        if (auto *action = qobject_cast<TAction *>(c);
+            action && action->ShortCut() && action->Enabled() && ShortCutToKeySequence(action->ShortCut()) == pressed)
+            return true;
+    return false;
+}
+
 QKeySequence ShortCutToKeySequence(int ShortCut)
 {
     const int vk = ShortCut & 0xFF;

@@ -127,13 +127,23 @@ namespace
 {
 // The bar watches its window (as it does for Alt): F10 pressed alone anywhere in the window does what Alt
 // pressed and released alone does, the first menu marked and the arrows and Enter the bar's; F10 again
-// leaves it.
+// leaves it. It also watches its menus: one opened with the mouse (the keys were not the bar's) closes on
+// Esc as on a click elsewhere, the keys going back to where they were, rather than leaving the bar holding
+// them with no menu open.
 class TMenuBarPeer : public TPeer<QMenuBar>
 {
 public:
     using TPeer<QMenuBar>::TPeer;
     bool eventFilter(QObject *Watched, QEvent *Event) override
     {
+        if (auto *menu = qobject_cast<QMenu *>(Watched)) {
+            if (Event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(Event)->key() == Qt::Key_Escape &&
+                menu->parentWidget() == this && !hasFocus()) {
+                menu->hide();
+                return true;
+            }
+            return false;
+        }
         if (Event->type() == QEvent::KeyPress && Watched == window() && isVisible() && isEnabled()) {
             const auto *key = static_cast<QKeyEvent *>(Event);
             if (key->key() == Qt::Key_F10 && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
@@ -215,6 +225,7 @@ void TActionMainMenuBar::Rebuild()
     for (int i = 0; i < FClient->Items()->Count(); ++i) {
         TActionClientItem *top = FClient->Items()->Items(i);
         auto *menu = new QMenu(top->Caption(), bar);
+        menu->installEventFilter(bar);
         QObject::connect(menu, &QMenu::aboutToShow, menu, [this] {
             if (OnPopup)
                 GuardEvent([this] { OnPopup(this); });

@@ -243,6 +243,13 @@ void TPageControl::InsertTab(TTabSheet *sheet)
     ShowActivePage();
 }
 
+void TPageControl::TakeFocusFrom(QWidget *page)
+{
+    QWidget *focus = page ? page->window()->focusWidget() : nullptr;
+    if (focus && page->isAncestorOf(focus))
+        TabWidget()->tabBar()->setFocus(Qt::OtherFocusReason);
+}
+
 void TPageControl::RemoveTab(TTabSheet *sheet)
 {
     if (!sheet->FHasTab)
@@ -250,6 +257,7 @@ void TPageControl::RemoveTab(TTabSheet *sheet)
     sheet->FHasTab = false;
     if (!HandleAllocated() || !sheet->HandleAllocated())
         return;
+    TakeFocusFrom(sheet->Peer());
     QTabWidget *tabs = TabWidget();
     const QSignalBlocker blocker(tabs);
     tabs->removeTab(tabs->indexOf(sheet->Peer()));
@@ -278,6 +286,7 @@ void TPageControl::ShowActivePage()
     QWidget *peer = FActivePage->Peer();
     FActivePage->MakeContents();
     if (tabs->currentWidget() != peer) {
+        TakeFocusFrom(tabs->currentWidget());
         const QSignalBlocker blocker(tabs);
         tabs->setCurrentWidget(peer);
     }

@@ -87,6 +87,9 @@ private:
     void RenameTab(TTabSheet *sheet);
     // The tab widget's current page := the active sheet, when it has a tab.
     void ShowActivePage();
+    // A page going out of sight that holds its window's focus gives it to the tabs, as a click on a tab
+    // takes it, rather than the tab widget passing it on to some control of the page shown.
+    void TakeFocusFrom(QWidget *page);
     std::vector<TTabSheet *> FPages;
     TTabSheet *FActivePage = nullptr;
 };

@@ -488,6 +488,10 @@ bool InvokeHelp(TControl *Control);
 // The windowed control whose widget is W or holds it; null for a widget of no control.
 TWinControl *FindWinControl(QWidget *W);
 
+// Whether Key is the shortcut of an enabled action of the window that shows Control (an action the window's
+// control owns).
+bool IsWindowShortCut(TControl *Control, const QKeyEvent *Key);
+
 // Converts the Qt keyboard state to the shift state of the handlers.
 TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons = Qt::NoButton);
 // The key code of a Qt key (letters and digits as their upper-case character codes).
@@ -512,6 +516,18 @@ public:
     void Detach() override { FControl = nullptr; }
 
 protected:
+    bool event(QEvent *e) override
+    {
+        // A key that is a command's shortcut reaches the command first, as it does on the system the
+        // windows were designed for: an edit's own use of it (Ctrl+Ins copies, Ctrl+Del deletes a word)
+        // gives way.
+        if (e->type() == QEvent::ShortcutOverride && FControl &&
+            IsWindowShortCut(FControl, static_cast<QKeyEvent *>(e))) {
+            e->ignore();
+            return true;
+        }
+        return Base::event(e);
+    }
     void paintEvent(QPaintEvent *e) override
     {
         if (FControl && FControl->CustomPaint()) {

@@ -54,3 +54,18 @@ void BoxEditingFixture::Key(int QtKey, Qt::KeyboardModifiers Modifiers)
     QTest::keyClick(w, Qt::Key(QtKey), Modifiers);
     Settle();
 }
+
+TWinControl *BoxEditingFixture::FocusedBox()
+{
+    TWinControl *c = FindWinControl(QApplication::focusWidget());
+    return qobject_cast<TInplaceEdit *>(c) ? c->Parent() : c;
+}
+
+bool BoxEditingFixture::Marked(TControl *Box)
+{
+    const QImage shot = Box->Peer()->grab().toImage();
+    int changes = 0;
+    for (int x = Box->Width() / 2; x < Box->Width() - 4; ++x)
+        changes += shot.pixel(x, 2) != shot.pixel(x + 1, 2);
+    return changes > (Box->Width() / 2 - 4) / 3;
+}

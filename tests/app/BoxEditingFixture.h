@@ -18,4 +18,8 @@ protected:
     // Keys to the widget that has the focus.
     static void Keys(const QString &Text);
     static void Key(int QtKey, Qt::KeyboardModifiers Modifiers = Qt::NoModifier);
+    // The box that has the focus, itself or through the editor standing in for it.
+    static TWinControl *FocusedBox();
+    // The dotted focus rectangle shows 2 pixels inside the box's top edge, across the value area on the right.
+    static bool Marked(TControl *Box);
 };

@@ -5,9 +5,12 @@
 #include "XForms/DataSetPopupF.h"
 #include "XForms/DbXForms.h"
 #include "XForms/XDateFrame.h"
+#include "app/AboutF.h"
 #include "app/ApdDataF.h"
+#include "app/TableEditorF.h"
 #include "declaration/TyposAPDPopupF.h"
 #include "declaration/eApdOptionsF.h"
+#include "printing/PreviewFormF.h"
 #include "support/FocusTakingDialogs.h"
 
 #include <QApplication>
@@ -15,10 +18,13 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 
 namespace
 {
@@ -30,21 +36,6 @@ protected:
     // The editor that has the focus, if any.
     static QLineEdit *FocusedEditor() { return qobject_cast<QLineEdit *>(QApplication::focusWidget()); }
     QString File(const char *name) { return QDir(Dir.path()).filePath(QString::fromUtf8(name)); }
-    // The box that has the focus, itself or through the editor standing in for it.
-    static TWinControl *FocusedBox()
-    {
-        TWinControl *c = FindWinControl(QApplication::focusWidget());
-        return qobject_cast<TInplaceEdit *>(c) ? c->Parent() : c;
-    }
-    // The dotted focus rectangle shows 2 pixels inside the box's top edge, across the value area on the right.
-    static bool Marked(TControl *box)
-    {
-        const QImage shot = box->Peer()->grab().toImage();
-        int changes = 0;
-        for (int x = box->Width() / 2; x < box->Width() - 4; ++x)
-            changes += shot.pixel(x, 2) != shot.pixel(x + 1, 2);
-        return changes > (box->Width() / 2 - 4) / 3;
-    }
 };
 
 } // namespace
@@ -641,4 +632,236 @@ TEST_F(BoxEditing, TabAndShiftTabWalkEveryBoxOfTheHeaderAndOfTheShownPageInTheDe
     Key(Qt::Key_Escape);
     EXPECT_FALSE(TyposAPDPopup->Visible());
     EXPECT_EQ(w->typeApdCode->Caption(), QStringLiteral("02 "));
+}
+
+// A menu opened over the window and closed again without a command only lends the focus: the box typed into
+// keeps it, marked, while the menu is open and after, with what is typed, and typing goes on there. Opened
+// with the mouse, Esc closes the menu and gives the keys straight back; opened with the keys, Esc goes back
+// to the menu bar first and a second Esc leaves it.
+TEST_F(BoxEditing, AMenuOpenedAndClosedAgainLeavesTheFocusAndWhatIsTypedInTheBox)
+{
+    if (!MainIsActive())
+        GTEST_SKIP() << "no keyboard focus on this platform";
+    TApdData *w = Doc();
+    TEmployFrame *p = Page1();
+    QMenuBar *bar = Main->ActionMainMenuBar1->MenuBar();
+    QWidget *window = Main->Peer();
+    const auto titleAt = [&](const char *Caption) {
+        for (QAction *a : bar->actions())
+            if (a->text() == QString::fromUtf8(Caption))
+                return bar->mapTo(window, bar->actionGeometry(a).center());
+        ADD_FAILURE() << "no menu " << Caption;
+        return QPoint();
+    };
+    // Clicks and keys as the window system delivers them: to the open menu while there is one.
+    const auto click = [&](QPoint At, Qt::MouseButton Button = Qt::LeftButton) {
+        QTest::mouseClick(window->windowHandle(), Button, {}, At);
+        Settle();
+    };
+    const auto press = [&](int QtKey) {
+        QWidget *menu = QApplication::activePopupWidget();
+        QTest::keyClick(menu ? menu->windowHandle() : window->windowHandle(), Qt::Key(QtKey));
+        Settle();
+    };
+    const auto editorCentre = [&](TInplaceEditFrame *Box) {
+        QWidget *edit = Box->Editor()->LineEdit();
+        return edit->mapTo(window, edit->rect().center());
+    };
+    const struct {
+        const char *Way;
+        bool ByMouse;
+        std::function<void(TInplaceEditFrame *)> Open, Close;
+    } ways[] = {
+        {"a click on Αρχείο, Esc", true, [&](TInplaceEditFrame *) { click(titleAt("Αρχείο")); },
+         [&](TInplaceEditFrame *) { press(Qt::Key_Escape); }},
+        {"a click on Συλογές/Πίνακες, a click on it again", true,
+         [&](TInplaceEditFrame *) { click(titleAt("Συλογές/Πίνακες")); },
+         [&](TInplaceEditFrame *) { click(titleAt("Συλογές/Πίνακες")); }},
+        {"a right click on the editor, Esc", true,
+         [&](TInplaceEditFrame *Box) { click(editorCentre(Box), Qt::RightButton); },
+         [&](TInplaceEditFrame *) { press(Qt::Key_Escape); }},
+        {"F10, Enter, Esc, Esc", false,
+         [&](TInplaceEditFrame *) {
+             press(Qt::Key_F10);
+             press(Qt::Key_Return);
+         },
+         [&](TInplaceEditFrame *) {
+             press(Qt::Key_Escape);
+             EXPECT_EQ(QApplication::focusWidget(), bar) << "Esc goes back to the menu bar first";
+             press(Qt::Key_Escape);
+         }},
+    };
+    const struct {
+        TInplaceEditFrame *Box;
+        const char *First, *Then;
+    } boxes[] = {{w->xEidosErgou, "ΟΙΚΟ", "ΔΟΜΗ"}, {p->DayCount39_1, "1", "2"}};
+    for (const auto &b : boxes) {
+        SCOPED_TRACE(qPrintable(b.Box->Name()));
+        TWinControl *next = w->FindNextControl(b.Box, true);
+        ASSERT_TRUE(next);
+        const QString held = b.Box->Caption(), nextHeld = next->Caption();
+        ClickOn(b.Box);
+        ASSERT_TRUE(b.Box->Editor());
+        Keys(QString::fromUtf8(b.First));
+        QString typed = QString::fromUtf8(b.First);
+        for (const auto &way : ways) {
+            SCOPED_TRACE(way.Way);
+            way.Open(b.Box);
+            ASSERT_TRUE(QApplication::activePopupWidget()) << "no menu opened";
+            if (way.ByMouse) {
+                EXPECT_EQ(FocusedBox(), b.Box);
+                EXPECT_TRUE(Marked(b.Box));
+                EXPECT_FALSE(Marked(next));
+            }
+            way.Close(b.Box);
+            ASSERT_FALSE(QApplication::activePopupWidget()) << "the menu is still open";
+            ASSERT_EQ(FocusedBox(), b.Box);
+            EXPECT_TRUE(Marked(b.Box));
+            EXPECT_FALSE(Marked(next));
+            ASSERT_TRUE(b.Box->Editor());
+            EXPECT_EQ(b.Box->Editor()->GetText(), typed);
+            // Nothing was handed back on the way.
+            EXPECT_EQ(b.Box->Caption(), held);
+            EXPECT_FALSE(Main->FileControl1->Modified());
+        }
+        // Typing goes on after what was typed before, and Enter hands the whole text back once.
+        Keys(QString::fromUtf8(b.Then));
+        typed += QString::fromUtf8(b.Then);
+        Key(Qt::Key_Return);
+        EXPECT_EQ(b.Box->Caption(), typed);
+        EXPECT_EQ(next->Caption(), nextHeld);
+        EXPECT_TRUE(Main->FileControl1->Modified());
+        Main->FileControl1->SetModified(false);
+    }
+    EXPECT_EQ(p->DayCount39_1->Value(), 12);
+}
+
+// A window opened from the menu or the tool bar (a table editor, the About box, the preview) takes the focus
+// while it is open, and what was typed is handed to its box; once it is closed and the main window is active
+// again, the focus is back on that box, marked, and typing goes on there.
+TEST_F(BoxEditing, AWindowOpenedOverTheMainWindowGivesTheFocusBackToTheBoxItTookItFrom)
+{
+    if (!MainIsActive())
+        GTEST_SKIP() << "no keyboard focus on this platform";
+    TApdData *w = Doc();
+    TEmployFrame *p = Page1();
+    const struct {
+        const char *Way;
+        std::function<void()> OpenAndClose;
+    } ways[] = {
+        {"Συλογές/Πίνακες > Εργαζόμενοι, closed",
+         [&] {
+             TTableEditor *editor = nullptr;
+             WhenShown<TTableEditor>(editor, [](TTableEditor *e) { e->Peer()->close(); });
+             ChooseFromMenu({QStringLiteral("Συλογές/Πίνακες"), QStringLiteral("Εργαζόμενοι")}, true);
+             EXPECT_TRUE(editor);
+         }},
+        {"Βοήθεια > Για το πρόγραμμα..., Esc",
+         [&] {
+             TAbout *about = nullptr;
+             WhenShown<TAbout>(about, [](TAbout *a) { QTest::keyClick(a->Peer()->windowHandle(), Qt::Key_Escape); });
+             ChooseFromMenu({QStringLiteral("Βοήθεια"), QStringLiteral("Για το πρόγραμμα...")}, true);
+             EXPECT_TRUE(about);
+         }},
+        {"the preview's tool button, Έξοδος",
+         [&] {
+             TPreviewForm *preview = nullptr;
+             WhenShown<TPreviewForm>(preview, [](TPreviewForm *f) { f->aClose->Execute(); });
+             QTest::mouseClick(Main->ActionToolBar1->ToolBar()->widgetForAction(Main->aPreview->Handle()),
+                               Qt::LeftButton);
+             Settle();
+             EXPECT_TRUE(preview);
+         }},
+    };
+    const struct {
+        TInplaceEditFrame *Box;
+        const char *Typed;
+    } boxes[] = {{w->xEidosErgou, "ΟΙΚΟΔΟΜΗ "}, {p->DayCount39_1, "1"}};
+    for (const auto &b : boxes) {
+        SCOPED_TRACE(qPrintable(b.Box->Name()));
+        TWinControl *next = w->FindNextControl(b.Box, true);
+        ASSERT_TRUE(next);
+        ClickOn(b.Box);
+        for (const auto &way : ways) {
+            SCOPED_TRACE(way.Way);
+            // Typed over what the editor opened with.
+            const QString typed = QString::fromUtf8(b.Typed) + QString::number(&way - ways);
+            ASSERT_TRUE(b.Box->Editor());
+            Keys(typed);
+            way.OpenAndClose();
+            EXPECT_EQ(b.Box->Caption(), typed);
+            // The window system activates the main window again.
+            QApplication::setActiveWindow(Main->Peer());
+            Settle();
+            ASSERT_EQ(FocusedBox(), b.Box);
+            EXPECT_TRUE(Marked(b.Box));
+            EXPECT_FALSE(Marked(next));
+        }
+        Keys(QStringLiteral("7"));
+        Key(Qt::Key_Return);
+        EXPECT_EQ(b.Box->Caption(), QStringLiteral("7"));
+    }
+    EXPECT_EQ(p->DayCount39_1->Value(), 7);
+}
+
+// Ctrl+Ins and Ctrl+Del are the page commands' also while a box's editor has the focus, as at start-up: the
+// edit's own copy and word deletion give way. What is typed is handed back first, and a text the box refuses
+// stops the command; nothing typed is lost, and Del alone is still the editor's.
+TEST_F(BoxEditing, CtrlInsAndCtrlDelAddAndDeleteAPageAlsoFromABoxBeingTypedInto)
+{
+    if (!MainIsActive())
+        GTEST_SKIP() << "no keyboard focus on this platform";
+    TApdData *w = Doc();
+    const int pages = w->PageCount();
+    QApplication::clipboard()->setText(QStringLiteral("πρόχειρο"));
+    TInplaceEditFrame *header = w->xEidosErgou;
+    ClickOn(header);
+    Keys(QStringLiteral("ΟΙΚΟΔΟΜΗ"));
+    Key(Qt::Key_Home);
+    Key(Qt::Key_Insert, Qt::ControlModifier);
+    EXPECT_EQ(w->PageCount(), pages + 1);
+    EXPECT_EQ(w->PageControl1->ActivePageIndex(), pages);
+    EXPECT_EQ(header->Caption(), QStringLiteral("ΟΙΚΟΔΟΜΗ"));
+    EXPECT_TRUE(Main->FileControl1->Modified());
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("πρόχειρο"));
+    // The header box stays in sight, and keeps the focus and its editor.
+    ASSERT_EQ(FocusedBox(), header);
+    EXPECT_TRUE(Marked(header));
+    ASSERT_TRUE(header->Editor());
+    // Before the word Ctrl+Del would take: the page goes, once asked, and the text stays whole.
+    Keys(QStringLiteral("ΝΕΑ "));
+    Answers = {mrYes};
+    Key(Qt::Key_Delete, Qt::ControlModifier);
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Messages[0], QStringLiteral("Θέλετε να διαγράψετε τη Σελίδα %1").arg(pages + 1));
+    EXPECT_EQ(w->PageCount(), pages);
+    EXPECT_EQ(header->Caption(), QStringLiteral("ΝΕΑ ΟΙΚΟΔΟΜΗ"));
+    ASSERT_TRUE(header->Editor());
+    EXPECT_EQ(header->Editor()->GetText(), QStringLiteral("ΝΕΑ ΟΙΚΟΔΟΜΗ"));
+    Key(Qt::Key_Delete);
+    EXPECT_EQ(header->Editor()->GetText(), QStringLiteral("ΝΕΑ ΙΚΟΔΟΜΗ"));
+    Key(Qt::Key_Escape);
+    EXPECT_EQ(header->Caption(), QStringLiteral("ΝΕΑ ΟΙΚΟΔΟΜΗ"));
+
+    // From a box of the page: a refused text is told once and no page comes; corrected, it is handed back
+    // and the page is added, shown, with the tabs holding the focus as after a click on a tab.
+    TEmployFrame *p = Page1();
+    ShowPage(0);
+    ClickOn(p->DayCount39_1);
+    Keys(QStringLiteral("-5"));
+    TFocusTakingDialogs dialogs;
+    Key(Qt::Key_Insert, Qt::ControlModifier);
+    EXPECT_EQ(dialogs.Count(), 1);
+    EXPECT_EQ(w->PageCount(), pages);
+    ASSERT_TRUE(p->DayCount39_1->Editor());
+    EXPECT_EQ(p->DayCount39_1->Editor()->GetText(), QStringLiteral("-5"));
+    EXPECT_EQ(FocusedBox(), p->DayCount39_1);
+    Key(Qt::Key_A, Qt::ControlModifier);
+    Keys(QStringLiteral("5"));
+    Key(Qt::Key_Insert, Qt::ControlModifier);
+    EXPECT_EQ(dialogs.Count(), 1);
+    EXPECT_EQ(w->PageCount(), pages + 1);
+    EXPECT_EQ(w->PageControl1->ActivePageIndex(), pages);
+    EXPECT_EQ(p->DayCount39_1->Value(), 5);
+    EXPECT_EQ(QApplication::focusWidget(), w->PageControl1->TabWidget()->tabBar());
 }

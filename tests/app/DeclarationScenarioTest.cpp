@@ -728,6 +728,9 @@ TEST_F(DeclarationScenario, WhatIsTypedButNotYetHandedBackIsWhatEveryCommandRead
         const QByteArray before = ReadAll(path);
         save.Save();
         EXPECT_EQ(save.Box->Caption().toStdString(), save.Shown);
+        // The box keeps the focus, marked, whatever the road to the command.
+        EXPECT_EQ(FocusedBox(), save.Box);
+        EXPECT_TRUE(Marked(save.Box));
         EXPECT_FALSE(Main->FileControl1->Modified());
         EXPECT_TRUE(ReadAll(path) != before) << "nothing was saved";
     }
@@ -757,6 +760,11 @@ TEST_F(DeclarationScenario, WhatIsTypedButNotYetHandedBackIsWhatEveryCommandRead
     ChooseFromMenu({file, QStringLiteral("Προεπισκόπηση...")});
     ASSERT_TRUE(preview);
     EXPECT_EQ(previewed, QStringLiteral("ΣΥΓΓΡΟΥ"));
+    // Back in the main window (the window system activates it again), the focus is on the box it left.
+    QApplication::setActiveWindow(Main->Peer());
+    Settle();
+    EXPECT_EQ(FocusedBox(), d->xOdosErgou);
+    EXPECT_TRUE(Marked(d->xOdosErgou));
     typeOnly(d->frameAFM, QStringLiteral("094000000"));
     const QString csc = Dir.filePath(QStringLiteral("csc01"));
     TeApdOptions *options = nullptr;
