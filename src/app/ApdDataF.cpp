@@ -273,6 +273,10 @@ void TApdData::DatePeriodFrameChange(TObject *)
 
 void TApdData::ShemeChanged(TXFrameSheme *Changed, int Index)
 {
+    // A scheme may change while a document is read before its pages are (through a box of the window that
+    // shares it): Loaded gives it to the pages read after, as it would be if read again from what is saved.
+    if (IsLoading() && Index >= 0 && Index < 4)
+        FSchemesChangedWhileLoading[size_t(Index)] = true;
     if (!PageControl1)
         return;
     for (int i = 0; i < PageControl1->PageCount(); ++i) {
@@ -549,6 +553,12 @@ void TApdData::LoadFromFile(const QString &Path, Platform::TFileStamp *Stamp)
 
 void TApdData::Loaded()
 {
+    // The window's schemes are saved after its pages, so a scheme changed anywhere in a document is every
+    // page's once the document is saved and read again.
+    TXFrameSheme *const schemes[4] = {ShemeH0, ShemeH1, ShemeH2, ShemeH3};
+    for (size_t i = 0; i < 4; ++i)
+        if (std::exchange(FSchemesChangedWhileLoading[i], false) && schemes[i])
+            ShemeChanged(schemes[i], int(i));
     TForm::Loaded();
     // Documents saved after a print carry its last page footer; it is no part of the declaration.
     XFrame454->SetCaption(FFooterText);

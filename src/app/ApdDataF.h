@@ -15,6 +15,7 @@
 
 #include <QIODevice>
 #include <QPointer>
+#include <array>
 #include <vector>
 
 #include <QMenu>
@@ -222,6 +223,7 @@ private:
     void BindDataSources();
 
     QPointer<QMenu> FPageMenu;
+    std::array<bool, 4> FSchemesChangedWhileLoading{};
     // The footer box's text of the design, shown whenever no page is being printed.
     QString FFooterText;
     // Sheets of the running print that continue an employee page begun on an earlier sheet: the footer
