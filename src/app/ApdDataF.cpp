@@ -94,10 +94,16 @@ TApdData::~TApdData()
     ClearPageMenu();
 }
 
+QStringList TApdData::ArtworkFiles()
+{
+    return {QStringLiteral(":/forms/ApdDataLogo.svg"), QStringLiteral(":/forms/ApdDataHeading.svg")};
+}
+
 void TApdData::LoadArtwork()
 {
-    LoadSvg(Image1, QStringLiteral(":/forms/ApdDataLogo.svg"));
-    LoadSvg(Image2, QStringLiteral(":/forms/ApdDataHeading.svg"));
+    const QStringList files = ArtworkFiles();
+    LoadSvg(Image1, files.at(0));
+    LoadSvg(Image2, files.at(1));
 }
 
 // The employer and branch boxes read the data module's tables; without a module (a window built for
@@ -590,9 +596,8 @@ void TApdData::XFrame454Print(TObject *Sender, IPage *APage, const TRect &)
     auto *box = qobject_cast<TXFrame *>(Sender);
     if (!box || !APage)
         return;
-    box->SetCaption(QStringLiteral("Σελίδα %1 από %2")
-                        .arg(APage->PageNumber() - FContinuedSheets)
-                        .arg(PageControl1->PageCount()));
+    box->SetCaption(
+        QStringLiteral("Σελίδα %1 από %2").arg(APage->PageNumber() - FContinuedSheets).arg(PageControl1->PageCount()));
 }
 
 bool TApdData::PageGoesOn() const
@@ -797,8 +802,9 @@ QStringList TApdData::ExportWith(const TApdExportOptions &Options)
                        &written);
         if (Options.PrintLabel) {
             const char *h = file.HeaderRecord.data();
-            const QString label = ShowDiskLabel(FromCp1253(ApdHeader::Amoe.Bytes(h)), FromCp1253(ApdHeader::Afm.Bytes(h)),
-                                                DatePeriodFrame->Caption(), ShemeH0->Font());
+            const QString label =
+                ShowDiskLabel(FromCp1253(ApdHeader::Amoe.Bytes(h)), FromCp1253(ApdHeader::Afm.Bytes(h)),
+                              DatePeriodFrame->Caption(), ShemeH0->Font());
             if (!label.isEmpty())
                 written << label;
         }

@@ -2,11 +2,14 @@
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QHash>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QSet>
+#include <QSvgRenderer>
 #include <QTextLayout>
+#include <QThread>
 
 #include <cmath>
 #include <vector>
@@ -368,6 +371,41 @@ QString FirstInstalled(std::initializer_list<const char *> candidates)
 }
 
 } // namespace
+
+namespace
+{
+QThread *FontPreload = nullptr;
+
+void JoinFontPreload()
+{
+    if (!FontPreload)
+        return;
+    FontPreload->wait();
+    delete FontPreload;
+    FontPreload = nullptr;
+}
+} // namespace
+
+void PreloadFonts(const QStringList &Pictures)
+{
+    if (FontPreload || !qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return;
+    // The font database guards itself with its own lock; the main thread asking meanwhile waits for what
+    // is being found. The fonts themselves are loaded per thread: only the list and the stand-ins are shared.
+    FontPreload = QThread::create([Pictures] {
+        QFontDatabase::families();
+        QFontMetrics(QGuiApplication::font()).size(0, QStringLiteral("Α"));
+        QImage image(8, 8, QImage::Format_ARGB32_Premultiplied);
+        for (const QString &file : Pictures) {
+            QSvgRenderer svg(file);
+            QPainter painter(&image);
+            svg.render(&painter);
+        }
+    });
+    FontPreload->start();
+    // Called as the application object goes, while the windowing system that lists the fonts still stands.
+    qAddPostRoutine(JoinFontPreload);
+}
 
 QString SubstituteFontName(const QString &name)
 {
