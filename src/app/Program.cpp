@@ -36,8 +36,6 @@ template <class T> void CreateForm(T *&Global)
 void InitializeUnits()
 {
     static const bool done = [] {
-        // Read while the rest of the start-up goes on: the first text measured needs it.
-        StartFontConfigRead();
         InitializePrintingUnits();
         RegisterClasses<TEmployFrame, TNameRoller>();
         LoadHtmlHelp();

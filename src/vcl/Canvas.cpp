@@ -379,7 +379,8 @@ QString FirstInstalled(std::initializer_list<const char *> candidates)
 
 namespace
 {
-// The font configuration read before the application object stands; waited for by the one who needs it.
+// The font configuration read before the application object stands; waited for before the font database
+// is first asked.
 struct TFontConfigRead {
     std::once_flag Joined;
     std::thread Reader;
@@ -411,18 +412,18 @@ void JoinFontPreload()
 void StartFontConfigRead()
 {
     static std::once_flag started;
-    // Fontconfig guards its own start: should Qt ask first, both read and one reading is kept.
     std::call_once(started, [] { FontConfigRead.Reader = std::thread([] { FcInit(); }); });
 }
 
 void PreloadFonts(const QStringList &Pictures)
 {
+    // Read by now, as a rule; the font database reads the configuration itself, and the two must not overlap.
+    FontConfigRead.Wait();
     if (FontPreload || !qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
         return;
     // The font database guards itself with its own lock; the main thread asking meanwhile waits for what
     // is being found. The fonts themselves are loaded per thread: only the list and the stand-ins are shared.
     FontPreload = QThread::create([Pictures] {
-        FontConfigRead.Wait();
         QFontDatabase::families();
         // The designs' default font, as a cell height: the em size that fits it is measured once.
         MakeDesignFont(TFont().Name(), 1);
