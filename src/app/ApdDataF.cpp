@@ -596,8 +596,9 @@ void TApdData::XFrame454Print(TObject *Sender, IPage *APage, const TRect &)
     auto *box = qobject_cast<TXFrame *>(Sender);
     if (!box || !APage)
         return;
-    box->SetCaption(
-        QStringLiteral("Σελίδα %1 από %2").arg(APage->PageNumber() - FContinuedSheets).arg(PageControl1->PageCount()));
+    box->SetCaption(QStringLiteral("Σελίδα %1 από %2")
+                        .arg(APage->PageNumber() - FContinuedSheets)
+                        .arg(PageControl1->PageCount()));
 }
 
 bool TApdData::PageGoesOn() const
@@ -802,9 +803,8 @@ QStringList TApdData::ExportWith(const TApdExportOptions &Options)
                        &written);
         if (Options.PrintLabel) {
             const char *h = file.HeaderRecord.data();
-            const QString label =
-                ShowDiskLabel(FromCp1253(ApdHeader::Amoe.Bytes(h)), FromCp1253(ApdHeader::Afm.Bytes(h)),
-                              DatePeriodFrame->Caption(), ShemeH0->Font());
+            const QString label = ShowDiskLabel(FromCp1253(ApdHeader::Amoe.Bytes(h)), FromCp1253(ApdHeader::Afm.Bytes(h)),
+                                                DatePeriodFrame->Caption(), ShemeH0->Font());
             if (!label.isEmpty())
                 written << label;
         }
