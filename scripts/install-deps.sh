@@ -6,7 +6,7 @@ set -euo pipefail
 PKGS=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev qt6-l10n-tools
-  libsqlite3-dev pxlib-dev
+  libsqlite3-dev pxlib-dev libfontconfig-dev
   libchm-dev fp-utils
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core fonts-liberation2 fonts-noto-core adwaita-icon-theme

@@ -7,12 +7,15 @@
 #include "app/MainF.h"
 #include "app/Program.h"
 #include "platform/Registry.h"
+#include "vcl/Canvas.h"
 #include "vcl/Forms.h"
 
 #include <QApplication>
 
 int main(int argc, char **argv)
 {
+    // Read while the libraries and the application object start: the first text measured needs it.
+    StartFontConfigRead();
     Program::InitializeUnits();
     Program::SetGreekLocale();
     QApplication app(argc, argv);

@@ -94,10 +94,16 @@ TApdData::~TApdData()
     ClearPageMenu();
 }
 
+QStringList TApdData::ArtworkFiles()
+{
+    return {QStringLiteral(":/forms/ApdDataLogo.svg"), QStringLiteral(":/forms/ApdDataHeading.svg")};
+}
+
 void TApdData::LoadArtwork()
 {
-    LoadSvg(Image1, QStringLiteral(":/forms/ApdDataLogo.svg"));
-    LoadSvg(Image2, QStringLiteral(":/forms/ApdDataHeading.svg"));
+    const QStringList files = ArtworkFiles();
+    LoadSvg(Image1, files.at(0));
+    LoadSvg(Image2, files.at(1));
 }
 
 // The employer and branch boxes read the data module's tables; without a module (a window built for

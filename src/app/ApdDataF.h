@@ -161,6 +161,8 @@ public:
     void PageActionUpdate(TObject *Sender);
     // The employee page on a sheet, none for a sheet without one; it may still stand for its stored form.
     static TEmployFrame *PageOf(TTabSheet *Sheet);
+    // The pictures of the form's heading (SVG files): the logo, then the title.
+    static QStringList ArtworkFiles();
     int PageCount() const { return PageControl1->PageCount(); }
     // The employee page at Index, made whole.
     TEmployFrame *Pages(int Index) const;

@@ -349,8 +349,10 @@ void TMain::RegisterInstallPath()
     try {
         TRegistry reg;
         reg.SetRootKey(HKEY_LOCAL_MACHINE);
-        if (reg.OpenKey(QStringLiteral("Software\\Dovra\\DovraApd"), true))
-            reg.WriteString(QString(), QCoreApplication::applicationFilePath());
+        const QString path = QCoreApplication::applicationFilePath();
+        // Written only when it differs: a start does not rewrite the registry file.
+        if (reg.OpenKey(QStringLiteral("Software\\Dovra\\DovraApd"), true) && reg.ReadString(QString()) != path)
+            reg.WriteString(QString(), path);
     } catch (...) {
     }
 }

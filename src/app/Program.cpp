@@ -1,5 +1,6 @@
 #include "Program.h"
 
+#include "ApdDataF.h"
 #include "EmployerFrameF.h"
 #include "HtmlHelpApi.h"
 #include "HtmlHelpViewer.h"
@@ -15,6 +16,7 @@
 #include "declaration/eApdReportF.h"
 #include "printing/PreviewFormF.h"
 #include "printing/PrintingUnits.h"
+#include "vcl/Canvas.h"
 
 #include <QGuiApplication>
 #include <QLocale>
@@ -61,6 +63,8 @@ bool SetGreekLocale()
 
 void InitializeApplication()
 {
+    // The heading's pictures are the first document's; their fonts are found while the windows are made.
+    PreloadFonts(TApdData::ArtworkFiles());
     Application()->Initialize();
     Application()->SetTitle(Title);
     // The main window's caption already carries the title; the window system must not repeat it.

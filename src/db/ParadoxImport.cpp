@@ -9,8 +9,10 @@
 #include <QThread>
 #include <csignal>
 #include <cstring>
+#include <dlfcn.h>
 #include <memory>
 #include <sys/wait.h>
+#include <type_traits>
 #include <unistd.h>
 // pxlib's header declares C functions without extern "C".
 extern "C" {
@@ -30,15 +32,59 @@ void ErrorHandler(pxdoc_t *, int level, const char *msg, void *data)
         static_cast<PxError *>(data)->Message = QString::fromLocal8Bit(msg);
 }
 
+// pxlib's entry points, from the library loaded at the first Paradox table read: most starts read none,
+// and the library brings a dozen shared libraries of its own that would all be loaded at every start.
+struct TPxLib {
+    decltype(&PX_new2) New2 = nullptr;
+    decltype(&PX_open_file) OpenFile = nullptr;
+    decltype(&PX_get_num_fields) GetNumFields = nullptr;
+    decltype(&PX_get_recordsize) GetRecordSize = nullptr;
+    decltype(&PX_get_fields) GetFields = nullptr;
+    decltype(&PX_SdnToGregorian) SdnToGregorian = nullptr;
+    decltype(&PX_close) Close = nullptr;
+    decltype(&PX_delete) Delete = nullptr;
+};
+
+// The loaded library; raises EDatabaseError naming FileName when it is not installed.
+const TPxLib &PxLib(const QString &FileName)
+{
+    static const TPxLib lib = [] {
+        TPxLib l;
+        // Never unloaded: the program keeps it until it ends.
+        void *h = dlopen(APD_PXLIB_SONAME, RTLD_NOW | RTLD_LOCAL);
+        if (!h)
+            return l;
+        const auto get = [h](auto &f, const char *name) {
+            f = reinterpret_cast<std::decay_t<decltype(f)>>(dlsym(h, name));
+        };
+        get(l.New2, "PX_new2");
+        get(l.OpenFile, "PX_open_file");
+        get(l.GetNumFields, "PX_get_num_fields");
+        get(l.GetRecordSize, "PX_get_recordsize");
+        get(l.GetFields, "PX_get_fields");
+        get(l.SdnToGregorian, "PX_SdnToGregorian");
+        get(l.Close, "PX_close");
+        get(l.Delete, "PX_delete");
+        return l;
+    }();
+    if (!lib.New2 || !lib.OpenFile || !lib.GetNumFields || !lib.GetRecordSize || !lib.GetFields ||
+        !lib.SdnToGregorian || !lib.Close || !lib.Delete)
+        throw EDatabaseError(QStringLiteral("Ο πίνακας \"%1\" δεν μπορεί να διαβαστεί: λείπει η βιβλιοθήκη "
+                                            "ανάγνωσης πινάκων Paradox (%2).")
+                                 .arg(QFileInfo(FileName).fileName(), QLatin1String(APD_PXLIB_SONAME)));
+    return lib;
+}
+
 struct PxDoc {
+    const TPxLib &Px;
     pxdoc_t *Doc = nullptr;
     bool Opened = false;
     ~PxDoc()
     {
         if (Doc) {
             if (Opened)
-                PX_close(Doc);
-            PX_delete(Doc);
+                Px.Close(Doc);
+            Px.Delete(Doc);
         }
     }
 };
@@ -173,22 +219,23 @@ TParadoxRecordCount ReadParadoxTable(const QString &fileName, std::vector<TStore
 {
     const QString shortName = QFileInfo(fileName).fileName();
     PxError error;
-    PxDoc px;
+    const TPxLib &lib = PxLib(fileName);
+    PxDoc px{lib};
     QFile file(fileName);
     TBlockChain chain;
     if (!IsParadoxFile(fileName) || !file.open(QIODevice::ReadOnly) || !ReadBlockChain(file, chain))
         throw EDatabaseError(DamagedTableMessage(fileName));
-    px.Doc = PX_new2(ErrorHandler, nullptr, nullptr, nullptr);
+    px.Doc = lib.New2(ErrorHandler, nullptr, nullptr, nullptr);
     if (!px.Doc)
         throw EDatabaseError(DamagedTableMessage(fileName));
     px.Doc->errorhandler_user_data = &error;
-    if (PX_open_file(px.Doc, QFile::encodeName(fileName).constData()) < 0)
+    if (lib.OpenFile(px.Doc, QFile::encodeName(fileName).constData()) < 0)
         throw EDatabaseError(DamagedTableMessage(fileName));
     px.Opened = true;
     const pxhead_t *head = px.Doc->px_head;
-    const int numFields = PX_get_num_fields(px.Doc);
-    const int recordSize = PX_get_recordsize(px.Doc);
-    pxfield_t *pf = PX_get_fields(px.Doc);
+    const int numFields = lib.GetNumFields(px.Doc);
+    const int recordSize = lib.GetRecordSize(px.Doc);
+    pxfield_t *pf = lib.GetFields(px.Doc);
     if (!head || !pf || numFields <= 0 || recordSize != chain.RecordSize)
         throw EDatabaseError(DamagedTableMessage(fileName));
 
@@ -280,7 +327,7 @@ TParadoxRecordCount ReadParadoxTable(const QString &fileName, std::vector<TStore
                     if (!AllZero(p, 4)) {
                         const long days = static_cast<qint32>(BigEndian(p, 4) ^ 0x80000000u);
                         int y = 0, m = 0, d = 0;
-                        PX_SdnToGregorian(days + 1721425L, &y, &m, &d);
+                        lib.SdnToGregorian(days + 1721425L, &y, &m, &d);
                         TDateTime dt = 0;
                         if (TryEncodeDate(y, m, d, dt))
                             v = static_cast<double>(dt);
@@ -318,6 +365,8 @@ TParadoxRecordCount ImportParadoxTable(const QString &fileName, const QString &t
 {
     if (!IsParadoxFile(fileName) || !HasSoundBlockChain(fileName))
         throw EDatabaseError(DamagedTableMessage(fileName));
+    // Loaded here, not in the child: a process with threads that forks should not load libraries after.
+    PxLib(fileName);
     // pxlib is not safe against every damaged file (it can loop for ever or read out of bounds), so it
     // reads in a child process that writes the new table; a child that fails, crashes or overruns its time
     // means a damaged file, and this process goes on.

@@ -17,6 +17,7 @@
 #include <QSettings>
 
 #include <cerrno>
+#include <sys/stat.h>
 
 TAPDDataModule *APDDataModule = nullptr;
 
@@ -170,6 +171,28 @@ QString Fingerprint(const QByteArray &Bytes)
 {
     return QString::fromLatin1(QCryptographicHash::hash(Bytes, QCryptographicHash::Sha256).toHex());
 }
+
+// Size, file number and the times of the last write and of the last change of a shipped file: any copy,
+// rewrite or replacement gives another. Empty when the file cannot be looked at.
+QString FileStamp(const QString &File)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(File).constData(), &st) != 0)
+        return QString();
+    return QStringLiteral("%1 %2 %3.%4 %5.%6")
+        .arg(qint64(st.st_size))
+        .arg(quint64(st.st_ino))
+        .arg(qint64(st.st_mtim.tv_sec))
+        .arg(qint64(st.st_mtim.tv_nsec))
+        .arg(qint64(st.st_ctim.tv_sec))
+        .arg(qint64(st.st_ctim.tv_nsec));
+}
+
+// Where the record keeps the stamp of the shipped file whose version it last recorded.
+QString StampKey(const QString &Table)
+{
+    return QStringLiteral("stamps/") + Table;
+}
 } // namespace
 
 void TAPDDataModule::InstallShippedTables()
@@ -184,13 +207,22 @@ void TAPDDataModule::InstallShippedTables()
         const QString from = TTableStore::ResolveFileName(shipped, table->TableName());
         if (!QFileInfo(from).isFile())
             continue;
+        const bool exists = table->Exists();
+        // The user's own tables, once there, are theirs whatever ships: nothing to read.
+        if (exists && !table->ReadOnly())
+            continue;
+        const QString key = table->TableName();
+        const QString stamp = FileStamp(from);
+        // The shipped file has not been touched since its version was recorded: it is that version.
+        if (exists && !stamp.isEmpty() && record.contains(key) && record.value(StampKey(key)).toString() == stamp)
+            continue;
         const QByteArray bytes = Platform::ReadRegularFile(from, MaxTableFileSize);
         const QString version = Fingerprint(bytes);
-        const QString key = table->TableName();
         const QString last = record.value(key).toString();
-        if (!table->Exists()) {
+        if (!exists) {
             Platform::ReplaceFile(table->FileName(), bytes);
-        } else if (!table->ReadOnly() || last == version) {
+        } else if (last == version) {
+            record.setValue(StampKey(key), stamp);
             continue;
         } else {
             try {
@@ -201,6 +233,7 @@ void TAPDDataModule::InstallShippedTables()
             }
         }
         record.setValue(key, version);
+        record.setValue(StampKey(key), stamp);
     }
 }
 

@@ -2,13 +2,21 @@
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QHash>
+#include <QMutex>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QSet>
+#include <QSvgRenderer>
 #include <QTextLayout>
+#include <QThread>
 
 #include <cmath>
+#include <fontconfig/fontconfig.h>
+#include <mutex>
+#include <optional>
+#include <thread>
 #include <vector>
 
 Q_GUI_EXPORT int qt_defaultDpiY();
@@ -369,13 +377,79 @@ QString FirstInstalled(std::initializer_list<const char *> candidates)
 
 } // namespace
 
+namespace
+{
+// The font configuration read before the application object stands; waited for before the font database
+// is first asked.
+struct TFontConfigRead {
+    std::once_flag Joined;
+    std::thread Reader;
+    void Wait()
+    {
+        std::call_once(Joined, [this] {
+            if (Reader.joinable())
+                Reader.join();
+        });
+    }
+    ~TFontConfigRead() { Wait(); }
+};
+TFontConfigRead FontConfigRead;
+
+QThread *FontPreload = nullptr;
+// The design fonts' caches are filled by the worker too.
+QMutex FontCachesLock;
+
+void JoinFontPreload()
+{
+    if (!FontPreload)
+        return;
+    FontPreload->wait();
+    delete FontPreload;
+    FontPreload = nullptr;
+}
+} // namespace
+
+void StartFontConfigRead()
+{
+    static std::once_flag started;
+    std::call_once(started, [] { FontConfigRead.Reader = std::thread([] { FcInit(); }); });
+}
+
+void PreloadFonts(const QStringList &Pictures)
+{
+    // Read by now, as a rule; the font database reads the configuration itself, and the two must not overlap.
+    FontConfigRead.Wait();
+    if (FontPreload || !qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return;
+    // The font database guards itself with its own lock; the main thread asking meanwhile waits for what
+    // is being found. The fonts themselves are loaded per thread: only the list and the stand-ins are shared.
+    FontPreload = QThread::create([Pictures] {
+        QFontDatabase::families();
+        // The designs' default font, as a cell height: the em size that fits it is measured once.
+        MakeDesignFont(TFont().Name(), 1);
+        QFontMetrics(QGuiApplication::font()).size(0, QStringLiteral("Α"));
+        QImage image(8, 8, QImage::Format_ARGB32_Premultiplied);
+        for (const QString &file : Pictures) {
+            QSvgRenderer svg(file);
+            QPainter painter(&image);
+            svg.render(&painter);
+        }
+    });
+    FontPreload->start();
+    // Called as the application object goes, while the windowing system that lists the fonts still stands.
+    qAddPostRoutine(JoinFontPreload);
+}
+
 QString SubstituteFontName(const QString &name)
 {
     static QHash<QString, QString> cache;
     const QString key = name.trimmed().toLower();
-    auto it = cache.constFind(key);
-    if (it != cache.constEnd())
-        return *it;
+    {
+        const QMutexLocker lock(&FontCachesLock);
+        auto it = cache.constFind(key);
+        if (it != cache.constEnd())
+            return *it;
+    }
     QString family;
     // Metric-compatible families first, so designed boxes keep their text widths.
     if (key == u"arial" || key == u"ms sans serif" || key == u"helvetica" || key == u"ms shell dlg" || key.isEmpty())
@@ -392,6 +466,7 @@ QString SubstituteFontName(const QString &name)
         family = FirstInstalled({"DejaVu Sans", "Liberation Sans", "Noto Sans"});
     if (family.isEmpty())
         family = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    const QMutexLocker lock(&FontCachesLock);
     cache.insert(key, family);
     return family;
 }
@@ -417,16 +492,23 @@ QFont MakeDesignFont(const QString &name, int height, bool bold, bool italic, bo
         // A cell height includes the internal leading: find the em size whose ascent + descent match it.
         static QHash<QString, double> ratio;
         const QString key = f.family() + QLatin1String(bold ? "b" : "") + QLatin1String(italic ? "i" : "");
-        auto it = ratio.constFind(key);
+        std::optional<double> known;
+        {
+            const QMutexLocker lock(&FontCachesLock);
+            auto it = ratio.constFind(key);
+            if (it != ratio.constEnd())
+                known = *it;
+        }
         double r;
-        if (it == ratio.constEnd()) {
+        if (known) {
+            r = *known;
+        } else {
             QFont probe = f;
             probe.setPixelSize(1000);
             const QFontMetricsF pm(probe);
             r = 1000.0 / std::max(1.0, pm.ascent() + pm.descent());
+            const QMutexLocker lock(&FontCachesLock);
             ratio.insert(key, r);
-        } else {
-            r = *it;
         }
         pixels = std::max(1, int(std::lround(height * r)));
     }

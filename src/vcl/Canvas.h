@@ -51,6 +51,16 @@ void DrawFocusRectOn(QPainter &painter, const TRect &rect);
 // The installed family that stands in for a font named by the form designs ("MS Sans Serif", "Arial",
 // "Courier New", "Tahoma" ...); always a family with Greek glyphs. Unknown names that are installed stay.
 QString SubstituteFontName(const QString &name);
+// Starts reading the font configuration on a thread of its own and returns at once: for the program's very
+// start, before the application object is made. Nothing may ask the font database until PreloadFonts has
+// waited for it. Once per process.
+void StartFontConfigRead();
+// Waits for the font configuration StartFontConfigRead reads, if any; then starts on a worker thread what
+// the first texts drawn would wait for, and returns at once: the list of installed fonts, the size rule of
+// the designs' default font, and the stand-ins for the application font and for the families that the
+// Pictures (SVG files) name, found for Greek text. The program's other start-up work runs meanwhile. Needs
+// the application object; the worker is waited for before that object goes. Once per application object.
+void PreloadFonts(const QStringList &Pictures);
 // A QFont for a design font name and a height in device (or logical) units with the Windows meaning:
 // negative is the character height, positive the cell height (character height plus internal leading),
 // 0 a default of 13. Hinting is off so that text measures the same on screen and on paper.

@@ -14,9 +14,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <map>
+#include <sys/stat.h>
 
 namespace
 {
@@ -90,6 +93,24 @@ TEST_F(MainStartUpTest, CreatesTheObjectsInOrderAndFreesThem)
     EXPECT_EQ(Main, nullptr);
     EXPECT_EQ(APDDataModule, nullptr);
     EXPECT_EQ(Application()->ComponentCount(), before);
+
+    // The next start finds the path recorded and leaves the registry file as it is (a rewrite gives a new file).
+    const auto fileNumbers = [&] {
+        std::map<QString, ino_t> numbers;
+        const QDir folder(Dir.filePath(QStringLiteral("registry")));
+        for (const QString &name : folder.entryList(QDir::Files)) {
+            struct stat st {
+            };
+            ::stat(QFile::encodeName(folder.filePath(name)).constData(), &st);
+            numbers[name] = st.st_ino;
+        }
+        return numbers;
+    };
+    const auto first = fileNumbers();
+    ASSERT_FALSE(first.empty());
+    Program::CreateForms(Dir.path());
+    EXPECT_EQ(fileNumbers(), first);
+    Program::DestroyForms();
 }
 
 TEST_F(MainStartUpTest, RefusedConversionShowsNoWindow)

@@ -295,6 +295,10 @@ void BuildScenario()
                     Check(a->isSeparator() || !a->icon().isNull(), QStringLiteral("no picture for ") + a->text());
             Check(QCoreApplication::translate("QFileDialog", "Save As") == QStringLiteral("Αποθήκευση ως"),
                   QStringLiteral("Qt's dialogs are not in Greek"));
+            // The Paradox library waits for a Paradox table; a start that reads none does not load it.
+            QFile maps(QStringLiteral("/proc/self/maps"));
+            Check(maps.open(QIODevice::ReadOnly) && !maps.readAll().contains("/libpx."),
+                  QStringLiteral("the Paradox library was loaded at start-up"));
             Snapshot(MainWindow(), QStringLiteral("Main"));
 
             // The keys as the keyboard sends them to the window, activated as the window system does. The
