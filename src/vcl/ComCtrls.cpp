@@ -69,6 +69,13 @@ void TTabSheet::SetTabVisible(bool v)
     }
 }
 
+void TTabSheet::Loaded()
+{
+    TWinControl::Loaded();
+    if (PageControl())
+        SetVisible(false);
+}
+
 void TTabSheet::TextChanged()
 {
     TWinControl::TextChanged();

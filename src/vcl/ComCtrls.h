@@ -31,6 +31,9 @@ public:
     bool ExternallySized() const override { return true; }
 
 protected:
+    // A sheet in a page control is shown by the control's tabs, never by its own Visible, which stays as a
+    // new sheet has it whatever a stream said: a document's sheets always save and read back alike.
+    void Loaded() override;
     void TextChanged() override;
     // The page control's tab widget shows the current sheet and hides the others.
     void ShowPeer(QWidget *peer, bool v) override;
