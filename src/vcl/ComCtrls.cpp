@@ -69,13 +69,6 @@ void TTabSheet::SetTabVisible(bool v)
     }
 }
 
-void TTabSheet::Loaded()
-{
-    TWinControl::Loaded();
-    if (PageControl())
-        SetVisible(false);
-}
-
 void TTabSheet::TextChanged()
 {
     TWinControl::TextChanged();

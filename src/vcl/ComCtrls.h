@@ -16,6 +16,9 @@ class TTabSheet : public TWinControl
     Q_CLASSINFO("Stored:Top", "IsBoundsStored")
     Q_CLASSINFO("Stored:Width", "IsBoundsStored")
     Q_CLASSINFO("Stored:Height", "IsBoundsStored")
+    // A new sheet is hidden, unlike other controls: its Visible is always written, so that it reads back
+    // as it was, whatever it is.
+    Q_CLASSINFO("Default:Visible", "")
 
 public:
     explicit TTabSheet(TComponent *AOwner);
@@ -31,9 +34,6 @@ public:
     bool ExternallySized() const override { return true; }
 
 protected:
-    // A sheet in a page control is shown by the control's tabs, never by its own Visible, which stays as a
-    // new sheet has it whatever a stream said: a document's sheets always save and read back alike.
-    void Loaded() override;
     void TextChanged() override;
     // The page control's tab widget shows the current sheet and hides the others.
     void ShowPeer(QWidget *peer, bool v) override;

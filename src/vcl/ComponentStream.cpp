@@ -272,7 +272,8 @@ const ClassPlan &PlanOf(const QMetaObject *mo)
                 p.Kind = PropKind::Event;
         }
         const int def = mo->indexOfClassInfo(QByteArray("Default:" + p.Name).constData());
-        if (def >= 0) {
+        // An empty default, declared by a class over its base's, means none: the value is always written.
+        if (def >= 0 && *mo->classInfo(def).value()) {
             const QString text = QString::fromUtf8(mo->classInfo(def).value());
             p.HasDefault = ParseDefault(p, text);
             if (!p.HasDefault)
