@@ -8,23 +8,6 @@
 
 namespace
 {
-// The picture as it is made: the program's own drawing, else the theme's drawings at the theme's own
-// sizes, so that a 20-pixel button shows the 24-pixel drawing made a little smaller rather than the
-// 16-pixel one, which the theme would never enlarge.
-QIcon MakeCommandIcon(const QString &Name)
-{
-    const QString own = QStringLiteral(":/commands/%1.svg").arg(Name);
-    if (QFile::exists(own))
-        return QIcon(own);
-    const QIcon themed = QIcon::fromTheme(Name);
-    if (themed.isNull())
-        return themed;
-    QIcon sizes;
-    for (const int size : {16, 24, 32, 48})
-        if (const QPixmap p = themed.pixmap(QSize(size, size)); !p.isNull())
-            sizes.addPixmap(p);
-    return sizes;
-}
 
 // A command's picture, looked for and read at its first use (drawn, measured or asked whether there is
 // one): the pictures of the menus are not read before a menu opens. It is then the picture it stands for.
@@ -89,4 +72,22 @@ QIcon CommandIcon(const QString &Name)
     }();
     (void)themeChosen;
     return QIcon(new TCommandPicture(Name));
+}
+
+// The program's own drawing, else the theme's drawings at the theme's own
+// sizes, so that a 20-pixel button shows the 24-pixel drawing made a little smaller rather than the
+// 16-pixel one, which the theme would never enlarge.
+QIcon MakeCommandIcon(const QString &Name)
+{
+    const QString own = QStringLiteral(":/commands/%1.svg").arg(Name);
+    if (QFile::exists(own))
+        return QIcon(own);
+    const QIcon themed = QIcon::fromTheme(Name);
+    if (themed.isNull())
+        return themed;
+    QIcon sizes;
+    for (const int size : {16, 24, 32, 48})
+        if (const QPixmap p = themed.pixmap(QSize(size, size)); !p.isNull())
+            sizes.addPixmap(p);
+    return sizes;
 }

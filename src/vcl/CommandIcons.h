@@ -13,3 +13,6 @@ inline const QString CommandIconTheme = QStringLiteral("Adwaita");
 // as "page-add"), looked for and read when it is first used; null (isNull) when neither the program nor
 // the theme has it.
 QIcon CommandIcon(const QString &Name);
+// The picture of that name made at once: the program's own drawing, else the theme's drawings at the
+// theme's own sizes (16 to 48 pixels); null when neither has it.
+QIcon MakeCommandIcon(const QString &Name);

@@ -86,19 +86,7 @@ TEST(CommandIcons, PicturesReadAtFirstUseAreThePicturesReadAtOnce)
     names << QStringLiteral("document-save") << QStringLiteral("document-print")
           << QStringLiteral("document-print-preview") << QStringLiteral("preferences-desktop-font")
           << QStringLiteral("no-such-picture-anywhere");
-    const auto atOnce = [](const QString &Name) {
-        const QString own = QStringLiteral(":/commands/%1.svg").arg(Name);
-        if (QFile::exists(own))
-            return QIcon(own);
-        const QIcon themed = QIcon::fromTheme(Name);
-        if (themed.isNull())
-            return themed;
-        QIcon sizes;
-        for (const int size : {16, 24, 32, 48})
-            if (const QPixmap p = themed.pixmap(QSize(size, size)); !p.isNull())
-                sizes.addPixmap(p);
-        return sizes;
-    };
+    const auto atOnce = [](const QString &Name) { return MakeCommandIcon(Name); };
     const auto painted = [](const QIcon &Icon, QIcon::Mode Mode) {
         QImage image(QSize(40, 26), QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::white);
