@@ -1640,6 +1640,11 @@ void TReader::ReadComponentChild(TComponent *Parent)
         }
         FPos = headerEnd;
     }
+    // What the writer writes as inherited is there already, and no component is written twice.
+    if ((flags & ffInherited) && !instance)
+        Error(QStringLiteral("το στοιχείο %1 λείπει από το σχέδιο").arg(name));
+    if (instance && FLoadedSet.contains(instance))
+        Error(QStringLiteral("το στοιχείο %1 υπάρχει δύο φορές").arg(name));
     if (instance) {
         instance->MakeWhole();
         if (!ClassChainHas(instance->metaObject(), className))

@@ -43,12 +43,13 @@ TEST_F(DocumentFuzzFindingsTest, EachFindingIsRefusedOrTravelsTheWholeRoad)
         SaveAs(second);
         const QByteArray a = ReadAll(first), b = ReadAll(second);
         if (a != b) {
-            // The two as text beside each other, to compare by eye or with diff.
+            // The finding and the two saves as text, to compare by eye or with diff.
             const QString stem = QDir::temp().filePath(name);
-            QFile fa(stem + QStringLiteral(".first.txt")), fb(stem + QStringLiteral(".second.txt"));
-            if (fa.open(QIODevice::WriteOnly) && fb.open(QIODevice::WriteOnly)) {
-                fa.write(ObjectBinaryToText(a));
-                fb.write(ObjectBinaryToText(b));
+            for (const auto &[suffix, bytes] : {std::pair{".input.txt", ReadAll(input)}, std::pair{".first.txt", a},
+                                                std::pair{".second.txt", b}}) {
+                QFile f(stem + QLatin1String(suffix));
+                if (f.open(QIODevice::WriteOnly))
+                    f.write(ObjectBinaryToText(bytes));
             }
             ADD_FAILURE() << "saved again, the reopened document differs; see " << stem.toStdString() << ".*.txt";
         }
