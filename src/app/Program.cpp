@@ -17,6 +17,8 @@
 #include "printing/PreviewFormF.h"
 #include "printing/PrintingUnits.h"
 #include "vcl/Canvas.h"
+#include "db/DBTables.h"
+#include "vcl/ComponentStream.h"
 
 #include <QGuiApplication>
 #include <QLocale>
@@ -40,6 +42,18 @@ void InitializeUnits()
         RegisterClasses<TEmployFrame, TNameRoller>();
         LoadHtmlHelp();
         HtmlHelpViewerInitialization();
+        // The classes the first window's streams name beyond those registered by now: its own, the data
+        // module's and the document's.
+        PrepareClassPlans({&TAPDDataModule::staticMetaObject, &TDatabase::staticMetaObject, &TTable::staticMetaObject,
+                           &TDataSource::staticMetaObject, &TStringField::staticMetaObject,
+                           &TSmallintField::staticMetaObject, &TIntegerField::staticMetaObject,
+                           &TFloatField::staticMetaObject, &TCurrencyField::staticMetaObject,
+                           &TDateField::staticMetaObject, &TBooleanField::staticMetaObject,
+                           &TStringList::staticMetaObject, &TMain::staticMetaObject,
+                           &TActionMainMenuBar::staticMetaObject, &TActionToolBar::staticMetaObject,
+                           &TFileControl::staticMetaObject, &TOpenDialog::staticMetaObject,
+                           &TPageSetupDialog::staticMetaObject, &TAction::staticMetaObject,
+                           &TApdData::staticMetaObject});
         return true;
     }();
     (void)done;

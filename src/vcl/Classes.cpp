@@ -634,6 +634,14 @@ TComponentClass GetClass(const QString &ClassName)
     return it == ClassRegistry().constEnd() ? nullptr : it->Class;
 }
 
+QList<TComponentClass> RegisteredClasses()
+{
+    QList<TComponentClass> classes;
+    for (const RegisteredClass &c : std::as_const(ClassRegistry()))
+        classes.append(c.Class);
+    return classes;
+}
+
 TComponentClass FindClass(const QString &ClassName)
 {
     TComponentClass cls = GetClass(ClassName);

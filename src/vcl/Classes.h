@@ -417,6 +417,8 @@ template <typename... T> void RegisterClasses()
 void UnRegisterClass(TComponentClass AClass);
 // nullptr when no class of that name is registered.
 TComponentClass GetClass(const QString &ClassName);
+// Every class registered so far.
+QList<TComponentClass> RegisteredClasses();
 // Raises EClassNotFound when no class of that name is registered.
 TComponentClass FindClass(const QString &ClassName);
 // Creates a component of a registered class; raises EClassNotFound for an unregistered one.

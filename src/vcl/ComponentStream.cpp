@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstring>
 #include <optional>
+#include <thread>
 #include <unordered_map>
 
 static_assert(LDBL_MANT_DIG == 64, "the stream's extended values are x87 80-bit numbers");
@@ -219,13 +220,8 @@ Storage StorageOf(PropKind kind, QMetaType t)
     }
 }
 
-const ClassPlan &PlanOf(const QMetaObject *mo)
+std::shared_ptr<ClassPlan> MakePlan(const QMetaObject *mo)
 {
-    // Never freed: plans are used by whatever streams at exit.
-    static auto *cache = new QHash<const QMetaObject *, std::shared_ptr<ClassPlan>>;
-    auto it = cache->constFind(mo);
-    if (it != cache->constEnd())
-        return **it;
     auto plan = std::make_shared<ClassPlan>();
     const int first = TPersistent::staticMetaObject.propertyOffset();
     for (int i = first; i < mo->propertyCount(); ++i) {
@@ -310,9 +306,67 @@ const ClassPlan &PlanOf(const QMetaObject *mo)
     for (int i = 0; i < plan->Props.size(); ++i) {
         plan->ByName.insert(plan->Props[i].Name.toLower(), i);
     }
-    cache->insert(mo, plan);
-    return *plan;
+    return plan;
 }
+
+using PlanCache = QHash<const QMetaObject *, std::shared_ptr<ClassPlan>>;
+
+// Plans made ahead on a thread of their own; the first PlanOf waits for them and takes them over.
+struct PlansAhead {
+    std::thread Worker;
+    PlanCache Plans;
+};
+PlansAhead *&Ahead()
+{
+    static PlansAhead *ahead = nullptr;
+    return ahead;
+}
+
+const ClassPlan &PlanOf(const QMetaObject *mo)
+{
+    // Never freed: plans are used by whatever streams at exit.
+    static auto *cache = new PlanCache;
+    if (PlansAhead *ahead = Ahead()) {
+        ahead->Worker.join();
+        cache->insert(ahead->Plans);
+        delete ahead;
+        Ahead() = nullptr;
+    }
+    auto it = cache->constFind(mo);
+    if (it != cache->constEnd())
+        return **it;
+    return **cache->insert(mo, MakePlan(mo));
+}
+
+} // namespace
+
+void PrepareClassPlans(const QList<const QMetaObject *> &Also)
+{
+    if (Ahead())
+        return;
+    auto *ahead = new PlansAhead;
+    QList<const QMetaObject *> classes = Also;
+    for (TComponentClass c : RegisteredClasses())
+        classes.append(c);
+    ahead->Worker = std::thread([ahead, classes] {
+        // The classes a stream names, and the classes of the parts they own (fonts, lists, collections).
+        QList<const QMetaObject *> todo(classes.begin(), classes.end());
+        while (!todo.isEmpty()) {
+            const QMetaObject *mo = todo.takeLast();
+            if (ahead->Plans.contains(mo))
+                continue;
+            const std::shared_ptr<ClassPlan> plan = MakePlan(mo);
+            ahead->Plans.insert(mo, plan);
+            for (const PropPlan &p : plan->Props)
+                if (p.PointeeClass && p.Kind != PropKind::Reference)
+                    todo.append(p.PointeeClass);
+        }
+    });
+    Ahead() = ahead;
+}
+
+namespace
+{
 
 // Cast without qobject_cast's name comparisons: the meta-object chain is walked by pointer.
 template <typename T> T *As(QObject *o)
