@@ -3,6 +3,9 @@
 // benchmark's link line, so the linker keeps it.
 #include "app/Program.h"
 #include "support/PrivateHome.h"
+#include "vcl/ComponentStream.h"
+
+#include <cstdlib>
 
 namespace
 {
@@ -10,6 +13,8 @@ const TPrivateHome Home;
 
 const bool UnitsStarted = [] {
     Program::InitializeUnits();
+    // A benchmark program that only lists its benchmarks ends before the units' threads have.
+    std::atexit(FinishClassPlans);
     return true;
 }();
 } // namespace

@@ -61,6 +61,7 @@ void InitializeUnits()
 
 void FinalizeUnits()
 {
+    FinishClassPlans();
     HtmlHelpViewerFinalization();
     UnloadHtmlHelp();
     FinalizePrintingUnits();

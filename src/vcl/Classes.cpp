@@ -690,9 +690,11 @@ void RegisterIntegerEnum(const QMetaEnum &Enum)
 bool IsIntegerEnum(const QMetaEnum &Enum)
 {
     // Colours and character sets are integers with a few names, whichever unit declares a property of them.
-    static const QSet<QByteArray> builtIn = {"Graphics::TColor", "Graphics::TFontCharset", "Controls::TCursor"};
+    // Never freed: asked by whatever reads streams at exit.
+    static const auto *builtIn =
+        new QSet<QByteArray>{"Graphics::TColor", "Graphics::TFontCharset", "Controls::TCursor"};
     const QByteArray key = EnumKey(Enum);
-    return builtIn.contains(key) || IntegerEnums().contains(key);
+    return builtIn->contains(key) || IntegerEnums().contains(key);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -322,7 +322,7 @@ PlansAhead *&Ahead()
     return ahead;
 }
 
-const ClassPlan &PlanOf(const QMetaObject *mo)
+PlanCache &Plans()
 {
     // Never freed: plans are used by whatever streams at exit.
     static auto *cache = new PlanCache;
@@ -332,6 +332,12 @@ const ClassPlan &PlanOf(const QMetaObject *mo)
         delete ahead;
         Ahead() = nullptr;
     }
+    return *cache;
+}
+
+const ClassPlan &PlanOf(const QMetaObject *mo)
+{
+    PlanCache *cache = &Plans();
     auto it = cache->constFind(mo);
     if (it != cache->constEnd())
         return **it;
@@ -363,6 +369,11 @@ void PrepareClassPlans(const QList<const QMetaObject *> &Also)
         }
     });
     Ahead() = ahead;
+}
+
+void FinishClassPlans()
+{
+    Plans();
 }
 
 namespace

@@ -317,6 +317,8 @@ private:
 // Works out, on a thread of its own, how each registered class and each of Also is read and written, so
 // that the first stream read finds it done rather than doing it then. Any other class is worked out when met.
 void PrepareClassPlans(const QList<const QMetaObject *> &Also = {});
+// Waits for that thread, if it still runs; called before the program ends.
+void FinishClassPlans();
 
 // Text form <-> binary stream. Both raise EReadError on malformed input.
 QByteArray ObjectTextToBinary(const QByteArray &Text, const TReaderLimits &Limits = {});
