@@ -1607,9 +1607,7 @@ void TReader::ReadRootComponent(TComponent *Root)
         ReadProperties(Root);
         TComponent *childOwner = Root->GetChildOwner();
         FOwner = childOwner ? childOwner : Root;
-        while (!EndOfList())
-            ReadComponentChild(Root->GetChildParent());
-        ReadListEnd();
+        ReadChildList(Root->GetChildParent());
         --FDepth;
         if (FPos != FData.size() && FDepth == 0) {
             // Trailing bytes after the root are tolerated only when they are padding.
@@ -1660,7 +1658,21 @@ void TReader::ClearLoadingState()
             c->ClearState(csLoading | csReading);
 }
 
-void TReader::ReadComponentChild(TComponent *Parent)
+void TReader::ReadChildList(TComponent *Parent)
+{
+    // A parent's controls are written before the other components it holds: read in another order, a
+    // component would meet the others in a different order than when its save is read back.
+    bool afterParts = false;
+    while (!EndOfList()) {
+        const bool control = ReadComponentChild(Parent);
+        if (control && afterParts)
+            Error(QStringLiteral("στοιχεία σε λάθος σειρά"));
+        afterParts = afterParts || !control;
+    }
+    ReadListEnd();
+}
+
+bool TReader::ReadComponentChild(TComponent *Parent)
 {
     Enter();
     quint8 flags;
@@ -1701,7 +1713,7 @@ void TReader::ReadComponentChild(TComponent *Parent)
         }
         if (whole && OnStored(Parent, className, name, FData.mid(headerStart, FPos - headerStart))) {
             Leave();
-            return;
+            return true;
         }
         FPos = headerEnd;
     }
@@ -1763,12 +1775,11 @@ void TReader::ReadComponentChild(TComponent *Parent)
         FLookupRoot = instance;
     TComponent *childOwner = instance->GetChildOwner();
     FOwner = childOwner ? childOwner : FLookupRoot;
-    while (!EndOfList())
-        ReadComponentChild(instance->GetChildParent());
-    ReadListEnd();
+    ReadChildList(instance->GetChildParent());
     FLookupRoot = oldLookupRoot;
     FOwner = oldOwner;
     Leave();
+    return instance->HasParent();
 }
 
 void TReader::SkipComponentBody()

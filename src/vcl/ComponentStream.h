@@ -224,7 +224,9 @@ private:
     friend void ReadComponentResource(const QString &Path, TComponent *Instance);
     struct TDesignMemo;
     bool ReplayProperty(TPersistent *Instance);
-    void ReadComponentChild(TComponent *Parent);
+    // Reads one entry of a list of children; true when it is a control (or left stored).
+    bool ReadComponentChild(TComponent *Parent);
+    void ReadChildList(TComponent *Parent);
     // Passes over the rest of a component whose header has been read: properties and parts.
     void SkipComponentBody();
     void ReadProperties(TPersistent *Instance);

@@ -150,6 +150,9 @@ TEST(ControlsStream, ADesignPartMovedOrMissingOrAComponentWrittenTwiceIsRefused)
         {"object Root: TPanel\n  inherited Z: TPanel\n  end\nend\n", "το στοιχείο Z λείπει από το σχέδιο"},
         {"object Root: TPanel\n  object A: TPanel\n  end\n  object C: TPanel\n  end\n  object A: TPanel\n  end\nend\n",
          "το στοιχείο A υπάρχει δύο φορές"},
+        // A parent's controls come before its other components.
+        {"object Root: TPanel\n  object D: TSaveDialog\n  end\n  object E: TPanel\n  end\nend\n",
+         "στοιχεία σε λάθος σειρά"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.Text);
