@@ -328,7 +328,10 @@ PlanCache &Plans()
     static auto *cache = new PlanCache;
     if (PlansAhead *ahead = Ahead()) {
         ahead->Worker.join();
-        cache->insert(ahead->Plans);
+        // A plan once handed out stays: references to it are kept.
+        for (auto it = ahead->Plans.cbegin(); it != ahead->Plans.cend(); ++it)
+            if (!cache->contains(it.key()))
+                cache->insert(it.key(), it.value());
         delete ahead;
         Ahead() = nullptr;
     }
