@@ -17,6 +17,7 @@
 #include "printing/PreviewFormF.h"
 #include "printing/PrintingUnits.h"
 #include "vcl/Canvas.h"
+#include "vcl/CommandIcons.h"
 #include "db/DBTables.h"
 #include "vcl/ComponentStream.h"
 
@@ -80,6 +81,7 @@ void InitializeApplication()
 {
     // The heading's pictures are the first document's; their fonts are found while the windows are made.
     PreloadFonts(TApdData::ArtworkFiles());
+    PrepareCommandPictures();
     Application()->Initialize();
     Application()->SetTitle(Title);
     // The main window's caption already carries the title; the window system must not repeat it.

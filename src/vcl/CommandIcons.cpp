@@ -1,6 +1,10 @@
 #include "CommandIcons.h"
 
+#include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
+#include <QImageReader>
+#include <QThread>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
@@ -90,4 +94,35 @@ QIcon MakeCommandIcon(const QString &Name)
         if (const QPixmap p = themed.pixmap(QSize(size, size)); !p.isNull())
             sizes.addPixmap(p);
     return sizes;
+}
+
+namespace
+{
+QThread *PicturePreparation = nullptr;
+
+void JoinPicturePreparation()
+{
+    if (!PicturePreparation)
+        return;
+    PicturePreparation->wait();
+    delete PicturePreparation;
+    PicturePreparation = nullptr;
+}
+} // namespace
+
+void PrepareCommandPictures()
+{
+    if (PicturePreparation || !QCoreApplication::instance())
+        return;
+    PicturePreparation = QThread::create([] {
+        // A reader that knows no format yet asks every image plug-in, which loads them all; the drawings'
+        // own plug-in is loaded by making one of them (no picture is drawn here).
+        QByteArray header("\x89PNG\r\n\x1a\n");
+        QBuffer buffer(&header);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader(&buffer).canRead();
+        QIcon(QStringLiteral(":/commands/document-open.svg")).isNull();
+    });
+    PicturePreparation->start();
+    qAddPostRoutine(JoinPicturePreparation);
 }

@@ -16,3 +16,6 @@ QIcon CommandIcon(const QString &Name);
 // The picture of that name made at once: the program's own drawing, else the theme's drawings at the
 // theme's own sizes (16 to 48 pixels); null when neither has it.
 QIcon MakeCommandIcon(const QString &Name);
+// Loads, on a thread of its own, what reading the first pictures needs (the picture reader plug-ins), so that
+// the first tool bar drawn does not wait for it. Called once the application object stands.
+void PrepareCommandPictures();
