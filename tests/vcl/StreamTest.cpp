@@ -124,6 +124,13 @@ TEST(ComponentStream, RoundTripOfATreeWithReferencesAndEvents)
     l2->OnGetText(l2, text);
     EXPECT_EQ(text, QStringLiteral("από χειριστή"));
     EXPECT_EQ(WriteComponent(&b), s);
+
+    // Read and written again with the classes worked out ahead on their own thread, as at start-up: the same.
+    PrepareClassPlans({&TTestRoot::staticMetaObject, &TTestItem::staticMetaObject});
+    TTestRoot c(nullptr);
+    ReadComponent(s, &c);
+    EXPECT_EQ(WriteComponent(&c), s);
+    FinishClassPlans();
 }
 
 TEST(ComponentStream, TextFormConvertsBothWays)
