@@ -10,7 +10,6 @@
 #include <QSet>
 #include <QSvgRenderer>
 #include <QTextLayout>
-#include <QThread>
 
 #include <cmath>
 #include <fontconfig/fontconfig.h>
@@ -395,18 +394,8 @@ struct TFontConfigRead {
 };
 TFontConfigRead FontConfigRead;
 
-QThread *FontPreload = nullptr;
 // The design fonts' caches are filled by the worker too.
 QMutex FontCachesLock;
-
-void JoinFontPreload()
-{
-    if (!FontPreload)
-        return;
-    FontPreload->wait();
-    delete FontPreload;
-    FontPreload = nullptr;
-}
 } // namespace
 
 void StartFontConfigRead()
@@ -419,11 +408,14 @@ void PreloadFonts(const QStringList &Pictures)
 {
     // Read by now, as a rule; the font database reads the configuration itself, and the two must not overlap.
     FontConfigRead.Wait();
-    if (FontPreload || !qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+    static bool started = false;
+    if (started || !qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
         return;
+    started = true;
     // The font database guards itself with its own lock; the main thread asking meanwhile waits for what
     // is being found. The fonts themselves are loaded per thread: only the list and the stand-ins are shared.
-    FontPreload = QThread::create([Pictures] {
+    // Waited for as the application object goes, while the windowing system that lists the fonts still stands.
+    RunBesideApplication([Pictures] {
         QFontDatabase::families();
         // The designs' default font, as a cell height: the em size that fits it is measured once.
         MakeDesignFont(TFont().Name(), 1);
@@ -435,9 +427,6 @@ void PreloadFonts(const QStringList &Pictures)
             svg.render(&painter);
         }
     });
-    FontPreload->start();
-    // Called as the application object goes, while the windowing system that lists the fonts still stands.
-    qAddPostRoutine(JoinFontPreload);
 }
 
 QString SubstituteFontName(const QString &name)

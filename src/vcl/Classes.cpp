@@ -6,6 +6,8 @@
 #include <QMetaEnum>
 #include <QSaveFile>
 #include <QSet>
+#include <QCoreApplication>
+#include <QThread>
 #include <algorithm>
 
 // ---------------------------------------------------------------------------------------------
@@ -640,6 +642,30 @@ QList<TComponentClass> RegisteredClasses()
     for (const RegisteredClass &c : std::as_const(ClassRegistry()))
         classes.append(c.Class);
     return classes;
+}
+
+namespace
+{
+QList<QThread *> &BesideThreads()
+{
+    static auto *threads = new QList<QThread *>;
+    return *threads;
+}
+void JoinBesideThreads()
+{
+    for (QThread *t : std::exchange(BesideThreads(), {})) {
+        t->wait();
+        delete t;
+    }
+}
+} // namespace
+
+void RunBesideApplication(std::function<void()> Work)
+{
+    if (BesideThreads().isEmpty())
+        qAddPostRoutine(JoinBesideThreads);
+    BesideThreads().append(QThread::create(std::move(Work)));
+    BesideThreads().last()->start();
 }
 
 TComponentClass FindClass(const QString &ClassName)

@@ -419,6 +419,10 @@ void UnRegisterClass(TComponentClass AClass);
 TComponentClass GetClass(const QString &ClassName);
 // Every class registered so far.
 QList<TComponentClass> RegisteredClasses();
+
+// Runs Work on a thread of its own, for what the program may prepare while it starts; every such thread is
+// waited for as the application object goes.
+void RunBesideApplication(std::function<void()> Work);
 // Raises EClassNotFound when no class of that name is registered.
 TComponentClass FindClass(const QString &ClassName);
 // Creates a component of a registered class; raises EClassNotFound for an unregistered one.

@@ -1,10 +1,11 @@
 #include "CommandIcons.h"
 
+#include "Classes.h"
+
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
-#include <QThread>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
@@ -96,25 +97,13 @@ QIcon MakeCommandIcon(const QString &Name)
     return sizes;
 }
 
-namespace
-{
-QThread *PicturePreparation = nullptr;
-
-void JoinPicturePreparation()
-{
-    if (!PicturePreparation)
-        return;
-    PicturePreparation->wait();
-    delete PicturePreparation;
-    PicturePreparation = nullptr;
-}
-} // namespace
-
 void PrepareCommandPictures()
 {
-    if (PicturePreparation || !QCoreApplication::instance())
+    static bool started = false;
+    if (started || !QCoreApplication::instance())
         return;
-    PicturePreparation = QThread::create([] {
+    started = true;
+    RunBesideApplication([] {
         // A reader that knows no format yet asks every image plug-in, which loads them all; the drawings'
         // own plug-in is loaded by making one of them (no picture is drawn here).
         QByteArray header("\x89PNG\r\n\x1a\n");
@@ -123,6 +112,4 @@ void PrepareCommandPictures()
         QImageReader(&buffer).canRead();
         QIcon(QStringLiteral(":/commands/document-open.svg")).isNull();
     });
-    PicturePreparation->start();
-    qAddPostRoutine(JoinPicturePreparation);
 }
