@@ -444,12 +444,12 @@ void TEmployFrame::Loaded()
     if (!FBound)
         return;
     // The day limits belong to the dates, not to the document: they are set again from the dates read,
-    // without recounting anything. A value the limit could not have let through (a document from
-    // elsewhere) is kept as it stands and the box stays without a limit.
+    // without recounting anything. A value the limits could not have let through, above the dates' days
+    // or below the least (a document from elsewhere), is kept as it stands and the box stays without a limit.
     for (const TLine &l : FLines)
         for (TXIntegerFrame *box : {l.Days, l.AccountingDays}) {
             const int limit = DayLimit(l.From->Date(), l.To->Date());
-            if (box->Value() <= limit || limit <= box->MinValue())
+            if ((box->Value() >= box->MinValue() && box->Value() <= limit) || limit <= box->MinValue())
                 box->SetMaxValue(limit);
         }
 }
