@@ -8,6 +8,7 @@
 
 #include "app/EmployerFrameF.h"
 #include "declaration/PopupTyposApodoxonF.h"
+#include "XForms/XDateFrame.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -71,8 +72,13 @@ TEST_F(DocumentReference, SavedAndReopenedDocumentIsTheReferenceAndOpensOnItsAct
     FillHeader(*Doc());
     Trigger(Main->aInsertPage);
     ASSERT_EQ(Doc()->PageCount(), 5);
-    for (int page = 0; page < 5; ++page)
+    for (int page = 0; page < 5; ++page) {
         FillLines(page);
+        // A page keeps the day it was added, which it prints: the reference's pages were added on 7/12/2026.
+        auto *added = qobject_cast<TXDateFrame *>(Doc()->Pages(page)->XFrame503);
+        ASSERT_NE(added, nullptr);
+        added->SetDate(EncodeDate(2026, 12, 7));
+    }
     ShowPage(2);
     ASSERT_TRUE(Messages.empty()) << Messages.front().toStdString();
     ASSERT_EQ(Doc()->PageControl1->ActivePageIndex(), 2);
