@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QMetaEnum>
+#include <QMutex>
 #include <QSaveFile>
 #include <QSet>
 #include <QCoreApplication>
@@ -15,22 +16,36 @@
 
 namespace
 {
-QSet<int> &EventTypes()
+// Event types are learnt as their first event is made, which may be on the thread that works out how
+// classes are read while the windows are made: the list is shared under its lock.
+struct TEventTypes {
+    QMutex Lock;
+    QSet<int> Ids;
+};
+TEventTypes &EventTypes()
 {
     // Never freed: components and events may outlive static destruction at exit.
-    static auto *types = new QSet<int>;
+    static auto *types = new TEventTypes;
     return *types;
 }
 } // namespace
 
 void EventDetail::RegisterEventMetaType(QMetaType type)
 {
-    EventTypes().insert(type.id());
+    const int id = type.id();
+    TEventTypes &types = EventTypes();
+    const QMutexLocker lock(&types.Lock);
+    types.Ids.insert(id);
 }
 
 bool IsEventType(QMetaType type)
 {
-    return type.isValid() && EventTypes().contains(type.id());
+    if (!type.isValid())
+        return false;
+    const int id = type.id();
+    TEventTypes &types = EventTypes();
+    const QMutexLocker lock(&types.Lock);
+    return types.Ids.contains(id);
 }
 
 const TMethod *EventFromVariant(const QVariant &value)
