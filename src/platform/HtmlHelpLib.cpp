@@ -1,5 +1,7 @@
 #include "HtmlHelpLib.h"
 
+#include "vcl/Forms.h"
+
 #include <QApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -220,7 +222,7 @@ public:
             hide();
             setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
             winId();
-            windowHandle()->setTransientParent(owner);
+            SetWindowOwner(windowHandle(), owner);
         }
         // Placed each time it comes up; once shown, it stays where the user puts it.
         if (!isVisible()) {

@@ -354,8 +354,7 @@ TModalResult TCustomForm::ShowModal()
         opener = nullptr;
     if (opener) {
         Peer()->winId();
-        if (QWindow *own = Peer()->windowHandle())
-            own->setTransientParent(opener->windowHandle());
+        SetWindowOwner(Peer()->windowHandle(), opener->windowHandle());
     }
     Peer()->setWindowModality(Qt::ApplicationModal);
     Show();
@@ -365,8 +364,8 @@ TModalResult TCustomForm::ShowModal()
         loop.exec();
     FModalLoop = nullptr;
     Peer()->hide();
-    if (opener && Peer()->windowHandle())
-        Peer()->windowHandle()->setTransientParent(nullptr);
+    if (opener)
+        SetWindowOwner(Peer()->windowHandle(), nullptr);
     Peer()->setWindowModality(Qt::NonModal);
     FShowingModal = false;
     UpdateWindowFrame();
@@ -499,6 +498,20 @@ QWidget *DialogParent(const TComponent *Owner)
     if (Application() && Application()->MainForm() && Application()->MainForm()->HandleAllocated())
         return Application()->MainForm()->Peer();
     return nullptr;
+}
+
+void SetWindowOwner(QWindow *Window, QWindow *Owner)
+{
+    if (!Window)
+        return;
+    if (Owner == Window)
+        Owner = nullptr;
+    for (QWindow *w = Owner; w; w = w->transientParent())
+        if (w->transientParent() == Window) {
+            w->setTransientParent(nullptr);
+            break;
+        }
+    Window->setTransientParent(Owner);
 }
 
 void PlaceDialog(QWidget *Dialog, const TComponent *Owner)

@@ -7,6 +7,7 @@
 #include <QEventLoop>
 
 class QScrollArea;
+class QWindow;
 
 // A window or frame whose client area can scroll (the scroll box's peer is a scroll area).
 class TScrollingWinControl : public TWinControl
@@ -296,6 +297,10 @@ TScreen *Screen();
 QWidget *DialogParent(const TComponent *Owner = nullptr);
 // Makes Dialog a child window of DialogParent(Owner), kept on top when that window is.
 void PlaceDialog(QWidget *Dialog, const TComponent *Owner = nullptr);
+// Makes Window stand in front of Owner (null: of no window). Should Owner stand in front of Window already,
+// directly or through others, that link is dropped first: no window ever stands in front of itself, which
+// would hang every walk over the windows' owners.
+void SetWindowOwner(QWindow *Window, QWindow *Owner);
 
 // Qt tells a window that it became active before it tells the window that was active that it no longer
 // is; forms hear the two in the class library's order, the loss first (a form that keeps what another

@@ -14,9 +14,11 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -230,5 +232,49 @@ TEST(HtmlHelp, TheHelpWindowComesUpBesideOrOverTheMiddleOfItsOwnerNeverOverItsBa
     // Once up, the window stays where the user puts it.
     HtmlHelpA(0, chm + "::/export.htm", HH_DISPLAY_TOPIC, 0);
     EXPECT_EQ(Platform::HelpWindowState().Geometry, help);
+    HtmlHelpA(0, QString(), HH_CLOSE_ALL, 0);
+}
+
+TEST(HtmlHelp, HelpAskedInAWindowOpenedOverTheHelpWindowLeavesNoWindowInFrontOfItself)
+{
+    if (QStandardPaths::findExecutable("chmcmd").isEmpty())
+        GTEST_SKIP() << "chmcmd is not installed";
+    QTemporaryDir dir;
+    const QString chm = CompileHelp(dir);
+    ASSERT_TRUE(LoadHtmlHelp());
+    // Help is up and is the window the user works in.
+    HtmlHelpA(0, chm, HH_DISPLAY_TOC, 0);
+    QWidget *help = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->frameGeometry() == Platform::HelpWindowState().Geometry)
+            help = w;
+    ASSERT_NE(help, nullptr);
+    QApplication::setActiveWindow(help);
+    const auto ownersEnd = [](QWindow *w) {
+        for (int i = 0; w && i < 16; ++i)
+            w = w->transientParent();
+        return w == nullptr;
+    };
+    // A window opened modally now stands in front of help; help asked in it comes in front of it.
+    TForm first(nullptr);
+    QTimer::singleShot(0, &first, [&] {
+        HtmlHelpA(0, chm, HH_DISPLAY_TOC, 0);
+        EXPECT_EQ(help->windowHandle()->transientParent(), first.Peer()->windowHandle());
+        bool ending = true;
+        for (QWindow *w : QGuiApplication::topLevelWindows())
+            if (!ownersEnd(w)) {
+                ADD_FAILURE() << w->title().toStdString() << " stands in front of itself";
+                ending = false;
+            }
+        // A window opened there meanwhile, as a message is, comes up and goes (were the owners to go round,
+        // showing it would never end).
+        if (ending) {
+            TForm message(nullptr);
+            QTimer::singleShot(0, &message, [&] { message.SetModalResult(mrOk); });
+            EXPECT_EQ(message.ShowModal(), mrOk);
+        }
+        first.SetModalResult(mrOk);
+    });
+    EXPECT_EQ(first.ShowModal(), mrOk);
     HtmlHelpA(0, QString(), HH_CLOSE_ALL, 0);
 }
