@@ -71,6 +71,20 @@ QString CompileHelp(const QTemporaryDir &dir)
     chmcmd.waitForFinished(60000);
     return dir.filePath("DovraApd.chm");
 }
+// The program's help file, compiled for the test; the test is skipped where the help compiler is missing.
+class HtmlHelpFile : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (QStandardPaths::findExecutable("chmcmd").isEmpty())
+            GTEST_SKIP() << "chmcmd is not installed";
+        Chm = CompileHelp(Dir);
+    }
+
+    QTemporaryDir Dir;
+    QString Chm; // the compiled file
+};
 } // namespace
 
 TEST(HtmlHelp, AfterStartUpOnlyThisViewerIsRegistered)
@@ -131,16 +145,12 @@ TEST_F(HtmlHelpCalls, ContextAndWinHelpRequestsShowTheContents)
     EXPECT_EQ(Calls.size(), before);
 }
 
-TEST(HtmlHelp, TheLibraryShowsTopicsContentsAndIndexOfTheHelpFile)
+TEST_F(HtmlHelpFile, TheLibraryShowsTopicsContentsAndIndexOfTheHelpFile)
 {
-    if (QStandardPaths::findExecutable("chmcmd").isEmpty())
-        GTEST_SKIP() << "chmcmd is not installed";
-    QTemporaryDir dir;
-    const QString chm = CompileHelp(dir);
-    ASSERT_TRUE(QFile::exists(chm));
+    ASSERT_TRUE(QFile::exists(Chm));
     ASSERT_TRUE(LoadHtmlHelp());
 
-    HtmlHelpA(0, chm + "::/export.htm", HH_DISPLAY_TOPIC, 0);
+    HtmlHelpA(0, Chm + "::/export.htm", HH_DISPLAY_TOPIC, 0);
     Platform::THelpWindowState s = Platform::HelpWindowState();
     EXPECT_TRUE(s.Visible);
     EXPECT_EQ(s.Topic, "/export.htm");
@@ -153,7 +163,7 @@ TEST(HtmlHelp, TheLibraryShowsTopicsContentsAndIndexOfTheHelpFile)
                                        "  Πίνακας κατασκευαστικών φάσεων", "  Προεπισκόπηση εκτύπωσης"}));
 
     // The file alone opens its default topic.
-    HtmlHelpA(0, chm, HH_DISPLAY_TOC, 0);
+    HtmlHelpA(0, Chm, HH_DISPLAY_TOC, 0);
     s = Platform::HelpWindowState();
     EXPECT_EQ(s.Topic, "/default.htm");
     EXPECT_EQ(s.Tab, 0);
@@ -165,7 +175,7 @@ TEST(HtmlHelp, TheLibraryShowsTopicsContentsAndIndexOfTheHelpFile)
                 w->grab().save(QDir(QString::fromLocal8Bit(snapshots)).filePath("Help.png"));
             }
 
-    HtmlHelpA(0, chm, HH_DISPLAY_INDEX, 0);
+    HtmlHelpA(0, Chm, HH_DISPLAY_INDEX, 0);
     s = Platform::HelpWindowState();
     EXPECT_EQ(s.Tab, 1);
     EXPECT_EQ(s.Index.size(), 13);
@@ -175,17 +185,13 @@ TEST(HtmlHelp, TheLibraryShowsTopicsContentsAndIndexOfTheHelpFile)
     EXPECT_FALSE(Platform::HelpWindowState().Visible);
 
     // A file that is not there, or a topic it lacks, shows no topic and does not fail.
-    HtmlHelpA(0, dir.filePath("missing.chm") + "::/default.htm", HH_DISPLAY_TOPIC, 0);
-    HtmlHelpA(0, chm + "::/nothing.htm", HH_DISPLAY_TOPIC, 0);
+    HtmlHelpA(0, Dir.filePath("missing.chm") + "::/default.htm", HH_DISPLAY_TOPIC, 0);
+    HtmlHelpA(0, Chm + "::/nothing.htm", HH_DISPLAY_TOPIC, 0);
     HtmlHelpA(0, QString(), HH_CLOSE_ALL, 0);
 }
 
-TEST(HtmlHelp, TheHelpWindowComesUpBesideOrOverTheMiddleOfItsOwnerNeverOverItsBars)
+TEST_F(HtmlHelpFile, TheHelpWindowComesUpBesideOrOverTheMiddleOfItsOwnerNeverOverItsBars)
 {
-    if (QStandardPaths::findExecutable("chmcmd").isEmpty())
-        GTEST_SKIP() << "chmcmd is not installed";
-    QTemporaryDir dir;
-    const QString chm = CompileHelp(dir);
     ASSERT_TRUE(LoadHtmlHelp());
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     // A window with a menu bar and a tool bar at the top, as the main window has.
@@ -206,7 +212,7 @@ TEST(HtmlHelp, TheHelpWindowComesUpBesideOrOverTheMiddleOfItsOwnerNeverOverItsBa
         owner.show();
         QApplication::setActiveWindow(&owner);
         EXPECT_TRUE(QTest::qWaitForWindowActive(&owner));
-        HtmlHelpA(0, chm, HH_DISPLAY_TOC, 0);
+        HtmlHelpA(0, Chm, HH_DISPLAY_TOC, 0);
         return Platform::HelpWindowState().Geometry;
     };
     const auto barsBottom = [&] { return tools->mapToGlobal(QPoint(0, tools->height())).y(); };
@@ -230,20 +236,16 @@ TEST(HtmlHelp, TheHelpWindowComesUpBesideOrOverTheMiddleOfItsOwnerNeverOverItsBa
     EXPECT_EQ(help.right(), owner.frameGeometry().left() - 1);
 
     // Once up, the window stays where the user puts it.
-    HtmlHelpA(0, chm + "::/export.htm", HH_DISPLAY_TOPIC, 0);
+    HtmlHelpA(0, Chm + "::/export.htm", HH_DISPLAY_TOPIC, 0);
     EXPECT_EQ(Platform::HelpWindowState().Geometry, help);
     HtmlHelpA(0, QString(), HH_CLOSE_ALL, 0);
 }
 
-TEST(HtmlHelp, HelpAskedInAWindowOpenedOverTheHelpWindowLeavesNoWindowInFrontOfItself)
+TEST_F(HtmlHelpFile, HelpAskedInAWindowOpenedOverTheHelpWindowLeavesNoWindowInFrontOfItself)
 {
-    if (QStandardPaths::findExecutable("chmcmd").isEmpty())
-        GTEST_SKIP() << "chmcmd is not installed";
-    QTemporaryDir dir;
-    const QString chm = CompileHelp(dir);
     ASSERT_TRUE(LoadHtmlHelp());
     // Help is up and is the window the user works in.
-    HtmlHelpA(0, chm, HH_DISPLAY_TOC, 0);
+    HtmlHelpA(0, Chm, HH_DISPLAY_TOC, 0);
     QWidget *help = nullptr;
     for (QWidget *w : QApplication::topLevelWidgets())
         if (w->isVisible() && w->frameGeometry() == Platform::HelpWindowState().Geometry)
@@ -258,7 +260,7 @@ TEST(HtmlHelp, HelpAskedInAWindowOpenedOverTheHelpWindowLeavesNoWindowInFrontOfI
     // A window opened modally now stands in front of help; help asked in it comes in front of it.
     TForm first(nullptr);
     QTimer::singleShot(0, &first, [&] {
-        HtmlHelpA(0, chm, HH_DISPLAY_TOC, 0);
+        HtmlHelpA(0, Chm, HH_DISPLAY_TOC, 0);
         EXPECT_EQ(help->windowHandle()->transientParent(), first.Peer()->windowHandle());
         bool ending = true;
         for (QWindow *w : QGuiApplication::topLevelWindows())
