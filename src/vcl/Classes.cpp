@@ -2,12 +2,12 @@
 
 #include "CodePage.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QMetaEnum>
 #include <QMutex>
 #include <QSaveFile>
 #include <QSet>
-#include <QCoreApplication>
 #include <QThread>
 #include <algorithm>
 

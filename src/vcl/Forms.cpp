@@ -4,13 +4,13 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QStatusTipEvent>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStatusTipEvent>
 #include <QTranslator>
 #include <QWindow>
 

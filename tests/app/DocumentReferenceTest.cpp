@@ -6,9 +6,9 @@
 #include "ApdDataTestSupport.h"
 #include "MainWindowDriver.h"
 
+#include "XForms/XDateFrame.h"
 #include "app/EmployerFrameF.h"
 #include "declaration/PopupTyposApodoxonF.h"
-#include "XForms/XDateFrame.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -8,11 +8,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QMenuBar>
 #include <QProcess>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QMenuBar>
-#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -157,10 +157,10 @@ TEST_F(HtmlHelpFile, TheLibraryShowsTopicsContentsAndIndexOfTheHelpFile)
     EXPECT_EQ(s.Title, "Εξαγωγή σε ηλεκτρονική μορφή");
     EXPECT_EQ(s.Current, "Εξαγωγή σε ηλεκτρονική μορφή");
     EXPECT_TRUE(s.Text.contains("αρχείο CSC01")) << s.Text.toStdString();
-    EXPECT_EQ(s.Contents, QStringList({"Dovra Α.Π.Δ.", "  Εξαγωγή σε ηλεκτρονική μορφή", "  Πίνακας εργοδοτών",
-                                       "  Πίνακας εργαζομένων", "  Πίνακας υποκαταστημάτων ΙΚΑ",
-                                       "  Πίνακας πακέτων κάλυψης", "  Πίνακας αποδοχών",
-                                       "  Πίνακας κατασκευαστικών φάσεων", "  Προεπισκόπηση εκτύπωσης"}));
+    EXPECT_EQ(s.Contents,
+              QStringList({"Dovra Α.Π.Δ.", "  Εξαγωγή σε ηλεκτρονική μορφή", "  Πίνακας εργοδοτών",
+                           "  Πίνακας εργαζομένων", "  Πίνακας υποκαταστημάτων ΙΚΑ", "  Πίνακας πακέτων κάλυψης",
+                           "  Πίνακας αποδοχών", "  Πίνακας κατασκευαστικών φάσεων", "  Προεπισκόπηση εκτύπωσης"}));
 
     // The file alone opens its default topic.
     HtmlHelpA(0, Chm, HH_DISPLAY_TOC, 0);
