@@ -603,13 +603,8 @@ void TMain::aNewExecute(TObject *)
 void TMain::aFileNewFromTemplateExecute(TObject *)
 {
     FromTemplate = true;
-    try {
-        FileControl1->New();
-    } catch (...) {
-        FromTemplate = false;
-        throw;
-    }
-    FromTemplate = false;
+    TScopeExit restore([this] { FromTemplate = false; });
+    FileControl1->New();
 }
 
 void TMain::aSaveExecute(TObject *)

@@ -6,6 +6,7 @@
 #include <compare>
 #include <cstdint>
 #include <exception>
+#include <utility>
 
 // Base of every error the program raises; the message is shown to the user as it stands.
 class Exception : public std::exception {
@@ -38,6 +39,27 @@ class EAbort : public Exception {
     using Exception::Exception;
 };
 [[noreturn]] void Abort();
+
+// Runs a clean-up once when the scope it lives in is left, normally or by an exception: the state an
+// operation changes on its way is given back in one place. Dismiss() keeps what the operation did (a
+// clean-up meant only for failure is dismissed once the operation has succeeded). The clean-up must not
+// throw.
+template <class F> class TScopeExit {
+public:
+    explicit TScopeExit(F f) : FCleanUp(std::move(f)) {}
+    TScopeExit(const TScopeExit &) = delete;
+    TScopeExit &operator=(const TScopeExit &) = delete;
+    ~TScopeExit()
+    {
+        if (FActive)
+            FCleanUp();
+    }
+    void Dismiss() { FActive = false; }
+
+private:
+    F FCleanUp;
+    bool FActive = true;
+};
 
 // The cause of a failed file operation (an errno value) in the user's words ("ο δίσκος είναι γεμάτος"),
 // or an empty text for a cause that means nothing to a user.
