@@ -568,14 +568,11 @@ void TApdData::Loaded()
     TForm::Loaded();
     // Documents saved after a print carry its last page footer; it is no part of the declaration.
     XFrame454->SetCaption(FFooterText);
-    Loading = true;
-    try {
+    {
+        Loading = true;
+        TScopeExit restore([this] { Loading = false; });
         RecalcTotals();
-    } catch (...) {
-        Loading = false;
-        throw;
     }
-    Loading = false;
     for (int i = 0; i < PageCount(); ++i)
         if (TEmployFrame *page = PageOf(PageControl1->Pages(i)))
             page->SettleSchemes();

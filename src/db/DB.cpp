@@ -467,12 +467,9 @@ void TDataSet::DoOpen()
     if (BeforeOpen)
         BeforeOpen(this);
     FStore = OpenStore();
-    try {
-        BindFields();
-    } catch (...) {
-        FStore.reset();
-        throw;
-    }
+    TScopeExit closeStore([this] { FStore.reset(); });
+    BindFields();
+    closeStore.Dismiss();
     if (FFieldDefs->Count() == 0)
         FFieldDefs->Update();
     FState = dsBrowse;
@@ -1177,15 +1174,8 @@ QString TDataSet::RecordText(int RecIndex, TField *Field, bool DisplayText)
     if (Field->FCalcIndex >= 0)
         FOverrideCalc[static_cast<size_t>(Field->FCalcIndex)] = RecordValue(RecIndex, Field);
     FRowOverride = RecIndex;
-    QString text;
-    try {
-        text = Field->GetText(DisplayText);
-    } catch (...) {
-        FRowOverride = -1;
-        throw;
-    }
-    FRowOverride = -1;
-    return text;
+    TScopeExit restore([this] { FRowOverride = -1; });
+    return Field->GetText(DisplayText);
 }
 
 QVariant TDataSet::GetFieldValue(const TField *Field) const
@@ -1240,12 +1230,9 @@ void TDataSet::SetFieldValue(TField *Field, const QVariant &Value)
     const QVariant old = slot;
     slot = v;
     if (Field->OnValidate) {
-        try {
-            Field->OnValidate(Field);
-        } catch (...) {
-            slot = old;
-            throw;
-        }
+        TScopeExit undo([&slot, &old] { slot = old; });
+        Field->OnValidate(Field);
+        undo.Dismiss();
     }
     FModified = true;
     CalculateFields();
@@ -1264,36 +1251,32 @@ void TDataSet::CalculateFields()
         return;
     FInCalc = true;
     const TDataSetState saved = FState;
-    try {
-        for (TField *f : FFields) {
-            if (f->FFieldKind != fkLookup || !f->FLookupDataSet || !f->FLookupDataSet->Active())
-                continue;
-            const QStringList keys = SplitFieldNames(f->FKeyFields);
-            QVariantList values;
-            for (const QString &k : keys)
-                values << FieldByName(k)->Value();
-            QVariant v;
-            try {
-                v = f->FLookupDataSet->Lookup(f->FLookupKeyFields, keys.size() == 1 ? values.first() : QVariant(values),
-                                              f->FLookupResultField);
-            } catch (const Exception &) {
-                v = QVariant(); // a key that does not convert finds nothing
-            }
-            QVariant converted;
-            if (TryConvertValue(v, f->FDataType, converted))
-                FCalcValues[static_cast<size_t>(f->FCalcIndex)] = converted;
-        }
-        if (OnCalcFields) {
-            FState = dsCalcFields;
-            OnCalcFields(this);
-        }
-    } catch (...) {
+    TScopeExit restore([this, saved] {
         FState = saved;
         FInCalc = false;
-        throw;
+    });
+    for (TField *f : FFields) {
+        if (f->FFieldKind != fkLookup || !f->FLookupDataSet || !f->FLookupDataSet->Active())
+            continue;
+        const QStringList keys = SplitFieldNames(f->FKeyFields);
+        QVariantList values;
+        for (const QString &k : keys)
+            values << FieldByName(k)->Value();
+        QVariant v;
+        try {
+            v = f->FLookupDataSet->Lookup(f->FLookupKeyFields, keys.size() == 1 ? values.first() : QVariant(values),
+                                          f->FLookupResultField);
+        } catch (const Exception &) {
+            v = QVariant(); // a key that does not convert finds nothing
+        }
+        QVariant converted;
+        if (TryConvertValue(v, f->FDataType, converted))
+            FCalcValues[static_cast<size_t>(f->FCalcIndex)] = converted;
     }
-    FState = saved;
-    FInCalc = false;
+    if (OnCalcFields) {
+        FState = dsCalcFields;
+        OnCalcFields(this);
+    }
 }
 
 void TDataSet::DataEvent(TDataEvent Event, TField *Field)
