@@ -252,7 +252,7 @@ void TInplaceEditFrame::CommitEditText(const QString &S)
         std::any_of(S.begin(), S.end(), [this](QChar c) { return c != u' ' && !FValidChars.contains(c); }))
         throw EConvertError(RefusedCharsText(FValidCharsField, FValidChars).chopped(1) +
                             QStringLiteral(": «%1»").arg(S.trimmed()));
-    SetEditText(S);
+    SetEditText(FTypedReader ? FTypedReader(S) : S);
 }
 
 void TInplaceEditFrame::FocusGained()

@@ -82,9 +82,14 @@ public:
     QString ValidCharsField() const { return FValidCharsField; }
     void SetValidChars(const QString &Chars, const QString &Field);
 
+    // What a typed text becomes before the box takes it (a date written in full, a word in its one
+    // spelling); it raises EConvertError for a text that is none of the box's values. None: taken as typed.
+    using TTypedReader = std::function<QString(const QString &Typed)>;
+    void SetTypedReader(TTypedReader Reader) { FTypedReader = std::move(Reader); }
+
     // Hands a typed text to the box: text the Greek code page cannot hold, or with characters outside
-    // ValidChars, is refused here, the rest goes to SetEditText. Raises (and changes nothing) when the
-    // text cannot be taken.
+    // ValidChars, is refused here, the rest goes through the typed reader to SetEditText. Raises (and
+    // changes nothing) when the text cannot be taken.
     void CommitEditText(const QString &S);
 
     // A click on the box, or typing into it, while it has the focus without an editor (after Escape)
@@ -108,6 +113,7 @@ private:
     bool FInplaceEdit = true;
     int FMaxTextSize = 0;
     QString FValidChars, FValidCharsField;
+    TTypedReader FTypedReader;
     TInplaceEdit *FEditor = nullptr;
     // The current focus opened an editor, so the box's own focus rectangle is not drawn for it.
     bool FEditFocus = false;

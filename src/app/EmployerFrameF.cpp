@@ -926,10 +926,14 @@ void LimitTyping(const std::vector<TBoxField> &Sources)
         auto *box = qobject_cast<TInplaceEditFrame *>(s.Box);
         if (!box)
             continue;
-        if (s.Field->Kind == TApdFieldKind::fwDigits)
-            box->SetValidChars(DigitChars, s.Field->Name());
-        else if (s.Field->Kind == TApdFieldKind::fwDateText)
-            box->SetValidChars(DigitChars + u'/', s.Field->Name());
+        const TApdField *field = s.Field;
+        if (field->Kind == TApdFieldKind::fwDigits)
+            box->SetValidChars(DigitChars, field->Name());
+        else if (field->Kind == TApdFieldKind::fwDateText)
+            box->SetValidChars(DigitChars + u'/', field->Name());
+        // A date or a marital status is taken only as what the file writes it as.
+        if (field->Kind == TApdFieldKind::fwDateText || field->Kind == TApdFieldKind::fwMarital)
+            box->SetTypedReader([field](const QString &Typed) { return TypedFieldText(*field, Typed); });
     }
 }
 
@@ -946,6 +950,7 @@ std::vector<TBoxField> TEmployFrame::LineFields(int Line) const
             {l.Mother, &E::MotherName, 27},
             {l.Birth, &E::BirthDate, 28},
             {l.Afm, &E::Afm, 29},
+            {l.Married, &E::Married, 30},
             {l.Branch, &I::Branch, 21},
             {l.Periods, &I::Triennia, 31},
             {l.Sundays, &I::Sundays, 32},
@@ -967,7 +972,6 @@ std::vector<TBoxField> TEmployFrame::LineFields(int Line) const
 
 void TEmployFrame::ExportLine(int Line, TApdFile &File, TExportProblems *Problems)
 {
-    const TLine &l = FLines[size_t(Line)];
     // A field whose value is refused is left blank: nothing is written then anyway.
     TEmployeeRecord e;
     TInsuranceRecord r;
@@ -977,8 +981,6 @@ void TEmployFrame::ExportLine(int Line, TApdFile &File, TExportProblems *Problem
     const auto *sheet = qobject_cast<const TTabSheet *>(Parent());
     const QString page = sheet ? sheet->Caption() : Name();
     PutValue(e.data(), ApdEmployee::RecordType, QStringLiteral("2"));
-    PutValue(e.data(), ApdEmployee::Married,
-             l.Married->Caption() == QStringLiteral("ΕΓΓΑΜΟΣ") ? QStringLiteral("2") : QStringLiteral("1"));
     PutValue(r.data(), ApdInsurance::RecordType, QStringLiteral("3"));
     for (const TBoxField &f : LineFields(Line)) {
         const TApdValue value = BoxValue(f);

@@ -32,7 +32,8 @@ struct TBoxField {
 // The box's value as the field's writer takes it: the Value of an integer or amount box, the Date of a
 // date box, the text of any other.
 TApdValue BoxValue(const TBoxField &Source);
-// The boxes of digits and date-text fields take only digits (and "/" for a date) as they are typed.
+// The boxes of digits and date-text fields take only digits (and "/" for a date) as they are typed; a date
+// or a marital status is taken only as the file writes it (TypedFieldText).
 void LimitTyping(const std::vector<TBoxField> &Sources);
 
 // The kind of the page's boxes bound to the reference tables.

@@ -1,5 +1,6 @@
 #include "ApdFile.h"
 
+#include "db/GreekText.h"
 #include "declaration/eApdReportF.h"
 #include "platform/SafeWrite.h"
 #include "printing/XPrinters.h"
@@ -15,6 +16,9 @@ namespace
 constexpr char kHeaderPrefix[] = "10101CSC01   01";
 static_assert(sizeof(kHeaderPrefix) - 1 == ApdHeader::Prefix.Width);
 constexpr char kCrLf[] = "\r\n";
+// The two marital statuses the file knows.
+constexpr QStringView SingleText = u"ΑΓΑΜΟΣ";
+constexpr QStringView MarriedText = u"ΕΓΓΑΜΟΣ";
 
 // Latin letters folded, compared as unsigned bytes: the order of the class library's CompareText.
 int CompareTextBytes(const char *a, const char *b, int length)
@@ -201,6 +205,12 @@ void PutDateText(const QString &value, char *field, int width)
     PutField(DigitBytes(result), field, width, '0', TFieldAlignment::faLeft);
 }
 
+void PutMarital(const QString &value, char *field, int width)
+{
+    const char code = value == MarriedText ? '2' : '1';
+    PutBytes(&code, 1, field, width, ' ', TFieldAlignment::faLeft);
+}
+
 // --- the layout ----------------------------------------------------------------------------------
 
 std::vector<const TApdField *> RecordLayout(TApdRecordKind Record)
@@ -285,21 +295,35 @@ QString TextProblem(const QString &text)
     return {};
 }
 
-// Day, month and year as the date-text writer reads them: digits apart by "/", each part padded and none
-// of them cut or left out.
-bool IsDateText(QStringView text, int width)
+// A real calendar date as the date-text writer reads it: day and month in one or two digits and the year
+// in four, apart by "/", so that every part is written whole and means what it says. Anything else (a
+// year of two digits, a part left out, 31/02) would reach the file as another date or as none.
+bool IsDateText(QStringView text)
 {
-    static constexpr int partWidths[3] = {2, 2, 4};
+    static constexpr int mostDigits[3] = {2, 2, 4};
     const auto parts = text.split(u'/');
-    if (parts.size() > 3)
+    if (parts.size() != 3)
         return false;
-    qsizetype length = 0;
-    for (qsizetype i = 0; i < parts.size(); ++i) {
-        if (!AllDigits(parts[i]))
+    int values[3] = {};
+    for (qsizetype i = 0; i < 3; ++i) {
+        if (parts[i].isEmpty() || parts[i].size() > mostDigits[i] || !AllDigits(parts[i]))
             return false;
-        length += std::max<qsizetype>(parts[i].size(), partWidths[i]);
+        values[i] = parts[i].toInt();
     }
-    return length <= width;
+    TDateTime date = 0;
+    return parts[2].size() == 4 && TryEncodeDate(values[2], values[1], values[0], date);
+}
+
+// The text of a box that is no value of its field, refused with the field named and what it takes.
+[[noreturn]] void RefuseTyped(const TApdField &Field, const QString &Typed, const QString &Takes)
+{
+    throw EConvertError(
+        QStringLiteral("«%1» δεν γράφεται στο πεδίο «%2»: εκεί γράφεται %3.").arg(Typed.trimmed(), Field.Name(), Takes));
+}
+
+QString MaritalChoices()
+{
+    return QStringLiteral("«%1» ή «%2»").arg(SingleText, MarriedText);
 }
 
 // The value as the message shows it.
@@ -307,6 +331,8 @@ QString Shown(const TApdValue &value)
 {
     if (const auto *text = std::get_if<QString>(&value)) {
         QString shown = text->trimmed();
+        if (shown.isEmpty())
+            return QStringLiteral("κενό");
         for (QChar &c : shown)
             if (UndefinedCp1253Byte(c) >= 0)
                 c = QChar::ReplacementCharacter;
@@ -335,6 +361,9 @@ void PutValue(char *Record, const TApdField &Field, const TApdValue &Value)
     case TApdFieldKind::fwDateText:
         PutDateText(std::get<QString>(Value), field, Field.Width);
         return;
+    case TApdFieldKind::fwMarital:
+        PutMarital(std::get<QString>(Value), field, Field.Width);
+        return;
     case TApdFieldKind::fwInteger:
         PutInt(int(std::clamp<qint64>(std::get<qint64>(Value), INT_MIN, INT_MAX)), field, Field.Width);
         return;
@@ -351,8 +380,16 @@ QString FieldProblem(const TApdField &Field, const TApdValue &Value)
 {
     switch (Field.Kind) {
     case TApdFieldKind::fwFixed:
-    case TApdFieldKind::fwDate:
         return {};
+    case TApdFieldKind::fwDate: {
+        // A header's date of 0 means none (no stop date); an employment date has no "none", and its box
+        // shows the date it holds, whatever the file would write.
+        char written[8];
+        PutDate(std::get<TDateTime>(Value), written, int(sizeof written));
+        if (Field.Record == TApdRecordKind::rkInsurance && AllZeros(written, int(sizeof written)))
+            return QStringLiteral("η ημερομηνία θα γραφόταν στο αρχείο ως 00000000 (καμία ημερομηνία)");
+        return {};
+    }
     case TApdFieldKind::fwText:
         return TextProblem(std::get<QString>(Value));
     case TApdFieldKind::fwDigits: {
@@ -363,10 +400,18 @@ QString FieldProblem(const TApdField &Field, const TApdValue &Value)
             return QStringLiteral("το πεδίο του αρχείου χωράει %1 ψηφία").arg(Field.Width);
         return {};
     }
-    case TApdFieldKind::fwDateText:
-        if (!IsDateText(WithoutBlanks(std::get<QString>(Value)), Field.Width))
-            return QStringLiteral("η ημερομηνία γράφεται με ψηφία, ηη/μμ/εεεε");
+    case TApdFieldKind::fwDateText: {
+        const QString date = WithoutBlanks(std::get<QString>(Value));
+        if (!date.isEmpty() && !IsDateText(date))
+            return QStringLiteral("δεν είναι ημερομηνία του ημερολογίου γραμμένη ηη/μμ/εεεε");
         return {};
+    }
+    case TApdFieldKind::fwMarital: {
+        const QString &status = std::get<QString>(Value);
+        if (status != SingleText && status != MarriedText)
+            return QStringLiteral("γράφεται ") + MaritalChoices();
+        return {};
+    }
     case TApdFieldKind::fwInteger: {
         const qint64 value = std::get<qint64>(Value);
         if (value < 0)
@@ -386,6 +431,27 @@ QString FieldProblem(const TApdField &Field, const TApdValue &Value)
     }
     }
     return {};
+}
+
+QString TypedFieldText(const TApdField &Field, const QString &Typed)
+{
+    const QString text = Typed.trimmed();
+    if (Field.Kind == TApdFieldKind::fwDateText && !text.isEmpty()) {
+        // The employees' table takes the same texts, so a typed date and a picked one agree.
+        TDateTime date = 0;
+        if (!TryStrToDate(WithoutBlanks(text), date) || !IsValidCalendarDate(date))
+            RefuseTyped(Field, Typed, QStringLiteral("ημερομηνία του ημερολογίου, ηη/μμ/εεεε"));
+        return FormatDateTime(GreekFormatSettings().ShortDateFormat, date);
+    }
+    if (Field.Kind == TApdFieldKind::fwMarital && !text.isEmpty()) {
+        for (QStringView status : {SingleText, MarriedText})
+            if (GreekFold(text) == GreekFold(status.toString()))
+                return status.toString();
+        RefuseTyped(Field, Typed, MaritalChoices());
+    }
+    if (Field.Kind == TApdFieldKind::fwDateText || Field.Kind == TApdFieldKind::fwMarital)
+        return text;
+    return Typed;
 }
 
 bool TExportProblems::Check(const TApdField &Field, const TApdValue &Value, const TWhere &Where)

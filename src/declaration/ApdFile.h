@@ -33,7 +33,7 @@ enum class TFieldAlignment { faLeft, faRight };
 
 enum class TApdRecordKind { rkHeader, rkEmployee, rkInsurance };
 // How a field is written: by one of the writers below, or set when the record is made (fixed).
-enum class TApdFieldKind { fwFixed, fwText, fwDigits, fwInteger, fwAmount, fwDate, fwDateText };
+enum class TApdFieldKind { fwFixed, fwText, fwDigits, fwInteger, fwAmount, fwDate, fwDateText, fwMarital };
 
 struct TApdField {
     TApdRecordKind Record;
@@ -95,7 +95,7 @@ inline constexpr TApdField FatherName{rkEmployee, 101, 30, fwText, u"ΟΝΟΜΑ 
 inline constexpr TApdField MotherName{rkEmployee, 131, 30, fwText, u"ΟΝΟΜΑ ΜΗΤΡΟΣ"};
 inline constexpr TApdField BirthDate{rkEmployee, 161, 8, fwDateText, u"ΗΜ/ΝΙΑ ΓΕΝΝΗΣΗΣ"};
 inline constexpr TApdField Afm{rkEmployee, 169, 9, fwDigits, u"Α.Φ.Μ."};
-inline constexpr TApdField Married{rkEmployee, 178, 1, fwText, u"ΑΓΑΜΟΣ/ΕΓΓΑΜΟΣ"};
+inline constexpr TApdField Married{rkEmployee, 178, 1, fwMarital, u"ΑΓΑΜΟΣ/ΕΓΓΑΜΟΣ"};
 } // namespace ApdEmployee
 
 namespace ApdInsurance
@@ -157,6 +157,9 @@ void PutDate(TDateTime value, char *field, int width);
 // "ddmmyyyy" from a typed date such as 1/2/2003: day, month and year parts padded to 2, 2 and 4
 // digits, left-aligned and zero-filled; all "0" for an empty text.
 void PutDateText(const QString &value, char *field, int width);
+// The marital status as the file codes it: "2" for «ΕΓΓΑΜΟΣ», "1" for anything else (the export refuses
+// anything but «ΑΓΑΜΟΣ» and «ΕΓΓΑΜΟΣ» before, FieldProblem).
+void PutMarital(const QString &value, char *field, int width);
 
 // --- values by the layout -------------------------------------------------------------------------
 
@@ -167,12 +170,19 @@ using TApdValue = std::variant<QString, qint64, Currency, TDateTime>;
 // Writes Value into Field of Record with the field's writer; nothing for a fixed field.
 void PutValue(char *Record, const TApdField &Field, const TApdValue &Value);
 // Why Field cannot take Value as it is, or empty when it can. A digits field takes digits only (blanks
-// aside, which its writer drops) and no more of them than it holds; a date text is day, month and year in
-// digits apart by "/" that fit the field; a text may hold no character that code page 1253
-// cannot hold or leaves undefined; a number or an amount is not negative and fits its digits (cents for
-// an amount). Values the writers would only cut (a long text) or that mean "none" (an empty text, a date
-// of 0) are taken.
+// aside, which its writer drops) and no more of them than it holds; a date text is a real calendar date,
+// day and month in one or two digits and the year in four, apart by "/"; a marital status is «ΑΓΑΜΟΣ» or
+// «ΕΓΓΑΜΟΣ»; a text may hold no character that code page 1253 cannot hold or leaves undefined; a number
+// or an amount is not negative and fits its digits (cents for an amount); a date of employment is one the
+// file writes as a date, never as "none" (all "0"), since its box always shows one. Values the writers
+// would only cut (a long text) or that mean "none" (an empty date text, a header's date of 0) are taken.
 QString FieldProblem(const TApdField &Field, const TApdValue &Value);
+// The text a box of Field holds for what the user typed into it: a date text read as the employees' table
+// reads a date (a two-digit year falls in 1950..2049) and written dd/mm/yyyy; a marital status that is
+// «ΑΓΑΜΟΣ» or «ΕΓΓΑΜΟΣ» but for letter case, accents and blanks around it, written as it stands. An empty
+// text stays empty, and other fields take the text as typed. Raises EConvertError naming the field for a
+// text that is no such value.
+QString TypedFieldText(const TApdField &Field, const QString &Typed);
 
 // The values of one export that the file cannot take as they are, each named where the user finds it.
 // The export collects them before anything is written and refuses with one message when there are any.

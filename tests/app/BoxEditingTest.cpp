@@ -471,7 +471,7 @@ TEST_F(BoxEditing, BoxesOfTheFilesDigitsFieldsTakeOnlyDigitsAsTheyAreTyped)
         {w->DbLookupXFrame5, "176 71", "17671", "Τ.Κ. ΕΔΡΑΣ ΕΡΓΟΔΟΤΗ"},
         {p->XFrame23a, "1234Δ5", "12345", "Α.Μ.Κ.Α."},
         {p->Frame21C, "0-61", "061", "ΥΠΟΚΑΤΑΣΤΗΜΑ ΙΚΑ ΕΚΤΕΛΕΣΗΣ ΕΡΓΟΥ"},
-        {p->DbLookupXFrame7, "5.11/1970", "511/1970", "ΗΜ/ΝΙΑ ΓΕΝΝΗΣΗΣ"},
+        {p->DbLookupXFrame7, "05/11/19.70", "05/11/1970", "ΗΜ/ΝΙΑ ΓΕΝΝΗΣΗΣ"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(qPrintable(c.Box->Name()));

@@ -23,6 +23,7 @@
 
 #include <QApplication>
 #include <QBackingStore>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDir>
 #include <QPrinter>
@@ -288,6 +289,8 @@ TEST_F(DeclarationScenario, DocumentsWithDatesBeyondTheCalendarAreRefusedAtOnce)
 TEST_F(DeclarationScenario, ExportRefusesValuesTheFileCannotHoldAndWritesNothing)
 {
     const QString path = Written(Dir.path(), QStringLiteral("Παράλογο.vapd"), [](TEmployFrame *p) {
+        for (TXFrame *married : {p->Married1, p->Married2, p->Married3})
+            married->SetCaption(QStringLiteral("ΑΓΑΜΟΣ"));
         p->XFrame22a->SetCaption(QStringLiteral("111111111"));
         p->Apodoxes1->SetValue(Currency::FromCents(12345678901234));
         p->EisforesTotal1->SetValue(Currency::FromCents(100));
@@ -329,9 +332,15 @@ TEST_F(DeclarationScenario, ExportRefusesValuesTheFileCannotHoldAndWritesNothing
 TEST_F(DeclarationScenario, ExportRefusesNumbersHoldingOtherCharactersAndBytesTheCodePageLeavesUndefined)
 {
     // A document made elsewhere: an Α.Φ.Μ. and an Α.Μ.Κ.Α. with a letter, a register number of letters only,
-    // a date of birth with dots, and a kind of project holding a byte that code page 1253 does not define.
+    // dates of birth that are no dates, marital statuses that are neither of the two, a date of employment
+    // the file would write as none, and a kind of project holding a byte that code page 1253 does not define.
     const QString undefined = FromCp1253(ToCp1253(QStringLiteral("ΑΝΕΓΕΡΣΗ ")) + '\xAA');
     const QString path = Written(Dir.path(), QStringLiteral("Γράμματα.vapd"), [&](TEmployFrame *p) {
+        p->Married1->SetCaption(QStringLiteral("ΕγγΑΜΟΣ"));
+        p->Married2->SetCaption(QStringLiteral("2"));
+        p->DbLookupXFrame25->SetCaption(QStringLiteral("01/01/"));
+        p->DbLookupXFrame16->SetCaption(QStringLiteral("00/00/0000"));
+        p->XDateFrame2->SetDate(0);
         TApdData *w = p->ApdDataOwner();
         w->frameAFM->SetCaption(QStringLiteral("12345678X"));
         w->xEidosErgou->SetCaption(undefined);
@@ -366,8 +375,18 @@ TEST_F(DeclarationScenario, ExportRefusesNumbersHoldingOtherCharactersAndBytesTh
           QStringLiteral("Σελίδα 1, γραμμή 1, πλαίσιο 23 (Α.Μ.Κ.Α.): 12345678Δ ") + digitsOnly,
           // A line without a register number is left out of the file; one whose number is letters is not.
           QStringLiteral("Σελίδα 1, γραμμή 2, πλαίσιο 22 (ΑΡΙΘΜ.ΜΗΤΡΩΟΥ ΑΣΦ.): ΑΒΓ ") + digitsOnly,
-          QStringLiteral("Σελίδα 1, γραμμή 3, πλαίσιο 28 (ΗΜ/ΝΙΑ ΓΕΝΝΗΣΗΣ): 5.11.1970")})
+          QStringLiteral("Σελίδα 1, γραμμή 3, πλαίσιο 28 (ΗΜ/ΝΙΑ ΓΕΝΝΗΣΗΣ): 5.11.1970"),
+          // (Written before as 01010000, 00000000, single, single, and 00000000 beside a shown date.)
+          QStringLiteral("Σελίδα 1, γραμμή 1, πλαίσιο 28 (ΗΜ/ΝΙΑ ΓΕΝΝΗΣΗΣ): 01/01/ (δεν είναι ημερομηνία του "
+                         "ημερολογίου γραμμένη ηη/μμ/εεεε)"),
+          QStringLiteral("Σελίδα 1, γραμμή 2, πλαίσιο 28 (ΗΜ/ΝΙΑ ΓΕΝΝΗΣΗΣ): 00/00/0000"),
+          QStringLiteral("Σελίδα 1, γραμμή 1, πλαίσιο 30 (ΑΓΑΜΟΣ/ΕΓΓΑΜΟΣ): ΕγγΑΜΟΣ (γράφεται «ΑΓΑΜΟΣ» ή «ΕΓΓΑΜΟΣ»)"),
+          QStringLiteral("Σελίδα 1, γραμμή 2, πλαίσιο 30 (ΑΓΑΜΟΣ/ΕΓΓΑΜΟΣ): 2 (γράφεται"),
+          QStringLiteral("Σελίδα 1, γραμμή 3, πλαίσιο 30 (ΑΓΑΜΟΣ/ΕΓΓΑΜΟΣ): κενό (γράφεται"),
+          QStringLiteral("Σελίδα 1, γραμμή 2, πλαίσιο 36 (ΑΠΟ ΗΜ/ΝΙΑ ΑΠΑΣΧ.): 30/12/1899 (η ημερομηνία θα γραφόταν "
+                         "στο αρχείο ως 00000000 (καμία ημερομηνία))")})
         EXPECT_TRUE(message.contains(where)) << where.toStdString() << "\n" << message.toStdString();
+    EXPECT_EQ(p->XDateFrame2->Caption(), QStringLiteral("30/12/1899"));
     // The project's postcode is written in groups, as postcodes are: its digits go into the file.
     EXPECT_FALSE(message.contains(QStringLiteral("Τ.Κ."))) << message.toStdString();
 
@@ -377,6 +396,15 @@ TEST_F(DeclarationScenario, ExportRefusesNumbersHoldingOtherCharactersAndBytesTh
     Type(p->XFrame23a, QStringLiteral("12345678901"));
     Type(p->XFrame22b, QStringLiteral("222222222"));
     Type(p->DbLookupXFrame7, QStringLiteral("5/11/1970"));
+    Type(p->DbLookupXFrame25, QStringLiteral("1/1/70"));
+    Type(p->DbLookupXFrame16, QStringLiteral("31/12/1980"));
+    Type(p->Married1, QStringLiteral("έγγαμος"));
+    Type(p->Married2, QStringLiteral("ΑΓΑΜΟΣ"));
+    Type(p->Married3, QStringLiteral("αγαμος"));
+    Type(p->XDateFrame2, QStringLiteral("01/01/2003"));
+    EXPECT_EQ(p->DbLookupXFrame25->Caption(), QStringLiteral("01/01/1970"));
+    EXPECT_EQ(p->Married1->Caption(), QStringLiteral("ΕΓΓΑΜΟΣ"));
+    EXPECT_EQ(p->Married3->Caption(), QStringLiteral("ΑΓΑΜΟΣ"));
     Messages.clear();
     const QList<QByteArray> records = Records(Export(csc01));
     ASSERT_TRUE(Messages.empty()) << Messages.front().toStdString();
@@ -384,8 +412,100 @@ TEST_F(DeclarationScenario, ExportRefusesNumbersHoldingOtherCharactersAndBytesTh
     EXPECT_EQ(ApdHeader::Afm.Bytes(records[0]), "123456789");
     EXPECT_EQ(ApdHeader::ProjectPostcode.Bytes(records[0]), "17121");
     EXPECT_EQ(ApdEmployee::Amka.Bytes(records[1]), "12345678901");
+    EXPECT_EQ(ApdEmployee::BirthDate.Bytes(records[1]), "01011970");
+    EXPECT_EQ(ApdEmployee::Married.Bytes(records[1]), "2");
     EXPECT_EQ(ApdEmployee::Register.Bytes(records[3]), "222222222");
+    EXPECT_EQ(ApdEmployee::BirthDate.Bytes(records[3]), "31121980");
+    EXPECT_EQ(ApdEmployee::Married.Bytes(records[3]), "1");
+    EXPECT_EQ(ApdInsurance::From.Bytes(records[4]), "01012003");
     EXPECT_EQ(ApdEmployee::BirthDate.Bytes(records[5]), "05111970");
+}
+
+// Typed, pasted or picked, a date of birth and a marital status are what the file writes: a date as the
+// employees' table reads it, written in full; one of the two statuses, whatever the case and accents; and
+// an employee whose date of birth in the table is no date is refused by the export, named.
+TEST_F(DeclarationScenario, DatesOfBirthAndMaritalStatusesAreTakenOnlyAsTheFileWritesThem)
+{
+    if (!MainIsActive())
+        GTEST_SKIP() << "no keyboard focus on this platform";
+    TTable *employees = APDDataModule->tbEmployers;
+    employees->Append();
+    employees->FieldByName(QStringLiteral("ΑΡΙΘΜ.ΜΗΤΡΩΟΥ ΑΣΦ."))->SetAsString(QStringLiteral("333444555"));
+    employees->FieldByName(QStringLiteral("ΕΠΩΝΥΜΟ"))->SetAsString(QStringLiteral("ΔΗΜΟΥ"));
+    employees->FieldByName(QStringLiteral("ΗΜ/ΝΙΑ ΓΕΝΝΗΣΗΣ"))->SetValue(TDateTime(1e20)); // beyond any calendar
+    employees->FieldByName(QStringLiteral("ΕΓΓΑΜΟΣ"))->SetValue(false);
+    employees->FieldByName(QStringLiteral("ΑΡΙΘΜΟΣ ΤΡΙΕΤΙΩΝ"))->SetValue(0);
+    employees->FieldByName(QStringLiteral("ΚΩΔΙΚΟΣ ΕΙΔΙΚΟΤΗΤΑΣ"))->SetAsString(QStringLiteral("933110"));
+    employees->FieldByName(QStringLiteral("ΠΑΚΕΤΟ ΚΑΛΥΨΗΣ"))->SetAsString(QStringLiteral("999"));
+    employees->Post();
+    TApdData *d = Doc();
+    TEmployFrame *p = d->Pages(0);
+    Type(d->DatePeriodFrame, QStringLiteral("1/2003"));
+    PickOnPage(0, QStringLiteral("123456789"));
+    ASSERT_EQ(p->DbLookupXFrame25->Caption(), QStringLiteral("01/01/1970"));
+    ASSERT_EQ(p->Married1->Caption(), QStringLiteral("ΕΓΓΑΜΟΣ"));
+    const Currency married = p->Payment1->Value();
+    ASSERT_TRUE(Messages.empty()) << Messages.front().toStdString();
+
+    // Refused, naming the box: the box keeps its value, the editor the text to correct.
+    const auto refused = [&](TInplaceEditFrame *Box, const QString &Typed, const QString &Message) {
+        const QString held = Box->Caption();
+        Messages.clear();
+        Type(Box, Typed);
+        ASSERT_EQ(Messages.size(), 1u) << Typed.toStdString();
+        EXPECT_EQ(Messages[0], Message);
+        EXPECT_EQ(Box->Caption(), held);
+        ASSERT_TRUE(Box->Editor());
+        EXPECT_EQ(Box->Editor()->GetText(), Typed);
+        Key(Qt::Key_Escape);
+    };
+    const QString noDate = QStringLiteral("«%1» δεν γράφεται στο πεδίο «ΗΜ/ΝΙΑ ΓΕΝΝΗΣΗΣ»: εκεί γράφεται ημερομηνία "
+                                          "του ημερολογίου, ηη/μμ/εεεε.");
+    for (const QString &typed : {QStringLiteral("31/02/1980"), QStringLiteral("1980"), QStringLiteral("01/01/")})
+        refused(p->DbLookupXFrame25, typed, noDate.arg(typed));
+    refused(p->Married1, QStringLiteral("2"),
+            QStringLiteral("«2» δεν γράφεται στο πεδίο «ΑΓΑΜΟΣ/ΕΓΓΑΜΟΣ»: εκεί γράφεται «ΑΓΑΜΟΣ» ή «ΕΓΓΑΜΟΣ»."));
+    Messages.clear();
+    // Taken as the table and the file have them.
+    Type(p->DbLookupXFrame25, QStringLiteral("5/6/75"));
+    EXPECT_EQ(p->DbLookupXFrame25->Caption(), QStringLiteral("05/06/1975"));
+    Type(p->Married1, QStringLiteral("Άγαμος"));
+    EXPECT_EQ(p->Married1->Caption(), QStringLiteral("ΑΓΑΜΟΣ"));
+    Click(p->Payment1);
+    EXPECT_NE(p->Payment1->Value(), married);
+    // Pasted.
+    Click(p->Married1, true);
+    ASSERT_TRUE(p->Married1->Editor());
+    QApplication::clipboard()->setText(QStringLiteral("εγγαμος"));
+    Key(Qt::Key_A, Qt::ControlModifier);
+    Key(Qt::Key_V, Qt::ControlModifier);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(p->Married1->Caption(), QStringLiteral("ΕΓΓΑΜΟΣ"));
+    Click(p->Payment1);
+    EXPECT_EQ(p->Payment1->Value(), married);
+    ASSERT_TRUE(Messages.empty()) << Messages.front().toStdString();
+    const QString csc01 = Dir.filePath(QStringLiteral("csc01"));
+    QList<QByteArray> records = Records(Export(csc01));
+    ASSERT_EQ(records.size(), 3);
+    EXPECT_EQ(ApdEmployee::BirthDate.Bytes(records[1]), "05061975");
+    EXPECT_EQ(ApdEmployee::Married.Bytes(records[1]), "2");
+
+    // Picked from the table, a date of birth that is no date shows as none and is refused at the export.
+    Click(p->XFrame22b);
+    PickRow(QStringLiteral("333444555"));
+    EXPECT_EQ(p->DbLookupXFrame16->Caption(), QStringLiteral("00/00/0000"));
+    EXPECT_TRUE(Export(csc01).isEmpty());
+    EXPECT_FALSE(QFile::exists(csc01));
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_TRUE(Messages[0].contains(QStringLiteral("Σελίδα 1, γραμμή 2, πλαίσιο 28 (ΗΜ/ΝΙΑ ΓΕΝΝΗΣΗΣ): 00/00/0000")))
+        << Messages[0].toStdString();
+    Messages.clear();
+    Type(p->DbLookupXFrame16, QStringLiteral("20/12/1980"));
+    records = Records(Export(csc01));
+    ASSERT_TRUE(Messages.empty()) << Messages.front().toStdString();
+    ASSERT_EQ(records.size(), 5);
+    EXPECT_EQ(ApdEmployee::BirthDate.Bytes(records[3]), "20121980");
+    EXPECT_EQ(ApdEmployee::Married.Bytes(records[3]), "1");
 }
 
 TEST_F(DeclarationScenario, AOnePageDeclarationPrintsItsStatementAndSignatureClearOfTheFooter)

@@ -106,7 +106,7 @@ void AddLine(TApdFile &file, const TLineValues &l)
     PutValue(er, E::MotherName, l.motherName);
     PutValue(er, E::BirthDate, l.birth);
     PutValue(er, E::Afm, l.afm);
-    PutValue(er, E::Married, QString(l.married ? "2" : "1"));
+    PutValue(er, E::Married, QString(l.married ? "ΕΓΓΑΜΟΣ" : "ΑΓΑΜΟΣ"));
     PutValue(ir, I::RecordType, QStringLiteral("3"));
     PutValue(ir, I::Branch, l.branch);
     PutValue(ir, I::Triennia, l.triennia);
@@ -298,11 +298,21 @@ TEST(ApdFileLayout, ValuesAreCheckedAsTheirFieldsWriteThem)
             << bad;
     EXPECT_EQ(FieldProblem(ApdEmployee::Amka, QStringLiteral("12345678Д")), "το πεδίο του αρχείου δέχεται μόνο ψηφία");
     EXPECT_EQ(FieldProblem(ApdHeader::Afm, QStringLiteral("0123456789")), "το πεδίο του αρχείου χωράει 9 ψηφία");
-    // Date texts: day, month and year in digits that the field holds whole.
-    for (const char *date : {"5/11/1970", "05/11/1970", "01022003", "1/2/", ""})
+    // Date texts: a real calendar date, day and month in one or two digits, the year in four; or none.
+    for (const char *date : {"5/11/1970", "05/11/1970", " 5/11/1970 ", "29/02/2000", ""})
         EXPECT_TRUE(ok(ApdEmployee::BirthDate, QString::fromUtf8(date))) << date;
-    for (const char *date : {"5.11.1970", "a/b/c", "123/4/2000", "05/11/1970/12", "5/11/19700"})
-        EXPECT_FALSE(ok(ApdEmployee::BirthDate, QString::fromUtf8(date))) << date;
+    // (Each of these was written as another date, or as none: 01010070, 31021980, 19800000, 01010000.)
+    for (const char *date : {"5.11.1970", "a/b/c", "123/4/2000", "05/11/1970/12", "5/11/19700", "1/1/70", "31/02/1980",
+                             "29/02/1900", "1980", "01/01/", "00/00/0000", "01022003", "1/2/"})
+        EXPECT_EQ(FieldProblem(ApdEmployee::BirthDate, QString::fromUtf8(date)),
+                  "δεν είναι ημερομηνία του ημερολογίου γραμμένη ηη/μμ/εεεε")
+            << date;
+    // The marital status is one of the two words, exactly as the file codes them.
+    EXPECT_TRUE(ok(ApdEmployee::Married, QStringLiteral("ΑΓΑΜΟΣ")));
+    EXPECT_TRUE(ok(ApdEmployee::Married, QStringLiteral("ΕΓΓΑΜΟΣ")));
+    for (const char *status : {"", "1", "2", "εγγαμος", "ΕγγΑΜΟΣ", "ΕΓΓΑΜΟΣ ", "ΧΗΡΟΣ"})
+        EXPECT_EQ(FieldProblem(ApdEmployee::Married, QString::fromUtf8(status)), "γράφεται «ΑΓΑΜΟΣ» ή «ΕΓΓΑΜΟΣ»")
+            << status;
     // Texts: cut to their field, but no character the code page cannot hold or leaves undefined.
     EXPECT_TRUE(ok(ApdHeader::ProjectKind, QString(150, u'Α')));
     EXPECT_EQ(FieldProblem(ApdHeader::ProjectKind, QStringLiteral("ΕΡΓΟ →")),
@@ -316,8 +326,14 @@ TEST(ApdFileLayout, ValuesAreCheckedAsTheirFieldsWriteThem)
     EXPECT_TRUE(ok(ApdInsurance::Wage, Currency::FromCents(9999999999)));
     EXPECT_FALSE(ok(ApdInsurance::Wage, Currency::FromCents(10000000000)));
     EXPECT_FALSE(ok(ApdInsurance::Wage, Currency::FromCents(-1)));
-    // Dates and fixed fields are written as they come.
-    EXPECT_TRUE(ok(ApdInsurance::From, TDateTime(-5)));
+    // An employment date is written as a date, never as none; a header's date of 0 means none.
+    EXPECT_TRUE(ok(ApdInsurance::From, EncodeDate(2003, 1, 1)));
+    EXPECT_TRUE(ok(ApdInsurance::Until, TDateTime(0.5))); // 30/12/1899 at noon: 30121899
+    for (double none : {0.0, -5.0, 1e20})
+        EXPECT_EQ(FieldProblem(ApdInsurance::Until, TDateTime(none)),
+                  "η ημερομηνία θα γραφόταν στο αρχείο ως 00000000 (καμία ημερομηνία)")
+            << none;
+    EXPECT_TRUE(ok(ApdHeader::StopDate, TDateTime(0)));
 
     // The check lists what it finds, named by the caller, and raises once with all of it.
     TExportProblems problems;
@@ -341,6 +357,43 @@ TEST(ApdFileLayout, ValuesAreCheckedAsTheirFieldsWriteThem)
 }
 
 // --- collecting and ordering lines ---------------------------------------------------------------
+
+TEST(ApdFileLayout, TypedDatesAndMaritalStatusesBecomeWhatTheFileWrites)
+{
+    // Dates as the employees' table reads them: two-digit years in 1950..2049, written in full.
+    const std::pair<const char *, const char *> dates[] = {
+        {"1/1/70", "01/01/1970"}, {"5/11/1970", "05/11/1970"}, {"1/1/49", "01/01/2049"}, {" 29/2/2000 ", "29/02/2000"},
+        {"", ""}, {"  ", ""}};
+    for (const auto &[typed, held] : dates)
+        EXPECT_EQ(TypedFieldText(ApdEmployee::BirthDate, QString::fromUtf8(typed)).toStdString(), held) << typed;
+    const std::pair<const char *, const char *> statuses[] = {
+        {"αγαμος", "ΑΓΑΜΟΣ"}, {"Άγαμος", "ΑΓΑΜΟΣ"}, {" ΕγγΑΜΟΣ ", "ΕΓΓΑΜΟΣ"}, {"έγγαμοσ", "ΕΓΓΑΜΟΣ"}, {"", ""}};
+    for (const auto &[typed, held] : statuses)
+        EXPECT_EQ(TypedFieldText(ApdEmployee::Married, QString::fromUtf8(typed)).toStdString(), held) << typed;
+    // Anything else is refused, naming the field and what it takes.
+    const std::pair<const TApdField *, const char *> refused[] = {
+        {&ApdEmployee::BirthDate, "31/02/1980"}, {&ApdEmployee::BirthDate, "1980"},
+        {&ApdEmployee::BirthDate, "01/01/"},     {&ApdEmployee::BirthDate, "00/00/0000"},
+        {&ApdEmployee::BirthDate, "1/1/0050"},   {&ApdEmployee::Married, "2"},
+        {&ApdEmployee::Married, "ΧΗΡΟΣ"}};
+    for (const auto &[field, typed] : refused)
+        try {
+            TypedFieldText(*field, QString::fromUtf8(typed));
+            ADD_FAILURE() << "taken: " << typed;
+        } catch (const EConvertError &e) {
+            EXPECT_TRUE(e.Message().startsWith(QStringLiteral("«%1» δεν γράφεται στο πεδίο «%2»: εκεί γράφεται ")
+                                                   .arg(QString::fromUtf8(typed), field->Name())))
+                << e.what();
+        }
+    // Other fields take what is typed.
+    EXPECT_EQ(TypedFieldText(ApdEmployee::Surname, QStringLiteral(" ΝΙΚΟΥ ")), QStringLiteral(" ΝΙΚΟΥ "));
+    // The file codes the two words.
+    char code[2] = {'#', '#'};
+    PutMarital(QStringLiteral("ΕΓΓΑΜΟΣ"), code, 1);
+    EXPECT_EQ(QByteArray(code, 2), "2#");
+    PutMarital(QStringLiteral("ΑΓΑΜΟΣ"), code, 1);
+    EXPECT_EQ(QByteArray(code, 2), "1#");
+}
 
 TEST(ApdFileLines, KeepRuleDropsLinesWithoutRegisterNumberOrContributions)
 {

@@ -60,7 +60,7 @@ void AddSampleLine(TApdFile &file, const QString &reg, int n, const QString &typ
     PutValue(er, ApdEmployee::MotherName, QStringLiteral("ΜΑΡΙΑ"));
     PutValue(er, ApdEmployee::BirthDate, QStringLiteral("5/11/1970"));
     PutValue(er, ApdEmployee::Afm, QStringLiteral("12345678") + QString::number(n % 10));
-    PutValue(er, ApdEmployee::Married, n % 2 ? QStringLiteral("2") : QStringLiteral("1"));
+    PutValue(er, ApdEmployee::Married, n % 2 ? QStringLiteral("ΕΓΓΑΜΟΣ") : QStringLiteral("ΑΓΑΜΟΣ"));
     PutValue(ir, ApdInsurance::RecordType, QStringLiteral("3"));
     PutValue(ir, ApdInsurance::Branch, QStringLiteral("052"));
     PutValue(ir, ApdInsurance::Triennia, QStringLiteral("2"));
