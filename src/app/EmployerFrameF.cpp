@@ -20,6 +20,17 @@
 
 namespace
 {
+// Every control under Box asked to paint again, box by box down the tree, when the event loop next runs.
+void InvalidateBoxes(TWinControl *Box)
+{
+    for (int i = 0; i < Box->ControlCount(); ++i) {
+        TControl *c = Box->Controls(i);
+        c->Invalidate();
+        if (auto *box = qobject_cast<TWinControl *>(c))
+            InvalidateBoxes(box);
+    }
+}
+
 template <typename T> T *Designed(TComponent *root, const char *name)
 {
     auto *c = qobject_cast<T *>(root->FindComponent(QString::fromLatin1(name)));
@@ -312,8 +323,10 @@ void TEmployFrame::BindComponents()
         for (const TLine &l : FLines)
             l.Phase->SetDataSource(APDDataModule->dsConPhase);
     }
-    for (int line = 0; line < int(FLines.size()); ++line)
+    for (int line = 0; line < int(FLines.size()); ++line) {
         LimitTyping(LineFields(line));
+        FBlankLines[size_t(line)] = LineIsBlank(line);
+    }
     FBound = true;
 }
 
@@ -327,15 +340,17 @@ TApdData *TEmployFrame::ApdDataOwner() const
 void TEmployFrame::SetPeriod(TDateTime Period)
 {
     MakeWhole();
-    const TDateTime from = StartOfTheMonth(Period);
-    const TDateTime to = EndOfTheMonth(Period) + EncodeTime(23, 59, 59, 999);
-    XDateFrame1->SetDate(from);
-    XDateFrame4->SetDate(to);
-    XDateFrame2->SetDate(from);
-    XDateFrame5->SetDate(to);
-    XDateFrame3->SetDate(from);
-    XDateFrame6->SetDate(to);
+    for (int line = 0; line < int(FLines.size()); ++line)
+        SetLinePeriod(line, Period);
     DateTimePicker2Change(this);
+}
+
+void TEmployFrame::SetLinePeriod(int Line, TDateTime Period)
+{
+    // From the first moment of the month to its last.
+    const TLine &l = FLines[size_t(Line)];
+    l.From->SetDate(StartOfTheMonth(Period));
+    l.To->SetDate(EndOfTheMonth(Period) + EncodeTime(23, 59, 59, 999));
 }
 
 // A document from elsewhere may hold any value: the sums stay at the ends of their range rather than
@@ -672,9 +687,38 @@ void TEmployFrame::XFrame22aChangeText(TObject *Sender)
     if (!Computing())
         return;
     RefreshBoxes(ClientFrame);
-    // The allowance belongs to the employee: another register number, another wage.
-    if (const int line = LineOf(Sender); line >= 0)
+    const int line = LineOf(Sender);
+    if (line < 0)
+        return;
+    // A line whose employee is taken away is emptied: nothing it no longer shows may count.
+    if (FLines[size_t(line)].Register->Caption().isEmpty())
+        EmptyLine(line);
+    else
+        // The allowance belongs to the employee: another register number, another wage.
         LineWage(line);
+}
+
+void TEmployFrame::EmptyLine(int Line)
+{
+    const TLine &l = FLines[size_t(Line)];
+    // What a line holds on a new page: no specialty (line 1 hides it), Sundays (likewise), earnings type,
+    // phase, accounting days or amounts, and the period's dates with their days, which count nowhere while
+    // there are no earnings.
+    if (Line == 0) {
+        l.Specialty->SetCaption(QString());
+        l.Sundays->SetValue(0);
+    }
+    l.EarningsType->SetCaption(QString());
+    l.Phase->SetCaption(QString());
+    l.AccountingDays->SetValue(0);
+    l.Wage->SetValue(Currency());
+    l.Earnings->SetValue(Currency());
+    // A package the table does not hold leaves the contributions as they were: they are emptied here.
+    l.Insured->SetValue(Currency());
+    l.Employer->SetValue(Currency());
+    l.Total->SetValue(Currency());
+    if (TApdData *owner = ApdDataOwner())
+        SetLinePeriod(Line, owner->DatePeriodFrame->Date());
 }
 
 void TEmployFrame::Specialty1ChangeText(TObject *)
@@ -791,8 +835,10 @@ void TEmployFrame::RecalcOwnerTotals()
 
 void TEmployFrame::XFrameNotifier1Change(TObject *, TXFrame *)
 {
-    if (FBound)
-        NotifyChange();
+    if (!FBound)
+        return;
+    FollowBlankLines();
+    NotifyChange();
 }
 
 void TEmployFrame::DateTimePicker2Change(TObject *)
@@ -803,9 +849,35 @@ void TEmployFrame::DateTimePicker2Change(TObject *)
 
 // ---------------------------------------------------------------------------------- display and print hooks
 
+bool TEmployFrame::LineIsBlank(int Line) const
+{
+    // A line without a register number shows nothing of what it holds, as long as that counts nowhere:
+    // once it holds a wage, earnings or contributions (which the totals count), it shows them.
+    const TLine &l = FLines[size_t(Line)];
+    if (!l.Register->Caption().isEmpty())
+        return false;
+    for (const TXCurrencyFrame *amount : {l.Wage, l.Earnings, l.Insured, l.Employer, l.Total})
+        if (!amount->Value().IsZero())
+            return false;
+    return true;
+}
+
+void TEmployFrame::FollowBlankLines()
+{
+    bool changed = false;
+    for (int line = 0; line < int(FLines.size()); ++line)
+        if (const bool blank = LineIsBlank(line); blank != FBlankLines[size_t(line)]) {
+            FBlankLines[size_t(line)] = blank;
+            changed = true;
+        }
+    // The boxes whose values did not change show them, or stop showing them, too, once the change is done.
+    if (changed)
+        InvalidateBoxes(ClientFrame);
+}
+
 void TEmployFrame::LineBlank(int Line, QString &Text)
 {
-    if (FBound && FLines[size_t(Line)].Register->Caption().isEmpty())
+    if (FBound && LineIsBlank(Line))
         Text.clear();
 }
 

@@ -259,6 +259,14 @@ private:
     void LineEarnings(int Line);
     void LineContributions(int Line);
     void LineSpecialCase(int Line);
+    // Line's dates := the month of Period, as a new page's.
+    void SetLinePeriod(int Line, TDateTime Period);
+    // Line's boxes that its register number's box leaves empty, emptied: as on a new page.
+    void EmptyLine(int Line);
+    // Line shows nothing in its hooked boxes: no register number, and nothing that counts.
+    bool LineIsBlank(int Line) const;
+    // Paints the page again when a line starts or stops showing what it holds.
+    void FollowBlankLines();
     void LineBlank(int Line, QString &Text);
     void ExportLine(int Line, TApdFile &File, TExportProblems *Problems);
     // The boxes of a line that fill the declaration file's fields, with their rows.
@@ -275,6 +283,8 @@ private:
     bool FBound = false;
     // Per line: a pick is filling it, and a change has asked for its daily wage meanwhile.
     std::array<bool, 3> FFilling{}, FWagePending{};
+    // Per line: it showed nothing of what it holds, when last looked at.
+    std::array<bool, 3> FBlankLines{};
     // How far the wheel has scrolled the sheet up, in pixels.
     int FScrollTop = 0;
     // The stored form the page stands for, until it is made whole.

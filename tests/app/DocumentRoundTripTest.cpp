@@ -14,6 +14,8 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QTest>
 
 #include <optional>
 
@@ -76,6 +78,96 @@ protected:
         ShowPage(0);
     }
 };
+
+QString Totals(TApdData &Document)
+{
+    return Document.ApodoxesTotal->Caption() + u'|' + Document.DaysTotal->Caption() + u'|' +
+           Document.EisforesTotal->Caption();
+}
+
+// The header's earnings, days and contributions of a declaration file beside the sums of its employment
+// records.
+QString HeaderAndRecordSums(const QByteArray &File)
+{
+    qint64 earnings = 0, days = 0, contributions = 0;
+    const QList<QByteArray> lines = File.split('\n');
+    for (const QByteArray &r : lines)
+        if (r.startsWith('3')) {
+            earnings += ApdInsurance::Earnings.Bytes(r).toLongLong();
+            days += ApdInsurance::Days.Bytes(r).toLongLong() + ApdInsurance::AccountingDays.Bytes(r).toLongLong();
+            contributions += ApdInsurance::Total.Bytes(r).toLongLong();
+        }
+    const QByteArray &h = lines.value(0);
+    return QStringLiteral("%1|%2|%3 / %4|%5|%6")
+        .arg(ApdHeader::EarningsTotal.Bytes(h).toLongLong())
+        .arg(ApdHeader::DaysTotal.Bytes(h).toLongLong())
+        .arg(ApdHeader::ContributionsTotal.Bytes(h).toLongLong())
+        .arg(earnings)
+        .arg(days)
+        .arg(contributions);
+}
+
+// A filled declaration opened again and a line's register number cleared with the keyboard (double click,
+// Backspace, Tab): what the line no longer shows it no longer holds, the totals follow, and the exported
+// header declares what its records hold. Before, the blank line's amounts stayed in the totals and in the
+// header while the file left its record out.
+TEST_F(DocumentRoundTrip, ClearingARegisterNumberEmptiesItsLineAndTheTotalsFollow)
+{
+    FillDeclaration();
+    const QString path = Dir.filePath(QStringLiteral("Έργο.vapd"));
+    SaveAs(path);
+    Trigger(Main->aNew);
+    Open(path);
+    TApdData *d = Doc();
+    TEmployFrame *p = d->Pages(0);
+    ASSERT_EQ(Totals(*d), QStringLiteral("3289,62 €|68|1743,57 €"));
+    const auto clear = [&](TDbLookupXFrame *Register) {
+        Click(Register, true);
+        ASSERT_TRUE(Register->Editor());
+        QLineEdit *edit = Register->Editor()->LineEdit();
+        QTest::keyClick(edit, Qt::Key_End);
+        QTest::keyClick(edit, Qt::Key_Home, Qt::ShiftModifier);
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClick(edit, Qt::Key_Tab);
+        Settle();
+        ASSERT_FALSE(Register->Editor());
+        ASSERT_EQ(Register->Caption(), QString());
+    };
+    const QString csc01 = Dir.filePath(QStringLiteral("csc01"));
+
+    clear(p->XFrame22a);
+    for (TXFrame *b : std::initializer_list<TXFrame *>{p->XIntegerFrame1, p->Specialty1, p->XDateFrame1, p->XDateFrame4,
+                                                      p->XFrame131, p->DayCount39_1, p->Payment1, p->Apodoxes1,
+                                                      p->DbLookupXFrame9, p->DayCount43_1, p->EisforesEmpolyer1,
+                                                      p->EisforesEmpolyee1, p->EisforesTotal1})
+        EXPECT_EQ(b->GetDisplayText(), QString()) << qPrintable(b->Name());
+    for (TXCurrencyFrame *amount : {p->Payment1, p->Apodoxes1, p->EisforesEmpolyer1, p->EisforesEmpolyee1,
+                                    p->EisforesTotal1})
+        EXPECT_TRUE(amount->Value().IsZero()) << qPrintable(amount->Name());
+    EXPECT_EQ(p->Specialty1->Caption(), QString());
+    EXPECT_EQ(p->DayCount43_1->Value(), 0);
+    // The line is as on a new page: the period's dates, the employee's own boxes as they were.
+    EXPECT_EQ(p->XDateFrame1->Date(), EncodeDate(2003, 1, 1));
+    EXPECT_EQ(p->DbLookupXFrame21->Caption(), QStringLiteral("ΑΛΕΞΙΟΥ"));
+    EXPECT_EQ(Totals(*d), QStringLiteral("2289,62 €|43|896,41 €"));
+    EXPECT_EQ(HeaderAndRecordSums(Export(csc01)), QStringLiteral("228962|43|89641 / 228962|43|89641"));
+
+    // Line 2 as well: the totals are those of what is left.
+    clear(p->XFrame22b);
+    EXPECT_TRUE(p->Apodoxes2->Value().IsZero());
+    EXPECT_EQ(d->ApodoxesTotal->Value(), p->Apodoxes3->Value() + d->Pages(1)->EarningsSum());
+    const QString sums = HeaderAndRecordSums(Export(csc01));
+    EXPECT_EQ(sums.section(u'/', 0, 0).trimmed(), sums.section(u'/', 1, 1).trimmed()) << sums.toStdString();
+    ASSERT_TRUE(Messages.empty()) << Messages.front().toStdString();
+
+    // Saved and opened again, the emptied lines stay empty and the totals stay.
+    const QString totals = Totals(*d);
+    const QString again = Dir.filePath(QStringLiteral("Ξανά.vapd"));
+    SaveAs(again);
+    Open(again);
+    EXPECT_EQ(Totals(*Doc()), totals);
+    EXPECT_TRUE(Doc()->Pages(0)->Apodoxes2->Value().IsZero());
+}
 
 TEST_F(DocumentRoundTrip, ReopenedDocumentShowsExactlyWhatWasSavedAndWritesTheSameBytes)
 {
@@ -182,12 +274,6 @@ QByteArray Saved(TApdData &Document)
     out.open(QIODevice::WriteOnly);
     Document.SaveToStream(out);
     return out.data();
-}
-
-QString Totals(TApdData &Document)
-{
-    return Document.ApodoxesTotal->Caption() + u'|' + Document.DaysTotal->Caption() + u'|' +
-           Document.EisforesTotal->Caption();
 }
 
 // A document opened as the program opens it (pages made when something needs them) beside the same

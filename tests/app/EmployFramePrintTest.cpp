@@ -190,19 +190,15 @@ TEST_F(EmployFramePrint, ThreePagesRepeatTheEmployerAndEndWithTheStatement)
     EXPECT_TRUE(sheets[2].contains(QStringLiteral("ΒΑΣΙΛΕΙΟΥ")));
 }
 
-TEST_F(EmployFramePrint, LinesWithoutEmployeeShowEmpty)
+TEST_F(EmployFramePrint, LinesWithoutEmployeeShowEmptyUntilTheyHoldWhatCounts)
 {
     TEmployFrame &p = *Page;
     p.XIntegerFrame1->SetValue(1);
     p.XIntegerFrame2->SetValue(1);
-    p.Periods1->SetCaption(QStringLiteral("0"));
-    p.Periods2->SetCaption(QStringLiteral("0"));
-    p.Specialty1->SetCaption(QStringLiteral("933110 "));
     p.Specialty2->SetCaption(QStringLiteral("933110 "));
     p.DayCount43_3->SetValue(4);
     // Line 1 hides its Sundays and specialty too; lines 2 and 3 keep showing these two.
     EXPECT_EQ(p.XIntegerFrame1->GetDisplayText(), QString());
-    EXPECT_EQ(p.Specialty1->GetDisplayText(), QString());
     EXPECT_EQ(p.XIntegerFrame2->GetDisplayText(), QStringLiteral("1"));
     EXPECT_EQ(p.Specialty2->GetDisplayText(), QStringLiteral("933110 "));
     for (TXFrame *b : {static_cast<TXFrame *>(p.XDateFrame1), static_cast<TXFrame *>(p.XDateFrame5),
@@ -213,6 +209,14 @@ TEST_F(EmployFramePrint, LinesWithoutEmployeeShowEmpty)
     EXPECT_EQ(p.XDateFrame5->GetDisplayText(), QStringLiteral("28/02/2003"));
     EXPECT_EQ(p.DayCount39_2->GetDisplayText(), QStringLiteral("20"));
     EXPECT_EQ(p.XDateFrame6->GetDisplayText(), QString());
+    // A wage typed on a line without an employee brings earnings, which the totals count: the line shows
+    // all it holds, as a line does whose register number the file cannot take.
+    p.Payment3->SetValue(Currency::FromInt(40));
+    ASSERT_EQ(p.Apodoxes3->Value(), Currency::FromInt(960));
+    for (TXFrame *b : {static_cast<TXFrame *>(p.XDateFrame6), static_cast<TXFrame *>(p.DayCount39_3),
+                       static_cast<TXFrame *>(p.DayCount43_3), static_cast<TXFrame *>(p.Payment3),
+                       static_cast<TXFrame *>(p.Apodoxes3)})
+        EXPECT_EQ(b->GetDisplayText(), b->Caption()) << qPrintable(b->Name());
     // A special insurance case 0 shows empty, any other as it is.
     p.xFrame34b->SetCaption(QStringLiteral("0"));
     EXPECT_EQ(p.xFrame34b->GetDisplayText(), QString());
