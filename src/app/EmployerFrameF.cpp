@@ -11,6 +11,7 @@
 #include "vcl/ComponentStream.h"
 #include "vcl/Forms.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 #include <algorithm>
@@ -181,75 +182,142 @@ void TEmployFrame::MakeWhole()
 {
     if (!FStored)
         return;
-    const std::unique_ptr<TStored> stored = std::move(FStored);
+    // The page stands for its stored form until it is read whole: a failure part-way (no memory, a part of
+    // the design missing) leaves it as it was, and a save writes that form again rather than half a page.
+    std::unique_ptr<TStored> stored = std::move(FStored);
+    const QString name = Name();
+    const QList<TComponent *> before = ComponentList();
+    const QMetaObject *design = DesignClass();
+    TScopeExit keepStored([&] {
+        Unmake(name, before, design);
+        FStored = std::move(stored);
+    });
+    try {
+        if (stored->Form.isEmpty())
+            MakeNew(*stored);
+        else
+            MakeStored(*stored);
+    } catch (const std::exception &e) {
+        const auto *sheet = qobject_cast<const TTabSheet *>(Parent());
+        const QString reason = dynamic_cast<const std::bad_alloc *>(&e) ? QStringLiteral("δεν επαρκεί η μνήμη")
+                               : dynamic_cast<const Exception *>(&e)
+                                   ? static_cast<const Exception &>(e).Message()
+                                   : QString::fromLocal8Bit(e.what());
+        throw Exception(QStringLiteral("Η %1 δεν μπόρεσε να διαβαστεί (%2). Μένει όπως είναι αποθηκευμένη στο "
+                                       "αρχείο και έτσι αποθηκεύεται ξανά.")
+                            .arg(sheet ? sheet->Caption() : name, reason));
+    }
+    keepStored.Dismiss();
+}
+
+void TEmployFrame::MakeNew(const TStored &Stored)
+{
+    // Made as the window adds one, its period and the window's schemes, which is no change of the
+    // document now either.
     TApdData *owner = ApdDataOwner();
-    if (stored->Form.isEmpty()) {
-        // A new page: made as the window adds one, its period and the window's schemes, which is no change
-        // of the document now either.
-        const QString name = Name();
-        const bool ownerLoading = owner && owner->Loading;
-        if (owner)
-            owner->Loading = true;
-        try {
-            ReadDesign();
-            SetName(name);
-            // The printed period box shows the day its page was added.
-            if (auto *printed = qobject_cast<TXDateFrame *>(XFrame503); printed && printed->Date() != stored->Day)
-                printed->SetDate(stored->Day);
-            if (owner) {
-                SetPeriod(owner->DatePeriodFrame->Date());
-                CopySchemes();
-            }
-        } catch (...) {
-            if (owner)
-                owner->Loading = ownerLoading;
-            throw;
-        }
+    const QString name = Name();
+    const bool ownerLoading = owner && owner->Loading;
+    if (owner)
+        owner->Loading = true;
+    TScopeExit restore([&] {
         if (owner)
             owner->Loading = ownerLoading;
-        return;
+    });
+    ReadDesign();
+    SetName(name);
+    // The printed period box shows the day its page was added.
+    if (auto *printed = qobject_cast<TXDateFrame *>(XFrame503); printed && printed->Date() != Stored.Day)
+        printed->SetDate(Stored.Day);
+    if (owner) {
+        SetPeriod(owner->DatePeriodFrame->Date());
+        CopySchemes();
     }
+}
+
+void TEmployFrame::MakeStored(const TStored &Stored)
+{
     // Made as reading the document makes its pages: while the window counts as being read, so that no
     // value is worked out again and nothing counts as a change of the document.
+    TApdData *owner = ApdDataOwner();
     const bool ownerLoading = owner && owner->IsLoading();
     if (owner)
         owner->SetState(csLoading);
-    const auto done = [&] {
+    TScopeExit restore([&] {
         if (owner && !ownerLoading)
             owner->ClearState(csLoading);
-    };
-    try {
-        ReadDesign();
-        ReadStoredComponent(stored->Form, this);
-        if (owner) {
-            TXFrameSheme *mine[4] = {ShemeH0, ShemeH1, ShemeH2, ShemeH3};
-            TXFrameSheme *window[4] = {owner->ShemeH0, owner->ShemeH1, owner->ShemeH2, owner->ShemeH3};
-            for (size_t i = 0; i < 4; ++i)
-                if (stored->TakeSchemes[i])
-                    mine[i]->Assign(window[i]);
-        }
-    } catch (...) {
-        done();
-        throw;
+    });
+    ReadDesign();
+    ReadStoredComponent(Stored.Form, this);
+    if (owner) {
+        TXFrameSheme *mine[4] = {ShemeH0, ShemeH1, ShemeH2, ShemeH3};
+        TXFrameSheme *window[4] = {owner->ShemeH0, owner->ShemeH1, owner->ShemeH2, owner->ShemeH3};
+        for (size_t i = 0; i < 4; ++i)
+            if (Stored.TakeSchemes[i])
+                mine[i]->Assign(window[i]);
     }
-    done();
+}
+
+void TEmployFrame::Unmake(const QString &Name, const QList<TComponent *> &Before, const QMetaObject *Design) noexcept
+{
+    // Its boxes' handlers must not run while the boxes go.
+    FBound = false;
+    for (;;) {
+        TComponent *made = nullptr;
+        for (TComponent *c : ComponentList())
+            if (!Before.contains(c))
+                made = c;
+        if (!made)
+            break;
+        // The controls on a box go with it.
+        delete made;
+    }
+    BindParts(false);
+    FLines = {};
+    FFilling = {};
+    FWagePending = {};
+    FBlankLines = {};
+    FScrollTop = 0;
+    // The design is read again when the page is next made.
+    SetDesignClass(Design);
+    try {
+        SetName(Name);
+    } catch (const std::exception &) {
+        // The name was the page's own a moment ago; nothing else can hold it now.
+    }
 }
 
 QWidget *TEmployFrame::CreatePeer()
 {
-    MakeWhole();
+    // Shown, a page needs its boxes. One that cannot be made stays as stored, empty on the screen, and the
+    // user is told once the showing is over (a message box in the middle of making the window's widgets
+    // would show it half made).
+    try {
+        MakeWhole();
+    } catch (const std::exception &) {
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [error = std::current_exception()] {
+                try {
+                    std::rethrow_exception(error);
+                } catch (const std::exception &e) {
+                    if (Application())
+                        Application()->HandleException(e);
+                }
+            },
+            Qt::QueuedConnection);
+    }
     return TFrame::CreatePeer();
 }
 
-void TEmployFrame::BindComponents()
+void TEmployFrame::BindParts(bool Find)
 {
-    XFrameNotifier1 = Designed<TXFrameNotifier>(this, "XFrameNotifier1");
-    ShemeH0 = Designed<TXFrameSheme>(this, "ShemeH0");
-    ShemeH1 = Designed<TXFrameSheme>(this, "ShemeH1");
-    ShemeH2 = Designed<TXFrameSheme>(this, "ShemeH2");
-    ShemeH3 = Designed<TXFrameSheme>(this, "ShemeH3");
-    ClientFrame = Designed<TXFrame>(this, "ClientFrame");
-#define APD_BIND(T, name) name = Designed<T>(this, #name)
+    // Each part of the form by its name, or none once the parts are gone.
+    const auto bind = [this, Find]<class T>(T *&Part, const char *Name) { Part = Find ? Designed<T>(this, Name) : nullptr; };
+#define APD_BIND(T, name) bind(name, #name)
+    APD_BIND(TXFrameNotifier, XFrameNotifier1);
+    APD_BIND(TXFrameSheme, ShemeH0), APD_BIND(TXFrameSheme, ShemeH1), APD_BIND(TXFrameSheme, ShemeH2);
+    APD_BIND(TXFrameSheme, ShemeH3);
+    APD_BIND(TXFrame, ClientFrame);
     APD_BIND(TDbLookupXFrame, Frame21C), APD_BIND(TDbLookupXFrame, Frame21D), APD_BIND(TDbLookupXFrame, Frame21E);
     APD_BIND(TDbLookupXFrame, XFrame22a), APD_BIND(TDbLookupXFrame, XFrame22b), APD_BIND(TDbLookupXFrame, XFrame22c);
     APD_BIND(TDbLookupXFrame, XFrame23a), APD_BIND(TDbLookupXFrame, XFrame23b), APD_BIND(TDbLookupXFrame, XFrame23c);
@@ -295,6 +363,11 @@ void TEmployFrame::BindComponents()
     APD_BIND(TXFrame, XFrame13), APD_BIND(TXFrame, XFrame14), APD_BIND(TXFrame, XFrame21);
     APD_BIND(TXFrame, XFrame1), APD_BIND(TXFrame, XFrame2);
 #undef APD_BIND
+}
+
+void TEmployFrame::BindComponents()
+{
+    BindParts(true);
     FLines[0] = {Frame21C,         XFrame22a,        XFrame23a,        DbLookupXFrame21,  DbLookupXFrame22,
                  DbLookupXFrame23, DbLookupXFrame24, DbLookupXFrame25, DbLookupXFrame26,  Married1,
                  Periods1,         XIntegerFrame1,   Specialty1,       xFrame34a,         xFrame35a,
@@ -406,13 +479,8 @@ void TEmployFrame::WriteState(TWriter *Writer)
     // A fresh page with no owner: the design's values, no period, no window to reach. One serves every page
     // of the document.
     Writer->SetAncestor(Writer->FreshInstance<TEmployFrame>());
-    try {
-        TFrame::WriteState(Writer);
-    } catch (...) {
-        Writer->SetAncestor(kept);
-        throw;
-    }
-    Writer->SetAncestor(kept);
+    TScopeExit restore([&] { Writer->SetAncestor(kept); });
+    TFrame::WriteState(Writer);
 }
 
 bool TEmployFrame::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos)

@@ -102,7 +102,8 @@ public:
     void TakeSchemeWhenMade(int Index);
     void SettleSchemes();
     // The boxes of a page standing for its stored form: the form and the stored values read, as reading the
-    // document would have made the page.
+    // document would have made the page. Raises, naming the page and the cause, when that fails part-way;
+    // the page then still stands for its stored form, without boxes.
     void MakeWhole() override;
 
     // Fired first on every change of a box of the page.
@@ -228,7 +229,7 @@ public:
     TApdData *ApdDataOwner() const;
 
 protected:
-    // A page is made whole before it is shown.
+    // A page is made whole before it is shown; one that cannot be is shown empty, and the user told.
     QWidget *CreatePeer() override;
     bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
     void AlignControls(TControl *AControl, TRect &Rect) override;
@@ -250,6 +251,15 @@ private:
     // The form read and its boxes bound.
     void ReadDesign();
     void BindComponents();
+    // The form's parts found by name, or let go.
+    void BindParts(bool Find);
+    // A page standing for Stored made whole: a new page as the window adds one, or a stored one as reading
+    // the document makes it.
+    void MakeNew(const TStored &Stored);
+    void MakeStored(const TStored &Stored);
+    // Back to a page without boxes after a failed making: named Name, every component made since Before
+    // freed, the parts let go, its design to be read again (Design, as before the making).
+    void Unmake(const QString &Name, const QList<TComponent *> &Before, const QMetaObject *Design) noexcept;
     // False while the page or its window is being read: stored values are not worked out again.
     bool Computing() const;
     // The line of a box of rows 22, 30, 31 or 33; -1 for any other.

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <new>
 #include <optional>
 
 namespace
@@ -167,6 +168,106 @@ TEST_F(DocumentRoundTrip, ClearingARegisterNumberEmptiesItsLineAndTheTotalsFollo
     Open(again);
     EXPECT_EQ(Totals(*Doc()), totals);
     EXPECT_TRUE(Doc()->Pages(0)->Apodoxes2->Value().IsZero());
+}
+
+// Fails the making of amount boxes for want of memory, from the Count-th made on, while it lives; the
+// boxes are made as usual again after it.
+class TAmountBoxesFail
+{
+public:
+    explicit TAmountBoxesFail(int Count) : FLeft(Count)
+    {
+        RegisterClass(&TXCurrencyFrame::staticMetaObject, [this](TComponent *AOwner) -> TComponent * {
+            if (FLeft-- <= 0)
+                throw std::bad_alloc();
+            return new TXCurrencyFrame(AOwner);
+        });
+    }
+    ~TAmountBoxesFail() { RegisterClass<TXCurrencyFrame>(); }
+
+private:
+    int FLeft;
+};
+
+// A page whose making fails part-way (here, memory runs out while its design is read) stays as it was:
+// the page a document stored is saved again byte for byte and still counts in the totals, a new page is
+// saved as a new page, and the user is told which page and why. Once the page can be made, it is.
+TEST_F(DocumentRoundTrip, APageThatCannotBeMadeStaysAsItWasAndTheUserIsTold)
+{
+    FillDeclaration();
+    const QString path = Dir.filePath(QStringLiteral("Έργο.vapd"));
+    SaveAs(path);
+    const QString csc01 = Dir.filePath(QStringLiteral("csc01"));
+    const QByteArray exported = Export(csc01);
+    const auto made = Snapshot();
+    Trigger(Main->aNew);
+    Open(path);
+    ASSERT_TRUE(Messages.empty()) << Messages.front().toStdString();
+    TApdData *d = Doc();
+    TEmployFrame *page = TApdData::PageOf(d->PageControl1->Pages(1));
+    ASSERT_TRUE(page->IsStored());
+    const QString totals = Totals(*d);
+    {
+        TAmountBoxesFail fail(7);
+        ShowPage(1);
+        Settle();
+        ASSERT_EQ(Messages.size(), 1u);
+        EXPECT_TRUE(Messages[0].startsWith(QStringLiteral("Η Σελίδα 2 δεν μπόρεσε να διαβαστεί (δεν επαρκεί η μνήμη).")))
+            << Messages[0].toStdString();
+        EXPECT_TRUE(page->IsStored());
+        EXPECT_EQ(page->ComponentCount(), 0);
+        EXPECT_EQ(page->ControlCount(), 0);
+        EXPECT_EQ(Totals(*d), totals);
+        EXPECT_FALSE(Main->FileControl1->Modified());
+        // A command that needs its boxes meanwhile stops, saying why, and writes nothing.
+        EXPECT_TRUE(Export(csc01).isEmpty());
+        EXPECT_FALSE(QFile::exists(csc01));
+        ASSERT_EQ(Messages.size(), 2u);
+        EXPECT_TRUE(Messages[1].startsWith(QStringLiteral("Η Σελίδα 2 δεν μπόρεσε να διαβαστεί"))) << Messages[1].toStdString();
+        EXPECT_TRUE(page->IsStored());
+    }
+    // Saved from the page it was saved from, it is written as it was.
+    ShowPage(0);
+    const QString again = Dir.filePath(QStringLiteral("Ξανά.vapd"));
+    SaveAs(again);
+    EXPECT_EQ(ReadAll(again), ReadAll(path));
+    EXPECT_TRUE(page->IsStored());
+
+    // The export needs its boxes: it makes the page now, and writes what it wrote before.
+    Messages.clear();
+    EXPECT_EQ(Export(csc01), exported);
+    ASSERT_TRUE(Messages.empty()) << Messages.front().toStdString();
+    EXPECT_FALSE(page->IsStored());
+    ShowPage(1);
+    EXPECT_TRUE(page->Payment1->Peer()->isVisible());
+    EXPECT_EQ(page->Payment1->Caption(), QStringLiteral("50,00 €"));
+    EXPECT_FALSE(Main->FileControl1->Modified());
+    ShowPage(0);
+    EXPECT_EQ(Differences(made, Snapshot()).toStdString(), "");
+
+    // A new document's page, made when it is first shown: the same.
+    Trigger(Main->aNew);
+    TEmployFrame *added = TApdData::PageOf(Doc()->PageControl1->Pages(2));
+    ASSERT_TRUE(added->IsStored());
+    Messages.clear();
+    {
+        TAmountBoxesFail fail(0);
+        ShowPage(2);
+        Settle();
+    }
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_TRUE(Messages[0].startsWith(QStringLiteral("Η Σελίδα 3 δεν μπόρεσε να διαβαστεί"))) << Messages[0].toStdString();
+    EXPECT_TRUE(added->IsStored());
+    EXPECT_EQ(added->ComponentCount(), 0);
+    // Saved once it can be made: the save makes it, as a new page of the document's period.
+    const QString fresh = Dir.filePath(QStringLiteral("Νέο.vapd"));
+    SaveAs(fresh);
+    EXPECT_FALSE(added->IsStored());
+    EXPECT_EQ(added->Name(), QStringLiteral("EmployFrame3"));
+    EXPECT_EQ(added->XDateFrame1->Date(), StartOfTheMonth(Doc()->DatePeriodFrame->Date()));
+    Open(fresh);
+    EXPECT_EQ(Doc()->PageCount(), 4);
+    EXPECT_EQ(Messages.size(), 1u) << Messages.back().toStdString();
 }
 
 TEST_F(DocumentRoundTrip, ReopenedDocumentShowsExactlyWhatWasSavedAndWritesTheSameBytes)
