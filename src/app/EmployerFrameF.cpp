@@ -200,9 +200,8 @@ void TEmployFrame::MakeWhole()
     } catch (const std::exception &e) {
         const auto *sheet = qobject_cast<const TTabSheet *>(Parent());
         const QString reason = dynamic_cast<const std::bad_alloc *>(&e) ? QStringLiteral("δεν επαρκεί η μνήμη")
-                               : dynamic_cast<const Exception *>(&e)
-                                   ? static_cast<const Exception &>(e).Message()
-                                   : QString::fromLocal8Bit(e.what());
+                               : dynamic_cast<const Exception *>(&e) ? static_cast<const Exception &>(e).Message()
+                                                                     : QString::fromLocal8Bit(e.what());
         throw Exception(QStringLiteral("Η %1 δεν μπόρεσε να διαβαστεί (%2). Μένει όπως είναι αποθηκευμένη στο "
                                        "αρχείο και έτσι αποθηκεύεται ξανά.")
                             .arg(sheet ? sheet->Caption() : name, reason));
@@ -312,7 +311,9 @@ QWidget *TEmployFrame::CreatePeer()
 void TEmployFrame::BindParts(bool Find)
 {
     // Each part of the form by its name, or none once the parts are gone.
-    const auto bind = [this, Find]<class T>(T *&Part, const char *Name) { Part = Find ? Designed<T>(this, Name) : nullptr; };
+    const auto bind = [this, Find]<class T>(T *&Part, const char *Name) {
+        Part = Find ? Designed<T>(this, Name) : nullptr;
+    };
 #define APD_BIND(T, name) bind(name, #name)
     APD_BIND(TXFrameNotifier, XFrameNotifier1);
     APD_BIND(TXFrameSheme, ShemeH0), APD_BIND(TXFrameSheme, ShemeH1), APD_BIND(TXFrameSheme, ShemeH2);

@@ -317,8 +317,8 @@ bool IsDateText(QStringView text)
 // The text of a box that is no value of its field, refused with the field named and what it takes.
 [[noreturn]] void RefuseTyped(const TApdField &Field, const QString &Typed, const QString &Takes)
 {
-    throw EConvertError(
-        QStringLiteral("«%1» δεν γράφεται στο πεδίο «%2»: εκεί γράφεται %3.").arg(Typed.trimmed(), Field.Name(), Takes));
+    throw EConvertError(QStringLiteral("«%1» δεν γράφεται στο πεδίο «%2»: εκεί γράφεται %3.")
+                            .arg(Typed.trimmed(), Field.Name(), Takes));
 }
 
 QString MaritalChoices()

@@ -26,12 +26,12 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDir>
-#include <QPrinter>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QLineEdit>
 #include <QPointer>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QScrollArea>
 #include <QTabBar>

@@ -138,12 +138,12 @@ TEST_F(DocumentRoundTrip, ClearingARegisterNumberEmptiesItsLineAndTheTotalsFollo
 
     clear(p->XFrame22a);
     for (TXFrame *b : std::initializer_list<TXFrame *>{p->XIntegerFrame1, p->Specialty1, p->XDateFrame1, p->XDateFrame4,
-                                                      p->XFrame131, p->DayCount39_1, p->Payment1, p->Apodoxes1,
-                                                      p->DbLookupXFrame9, p->DayCount43_1, p->EisforesEmpolyer1,
-                                                      p->EisforesEmpolyee1, p->EisforesTotal1})
+                                                       p->XFrame131, p->DayCount39_1, p->Payment1, p->Apodoxes1,
+                                                       p->DbLookupXFrame9, p->DayCount43_1, p->EisforesEmpolyer1,
+                                                       p->EisforesEmpolyee1, p->EisforesTotal1})
         EXPECT_EQ(b->GetDisplayText(), QString()) << qPrintable(b->Name());
-    for (TXCurrencyFrame *amount : {p->Payment1, p->Apodoxes1, p->EisforesEmpolyer1, p->EisforesEmpolyee1,
-                                    p->EisforesTotal1})
+    for (TXCurrencyFrame *amount :
+         {p->Payment1, p->Apodoxes1, p->EisforesEmpolyer1, p->EisforesEmpolyee1, p->EisforesTotal1})
         EXPECT_TRUE(amount->Value().IsZero()) << qPrintable(amount->Name());
     EXPECT_EQ(p->Specialty1->Caption(), QString());
     EXPECT_EQ(p->DayCount43_1->Value(), 0);
@@ -212,7 +212,8 @@ TEST_F(DocumentRoundTrip, APageThatCannotBeMadeStaysAsItWasAndTheUserIsTold)
         ShowPage(1);
         Settle();
         ASSERT_EQ(Messages.size(), 1u);
-        EXPECT_TRUE(Messages[0].startsWith(QStringLiteral("Η Σελίδα 2 δεν μπόρεσε να διαβαστεί (δεν επαρκεί η μνήμη).")))
+        EXPECT_TRUE(
+            Messages[0].startsWith(QStringLiteral("Η Σελίδα 2 δεν μπόρεσε να διαβαστεί (δεν επαρκεί η μνήμη).")))
             << Messages[0].toStdString();
         EXPECT_TRUE(page->IsStored());
         EXPECT_EQ(page->ComponentCount(), 0);
@@ -223,7 +224,8 @@ TEST_F(DocumentRoundTrip, APageThatCannotBeMadeStaysAsItWasAndTheUserIsTold)
         EXPECT_TRUE(Export(csc01).isEmpty());
         EXPECT_FALSE(QFile::exists(csc01));
         ASSERT_EQ(Messages.size(), 2u);
-        EXPECT_TRUE(Messages[1].startsWith(QStringLiteral("Η Σελίδα 2 δεν μπόρεσε να διαβαστεί"))) << Messages[1].toStdString();
+        EXPECT_TRUE(Messages[1].startsWith(QStringLiteral("Η Σελίδα 2 δεν μπόρεσε να διαβαστεί")))
+            << Messages[1].toStdString();
         EXPECT_TRUE(page->IsStored());
     }
     // Saved from the page it was saved from, it is written as it was.
@@ -256,7 +258,8 @@ TEST_F(DocumentRoundTrip, APageThatCannotBeMadeStaysAsItWasAndTheUserIsTold)
         Settle();
     }
     ASSERT_EQ(Messages.size(), 1u);
-    EXPECT_TRUE(Messages[0].startsWith(QStringLiteral("Η Σελίδα 3 δεν μπόρεσε να διαβαστεί"))) << Messages[0].toStdString();
+    EXPECT_TRUE(Messages[0].startsWith(QStringLiteral("Η Σελίδα 3 δεν μπόρεσε να διαβαστεί")))
+        << Messages[0].toStdString();
     EXPECT_TRUE(added->IsStored());
     EXPECT_EQ(added->ComponentCount(), 0);
     // Saved once it can be made: the save makes it, as a new page of the document's period.

@@ -361,9 +361,12 @@ TEST(ApdFileLayout, ValuesAreCheckedAsTheirFieldsWriteThem)
 TEST(ApdFileLayout, TypedDatesAndMaritalStatusesBecomeWhatTheFileWrites)
 {
     // Dates as the employees' table reads them: two-digit years in 1950..2049, written in full.
-    const std::pair<const char *, const char *> dates[] = {
-        {"1/1/70", "01/01/1970"}, {"5/11/1970", "05/11/1970"}, {"1/1/49", "01/01/2049"}, {" 29/2/2000 ", "29/02/2000"},
-        {"", ""}, {"  ", ""}};
+    const std::pair<const char *, const char *> dates[] = {{"1/1/70", "01/01/1970"},
+                                                           {"5/11/1970", "05/11/1970"},
+                                                           {"1/1/49", "01/01/2049"},
+                                                           {" 29/2/2000 ", "29/02/2000"},
+                                                           {"", ""},
+                                                           {"  ", ""}};
     for (const auto &[typed, held] : dates)
         EXPECT_EQ(TypedFieldText(ApdEmployee::BirthDate, QString::fromUtf8(typed)).toStdString(), held) << typed;
     const std::pair<const char *, const char *> statuses[] = {
