@@ -310,8 +310,9 @@ bool IsDateText(QStringView text)
             return false;
         values[i] = parts[i].toInt();
     }
+    // The calendar the program counts with starts in the year 100.
     TDateTime date = 0;
-    return parts[2].size() == 4 && TryEncodeDate(values[2], values[1], values[0], date);
+    return parts[2].size() == 4 && TryEncodeDate(values[2], values[1], values[0], date) && IsValidCalendarDate(date);
 }
 
 // The text of a box that is no value of its field, refused with the field named and what it takes.

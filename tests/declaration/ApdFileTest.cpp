@@ -303,7 +303,7 @@ TEST(ApdFileLayout, ValuesAreCheckedAsTheirFieldsWriteThem)
         EXPECT_TRUE(ok(ApdEmployee::BirthDate, QString::fromUtf8(date))) << date;
     // (Each of these was written as another date, or as none: 01010070, 31021980, 19800000, 01010000.)
     for (const char *date : {"5.11.1970", "a/b/c", "123/4/2000", "05/11/1970/12", "5/11/19700", "1/1/70", "31/02/1980",
-                             "29/02/1900", "1980", "01/01/", "00/00/0000", "01022003", "1/2/"})
+                             "29/02/1900", "1980", "01/01/", "00/00/0000", "01/01/0050", "01022003", "1/2/"})
         EXPECT_EQ(FieldProblem(ApdEmployee::BirthDate, QString::fromUtf8(date)),
                   "δεν είναι ημερομηνία του ημερολογίου γραμμένη ηη/μμ/εεεε")
             << date;
