@@ -248,12 +248,23 @@ void TAPDDataModule::RefreshReferenceTable(TTable *Table, const QByteArray &Ship
     const QString mine = Fingerprint(Platform::ReadRegularFile(file, MaxTableFileSize));
     if (mine == Fingerprint(Shipped))
         return;
-    const QString backup = TTableStore::ResolveFileName(FDataFolder, QStringLiteral("backup of ") + Table->TableName());
+    // An earlier backup is a copy the user was told of: each refresh keeps its own, numbered after the first.
+    const QString first = TTableStore::ResolveFileName(FDataFolder, QStringLiteral("backup of ") + Table->TableName());
+    QString backup;
     Platform::ReplaceFile(file, Shipped, [&] {
-        if (QFileInfo::exists(backup) && !QFile::remove(backup))
-            throw EFCreateError(Platform::CreateFileErrorText(backup, errno));
-        if (!Platform::LinkOrCopy(file, backup))
-            throw EFCreateError(Platform::CreateFileErrorText(backup, errno));
+        for (int n = 1; n <= 9999; ++n) {
+            const QString name = Platform::NumberedFileName(first, n);
+            if (QFileInfo::exists(name) || QFileInfo(name).isSymLink())
+                continue;
+            if (Platform::LinkOrCopy(file, name)) {
+                backup = name;
+                return;
+            }
+            const int error = errno;
+            if (!QFileInfo::exists(name))
+                throw EFCreateError(Platform::CreateFileErrorText(name, error));
+        }
+        throw EFCreateError(Platform::CreateFileErrorText(first, EEXIST));
     });
     // A copy the user changed (or one of unknown origin) is no longer in use: say where it went.
     if (mine != LastHash)

@@ -136,6 +136,24 @@ TEST_F(DataModuleTest, ShippedTablesReachTheUsersFolderAndANewerReferenceTableNe
     EXPECT_TRUE(Asked.empty());
     EXPECT_EQ(Module->tbPayment->RecordCount(), 6);
     EXPECT_EQ(QDir(shipped).entryList(QDir::Files), shippedFiles);
+
+    // The user changes the phases again, and a yet newer program ships yet newer ones: the copy they were
+    // told of stays, and this one is kept beside it under the next number.
+    append(Module->tbConPhase, {false, "12", QStringLiteral("ΑΛΛΗ ΦΑΣΗ ΤΟΥ ΧΡΗΣΤΗ")});
+    Module.reset();
+    {
+        std::unique_ptr<TAPDDataModule> design(TAPDDataModule::CreateDesign(nullptr));
+        design->dbAPD->SetParamValue(QStringLiteral("PATH"), shipped);
+        append(design->tbConPhase, {false, "02", QStringLiteral("ΘΕΜΕΛΙΩΣΗ")});
+    }
+    start();
+    ASSERT_EQ(Asked.size(), 1u);
+    EXPECT_TRUE(Asked[0].Msg.endsWith(QStringLiteral("φυλάχτηκε ως \"backup of ConPhase-2.db\".")))
+        << Asked[0].Msg.toStdString();
+    EXPECT_EQ(Module->tbConPhase->RecordCount(), 2);
+    EXPECT_EQ(Rows(userData.path(), QStringLiteral("backup of ConPhase.db")).size(), 1u);
+    EXPECT_EQ(Rows(userData.path(), QStringLiteral("backup of ConPhase-2.db")).size(), 2u);
+    Module.reset();
 }
 
 TEST_F(DataModuleTest, MissingDataFolderIsCreatedAndMissingTablesAreReported)
