@@ -337,9 +337,12 @@ void TMain::FormDestroy(TObject *)
 {
     FileControl1->SaveRecentFiles(RecentFilesKey);
     const QString exe = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-    // Nothing reads the layout file; a folder that cannot take it must not stop the program from ending.
+    const QString layout = QDir(Platform::UserFolder()).filePath(exe + QStringLiteral(".acf"));
+    // Nothing reads the layout file; a folder that cannot take it must not stop the program from ending,
+    // and a file there that is none of the program's (a FIFO, a device) is left as it is.
     try {
-        ActionManager1->SaveToFile(QDir(Platform::UserFolder()).filePath(exe + QStringLiteral(".acf")));
+        if (Platform::SideFileUsable(layout, 1024 * 1024))
+            ActionManager1->SaveToFile(layout);
     } catch (const std::exception &) {
     }
 }

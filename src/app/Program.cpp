@@ -19,6 +19,7 @@
 #include "vcl/Canvas.h"
 #include "vcl/CommandIcons.h"
 #include "db/DBTables.h"
+#include "platform/Platform.h"
 #include "vcl/ComponentStream.h"
 
 #include <QGuiApplication>
@@ -82,6 +83,7 @@ void InitializeApplication()
     // The heading's pictures are the first document's; their fonts are found while the windows are made.
     PreloadFonts(TApdData::ArtworkFiles());
     PrepareCommandPictures();
+    Platform::CheckQtDialogSettings();
     Application()->Initialize();
     Application()->SetTitle(Title);
     // The main window's caption already carries the title; the window system must not repeat it.

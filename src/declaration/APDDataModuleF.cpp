@@ -17,6 +17,7 @@
 #include <QSettings>
 
 #include <cerrno>
+#include <optional>
 #include <sys/stat.h>
 
 TAPDDataModule *APDDataModule = nullptr;
@@ -202,27 +203,33 @@ void TAPDDataModule::InstallShippedTables()
     if (!QFileInfo(shipped).isDir() ||
         QFileInfo(shipped).canonicalFilePath() == QFileInfo(FDataFolder).canonicalFilePath())
         return;
-    QSettings record(QDir(FDataFolder).filePath(ShippedRecordName), QSettings::IniFormat);
+    // Without its record the program cannot tell a table the user changed from an older version it shipped:
+    // a record it may not read (a FIFO, a device, a file too large) is left as it is, the missing tables are
+    // still brought in, and the tables in use stay as they are.
+    const QString recordFile = QDir(FDataFolder).filePath(ShippedRecordName);
+    std::optional<QSettings> record;
+    if (Platform::SettingsFileUsable(recordFile))
+        record.emplace(recordFile, QSettings::IniFormat);
     for (TTable *table : {tbEmployes, tbEmployers, tbIkaOffices, tbInsCases, tbPayment, tbConPhase}) {
         const QString from = TTableStore::ResolveFileName(shipped, table->TableName());
         if (!QFileInfo(from).isFile())
             continue;
         const bool exists = table->Exists();
         // The user's own tables, once there, are theirs whatever ships: nothing to read.
-        if (exists && !table->ReadOnly())
+        if (exists && (!table->ReadOnly() || !record))
             continue;
         const QString key = table->TableName();
         const QString stamp = FileStamp(from);
         // The shipped file has not been touched since its version was recorded: it is that version.
-        if (exists && !stamp.isEmpty() && record.contains(key) && record.value(StampKey(key)).toString() == stamp)
+        if (exists && !stamp.isEmpty() && record->contains(key) && record->value(StampKey(key)).toString() == stamp)
             continue;
         const QByteArray bytes = Platform::ReadRegularFile(from, MaxTableFileSize);
         const QString version = Fingerprint(bytes);
-        const QString last = record.value(key).toString();
+        const QString last = record ? record->value(key).toString() : QString();
         if (!exists) {
             Platform::ReplaceFile(table->FileName(), bytes);
         } else if (last == version) {
-            record.setValue(StampKey(key), stamp);
+            record->setValue(StampKey(key), stamp);
             continue;
         } else {
             try {
@@ -232,8 +239,10 @@ void TAPDDataModule::InstallShippedTables()
                 continue;
             }
         }
-        record.setValue(key, version);
-        record.setValue(StampKey(key), stamp);
+        if (record) {
+            record->setValue(key, version);
+            record->setValue(StampKey(key), stamp);
+        }
     }
 }
 

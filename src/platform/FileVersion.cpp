@@ -1,7 +1,9 @@
 #include "FileVersion.h"
 
+#include "SafeRead.h"
+#include "vcl/SysUtils.h"
+
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
 
@@ -43,10 +45,12 @@ bool GetFixedFileInfo(const QString &FileName, TVSFixedFileInfo &Info)
     }
     // A version resource is small and lies within the file; files of other kinds are not read whole.
     constexpr qint64 MaxBytes = 64 << 20;
-    QFile f(FileName);
-    if (!f.open(QIODevice::ReadOnly) || f.size() > MaxBytes)
+    QByteArray data;
+    try {
+        data = ReadRegularFile(FileName, MaxBytes);
+    } catch (const EFOpenError &) {
         return false;
-    const QByteArray data = f.readAll();
+    }
     constexpr qsizetype BlockSize = qsizetype(sizeof(TVSFixedFileInfo));
     static_assert(BlockSize == 52);
     // The block is aligned on 32 bits and starts with its signature and structure version.

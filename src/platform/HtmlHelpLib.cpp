@@ -1,5 +1,6 @@
 #include "HtmlHelpLib.h"
 
+#include "SafeRead.h"
 #include "vcl/Forms.h"
 
 #include <QApplication>
@@ -20,6 +21,7 @@
 #include <QWindow>
 
 #include <chm_lib.h>
+#include <unistd.h>
 
 namespace
 {
@@ -28,7 +30,20 @@ namespace
 class TChmFile
 {
 public:
-    explicit TChmFile(const QString &path) : FHandle(chm_open(QFile::encodeName(path).constData())) {}
+    explicit TChmFile(const QString &path)
+    {
+        // chmlib opens the file with a plain open, which waits for ever on a FIFO: the file is opened the
+        // way every file is read, and chmlib is given that very file.
+        int fd = -1;
+        try {
+            fd = Platform::OpenRegularFile(path);
+        } catch (const EFOpenError &e) {
+            FRefusal = e.Message();
+            return;
+        }
+        FHandle = chm_open(QStringLiteral("/proc/self/fd/%1").arg(fd).toLatin1().constData());
+        ::close(fd);
+    }
     ~TChmFile()
     {
         if (FHandle)
@@ -37,6 +52,8 @@ public:
     TChmFile(const TChmFile &) = delete;
     TChmFile &operator=(const TChmFile &) = delete;
     bool IsOpen() const { return FHandle != nullptr; }
+    // Why a file that is not open was refused; empty when chmlib could not read it.
+    QString Refusal() const { return FRefusal; }
 
     // The object at path ("/default.htm"); empty when there is none.
     QByteArray Read(const QString &path) const
@@ -94,7 +111,8 @@ public:
     }
 
 private:
-    chmFile *FHandle;
+    chmFile *FHandle = nullptr;
+    QString FRefusal;
 };
 
 struct TSitemapEntry {
@@ -318,7 +336,9 @@ private:
         FDefaultTopic.clear();
         TChmFile chm(file);
         if (!chm.IsOpen()) {
-            FBrowser->setHtml(QStringLiteral("<p>Το αρχείο βοήθειας «%1» δεν ανοίγει.</p>").arg(file.toHtmlEscaped()));
+            const QString why = chm.Refusal().isEmpty() ? QString() : QStringLiteral(" ") + chm.Refusal();
+            FBrowser->setHtml(QStringLiteral("<p>Το αρχείο βοήθειας «%1» δεν ανοίγει.%2</p>")
+                                  .arg(file.toHtmlEscaped(), why.toHtmlEscaped()));
             return;
         }
         const QString title = chm.SystemEntry(3);

@@ -6,7 +6,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-namespace Platform {
+namespace Platform
+{
 
 QString InstallFolder()
 {
@@ -33,9 +34,29 @@ QString UserFolder()
 }
 } // namespace Platform
 
-#include <QStorageInfo>
+#include "SafeRead.h"
 
-namespace Platform {
+#include <QLibraryInfo>
+#include <QSettings>
+#include <QStorageInfo>
+#include <QTemporaryDir>
+
+namespace Platform
+{
+void CheckQtDialogSettings()
+{
+    const std::pair<QSettings::Scope, QString> folders[] = {
+        {QSettings::UserScope, QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)},
+        {QSettings::SystemScope, QLibraryInfo::path(QLibraryInfo::SettingsPath)}};
+    for (const auto &[scope, folder] : folders) {
+        if (SettingsFileUsable(QDir(folder).filePath(QStringLiteral("QtProject.conf"))))
+            continue;
+        // An empty folder of this run's own, removed when the program ends.
+        static QTemporaryDir own(QDir(QDir::tempPath()).filePath(QStringLiteral("DovraApd-dialogs-XXXXXX")));
+        QSettings::setPath(QSettings::NativeFormat, scope, own.path());
+    }
+}
+
 QString RemovableMediaFolder()
 {
     // Desktops mount removable media under /media/<user>/ or /run/media/<user>/.

@@ -19,6 +19,12 @@ QString UserFolderFor(const QString &InstallDir, const QString &UserDir);
 
 namespace Platform
 {
+// Qt's own dialogs (file, colour, font) keep what they remember in "QtProject.conf" of the user's and the
+// system's configuration folders, and read it with an open that waits for ever on a FIFO. Such a file that
+// the program does not read (the user is told, once) is left as it is: Qt's dialogs then start from their
+// defaults and remember only for this run. Called at start-up, before any dialog.
+void CheckQtDialogSettings();
+
 // Where a diskette file goes: the first removable medium mounted, or the home folder when none is.
 QString RemovableMediaFolder();
 } // namespace Platform

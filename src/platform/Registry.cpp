@@ -1,10 +1,11 @@
 #include "Registry.h"
 
+#include "SafeWrite.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
@@ -69,18 +70,28 @@ void TRegistry::SetRootKey(TRootKey Value)
     CloseKey();
     FRootKey = Value;
     FHive.reset();
+    FRefused = false;
 }
 
 QSettings *TRegistry::Hive() const
 {
-    if (!FHive)
-        FHive = std::make_unique<QSettings>(HiveFile(FRootKey), QSettings::IniFormat);
+    if (!FHive && !FRefused) {
+        // QSettings opens its file with a plain open, which waits for ever on a FIFO: the file is looked at
+        // first by the road every file is read by.
+        const QString file = HiveFile(FRootKey);
+        if (Platform::SettingsFileUsable(file))
+            FHive = std::make_unique<QSettings>(file, QSettings::IniFormat);
+        else
+            FRefused = true;
+    }
     return FHive.get();
 }
 
 bool TRegistry::KeyExists(const QString &Key)
 {
     QSettings *hive = Hive();
+    if (!hive)
+        return false;
     const QString group = GroupOf(Key);
     if (group.isEmpty())
         return true;
@@ -95,6 +106,8 @@ bool TRegistry::OpenKey(const QString &Key, bool CanCreate)
 {
     CloseKey();
     QSettings *hive = Hive();
+    if (!hive)
+        return false;
     if (!KeyExists(Key)) {
         if (!CanCreate)
             return false;
@@ -154,7 +167,7 @@ QString TRegistry::ReadString(const QString &Name) const
 void TRegistry::WriteString(const QString &Name, const QString &Value)
 {
     QSettings *hive = Hive();
-    if (!FOpen || !hive->isWritable())
+    if (!FOpen || !hive || !hive->isWritable())
         throw ERegistryException(QStringLiteral("Αδυναμία εγγραφής της τιμής %1").arg(Name));
     hive->setValue(FCurrentKey + QLatin1Char('/') + ValueKey(Name), Value);
     hive->sync();
@@ -173,6 +186,9 @@ QString &RecentFileOverride()
     static QString path;
     return path;
 }
+
+// Desktops keep every file ever opened in it; a few megabytes are thousands of entries.
+constexpr qint64 MaxRecentListSize = qint64(16) * 1024 * 1024;
 
 const QString BookmarkNs = QStringLiteral("http://www.freedesktop.org/standards/desktop-bookmarks");
 const QString MimeNs = QStringLiteral("http://www.freedesktop.org/standards/shared-mime-info");
@@ -223,13 +239,10 @@ bool AddToRecentDocs(const QString &Path)
     const QString href = QUrl::fromLocalFile(QFileInfo(Path).absoluteFilePath()).toString(QUrl::FullyEncoded);
     const QString now = QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
 
-    QByteArray old;
-    if (QFile::exists(fileName)) {
-        QFile in(fileName);
-        if (!in.open(QIODevice::ReadOnly))
-            return false;
-        old = in.readAll();
-    }
+    bool readable = true;
+    const QByteArray old = ReadSideFile(fileName, MaxRecentListSize, &readable);
+    if (!readable)
+        return false;
 
     QByteArray out;
     QXmlStreamWriter w(&out);
@@ -275,10 +288,11 @@ bool AddToRecentDocs(const QString &Path)
     }
 
     QDir().mkpath(QFileInfo(fileName).absolutePath());
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    try {
+        ReplaceFile(fileName, out);
+    } catch (const Exception &) {
         return false;
-    file.write(out);
-    return file.commit();
+    }
+    return true;
 }
 } // namespace Platform

@@ -33,7 +33,8 @@ public:
     void SetRootKey(TRootKey Value);
 
     // Opens Key; with CanCreate a missing key is made (and the hive must be writable). False when it
-    // cannot be opened.
+    // cannot be opened, and when the hive's file is one the program does not read (a FIFO, a device, a file
+    // too large...): that file is left as it is, and the user is told once.
     bool OpenKey(const QString &Key, bool CanCreate);
     void CloseKey();
     bool KeyExists(const QString &Key);
@@ -51,9 +52,11 @@ public:
     static void SetStorageFolder(const QString &Folder);
 
 private:
+    // The hive's store; null when its file is refused.
     QSettings *Hive() const;
     TRootKey FRootKey = HKEY_CURRENT_USER;
     mutable std::unique_ptr<QSettings> FHive;
+    mutable bool FRefused = false;
     QString FCurrentKey;
     bool FOpen = false;
 };
@@ -61,7 +64,8 @@ private:
 namespace Platform
 {
 // Adds a saved document to the desktop's list of recently used files (the freedesktop.org bookmark file);
-// false when that list could not be updated. The list is rewritten only when it could be read whole.
+// false when that list could not be updated. The list is rewritten only when it could be read whole; one
+// that is no regular file, or too large, is left as it is (and the user told once).
 bool AddToRecentDocs(const QString &Path);
 // The recently used list's file; tests point it elsewhere (an empty path restores the default).
 QString RecentDocsFile();

@@ -1,5 +1,6 @@
 #include "SafeRead.h"
 
+#include "vcl/Dialogs.h"
 #include "vcl/SysUtils.h"
 
 #include <QDir>
@@ -7,6 +8,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QLocale>
+#include <QSet>
 
 #include <algorithm>
 #include <cerrno>
@@ -86,7 +88,7 @@ bool TFileStamp::Names(const QString &File) const
     return !IsNull() && !File.isEmpty() && AbsolutePath(File) == Path;
 }
 
-QByteArray ReadRegularFile(const QString &Path, qint64 MaxSize, TFileStamp *Stamp)
+int OpenRegularFile(const QString &Path)
 {
     const QByteArray name = QFile::encodeName(Path);
     int fd;
@@ -101,6 +103,18 @@ QByteArray ReadRegularFile(const QString &Path, qint64 MaxSize, TFileStamp *Stam
             Refuse(KindCause(info.st_mode));
         Refuse(SystemErrorCause(error));
     }
+    struct stat info;
+    const int statError = ::fstat(fd, &info) == 0 ? 0 : errno;
+    if (statError != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        Refuse(statError != 0 ? SystemErrorCause(statError) : KindCause(info.st_mode));
+    }
+    return fd;
+}
+
+QByteArray ReadRegularFile(const QString &Path, qint64 MaxSize, TFileStamp *Stamp)
+{
+    const int fd = OpenRegularFile(Path);
     struct TCloser {
         int Fd;
         ~TCloser() { ::close(Fd); }
@@ -109,8 +123,6 @@ QByteArray ReadRegularFile(const QString &Path, qint64 MaxSize, TFileStamp *Stam
     struct stat info;
     if (::fstat(fd, &info) != 0)
         Refuse(SystemErrorCause(errno));
-    if (!S_ISREG(info.st_mode))
-        Refuse(KindCause(info.st_mode));
     if (info.st_size > MaxSize)
         RefuseSize(info.st_size, MaxSize);
 
@@ -167,6 +179,64 @@ bool ChangedSince(const TFileStamp &Stamp, qint64 MaxSize)
     } catch (const EFOpenError &) {
         return true;
     }
+}
+
+namespace
+{
+// Each refused side file is told of once a run for each reason: the program meets its settings file at
+// every turn.
+void ReportRefusedSideFile(const QString &Path, const QString &Refusal)
+{
+    static QSet<QString> told;
+    const QString file = AbsolutePath(Path);
+    const QString key = file + u'\n' + Refusal;
+    if (told.contains(key))
+        return;
+    told.insert(key);
+    // "Το αρχείο δεν διαβάζεται: <cause>" with the file named.
+    QString cause = Refusal;
+    const QString generic = QStringLiteral("Το αρχείο δεν διαβάζεται: ");
+    if (cause.startsWith(generic))
+        cause = cause.mid(generic.size());
+    MessageDlg(QStringLiteral("Το αρχείο %1 δεν διαβάζεται: %2.\r\nΤο πρόγραμμα συνεχίζει χωρίς αυτό, με τις "
+                              "προεπιλογές του, και αφήνει το αρχείο όπως είναι.")
+                   .arg(QDir::toNativeSeparators(file), cause),
+               mtWarning, {mbOK}, 0);
+}
+
+// Settings files hold a few values; a larger one is not what the program wrote.
+constexpr qint64 MaxSettingsFileSize = 1024 * 1024;
+} // namespace
+
+QByteArray ReadSideFile(const QString &Path, qint64 MaxSize, bool *Ok)
+{
+    if (Ok)
+        *Ok = true;
+    struct stat info;
+    // No file (a dangling link is none either): nothing to read, and the program may make it.
+    if (::stat(QFile::encodeName(Path).constData(), &info) != 0 && errno == ENOENT)
+        return {};
+    try {
+        return ReadRegularFile(Path, MaxSize);
+    } catch (const EFOpenError &e) {
+        if (Ok)
+            *Ok = false;
+        ReportRefusedSideFile(Path, e.Message());
+        return {};
+    }
+}
+
+bool SideFileUsable(const QString &Path, qint64 MaxSize)
+{
+    bool ok = true;
+    ReadSideFile(Path, MaxSize, &ok);
+    return ok;
+}
+
+bool SettingsFileUsable(const QString &Path)
+{
+    return SideFileUsable(Path, MaxSettingsFileSize) &&
+           SideFileUsable(Path + QStringLiteral(".lock"), MaxSettingsFileSize);
 }
 
 } // namespace Platform

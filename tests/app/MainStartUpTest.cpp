@@ -9,13 +9,18 @@
 #include "declaration/TyposAPDPopupF.h"
 #include "declaration/eApdOptionsF.h"
 #include "declaration/eApdReportF.h"
+#include "platform/Platform.h"
 #include "platform/Registry.h"
 #include "printing/PreviewFormF.h"
+#include "support/PrivateHome.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLocale>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <map>
@@ -111,6 +116,50 @@ TEST_F(MainStartUpTest, CreatesTheObjectsInOrderAndFreesThem)
     Program::CreateForms(Dir.path());
     EXPECT_EQ(fileNumbers(), first);
     Program::DestroyForms();
+}
+
+// The program's own files beside the documents, each a FIFO as another program may leave one: the registry's
+// file, the settings of Qt's dialogs and the tool-bar layout. None is waited on: the window comes up with its
+// document, each file is told of once and stays as it was, and Qt's file dialog starts from its defaults.
+TEST_F(MainStartUpTest, SideFilesThatAreFifosAreToldOfAndLeftAloneAndTheProgramGoesOn)
+{
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    const QString hive = Dir.filePath(QStringLiteral("registry/HKEY_CURRENT_USER.ini"));
+    const QString qt = QDir(config).filePath(QStringLiteral("QtProject.conf"));
+    const QString layout =
+        QDir(Platform::UserFolder())
+            .filePath(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() + QStringLiteral(".acf"));
+    QFile::remove(layout);
+    QFile::remove(qt);
+    {
+        TFifoWatch fifos({hive, qt, layout});
+        ASSERT_TRUE(fifos.Made());
+        TScriptedDialogs dialogs;
+        Program::InitializeApplication();
+        Program::CreateForms(Dir.path());
+        ASSERT_TRUE(Main && Main->Document);
+        EXPECT_EQ(Main->Caption(), QStringLiteral("Dovra Α.Π.Δ. (Ανώνυμο)"));
+        // Qt's file dialog reads what it remembers when it is made, and writes it when it goes.
+        delete new QFileDialog;
+        Program::DestroyForms();
+
+        // What is told of the side files (the test's folder has no tables: that is told too).
+        QStringList told;
+        for (const TMessageDlgRequest &r : dialogs.Requests())
+            if (r.Msg.startsWith(QStringLiteral("Το αρχείο ")))
+                told << r.Msg;
+        const auto refused = [](const QString &file) {
+            return QStringLiteral("Το αρχείο %1 δεν διαβάζεται: είναι σωλήνωση (FIFO), όχι αρχείο.\r\nΤο πρόγραμμα "
+                                  "συνεχίζει χωρίς αυτό, με τις προεπιλογές του, και αφήνει το αρχείο όπως είναι.")
+                .arg(file);
+        };
+        EXPECT_EQ(told.join(u'\n').toStdString(),
+                  QStringList({refused(qt), refused(hive), refused(layout)}).join(u'\n').toStdString());
+        EXPECT_TRUE(fifos.StillThere());
+        EXPECT_TRUE(fifos.Waited().isEmpty()) << fifos.Waited().join(u' ').toStdString();
+    }
+    // The next tests of this run find Qt's dialogs at home again.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config);
 }
 
 TEST_F(MainStartUpTest, RefusedConversionShowsNoWindow)

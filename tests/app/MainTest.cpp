@@ -4,6 +4,7 @@
 #include "app/Program.h"
 #include "platform/Platform.h"
 #include "platform/Registry.h"
+#include "support/PrivateHome.h"
 #include "vcl/CodePage.h"
 #include "vcl/StdDialogs.h"
 
@@ -173,6 +174,31 @@ TEST_F(MainTest, SaveGoesThroughSaveAsAndKeepsTwoBackupGenerations)
     EXPECT_EQ(pagesIn(doc), 7);
     EXPECT_EQ(pagesIn(doc + QStringLiteral(".bck")), 6);
     EXPECT_EQ(pagesIn(doc + QStringLiteral(".bck.bck")), 5);
+}
+
+// The desktop's list of recent files, where every saved document goes, is another program's file: a FIFO
+// there is refused at once, told of once a run and left as it is; the documents are saved all the same.
+TEST_F(MainTest, ARecentListThatIsAFifoIsToldOfOnceAndSavesGoOn)
+{
+    TFifoWatch fifo({Dir.filePath(QStringLiteral("recently-used.xbel"))});
+    ASSERT_TRUE(fifo.Made());
+    TScriptedDialogs dialogs;
+    auto main = MakeMain();
+    const QString doc = QDir(Projects).filePath(QStringLiteral("Έργο.vapd"));
+    Choices << doc;
+    EXPECT_TRUE(main->FileControl1->SaveAs());
+    main->Document->AddPage();
+    EXPECT_TRUE(main->FileControl1->Save());
+    EXPECT_FALSE(main->FileControl1->Modified());
+    EXPECT_TRUE(QFileInfo::exists(doc + QStringLiteral(".bck")));
+    ASSERT_EQ(dialogs.Count(), 1);
+    EXPECT_EQ(dialogs.Requests()[0].Msg.toStdString(),
+              QStringLiteral("Το αρχείο %1 δεν διαβάζεται: είναι σωλήνωση (FIFO), όχι αρχείο.\r\nΤο πρόγραμμα "
+                             "συνεχίζει χωρίς αυτό, με τις προεπιλογές του, και αφήνει το αρχείο όπως είναι.")
+                  .arg(Dir.filePath(QStringLiteral("recently-used.xbel")))
+                  .toStdString());
+    EXPECT_TRUE(fifo.StillThere());
+    EXPECT_TRUE(fifo.Waited().isEmpty()) << fifo.Waited().join(u' ').toStdString();
 }
 
 TEST_F(MainTest, FailedSaveLeavesTheState)

@@ -2,6 +2,7 @@
 #include "db/DBCtrls.h"
 #include "db/TableStore.h"
 #include "support/ParadoxTestFiles.h"
+#include "support/PrivateHome.h"
 #include "vcl/CodePage.h"
 #include "vcl/ComponentStream.h"
 
@@ -154,6 +155,47 @@ TEST_F(DataModuleTest, ShippedTablesReachTheUsersFolderAndANewerReferenceTableNe
     EXPECT_EQ(Rows(userData.path(), QStringLiteral("backup of ConPhase.db")).size(), 1u);
     EXPECT_EQ(Rows(userData.path(), QStringLiteral("backup of ConPhase-2.db")).size(), 2u);
     Module.reset();
+}
+
+// The record of the shipped versions is read before anything of it is used: a FIFO in its place would stop
+// the start for good. It is refused at once and left as it is; the tables the data folder lacks are still
+// brought in, and those in use stay as they are, since without the record a changed table cannot be told
+// from an older version.
+TEST_F(DataModuleTest, ARecordOfShippedTablesThatIsAFifoIsLeftAloneAndTheTablesInUseStay)
+{
+    const QString shipped = Dir.filePath(QStringLiteral("shipped"));
+    const QString user = Dir.filePath(QStringLiteral("user"));
+    const QString userData = user + QStringLiteral("/APDData");
+    Data = shipped;
+    QDir().mkpath(shipped);
+    MakeTables(ReferenceRows());
+    const QString record = QDir(userData).filePath(QStringLiteral("shipped-tables.ini"));
+    QDir().mkpath(userData);
+    // In use: an older wage table, no branch offices at all.
+    Data = userData;
+    MakeTables();
+    QFile::remove(QDir(userData).filePath(QStringLiteral("IkaOffices.Db")));
+    const QByteArray wages = FileBytes(QStringLiteral("Payment.db"));
+    {
+        TFifoWatch fifo({record});
+        ASSERT_TRUE(fifo.Made());
+        Module = std::make_unique<TAPDDataModule>(nullptr, user, shipped);
+        EXPECT_TRUE(Module->tbIkaOffices->Active());
+        EXPECT_EQ(Module->tbPayment->RecordCount(), 0);
+        Module.reset();
+        EXPECT_EQ(FileBytes(QStringLiteral("Payment.db")), wages);
+        ASSERT_EQ(Asked.size(), 1u);
+        EXPECT_EQ(Asked[0].Msg.toStdString(),
+                  QStringLiteral("Το αρχείο %1 δεν διαβάζεται: είναι σωλήνωση (FIFO), όχι αρχείο.\r\nΤο πρόγραμμα "
+                                 "συνεχίζει χωρίς αυτό, με τις προεπιλογές του, και αφήνει το αρχείο όπως είναι.")
+                      .arg(record)
+                      .toStdString());
+        EXPECT_TRUE(fifo.StillThere());
+        EXPECT_TRUE(fifo.Waited().isEmpty()) << fifo.Waited().join(u' ').toStdString();
+    }
+    // With the record gone, the next start brings the newer wage table in as before.
+    Module = std::make_unique<TAPDDataModule>(nullptr, user, shipped);
+    EXPECT_EQ(Module->tbPayment->RecordCount(), 5);
 }
 
 TEST_F(DataModuleTest, MissingDataFolderIsCreatedAndMissingTablesAreReported)
