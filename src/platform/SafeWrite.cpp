@@ -40,16 +40,18 @@ QString TemporaryPrefix(const QFileInfo &target)
     return u'.' + name + tail;
 }
 
-bool ProcessRuns(qint64 pid)
-{
-    // EPERM: it runs, under another user.
-    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
-}
-
 } // namespace
 
 namespace Platform
 {
+
+bool ProcessRuns(qint64 Pid)
+{
+    if (Pid <= 0 || Pid != qint64(static_cast<pid_t>(Pid)))
+        return false;
+    // EPERM: it runs, under another user.
+    return ::kill(static_cast<pid_t>(Pid), 0) == 0 || errno == EPERM;
+}
 
 QString CreateFileErrorText(const QString &Target, int Error)
 {

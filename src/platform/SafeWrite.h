@@ -37,6 +37,8 @@ QString NumberedFileName(const QString &Target, int N);
 // ended, and those of earlier versions untouched for a day; answers how many went. A file another
 // running process (or another host) may be writing is never removed.
 int RemoveStaleTemporaries(const QString &Target);
+// True when a process of this host with that id runs, under any user.
+bool ProcessRuns(qint64 Pid);
 // "Αδυναμία δημιουργίας του αρχείου <Target>: <cause>" for an errno value.
 QString CreateFileErrorText(const QString &Target, int Error);
 } // namespace Platform

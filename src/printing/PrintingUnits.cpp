@@ -11,6 +11,8 @@ void InitializePrintingUnits()
         InitializeXFormsUnits();
         InitXVCLPrinters();
         RegisterClasses<TXDocPreview>();
+        // The page folders of programs that were killed would otherwise stay for good.
+        TEMFPrinter::RemoveStaleTempPaths();
         return true;
     }();
     (void)done;

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QPainter>
 #include <QPicture>
+#include <unistd.h>
 #include <utility>
 
 // A page recording that reports the printer's resolution and printable area, so that text measured while
@@ -241,11 +242,31 @@ TEMFPrinter::TEMFPrinter() : FSize(ReadPrinterSize())
 namespace
 {
 // One folder per process, so two running programs never share page files.
+const QString TempFolderPrefix = QStringLiteral("DovraApd-");
+
 QString ProcessTempFolder()
 {
-    return QDir(QDir::tempPath()).filePath(QStringLiteral("DovraApd-%1").arg(QCoreApplication::applicationPid()));
+    return QDir(QDir::tempPath()).filePath(TempFolderPrefix + QString::number(QCoreApplication::applicationPid()));
 }
 } // namespace
+
+int TEMFPrinter::RemoveStaleTempPaths()
+{
+    int removed = 0;
+    const QDir temp(QDir::tempPath());
+    for (const QFileInfo &entry : temp.entryInfoList(
+             {TempFolderPrefix + u'*'}, QDir::Dirs | QDir::NoSymLinks | QDir::NoDotAndDotDot | QDir::Hidden)) {
+        bool ok = false;
+        const qint64 pid = entry.fileName().mid(TempFolderPrefix.size()).toLongLong(&ok);
+        // Only this user's folders of ended processes, named as the program names them.
+        if (!ok || pid <= 0 || entry.fileName() != TempFolderPrefix + QString::number(pid) ||
+            entry.ownerId() != ::getuid() || pid == QCoreApplication::applicationPid() || Platform::ProcessRuns(pid))
+            continue;
+        if (QDir(entry.absoluteFilePath()).removeRecursively())
+            ++removed;
+    }
+    return removed;
+}
 
 QString TEMFPrinter::GetTempPath()
 {

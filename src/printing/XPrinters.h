@@ -158,6 +158,9 @@ public:
     static QString GetTempPath();
     // Removes that folder with whatever it still holds; the program's end calls it.
     static void RemoveTempPath();
+    // Removes the folders of pages that programs which have ended (killed, or crashed) left behind; the
+    // program's start calls it. Answers how many went.
+    static int RemoveStaleTempPaths();
     // The file name of a page under Path: temp001.emf, temp002.emf ...
     static QString PageFileName(const QString &Path, int PageNumber);
 

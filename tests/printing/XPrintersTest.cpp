@@ -7,6 +7,7 @@
 #include "vcl/ExtCtrls.h"
 #include "vcl/Printers.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -14,6 +15,8 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace
 {
@@ -115,6 +118,39 @@ TEST_F(DocumentTest, RecordedPagesLiveInFilesUntilTheDocumentIsFreed)
         EXPECT_FALSE(QFile::exists(f)) << qPrintable(f);
     EXPECT_EQ(TEMFPrinter::PageFileName(QStringLiteral("/t"), 1000), QStringLiteral("/t/temp1000.emf"));
     EXPECT_EQ(TEMFPrinter::PageFileName(QStringLiteral("/t/"), 7), QStringLiteral("/t/temp007.emf"));
+}
+
+// A program that is killed while its preview is open leaves its page folder (megabytes of pages) behind;
+// the next start removes the folders of programs that have ended, and only those.
+TEST_F(DocumentTest, PageFoldersOfProgramsThatEndedGoAndNoOtherFolder)
+{
+    const QByteArray temp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(Dir.path()));
+    const pid_t ended = fork();
+    if (ended == 0)
+        _exit(0);
+    ASSERT_GT(ended, 0);
+    ASSERT_EQ(waitpid(ended, nullptr, 0), ended);
+    const auto folder = [&](const QString &name) {
+        QDir().mkpath(Dir.filePath(name));
+        QFile page(QDir(Dir.filePath(name)).filePath(QStringLiteral("temp001.emf")));
+        EXPECT_TRUE(page.open(QIODevice::WriteOnly));
+        return Dir.filePath(name);
+    };
+    const QString endedFolder = folder(QStringLiteral("DovraApd-%1").arg(ended));
+    const QStringList kept{folder(QStringLiteral("DovraApd-%1").arg(getppid())),                          // runs
+                           folder(QStringLiteral("DovraApd-%1").arg(QCoreApplication::applicationPid())), // this one
+                           folder(QStringLiteral("DovraApd-0%1").arg(ended)), // not a name of ours
+                           folder(QStringLiteral("DovraApd-dialogs-ab12Cd"))};
+    // A link with the name of an ended program's folder is not followed.
+    const QString elsewhere = folder(QStringLiteral("elsewhere"));
+    ASSERT_TRUE(QFile::link(elsewhere, Dir.filePath(QStringLiteral("DovraApd-%1").arg(ended + 1))));
+
+    EXPECT_EQ(TEMFPrinter::RemoveStaleTempPaths(), 1);
+    qputenv("TMPDIR", temp);
+    EXPECT_FALSE(QFileInfo::exists(endedFolder));
+    for (const QString &f : kept + QStringList{elsewhere})
+        EXPECT_TRUE(QFileInfo::exists(QDir(f).filePath(QStringLiteral("temp001.emf")))) << f.toStdString();
 }
 
 TEST_F(DocumentTest, UnreadablePageFileRaises)
