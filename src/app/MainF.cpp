@@ -7,6 +7,7 @@
 #include "platform/SafeWrite.h"
 #include "printing/XPrinters.h"
 #include "vcl/ComponentStream.h"
+#include "vcl/Printers.h"
 
 #include "AboutF.h"
 #include "HtmlHelpApi.h"
@@ -52,6 +53,7 @@ void TMain::SetArguments(const QStringList *Value)
 }
 
 const QString TMain::RecentFilesKey = QStringLiteral("Software\\Dovra\\Apd\\RecentFiles");
+const QString TMain::PrinterKey = QStringLiteral("Software\\Dovra\\Apd\\Printer");
 const QString TMain::UntitledName = QStringLiteral("Ανώνυμο");
 
 static void InitMainResource()
@@ -313,6 +315,7 @@ void TMain::FormCreate(TObject *)
     Application()->OnHint = BoundEvent<TNotifyEvent>(this, "ShowHint");
     FileControl1->SetRecentItem(ActionMainMenuBar1->Items()->Items()->Items(0)->Items()->Items(5));
     FileControl1->LoadRecentFiles(RecentFilesKey);
+    LoadPrinterChoice();
     // A document named on the command line takes the untitled document's place; the untitled one is made
     // only when there is no such document or it cannot be opened. Nothing is shown before the window is,
     // so what the user meets is the same as making the untitled document first and replacing it.
@@ -344,6 +347,27 @@ void TMain::FormDestroy(TObject *)
         if (Platform::SideFileUsable(layout, 1024 * 1024))
             ActionManager1->SaveToFile(layout);
     } catch (const std::exception &) {
+    }
+}
+
+void TMain::LoadPrinterChoice()
+{
+    TRegistry reg;
+    if (reg.OpenKey(PrinterKey, false))
+        Printer()->SetChoice({reg.ReadString(QStringLiteral("Printer")), reg.ReadString(QStringLiteral("File"))});
+}
+
+void TMain::SavePrinterChoice()
+{
+    // Like the recent files: a registry that cannot take it costs the next run the choice, nothing more.
+    try {
+        const TPrinter::TChoice choice = Printer()->Choice();
+        TRegistry reg;
+        if (reg.OpenKey(PrinterKey, true)) {
+            reg.WriteString(QStringLiteral("Printer"), choice.PrinterName);
+            reg.WriteString(QStringLiteral("File"), choice.FileName);
+        }
+    } catch (const ERegistryException &) {
     }
 }
 
@@ -648,7 +672,8 @@ void TMain::FilePageSetup1Execute(TObject *)
 
 void TMain::FilePrintSetup1Execute(TObject *)
 {
-    PrinterSetupDialog1->Execute();
+    if (PrinterSetupDialog1->Execute())
+        SavePrinterChoice();
 }
 
 void TMain::aExitExecute(TObject *)

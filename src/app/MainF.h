@@ -65,6 +65,9 @@ public:
     // it; false when the box refused the text (the user was told), and the command goes no further.
     bool CommitTyping();
     void RegisterInstallPath();
+    // The printer or file chosen in the printer set-up, kept in the registry from one run to the next.
+    void LoadPrinterChoice();
+    void SavePrinterChoice();
     // Runs every action's update handler.
     void UpdateActions();
 
@@ -133,6 +136,7 @@ public:
     static void SetArguments(const QStringList *Value);
 
     static const QString RecentFilesKey;
+    static const QString PrinterKey;
     static const QString UntitledName;
 
 protected:

@@ -5,6 +5,13 @@
 
 #include <functional>
 
+class QPrintDialog;
+
+// Runs a print dialog of the shared printer modally and answers QDialog's result. A file chosen to print to
+// is only where printouts go: each job takes the first free name beside it and never replaces a file, so
+// the dialog's question whether to replace a file of that name is answered Yes for the user.
+int ExecPrinterDialog(QPrintDialog &Dialog);
+
 class TPrintDialog : public TComponent
 {
     Q_OBJECT

@@ -2,6 +2,9 @@
 
 #include <QPaintDevice>
 #include <QPrinter>
+#include <QPrinterInfo>
+
+#include <utility>
 
 int GetDeviceCaps(QPaintDevice *DC, int Index)
 {
@@ -35,9 +38,48 @@ TPrinter::~TPrinter()
 
 QPrinter *TPrinter::QtPrinter()
 {
-    if (!FPrinter)
+    if (!FPrinter) {
         FPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        if (FPendingChoice)
+            ApplyChoice(*std::exchange(FPendingChoice, std::nullopt));
+    }
     return FPrinter.get();
+}
+
+TPrinter::TChoice TPrinter::Choice()
+{
+    if (!FPrinter && FPendingChoice)
+        return *FPendingChoice;
+    QPrinter *p = QtPrinter();
+    // While a job writes a file of its own, the set-up file is the one kept aside.
+    const QString file = FSetUpFile ? *FSetUpFile : p->outputFileName();
+    if (!file.isEmpty())
+        return {QString(), file};
+    if (p->outputFormat() == QPrinter::NativeFormat)
+        return {p->printerName(), QString()};
+    return {};
+}
+
+void TPrinter::SetChoice(const TChoice &Value)
+{
+    if (FPrinter)
+        ApplyChoice(Value);
+    else
+        FPendingChoice = Value;
+}
+
+void TPrinter::ApplyChoice(const TChoice &Value)
+{
+    if (FPrinting)
+        return;
+    if (!Value.FileName.isEmpty()) {
+        // Printouts to a file are PDF, whatever the name ends in.
+        FPrinter->setOutputFormat(QPrinter::PdfFormat);
+        FPrinter->setOutputFileName(Value.FileName);
+    } else if (!Value.PrinterName.isEmpty() && QPrinterInfo::availablePrinterNames().contains(Value.PrinterName)) {
+        FPrinter->setOutputFileName(QString());
+        FPrinter->setPrinterName(Value.PrinterName);
+    }
 }
 
 QPaintDevice *TPrinter::Handle()

@@ -43,6 +43,18 @@ public:
     // The file that jobs are written to in place of a printer, as set up; empty when they go to a printer.
     QString OutputFileName();
 
+    // Where jobs go as the user set it up: a printer by its name, or a file (and then no printer's name).
+    struct TChoice {
+        QString PrinterName;
+        QString FileName;
+        bool operator==(const TChoice &) const = default;
+    };
+    TChoice Choice();
+    // Sets up again what was chosen before: the file, or the printer of that name while the system has it
+    // (else the system's default stays). Taken when the Qt printer is made, which asks the system for its
+    // printers, or at once when it is made already.
+    void SetChoice(const TChoice &Value);
+
     // Starts the job; with JobFile, the job is written there in place of the set-up file, which stays set up
     // for the next job. Raises EPrinter when the printer cannot start one, when a job is running, or when
     // there is neither a printer nor a file to print to (the message says where to set one up).
@@ -58,7 +70,11 @@ private:
     // Gives the Qt printer back the set-up file after a job that wrote elsewhere.
     void RestoreOutputFile();
 
+    void ApplyChoice(const TChoice &Value);
+
     std::unique_ptr<QPrinter> FPrinter;
+    // A choice waiting for the Qt printer to be made.
+    std::optional<TChoice> FPendingChoice;
     // The set-up file while a job writes to a file of its own.
     std::optional<QString> FSetUpFile;
     QPainter FPainter;

@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 #include "Forms.h"
+#include "PrintDialogs.h"
 #include "Printers.h"
 
 #include <QColorDialog>
@@ -342,5 +343,5 @@ bool TPrinterSetupDialog::Execute()
     QPrintDialog dialog(Printer()->QtPrinter());
     SetUp(dialog);
     PlaceDialog(&dialog, this);
-    return dialog.exec() == QDialog::Accepted;
+    return ExecPrinterDialog(dialog) == QDialog::Accepted;
 }

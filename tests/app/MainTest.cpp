@@ -6,18 +6,24 @@
 #include "platform/Registry.h"
 #include "support/PrivateHome.h"
 #include "vcl/CodePage.h"
+#include "vcl/PrintDialogs.h"
 #include "vcl/StdDialogs.h"
 
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
@@ -733,5 +739,71 @@ TEST_F(MainTest, PageAndPrinterSetUpOpenTheirDialogsOverTheMainWindow)
     EXPECT_EQ(parent, main->Peer());
     EXPECT_FALSE(QFile::exists(pdf)) << "setting up the printer prints nothing";
     main->Hide();
+}
+
+// The file chosen in the printer set-up is where printouts go from then on, also at the next start: the
+// first print of the day goes there as the last one of the day before did.
+TEST_F(MainTest, ThePrinterSetUpIsKeptFromOneRunToTheNext)
+{
+    TScriptedDialogs dialogs;
+    const QString pdf = Dir.filePath(QStringLiteral("Εκτυπώσεις/print.pdf"));
+    QDir().mkpath(QFileInfo(pdf).path());
+    UsePdf(QString());
+    SetCommonDialogHandler([&](TComponent *Dialog) {
+        if (!qobject_cast<TPrinterSetupDialog *>(Dialog))
+            return false;
+        // What the dialog does when the user chooses to print to a file.
+        Printer()->QtPrinter()->setOutputFormat(QPrinter::PdfFormat);
+        Printer()->QtPrinter()->setOutputFileName(pdf);
+        return true;
+    });
+    MakeMain()->FilePrintSetup1->Execute();
+    // The next day: the program starts with no file set up, and finds the one chosen.
+    UsePdf(QString());
+    auto main = MakeMain();
+    EXPECT_EQ(Printer()->OutputFileName(), pdf);
+    main->aPrint->Execute();
+    EXPECT_EQ(dialogs.Count(), 0) << dialogs.Requests()[0].Msg.toStdString();
+    EXPECT_GE(PdfPagesOf(pdf), 1);
+
+    // A cancelled set-up keeps what was chosen before.
+    SetCommonDialogHandler([&](TComponent *) { return false; });
+    main->FilePrintSetup1->Execute();
+    UsePdf(QString());
+    MakeMain().reset();
+    EXPECT_EQ(Printer()->OutputFileName(), pdf);
+}
+
+// The set-up dialog itself, as Qt shows it: confirming a file that is already there asks nothing, since
+// printouts never replace a file (each takes the next free name beside it), and the file stays as it was.
+TEST_F(MainTest, ThePrinterSetUpAsksNothingOfAFileThatIsThere)
+{
+    const QString pdf = Dir.filePath(QStringLiteral("print.pdf"));
+    {
+        QFile earlier(pdf);
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write("yesterday's printout");
+    }
+    UsePdf(pdf);
+    QPrintDialog dialog(Printer()->QtPrinter());
+    TPrinterSetupDialog::SetUp(dialog);
+    auto *buttons = dialog.findChild<QDialogButtonBox *>();
+    ASSERT_TRUE(buttons && buttons->button(QDialogButtonBox::Ok));
+    QTimer::singleShot(0, buttons->button(QDialogButtonBox::Ok), &QPushButton::click);
+    // A question still open after a while was not answered: it is noted and refused, and the dialog closed.
+    QString asked;
+    QTimer::singleShot(5000, &dialog, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            asked = box->text();
+            box->button(QMessageBox::No)->click();
+        }
+        dialog.reject();
+    });
+    EXPECT_EQ(ExecPrinterDialog(dialog), QDialog::Accepted);
+    EXPECT_EQ(asked.toStdString(), "");
+    EXPECT_EQ(Printer()->OutputFileName(), pdf);
+    QFile earlier(pdf);
+    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+    EXPECT_EQ(earlier.readAll(), "yesterday's printout");
 }
 } // namespace
