@@ -18,6 +18,7 @@
 #include "vcl/Dialogs.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 
@@ -795,34 +796,59 @@ void TApdData::CollectExport(TApdFile &File, const TApdExportOptions &Options)
     problems.Raise();
 }
 
-QStringList TApdData::ExportWith(const TApdExportOptions &Options)
+QStringList TApdData::ExportWith(const TApdExportOptions &Options, QString *Report)
 {
     TApdFile file;
     CollectExport(file, Options);
     // A failed save raises here, so nothing is printed for a file that was not written.
     if (!Options.Path.isEmpty())
         file.SaveToFile(Options.Path);
-    QStringList written;
-    try {
-        if (Options.PrintAccompanying || Options.PrintPages)
-            file.Print(Options.PrintAccompanying, Options.PrintPages,
-                       Options.FontBold ? TFontStyles(fsBold) : TFontStyles(), Options.FontSize, Options.FontName,
-                       &written);
-        if (Options.PrintLabel) {
+    const QString saved =
+        Options.Path.isEmpty()
+            ? QString()
+            : QStringLiteral("Το αρχείο ΑΠΔ γράφτηκε στο %1.").arg(QDir::toNativeSeparators(Options.Path));
+    // Each chosen printout is a job of its own; the user is told which file holds which and, when one fails,
+    // that the declaration file is written all the same and which printouts are not.
+    const TFontStyles style = Options.FontBold ? TFontStyles(fsBold) : TFontStyles();
+    const auto text = [&](bool accompanying) {
+        return [&, accompanying] {
+            QStringList files;
+            file.Print(accompanying, !accompanying, style, Options.FontSize, Options.FontName, &files);
+            return files.value(0);
+        };
+    };
+    std::vector<std::pair<QString, std::function<QString()>>> jobs;
+    if (Options.PrintAccompanying)
+        jobs.emplace_back(QStringLiteral("Συνοδευτικό έντυπο"), text(true));
+    if (Options.PrintPages)
+        jobs.emplace_back(QStringLiteral("Αναλυτικό τεύχος"), text(false));
+    if (Options.PrintLabel)
+        jobs.emplace_back(QStringLiteral("Ετικέτα δισκέτας"), [&] {
             const char *h = file.HeaderRecord.data();
-            const QString label = ShowDiskLabel(FromCp1253(ApdHeader::Amoe.Bytes(h)), FromCp1253(ApdHeader::Afm.Bytes(h)),
-                                                DatePeriodFrame->Caption(), ShemeH0->Font());
-            if (!label.isEmpty())
-                written << label;
+            return ShowDiskLabel(FromCp1253(ApdHeader::Amoe.Bytes(h)), FromCp1253(ApdHeader::Afm.Bytes(h)),
+                                 DatePeriodFrame->Caption(), ShemeH0->Font());
+        });
+    std::vector<TPrintout> done;
+    QStringList written;
+    const auto report = [&](const QString &printouts) {
+        QStringList parts{saved, printouts};
+        parts.removeAll(QString());
+        return parts.join(QStringLiteral("\n\n"));
+    };
+    for (size_t i = 0; i < jobs.size(); ++i) {
+        try {
+            done.push_back({jobs[i].first, jobs[i].second()});
+        } catch (const Exception &e) {
+            QStringList notPrinted;
+            for (size_t j = i; j < jobs.size(); ++j)
+                notPrinted << jobs[j].first;
+            throw Exception(report(PrintoutsText(done, notPrinted, e.Message())));
         }
-    } catch (const Exception &e) {
-        if (written.isEmpty())
-            throw;
-        QString message = e.Message();
-        if (!message.isEmpty() && message.back() > u'.')
-            message += u'.';
-        throw Exception(message + QStringLiteral("\n\n") + PrintedFilesText(written));
+        if (!done.back().File.isEmpty())
+            written << done.back().File;
     }
+    if (Report)
+        *Report = written.isEmpty() ? QString() : report(PrintoutsText(done));
     return written;
 }
 
@@ -854,7 +880,8 @@ void TApdData::ExportIkaApd()
         options.SubmissionDate = dialog->DateTimePicker1->Date();
         options.StopDate = dialog->pnlStop->Visible() ? dialog->DateTimePicker2->Date() : 0;
     }
-    const QStringList printed = ExportWith(options);
-    if (!printed.isEmpty())
-        MessageDlg(PrintedFilesText(printed), mtInformation, {mbOK}, 0);
+    QString report;
+    ExportWith(options, &report);
+    if (!report.isEmpty())
+        MessageDlg(report, mtInformation, {mbOK}, 0);
 }

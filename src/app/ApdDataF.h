@@ -189,8 +189,10 @@ public:
     void ExportIkaApd();
     // The export once its options are known: the declaration file filled from the boxes and the pages,
     // saved when a path is given, then the chosen printouts. Answers the files the printouts were written
-    // to when the printer writes files; when a printout fails, its error names those already written.
-    QStringList ExportWith(const TApdExportOptions &Options);
+    // to when the printer writes files, and in Report what the user is told then (where the declaration
+    // file went, which file holds which printout). When a printout fails, its error says where the
+    // declaration file went, which printouts were made and which were not.
+    QStringList ExportWith(const TApdExportOptions &Options, QString *Report = nullptr);
     // The header record of the declaration file, filled from the header boxes and the options; with
     // Problems, the values its fields cannot take as they are are noted there.
     void FillHeader(TApdFile &File, const TApdExportOptions &Options, TExportProblems *Problems = nullptr);

@@ -385,3 +385,37 @@ QString PrintedFilesText(const QStringList &Files)
         return QStringLiteral("Η εκτύπωση γράφτηκε στο αρχείο %1").arg(names.front());
     return QStringLiteral("Οι εκτυπώσεις γράφτηκαν στα αρχεία:\n") + names.join(u'\n');
 }
+
+QString PrintoutsText(const std::vector<TPrintout> &Done, const QStringList &NotPrinted, const QString &Cause)
+{
+    QStringList files, printed;
+    for (const TPrintout &p : Done) {
+        if (p.File.isEmpty())
+            printed << p.Name;
+        else
+            files << p.Name + QStringLiteral(": ") + QDir::toNativeSeparators(p.File);
+    }
+    QStringList parts;
+    if (!files.isEmpty())
+        parts << (files.size() == 1 ? QStringLiteral("Η εκτύπωση γράφτηκε στο αρχείο:\n")
+                                    : QStringLiteral("Οι εκτυπώσεις γράφτηκαν στα αρχεία:\n")) +
+                     files.join(u'\n');
+    if (NotPrinted.isEmpty() && Cause.isEmpty())
+        return parts.join(QStringLiteral("\n\n"));
+    // Those that reached a printer matter only beside those that did not.
+    if (!printed.isEmpty())
+        parts << (printed.size() == 1 ? QStringLiteral("Τυπώθηκε: ") : QStringLiteral("Τυπώθηκαν: ")) +
+                     printed.join(QStringLiteral(", ")) + u'.';
+    QString failure;
+    if (!NotPrinted.isEmpty())
+        failure = (NotPrinted.size() == 1 ? QStringLiteral("Δεν τυπώθηκε: ") : QStringLiteral("Δεν τυπώθηκαν: ")) +
+                  NotPrinted.join(QStringLiteral(", ")) + u'.';
+    if (!Cause.isEmpty()) {
+        QString cause = Cause;
+        if (!cause.endsWith(u'.'))
+            cause += u'.';
+        failure += (failure.isEmpty() ? QString() : QStringLiteral("\n")) + cause;
+    }
+    parts << failure;
+    return parts.join(QStringLiteral("\n\n"));
+}

@@ -209,3 +209,14 @@ private:
 // What the user is told of printouts written to files: "Η εκτύπωση γράφτηκε στο αρχείο …" for one, the
 // list for more; empty for none.
 QString PrintedFilesText(const QStringList &Files);
+
+// One of several printouts made one after another (the export's), as the user is told of it.
+struct TPrintout {
+    QString Name; // "Συνοδευτικό έντυπο" ...
+    QString File; // the file it was written to; empty when it went to a printer
+};
+// What the user is told of such printouts: which file holds which ("Οι εκτυπώσεις γράφτηκαν στα αρχεία:" and
+// a line "<name>: <file>" for each), and, when one failed, those that went to a printer, those that were not
+// printed, and the cause. Empty when there is nothing to tell: no file written and nothing failed.
+QString PrintoutsText(const std::vector<TPrintout> &Done, const QStringList &NotPrinted = {},
+                      const QString &Cause = {});

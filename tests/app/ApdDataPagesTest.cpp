@@ -532,10 +532,10 @@ TEST(ApdDataPages, AFailedPrintoutOfTheExportNamesThePrintoutsWrittenBeforeIt)
         w.ExportWith(o);
         ADD_FAILURE() << "the label found a name";
     } catch (const Exception &e) {
-        EXPECT_EQ(e.Message(), QStringLiteral("Αδυναμία δημιουργίας του αρχείου ") + pdf +
-                                   QStringLiteral(": υπάρχουν ήδη αρχεία με όλα τα ονόματα έως texts-9999.pdf.\n\n"
-                                                  "Η εκτύπωση γράφτηκε στο αρχείο ") +
-                                   last);
+        EXPECT_EQ(e.Message(), QStringLiteral("Η εκτύπωση γράφτηκε στο αρχείο:\nΣυνοδευτικό έντυπο: ") + last +
+                                   QStringLiteral("\n\nΔεν τυπώθηκε: Ετικέτα δισκέτας.\nΑδυναμία δημιουργίας του "
+                                                  "αρχείου ") +
+                                   pdf + QStringLiteral(": υπάρχουν ήδη αρχεία με όλα τα ονόματα έως texts-9999.pdf."));
     }
     EXPECT_TRUE(PdfTextOf(last).contains(QStringLiteral("ΣΥΝΟΔΕΥΤΙΚΟ ΕΝΤΥΠΟ")));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 9999) << "no temporary is left";

@@ -691,6 +691,20 @@ TEST_F(DeclarationScenario, PrintoutsToAFileEachKeepAFileOfTheirOwnAndTheUserIsT
     ASSERT_EQ(Messages.size(), 1u);
     EXPECT_TRUE(Messages[0].contains(QStringLiteral("«Ρύθμιση εκτυπωτή...»"))) << Messages[0].toStdString();
     Messages.clear();
+    // The export still writes the declaration file, and says so, where, and which printouts are not made.
+    const auto allThree = [](TeApdOptions *o) {
+        o->CheckBox1->SetChecked(true);
+        o->CheckBox2->SetChecked(true);
+        o->CheckBox4->SetChecked(true);
+    };
+    EXPECT_FALSE(Export(file("csc01"), allThree).isEmpty());
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Messages[0], QStringLiteral("Το αρχείο ΑΠΔ γράφτηκε στο ") + file("csc01") +
+                               QStringLiteral(".\n\nΔεν τυπώθηκαν: Συνοδευτικό έντυπο, Αναλυτικό τεύχος, Ετικέτα "
+                                              "δισκέτας.\nΔεν έχει οριστεί εκτυπωτής ούτε αρχείο για την εκτύπωση. "
+                                              "Ορίστε έναν εκτυπωτή ή ένα αρχείο από «Αρχείο» > «Ρύθμιση "
+                                              "εκτυπωτή...»."));
+    Messages.clear();
 
     // The tool bar's print button, twice.
     UsePdf(file("apd.pdf"));
@@ -712,16 +726,16 @@ TEST_F(DeclarationScenario, PrintoutsToAFileEachKeepAFileOfTheirOwnAndTheUserIsT
     EXPECT_EQ(Main->StatusBar1->SimpleText(), second);
     const QByteArray firstPrint = ReadAll(file("apd.pdf"));
 
-    // The export with its three printouts, at the largest size it offers.
-    Export(file("csc01"), [](TeApdOptions *o) {
-        o->CheckBox1->SetChecked(true);
-        o->CheckBox2->SetChecked(true);
-        o->CheckBox4->SetChecked(true);
+    // The export with its three printouts, at the largest size it offers: the message says which file holds
+    // which.
+    Export(file("csc01"), [&](TeApdOptions *o) {
+        allThree(o);
         o->FontSize->SetText(QStringLiteral("14"));
     });
     ASSERT_EQ(Messages.size(), 1u);
-    const QStringList written{file("apd-3.pdf"), file("apd-4.pdf"), file("apd-5.pdf")};
-    EXPECT_EQ(Messages[0], QStringLiteral("Οι εκτυπώσεις γράφτηκαν στα αρχεία:\n") + written.join(u'\n'));
+    EXPECT_EQ(Messages[0], QStringLiteral("Το αρχείο ΑΠΔ γράφτηκε στο %1.\n\nΟι εκτυπώσεις γράφτηκαν στα αρχεία:\n"
+                                          "Συνοδευτικό έντυπο: %2\nΑναλυτικό τεύχος: %3\nΕτικέτα δισκέτας: %4")
+                               .arg(file("csc01"), file("apd-3.pdf"), file("apd-4.pdf"), file("apd-5.pdf")));
     const QString form = PdfTextOf(file("apd-3.pdf")), pages = PdfTextOf(file("apd-4.pdf")),
                   label = PdfTextOf(file("apd-5.pdf"));
     EXPECT_TRUE(form.contains(QStringLiteral("ΣΥΝΟΔΕΥΤΙΚΟ ΕΝΤΥΠΟ"))) << form.toStdString();
