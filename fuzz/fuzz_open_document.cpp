@@ -9,6 +9,7 @@
 // Seeds: APD_FUZZ_WRITE_SEEDS=<folder> makes the program save its own documents there and stop.
 #include "support/PrivateHome.h"
 
+#include "XForms/XDateFrame.h"
 #include "app/ApdDataF.h"
 #include "app/EmployerFrameF.h"
 #include "app/MainF.h"
@@ -85,18 +86,30 @@ void Choose(TAction *Command, const QString &Path)
     NextFileChoice.clear();
 }
 
+// A new page shows the day it was added: the seeds' pages show one fixed day, so that the seeds written on
+// any day are the same bytes.
+void SetPageDays(TDateTime Day)
+{
+    for (int i = 0; i < Main->Document->PageControl1->PageCount(); ++i)
+        if (auto *day = qobject_cast<TXDateFrame *>(Main->Document->Pages(i)->XFrame503))
+            day->SetDate(Day);
+}
+
 void WriteSeeds(const QString &folder)
 {
     QDir().mkpath(folder);
     // Written anew: an earlier seed would be kept as a backup beside it.
     for (const char *name : {"untitled.vapd", "six-pages.vapd", "declaration.vapd", "undefined-bytes.vapd"})
         QFile::remove(QDir(folder).filePath(QString::fromLatin1(name)));
+    const TDateTime day = EncodeDate(2003, 1, 15);
     // The untitled document as the program starts with it.
+    SetPageDays(day);
     Choose(Main->aSaveAs, QDir(folder).filePath(QStringLiteral("untitled.vapd")));
     // Pages added and a page deleted; the second page active.
     Main->Document->AddPage();
     Main->Document->AddPage();
     Main->Document->PageControl1->SetActivePageIndex(1);
+    SetPageDays(day);
     Choose(Main->aSaveAs, QDir(folder).filePath(QStringLiteral("six-pages.vapd")));
     // A declaration the tests keep, saved again by the program.
     Choose(Main->aOpen, QStringLiteral(APD_SOURCE_DIR "/tests/app/golden/declaration-2003-01.vapd"));
@@ -144,6 +157,8 @@ void StartProgram()
     Program::SetGreekLocale();
     Program::InitializeApplication();
     Folder = new QTemporaryDir;
+    // The run's folder holds a FIFO, a link to a device and a link loop: gone when the run ends.
+    std::atexit([] { Folder->remove(); });
     TRegistry::SetStorageFolder(InFolder("registry"));
     Platform::SetRecentDocsFile(InFolder("recently-used.xbel"));
     static const QStringList args{QStringLiteral("DovraApd")};
@@ -163,6 +178,9 @@ void StartProgram()
     CheckOddFiles();
     if (const QByteArray seeds = qgetenv("APD_FUZZ_WRITE_SEEDS"); !seeds.isEmpty()) {
         WriteSeeds(QString::fromLocal8Bit(seeds));
+        // Ends without the program's objects going, as a run does; the run's folders go first.
+        Folder->remove();
+        QDir(home.Path()).removeRecursively();
         std::_Exit(0);
     }
 }

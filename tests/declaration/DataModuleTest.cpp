@@ -444,9 +444,12 @@ TEST_F(DataModuleTest, DesignIsStreamedFromItsFormResource)
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray written = ObjectBinaryToText(WriteComponent(design.get()));
     EXPECT_EQ(written, f.readAll());
-    QFile out(QDir::temp().filePath(QStringLiteral("APDDataModule.written.dfm")));
-    if (out.open(QIODevice::WriteOnly))
-        out.write(written);
+    // Kept for a look only when asked for: a test leaves nothing in the temporary folder.
+    if (qEnvironmentVariableIsSet("APD_RENDER_DIR")) {
+        QFile out(QDir(qEnvironmentVariable("APD_RENDER_DIR")).filePath(QStringLiteral("APDDataModule.written.dfm")));
+        if (out.open(QIODevice::WriteOnly))
+            out.write(written);
+    }
 }
 
 TEST_F(DataModuleTest, SpecialtyCodeIsEditedThroughTheModulesFieldEditor)
