@@ -15,9 +15,36 @@
 #   addpage   Ctrl+Ins at page 63 to the last drawing
 #   save      File > Αποθήκευση of the 64-page declaration after that change, Return to the file written
 set -eu
+if [ $# -lt 1 ] || [ ! -d "$1" ]; then
+  echo "usage: $0 BUILD [ROUNDS]   (BUILD: a build folder, e.g. build)" >&2
+  exit 2
+fi
 build=$(realpath "$1")
 rounds=${2:-7}
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+
+# Say what is missing rather than stop on the first command that is not there.
+missing=()
+for f in bin/DovraApd bench/make_declaration bench/yardstick; do
+  [ -x "$build/$f" ] || missing+=("$build/$f")
+done
+if [ "${#missing[@]}" -gt 0 ]; then
+  echo "Missing: ${missing[*]}" >&2
+  echo "The program and its benchmarks are built with: BUILD_DIR=$1 bash scripts/build.sh -DAPD_BENCHMARKS=ON" >&2
+  exit 1
+fi
+packages=()
+for tool in Xvfb:xvfb openbox:openbox xdotool:xdotool cc:build-essential bc:bc; do
+  command -v "${tool%%:*}" >/dev/null || packages+=("${tool#*:}")
+done
+[ -e /usr/include/X11/Xlib.h ] || packages+=(libx11-dev)
+for lib in libXdamage.so.1:libxdamage1 libXtst.so.6:libxtst6; do
+  ldconfig -p | grep -q "${lib%%:*}" || packages+=("${lib#*:}")
+done
+if [ "${#packages[@]}" -gt 0 ]; then
+  echo "Missing packages: ${packages[*]} (apt-get install ${packages[*]})" >&2
+  exit 1
+fi
 work=$(mktemp -d /tmp/apd-measure.XXXXXX)
 cc -O2 -o "$work/xw" "$here/xw.c" -lX11 -l:libXdamage.so.1 -l:libXtst.so.6
 # The program runs from a copy, so its tables, registry and layout file are this run's own.
