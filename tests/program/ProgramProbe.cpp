@@ -14,6 +14,10 @@
 // refusal names that reason, and the program goes on at once with its untitled document, in a few
 // seconds and without filling the memory.
 //
+// With APD_PROBE_FIFOS=1 the program's own files in that home (the registry's file, the record of the shipped
+// tables, the settings of Qt's dialogs, the tool-bar layout) are FIFOs with nobody writing into them: the
+// program must tell of each once, wait on none, come up with its untitled document and leave each as it is.
+//
 // The probe runs in a home of its own, so the program's user folder is a fresh one.
 #include "support/PrivateHome.h"
 
@@ -450,9 +454,63 @@ void ExitSteps(bool withHelp)
         });
 }
 
+// The program's own files made FIFOs, before the program looks at any of them.
+TFifoWatch *Fifos = nullptr;
+QStringList FifoFiles;
+
+// "Το αρχείο <file> δεν διαβάζεται: είναι σωλήνωση (FIFO), όχι αρχείο." and what the program does then.
+QString FifoRefusal(const QString &file)
+{
+    return QStringLiteral("Το αρχείο %1 δεν διαβάζεται: είναι σωλήνωση (FIFO), όχι αρχείο.\r\nΤο πρόγραμμα "
+                          "συνεχίζει χωρίς αυτό, με τις προεπιλογές του, και αφήνει το αρχείο όπως είναι.")
+        .arg(file);
+}
+
+void MakeFifos()
+{
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    // The program names itself after the probe has started: its folder is named here.
+    const QString user =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(QStringLiteral("DovraApd"));
+    // Told of in the order the program meets them: Qt's dialogs, the tables, the registry, and at the end
+    // the layout.
+    FifoFiles = QStringList{QDir(config).filePath(QStringLiteral("QtProject.conf")),
+                            QDir(user).filePath(QStringLiteral("APDData/shipped-tables.ini")),
+                            QDir(config).filePath(QStringLiteral("DovraApd/HKEY_CURRENT_USER.ini")),
+                            QDir(user).filePath(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() +
+                                                QStringLiteral(".acf"))};
+    Fifos = new TFifoWatch(FifoFiles);
+    Check(Fifos->Made(), QStringLiteral("the FIFOs were not made"));
+}
+
+// The untitled document is there at once, and each FIFO met so far was told of.
+void BuildFifoScenario()
+{
+    Then(
+        QStringLiteral("the untitled document beside FIFOs"),
+        [] { return MainWindow() && MainWindow()->windowTitle().endsWith(QStringLiteral("(Ανώνυμο)")); },
+        [] {
+            Check(SinceStart.elapsed() < 10000,
+                  QStringLiteral("the window came after %1 ms").arg(SinceStart.elapsed()));
+            QStringList expected;
+            for (int i = 0; i < 3; ++i)
+                expected << FifoRefusal(FifoFiles[i]);
+            Check(UnansweredMessages == expected,
+                  QStringLiteral("the program said: «%1»").arg(UnansweredMessages.join(QStringLiteral("», «"))));
+        });
+    ExitSteps(false);
+}
+
 // What must hold once the program has ended.
 void AtExit()
 {
+    if (Fifos) {
+        Check(UnansweredMessages.size() == 4 && UnansweredMessages.back() == FifoRefusal(FifoFiles.back()),
+              QStringLiteral("at its end the program said: «%1»").arg(UnansweredMessages.mid(3).join(u' ')));
+        Check(Fifos->Waited().isEmpty(),
+              QStringLiteral("the program waited on %1").arg(Fifos->Waited().join(QStringLiteral(", "))));
+        Check(Fifos->StillThere(), QStringLiteral("the program replaced a FIFO"));
+    }
     if (!Finished)
         Fail(QStringLiteral("the program ended before the probe was done"));
     const QString pageFolder = QDir(QDir::tempPath()).filePath(QStringLiteral("DovraApd-%1").arg(Pid));
@@ -481,7 +539,10 @@ void StartProbe()
     std::atexit(AtExit);
     if (const QString reason = qEnvironmentVariable("APD_PROBE_REFUSAL"); !reason.isEmpty())
         BuildRefusalScenario(reason);
-    else
+    else if (qEnvironmentVariableIsSet("APD_PROBE_FIFOS")) {
+        MakeFifos();
+        BuildFifoScenario();
+    } else
         BuildScenario();
     StepClock.start();
     QTimer::singleShot(0, Tick);
