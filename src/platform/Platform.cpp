@@ -1,5 +1,8 @@
 #include "Platform.h"
 
+#include "SafeWrite.h"
+#include "vcl/SysUtils.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -21,8 +24,16 @@ QString UserFolderFor(const QString &InstallDir, const QString &UserDir)
         return UserDir;
     QDir().mkpath(projects);
     const QDir earlier(QDir(InstallDir).filePath(QStringLiteral("Projects")));
-    for (const QFileInfo &document : earlier.entryInfoList(QDir::Files))
-        QFile::copy(document.filePath(), QDir(projects).filePath(document.fileName()));
+    // Read as documents are: a link there to a FIFO or a device is passed over, not waited on or copied
+    // for ever; what cannot be read stays where it is.
+    constexpr qint64 MaxDocument = qint64(64) * 1024 * 1024;
+    for (const QFileInfo &document : earlier.entryInfoList(QDir::Files)) {
+        try {
+            ReplaceFile(QDir(projects).filePath(document.fileName()),
+                        ReadRegularFile(document.filePath(), MaxDocument));
+        } catch (const Exception &) {
+        }
+    }
     return UserDir;
 }
 

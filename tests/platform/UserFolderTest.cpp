@@ -32,9 +32,15 @@ TEST(UserFolder, IsMadeWithItsProjectsFolderAndTakesTheDocumentsEarlierVersionsK
     QTemporaryDir exe, home;
     WriteFile(exe.path() + "/Projects/Έργο.vapd", "an earlier document");
     WriteFile(exe.path() + "/APDData/Payment.db", "shipped");
+    // Links to a FIFO and to a device are passed over: neither waited on nor copied for ever.
+    TFifoWatch fifo({exe.path() + "/fifo"});
+    ASSERT_TRUE(QFile::link(exe.path() + "/fifo", exe.path() + "/Projects/Σωλήνας.vapd"));
+    ASSERT_TRUE(QFile::link("/dev/zero", exe.path() + "/Projects/Μηδενικά.vapd"));
     const QString user = home.path() + "/share/DovraApd";
     EXPECT_EQ(Platform::UserFolderFor(exe.path(), user), user);
     EXPECT_EQ(ReadFile(user + "/Projects/Έργο.vapd"), "an earlier document");
+    EXPECT_EQ(QDir(user + "/Projects").entryList(QDir::Files | QDir::System), QStringList{"Έργο.vapd"});
+    EXPECT_TRUE(fifo.Waited().isEmpty()) << fifo.Waited().join(u' ').toStdString();
     // The tables are the data module's to bring in; the documents beside the program stay there too.
     EXPECT_FALSE(QFileInfo::exists(user + "/APDData"));
     EXPECT_EQ(ReadFile(exe.path() + "/Projects/Έργο.vapd"), "an earlier document");
