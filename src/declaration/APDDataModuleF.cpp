@@ -345,19 +345,25 @@ void TAPDDataModule::UpgradeTable(TTable *Table)
     Table->Close();
     Table->SetReadOnly(false);
     Table->SetTableName(newName);
-    try {
+    {
+        // A conversion that fails leaves the table as it was, with no half-built table beside it; the
+        // failure is the one the user hears of.
+        TScopeExit undo([&] {
+            Table->Close();
+            Table->SetTableName(name);
+            Table->SetReadOnly(savedReadOnly);
+            tbTemp->Close();
+            tbTemp->SetTableName(newName);
+            try {
+                if (tbTemp->Exists())
+                    tbTemp->DeleteTable();
+            } catch (...) {
+            }
+            tbTemp->SetTableName(name);
+        });
         Table->CreateTable();
         CopyRecords(tbTemp, Table);
-    } catch (...) {
-        Table->Close();
-        Table->SetTableName(name);
-        Table->SetReadOnly(savedReadOnly);
-        tbTemp->Close();
-        tbTemp->SetTableName(newName);
-        if (tbTemp->Exists())
-            tbTemp->DeleteTable();
-        tbTemp->SetTableName(name);
-        throw;
+        undo.Dismiss();
     }
     Table->SetTableName(name);
     Table->SetReadOnly(savedReadOnly);
@@ -368,12 +374,17 @@ void TAPDDataModule::UpgradeTable(TTable *Table)
     tbTemp->SetTableName(name);
     tbTemp->RenameTable(backupName);
     tbTemp->SetTableName(newName);
-    try {
+    {
+        // The table in use takes its name back when the new one cannot take it.
+        TScopeExit putBack([&] {
+            try {
+                tbTemp->SetTableName(backupName);
+                tbTemp->RenameTable(name);
+            } catch (...) {
+            }
+        });
         tbTemp->RenameTable(name);
-    } catch (...) {
-        tbTemp->SetTableName(backupName);
-        tbTemp->RenameTable(name);
-        throw;
+        putBack.Dismiss();
     }
     tbTemp->SetTableName(backupName);
 }
@@ -383,26 +394,21 @@ int TAPDDataModule::CopyRecords(TDataSet *Source, TTable *Dest)
     Source->Open();
     Dest->Open();
     Dest->DisableControls();
-    int copied = 0;
-    try {
-        Source->First();
-        const int total = Source->RecordCount();
-        while (!Source->Eof()) {
-            if (CopyRecord(Source, Dest))
-                ++copied;
-            Source->Next();
-        }
-        MessageDlg(QStringLiteral("%1 από τις %2 εγγραφές του πίνακα μετατράπηκαν επιτυχώς.").arg(copied).arg(total),
-                   mtInformation, {mbOK}, 0);
-    } catch (...) {
+    TScopeExit close([&] {
         Dest->EnableControls();
         Dest->Close();
         Source->Close();
-        throw;
+    });
+    int copied = 0;
+    Source->First();
+    const int total = Source->RecordCount();
+    while (!Source->Eof()) {
+        if (CopyRecord(Source, Dest))
+            ++copied;
+        Source->Next();
     }
-    Dest->EnableControls();
-    Dest->Close();
-    Source->Close();
+    MessageDlg(QStringLiteral("%1 από τις %2 εγγραφές του πίνακα μετατράπηκαν επιτυχώς.").arg(copied).arg(total),
+               mtInformation, {mbOK}, 0);
     return copied;
 }
 
@@ -445,38 +451,40 @@ void TAPDDataModule::tbEmployesBeforeInsert(TDataSet *DataSet)
 void TAPDDataModule::BeginLookup(TDataSet *Table, bool &SavedFiltered)
 {
     Table->DisableControls();
-    try {
-        SavedFiltered = Table->Filtered();
-        Table->SetFiltered(false);
-    } catch (...) {
-        Table->EnableControls();
-        throw;
-    }
+    TScopeExit enable([Table] { Table->EnableControls(); });
+    SavedFiltered = Table->Filtered();
+    Table->SetFiltered(false);
+    enable.Dismiss();
 }
 
 void TAPDDataModule::EndLookup(TDataSet *Table, bool SavedFiltered)
 {
-    try {
-        Table->SetFiltered(SavedFiltered);
-    } catch (...) {
-        Table->EnableControls();
-        throw;
-    }
-    Table->EnableControls();
+    TScopeExit enable([Table] { Table->EnableControls(); });
+    Table->SetFiltered(SavedFiltered);
+}
+
+QVariant TAPDDataModule::LookupUnfiltered(TDataSet *Table, const std::function<QVariant()> &Lookup)
+{
+    bool saved = false;
+    BeginLookup(Table, saved);
+    // A lookup that fails gives the table back too; its own error is the one the caller hears of.
+    TScopeExit restore([&] {
+        try {
+            EndLookup(Table, saved);
+        } catch (...) {
+        }
+    });
+    const QVariant v = Lookup();
+    restore.Dismiss();
+    EndLookup(Table, saved);
+    return v;
 }
 
 Currency TAPDDataModule::WageLookup(const QString &Code, const QVariant &Married, const QVariant &Triennia)
 {
-    bool saved = false;
-    BeginLookup(tbPaymentLookUp, saved);
-    QVariant v;
-    try {
-        v = tbPaymentLookUp->Lookup(KeyPayment, QVariantList{Code, Married, Triennia}, QStringLiteral("ΑΠΟΔΟΧΕΣ"));
-    } catch (...) {
-        EndLookup(tbPaymentLookUp, saved);
-        throw;
-    }
-    EndLookup(tbPaymentLookUp, saved);
+    const QVariant v = LookupUnfiltered(tbPaymentLookUp, [&] {
+        return tbPaymentLookUp->Lookup(KeyPayment, QVariantList{Code, Married, Triennia}, QStringLiteral("ΑΠΟΔΟΧΕΣ"));
+    });
     QVariant amount;
     if (!v.isValid() || !TryConvertValue(v, ftCurrency, amount) || !amount.isValid())
         throw EConvertError(
@@ -510,16 +518,9 @@ Currency TAPDDataModule::EmployeeAllowance(const QString &Code, const QString &R
 {
     if (RegisterNumber.isEmpty())
         return {};
-    bool saved = false;
-    BeginLookup(tbEmployers, saved);
-    QVariant v;
-    try {
-        v = tbEmployers->Lookup(QStringLiteral("ΑΡΙΘΜ.ΜΗΤΡΩΟΥ ΑΣΦ."), RegisterNumber, QStringLiteral("ΕΠΙΔΟΜΑ(%)"));
-    } catch (...) {
-        EndLookup(tbEmployers, saved);
-        throw;
-    }
-    EndLookup(tbEmployers, saved);
+    const QVariant v = LookupUnfiltered(tbEmployers, [&] {
+        return tbEmployers->Lookup(QStringLiteral("ΑΡΙΘΜ.ΜΗΤΡΩΟΥ ΑΣΦ."), RegisterNumber, QStringLiteral("ΕΠΙΔΟΜΑ(%)"));
+    });
     if (!v.isValid())
         return {};
     return AllowanceAmount(Code, static_cast<float>(v.toDouble()));
@@ -531,17 +532,10 @@ bool TAPDDataModule::GetContributionRates(const QString &Package, float &Employe
     EmployerRate = 0;
     if (Package.isEmpty())
         return false;
-    bool saved = false;
-    BeginLookup(tbInsCasesLookUp, saved);
-    QVariant v;
-    try {
-        v = tbInsCasesLookUp->Lookup(QStringLiteral("ΠΑΚΕΤΟ ΚΑΛΥΨΗΣ"), Package,
-                                     QStringLiteral("ΕΙΣΦΟΡΑ ΕΡΓΑΖΟΜΕΝΟΥ;ΕΙΣΦΟΡΑ ΕΡΓΟΔΟΤΗ"));
-    } catch (...) {
-        EndLookup(tbInsCasesLookUp, saved);
-        throw;
-    }
-    EndLookup(tbInsCasesLookUp, saved);
+    const QVariant v = LookupUnfiltered(tbInsCasesLookUp, [&] {
+        return tbInsCasesLookUp->Lookup(QStringLiteral("ΠΑΚΕΤΟ ΚΑΛΥΨΗΣ"), Package,
+                                        QStringLiteral("ΕΙΣΦΟΡΑ ΕΡΓΑΖΟΜΕΝΟΥ;ΕΙΣΦΟΡΑ ΕΡΓΟΔΟΤΗ"));
+    });
     if (v.typeId() != QMetaType::QVariantList)
         return false;
     const QVariantList values = v.toList();
@@ -554,16 +548,10 @@ QString TAPDDataModule::GetSpecialInsuranceCase(const QString &Package)
 {
     if (Package.isEmpty())
         return {};
-    bool saved = false;
-    BeginLookup(tbInsCasesLookUp, saved);
-    QVariant v;
-    try {
-        v = tbInsCasesLookUp->Lookup(QStringLiteral("ΠΑΚΕΤΟ ΚΑΛΥΨΗΣ"), Package, QStringLiteral("ΕΙΔ. ΠΕΡΙΠΤ. ΑΣΦΑΛ."));
-    } catch (...) {
-        EndLookup(tbInsCasesLookUp, saved);
-        throw;
-    }
-    EndLookup(tbInsCasesLookUp, saved);
+    QVariant v = LookupUnfiltered(tbInsCasesLookUp, [&] {
+        return tbInsCasesLookUp->Lookup(QStringLiteral("ΠΑΚΕΤΟ ΚΑΛΥΨΗΣ"), Package,
+                                        QStringLiteral("ΕΙΔ. ΠΕΡΙΠΤ. ΑΣΦΑΛ."));
+    });
     if (v.typeId() == QMetaType::QVariantList)
         v = v.toList().value(0);
     const QString result = v.isValid() ? v.toString() : QString();

@@ -83,6 +83,9 @@ public:
     QString GetSpecialInsuranceCase(const QString &Package);
     void BeginLookup(TDataSet *Table, bool &SavedFiltered);
     void EndLookup(TDataSet *Table, bool SavedFiltered);
+    // Lookup's answer, asked with Table's filter off and its controls still; both are given back, also when
+    // the lookup fails.
+    QVariant LookupUnfiltered(TDataSet *Table, const std::function<QVariant()> &Lookup);
 
 private:
     struct TDesignOnly {

@@ -101,18 +101,13 @@ TFileStamp ReplaceFile(const QString &Target, const QByteArray &Data, const std:
     QFile::setPermissions(temp, QFileInfo::exists(Target) ? QFile::permissions(Target)
                                                           : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                                 QFileDevice::ReadGroup | QFileDevice::ReadOther);
-    try {
-        if (BeforeRename)
-            BeforeRename();
-    } catch (...) {
-        QFile::remove(temp);
-        throw;
-    }
-    if (std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(Target).constData()) != 0) {
-        const int error = errno;
-        QFile::remove(temp);
-        throw EFCreateError(CreateFileErrorText(QFileInfo(Target).absoluteFilePath(), error));
-    }
+    // Whatever stops the file from taking its name, the temporary goes.
+    TScopeExit removeTemp([&temp] { QFile::remove(temp); });
+    if (BeforeRename)
+        BeforeRename();
+    if (std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(Target).constData()) != 0)
+        throw EFCreateError(CreateFileErrorText(QFileInfo(Target).absoluteFilePath(), errno));
+    removeTemp.Dismiss();
     return stamp;
 }
 

@@ -342,14 +342,14 @@ void TLPTPrinter::BeginDoc(const QString &Title)
         Platform::RemoveStaleTemporaries(FTarget);
         FTempFile = Platform::WriteTemporaryBeside(FTarget, {});
     }
-    try {
-        Printer()->BeginDoc(FTempFile);
-    } catch (...) {
+    // A job that cannot start leaves no file behind.
+    TScopeExit removeTemp([this] {
         if (!FTempFile.isEmpty())
             QFile::remove(FTempFile);
         FTempFile.clear();
-        throw;
-    }
+    });
+    Printer()->BeginDoc(FTempFile);
+    removeTemp.Dismiss();
     FJobOpen = true;
     NewPage();
 }
