@@ -288,8 +288,10 @@ bool AddToRecentDocs(const QString &Path)
     }
 
     QDir().mkpath(QFileInfo(fileName).absolutePath());
+    // A list that is a link to another file stays one: the file it names is the one replaced.
+    const QString linked = QFileInfo(fileName).isSymLink() ? QFileInfo(fileName).canonicalFilePath() : QString();
     try {
-        ReplaceFile(fileName, out);
+        ReplaceFile(linked.isEmpty() ? fileName : linked, out);
     } catch (const Exception &) {
         return false;
     }

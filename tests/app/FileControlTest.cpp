@@ -336,6 +336,18 @@ TEST(RecentDocsTest, AddsAndRefreshesEntriesKeepingOthers)
     EXPECT_FALSE(Platform::AddToRecentDocs(doc));
     ASSERT_TRUE(bad.open(QIODevice::ReadOnly));
     EXPECT_EQ(bad.readAll(), QByteArray("<xbel><bookmark"));
+    bad.close();
+
+    // A list that is a link to a file elsewhere stays a link; the file it names takes the entry.
+    const QString elsewhere = dir.filePath(QStringLiteral("elsewhere.xbel"));
+    ASSERT_TRUE(QFile::rename(list, elsewhere));
+    ASSERT_TRUE(QFile::link(elsewhere, list));
+    QFile(elsewhere).resize(0);
+    EXPECT_TRUE(Platform::AddToRecentDocs(doc));
+    EXPECT_TRUE(QFileInfo(list).isSymLink());
+    QFile linked(elsewhere);
+    ASSERT_TRUE(linked.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(linked.readAll()).count(QStringLiteral("<bookmark ")), 1);
     Platform::SetRecentDocsFile(QString());
 }
 } // namespace
