@@ -54,7 +54,20 @@ void TDbLookupXFrame::UpdateFromDataSet(bool WithGroup)
         const QList<TComponent *> parts = Owner()->ComponentList();
         if (listener)
             listener->GroupFillBegin(group);
-        try {
+        // A fill given up half-way still ends, so that the next one works out the group again; what that
+        // end may raise after the first failure is not told.
+        TScopeExit endFailed([&] {
+            try {
+                if (listener)
+                    listener->GroupFillEnd(group);
+            } catch (const std::exception &) {
+            }
+        });
+        {
+            TScopeExit freeBookmark([&] {
+                if (ds)
+                    ds->FreeBookmark(b);
+            });
             for (TComponent *c : parts) {
                 auto *box = qobject_cast<TDbLookupXFrame *>(c);
                 if (!box || !SameGroup(box))
@@ -65,15 +78,8 @@ void TDbLookupXFrame::UpdateFromDataSet(bool WithGroup)
                     ds->GotoBookmark(b);
                 box->UpdateFromDataSet(false);
             }
-        } catch (...) {
-            if (ds)
-                ds->FreeBookmark(b);
-            if (listener)
-                listener->GroupFillEnd(group);
-            throw;
         }
-        if (ds)
-            ds->FreeBookmark(b);
+        endFailed.Dismiss();
         if (listener)
             listener->GroupFillEnd(group);
         return;

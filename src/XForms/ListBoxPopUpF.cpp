@@ -47,17 +47,12 @@ void TListBoxPopup::ListBox1Click(TObject *)
     if (FMoving)
         return;
     // Hidden whatever happens; a click on no line writes and reports nothing.
-    try {
-        if (ListBox1->ItemIndex() >= 0) {
-            const QString code = ListItemCode(ListBox1->Items()->Strings(ListBox1->ItemIndex()));
-            TControl *control = Control();
-            if (qobject_cast<TXFrame *>(control) || qobject_cast<TEdit *>(control))
-                control->SetText(code);
-            DoSelect();
-        }
-    } catch (...) {
-        ClosePopup();
-        throw;
-    }
-    ClosePopup();
+    TScopeExit close([this] { ClosePopup(); });
+    if (ListBox1->ItemIndex() < 0)
+        return;
+    const QString code = ListItemCode(ListBox1->Items()->Strings(ListBox1->ItemIndex()));
+    TControl *control = Control();
+    if (qobject_cast<TXFrame *>(control) || qobject_cast<TEdit *>(control))
+        control->SetText(code);
+    DoSelect();
 }

@@ -172,8 +172,9 @@ void TPopupWin::PopupExt(TObject *AControl, int AWidth, TNotifyEvent AOnSelect)
     if (!control)
         throw EAssertionFailed(QStringLiteral("Invalid Param In PopupExt Call"));
     FControl = control;
+    // Given to the control by its picker: a box opens no editor for it.
     if (auto *win = qobject_cast<TWinControl *>(control))
-        win->SetFocus();
+        win->Peer()->setFocus(Qt::PopupFocusReason);
     OnSelect = AOnSelect;
     BeforePopup();
     const TPoint p = control->ClientToScreen({0, 0});
@@ -206,7 +207,7 @@ void TPopupWin::FormHide(TObject *)
         // Give the served window its activation back, unless another application took it.
         if (QGuiApplication::applicationState() == Qt::ApplicationActive)
             win->Peer()->window()->activateWindow();
-        win->SetFocus();
+        win->Peer()->setFocus(Qt::PopupFocusReason);
     }
 }
 

@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <utility>
 
 namespace
 {
@@ -111,7 +112,15 @@ bool TInplaceEdit::Commit()
 void TInplaceEdit::KeyDown(quint16 &Key, TShiftState Shift)
 {
     TEdit::KeyDown(Key, Shift);
-    if ((Key != VK_RETURN && Key != VK_ESCAPE) || !FFrame || FCommitting)
+    if (!FFrame || FCommitting)
+        return;
+    // The box's list opens from its editor as a combo box's does, with what is typed handed back first.
+    if (TXFrame::IsDropDownKey(Key, Shift) && FFrame->OpensPicker()) {
+        Key = 0;
+        FFrame->KeyDropDown();
+        return;
+    }
+    if (Key != VK_RETURN && Key != VK_ESCAPE)
         return;
     // Enter and Escape belong to the editor: passed on to the box, Enter would open a date box's calendar.
     const bool escape = Key == VK_ESCAPE;
@@ -165,11 +174,24 @@ void TInplaceEdit::FocusLost()
     // Lost to a message shown while the text is handed back; the focus comes back here after it.
     if (!FFrame || FReleasing || FCommitting)
         return;
+    if (!FocusOnlyLent()) {
+        LeftFor();
+        return;
+    }
     // Only lent: to a menu open over the window (the menu bar's, or the editor's own) or to the menu bar for
     // its keys (Alt, F10). The focus comes back here when the menu closes, so the editor stays with what is
     // typed; a command chosen meanwhile reads it as it reads any typing not yet handed back.
     if (QApplication::activePopupWidget() || qobject_cast<QMenuBar *>(QApplication::focusWidget()))
         return;
+    // Lent to another window (a picker, a dialog, help): that one may read the box, so what is typed is
+    // handed to it, and the editor stays. It gets the focus back with its window, the caret where it was and
+    // nothing selected, so that typing goes on after what was typed.
+    if (FRefused != GetText())
+        Commit();
+}
+
+void TInplaceEdit::LeftFor()
+{
     // Left again with the text already refused, it is given up and the box shows its value.
     if (FRefused != GetText() && !Commit()) {
         // Refused on the way out: the user was told, and the editor keeps the focus for the correction. Gone
@@ -189,21 +211,23 @@ void TInplaceEdit::FocusLost()
         return;
     }
     Release();
-    // Another window took the focus (a picker, a dialog): when this one is active again, the focus comes
-    // back to the box, which opens a new editor, rather than to whatever the window system would choose.
-    if (FFrame && FFrame->HandleAllocated() && !Peer()->isActiveWindow())
-        FFrame->Peer()->setFocus(Qt::OtherFocusReason);
 }
 
 void TInplaceEdit::Cancel()
 {
     TInplaceEditFrame *frame = FFrame;
-    // The box takes the focus back for itself, without an editor.
+    // The box takes the focus for itself, without an editor, where the editor had it (also in a window
+    // that is not active: the focus comes back to the box with the window).
     FReleasing = true;
+    const bool focused = Peer()->window()->focusWidget() == Peer();
     StopStandingIn();
-    frame->FCancelling = true;
-    frame->SetFocus();
-    frame->FCancelling = false;
+    if (focused) {
+        // A window that is not active gives the box the focus when it is active again, as a focus it lent.
+        frame->FFocusLent = !Peer()->isActiveWindow();
+        frame->FCancelling = true;
+        TScopeExit reset([frame] { frame->FCancelling = false; });
+        frame->Peer()->setFocus(Qt::OtherFocusReason);
+    }
     Release();
 }
 
@@ -257,7 +281,13 @@ void TInplaceEditFrame::CommitEditText(const QString &S)
 
 void TInplaceEditFrame::FocusGained()
 {
-    if (!FInplaceEdit || FCancelling) {
+    // Given the focus by its picker, or given back the focus it lent to another window or a menu, the box
+    // is as it was left: with no editor, none is opened (what was just picked must not be typed over).
+    const Qt::FocusReason reason = FocusReason();
+    const bool lent = std::exchange(FFocusLent, false);
+    const bool back = reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason ||
+                      (lent && reason == Qt::ActiveWindowFocusReason);
+    if (!FInplaceEdit || FCancelling || (back && !FEditor)) {
         TXFrame::FocusGained();
         return;
     }
@@ -283,13 +313,21 @@ bool TInplaceEditFrame::ReopenEditor()
         return false;
     // The box's own focus rectangle goes when the editor takes the focus from it.
     FEditFocus = false;
+    FPicked = false;
     FEditor = new TInplaceEdit(this);
     return true;
 }
 
+void TInplaceEditFrame::KeyDropDown()
+{
+    if (CommitEditor())
+        TXFrame::KeyDropDown();
+}
+
 void TInplaceEditFrame::KeyDown(quint16 &Key, TShiftState Shift)
 {
-    if (Key == VK_RETURN && !DropDownButton() && ReopenEditor()) {
+    // Enter on a value just picked opens the list again, as a click does, rather than an editor over it.
+    if (Key == VK_RETURN && !DropDownButton() && !FPicked && ReopenEditor()) {
         Key = 0;
         return;
     }
@@ -299,15 +337,42 @@ void TInplaceEditFrame::KeyDown(quint16 &Key, TShiftState Shift)
 void TInplaceEditFrame::KeyPress(QChar &Key)
 {
     TXFrame::KeyPress(Key);
-    if (Key.isPrint() && ReopenEditor()) {
+    if (!Key.isPrint() || FEditor || !Focused())
+        return;
+    // A stray key does not type over a value just picked; a double click opens the editor for that.
+    if (FPicked) {
+        Key = QChar();
+        return;
+    }
+    if (ReopenEditor()) {
         // What is typed replaces the value, as in an editor opened by Tab.
         FEditor->LineEdit()->insert(QString(Key));
         Key = QChar();
     }
 }
 
+void TInplaceEditFrame::TextChanged()
+{
+    // A value that comes from elsewhere (a pick) while the box has the focus replaces whatever is typed:
+    // the editor goes, the box keeps the focus, and what was picked is not typed over by a stray key.
+    const bool typed = FEditor && FEditor->FCommitting;
+    QWidget *focus = HandleAllocated() ? Peer()->window()->focusWidget() : nullptr;
+    const bool focused = focus && (focus == Peer() || (FEditor && focus == FEditor->Peer()));
+    if (!typed) {
+        if (focused)
+            FPicked = true;
+        if (FEditor)
+            FEditor->Cancel();
+    }
+    TXFrame::TextChanged();
+}
+
 void TInplaceEditFrame::FocusLost()
 {
+    // Only a focus given to another control ends what the pick began; a window or menu merely lends it.
+    FFocusLent = FocusOnlyLent();
+    if (!FFocusLent)
+        FPicked = false;
     if (FEditFocus) {
         FEditFocus = false;
         TCustomControl::FocusLost();

@@ -38,6 +38,9 @@ private:
     // Enter's hand-back: Commit, then the editor shows the value as the box now shows it. False when the
     // text is refused; a text refused before is not told again (a beep).
     bool HandBack();
+    // The focus went to another control: what is typed is handed back and the editor goes; a refused text
+    // keeps it, with the focus, for the correction.
+    void LeftFor();
     // Gives up what is typed: the box keeps its value, and the editor goes.
     void Cancel();
     void Release();
@@ -93,15 +96,18 @@ public:
     void CommitEditText(const QString &S);
 
     // A click on the box, or typing into it, while it has the focus without an editor (after Escape)
-    // opens the editor again.
+    // opens the editor again; after a pick, only a double click does (or a click where it does not pick).
     void Click() override;
     void DblClick() override;
+    // Hands what is typed back before the list opens; a refused text opens nothing.
+    void KeyDropDown() override;
 
 protected:
     void FocusGained() override;
     void FocusLost() override;
     void KeyDown(quint16 &Key, TShiftState Shift) override;
     void KeyPress(QChar &Key) override;
+    void TextChanged() override;
     // The editor covers the value area but for the room of the drop-down button; the old value must not
     // show there beside the text being typed.
     bool PaintsText() override { return !FEditor; }
@@ -119,6 +125,11 @@ private:
     bool FEditFocus = false;
     // The focus comes back from an editor given up with Escape: the box keeps it without an editor.
     bool FCancelling = false;
+    // The box's value was picked (or set from elsewhere) while it had the focus: typing does not reopen the
+    // editor until the focus goes to another control.
+    bool FPicked = false;
+    // The box, without an editor, lent its focus to another window or a menu; it takes it back as it was.
+    bool FFocusLent = false;
 };
 
 // A box whose text is always rebuilt from its value with its own number and date formats.

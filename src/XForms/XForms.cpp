@@ -665,7 +665,7 @@ void TXFrame::Paint()
     // The box is marked also while an editor standing in for it has the focus; the editor marks the part
     // of the rectangle that it covers.
     QWidget *standIn = HandleAllocated() ? Peer()->focusProxy() : nullptr;
-    if (FFocusRectShown || (standIn && standIn->hasFocus())) {
+    if ((FFocusRectShown && Focused()) || (standIn && standIn->hasFocus())) {
         TRect f{0, 0, Width(), Height()};
         InflateRect(f, -2, -2);
         canvas->DrawFocusRect(f);
@@ -727,14 +727,9 @@ void TXFrame::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
     const bool near = std::abs(X - FDownPoint.X) <= 2 && std::abs(Y - FDownPoint.Y) <= 2;
     if (FButtonPressed) {
         FButtonPressed = false;
-        try {
-            if (near)
-                DropDown();
-        } catch (...) {
-            Repaint();
-            throw;
-        }
-        Repaint();
+        TScopeExit repaint([this] { Repaint(); });
+        if (near)
+            DropDown();
     } else if (!FDoubleClickDown && near) {
         Click();
     }
@@ -745,9 +740,28 @@ void TXFrame::Click()
     TCustomControl::Click();
 }
 
+bool TXFrame::IsDropDownKey(quint16 Key, TShiftState Shift)
+{
+    const TShiftState keys = Shift & TShiftState(ssShift | ssAlt | ssCtrl);
+    return (Key == VK_F4 && keys == TShiftState()) || (Key == VK_DOWN && keys == TShiftState(ssAlt));
+}
+
+void TXFrame::KeyDropDown()
+{
+    if (FDropDownButton)
+        DropDown();
+    else if (OnClick)
+        Click();
+}
+
 void TXFrame::KeyDown(quint16 &Key, TShiftState Shift)
 {
     TCustomControl::KeyDown(Key, Shift);
+    if (IsDropDownKey(Key, Shift) && OpensPicker()) {
+        Key = 0;
+        KeyDropDown();
+        return;
+    }
     if (Key != VK_RETURN)
         return;
     // Enter does what the mouse does: the drop-down button's list, or else the click's pick.
@@ -763,17 +777,19 @@ void TXFrame::DropDown()
         OnDropDown(this);
 }
 
+// The mark follows the focus as it stands: a focus gained twice over (given back with the window while a
+// message shown on the way was open, then given as asked) must not leave a mark behind.
 void TXFrame::FocusGained()
 {
     TCustomControl::FocusGained();
-    FFocusRectShown = !FFocusRectShown;
+    FFocusRectShown = true;
     Repaint();
 }
 
 void TXFrame::FocusLost()
 {
     TCustomControl::FocusLost();
-    FFocusRectShown = !FFocusRectShown;
+    FFocusRectShown = false;
     Repaint();
 }
 

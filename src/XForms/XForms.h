@@ -352,6 +352,12 @@ public:
     TXFrameAdjustPrintRectEvent OnAdjustPrintRect;
 
     virtual void DropDown();
+    // Whether the box has a list to open: its drop-down button's, or what a click on it picks from.
+    bool OpensPicker() const { return FDropDownButton || bool(OnClick); }
+    // The keys that open a box's list, as they open a combo box's: Alt+Down and F4.
+    static bool IsDropDownKey(quint16 Key, TShiftState Shift);
+    // Opens the list from the keyboard: the drop-down button's, or else the click's pick.
+    virtual void KeyDropDown();
     // The scheme AScheme changed; repaint when it is this box's.
     virtual void ShemeChanged(TXFrameSheme *AScheme);
 
@@ -370,7 +376,8 @@ protected:
     void ValidateInsert(TComponent *AComponent) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-    // Enter opens the drop-down button's list, or does what a click does on a box without the button.
+    // Enter opens the drop-down button's list, or does what a click does on a box without the button;
+    // Alt+Down and F4 open the list.
     void KeyDown(quint16 &Key, TShiftState Shift) override;
     void MouseEnter() override;
     void MouseLeave() override;

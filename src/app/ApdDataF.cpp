@@ -21,6 +21,8 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QTabBar>
+#include <QTabWidget>
 
 #include <algorithm>
 #include <climits>
@@ -78,6 +80,7 @@ TApdData::TApdData(TComponent *AOwner) : TForm(AOwner)
     SetBorderStyle(bsNone);
     LoadArtwork();
     BindDataSources();
+    PageControl1->OnChange = [this](TObject *Sender) { PageControl1Change(Sender); };
     LimitTyping(HeaderFields());
     // The page footer is rewritten on every printed page; that is no change of the document.
     XFrame454->SetNotifier(nullptr);
@@ -121,6 +124,16 @@ void TApdData::BindDataSources()
 }
 
 // ---- Pages ----
+
+void TApdData::PageControl1Change(TObject *)
+{
+    // Wherever the focus was among the pages, it goes to the tabs, marked, as a click on a tab puts it: a box
+    // of the page now hidden would take what is typed out of sight.
+    QTabBar *tabs = PageControl1->TabWidget()->tabBar();
+    QWidget *focus = PageControl1->Peer()->window()->focusWidget();
+    if (focus != tabs && PageControl1->Peer()->isAncestorOf(focus))
+        tabs->setFocus(Qt::TabFocusReason);
+}
 
 TEmployFrame *TApdData::PageOf(TTabSheet *Sheet)
 {

@@ -225,6 +225,8 @@ private:
     void ShemeChanged(TXFrameSheme *Changed, int Index);
     void LoadArtwork();
     void BindDataSources();
+    // A page chosen by the user (a tab clicked, Ctrl+Tab, Ctrl+PgDn): the focus goes to the tabs.
+    void PageControl1Change(TObject *Sender);
 
     QPointer<QMenu> FPageMenu;
     std::array<bool, 4> FSchemesChangedWhileLoading{};

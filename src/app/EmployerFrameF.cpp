@@ -504,6 +504,19 @@ void TEmployFrame::ScrollLine(bool Up)
     Realign();
 }
 
+void TEmployFrame::ScrollInView(TControl *AControl)
+{
+    if (!AControl || !HandleAllocated() || !AControl->HandleAllocated() || !Peer()->isAncestorOf(AControl->Peer()))
+        return;
+    const int top = AControl->Peer()->mapTo(Peer(), QPoint(0, 0)).y();
+    const int bottom = top + AControl->Height();
+    const int shift = top < 0 ? top : bottom > Height() ? std::min(top, bottom - Height()) : 0;
+    if (shift == 0)
+        return;
+    FScrollTop += shift;
+    Realign();
+}
+
 void TEmployFrame::AlignControls(TControl *AControl, TRect &Rect)
 {
     TFrame::AlignControls(AControl, Rect);

@@ -234,6 +234,10 @@ protected:
     bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
     void AlignControls(TControl *AControl, TRect &Rect) override;
 
+public:
+    // The sheet scrolled by the wheel scrolls back as far as a box given the focus needs to show.
+    void ScrollInView(TControl *AControl) override;
+
 private:
     // The boxes of one employee line.
     struct TLine {

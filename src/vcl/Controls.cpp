@@ -6,6 +6,7 @@
 #include "StdCtrls.h"
 
 #include <QApplication>
+#include <QMenuBar>
 #include <QScreen>
 #include <QStyle>
 
@@ -1041,18 +1042,32 @@ void TWinControl::PeerKeyRelease(QKeyEvent *e)
         KeyUp(key, ShiftStateOf(e->modifiers()));
 }
 
-void TWinControl::PeerFocusIn()
+void TWinControl::PeerFocusIn(Qt::FocusReason Reason)
 {
+    FFocusReason = Reason;
     DoEnter();
     FocusGained();
     if (Screen())
         Screen()->SetActiveControl(this);
 }
 
-void TWinControl::PeerFocusOut()
+void TWinControl::PeerFocusOut(Qt::FocusReason Reason)
 {
+    FFocusReason = Reason;
     FocusLost();
     DoExit();
+}
+
+bool TWinControl::FocusOnlyLent() const
+{
+    if (FPeer.isNull())
+        return false;
+    // The window's focus widget stays while the window is inactive or a pop-up menu is open over it; the
+    // menu bar, when it takes the keys (Alt, F10), gives them back where it took them.
+    QWidget *window = FPeer->window();
+    if (auto *bar = qobject_cast<QMenuBar *>(QApplication::focusWidget()); bar && bar->window() == window)
+        return true;
+    return window->focusWidget() == FPeer.data() && (!FPeer->isActiveWindow() || QApplication::activePopupWidget());
 }
 
 void TWinControl::DoEnter()

@@ -399,8 +399,14 @@ public:
     // Peer entry points. Returns true when the key was consumed (Key set to 0 by a handler).
     bool PeerKeyPress(QKeyEvent *e);
     void PeerKeyRelease(QKeyEvent *e);
-    void PeerFocusIn();
-    void PeerFocusOut();
+    void PeerFocusIn(Qt::FocusReason Reason = Qt::OtherFocusReason);
+    void PeerFocusOut(Qt::FocusReason Reason = Qt::OtherFocusReason);
+    // Why the control last gained or lost the focus (its window activated or left, Tab, a click, a picker
+    // giving it back); read by FocusGained and FocusLost.
+    Qt::FocusReason FocusReason() const { return FFocusReason; }
+    // The control keeps its window's focus while another window, a menu over its own or the menu bar has
+    // the keys: it gets them back when that one goes. Read by FocusLost.
+    bool FocusOnlyLent() const;
 
 protected:
     // The class library's check before a control is put into this one; raises to refuse.
@@ -436,6 +442,7 @@ private:
     // The tab order read from a stream (or given before the control has a parent), placed later.
     int FPendingTabOrder = -1;
     int FAlignLevel = 0;
+    Qt::FocusReason FFocusReason = Qt::OtherFocusReason;
     bool FAlignNeeded = false;
     bool FAligning = false;
     bool FDestroyingChildren = false;
@@ -611,13 +618,13 @@ protected:
     {
         Base::focusInEvent(e);
         if (auto *w = qobject_cast<TWinControl *>(FControl))
-            GuardEvent([&] { w->PeerFocusIn(); });
+            GuardEvent([&] { w->PeerFocusIn(e->reason()); });
     }
     void focusOutEvent(QFocusEvent *e) override
     {
         Base::focusOutEvent(e);
         if (auto *w = qobject_cast<TWinControl *>(FControl))
-            GuardEvent([&] { w->PeerFocusOut(); });
+            GuardEvent([&] { w->PeerFocusOut(e->reason()); });
     }
     void resizeEvent(QResizeEvent *e) override
     {

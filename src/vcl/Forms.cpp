@@ -56,7 +56,65 @@ private:
     TCustomForm *FForm;
 };
 
+// The scroll box's widget keeps the control that has the focus inside it in view: when the focus comes to
+// it, and when a key is typed there (after the view was scrolled away with the wheel). Keys that control
+// leaves do not scroll the box, which would leave the control behind out of sight with the keys still
+// going to it; the box itself, when it has the focus (a preview), scrolls with them.
+class TScrollArea : public QScrollArea
+{
+public:
+    explicit TScrollArea(QWidget *parent = nullptr) : QScrollArea(parent)
+    {
+        // Shown once the focus has settled: on its way (a page hidden, say) it may pass other widgets.
+        QObject::connect(
+            qApp, &QApplication::focusChanged, this, [this] { ShowFocused(QApplication::focusWidget()); },
+            Qt::QueuedConnection);
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress && watched == QApplication::focusWidget())
+            ShowFocused(QApplication::focusWidget());
+        return QScrollArea::eventFilter(watched, event);
+    }
+    // The focus passed on from a widget inside (one being hidden) is shown once it has settled, as any other.
+    bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
+    void keyPressEvent(QKeyEvent *e) override
+    {
+        if (Inside(QApplication::focusWidget()))
+            e->ignore();
+        else
+            QScrollArea::keyPressEvent(e);
+    }
+
+private:
+    bool Inside(const QWidget *w) const { return w && widget() && widget()->isAncestorOf(w); }
+    void ShowFocused(QWidget *w)
+    {
+        if (!Inside(w) || !w->isVisible())
+            return;
+        const int margin = 8;
+        // A control standing in for the control it lies in (a box's editor) shows that one, where it fits.
+        QWidget *parent = w->parentWidget();
+        if (parent && parent->focusProxy() == w && Inside(parent) && dynamic_cast<IPeerSink *>(w) &&
+            dynamic_cast<IPeerSink *>(parent) && parent->height() + 2 * margin <= viewport()->height())
+            w = parent;
+        // Controls inside that scroll their own content (a page taller than its room) show it there first.
+        if (TWinControl *control = FindWinControl(w))
+            for (TWinControl *p = control->Parent(); p && p->HandleAllocated() && Inside(p->Peer()); p = p->Parent())
+                if (auto *scrolling = qobject_cast<TScrollingWinControl *>(p))
+                    scrolling->ScrollInView(control);
+        ensureWidgetVisible(w, margin, margin);
+    }
+};
+
 } // namespace
+
+void TScrollingWinControl::ScrollInView(TControl *)
+{
+}
 
 void TScrollingWinControl::GetDesignChildren(TGetChildProc Proc, TComponent *Root)
 {
@@ -399,7 +457,7 @@ TScrollBox::TScrollBox(TComponent *AOwner) : TScrollingWinControl(AOwner)
 
 QWidget *TScrollBox::CreatePeer()
 {
-    auto *area = new TPeer<QScrollArea>(this);
+    auto *area = new TPeer<TScrollArea>(this);
     area->setFrameShape(QFrame::NoFrame);
     area->setWidgetResizable(false);
     auto *content = new QWidget;

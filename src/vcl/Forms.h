@@ -15,6 +15,9 @@ class TScrollingWinControl : public TWinControl
     Q_OBJECT
 public:
     using TWinControl::TWinControl;
+    // Scrolls the content so that AControl, a control inside this one, shows; nothing where the content
+    // does not scroll.
+    virtual void ScrollInView(TControl *AControl);
 
 protected:
     // A designed root (form or frame) writes its controls, then its components without a parent.
@@ -172,7 +175,7 @@ public:
     TRect GetClientRect() override;
     QScrollArea *ScrollArea();
     // Brings a child into view.
-    void ScrollInView(TControl *AControl);
+    void ScrollInView(TControl *AControl) override;
     // A press on the box or on a child that takes no focus must not pull the focus out of the editor being
     // typed into: that would end the editing before the click has done anything.
     bool FocusOnlyByTab() const override { return true; }

@@ -216,3 +216,40 @@ TEST_F(DataSetPopupTest, FilterAndSortStayOnTheDataSetAndShowAgain)
         shot.save(QDir(qEnvironmentVariable("APD_RENDER_DIR")).filePath(QStringLiteral("DataSetPopup.png")));
     popup.ClosePopup();
 }
+
+// A box of a group typed into opens the grid with Alt+Down, located by what is typed; the pick fills the
+// group, ends the editor and leaves the box the focus, and a key typed then is no typing over the pick.
+TEST_F(DataSetPopupTest, AltDownFromABoxTypedIntoLocatesWhatIsTypedAndThePickEndsTheEditor)
+{
+    if (QApplication::activeWindow() != form.Peer())
+        GTEST_SKIP() << "no keyboard focus on this platform";
+    TDbLookupXFrame *key = Box(TEmployeesFolder::Register, 0, source);
+    TDbLookupXFrame *name = Box(QStringLiteral("ΕΠΩΝΥΜΟ"), 0, source);
+    key->SetTabStop(true);
+    key->OnClick = [&](TObject *) { popup.PopupExt(key, 0, nullptr); };
+    key->SetFocus();
+    ASSERT_TRUE(key->Editor());
+    QTest::keyClicks(QApplication::focusWidget(), "0000001028");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down, Qt::AltModifier);
+    ASSERT_TRUE(popup.Visible());
+    EXPECT_EQ(key->Caption(), QStringLiteral("0000001028"));
+    EXPECT_EQ(table->RecNo(), 5);
+    QApplication::setActiveWindow(popup.Peer());
+    QTableView *grid = popup.DataSetFilterFrame1->DBGrid1->TableView();
+    QTest::keyClick(grid, Qt::Key_Down);
+    QTest::keyClick(grid, Qt::Key_Return);
+    EXPECT_FALSE(popup.Visible());
+    const QString picked = table->FieldByName(TEmployeesFolder::Register)->AsString();
+    EXPECT_NE(picked, QStringLiteral("0000001028"));
+    EXPECT_EQ(key->Caption(), picked);
+    EXPECT_EQ(name->Caption(), table->FieldByName(QStringLiteral("ΕΠΩΝΥΜΟ"))->AsString());
+    // The window system activates the window the grid served (after the grid's own request is done).
+    QCoreApplication::processEvents();
+    QApplication::setActiveWindow(form.Peer());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(key->Editor());
+    ASSERT_EQ(QApplication::focusWidget(), key->Peer());
+    QTest::keyClicks(key->Peer(), "9");
+    EXPECT_EQ(key->Caption(), picked);
+    EXPECT_FALSE(key->Editor());
+}

@@ -1,8 +1,10 @@
 #include "XForms/ListBoxPopUpF.h"
+#include "XForms/XDateFrame.h"
 #include "XForms/XForms.h"
 #include "vcl/ExtCtrls.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -274,4 +276,97 @@ TEST(PopupWin, ServesAModalWindowAndOutlivesIt)
     pick(s.Edit, 0);
     EXPECT_EQ(s.Edit->GetText(), "933110 ");
     EXPECT_EQ(popup.Peer()->parentWidget(), nullptr);
+}
+
+// A box typed in place that a list serves, driven with the keys as a combo box is: the list gives the box the
+// focus without opening its editor, and a pick ends the one that was open; a value picked is not typed over
+// by a stray key, and Esc gives the editor back as it was left.
+TEST(PopupWin, ABoxTypedInPlaceOpensItsListWithTheKeysAndAPickIsNotTypedOver)
+{
+    TListBoxPopup popup(nullptr);
+    popup.ListBox1->Items()->SetStrings({"01 (Κανονική)", "02 (Έκτακτη)"});
+    Served s(40, 50, 260, 30);
+    auto *box = new TInplaceEditFrame(&s.Form);
+    box->SetParent(&s.Form);
+    box->SetBounds(0, 0, 200, 30);
+    box->SetTabStop(true);
+    box->OnClick = [&](TObject *) { popup.PopupExt(box, -1, nullptr); };
+    if (QApplication::activeWindow() != s.Form.Peer())
+        GTEST_SKIP() << "no keyboard focus on this platform";
+    QListWidget *list = popup.ListBox1->ListWidget();
+    const auto key = [](int k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(k), m);
+        QCoreApplication::processEvents();
+    };
+    const auto back = [&] {
+        QApplication::setActiveWindow(s.Form.Peer());
+        QCoreApplication::processEvents();
+    };
+
+    // Opened by a click: the box has the focus, without an editor; Enter in the list picks.
+    box->Click();
+    ASSERT_TRUE(popup.Peer()->isVisible());
+    EXPECT_EQ(s.Form.Peer()->focusWidget(), box->Peer());
+    EXPECT_FALSE(box->Editor());
+    QApplication::setActiveWindow(popup.Peer());
+    list->setFocus();
+    key(Qt::Key_Down);
+    key(Qt::Key_Return);
+    back();
+    EXPECT_EQ(box->Caption(), "01 ");
+    EXPECT_EQ(QApplication::focusWidget(), box->Peer());
+    EXPECT_FALSE(box->Editor());
+    // A stray key types nothing over it; Enter opens the list again, and Esc gives the focus back.
+    QTest::keyClicks(box->Peer(), "5");
+    EXPECT_EQ(box->Caption(), "01 ");
+    EXPECT_FALSE(box->Editor());
+    key(Qt::Key_Return);
+    ASSERT_TRUE(popup.Peer()->isVisible());
+    QApplication::setActiveWindow(popup.Peer());
+    key(Qt::Key_Escape);
+    back();
+    EXPECT_FALSE(popup.Peer()->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), box->Peer());
+    EXPECT_FALSE(box->Editor());
+
+    // From the editor: Alt+Down hands back what is typed and opens the list; Esc gives the editor back, the
+    // caret after what was typed and nothing selected; F4 opens it again, and a pick ends the editor.
+    box->DblClick();
+    ASSERT_TRUE(box->Editor());
+    QTest::keyClicks(QApplication::focusWidget(), "0");
+    key(Qt::Key_Down, Qt::AltModifier);
+    ASSERT_TRUE(popup.Peer()->isVisible());
+    EXPECT_EQ(box->Caption(), "0");
+    QApplication::setActiveWindow(popup.Peer());
+    key(Qt::Key_Escape);
+    back();
+    ASSERT_TRUE(box->Editor());
+    QLineEdit *edit = box->Editor()->LineEdit();
+    EXPECT_EQ(QApplication::focusWidget(), edit);
+    EXPECT_EQ(edit->text(), "0");
+    EXPECT_FALSE(edit->hasSelectedText());
+    EXPECT_EQ(edit->cursorPosition(), 1);
+    key(Qt::Key_F4);
+    ASSERT_TRUE(popup.Peer()->isVisible());
+    QApplication::setActiveWindow(popup.Peer());
+    list->setFocus();
+    key(Qt::Key_Down);
+    key(Qt::Key_Down);
+    key(Qt::Key_Return);
+    back();
+    EXPECT_EQ(box->Caption(), "02 ");
+    EXPECT_FALSE(box->Editor());
+    EXPECT_EQ(QApplication::focusWidget(), box->Peer());
+    // Keys with other modifiers, and the arrows alone, open nothing.
+    for (const auto &[k, m] : {std::pair{Qt::Key_F4, Qt::KeyboardModifiers(Qt::ShiftModifier)},
+                               std::pair{Qt::Key_Down, Qt::KeyboardModifiers(Qt::ControlModifier | Qt::AltModifier)},
+                               std::pair{Qt::Key_Down, Qt::KeyboardModifiers()}}) {
+        key(k, m);
+        EXPECT_FALSE(popup.Peer()->isVisible());
+    }
+    // Another control takes the focus: coming back by Tab opens the editor as ever.
+    s.Edit->SetFocus();
+    key(Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_TRUE(box->Editor());
+    EXPECT_EQ(box->Editor()->LineEdit()->selectedText(), "02 ");
 }

@@ -325,3 +325,56 @@ TEST_F(BoxFixture, GroupHighlightNeedsAClickHandler)
     b->PeerEnter();
     EXPECT_FALSE(b->Hover());
 }
+
+// Alt+Down and F4 open a box's list as they open a combo box's: the drop-down button's where it has one,
+// else what a click on it picks from; other keys, and a box with nothing to open, leave the key alone.
+TEST_F(BoxFixture, AltDownAndF4OpenTheBoxsList)
+{
+    TXFrame *button = NewBox(Form.get(), 100, 20);
+    TXFrame *picks = NewBox(Form.get(), 100, 20);
+    TXFrame *plain = NewBox(Form.get(), 100, 20);
+    button->SetDropDownButton(true);
+    int drops = 0, clicks = 0;
+    button->OnDropDown = [&](TObject *) { ++drops; };
+    picks->OnClick = [&](TObject *) { ++clicks; };
+    const auto press = [](TXFrame *Box, int Key, Qt::KeyboardModifiers Modifiers) {
+        QKeyEvent e(QEvent::KeyPress, Key, Modifiers);
+        return Box->PeerKeyPress(&e);
+    };
+    for (TXFrame *box : {button, picks}) {
+        EXPECT_TRUE(press(box, Qt::Key_Down, Qt::AltModifier));
+        EXPECT_TRUE(press(box, Qt::Key_F4, Qt::NoModifier));
+        EXPECT_FALSE(press(box, Qt::Key_Down, Qt::NoModifier));
+        EXPECT_FALSE(press(box, Qt::Key_F4, Qt::AltModifier));
+        EXPECT_FALSE(press(box, Qt::Key_Down, Qt::AltModifier | Qt::ControlModifier));
+    }
+    EXPECT_EQ(drops, 2);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_FALSE(press(plain, Qt::Key_Down, Qt::AltModifier));
+    EXPECT_FALSE(press(plain, Qt::Key_F4, Qt::NoModifier));
+}
+
+// The focus mark follows the focus as it stands, however often the focus is told: gained twice (given back
+// with the window while a message was open, then given as asked) and lost once leaves no mark.
+TEST_F(BoxFixture, TheFocusMarkFollowsTheFocus)
+{
+    TXFrame *box = NewBox(Form.get(), 120, 24);
+    auto *other = new TEdit(Form.get());
+    other->SetParent(Form.get());
+    other->SetBounds(0, 100, 100, 21);
+    box->SetTabStop(true);
+    Form->Show();
+    QApplication::setActiveWindow(Form->Peer());
+    if (QApplication::activeWindow() != Form->Peer())
+        GTEST_SKIP() << "no keyboard focus on this platform";
+    other->SetFocus();
+    const QImage plain = box->Peer()->grab().toImage();
+    box->SetFocus();
+    EXPECT_TRUE(box->Focused());
+    const QImage marked = box->Peer()->grab().toImage();
+    EXPECT_NE(marked, plain);
+    box->PeerFocusIn(Qt::ActiveWindowFocusReason);
+    EXPECT_EQ(box->Peer()->grab().toImage(), marked);
+    other->SetFocus();
+    EXPECT_EQ(box->Peer()->grab().toImage(), plain);
+}

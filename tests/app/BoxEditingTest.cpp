@@ -738,7 +738,8 @@ TEST_F(BoxEditing, AMenuOpenedAndClosedAgainLeavesTheFocusAndWhatIsTypedInTheBox
 
 // A window opened from the menu or the tool bar (a table editor, the About box, the preview) takes the focus
 // while it is open, and what was typed is handed to its box; once it is closed and the main window is active
-// again, the focus is back on that box, marked, and typing goes on there.
+// again, the focus is back in that box's editor, marked, the caret after what was typed and nothing selected,
+// so that typing goes on after it rather than over it.
 TEST_F(BoxEditing, AWindowOpenedOverTheMainWindowGivesTheFocusBackToTheBoxItTookItFrom)
 {
     if (!MainIsActive())
@@ -775,33 +776,41 @@ TEST_F(BoxEditing, AWindowOpenedOverTheMainWindowGivesTheFocusBackToTheBoxItTook
     };
     const struct {
         TInplaceEditFrame *Box;
-        const char *Typed;
-    } boxes[] = {{w->xEidosErgou, "ΟΙΚΟΔΟΜΗ "}, {p->DayCount39_1, "1"}};
+        std::vector<const char *> Typed, Held;
+    } boxes[] = {{w->xEidosErgou, {"ΟΙΚΟ", "ΔΟ", "ΜΗ"}, {"ΟΙΚΟ", "ΟΙΚΟΔΟ", "ΟΙΚΟΔΟΜΗ"}},
+                 {p->Apodoxes1, {"1", "2", "3"}, {"1,00 €", "12,00 €", "123,00 €"}}};
     for (const auto &b : boxes) {
         SCOPED_TRACE(qPrintable(b.Box->Name()));
         TWinControl *next = w->FindNextControl(b.Box, true);
         ASSERT_TRUE(next);
         ClickOn(b.Box);
-        for (const auto &way : ways) {
-            SCOPED_TRACE(way.Way);
-            // Typed over what the editor opened with.
-            const QString typed = QString::fromUtf8(b.Typed) + QString::number(&way - ways);
+        QString typed;
+        for (size_t i = 0; i < std::size(ways); ++i) {
+            SCOPED_TRACE(ways[i].Way);
             ASSERT_TRUE(b.Box->Editor());
-            Keys(typed);
-            way.OpenAndClose();
-            EXPECT_EQ(b.Box->Caption(), typed);
+            Keys(QString::fromUtf8(b.Typed[i]));
+            typed += QString::fromUtf8(b.Typed[i]);
+            ways[i].OpenAndClose();
+            EXPECT_EQ(b.Box->Caption(), QString::fromUtf8(b.Held[i]));
             // The window system activates the main window again.
             QApplication::setActiveWindow(Main->Peer());
             Settle();
             ASSERT_EQ(FocusedBox(), b.Box);
+            ASSERT_TRUE(b.Box->Editor());
+            QLineEdit *edit = FocusedEditor();
+            ASSERT_EQ(edit, b.Box->Editor()->LineEdit());
+            // The preview reads the document as every command does: as after Enter, the box's text.
+            const QString shown = i + 1 == std::size(ways) ? QString::fromUtf8(b.Held[i]) : typed;
+            EXPECT_EQ(edit->text(), shown);
+            EXPECT_FALSE(edit->hasSelectedText());
+            EXPECT_EQ(edit->cursorPosition(), shown.size());
             EXPECT_TRUE(Marked(b.Box));
             EXPECT_FALSE(Marked(next));
         }
-        Keys(QStringLiteral("7"));
         Key(Qt::Key_Return);
-        EXPECT_EQ(b.Box->Caption(), QStringLiteral("7"));
+        EXPECT_EQ(b.Box->Caption(), QString::fromUtf8(b.Held.back()));
     }
-    EXPECT_EQ(p->DayCount39_1->Value(), 7);
+    EXPECT_EQ(p->Apodoxes1->Value(), Currency::FromInt(123));
 }
 
 // Ctrl+Ins and Ctrl+Del are the page commands' also while a box's editor has the focus, as at start-up: the
