@@ -8,6 +8,8 @@
 #include "app/AboutF.h"
 #include "app/ApdDataF.h"
 #include "app/TableEditorF.h"
+#include "declaration/PopupKodikosEidikotitasF.h"
+#include "declaration/PopupTyposApodoxonF.h"
 #include "declaration/TyposAPDPopupF.h"
 #include "declaration/eApdOptionsF.h"
 #include "printing/PreviewFormF.h"
@@ -21,6 +23,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabBar>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -632,6 +636,185 @@ TEST_F(BoxEditing, TabAndShiftTabWalkEveryBoxOfTheHeaderAndOfTheShownPageInTheDe
     Key(Qt::Key_Escape);
     EXPECT_FALSE(TyposAPDPopup->Visible());
     EXPECT_EQ(w->typeApdCode->Caption(), QStringLiteral("02 "));
+}
+
+// Every box with a list opens it from the keyboard as a combo box does, with Alt+Down or F4, from its editor
+// or from the box itself; Enter picks in the list and Esc closes it, and either gives the box the focus back.
+// A value picked stays as picked: the box has the focus, marked, without an editor, a stray key types nothing
+// over it, and Enter opens the list again. The lists come up as the window system shows them, in front.
+TEST_F(BoxEditing, EveryListOpensFromTheKeyboardAndAValuePickedIsNotTypedOver)
+{
+    if (!MainIsActive())
+        GTEST_SKIP() << "no keyboard focus on this platform";
+    TApdData *w = Doc();
+    TEmployFrame *p = Page1();
+    // In the list shown: Down Down (the first arrow selects the first line) and Enter, or Esc.
+    const auto inList = [](TPopupWin *List, std::initializer_list<int> Keys) {
+        ASSERT_TRUE(List && List->Visible());
+        QApplication::setActiveWindow(List->Peer());
+        Settle();
+        for (int k : Keys)
+            Key(k);
+        EXPECT_FALSE(List->Visible());
+        QApplication::setActiveWindow(Main->Peer());
+        Settle();
+    };
+    const auto tabTo = [](TWinControl *Box) {
+        for (int i = 0; i < 120 && FocusedBox() != Box; ++i)
+            Key(Qt::Key_Tab);
+        ASSERT_EQ(FocusedBox(), Box);
+    };
+    const auto pickedStays = [&](TInplaceEditFrame *Box, TPopupWin *List) {
+        const QString picked = Box->Caption();
+        EXPECT_FALSE(Box->Editor());
+        EXPECT_TRUE(Marked(Box));
+        Keys(QStringLiteral("5"));
+        EXPECT_EQ(Box->Caption(), picked);
+        EXPECT_FALSE(Box->Editor());
+        Key(Qt::Key_Return);
+        inList(List, {Qt::Key_Escape});
+        EXPECT_EQ(FocusedBox(), Box);
+        EXPECT_FALSE(Box->Editor());
+        EXPECT_EQ(Box->Caption(), picked);
+    };
+
+    // The header's branch code, double-clicked to type: Alt+Down from its editor; the pick fills the name too.
+    ClickOn(w->DbLookupXFrame10, true);
+    ASSERT_TRUE(w->DbLookupXFrame10->Editor());
+    Key(Qt::Key_Down, Qt::AltModifier);
+    TDataSet *branches = DataSetPopup->DataSet();
+    inList(DataSetPopup, {Qt::Key_Down, Qt::Key_Return});
+    EXPECT_EQ(w->DbLookupXFrame10->Caption(), branches->FieldByName(QStringLiteral("ΚΩΔΙΚΟΣ"))->AsString());
+    EXPECT_EQ(w->DbLookupXFrame9->Caption(), branches->FieldByName(QStringLiteral("ΟΝΟΜΑΣΙΑ"))->AsString());
+    EXPECT_FALSE(w->DbLookupXFrame10->Caption().isEmpty());
+    EXPECT_EQ(FocusedBox(), w->DbLookupXFrame10);
+    pickedStays(w->DbLookupXFrame10, DataSetPopup);
+
+    // Row 22 reached with Tab: F4 from its editor, Enter on the second employee.
+    ClickOn(p->Frame21E);
+    Key(Qt::Key_Tab);
+    ASSERT_EQ(FocusedBox(), p->XFrame22a);
+    ASSERT_TRUE(p->XFrame22a->Editor());
+    Key(Qt::Key_F4);
+    inList(DataSetPopup, {Qt::Key_Down, Qt::Key_Return});
+    EXPECT_EQ(p->XFrame22a->Caption(), QStringLiteral("222333444"));
+    EXPECT_EQ(p->DbLookupXFrame21->Caption(), QStringLiteral("ΒΑΣΙΛΕΙΟΥ"));
+    pickedStays(p->XFrame22a, DataSetPopup);
+    // A double click types into it.
+    ClickOn(p->XFrame22a, true);
+    ASSERT_TRUE(p->XFrame22a->Editor());
+    Key(Qt::Key_Escape);
+
+    // Row 21's branch: F4 from the editor, then Esc gives the editor back with what was typed.
+    ClickOn(p->Frame21D);
+    Keys(QStringLiteral("06"));
+    Key(Qt::Key_F4);
+    inList(DataSetPopup, {Qt::Key_Escape});
+    ASSERT_TRUE(p->Frame21D->Editor());
+    EXPECT_EQ(FocusedEditor(), p->Frame21D->Editor()->LineEdit());
+    EXPECT_EQ(FocusedEditor()->text(), QStringLiteral("06"));
+    EXPECT_FALSE(FocusedEditor()->hasSelectedText());
+
+    // The specialty (no typing), the package and the earnings type, each reached with Tab.
+    tabTo(p->Specialty1);
+    Key(Qt::Key_Down, Qt::AltModifier);
+    inList(PopupKodikosEidikotitas, {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return});
+    EXPECT_EQ(p->Specialty1->Caption(), QStringLiteral("933120 "));
+    tabTo(p->xFrame35a);
+    Key(Qt::Key_F4);
+    inList(DataSetPopup, {Qt::Key_Return});
+    EXPECT_FALSE(p->xFrame35a->Caption().isEmpty());
+    tabTo(p->XFrame131);
+    Key(Qt::Key_F4);
+    inList(PopupTyposApodoxon, {Qt::Key_Down, Qt::Key_Return});
+    EXPECT_EQ(p->XFrame131->Caption(), QStringLiteral("01 "));
+    EXPECT_EQ(FocusedBox(), p->XFrame131);
+}
+
+// Whether the whole of a widget shows: inside every widget around it up to the main window's view.
+bool InView(QWidget *peer)
+{
+    QWidget *view = Main->ScrollBox1->ScrollArea()->viewport();
+    for (QWidget *around = peer->parentWidget(); around; around = around->parentWidget()) {
+        if (!around->rect().contains(QRect(peer->mapTo(around, QPoint(0, 0)), peer->size())))
+            return false;
+        if (around == view)
+            return true;
+    }
+    return false;
+}
+bool InView(TControl *Control)
+{
+    return InView(Control->Peer());
+}
+
+// The view always shows the box that has the focus: keys the box leaves do not scroll the form, the focus
+// moved with Tab brings its box into sight (also inside a page the wheel has scrolled), typing brings back a
+// box the wheel has scrolled away, and a page chosen with Ctrl+Tab takes the focus to its tab.
+TEST_F(BoxEditing, TheViewAlwaysShowsTheBoxWithTheFocus)
+{
+    if (!MainIsActive())
+        GTEST_SKIP() << "no keyboard focus on this platform";
+    TApdData *w = Doc();
+    TEmployFrame *p = Page1();
+    QScrollBar *bar = Main->ScrollBox1->ScrollArea()->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0) << "the form fits the window";
+
+    // Up, Down, the page keys, Alt+Down on a box with no list, and a blank a digits box refuses.
+    for (TInplaceEditFrame *box : std::initializer_list<TInplaceEditFrame *>{p->DayCount39_1, p->XFrame22a}) {
+        SCOPED_TRACE(qPrintable(box->Name()));
+        ClickOn(box, bool(box->OnClick));
+        const int at = bar->value();
+        for (int k : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_Space})
+            Key(k);
+        if (!box->OpensPicker())
+            Key(Qt::Key_Down, Qt::AltModifier);
+        EXPECT_EQ(bar->value(), at);
+        EXPECT_EQ(FocusedBox(), box);
+        EXPECT_TRUE(InView(box));
+        Key(Qt::Key_Escape);
+    }
+
+    // The wheel scrolls the box away; what is typed brings it back.
+    ClickOn(p->DayCount39_1);
+    for (int value : {0, bar->maximum()}) {
+        bar->setValue(value);
+        Settle();
+        if (!InView(p->DayCount39_1))
+            break;
+    }
+    ASSERT_FALSE(InView(p->DayCount39_1));
+    Keys(QStringLiteral("4"));
+    Settle();
+    EXPECT_TRUE(InView(p->DayCount39_1));
+
+    // The page scrolled within itself by the wheel, then Tab through the header onto the page and down it.
+    bool handled = false;
+    for (int i = 0; i < 10; ++i)
+        p->FrameMouseWheel(p, {}, -120, {}, handled);
+    ASSERT_FALSE(InView(p->Frame21C));
+    QTabBar *tabs = w->PageControl1->TabWidget()->tabBar();
+    ClickOn(w->xEidosErgou);
+    for (int i = 0; i < 40; ++i) {
+        Key(Qt::Key_Tab);
+        TWinControl *focused = FocusedBox();
+        ASSERT_TRUE(focused == w->PageControl1 ? InView(tabs) : InView(focused)) << qPrintable(focused->Name());
+    }
+
+    // Ctrl+Tab from a box of the page: the next page shows, its tab has the focus, and typing changes nothing.
+    ClickOn(p->DayCount43_1);
+    Keys(QStringLiteral("3"));
+    Key(Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(w->PageControl1->ActivePageIndex(), 1);
+    EXPECT_EQ(QApplication::focusWidget(), tabs);
+    EXPECT_EQ(p->DayCount43_1->Value(), 3);
+    const auto before = Snapshot();
+    Keys(QStringLiteral("77"));
+    EXPECT_EQ(Differences(before, Snapshot()), QString());
+    Key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(w->PageControl1->ActivePageIndex(), 0);
+    EXPECT_EQ(QApplication::focusWidget(), tabs);
+    EXPECT_TRUE(InView(tabs));
 }
 
 // A menu opened over the window and closed again without a command only lends the focus: the box typed into

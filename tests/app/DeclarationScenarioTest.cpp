@@ -15,6 +15,7 @@
 #include "declaration/APDDataModuleF.h"
 #include "printing/PreviewFormF.h"
 #include "printing/XPrinters.h"
+#include "declaration/TyposAPDPopupF.h"
 #include "declaration/eApdOptionsF.h"
 #include "vcl/Printers.h"
 #include "vcl/ActnMan.h"
@@ -43,6 +44,8 @@
 #include <QWindow>
 
 #include <functional>
+#include <map>
+#include <set>
 
 namespace
 {
@@ -242,6 +245,93 @@ TEST_F(DeclarationScenario, PickingAnotherEmployeeNeverMixesTheTwo)
     EXPECT_TRUE(Main->FileControl1->Modified());
     EXPECT_TRUE(ShowsItsText(Main, p->Specialty1));
     EXPECT_TRUE(ShowsItsText(Main, p->Payment1));
+}
+
+// A declaration filled through the pickers from the keyboard, as the user does without the mouse: Alt+Down
+// or F4 opens each list, Enter picks. A key pressed after a pick types nothing over it, so every exported
+// line holds one person: the register number, Α.Μ.Κ.Α. and names of the employee picked.
+TEST_F(DeclarationScenario, ADeclarationFilledThroughThePickersFromTheKeyboardExportsOnePersonALine)
+{
+    if (!MainIsActive())
+        GTEST_SKIP() << "no keyboard focus on this platform";
+    TTable *employers = APDDataModule->tbEmployes;
+    employers->Append();
+    for (const auto &[field, value] : {std::pair{"ΑΦΜ", "094000000"}, {"ΑΜΕ", "1234567"},
+                                       {"ΕΠΩΝΥΜΙΑ", "ΚΑΤΑΣΚΕΥΑΣΤΙΚΗ ΑΤΤΙΚΗΣ Α.Ε."}, {"ΟΔΟΣ", "ΘΗΣΕΩΣ"},
+                                       {"ΑΡΙΘΜΟΣ", "12"}, {"ΠΟΛΗ", "ΚΑΛΛΙΘΕΑ"}, {"ΤΚ", "17671"}})
+        employers->FieldByName(QString::fromUtf8(field))->SetAsString(QString::fromUtf8(value));
+    employers->Post();
+    TApdData *d = Doc();
+    TEmployFrame *p = d->Pages(0);
+    Type(d->DatePeriodFrame, QStringLiteral("1/2003"));
+    for (TInplaceEditFrame *box : {d->xEidosErgou, d->xOdosErgou, d->xPoliErgou})
+        Type(box, QStringLiteral("ΕΡΓΟ"));
+    Type(d->frameAMOE, QStringLiteral("0123456789"));
+    // Enter in the list shown, after Moves.
+    const auto pick = [](TPopupWin *List, int Moves) {
+        ASSERT_TRUE(List && List->Visible());
+        QApplication::setActiveWindow(List->Peer());
+        Settle();
+        for (int i = 0; i < Moves; ++i)
+            Key(Qt::Key_Down);
+        Key(Qt::Key_Return);
+        ASSERT_FALSE(List->Visible());
+        QApplication::setActiveWindow(Main->Peer());
+        Settle();
+    };
+
+    // The header: the branch, the declaration type before it, the employer.
+    ClickOn(d->DbLookupXFrame10, true);
+    Key(Qt::Key_F4);
+    pick(DataSetPopup, 0);
+    const QString branch = d->DbLookupXFrame10->Caption();
+    ASSERT_EQ(branch.size(), 3);
+    Keys(QStringLiteral("9"));
+    EXPECT_EQ(d->DbLookupXFrame10->Caption(), branch);
+    Key(Qt::Key_Tab, Qt::ShiftModifier);
+    ASSERT_EQ(FocusedBox(), d->typeApdCode);
+    Key(Qt::Key_Down, Qt::AltModifier);
+    pick(TyposAPDPopup, 1);
+    ClickOn(d->DbLookupXFrame1, true);
+    Key(Qt::Key_Down, Qt::AltModifier);
+    pick(DataSetPopup, 0);
+    EXPECT_EQ(d->frameAFM->Caption(), QStringLiteral("094000000"));
+
+    // Line 1 by the keys from its branch box, then along the row; line 2 by a click; a stray key after each pick.
+    ClickOn(p->Frame21C);
+    Key(Qt::Key_F4);
+    pick(DataSetPopup, 0);
+    for (int i = 0; i < 3; ++i)
+        Key(Qt::Key_Tab);
+    ASSERT_EQ(FocusedBox(), p->XFrame22a);
+    Key(Qt::Key_Down, Qt::AltModifier);
+    pick(DataSetPopup, 0);
+    Keys(QStringLiteral("5"));
+    Click(p->XFrame22b);
+    PickRow(QStringLiteral("222333444"));
+    Keys(QStringLiteral("5"));
+    EXPECT_TRUE(Messages.empty()) << Messages.front().toStdString();
+
+    const QList<QByteArray> records = Records(Export(Dir.filePath(QStringLiteral("csc01"))));
+    ASSERT_EQ(records.size(), 1 + 2 * 2) << (Messages.empty() ? std::string() : Messages.front().toStdString());
+    const QByteArray &header = records.front();
+    EXPECT_EQ(ApdHeader::DeclarationType.Bytes(header), "01");
+    EXPECT_EQ(ApdHeader::Afm.Bytes(header), "094000000");
+    EXPECT_EQ(ApdHeader::BranchCode.Bytes(header), branch.toLatin1());
+    const std::map<QByteArray, std::pair<QByteArray, QString>> people = {
+        {"123456789", {"01017012345", QStringLiteral("ΑΛΕΞΙΟΥ")}},
+        {"222333444", {"15057554321", QStringLiteral("ΒΑΣΙΛΕΙΟΥ")}}};
+    std::set<QByteArray> exported;
+    for (const QByteArray &r : records) {
+        if (!r.startsWith('2'))
+            continue;
+        const QByteArray reg = ApdEmployee::Register.Bytes(r);
+        ASSERT_TRUE(people.count(reg)) << reg.toStdString();
+        EXPECT_EQ(ApdEmployee::Amka.Bytes(r), people.at(reg).first);
+        EXPECT_EQ(FromCp1253(ApdEmployee::Surname.Bytes(r)).trimmed(), people.at(reg).second);
+        exported.insert(reg);
+    }
+    EXPECT_EQ(exported.size(), 2u);
 }
 
 // A one-page document made elsewhere; Change fills it before it is written.
