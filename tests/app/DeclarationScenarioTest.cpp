@@ -256,9 +256,13 @@ TEST_F(DeclarationScenario, ADeclarationFilledThroughThePickersFromTheKeyboardEx
         GTEST_SKIP() << "no keyboard focus on this platform";
     TTable *employers = APDDataModule->tbEmployes;
     employers->Append();
-    for (const auto &[field, value] : {std::pair{"ΑΦΜ", "094000000"}, {"ΑΜΕ", "1234567"},
-                                       {"ΕΠΩΝΥΜΙΑ", "ΚΑΤΑΣΚΕΥΑΣΤΙΚΗ ΑΤΤΙΚΗΣ Α.Ε."}, {"ΟΔΟΣ", "ΘΗΣΕΩΣ"},
-                                       {"ΑΡΙΘΜΟΣ", "12"}, {"ΠΟΛΗ", "ΚΑΛΛΙΘΕΑ"}, {"ΤΚ", "17671"}})
+    for (const auto &[field, value] : {std::pair{"ΑΦΜ", "094000000"},
+                                       {"ΑΜΕ", "1234567"},
+                                       {"ΕΠΩΝΥΜΙΑ", "ΚΑΤΑΣΚΕΥΑΣΤΙΚΗ ΑΤΤΙΚΗΣ Α.Ε."},
+                                       {"ΟΔΟΣ", "ΘΗΣΕΩΣ"},
+                                       {"ΑΡΙΘΜΟΣ", "12"},
+                                       {"ΠΟΛΗ", "ΚΑΛΛΙΘΕΑ"},
+                                       {"ΤΚ", "17671"}})
         employers->FieldByName(QString::fromUtf8(field))->SetAsString(QString::fromUtf8(value));
     employers->Post();
     TApdData *d = Doc();
