@@ -127,12 +127,27 @@ void TApdData::BindDataSources()
 
 void TApdData::PageControl1Change(TObject *)
 {
-    // Wherever the focus was among the pages, it goes to the tabs, marked, as a click on a tab puts it: a box
-    // of the page now hidden would take what is typed out of sight.
+    // Wherever the focus was among the pages, it goes to the tabs, as a click on a tab puts it: a box of the
+    // page now hidden would take what is typed out of sight.
     QTabBar *tabs = PageControl1->TabWidget()->tabBar();
     QWidget *focus = PageControl1->Peer()->window()->focusWidget();
-    if (focus != tabs && PageControl1->Peer()->isAncestorOf(focus))
-        tabs->setFocus(Qt::TabFocusReason);
+    if (focus != tabs && PageControl1->Peer()->isAncestorOf(focus)) {
+        tabs->setFocus(Qt::OtherFocusReason);
+        MarkTabsFocus();
+    }
+}
+
+void TApdData::MarkTabsFocus()
+{
+    // A page changed by the keys or a command leaves the focus on the tabs when it was on the page left; the
+    // tab shows it, as after Tab, so that the user sees where the keys go. Pages not shown yet stay unmade.
+    if (!PageControl1->HandleAllocated())
+        return;
+    QTabBar *tabs = PageControl1->TabWidget()->tabBar();
+    if (tabs->window()->focusWidget() != tabs)
+        return;
+    tabs->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+    tabs->update();
 }
 
 TEmployFrame *TApdData::PageOf(TTabSheet *Sheet)
@@ -219,6 +234,7 @@ void TApdData::AddPage()
     TEmployFrame::Add(this, sheet, UniqueName(FramePrefix), !HandleAllocated());
 
     PageControl1->SetActivePage(sheet);
+    MarkTabsFocus();
     DoChange();
     UpdatePageMenu();
 }
@@ -235,6 +251,7 @@ void TApdData::DeletePage()
             if (index > PageControl1->PageCount() - 1)
                 index = PageControl1->PageCount() - 1;
             PageControl1->SetActivePageIndex(index);
+            MarkTabsFocus();
             for (int i = 0; i < PageControl1->PageCount(); ++i)
                 PageControl1->Pages(i)->SetCaption(PageCaption + QString::number(i + 1));
             // The deleted page's amounts and days leave the totals (and the exported header) with it.
@@ -476,8 +493,10 @@ void TApdData::AddPageMenuEntry(TTabSheet *Sheet, QMenu *HostItem)
 
 void TApdData::PageActionExecute(TObject *Sender)
 {
-    if (TTabSheet *sheet = SheetOfAction(Sender, PageControl1))
+    if (TTabSheet *sheet = SheetOfAction(Sender, PageControl1)) {
         PageControl1->SetActivePage(sheet);
+        MarkTabsFocus();
+    }
 }
 
 void TApdData::PageActionUpdate(TObject *Sender)

@@ -227,6 +227,8 @@ private:
     void BindDataSources();
     // A page chosen by the user (a tab clicked, Ctrl+Tab, Ctrl+PgDn): the focus goes to the tabs.
     void PageControl1Change(TObject *Sender);
+    // The tabs, when they have the focus after a page change, show it.
+    void MarkTabsFocus();
 
     QPointer<QMenu> FPageMenu;
     std::array<bool, 4> FSchemesChangedWhileLoading{};

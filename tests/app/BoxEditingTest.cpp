@@ -801,12 +801,15 @@ TEST_F(BoxEditing, TheViewAlwaysShowsTheBoxWithTheFocus)
         ASSERT_TRUE(focused == w->PageControl1 ? InView(tabs) : InView(focused)) << qPrintable(focused->Name());
     }
 
-    // Ctrl+Tab from a box of the page: the next page shows, its tab has the focus, and typing changes nothing.
+    // Ctrl+Tab from a box of the page: the next page shows, its tab has the focus, marked as after Tab, and
+    // typing changes nothing.
     ClickOn(p->DayCount43_1);
     Keys(QStringLiteral("3"));
+    Main->Peer()->setAttribute(Qt::WA_KeyboardFocusChange, false);
     Key(Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(w->PageControl1->ActivePageIndex(), 1);
     EXPECT_EQ(QApplication::focusWidget(), tabs);
+    EXPECT_TRUE(Main->Peer()->testAttribute(Qt::WA_KeyboardFocusChange));
     EXPECT_EQ(p->DayCount43_1->Value(), 3);
     const auto before = Snapshot();
     Keys(QStringLiteral("77"));
@@ -1056,4 +1059,6 @@ TEST_F(BoxEditing, CtrlInsAndCtrlDelAddAndDeleteAPageAlsoFromABoxBeingTypedInto)
     EXPECT_EQ(w->PageControl1->ActivePageIndex(), pages);
     EXPECT_EQ(p->DayCount39_1->Value(), 5);
     EXPECT_EQ(QApplication::focusWidget(), w->PageControl1->TabWidget()->tabBar());
+    // Marked, as after Tab: the keys go on from the tab.
+    EXPECT_TRUE(Main->Peer()->testAttribute(Qt::WA_KeyboardFocusChange));
 }
