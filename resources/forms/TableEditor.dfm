@@ -17,6 +17,7 @@ object TableEditor: TTableEditor
     Align = alTop
     BevelOuter = bvNone
     Caption = ''
+    TabOrder = 0
     object DBNavigator: TDBNavigator
       Left = 8
       Top = 4
@@ -44,6 +45,7 @@ object TableEditor: TTableEditor
     Width = 516
     Height = 19
     Align = alBottom
+    TabOrder = 2
   end
   object PageControl1: TPageControl
     Left = 0
@@ -51,6 +53,7 @@ object TableEditor: TTableEditor
     Width = 516
     Height = 337
     Align = alClient
+    TabOrder = 1
     object TabSheet2: TTabSheet
       Caption = 'Συνοπτικά'
       inline DataSetFilterFrame1: TDataSetFilterFrame

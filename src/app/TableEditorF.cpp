@@ -55,7 +55,44 @@ TTableEditor::TTableEditor(TComponent *AOwner) : TForm(AOwner)
     StatusBar1->AddPanel(QString(), 0);
     Peer()->installEventFilter(this);
     OnClose = [this](TObject *Sender, TCloseAction &Action) { FormClose(Sender, Action); };
+    MakeRecordKeys();
     FormCreate(this);
+}
+
+void TTableEditor::MakeRecordKeys()
+{
+    const std::pair<TNavigateBtn, int> keys[] = {
+        {nbInsert, VK_INSERT}, {nbDelete, 0x4000 | VK_DELETE}, {nbPost, 0x4000 | VK_RETURN}};
+    for (const auto &[button, shortCut] : keys) {
+        auto *action = new TAction(this);
+        action->SetShortCut(shortCut);
+        action->OnExecute = [this, button = button](TObject *) { PressNavigator(button); };
+        Peer()->addAction(action->Handle());
+    }
+}
+
+void TTableEditor::PressNavigator(TNavigateBtn Button)
+{
+    DBNavigator->UpdateButtons();
+    if (DBNavigator->ButtonEnabled(Button))
+        DBNavigator->BtnClick(Button);
+}
+
+void TTableEditor::KeyDown(quint16 &Key, TShiftState Shift)
+{
+    TForm::KeyDown(Key, Shift);
+    TDataSet *dataSet = GetDataSet();
+    const bool editing = dataSet && (dataSet->State() == dsEdit || dataSet->State() == dsInsert);
+    if (Key == VK_ESCAPE && Shift == TShiftState()) {
+        Key = 0;
+        if (editing)
+            PressNavigator(nbCancel);
+        else
+            Close();
+    } else if (Key == VK_RETURN && Shift == TShiftState(ssCtrl)) {
+        Key = 0;
+        PressNavigator(nbPost);
+    }
 }
 
 TTableEditor::~TTableEditor()
@@ -69,8 +106,11 @@ TTableEditor::~TTableEditor()
 
 bool TTableEditor::eventFilter(QObject *Watched, QEvent *Event)
 {
-    if (Event->type() == QEvent::Show && Watched == Peer())
+    // The window opens with the grid focused, so that the keys act on the records at once.
+    if (Event->type() == QEvent::Show && Watched == Peer() && !FShown) {
         FShown = true;
+        DataSetFilterFrame1->DBGrid1->Peer()->setFocus(Qt::OtherFocusReason);
+    }
     if (Event->type() == QEvent::WindowActivate)
         FormActivated(
             this, [this] { GuardEvent([this] { FormActivate(this); }); },

@@ -53,8 +53,19 @@ public:
 
 protected:
     bool eventFilter(QObject *Watched, QEvent *Event) override;
+    // Esc that the focused control leaves cancels the changes of the record, or closes the window when
+    // there are none; Ctrl+Enter posts them (Ctrl+Return comes as the window's shortcut, this is the
+    // keypad's Enter).
+    void KeyDown(quint16 &Key, TShiftState Shift) override;
 
 private:
+    // Insert adds a record, Ctrl+Del deletes the current one (after the navigator's question) and
+    // Ctrl+Return posts the changes, wherever the focus is in the window, an edit's own use of the key
+    // giving way.
+    void MakeRecordKeys();
+    // What the navigator's button does, when it is enabled.
+    void PressNavigator(TNavigateBtn Button);
+
     // Where the last editor stood and whether it was maximised; the next one of the run opens so. Kept when
     // an editor goes, so that one window serving every table keeps the size the user gave it.
     struct TPlace {

@@ -321,7 +321,8 @@ QWidget *TDBNavigator::CreatePeer()
         b->setObjectName(QStringLiteral("nb%1").arg(i));
         b->setText(QString::fromUtf16(NavigatorGlyphs[i]));
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-        b->setFocusPolicy(Qt::NoFocus);
+        // Reached by Tab; a click leaves the focus in the box being typed into.
+        b->setFocusPolicy(Qt::TabFocus);
         QObject::connect(b, &QToolButton::clicked, this,
                          [this, i] { Application()->Guard([&] { BtnClick(TNavigateBtn(i)); }); });
         layout->addWidget(b);
@@ -329,6 +330,12 @@ QWidget *TDBNavigator::CreatePeer()
     QMetaObject::invokeMethod(
         this, [this] { ApplyButtons(); }, Qt::QueuedConnection);
     return bar;
+}
+
+void TDBNavigator::InitPeer(QWidget *peer)
+{
+    TWinControl::InitPeer(peer);
+    WalkButtonsByTab(this);
 }
 
 void TDBNavigator::Resize()

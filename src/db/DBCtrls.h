@@ -102,7 +102,8 @@ enum TNavigateBtn { nbFirst, nbPrior, nbNext, nbLast, nbInsert, nbDelete, nbEdit
 
 class TNavDataLink;
 
-// Ten buttons over a data source: first, prior, next, last, insert, delete, edit, post, cancel, refresh.
+// Ten buttons over a data source: first, prior, next, last, insert, delete, edit, post, cancel, refresh. Tab
+// reaches each enabled button in turn; Space presses the one focused.
 class TDBNavigator : public TWinControl
 {
     Q_OBJECT
@@ -132,6 +133,7 @@ public:
 
 protected:
     QWidget *CreatePeer() override;
+    void InitPeer(QWidget *peer) override;
     void Notification(TComponent *AComponent, TOperation Operation) override;
     void Resize() override;
 

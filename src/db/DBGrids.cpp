@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -164,9 +165,37 @@ public:
             commitData(editor);
     }
 
+    // Rows come into view as Qt brings them. Sideways the grid moves only when a key moves the current
+    // cell, and only as far as it must to show the start of that cell's column: a column whose start shows
+    // already, a wide one too, leaves the view where it is, so the first column, which names the record,
+    // stays in sight as long as it can. A click never moves it (the cell clicked stays under the pointer).
+    void scrollTo(const QModelIndex &index, ScrollHint hint) override
+    {
+        QScrollBar *bar = horizontalScrollBar();
+        const int before = bar->value();
+        TPeer<QTableView>::scrollTo(index, hint);
+        bar->setValue(before);
+        if (!FByKey || !index.isValid())
+            return;
+        const int start = columnViewportPosition(index.column());
+        const int view = viewport()->width();
+        if (start < 0)
+            bar->setValue(before + start);
+        else if (start >= view)
+            bar->setValue(before + start + std::min(columnWidth(index.column()), view) - view);
+    }
+
 protected:
+    void keyPressEvent(QKeyEvent *e) override
+    {
+        FByKey = true;
+        TScopeExit done([this] { FByKey = false; });
+        TPeer<QTableView>::keyPressEvent(e);
+    }
     bool focusNextPrevChild(bool next) override
     {
+        FByKey = true;
+        TScopeExit done([this] { FByKey = false; });
         const QModelIndex current = currentIndex();
         if (!current.isValid() || !model())
             return QWidget::focusNextPrevChild(next);
@@ -176,6 +205,9 @@ protected:
         setCurrentIndex(current.siblingAtColumn(column));
         return true;
     }
+
+private:
+    bool FByKey = false; // a key is being handled
 };
 
 // ------------------------------------------------------------------------------------------ TDBGrid
@@ -254,6 +286,7 @@ QWidget *TDBGrid::CreatePeer()
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setWordWrap(false);
+    view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     QObject::connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
                      [this](const QModelIndex &current, const QModelIndex &) {
                          if (FSyncing || !current.isValid())
@@ -467,9 +500,7 @@ void TDBGrid::SyncCurrent()
     if (row >= 0 && row < RowCount() && ColumnCount() > 0) {
         const QModelIndex index = FModel->index(row, std::min(FSelectedIndex, ColumnCount() - 1));
         view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-        // Bring the row into view without scrolling sideways (a click in a half-shown column must stay on it).
-        const int leftmost = view->columnAt(0);
-        view->scrollTo(FModel->index(row, leftmost >= 0 ? leftmost : 0));
+        view->scrollTo(index);
     } else {
         view->selectionModel()->clearSelection();
     }

@@ -5,6 +5,7 @@
 #include "Forms.h"
 #include "StdCtrls.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMenuBar>
 #include <QScreen>
@@ -1118,4 +1119,89 @@ TGraphicControl::~TGraphicControl() = default;
 void TGraphicControl::PeerPaint(QPainter &painter)
 {
     PaintWithCanvas(this, FCanvas.get(), painter, [this] { Paint(); });
+}
+
+namespace
+{
+// Moves the focus among the enabled buttons of one bar; see WalkButtonsByTab.
+class TButtonBarWalker : public QObject
+{
+public:
+    TButtonBarWalker(TWinControl *Bar, QWidget *Peer) : QObject(Peer), FBar(Bar), FPeer(Peer)
+    {
+        Peer->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *Watched, QEvent *Event) override
+    {
+        if (Watched == FPeer && Event->type() == QEvent::FocusIn) {
+            const bool back = static_cast<QFocusEvent *>(Event)->reason() == Qt::BacktabFocusReason;
+            const QList<QAbstractButton *> buttons = Buttons();
+            if (!buttons.isEmpty())
+                Focus(back ? buttons.last() : buttons.first(), back);
+            else
+                PassOn(!back); // nothing to press here: on to the next control
+            return false;
+        }
+        if (Watched == FPeer || Event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(Event);
+        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+            return false;
+        const bool back =
+            key->key() == Qt::Key_Backtab || (key->key() == Qt::Key_Tab && (key->modifiers() & Qt::ShiftModifier));
+        if (!back && key->key() != Qt::Key_Tab)
+            return false;
+        const QList<QAbstractButton *> buttons = Buttons();
+        const qsizetype next = buttons.indexOf(qobject_cast<QAbstractButton *>(Watched)) + (back ? -1 : 1);
+        // Past the ends the window's own Tab goes on from the bar.
+        if (next < 0 || next >= buttons.size() || !buttons.contains(qobject_cast<QAbstractButton *>(Watched)))
+            return false;
+        Focus(buttons[next], back);
+        return true;
+    }
+
+private:
+    // The enabled buttons shown on the bar, left to right (the bars are one row).
+    QList<QAbstractButton *> Buttons() const
+    {
+        QList<QAbstractButton *> buttons;
+        for (QAbstractButton *b : FPeer->findChildren<QAbstractButton *>())
+            if (b->isVisibleTo(FPeer) && b->isEnabled())
+                buttons << b;
+        std::stable_sort(buttons.begin(), buttons.end(), [this](QAbstractButton *a, QAbstractButton *b) {
+            return a->mapTo(FPeer, QPoint()).x() < b->mapTo(FPeer, QPoint()).x();
+        });
+        return buttons;
+    }
+    void Focus(QAbstractButton *Button, bool Back)
+    {
+        // Tab focus only: a click leaves the focus where it was.
+        Button->setFocusPolicy(Qt::TabFocus);
+        Button->installEventFilter(this);
+        Button->setFocus(Back ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+    }
+    void PassOn(bool Forward)
+    {
+        auto *sink = dynamic_cast<IPeerSink *>(FPeer->window());
+        if (auto *window = sink ? qobject_cast<TWinControl *>(sink->Control()) : nullptr; window && FBar)
+            window->SelectNext(FBar, Forward);
+    }
+
+    QPointer<TWinControl> FBar;
+    QWidget *FPeer;
+};
+} // namespace
+
+void WalkButtonsByTab(TWinControl *Bar)
+{
+    Bar->SetTabStop(true);
+    QWidget *peer = Bar->Peer();
+    peer->setFocusPolicy(Qt::TabFocus);
+    const QString name = QStringLiteral("ButtonBarWalker");
+    if (!peer->findChild<QObject *>(name, Qt::FindDirectChildrenOnly)) {
+        auto *walker = new TButtonBarWalker(Bar, peer);
+        walker->setObjectName(name);
+    }
 }

@@ -636,3 +636,9 @@ protected:
 private:
     TControl *FControl;
 };
+
+// The buttons of a bar (a tool bar, a navigator) reached by Tab one by one: the bar becomes a tab stop whose
+// focus goes on to its first enabled button (to its last for Shift+Tab); Tab and Shift+Tab walk the enabled
+// buttons in their order on the bar and leave it past either end for the window's next control. A click on a
+// button still takes no focus, so a box being typed into keeps it.
+void WalkButtonsByTab(TWinControl *Bar);

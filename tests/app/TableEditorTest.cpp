@@ -1,3 +1,4 @@
+#include "BoxEditingFixture.h"
 #include "EmployFrameFixture.h"
 #include "app/TableEditorF.h"
 #include "db/DBCtrls.h"
@@ -7,11 +8,14 @@
 #include "vcl/ActnList.h"
 
 #include <QAbstractButton>
-#include <QComboBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QScreen>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -689,4 +693,115 @@ TEST_F(ProgramTableEditorsTest, EveryValueOfTheSixTablesShowsWholeInTheirEditors
         EXPECT_GE(value->Width(), 100);
         EXPECT_EQ(value->Left() + value->Width() + 4, ed->DataSetFilterFrame1->Panel2->ClientWidth());
     }
+}
+
+// A table editor opened from the shown main window, worked with the keys alone.
+using TableEditorFromTheMainWindow = BoxEditingFixture;
+
+TEST_F(TableEditorFromTheMainWindow, TheKeysAddPostDeleteAndCancelRecordsAndTabReachesTheNavigator)
+{
+    TTable *people = APDDataModule->tbEmployers;
+    const int before = people->RecordCount();
+    TTableEditor *ed = nullptr;
+    bool closedByEsc = false;
+    const QPointer<QTimer> watch = WhenShown<TTableEditor>(ed, [&](TTableEditor *e) {
+        // Whatever fails, the window goes, and the test with it.
+        TScopeExit close([&] {
+            closedByEsc = closedByEsc && !e->Peer()->isVisible();
+            if (e->Peer()->isVisible())
+                e->Close();
+        });
+        TDBGrid *grid = e->DataSetFilterFrame1->DBGrid1;
+        QTableView *view = grid->TableView();
+        QScrollBar *sideways = view->horizontalScrollBar();
+        ASSERT_EQ(QApplication::focusWidget(), view) << "the grid has the focus";
+
+        // Tab walks the columns: the first stays in sight while the next column's start shows beside it,
+        // goes for the columns beyond, and comes back with Shift+Tab.
+        Key(Qt::Key_Tab);
+        EXPECT_EQ(view->currentIndex().column(), 1);
+        EXPECT_EQ(sideways->value(), 0);
+        while (view->currentIndex().column() + 1 < grid->ColumnCount())
+            Key(Qt::Key_Tab);
+        EXPECT_GT(sideways->value(), 0) << "the last column is shown";
+        const QRect last = view->visualRect(view->currentIndex());
+        EXPECT_GE(last.left(), 0);
+        EXPECT_LT(last.left(), view->viewport()->width());
+        while (view->currentIndex().column() > 0)
+            Key(Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(sideways->value(), 0);
+
+        // Past the last column Tab goes on through the window in reading order and reaches every enabled
+        // button of the navigator, one by one.
+        while (view->currentIndex().column() + 1 < grid->ColumnCount())
+            Key(Qt::Key_Tab);
+        QList<QWidget *> walked;
+        for (int i = 0; i < 30; ++i) {
+            Key(Qt::Key_Tab);
+            if (QApplication::focusWidget() == view)
+                break;
+            walked << QApplication::focusWidget();
+        }
+        QList<QWidget *> enabled{e->ReadOnlyCheck->Peer()};
+        for (int b = nbFirst; b <= nbRefresh; ++b)
+            if (e->DBNavigator->ButtonEnabled(TNavigateBtn(b)))
+                enabled << e->DBNavigator->Button(TNavigateBtn(b));
+        EXPECT_EQ(walked.mid(0, enabled.size()), enabled);
+        EXPECT_TRUE(enabled.contains(e->DBNavigator->Button(nbInsert)));
+        EXPECT_EQ(QApplication::focusWidget(), view) << "and comes back to the grid";
+
+        // Insert: a new row, typed in from its first cell (Home); Ctrl+Enter posts it.
+        Key(Qt::Key_Insert);
+        ASSERT_EQ(people->State(), dsInsert);
+        Key(Qt::Key_Home);
+        EXPECT_EQ(sideways->value(), 0);
+        Keys(QStringLiteral("999888777"));
+        Key(Qt::Key_Tab);
+        Key(Qt::Key_Tab);
+        Keys(QStringLiteral("ΝΕΟΣ"));
+        Key(Qt::Key_Return, Qt::ControlModifier);
+        EXPECT_EQ(people->State(), dsBrowse);
+        EXPECT_EQ(people->RecordCount(), before + 1);
+        EXPECT_EQ(people->FieldByName(QStringLiteral("ΕΠΩΝΥΜΟ"))->AsString(), QStringLiteral("ΝΕΟΣ"));
+
+        // Ctrl+Del: deleted after the navigator's question; refused, it stays.
+        Answers = {mrCancel, mrOk};
+        Key(Qt::Key_Delete, Qt::ControlModifier);
+        EXPECT_EQ(people->RecordCount(), before + 1);
+        Key(Qt::Key_Delete, Qt::ControlModifier);
+        EXPECT_EQ(people->RecordCount(), before);
+        EXPECT_EQ(Messages, std::vector<QString>(2, QStringLiteral("Να διαγραφεί η εγγραφή;")));
+        EXPECT_FALSE(people->Locate(QStringLiteral("ΑΡΙΘΜ.ΜΗΤΡΩΟΥ ΑΣΦ."), QStringLiteral("999888777"), 0));
+
+        // On the detail page: Esc first drops the typing of the box, then the record's changes, then closes.
+        QTabBar *tabs = e->PageControl1->TabWidget()->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        Settle();
+        TDBEdit *surname = nullptr;
+        for (TComponent *c : e->ComponentList())
+            if (auto *edit = qobject_cast<TDBEdit *>(c); edit && edit->DataField() == QStringLiteral("ΕΠΩΝΥΜΟ"))
+                surname = edit;
+        ASSERT_TRUE(surname);
+        const QString kept = people->FieldByName(QStringLiteral("ΕΠΩΝΥΜΟ"))->AsString();
+        surname->Peer()->setFocus(Qt::TabFocusReason);
+        Keys(QStringLiteral("ΧΧ"));
+        Key(Qt::Key_Tab); // the box hands its text to the record
+        ASSERT_EQ(people->State(), dsEdit);
+        surname->Peer()->setFocus(Qt::TabFocusReason);
+        Keys(QStringLiteral("Ψ"));
+        Key(Qt::Key_Escape);
+        EXPECT_EQ(people->State(), dsEdit);
+        EXPECT_TRUE(e->Peer()->isVisible());
+        Key(Qt::Key_Escape);
+        EXPECT_EQ(people->State(), dsBrowse);
+        EXPECT_EQ(people->FieldByName(QStringLiteral("ΕΠΩΝΥΜΟ"))->AsString(), kept);
+        EXPECT_TRUE(e->Peer()->isVisible());
+        Key(Qt::Key_Escape);
+        closedByEsc = true;
+    });
+    ChooseFromMenu({QStringLiteral("Συλογές/Πίνακες"), QStringLiteral("Εργαζόμενοι")});
+    delete watch.data();
+    ASSERT_TRUE(ed) << "the editor did not open";
+    EXPECT_TRUE(closedByEsc);
+    EXPECT_EQ(people->State(), dsBrowse);
 }
