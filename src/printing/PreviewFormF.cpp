@@ -71,12 +71,47 @@ TPreviewForm::TPreviewForm(TComponent *AOwner) : TForm(AOwner)
                 a->Handle(), &QAction::triggered, this, [this] { UpdateActions(); }, Qt::QueuedConnection);
         }
     }
+    // The keyboard reaches each tool button with Tab, and the page view takes the paging keys.
+    WalkButtonsByTab(ActionToolBar1);
+    DocPreview1->OnKeyDown = [this](TObject *Sender, quint16 &Key, TShiftState Shift) {
+        DocPreview1KeyDown(Sender, Key, Shift);
+    };
     Peer()->installEventFilter(this);
     FormCreate(this);
 }
 
+void TPreviewForm::DocPreview1KeyDown(TObject *, quint16 &Key, TShiftState Shift)
+{
+    if (Shift != TShiftState() && Shift != TShiftState(ssCtrl))
+        return;
+    TAction *action = nullptr;
+    switch (Key) {
+    case VK_NEXT:
+        action = aNext;
+        break;
+    case VK_PRIOR:
+        action = aPrev;
+        break;
+    case VK_HOME:
+        action = aFirst;
+        break;
+    case VK_END:
+        action = aLast;
+        break;
+    default:
+        return;
+    }
+    Key = 0;
+    UpdateActions();
+    if (action->Execute())
+        UpdateActions();
+}
+
 bool TPreviewForm::eventFilter(QObject *Watched, QEvent *Event)
 {
+    // Each showing starts in the page view, where the paging keys work.
+    if (Watched == FPeer.data() && Event->type() == QEvent::Show && DocPreview1->CanFocus())
+        DocPreview1->SetFocus();
     if (Watched == FPeer.data() && Event->type() == QEvent::WindowActivate)
         FormActivated(
             this,

@@ -68,6 +68,9 @@ protected:
     void KeyDown(quint16 &Key, TShiftState Shift) override;
 
 private:
+    // Keys of the page view: Page Down and Page Up go to the next and the previous page, Home and End to the
+    // first and the last (the arrows scroll the page).
+    void DocPreview1KeyDown(TObject *Sender, quint16 &Key, TShiftState Shift);
     void UpdateStatus();
     Q_INVOKABLE void ShowApplicationHint(TObject *Sender);
     int PageCount() const;

@@ -8,14 +8,15 @@
 #include "vcl/ExtCtrls.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QToolBar>
 #include <QTimer>
+#include <QToolBar>
 #include <gtest/gtest.h>
 
 namespace
@@ -261,4 +262,50 @@ TEST_F(PreviewFormTest, PagingButtonsShowPlainlyWhetherThereIsAPageToGoTo)
     QCoreApplication::processEvents();
     expectShown(Form->aPrev, Form->aNext, "last page");
     Form->Hide();
+}
+
+TEST_F(PreviewFormTest, TheShownPreviewTakesThePagingKeysAndTabReachesEveryToolButton)
+{
+    Attach(3);
+    QStringList seen;
+    QList<QWidget *> walked;
+    QTimer::singleShot(0, Form.get(), [&] {
+        QApplication::setActiveWindow(Form->Peer());
+        QWidget *view = Form->DocPreview1->Peer();
+        EXPECT_EQ(QApplication::focusWidget(), view) << "the page view has the focus";
+        const auto key = [&](Qt::Key k) {
+            QTest::keyClick(QApplication::focusWidget(), k);
+            QCoreApplication::processEvents();
+            seen << PageText();
+        };
+        for (Qt::Key k :
+             {Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_Home, Qt::Key_End})
+            key(k);
+        // Tab walks the enabled tool buttons in their order, then comes back to the page.
+        for (int i = 0; i < 12 && !walked.contains(QApplication::focusWidget()); ++i) {
+            walked << QApplication::focusWidget();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        // Space presses the focused button: back to the first page.
+        QToolBar *tools = Form->ActionToolBar1->ToolBar();
+        QWidget *first = tools->widgetForAction(Form->aFirst->Handle());
+        if (walked.contains(first)) {
+            first->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(first, Qt::Key_Space);
+            QCoreApplication::processEvents();
+            seen << PageText();
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    });
+    QTimer::singleShot(5000, Form.get(), [&] { Form->aClose->Execute(); });
+    EXPECT_EQ(Form->ShowModal(), mrCancel) << "Esc closes the window";
+    EXPECT_EQ(seen, QStringList({"Σελίδα 2 από 3", "Σελίδα 3 από 3", "Σελίδα 3 από 3", "Σελίδα 2 από 3",
+                                 "Σελίδα 1 από 3", "Σελίδα 3 από 3", "Σελίδα 1 από 3"}));
+    QToolBar *tools = Form->ActionToolBar1->ToolBar();
+    QList<QWidget *> expected{Form->DocPreview1->Peer()};
+    // On the last page the way on is closed; every other button is on the way.
+    for (TAction *a : {Form->aFirst, Form->aPrev, Form->aLast, Form->aZoomToFit, Form->aZoomActual, Form->aZoomWidth,
+                       Form->aPrint, Form->aClose})
+        expected << tools->widgetForAction(a->Handle());
+    EXPECT_EQ(walked, expected);
 }
