@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPointer>
@@ -189,6 +191,7 @@ public:
         auto *layout = new QHBoxLayout(this);
         layout->setContentsMargins(4, 4, 4, 4);
         auto *splitter = new QSplitter(this);
+        FSplitter = splitter;
         layout->addWidget(splitter);
         FTabs = new QTabWidget(splitter);
         FContents = new QTreeWidget;
@@ -205,6 +208,23 @@ public:
                          [this](QTreeWidgetItem *item) { ShowTopic(item->data(0, Qt::UserRole).toString()); });
         QObject::connect(FIndex, &QListWidget::itemClicked, this,
                          [this](QListWidgetItem *item) { ShowTopic(item->data(Qt::UserRole).toString()); });
+        // An entry chosen with the keys shows its topic as one clicked does: selected with the arrows, or
+        // taken with Enter or Space.
+        QObject::connect(FContents, &QTreeWidget::itemSelectionChanged, this, [this] {
+            if (QTreeWidgetItem *item = FContents->currentItem(); item && item->isSelected())
+                ShowTopic(item->data(0, Qt::UserRole).toString());
+        });
+        QObject::connect(FIndex, &QListWidget::itemSelectionChanged, this, [this] {
+            if (QListWidgetItem *item = FIndex->currentItem(); item && item->isSelected())
+                ShowTopic(item->data(Qt::UserRole).toString());
+        });
+        FContents->installEventFilter(this);
+        FIndex->installEventFilter(this);
+        // Titles show whole: the lists scroll sideways rather than cut them.
+        FContents->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        FContents->header()->setStretchLastSection(false);
+        FContents->setTextElideMode(Qt::ElideNone);
+        FIndex->setTextElideMode(Qt::ElideNone);
         // The contents mark the topic shown, however it was reached (F1, the index, a link).
         QObject::connect(FBrowser, &QTextBrowser::sourceChanged, this, [this](const QUrl &url) {
             QTreeWidgetItem *current = nullptr;
@@ -248,6 +268,7 @@ public:
             PlaceBeside(from && from != this ? from : nullptr);
         }
         show();
+        FitLists();
         raise();
         activateWindow();
     }
@@ -257,6 +278,9 @@ public:
         if (topic.isEmpty())
             return;
         QString path = topic.startsWith(u'/') ? topic : u'/' + topic;
+        // The entry of the topic shown, marked in the contents, asks for it again.
+        if (path == FTopic && FBrowser->source() == QUrl(path))
+            return;
         FTopic = path;
         FBrowser->setSource(QUrl(path), QTextDocument::HtmlResource);
     }
@@ -282,6 +306,30 @@ public:
         for (int i = 0; i < FIndex->count(); ++i)
             s.Index << FIndex->item(i)->text();
         return s;
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if ((watched == FContents || watched == FIndex) && event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+                if (watched == FContents && FContents->currentItem())
+                    ShowTopic(FContents->currentItem()->data(0, Qt::UserRole).toString());
+                else if (watched == FIndex && FIndex->currentItem())
+                    ShowTopic(FIndex->currentItem()->data(Qt::UserRole).toString());
+                return true;
+            }
+        }
+        return QWidget::eventFilter(watched, event);
+    }
+    // Esc closes help, as it closes a dialog.
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (event->key() == Qt::Key_Escape && !(event->modifiers() & ~Qt::KeypadModifier))
+            close();
+        else
+            QWidget::keyPressEvent(event);
     }
 
 private:
@@ -359,8 +407,26 @@ private:
             auto *item = new QListWidgetItem(e.Name, FIndex);
             item->setData(Qt::UserRole, e.Local);
         }
+        FFitLists = true;
     }
 
+    // The lists of a file just opened as wide as their longest title, up to half the window (once the window
+    // is laid out; the user's own widths are kept afterwards).
+    void FitLists()
+    {
+        if (!FFitLists)
+            return;
+        FFitLists = false;
+        const int frame = FTabs->width() - FContents->viewport()->width();
+        const auto widest = [](const QAbstractItemView *list) { return list->sizeHintForColumn(0); };
+        const int wanted = std::max(widest(FContents), widest(FIndex)) + frame;
+        const QList<int> sizes = FSplitter->sizes();
+        const int total = sizes.value(0) + sizes.value(1);
+        const int left = std::clamp(wanted, sizes.value(0), std::max(sizes.value(0), total / 2));
+        FSplitter->setSizes({left, total - left});
+    }
+
+    QSplitter *FSplitter;
     QTabWidget *FTabs;
     QTreeWidget *FContents;
     QListWidget *FIndex;
@@ -368,6 +434,7 @@ private:
     QString FFile;
     QString FTopic;
     QString FDefaultTopic;
+    bool FFitLists = false;
 };
 
 QPointer<THelpWindow> &HelpWindow()

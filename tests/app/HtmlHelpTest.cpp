@@ -280,3 +280,88 @@ TEST_F(HtmlHelpFile, HelpAskedInAWindowOpenedOverTheHelpWindowLeavesNoWindowInFr
     EXPECT_EQ(first.ShowModal(), mrOk);
     HtmlHelpA(0, QString(), HH_CLOSE_ALL, 0);
 }
+
+#include "BoxEditingFixture.h"
+
+#include <QListWidget>
+#include <QScrollBar>
+#include <QTreeWidget>
+
+namespace
+{
+// Help asked with F1 in the shown main window, the program's help file compiled for the test.
+class HelpFromTheMainWindow : public BoxEditingFixture
+{
+protected:
+    void SetUp() override
+    {
+        if (QStandardPaths::findExecutable("chmcmd").isEmpty())
+            GTEST_SKIP() << "chmcmd is not installed";
+        BoxEditingFixture::SetUp();
+        Application()->SetHelpFile(CompileHelp(HelpDir));
+    }
+    void TearDown() override
+    {
+        if (IsSkipped())
+            return;
+        HtmlHelpA(0, QString(), HH_CLOSE_ALL, 0);
+        BoxEditingFixture::TearDown();
+    }
+    QTemporaryDir HelpDir;
+};
+} // namespace
+
+TEST_F(HelpFromTheMainWindow, TopicsAreChosenWithTheKeysTitlesShowWholeAndEscClosesHelp)
+{
+    ASSERT_TRUE(LoadHtmlHelp());
+    QApplication::setActiveWindow(Main->Peer());
+    Key(Qt::Key_F1);
+    ASSERT_TRUE(Platform::HelpWindowState().Visible);
+    QWidget *help = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->frameGeometry() == Platform::HelpWindowState().Geometry)
+            help = w;
+    ASSERT_TRUE(help);
+    QApplication::setActiveWindow(help); // as the window manager does
+    auto *contents = help->findChild<QTreeWidget *>();
+    auto *index = help->findChild<QListWidget *>();
+    ASSERT_TRUE(contents && index);
+
+    // Every title of the contents and of the index shows whole, without scrolling.
+    for (QAbstractItemView *list :
+         {static_cast<QAbstractItemView *>(contents), static_cast<QAbstractItemView *>(index)}) {
+        EXPECT_GE(list->viewport()->width(), list->sizeHintForColumn(0));
+        EXPECT_FALSE(list->horizontalScrollBar()->isVisible());
+    }
+
+    // The arrows choose a topic in the contents; Enter and Space show the entry chosen again after a link.
+    contents->setFocus(Qt::TabFocusReason);
+    Key(Qt::Key_Down);
+    EXPECT_EQ(Platform::HelpWindowState().Title, QStringLiteral("Εξαγωγή σε ηλεκτρονική μορφή"));
+    Key(Qt::Key_Down);
+    EXPECT_EQ(Platform::HelpWindowState().Title, QStringLiteral("Πίνακας εργοδοτών"));
+    HtmlHelpA(0, Application()->HelpFile() + "::/default.htm", HH_DISPLAY_TOPIC, 0);
+    contents->setCurrentItem(contents->topLevelItem(0)->child(2), 0, QItemSelectionModel::NoUpdate);
+    contents->setFocus(Qt::TabFocusReason);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Platform::HelpWindowState().Title, QStringLiteral("Πίνακας εργαζομένων"));
+    contents->setCurrentItem(contents->topLevelItem(0)->child(7), 0, QItemSelectionModel::NoUpdate);
+    Key(Qt::Key_Space);
+    EXPECT_EQ(Platform::HelpWindowState().Title, QStringLiteral("Προεπισκόπηση εκτύπωσης"));
+
+    // In the index too: Ctrl+Tab to it, an entry chosen with the arrows, taken with Enter.
+    Key(Qt::Key_Tab, Qt::ControlModifier);
+    ASSERT_EQ(Platform::HelpWindowState().Tab, 1);
+    index->setFocus(Qt::TabFocusReason);
+    const int csc = Platform::HelpWindowState().Index.indexOf("CSC01");
+    ASSERT_GE(csc, 0);
+    index->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    for (int i = 0; i < csc; ++i)
+        Key(Qt::Key_Down);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Platform::HelpWindowState().Topic, QStringLiteral("/export.htm"));
+
+    // Esc closes help, wherever the focus is in it.
+    Key(Qt::Key_Escape);
+    EXPECT_FALSE(Platform::HelpWindowState().Visible);
+}
