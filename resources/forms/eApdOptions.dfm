@@ -25,7 +25,7 @@ object eApdOptions: TeApdOptions
     Width = 503
     Height = 105
     Caption = 'Εργοδότης'
-    TabOrder = 0
+    TabOrder = 2
     object RadioButton1: TRadioButton
       Left = 8
       Top = 24
@@ -124,10 +124,10 @@ object eApdOptions: TeApdOptions
     Top = 282
     Width = 75
     Height = 25
-    Caption = '&Ok'
+    Caption = '&Εντάξει'
     Default = True
     ModalResult = 1
-    TabOrder = 1
+    TabOrder = 7
   end
   object Button2: TButton
     Left = 436
@@ -137,7 +137,7 @@ object eApdOptions: TeApdOptions
     Cancel = True
     Caption = '&Άκυρο'
     ModalResult = 2
-    TabOrder = 2
+    TabOrder = 8
   end
   object DateTimePicker1: TDateTimePicker
     Left = 8
@@ -145,7 +145,7 @@ object eApdOptions: TeApdOptions
     Width = 186
     Height = 21
     Date = 37643.0
-    TabOrder = 4
+    TabOrder = 0
   end
   object GroupBox3: TGroupBox
     Left = 8
@@ -153,7 +153,7 @@ object eApdOptions: TeApdOptions
     Width = 281
     Height = 109
     Caption = 'Εκτύπωση'
-    TabOrder = 5
+    TabOrder = 3
     object Label5: TLabel
       Left = 8
       Top = 60
@@ -223,7 +223,7 @@ object eApdOptions: TeApdOptions
     Width = 215
     Height = 109
     Caption = 'Δημιουργία αρχείου CSC01(Για ΙΚΑ)'
-    TabOrder = 6
+    TabOrder = 5
     object Button3: TButton
       Left = 8
       Top = 24
@@ -248,7 +248,7 @@ object eApdOptions: TeApdOptions
     Width = 17
     Height = 17
     Checked = True
-    TabOrder = 3
+    TabOrder = 4
   end
   object pnlStop: TPanel
     Left = 320
@@ -256,7 +256,7 @@ object eApdOptions: TeApdOptions
     Width = 188
     Height = 41
     BevelOuter = bvNone
-    TabOrder = 7
+    TabOrder = 1
     Visible = False
     object Label8: TLabel
       Left = 0
@@ -281,7 +281,7 @@ object eApdOptions: TeApdOptions
     Height = 17
     Caption = 'Εκτύπωση Ετικέτας δισκέτας'
     Checked = True
-    TabOrder = 8
+    TabOrder = 6
   end
   object SaveDialog1: TSaveDialog
     Left = 256

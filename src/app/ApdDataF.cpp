@@ -887,6 +887,7 @@ QStringList TApdData::ExportWith(const TApdExportOptions &Options, QString *Repo
 void TApdData::ExportIkaApd()
 {
     TApdExportOptions options;
+    QString report;
     {
         // Refused before the options are asked for nothing.
         TApdFile check;
@@ -895,25 +896,52 @@ void TApdData::ExportIkaApd()
         std::unique_ptr<TeApdOptions> dialog(new TeApdOptions(Application()));
         dialog->SetEmployerName(DbLookupXFrame1->Caption());
         dialog->pnlStop->SetVisible(typeApdCode->Caption().trimmed() == QLatin1String("02"));
-        if (dialog->ShowModal() != mrOk)
-            return;
-        for (int i = 0; i < 3; ++i)
-            options.NameParts[i] = dialog->GetNamePart(i);
-        options.PrintAccompanying = dialog->CheckBox1->Checked();
-        options.PrintPages = dialog->CheckBox2->Checked();
-        options.PrintLabel = dialog->CheckBox4->Checked();
-        options.FontName = dialog->FontName->GetText();
-        bool ok = false;
-        options.FontSize = dialog->FontSize->GetText().trimmed().toInt(&ok);
-        if (!ok)
-            options.FontSize = 9;
-        options.FontBold = dialog->FontBold->Checked();
-        options.Path = dialog->CheckBox3->Checked() ? TeApdOptions::LocalPath(dialog->Edit5->GetText()) : QString();
-        options.SubmissionDate = dialog->DateTimePicker1->Date();
-        options.StopDate = dialog->pnlStop->Visible() ? dialog->DateTimePicker2->Date() : 0;
+        // What the options cannot give (a name the file's fields cannot take, a path where the file cannot
+        // be written: a folder, a folder that is not there, no right to write) is told, and the dialog comes
+        // back with every box as the user left it, a refused path ready to be corrected.
+        bool pathRefused = false;
+        for (;;) {
+            dialog->OnShow = nullptr;
+            if (pathRefused)
+                dialog->OnShow = [edit = dialog->Edit5](TObject *) {
+                    edit->SetFocus();
+                    edit->SelectAll();
+                };
+            if (dialog->ShowModal() != mrOk)
+                return;
+            for (int i = 0; i < 3; ++i)
+                options.NameParts[i] = dialog->GetNamePart(i);
+            options.PrintAccompanying = dialog->CheckBox1->Checked();
+            options.PrintPages = dialog->CheckBox2->Checked();
+            options.PrintLabel = dialog->CheckBox4->Checked();
+            options.FontName = dialog->FontName->GetText();
+            bool ok = false;
+            options.FontSize = dialog->FontSize->GetText().trimmed().toInt(&ok);
+            if (!ok)
+                options.FontSize = 9;
+            options.FontBold = dialog->FontBold->Checked();
+            options.Path = dialog->CheckBox3->Checked() ? TeApdOptions::LocalPath(dialog->Edit5->GetText()) : QString();
+            options.SubmissionDate = dialog->DateTimePicker1->Date();
+            options.StopDate = dialog->pnlStop->Visible() ? dialog->DateTimePicker2->Date() : 0;
+            pathRefused = false;
+            try {
+                TApdFile named;
+                CollectExport(named, options);
+            } catch (const Exception &e) {
+                Application()->HandleException(e);
+                continue;
+            }
+            try {
+                ExportWith(options, &report);
+                break;
+            } catch (const EFCreateError &e) {
+                // Only the declaration file's save raises this out of the export, before anything is printed
+                // (a printout that fails is told in the export's own message).
+                Application()->HandleException(e);
+                pathRefused = true;
+            }
+        }
     }
-    QString report;
-    ExportWith(options, &report);
     if (!report.isEmpty())
         MessageDlg(report, mtInformation, {mbOK}, 0);
 }

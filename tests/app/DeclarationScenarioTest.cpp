@@ -1171,3 +1171,84 @@ TEST_F(DeclarationScenario, CommandsChosenFromTheMenusFreeNothingTheMenusStillUs
 }
 
 } // namespace
+
+// The preview and the export options opened from the main window, worked by the keys alone: the preview
+// starts in its page view, which pages with Page Down, and leaves with Esc; the export dialog starts in its
+// first box and, when the file cannot be written where it was told, says why and comes back as it was left.
+TEST_F(DeclarationScenario, ThePreviewAndTheExportDialogAnswerTheKeys)
+{
+    TPreviewForm *preview = nullptr;
+    QString paged;
+    const QPointer<QTimer> previewWatch = WhenShown<TPreviewForm>(preview, [&](TPreviewForm *p) {
+        TScopeExit close([&] {
+            if (p->Peer()->isVisible())
+                p->aClose->Execute();
+        });
+        ASSERT_EQ(QApplication::focusWidget(), p->DocPreview1->Peer()) << "the page view has the focus";
+        Key(Qt::Key_PageDown);
+        paged = p->StatusBar1->Panels(0).Text;
+        Key(Qt::Key_Escape);
+        EXPECT_FALSE(p->Peer()->isVisible()) << "Esc closes the preview";
+    });
+    ChooseFromMenu({QStringLiteral("Αρχείο"), QStringLiteral("Προεπισκόπηση...")});
+    delete previewWatch.data();
+    ASSERT_TRUE(preview);
+    EXPECT_EQ(paged, QStringLiteral("Σελίδα 2 από 4"));
+
+    // The path names a folder: told, and the dialog is back with what was typed, the path to correct.
+    const QString folder = Dir.filePath(QStringLiteral("φάκελος"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString csc = Dir.filePath(QStringLiteral("csc01"));
+    TeApdOptions *options = nullptr;
+    bool shownAgain = false;
+    const QPointer<QTimer> optionsWatch = WhenShown<TeApdOptions>(options, [&](TeApdOptions *o) {
+        // Whatever fails, the dialog goes, and the test with it.
+        TScopeExit cancel([o] {
+            if (o->Peer()->isVisible())
+                o->SetModalResult(mrCancel);
+        });
+        EXPECT_EQ(FindWinControl(QApplication::focusWidget()), o->DateTimePicker1) << "the first box has the focus";
+        // Tab to the company name, typed; the printouts unticked with Space; the path typed over.
+        for (int i = 0; i < 8 && FindWinControl(QApplication::focusWidget()) != o->Edit1; ++i)
+            Key(Qt::Key_Tab);
+        Keys(QStringLiteral("ΔΟΜΙΚΗ Α.Ε."));
+        for (TCheckBox *print : {o->CheckBox1, o->CheckBox4}) {
+            print->Peer()->setFocus(Qt::TabFocusReason);
+            Key(Qt::Key_Space);
+        }
+        o->Edit5->Peer()->setFocus(Qt::TabFocusReason);
+        Keys(folder);
+        // Once the message has been shown, the dialog again.
+        auto *poll = new QTimer(o);
+        QObject::connect(poll, &QTimer::timeout, [&, poll, o] {
+            if (!o->Peer()->isVisible() || Messages.empty())
+                return;
+            poll->stop();
+            TScopeExit cancel([o] {
+                if (o->Peer()->isVisible())
+                    o->SetModalResult(mrCancel);
+            });
+            shownAgain = true;
+            QApplication::setActiveWindow(o->Peer()); // as the window manager does
+            Settle();
+            EXPECT_EQ(o->Edit1->GetText(), QStringLiteral("ΔΟΜΙΚΗ Α.Ε."));
+            EXPECT_FALSE(o->CheckBox1->Checked() || o->CheckBox4->Checked());
+            auto *path = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+            ASSERT_TRUE(path && FindWinControl(path) == o->Edit5) << "the path has the focus";
+            EXPECT_EQ(path->selectedText(), folder) << "ready to be typed over";
+            Keys(csc);
+            Key(Qt::Key_Return);
+        });
+        poll->start(10);
+        Key(Qt::Key_Return);
+    });
+    ChooseFromMenu({QStringLiteral("Αρχείο"), QStringLiteral("Εξαγωγή σε ηλεκτρονική μορφή ΙΚΑ...")});
+    delete optionsWatch.data();
+    ASSERT_TRUE(options);
+    EXPECT_TRUE(shownAgain);
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_TRUE(Messages[0].contains(QDir::toNativeSeparators(folder))) << Messages[0].toStdString();
+    const QList<QByteArray> records = Records(ReadAll(csc));
+    ASSERT_FALSE(records.isEmpty()) << "written once the path was corrected";
+    EXPECT_EQ(FromCp1253(ApdHeader::EmployerName.Bytes(records.front())).trimmed(), QStringLiteral("ΔΟΜΙΚΗ Α.Ε."));
+}

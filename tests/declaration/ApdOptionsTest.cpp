@@ -65,10 +65,12 @@ TEST(ApdOptions, StartsFromTheDesignedDefaults)
         EXPECT_LE(QString::compare(fonts[i - 1], fonts[i], Qt::CaseInsensitive), 0);
     // "a:\csc01" is the file csc01 on the first removable medium, or in the home folder.
     EXPECT_EQ(d.Edit5->GetText(), QDir::toNativeSeparators(QDir(Platform::RemovableMediaFolder()).filePath("csc01")));
+    // In reading order: top to bottom, left to right, the buttons last.
     const std::vector<TWinControl *> order = d.GetTabOrderList();
-    const std::vector<TWinControl *> expected = {d.GroupBox1, d.Button1,   d.Button2, d.CheckBox3, d.DateTimePicker1,
-                                                 d.GroupBox3, d.GroupBox2, d.pnlStop, d.CheckBox4};
+    const std::vector<TWinControl *> expected = {d.DateTimePicker1, d.pnlStop,   d.GroupBox1, d.GroupBox3, d.CheckBox3,
+                                                 d.GroupBox2,       d.CheckBox4, d.Button1,   d.Button2};
     EXPECT_EQ(order, expected);
+    EXPECT_EQ(d.Button1->Caption(), "&Εντάξει");
 }
 
 TEST(ApdOptions, NamePartsFollowThePersonKind)
@@ -165,9 +167,9 @@ TEST(ApdOptions, StopDatePanelAndTheModalRun)
 
 TEST(ApdOptions, TheButtonsAnswerTheirAccelerators)
 {
-    // "&Ok" and "&Άκυρο": Alt with the underlined letter presses the button; a Greek keyboard gives the
+    // "&Εντάξει" and "&Άκυρο": Alt with the underlined letter presses the button; a Greek keyboard gives the
     // letter without its accent (Α), which presses "Άκυρο" too.
-    for (const auto &[key, result] : {std::pair{0x4F, mrOk}, std::pair{0x386, mrCancel}, std::pair{0x391, mrCancel}}) {
+    for (const auto &[key, result] : {std::pair{0x395, mrOk}, std::pair{0x386, mrCancel}, std::pair{0x391, mrCancel}}) {
         TeApdOptions d(nullptr);
         QTimer::singleShot(0, &d, [&d, key = key] {
             QApplication::setActiveWindow(d.Peer());
@@ -212,4 +214,36 @@ TEST(ApdOptions, FileChoiceOpensInTheFolderOfThePath)
     EXPECT_EQ(TeApdOptions::LocalPath("A:/ΑΡΧΕΙΟ"),
               QDir::toNativeSeparators(QDir(Platform::RemovableMediaFolder()).filePath("ΑΡΧΕΙΟ")));
     EXPECT_EQ(TeApdOptions::LocalPath("/srv/csc01"), "/srv/csc01");
+}
+
+TEST(ApdOptions, TheShownDialogStartsInItsFirstBoxAndTabGoesInReadingOrder)
+{
+    for (const bool stop : {false, true}) {
+        TeApdOptions d(nullptr);
+        d.pnlStop->SetVisible(stop);
+        std::vector<TWinControl *> walked;
+        QTimer::singleShot(0, &d, [&] {
+            QApplication::setActiveWindow(d.Peer());
+            // Each control once, however many stops it has inside (the date's day, month and year).
+            for (int i = 0; i < 40; ++i) {
+                TWinControl *at = FindWinControl(QApplication::focusWidget());
+                if (walked.empty() || walked.back() != at)
+                    walked.push_back(at);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            }
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            QTimer::singleShot(1000, &d, [&d] { d.SetModalResult(mrAbort); });
+        });
+        EXPECT_EQ(d.ShowModal(), mrCancel) << "Esc cancels";
+        std::vector<TWinControl *> expected = {d.DateTimePicker1};
+        if (stop)
+            expected.push_back(d.DateTimePicker2);
+        for (TWinControl *c : std::initializer_list<TWinControl *>{
+                 d.RadioButton1, d.RadioButton2, d.Edit1, d.CheckBox1, d.CheckBox2, d.FontName, d.FontBold, d.FontSize,
+                 d.CheckBox3, d.Button3, d.Edit5, d.CheckBox4, d.Button1, d.Button2})
+            expected.push_back(c);
+        ASSERT_GE(walked.size(), expected.size());
+        walked.resize(expected.size());
+        EXPECT_EQ(walked, expected) << "with the stop date: " << stop;
+    }
 }
