@@ -42,7 +42,7 @@ constexpr char16_t kToUnicode[256] = {
 constexpr char16_t kUndefinedBase = 0xF000;
 
 struct ReverseTable {
-    // Greek and the few symbols live below U+2200; everything else is looked up by a short scan.
+    // Every character the code page defines lies below U+2200.
     unsigned char low[0x2200] = {};
     ReverseTable()
     {
@@ -74,15 +74,12 @@ bool CharToCp1253(QChar ch, char &byte)
         byte = static_cast<char>(b);
         return true;
     }
+    // Above U+2200 only the characters that stand for undefined bytes; U+FFFF, the table's mark for
+    // those bytes, is none of the code page's.
     if (const int undefined = UndefinedCp1253Byte(ch); undefined >= 0) {
         byte = static_cast<char>(undefined);
         return true;
     }
-    for (int b = 0x80; b < 0xA0; ++b)
-        if (kToUnicode[b] == u) {
-            byte = static_cast<char>(b);
-            return true;
-        }
     return false;
 }
 

@@ -1,5 +1,6 @@
 // Damaged and hostile streams end in EReadError with a message, and in nothing else.
 #include "StreamTestTypes.h"
+#include "vcl/CodePage.h"
 
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
@@ -269,4 +270,34 @@ TEST(DamagedStream, BinaryFuzzerFindingsInText)
         EXPECT_EQ(ObjectTextToBinary(ObjectBinaryToText(amount)), amount);
     }
     EXPECT_THROW(ObjectTextToBinary("object A: TTestItem\n  Amount = 922337203685477.5808c\nend"), EReadError);
+}
+
+// A wide string holding U+FFFF (the fuzzer's input) was taken for code page 1253 on the way back from
+// text, and came back as another character. Every noncharacter and unpaired surrogate keeps itself
+// through text, the binary form and a document's write and read alike.
+TEST(DamagedStream, WideStringsKeepNoncharactersAndLoneSurrogates)
+{
+    const std::vector<std::vector<char16_t>> strings = {
+        {0xFFFF}, {0xFFFE}, {0xFDD0}, {0xFDEF}, {0xD800}, {0xDFFF}, {'a', 0xDC00, 0xD800}, {0xD83D, 0xDE00},
+        {0xF081}, {0x0081}, {0xFFFF, 0x0391, 0xFFFF}};
+    for (const std::vector<char16_t> &units : strings) {
+        const QString s(reinterpret_cast<const QChar *>(units.data()), qsizetype(units.size())); // no BOM taken
+        QByteArray wide = B({vaWString, int(units.size()), 0, 0, 0});
+        for (char16_t u : units)
+            wide += B({u & 0xFF, u >> 8});
+        const QByteArray binary = Doc(S("Caption") + wide + B({0, 0}));
+        const QByteArray text = ObjectBinaryToText(binary);
+        const QByteArray back = ObjectTextToBinary(text);
+        EXPECT_EQ(ObjectBinaryToText(back).toStdString(), text.toStdString());
+        TTestRoot item(nullptr);
+        ReadComponent(back, &item);
+        EXPECT_EQ(item.FCaption, s) << text.constData();
+        TTestRoot again(nullptr);
+        ReadComponent(WriteComponent(&item), &again);
+        EXPECT_EQ(again.FCaption, s) << text.constData();
+    }
+    // The code page holds none of them but the character that stands for an undefined byte.
+    EXPECT_FALSE(IsCp1253(QString(QChar(0xFFFF))));
+    EXPECT_THROW(ToCp1253(QString(QChar(0xFFFF))), ECodePageError);
+    EXPECT_TRUE(IsCp1253(QString(QChar(0xF081))));
 }
