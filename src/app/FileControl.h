@@ -38,6 +38,9 @@ public:
     bool Open();
     bool Save();
     bool SaveAs();
+    // Opens the document named AFile as a recent file is opened (OnFileRecent asks the save question and
+    // reads it): a document named outside the menus, on the command line, has its own file from then on.
+    void OpenFile(const TFileName &AFile) { DoOpenRecent(AFile); }
     bool CloseQuery();
     void LoadRecentFiles(const QString &Key);
     void SaveRecentFiles(const QString &Key);

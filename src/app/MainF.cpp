@@ -319,9 +319,11 @@ void TMain::FormCreate(TObject *)
     // A document named on the command line takes the untitled document's place; the untitled one is made
     // only when there is no such document or it cannot be opened. Nothing is shown before the window is,
     // so what the user meets is the same as making the untitled document first and replacing it.
+    // It is the document's own file, as one chosen in the open dialog is: Save writes it, and the title and
+    // the recent list name it by its absolute path, whatever folder the program was started in.
     const QStringList args = Arguments();
     if (args.size() > 1)
-        OpenDocument(args.at(1));
+        FileControl1->OpenFile(QFileInfo(args.at(1)).absoluteFilePath());
     if (!Document) {
         try {
             FileControl1->New();

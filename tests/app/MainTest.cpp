@@ -424,7 +424,10 @@ TEST_F(MainTest, ACommandLineDocumentWithValuesTheFileCannotTakeOpensWholeAndIts
     EXPECT_EQ(reread.frameAFM->Caption(), QStringLiteral("12345678X"));
 }
 
-TEST_F(MainTest, CommandLineDocumentAndRecentFiles)
+// A document named on the command line (a file manager's double click) is the document's own file: Save
+// writes it, as after File > Άνοιγμα, and a name relative to the folder the program started in stands as
+// the absolute path in the title and the recent list.
+TEST_F(MainTest, CommandLineDocumentIsSavedInPlaceAndEntersTheRecentList)
 {
     TScriptedDialogs dialogs;
     const QString doc = QDir(Projects).filePath(QStringLiteral("c.vapd"));
@@ -433,24 +436,40 @@ TEST_F(MainTest, CommandLineDocumentAndRecentFiles)
         Choices << doc;
         ASSERT_TRUE(main->FileControl1->SaveAs());
     }
-    const QStringList args{QStringLiteral("DovraApd"), doc};
+    const int dialogsBefore = int(Shown.size());
+    const QString started = QDir::currentPath();
+    TScopeExit back([&] { QDir::setCurrent(started); });
+    ASSERT_TRUE(QDir::setCurrent(Projects));
+    const QStringList args{QStringLiteral("DovraApd"), QStringLiteral("c.vapd")};
     TMain::SetArguments(&args);
     {
-        auto main = MakeMain();
+        auto main = ShowMain();
         EXPECT_EQ(main->FileControl1->FileName(), doc);
-        EXPECT_TRUE(main->FileControl1->IsNew());
-        // The first save asks for a name, preset with the document's own path.
-        EXPECT_FALSE(main->FileControl1->Save());
-        EXPECT_EQ(FileNames.back(), doc);
+        EXPECT_EQ(main->Caption(), QStringLiteral("Dovra Α.Π.Δ. (%1)").arg(doc));
+        EXPECT_FALSE(main->FileControl1->IsNew());
+        // The clerk changes a box and chooses File > Αποθήκευση: the file itself is written, nothing asked.
+        main->Document->xEidosErgou->SetCaption(QStringLiteral("ΑΝΕΓΕΡΣΗ ΟΙΚΟΔΟΜΗΣ"));
+        main->FileControl1->SetModified(true);
+        ASSERT_TRUE(QDir::setCurrent(Dir.path()));
+        main->aSave->Handle()->trigger();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(int(Shown.size()), dialogsBefore);
+        EXPECT_EQ(dialogs.Count(), 0);
+        EXPECT_FALSE(main->FileControl1->Modified());
+        TApdData reread(nullptr);
+        reread.LoadFromFile(doc);
+        EXPECT_EQ(reread.xEidosErgou->Caption(), QStringLiteral("ΑΝΕΓΕΡΣΗ ΟΙΚΟΔΟΜΗΣ"));
+        EXPECT_TRUE(QFileInfo::exists(doc + QStringLiteral(".bck")));
+        EXPECT_FALSE(QFileInfo::exists(QDir(Platform::UserFolder()).filePath(QStringLiteral("Projects/c.vapd"))));
         // Closing it puts it in the recent list, which is stored when the window goes.
         main->aNew->Execute();
-        EXPECT_EQ(main->FileControl1->RecentFiles()->Count(), 1);
+        ASSERT_EQ(main->FileControl1->RecentFiles()->Count(), 1);
+        EXPECT_EQ(main->FileControl1->RecentFiles()->Strings(0), doc);
     }
     TRegistry reg;
     ASSERT_TRUE(reg.OpenKey(TMain::RecentFilesKey, false));
     EXPECT_EQ(reg.ReadString(QStringLiteral("File0")), doc);
     reg.CloseKey();
-    TMain::SetArguments(nullptr);
     const QStringList none{QStringLiteral("DovraApd")};
     TMain::SetArguments(&none);
     auto main = MakeMain();
