@@ -170,9 +170,8 @@ TMain::TMain(TComponent *AOwner) : TForm(AOwner)
     for (int i = 0; i < ComponentCount(); ++i)
         if (auto *a = qobject_cast<TAction *>(Components(i))) {
             a->SetIcon(MainImage(a->ImageIndex()));
-            // The enabled states follow every command (queued, like the command itself, so after it).
-            QObject::connect(
-                a->Handle(), &QAction::triggered, Peer(), [this] { UpdateActions(); }, Qt::QueuedConnection);
+            // The enabled states follow every command, once it has returned.
+            QObject::connect(a, &TAction::Executed, Peer(), [this] { UpdateActions(); });
         }
     if (auto *area = ScrollBox1->ScrollArea())
         area->verticalScrollBar()->setSingleStep(80);

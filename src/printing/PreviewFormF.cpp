@@ -66,9 +66,8 @@ TPreviewForm::TPreviewForm(TComponent *AOwner) : TForm(AOwner)
         for (TAction *a : group) {
             a->SetIcon(ActionImage(a->ImageIndex()));
             ActionToolBar1->AddAction(a);
-            // The actions' enabled states follow every command (which runs after the trigger, queued).
-            QObject::connect(
-                a->Handle(), &QAction::triggered, this, [this] { UpdateActions(); }, Qt::QueuedConnection);
+            // The actions' enabled states follow every command, once it has returned.
+            QObject::connect(a, &TAction::Executed, this, [this] { UpdateActions(); });
         }
     }
     // The keyboard reaches each tool button with Tab, and the page view takes the paging keys.

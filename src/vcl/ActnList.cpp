@@ -3,6 +3,7 @@
 #include "Forms.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QToolBar>
 
 TAction::TAction(TComponent *AOwner) : TComponent(AOwner)
@@ -22,18 +23,30 @@ QAction *TAction::Handle()
         // and a menu goes on using itself and its items afterwards; the command may free or rebuild them (a
         // new document, a recent file, the page list), so it runs once that handling has returned, as a
         // posted command does. An action freed meanwhile takes its pending command with it.
-        QObject::connect(
-            FAction, &QAction::triggered, FAction,
-            [this] {
-                if (Application())
-                    Application()->Guard([this] { Execute(); });
-                else
-                    Execute();
-            },
-            Qt::QueuedConnection);
+        QObject::connect(FAction, &QAction::triggered, FAction, [this] {
+            const QPointer<QWidget> modal = QApplication::activeModalWidget();
+            const bool fromModal = !modal.isNull();
+            QMetaObject::invokeMethod(
+                FAction, [this, modal, fromModal] { RunTriggered(modal, fromModal); }, Qt::QueuedConnection);
+        });
         Sync();
     }
     return FAction;
+}
+
+void TAction::RunTriggered(const QPointer<QWidget> &Modal, bool FromModal)
+{
+    // Two presses handled together (a busy moment, a repeating key): the first command's dialog runs the
+    // events that bring the second. Outside that dialog the second press would not have reached the window.
+    if (QWidget *now = QApplication::activeModalWidget(); now && (!FromModal || now != Modal.data()))
+        return;
+    const QPointer<TAction> self(this);
+    if (Application())
+        Application()->Guard([this] { Execute(); });
+    else
+        Execute();
+    if (self)
+        emit Executed();
 }
 
 void TAction::Sync()

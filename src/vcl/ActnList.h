@@ -6,6 +6,7 @@
 
 #include <QIcon>
 #include <QKeySequence>
+#include <QPointer>
 
 class QAction;
 class QToolBar;
@@ -63,14 +64,22 @@ public:
     bool Update();
 
     // The Qt action that menus and tool bars show. Triggering it (a menu item, a tool button, a shortcut)
-    // executes the action once control is back in the event loop, not while the trigger is handled.
+    // executes the action once control is back in the event loop, not while the trigger is handled; not
+    // at all when by then a modal window has opened that was not open at the trigger (a second press
+    // handled together with the first would run inside the first command's dialog).
     QAction *Handle();
 
     TNotifyEvent OnExecute;
     TNotifyEvent OnUpdate;
 
+signals:
+    // A command started by a trigger has returned (its windows closed): the owner updates its states.
+    void Executed();
+
 private:
     void Sync();
+    // Runs the command of a trigger that came while Modal (none: no modal window) was the modal window.
+    void RunTriggered(const QPointer<QWidget> &Modal, bool FromModal);
     QString FCaption, FHint, FCategory;
     int FImageIndex = -1;
     int FShortCut = 0;

@@ -4,6 +4,7 @@
 #include "app/Program.h"
 #include "platform/Platform.h"
 #include "platform/Registry.h"
+#include "support/FocusTakingDialogs.h"
 #include "support/PrivateHome.h"
 #include "vcl/CodePage.h"
 #include "vcl/PrintDialogs.h"
@@ -480,6 +481,43 @@ TEST_F(MainTest, CommandLineDocumentIsSavedInPlaceAndEntersTheRecentList)
     action->Execute();
     EXPECT_EQ(main->FileControl1->FileName(), doc);
     EXPECT_FALSE(main->FileControl1->IsNew());
+}
+
+// Two presses of Ctrl+Del handled together (a busy moment, a repeating key): the second deletion is not
+// asked inside the first one's question, and the command states are brought up to date once the first
+// command has returned, not while its question is open.
+TEST_F(MainTest, ACommandTriggeredWhileAnotherOnesQuestionIsOpenIsNotRun)
+{
+    TFocusTakingDialogs dialogs;
+    auto main = ShowMain();
+    int updates = 0;
+    const TNotifyEvent update = main->aPreview->OnUpdate;
+    main->aPreview->OnUpdate = [&](TObject *Sender) {
+        ++updates;
+        update(Sender);
+    };
+    std::vector<int> updatesWhenAnswered;
+    const TMessageDlgHandler modal = SetMessageDlgHandler({});
+    SetMessageDlgHandler([&](const TMessageDlgRequest &r) {
+        const TModalResult answer = modal(r);
+        updatesWhenAnswered.push_back(updates);
+        return answer;
+    });
+    TScopeExit restore([&] { SetMessageDlgHandler(modal); });
+    main->aDeletePage->Handle()->trigger();
+    main->aDeletePage->Handle()->trigger();
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+    ASSERT_EQ(dialogs.Count(), 1);
+    EXPECT_EQ(dialogs.Requests()[0].Msg, QStringLiteral("Θέλετε να διαγράψετε τη Σελίδα 1"));
+    EXPECT_EQ(main->Document->PageControl1->PageCount(), 3);
+    EXPECT_EQ(updatesWhenAnswered, std::vector<int>{0});
+    EXPECT_GE(updates, 1);
+    // Chosen again once the question is answered, the command runs as ever.
+    main->aDeletePage->Handle()->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dialogs.Count(), 2);
+    EXPECT_EQ(main->Document->PageControl1->PageCount(), 2);
 }
 
 TEST_F(MainTest, ZoomSchemesAndWheel)

@@ -5,11 +5,13 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 TEST(Actions, GroupedAutoCheckDisabledAndQtState)
@@ -72,6 +74,37 @@ TEST(Actions, ATriggerRunsAfterTheEventThatMadeItAndNotAtAllOnceTheActionIsFreed
     a->SetEnabled(false);
     QCoreApplication::processEvents();
     EXPECT_EQ(ran.size(), 1);
+}
+
+// Two presses handled together: the first command's dialog runs the events that bring the second, which
+// is not run in it; a command of the dialog itself, triggered there, is. The owner hears of the first
+// command once it has returned.
+TEST(Actions, ACommandTriggeredBeforeAModalWindowOpenedIsNotRunInsideIt)
+{
+    TComponent owner(nullptr);
+    auto *ask = new TAction(&owner);
+    auto *inside = new TAction(&owner);
+    QStringList ran;
+    int returned = 0;
+    QObject::connect(ask, &TAction::Executed, [&] { ++returned; });
+    ask->OnExecute = [&](TObject *) {
+        ran << QStringLiteral("ask");
+        QDialog box;
+        box.setModal(true);
+        QTimer::singleShot(0, &box, [&] { inside->Handle()->trigger(); });
+        QTimer::singleShot(30, &box, [&] {
+            ran << QStringLiteral("answered, %1 returned").arg(returned);
+            box.accept();
+        });
+        box.exec();
+    };
+    inside->OnExecute = [&](TObject *) { ran << QStringLiteral("inside"); };
+    ask->Handle()->trigger();
+    ask->Handle()->trigger();
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ran, (QStringList{QStringLiteral("ask"), QStringLiteral("inside"), QStringLiteral("answered, 0 returned")}));
+    EXPECT_EQ(returned, 1);
 }
 
 // A command's picture is looked for and read when first used; it then draws, measures and says whether there
