@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <optional>
 
 namespace
 {
@@ -576,12 +577,18 @@ public:
     // The first page goes on the sheet that beginning the document opened; every later one on a new sheet.
     void FlushPage()
     {
+        Print(LayOut(FBuffer));
+        FBuffer.Clear();
+    }
+    void Print(const TeApdReport::TLaidOutPage &Page)
+    {
         if (!FFirstFlush)
             FPrinter.NewPage();
         FFirstFlush = false;
-        FReport.PrintPage(FBuffer, &FPrinter);
-        FBuffer.Clear();
+        FReport.PrintText(Page.Text, &FPrinter, Page.HeaderLines);
     }
+    // The page as it goes on a sheet of this printout.
+    TeApdReport::TLaidOutPage LayOut(const TApdStrings &Page) { return FReport.LayOut(Page, &FPrinter); }
 
     TApdStrings &Buffer() { return FBuffer; }
 
@@ -601,36 +608,169 @@ private:
     bool FFirstFlush = true;
 };
 
-// Page 1 holds the full header and one employee block, each following page a short header and two
-// blocks, and the closing page the statement on stopped works: n div 2 + 2 pages for n lines.
-void PrintDeclarationPages(TTextPrintout &out, const THeaderRecord &header,
-                           const std::vector<std::unique_ptr<TApdFileRec>> &lines)
+// The declaration pages, each on a sheet of its own. Page 1 holds the full header and one employee block,
+// each following page a short header and two blocks, and the closing page the statement on stopped works:
+// n div 2 + 2 pages for n lines, while the pages fit their sheets at the chosen font. A page that would not
+// fit holds fewer blocks and the next page takes the rest, so a block stays on one sheet (one too tall for
+// a sheet of its own goes on, line by line, on the next pages) and the page numbers count the sheets.
+class TDeclarationPages
 {
-    const int n = static_cast<int>(lines.size());
-    const int pageCount = n / 2 + 2;
-    int pageNo = 1;
-    TApdStrings &s = out.Buffer();
-    WriteFirstPageHeader(s, header, pageNo, pageCount);
-    if (n > 0) {
-        WriteEmployeeBlock(s, lines[0]->EmployeeRecord, lines[0]->InsuranceRecord);
-        out.FlushPage();
+public:
+    TDeclarationPages(TTextPrintout &out, const THeaderRecord &header,
+                      const std::vector<std::unique_ptr<TApdFileRec>> &lines)
+        : FOut(out), FHeader(header), FBlocks(lines.size())
+    {
+        for (size_t i = 0; i < lines.size(); ++i)
+            WriteEmployeeBlock(FBlocks[i], lines[i]->EmployeeRecord, lines[i]->InsuranceRecord);
+        WriteStopStatement(FStatement);
     }
-    for (int i = 1; i < n; ++i) {
-        if (i % 2 == 1) {
-            ++pageNo;
-            WritePageHeader(s, header, pageNo, pageCount);
+
+    void Print()
+    {
+        // Every header holds the page count; pages laid out for a count that turned out otherwise are laid
+        // out again (the count's digits could, in some font, change what fits).
+        int pageCount = int(FBlocks.size() / 2 + 2);
+        for (int tries = 0; tries < 3 && Plan(pageCount) != pageCount; ++tries)
+            pageCount = int(FSheets.size());
+        const int sheets = int(FSheets.size());
+        for (size_t sheet = 0; sheet < FSheets.size(); ++sheet)
+            FOut.Print(pageCount == sheets ? FLaidOut[sheet] : FOut.LayOut(Page(sheet, FSheets[sheet], sheets)));
+    }
+
+private:
+    // Count lines, from line From, of the first page's header, a block or the statement.
+    struct TPart {
+        const TApdStrings *Text;
+        int From, Count;
+        bool operator==(const TPart &) const = default;
+    };
+    using TSheet = std::vector<TPart>;
+
+    // The units, in order: the first page's header, the blocks, the statement.
+    size_t UnitCount() const { return FBlocks.size() + 2; }
+    bool IsBlock(size_t u) const { return u >= 1 && u <= FBlocks.size(); }
+    // What is left of unit u.
+    TPart Rest(size_t u) const
+    {
+        const TApdStrings &text = u == 0 ? FFirst : IsBlock(u) ? FBlocks[u - 1] : FStatement;
+        const int from = u == FNext ? FFrom : 0;
+        return {&text, from, text.LineCount() - from};
+    }
+
+    // A sheet's text: its parts under the page's short header, but for page 1, whose header is its first part.
+    TApdStrings Page(size_t sheet, const TSheet &parts, int pageCount) const
+    {
+        TApdStrings page;
+        if (sheet > 0)
+            WritePageHeader(page, FHeader, int(sheet) + 1, pageCount);
+        for (const TPart &p : parts)
+            page.Append(*p.Text, p.From, p.Count);
+        return page;
+    }
+
+    // Puts the units on sheets whose headers say pageCount pages; the sheets made.
+    int Plan(int pageCount)
+    {
+        FFirst.Clear();
+        WriteFirstPageHeader(FFirst, FHeader, 1, pageCount);
+        FSheets.clear();
+        FLaidOut.clear();
+        FNext = 0;
+        FFrom = 0;
+        FSplitSheets = 0;
+        while (FNext < UnitCount())
+            Fill(pageCount);
+        return int(FSheets.size());
+    }
+
+    // One more sheet, holding as much as fits of what is left.
+    void Fill(int pageCount)
+    {
+        const size_t sheet = FSheets.size();
+        TSheet parts;
+        std::optional<TSheet> laidOutFor;
+        TeApdReport::TLaidOutPage laidOut;
+        const auto fits = [&](const TSheet &candidate) {
+            TeApdReport::TLaidOutPage page = FOut.LayOut(Page(sheet, candidate, pageCount));
+            const bool fit = page.Fits;
+            if (fit) {
+                laidOut = std::move(page);
+                laidOutFor = candidate;
+            }
+            return fit;
+        };
+        // The first page's header, or the rest of a unit begun on the sheet before.
+        if (FNext == 0 || FFrom > 0) {
+            parts = {Rest(FNext)};
+            if (fits(parts))
+                Advance(1);
+            else
+                parts = Part(fits);
         }
-        WriteEmployeeBlock(s, lines[size_t(i)]->EmployeeRecord, lines[size_t(i)]->InsuranceRecord);
-        if (i % 2 == 0)
-            out.FlushPage();
+        // Whole blocks, two parts to a sheet at most (page 1: its header and one block); fewer when they do not
+        // fit. The statement goes on a sheet of its own.
+        if (FFrom == 0 && IsBlock(FNext)) {
+            for (size_t take = std::min(2 - parts.size(), FBlocks.size() + 1 - FNext); take > 0; --take) {
+                TSheet candidate = parts;
+                for (size_t k = 0; k < take; ++k)
+                    candidate.push_back(Rest(FNext + k));
+                if (fits(candidate)) {
+                    parts = std::move(candidate);
+                    Advance(take);
+                    break;
+                }
+            }
+        }
+        if (parts.empty() && FNext < UnitCount()) {
+            parts = {Rest(FNext)};
+            if (fits(parts))
+                Advance(1);
+            else
+                parts = Part(fits);
+        }
+        FSheets.push_back(parts);
+        FLaidOut.push_back(laidOutFor == parts ? std::move(laidOut) : FOut.LayOut(Page(sheet, parts, pageCount)));
     }
-    if (!s.IsEmpty())
-        out.FlushPage();
-    ++pageNo;
-    WritePageHeader(s, header, pageNo, pageCount);
-    WriteStopStatement(s);
-    out.FlushPage();
-}
+
+    // As many lines of the next unit, too tall for the sheet, as fit. At a size so absurd that not one line
+    // does, or that the unit would take more sheets than a page text may, the rest goes whole on the sheet,
+    // which prints what it can of it as any page text too long for its box.
+    template <class Fits> TSheet Part(const Fits &fits)
+    {
+        TPart part = Rest(FNext);
+        int lo = 1, hi = part.Count;
+        while (hi - lo > 1) {
+            const int mid = (lo + hi) / 2;
+            (fits({{part.Text, part.From, mid}}) ? lo : hi) = mid;
+        }
+        if ((lo == 1 && !fits({{part.Text, part.From, 1}})) || ++FSplitSheets >= TeApdReport::MaxSheetsPerText) {
+            Advance(1);
+            return {part};
+        }
+        part.Count = lo;
+        FFrom += lo;
+        return {part};
+    }
+
+    void Advance(size_t units)
+    {
+        FNext += units;
+        FFrom = 0;
+        FSplitSheets = 0;
+    }
+
+    TTextPrintout &FOut;
+    const THeaderRecord &FHeader;
+    TApdStrings FFirst;
+    std::vector<TApdStrings> FBlocks;
+    TApdStrings FStatement;
+    std::vector<TSheet> FSheets;
+    std::vector<TeApdReport::TLaidOutPage> FLaidOut;
+    // The next unit to place and its first line not placed yet; the sheets it has begun on so far.
+    size_t FNext = 0;
+    int FFrom = 0;
+    int FSplitSheets = 0;
+};
 } // namespace
 
 void TApdFile::Print(bool Accomp, bool Pages, TFontStyles Style, int Size, const QString &FontName,
@@ -654,7 +794,7 @@ void TApdFile::Print(bool Accomp, bool Pages, TFontStyles Style, int Size, const
     }
     if (Pages) {
         TTextPrintout out(*report);
-        PrintDeclarationPages(out, HeaderRecord, FList);
+        TDeclarationPages(out, HeaderRecord, FList).Print();
         out.End(Written);
     }
 }

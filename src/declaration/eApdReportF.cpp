@@ -104,6 +104,27 @@ void TApdStrings::AddParagraph(const QStringList &Lines)
     }
 }
 
+void TApdStrings::Append(const TApdStrings &Other, int From, int Count)
+{
+    if (FOpen) {
+        FText += QStringLiteral("\r\n");
+        FOpen = false;
+    }
+    const int end = Count < 0 ? Other.LineCount() : std::min(From + Count, Other.LineCount());
+    for (int i = std::max(From, 0); i < end; ++i) {
+        TLine line = Other.FLines[size_t(i)];
+        if (line.Paragraph != 0)
+            line.Paragraph += FParagraphs;
+        for (const TPrintedField &f : line.Fields)
+            FText += f.Text;
+        FOpen = Other.FOpen && i == Other.LineCount() - 1;
+        if (!FOpen)
+            FText += QStringLiteral("\r\n");
+        FLines.push_back(std::move(line));
+    }
+    FParagraphs += Other.FParagraphs;
+}
+
 void TApdStrings::Clear()
 {
     FText.clear();
@@ -210,8 +231,25 @@ private:
         FLine.clear();
     }
 
-    void Place(const TPrintedField &f, bool first)
+    // A field after the first of a line that gives way keeps its value two blanks from its label: the wide
+    // run of blanks that set the value in its column as written would leave it standing apart.
+    static TPrintedField Closer(const TPrintedField &f)
     {
+        const int lead = LeadingBlanks(f.Text);
+        int gap = f.ValueColumn;
+        while (gap > lead && f.Text[gap - 1] == u' ')
+            --gap;
+        if (f.Right || gap == lead || f.ValueColumn - gap <= 2 || f.ValueColumn >= f.Text.size())
+            return f;
+        TPrintedField closer = f;
+        closer.Text = f.Text.left(gap + 2) + f.Text.mid(f.ValueColumn);
+        closer.ValueColumn = gap + 2;
+        return closer;
+    }
+
+    void Place(const TPrintedField &field, bool first)
+    {
+        const TPrintedField f = first ? field : Closer(field);
         const int lead = LeadingBlanks(f.Text);
         const QString body = f.Text.mid(lead);
         if (f.Right) {
@@ -654,7 +692,7 @@ int TeApdReport::FittingLength(const QString &Text, IPage *APage)
     return length;
 }
 
-void TeApdReport::PrintPage(const TApdStrings &Page, TDocPrinter *APrinter)
+TeApdReport::TLaidOutPage TeApdReport::LayOut(const TApdStrings &Page, TDocPrinter *APrinter)
 {
     IPage *page = APrinter->GetCurrentPage();
     TRect pageRect = page->GetPageRect();
@@ -671,16 +709,14 @@ void TeApdReport::PrintPage(const TApdStrings &Page, TDocPrinter *APrinter)
                    device);
         return double(extent.Width());
     };
-    int headerLines = 1;
-    const QString text = Page.Fit(width, r.Width(), &headerLines);
-    PrintText(text, APrinter, headerLines);
+    TLaidOutPage laidOut;
+    laidOut.Text = Page.Fit(width, r.Width(), &laidOut.HeaderLines);
+    laidOut.Fits = FittingLength(laidOut.Text, page) >= laidOut.Text.size();
+    return laidOut;
 }
 
 void TeApdReport::PrintText(const QString &Text, TDocPrinter *APrinter, int HeaderLines)
 {
-    // A page text needs two sheets at the largest size the options offer; a typed-in huge size must not
-    // turn one page into hundreds of sheets, so past this the rest is cut.
-    constexpr int MaxSheetsPerText = 10;
     // A further sheet starts with the page's first lines (its header, with the page number), so the reader
     // knows which page it continues.
     qsizetype headerEnd = 0;

@@ -51,8 +51,12 @@ public:
     // for the page, the paragraph is laid out anew as a whole, broken only at single blanks: a run of
     // blanks within a line holds a place to fill in by hand and stays with its words.
     void AddParagraph(const QStringList &Lines);
+    // Appends Count lines (-1: all the rest) of Other from its line From, each with its fields and its
+    // paragraph.
+    void Append(const TApdStrings &Other, int From = 0, int Count = -1);
     void Clear();
     bool IsEmpty() const { return FText.isEmpty(); }
+    int LineCount() const { return int(FLines.size()); }
     const QString &Text() const { return FText; }
 
     // The page laid out for lines of at most LineWidth, as Width measures a line (trailing blanks not
@@ -113,8 +117,17 @@ public:
     // so no line of the declaration is lost; one text takes at most 10 sheets, the rest of an absurdly
     // large font is cut.
     void PrintText(const QString &Text, TDocPrinter *APrinter, int HeaderLines = 1);
-    // Prints a page built of fields as PrintText does, laid out first for the box's width at its font.
-    void PrintPage(const TApdStrings &Page, TDocPrinter *APrinter);
+    // Sheets one page text, or one employee block too tall for a sheet, may take: a typed-in huge size must
+    // not turn one page into hundreds of sheets, so past this the rest is cut.
+    static constexpr int MaxSheetsPerText = 10;
+    // A page built of fields laid out for the box's width at its font, on the printer's current sheet: the
+    // text to print with PrintText, how many lines its first line became, and whether it fits the sheet.
+    struct TLaidOutPage {
+        QString Text;
+        int HeaderLines = 1;
+        bool Fits = false;
+    };
+    TLaidOutPage LayOut(const TApdStrings &Page, TDocPrinter *APrinter);
 
     TXFrame *Report = nullptr;
 

@@ -245,12 +245,13 @@ TEST(ApdReportLayout, WideLinesGiveWayBetweenTheirFields)
     // with its label.
     EXPECT_EQ(after(QStringLiteral("Δ/ΝΣΗ ΕΔΡΑΣ         "), 2),
               (QStringList{QStringLiteral("Δ/ΝΣΗ ΕΔΡΑΣ         ΣΤΑΔΙΟΥ"), QString(20, u' ') + QStringLiteral("12Α")}));
+    // Past a line's first field a value keeps two blanks from its label, not the column it had as written.
     EXPECT_EQ(after(QStringLiteral("Α.Μ.Ε.:  "), 2),
-              (QStringList{QStringLiteral("Α.Μ.Ε.:  0001234567         Α.Μ.Ο.Ε.:         0000098765"),
-                           QStringLiteral("Α.Φ.Μ.:         012345678")}));
+              (QStringList{QStringLiteral("Α.Μ.Ε.:  0001234567         Α.Μ.Ο.Ε.:  0000098765"),
+                           QStringLiteral("Α.Φ.Μ.:  012345678")}));
     EXPECT_EQ(after(QStringLiteral("ΣΥΝΟΛΑ ΑΠΔ"), 3),
               (QStringList{QStringLiteral("ΣΥΝΟΛΑ ΑΠΔ"), QStringLiteral("ΑΠΟΔΟΧΩΝ:           0.000.008.025,78"),
-                           QStringLiteral("ΗΜΕΡΩΝ ΑΠΑΣΧΟΛΗΣΗΣ:     00000126")}));
+                           QStringLiteral("ΗΜΕΡΩΝ ΑΠΑΣΧΟΛΗΣΗΣ:  00000126")}));
     EXPECT_EQ(after(QStringLiteral("Α.Μ.Ο.Ε.:"), 2),
               (QStringList{QStringLiteral("Α.Μ.Ο.Ε.:0000098765  ΕΡΜΟΥ"), QString(21, u' ') + QStringLiteral("5")}));
     // Right-hand columns keep to the right edge, on their line or on one of their own.
