@@ -810,15 +810,11 @@ void TWriter::WriteDescendent(TComponent *Root, TComponent *AAncestor)
     FPendingChildPos = -1;
     const bool wasWriting = Root->ComponentState().testFlag(csWriting);
     Root->SetState(csWriting);
-    try {
-        Root->WriteState(this);
-    } catch (...) {
+    TScopeExit restore([&] {
         if (!wasWriting)
             Root->ClearState(csWriting);
-        throw;
-    }
-    if (!wasWriting)
-        Root->ClearState(csWriting);
+    });
+    Root->WriteState(this);
 }
 
 void TWriter::WriteComponent(TComponent *Component)
@@ -841,25 +837,22 @@ void TWriter::WriteComponent(TComponent *Component)
     FPendingChildPos = FChildPos;
     ++FChildPos;
     FAncestor = ancestor;
+    TScopeExit restoreAncestor([&] { FAncestor = oldAncestor; });
 
     const qsizetype start = FBuffer.size();
     const bool wasWriting = Component->ComponentState().testFlag(csWriting);
     Component->SetState(csWriting);
-    try {
+    {
+        TScopeExit restore([&] {
+            if (!wasWriting)
+                Component->ClearState(csWriting);
+        });
         FHeaderEnd = -1;
         Component->WriteState(this);
-    } catch (...) {
-        if (!wasWriting)
-            Component->ClearState(csWriting);
-        FAncestor = oldAncestor;
-        throw;
     }
-    if (!wasWriting)
-        Component->ClearState(csWriting);
     // An inherited child with no difference at all is left out.
     if ((flags & ffInherited) && !(flags & ffChildPos) && FHeaderEnd >= 0 && FBuffer.size() == FHeaderEnd + 2)
         FBuffer.truncate(start);
-    FAncestor = oldAncestor;
 }
 
 void TWriter::WriteData(TComponent *Instance)
@@ -877,40 +870,33 @@ void TWriter::WriteData(TComponent *Instance)
     // Children, compared with the ancestor's children of the same name.
     TComponent *oldLookupRoot = FLookupRoot;
     TComponent *oldRootAncestor = FRootAncestor;
-    const QList<TComponent *> oldAncestorList = FAncestorList;
-    const QHash<TNameKey, int> oldAncestorIndex = FAncestorIndex;
+    QList<TComponent *> oldAncestorList = std::exchange(FAncestorList, {});
+    QHash<TNameKey, int> oldAncestorIndex = std::exchange(FAncestorIndex, {});
     const int oldChildPos = FChildPos;
-    TComponent *ancestor = As<TComponent>(FAncestor);
-    if (Instance != FRoot && Instance->ComponentState().testFlag(csInline)) {
-        FLookupRoot = Instance;
-        FRootAncestor = ancestor;
-    }
-    FAncestorList.clear();
-    FAncestorIndex.clear();
-    if (ancestor)
-        ancestor->GetChildren(
-            [this](TComponent *c) {
-                if (!c->Name().isEmpty())
-                    FAncestorIndex.insert(TNameKey{c->Name()}, int(FAncestorList.size()));
-                FAncestorList.append(c);
-            },
-            FRootAncestor);
-    FChildPos = 0;
-    try {
+    {
+        TScopeExit restore([&] {
+            FLookupRoot = oldLookupRoot;
+            FRootAncestor = oldRootAncestor;
+            FAncestorList = std::move(oldAncestorList);
+            FAncestorIndex = std::move(oldAncestorIndex);
+            FChildPos = oldChildPos;
+        });
+        TComponent *ancestor = As<TComponent>(FAncestor);
+        if (Instance != FRoot && Instance->ComponentState().testFlag(csInline)) {
+            FLookupRoot = Instance;
+            FRootAncestor = ancestor;
+        }
+        if (ancestor)
+            ancestor->GetChildren(
+                [this](TComponent *c) {
+                    if (!c->Name().isEmpty())
+                        FAncestorIndex.insert(TNameKey{c->Name()}, int(FAncestorList.size()));
+                    FAncestorList.append(c);
+                },
+                FRootAncestor);
+        FChildPos = 0;
         Instance->GetChildren([this](TComponent *c) { WriteComponent(c); }, FLookupRoot);
-    } catch (...) {
-        FLookupRoot = oldLookupRoot;
-        FRootAncestor = oldRootAncestor;
-        FAncestorList = oldAncestorList;
-        FAncestorIndex = oldAncestorIndex;
-        FChildPos = oldChildPos;
-        throw;
     }
-    FLookupRoot = oldLookupRoot;
-    FRootAncestor = oldRootAncestor;
-    FAncestorList = oldAncestorList;
-    FAncestorIndex = oldAncestorIndex;
-    FChildPos = oldChildPos;
     WriteListEnd();
     FHeaderEnd = headerEnd;
 }
@@ -1582,6 +1568,8 @@ void TReader::ReadRootComponent(TComponent *Root)
     FRoot = Root;
     FLookupRoot = Root;
     FOwner = Root;
+    // What was read is taken back from the loading state when the read fails, here or in Loaded.
+    TScopeExit clearLoading([this] { ClearLoadingState(); });
     try {
         ReadSignature();
         quint8 flags;
@@ -1620,14 +1608,9 @@ void TReader::ReadRootComponent(TComponent *Root)
         }
         ResolveFixups();
     } catch (const EReadError &) {
-        ClearLoadingState();
         throw;
     } catch (const Exception &e) {
-        ClearLoadingState();
         throw EReadError(QStringLiteral("Σφάλμα ανάγνωσης δεδομένων (θέση %1): %2").arg(FPos).arg(e.Message()));
-    } catch (...) {
-        ClearLoadingState();
-        throw;
     }
     for (const QPointer<TComponent> &c : std::as_const(FLoaded))
         if (c)
@@ -1642,15 +1625,15 @@ void TReader::ReadRootComponent(TComponent *Root)
             if (c)
                 c->ReleaseUpdates();
     };
-    try {
+    {
+        // Released after a failure too; after success outside the guard, so that an error there is told.
+        TScopeExit releaseOnFailure(release);
         for (const QPointer<TComponent> &c : std::as_const(FLoaded))
             if (c)
                 c->Loaded();
-    } catch (...) {
-        release();
-        ClearLoadingState();
-        throw;
+        releaseOnFailure.Dismiss();
     }
+    clearLoading.Dismiss();
     release();
 }
 
@@ -1743,12 +1726,9 @@ bool TReader::ReadComponentChild(TComponent *Parent)
             delete instance;
             Error(QStringLiteral("υπερβολικά πολλά στοιχεία"));
         }
-        try {
-            instance->SetName(name);
-        } catch (...) {
-            delete instance;
-            throw;
-        }
+        TScopeExit drop([&] { delete instance; });
+        instance->SetName(name);
+        drop.Dismiss();
     }
     if (instance == FRoot || instance == Parent)
         Error(QStringLiteral("το στοιχείο %1 περιέχει τον εαυτό του").arg(name));
@@ -2001,7 +1981,8 @@ void TReader::ReadCollection(TCollection *Collection)
     CheckValue(vaCollection);
     Enter();
     Collection->BeginUpdate();
-    try {
+    {
+        TScopeExit endUpdate([Collection] { Collection->EndUpdate(); });
         Collection->Clear();
         int n = 0;
         while (!EndOfList()) {
@@ -2015,11 +1996,7 @@ void TReader::ReadCollection(TCollection *Collection)
             ReadProperties(item);
         }
         ReadListEnd();
-    } catch (...) {
-        Collection->EndUpdate();
-        throw;
     }
-    Collection->EndUpdate();
     Leave();
 }
 
