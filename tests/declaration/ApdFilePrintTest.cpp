@@ -51,9 +51,8 @@ int ExpectEverySheetAPage(const QString &pdf, int blocks, const QString &where)
         const QString text = PdfText(pdf, sheet);
         const QString here = QStringLiteral("%1, sheet %2:\n%3").arg(where).arg(sheet).arg(text);
         EXPECT_EQ(text.count(QStringLiteral("Σελίδα:")), 1) << qPrintable(here);
-        EXPECT_TRUE(text.contains(QStringLiteral("Σελίδα: %1 από %2")
-                                      .arg(sheet, 4, 10, QChar(u'0'))
-                                      .arg(sheets, 4, 10, QChar(u'0'))))
+        EXPECT_TRUE(text.contains(
+            QStringLiteral("Σελίδα: %1 από %2").arg(sheet, 4, 10, QChar(u'0')).arg(sheets, 4, 10, QChar(u'0'))))
             << qPrintable(here);
         const int begun = int(text.count(BlockLabel));
         EXPECT_EQ(begun, text.count(QStringLiteral("ΣΥΝΟΛΙΚΕΣ ΕΙΣΦΟΡΕΣ"))) << qPrintable(here);
@@ -198,7 +197,8 @@ TEST_F(ApdFilePrint, EveryBlockStaysOnOneSheetAndThePagesCountTheSheets)
         bool Bold;
     } cases[] = {{"Courier New", 14, false}, {"Courier New", 8, false}, {"DejaVu Serif", 14, true}};
     for (const auto &c : cases) {
-        const QString where = QStringLiteral("%1 %2%3").arg(QString::fromUtf8(c.Font)).arg(c.Size).arg(c.Bold ? " bold" : "");
+        const QString where =
+            QStringLiteral("%1 %2%3").arg(QString::fromUtf8(c.Font)).arg(c.Size).arg(c.Bold ? " bold" : "");
         UsePdfPrinter(Dir.filePath(where + QStringLiteral(".pdf")));
         QStringList written;
         File.Print(false, true, c.Bold ? TFontStyles(fsBold) : TFontStyles(), c.Size, QString::fromUtf8(c.Font),
@@ -296,7 +296,8 @@ TEST_F(ApdFilePrint, AHugeTypedFontSizeTakesAtMostTenSheetsPerPage)
         EXPECT_GT(pages, 3) << size;
         EXPECT_LE(pages, 3 * 10) << size;
         if (size == 30) {
-            EXPECT_TRUE(PdfText(written[0], pages).contains(QStringLiteral("Σελίδα: %1 από %1").arg(pages, 4, 10, QChar(u'0'))));
+            EXPECT_TRUE(PdfText(written[0], pages)
+                            .contains(QStringLiteral("Σελίδα: %1 από %1").arg(pages, 4, 10, QChar(u'0'))));
         }
     }
 }

@@ -103,7 +103,8 @@ TEST(Actions, ACommandTriggeredBeforeAModalWindowOpenedIsNotRunInsideIt)
     ask->Handle()->trigger();
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
-    EXPECT_EQ(ran, (QStringList{QStringLiteral("ask"), QStringLiteral("inside"), QStringLiteral("answered, 0 returned")}));
+    EXPECT_EQ(ran,
+              (QStringList{QStringLiteral("ask"), QStringLiteral("inside"), QStringLiteral("answered, 0 returned")}));
     EXPECT_EQ(returned, 1);
 }
 

@@ -277,9 +277,17 @@ TEST(DamagedStream, BinaryFuzzerFindingsInText)
 // through text, the binary form and a document's write and read alike.
 TEST(DamagedStream, WideStringsKeepNoncharactersAndLoneSurrogates)
 {
-    const std::vector<std::vector<char16_t>> strings = {
-        {0xFFFF}, {0xFFFE}, {0xFDD0}, {0xFDEF}, {0xD800}, {0xDFFF}, {'a', 0xDC00, 0xD800}, {0xD83D, 0xDE00},
-        {0xF081}, {0x0081}, {0xFFFF, 0x0391, 0xFFFF}};
+    const std::vector<std::vector<char16_t>> strings = {{0xFFFF},
+                                                        {0xFFFE},
+                                                        {0xFDD0},
+                                                        {0xFDEF},
+                                                        {0xD800},
+                                                        {0xDFFF},
+                                                        {'a', 0xDC00, 0xD800},
+                                                        {0xD83D, 0xDE00},
+                                                        {0xF081},
+                                                        {0x0081},
+                                                        {0xFFFF, 0x0391, 0xFFFF}};
     for (const std::vector<char16_t> &units : strings) {
         const QString s(reinterpret_cast<const QChar *>(units.data()), qsizetype(units.size())); // no BOM taken
         QByteArray wide = B({vaWString, int(units.size()), 0, 0, 0});
