@@ -496,6 +496,7 @@ TEST_F(MainTest, ACommandTriggeredWhileAnotherOnesQuestionIsOpenIsNotRun)
         ++updates;
         update(Sender);
     };
+    TScopeExit putBack([&] { main->aPreview->OnUpdate = update; });
     std::vector<int> updatesWhenAnswered;
     const TMessageDlgHandler modal = SetMessageDlgHandler({});
     SetMessageDlgHandler([&](const TMessageDlgRequest &r) {
