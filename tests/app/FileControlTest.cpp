@@ -251,6 +251,12 @@ TEST_F(FileControlTest, RecentListAndMenu)
     menu.Items()->Items(1)->Action()->Execute();
     EXPECT_EQ(opened, b);
     EXPECT_FALSE(fc.IsNew());
+    // A file named outside the menus (the command line) is opened the same way.
+    TFileControl named(nullptr);
+    named.OnFileRecent = fc.OnFileRecent;
+    named.OpenFile(c);
+    EXPECT_EQ(opened, c);
+    EXPECT_FALSE(named.IsNew());
 }
 
 TEST_F(FileControlTest, RecentFilesThroughTheRegistry)
