@@ -585,7 +585,7 @@ public:
         if (!FFirstFlush)
             FPrinter.NewPage();
         FFirstFlush = false;
-        FReport.PrintText(Page.Text, &FPrinter, Page.HeaderLines);
+        FReport.PrintLaidOut(Page, &FPrinter);
     }
     // The page as it goes on a sheet of this printout.
     TeApdReport::TLaidOutPage LayOut(const TApdStrings &Page) { return FReport.LayOut(Page, &FPrinter); }

@@ -715,6 +715,20 @@ TeApdReport::TLaidOutPage TeApdReport::LayOut(const TApdStrings &Page, TDocPrint
     return laidOut;
 }
 
+void TeApdReport::PrintLaidOut(const TLaidOutPage &Page, TDocPrinter *APrinter)
+{
+    if (!Page.Fits) {
+        PrintText(Page.Text, APrinter, Page.HeaderLines);
+        return;
+    }
+    IPage *page = APrinter->GetCurrentPage();
+    TRect r = page->GetPageRect();
+    Report->PrintInit(MapingUnits[mpLoMetricMaping]);
+    Report->PrintArrange(r);
+    Report->SetCaption(Page.Text);
+    Report->Print(page);
+}
+
 void TeApdReport::PrintText(const QString &Text, TDocPrinter *APrinter, int HeaderLines)
 {
     // A further sheet starts with the page's first lines (its header, with the page number), so the reader

@@ -128,6 +128,8 @@ public:
         bool Fits = false;
     };
     TLaidOutPage LayOut(const TApdStrings &Page, TDocPrinter *APrinter);
+    // Prints a laid-out page on the printer's current sheet; one that does not fit goes on as PrintText's.
+    void PrintLaidOut(const TLaidOutPage &Page, TDocPrinter *APrinter);
 
     TXFrame *Report = nullptr;
 
