@@ -127,11 +127,10 @@ bool TTableEditor::Edit(TDataSet *DataSet, TObject *Sender, bool Modal)
         editor->SetCaption(!action->Hint().isEmpty() ? action->Hint() : action->Caption());
     // Placed first: the detail page is laid out for the width the window opens at.
     editor->TakeLastPlace();
-    try {
+    {
+        TScopeExit freeOnFailure([editor] { delete editor; });
         editor->SetDataSet(DataSet);
-    } catch (...) {
-        delete editor;
-        throw;
+        freeOnFailure.Dismiss();
     }
     if (!Modal) {
         editor->Show();

@@ -49,23 +49,16 @@ QString TDiskLabel::PrintLabel(const QString &AMOE, const QString &AFM, TFont *F
 
     auto printer = std::make_unique<TLPTPrinter>();
     printer->BeginDoc(QString());
-    try {
-        if (Font)
-            ApdLabel->SetFont(Font);
-        ApdLabel->PrintInit(MapingUnits[mpLoMetricMaping]);
-        IPage *page = printer->GetCurrentPage();
-        TRect r = page->GetPageRect();
-        ApdLabel->PrintArrange(r);
-        // One page, whatever the box's print state says afterwards.
-        ApdLabel->Print(page);
-    } catch (...) {
-        // What was drawn still goes out; the drawing error is the one the caller hears of.
-        try {
-            printer->EndDoc();
-        } catch (...) {
-        }
-        throw;
-    }
+    TScopeExit endAfterFailure([&printer] { printer->EndDocAfterFailure(); });
+    if (Font)
+        ApdLabel->SetFont(Font);
+    ApdLabel->PrintInit(MapingUnits[mpLoMetricMaping]);
+    IPage *page = printer->GetCurrentPage();
+    TRect r = page->GetPageRect();
+    ApdLabel->PrintArrange(r);
+    // One page, whatever the box's print state says afterwards.
+    ApdLabel->Print(page);
+    endAfterFailure.Dismiss();
     printer->EndDoc();
     return printer->FileName();
 }

@@ -119,55 +119,50 @@ void TXDocPreview::UpdatePage()
     if (FPageIndex < 1 || !FDocPrinter)
         return;
     FUpdating = true;
-    try {
-        auto *page = static_cast<TEMFPage *>(FDocPrinter->Pages(FPageIndex - 1));
-        page->LoadInto(FImage->Picture());
-        TGraphic *g = FImage->Picture()->Graphic();
-        const int gw = std::max(1, g->Width()), gh = std::max(1, g->Height());
-        // The page is placed in the whole area and given the room of the scroll bars it will need, not of
-        // those that show now: they may still be the previous page's or zoom's, about to go or come.
-        const int cw = Width(), ch = Height(), bar = ScrollArrowSize();
-        int w = 0, h = 0, x = 0;
-        switch (FStyle) {
-        case psFitToWindow:
-            h = ch - bar;
-            w = MulDiv(gw, h, gh);
-            if (cw < w) {
-                w = cw - bar;
-                h = MulDiv(gh, w, gw);
-            }
-            break;
-        case psPageWidth:
-            w = cw;
-            if (MulDiv(gh, w, gw) > ch)
-                w = cw - bar;
+    TScopeExit restore([this] { FUpdating = false; });
+    auto *page = static_cast<TEMFPage *>(FDocPrinter->Pages(FPageIndex - 1));
+    page->LoadInto(FImage->Picture());
+    TGraphic *g = FImage->Picture()->Graphic();
+    const int gw = std::max(1, g->Width()), gh = std::max(1, g->Height());
+    // The page is placed in the whole area and given the room of the scroll bars it will need, not of
+    // those that show now: they may still be the previous page's or zoom's, about to go or come.
+    const int cw = Width(), ch = Height(), bar = ScrollArrowSize();
+    int w = 0, h = 0, x = 0;
+    switch (FStyle) {
+    case psFitToWindow:
+        h = ch - bar;
+        w = MulDiv(gw, h, gh);
+        if (cw < w) {
+            w = cw - bar;
             h = MulDiv(gh, w, gw);
-            break;
-        case psActualSize: {
-            int pixels = 0, millimetres = 0;
-            ScreenSize(pixels, millimetres);
-            w = MulDiv(page->LogicalWidth(), pixels, millimetres * 10);
-            h = MulDiv(gh, w, gw);
-            break;
         }
-        }
-        // The view the page shares with the bars it needs: centred in it, at the left edge at page width.
-        bool down = h > ch;
-        const bool across = w > cw - (down ? bar : 0);
-        down = down || (across && h > ch - bar);
-        const int viewW = cw - (down ? bar : 0), viewH = ch - (across ? bar : 0);
-        if (FStyle != psPageWidth)
-            x = std::max(0, (viewW - w) / 2);
-        if (HandleAllocated()) {
-            ScrollArea()->horizontalScrollBar()->setValue(0);
-            ScrollArea()->verticalScrollBar()->setValue(0);
-        }
-        const int y = std::max(0, (viewH - h) / 2);
-        FImage->SetBounds(x, y, w, h);
-        ScrollInView(FImage);
-    } catch (...) {
-        FUpdating = false;
-        throw;
+        break;
+    case psPageWidth:
+        w = cw;
+        if (MulDiv(gh, w, gw) > ch)
+            w = cw - bar;
+        h = MulDiv(gh, w, gw);
+        break;
+    case psActualSize: {
+        int pixels = 0, millimetres = 0;
+        ScreenSize(pixels, millimetres);
+        w = MulDiv(page->LogicalWidth(), pixels, millimetres * 10);
+        h = MulDiv(gh, w, gw);
+        break;
     }
-    FUpdating = false;
+    }
+    // The view the page shares with the bars it needs: centred in it, at the left edge at page width.
+    bool down = h > ch;
+    const bool across = w > cw - (down ? bar : 0);
+    down = down || (across && h > ch - bar);
+    const int viewW = cw - (down ? bar : 0), viewH = ch - (across ? bar : 0);
+    if (FStyle != psPageWidth)
+        x = std::max(0, (viewW - w) / 2);
+    if (HandleAllocated()) {
+        ScrollArea()->horizontalScrollBar()->setValue(0);
+        ScrollArea()->verticalScrollBar()->setValue(0);
+    }
+    const int y = std::max(0, (viewH - h) / 2);
+    FImage->SetBounds(x, y, w, h);
+    ScrollInView(FImage);
 }

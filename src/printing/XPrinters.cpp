@@ -288,6 +288,14 @@ QString TEMFPrinter::PageFileName(const QString &Path, int PageNumber)
     return dir + QStringLiteral("temp%1.emf").arg(PageNumber, 3, 10, QLatin1Char('0'));
 }
 
+void TDocPrinter::EndDocAfterFailure() noexcept
+{
+    try {
+        EndDoc();
+    } catch (const std::exception &) {
+    }
+}
+
 void TEMFPrinter::BeginDoc(const QString &Title)
 {
     TDocPrinter::BeginDoc(Title);

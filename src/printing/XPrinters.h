@@ -99,6 +99,9 @@ public:
     void NewPage() override;
     void BeginDoc(const QString &) override {}
     void EndDoc() override {}
+    // Ends the document after its drawing failed: what was drawn still goes out, and a failure to end it is
+    // dropped, so that the drawing's error is the one the caller hears of.
+    void EndDocAfterFailure() noexcept;
 
     TNewPageEvent OnNewPage;
 
